@@ -22,7 +22,7 @@ TEST(VarList, BuiltFromStaticTableWithKeyColumnOid) {
 }
 
 TEST(VarList, AssignKeepsIndex) {
-  KySNMPVarList source(tbl::PortControl);
+  KySNMPVarList source(tbl::PortControl1);
   source.name = "ports";
   source.Item(2).value = "3";
   source.index = "9";

@@ -1,0 +1,284 @@
+#include "app/LaunchParameters.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <optional>
+
+#include "platform/KeyStore.h"
+#include "platform/KyIni.h"
+#include "platform/Process.h"
+#include "snmp/Messages.h"
+#include "snmp/SessionParams.h"
+
+namespace {
+
+// Length of the help file name at the end of the HelpPath value.
+constexpr std::size_t kHelpFileNameLength = 12;
+
+std::string Slashes(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+// A relative path taken from the given folder ("" leaves it to the process's
+// current folder).
+std::string FromFolder(const std::string& folder, const std::string& path) {
+  if (folder.empty() || (!path.empty() && path.front() == '/')) return path;
+  return folder.back() == '/' ? folder + path : folder + "/" + path;
+}
+
+std::string Decimal(int32_t n) { return std::to_string(n); }
+
+// Low 16 and 8 bits, as a narrowing assignment stores them.
+uint16_t Low16(int32_t n) { return static_cast<uint16_t>(static_cast<uint32_t>(n) & 0xFFFFu); }
+uint8_t Low8(int32_t n) { return static_cast<uint8_t>(static_cast<uint32_t>(n) & 0xFFu); }
+
+// n + 1 with 32-bit wrap-around.
+int32_t PlusOne(int32_t n) { return static_cast<int32_t>(static_cast<uint32_t>(n) + 1u); }
+
+bool GateOpen(const LaunchTexts& texts) { return texts.version == "3" || GlobalSecurity.version == 3; }
+
+std::string ReadKey(KyKeyStore& keys, const char* key, const char* name, bool create) {
+  if (!keys.OpenKey(key, create)) return {};
+  return keys.ReadString(key, name).value_or(std::string());
+}
+
+std::string MessagePrefix(KyKeyStore& keys) {
+  const std::string value = ReadKey(keys, kHelpPathKey, kHelpPathValue, true);
+  if (value.size() <= kHelpFileNameLength) return {};
+  return value.substr(0, value.size() - kHelpFileNameLength);
+}
+
+std::string ProfileFolder(KyKeyStore& keys) {
+  std::string folder;
+  if (keys.OpenKey(kExePathKey, false))
+    folder = keys.ReadString(kExePathKey, kPathValue).value_or(std::string()) + kProfileSubfolder;
+  if (keys.OpenKey(kMibFileKey, false)) folder = keys.ReadString(kMibFileKey, kPathValue).value_or(std::string());
+  return Slashes(folder);
+}
+
+// Every key of the profile, in this order.
+void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
+  const KyIni ini(profilePath);
+  auto read = [&ini](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
+
+  {
+    const uint16_t port = Low16(LaunchStrToInt(read("AgentPort")));
+    GlobalDevice.port = port;
+    texts.port = std::to_string(port);
+  }
+  {
+    const std::string version = read("Version");
+    texts.version = version;
+    GlobalSecurity.version = Low8(LaunchStrToInt(version));
+  }
+  if (std::string name = read("ContextName"); !name.empty()) {
+    GlobalScope.contextName = name;
+    texts.contextName = name;
+  }
+  {
+    const std::string engineId = read("ContextEngineID");
+    GlobalScope.contextEngineId = engineId;
+    texts.contextEngineId = engineId;
+  }
+  {
+    const int32_t model = LaunchStrToInt(read("SecurityModel"));
+    GlobalSecurity.securityModel = model;
+    texts.securityModel = Decimal(model);
+  }
+  if (const std::string level = read("SecurityLevel"); level != "0") {
+    GlobalSecurity.securityLevel = PlusOne(LaunchStrToInt(level));
+    texts.securityLevel = Decimal(GlobalSecurity.securityLevel);
+  }
+  {
+    const std::string name = read("SecurityName");
+    GlobalSecurity.securityName = name;
+    texts.securityName = name;
+  }
+  if (const std::string auth = read("AuthProtocol"); auth != "0") {
+    GlobalSecurity.authProtocol = PlusOne(LaunchStrToInt(auth));
+    texts.authProtocol = Decimal(GlobalSecurity.authProtocol);
+  }
+  if (const std::string priv = read("PrivProtocol"); priv != "0") {
+    GlobalSecurity.privProtocol = PlusOne(LaunchStrToInt(priv));
+    texts.privProtocol = Decimal(GlobalSecurity.privProtocol);
+  }
+  if (const std::string password = read("AuthPassword"); !password.empty()) {
+    GlobalSecurity.authPassword = password;
+    texts.authPassword = password;
+  }
+  if (const std::string password = read("PrivPassword"); !password.empty()) {
+    GlobalSecurity.privPassword = password;
+    texts.privPassword = password;
+  }
+}
+
+// "/R", "/W", "/v": true when one matched.
+bool ApplyCommonSwitch(LaunchTexts& texts, const std::string& arg) {
+  std::string value;
+  if (MatchSwitch(arg, "/R", value)) {
+    GlobalSecurity.readCommunity = value;
+    texts.readCommunity = value;
+    return true;
+  }
+  if (MatchSwitch(arg, "/W", value)) {
+    GlobalSecurity.writeCommunity = value;
+    texts.writeCommunity = value;
+    return true;
+  }
+  if (MatchSwitch(arg, "/v", value)) {
+    GlobalSecurity.version = Low8(LaunchStrToInt(value));
+    return true;
+  }
+  return false;
+}
+
+// The SNMPv3 switches, the first that matches.
+void ApplyV3Switch(LaunchTexts& texts, const std::string& arg) {
+  std::string value;
+  if (MatchSwitch(arg, "/t", value)) {
+    const uint16_t port = Low16(LaunchStrToInt(value));
+    GlobalDevice.port = port;
+    texts.port = std::to_string(port);
+  } else if (MatchSwitch(arg, "/c", value)) {
+    GlobalScope.contextName = value;
+    if (!value.empty()) texts.contextName = value;
+  } else if (MatchSwitch(arg, "/d", value)) {
+    GlobalScope.contextEngineId = value;
+    texts.contextEngineId = value;
+  } else if (MatchSwitch(arg, "/m", value)) {
+    const int32_t model = LaunchStrToInt(value);
+    GlobalSecurity.securityModel = model;
+    texts.securityModel = Decimal(model);
+  } else if (MatchSwitch(arg, "/l", value)) {
+    const int32_t level = LaunchStrToInt(value);
+    GlobalSecurity.securityLevel = level;
+    if (level != 0) texts.securityLevel = Decimal(level);
+  } else if (MatchSwitch(arg, "/n", value)) {
+    GlobalSecurity.securityName = value;
+    texts.securityName = value;
+  } else if (MatchSwitch(arg, "/A", value)) {
+    GlobalSecurity.authPassword = value;
+    if (!value.empty()) texts.authPassword = value;
+  } else if (MatchSwitch(arg, "/P", value)) {
+    GlobalSecurity.privPassword = value;
+    if (!value.empty()) texts.privPassword = value;
+  } else if (MatchSwitch(arg, "/a", value)) {
+    const int32_t protocol = LaunchStrToInt(value);
+    GlobalSecurity.authProtocol = protocol;
+    if (texts.authProtocol != "0") texts.authProtocol = Decimal(protocol);
+  } else if (MatchSwitch(arg, "/p", value)) {
+    const int32_t protocol = LaunchStrToInt(value);
+    GlobalSecurity.privProtocol = protocol;
+    if (texts.privProtocol != "0") texts.privProtocol = Decimal(protocol);
+  }
+}
+
+// The pieces of the sibling command after the executable name.
+std::vector<std::string> SiblingSwitches(const LaunchTexts& texts, const std::string& page) {
+  std::vector<std::string> parts{"/I" + texts.agent};
+  if (texts.version == "3") {
+    parts.insert(parts.end(), {"/t" + texts.port, "/v" + texts.version, "/d" + texts.contextEngineId,
+                               "/m" + texts.securityModel, "/n" + texts.securityName, "/l" + texts.securityLevel,
+                               "/a" + texts.authProtocol, "/p" + texts.privProtocol, "/A" + texts.authPassword,
+                               "/P" + texts.privPassword, "/c" + texts.contextName});
+  } else {
+    parts.insert(parts.end(), {"/R" + texts.readCommunity, "/W" + texts.writeCommunity});
+  }
+  parts.push_back(page);
+  return parts;
+}
+
+}  // namespace
+
+KyConvertError::KyConvertError(const std::string& text)
+    : std::runtime_error("'" + text + "' is not a valid integer value"), text_(text) {}
+
+int32_t LaunchStrToInt(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) throw KyConvertError(text);
+  int64_t n = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') throw KyConvertError(text);
+    n = n * 10 + (text[i] - '0');
+    if (n > int64_t{INT32_MAX} + 1) throw KyConvertError(text);
+  }
+  if (negative) n = -n;
+  if (n > INT32_MAX || n < INT32_MIN) throw KyConvertError(text);
+  return static_cast<int32_t>(n);
+}
+
+bool MatchSwitch(const std::string& arg, const char* sw, std::string& value) {
+  const std::size_t pos = arg.find(sw, 0, 2);
+  if (pos == std::string::npos) return false;
+  value = arg.substr(pos + 2);
+  return true;
+}
+
+LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments, KyKeyStore& keys,
+                                  const std::string& currentFolder) {
+  LaunchResult result;
+  result.messagePrefix = MessagePrefix(keys);
+  LoadMessageFiles(FromFolder(currentFolder, Slashes(result.messagePrefix)));
+
+  result.profileFolder = ProfileFolder(keys);
+
+  result.hadArguments = !arguments.empty();
+  for (const std::string& arg : arguments) {
+    std::string value;
+    if (MatchSwitch(arg, "/I", value)) {
+      GlobalDevice.address = value;
+      texts.agent = value;
+      continue;
+    }
+    // Read again before every argument: a profile setting wins over the same
+    // setting of an earlier argument.
+    const std::string profilePath = FromFolder(currentFolder, result.profileFolder + texts.agent + ".cfg");
+    if (FileExists(profilePath)) ApplyProfile(texts, profilePath);
+
+    if (ApplyCommonSwitch(texts, arg)) continue;
+    if (GateOpen(texts)) ApplyV3Switch(texts, arg);
+  }
+  return result;
+}
+
+std::vector<std::string> LaunchArguments(int argc, const char* const* argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc && argv; ++i)
+    if (argv[i]) args.emplace_back(argv[i]);
+  return args;
+}
+
+std::string SiblingExecutable(const std::string& page) {
+  if (page.size() <= 2) return {};
+  const std::size_t underscore = page.find('_', 2);
+  return page.substr(2, underscore == std::string::npos ? std::string::npos : underscore - 2);
+}
+
+std::string SiblingCommandLine(const LaunchTexts& texts, const std::string& page) {
+  std::string command = SiblingExecutable(page);
+  for (const std::string& part : SiblingSwitches(texts, page)) command += " " + part;
+  return command;
+}
+
+std::vector<std::string> SiblingArguments(const LaunchTexts& texts, const std::string& page, const std::string& extra) {
+  std::vector<std::string> args = SiblingSwitches(texts, page);
+  if (!extra.empty()) args.push_back(extra);
+  return args;
+}
+
+bool StartSiblingModule(const LaunchTexts& texts, const std::string& page, const std::string& extra) {
+  const std::string exe = SiblingExecutable(page);
+  // The executable is a plain name: never a path into somewhere else.
+  if (exe.empty() || exe.find('/') != std::string::npos) return false;
+  try {
+    return StartProgram(exe, SiblingArguments(texts, page, extra));
+  } catch (...) {
+    return false;  // a sibling that cannot be started is not reported
+  }
+}

@@ -1,0 +1,234 @@
+// The simulated QRX-900's data: every scalar and table column of the
+// definition tables, with believable rows, RowStatus handling, the simulated
+// ports and the front-panel LED string. Independent of the agent library: the
+// agent glue (SimAgent) maps requests onto this model.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "sim/SimOid.h"
+#include "snmp/VarList.h"
+
+namespace sim {
+
+// ASN.1 / SMI type tags on the wire.
+namespace Asn {
+constexpr uint8_t Integer = 0x02;
+constexpr uint8_t OctetString = 0x04;
+constexpr uint8_t Null = 0x05;
+constexpr uint8_t ObjectId = 0x06;
+constexpr uint8_t IpAddress = 0x40;
+constexpr uint8_t Counter32 = 0x41;
+constexpr uint8_t Gauge32 = 0x42;
+constexpr uint8_t TimeTicks = 0x43;
+constexpr uint8_t Counter64 = 0x46;
+}  // namespace Asn
+
+// SNMP error-status values.
+namespace Err {
+constexpr int NoError = 0;
+constexpr int GenErr = 5;
+constexpr int WrongType = 7;
+constexpr int WrongLength = 8;
+constexpr int WrongValue = 10;
+constexpr int NoCreation = 11;
+constexpr int InconsistentValue = 12;
+constexpr int NotWritable = 17;
+}  // namespace Err
+
+// RowStatus values (RFC 2579).
+namespace RowStatus {
+constexpr int64_t Active = 1;
+constexpr int64_t NotInService = 2;
+constexpr int64_t NotReady = 3;
+constexpr int64_t CreateAndGo = 4;
+constexpr int64_t CreateAndWait = 5;
+constexpr int64_t Destroy = 6;
+}  // namespace RowStatus
+
+struct Value {
+  uint8_t type = Asn::Null;
+  uint64_t number = 0;  // Integer (two's complement), counters, gauges, ticks
+  std::string bytes;    // OctetString, IpAddress (4 bytes)
+  Oid oid;              // ObjectId
+
+  static Value Int(int64_t v) { return {Asn::Integer, static_cast<uint64_t>(v), {}, {}}; }
+  static Value Num(uint8_t type, uint64_t v) { return {type, v, {}, {}}; }
+  static Value Octets(std::string b) { return {Asn::OctetString, 0, std::move(b), {}}; }
+  static Value Ip(std::string b) { return {Asn::IpAddress, 0, std::move(b), {}}; }
+  static Value ObjId(Oid o) { return {Asn::ObjectId, 0, {}, std::move(o)}; }
+  int64_t AsInt() const { return static_cast<int64_t>(number); }
+  bool operator==(const Value& o) const = default;
+};
+
+enum class ObjAccess { ReadOnly, ReadWrite, ReadCreate };
+const char* AccessName(ObjAccess a);
+const char* TypeName(uint8_t type);
+
+// The wire type of a definition syntax code.
+uint8_t WireType(int32_t syntax);
+
+struct KeySpec {
+  int32_t syntax = Syntax::Integer;
+  bool implied = false;
+  std::string label;
+  const KyOptionTable* options = nullptr;
+};
+
+// Instance suffix <-> index values, by the key columns' syntaxes: integers one
+// sub-identifier; IP addresses 4; MAC addresses 6; IPv6 addresses 16; other
+// strings and OIDs length-prefixed unless IMPLIED (last key only).
+std::optional<std::vector<Value>> DecodeIndex(const std::vector<KeySpec>& keys, const Oid& suffix);
+Oid EncodeIndex(const std::vector<KeySpec>& keys, const std::vector<Value>& values);
+
+struct Column {
+  uint32_t subid = 0;
+  Oid oid;
+  std::string label;
+  int32_t syntax = 0;
+  uint8_t type = Asn::Null;
+  ObjAccess access = ObjAccess::ReadOnly;
+  int indexPos = -1;  // >= 0: an index column, its value is that index component
+  bool rowStatus = false;
+  const KyOptionTable* options = nullptr;
+};
+
+struct RowRec {
+  std::vector<Value> keys;
+  std::map<uint32_t, Value> cells;  // non-index columns by sub-id
+};
+
+struct Table {
+  std::string name;  // the definition table it came from
+  Oid entry;
+  std::vector<KeySpec> keys;
+  std::map<uint32_t, Column> columns;
+  uint32_t rowStatusCol = 0;
+  std::map<Oid, RowRec> rows;  // by instance suffix
+  bool touched = false;        // changed by a SET or loaded from the state file
+};
+
+struct Scalar {
+  std::string name;
+  Column def;
+  Value value;
+  bool touched = false;
+};
+
+// One object served: a scalar or a table column. `oid` is the object's OID
+// without instance; the agent registers one subtree per object.
+struct ServedObject {
+  Oid oid;
+  Table* table = nullptr;  // column object
+  uint32_t column = 0;
+  Scalar* scalar = nullptr;  // scalar object
+  const Column& Def() const { return scalar ? scalar->def : table->columns.at(column); }
+};
+
+struct Varbind {
+  Oid oid;
+  Value value;
+};
+
+struct SetCheck {
+  int status = Err::NoError;
+  int index = 0;  // 1-based position of the failing varbind
+};
+
+struct ModelConfig {
+  uint32_t seed = 900;
+  std::string readCommunity = "menlak";
+  std::string writeCommunity = "torvesk";
+  std::string engineId;  // bytes; used for the community table's context engine ID
+  // Row counts by definition-table name or entry OID (dotted).
+  std::map<std::string, int> rowCounts;
+  // Subtrees served by the agent library's own modules: left out.
+  std::vector<Oid> excluded;
+};
+
+inline constexpr int kPortCount = 52;
+inline constexpr const char* kLedOid = "1.3.6.1.4.1.32473.11.63.8.2.1.1.5";
+inline constexpr const char* kPortControlEntry = "1.3.6.1.4.1.32473.11.63.8.2.2.2.1";
+inline constexpr size_t kLedLength = 2 + 2 * kPortCount;  // 106
+
+struct PortSim {
+  bool link = true;
+  bool gigabit = true;
+  bool traffic = false;
+  bool error = false;
+};
+
+class Model {
+ public:
+  explicit Model(ModelConfig config);
+  Model(const Model&) = delete;
+  Model& operator=(const Model&) = delete;
+
+  // Builds the objects from the given definition tables plus the simulator's
+  // own standard-MIB tables (interfaces, communities, the LED variable).
+  void Build(std::span<const KyVarDefTable* const> defs);
+
+  // Objects sorted by OID.
+  const std::vector<ServedObject>& Objects() const { return objects_; }
+  // The object whose OID is a prefix of `oid`, or nullptr.
+  const ServedObject* Resolve(const Oid& oid) const;
+  Table* FindTable(const Oid& entry);
+  const Table* FindTable(const Oid& entry) const;
+
+  // GET of one instance; nullopt when there is no such instance.
+  std::optional<Value> Get(const ServedObject& obj, const Oid& full) const;
+  // The first instance of the object after `full` (which may lie before the
+  // object's subtree), with its value.
+  std::optional<std::pair<Oid, Value>> Next(const ServedObject& obj, const Oid& full) const;
+
+  // A SET PDU, all varbinds at once (varbinds outside the model are ignored):
+  // validation with the RFC 2579 RowStatus rules, then the change.
+  SetCheck Check(const std::vector<Varbind>& vbs) const;
+  // Applies a checked PDU; returns an opaque undo record.
+  struct Undo;
+  std::shared_ptr<Undo> Apply(const std::vector<Varbind>& vbs);
+  void Revert(const Undo& undo);
+
+  // State file: the tables and scalars changed by SETs.
+  bool SaveState(const std::string& path, std::string* error) const;
+  bool LoadState(const std::string& path, std::string* error);
+
+  // Simulated ports and the front-panel LED string.
+  void Tick();  // one step of the seeded random activity
+  std::string Led() const;
+  const PortSim& Port(int p) const { return ports_[static_cast<size_t>(p - 1)]; }
+  bool PortEnabled(int p) const;
+  size_t ledLength = kLedLength;  // shorter values only as a fault
+
+ private:
+  void AddDefinition(const KyVarDefTable& def);
+  void SeedRows(Table& t);
+  Value DefaultValue(const Table* t, const Column& c, int n, int port) const;
+  std::optional<Value> Live(const ServedObject& obj, const Oid& index, const Value& stored) const;
+  bool Excluded(const Oid& oid) const;
+  void IndexObjects();
+
+  ModelConfig config_;
+  std::map<Oid, std::unique_ptr<Table>> tables_;
+  std::map<Oid, std::unique_ptr<Scalar>> scalars_;  // by object OID (no .0)
+  std::vector<ServedObject> objects_;
+  std::map<Oid, size_t> objectIndex_;
+  PortSim ports_[kPortCount];
+  std::mt19937 rng_;
+  std::chrono::steady_clock::time_point start_;
+  Oid ledOid_;
+};
+
+// Value <-> state-file text ("<type hex>:<payload>").
+std::string EncodeValue(const Value& v);
+std::optional<Value> DecodeValue(const std::string& text);
+
+}  // namespace sim

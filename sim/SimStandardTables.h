@@ -1,0 +1,13 @@
+// Definition tables the simulator serves in addition to the project's own:
+// the interfaces of a 52-port switch (IF-MIB), the community table
+// (SNMP-COMMUNITY-MIB) and the front-panel LED variable. A project table that
+// defines the same objects takes precedence.
+#pragma once
+
+#include <span>
+
+#include "snmp/VarList.h"
+
+namespace sim {
+std::span<const KyVarDefTable* const> StandardTables();
+}  // namespace sim

@@ -1,0 +1,16 @@
+#include "snmp/SessionParams.h"
+
+// Empty texts and zero numbers until InitGlobalSession assigns the defaults.
+KySNMPDevice GlobalDevice{"", 0};
+KySNMPScope GlobalScope{};
+KySNMPSecurity GlobalSecurity{0, "", "", 0, 0, "", "", "", 0, 0};
+int32_t GlobalTimeout = 0;
+int32_t GlobalRetries = 0;
+
+void AssignDefaultSessionParams() {
+  GlobalDevice = KySNMPDevice{};
+  GlobalScope = KySNMPScope{};
+  GlobalSecurity = KySNMPSecurity{};
+  GlobalTimeout = kDefaultTimeout;
+  GlobalRetries = kDefaultRetries;
+}
