@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 #include "platform/KeyStore.h"
@@ -27,6 +28,15 @@ std::string Slashes(std::string path) {
 std::string FromFolder(const std::string& folder, const std::string& path) {
   if (folder.empty() || (!path.empty() && path.front() == '/')) return path;
   return folder.back() == '/' ? folder + path : folder + "/" + path;
+}
+
+// The profile of an agent. ".." is resolved on the text, so that the host
+// suite's "<program folder>..\Conf\MBF\" works whether or not every folder
+// named on the way exists.
+std::string ProfilePath(const std::string& currentFolder, const std::string& folder, const std::string& agent) {
+  const std::string path = FromFolder(currentFolder, folder + agent + ".cfg");
+  const std::string normal = std::filesystem::path(path).lexically_normal().string();
+  return normal.empty() ? path : normal;
 }
 
 std::string Decimal(int32_t n) { return std::to_string(n); }
@@ -238,7 +248,7 @@ LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::str
     }
     // Read again before every argument: a profile setting wins over the same
     // setting of an earlier argument.
-    const std::string profilePath = FromFolder(currentFolder, result.profileFolder + texts.agent + ".cfg");
+    const std::string profilePath = ProfilePath(currentFolder, result.profileFolder, texts.agent);
     if (FileExists(profilePath)) ApplyProfile(texts, profilePath);
 
     if (ApplyCommonSwitch(texts, arg)) continue;

@@ -78,7 +78,8 @@ QMenuBar* BuildMainMenu(QWidget* parent, MenuCommandHandler onCommand) {
 
     switch (entry.type) {
       case MenuItemType::Menu: {
-        QMenu* menu = holder == nullptr ? bar->addMenu(MenuText(entry.caption)) : holder->addMenu(MenuText(entry.caption));
+        const QString text = MenuText(entry.caption);
+        QMenu* menu = holder == nullptr ? bar->addMenu(text) : holder->addMenu(text);
         const QString name = ToQString(entry.name);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
@@ -90,11 +91,12 @@ QMenuBar* BuildMainMenu(QWidget* parent, MenuCommandHandler onCommand) {
         if (holder != nullptr) holder->addSeparator();
         break;
       case MenuItemType::Command: {
-        QAction* action = holder == nullptr ? bar->addAction(MenuText(entry.caption))
-                                            : holder->addAction(MenuText(entry.caption));
+        const QString text = MenuText(entry.caption);
+        QAction* action = holder == nullptr ? bar->addAction(text) : holder->addAction(text);
         action->setObjectName(ToQString(entry.name));
         action->setProperty(kHandlerProperty, ToQString(entry.handler));
-        if (entry.pattern == CommandPattern::Dedicated) action->setEnabled(FindDedicatedDialogFactory(entry) != nullptr);
+        if (entry.pattern == CommandPattern::Dedicated)
+          action->setEnabled(FindDedicatedDialogFactory(entry) != nullptr);
         const MenuEntry* e = &entry;  // the catalogue is static
         QObject::connect(action, &QAction::triggered, bar, [onCommand, e]() {
           if (onCommand) onCommand(*e);

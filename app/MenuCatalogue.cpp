@@ -122,8 +122,8 @@ constexpr VarConstraint kPoEPortControl1[] = {{4, "%i{n1000x16800l5}"}};
 constexpr VarConstraint kSingleIPControl1[] = {{2, "%i{n100x255l3}"}, {3, "%i{n30x90l2}"}};
 
 // The menu bar, in menu order. Captions and titles are the program's own texts
-// and are kept exactly, odd spellings and spaces included. Six titles came
-// without a form; FormChosen() marks them: the ones ending in ": " are joined
+// and are kept exactly, odd spellings and spaces included. FormChosen() marks
+// the six titles whose joining is ours to pick: those ending in ": " are joined
 // directly (B), the others with " : " (A), so each caption has one separator.
 constexpr MenuEntry kCatalogue[] = {
     // ---- menu "Basic Configuration"
@@ -399,6 +399,7 @@ constexpr MenuEntry kCatalogue[] = {
           Dedicated(3, "Port Configuration", "PortConfiguration1Click", "TLLDPPortConfigForm", "Port Configuration Table: ", B),
           Table(3, "Address Configuration", "AddressConfiguration1Click", "Configuration Management Address Table: ", B, 3, 2, 3, "1.0.8802.1.1.2.1.1.7.1").Constraints(kAddressConfiguration1).PortGrid(2),
         Menu(2, "LLDP Statistics", "LLDPStatistics1"),
+          // A scalar group shown through the table editor.
           Table(3, "Statistics Information", "StatisticsInformation1Click", "Statistics Information ", A, 0, 0, 5, "1.0.8802.1.1.2.1.2"),
           Table(3, "TX Port Table", "TxPortTable1Click", "TX Port Table ", A, 2, 1, 2, "1.0.8802.1.1.2.1.2.6.1"),
           Table(3, "RX Port Table", "RxPortTable1Click", "RX Port Table ", A, 2, 1, 7, "1.0.8802.1.1.2.1.2.7.1"),
@@ -550,4 +551,10 @@ const KyVarDefTable* FindDefinitionTable(std::string_view name) {
 const KyVarDefTable* DefinitionTableOf(const MenuEntry& entry) {
   if (!entry.IsGenerated()) return nullptr;
   return FindDefinitionTable(entry.table);
+}
+
+std::optional<KySNMPVarList> VarListOf(const MenuEntry& entry) {
+  const KyVarDefTable* table = DefinitionTableOf(entry);
+  if (table == nullptr) return std::nullopt;
+  return KySNMPVarList(*table, entry.kind, entry.keyCount);
 }

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-struct KyVarDefTable;
+#include "snmp/VarList.h"
 
 enum class MenuItemType : uint8_t {
   Menu,       // opens a submenu (level 0: a top-level menu of the bar)
@@ -95,7 +96,11 @@ struct MenuEntry {
 
   // Modifiers used to write the catalogue.
   constexpr MenuEntry RowStatus(int var) const { auto e = *this; e.rowStatus = var; return e; }
-  constexpr MenuEntry Constraints(std::span<const VarConstraint> c) const { auto e = *this; e.constraints = c; return e; }
+  constexpr MenuEntry Constraints(std::span<const VarConstraint> c) const {
+    auto e = *this;
+    e.constraints = c;
+    return e;
+  }
   constexpr MenuEntry NoEditWindow() const { auto e = *this; e.noEditWindow = true; return e; }
   constexpr MenuEntry PortGrid(int var) const { auto e = *this; e.portGridVar = var; return e; }
   constexpr MenuEntry TpidNote() const { auto e = *this; e.tpidNote = true; return e; }
@@ -131,3 +136,7 @@ std::string SiblingExecutable(std::string_view page);
 const KyVarDefTable* FindDefinitionTable(std::string_view name);
 // The definition table of a generated command, or nullptr when it is not there.
 const KyVarDefTable* DefinitionTableOf(const MenuEntry& entry);
+// The variable list a generated command's dialog works on: its definition
+// table with the catalogue's kind and key count. None when the entry is not
+// generated or its table is not there.
+std::optional<KySNMPVarList> VarListOf(const MenuEntry& entry);

@@ -88,7 +88,9 @@ bool StartProgram(const std::string& name, const std::vector<std::string>& args,
   // The child gets none of our sockets and files, no blocked signals, default
   // handling of the signals we may ignore or catch, and a session of its own
   // so that it outlives us.
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
   sigset_t empty;
   sigemptyset(&empty);
   posix_spawnattr_setsigmask(&attr, &empty);

@@ -38,7 +38,7 @@ bool IsOctetLike(uint8_t type) {
 
 bool IsUnsignedWire(uint8_t type) {
   return type == KyVbType::Counter32 || type == KyVbType::Gauge32 || type == KyVbType::TimeTicks ||
-         type == KyVbType::Counter64;
+         type == KyVbType::Counter64 || type == KyVbType::UInteger32;
 }
 
 // The catalogue error for a value text that cannot be sent as its syntax.

@@ -38,6 +38,7 @@ constexpr uint8_t Gauge32 = 0x42;        // Gauge32 / Unsigned32
 constexpr uint8_t TimeTicks = 0x43;
 constexpr uint8_t Opaque = 0x44;         // octets
 constexpr uint8_t Counter64 = 0x46;
+constexpr uint8_t UInteger32 = 0x47;     // SMIv1 UInteger32 (received only; read like Gauge32)
 constexpr uint8_t NoSuchObject = 0x80;   // SNMPv2 exceptions: no value
 constexpr uint8_t NoSuchInstance = 0x81;
 constexpr uint8_t EndOfMibView = 0x82;
@@ -53,7 +54,7 @@ struct KyVb {
   KyOid oid;                          // name of the binding (full OID with instance)
   uint8_t type = KyVbType::Null;      // wire type tag
   int64_t integer = 0;                // INTEGER (as received; agents may send more than 32 bits)
-  uint64_t uinteger = 0;              // Counter32, Gauge32, TimeTicks, Counter64
+  uint64_t uinteger = 0;              // Counter32, Gauge32, TimeTicks, Counter64, UInteger32
   std::string octets;                 // OCTET STRING, Opaque, IpAddress and other octet-like types
   KyOid objectId;                     // OBJECT IDENTIFIER value
 
@@ -71,6 +72,8 @@ struct KyVb {
 
   // The name in dotted text ("" for an empty OID).
   std::string OidText() const;
+
+  bool operator==(const KyVb&) const = default;
 };
 
 // Dotted text of an OID: "1.3.6.1" ("" when empty).

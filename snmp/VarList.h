@@ -77,7 +77,7 @@ struct KyVarDefRow {
 // A static definition table with the shape its users build it with: kind 0
 // scalar group, 1 single instance, 2 or 3 table with `keyCount` index columns.
 struct KyVarDefTable {
-  const char* name;    // unique name of the table, e.g. "L2DeviceControl"
+  const char* name;    // unique name of the table, e.g. "DeviceControl2"
   uint8_t kind;
   int32_t keyCount;
   std::span<const KyVarDefRow> rows;

@@ -27,9 +27,9 @@ constexpr KyVarDefRow kMibCapabilities1[] = {
 
 // "Basic Management": scalar group.
 constexpr KyVarDefRow kBasicConfigure1[] = {
-    {"1.3.6.1.4.1.32473.12.1.2.1", "RS232 Port", Integer, RW, &opt::Rs232PortMode},
-    {"1.3.6.1.4.1.32473.12.1.2.2", "System Reset", Integer, RW, &opt::SystemReboot},
-    {"1.3.6.1.4.1.32473.12.1.2.3", "Save", Integer, RW, &opt::SaveConfig},
+    {"1.3.6.1.4.1.32473.12.1.2.2", "RS232 Port", Integer, RW, &opt::Rs232PortMode},
+    {"1.3.6.1.4.1.32473.12.1.2.3", "System Reset", Integer, RW, &opt::WarmStartNoReset},
+    {"1.3.6.1.4.1.32473.12.1.2.4", "Save", Integer, RW, &opt::SaveConfig},
     {"1.3.6.1.4.1.32473.12.1.3.1", "Get IP From", Integer, RW, &opt::IpAddressSource},
 };
 
@@ -256,7 +256,7 @@ constexpr KyVarDefRow kTraceRouteResultTable1[] = {
 
 // "Save Changes": scalar group.
 constexpr KyVarDefRow kSaveChanges1[] = {
-    {"1.3.6.1.4.1.32473.12.1.2.3", "Save", Integer, RW, &opt::SaveConfig},
+    {"1.3.6.1.4.1.32473.12.1.2.4", "Save", Integer, RW, &opt::SaveConfig},
 };
 }  // namespace
 
@@ -269,7 +269,8 @@ const KyVarDefTable PortUtilization1{"PortUtilization1", 2, 1, kPortUtilization1
 const KyVarDefTable Multipleimagemanagement1{"Multipleimagemanagement1", 3, 1, kMultipleimagemanagement1};
 const KyVarDefTable ConsoleModeControl1{"ConsoleModeControl1", 0, 0, kConsoleModeControl1};
 const KyVarDefTable ARPClearAllState1{"ARPClearAllState1", 0, 0, kARPClearAllState1};
-const KyVarDefTable GratuitousARPManagementInfomation1{"GratuitousARPManagementInfomation1", 0, 0, kGratuitousARPManagementInfomation1};
+const KyVarDefTable GratuitousARPManagementInfomation1{"GratuitousARPManagementInfomation1", 0, 0,
+                                                       kGratuitousARPManagementInfomation1};
 const KyVarDefTable GratuitousARPTable1{"GratuitousARPTable1", 3, 1, kGratuitousARPTable1};
 const KyVarDefTable FDBClearAllState1{"FDBClearAllState1", 0, 0, kFDBClearAllState1};
 const KyVarDefTable TrustHostTable1{"TrustHostTable1", 3, 1, kTrustHostTable1};

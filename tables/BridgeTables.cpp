@@ -93,7 +93,8 @@ constexpr KyVarDefRow kPortMSTPInformation1[] = {
 
 const KyVarDefTable Information1{"Information1", 0, 0, kInformation1};
 const KyVarDefTable PortTable1{"PortTable1", 2, 1, kPortTable1};
-const KyVarDefTable ConfigurationIdentification1{"ConfigurationIdentification1", 0, 0, kConfigurationIdentification1};
+const KyVarDefTable ConfigurationIdentification1{"ConfigurationIdentification1", 0, 0,
+                                                 kConfigurationIdentification1};
 const KyVarDefTable InstanceInformation1{"InstanceInformation1", 3, 1, kInstanceInformation1};
 const KyVarDefTable PortStateInformation1{"PortStateInformation1", 3, 1, kPortStateInformation1};
 const KyVarDefTable PortMSTPInformation1{"PortMSTPInformation1", 3, 2, kPortMSTPInformation1};

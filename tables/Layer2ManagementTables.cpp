@@ -25,9 +25,11 @@ constexpr KyVarDefRow kDeviceControl2[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.20", "MAC Notify History Size", Integer, RW},
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.21", "MAC Notify Interval", Integer, RW},
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.22", "LLDP State", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.11.63.8.2.1.2.23", "LLDP Forward Message State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.1.2.23", "LLDP Forward Message State", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.24", "Asymmetric VLAN State", Integer, RW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.11.63.8.2.1.2.25", "IGMP Snooping Multicast VLAN State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.1.2.25", "IGMP Snooping Multicast VLAN State", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.26", "VLAN Trunk State", Integer, RW, &opt::EnabledDisabled12},
 };
 
@@ -63,7 +65,8 @@ constexpr KyVarDefRow kPortErrorTable1[] = {
 
 // "Port Security Trap Log State": scalar group.
 constexpr KyVarDefRow kPortSecurityTrapLogState1[] = {
-    {"1.3.6.1.4.1.32473.11.63.8.2.15.2", "Port Security Trap Log State", Integer, RW, &opt::DisabledEnabled23},
+    {"1.3.6.1.4.1.32473.11.63.8.2.15.2", "Port Security Trap Log State", Integer, RW,
+     &opt::DisabledEnabled23},
 };
 
 // "Port Security Control": table, 1 index column.
@@ -78,7 +81,7 @@ constexpr KyVarDefRow kPortSecurityControl1[] = {
 constexpr KyVarDefRow kTrunkBasicInformation1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.4.1", "Port Trunk Max Entries", Integer, RO},
     {"1.3.6.1.4.1.32473.11.63.8.2.4.2", "Port Trunk Max Port Members", Integer, RO},
-    {"1.3.6.1.4.1.32473.11.63.8.2.4.3", "Trunk Algorithm", Integer, RW, &opt::TrunkAlgorithm},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.4", "Trunk Algorithm", Integer, RW, &opt::TrunkAlgorithm},
 };
 
 // "Trunk LACP Port Table": table, 1 index column.
@@ -95,7 +98,8 @@ constexpr KyVarDefRow kTrunkVLANTable1[] = {
 
 // "QoS Scheduling Mechanism Control": scalar group.
 constexpr KyVarDefRow kQoSSchedulingMechanismControl1[] = {
-    {"1.3.6.1.4.1.32473.11.63.8.2.3.5", "QoS Scheduling Mechanism Control", Integer, RW, &opt::QosSchedulingMechanism},
+    {"1.3.6.1.4.1.32473.11.63.8.2.3.5", "QoS Scheduling Mechanism Control", Integer, RW,
+     &opt::QosSchedulingMechanism},
 };
 
 // "Bandwidth Control Table": table, 1 index column.
@@ -111,7 +115,8 @@ constexpr KyVarDefRow kBandwidthControlTable1[] = {
 constexpr KyVarDefRow kSchedulingTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.3.2.1.1", "QoS Scheduling Class Index", Integer, K},
     {"1.3.6.1.4.1.32473.11.63.8.2.3.2.1.2", "QoS Scheduling Max Weight", Integer, RW},
-    {"1.3.6.1.4.1.32473.11.63.8.2.3.2.1.3", "QoS Scheduling Mechanism", Integer, RW, &opt::QosSchedulingMechanism},
+    {"1.3.6.1.4.1.32473.11.63.8.2.3.2.1.3", "QoS Scheduling Mechanism", Integer, RW,
+     &opt::QosSchedulingMechanism},
 };
 
 // "802.1p User Priority Table": table, 1 index column.
@@ -147,8 +152,10 @@ constexpr KyVarDefRow kIGMPControlTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.10", "Current State", Integer, RO, &opt::QuerierNonQuerier23},
     {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.11", "Control State", Integer, RW, &opt::DisableEnable23},
     {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.12", "Fast Leave", Integer, RW, &opt::DisableEnable23},
-    {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.13", "Dynamic IP Multicast VLAN State", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.14", "Dynamic IP Multicast VLAN Age", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.13", "Dynamic IP Multicast VLAN State", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.3.1.14", "Dynamic IP Multicast VLAN Age", Integer, RW,
+     &opt::EnabledDisabled12},
 };
 
 // "IGMP Query Information": table, 1 index column.
@@ -198,9 +205,11 @@ constexpr KyVarDefRow kManagement1[] = {
     {"1.3.6.1.4.1.32473.12.42.1.2", "DHCP Relay Hop Count", Integer, RW},
     {"1.3.6.1.4.1.32473.12.42.1.3", "DHCP Relay Time Threshold", Integer, RW},
     {"1.3.6.1.4.1.32473.12.42.3.2.1", "DHCP Relay Option 82 State", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.42.3.2.2", "DHCP Relay Option 82 Check State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.42.3.2.2", "DHCP Relay Option 82 Check State", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.12.42.3.2.3", "DHCP Relay Option 82 Policy", Integer, RW, &opt::DhcpOption82Policy},
-    {"1.3.6.1.4.1.32473.12.42.3.2.4", "DHCP Relay Option 82 Remote ID Type", Integer, RW, &opt::DhcpOption82RemoteIdType},
+    {"1.3.6.1.4.1.32473.12.42.3.2.4", "DHCP Relay Option 82 Remote ID Type", Integer, RW,
+     &opt::DhcpOption82RemoteIdType},
     {"1.3.6.1.4.1.32473.12.42.3.2.5", "DHCP Relay Option 82 Remote ID", DisplayString, RW},
 };
 
@@ -212,14 +221,16 @@ constexpr KyVarDefRow kDHCPLocalRelayState1[] = {
 // "DHCP Local Relay VLAN Table": table, 1 index column.
 constexpr KyVarDefRow kDHCPLocalRelayVLANTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.24.2.1.1", "DHCP Local Relay VLAN ID", Integer, K},
-    {"1.3.6.1.4.1.32473.11.63.8.2.24.2.1.2", "DHCP Local Relay VLAN State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.24.2.1.2", "DHCP Local Relay VLAN State", Integer, RW,
+     &opt::EnabledDisabled12},
 };
 
 // "CoS Priority Table": table, 1 index column.
 constexpr KyVarDefRow kCoSPriorityTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.1", "CoS Priority Port", Integer, K},
     {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.2", "CoS Priority Port PRI", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.3", "CoS Priority Ether PRI", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.3", "CoS Priority Ether PRI", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.4", "CoS Priority IP PRI", Integer, RW, &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.11.63.8.2.17.3.1.1.5", "CoS Priority None", Integer, RW, &opt::EnabledDisabled12},
 };
@@ -266,7 +277,8 @@ constexpr KyVarDefRow kMulticastFilterPortInformationTable1[] = {
 // "Multicast Filter Port Table": table, 1 index column.
 constexpr KyVarDefRow kMulticastFilterPortTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.22.3.1.1", "GroupPort Index", Integer, K},
-    {"1.3.6.1.4.1.32473.11.63.8.2.22.3.1.2", "Profile Add Or Delete State", Integer, RW, &opt::OtherAddDelete},
+    {"1.3.6.1.4.1.32473.11.63.8.2.22.3.1.2", "Profile Add Or Delete State", Integer, RW,
+     &opt::OtherAddDelete},
     {"1.3.6.1.4.1.32473.11.63.8.2.22.3.1.3", "Profile ID", Integer, RW},
 };
 
@@ -295,7 +307,7 @@ constexpr KyVarDefRow kPacketStormControlTable1[] = {
 
 // "ACL Mask Delete All State": scalar group.
 constexpr KyVarDefRow kACLMaskDeleteAllState1[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.1", "ACL Mask Delete All State", Integer, RW, &opt::NormalActive},
+    {"1.3.6.1.4.1.32473.12.9.2.4", "ACL Mask Delete All State", Integer, RW, &opt::NormalActive},
 };
 
 // "CPU Filter Control": scalar group.
@@ -372,7 +384,8 @@ constexpr KyVarDefRow kManagementAddressTable1[] = {
     {"1.0.8802.1.1.2.1.3.8.1.1", "Local Management Address Subtype", Integer, K, &opt::AddressFamily},
     {"1.0.8802.1.1.2.1.3.8.1.2", "Local Management Address", OctetString, K},
     {"1.0.8802.1.1.2.1.3.8.1.3", "Local Management Address Length", Integer, RO},
-    {"1.0.8802.1.1.2.1.3.8.1.4", "Local Management Address If Subtype", Integer, RO, &opt::LldpManAddrIfSubtype},
+    {"1.0.8802.1.1.2.1.3.8.1.4", "Local Management Address If Subtype", Integer, RO,
+     &opt::LldpManAddrIfSubtype},
     {"1.0.8802.1.1.2.1.3.8.1.5", "Local Management Address If ID", Integer, RO},
     {"1.0.8802.1.1.2.1.3.8.1.6", "Local Management Address OID", ObjectId, RO},
 };
@@ -384,7 +397,8 @@ constexpr KyVarDefRow kManagementAddressTable2[] = {
     {" ", "Index", Integer, K},
     {"1.0.8802.1.1.2.1.4.2.1.1", "Remote Management Address Subtype", Integer, K, &opt::AddressFamily},
     {"1.0.8802.1.1.2.1.4.2.1.2", "Remote Management Address", OctetString, K},
-    {"1.0.8802.1.1.2.1.4.2.1.3", "Remote Management Address If Subtype", Integer, RO, &opt::LldpManAddrIfSubtype},
+    {"1.0.8802.1.1.2.1.4.2.1.3", "Remote Management Address If Subtype", Integer, RO,
+     &opt::LldpManAddrIfSubtype},
     {"1.0.8802.1.1.2.1.4.2.1.4", "Remote Management Address If ID", Integer, RO},
     {"1.0.8802.1.1.2.1.4.2.1.5", "Remote Management Address OID", ObjectId, RO},
 };
@@ -536,7 +550,8 @@ constexpr KyVarDefRow kLoopDetectControl1[] = {
 // "Loop Detect Port Table": table, 1 index column.
 constexpr KyVarDefRow kLoopDetectPortTable1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.21.2.1.1.1", "Loop Detect Port Index", Integer, K},
-    {"1.3.6.1.4.1.32473.11.63.8.2.21.2.1.1.2", "Loop Detect Port State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.21.2.1.1.2", "Loop Detect Port State", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.11.63.8.2.21.2.1.1.3", "Loop Detect Port Loop Status", Integer, RO, &opt::LoopStatus},
 };
 
@@ -577,7 +592,8 @@ constexpr KyVarDefRow kMLDSnoopingControl1[] = {
     {"1.3.6.1.4.1.32473.12.34.3.2.1.7", "MLD Snooping Route Timeout", Integer, RW},
     {"1.3.6.1.4.1.32473.12.34.3.2.1.8", "MLD Snooping Done Timer", Integer, RW},
     {"1.3.6.1.4.1.32473.12.34.3.2.1.9", "MLD Snooping Query State", Integer, RW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.34.3.2.1.10", "MLD Snooping Current State", Integer, RO, &opt::QuerierNonQuerier23},
+    {"1.3.6.1.4.1.32473.12.34.3.2.1.10", "MLD Snooping Current State", Integer, RO,
+     &opt::QuerierNonQuerier23},
     {"1.3.6.1.4.1.32473.12.34.3.2.1.11", "MLD Snooping Control State", Integer, RW, &opt::DisableEnable23},
     {"1.3.6.1.4.1.32473.12.34.3.2.1.12", "MLD Snooping Fast Done State", Integer, RW, &opt::DisableEnable23},
     {"1.3.6.1.4.1.32473.12.34.3.2.1.13", "MLD Snooping Version", Integer, RW, &opt::MldVersion},
@@ -586,7 +602,8 @@ constexpr KyVarDefRow kMLDSnoopingControl1[] = {
 // "PoE System Control": scalar group.
 constexpr KyVarDefRow kPoESystemControl1[] = {
     {"1.3.6.1.4.1.32473.12.24.1.1", "PoE System Power Limit", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.24.1.2", "PoE System Power Disconnect Method", Integer, RW, &opt::PoeDisconnectMethod},
+    {"1.3.6.1.4.1.32473.12.24.1.2", "PoE System Power Disconnect Method", Integer, RW,
+     &opt::PoeDisconnectMethod},
     {"1.3.6.1.4.1.32473.12.24.1.3", "PoE System LED Mode", Integer, RW, &opt::PoeLedMode},
 };
 
@@ -626,16 +643,19 @@ const KyVarDefTable PortSecurityControl1{"PortSecurityControl1", 3, 1, kPortSecu
 const KyVarDefTable TrunkBasicInformation1{"TrunkBasicInformation1", 0, 0, kTrunkBasicInformation1};
 const KyVarDefTable TrunkLACPPortTable1{"TrunkLACPPortTable1", 3, 1, kTrunkLACPPortTable1};
 const KyVarDefTable TrunkVLANTable1{"TrunkVLANTable1", 3, 1, kTrunkVLANTable1};
-const KyVarDefTable QoSSchedulingMechanismControl1{"QoSSchedulingMechanismControl1", 0, 0, kQoSSchedulingMechanismControl1};
+const KyVarDefTable QoSSchedulingMechanismControl1{"QoSSchedulingMechanismControl1", 0, 0,
+                                                   kQoSSchedulingMechanismControl1};
 const KyVarDefTable BandwidthControlTable1{"BandwidthControlTable1", 3, 1, kBandwidthControlTable1};
 const KyVarDefTable SchedulingTable1{"SchedulingTable1", 3, 1, kSchedulingTable1};
 const KyVarDefTable N8021pUserPriorityTable1{"N8021pUserPriorityTable1", 3, 1, kN8021pUserPriorityTable1};
-const KyVarDefTable N8021pDefaultPriorityTable1{"N8021pDefaultPriorityTable1", 3, 1, kN8021pDefaultPriorityTable1};
+const KyVarDefTable N8021pDefaultPriorityTable1{"N8021pDefaultPriorityTable1", 3, 1,
+                                                kN8021pDefaultPriorityTable1};
 const KyVarDefTable IGMPGeneral1{"IGMPGeneral1", 0, 0, kIGMPGeneral1};
 const KyVarDefTable IGMPControlTable1{"IGMPControlTable1", 3, 1, kIGMPControlTable1};
 const KyVarDefTable IGMPQuery1{"IGMPQuery1", 3, 1, kIGMPQuery1};
 const KyVarDefTable IGMPInformation1{"IGMPInformation1", 3, 2, kIGMPInformation1};
-const KyVarDefTable IGMPAccessAuthenticationTable1{"IGMPAccessAuthenticationTable1", 3, 1, kIGMPAccessAuthenticationTable1};
+const KyVarDefTable IGMPAccessAuthenticationTable1{"IGMPAccessAuthenticationTable1", 3, 1,
+                                                   kIGMPAccessAuthenticationTable1};
 const KyVarDefTable IGMPSnoopingGroupTable1{"IGMPSnoopingGroupTable1", 2, 3, kIGMPSnoopingGroupTable1};
 const KyVarDefTable IGMPDynIPMultMaxEntry1{"IGMPDynIPMultMaxEntry1", 0, 0, kIGMPDynIPMultMaxEntry1};
 const KyVarDefTable Management1{"Management1", 0, 0, kManagement1};
@@ -647,9 +667,11 @@ const KyVarDefTable CosSMacBasePRITable1{"CosSMacBasePRITable1", 3, 1, kCosSMacB
 const KyVarDefTable CoSToSPRITable1{"CoSToSPRITable1", 3, 1, kCoSToSPRITable1};
 const KyVarDefTable CoSDHCPPRITable1{"CoSDHCPPRITable1", 3, 1, kCoSDHCPPRITable1};
 const KyVarDefTable MulticastFilterTable1{"MulticastFilterTable1", 3, 1, kMulticastFilterTable1};
-const KyVarDefTable MulticastFilterPortInformationTable1{"MulticastFilterPortInformationTable1", 2, 1, kMulticastFilterPortInformationTable1};
+const KyVarDefTable MulticastFilterPortInformationTable1{"MulticastFilterPortInformationTable1", 2, 1,
+                                                         kMulticastFilterPortInformationTable1};
 const KyVarDefTable MulticastFilterPortTable1{"MulticastFilterPortTable1", 3, 1, kMulticastFilterPortTable1};
-const KyVarDefTable MulticastFilterPortMaxGroupTable1{"MulticastFilterPortMaxGroupTable1", 3, 1, kMulticastFilterPortMaxGroupTable1};
+const KyVarDefTable MulticastFilterPortMaxGroupTable1{"MulticastFilterPortMaxGroupTable1", 3, 1,
+                                                      kMulticastFilterPortMaxGroupTable1};
 const KyVarDefTable PacketStormControl1{"PacketStormControl1", 0, 0, kPacketStormControl1};
 const KyVarDefTable PacketStormControlTable1{"PacketStormControlTable1", 3, 1, kPacketStormControlTable1};
 const KyVarDefTable ACLMaskDeleteAllState1{"ACLMaskDeleteAllState1", 0, 0, kACLMaskDeleteAllState1};

@@ -39,28 +39,17 @@ constexpr KyOptionPair kRowStatusActiveCreateDestroy[] = {
 };
 constexpr KyOptionPair kStpVersion[] = {{0, nullptr, "stp"}, {1, nullptr, "rstp"}, {2, nullptr, "mstp"}};
 constexpr KyOptionPair kRowStatus[] = {
-    {1, nullptr, "active"},
-    {2, nullptr, "notInService"},
-    {3, nullptr, "notReady"},
-    {4, nullptr, "createAndGo"},
-    {5, nullptr, "createAndWait"},
-    {6, nullptr, "destroy"},
+    {1, nullptr, "active"},      {2, nullptr, "notInService"},  {3, nullptr, "notReady"},
+    {4, nullptr, "createAndGo"}, {5, nullptr, "createAndWait"}, {6, nullptr, "destroy"},
 };
 constexpr KyOptionPair kStorageType[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "volatile"},
-    {3, nullptr, "nonVolatile"},
-    {4, nullptr, "permanent"},
-    {5, nullptr, "readOnly"},
+    {1, nullptr, "other"},     {2, nullptr, "volatile"}, {3, nullptr, "nonVolatile"},
+    {4, nullptr, "permanent"}, {5, nullptr, "readOnly"},
 };
 constexpr KyOptionPair kTrueFalse[] = {{1, nullptr, "true"}, {2, nullptr, "false"}};
 constexpr KyOptionPair kInetAddressType[] = {
-    {0, nullptr, "unknown"},
-    {1, nullptr, "ipv4"},
-    {2, nullptr, "ipv6"},
-    {3, nullptr, "ipv4z"},
-    {4, nullptr, "ipv6z"},
-    {16, nullptr, "dns"},
+    {0, nullptr, "unknown"}, {1, nullptr, "ipv4"},  {2, nullptr, "ipv6"},
+    {3, nullptr, "ipv4z"},   {4, nullptr, "ipv6z"}, {16, nullptr, "dns"},
 };
 constexpr KyOptionPair kEnabledDisabledCompleted[] = {
     {1, nullptr, "enabled"},
@@ -74,11 +63,8 @@ constexpr KyOptionPair kBridgeType[] = {
     {4, nullptr, "srt"},
 };
 constexpr KyOptionPair kFdbStatus[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "invalid"},
-    {3, nullptr, "learned"},
-    {4, nullptr, "self"},
-    {5, nullptr, "mgmt"},
+    {1, nullptr, "other"}, {2, nullptr, "invalid"}, {3, nullptr, "learned"},
+    {4, nullptr, "self"},  {5, nullptr, "mgmt"},
 };
 constexpr KyOptionPair kSnmpMessageProcessingModel[] = {
     {0, nullptr, "SNMPv1"},
@@ -101,26 +87,14 @@ constexpr KyOptionPair kIncludedExcluded[] = {{1, nullptr, "included"}, {2, null
 constexpr KyOptionPair kExactPrefix[] = {{1, nullptr, "exact"}, {2, nullptr, "prefix"}};
 constexpr KyOptionPair kTrapInform[] = {{1, nullptr, "trap"}, {2, nullptr, "inform"}};
 constexpr KyOptionPair kAuthPaeState[] = {
-    {1, nullptr, "initialize"},
-    {2, nullptr, "disconnected"},
-    {3, nullptr, "connecting"},
-    {4, nullptr, "authenticating"},
-    {5, nullptr, "authenticated"},
-    {6, nullptr, "aborting"},
-    {7, nullptr, "held"},
-    {8, nullptr, "forceAuth"},
-    {9, nullptr, "forceUnauth"},
+    {1, nullptr, "initialize"},     {2, nullptr, "disconnected"},  {3, nullptr, "connecting"},
+    {4, nullptr, "authenticating"}, {5, nullptr, "authenticated"}, {6, nullptr, "aborting"},
+    {7, nullptr, "held"},           {8, nullptr, "forceAuth"},     {9, nullptr, "forceUnauth"},
     {10, nullptr, "restart"},
 };
 constexpr KyOptionPair kAuthBackendState[] = {
-    {1, nullptr, "request"},
-    {2, nullptr, "response"},
-    {3, nullptr, "success"},
-    {4, nullptr, "fail"},
-    {5, nullptr, "timeout"},
-    {6, nullptr, "idle"},
-    {7, nullptr, "initialize"},
-    {8, nullptr, "ignore"},
+    {1, nullptr, "request"}, {2, nullptr, "response"}, {3, nullptr, "success"},    {4, nullptr, "fail"},
+    {5, nullptr, "timeout"}, {6, nullptr, "idle"},     {7, nullptr, "initialize"}, {8, nullptr, "ignore"},
 };
 constexpr KyOptionPair kControlledDirections[] = {{0, nullptr, "both"}, {1, nullptr, "in"}};
 constexpr KyOptionPair kControlledPortStatus[] = {{1, nullptr, "authorized"}, {2, nullptr, "unauthorized"}};
@@ -134,43 +108,23 @@ constexpr KyOptionPair kAuthSessionMethod[] = {
     {2, nullptr, "localAuthServer"},
 };
 constexpr KyOptionPair kAuthSessionTerminateCause[] = {
-    {1, nullptr, "supplicantLogoff"},
-    {2, nullptr, "portFailure"},
-    {3, nullptr, "supplicantRestart"},
-    {4, nullptr, "reauthFailed"},
-    {5, nullptr, "authControlForceUnauth"},
-    {6, nullptr, "portReInit"},
-    {7, nullptr, "portAdminDisabled"},
-    {999, nullptr, "notTerminatedYet"},
+    {1, nullptr, "supplicantLogoff"},       {2, nullptr, "portFailure"},
+    {3, nullptr, "supplicantRestart"},      {4, nullptr, "reauthFailed"},
+    {5, nullptr, "authControlForceUnauth"}, {6, nullptr, "portReInit"},
+    {7, nullptr, "portAdminDisabled"},      {999, nullptr, "notTerminatedYet"},
 };
 constexpr KyOptionPair kAddressFamily[] = {
-    {0, nullptr, "other"},
-    {1, nullptr, "ipV4"},
-    {2, nullptr, "ipV6"},
-    {3, nullptr, "nsap"},
-    {4, nullptr, "hdlc"},
-    {5, nullptr, "bbn1822"},
-    {6, nullptr, "all802"},
-    {7, nullptr, "e163"},
-    {8, nullptr, "e164"},
-    {9, nullptr, "f69"},
-    {10, nullptr, "x121"},
-    {11, nullptr, "ipx"},
-    {12, nullptr, "appleTalk"},
-    {13, nullptr, "decnetIV"},
-    {14, nullptr, "banyanVines"},
-    {15, nullptr, "e164withNsap"},
-    {16, nullptr, "dns"},
-    {17, nullptr, "distinguishedName"},
+    {0, nullptr, "other"},         {1, nullptr, "ipV4"},      {2, nullptr, "ipV6"},
+    {3, nullptr, "nsap"},          {4, nullptr, "hdlc"},      {5, nullptr, "bbn1822"},
+    {6, nullptr, "all802"},        {7, nullptr, "e163"},      {8, nullptr, "e164"},
+    {9, nullptr, "f69"},           {10, nullptr, "x121"},     {11, nullptr, "ipx"},
+    {12, nullptr, "appleTalk"},    {13, nullptr, "decnetIV"}, {14, nullptr, "banyanVines"},
+    {15, nullptr, "e164withNsap"}, {16, nullptr, "dns"},      {17, nullptr, "distinguishedName"},
     {18, nullptr, "asNumber"},
 };
 constexpr KyOptionPair kLldpPortIdSubtype[] = {
-    {1, nullptr, "interfaceAlias"},
-    {2, nullptr, "portComponent"},
-    {3, nullptr, "macAddress"},
-    {4, nullptr, "networkAddress"},
-    {5, nullptr, "interfaceName"},
-    {6, nullptr, "agentCircuitId"},
+    {1, nullptr, "interfaceAlias"}, {2, nullptr, "portComponent"}, {3, nullptr, "macAddress"},
+    {4, nullptr, "networkAddress"}, {5, nullptr, "interfaceName"}, {6, nullptr, "agentCircuitId"},
     {7, nullptr, "local"},
 };
 constexpr KyOptionPair kLldpManAddrIfSubtype[] = {
@@ -181,11 +135,8 @@ constexpr KyOptionPair kLldpManAddrIfSubtype[] = {
 constexpr KyOptionPair kLldpPowerPortClass[] = {{1, nullptr, "pClassPSE"}, {2, nullptr, "pClassPD"}};
 constexpr KyOptionPair kPowerPairs[] = {{1, nullptr, "signal"}, {2, nullptr, "spare"}};
 constexpr KyOptionPair kPowerClass[] = {
-    {1, nullptr, "class0"},
-    {2, nullptr, "class1"},
-    {3, nullptr, "class2"},
-    {4, nullptr, "class3"},
-    {5, nullptr, "class4"},
+    {1, nullptr, "class0"}, {2, nullptr, "class1"}, {3, nullptr, "class2"},
+    {4, nullptr, "class3"}, {5, nullptr, "class4"},
 };
 constexpr KyOptionPair kConsoleInUse[] = {
     {1, nullptr, "other"},
@@ -195,6 +146,7 @@ constexpr KyOptionPair kConsoleInUse[] = {
 constexpr KyOptionPair kSupportedNotSupported[] = {{1, nullptr, "supported"}, {2, nullptr, "not-supported"}};
 constexpr KyOptionPair kMibType[] = {{1, nullptr, "standard"}, {2, nullptr, "proprietary"}};
 constexpr KyOptionPair kRs232PortMode[] = {{1, nullptr, "console"}, {2, nullptr, "slip"}};
+constexpr KyOptionPair kWarmStartNoReset[] = {{3, nullptr, "warm-start"}, {4, nullptr, "no-reset"}};
 constexpr KyOptionPair kSaveConfig[] = {
     {1, nullptr, "other"},
     {2, nullptr, "save-config"},
@@ -208,18 +160,12 @@ constexpr KyOptionPair kIpAddressSource[] = {
 };
 constexpr KyOptionPair kConsoleParity[] = {{1, nullptr, "none"}, {2, nullptr, "odd"}, {3, nullptr, "even"}};
 constexpr KyOptionPair kConsoleBaudRate[] = {
-    {1, nullptr, "baudrate2400"},
-    {2, nullptr, "baudrate9600"},
-    {3, nullptr, "baudrate19200"},
-    {4, nullptr, "baudrate38400"},
-    {5, nullptr, "baudrate115200"},
+    {1, nullptr, "baudrate2400"},  {2, nullptr, "baudrate9600"},   {3, nullptr, "baudrate19200"},
+    {4, nullptr, "baudrate38400"}, {5, nullptr, "baudrate115200"},
 };
 constexpr KyOptionPair kConsoleLogoutTime[] = {
-    {1, nullptr, "never"},
-    {2, nullptr, "minutes2"},
-    {3, nullptr, "minutes5"},
-    {4, nullptr, "minutes10"},
-    {5, nullptr, "minutes15"},
+    {1, nullptr, "never"},     {2, nullptr, "minutes2"},  {3, nullptr, "minutes5"},
+    {4, nullptr, "minutes10"}, {5, nullptr, "minutes15"},
 };
 constexpr KyOptionPair kLogSaveMethod[] = {
     {1, nullptr, "time-interval"},
@@ -233,15 +179,9 @@ constexpr KyOptionPair kCablePortType[] = {
 };
 constexpr KyOptionPair kLinkUpDown[] = {{1, nullptr, "link-up"}, {2, nullptr, "link-down"}};
 constexpr KyOptionPair kCablePairStatus[] = {
-    {0, nullptr, "ok"},
-    {1, nullptr, "open"},
-    {2, nullptr, "short"},
-    {3, nullptr, "open-short"},
-    {4, nullptr, "crosstalk"},
-    {5, nullptr, "unknown"},
-    {6, nullptr, "count"},
-    {7, nullptr, "no-cable"},
-    {8, nullptr, "other"},
+    {0, nullptr, "ok"},         {1, nullptr, "open"},      {2, nullptr, "short"},
+    {3, nullptr, "open-short"}, {4, nullptr, "crosstalk"}, {5, nullptr, "unknown"},
+    {6, nullptr, "count"},      {7, nullptr, "no-cable"},  {8, nullptr, "other"},
 };
 constexpr KyOptionPair kCableTestAction[] = {
     {1, nullptr, "action"},
@@ -256,27 +196,17 @@ constexpr KyOptionPair kCableTestStatus[] = {
 constexpr KyOptionPair kMstiType[] = {{1, nullptr, "cist"}, {2, nullptr, "msti"}};
 constexpr KyOptionPair kTrueFalseAuto[] = {{1, nullptr, "true"}, {2, nullptr, "false"}, {3, nullptr, "auto"}};
 constexpr KyOptionPair kStpPortState[] = {
-    {1, nullptr, "disabled"},
-    {2, nullptr, "discarding"},
-    {3, nullptr, "learning"},
-    {4, nullptr, "forwarding"},
-    {5, nullptr, "broken"},
+    {1, nullptr, "disabled"},   {2, nullptr, "discarding"}, {3, nullptr, "learning"},
+    {4, nullptr, "forwarding"}, {5, nullptr, "broken"},
 };
 constexpr KyOptionPair kStpPortRole[] = {
-    {1, nullptr, "disabled"},
-    {2, nullptr, "alternate"},
-    {3, nullptr, "backup"},
-    {4, nullptr, "root"},
-    {5, nullptr, "designated"},
-    {6, nullptr, "master"},
+    {1, nullptr, "disabled"}, {2, nullptr, "alternate"},  {3, nullptr, "backup"},
+    {4, nullptr, "root"},     {5, nullptr, "designated"}, {6, nullptr, "master"},
 };
 constexpr KyOptionPair kQinQPortRole[] = {{1, nullptr, "nni"}, {2, nullptr, "uni"}};
 constexpr KyOptionPair kVlanPortListAction[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "add-tagged"},
-    {3, nullptr, "add-untagged"},
-    {4, nullptr, "add-forbidden"},
-    {5, nullptr, "delete"},
+    {1, nullptr, "other"},         {2, nullptr, "add-tagged"}, {3, nullptr, "add-untagged"},
+    {4, nullptr, "add-forbidden"}, {5, nullptr, "delete"},
 };
 constexpr KyOptionPair kVlanMultiplyAction[] = {
     {1, nullptr, "other"},
@@ -343,15 +273,9 @@ constexpr KyOptionPair kPortLinkStatus[] = {
     {3, nullptr, "link-fail"},
 };
 constexpr KyOptionPair kPortNwayStatus[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "empty"},
-    {3, nullptr, "link-down"},
-    {4, nullptr, "half-10Mbps"},
-    {5, nullptr, "full-10Mbps"},
-    {6, nullptr, "half-100Mbps"},
-    {7, nullptr, "full-100Mbps"},
-    {8, nullptr, "half-1Gigabps"},
-    {9, nullptr, "full-1Gigabps"},
+    {1, nullptr, "other"},           {2, nullptr, "empty"},         {3, nullptr, "link-down"},
+    {4, nullptr, "half-10Mbps"},     {5, nullptr, "full-10Mbps"},   {6, nullptr, "half-100Mbps"},
+    {7, nullptr, "full-100Mbps"},    {8, nullptr, "half-1Gigabps"}, {9, nullptr, "full-1Gigabps"},
     {10, nullptr, "full-10Gigabps"},
 };
 constexpr KyOptionPair kErrorPortStatus[] = {{1, nullptr, "other"}, {2, nullptr, "err-disabled"}};
@@ -367,12 +291,8 @@ constexpr KyOptionPair kPortSecurityMode[] = {
     {4, nullptr, "delete-on-reset"},
 };
 constexpr KyOptionPair kTrunkAlgorithm[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "mac-source"},
-    {3, nullptr, "mac-destination"},
-    {4, nullptr, "mac-source-dest"},
-    {5, nullptr, "ip-source"},
-    {6, nullptr, "ip-destination"},
+    {1, nullptr, "other"},           {2, nullptr, "mac-source"}, {3, nullptr, "mac-destination"},
+    {4, nullptr, "mac-source-dest"}, {5, nullptr, "ip-source"},  {6, nullptr, "ip-destination"},
     {7, nullptr, "ip-source-dest"},
 };
 constexpr KyOptionPair kLacpMode[] = {{1, nullptr, "active"}, {2, nullptr, "passive"}};
@@ -415,19 +335,13 @@ constexpr KyOptionPair kPoeDisconnectMethod[] = {
 constexpr KyOptionPair kPoeLedMode[] = {{1, nullptr, "link-act"}, {2, nullptr, "poe"}};
 constexpr KyOptionPair kPoePriority[] = {{1, nullptr, "critical"}, {2, nullptr, "high"}, {3, nullptr, "low"}};
 constexpr KyOptionPair kPoePowerLimit[] = {
-    {1, nullptr, "class-0"},
-    {2, nullptr, "class-1"},
-    {3, nullptr, "class-2"},
-    {4, nullptr, "class-3"},
-    {5, nullptr, "user-define"},
+    {1, nullptr, "class-0"}, {2, nullptr, "class-1"},     {3, nullptr, "class-2"},
+    {4, nullptr, "class-3"}, {5, nullptr, "user-define"},
 };
 constexpr KyOptionPair kPoePortStatus[] = {
-    {1, nullptr, "other"},
-    {2, nullptr, "disabled"},
-    {3, nullptr, "searching"},
-    {4, nullptr, "delivering-power"},
-    {5, nullptr, "fault"},
-    {6, nullptr, "test"},
+    {1, nullptr, "other"},     {2, nullptr, "disabled"},
+    {3, nullptr, "searching"}, {4, nullptr, "delivering-power"},
+    {5, nullptr, "fault"},     {6, nullptr, "test"},
     {7, nullptr, "denied"},
 };
 constexpr KyOptionPair kPoeLedStatus[] = {
@@ -461,7 +375,8 @@ const KyOptionTable MediumType{"MediumType", 1, false, kMediumType};
 const KyOptionTable NwayState{"NwayState", 1, false, kNwayState};
 const KyOptionTable MulticastFilter{"MulticastFilter", 1, false, kMulticastFilter};
 const KyOptionTable MdixState{"MdixState", 1, false, kMdixState};
-const KyOptionTable RowStatusActiveCreateDestroy{"RowStatusActiveCreateDestroy", 1, false, kRowStatusActiveCreateDestroy};
+const KyOptionTable RowStatusActiveCreateDestroy{"RowStatusActiveCreateDestroy", 1, false,
+                                                 kRowStatusActiveCreateDestroy};
 const KyOptionTable StpVersion{"StpVersion", 1, false, kStpVersion};
 const KyOptionTable RowStatus{"RowStatus", 1, false, kRowStatus};
 const KyOptionTable StorageType{"StorageType", 1, false, kStorageType};
@@ -470,7 +385,8 @@ const KyOptionTable InetAddressType{"InetAddressType", 1, false, kInetAddressTyp
 const KyOptionTable EnabledDisabledCompleted{"EnabledDisabledCompleted", 1, false, kEnabledDisabledCompleted};
 const KyOptionTable BridgeType{"BridgeType", 1, false, kBridgeType};
 const KyOptionTable FdbStatus{"FdbStatus", 1, false, kFdbStatus};
-const KyOptionTable SnmpMessageProcessingModel{"SnmpMessageProcessingModel", 1, false, kSnmpMessageProcessingModel};
+const KyOptionTable SnmpMessageProcessingModel{"SnmpMessageProcessingModel", 1, false,
+                                               kSnmpMessageProcessingModel};
 const KyOptionTable SnmpSecurityModel{"SnmpSecurityModel", 1, false, kSnmpSecurityModel};
 const KyOptionTable SnmpSecurityLevel{"SnmpSecurityLevel", 1, false, kSnmpSecurityLevel};
 const KyOptionTable IncludedExcluded{"IncludedExcluded", 1, false, kIncludedExcluded};
@@ -482,7 +398,8 @@ const KyOptionTable ControlledDirections{"ControlledDirections", 1, false, kCont
 const KyOptionTable ControlledPortStatus{"ControlledPortStatus", 1, false, kControlledPortStatus};
 const KyOptionTable ControlledPortControl{"ControlledPortControl", 1, false, kControlledPortControl};
 const KyOptionTable AuthSessionMethod{"AuthSessionMethod", 1, false, kAuthSessionMethod};
-const KyOptionTable AuthSessionTerminateCause{"AuthSessionTerminateCause", 1, false, kAuthSessionTerminateCause};
+const KyOptionTable AuthSessionTerminateCause{"AuthSessionTerminateCause", 1, false,
+                                              kAuthSessionTerminateCause};
 const KyOptionTable AddressFamily{"AddressFamily", 1, false, kAddressFamily};
 const KyOptionTable LldpPortIdSubtype{"LldpPortIdSubtype", 1, false, kLldpPortIdSubtype};
 const KyOptionTable LldpManAddrIfSubtype{"LldpManAddrIfSubtype", 1, false, kLldpManAddrIfSubtype};
@@ -493,6 +410,7 @@ const KyOptionTable ConsoleInUse{"ConsoleInUse", 1, false, kConsoleInUse};
 const KyOptionTable SupportedNotSupported{"SupportedNotSupported", 1, false, kSupportedNotSupported};
 const KyOptionTable MibType{"MibType", 1, false, kMibType};
 const KyOptionTable Rs232PortMode{"Rs232PortMode", 1, false, kRs232PortMode};
+const KyOptionTable WarmStartNoReset{"WarmStartNoReset", 1, false, kWarmStartNoReset};
 const KyOptionTable SaveConfig{"SaveConfig", 1, false, kSaveConfig};
 const KyOptionTable IpAddressSource{"IpAddressSource", 1, false, kIpAddressSource};
 const KyOptionTable ConsoleParity{"ConsoleParity", 1, false, kConsoleParity};
@@ -594,6 +512,7 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::SupportedNotSupported,
     &opt::MibType,
     &opt::Rs232PortMode,
+    &opt::WarmStartNoReset,
     &opt::SaveConfig,
     &opt::IpAddressSource,
     &opt::ConsoleParity,

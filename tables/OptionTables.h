@@ -47,6 +47,7 @@ extern const KyOptionTable ConsoleInUse;
 extern const KyOptionTable SupportedNotSupported;
 extern const KyOptionTable MibType;
 extern const KyOptionTable Rs232PortMode;
+extern const KyOptionTable WarmStartNoReset;
 extern const KyOptionTable SaveConfig;
 extern const KyOptionTable IpAddressSource;
 extern const KyOptionTable ConsoleParity;

@@ -97,32 +97,35 @@ constexpr KyVarDefRow kPortSessionStatistics1[] = {
     {"1.0.8802.1.1.1.1.2.4.1.5", "Auth Session ID", DisplayString, RO},
     {"1.0.8802.1.1.1.1.2.4.1.6", "Auth Session Authentic Method", Integer, RO, &opt::AuthSessionMethod},
     {"1.0.8802.1.1.1.1.2.4.1.7", "Auth Session Time", TimeTicks, RO},
-    {"1.0.8802.1.1.1.1.2.4.1.8", "Auth Session Terminate Cause", Integer, RO, &opt::AuthSessionTerminateCause},
+    {"1.0.8802.1.1.1.1.2.4.1.8", "Auth Session Terminate Cause", Integer, RO,
+     &opt::AuthSessionTerminateCause},
     {"1.0.8802.1.1.1.1.2.4.1.9", "Auth Session User Name", DisplayString, RO},
 };
 
 // "State Table": table, 2 index columns.
 constexpr KyVarDefRow kStateTable1[] = {
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.1", "PAE MAC Address", MacAddress, K},
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.2", "PAE Port Number", Integer, K},
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.3", "Auth PAE State", Integer, RO, &opt::AuthPaeState},
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.4", "Auth Backend Auth State", Integer, RO, &opt::AuthBackendState},
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.5", "Auth Controlled Port Status", Integer, RO, &opt::ControlledPortStatus},
+    {" ", "PAE MAC Address", DisplayString, K},
+    {" ", "PAE Port Number", Integer, K},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.1", "Auth PAE State", Integer, RO, &opt::AuthPaeState},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.2", "Auth Backend Auth State", Integer, RO, &opt::AuthBackendState},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.3", "Auth Controlled Port Status", Integer, RO,
+     &opt::ControlledPortStatus},
 };
 
 // "Session Information": table, 2 index columns.
 constexpr KyVarDefRow kSessionInformation1[] = {
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.1", "PAE MAC Address", MacAddress, K},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.2", "PAE Port Number", Integer, K},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.3", "Auth Session Octets RX", Counter64, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.4", "Auth Session Octets TX", Counter64, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.5", "Auth Session Frames RX", Counter32, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.6", "Auth Session Frames TX", Counter32, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.7", "Auth Session ID", DisplayString, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.8", "Auth Session Authentic Method", Integer, RO, &opt::AuthSessionMethod},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.9", "Auth Session Time", TimeTicks, RO},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.10", "Auth Session Terminate Cause", Integer, RO, &opt::AuthSessionTerminateCause},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1.11", "Auth Session User Name", DisplayString, RO},
+    {" ", "PAE MAC Address", DisplayString, K},
+    {" ", "PAE Port Number", Integer, K},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.1", "Auth Session Octets RX", Counter64, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.2", "Auth Session Octets TX", Counter64, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.3", "Auth Session Frames RX", Counter32, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.4", "Auth Session Frames TX", Counter32, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.5", "Auth Session ID", DisplayString, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.6", "Auth Session Authentic Method", Integer, RO, &opt::AuthSessionMethod},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.7", "Auth Session Time", TimeTicks, RO},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.8", "Auth Session Terminate Cause", Integer, RO,
+     &opt::AuthSessionTerminateCause},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.9", "Auth Session User Name", DisplayString, RO},
 };
 
 // "RADIUS Control": scalar group.
@@ -167,7 +170,8 @@ constexpr KyVarDefRow kAccountingServerInformation1[] = {
     {"1.3.6.1.2.1.67.2.2.1.1.2", "RADIUS Accounting Table Client Identifier", DisplayString, RO},
     {"1.3.6.1.2.1.67.2.2.1.1.1", "RADIUS Accounting Table Client Invalid Server Addresses", Counter32, RO},
     {"1.3.6.1.4.1.32473.12.3.4.1", "RADIUS Accounting Table Update Interval", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.3.4.2", "RADIUS Accounting Table Suppress Null User Name", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.3.4.2", "RADIUS Accounting Table Suppress Null User Name", Integer, RW,
+     &opt::EnabledDisabled12},
 };
 
 // "Server Table": table, 1 index column.
@@ -189,9 +193,12 @@ constexpr KyVarDefRow kAccountingServerTable1[] = {
 
 // "Service Table": table, 1 index column.
 constexpr KyVarDefRow kServiceTable1[] = {
-    {"1.3.6.1.4.1.32473.12.3.4.3.1.1", "RADIUS Accounting Table Service Index", Integer, K, &opt::AccountingService},
-    {"1.3.6.1.4.1.32473.12.3.4.3.1.2", "RADIUS Accounting Table Service Method", Integer, RW, &opt::AccountingMethod},
-    {"1.3.6.1.4.1.32473.12.3.4.3.1.3", "RADIUS Accounting Table Service Mode", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.3.4.3.1.1", "RADIUS Accounting Table Service Index", Integer, K,
+     &opt::AccountingService},
+    {"1.3.6.1.4.1.32473.12.3.4.3.1.2", "RADIUS Accounting Table Service Method", Integer, RW,
+     &opt::AccountingMethod},
+    {"1.3.6.1.4.1.32473.12.3.4.3.1.3", "RADIUS Accounting Table Service Mode", Integer, RW,
+     &opt::EnabledDisabled12},
 };
 
 // "AAC Control": scalar group.
@@ -257,17 +264,28 @@ constexpr KyVarDefRow kSSHManagement1[] = {
 // "Algorithm Control": scalar group.
 constexpr KyVarDefRow kEncryptionAlgorithm1[] = {
     {"1.3.6.1.4.1.32473.12.6.2.1.1", "Encryption Algorithm 3DES Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.2", "Encryption Algorithm Blowfish Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.3", "Encryption Algorithm AES128 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.4", "Encryption Algorithm AES192 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.5", "Encryption Algorithm AES256 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.6", "Encryption Algorithm Arcfour Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.7", "Encryption Algorithm CAST28 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.8", "Encryption Algorithm Twofish128 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.9", "Encryption Algorithm Twofish192 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.1.10", "Encryption Algorithm Twofish256 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.3.1", "Data Integrity Algorithm SHA1 Admin", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.6.2.3.2", "Data Integrity Algorithm MD5 Admin", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.2", "Encryption Algorithm Blowfish Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.3", "Encryption Algorithm AES128 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.4", "Encryption Algorithm AES192 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.5", "Encryption Algorithm AES256 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.6", "Encryption Algorithm Arcfour Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.7", "Encryption Algorithm CAST28 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.8", "Encryption Algorithm Twofish128 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.9", "Encryption Algorithm Twofish192 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.1.10", "Encryption Algorithm Twofish256 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.3.1", "Data Integrity Algorithm SHA1 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.6.2.3.2", "Data Integrity Algorithm MD5 Admin", Integer, RW,
+     &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.12.6.2.4.1", "Public Key Algorithm RSA Admin", Integer, RW, &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.12.6.2.4.2", "Public Key Algorithm DSA Admin", Integer, RW, &opt::EnabledDisabled12},
 };
@@ -287,8 +305,10 @@ constexpr KyVarDefRow kGlobalManagement1[] = {
 // "IP-MAC Binding Control": scalar group.
 constexpr KyVarDefRow kIPMACBindingControl1[] = {
     {"1.3.6.1.4.1.32473.12.23.1.1", "IP-MAC Binding Trap Log State", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.23.1.2", "IP-MAC Binding DHCP Snooping State", Integer, RW, &opt::EnabledDisabled12},
-    {"1.3.6.1.4.1.32473.12.23.1.3", "IP-MAC Binding DHCP Snoop Entry Clear All State", Integer, RW, &opt::NormalActive},
+    {"1.3.6.1.4.1.32473.12.23.1.2", "IP-MAC Binding DHCP Snooping State", Integer, RW,
+     &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.23.1.3", "IP-MAC Binding DHCP Snoop Entry Clear All State", Integer, RW,
+     &opt::NormalActive},
     {"1.3.6.1.4.1.32473.12.23.3.1", "IP-MAC Binding All Port State", Integer, RW, &opt::OtherEnabledDisabled},
 };
 
@@ -299,7 +319,8 @@ constexpr KyVarDefRow kPortInformation3[] = {
     {"1.3.6.1.4.1.32473.12.23.3.2.1.3", "Port Zero IP State", Integer, RW, &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.12.23.3.2.1.4", "Port Forward DHCP Packet", Integer, RW, &opt::EnabledDisabled12},
     {"1.3.6.1.4.1.32473.12.23.3.2.1.5", "Port DHCP Snooping MAX Entry", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.23.3.2.1.6", "Port DHCP Snooping Entry Clear Action", Integer, RW, &opt::NormalActive},
+    {"1.3.6.1.4.1.32473.12.23.3.2.1.6", "Port DHCP Snooping Entry Clear Action", Integer, RW,
+     &opt::NormalActive},
 };
 
 // "IP-MAC Binding Blocked Table": table, 2 index columns, rows created and destroyed through row 5.
@@ -342,7 +363,8 @@ constexpr KyVarDefRow kDOSPrevertionControlTable1[] = {
 const KyVarDefTable Auth1{"Auth1", 0, 0, kAuth1};
 const KyVarDefTable Configuration2{"Configuration2", 0, 0, kConfiguration2};
 const KyVarDefTable PAEPortTable1{"PAEPortTable1", 3, 1, kPAEPortTable1};
-const KyVarDefTable PortAuthenticationConfiguration1{"PortAuthenticationConfiguration1", 3, 1, kPortAuthenticationConfiguration1};
+const KyVarDefTable PortAuthenticationConfiguration1{"PortAuthenticationConfiguration1", 3, 1,
+                                                     kPortAuthenticationConfiguration1};
 const KyVarDefTable PortAuthStatistics1{"PortAuthStatistics1", 3, 1, kPortAuthStatistics1};
 const KyVarDefTable Diagnostics1{"Diagnostics1", 3, 1, kDiagnostics1};
 const KyVarDefTable PortSessionStatistics1{"PortSessionStatistics1", 2, 1, kPortSessionStatistics1};
@@ -351,8 +373,10 @@ const KyVarDefTable SessionInformation1{"SessionInformation1", 2, 2, kSessionInf
 const KyVarDefTable RADIUSControl1{"RADIUSControl1", 0, 0, kRADIUSControl1};
 const KyVarDefTable RADUISCommand1{"RADUISCommand1", 0, 0, kRADUISCommand1};
 const KyVarDefTable AuthenticationServer1{"AuthenticationServer1", 0, 0, kAuthenticationServer1};
-const KyVarDefTable AuthenticationServerTable1{"AuthenticationServerTable1", 2, 1, kAuthenticationServerTable1};
-const KyVarDefTable AccountingServerInformation1{"AccountingServerInformation1", 0, 0, kAccountingServerInformation1};
+const KyVarDefTable AuthenticationServerTable1{"AuthenticationServerTable1", 2, 1,
+                                               kAuthenticationServerTable1};
+const KyVarDefTable AccountingServerInformation1{"AccountingServerInformation1", 0, 0,
+                                                 kAccountingServerInformation1};
 const KyVarDefTable AccountingServerTable1{"AccountingServerTable1", 2, 1, kAccountingServerTable1};
 const KyVarDefTable ServiceTable1{"ServiceTable1", 2, 1, kServiceTable1};
 const KyVarDefTable TACACSControl1{"TACACSControl1", 0, 0, kTACACSControl1};
@@ -368,5 +392,6 @@ const KyVarDefTable PortInformation3{"PortInformation3", 3, 1, kPortInformation3
 const KyVarDefTable BindingBlockedTable1{"BindingBlockedTable1", 3, 2, kBindingBlockedTable1};
 const KyVarDefTable BindingDHCPSnoopTable1{"BindingDHCPSnoopTable1", 2, 1, kBindingDHCPSnoopTable1};
 const KyVarDefTable DOSPreventionControl1{"DOSPreventionControl1", 0, 0, kDOSPreventionControl1};
-const KyVarDefTable DOSPrevertionControlTable1{"DOSPrevertionControlTable1", 3, 1, kDOSPrevertionControlTable1};
+const KyVarDefTable DOSPrevertionControlTable1{"DOSPrevertionControlTable1", 3, 1,
+                                               kDOSPrevertionControlTable1};
 }  // namespace tbl

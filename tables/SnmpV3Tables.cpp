@@ -146,7 +146,7 @@ constexpr KyVarDefRow kNotifyFilterEntryTable1[] = {
 // "Community String Table": table, 1 index column, rows created and destroyed through row 7.
 constexpr KyVarDefRow kCommunityStringTable1[] = {
     {"1.3.6.1.6.3.18.1.1.1.1", "Index", DisplayString, KI},
-    {"1.3.6.1.6.3.18.1.1.1.2", "Name", OctetString, RW},
+    {"1.3.6.1.6.3.18.1.1.1.2", "Name", DisplayString, RW},
     {"1.3.6.1.6.3.18.1.1.1.3", "Security Name", DisplayString, RW},
     {"1.3.6.1.6.3.18.1.1.1.4", "Context Engine ID", OctetString, RW},
     {"1.3.6.1.6.3.18.1.1.1.5", "Context Name", DisplayString, RW},
@@ -164,9 +164,11 @@ constexpr KyVarDefRow kTargetAddressTable1[] = {
 }  // namespace
 
 const KyVarDefTable snmpEngine1{"snmpEngine1", 0, 0, ksnmpEngine1};
-const KyVarDefTable MessageProcessingandDispatching1{"MessageProcessingandDispatching1", 0, 0, kMessageProcessingandDispatching1};
+const KyVarDefTable MessageProcessingandDispatching1{"MessageProcessingandDispatching1", 0, 0,
+                                                     kMessageProcessingandDispatching1};
 const KyVarDefTable GeneralInformation1{"GeneralInformation1", 0, 0, kGeneralInformation1};
-const KyVarDefTable CommunityTargetAddressTable{"CommunityTargetAddressTable", 3, 1, kCommunityTargetAddressTable};
+const KyVarDefTable CommunityTargetAddressTable{"CommunityTargetAddressTable", 3, 1,
+                                                kCommunityTargetAddressTable};
 const KyVarDefTable TargetParameters1{"TargetParameters1", 3, 1, kTargetParameters1};
 const KyVarDefTable Statistics2{"Statistics2", 0, 0, kStatistics2};
 const KyVarDefTable UserTable1{"UserTable1", 3, 2, kUserTable1};

@@ -84,9 +84,12 @@ constexpr KyVarDefRow kVlLANMultiplyManagement1[] = {
 }  // namespace
 
 const KyVarDefTable BasicConfigure2{"BasicConfigure2", 0, 0, kBasicConfigure2};
-const KyVarDefTable DefaultUserPrioritiesofEachPort1{"DefaultUserPrioritiesofEachPort1", 2, 1, kDefaultUserPrioritiesofEachPort1};
-const KyVarDefTable UserPrioritiesToTrafficClass1{"UserPrioritiesToTrafficClass1", 2, 2, kUserPrioritiesToTrafficClass1};
-const KyVarDefTable UnicastForwardingInformation1{"UnicastForwardingInformation1", 3, 2, kUnicastForwardingInformation1};
+const KyVarDefTable DefaultUserPrioritiesofEachPort1{"DefaultUserPrioritiesofEachPort1", 2, 1,
+                                                     kDefaultUserPrioritiesofEachPort1};
+const KyVarDefTable UserPrioritiesToTrafficClass1{"UserPrioritiesToTrafficClass1", 2, 2,
+                                                  kUserPrioritiesToTrafficClass1};
+const KyVarDefTable UnicastForwardingInformation1{"UnicastForwardingInformation1", 3, 2,
+                                                  kUnicastForwardingInformation1};
 const KyVarDefTable Databaseinformation1{"Databaseinformation1", 2, 1, kDatabaseinformation1};
 const KyVarDefTable Dot1qVlanStatic{"Dot1qVlanStatic", 3, 1, kDot1qVlanStatic};
 const KyVarDefTable QinQGlobalStateSettings1{"QinQGlobalStateSettings1", 0, 0, kQinQGlobalStateSettings1};

@@ -428,8 +428,20 @@ TEST(MenuCatalogue, GeneratedCommandsResolveTheirDefinitionTables) {
       EXPECT_TRUE(under) << "row " << i << " " << oid << " lies under none of " << e->arcs;
     }
     if (e->HasRowEditing()) {
+      // "Add" and "Delete" write these labels; the row's options turn them into 4 and 6.
       const KyVarDefRow& rs = t->rows[static_cast<size_t>(e->rowStatus)];
       EXPECT_TRUE(rs.access & Access::Write) << "RowStatus row must be writable";
+      ASSERT_NE(rs.options, nullptr) << "RowStatus row without options";
+      std::map<std::string_view, int32_t> values;
+      for (const KyOptionPair& o : rs.options->pairs)
+        if (o.label != nullptr) values[o.label] = o.value;
+      EXPECT_EQ(values.count(kCreateAndGo) ? values[kCreateAndGo] : -1, 4);
+      EXPECT_EQ(values.count(kDestroy) ? values[kDestroy] : -1, 6);
+    }
+    if (e->portGridVar >= 0) {
+      const KyVarDefRow& grid = t->rows[static_cast<size_t>(e->portGridVar)];
+      EXPECT_TRUE(grid.syntax == Syntax::Bits || grid.syntax == Syntax::OctetString) << "port grid on a non-octet row";
+      EXPECT_TRUE(grid.access & Access::Write) << "port grid on a read-only row";
     }
   }
   std::cout << "definition tables not there yet: " << missing.size() << "\n";
@@ -447,6 +459,25 @@ TEST(MenuCatalogue, FindDefinitionTable) {
     EXPECT_EQ(FindDefinitionTable(t->name), t) << t->name;
   }
   EXPECT_EQ(DefinitionTableOf(Entry("Statistics1Click")), nullptr);
+}
+
+TEST(MenuCatalogue, VarListOfGeneratedCommands) {
+  const auto device = VarListOf(Entry("DeviceControl2Click"));
+  ASSERT_TRUE(device.has_value());
+  EXPECT_EQ(device->kind, 0);
+  EXPECT_EQ(device->keyCount, 0);
+  ASSERT_EQ(device->Count(), 18);
+  EXPECT_EQ(device->Item(4).label, "Management VLAN ID");
+
+  const auto ports = VarListOf(Entry("PortControl1Click"));
+  ASSERT_TRUE(ports.has_value());
+  EXPECT_EQ(ports->kind, 3);
+  EXPECT_EQ(ports->keyCount, 2);
+  EXPECT_EQ(ports->Count(), 10);
+
+  EXPECT_FALSE(VarListOf(Entry("Statistics1Click")).has_value());
+  EXPECT_FALSE(VarListOf(Entry("SummerTime1Click")).has_value());
+  EXPECT_FALSE(VarListOf(Entry("RefreshPanel2Click")).has_value());
 }
 
 // ---------------------------------------------------------------------------

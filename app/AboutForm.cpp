@@ -1,0 +1,84 @@
+#include "app/AboutForm.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/Version.h"
+
+const char* const TAboutForm::kModels[5] = {"QRX-700", "QRX-700P", "QRX-900", "QRX-900P", "QRX-700G"};
+
+namespace {
+constexpr const char* kShownModel = "QRX-900";
+}
+
+TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
+  setObjectName("AboutForm");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setModal(true);
+  setFixedSize(330, 150);
+
+  for (int i = 0; i < 5; ++i) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QString("Image%1").arg(i + 1));
+    icon->setGeometry(16, 18, 32, 32);
+    icon->setPixmap(QPixmap(QString(":/qrx900/model-%1.png").arg(kModels[i])));
+    ModelIcons.append(icon);
+  }
+
+  AboutLabel = new QLabel(this);
+  AboutLabel->setObjectName("AboutLabel");
+  AboutLabel->setGeometry(64, 16, 250, 20);
+  QFont bold = AboutLabel->font();
+  bold.setBold(true);
+  AboutLabel->setFont(bold);
+
+  VersionLabel = new QLabel("Release Version 2.0", this);
+  VersionLabel->setObjectName("VersionLabel");
+  VersionLabel->setGeometry(64, 40, 250, 18);
+
+  InfoLabel = new QLabel(QString("%1 %2 for the QRX-900 52-port managed switch.").arg(kProgramName, ProgramVersion()),
+                         this);
+  InfoLabel->setObjectName("InfoLabel");
+  InfoLabel->setWordWrap(true);
+  InfoLabel->setGeometry(64, 62, 250, 36);
+
+  BT_Ok = new QPushButton("OK", this);
+  BT_Ok->setObjectName("BT_Ok");
+  BT_Ok->setGeometry(125, 110, 80, 26);
+  BT_Ok->setDefault(true);
+  connect(BT_Ok, &QPushButton::clicked, this, &QDialog::accept);
+  BT_Ok->installEventFilter(this);
+}
+
+void TAboutForm::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TAboutForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  QDialog::changeEvent(event);
+}
+
+void TAboutForm::FormActivate() {
+  for (int i = 0; i < ModelIcons.size(); ++i) ModelIcons[i]->setVisible(QLatin1String(kModels[i]) == kShownModel);
+  AboutLabel->setText("Norvane QRX-900 Management Module");
+  setWindowTitle("About QRX-900 Module");
+}
+
+bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == BT_Ok && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    BT_OkKeyDown(key->key(), key->modifiers());
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TAboutForm::BT_OkKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  // Shift+Alt+F3 (Ctrl does not matter) shows the build.
+  if (key == Qt::Key_F3 && (modifiers & Qt::ShiftModifier) && (modifiers & Qt::AltModifier))
+    VersionLabel->setText("Release Version 2.00V09(Build 2008/12/12)");
+}

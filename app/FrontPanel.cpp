@@ -1,0 +1,187 @@
+#include "app/FrontPanel.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QToolButton>
+
+#include "editors/LedBinding.h"
+
+void InitAppResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(resources);
+    return true;
+  }();
+  (void)done;
+}
+
+namespace {
+
+constexpr KyLedColorPair kSystemColours[] = {
+    {0, kLedBlack}, {1, kLedBlack}, {2, kLedGreen}, {3, kLedGreen}, {4, kLedBlue}, {5, kLedRed}, {0, kNoColor},
+};
+constexpr KyLedColorPair kPortColours[] = {
+    {0, kLedOrange}, {1, kLedOrange}, {2, kLedGreen}, {3, kLedGreen}, {4, kLedGreen}, {5, kLedRed}, {0, kNoColor},
+};
+constexpr KyLedColorPair kUplinkColours[] = {
+    {0, kLedBlack}, {1, kLedOrange}, {2, kLedOrange}, {3, kLedGreen}, {4, kLedGreen}, {5, kLedRed}, {0, kNoColor},
+};
+
+}  // namespace
+
+const KySNMPLedColorMapList& SystemLedColorMap() {
+  static const KySNMPLedColorMapList map(7, 0x80, kLedBlack, kLedBlack, kSystemColours);
+  return map;
+}
+
+const KySNMPLedColorMapList& PortLedColorMap() {
+  static const KySNMPLedColorMapList map(7, 0x80, kLedBlack, kLedBlack, kPortColours);
+  return map;
+}
+
+const KySNMPLedColorMapList& UplinkLedColorMap() {
+  static const KySNMPLedColorMapList map(7, 0x80, kLedBlack, kLedBlack, kUplinkColours);
+  return map;
+}
+
+void KyClickImage::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+// ---------------------------------------------------------------------------
+TPanelQRX900Form::TPanelQRX900Form(QWidget* owner, QLabel* statusPanel)
+    : QWidget(owner, Qt::FramelessWindowHint), statusPanel_(statusPanel) {
+  InitAppResources();
+  setObjectName("PanelQRX900Form");
+  setFixedSize(783, 96);
+
+  Image1 = new KyClickImage(this);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(0, 0, 783, 96);
+  Image1->setScaledContents(true);
+  Image1->setPixmap(QPixmap(":/qrx900/front-panel.png"));
+  connect(Image1, &KyClickImage::clicked, this, &TPanelQRX900Form::Image1Click);
+
+  const QPixmap up(":/qrx900/port-rj45-up.png");
+  const QPixmap down(":/qrx900/port-rj45-down.png");
+  const QPixmap sfp(":/qrx900/port-sfp.png");
+  for (int n = 1; n <= kPortButtons; ++n) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString("SpeedButton%1").arg(n));
+    b->setCheckable(true);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    const bool fibre = n == 49 || n == 50;
+    const bool upper = fibre ? n == 49 : (n <= 48 ? n % 2 == 1 : n == 51 || n == 53);
+    const QPixmap& glyph = fibre ? sfp : (upper ? up : down);
+    b->setIcon(QIcon(glyph));
+    b->setIconSize(glyph.size());
+    b->resize(n <= 48 ? QSize(25, upper ? 23 : 24) : fibre ? QSize(21, 15) : QSize(22, 23));
+    connect(b, &QToolButton::clicked, this, [this, b] { SpeedButton1Click(b); });
+    b->installEventFilter(this);
+    speedButtons_.append(b);
+  }
+
+  PowerLedPanel = NewPanel("PowerLedPanel");
+  ConsoleLedPanel = NewPanel("ConsoleLedPanel");
+  LedPanel1 = NewPanel("LedPanel1");
+  LedPanel2 = NewPanel("LedPanel2");
+  LedPanel3 = NewPanel("LedPanel3");
+  Port49LedPanel = NewPanel("Port49LedPanel");
+  Port50LedPanel = NewPanel("Port50LedPanel");
+  Port51LedPanel = NewPanel("Port51LedPanel");
+  Port52LedPanel = NewPanel("Port52LedPanel");
+  Port49LedPanel->setGeometry(734, 8, 7, 7);
+  Port50LedPanel->setGeometry(747, 8, 7, 7);
+  Port51LedPanel->setGeometry(760, 8, 7, 7);
+  Port52LedPanel->setGeometry(773, 8, 7, 7);
+
+  FormCreate();
+}
+
+TPanelQRX900Form::~TPanelQRX900Form() { FormClose(); }
+
+QFrame* TPanelQRX900Form::NewPanel(const char* name) {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(name);
+  panel->setFrameShape(QFrame::NoFrame);
+  panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return panel;
+}
+
+QString TPanelQRX900Form::PortHint(int button) {
+  if (button >= 1 && button <= 48) return QString("%1.100").arg(button);
+  if (button == 49 || button == 50) return QString("%1.101").arg(button);
+  if (button >= 51 && button <= 54) return QString("%1.100").arg(button - 2);
+  return {};
+}
+
+void TPanelQRX900Form::FormCreate() {
+  // 1. Hints (shown nowhere: they name the port and its medium).
+  for (int n = 1; n <= kPortButtons; ++n) SpeedButton(n)->setToolTip(PortHint(n));
+  setAttribute(Qt::WA_AlwaysShowToolTips, false);
+
+  // 2. Geometry.
+  PowerLedPanel->setGeometry(53, 59, 7, 7);
+  ConsoleLedPanel->setGeometry(53, 75, 7, 7);
+  for (int n = 1; n <= 48; ++n) {
+    int left;
+    if (n <= 16)
+      left = 65 + 25 * ((n - 1) / 2);
+    else if (n <= 32)
+      left = 280 + 25 * ((n - 17) / 2);
+    else if (n <= 46)
+      left = 492 + 25 * ((n - 33) / 2);
+    else
+      left = 668;
+    SpeedButton(n)->move(left, n % 2 == 1 ? 25 : 51);
+  }
+  SpeedButton(49)->setGeometry(698, 30, 21, 15);
+  SpeedButton(50)->setGeometry(698, 56, 21, 15);
+  SpeedButton(51)->setGeometry(730, 26, 22, 23);
+  SpeedButton(52)->setGeometry(730, 51, 22, 23);
+  SpeedButton(53)->setGeometry(756, 26, 22, 23);
+  SpeedButton(54)->setGeometry(756, 51, 22, 23);
+  LedPanel1->setGeometry(67, 8, 201, 7);
+  LedPanel2->setGeometry(280, 8, 201, 7);
+  LedPanel3->setGeometry(496, 8, 201, 7);
+
+  // 3. to 8.
+  CreateLedBinding();
+}
+
+void TPanelQRX900Form::CreateLedBinding() {}
+
+void TPanelQRX900Form::Image1Click() {
+  if (selected_) selected_->setChecked(false);
+}
+
+void TPanelQRX900Form::SpeedButton1Click(QToolButton* sender) {
+  if (!sender) return;
+  if (selected_ && selected_ != sender) selected_->setChecked(false);
+  selected_ = sender;
+  sender->setChecked(true);
+}
+
+void TPanelQRX900Form::SpeedButton1DblClick(QToolButton*) {}
+
+bool TPanelQRX900Form::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (auto* b = qobject_cast<QToolButton*>(watched); b && speedButtons_.contains(b)) SpeedButton1DblClick(b);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TPanelQRX900Form::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+  deleteLater();
+}
+
+void TPanelQRX900Form::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+}

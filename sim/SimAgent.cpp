@@ -1,0 +1,466 @@
+#include "sim/SimAgent.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "tables/DefTables.h"
+
+// net-snmp's modules, exported by libnetsnmpmibs but not declared in its headers.
+extern "C" {
+void init_system_mib(void);
+void init_sysORTable(void);
+void init_snmpEngine(void);
+void init_snmpMPDStats(void);
+void init_usmStats(void);
+void init_usmUser(void);
+void init_vacm_vars(void);
+void init_vacm_context(void);
+void init_snmpTargetAddrEntry(void);
+void init_snmpTargetParamsEntry(void);
+void init_target_counters(void);
+void init_snmpNotifyTable(void);
+void init_snmpNotifyFilterProfileTable(void);
+void init_snmpNotifyFilterTable(void);
+extern netsnmp_session* main_session;
+}
+
+namespace sim {
+
+namespace {
+const char* const kNetSnmpSubtrees[] = {
+    "1.3.6.1.2.1.1",       // system group, sysORTable
+    "1.3.6.1.6.3.10.2.1",  // snmpEngine
+    "1.3.6.1.6.3.11.2.1",  // MPD statistics
+    "1.3.6.1.6.3.12.1",    // SNMP-TARGET-MIB
+    "1.3.6.1.6.3.13.1",    // SNMP-NOTIFICATION-MIB
+    "1.3.6.1.6.3.15.1",    // USM
+    "1.3.6.1.6.3.16.1",    // VACM
+};
+
+// The simulator's engine ID: enterprise 32473, format 4 (text) "qrx900-sim".
+const char kDefaultEngineIdHex[] = "80007ed904717278393030" "2d73696d";
+
+std::string HexBytes(const std::string& hex, bool* ok) {
+  std::string out;
+  *ok = hex.size() % 2 == 0 && !hex.empty();
+  for (size_t i = 0; *ok && i < hex.size(); i += 2) {
+    if (!std::isxdigit(static_cast<unsigned char>(hex[i])) || !std::isxdigit(static_cast<unsigned char>(hex[i + 1]))) {
+      *ok = false;
+      break;
+    }
+    out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+  }
+  return out;
+}
+
+std::string EngineIdBytes(const Options& o) {
+  bool ok = false;
+  std::string id = HexBytes(o.engineId.empty() ? kDefaultEngineIdHex : o.engineId, &ok);
+  return ok ? id : HexBytes(kDefaultEngineIdHex, &ok);
+}
+
+// ---------------------------------------------------------------------------
+// The running agent's state, reached from net-snmp's C callbacks.
+struct Transaction {
+  std::vector<Varbind> vbs;
+  SetCheck check;
+  std::shared_ptr<Model::Undo> undo;
+  bool applied = false;
+  bool committed = false;
+  bool reverted = false;
+};
+
+struct Agent {
+  const Options* options = nullptr;
+  std::unique_ptr<Model> model;
+  std::map<long, Transaction> transactions;  // by PDU transaction id
+  netsnmp_callback original = nullptr;
+  unsigned long received = 0;
+};
+Agent g_agent;
+volatile sig_atomic_t g_stop = 0;
+
+void OnSignal(int) { g_stop = 1; }
+
+Oid ToOid(const oid* name, size_t len) { return Oid(name, name + len); }
+
+std::vector<oid> ToNet(const Oid& o) { return std::vector<oid>(o.begin(), o.end()); }
+
+Value FromVar(const netsnmp_variable_list* vb) {
+  switch (vb->type) {
+    case ASN_INTEGER: return Value::Int(*vb->val.integer);
+    case ASN_OCTET_STR: return Value::Octets(std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len));
+    case ASN_IPADDRESS: return Value::Ip(std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len));
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+      return Value::Num(vb->type, static_cast<uint64_t>(*vb->val.integer) & 0xFFFFFFFFull);
+    case ASN_COUNTER64:
+      return Value::Num(Asn::Counter64, (static_cast<uint64_t>(vb->val.counter64->high) << 32) |
+                                            (vb->val.counter64->low & 0xFFFFFFFFul));
+    case ASN_OBJECT_ID: return Value::ObjId(ToOid(vb->val.objid, vb->val_len / sizeof(oid)));
+    case ASN_NULL: return Value{};
+    default: {
+      Value v;
+      v.type = vb->type;  // refused as the wrong type
+      return v;
+    }
+  }
+}
+
+void SetVar(netsnmp_variable_list* vb, const Value& v) {
+  switch (v.type) {
+    case Asn::Integer: {
+      long l = static_cast<long>(v.AsInt());
+      snmp_set_var_typed_value(vb, ASN_INTEGER, &l, sizeof l);
+      break;
+    }
+    case Asn::Counter32:
+    case Asn::Gauge32:
+    case Asn::TimeTicks: {
+      u_long u = static_cast<u_long>(v.number & 0xFFFFFFFFull);
+      snmp_set_var_typed_value(vb, v.type, &u, sizeof u);
+      break;
+    }
+    case Asn::Counter64: {
+      counter64 c;
+      c.high = static_cast<u_long>(v.number >> 32);
+      c.low = static_cast<u_long>(v.number & 0xFFFFFFFFull);
+      snmp_set_var_typed_value(vb, ASN_COUNTER64, &c, sizeof c);
+      break;
+    }
+    case Asn::OctetString:
+    case Asn::IpAddress:
+      snmp_set_var_typed_value(vb, v.type, v.bytes.data(), v.bytes.size());
+      break;
+    case Asn::ObjectId: {
+      auto o = ToNet(v.oid);
+      snmp_set_var_typed_value(vb, ASN_OBJECT_ID, o.data(), o.size() * sizeof(oid));
+      break;
+    }
+    default: snmp_set_var_typed_value(vb, ASN_NULL, nullptr, 0); break;
+  }
+}
+
+const FaultSubtree* InFault(const std::vector<FaultSubtree>& list, const Oid& o) {
+  for (const FaultSubtree& f : list)
+    if (IsPrefix(f.subtree, o)) return &f;
+  return nullptr;
+}
+
+Value WrongType(const Value& v) {
+  if (v.type == Asn::OctetString) return Value::Int(static_cast<int64_t>(v.bytes.size()));
+  return Value::Octets("wrong type");
+}
+
+int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* reqinfo,
+            netsnmp_request_info* requests) {
+  const ServedObject& obj = *static_cast<const ServedObject*>(reginfo->my_reg_void);
+  Model& model = *g_agent.model;
+  const Options& o = *g_agent.options;
+  const long txid = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->transid : 0;
+
+  for (netsnmp_request_info* req = requests; req; req = req->next) {
+    if (req->processed) continue;
+    netsnmp_variable_list* vb = req->requestvb;
+    Oid full = ToOid(vb->name, vb->name_length);
+    switch (reqinfo->mode) {
+      case MODE_GET: {
+        if (o.verbose) std::cerr << "GET " << OidToString(full) << "\n";
+        if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
+          netsnmp_set_request_error(reqinfo, req, f->status);
+          break;
+        }
+        auto v = model.Get(obj, full);
+        if (!v) {
+          netsnmp_set_request_error(reqinfo, req, SNMP_NOSUCHINSTANCE);
+          break;
+        }
+        SetVar(vb, InFault(o.wrongTypeSubtrees, full) ? WrongType(*v) : *v);
+        break;
+      }
+      case MODE_GETNEXT: {
+        if (o.verbose) std::cerr << "GETNEXT " << OidToString(full) << "\n";
+        auto r = model.Next(obj, full);
+        if (!r) break;  // nothing more here: the agent goes on with the next object
+        const Oid& found = r->first;
+        if (const FaultSubtree* f = InFault(o.errorSubtrees, found)) {
+          netsnmp_set_request_error(reqinfo, req, f->status);
+          break;
+        }
+        Value v = InFault(o.wrongTypeSubtrees, found) ? WrongType(r->second) : r->second;
+        const FaultSubtree* ni = InFault(o.nonIncreasingSubtrees, found);
+        if (ni && IsPrefix(ni->subtree, full) && full.size() > ni->subtree.size()) {
+          // Inside the subtree: answer with the OID that was asked for.
+          SetVar(vb, v);
+          break;
+        }
+        auto name = ToNet(found);
+        snmp_set_var_objid(vb, name.data(), name.size());
+        SetVar(vb, v);
+        break;
+      }
+      case MODE_SET_RESERVE1: {
+        auto [it, added] = g_agent.transactions.try_emplace(txid);
+        Transaction& tx = it->second;
+        if (added) {
+          for (netsnmp_variable_list* v = reqinfo->asp->pdu->variables; v; v = v->next_variable)
+            tx.vbs.push_back({ToOid(v->name, v->name_length), FromVar(v)});
+          tx.check = model.Check(tx.vbs);
+        }
+        if (o.verbose) std::cerr << "SET " << OidToString(full) << "\n";
+        if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
+          netsnmp_set_request_error(reqinfo, req, f->status);
+          break;
+        }
+        if (tx.check.status != Err::NoError && req->index == tx.check.index)
+          netsnmp_set_request_error(reqinfo, req, tx.check.status);
+        break;
+      }
+      case MODE_SET_RESERVE2: break;
+      case MODE_SET_ACTION: {
+        auto it = g_agent.transactions.find(txid);
+        if (it != g_agent.transactions.end() && !it->second.applied) {
+          it->second.undo = model.Apply(it->second.vbs);
+          it->second.applied = true;
+        }
+        break;
+      }
+      case MODE_SET_COMMIT: {
+        auto it = g_agent.transactions.find(txid);
+        if (it != g_agent.transactions.end() && !it->second.committed) {
+          it->second.committed = true;
+          if (!o.stateFile.empty()) {
+            std::string err;
+            if (!model.SaveState(o.stateFile, &err)) std::cerr << "qrx900-sim: " << err << "\n";
+          }
+        }
+        break;
+      }
+      case MODE_SET_UNDO: {
+        auto it = g_agent.transactions.find(txid);
+        if (it != g_agent.transactions.end() && it->second.applied && !it->second.reverted) {
+          model.Revert(*it->second.undo);
+          it->second.reverted = true;
+        }
+        break;
+      }
+      case MODE_SET_FREE: g_agent.transactions.erase(txid); break;
+      default: break;
+    }
+  }
+  return SNMP_ERR_NOERROR;
+}
+
+// Sits in front of net-snmp's packet handler: drops and delays requests.
+int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic) {
+  if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+    const Options& o = *g_agent.options;
+    ++g_agent.received;
+    if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
+      if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
+      return 1;
+    }
+    if (o.delayMs > 0) usleep(static_cast<useconds_t>(o.delayMs) * 1000);
+  }
+  return g_agent.original(op, session, reqid, pdu, magic);
+}
+
+void TickAlarm(unsigned int, void*) {
+  if (g_agent.model) g_agent.model->Tick();
+}
+
+int BoundPort() {
+  if (!main_session) return -1;
+  void* sp = snmp_sess_pointer(main_session);
+  netsnmp_transport* t = sp ? snmp_sess_transport(sp) : nullptr;
+  if (!t || t->sock < 0) return -1;
+  sockaddr_storage ss{};
+  socklen_t len = sizeof ss;
+  if (getsockname(t->sock, reinterpret_cast<sockaddr*>(&ss), &len) != 0) return -1;
+  if (ss.ss_family == AF_INET) return ntohs(reinterpret_cast<sockaddr_in*>(&ss)->sin_port);
+  if (ss.ss_family == AF_INET6) return ntohs(reinterpret_cast<sockaddr_in6*>(&ss)->sin6_port);
+  return -1;
+}
+
+void Config(const std::string& line) {
+  std::vector<char> buf(line.begin(), line.end());
+  buf.push_back('\0');
+  netsnmp_config(buf.data());
+}
+
+std::string Quote(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+std::vector<Oid> NetSnmpSubtrees() {
+  std::vector<Oid> out;
+  for (const char* s : kNetSnmpSubtrees) out.push_back(*ParseOid(s));
+  return out;
+}
+
+std::unique_ptr<Model> BuildModel(const Options& o) {
+  ModelConfig cfg;
+  cfg.seed = o.seed;
+  cfg.readCommunity = o.readCommunity;
+  cfg.writeCommunity = o.writeCommunity;
+  cfg.engineId = EngineIdBytes(o);
+  cfg.rowCounts = o.rowCounts;
+  cfg.excluded = NetSnmpSubtrees();
+  auto m = std::make_unique<Model>(cfg);
+  m->Build(AllDefinitionTables());
+  if (o.ledLength >= 0) m->ledLength = static_cast<size_t>(o.ledLength);
+  return m;
+}
+
+std::string ListObjects(const Model& m) {
+  std::string out;
+  for (const ServedObject& obj : m.Objects()) {
+    const Column& c = obj.Def();
+    out += OidToString(obj.oid) + " " + TypeName(c.type) + " " + AccessName(c.access) + "\n";
+  }
+  out += "# served by net-snmp's own modules:";
+  for (const char* s : kNetSnmpSubtrees) out += std::string(" ") + s;
+  out += "\n";
+  return out;
+}
+
+int RunAgent(const Options& o) {
+  g_agent.options = &o;
+  g_agent.model = BuildModel(o);
+  if (!o.stateFile.empty()) {
+    std::string warnings;
+    g_agent.model->LoadState(o.stateFile, &warnings);
+    if (!warnings.empty()) std::cerr << warnings;
+  }
+
+  setenv("MIBS", "", 1);
+  snmp_enable_stderrlog();
+  namespace fs = std::filesystem;
+  std::string tempDir;
+  if (o.configDir.empty()) {
+    std::string tmpl = (fs::temp_directory_path() / "qrx900-sim.XXXXXX").string();
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) {
+      std::cerr << "qrx900-sim: cannot create a temporary directory\n";
+      return 1;
+    }
+    tempDir = buf.data();
+    std::error_code ec;
+    fs::create_directories(fs::path(tempDir) / "cert_indexes", ec);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, tempDir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, tempDir.c_str());
+  } else {
+    std::error_code ec;
+    fs::create_directories(fs::path(o.configDir) / "persist" / "cert_indexes", ec);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, o.configDir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+                          (fs::path(o.configDir) / "persist").string().c_str());
+  }
+  netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+  netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
+  std::string ports = "udp:" + o.address + ":" + std::to_string(o.port);
+  netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, ports.c_str());
+  add_to_init_list(const_cast<char*>("-smux"));
+
+  std::string engineId = EngineIdBytes(o);
+  set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
+
+  init_agent("qrx900-sim");
+  init_system_mib();
+  init_sysORTable();
+  init_snmpEngine();
+  init_snmpMPDStats();
+  init_usmStats();
+  init_usmUser();
+  init_vacm_vars();
+  init_vacm_context();
+  init_snmpTargetAddrEntry();
+  init_snmpTargetParamsEntry();
+  init_target_counters();
+  init_snmpNotifyTable();
+  init_snmpNotifyFilterProfileTable();
+  init_snmpNotifyFilterTable();
+
+  for (const ServedObject& obj : g_agent.model->Objects()) {
+    auto name = ToNet(obj.oid);
+    netsnmp_handler_registration* reg = netsnmp_create_handler_registration(
+        obj.scalar ? obj.scalar->name.c_str() : obj.table->name.c_str(), Handler, name.data(), name.size(),
+        HANDLER_CAN_RWRITE);
+    reg->my_reg_void = const_cast<ServedObject*>(&obj);
+    if (netsnmp_register_handler(reg) != MIB_REGISTERED_OK && o.verbose)
+      std::cerr << "qrx900-sim: cannot register " << OidToString(obj.oid) << "\n";
+  }
+
+  if (!o.readCommunity.empty()) Config("rocommunity " + Quote(o.readCommunity));
+  if (!o.writeCommunity.empty()) Config("rwcommunity " + Quote(o.writeCommunity));
+  std::string level = o.securityLevel == "noAuthNoPriv" ? "noauth" : o.securityLevel == "authNoPriv" ? "auth" : "priv";
+  std::string create = "createUser " + Quote(o.user);
+  if (o.securityLevel != "noAuthNoPriv") {
+    create += " " + o.authProtocol + " " + Quote(o.authPassword);
+    if (o.securityLevel == "authPriv") create += " " + o.privProtocol + " " + Quote(o.privPassword);
+  }
+  Config(create);
+  Config("rwuser " + Quote(o.user) + " " + level);
+  Config("sysDescr QRX-900 52-port managed Ethernet switch (simulated)");
+  Config("sysObjectID 1.3.6.1.4.1.32473.11.63.8");
+
+  init_snmp("qrx900-sim");
+  if (init_master_agent() != 0) {
+    std::cerr << "qrx900-sim: cannot listen on " << ports << "\n";
+    if (!tempDir.empty()) fs::remove_all(tempDir);
+    return 1;
+  }
+  if (main_session && main_session->callback) {
+    g_agent.original = main_session->callback;
+    main_session->callback = PacketFilter;
+  }
+  snmp_alarm_register(1, SA_REPEAT, TickAlarm, nullptr);
+
+  struct sigaction sa {};
+  sa.sa_handler = OnSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+
+  int port = BoundPort();
+  std::cout << "qrx900-sim: listening on udp:" << o.address << ":" << (port > 0 ? port : o.port) << std::endl;
+
+  while (!g_stop) {
+    if (o.noAnswer) {
+      pause();  // the socket stays bound; nothing is ever read
+      continue;
+    }
+    agent_check_and_process(1);
+  }
+  snmp_shutdown("qrx900-sim");
+  if (!tempDir.empty()) fs::remove_all(tempDir);
+  return 0;
+}
+
+}  // namespace sim

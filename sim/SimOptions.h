@@ -1,0 +1,54 @@
+// Command line of qrx900-sim.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sim/SimOid.h"
+
+namespace sim {
+
+struct FaultSubtree {
+  Oid subtree;
+  int status = 0;  // error-status for --fault-error
+};
+
+struct Options {
+  std::string address = "127.0.0.1";
+  int port = 1161;
+  std::string readCommunity = "menlak";
+  std::string writeCommunity = "torvesk";
+  std::string user = "qrxadmin";
+  std::string authProtocol = "SHA";  // MD5, SHA, SHA-224, SHA-256, SHA-384, SHA-512
+  std::string authPassword = "qrxauthpass";
+  std::string privProtocol = "AES";  // DES, AES (AES-128), AES-192, AES-256
+  std::string privPassword = "qrxprivpass";
+  std::string securityLevel = "authPriv";  // noAuthNoPriv, authNoPriv, authPriv
+  std::string engineId;                    // hex; empty: the simulator's fixed ID
+  std::string configDir;
+  std::string stateFile;
+  unsigned seed = 900;
+  std::map<std::string, int> rowCounts;
+  bool list = false;
+  bool help = false;
+  bool verbose = false;
+
+  // Faults
+  bool noAnswer = false;
+  int answerEvery = 0;  // answer only every k-th request (k > 1)
+  int delayMs = 0;
+  std::vector<FaultSubtree> errorSubtrees;
+  std::vector<FaultSubtree> wrongTypeSubtrees;
+  std::vector<FaultSubtree> nonIncreasingSubtrees;
+  int ledLength = -1;  // cut the LED string to this many bytes
+};
+
+// Parses argv; false with a message on a bad switch or value.
+bool ParseOptions(int argc, char** argv, Options& out, std::string& error);
+std::string HelpText();
+
+// "genErr" / "5" -> 5; -1 when unknown.
+int ErrorStatusFromText(const std::string& text);
+
+}  // namespace sim
