@@ -257,6 +257,11 @@ LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::str
   return result;
 }
 
+LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments) {
+  KyKeyStore keys = KyKeyStore::Default();
+  return ReadLaunchParameters(texts, arguments, keys, "");
+}
+
 std::vector<std::string> LaunchArguments(int argc, const char* const* argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc && argv; ++i)

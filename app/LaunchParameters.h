@@ -94,6 +94,10 @@ struct LaunchResult {
 LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments, KyKeyStore& keys,
                                   const std::string& currentFolder = "");
 
+// The same with this user's key store (KyKeyStore::Default) and the
+// process's current folder: what the main window calls.
+LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments);
+
 // The arguments of main without the program name.
 std::vector<std::string> LaunchArguments(int argc, const char* const* argv);
 

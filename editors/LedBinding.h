@@ -100,3 +100,6 @@ class KyLedShape : public QWidget {
   KyColor fill_ = kLedBlack;
   KyColor outline_ = kLedBlack;
 };
+
+// Polls the LED variable and paints the shapes (being completed).
+class KySNMPRequest2Leds {};

@@ -356,7 +356,9 @@ int RunAgent(const Options& o) {
   }
 
   setenv("MIBS", "", 1);
-  snmp_enable_stderrlog();
+  // Warnings and errors only: no line per connection.
+  netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, o.verbose ? LOG_INFO : LOG_WARNING);
+  netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
   namespace fs = std::filesystem;
   std::string tempDir;
   if (o.configDir.empty()) {

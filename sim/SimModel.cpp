@@ -242,8 +242,13 @@ Oid EncodeIndex(const std::vector<KeySpec>& keys, const std::vector<Value>& valu
       out.push_back(static_cast<uint32_t>(v.number));
       continue;
     }
-    bool prefix = FixedLength(k.syntax) == 0 && !(k.implied && last);
-    if (v.type == Asn::ObjectId) {
+    const size_t fixed = FixedLength(k.syntax);
+    bool prefix = fixed == 0 && !(k.implied && last);
+    if (fixed) {
+      std::string b = v.bytes;
+      b.resize(fixed, '\0');
+      for (unsigned char c : b) out.push_back(c);
+    } else if (v.type == Asn::ObjectId) {
       if (prefix) out.push_back(static_cast<uint32_t>(v.oid.size()));
       out.insert(out.end(), v.oid.begin(), v.oid.end());
     } else {

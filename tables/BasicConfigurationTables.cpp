@@ -10,6 +10,7 @@ constexpr int32_t RO = Access::Read;
 constexpr int32_t RW = Access::Read | Access::Write;
 
 // "Basic Information": scalar group.
+// Column .2 of this group is the MIB capability table.
 constexpr KyVarDefRow kBasicInfo1[] = {
     {"1.3.6.1.4.1.32473.12.1.1.1", "Protocol Capability", Bits, RO},
     {"1.3.6.1.4.1.32473.12.1.1.3", "Console In Use", Integer, RO, &opt::ConsoleInUse},
@@ -26,6 +27,7 @@ constexpr KyVarDefRow kMibCapabilities1[] = {
 };
 
 // "Basic Management": scalar group.
+// .1 is the update-file table; .3 is the system reset that "Reboot" also writes.
 constexpr KyVarDefRow kBasicConfigure1[] = {
     {"1.3.6.1.4.1.32473.12.1.2.2", "RS232 Port", Integer, RW, &opt::Rs232PortMode},
     {"1.3.6.1.4.1.32473.12.1.2.3", "System Reset", Integer, RW, &opt::WarmStartNoReset},
@@ -167,6 +169,7 @@ constexpr KyVarDefRow kCableDiagnostics1[] = {
 };
 
 // "IfX Table": table, 1 index column.
+// The ifTable's interface index, then the ifXTable columns.
 constexpr KyVarDefRow kIFXTable1[] = {
     {"1.3.6.1.2.1.2.2.1.1", "IF Index", Integer, K},
     {"1.3.6.1.2.1.31.1.1.1.1", "Name", DisplayString, RO},
@@ -207,6 +210,7 @@ constexpr KyVarDefRow kPingControlTable1[] = {
 };
 
 // "Ping Results Table": table, 2 index columns.
+// Owner and test name come from the instance suffix (the control table's index).
 constexpr KyVarDefRow kPingResultsTable1[] = {
     {" ", "Owner Index", DisplayString, K},
     {" ", "Test Name", DisplayString, K},
@@ -241,6 +245,7 @@ constexpr KyVarDefRow kTrouceControlTable1[] = {
 };
 
 // "Trace Route Result Table": table, 2 index columns.
+// Owner and test name come from the instance suffix (the control table's index).
 constexpr KyVarDefRow kTraceRouteResultTable1[] = {
     {" ", "Owner Index", DisplayString, K},
     {" ", "Test Name", DisplayString, K},
@@ -255,6 +260,7 @@ constexpr KyVarDefRow kTraceRouteResultTable1[] = {
 };
 
 // "Save Changes": scalar group.
+// The "Save" of "Basic Management".
 constexpr KyVarDefRow kSaveChanges1[] = {
     {"1.3.6.1.4.1.32473.12.1.2.4", "Save", Integer, RW, &opt::SaveConfig},
 };

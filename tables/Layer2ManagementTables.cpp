@@ -64,6 +64,7 @@ constexpr KyVarDefRow kPortErrorTable1[] = {
 };
 
 // "Port Security Trap Log State": scalar group.
+// .1 is the port security table, .3 the delete group.
 constexpr KyVarDefRow kPortSecurityTrapLogState1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.15.2", "Port Security Trap Log State", Integer, RW,
      &opt::DisabledEnabled23},
@@ -78,6 +79,7 @@ constexpr KyVarDefRow kPortSecurityControl1[] = {
 };
 
 // "Trunk Basic Information": scalar group.
+// .3 is the port trunk table.
 constexpr KyVarDefRow kTrunkBasicInformation1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.4.1", "Port Trunk Max Entries", Integer, RO},
     {"1.3.6.1.4.1.32473.11.63.8.2.4.2", "Port Trunk Max Port Members", Integer, RO},
@@ -97,6 +99,7 @@ constexpr KyVarDefRow kTrunkVLANTable1[] = {
 };
 
 // "QoS Scheduling Mechanism Control": scalar group.
+// .1 to .4 are the QoS tables.
 constexpr KyVarDefRow kQoSSchedulingMechanismControl1[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.3.5", "QoS Scheduling Mechanism Control", Integer, RW,
      &opt::QosSchedulingMechanism},
@@ -306,6 +309,7 @@ constexpr KyVarDefRow kPacketStormControlTable1[] = {
 };
 
 // "ACL Mask Delete All State": scalar group.
+// .1 to .3 are the access profile tables.
 constexpr KyVarDefRow kACLMaskDeleteAllState1[] = {
     {"1.3.6.1.4.1.32473.12.9.2.4", "ACL Mask Delete All State", Integer, RW, &opt::NormalActive},
 };
@@ -339,6 +343,7 @@ constexpr KyVarDefRow kConfigurationInformation1[] = {
 };
 
 // "Address Configuration": table, 2 index columns.
+// Subtype and address come from the instance suffix (the local management address).
 constexpr KyVarDefRow kAddressConfiguration1[] = {
     {" ", "Management Address Subtype", Integer, K},
     {" ", "Management Address", OctetString, K},
@@ -556,6 +561,7 @@ constexpr KyVarDefRow kLoopDetectPortTable1[] = {
 };
 
 // "Aggregator Table": table, 1 index column.
+// Laid out like the 802.3ad aggregator table.
 constexpr KyVarDefRow kAggregatorTable1[] = {
     {"1.3.6.1.4.1.32473.12.4.1.1.1.1.1", "Index", Integer, K},
     {"1.3.6.1.4.1.32473.12.4.1.1.1.1.2", "MAC Address", MacAddress, RO},

@@ -30,6 +30,7 @@ constexpr KyVarDefRow kPAEPortTable1[] = {
 };
 
 // "Auth Configuration": table, 1 index column.
+// The port comes from the instance suffix.
 constexpr KyVarDefRow kPortAuthenticationConfiguration1[] = {
     {" ", "Port Number", Integer, K},
     {"1.0.8802.1.1.1.1.2.1.1.1", "PAE State", Integer, RO, &opt::AuthPaeState},
@@ -48,6 +49,7 @@ constexpr KyVarDefRow kPortAuthenticationConfiguration1[] = {
 };
 
 // "Auth Statistics": table, 1 index column.
+// The port comes from the instance suffix.
 constexpr KyVarDefRow kPortAuthStatistics1[] = {
     {" ", "Port Number", Integer, K},
     {"1.0.8802.1.1.1.1.2.2.1.1", "EAPOL Frames RX", Counter32, RO},
@@ -65,6 +67,7 @@ constexpr KyVarDefRow kPortAuthStatistics1[] = {
 };
 
 // "Auth Diagnostics": table, 1 index column.
+// The port comes from the instance suffix.
 constexpr KyVarDefRow kDiagnostics1[] = {
     {" ", "Port Number", Integer, K},
     {"1.0.8802.1.1.1.1.2.3.1.1", "Enters Connecting", Counter32, RO},
@@ -88,6 +91,7 @@ constexpr KyVarDefRow kDiagnostics1[] = {
 };
 
 // "Auth Session Statistics": table, 1 index column.
+// The port comes from the instance suffix.
 constexpr KyVarDefRow kPortSessionStatistics1[] = {
     {" ", "Port Number", Integer, K},
     {"1.0.8802.1.1.1.1.2.4.1.1", "Auth Session Octets RX", Counter64, RO},
@@ -103,6 +107,7 @@ constexpr KyVarDefRow kPortSessionStatistics1[] = {
 };
 
 // "State Table": table, 2 index columns.
+// MAC address and port come from the instance suffix, as in the other per-MAC 802.1X tables.
 constexpr KyVarDefRow kStateTable1[] = {
     {" ", "PAE MAC Address", DisplayString, K},
     {" ", "PAE Port Number", Integer, K},
@@ -113,6 +118,7 @@ constexpr KyVarDefRow kStateTable1[] = {
 };
 
 // "Session Information": table, 2 index columns.
+// MAC address and port come from the instance suffix, as in the other per-MAC 802.1X tables.
 constexpr KyVarDefRow kSessionInformation1[] = {
     {" ", "PAE MAC Address", DisplayString, K},
     {" ", "PAE Port Number", Integer, K},
@@ -141,12 +147,14 @@ constexpr KyVarDefRow kRADUISCommand1[] = {
 };
 
 // "Authentication Information": scalar group.
+// Laid out like the RADIUS authentication client MIB: .1 invalid addresses, .2 identifier.
 constexpr KyVarDefRow kAuthenticationServer1[] = {
     {"1.3.6.1.4.1.32473.12.3.3.2", "RADIUS Auth Client Identifier", DisplayString, RO},
     {"1.3.6.1.4.1.32473.12.3.3.1", "RADIUS Auth Client Invalid Server Addresses", Counter32, RO},
 };
 
 // "Authentication Table": table, 1 index column.
+// Laid out like the RADIUS authentication client MIB's server table.
 constexpr KyVarDefRow kAuthenticationServerTable1[] = {
     {"1.3.6.1.4.1.32473.12.3.3.3.1.1", "RADIUS Auth Server Index", Integer, K},
     {"1.3.6.1.4.1.32473.12.3.3.3.1.2", "RADIUS Auth Server Address", IpAddress, RO},
@@ -175,6 +183,7 @@ constexpr KyVarDefRow kAccountingServerInformation1[] = {
 };
 
 // "Server Table": table, 1 index column.
+// Laid out like the RADIUS accounting client MIB's server table.
 constexpr KyVarDefRow kAccountingServerTable1[] = {
     {"1.3.6.1.4.1.32473.12.3.5.3.1.1", "RADIUS Accounting Table Server Index", Integer, K},
     {"1.3.6.1.4.1.32473.12.3.5.3.1.2", "RADIUS Accounting Table Server Address", IpAddress, RO},

@@ -93,6 +93,7 @@ constexpr KyVarDefRow kSecurityTable1[] = {
 };
 
 // "Access Table": table, 4 index columns, rows created and destroyed through row 9.
+// The group name is the security-to-group table's column.
 constexpr KyVarDefRow kAccessTable1[] = {
     {"1.3.6.1.6.3.16.1.2.1.3", "Group Name", DisplayString, K},
     {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", DisplayString, K},
@@ -126,6 +127,7 @@ constexpr KyVarDefRow kNotifyTable1[] = {
 };
 
 // "Notify Filter Profile Table": table, 1 index column, rows created and destroyed through row 3.
+// Indexed by the target parameters name.
 constexpr KyVarDefRow kNotifyFilterProfileTale1[] = {
     {"1.3.6.1.6.3.12.1.3.1.1", "Target Params Name", DisplayString, KI},
     {"1.3.6.1.6.3.13.1.2.1.1", "Notify Filter Profile Name", DisplayString, RW},
@@ -156,6 +158,7 @@ constexpr KyVarDefRow kCommunityStringTable1[] = {
 };
 
 // "Target Address Table": table, 1 index column.
+// The target address table's name, then its community extension columns.
 constexpr KyVarDefRow kTargetAddressTable1[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Target Address Name", DisplayString, KI},
     {"1.3.6.1.6.3.18.1.2.1.1", "Target Address TMask", OctetString, RW},

@@ -16,6 +16,7 @@ constexpr KyVarDefRow kBasicConfigure2[] = {
 };
 
 // "Default User Priorities of Each Port": table, 1 index column.
+// The bridge port comes from the instance suffix.
 constexpr KyVarDefRow kDefaultUserPrioritiesofEachPort1[] = {
     {" ", "Port", Integer, K},
     {"1.3.6.1.2.1.17.6.1.2.1.1.1", "Default User Priority", Integer, RW},
@@ -23,6 +24,7 @@ constexpr KyVarDefRow kDefaultUserPrioritiesofEachPort1[] = {
 };
 
 // "User Priorities To Traffic Class": table, 2 index columns.
+// The bridge port comes from the instance suffix.
 constexpr KyVarDefRow kUserPrioritiesToTrafficClass1[] = {
     {" ", "Port", Integer, K},
     {"1.3.6.1.2.1.17.6.1.2.3.1.1", "Traffic Class Priority", Integer, K},
@@ -30,6 +32,7 @@ constexpr KyVarDefRow kUserPrioritiesToTrafficClass1[] = {
 };
 
 // "Unicast Forwarding Information": table, 2 index columns.
+// The filtering database comes from the instance suffix.
 constexpr KyVarDefRow kUnicastForwardingInformation1[] = {
     {" ", "FDB ID", Gauge32, K},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", MacAddress, K},

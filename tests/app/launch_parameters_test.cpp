@@ -600,6 +600,21 @@ TEST_F(LaunchTest, ProfileFolderWithoutKeysIsTheCurrentFolder) {
   EXPECT_EQ(GlobalDevice.port, 1005);
 }
 
+TEST_F(LaunchTest, WithoutAStoreTheUsersDefaultStoreIsUsed) {
+  const std::string storePath = Path("env/keystore");
+  std::optional<std::string> old;
+  if (const char* v = getenv("QRX_KEYSTORE")) old = v;
+  setenv("QRX_KEYSTORE", storePath.c_str(), 1);
+  ReadLaunchParameters(texts, {"/I192.0.2.10", "/Rr"});
+  if (old)
+    setenv("QRX_KEYSTORE", old->c_str(), 1);
+  else
+    unsetenv("QRX_KEYSTORE");
+  EXPECT_TRUE(KyKeyStore(storePath).KeyExists(kHelpPathKey));
+  EXPECT_EQ(texts.agent, "192.0.2.10");
+  EXPECT_EQ(GlobalSecurity.readCommunity, "r");
+}
+
 TEST(LaunchArgumentsTest, DropsTheProgramName) {
   const char* argv[] = {"qrx900", "/I192.0.2.10", "", "/Ra b", nullptr};
   EXPECT_EQ(LaunchArguments(4, argv), (std::vector<std::string>{"/I192.0.2.10", "", "/Ra b"}));

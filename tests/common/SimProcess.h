@@ -115,6 +115,15 @@ class SimProcess {
   static std::string DefaultExecutable() {
     if (const char* e = std::getenv("QRX_SIM"); e && *e) return e;
     if (const char* b = std::getenv("QRX_BUILD_DIR"); b && *b) return std::string(b) + "/sim/qrx900-sim";
+    // A test executable run by hand from <build>/tests/<area>/.
+    char self[4096];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+      std::string dir(self, static_cast<size_t>(n));
+      dir = dir.substr(0, dir.rfind('/'));
+      std::string guess = dir + "/../../sim/qrx900-sim";
+      if (access(guess.c_str(), X_OK) == 0) return guess;
+    }
     return "qrx900-sim";
   }
 
@@ -182,7 +191,7 @@ class SimProcess {
         waitpid(pid_, &status, 0);
         pid_ = -1;
         exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        error_ = "qrx900-sim ended (exit " + std::to_string(exitCode_) + "); output: " + text;
+        error_ = "qrx900-sim ended (exit " + std::to_string(exitCode_) + ", see its standard error); output: " + text;
         close(out_);
         out_ = -1;
         return false;
@@ -215,6 +224,8 @@ class SimProcess {
 
   void setExecutable(const std::string& path) { executable_ = path; }
   bool running() const { return pid_ > 0; }
+  // Exit code of the last run once it has ended (-1: killed by a signal or still running).
+  int exitCode() const { return exitCode_; }
   pid_t pid() const { return pid_; }
   int port() const { return port_; }
   const std::string& host() const { return host_; }

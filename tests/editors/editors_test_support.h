@@ -36,3 +36,30 @@ class BoxRecorder {
  private:
   QMessageBox::StandardButton answer_;
 };
+
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+// Runs `action` on the next modal window that opens (a port grid, an add or
+// edit window, a dialog shown with exec). Polls every 10 ms; gives up after
+// `limitMs` so that a test never hangs on a missing window.
+inline void OnNextModal(std::function<void(QWidget*)> action, QWidget* skip = nullptr, int limitMs = 10000) {
+  auto* timer = new QTimer;
+  auto left = std::make_shared<int>(limitMs / 10);
+  QPointer<QWidget> skipped(skip);
+  QObject::connect(timer, &QTimer::timeout, [timer, action, left, skipped] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != skipped.data() && modal->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      action(modal);
+      return;
+    }
+    if (--*left <= 0) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start(10);
+}

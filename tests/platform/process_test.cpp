@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,6 +131,25 @@ TEST_F(ProcessTest, ArgumentsArriveLiterallyWithoutAShell) {
   for (const std::string& a : args) expected += a + '\0';
   EXPECT_EQ(*content, expected);
   EXPECT_FALSE(std::filesystem::exists(marker));
+}
+
+TEST_F(ProcessTest, StartedProgramInheritsNoOpenFilesOfOurs) {
+  const std::string probe = Make("bin/qrx-fd-probe",
+                                 "#!/bin/sh\n"
+                                 "if [ -e /proc/self/fd/$1 ]; then r=inherited; else r=closed; fi\n"
+                                 "printf '%s' \"$r\" > \"$2.part\"\n"
+                                 "mv \"$2.part\" \"$2\"\n",
+                                 0755);
+  const std::string out = folder_ + "/fd.out";
+  // An open file without close-on-exec, as a library's socket may be.
+  const int fd = ::open(probe.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 3);
+  ASSERT_LT(fd, 10);  // below the numbers the shell uses for itself
+  std::string error;
+  const bool started = StartProgram(probe, {std::to_string(fd), out}, &error);
+  ::close(fd);
+  ASSERT_TRUE(started) << error;
+  EXPECT_EQ(WaitForFile(out), "closed");
 }
 
 TEST_F(ProcessTest, MissingProgramIsReportedNotStarted) {

@@ -1,0 +1,64 @@
+// The about box.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/AboutForm.h"
+#include "mainwindow_test_support.h"
+
+namespace {
+
+TEST(AboutForm, ShowsTheQrx900AloneWithItsTitle) {
+  AppForTests();
+  TAboutForm about;
+  about.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(about.windowTitle(), "About QRX-900 Module");
+  EXPECT_EQ(about.AboutLabel->text(), "Norvane QRX-900 Management Module");
+  EXPECT_EQ(about.VersionLabel->text(), "Release Version 2.0");
+  EXPECT_EQ(about.BT_Ok->text(), "OK");
+  ASSERT_EQ(about.ModelIcons.size(), 5);
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(TAboutForm::kModels[i]);
+    EXPECT_EQ(about.ModelIcons[i]->isVisible(), QString(TAboutForm::kModels[i]) == "QRX-900");
+    EXPECT_EQ(about.ModelIcons[i]->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(about.ModelIcons[i]->geometry(), about.ModelIcons[0]->geometry());
+  }
+}
+
+TEST(AboutForm, ShiftAltF3OnOkShowsTheBuild) {
+  AppForTests();
+  const struct {
+    Qt::KeyboardModifiers modifiers;
+    int key;
+    bool shows;
+  } cases[] = {
+      {Qt::NoModifier, Qt::Key_F3, false},
+      {Qt::ShiftModifier, Qt::Key_F3, false},
+      {Qt::AltModifier, Qt::Key_F3, false},
+      {Qt::ShiftModifier | Qt::AltModifier, Qt::Key_F2, false},
+      {Qt::ShiftModifier | Qt::AltModifier, Qt::Key_F3, true},
+      {Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier, Qt::Key_F3, true},
+  };
+  for (const auto& c : cases) {
+    TAboutForm about;
+    about.show();
+    QTest::keyClick(about.BT_Ok, static_cast<Qt::Key>(c.key), c.modifiers);
+    EXPECT_EQ(about.VersionLabel->text(),
+              c.shows ? "Release Version 2.00V09(Build 2008/12/12)" : "Release Version 2.0")
+        << c.key << " " << c.modifiers.toInt();
+  }
+}
+
+TEST(AboutForm, OkClosesIt) {
+  AppForTests();
+  TAboutForm about;
+  about.show();
+  QTest::mouseClick(about.BT_Ok, Qt::LeftButton);
+  EXPECT_FALSE(about.isVisible());
+  EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+}  // namespace
