@@ -1,11 +1,9 @@
 #include "app/LaunchParameters.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 
 #include "platform/KeyStore.h"
 #include "platform/KyIni.h"

@@ -109,6 +109,7 @@ class TListViewPanel : public QWidget {
   Q_OBJECT
  public:
   TListViewPanel(QWidget* owner, KySNMPRequest2Edits* editor);
+  ~TListViewPanel() override;
   void ArrangeCtrlBtn(TCtrlBtnPanel* bar);
   QTreeWidget* ListView() const { return listView_; }
   int addIndex = -1;
@@ -202,6 +203,7 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   Q_OBJECT
  public:
   TSNMPListViewPanel(QWidget* owner, KySNMPRequest2Edits* editor);
+  ~TSNMPListViewPanel() override;
 
   void SetAddStatus(int index, const std::string& text);
   void SetDeleteStatus(int index, const std::string& text);

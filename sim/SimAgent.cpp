@@ -76,6 +76,7 @@ std::string EngineIdBytes(const Options& o) {
 // ---------------------------------------------------------------------------
 // The running agent's state, reached from net-snmp's C callbacks.
 struct Transaction {
+  const void* session = nullptr;  // the agent's request being processed
   std::vector<Varbind> vbs;
   SetCheck check;
   std::shared_ptr<Model::Undo> undo;
@@ -162,6 +163,27 @@ const FaultSubtree* InFault(const std::vector<FaultSubtree>& list, const Oid& o)
   return nullptr;
 }
 
+// SNMPv1 knows five error codes: the others are mapped as RFC 3584 says.
+int ForVersion(const netsnmp_agent_request_info* reqinfo, int status) {
+  if (!reqinfo->asp || !reqinfo->asp->pdu || reqinfo->asp->pdu->version != SNMP_VERSION_1) return status;
+  switch (status) {
+    case SNMP_ERR_NOACCESS:
+    case SNMP_ERR_NOTWRITABLE:
+    case SNMP_ERR_NOCREATION:
+    case SNMP_ERR_INCONSISTENTNAME:
+    case SNMP_ERR_AUTHORIZATIONERROR: return SNMP_ERR_NOSUCHNAME;
+    case SNMP_ERR_WRONGTYPE:
+    case SNMP_ERR_WRONGLENGTH:
+    case SNMP_ERR_WRONGENCODING:
+    case SNMP_ERR_WRONGVALUE:
+    case SNMP_ERR_INCONSISTENTVALUE: return SNMP_ERR_BADVALUE;
+    case SNMP_ERR_RESOURCEUNAVAILABLE:
+    case SNMP_ERR_COMMITFAILED:
+    case SNMP_ERR_UNDOFAILED: return SNMP_ERR_GENERR;
+    default: return status;
+  }
+}
+
 Value WrongType(const Value& v) {
   if (v.type == Asn::OctetString) return Value::Int(static_cast<int64_t>(v.bytes.size()));
   return Value::Octets("wrong type");
@@ -182,7 +204,7 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
       case MODE_GET: {
         if (o.verbose) std::cerr << "GET " << OidToString(full) << "\n";
         if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
-          netsnmp_set_request_error(reqinfo, req, f->status);
+          netsnmp_set_request_error(reqinfo, req, ForVersion(reqinfo, f->status));
           break;
         }
         auto v = model.Get(obj, full);
@@ -199,7 +221,7 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
         if (!r) break;  // nothing more here: the agent goes on with the next object
         const Oid& found = r->first;
         if (const FaultSubtree* f = InFault(o.errorSubtrees, found)) {
-          netsnmp_set_request_error(reqinfo, req, f->status);
+          netsnmp_set_request_error(reqinfo, req, ForVersion(reqinfo, f->status));
           break;
         }
         Value v = InFault(o.wrongTypeSubtrees, found) ? WrongType(r->second) : r->second;
@@ -217,7 +239,12 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
       case MODE_SET_RESERVE1: {
         auto [it, added] = g_agent.transactions.try_emplace(txid);
         Transaction& tx = it->second;
+        if (!added && tx.session != reqinfo->asp) {  // left over from a request that never ended
+          tx = Transaction{};
+          added = true;
+        }
         if (added) {
+          tx.session = reqinfo->asp;
           for (netsnmp_variable_list* v = reqinfo->asp->pdu->variables; v; v = v->next_variable)
             tx.vbs.push_back({ToOid(v->name, v->name_length), FromVar(v)});
           tx.check = model.Check(tx.vbs);
@@ -266,6 +293,21 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
   return SNMP_ERR_NOERROR;
 }
 
+// A request held back by --fault-delay; other requests go on meanwhile.
+struct Delayed {
+  netsnmp_session* session;
+  int reqid;
+  netsnmp_pdu* pdu;
+  void* magic;
+};
+
+void DelayedAlarm(unsigned int, void* arg) {
+  auto* d = static_cast<Delayed*>(arg);
+  g_agent.original(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
+  snmp_free_pdu(d->pdu);
+  delete d;
+}
+
 // Sits in front of net-snmp's packet handler: drops and delays requests.
 int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic) {
   if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
@@ -275,7 +317,15 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
       return 1;
     }
-    if (o.delayMs > 0) usleep(static_cast<useconds_t>(o.delayMs) * 1000);
+    if (o.delayMs > 0) {
+      netsnmp_pdu* copy = snmp_clone_pdu(pdu);
+      if (!copy) return 1;
+      struct timeval tv;
+      tv.tv_sec = o.delayMs / 1000;
+      tv.tv_usec = (o.delayMs % 1000) * 1000;
+      snmp_alarm_register_hr(tv, 0, DelayedAlarm, new Delayed{session, reqid, copy, magic});
+      return 1;
+    }
   }
   return g_agent.original(op, session, reqid, pdu, magic);
 }
@@ -356,6 +406,10 @@ int RunAgent(const Options& o) {
   }
 
   setenv("MIBS", "", 1);
+  // Only the switches and the private directory configure the agent.
+  unsetenv("SNMPCONFPATH");
+  unsetenv("SNMP_PERSISTENT_FILE");
+  unsetenv("SNMP_PERSISTENT_DIR");
   // Warnings and errors only: no line per connection.
   netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, o.verbose ? LOG_INFO : LOG_WARNING);
   netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);

@@ -139,10 +139,12 @@ int64_t PreferredOption(const KyOptionTable* opts) {
 
 bool IsRowStatusOptions(const KyOptionTable* opts) {
   if (!opts || opts->kind != 1) return false;
+  // 4 = createAndGo and 6 = destroy; other enumerations have values 4 and 6 too.
   bool go = false, destroy = false;
   for (const auto& p : opts->pairs) {
-    go = go || p.value == RowStatus::CreateAndGo;
-    destroy = destroy || p.value == RowStatus::Destroy;
+    std::string label = p.label ? Lower(p.label) : "";
+    go = go || (p.value == RowStatus::CreateAndGo && label == "createandgo");
+    destroy = destroy || (p.value == RowStatus::Destroy && label == "destroy");
   }
   return go && destroy;
 }
@@ -459,7 +461,14 @@ void Model::SeedRows(Table& t) {
   const std::string name = Lower(t.name);
   const std::string entryText = OidToString(t.entry);
   auto isInt = [](const KeySpec& k) { return !IsStringKey(k.syntax); };
-  auto portWord = [](const std::string& l) { return Has(Lower(l), {"port", "ifindex", "if index", "interface"}); };
+  // "Trunk VLAN Port" is a port, "IGMP Router Port VLAN ID" a VLAN.
+  auto portWord = [](const std::string& label) {
+    std::string l = Lower(label);
+    while (!l.empty() && l.back() == ' ') l.pop_back();
+    if (l.size() >= 4 && l.compare(l.size() - 4, 4, "port") == 0) return true;
+    if (Has(l, {"vlan"})) return false;
+    return Has(l, {"port", "ifindex", "if index", "interface"});
+  };
   auto vlanWord = [](const std::string& l) { return Has(Lower(l), {"vlan", "fdb"}); };
 
   if (entryText == "1.3.6.1.6.3.18.1.1.1") {  // communities: the ones this agent answers to
@@ -482,16 +491,24 @@ void Model::SeedRows(Table& t) {
     return;
   }
 
-  enum { PerPort, Lldp, Few } kind = Few;
+  auto timeKey = [](const KeySpec& k) { return WireType(k.syntax) == Asn::TimeTicks; };
+  bool remoteKeys = false;
+  for (const KeySpec& k : t.keys) remoteKeys = remoteKeys || timeKey(k) || Has(Lower(k.label), {"remote"});
+
+  // Neighbour tables (LLDP remote data, single-IP neighbours): a few rows on
+  // ports 1, 5 and 49. Per-port tables: one row per port. VLAN tables: VLAN 1.
+  // Anything else: two rows.
+  enum { PerPort, Neighbour, Few } kind = Few;
   int count = 2;
-  if (Has(name, {"lldp"}) && Has(name, {"rem", "neighbo"})) {
-    kind = Lldp;
+  if (remoteKeys || Has(name, {"neighbo"}) || (Has(name, {"lldp"}) && Has(name, {"rem"}))) {
+    kind = Neighbour;
     count = 3;
-  } else if (isInt(t.keys[0]) && (portWord(t.keys[0].label) || (Has(name, {"port", "ifx", "iftable", "interface"}) &&
-                                                                !vlanWord(t.keys[0].label)))) {
+  } else if (isInt(t.keys[0]) && !timeKey(t.keys[0]) &&
+             (portWord(t.keys[0].label) ||
+              (Has(name, {"port", "ifx", "iftable", "interface"}) && !vlanWord(t.keys[0].label)))) {
     kind = PerPort;
     count = kPortCount;
-  } else if (Has(name, {"vlan"})) {
+  } else if (Has(name, {"vlan"}) || (t.keys.size() == 1 && isInt(t.keys[0]) && vlanWord(t.keys[0].label))) {
     count = 1;
   }
   for (const std::string& key : {t.name, entryText}) {
@@ -499,28 +516,31 @@ void Model::SeedRows(Table& t) {
     if (it != config_.rowCounts.end()) count = std::max(0, it->second);
   }
 
-  // The key that tells rows apart: the first one that is not a VLAN/FDB id
-  // when there are several.
+  // The key that tells rows apart: the first one that is neither a time
+  // mark, nor a port, nor (with several keys) a VLAN/FDB id.
   size_t identity = 0;
-  if (t.keys.size() > 1)
-    for (size_t i = 0; i < t.keys.size(); ++i)
-      if (!(isInt(t.keys[i]) && vlanWord(t.keys[i].label))) {
-        identity = i;
-        break;
-      }
+  for (size_t i = 0; i < t.keys.size(); ++i) {
+    const KeySpec& k = t.keys[i];
+    if (timeKey(k) || (isInt(k) && portWord(k.label)) || (t.keys.size() > 1 && isInt(k) && vlanWord(k.label)))
+      continue;
+    identity = i;
+    break;
+  }
 
   static const int kLldpPorts[] = {1, 5, 49};
   for (int n = 1; n <= count; ++n) {
-    int port = kind == PerPort ? n : kind == Lldp ? kLldpPorts[(n - 1) % 3] : ((n - 1) % kPortCount) + 1;
+    int port = kind == PerPort ? n : kind == Neighbour ? kLldpPorts[(n - 1) % 3] : ((n - 1) % kPortCount) + 1;
     // Per-port tables with an enumerated second key (such as the medium):
     // the first choice on every port, the others on the combo ports 49, 50.
     std::vector<std::vector<Value>> variants(1);
     for (size_t i = 0; i < t.keys.size(); ++i) {
       const KeySpec& k = t.keys[i];
       std::vector<Value> choices;
-      if (isInt(k) && (portWord(k.label) || (kind == PerPort && i == 0))) {
+      if (timeKey(k)) {
+        choices.push_back(Value::Num(Asn::TimeTicks, 0));
+      } else if (isInt(k) && (portWord(k.label) || (kind == PerPort && i == 0))) {
         choices.push_back(FromNumber(k, port, ""));
-      } else if (i == identity) {
+      } else if (kind != PerPort && i == identity) {
         choices.push_back(FromNumber(k, n, FirstWord(k.label)));
       } else if (isInt(k) && k.options && k.options->kind == 1 && !k.options->pairs.empty()) {
         Value first = FromNumber(k, static_cast<int>(PreferredOption(k.options)), "");
@@ -528,8 +548,6 @@ void Model::SeedRows(Table& t) {
         if (kind == PerPort && (port == 49 || port == 50))
           for (const auto& p : k.options->pairs)
             if (FromNumber(k, p.value, "") != first) choices.push_back(FromNumber(k, p.value, ""));
-      } else if (WireType(k.syntax) == Asn::TimeTicks) {
-        choices.push_back(Value::Num(Asn::TimeTicks, 0));
       } else {
         choices.push_back(FromNumber(k, 1, FirstWord(k.label)));
       }

@@ -132,6 +132,7 @@ constexpr int64_t kDateTimeEpoch = -25569;
 struct Scanner {
   std::string_view s;
   size_t pos = 0;
+  bool overflow = false;  // a number was too large for its place
 
   bool AtEnd() const { return pos >= s.size(); }
   char Peek() const { return AtEnd() ? '\0' : s[pos]; }
@@ -150,15 +151,19 @@ struct Scanner {
   }
   // Unsigned decimal; false when no digit or above `max`. `digits` gets the count.
   bool Number(uint64_t& v, uint64_t max = std::numeric_limits<uint32_t>::max(), size_t* digits = nullptr) {
-    size_t start = pos;
+    const size_t start = pos;
     v = 0;
+    bool fits = true;
     while (!AtEnd() && IsDigit(s[pos])) {
-      v = v * 10 + static_cast<uint64_t>(s[pos] - '0');
-      if (v > max) return false;
+      if (fits) {
+        v = v * 10 + static_cast<uint64_t>(s[pos] - '0');
+        fits = v <= max;
+      }
       ++pos;
     }
     if (digits) *digits = pos - start;
-    return pos > start;
+    if (!fits) overflow = true;
+    return pos > start && fits;
   }
   // scanf's %d: blanks, an optional sign, digits.
   bool ScanInt(int64_t& v) {
@@ -390,18 +395,15 @@ bool ParseTimeTicks(std::string_view text, uint32_t& ticks) {
           seconds = c;
           size_t digits = 0;
           uint64_t d = 0;
-          if (sc.Number(d, 99, &digits) || digits == 0) {
-            if (digits > 2) return false;
-            hundredths = d;
-          } else {
-            return false;  // more than two digits of hundredths
-          }
+          const bool read = sc.Number(d, 99, &digits);
+          if (digits > 2 || (digits > 0 && !read)) return false;  // more than two digits of hundredths
+          hundredths = read ? d : 0;
         }
       }
     }
   }
   sc.SkipBlanks();
-  if (!sc.AtEnd() || !counted) return false;
+  if (!sc.AtEnd() || !counted || sc.overflow) return false;
   const uint64_t total = days * 8640000 + hours * 360000 + minutes * 6000 + seconds * 100 + hundredths;
   if (total > std::numeric_limits<uint32_t>::max()) return false;
   ticks = static_cast<uint32_t>(total);

@@ -49,7 +49,10 @@ using KyOid = std::vector<uint32_t>;
 // One variable binding as sent or received. It holds whatever an agent sends,
 // including types this layer does not expect: the adapter to the SNMP library
 // copies the wire type byte unchanged and the value into the field that fits
-// (octet-like types of any length into `octets`).
+// (octet-like types of any length into `octets`). StoreValue reads numbers
+// from INTEGER and the unsigned types, octets from OCTET STRING, Opaque,
+// IpAddress, BIT STRING (0x03) and NsapAddress (0x45), and takes any other
+// type as no value.
 struct KyVb {
   KyOid oid;                          // name of the binding (full OID with instance)
   uint8_t type = KyVbType::Null;      // wire type tag
@@ -102,14 +105,18 @@ void LoadValue(const KySNMPVarDef& item, KyVb& vb);
 void LoadValue(const KySNMPVarList& list, int i, KyVb& vb);
 
 // Sets item.value from the leading sub-identifiers of a dotted instance
-// suffix and returns the rest of the suffix ("" when all were used). Raises
-// -514 when the suffix ends before the column is complete and -518 when a
-// sub-identifier does not fit the column (a byte above 255).
+// suffix and returns the rest of the suffix in dotted text ("" when all were
+// used). Raises -514 when the suffix ends before the column is complete (or
+// is no dotted list of sub-identifiers) and -518 when a sub-identifier does
+// not fit the column (a byte above 255); item.value is then unchanged.
 std::string DecodeIndexPart(KySNMPVarDef& item, bool lastImplied, std::string_view suffix);
 std::string DecodeIndexPart(KySNMPVarList& list, int i, std::string_view suffix);
 
 // item.value as dotted sub-identifiers of an instance suffix ("" for a NULL
-// column or an empty implied string).
+// column or an empty implied string: leave such a part out when joining).
+// A text that does not code exactly raises -518 (a MAC address that is not 6
+// bytes, an IPv6 address that is not 16 unless implied, "(NULL)", ...); an
+// INTEGER is coded as its 32-bit two's complement, as DecodeIndexPart reads it.
 std::string EncodeIndexPart(const KySNMPVarDef& item, bool lastImplied);
 std::string EncodeIndexPart(const KySNMPVarList& list, int i);
 

@@ -356,6 +356,8 @@ TEST_F(SimTest, FaultDelay) {
   usleep(1500000);
   auto r = Tool("snmpget", V2c(), {kSysDescr}, {"-t", "5", "-r", "0"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
+  r = Tool("snmpget", V3(), {kSysDescr}, {"-t", "5", "-r", "0"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
 TEST_F(SimTest, FaultErrorStatusForASubtree) {
@@ -364,8 +366,11 @@ TEST_F(SimTest, FaultErrorStatusForASubtree) {
   EXPECT_NE(r.err.find("genError"), std::string::npos) << r.err;
   r = Get({kPortCtl + ".3.1.100"});  // outside: fine
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  r = Walk(kVlan + ".1", V1());
+  r = Walk(kVlan + ".1");
   EXPECT_NE(r.err.find("resourceUnavailable"), std::string::npos) << r.err;
+  // SNMPv1 has no such error-status: it becomes genErr.
+  r = Walk(kVlan + ".1", V1());
+  EXPECT_NE(r.err.find("genError"), std::string::npos) << r.err;
   r = Set({kVlan + ".1.1", "s", "x"});
   EXPECT_NE(r.err.find("resourceUnavailable"), std::string::npos) << r.err;
 }
@@ -431,8 +436,9 @@ TEST_F(SimTest, ListMatchesTheDefinitionTables) {
       const KyOptionTable* o = t->rows[i].options;
       bool go = false, destroy = false;
       for (size_t k = 0; o && k < o->pairs.size(); ++k) {
-        go = go || o->pairs[k].value == 4;
-        destroy = destroy || o->pairs[k].value == 6;
+        std::string label = o->pairs[k].label ? o->pairs[k].label : "";
+        go = go || (o->pairs[k].value == 4 && label == "createAndGo");
+        destroy = destroy || (o->pairs[k].value == 6 && label == "destroy");
       }
       rowStatus = rowStatus || (go && destroy);
     }
@@ -498,7 +504,7 @@ TEST(SimCommandLine, PortInUseIsReported) {
   qrxtest::SimProcess first, second;
   ASSERT_TRUE(first.Start()) << first.error();
   EXPECT_FALSE(second.Start({"--port", std::to_string(first.port())}));
-  EXPECT_EQ(second.exitCode(), 1) << second.error();  // "cannot listen" on its standard error
+  EXPECT_NE(second.exitCode(), 0) << second.error();  // "cannot listen" on its standard error
 }
 
 // ---------------------------------------------------------------------------

@@ -412,6 +412,9 @@ TEST(LoadValue, MalformedTextsRaiseBadValue) {
       {Syntax::TimeTicks, "1 week 0:00:00.00"},
       {Syntax::TimeTicks, "498 days, 0:00:00.00"},  // beyond 32 bits
       {Syntax::TimeTicks, "1:00:00.00 extra"},
+      {Syntax::TimeTicks, "5:99999999999"},
+      {Syntax::TimeTicks, "0:00:00.100"},
+      {Syntax::TimeTicks, "99999999999 days, 0:00:00.00"},
       {Syntax::Real, "2,5"},
       {Syntax::Real, ""},
       {Syntax::Real, "1e999"},

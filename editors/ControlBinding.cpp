@@ -1,0 +1,756 @@
+#include "editors/ControlBinding.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstring>
+
+#include "editors/ByteImage.h"
+#include "editors/Errors.h"
+#include "snmp/Value.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+bool IsBoolSyntax(int32_t s) { return s == Syntax::Boolean || s == PieceSyntax::Bool8 || s == PieceSyntax::Bool16; }
+
+// Index of the option named by a text: first by label, then by value.
+int FindOption(const KyOptionList* options, const std::string& text) {
+  if (options == nullptr) return -1;
+  int i = options->IndexOfLabel(text);
+  return i >= 0 ? i : options->IndexOfValue(text);
+}
+
+uint64_t Num(const QString& text) { return text.trimmed().toULongLong(); }
+
+std::string Hex2(const QString& text) {
+  QString t = text.trimmed();
+  if (t.isEmpty()) return "00";
+  if (t.size() == 1) return "0" + S(t);
+  return S(t.left(2));
+}
+
+// Whether two bindings of the same variable and controls are the same thing.
+QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
+
+}  // namespace
+
+// ===========================================================================
+KySNMPRequest2Controls::KySNMPRequest2Controls(QWidget* owner)
+    : owner_(owner), self_(std::make_shared<KySNMPRequest2Controls*>(this)) {}
+
+KySNMPRequest2Controls::~KySNMPRequest2Controls() { Detach(); }
+
+void KySNMPRequest2Controls::Detach() {
+  request.enabled = false;
+  *self_ = nullptr;
+}
+
+void KySNMPRequest2Controls::SetStatusTarget(QWidget* target) { statusTarget_ = target; }
+
+void KySNMPRequest2Controls::ShowStatus(const std::string& errorText) {
+  if (!statusTarget_) return;
+  const QString line = Q(StatusLine(statusKind, request.varList.name, errorText));
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(statusTarget_.data())) {
+    memo->appendPlainText(line);
+  } else if (auto* bar = qobject_cast<QStatusBar*>(statusTarget_.data())) {
+    bar->showMessage(line);
+  } else if (auto* panel = qobject_cast<QLabel*>(statusTarget_.data())) {
+    panel->setText(line);
+  }
+}
+
+void KySNMPRequest2Controls::Refresh() {
+  statusKind = kGetStatus;
+  BeforeGet();
+  if (!asynchronous) {
+    busy = true;
+    try {
+      if (request.enabled) {
+        if (request.varList.IsTable()) {
+          bool more = request.Read(true);
+          while (more) {
+            if (request.CheckFilter("")) RowReceived();
+            more = request.Read(false);
+          }
+        } else {
+          request.Read(true);
+          if (request.CheckFilter("")) RowReceived();
+        }
+      }
+      AfterGet();
+    } catch (...) {
+      busy = false;
+      throw;
+    }
+    busy = false;
+    if (statusTarget_) ShowStatus(KySnmpText(0));
+    return;
+  }
+  busy = true;
+  if (!request.enabled) {
+    busy = false;
+    return;
+  }
+  try {
+    request.ReadAsync(&KySNMPRequest2Controls::ReadDone, self_.get(), true);
+  } catch (...) {
+    busy = false;
+    throw;
+  }
+}
+
+void KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::string& indexList,
+                                   const std::vector<std::string>* values) {
+  statusKind = kSetStatus;
+  refreshAfterSet = refreshAfter;
+  BeforeSet();
+  if (convert) ControlsToValues();
+  if (!asynchronous) {
+    busy = true;
+    try {
+      request.Write(indexList, values);
+      AfterSet();
+    } catch (...) {
+      busy = false;
+      throw;
+    }
+    busy = false;
+    if (statusTarget_) ShowStatus(KySnmpText(0));
+    if (request.varList.IsTable() && refreshAfterSet) Refresh();
+    return;
+  }
+  busy = true;
+  if (!request.enabled) {
+    busy = false;
+    return;
+  }
+  try {
+    request.WriteAsync(&KySNMPRequest2Controls::WriteDone, self_.get(), indexList, values);
+  } catch (...) {
+    busy = false;
+    throw;
+  }
+}
+
+void KySNMPRequest2Controls::ReadDone(void* userData, const KySNMPError& error, KySNMPVarList&) {
+  auto* self = *static_cast<KySNMPRequest2Controls**>(userData);
+  if (self != nullptr) self->OnReadDone(error);
+}
+
+void KySNMPRequest2Controls::WriteDone(void* userData, const KySNMPError& error, KySNMPVarList&) {
+  auto* self = *static_cast<KySNMPRequest2Controls**>(userData);
+  if (self != nullptr) self->OnWriteDone(error);
+}
+
+void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
+  if (error.code != 0) {
+    busy = false;
+    GetFailed(error);
+    if (getDone) getDone(userData, this, error);
+    return;
+  }
+  try {
+    const bool table = request.varList.IsTable();
+    if (!table || !error.finished) {
+      if (request.CheckFilter("")) RowReceived();
+      if (*self_ == nullptr) return;  // the window went while the row was shown
+      if (table) {
+        if (request.enabled) {
+          request.ReadAsync(&KySNMPRequest2Controls::ReadDone, self_.get(), false);
+          return;
+        }
+      }
+    }
+    FinishGet(error);
+  } catch (const std::exception& e) {
+    busy = false;
+    statusKind = kGetStatus;
+    if (statusTarget_) ShowStatus(ErrorText(e));
+    else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
+  }
+}
+
+void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
+  AfterGet();
+  busy = false;
+  if (statusTarget_) {
+    statusKind = kGetStatus;
+    ShowStatus(KySnmpText(0));
+    if (getDone) getDone(userData, this, result);
+  }
+}
+
+void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
+  if (error.code != 0) {
+    busy = false;
+    SetFailed(error);
+    if (setDone) setDone(userData, this, error);
+    return;
+  }
+  try {
+    AfterSet();
+    busy = false;
+    statusKind = kSetStatus;
+    if (statusTarget_) ShowStatus(KySnmpText(0));
+    if (setDone) setDone(userData, this, error);
+    if (*self_ != nullptr && request.varList.IsTable() && refreshAfterSet) Refresh();
+  } catch (const std::exception& e) {
+    busy = false;
+    if (statusTarget_) ShowStatus(ErrorText(e));
+    else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
+  }
+}
+
+void KySNMPRequest2Controls::Failed(int kind, const KySNMPError& result) {
+  statusKind = kind;
+  if (statusTarget_) ShowStatus(result.message);
+  else ShowMessageBox(owner_, Q(result.message), ProgramCaption());
+}
+
+void KySNMPRequest2Controls::GetFailed(const KySNMPError& result) { Failed(kGetStatus, result); }
+void KySNMPRequest2Controls::SetFailed(const KySNMPError& result) { Failed(kSetStatus, result); }
+
+// ===========================================================================
+KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* form) : KySNMPRequest2Controls(form), constraints_(form, true) {}
+
+KySNMPRequest2Edits::~KySNMPRequest2Edits() {
+  Detach();
+  if (listView_) QObject::disconnect(selectionConnection_);
+}
+
+void KySNMPRequest2Edits::CheckBindingControls(const ControlBinding& b, const KySNMPVarDef& var) const {
+  if (b.controls.empty()) RaiseKySnmp(KyErr::TooFewControls);
+  QWidget* first = Control(b, 0);
+  const KyOptionList* options = b.options ? b.options : var.options;
+  if (!b.bits.empty()) {
+    for (int k = 0; k < b.count(); ++k)
+      if (!qobject_cast<QCheckBox*>(Control(b, k))) RaiseKySnmp(KyErr::BadControlType);
+    return;
+  }
+  if (qobject_cast<QComboBox*>(first) || qobject_cast<KyRadioGroup*>(first)) {
+    if (options == nullptr) RaiseKySnmp(KyErr::NoOptionList);
+    if (qobject_cast<QComboBox*>(first) && options->kind() == 3 && b.count() < 2)
+      RaiseKySnmp(KyErr::TooFewControls);
+    return;
+  }
+  for (int k = 0; k < b.count(); ++k) {
+    QWidget* c = Control(b, k);
+    if (!(qobject_cast<QLineEdit*>(c) || qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c)))
+      RaiseKySnmp(KyErr::BadControlType);
+  }
+}
+
+void KySNMPRequest2Edits::FillOptionItems(const ControlBinding& b) {
+  const auto& var = request.varList.Item(b.variable);
+  const KyOptionList* options = b.options ? b.options : var.options;
+  if (options == nullptr) return;
+  QStringList labels;
+  for (const auto& item : options->items()) labels << Q(item.label);
+  if (auto* combo = qobject_cast<QComboBox*>(Control(b, 0))) {
+    combo->clear();
+    combo->addItems(labels);
+    combo->setCurrentIndex(-1);
+  } else if (auto* group = qobject_cast<KyRadioGroup*>(Control(b, 0))) {
+    group->SetItems(labels);
+  }
+}
+
+void KySNMPRequest2Edits::AddBinding(ControlBinding binding) {
+  if (binding.variable < 0 || binding.variable >= request.varList.Count()) RaiseKySnmp(KyErr::BadAssocItemType);
+  const auto& var = request.varList.Item(binding.variable);
+  if (binding.pieceSyntax == 0) binding.pieceSyntax = var.syntax;
+  CheckBindingControls(binding, var);
+  binding.savedHandlers.resize(binding.controls.size());
+  for (size_t k = 0; k < binding.controls.size(); ++k) {
+    QWidget* c = binding.controls[k];
+    if (qobject_cast<QComboBox*>(c)) binding.savedHandlers[k] = ChangeHandler(c);
+    else if (qobject_cast<QAbstractButton*>(c) || qobject_cast<KyRadioGroup*>(c))
+      binding.savedHandlers[k] = ClickHandler(c);
+  }
+  FillOptionItems(binding);
+  bindings_.push_back(std::make_unique<ControlBinding>(std::move(binding)));
+}
+
+void KySNMPRequest2Edits::AssociateControl(int index, QLabel* label) { AssociateControl(index, static_cast<QWidget*>(label)); }
+
+void KySNMPRequest2Edits::AssociateControl(int index, QComboBox* combo) {
+  if (combo) combo->setEditable(false);
+  AssociateControl(index, static_cast<QWidget*>(combo));
+}
+
+void KySNMPRequest2Edits::AssociateControl(int index, QWidget* control) {
+  ControlBinding b;
+  b.variable = index;
+  b.controls.push_back(control);
+  AddBinding(std::move(b));
+}
+
+void KySNMPRequest2Edits::AssociateEdits(int index, const std::string& format, const std::vector<QLineEdit*>& edits) {
+  const int n = KyEditConstraint::CountConstraints(format);
+  if (n < 1 || static_cast<int>(edits.size()) < n) RaiseKySnmp(KyErr::TooFewControls);
+  std::vector<QLineEdit*> bound(edits.begin(), edits.begin() + n);
+  ControlBinding b;
+  b.variable = index;
+  for (auto* e : bound) b.controls.push_back(e);
+  if (index < 0 || index >= request.varList.Count()) RaiseKySnmp(KyErr::BadAssocItemType);
+  constraints_.AddConstraints(format, bound);  // raises for a malformed format before anything is bound
+  AddBinding(std::move(b));
+}
+
+void KySNMPRequest2Edits::AssociateBits(int index, const std::string& bitList, const std::vector<QCheckBox*>& boxes) {
+  KyNumList<int> numbers;
+  numbers.delimiter = ',';
+  numbers.Parse(bitList);
+  const int n = static_cast<int>(numbers.count());
+  if (static_cast<int>(boxes.size()) < n || n == 0) RaiseKySnmp(KyErr::TooFewControls);
+  ControlBinding b;
+  b.variable = index;
+  for (int k = 0; k < n; ++k) {
+    b.bits.push_back(numbers.items[static_cast<size_t>(k)]);
+    b.controls.push_back(boxes[static_cast<size_t>(k)]);
+  }
+  AddBinding(std::move(b));
+}
+
+void KySNMPRequest2Edits::Disassociate(int index) {
+  for (auto it = bindings_.begin(); it != bindings_.end();) {
+    ControlBinding& b = **it;
+    if (b.variable != index) {
+      ++it;
+      continue;
+    }
+    for (size_t k = 0; k < b.controls.size(); ++k) {
+      QWidget* c = b.controls[k];
+      if (c == nullptr) continue;
+      if (auto* edit = qobject_cast<QLineEdit*>(c)) constraints_.RemoveConstraint(edit);
+      else if (qobject_cast<QComboBox*>(c)) SetChangeHandler(c, b.savedHandlers[k]);
+      else if (qobject_cast<QAbstractButton*>(c) || qobject_cast<KyRadioGroup*>(c)) SetClickHandler(c, b.savedHandlers[k]);
+    }
+    it = bindings_.erase(it);
+  }
+}
+
+void KySNMPRequest2Edits::EnableControls(bool enabled) {
+  for (const auto& b : bindings_)
+    for (const auto& c : b->controls)
+      if (c) c->setEnabled(enabled);
+}
+
+void KySNMPRequest2Edits::SetConstraintForm(QWidget* form) { constraints_.SetForm(form); }
+
+// ---------------------------------------------------------------------------
+void KySNMPRequest2Edits::FillControls(int index) {
+  for (size_t i = 0; i < bindings_.size(); ++i) {
+    const ControlBinding& b = *bindings_[i];
+    if (index != -1 && b.variable != index) continue;
+    if (b.variable < 0 || b.variable >= request.varList.Count()) continue;
+    if (request.varList.IsExcluded(b.variable)) continue;
+    FillBinding(b);
+  }
+}
+
+void KySNMPRequest2Edits::FillBinding(const ControlBinding& b) {
+  const KySNMPVarDef& var = request.varList.Item(b.variable);
+  std::string text = var.value;
+  if (var.options) text = var.options->LabelToValue(text);
+  const std::string image = TextToImage(text, var.syntax);
+  const KyOptionList* options;
+  std::string pieceImage = image;
+  const bool piece = b.offset != 0 || b.pieceSyntax != var.syntax;
+  if (piece) {
+    pieceImage = CutPiece(image, b.offset, b.pieceSyntax);
+    text = ImageToText(pieceImage, b.pieceSyntax);
+    options = b.options;
+  } else {
+    options = b.options ? b.options : var.options;
+  }
+  if (options) text = options->ValueToLabel(text);
+  const int32_t syntax = b.pieceSyntax;
+  QWidget* first = Control(b, 0);
+  if (first == nullptr) return;
+
+  if (!b.bits.empty()) {
+    for (int k = 0; k < b.count(); ++k) {
+      auto* box = qobject_cast<QCheckBox*>(Control(b, k));
+      if (!HasBit(pieceImage, b.bits[static_cast<size_t>(k)])) RaiseKySnmp(KyErr::AssocIndexOutOfRange);
+      if (box) box->setChecked(GetBit(pieceImage, b.bits[static_cast<size_t>(k)]));
+    }
+    return;
+  }
+  if (auto* label = qobject_cast<QLabel*>(first)) {
+    label->setText(Q(text));
+    return;
+  }
+  if (auto* box = qobject_cast<QCheckBox*>(first)) {
+    if (options) {
+      box->setChecked(FindOption(options, text) > 0);
+    } else if (IsBoolSyntax(syntax)) {
+      box->setChecked(text == "true");
+    } else {
+      RaiseKySnmp(KyErr::BadAssocSyntax);
+    }
+    return;
+  }
+  if (auto* combo = qobject_cast<QComboBox*>(first)) {
+    const int option = FindOption(options, text);
+    const QString label = option >= 0 ? Q(options->Item(option).label) : QString();
+    combo->setCurrentIndex(option >= 0 ? combo->findText(label, Qt::MatchFixedString | Qt::MatchCaseSensitive) : -1);
+    if (b.count() > 1) {
+      if (auto* rest = qobject_cast<QLineEdit*>(Control(b, 1))) {
+        size_t cut = combo->currentIndex() >= 0 ? static_cast<size_t>(combo->currentText().toStdString().size()) : 0;
+        if (syntax == Syntax::ObjectId && cut > 0) ++cut;
+        rest->setText(Q(cut < text.size() ? text.substr(cut) : std::string()));
+      }
+    }
+    return;
+  }
+  if (auto* group = qobject_cast<KyRadioGroup*>(first)) {
+    const int option = FindOption(options, text);
+    group->SetItemIndex(option >= 0 ? static_cast<int>(group->Items().indexOf(Q(options->Item(option).label))) : -1);
+    return;
+  }
+  auto* edit = qobject_cast<QLineEdit*>(first);
+  if (edit == nullptr) RaiseKySnmp(KyErr::BadControlType);
+  if (b.count() == 1) {
+    edit->setText(Q(text));
+    return;
+  }
+  std::vector<QLineEdit*> edits;
+  for (int k = 0; k < b.count(); ++k) edits.push_back(qobject_cast<QLineEdit*>(Control(b, k)));
+  if (std::find(edits.begin(), edits.end(), nullptr) != edits.end()) RaiseKySnmp(KyErr::BadControlType);
+  auto need = [&](size_t n) {
+    if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
+  };
+  const bool isNull = text == kNullText;
+  switch (syntax) {
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Opaque:
+      need(pieceImage.size());
+      for (size_t k = 0; k < pieceImage.size(); ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
+      break;
+    case Syntax::ObjectId: {
+      const size_t n = pieceImage.size() / 4;
+      need(n);
+      for (size_t k = 0; k < n; ++k) {
+        uint32_t v = 0;
+        for (int j = 3; j >= 0; --j) v = (v << 8) | static_cast<unsigned char>(pieceImage[k * 4 + static_cast<size_t>(j)]);
+        edits[k]->setText(QString::number(v));
+      }
+      break;
+    }
+    case Syntax::IpAddress:
+    case Syntax::Address:
+      need(4);
+      if (isNull || pieceImage.size() < 4) break;
+      for (size_t k = 0; k < 4; ++k) edits[k]->setText(QString::number(static_cast<unsigned char>(pieceImage[k])));
+      break;
+    case Syntax::TimeTicks: {
+      need(5);
+      if (isNull || pieceImage.size() < 4) break;
+      uint32_t t = 0;
+      for (int j = 3; j >= 0; --j) t = (t << 8) | static_cast<unsigned char>(pieceImage[static_cast<size_t>(j)]);
+      const uint32_t parts[5] = {t / 8640000u, t % 8640000u / 360000u, t % 360000u / 6000u, t % 6000u / 100u,
+                                 t % 100u};
+      for (size_t k = 0; k < 5; ++k) edits[k]->setText(QString::number(parts[k]));
+      break;
+    }
+    case Syntax::MacAddress:
+    case Syntax::Ipv6Address: {
+      const size_t n = syntax == Syntax::MacAddress ? 6 : 16;
+      need(n);
+      if (isNull || pieceImage.size() < n) break;
+      for (size_t k = 0; k < n; ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
+      break;
+    }
+    case Syntax::DateAndTime: {
+      need(10);
+      if (isNull || pieceImage.size() < 11) break;
+      DateAndTimeParts d = DateAndTimeFromBytes(pieceImage);
+      const int values[] = {d.year, d.month, d.day, d.hour, d.minute, d.second, d.deci};
+      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
+      edits[7]->setText(QString(QLatin1Char(d.direction)));
+      edits[8]->setText(QString::number(d.utcHours));
+      edits[9]->setText(QString::number(d.utcMinutes));
+      break;
+    }
+    case Syntax::DateTime: {
+      need(7);
+      if (isNull || pieceImage.size() < 8) break;
+      double days = 0;
+      std::memcpy(&days, pieceImage.data(), 8);
+      DateTimeParts p = DateTimeSplit(days);
+      const int values[] = {p.year, p.month, p.day, p.hour, p.minute, p.second, p.msec};
+      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
+      break;
+    }
+    default:
+      edits[0]->setText(Q(text));
+      break;
+  }
+}
+
+void KySNMPRequest2Edits::ReadControls(int index) {
+  for (int i = 0; i < request.varList.Count(); ++i) {
+    if (index != -1 && i != index) continue;
+    if (request.varList.IsExcluded(i)) continue;
+    const bool key = request.varList.IsTable() && i < request.varList.keyCount;
+    if (!request.varList.IsWritable(i) && !key) continue;
+    ReadVariable(i);
+  }
+}
+
+void KySNMPRequest2Edits::ReadVariable(int index) {
+  KySNMPVarDef& var = request.varList.Item(index);
+  std::string text = var.value;
+  if (var.options) text = var.options->LabelToValue(text);
+  std::string image = TextToImage(text, var.syntax);
+  bool applied = false;
+  for (const auto& bp : bindings_) {
+    const ControlBinding& b = *bp;
+    if (b.variable != index || b.controls.empty() || Control(b, 0) == nullptr) continue;
+    if (!applied && var.syntax == Syntax::DisplayString) image.clear();
+    const bool whole = b.offset == 0 && b.pieceSyntax == var.syntax;
+    const KyOptionList* options = b.options ? b.options : (whole ? var.options : nullptr);
+    const int32_t syntax = b.pieceSyntax;
+    std::string pieceImage;
+    QWidget* first = Control(b, 0);
+
+    if (!b.bits.empty()) {
+      pieceImage = static_cast<size_t>(b.offset) <= image.size() ? image.substr(static_cast<size_t>(b.offset)) : "";
+      for (int k = 0; k < b.count(); ++k) {
+        auto* box = qobject_cast<QCheckBox*>(Control(b, k));
+        if (box) SetBit(pieceImage, b.bits[static_cast<size_t>(k)], box->isChecked());
+      }
+    } else {
+      std::string piece;
+      if (auto* label = qobject_cast<QLabel*>(first)) {
+        piece = S(label->text());
+      } else if (auto* box = qobject_cast<QCheckBox*>(first)) {
+        if (options) {
+          const int n = box->isChecked() ? 1 : 0;
+          piece = n < options->Count() ? options->Item(n).label : std::string();
+        } else if (IsBoolSyntax(syntax)) {
+          piece = box->isChecked() ? "true" : "false";
+        } else {
+          RaiseKySnmp(KyErr::BadAssocSyntax);
+        }
+      } else if (auto* combo = qobject_cast<QComboBox*>(first)) {
+        piece = combo->currentIndex() >= 0 ? S(combo->currentText()) : std::string();
+        if (b.count() > 1) {
+          if (auto* rest = qobject_cast<QLineEdit*>(Control(b, 1))) {
+            if (syntax == Syntax::ObjectId) piece += ".";
+            piece += S(rest->text());
+          }
+        }
+      } else if (auto* group = qobject_cast<KyRadioGroup*>(first)) {
+        const int k = group->ItemIndex();
+        piece = k >= 0 ? S(group->Items().at(k)) : std::string();
+      } else if (auto* edit = qobject_cast<QLineEdit*>(first)) {
+        if (b.count() == 1) {
+          piece = S(edit->text());
+        } else {
+          std::vector<QLineEdit*> edits;
+          for (int k = 0; k < b.count(); ++k) {
+            auto* e = qobject_cast<QLineEdit*>(Control(b, k));
+            if (e == nullptr) RaiseKySnmp(KyErr::BadControlType);
+            edits.push_back(e);
+          }
+          auto need = [&](size_t n) {
+            if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
+          };
+          auto hexOver = [&](size_t n) {
+            std::string hex;
+            for (size_t k = 0; k < n; ++k) hex += Hex2(edits[k]->text());
+            return hex;
+          };
+          switch (syntax) {
+            case Syntax::Bits:
+            case Syntax::OctetString:
+            case Syntax::Opaque:
+              piece = hexOver(edits.size());
+              break;
+            case Syntax::MacAddress:
+              need(6);
+              piece = hexOver(6);
+              break;
+            case Syntax::Ipv6Address:
+              need(16);
+              piece = hexOver(16);
+              break;
+            case Syntax::ObjectId:
+              for (size_t k = 0; k < edits.size(); ++k) piece += (k ? "." : "") + std::to_string(Num(edits[k]->text()));
+              break;
+            case Syntax::IpAddress:
+            case Syntax::Address:
+              need(4);
+              for (size_t k = 0; k < 4; ++k) piece += (k ? "." : "") + std::to_string(Num(edits[k]->text()));
+              break;
+            case Syntax::TimeTicks: {
+              need(5);
+              const uint64_t t = Num(edits[0]->text()) * 8640000u + Num(edits[1]->text()) * 360000u +
+                                 Num(edits[2]->text()) * 6000u + Num(edits[3]->text()) * 100u + Num(edits[4]->text());
+              piece = TimeTicksText(static_cast<uint32_t>(t));
+              break;
+            }
+            case Syntax::DateAndTime: {
+              need(10);
+              DateAndTimeParts d;
+              int* fields[] = {&d.year, &d.month, &d.day, &d.hour, &d.minute, &d.second, &d.deci};
+              for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
+              const QString dir = edits[7]->text();
+              d.direction = dir.isEmpty() ? '+' : dir[0].toLatin1();
+              d.utcHours = static_cast<int>(Num(edits[8]->text()));
+              d.utcMinutes = static_cast<int>(Num(edits[9]->text()));
+              piece = DateAndTimeText(d);
+              break;
+            }
+            case Syntax::DateTime: {
+              need(7);
+              DateTimeParts p;
+              int* fields[] = {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.msec};
+              for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
+              piece = DateTimeText(DateTimeJoin(p));
+              break;
+            }
+            default:
+              piece = S(edits[0]->text());
+              break;
+          }
+        }
+      } else {
+        RaiseKySnmp(KyErr::BadControlType);
+      }
+      if (options) piece = options->LabelToValue(piece);
+      pieceImage = TextToImage(piece, syntax);
+    }
+    // A whole-value binding replaces the value, so that a shorter text
+    // (a string or an octet string) is not padded with the old bytes.
+    if (whole) image = pieceImage;
+    else PutPiece(image, b.offset, pieceImage);
+    applied = true;
+  }
+  if (!applied) return;
+  std::string result = ImageToText(image, var.syntax);
+  if (var.options) result = var.options->ValueToLabel(result);
+  var.value = result;
+}
+
+// ---------------------------------------------------------------------------
+// Table side.
+
+void KySNMPRequest2Edits::AttachListView(QTreeWidget* listView, bool disableUntil) {
+  if (listView_) QObject::disconnect(selectionConnection_);
+  listView_ = listView;
+  disableUntilSelected = disableUntil;
+  if (listView == nullptr) return;
+  listView->setRootIsDecorated(false);
+  listView->setItemsExpandable(false);
+  listView->setSelectionMode(QAbstractItemView::SingleSelection);
+  listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+  listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listView->setUniformRowHeights(true);
+  listView->setAllColumnsShowFocus(true);
+  listView->setStyleSheet(QStringLiteral(
+      "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+  listView->header()->setStretchLastSection(false);
+  listView->header()->setSectionsMovable(false);
+  selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
+                                          [this] { ListViewChanged(); });
+  BuildColumns();
+}
+
+void KySNMPRequest2Edits::BuildColumns() {
+  if (!listView_) return;
+  const auto& list = request.varList;
+  const int wanted = list.VisibleColumnCount() + list.HiddenColumnCount();
+  if (listView_->columnCount() >= wanted && static_cast<int>(columnVar_.size()) == listView_->columnCount()) return;
+  listView_->clear();
+  columnVar_.clear();
+  QStringList captions;
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.IsHiddenColumn(i)) {
+      columnVar_.push_back(i);
+      captions << Q(list.Item(i).label);
+    }
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.IsVisibleColumn(i) && !list.IsHiddenColumn(i)) {
+      columnVar_.push_back(i);
+      captions << Q(list.Item(i).label);
+    }
+  listView_->setColumnCount(static_cast<int>(captions.size()));
+  listView_->setHeaderLabels(captions);
+  auto* header = listView_->header();
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  const QFontMetrics fm(header->font());
+  for (int c = 0; c < static_cast<int>(columnVar_.size()); ++c) {
+    const bool hidden = list.IsHiddenColumn(columnVar_[static_cast<size_t>(c)]);
+    if (hidden) {
+      header->setMinimumSectionSize(0);
+      header->resizeSection(c, 0);
+    } else {
+      header->resizeSection(c, fm.horizontalAdvance(captions[c]) + 2 * fm.averageCharWidth() + 12);
+    }
+  }
+}
+
+int KySNMPRequest2Edits::ColumnVariable(int column) const {
+  if (column < 0 || column >= static_cast<int>(columnVar_.size())) return -1;
+  return columnVar_[static_cast<size_t>(column)];
+}
+
+void KySNMPRequest2Edits::AddRow() {
+  if (!listView_) return;
+  QStringList cells;
+  for (int v : columnVar_) cells << Q(request.varList.Item(v).value);
+  new QTreeWidgetItem(listView_, cells);
+  QApplication::processEvents();  // lines appear while the walk runs
+}
+
+void KySNMPRequest2Edits::SelectedRowToValues() {
+  if (!listView_) return;
+  const auto selected = listView_->selectedItems();
+  if (selected.isEmpty()) return;
+  QTreeWidgetItem* line = selected.first();
+  for (int c = 0; c < static_cast<int>(columnVar_.size()) && c < line->columnCount(); ++c)
+    request.varList.Item(columnVar_[static_cast<size_t>(c)]).value = S(line->text(c));
+}
+
+void KySNMPRequest2Edits::BeforeGet() {
+  if (!listView_) return;
+  BuildColumns();
+  listView_->clear();
+}
+
+void KySNMPRequest2Edits::RowReceived() {
+  if (listView_) AddRow();
+  else FillControls(-1);
+}
+
+void KySNMPRequest2Edits::AfterGet() {
+  if (listView_ && request.varList.kind == 2 && disableUntilSelected) EnableControls(false);
+}
+
+void KySNMPRequest2Edits::ListViewChanged() {
+  if (!listView_ || listView_->selectedItems().isEmpty()) return;
+  if (disableUntilSelected) EnableControls(true);
+  SelectedRowToValues();
+  FillControls(-1);
+}
+
+void KySNMPRequest2Edits::ControlsToValues() {
+  for (auto& item : request.varList.items) item.value.clear();
+  if (listView_) SelectedRowToValues();
+  ReadControls(-1);
+}

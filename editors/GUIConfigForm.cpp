@@ -1,0 +1,168 @@
+#include "editors/GUIConfigForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColor>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/GUIGenerator.h"
+#include "editors/UiSupport.h"
+
+TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("ConfigForm"));
+  setWindowTitle(QStringLiteral("ConfigForm"));
+}
+
+TConfigForm::~TConfigForm() {
+  FormClose();
+  // The panels use the editor objects: they go first.
+  delete panel_;
+  panel_ = nullptr;
+  editors_.clear();
+}
+
+KySNMPRequest2Edits* TConfigForm::Editor(int i) const {
+  if (i < 0 || i >= EditorCount()) return nullptr;
+  return editors_[static_cast<size_t>(i)].get();
+}
+
+void TConfigForm::GrowTo(QWidget* panel) {
+  panel_->FitForm(this);
+  (void)panel;
+}
+
+TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
+  if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
+  formType_ = 1;
+  KySNMPRequest2Edits* e = editor.get();
+  editors_.push_back(std::move(editor));
+  e->SetConstraintForm(this);
+  panel_ = new TSNMPEditorPanel(this, e);
+  GrowTo(panel_);
+  return panel_;
+}
+
+TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits> editor, int addIndex,
+                                             const std::string& addStatus, int deleteIndex,
+                                             const std::string& deleteStatus) {
+  if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
+  formType_ = 2;
+  KySNMPRequest2Edits* e = editor.get();
+  editors_.push_back(std::move(editor));
+  e->SetConstraintForm(this);
+  auto* panel = new TSNMPListViewPanel(this, e);
+  panel_ = panel;
+  if (addIndex >= 0 && !addStatus.empty()) panel->SetAddStatus(addIndex, addStatus);
+  if (deleteIndex >= 0 && !deleteStatus.empty()) panel->SetDeleteStatus(deleteIndex, deleteStatus);
+  GrowTo(panel_);
+  return panel;
+}
+
+void TConfigForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (refreshPosted_) return;
+  refreshPosted_ = true;
+  // The first read starts once the dialog is on the screen.
+  QTimer::singleShot(0, this, [this] {
+    refreshed_ = true;
+    try {
+      RefreshForm();
+    } catch (const std::exception& e) {
+      ShowMessageBox(this, QString::fromStdString(ErrorText(e)), ProgramCaption());
+    }
+  });
+}
+
+void TConfigForm::RefreshForm() {
+  if (formType_ == 0) return;
+  if (formType_ != 1 && formType_ != 2) RaiseText("Refresh a Form with unknown Form Type!");
+  if (editors_.empty()) return;
+  KySNMPRequest2Edits* chosen = editors_.front().get();
+  if (current_ && current_ != chosen) current_->request.enabled = false;
+  chosen->request.enabled = true;
+  current_ = chosen;
+  if (chosen->asynchronous && chosen->busy) return;
+  try {
+    chosen->Refresh();
+  } catch (const std::exception& e) {
+    chosen->ShowStatus(ErrorText(e));
+  }
+}
+
+void TConfigForm::FormClose() {
+  for (auto& e : editors_) {
+    e->request.enabled = false;
+    // A stopped chain ends at its next reply or timeout; never wait for ever.
+    QElapsedTimer waited;
+    waited.start();
+    while (e->busy && waited.elapsed() < 30000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  current_ = nullptr;
+}
+
+void TConfigForm::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TConfigForm::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
+
+// ---------------------------------------------------------------------------
+QString BuildCaption(const QString& title, char form, const QString& device) {
+  switch (form) {
+    case 'B':
+      return title + device;
+    case 'C':
+      return title + QStringLiteral(": ") + device;
+    default:
+      return title + QStringLiteral(" : ") + device;
+  }
+}
+
+std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
+  if (command.table == nullptr) RaiseKySnmp(KyErr::BadItemType);
+  auto form = std::make_unique<TConfigForm>(owner);
+  auto editor = std::make_unique<KySNMPRequest2Edits>(form.get());
+  editor->request.varList = KySNMPVarList(*command.table, command.kind, command.keyCount);
+  TSNMPEditorPanel* panel;
+  if (command.tableEditor) {
+    const int n = command.rowStatusIndex;
+    auto* list = form->SetListView(std::move(editor), n, n >= 0 ? "createAndGo" : "", n,
+                                   n >= 0 ? "destroy" : "");
+    panel = list;
+    if (command.noEditWindow) list->DisableEditWindow();
+  } else {
+    panel = form->SetEditor(std::move(editor));
+  }
+  for (const auto& [index, constraint] : command.constraints) panel->SetVarFormat(index, constraint);
+  if (command.portGridVariable >= 0) panel->EditsPanel()->AssignOctetItem(command.portGridVariable, 12, 52);
+  if (command.tpidNote)
+    panel->EditsPanel()->ShowNote(QStringLiteral("Warning:The TPID is a global setting!"), Qt::red, 10);
+  if (command.editWidth > 0) panel->SetEditWidth(command.editWidth);
+  if (command.tpidNote && command.editWidth <= 0) {
+    panel->SetContent(panel->Content());
+    panel->FitForm(form.get());
+  }
+  if (command.height450) form->resize(form->width(), Px(form.get(), 450));
+  form->setWindowTitle(command.caption);
+  return form;
+}
+
+int OpenGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
+  std::unique_ptr<TConfigForm> form;
+  try {
+    form = BuildGeneratedDialog(command, owner);
+  } catch (const std::exception& e) {
+    ShowMessageBox(owner, QString::fromStdString(ErrorText(e)), ProgramCaption());
+    return QDialog::Rejected;
+  }
+  const int result = form->exec();
+  form->FormClose();
+  return result;
+}
