@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
 
 #include "editors/LedBinding.h"
+#include "snmp/VarList.h"
 
 void InitAppResources() {
   static const bool done = [] {
@@ -153,7 +155,52 @@ void TPanelQRX900Form::FormCreate() {
   CreateLedBinding();
 }
 
-void TPanelQRX900Form::CreateLedBinding() {}
+void TPanelQRX900Form::CreateLedBinding() {
+  try {
+    // 3. The binding on the LED variable, instance 0.
+    leds_ = std::make_unique<KySNMPRequest2Leds>(this);
+    KySNMPVarList list;
+    list.AppendItem(kLedStatusOid, kLedStatusLabel, Syntax::DisplayString, Access::Read);
+    list.kind = 1;
+    list.keyCount = 0;
+    list.name = kLedListName;
+    leds_->request.varList = list;
+    leds_->request.varList.index = "0";
+
+    // 4. Bytes 0 and 1 alone, (status, colour) pairs from byte 2 on.
+    leds_->SetMode(2, 2);
+
+    // 5. The LEDs.
+    struct Row {
+      QFrame* panel;
+      const char* positions;
+      const KySNMPLedColorMapList& map;
+      int gap, width, height;
+    };
+    const Row rows[] = {
+        {PowerLedPanel, "0", SystemLedColorMap(), 10, 5, 5},
+        {ConsoleLedPanel, "1", SystemLedColorMap(), 10, 5, 5},
+        {LedPanel1, "2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32", PortLedColorMap(), 7, 6, 6},
+        {LedPanel2, "34,36,38,40,42,44,46,48,50,52,54,56,58,60,62,64", PortLedColorMap(), 7, 6, 6},
+        {LedPanel3, "66,68,70,72,74,76,78,80,82,84,86,88,90,92,94,96", PortLedColorMap(), 7, 6, 6},
+        {Port49LedPanel, "98", UplinkLedColorMap(), 10, 6, 6},
+        {Port50LedPanel, "100", UplinkLedColorMap(), 10, 6, 6},
+        {Port51LedPanel, "102", UplinkLedColorMap(), 10, 6, 6},
+        {Port52LedPanel, "104", UplinkLedColorMap(), 10, 6, 6},
+    };
+    for (const Row& r : rows)
+      leds_->AddLedRow(0, r.positions, r.map, r.panel, 1, r.gap, KyLedShape::Rectangle, r.width, r.height);
+
+    // 6. Status in the main window's status panel.
+    leds_->SetStatusTarget(statusPanel_);
+    leds_->request.varList.name = kLedListName;
+
+    // 7. A poll every 3 s, the first at once.
+    leds_->StartPolling(kLedPollInterval);
+  } catch (const std::exception&) {
+    // 8. The view stays as far as it was built; later polls report errors.
+  }
+}
 
 void TPanelQRX900Form::Image1Click() {
   if (selected_) selected_->setChecked(false);
@@ -184,4 +231,14 @@ void TPanelQRX900Form::closeEvent(QCloseEvent* event) {
 void TPanelQRX900Form::FormClose() {
   if (closed_) return;
   closed_ = true;
+  if (!leds_) return;
+  leds_->StopPolling();
+  leds_->request.enabled = false;
+  // A read in flight ends with its reply or its timeout; the request gives
+  // up waiting after a few seconds anyway.
+  QElapsedTimer waited;
+  waited.start();
+  while (leds_->busy && waited.elapsed() < KySNMPRequest::kDestroyWaitMs)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  leds_.reset();
 }

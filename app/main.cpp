@@ -1,11 +1,28 @@
+// Program entry: the application, the main window, the message loop. An
+// error that escapes the start-up is shown in a message box and ends the
+// program with a non-zero status.
 #include <QApplication>
 #include <QMessageBox>
+#include <exception>
 
-#include "app/Version.h"
+#include "app/LaunchParameters.h"
+#include "app/MainWindow.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMessageBox::information(nullptr, "qrx900",
-                           QString("%1 %2: the main window is not built yet.").arg(kProgramName, ProgramVersion()));
+  try {
+    TMainForm window(LaunchArguments(argc, argv));
+    if (window.TerminateRequested()) return 2;
+    window.show();
+    return app.exec();
+  } catch (const std::exception& e) {
+    ShowMessageBox(nullptr, QString::fromStdString(ErrorText(e)), ProgramCaption(), QMessageBox::Ok,
+                   QMessageBox::Critical);
+  } catch (...) {
+    ShowMessageBox(nullptr, "Unknown error during start-up.", ProgramCaption(), QMessageBox::Ok,
+                   QMessageBox::Critical);
+  }
   return 1;
 }

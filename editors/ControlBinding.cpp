@@ -103,7 +103,7 @@ void KySNMPRequest2Controls::Refresh() {
     return;
   }
   try {
-    request.ReadAsync(&KySNMPRequest2Controls::ReadDone, self_.get(), true);
+    request.ReadAsync(ReadCallback(), nullptr, true);
   } catch (...) {
     busy = false;
     throw;
@@ -136,24 +136,29 @@ void KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::s
     return;
   }
   try {
-    request.WriteAsync(&KySNMPRequest2Controls::WriteDone, self_.get(), indexList, values);
+    request.WriteAsync(WriteCallback(), nullptr, indexList, values);
   } catch (...) {
     busy = false;
     throw;
   }
 }
 
-void KySNMPRequest2Controls::ReadDone(void* userData, const KySNMPError& error, KySNMPVarList&) {
-  auto* self = *static_cast<KySNMPRequest2Controls**>(userData);
-  if (self != nullptr) self->OnReadDone(error);
+// The completions hold the token, not the object: once the object is gone
+// (or going) the token is empty and a late completion does nothing.
+RequestCallback KySNMPRequest2Controls::ReadCallback() {
+  return [token = self_](void*, const KySNMPError& error, KySNMPVarList&) {
+    if (*token != nullptr) (*token)->OnReadDone(error);
+  };
 }
 
-void KySNMPRequest2Controls::WriteDone(void* userData, const KySNMPError& error, KySNMPVarList&) {
-  auto* self = *static_cast<KySNMPRequest2Controls**>(userData);
-  if (self != nullptr) self->OnWriteDone(error);
+RequestCallback KySNMPRequest2Controls::WriteCallback() {
+  return [token = self_](void*, const KySNMPError& error, KySNMPVarList&) {
+    if (*token != nullptr) (*token)->OnWriteDone(error);
+  };
 }
 
 void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
+  const auto token = self_;  // stays valid if the object goes while a row is shown
   if (error.code != 0) {
     busy = false;
     GetFailed(error);
@@ -164,10 +169,10 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
     const bool table = request.varList.IsTable();
     if (!table || !error.finished) {
       if (request.CheckFilter("")) RowReceived();
-      if (*self_ == nullptr) return;  // the window went while the row was shown
+      if (*token == nullptr) return;  // the window went while the row was shown
       if (table) {
         if (request.enabled) {
-          request.ReadAsync(&KySNMPRequest2Controls::ReadDone, self_.get(), false);
+          request.ReadAsync(ReadCallback(), nullptr, false);
           return;
         }
       }
@@ -192,6 +197,7 @@ void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
 }
 
 void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
+  const auto token = self_;
   if (error.code != 0) {
     busy = false;
     SetFailed(error);
@@ -204,7 +210,7 @@ void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
     statusKind = kSetStatus;
     if (statusTarget_) ShowStatus(KySnmpText(0));
     if (setDone) setDone(userData, this, error);
-    if (*self_ != nullptr && request.varList.IsTable() && refreshAfterSet) Refresh();
+    if (*token != nullptr && request.varList.IsTable() && refreshAfterSet) Refresh();
   } catch (const std::exception& e) {
     busy = false;
     if (statusTarget_) ShowStatus(ErrorText(e));
@@ -297,6 +303,7 @@ void KySNMPRequest2Edits::AssociateControl(int index, QWidget* control) {
 }
 
 void KySNMPRequest2Edits::AssociateEdits(int index, const std::string& format, const std::vector<QLineEdit*>& edits) {
+  for (const auto& spec : KyEditConstraint::Split(format)) KyEditConstraint::Parse(spec);  // -2 when malformed
   const int n = KyEditConstraint::CountConstraints(format);
   if (n < 1 || static_cast<int>(edits.size()) < n) RaiseKySnmp(KyErr::TooFewControls);
   std::vector<QLineEdit*> bound(edits.begin(), edits.begin() + n);
@@ -746,7 +753,14 @@ void KySNMPRequest2Edits::ListViewChanged() {
   if (!listView_ || listView_->selectedItems().isEmpty()) return;
   if (disableUntilSelected) EnableControls(true);
   SelectedRowToValues();
-  FillControls(-1);
+  try {
+    FillControls(-1);
+  } catch (const std::exception& e) {
+    // A line that does not fit a binding: say so, keep the program going.
+    statusKind = kGetStatus;
+    if (StatusTarget()) ShowStatus(ErrorText(e));
+    else ShowMessageBox(Owner(), Q(ErrorText(e)), ProgramCaption());
+  }
 }
 
 void KySNMPRequest2Edits::ControlsToValues() {

@@ -80,8 +80,8 @@ class KySNMPRequest2Controls {
   void Detach();
 
  private:
-  static void ReadDone(void* userData, const KySNMPError& error, KySNMPVarList& list);
-  static void WriteDone(void* userData, const KySNMPError& error, KySNMPVarList& list);
+  RequestCallback ReadCallback();
+  RequestCallback WriteCallback();
   void OnReadDone(const KySNMPError& error);
   void OnWriteDone(const KySNMPError& error);
   void Failed(int kind, const KySNMPError& result);

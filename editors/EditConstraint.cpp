@@ -259,10 +259,17 @@ void KyEditConstraint::Filter(QLineEdit* edit) {
   // characters, so it does not limit the input.
   if (r->length > 0 && r->type != 'n' && edit->isModified() && edit->text().size() > r->length) {
     const int cursor = edit->cursorPosition();
-    edit->setText(edit->text().left(r->length));  // runs the filter again
-    edit->setCursorPosition(std::min(cursor, static_cast<int>(r->length)));
+    if (r->previous.size() > r->length) {
+      // A longer text written by the program ("(NULL)"): typing into it is refused.
+      edit->setText(r->previous);
+      edit->setCursorPosition(std::max(0, cursor - 1));
+    } else {
+      edit->setText(edit->text().left(r->length));  // runs the filter again
+      edit->setCursorPosition(std::min(cursor, static_cast<int>(r->length)));
+    }
     return;
   }
+  r->previous = edit->text();
   const QString text = edit->text();
   if (text.isEmpty() || IsPlaceholder(text)) return;
 

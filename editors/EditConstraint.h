@@ -36,6 +36,7 @@ struct _EditConstraint_s {
   uint16_t flags = 0;         // ConstraintFlag bits
   char exitChar = 0;          // 0 = none
   QString lastValid;
+  QString previous;           // the text after the last change (typing limit)
   ControlHandler savedChange;
   ControlHandler savedExit;
 };

@@ -1,7 +1,6 @@
 #include "editors/GUIConfigForm.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QColor>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "editors/Errors.h"
 #include "editors/GUIGenerator.h"
 #include "editors/UiSupport.h"
+#include "snmp/SnmpPump.h"
 
 TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("ConfigForm"));
@@ -32,11 +32,6 @@ KySNMPRequest2Edits* TConfigForm::Editor(int i) const {
   return editors_[static_cast<size_t>(i)].get();
 }
 
-void TConfigForm::GrowTo(QWidget* panel) {
-  panel_->FitForm(this);
-  (void)panel;
-}
-
 TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
   if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
   formType_ = 1;
@@ -44,7 +39,7 @@ TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> ed
   editors_.push_back(std::move(editor));
   e->SetConstraintForm(this);
   panel_ = new TSNMPEditorPanel(this, e);
-  GrowTo(panel_);
+  panel_->FitForm(this);
   return panel_;
 }
 
@@ -60,7 +55,7 @@ TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits
   panel_ = panel;
   if (addIndex >= 0 && !addStatus.empty()) panel->SetAddStatus(addIndex, addStatus);
   if (deleteIndex >= 0 && !deleteStatus.empty()) panel->SetDeleteStatus(deleteIndex, deleteStatus);
-  GrowTo(panel_);
+  panel_->FitForm(this);
   return panel;
 }
 
@@ -101,6 +96,9 @@ void TConfigForm::FormClose() {
     // A stopped chain ends at its next reply or timeout; never wait for ever.
     QElapsedTimer waited;
     waited.start();
+    // Inside a completion (a row being shown) the pump cannot run: the chain
+    // ends by itself at its next step, there is nothing to wait for.
+    if (GlobalEventPump.busy()) continue;
     while (e->busy && waited.elapsed() < 30000) QApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   current_ = nullptr;
@@ -110,8 +108,6 @@ void TConfigForm::done(int result) {
   FormClose();
   QDialog::done(result);
 }
-
-void TConfigForm::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
 
 // ---------------------------------------------------------------------------
 QString BuildCaption(const QString& title, char form, const QString& device) {

@@ -45,11 +45,8 @@ class TConfigForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void GrowTo(QWidget* panel);
-
   int formType_ = 0;
   std::vector<std::unique_ptr<KySNMPRequest2Edits>> editors_;
   KySNMPRequest2Edits* current_ = nullptr;

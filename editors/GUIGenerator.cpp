@@ -894,10 +894,10 @@ void TSNMPListViewPanel::RunRowWindow(bool add) {
   panel->FitForm(&win);
   CenterOn(&win, owner);
 
-  list_->ListView()->clearSelection();
-  bar_->btnEdit->setEnabled(false);
-  bar_->btnDelete->setEnabled(false);
   if (add) {
+    list_->ListView()->clearSelection();
+    bar_->btnEdit->setEnabled(false);
+    bar_->btnDelete->setEnabled(false);
     // Clearing the selection emptied the rows again: show the add status once more.
     if (addIndex_ >= 0 && addIndex_ < edits_->RowCount())
       if (auto* combo = qobject_cast<QComboBox*>(edits_->Row(addIndex_).editor))

@@ -1,7 +1,10 @@
 #include "editors/LedBinding.h"
 
+#include <QFrame>
 #include <QPainter>
+#include <QStringList>
 
+#include "editors/ByteImage.h"
 #include "editors/Errors.h"
 #include "snmp/Messages.h"
 
@@ -95,4 +98,135 @@ void KyLedShape::paintEvent(QPaintEvent*) {
       p.drawEllipse(r);
       break;
   }
+}
+
+// ---------------------------------------------------------------------------
+KySNMPRequest2Leds::KySNMPRequest2Leds(QWidget* owner)
+    : KySNMPRequest2Controls(owner), pollTimer_(std::make_unique<QTimer>()), blinkTimer_(std::make_unique<QTimer>()) {
+  QObject::connect(pollTimer_.get(), &QTimer::timeout, [this] { PollTick(); });
+  QObject::connect(blinkTimer_.get(), &QTimer::timeout, [this] { BlinkTick(); });
+  blinkTimer_->start(kBlinkIntervalMs);
+}
+
+KySNMPRequest2Leds::~KySNMPRequest2Leds() {
+  StopPolling();
+  Detach();
+}
+
+void KySNMPRequest2Leds::Paint(Led& led, KyColor colour) {
+  if (!led.shape) return;
+  led.shape->SetColours(colour, colour);
+  led.shape->show();
+}
+
+void KySNMPRequest2Leds::AddLed(int variable, int position, const KySNMPLedColorMapList& map, KyLedShape* shape) {
+  Led led;
+  led.variable = variable;
+  led.position = position;
+  led.map = &map;
+  led.shape = shape;
+  led.blink = false;
+  led.colour = map.baseColour();
+  Paint(led, led.colour);
+  leds_.push_back(led);
+}
+
+void KySNMPRequest2Leds::AddLedRow(int variable, const std::string& positions, const KySNMPLedColorMapList& map,
+                                   QFrame* panel, int left, int gap, KyLedShape::Kind kind, int width, int height) {
+  const QStringList parts = QString::fromStdString(positions).split(',');
+  int i = 0;
+  for (const QString& part : parts) {
+    bool ok = false;
+    const int position = part.trimmed().toInt(&ok);
+    if (!ok) RaiseCommon(-KyErr::BadLogicOperand);
+    auto* shape = new KyLedShape(panel, kind);
+    shape->setObjectName(QString("%1Led%2").arg(panel ? panel->objectName() : QString()).arg(i + 1));
+    shape->setGeometry(left + i * (gap + width), 1, width, height);
+    shape->show();
+    AddLed(variable, position, map, shape);
+    ++i;
+  }
+  if (panel) panel->setFrameShape(QFrame::NoFrame);
+}
+
+void KySNMPRequest2Leds::SetMode(int mode, int threshold) {
+  mode_ = mode > 0 ? mode : 1;
+  threshold_ = threshold > 0 ? threshold : 4;
+}
+
+void KySNMPRequest2Leds::StartPolling(int interval) {
+  pollTimer_->setInterval(std::max(1, interval) * 10);
+  pollTimer_->start();
+  try {
+    Refresh();
+  } catch (...) {
+    ResetLeds();
+    throw;
+  }
+}
+
+void KySNMPRequest2Leds::StopPolling() {
+  pollTimer_->stop();
+  blinkTimer_->stop();
+  ResetLeds();
+}
+
+void KySNMPRequest2Leds::ResetLeds() {
+  for (Led& led : leds_) {
+    led.blink = false;
+    led.colour = led.map->baseColour();
+    Paint(led, led.colour);
+  }
+}
+
+void KySNMPRequest2Leds::PollTick() {
+  try {
+    Refresh();
+  } catch (const std::exception& e) {
+    ResetLeds();
+    statusKind = kGetStatus;
+    ShowStatus(ErrorText(e));
+  }
+}
+
+void KySNMPRequest2Leds::RowReceived() {
+  blinkTicks_ = 0;
+  try {
+    for (Led& led : leds_) UpdateLed(led);
+  } catch (...) {
+    // A value that does not fit the LEDs is a failed poll.
+    ResetLeds();
+    throw;
+  }
+  PaintStep();
+}
+
+void KySNMPRequest2Leds::GetFailed(const KySNMPError& result) {
+  ResetLeds();
+  KySNMPRequest2Controls::GetFailed(result);
+}
+
+void KySNMPRequest2Leds::UpdateLed(Led& led) {
+  const KySNMPVarList& list = request.varList;
+  if (led.variable < 0 || led.variable >= list.Count()) RaiseKySnmp(KyErr::AssocIndexOutOfRange);
+  const KySNMPVarDef& var = list.Item(led.variable);
+  std::string text = var.value;
+  if (var.options) text = var.options->LabelToValue(text);
+  const KyLedState state = DecodeLed(TextToImage(text, var.syntax), led.position, *led.map, mode_, threshold_);
+  led.colour = state.colour;
+  led.blink = state.blink;
+}
+
+void KySNMPRequest2Leds::PaintStep() {
+  bool anyBlinks = false;
+  for (Led& led : leds_) {
+    if (!led.blink) {
+      Paint(led, led.colour);
+      continue;
+    }
+    anyBlinks = true;
+    const bool showsBase = !led.shape || led.shape->fill() == led.map->baseColour();
+    Paint(led, showsBase || blinkTicks_ > blinkLimit ? led.colour : led.map->baseColour());
+  }
+  if (anyBlinks) ++blinkTicks_;
 }

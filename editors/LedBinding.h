@@ -6,11 +6,18 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "editors/ControlBinding.h"
+
+class QFrame;
 
 // A colour as the device tables write it: 0x00BBGGRR. -1 stands for none.
 using KyColor = int32_t;
@@ -101,5 +108,71 @@ class KyLedShape : public QWidget {
   KyColor outline_ = kLedBlack;
 };
 
-// Polls the LED variable and paints the shapes (being completed).
-class KySNMPRequest2Leds {};
+// ---------------------------------------------------------------------------
+// The LED binding. Asynchronous by default; the blink timer runs from
+// construction, the poll timer from StartPolling.
+class KySNMPRequest2Leds : public KySNMPRequest2Controls {
+ public:
+  struct Led {
+    int variable = 0;
+    int position = 0;
+    const KySNMPLedColorMapList* map = nullptr;  // not owned
+    QPointer<KyLedShape> shape;                  // owned by the owner window
+    bool blink = false;
+    KyColor colour = kLedBlack;
+  };
+
+  static constexpr int kBlinkIntervalMs = 60;
+  static constexpr int kDefaultBlinkLimit = 6;
+
+  explicit KySNMPRequest2Leds(QWidget* owner);
+  ~KySNMPRequest2Leds() override;
+
+  // Appends an LED with blink off in its map's base colour and shows the shape.
+  void AddLed(int variable, int position, const KySNMPLedColorMapList& map, KyLedShape* shape);
+  // One shape per number of `positions` (comma-separated byte positions),
+  // made on `panel` at left + i * (gap + width), top 1; the panel loses its
+  // bevels. Raises -1 for a position that is not a number.
+  void AddLedRow(int variable, const std::string& positions, const KySNMPLedColorMapList& map, QFrame* panel,
+                 int left, int gap, KyLedShape::Kind kind, int width, int height);
+  // Mode 1: one byte per LED; mode 2: positions from `threshold` on are
+  // (status, colour) pairs. Values not above 0 give 1 and 4.
+  void SetMode(int mode, int threshold);
+  // Polls every interval * 10 ms, the first read at once. An error of that
+  // first read resets the LEDs and is raised again.
+  void StartPolling(int interval);
+  // Both timers off, all LEDs reset.
+  void StopPolling();
+  // Every LED back to blink off and its map's base colour, painted at once.
+  void ResetLeds();
+
+  // One tick of the poll timer and of the blink timer (the timers call them).
+  void PollTick();
+  void BlinkTick() { PaintStep(); }
+
+  const std::vector<Led>& Leds() const { return leds_; }
+  int mode() const { return mode_; }
+  int threshold() const { return threshold_; }
+  int blinkTicks() const { return blinkTicks_; }
+  int blinkLimit = kDefaultBlinkLimit;
+  QTimer* PollTimer() const { return pollTimer_.get(); }
+  QTimer* BlinkTimer() const { return blinkTimer_.get(); }
+
+ protected:
+  void RowReceived() override;
+  void GetFailed(const KySNMPError& result) override;
+  // Reads one LED's colour and blink state from its variable's value.
+  virtual void UpdateLed(Led& led);
+  // Paints every LED once and counts a blink tick.
+  void PaintStep();
+
+ private:
+  static void Paint(Led& led, KyColor colour);
+
+  std::vector<Led> leds_;
+  std::unique_ptr<QTimer> pollTimer_;
+  std::unique_ptr<QTimer> blinkTimer_;
+  int blinkTicks_ = 0;
+  int mode_ = 1;
+  int threshold_ = 4;
+};

@@ -75,7 +75,12 @@ class ControlEvents : public QObject {
         if (key) {
           // Copy first: the handler may replace itself.
           KeyHandler h = key;
-          if (h(control_, static_cast<QKeyEvent*>(event)->key())) return true;
+          try {
+            if (h(control_, static_cast<QKeyEvent*>(event)->key())) return true;
+          } catch (const std::exception& e) {
+            ShowMessageBox(control_, QString::fromStdString(e.what()), ProgramCaption());
+            return true;
+          }
         }
         break;
       case QEvent::MouseButtonRelease:
@@ -91,9 +96,12 @@ class ControlEvents : public QObject {
   void Run(const ControlHandler& handler) {
     if (!handler) return;
     ControlHandler h = handler;  // the handler may replace itself while it runs
-    QPointer<QWidget> guard(control_);
-    h(control_);
-    (void)guard;
+    try {
+      h(control_);
+    } catch (const std::exception& e) {
+      // An event handler has nobody to raise to: the operator is told.
+      ShowMessageBox(control_, QString::fromStdString(e.what()), ProgramCaption());
+    }
   }
 
   QWidget* control_;

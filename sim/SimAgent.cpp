@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <set>
 
 #include "tables/DefTables.h"
 
@@ -301,8 +302,11 @@ struct Delayed {
   void* magic;
 };
 
+std::set<Delayed*> g_delayed;  // freed at exit if still waiting
+
 void DelayedAlarm(unsigned int, void* arg) {
   auto* d = static_cast<Delayed*>(arg);
+  g_delayed.erase(d);
   g_agent.original(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->reqid, d->pdu, d->magic);
   snmp_free_pdu(d->pdu);
   delete d;
@@ -323,7 +327,9 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
       struct timeval tv;
       tv.tv_sec = o.delayMs / 1000;
       tv.tv_usec = (o.delayMs % 1000) * 1000;
-      snmp_alarm_register_hr(tv, 0, DelayedAlarm, new Delayed{session, reqid, copy, magic});
+      auto* d = new Delayed{session, reqid, copy, magic};
+      g_delayed.insert(d);
+      snmp_alarm_register_hr(tv, 0, DelayedAlarm, d);
       return 1;
     }
   }
@@ -514,6 +520,11 @@ int RunAgent(const Options& o) {
     }
     agent_check_and_process(1);
   }
+  for (Delayed* d : g_delayed) {
+    snmp_free_pdu(d->pdu);
+    delete d;
+  }
+  g_delayed.clear();
   snmp_shutdown("qrx900-sim");
   if (!tempDir.empty()) fs::remove_all(tempDir);
   return 0;

@@ -318,7 +318,15 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs) {
     if ((table && isMissing) || IsOutOfScope(base, item.lastOid, received)) {
       ++done;
       item.value = kNotDoneText;
-      std::string suffix = EncodeIndex();
+      // Point back at the current row so that the column stays out of
+      // scope; before the first row there is none (the index columns are
+      // still empty), and the received OID is kept instead.
+      std::string suffix;
+      try {
+        suffix = EncodeIndex();
+      } catch (const KySNMPException&) {
+        suffix.clear();
+      }
       item.lastOid = suffix.empty() ? (received.empty() ? base : received) : base + "." + suffix;
     } else {
       StoreValue(i, *vb);

@@ -692,18 +692,29 @@ void KySnmpSession::Advance() {
       if (rc != 0) Finish(ex.id, rc, 0, {});
       continue;
     }
+    const bool v3 = ex.target.version == SnmpVersion::V3;
     if (t.status == SnmpStatus::Timeout && ex.triesLeft > 0) {
       --ex.triesLeft;
-      rc = SendRequest(ex);
+      if (v3 && !ex.rediscovered) {
+        // An agent that was replaced or reset answers a stale engine ID with
+        // a report the library cannot even read: learn the engine ID again
+        // before trying once more.
+        ex.rediscovered = true;
+        engineIds_.erase(ex.key);
+        rc = SendDiscovery(ex);
+      } else {
+        rc = SendRequest(ex);
+      }
       if (rc != 0) Finish(ex.id, rc, 0, {});
-    } else if (t.status == SnmpStatus::UsmUnknownEngineId && ex.target.version == SnmpVersion::V3 &&
-               !ex.rediscovered) {
+    } else if (t.status == SnmpStatus::UsmUnknownEngineId && v3 && !ex.rediscovered) {
       // The agent's engine ID changed (device replaced or reset): learn it again.
       ex.rediscovered = true;
       engineIds_.erase(ex.key);
       rc = SendDiscovery(ex);
       if (rc != 0) Finish(ex.id, rc, 0, {});
     } else {
+      // After a final timeout the next exchange starts with a fresh discovery.
+      if (v3 && t.status == SnmpStatus::Timeout) engineIds_.erase(ex.key);
       Finish(ex.id, t.status, t.errorIndex, std::move(t.vbs));
     }
   }

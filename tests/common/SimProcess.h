@@ -49,8 +49,8 @@ inline CommandResult RunCommand(const std::vector<std::string>& args, int timeou
   CommandResult r;
   if (args.empty()) return r;
   int outPipe[2], errPipe[2];
-  if (pipe(outPipe) != 0) return r;
-  if (pipe(errPipe) != 0) {
+  if (pipe2(outPipe, O_CLOEXEC) != 0) return r;
+  if (pipe2(errPipe, O_CLOEXEC) != 0) {
     close(outPipe[0]);
     close(outPipe[1]);
     return r;
@@ -142,7 +142,7 @@ class SimProcess {
     }
     args.insert(args.end(), switches.begin(), switches.end());
     int outPipe[2];
-    if (pipe(outPipe) != 0) {
+    if (pipe2(outPipe, O_CLOEXEC) != 0) {  // no other child inherits it
       error_ = "pipe failed";
       return false;
     }

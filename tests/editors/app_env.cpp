@@ -9,9 +9,11 @@ char arg0[] = "test_editors";
 char* argv[] = {arg0, nullptr};
 }  // namespace
 
+// Never destroyed: tearing it down among the exit-time destructors of the
+// toolkit's own statics crashes.
 QApplication& TestApp() {
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 namespace {

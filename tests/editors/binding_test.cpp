@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "editors/ByteImage.h"
@@ -373,6 +375,65 @@ TEST_F(Binding, StatusLineGoesToMemoStatusBarOrPanel) {
   editor->SetStatusTarget(nullptr);
   editor->ShowStatus("z");  // no target: nothing
   EXPECT_TRUE(boxes.texts.isEmpty());
+}
+
+// The table side driven by hand: a walk is BeforeGet, a row per
+// RowReceived, then AfterGet.
+class WalkedEdits : public KySNMPRequest2Edits {
+ public:
+  using KySNMPRequest2Edits::KySNMPRequest2Edits;
+  void Walk(const std::vector<std::vector<std::string>>& rows) {
+    BeforeGet();
+    for (const auto& row : rows) {
+      for (size_t i = 0; i < row.size(); ++i) request.varList.Item(static_cast<int>(i)).value = row[i];
+      RowReceived();
+    }
+    AfterGet();
+  }
+};
+
+TEST(TableBinding, SelectionFillsControlsAndDisableUntilSelected) {
+  QWidget form;
+  WalkedEdits editor(&form);
+  auto& list = editor.request.varList;
+  list.kind = 2;
+  list.keyCount = 1;
+  list.AppendItem(" ", "Index", Syntax::Integer, Access::Key);
+  list.AppendItem("1.2", "Secret", Syntax::DisplayString, Access::Write);  // write-only: hidden column
+  list.AppendItem("1.3", "Name", Syntax::DisplayString, Access::Read | Access::Write);
+  QTreeWidget view;
+  editor.AttachListView(&view, true);
+  ASSERT_EQ(view.columnCount(), 3);
+  EXPECT_EQ(view.headerItem()->text(0), "Secret");  // hidden columns first, at width 0
+  EXPECT_EQ(view.header()->sectionSize(0), 0);
+  EXPECT_EQ(view.headerItem()->text(1), "Index");
+  auto* name = new QLineEdit(&form);
+  auto* secret = new QLineEdit(&form);
+  editor.AssociateEdits(2, "%s", name);
+  editor.AssociateEdits(1, "%s", secret);
+  editor.Walk({{"1", "s1", "one"}, {"2", "s2", "two"}});
+  EXPECT_EQ(view.topLevelItemCount(), 2);
+  EXPECT_EQ(view.topLevelItem(1)->text(0), "s2");
+  EXPECT_EQ(view.topLevelItem(1)->text(2), "two");
+  EXPECT_FALSE(name->isEnabled());  // kind 2: disabled until a line is selected
+  view.setCurrentItem(view.topLevelItem(0));
+  EXPECT_TRUE(name->isEnabled());
+  EXPECT_EQ(name->text(), "one");
+  EXPECT_EQ(secret->text(), "s1");  // each cell goes to its own variable
+  EXPECT_EQ(list.Item(0).value, "1");
+  name->setText("uno");
+  view.clearSelection();  // losing the selection changes nothing
+  EXPECT_EQ(name->text(), "uno");
+  view.setCurrentItem(view.topLevelItem(0));
+  editor.ControlsToValues();
+  EXPECT_EQ(list.Item(0).value, "1");
+  EXPECT_EQ(list.Item(2).value, "one");  // the selected line again, then the controls...
+  name->setText("uno");
+  editor.ControlsToValues();
+  EXPECT_EQ(list.Item(2).value, "uno");
+  // A new walk empties the list first.
+  editor.Walk({{"3", "s3", "three"}});
+  EXPECT_EQ(view.topLevelItemCount(), 1);
 }
 
 }  // namespace

@@ -177,6 +177,10 @@ TEST_F(ConstraintForm, LengthLimitsTypingButNotTheProgram) {
   set->AddConstraint("%i{n1x4094l4}", edits[0]);
   edits[0]->setText("(NULL)");  // a placeholder written by the program stays whole
   EXPECT_EQ(edits[0]->text(), "(NULL)");
+  edits[0]->setFocus();
+  edits[0]->end(false);
+  QTest::keyClicks(edits[0], "7");  // no room left: the key is refused
+  EXPECT_EQ(edits[0]->text(), "(NULL)");
   edits[0]->clear();
   QTest::keyClicks(edits[0], "409412");
   EXPECT_EQ(edits[0]->text(), "4094");

@@ -486,3 +486,47 @@ TEST(ConfigForm, LargeContentOpensAtTheCap) {
 }
 
 }  // namespace
+
+// Run a second time with QT_FONT_DPI=144 (see CMakeLists.txt): every label,
+// button and combo box of the generated dialogs gets the room its text needs.
+namespace {
+void ExpectNothingCutOff(QWidget* root) {
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(root)) continue;
+    const bool text = qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                      qobject_cast<QLineEdit*>(w);
+    if (!text) continue;
+    if (qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->text().isEmpty()) continue;
+    const QSize hint = w->sizeHint();
+    if (!qobject_cast<QLineEdit*>(w)) {
+      EXPECT_GE(w->width(), hint.width()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+    EXPECT_GE(w->height(), std::min(hint.height(), w->minimumSizeHint().height()))
+        << w->metaObject()->className() << " " << w->objectName().toStdString();
+  }
+}
+}  // namespace
+
+TEST(Layout, NothingCutOffInTheGeneratedDialogs) {
+  GeneratedCommand scalar;
+  scalar.table = &tbl::DeviceControl2;
+  scalar.caption = "Layer 2 Device Control";
+  auto form = BuildGeneratedDialog(scalar);
+  form->show();
+  QApplication::processEvents();
+  ExpectNothingCutOff(form.get());
+
+  GeneratedCommand table;
+  table.table = &tbl::Dot1qVlanStatic;
+  table.kind = 3;
+  table.keyCount = 1;
+  table.tableEditor = true;
+  table.rowStatusIndex = 5;
+  table.caption = "802.1Q Static VLAN";
+  auto list = BuildGeneratedDialog(table);
+  list->show();
+  QApplication::processEvents();
+  ExpectNothingCutOff(list.get());
+  // The row editor of the add and edit windows.
+  ExpectNothingCutOff(list->Panel()->EditsPanel());
+}

@@ -249,10 +249,12 @@ TEST_F(SimTest, StateFileKeepsWritesAcrossRestarts) {
   ASSERT_EQ(Set({kPortCtl + ".6.7.100", "s", "kept", kVlan + ".5.20", "i", "4", kVlan + ".1.20", "s", "lab"}).exitCode,
             0);
   ASSERT_EQ(Set({kVlan + ".5.1", "i", "6"}).exitCode, 0);  // the default VLAN goes
+  ASSERT_EQ(Set({kSystemIp, "a", "10.9.8.7"}).exitCode, 0);
   sim.Stop();
 
   StartSim({"--state", state});
-  auto vb = Varbinds(Get({kPortCtl + ".6.7.100", kPortCtl + ".6.8.100"}).out);
+  auto vb = Varbinds(Get({kPortCtl + ".6.7.100", kPortCtl + ".6.8.100", kSystemIp}).out);
+  EXPECT_EQ(vb[kSystemIp], "IpAddress: 10.9.8.7");
   EXPECT_EQ(vb[kPortCtl + ".6.7.100"], "STRING: \"kept\"");
   EXPECT_EQ(vb[kPortCtl + ".6.8.100"], "\"\"");
   vb = Varbinds(Walk(kVlan + ".1").out);
@@ -343,10 +345,13 @@ TEST_F(SimTest, FaultNoAnswer) {
 
 TEST_F(SimTest, FaultAnswerEveryKthRequest) {
   StartSim({"--fault-answer-every", "3"});
-  const Args once{"-t", "0.3", "-r", "0"};
+  const Args once{"-t", "1", "-r", "0"};
   std::string pattern;
   for (int i = 0; i < 6; ++i) pattern += Tool("snmpget", V2c(), {kSysDescr}, once).exitCode == 0 ? 'A' : '-';
   EXPECT_EQ(pattern, "--A--A");
+  // With two retries, the third transmission is answered.
+  auto r = Tool("snmpget", V2c(), {kSysDescr}, {"-t", "1", "-r", "2"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
 TEST_F(SimTest, FaultDelay) {

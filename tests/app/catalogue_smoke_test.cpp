@@ -1,0 +1,299 @@
+// Smoke run of the whole menu catalogue against the simulator: every
+// generated command's dialog is built as the menu builds it, shown, left to
+// finish its first read, checked and closed. The commands that fail are
+// named with the reason.
+//
+// The dialogs are shown without a modal loop so that the test can watch them;
+// the modal path itself is covered by the menu-command tests.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/MenuCatalogue.h"
+#include "app/MenuCommands.h"
+#include "common/SimProcess.h"
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/GUIConfigForm.h"
+#include "editors/GUIGenerator.h"
+#include "editors/UiSupport.h"
+#include "snmp/Messages.h"
+#include "snmp/Session.h"
+#include "snmp/SessionParams.h"
+#include "snmp/SnmpPump.h"
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char arg0[] = "catalogue_smoke";
+  static char* argv[] = {arg0, nullptr};
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// Lets the window system and the SNMP pump run until done() or the limit; the
+// limit only keeps a stuck dialog from hanging the run.
+template <typename Done>
+bool RunUntil(Done done, int limitMs) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > limitMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    GlobalEventPump.ProcessEvents(5);
+  }
+  return true;
+}
+
+// Instance OIDs (numeric, without the leading dot) of a walk printed by
+// net-snmp's tools with -On; values, including those continued on further
+// lines, are left out.
+std::set<std::string> WalkedOids(const std::string& out) {
+  std::set<std::string> oids;
+  std::istringstream in(out);
+  std::string line;
+  while (std::getline(in, line)) {
+    const size_t eq = line.find(" = ");
+    if (line.size() > 1 && line[0] == '.' && eq != std::string::npos) oids.insert(line.substr(1, eq - 1));
+  }
+  return oids;
+}
+
+bool Under(const std::string& oid, const std::string& subtree) {
+  return oid.size() > subtree.size() && oid.compare(0, subtree.size(), subtree) == 0 && oid[subtree.size()] == '.';
+}
+
+bool InSnmpV3Menu(const MenuEntry& e) {
+  const auto path = MenuPath(e);
+  return !path.empty() && path.front() == "SNMP V3";
+}
+
+// The status line of a successful read, up to its time.
+std::string OkGetPrefix(const std::string& listName) {
+  std::tm fixed{};
+  fixed.tm_year = 100;
+  fixed.tm_mday = 1;
+  fixed.tm_hour = 10;
+  const std::string line = StatusLine(kGetStatus, listName, KySnmpText(0), fixed);
+  const size_t at = line.find(StatusTime(fixed));
+  return at == std::string::npos ? line : line.substr(0, at);
+}
+
+class CatalogueSmoke : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    App();
+    sim_ = new qrxtest::SimProcess;
+    if (!sim_->Start()) {
+      startError_ = sim_->error();
+      return;
+    }
+    sessionDir_ = (std::filesystem::temp_directory_path() / ("qrx-smoke-" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(sessionDir_);
+    InitGlobalSession(sessionDir_);
+
+    // What the simulator holds: the whole tree, read with net-snmp's tools
+    // (SNMPv3 for the framework's own subtree, as the "SNMP V3" menu reads it).
+    const std::vector<std::string> v2c = {"-v2c", "-c", qrxtest::SimProcess::kReadCommunity};
+    const std::vector<std::string> v3 = {"-v3",  "-l", "authPriv", "-u", qrxtest::SimProcess::kUser,
+                                         "-a",   "SHA", "-A",       qrxtest::SimProcess::kAuthPassword,
+                                         "-x",   "AES", "-X",       qrxtest::SimProcess::kPrivPassword};
+    const std::pair<std::string, const std::vector<std::string>*> subtrees[] = {
+        {"1.3.6.1.2", &v2c}, {"1.3.6.1.4", &v2c}, {"1.3.6.1.6.3", &v3}, {"1.0.8802", &v2c}};
+    for (const auto& [subtree, auth] : subtrees) {
+      std::vector<std::string> args{"snmpbulkwalk"};
+      args.insert(args.end(), auth->begin(), auth->end());
+      for (const char* a : {"-t", "2", "-r", "2", "-Cr50", "-On"}) args.emplace_back(a);
+      args.push_back(sim_->address());
+      args.push_back(subtree);
+      const auto r = qrxtest::RunCommand(args, 120000);
+      if (r.exitCode != 0) {
+        startError_ = "walk of " + subtree + " failed: " + r.err;
+        return;
+      }
+      const auto oids = WalkedOids(r.out);
+      walked_.insert(oids.begin(), oids.end());
+    }
+  }
+
+  static void TearDownTestSuite() {
+    delete sim_;
+    sim_ = nullptr;
+    std::error_code ec;
+    if (!sessionDir_.empty()) std::filesystem::remove_all(sessionDir_, ec);
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(startError_.empty()) << startError_;
+    saved_ = {GlobalDevice, GlobalScope, GlobalSecurity, GlobalTimeout, GlobalRetries};
+    GlobalDevice.address = sim_->host();
+    GlobalDevice.port = static_cast<uint16_t>(sim_->port());
+    GlobalScope = {};
+    GlobalTimeout = 200;
+    GlobalRetries = 2;
+    UseV2c();
+    SetMessageBoxHook([this](QWidget*, const QString& text, const QString&, QMessageBox::StandardButtons) {
+      boxes_ << text;
+      return QMessageBox::Ok;
+    });
+  }
+  void TearDown() override {
+    SetMessageBoxHook({});
+    GlobalDevice = saved_.device;
+    GlobalScope = saved_.scope;
+    GlobalSecurity = saved_.security;
+    GlobalTimeout = saved_.timeout;
+    GlobalRetries = saved_.retries;
+  }
+
+  static void UseV2c() {
+    GlobalSecurity = {};
+    GlobalSecurity.version = SnmpVersion::V2c;
+    GlobalSecurity.securityModel = SecurityModel::V2c;
+    GlobalSecurity.readCommunity = qrxtest::SimProcess::kReadCommunity;
+    GlobalSecurity.writeCommunity = qrxtest::SimProcess::kWriteCommunity;
+  }
+  static void UseV3() {
+    GlobalSecurity = {};
+    GlobalSecurity.version = SnmpVersion::V3;
+    GlobalSecurity.securityModel = SecurityModel::Usm;
+    GlobalSecurity.securityLevel = SecurityLevel::AuthPriv;
+    GlobalSecurity.securityName = qrxtest::SimProcess::kUser;
+    GlobalSecurity.authProtocol = AuthProtocol::HmacSha;
+    GlobalSecurity.authPassword = qrxtest::SimProcess::kAuthPassword;
+    GlobalSecurity.privProtocol = PrivProtocol::Aes128;
+    GlobalSecurity.privPassword = qrxtest::SimProcess::kPrivPassword;
+  }
+
+  // Rows the simulator holds for a table's readable columns: the distinct
+  // instance suffixes found under them.
+  static size_t HeldRows(const KyVarDefTable& table) {
+    std::set<std::string> suffixes;
+    for (const KyVarDefRow& row : table.rows) {
+      if (!(row.access & Access::Read) || row.oid == nullptr || std::string_view(row.oid) == " ") continue;
+      const std::string column = row.oid;
+      for (auto it = walked_.lower_bound(column + "."); it != walked_.end() && Under(*it, column); ++it)
+        suffixes.insert(it->substr(column.size() + 1));
+    }
+    return suffixes.size();
+  }
+
+  // Opens one command's dialog, waits for its first read and checks it.
+  // Returns the reasons it fails (empty when it works).
+  std::vector<std::string> Exercise(const MenuEntry& entry) {
+    std::vector<std::string> reasons;
+    boxes_.clear();
+    std::unique_ptr<TConfigForm> form;
+    try {
+      form = BuildCommandDialog(entry, kDevice);
+    } catch (const std::exception& e) {
+      return {"building the dialog raised: " + ErrorText(e)};
+    }
+    if (!form) return {"no dialog (definition table missing)"};
+    const QString expectedCaption = QString::fromStdString(EntryCaption(entry, kDevice));
+    if (form->windowTitle() != expectedCaption)
+      reasons.push_back("caption '" + form->windowTitle().toStdString() + "'");
+
+    form->show();
+    KySNMPRequest2Edits* editor = form->Editor(0);
+    if (editor == nullptr) return {"the dialog has no editor"};
+    const bool finished = RunUntil([&] { return form->FirstRefreshDone() && !editor->busy; }, 60000);
+    if (!finished) reasons.push_back("first read did not finish");
+
+    TSNMPEditorPanel* panel = form->Panel();
+    const QString memo = panel != nullptr && panel->Messages() != nullptr
+                             ? panel->Messages()->Memo()->toPlainText()
+                             : QString();
+    const std::string okPrefix = OkGetPrefix(editor->request.varList.name);
+    bool ok = false;
+    for (const QString& line : memo.split('\n', Qt::SkipEmptyParts)) {
+      const std::string text = line.toStdString();
+      if (text.rfind(okPrefix, 0) == 0)
+        ok = true;
+      else
+        reasons.push_back("memo: " + text);
+    }
+    if (!ok) reasons.push_back("no successful Get line in the memo");
+    for (const QString& box : boxes_) reasons.push_back("message box: " + box.toStdString());
+
+    if (entry.pattern == CommandPattern::GeneratedTable) {
+      auto* listPanel = dynamic_cast<TSNMPListViewPanel*>(panel);
+      if (listPanel == nullptr || listPanel->ListPanel() == nullptr || listPanel->ListPanel()->ListView() == nullptr) {
+        reasons.push_back("table command without a list view");
+      } else if (entry.kind >= 2) {
+        const size_t shown = static_cast<size_t>(listPanel->ListPanel()->ListView()->topLevelItemCount());
+        const size_t held = HeldRows(*DefinitionTableOf(entry));
+        if (shown != held)
+          reasons.push_back("lists " + std::to_string(shown) + " rows, the simulator holds " + std::to_string(held));
+        rowsSeen_ += shown;
+      }
+    }
+
+    form->close();
+    form.reset();
+    return reasons;
+  }
+
+  static constexpr const char* kDevice = "qrx900-sim";
+
+  static inline qrxtest::SimProcess* sim_ = nullptr;
+  static inline std::string startError_;
+  static inline std::string sessionDir_;
+  static inline std::set<std::string> walked_;
+
+  struct Saved {
+    KySNMPDevice device;
+    KySNMPScope scope;
+    KySNMPSecurity security;
+    int32_t timeout;
+    int32_t retries;
+  } saved_;
+  QStringList boxes_;
+  size_t rowsSeen_ = 0;
+};
+
+TEST_F(CatalogueSmoke, EveryGeneratedCommandReadsTheSimulator) {
+  std::map<std::string, std::vector<std::string>> failures;
+  int opened = 0, scalars = 0, tables = 0;
+  for (const MenuEntry& entry : MenuCatalogue()) {
+    if (!entry.IsCommand() || !entry.IsGenerated()) continue;
+    // The "SNMP V3" menu is only open to SNMPv3 runs.
+    if (InSnmpV3Menu(entry))
+      UseV3();
+    else
+      UseV2c();
+    const auto reasons = Exercise(entry);
+    ++opened;
+    (entry.pattern == CommandPattern::GeneratedScalar ? scalars : tables)++;
+    if (!reasons.empty()) failures[std::string(entry.handler)] = reasons;
+  }
+  std::cout << "generated commands opened: " << opened << " (" << scalars << " scalar, " << tables
+            << " table); table rows listed: " << rowsSeen_ << "; failing: " << failures.size() << "\n";
+  for (const auto& [handler, reasons] : failures) {
+    std::cout << "  " << handler << "\n";
+    for (const std::string& r : reasons) std::cout << "      " << r << "\n";
+  }
+  EXPECT_EQ(opened, 167);
+  EXPECT_EQ(scalars, 58);
+  EXPECT_EQ(tables, 109);
+  EXPECT_GT(rowsSeen_, 0u);
+  std::string names;
+  for (const auto& [handler, reasons] : failures) names += " " + handler;
+  EXPECT_TRUE(failures.empty()) << "commands failing:" << names;
+}
+
+}  // namespace
