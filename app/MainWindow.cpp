@@ -20,6 +20,7 @@
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/GUIConfigForm.h"
+#include "editors/QtSnmpPump.h"
 #include "editors/UiSupport.h"
 #include "platform/KeyStore.h"
 #include "snmp/Request.h"
@@ -77,6 +78,8 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, QWidget* parent)
     move(screen->availableGeometry().center() - rect().center());
 
   // 2. The SNMP session; the boots counter lives in the current folder.
+  // The pump runs on Qt's event loop (timer and socket notifier).
+  InstallQtSnmpPump();
   InitGlobalSession("");
 
   // 3. Switches and the device profile.

@@ -40,7 +40,8 @@ std::string Hex2(const QString& text) {
   return S(t.left(2));
 }
 
-// Whether two bindings of the same variable and controls are the same thing.
+constexpr int kMaxBit = 65535;
+
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
 
 }  // namespace
@@ -324,6 +325,10 @@ void KySNMPRequest2Edits::AssociateBits(int index, const std::string& bitList, c
   ControlBinding b;
   b.variable = index;
   for (int k = 0; k < n; ++k) {
+    // A port list has a few hundred bits at most; a wild number would make
+    // ReadControls grow the value by megabytes.
+    if (numbers.items[static_cast<size_t>(k)] < 0 || numbers.items[static_cast<size_t>(k)] > kMaxBit)
+      RaiseKySnmp(KyErr::AssocIndexOutOfRange);
     b.bits.push_back(numbers.items[static_cast<size_t>(k)]);
     b.controls.push_back(boxes[static_cast<size_t>(k)]);
   }

@@ -24,7 +24,7 @@ namespace {
 
 // While definition tables are still being written, a generated command whose
 // table is not there yet is only reported. Set to true to make it a failure.
-constexpr bool kRequireAllDefinitionTables = false;
+constexpr bool kRequireAllDefinitionTables = true;
 
 constexpr std::string_view kDevice = "192.0.2.10";
 

@@ -111,6 +111,8 @@ TEST_F(Binding, UnboundBitsKeepTheirState) {
   EXPECT_TRUE(grid[0]->isChecked());
   EXPECT_TRUE(grid[51]->isChecked());
   EXPECT_FALSE(grid[50]->isChecked());
+  // A wild bit number is refused at once.
+  EXPECT_EQ(CodeOf([&] { editor->AssociateBits(0, "2147483647", Boxes(1)); }), KyErr::AssocIndexOutOfRange);
   // Fewer controls than numbers.
   EXPECT_EQ(CodeOf([&] { editor->AssociateBits(0, "0,1,2", Boxes(2)); }), KyErr::TooFewControls);
 }

@@ -340,6 +340,13 @@ TEST_F(TablePanel, ColumnsSelectionAndButtons) {
   AddLine({"1", "default", "FFFF", "0000", "FFFF", "active"});
   AddLine({"20", "voice", "C000", "0000", "4000", "active"});
   EXPECT_EQ(bar->counter->text(), "2");
+  // The hint over a line lists every column with its cell.
+  emit view->itemEntered(view->topLevelItem(0), 0);
+  const QString hint = view->topLevelItem(0)->toolTip(3);
+  EXPECT_TRUE(hint.startsWith("VLAN Index" + QString(12, '\t') + "  1\nName" + QString(18, '\t') + "  default\n"))
+      << hint.toStdString();
+  EXPECT_TRUE(hint.endsWith("Row Status" + QString(12, '\t') + "  active\n"));
+
   view->setCurrentItem(view->topLevelItem(1));
   EXPECT_TRUE(bar->btnEdit->isEnabled());
   EXPECT_TRUE(bar->btnDelete->isEnabled());
@@ -529,4 +536,28 @@ TEST(Layout, NothingCutOffInTheGeneratedDialogs) {
   ExpectNothingCutOff(list.get());
   // The row editor of the add and edit windows.
   ExpectNothingCutOff(list->Panel()->EditsPanel());
+}
+
+TEST(ConfigForm, EveryDefinitionTableMakesADialog) {
+  BoxRecorder boxes;
+  int built = 0;
+  for (const KyVarDefTable* table : AllDefinitionTables()) {
+    GeneratedCommand command;
+    command.table = table;
+    command.kind = table->kind;
+    command.keyCount = table->keyCount;
+    command.tableEditor = table->kind >= 2;
+    command.caption = table->name;
+    try {
+      auto form = BuildGeneratedDialog(command);
+      EXPECT_EQ(form->FormType(), command.tableEditor ? 2 : 1) << table->name;
+      EXPECT_LE(form->width(), Px(form.get(), 800)) << table->name;
+      EXPECT_LE(form->height(), Px(form.get(), 550)) << table->name;
+      ++built;
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << table->name << ": " << e.what();
+    }
+  }
+  EXPECT_GT(built, 100);
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
 }

@@ -1,0 +1,176 @@
+// Start-up of the main window against the simulator: caption, menus, the two
+// reads, the front panel and its first LED poll.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolButton>
+#include <iostream>
+
+#include "app/MenuBar.h"
+#include "mainwindow_sim_support.h"
+#include "snmp/Messages.h"
+#include "snmp/SessionParams.h"
+
+namespace {
+
+// The LED bytes in a net-snmp tool's "-Ox" output.
+std::string HexStringBytes(const std::string& out) {
+  std::string bytes;
+  const size_t at = out.find("Hex-STRING:");
+  if (at == std::string::npos) return bytes;
+  std::istringstream in(out.substr(at + 11));
+  std::string hex;
+  while (in >> hex) bytes.push_back(static_cast<char>(std::stoi(hex, nullptr, 16)));
+  return bytes;
+}
+
+// What an LED must show, written out from the device's rules rather than
+// taken from the program: power and console one byte, ports a (status,
+// colour) pair, status 1 black.
+QColor ExpectedLed(const std::string& bytes, int position) {
+  const QColor black(0, 0, 0), green(0, 255, 0), blue(0, 0, 255), red(255, 0, 0), orange(255, 128, 64);
+  const QColor system[] = {black, black, green, green, blue, red};
+  const QColor port[] = {orange, orange, green, green, green, red};
+  const QColor uplink[] = {black, orange, orange, green, green, red};
+  if (position >= static_cast<int>(bytes.size())) return black;
+  const auto at = [&](int i) { return static_cast<uint8_t>(bytes[static_cast<size_t>(i)]); };
+  if (position < 2) {
+    const int code = at(position) & 7;
+    return code < 6 ? system[code] : black;
+  }
+  if (at(position) == 1 || position + 1 >= static_cast<int>(bytes.size())) return black;
+  const int code = at(position + 1) & 7;
+  if (code >= 6) return black;
+  return position >= 98 ? uplink[code] : port[code];
+}
+
+TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
+  ASSERT_TRUE(StartSim());
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+
+  // Construction and the creation event.
+  EXPECT_EQ(window->windowTitle(), "127.0.0.1");
+  EXPECT_FALSE(window->TerminateRequested());
+  EXPECT_EQ(GlobalDevice.port, sim.port());  // from the profile's "AgentPort"
+  QMenu* v3 = FindMenu(window->MainMenu1, "VACM1");
+  ASSERT_NE(v3, nullptr);
+  EXPECT_FALSE(v3->menuAction()->isEnabled());
+  QMenu* poe = FindMenu(window->MainMenu1, "PoE1");
+  ASSERT_NE(poe, nullptr);
+  EXPECT_FALSE(poe->menuAction()->isVisible());
+  EXPECT_EQ(window->ST_RmonState->text(), "enabled");
+  EXPECT_EQ(window->ST_Version->text(), "stp");
+  EXPECT_TRUE(window->ST_RmonState->isHidden());
+  EXPECT_TRUE(boxes.isEmpty()) << boxes.join("\n").toStdString();
+
+  // First activation: the panel fills the window above the status bar.
+  ASSERT_TRUE(WaitForFrontPanel());
+  EXPECT_EQ(window->ScrollBox1->widget(), window->FrontPanel());
+  EXPECT_EQ(window->FrontPanel()->pos(), QPoint(0, 0));
+  EXPECT_EQ(window->ClientSize(), QSize(786, 119));
+  EXPECT_EQ(window->StatusBar->height(), 20);
+  ASSERT_EQ(window->PanelList().size(), 1u);
+
+  // The first poll.
+  ASSERT_TRUE(WaitForLedStatus()) << Status().toStdString();
+  const qint64 firstPollMs = clock.elapsed();
+  EXPECT_TRUE(Status().startsWith("Get: Ok Request: Led Status. Receive at ")) << Status().toStdString();
+  std::cout << "[ timing ] start-up until the first LED poll is shown: " << firstPollMs << " ms" << std::endl;
+
+  // The colours: stop the timers and let the blinking settle, then compare
+  // every LED with the bytes received, and those with what the simulator serves.
+  TPanelQRX900Form* panel = window->FrontPanel();
+  KySNMPRequest2Leds* leds = panel->Leds();
+  ASSERT_NE(leds, nullptr);
+  leds->PollTimer()->stop();
+  leds->BlinkTimer()->stop();
+  for (int i = 0; i <= leds->blinkLimit + 1; ++i) leds->BlinkTick();
+  const std::string received = leds->request.varList.Item(0).value;
+  const std::string served = HexStringBytes(Snmp({"snmpget", "-Ox", kLedInstanceOid}).out);
+  ASSERT_EQ(received.size(), 106u);
+  ASSERT_EQ(served.size(), received.size());
+  EXPECT_EQ(received.substr(0, 2), served.substr(0, 2));
+  for (int p = 1; p <= 52; ++p)  // links do not change by themselves
+    EXPECT_EQ(received[2 * p] == 1, served[2 * p] == 1) << "port " << p;
+
+  const QImage grab = panel->grab().toImage();
+  ASSERT_EQ(leds->Leds().size(), 54u);
+  int lit = 0;
+  for (const auto& led : leds->Leds()) {
+    SCOPED_TRACE(led.position);
+    const QColor expected = ExpectedLed(received, led.position);
+    EXPECT_EQ(LedPixel(grab, led, panel), expected);
+    if (expected != QColor(0, 0, 0)) ++lit;
+  }
+  EXPECT_GT(lit, 10);  // the simulated switch has links
+
+  // A picture of the window for people.
+  QTest::qWait(50);
+  const std::string png = BuildDirForTests() + "/mainwindow.png";
+  EXPECT_TRUE(window->grab().save(QString::fromStdString(png), "PNG")) << png;
+}
+
+TEST_F(MainWindowSim, SnmpV3MenuIsEnabledForVersion3) {
+  ASSERT_TRUE(StartSim());
+  Open({"/I127.0.0.1", "/v3", "/t" + std::to_string(sim.port()), "/m3", "/l3", "/nqrxadmin", "/a3",
+        "/Aqrxauthpass", "/p19", "/Pqrxprivpass"});
+  EXPECT_EQ(GlobalSecurity.version, 3);
+  QMenu* v3 = FindMenu(window->MainMenu1, "VACM1");
+  ASSERT_NE(v3, nullptr);
+  EXPECT_TRUE(v3->menuAction()->isEnabled());
+  // The reads went through with the user's credentials.
+  EXPECT_EQ(window->ST_RmonState->text(), "enabled") << Status().toStdString();
+  ASSERT_TRUE(WaitForLedStatus()) << Status().toStdString();
+  EXPECT_TRUE(Status().startsWith("Get: Ok ")) << Status().toStdString();
+}
+
+TEST_F(MainWindowSim, RmonItemsFollowTheDevice) {
+  ASSERT_TRUE(StartSim());
+  const struct {
+    const char* state;
+    const char* caption;
+    bool enabled;
+  } cases[] = {{"2", "disabled", false}, {"3", "enabled", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.state);
+    const auto set = Snmp({"snmpset", kRmonStateInstanceOid, "i", c.state});
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    WriteProfile("127.0.0.1", sim.port());
+    Open(HostSwitches());
+    EXPECT_EQ(window->ST_RmonState->text(), c.caption);
+    ASSERT_TRUE(WaitForFrontPanel());
+    for (const char* item : {"Statistics1", "History1", "AlarmEvent1"}) {
+      QAction* a = FindCommandAction(window->MainMenu1, item);
+      ASSERT_NE(a, nullptr) << item;
+      EXPECT_EQ(a->isEnabled(), c.enabled) << item;
+    }
+    QAction* control = FindCommandAction(window->MainMenu1, "RMONSetting1");
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(control->isEnabled());
+    window.reset();
+  }
+}
+
+TEST_F(MainWindowSim, WithoutArgumentsSaysSoAndAsksToEnd) {
+  Open({});
+  EXPECT_TRUE(window->TerminateRequested());
+  ASSERT_FALSE(boxes.isEmpty());
+  EXPECT_TRUE(boxes.first().endsWith(": No parameter input")) << boxes.first().toStdString();
+}
+
+TEST_F(MainWindowSim, AProfileNumberThatIsNoIntegerEscapesTheStartUp) {
+  ASSERT_TRUE(StartSim());
+  WriteProfile("127.0.0.1", sim.port());
+  // A port that is not a number: the start-up fails with the conversion error.
+  try {
+    TMainForm w({"/I127.0.0.1", "/vx"});
+    ADD_FAILURE() << "no error";
+  } catch (const std::exception& e) {
+    EXPECT_EQ(std::string(e.what()), "'x' is not a valid integer value");
+  }
+}
+
+}  // namespace
