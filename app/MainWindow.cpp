@@ -17,9 +17,10 @@
 #include "app/Help.h"
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
+#include "app/MenuCommands.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
-#include "editors/GUIConfigForm.h"
+#include "editors/QtSnmpPump.h"
 #include "editors/QtSnmpPump.h"
 #include "editors/UiSupport.h"
 #include "platform/KeyStore.h"
@@ -219,45 +220,16 @@ void TMainForm::About1Click() {
   about.exec();
 }
 
-void TMainForm::RunGeneratedCommand(const MenuEntry& entry) {
-  GeneratedCommand command;
-  command.table = DefinitionTableOf(entry);
-  if (!command.table) {
-    ShowMessageBox(this, QString("The variables of \"%1\" are not defined.").arg(QString::fromUtf8(entry.caption)),
-                   ProgramCaption());
-    return;
-  }
-  command.kind = entry.kind;
-  command.keyCount = entry.keyCount;
-  command.caption = QString::fromStdString(EntryCaption(entry, launchTexts_.agent));
-  command.tableEditor = entry.pattern == CommandPattern::GeneratedTable;
-  command.rowStatusIndex = entry.rowStatus;
-  for (const VarConstraint& c : entry.constraints) command.constraints.emplace_back(c.var, c.text);
-  command.noEditWindow = entry.noEditWindow;
-  command.portGridVariable = entry.portGridVar;
-  command.tpidNote = entry.tpidNote;
-  command.editWidth = entry.editWidth;
-  command.height450 = entry.height == kTallDialogHeight;
-  OpenGeneratedDialog(command, this);
-}
-
 void TMainForm::MenuCommand(const MenuEntry& entry) {
-  if (entry.handler == "RefreshPanel2Click") return RefreshPanel2Click();
-  if (entry.handler == "Help2Click") return Help2Click();
+  // "About" is the main window's own, although its dialog is registered.
   if (entry.handler == "About1Click") return About1Click();
-  switch (entry.pattern) {
-    case CommandPattern::GeneratedScalar:
-    case CommandPattern::GeneratedTable:
-      RunGeneratedCommand(entry);
-      break;
-    case CommandPattern::Sibling:
-      StartSiblingModule(launchTexts_, std::string(entry.siblingPage));
-      break;
-    case CommandPattern::Dedicated:
-      RunDedicatedCommand(entry, this, launchTexts_.agent);
-      break;
-    case CommandPattern::Special:
-    case CommandPattern::None:
-      break;
-  }
+  MenuCommandContext context;
+  context.owner = this;
+  context.texts = &launchTexts_;
+  context.special = [this](const MenuEntry& e) {
+    if (e.handler == "RefreshPanel2Click") RefreshPanel2Click();
+    else if (e.handler == "Help2Click") Help2Click();
+    else if (e.handler == "About1Click") About1Click();
+  };
+  RunMenuCommand(entry, context);
 }

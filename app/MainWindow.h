@@ -76,7 +76,6 @@ class TMainForm : public QMainWindow {
  private:
   void SetStatusText(const std::string& text);
   void UpdateRmonMenu();
-  void RunGeneratedCommand(const MenuEntry& entry);
 
   LaunchTexts launchTexts_;
   bool terminate_ = false;

@@ -5,7 +5,7 @@ KySNMPDevice GlobalDevice{"", 0};
 KySNMPScope GlobalScope{};
 KySNMPSecurity GlobalSecurity{0, "", "", 0, 0, "", "", "", 0, 0};
 int32_t GlobalTimeout = 0;
-int32_t GlobalRetries = 0;
+int32_t GlobalRetries = kDefaultRetries;  // every request starts with one retry
 
 void AssignDefaultSessionParams() {
   GlobalDevice = KySNMPDevice{};

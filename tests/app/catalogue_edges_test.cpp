@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/LaunchParameters.h"
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
@@ -33,6 +35,7 @@
 #include "editors/GUIGenerator.h"
 #include "editors/UiSupport.h"
 #include "mainwindow_test_support.h"
+#include "snmp/SessionParams.h"
 
 namespace {
 
@@ -105,6 +108,9 @@ class CatalogueEdges : public ::testing::Test {
   void SetUp() override {
     AppForTests();
     ClearDedicatedDialogs();
+    // No device: the dialogs' first reads end at once with an error in their memo.
+    savedDevice_ = GlobalDevice;
+    GlobalDevice.address.clear();
     SetMessageBoxHook([this](QWidget*, const QString& text, const QString&, QMessageBox::StandardButtons) {
       boxes << text;
       return QMessageBox::Ok;
@@ -115,6 +121,7 @@ class CatalogueEdges : public ::testing::Test {
     SetMessageBoxHook({});
     SetBeepHook({});
     ClearDedicatedDialogs();
+    GlobalDevice = savedDevice_;
   }
 
   static std::unique_ptr<TConfigForm> Dialog(std::string_view handler) {
@@ -125,6 +132,7 @@ class CatalogueEdges : public ::testing::Test {
   static TSNMPListViewPanel* ListPanel(TConfigForm& form) { return dynamic_cast<TSNMPListViewPanel*>(form.Panel()); }
 
   QStringList boxes;
+  KySNMPDevice savedDevice_;
 };
 
 // ---------------------------------------------------------------------------

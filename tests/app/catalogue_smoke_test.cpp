@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/MenuCatalogue.h"
 #include "app/MenuCommands.h"
 #include "common/SimProcess.h"
@@ -112,6 +114,33 @@ class CatalogueSmoke : public ::testing::Test {
     const std::vector<std::string> v3 = {"-v3",  "-l", "authPriv", "-u", qrxtest::SimProcess::kUser,
                                          "-a",   "SHA", "-A",       qrxtest::SimProcess::kAuthPassword,
                                          "-x",   "AES", "-X",       qrxtest::SimProcess::kPrivPassword};
+    // The target and notification tables of the agent start empty: one row
+    // each (IMPLIED text and OID indexes among them).
+    const std::vector<std::vector<std::string>> rows = {
+        {"1.3.6.1.6.3.12.1.3.1.2.112.49", "i", "3", "1.3.6.1.6.3.12.1.3.1.3.112.49", "i", "3",
+         "1.3.6.1.6.3.12.1.3.1.4.112.49", "s", "qrxadmin", "1.3.6.1.6.3.12.1.3.1.5.112.49", "i", "3",
+         "1.3.6.1.6.3.12.1.3.1.7.112.49", "i", "4"},
+        {"1.3.6.1.6.3.12.1.2.1.2.116.49", "o", "1.3.6.1.6.1.1", "1.3.6.1.6.3.12.1.2.1.3.116.49", "x",
+         "C000020100A2", "1.3.6.1.6.3.12.1.2.1.6.116.49", "s", "tag1", "1.3.6.1.6.3.12.1.2.1.7.116.49", "s", "p1",
+         "1.3.6.1.6.3.12.1.2.1.9.116.49", "i", "4"},
+        {"1.3.6.1.6.3.13.1.1.1.2.110.49", "s", "tag1", "1.3.6.1.6.3.13.1.1.1.3.110.49", "i", "1",
+         "1.3.6.1.6.3.13.1.1.1.5.110.49", "i", "4"},
+        {"1.3.6.1.6.3.13.1.2.1.1.112.49", "s", "f1", "1.3.6.1.6.3.13.1.2.1.3.112.49", "i", "4"},
+        {"1.3.6.1.6.3.13.1.3.1.3.2.102.49.1.3.6.1", "i", "1", "1.3.6.1.6.3.13.1.3.1.5.2.102.49.1.3.6.1", "i",
+         "4"},
+    };
+    for (const auto& row : rows) {
+      std::vector<std::string> args{"snmpset"};
+      args.insert(args.end(), v3.begin(), v3.end());
+      args.push_back(sim_->address());
+      args.insert(args.end(), row.begin(), row.end());
+      const auto r = qrxtest::RunCommand(args);
+      if (r.exitCode != 0) {
+        startError_ = "row " + row.front() + " not created: " + r.err;
+        return;
+      }
+    }
+
     const std::pair<std::string, const std::vector<std::string>*> subtrees[] = {
         {"1.3.6.1.2", &v2c}, {"1.3.6.1.4", &v2c}, {"1.3.6.1.6.3", &v3}, {"1.0.8802", &v2c}};
     for (const auto& [subtree, auth] : subtrees) {
@@ -162,8 +191,8 @@ class CatalogueSmoke : public ::testing::Test {
 
   static void UseV2c() {
     GlobalSecurity = {};
-    GlobalSecurity.version = SnmpVersion::V2c;
-    GlobalSecurity.securityModel = SecurityModel::V2c;
+    GlobalSecurity.version = SnmpVersion::V1;
+    GlobalSecurity.securityModel = SecurityModel::V1;
     GlobalSecurity.readCommunity = qrxtest::SimProcess::kReadCommunity;
     GlobalSecurity.writeCommunity = qrxtest::SimProcess::kWriteCommunity;
   }
@@ -181,7 +210,8 @@ class CatalogueSmoke : public ::testing::Test {
 
   // Rows the simulator holds for a table's readable columns: the distinct
   // instance suffixes found under them.
-  static size_t HeldRows(const KyVarDefTable& table) {
+  static size_t HeldRows(const KyVarDefTable& table) { return HeldSuffixes(table).size(); }
+  static std::set<std::string> HeldSuffixes(const KyVarDefTable& table) {
     std::set<std::string> suffixes;
     for (const KyVarDefRow& row : table.rows) {
       if (!(row.access & Access::Read) || row.oid == nullptr || std::string_view(row.oid) == " ") continue;
@@ -189,7 +219,7 @@ class CatalogueSmoke : public ::testing::Test {
       for (auto it = walked_.lower_bound(column + "."); it != walked_.end() && Under(*it, column); ++it)
         suffixes.insert(it->substr(column.size() + 1));
     }
-    return suffixes.size();
+    return suffixes;
   }
 
   // Opens one command's dialog, waits for its first read and checks it.
@@ -240,6 +270,34 @@ class CatalogueSmoke : public ::testing::Test {
         if (shown != held)
           reasons.push_back("lists " + std::to_string(shown) + " rows, the simulator holds " + std::to_string(held));
         rowsSeen_ += shown;
+        // Each listed row addresses the instance it came from, as "Edit" and
+        // "Delete" address it: the key columns' texts encode back to a suffix
+        // the simulator holds, one row per suffix.
+        QTreeWidget* view = listPanel->ListPanel()->ListView();
+        std::set<std::string> encoded;
+        const std::set<std::string> heldSuffixes = HeldSuffixes(*DefinitionTableOf(entry));
+        for (int r = 0; r < view->topLevelItemCount() && entry.keyCount > 0; ++r) {
+          QTreeWidgetItem* line = view->topLevelItem(r);
+          for (int c = 0; c < line->columnCount(); ++c) {
+            const int v = editor->ColumnVariable(c);
+            if (v >= 0) editor->request.varList.Item(v).value = line->text(c).toStdString();
+          }
+          std::string suffix;
+          try {
+            suffix = editor->request.EncodeIndex();
+          } catch (const std::exception& e) {
+            reasons.push_back("row " + std::to_string(r) + ": its keys do not encode: " + ErrorText(e));
+            break;
+          }
+          if (!heldSuffixes.count(suffix)) {
+            reasons.push_back("row " + std::to_string(r) + " addresses ." + suffix + ", which the simulator does not hold");
+            break;
+          }
+          if (!encoded.insert(suffix).second) {
+            reasons.push_back("two rows address ." + suffix);
+            break;
+          }
+        }
       }
     }
 

@@ -103,10 +103,13 @@ class MainWindowSim : public ::testing::Test {
   }
 
   // The colour shown at the middle of LED i of the front panel, from a grab.
+ public:
   static QColor LedPixel(const QImage& grab, const KySNMPRequest2Leds::Led& led, QWidget* panel) {
     const QPoint centre = led.shape->mapTo(panel, led.shape->rect().center());
     return grab.pixelColor(centre);
   }
+
+ protected:
 
   qrxtest::CommandResult Snmp(const std::vector<std::string>& args) {
     std::vector<std::string> full{args.front(), "-v2c", "-c",

@@ -13,17 +13,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "common/SimProcess.h"
 #include "editors/ControlBinding.h"
 #include "editors/GUIConfigForm.h"
 #include "editors/GUIGenerator.h"
+#include "editors/QtSnmpPump.h"
 #include "editors_test_support.h"
 #include "snmp/Session.h"
 #include "snmp/SessionParams.h"
-#include "snmp/SnmpPump.h"
 #include "tables/DefTables.h"
 
 namespace {
@@ -56,19 +55,14 @@ class SimDialogs : public ::testing::Test {
     if (!started) return;
     static QString dir = QDir::tempPath() + "/qrx-editors-sim-" + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(dir);
+    InstallQtSnmpPump();  // completions run from Qt's event loop, as in the program
     InitGlobalSession(dir.toStdString());
-    // Completions run from the pump; let the Qt event loop turn it.
-    pumpTimer = new QTimer;
-    QObject::connect(pumpTimer, &QTimer::timeout, [] { GlobalEventPump.ProcessEvents(0); });
-    pumpTimer->start(5);
     GlobalDevice.address = sim->host();
     GlobalDevice.port = static_cast<uint16_t>(sim->port());
     GlobalSecurity.version = SnmpVersion::V2c;
     GlobalSecurity.securityModel = SecurityModel::V2c;
   }
   static void TearDownTestSuite() {
-    delete pumpTimer;
-    pumpTimer = nullptr;
     if (sim) sim->Stop();
     delete sim;
     sim = nullptr;
@@ -101,13 +95,11 @@ class SimDialogs : public ::testing::Test {
 
   static qrxtest::SimProcess* sim;
   static bool started;
-  static QTimer* pumpTimer;
   BoxRecorder boxes;
 };
 
 qrxtest::SimProcess* SimDialogs::sim = nullptr;
 bool SimDialogs::started = false;
-QTimer* SimDialogs::pumpTimer = nullptr;
 
 QStringList ColumnTexts(QTreeWidget* view, int column) {
   QStringList texts;
@@ -384,6 +376,31 @@ TEST_F(SimDialogs, ClosingWaitsForTheRunningWalk) {
   EXPECT_FALSE(editor->busy);
   EXPECT_FALSE(editor->request.enabled);
   form.reset();  // the editors go with the dialog
+}
+
+TEST_F(SimDialogs, MenuEntryPointShowsTheDialogModally) {
+  GeneratedCommand command;
+  command.table = &tbl::Dot1qVlanStatic;
+  command.kind = 3;
+  command.keyCount = 1;
+  command.tableEditor = true;
+  command.rowStatusIndex = 5;
+  command.caption = "802.1Q Static VLAN : sw1";
+  QString caption, memoText;
+  int lines = -1;
+  OnNextModal([&](QWidget* w) {
+    caption = w->windowTitle();
+    auto* form = qobject_cast<TConfigForm*>(w);
+    ASSERT_NE(form, nullptr);
+    WaitFor([&] { return form->FirstRefreshDone() && !form->Editor()->busy; });
+    lines = form->Panel()->findChild<QTreeWidget*>()->topLevelItemCount();
+    memoText = form->Panel()->Messages()->Memo()->toPlainText();
+    QTest::mouseClick(form->Panel()->ButtonBar()->btnClose, Qt::LeftButton);
+  });
+  OpenGeneratedDialog(command);
+  EXPECT_EQ(caption, "802.1Q Static VLAN : sw1");
+  EXPECT_EQ(lines, VlanIndexes().size());
+  EXPECT_TRUE(memoText.startsWith("Get: Ok. Receive at ")) << memoText.toStdString();
 }
 
 TEST_F(SimDialogs, SynchronousTableRefreshAndErrors) {

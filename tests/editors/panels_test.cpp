@@ -561,3 +561,47 @@ TEST(ConfigForm, EveryDefinitionTableMakesADialog) {
   EXPECT_GT(built, 100);
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
 }
+
+TEST(ConfigForm, ExtrasOfTheMenuCommands) {
+  GeneratedCommand command;
+  command.table = &tbl::Dot1qVlanStatic;
+  command.kind = 3;
+  command.keyCount = 1;
+  command.tableEditor = true;
+  command.rowStatusIndex = 5;
+  command.noEditWindow = true;
+  command.portGridVariable = 2;
+  command.tpidNote = true;
+  command.editWidth = 180;
+  command.height450 = true;
+  command.constraints = {{0, "%u{n1x4094l4}"}};
+  command.caption = BuildCaption("802.1Q Static VLAN", 'A', "sw1");
+  auto form = BuildGeneratedDialog(command);
+  auto* panel = static_cast<TSNMPListViewPanel*>(form->Panel());
+  EXPECT_EQ(form->windowTitle(), "802.1Q Static VLAN : sw1");
+  EXPECT_EQ(form->height(), Px(form.get(), 450));
+  EXPECT_TRUE(panel->ButtonBar()->btnEdit->isHidden());
+  EXPECT_FALSE(panel->ButtonBar()->btnAdd->isHidden());
+  EXPECT_FALSE(panel->ButtonBar()->btnDelete->isHidden());
+  TEditsPanel* rows = panel->EditsPanel();
+  ASSERT_TRUE(rows->Row(2).octetItem);
+  EXPECT_EQ(rows->Row(2).octetItem->columns, 12);
+  EXPECT_EQ(rows->Row(2).octetItem->count, 52);
+  EXPECT_FALSE(rows->Note()->isHidden());
+  EXPECT_EQ(rows->EditWidth(), 180);
+  EXPECT_EQ(form->Editor()->Constraints().Find(static_cast<QLineEdit*>(rows->Row(0).editor))->maximum, 4094);
+  // Without an edit window a double click does nothing.
+  auto* view = panel->ListPanel()->ListView();
+  auto* item = new QTreeWidgetItem(view, QStringList{"1", "a", "FF", "00", "FF", "active"});
+  view->setCurrentItem(item);
+  emit view->itemDoubleClicked(item, 0);
+  EXPECT_EQ(panel->OpenWindow(), nullptr);
+
+  // A bad definition is reported, not raised, by the modal entry point.
+  BoxRecorder boxes;
+  GeneratedCommand bad = command;
+  bad.constraints = {{5, "%i"}};  // the RowStatus row is a combo box
+  EXPECT_EQ(OpenGeneratedDialog(bad), QDialog::Rejected);
+  ASSERT_EQ(boxes.texts.size(), 1);
+  EXPECT_EQ(boxes.texts[0], "Can not set Var format to a ComboBox!");
+}

@@ -1,0 +1,240 @@
+// The main window's own commands and its behaviour with a silent agent.
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QUrl>
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/AboutForm.h"
+#include "app/Help.h"
+#include "app/MenuBar.h"
+#include "mainwindow_sim_support.h"
+#include "snmp/Messages.h"
+#include "snmp/SessionParams.h"
+
+namespace {
+
+// A UDP socket on the loopback that plays an agent which never answers and
+// tells whether anything reached it.
+class SilentSocket {
+ public:
+  SilentSocket() {
+    fd_ = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = 0;
+    if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+      socklen_t len = sizeof a;
+      getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+      port_ = ntohs(a.sin_port);
+    }
+  }
+  ~SilentSocket() {
+    if (fd_ >= 0) close(fd_);
+  }
+  uint16_t port() const { return port_; }
+  // Whether a datagram arrives within ms.
+  bool Received(int ms) {
+    pollfd p{fd_, POLLIN, 0};
+    return poll(&p, 1, ms) > 0;
+  }
+
+ private:
+  int fd_ = -1;
+  uint16_t port_ = 0;
+};
+
+QSet<QRgb> LedColours(TPanelQRX900Form* panel) {
+  QSet<QRgb> colours;
+  const QImage grab = panel->grab().toImage();
+  for (const auto& led : panel->Leds()->Leds()) colours.insert(MainWindowSim::LedPixel(grab, led, panel).rgb());
+  return colours;
+}
+
+TEST_F(MainWindowSim, SilentAgentLeavesTheLedsBlackAndReportsEveryPoll) {
+  ASSERT_TRUE(StartSim({"--fault-no-answer"}));
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  const QString timeout = QString::fromStdString(MessageText(KyErr::ClassTimeout));
+  // The two reads of the creation event waited for their timeout.
+  EXPECT_EQ(Status(), timeout);
+  EXPECT_EQ(window->ST_RmonState->text(), "");
+  EXPECT_EQ(window->VersionBinding(), nullptr);  // the failed RMON read ended the creation event
+  // The window opens all the same, with its front panel.
+  ASSERT_TRUE(WaitForFrontPanel(20000));
+  const auto items = {"Statistics1", "History1", "AlarmEvent1"};
+  for (const char* item : items) EXPECT_TRUE(FindCommandAction(window->MainMenu1, item)->isEnabled()) << item;
+
+  // Two polls in a row: each one's error line, the LEDs black each time.
+  QStringList lines;
+  const QString prefix = "Get: " + timeout + " Request: Led Status. Receive at ";
+  for (int poll = 0; poll < 2; ++poll) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Status().startsWith(prefix) && !lines.contains(Status()); }, 15000))
+        << "poll " << poll << ": " << Status().toStdString();
+    lines << Status();
+    EXPECT_EQ(LedColours(window->FrontPanel()), QSet<QRgb>{QColor(0, 0, 0).rgb()}) << "poll " << poll;
+  }
+  EXPECT_TRUE(boxes.isEmpty()) << boxes.join("\n").toStdString();
+}
+
+TEST_F(MainWindowSim, ExitAsksAndNoKeepsTheWindow) {
+  ASSERT_TRUE(StartSim());
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+
+  answer = QMessageBox::No;
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_EQ(boxes[0], "Exit: Are you sure to exit?");
+  // The front panel goes on polling.
+  ASSERT_TRUE(WaitForLedStatus());
+
+  answer = QMessageBox::Yes;
+  EXPECT_TRUE(window->close());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(boxes.size(), 2);
+}
+
+TEST_F(MainWindowSim, RebootNoSendsNothing) {
+  ASSERT_TRUE(StartSim());
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+  window->FrontPanel()->Leds()->PollTimer()->stop();
+
+  SilentSocket agent;
+  ASSERT_NE(agent.port(), 0);
+  const KySNMPDevice saved = GlobalDevice;
+  GlobalDevice.port = agent.port();  // the reboot request copies it
+  answer = QMessageBox::No;
+  window->RefreshPanel2Click();
+  GlobalDevice = saved;
+  EXPECT_EQ(boxes, QStringList{"Reboot: Are you sure to reboot the device?"});
+  EXPECT_FALSE(agent.Received(300));
+}
+
+TEST_F(MainWindowSim, RebootYesWritesAWarmStartAndShowsNothing) {
+  ASSERT_TRUE(StartSim());
+  ASSERT_EQ(Snmp({"snmpset", kSystemResetInstanceOid, "i", "4"}).exitCode, 0);
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+
+  answer = QMessageBox::Yes;
+  window->RefreshPanel2Click();
+  EXPECT_EQ(boxes, QStringList{"Reboot: Are you sure to reboot the device?"});
+  const auto get = Snmp({"snmpget", kSystemResetInstanceOid});
+  EXPECT_NE(get.out.find("INTEGER: 3"), std::string::npos) << get.out << get.err;
+}
+
+TEST_F(MainWindowSim, RebootRefusedByTheDeviceShowsNothing) {
+  ASSERT_TRUE(StartSim({"--fault-error", "1.3.6.1.4.1.32473.12.1.2.3=genErr"}));
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+  const QString before = Status();
+
+  answer = QMessageBox::Yes;
+  window->RefreshPanel2Click();
+  EXPECT_EQ(boxes, QStringList{"Reboot: Are you sure to reboot the device?"});
+  EXPECT_FALSE(Status().contains(QString::fromStdString(MessageText(KyErr::SnmpGenErr))));
+}
+
+TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
+  ASSERT_TRUE(StartSim());
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+  QFile::remove(HelpFilePath());
+
+  answer = QMessageBox::No;
+  FindCommandAction(window->MainMenu1, "RefreshPanel2")->trigger();
+  FindCommandAction(window->MainMenu1, "Help2")->trigger();
+  ASSERT_EQ(boxes.size(), 2);
+  EXPECT_EQ(boxes[0], "Reboot: Are you sure to reboot the device?");
+  EXPECT_TRUE(boxes[1].startsWith("Help: Cannot find the help file")) << boxes[1].toStdString();
+
+  QAction* about = FindCommandAction(window->MainMenu1, "About1");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isEnabled());
+  QString title;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* form = qobject_cast<TAboutForm*>(modal)) {
+      title = form->windowTitle();
+      form->BT_Ok->click();
+    } else if (modal) {
+      modal->close();
+    }
+  });
+  about->trigger();
+  EXPECT_EQ(title, "About QRX-900 Module");
+}
+
+// The help file beside the executable, through the desktop's viewer.
+class HelpCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppForTests();
+    path_ = HelpFilePath();
+    SetMessageBoxHook([this](QWidget*, const QString& text, const QString& caption, QMessageBox::StandardButtons) {
+      boxes << caption + ": " + text;
+      return QMessageBox::Ok;
+    });
+    SetHelpViewer([this](const QUrl& url) {
+      opened << url;
+      return viewerAnswers;
+    });
+  }
+  void TearDown() override {
+    SetHelpViewer({});
+    SetMessageBoxHook({});
+    QFile::remove(path_);
+  }
+
+  QString path_;
+  QStringList boxes;
+  QList<QUrl> opened;
+  bool viewerAnswers = true;
+};
+
+TEST_F(HelpCommand, OpensTheFileBesideTheProgram) {
+  EXPECT_EQ(path_, QCoreApplication::applicationDirPath() + "/QRX-700 R2 Oct 08 d 4b velmar.hlp");
+  QFile f(path_);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  EXPECT_TRUE(OpenHelpContents(nullptr));
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile(path_));
+  EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(HelpCommand, MissingFileOrNoViewerIsReported) {
+  QFile::remove(path_);
+  EXPECT_FALSE(OpenHelpContents(nullptr));
+  EXPECT_TRUE(opened.isEmpty());
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0].contains("Cannot find the help file")) << boxes[0].toStdString();
+  EXPECT_TRUE(boxes[0].contains("QRX-700 R2 Oct 08 d 4b velmar.hlp"));
+
+  QFile f(path_);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  viewerAnswers = false;
+  EXPECT_FALSE(OpenHelpContents(nullptr));
+  ASSERT_EQ(boxes.size(), 2);
+  EXPECT_TRUE(boxes[1].contains("No help viewer")) << boxes[1].toStdString();
+}
+
+}  // namespace
