@@ -124,7 +124,6 @@ QString TPanelQRX900Form::PortHint(int button) {
 void TPanelQRX900Form::FormCreate() {
   // 1. Hints (shown nowhere: they name the port and its medium).
   for (int n = 1; n <= kPortButtons; ++n) SpeedButton(n)->setToolTip(PortHint(n));
-  setAttribute(Qt::WA_AlwaysShowToolTips, false);
 
   // 2. Geometry.
   PowerLedPanel->setGeometry(53, 59, 7, 7);
@@ -216,8 +215,11 @@ void TPanelQRX900Form::SpeedButton1Click(QToolButton* sender) {
 void TPanelQRX900Form::SpeedButton1DblClick(QToolButton*) {}
 
 bool TPanelQRX900Form::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
-    if (auto* b = qobject_cast<QToolButton*>(watched); b && speedButtons_.contains(b)) SpeedButton1DblClick(b);
+  auto* b = qobject_cast<QToolButton*>(watched);
+  if (b && speedButtons_.contains(b)) {
+    // The hints name the port and its medium for the program; they are not shown.
+    if (event->type() == QEvent::ToolTip) return true;
+    if (event->type() == QEvent::MouseButtonDblClick) SpeedButton1DblClick(b);
   }
   return QWidget::eventFilter(watched, event);
 }

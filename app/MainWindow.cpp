@@ -222,7 +222,17 @@ void TMainForm::About1Click() {
 
 void TMainForm::MenuCommand(const MenuEntry& entry) {
   // "About" is the main window's own, although its dialog is registered.
-  if (entry.handler == "About1Click") return About1Click();
+  try {
+    if (entry.handler == "About1Click") return About1Click();
+    RunCommand(entry);
+  } catch (const std::exception& e) {
+    // An error that a command leaves unhandled is reported, as the toolkit would.
+    ShowMessageBox(this, QString::fromStdString(ErrorText(e)), ProgramCaption(), QMessageBox::Ok,
+                   QMessageBox::Critical);
+  }
+}
+
+void TMainForm::RunCommand(const MenuEntry& entry) {
   MenuCommandContext context;
   context.owner = this;
   context.texts = &launchTexts_;

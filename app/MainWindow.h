@@ -76,6 +76,7 @@ class TMainForm : public QMainWindow {
  private:
   void SetStatusText(const std::string& text);
   void UpdateRmonMenu();
+  void RunCommand(const MenuEntry& entry);
 
   LaunchTexts launchTexts_;
   bool terminate_ = false;

@@ -321,8 +321,9 @@ void PrintFigure(const Figure& f) {
     std::printf("%-36s failed: %s\n", (f.name + ":").c_str(), f.error.c_str());
     return;
   }
-  std::printf("%-36s %5ld rows  median %8.1f ms  %8.0f rows/s  (runs, ms: %s)\n", (f.name + ":").c_str(), f.rows,
-              f.medianMs(), f.rowsPerSecond(), RunsText(f.ms).c_str());
+  std::printf("%-36s %5ld rows  median %8.1f ms  %8.0f rows/s  (best %.1f ms; runs, ms: %s)\n", (f.name + ":").c_str(),
+              f.rows, f.medianMs(), f.rowsPerSecond(), *std::min_element(f.ms.begin(), f.ms.end()),
+              RunsText(f.ms).c_str());
 }
 
 // ---------------------------------------------------------------------------
@@ -547,7 +548,7 @@ void GetLatency(const KyVarDefTable& table, const std::string& instance, int cou
 
 // The list-view figure, from a child process of this program.
 void ListViewFigure(const Options& o, const std::string& host, int port, const Figure& engine) {
-  const char* label = "list view of a generated table dialog:";
+  const char* label = "list view (generated table dialog):";
   if (!walkbench::ListViewAvailable()) {
     std::printf("%-36s skipped (built without the Qt parts)\n", label);
     return;
@@ -724,7 +725,7 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
 
   if (o.listView) ListViewFigure(o, sim.host(), sim.port(), engine);
-  else std::printf("%-36s skipped (--no-list-view)\n", "list view of a generated table dialog:");
+  else std::printf("%-36s skipped (--no-list-view)\n", "list view (generated table dialog):");
   std::fflush(stdout);
 
   GetLatency(*table, instance, o.gets, sim.host(), sim.port(), o.v3);

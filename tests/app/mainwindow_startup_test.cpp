@@ -113,6 +113,20 @@ TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
   EXPECT_TRUE(window->grab().save(QString::fromStdString(png), "PNG")) << png;
 }
 
+TEST_F(MainWindowSim, SnmpV3MenuIsDisabledForCommunityVersions) {
+  ASSERT_TRUE(StartSim());
+  for (const char* version : {"/v0", "/v1"}) {
+    WriteProfile("127.0.0.1", sim.port(), version[2] - '0');
+    auto args = HostSwitches();
+    args.back() = version;
+    Open(args);
+    EXPECT_NE(GlobalSecurity.version, 3);
+    EXPECT_FALSE(FindMenu(window->MainMenu1, "VACM1")->menuAction()->isEnabled()) << version;
+    EXPECT_EQ(window->ST_RmonState->text(), "enabled") << version << ": " << Status().toStdString();
+    window.reset();
+  }
+}
+
 TEST_F(MainWindowSim, SnmpV3MenuIsEnabledForVersion3) {
   ASSERT_TRUE(StartSim());
   Open({"/I127.0.0.1", "/v3", "/t" + std::to_string(sim.port()), "/m3", "/l3", "/nqrxadmin", "/a3",
