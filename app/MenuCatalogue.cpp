@@ -534,12 +534,6 @@ std::string EntryCaption(const MenuEntry& entry, std::string_view device) {
   return BuildCaption(entry.title, entry.form, device);
 }
 
-std::string SiblingExecutable(std::string_view page) {
-  if (page.size() <= 2) return {};
-  std::string_view rest = page.substr(2);
-  return std::string(rest.substr(0, rest.find('_')));
-}
-
 const KyVarDefTable* FindDefinitionTable(std::string_view name) {
   if (name.empty()) return nullptr;
   for (const KyVarDefTable* t : AllDefinitionTables()) {

@@ -3,6 +3,8 @@
 // it and each command's handler carries it out by its pattern.
 #pragma once
 
+#include "app/LaunchParameters.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -128,9 +130,8 @@ std::string BuildCaption(std::string_view title, TitleForm form, std::string_vie
 // none of their own or keep their layout's caption.
 std::string EntryCaption(const MenuEntry& entry, std::string_view device);
 
-// The sibling module's executable name: the page switch from its third
-// character up to the first "_" ("/TMIB_Info" gives "MIB").
-std::string SiblingExecutable(std::string_view page);
+// The sibling module's executable name from a page switch: SiblingExecutable
+// of app/LaunchParameters.h.
 
 // The definition table named `name` among all tables of the program, or nullptr.
 const KyVarDefTable* FindDefinitionTable(std::string_view name);

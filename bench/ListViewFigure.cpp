@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -58,15 +59,18 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
     return 2;
   }
 
+  // The parent removes the folder it gives, even when this process is killed.
   char folderTemplate[] = "/tmp/qrx-walk-bench-view-XXXXXX";
-  const char* folder = mkdtemp(folderTemplate);
+  std::error_code made;
+  const char* folder = job.folder.empty() ? mkdtemp(folderTemplate) : job.folder.c_str();
+  if (!job.folder.empty()) std::filesystem::create_directories(job.folder, made);
   struct RemoveFolder {
     const char* path;
     ~RemoveFolder() {
       std::error_code ec;
       if (path) std::filesystem::remove_all(path, ec);
     }
-  } removeFolder{folder};
+  } removeFolder{job.folder.empty() ? folder : nullptr};
   int code = 0;
   try {
     InstallQtSnmpPump();
@@ -117,8 +121,21 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
         return 3;
       }
     }
+    // The same with the list view not painting: how much of the time is
+    // drawing the lines as they arrive.
+    std::vector<double> unpainted;
+    view->setUpdatesEnabled(false);
+    for (int k = 0; k < std::min(job.repeat, 3); ++k) {
+      t.restart();
+      panel->RefreshClick();
+      if (!WaitFor([&] { return !editor->busy; }, kWalkLimitMs)) break;
+      unpainted.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    view->setUpdatesEnabled(true);
     std::printf("rows %d\nfirst %.3f\nrefresh", rows, first);
     for (double ms : refresh) std::printf(" %.3f", ms);
+    std::printf("\nunpainted");
+    for (double ms : unpainted) std::printf(" %.3f", ms);
     std::printf("\n");
     std::fflush(stdout);
     form->FormClose();

@@ -190,6 +190,7 @@ struct WalkRun {
   double ms = 0;
   std::string error;
   std::string firstInstance;  // full OID of the first column of the first row
+  std::vector<double> gaps;   // engine: ms between consecutive completions
 };
 
 // The engine, as a table dialog refreshes: the first read, then one
@@ -199,7 +200,10 @@ WalkRun EngineWalk(const KyVarDefTable& table) {
   KySNMPRequest request;
   request.varList = KySNMPVarList(table);
   bool finished = false;
+  auto last = Clock::now();
   RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
+    run.gaps.push_back(MsSince(last));
+    last = Clock::now();
     if (e.code != 0) {
       run.error = e.message + " (" + std::to_string(e.code) + ")";
       finished = true;
@@ -223,6 +227,7 @@ WalkRun EngineWalk(const KyVarDefTable& table) {
     }
   };
   const auto start = Clock::now();
+  last = start;
   try {
     request.ReadAsync(next, nullptr, true);
   } catch (const KySNMPException& ex) {
@@ -547,7 +552,8 @@ void GetLatency(const KyVarDefTable& table, const std::string& instance, int cou
 }
 
 // The list-view figure, from a child process of this program.
-void ListViewFigure(const Options& o, const std::string& host, int port, const Figure& engine) {
+void ListViewFigure(const Options& o, const std::string& host, int port, const std::string& folder,
+                    const Figure& engine) {
   const char* label = "list view (generated table dialog):";
   if (!walkbench::ListViewAvailable()) {
     std::printf("%-36s skipped (built without the Qt parts)\n", label);
@@ -555,8 +561,8 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const F
   }
   const std::string self = SelfPath();
   std::vector<std::string> args{self.empty() ? "qrx900-walk-bench" : self, "--list-view-child", host,
-                                std::to_string(port), o.table, std::to_string(o.repeat)};
-  if (o.v3) args.push_back("--v3");
+                                std::to_string(port), o.table, std::to_string(o.repeat), o.v3 ? "v3" : "v2c",
+                                folder};
   qrxtest::CommandResult r = qrxtest::RunCommand(args, o.listViewSeconds * 1000);
   if (r.timedOut) {
     std::printf("%-36s skipped (did not finish in %d s)\n", label, o.listViewSeconds);
@@ -564,7 +570,7 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const F
   }
   long rows = -1;
   double first = -1;
-  std::vector<double> refresh;
+  std::vector<double> refresh, unpainted;
   std::istringstream lines(r.out);
   std::string line;
   while (std::getline(lines, line)) {
@@ -575,6 +581,8 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const F
     else if (key == "first") words >> first;
     else if (key == "refresh")
       for (double v; words >> v;) refresh.push_back(v);
+    else if (key == "unpainted")
+      for (double v; words >> v;) unpainted.push_back(v);
   }
   if (r.exitCode != 0 || rows < 0 || refresh.empty()) {
     std::string why = r.err;
@@ -592,6 +600,9 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const F
   if (engine.ok() && f.rowsPerSecond() > 0)
     std::printf("; list view / engine walk: %.2f of the rate", f.rowsPerSecond() / engine.rowsPerSecond());
   std::printf("\n");
+  if (!unpainted.empty())
+    std::printf("%-36s the list view not painting (updates off): median %.1f ms (runs, ms: %s)\n", "",
+                Median(unpainted), RunsText(unpainted).c_str());
 }
 
 std::string Ratio(const Figure& engine, const Figure& tool) {
@@ -624,13 +635,15 @@ int main(int argc, char** argv) {
       return 0;
     } else if (a == "--list-view-child") {
       // Internal: the list-view figure in a process of its own.
-      if (argc - i < 5) return 2;
+      // Arguments: host port table repeat v2c|v3 folder.
+      if (argc - i < 7) return 2;
       walkbench::ListViewJob job;
       job.host = argv[i + 1];
       job.port = std::atoi(argv[i + 2]);
       job.table = argv[i + 3];
       job.repeat = std::max(1, std::atoi(argv[i + 4]));
-      job.v3 = argc - i > 5 && std::string(argv[i + 5]) == "--v3";
+      job.v3 = std::string(argv[i + 5]) == "v3";
+      job.folder = argv[i + 6];
       return walkbench::RunListViewChild(job, argc, argv);
     } else if (a == "--table") {
       o.table = value("a definition-table name");
@@ -701,6 +714,7 @@ int main(int argc, char** argv) {
   Figure walk{"snmpwalk", {}, -1, {}};
   Figure bulk{"snmpbulkwalk", {}, -1, {}};
   std::string instance;
+  std::vector<double> engineGaps;
   // Warm-up, then the runs interleaved so that every path sees the same load.
   for (int rep = 0; rep <= o.repeat; ++rep) {
     WalkRun e = EngineWalk(*table);
@@ -714,17 +728,26 @@ int main(int argc, char** argv) {
       continue;
     }
     Record(engine, e);
+    engineGaps.insert(engineGaps.end(), e.gaps.begin(), e.gaps.end());
     Record(walk, w);
     Record(bulk, b);
   }
   PrintFigure(engine);
+  if (engine.ok() && !engineGaps.empty()) {
+    std::sort(engineGaps.begin(), engineGaps.end());
+    const size_t slow = static_cast<size_t>(
+        engineGaps.end() - std::upper_bound(engineGaps.begin(), engineGaps.end(), 10.0));
+    std::printf("%-36s %zu exchanges: median %.1f us, 99th percentile %.2f ms, slowest %.1f ms, %zu over 10 ms\n",
+                "", engineGaps.size(), Median(engineGaps) * 1000,
+                engineGaps[std::min(engineGaps.size() - 1, engineGaps.size() * 99 / 100)], engineGaps.back(), slow);
+  }
   PrintFigure(walk);
   PrintFigure(bulk);
   if (engine.ok() && engine.rows != o.rows)
     std::printf("note: the simulator gave %ld rows, not %d\n", engine.rows, o.rows);
   std::fflush(stdout);
 
-  if (o.listView) ListViewFigure(o, sim.host(), sim.port(), engine);
+  if (o.listView) ListViewFigure(o, sim.host(), sim.port(), folder ? std::string(folder) + "/view" : "", engine);
   else std::printf("%-36s skipped (--no-list-view)\n", "list view (generated table dialog):");
   std::fflush(stdout);
 

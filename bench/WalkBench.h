@@ -14,6 +14,7 @@ struct ListViewJob {
   std::string table;   // definition-table name
   int repeat = 5;      // measured refreshes after the first one
   bool v3 = false;
+  std::string folder;  // for the engine-boots file; a temporary one when empty
 };
 
 // Runs inside the child: opens the generated table dialog offscreen, times

@@ -214,6 +214,7 @@ KyVb FromVariable(const netsnmp_variable_list* v) {
     case ASN_COUNTER:
     case ASN_GAUGE:
     case ASN_TIMETICKS:
+    case ASN_UINTEGER:
       if (v->val.integer && v->val_len >= sizeof(long))
         vb.uinteger = static_cast<uint32_t>(static_cast<u_long>(*v->val.integer));
       break;

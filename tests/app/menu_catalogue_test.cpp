@@ -227,7 +227,7 @@ TEST(MenuCatalogue, EveryPatternHasItsData) {
       case CommandPattern::Sibling:
         EXPECT_TRUE(e->siblingPage.starts_with("/T")) << e->siblingPage;
         EXPECT_NE(e->siblingPage.find('_'), std::string_view::npos) << e->siblingPage;
-        EXPECT_FALSE(SiblingExecutable(e->siblingPage).empty());
+        EXPECT_FALSE(SiblingExecutable(std::string(e->siblingPage)).empty());
         EXPECT_EQ(e->form, TitleForm::None);
         EXPECT_TRUE(e->table.empty());
         break;
@@ -377,12 +377,12 @@ TEST(MenuCatalogue, SiblingExecutable) {
       {"/T", ""},
       {"", ""},
   };
-  for (const auto& [page, exe] : cases) EXPECT_EQ(SiblingExecutable(page), exe) << page;
+  for (const auto& [page, exe] : cases) EXPECT_EQ(SiblingExecutable(std::string(page)), exe) << page;
 
   const MenuEntry& stats = Entry("Statistics1Click");
   EXPECT_EQ(stats.pattern, CommandPattern::Sibling);
   EXPECT_EQ(stats.siblingPage, "/TRmon_Statistics");
-  EXPECT_EQ(SiblingExecutable(stats.siblingPage), "Rmon");
+  EXPECT_EQ(SiblingExecutable(std::string(stats.siblingPage)), "Rmon");
 
   std::set<std::string_view> pages;
   for (const MenuEntry* e : Commands())

@@ -476,6 +476,17 @@ TEST_F(SnmpdTest, ContextEngineIdAndNameAreStamped) {
   r->scope.contextEngineId = "";  // the agent's own
   r->scope.contextName = "";
   EXPECT_FALSE(r->Read(true));
+  // The agent's engine ID given as hex text, as a profile would.
+  static const char* kHex = "0123456789ABCDEF";
+  std::string hex;
+  for (unsigned char b : GlobalSnmp->EngineId("127.0.0.1", Device().port)) {
+    hex += kHex[b >> 4];
+    hex += kHex[b & 15];
+  }
+  r->scope.contextEngineId = hex;
+  EXPECT_FALSE(r->Read(true));
+  EXPECT_FALSE(r->varList.Item(0).value.empty());
+  r->scope.contextEngineId = "";
   // A context the agent does not serve: it stays silent.
   r->scope.contextName = "nosuchcontext";
   r->timeout = 30;
