@@ -598,7 +598,7 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const s
   PrintFigure(f);
   std::printf("%-36s first open to full list %.1f ms", "", first);
   if (engine.ok() && f.rowsPerSecond() > 0)
-    std::printf("; list view / engine walk: %.2f of the rate", f.rowsPerSecond() / engine.rowsPerSecond());
+    std::printf("; %.1f%% of the engine walk's rate", 100.0 * f.rowsPerSecond() / engine.rowsPerSecond());
   std::printf("\n");
   if (!unpainted.empty())
     std::printf("%-36s the list view not painting (updates off): median %.1f ms (runs, ms: %s)\n", "",

@@ -7,6 +7,7 @@
 
 #include "app/FrontPanel.h"
 #include "editors/LedBinding.h"
+#include "snmp/VarList.h"
 #include "mainwindow_test_support.h"
 
 namespace {
@@ -92,6 +93,77 @@ TEST_F(FrontPanelLayout, LedPanelsAndTheirShapes) {
     EXPECT_EQ(p.panel->geometry(), p.geometry);
     EXPECT_EQ(p.panel->frameShape(), QFrame::NoFrame);
   }
+}
+
+TEST_F(FrontPanelLayout, LedsFollowTheLedTable) {
+  KySNMPRequest2Leds* leds = panel_->Leds();
+  ASSERT_NE(leds, nullptr);
+  EXPECT_EQ(leds->mode(), 2);
+  EXPECT_EQ(leds->threshold(), 2);
+  EXPECT_EQ(leds->PollTimer()->interval(), 3000);
+  const KySNMPVarList& list = leds->request.varList;
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.Item(0).oid, "1.3.6.1.4.1.32473.11.63.8.2.1.1.5");
+  EXPECT_EQ(list.Item(0).label, "swL2DevInfoFrontPanelLedStatus");
+  EXPECT_EQ(list.Item(0).syntax, Syntax::DisplayString);
+  EXPECT_EQ(list.kind, 1);
+  EXPECT_EQ(list.keyCount, 0);
+  EXPECT_EQ(list.index, "0");
+  EXPECT_EQ(list.name, " Led Status");
+
+  ASSERT_EQ(leds->Leds().size(), 54u);
+  for (size_t i = 0; i < 54; ++i) {
+    const auto& led = leds->Leds()[i];
+    SCOPED_TRACE(i);
+    QFrame* panel = qobject_cast<QFrame*>(led.shape->parentWidget());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(led.variable, 0);
+    EXPECT_EQ(led.shape->kind(), KyLedShape::Rectangle);
+    if (i < 2) {  // power, console
+      EXPECT_EQ(led.position, static_cast<int>(i));
+      EXPECT_EQ(led.map, &SystemLedColorMap());
+      EXPECT_EQ(panel, i == 0 ? panel_->PowerLedPanel : panel_->ConsoleLedPanel);
+      EXPECT_EQ(led.shape->geometry(), QRect(1, 1, 5, 5));
+    } else if (i < 50) {  // ports 1 to 48
+      const int port = static_cast<int>(i) - 1;
+      EXPECT_EQ(led.position, 2 * port);
+      EXPECT_EQ(led.map, &PortLedColorMap());
+      QFrame* rows[] = {panel_->LedPanel1, panel_->LedPanel2, panel_->LedPanel3};
+      EXPECT_EQ(panel, rows[(port - 1) / 16]);
+      EXPECT_EQ(led.shape->geometry(), QRect(1 + 13 * ((port - 1) % 16), 1, 6, 6));
+    } else {  // ports 49 to 52
+      const int port = static_cast<int>(i) - 1;
+      EXPECT_EQ(led.position, 2 * port);
+      EXPECT_EQ(led.map, &UplinkLedColorMap());
+      QFrame* uplinks[] = {panel_->Port49LedPanel, panel_->Port50LedPanel, panel_->Port51LedPanel,
+                           panel_->Port52LedPanel};
+      EXPECT_EQ(panel, uplinks[port - 49]);
+      EXPECT_EQ(led.shape->geometry(), QRect(1, 1, 6, 6));
+    }
+  }
+}
+
+TEST(FrontPanelColours, TheThreeMaps) {
+  const KyColor k = kLedBlack, g = kLedGreen, b = kLedBlue, r = kLedRed, o = kLedOrange;
+  const struct {
+    const KySNMPLedColorMapList& map;
+    KyColor colours[8];  // codes 0 to 7
+  } maps[] = {
+      {SystemLedColorMap(), {k, k, g, g, b, r, k, k}},
+      {PortLedColorMap(), {o, o, g, g, g, r, k, k}},
+      {UplinkLedColorMap(), {k, o, o, g, g, r, k, k}},
+  };
+  for (const auto& m : maps) {
+    EXPECT_EQ(m.map.colourMask(), 7);
+    EXPECT_EQ(m.map.blinkMask(), 0x80);
+    EXPECT_EQ(m.map.baseColour(), kLedBlack);
+    EXPECT_EQ(m.map.absentColour(), kLedBlack);
+    for (uint8_t code = 0; code < 8; ++code) EXPECT_EQ(m.map.Lookup(code), m.colours[code]) << int(code);
+  }
+  // Port 49 with colour code 0 is dark, port 1 orange.
+  const std::string bytes(106, '\0');
+  EXPECT_EQ(DecodeLed(bytes, 98, UplinkLedColorMap(), 2, 2).colour, kLedBlack);
+  EXPECT_EQ(DecodeLed(bytes, 2, PortLedColorMap(), 2, 2).colour, kLedOrange);
 }
 
 TEST_F(FrontPanelLayout, ClickingAPortSelectsItAlone) {
