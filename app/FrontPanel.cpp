@@ -76,6 +76,11 @@ TPanelQRX900Form::TPanelQRX900Form(QWidget* owner, QLabel* statusPanel)
     b->setCheckable(true);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
+    // Flat on the picture; a pressed (selected) port is framed and lit.
+    b->setStyleSheet(
+        "QToolButton { border: none; background: transparent; padding: 0; }"
+        "QToolButton:hover { border: 1px solid rgba(255, 255, 255, 110); }"
+        "QToolButton:checked, QToolButton:pressed { border: 2px inset #f0c020; background: rgba(240, 192, 32, 110); }");
     const bool fibre = n == 49 || n == 50;
     const bool upper = fibre ? n == 49 : (n <= 48 ? n % 2 == 1 : n == 51 || n == 53);
     const QPixmap& glyph = fibre ? sfp : (upper ? up : down);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstring>
@@ -41,6 +42,11 @@ std::string Hex2(const QString& text) {
 }
 
 constexpr int kMaxBit = 65535;
+
+// How often a walk puts the lines it got into the list view. The view lays
+// itself out anew and is drawn for every change: line by line that cost far
+// more than the walk itself.
+constexpr int kRowShowIntervalMs = 50;
 
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
 
@@ -91,22 +97,22 @@ void KySNMPRequest2Controls::Refresh() {
       }
       AfterGet();
     } catch (...) {
-      busy = false;
+      ReadEnd();
       throw;
     }
-    busy = false;
+    ReadEnd();
     if (statusTarget_) ShowStatus(KySnmpText(0));
     return;
   }
   busy = true;
   if (!request.enabled) {
-    busy = false;
+    ReadEnd();
     return;
   }
   try {
     request.ReadAsync(ReadCallback(), nullptr, true);
   } catch (...) {
-    busy = false;
+    ReadEnd();
     throw;
   }
 }
@@ -161,7 +167,7 @@ RequestCallback KySNMPRequest2Controls::WriteCallback() {
 void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
   const auto token = self_;  // stays valid if the object goes while a row is shown
   if (error.code != 0) {
-    busy = false;
+    ReadEnd();
     GetFailed(error);
     if (getDone) getDone(userData, this, error);
     return;
@@ -180,7 +186,7 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
     }
     FinishGet(error);
   } catch (const std::exception& e) {
-    busy = false;
+    ReadEnd();
     statusKind = kGetStatus;
     if (statusTarget_) ShowStatus(ErrorText(e));
     else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
@@ -189,12 +195,21 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
 
 void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
   AfterGet();
-  busy = false;
+  ReadEnd();
   if (statusTarget_) {
     statusKind = kGetStatus;
     ShowStatus(KySnmpText(0));
     if (getDone) getDone(userData, this, result);
   }
+}
+
+void KySNMPRequest2Controls::ReadEnd() {
+  try {
+    ReadStopped();
+  } catch (...) {
+    // Nothing may keep busy set.
+  }
+  busy = false;
 }
 
 void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
@@ -233,6 +248,8 @@ KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* form) : KySNMPRequest2Controls
 
 KySNMPRequest2Edits::~KySNMPRequest2Edits() {
   Detach();
+  if (rowTimer_) rowTimer_->stop();
+  qDeleteAll(heldRows_);
   if (listView_) QObject::disconnect(selectionConnection_);
 }
 
@@ -663,6 +680,7 @@ void KySNMPRequest2Edits::ReadVariable(int index) {
 // Table side.
 
 void KySNMPRequest2Edits::AttachListView(QTreeWidget* listView, bool disableUntil) {
+  ShowHeldRows();  // into the view they were meant for
   if (listView_) QObject::disconnect(selectionConnection_);
   listView_ = listView;
   disableUntilSelected = disableUntil;
@@ -726,8 +744,38 @@ void KySNMPRequest2Edits::AddRow() {
   if (!listView_) return;
   QStringList cells;
   for (int v : columnVar_) cells << Q(request.varList.Item(v).value);
-  new QTreeWidgetItem(listView_, cells);
-  QApplication::processEvents();  // lines appear while the walk runs
+  auto* line = new QTreeWidgetItem(cells);
+  if (!walking_) {
+    ShowHeldRows();
+    listView_->addTopLevelItem(line);
+    return;
+  }
+  // Lines appear while the walk runs and the window keeps answering: the
+  // first at once, the following ones together every kRowShowIntervalMs.
+  heldRows_.append(line);
+  if (!shownAt_.isValid() || shownAt_.elapsed() >= kRowShowIntervalMs) {
+    ShowHeldRows();
+    QApplication::processEvents();
+    return;
+  }
+  // Between replies of an asynchronous walk, and after a walk that stops
+  // without its end, the timer shows what is held.
+  if (!rowTimer_) {
+    rowTimer_ = std::make_unique<QTimer>();
+    rowTimer_->setSingleShot(true);
+    QObject::connect(rowTimer_.get(), &QTimer::timeout, [this] { ShowHeldRows(); });
+  }
+  if (!rowTimer_->isActive()) rowTimer_->start(static_cast<int>(std::max<qint64>(0, kRowShowIntervalMs - shownAt_.elapsed())));
+}
+
+void KySNMPRequest2Edits::ShowHeldRows() {
+  if (rowTimer_) rowTimer_->stop();
+  shownAt_.start();
+  if (heldRows_.isEmpty()) return;
+  QList<QTreeWidgetItem*> lines;
+  lines.swap(heldRows_);
+  if (listView_) listView_->addTopLevelItems(lines);
+  else qDeleteAll(lines);
 }
 
 void KySNMPRequest2Edits::SelectedRowToValues() {
@@ -742,6 +790,9 @@ void KySNMPRequest2Edits::SelectedRowToValues() {
 void KySNMPRequest2Edits::BeforeGet() {
   if (!listView_) return;
   BuildColumns();
+  if (rowTimer_) rowTimer_->stop();
+  shownAt_.invalidate();
+  walking_ = true;
   listView_->clear();
 }
 
@@ -751,7 +802,13 @@ void KySNMPRequest2Edits::RowReceived() {
 }
 
 void KySNMPRequest2Edits::AfterGet() {
+  ShowHeldRows();
+  walking_ = false;
   if (listView_ && request.varList.kind == 2 && disableUntilSelected) EnableControls(false);
+}
+
+void KySNMPRequest2Edits::ReadStopped() {
+  walking_ = false;
 }
 
 void KySNMPRequest2Edits::ListViewChanged() {

@@ -10,6 +10,7 @@
 // walk in a list view.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTreeWidget>
 #include <QWidget>
@@ -28,6 +29,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QTimer;
 
 
 class KySNMPRequest2Controls {
@@ -74,6 +76,9 @@ class KySNMPRequest2Controls {
   virtual void SetFailed(const KySNMPError& result);
   virtual void AfterGet() {}
   virtual void AfterSet() {}
+  // Called whenever a read ends, however it ends (after AfterGet, an error,
+  // a stopped chain), just before busy is cleared.
+  virtual void ReadStopped() {}
 
   // Stops delivering completions to this object; the derived destructor
   // calls it before its own parts go.
@@ -86,6 +91,7 @@ class KySNMPRequest2Controls {
   void OnWriteDone(const KySNMPError& error);
   void Failed(int kind, const KySNMPError& result);
   void FinishGet(const KySNMPError& result);
+  void ReadEnd();  // ReadStopped, then busy cleared
 
   QPointer<QWidget> owner_;
   QPointer<QWidget> statusTarget_;
@@ -154,6 +160,7 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   void BeforeGet() override;
   void RowReceived() override;
   void AfterGet() override;
+  void ReadStopped() override;
   virtual void ListViewChanged();
 
  private:
@@ -161,10 +168,19 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   void FillBinding(const ControlBinding& b);
   void ReadVariable(int index);
   void FillOptionItems(const ControlBinding& b);
+  // Puts the lines held back during a walk into the list view.
+  void ShowHeldRows();
 
   std::vector<std::unique_ptr<ControlBinding>> bindings_;
   KyEditConstraint constraints_;
   QPointer<QTreeWidget> listView_;
   std::vector<int> columnVar_;
   QMetaObject::Connection selectionConnection_;
+  // A walk puts its lines into the view together, every few tens of
+  // milliseconds, not one by one (the view lays out and draws itself anew
+  // for every change).
+  bool walking_ = false;                   // from BeforeGet to the end of the read
+  QList<QTreeWidgetItem*> heldRows_;       // owned until they go into the view
+  std::unique_ptr<QTimer> rowTimer_;       // shows held lines between replies
+  QElapsedTimer shownAt_;                  // when lines last went into the view
 };

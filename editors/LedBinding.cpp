@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 
 #include "editors/ByteImage.h"
 #include "editors/Errors.h"
@@ -185,7 +186,10 @@ void KySNMPRequest2Leds::PollTick() {
   } catch (const std::exception& e) {
     ResetLeds();
     statusKind = kGetStatus;
-    ShowStatus(ErrorText(e));
+    if (StatusTarget())
+      ShowStatus(ErrorText(e));
+    else
+      ShowMessageBox(Owner(), QString::fromStdString(ErrorText(e)), ProgramCaption());
   }
 }
 

@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>

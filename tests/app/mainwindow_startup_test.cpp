@@ -113,6 +113,33 @@ TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
   EXPECT_TRUE(window->grab().save(QString::fromStdString(png), "PNG")) << png;
 }
 
+TEST_F(MainWindowSim, ShortLedValueDarkensTheLedsBeyondIt) {
+  ASSERT_TRUE(StartSim({"--fault-led-short", "51"}));
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+  ASSERT_TRUE(WaitForLedStatus()) << Status().toStdString();
+  EXPECT_TRUE(Status().startsWith("Get: Ok ")) << Status().toStdString();
+  KySNMPRequest2Leds* leds = window->FrontPanel()->Leds();
+  leds->PollTimer()->stop();
+  leds->BlinkTimer()->stop();
+  for (int i = 0; i <= leds->blinkLimit + 1; ++i) leds->BlinkTick();
+  const std::string received = leds->request.varList.Item(0).value;
+  ASSERT_EQ(received.size(), 51u);
+  const QImage grab = window->FrontPanel()->grab().toImage();
+  int lit = 0;
+  for (const auto& led : leds->Leds()) {
+    const QColor shown = LedPixel(grab, led, window->FrontPanel());
+    EXPECT_EQ(shown, ExpectedLed(received, led.position)) << led.position;
+    // Port 25's pair starts at byte 50, its colour byte is missing.
+    if (led.position >= 50) {
+      EXPECT_EQ(shown, QColor(0, 0, 0)) << led.position;
+    }
+    if (shown != QColor(0, 0, 0)) ++lit;
+  }
+  EXPECT_GT(lit, 5);
+}
+
 TEST_F(MainWindowSim, SnmpV3MenuIsDisabledForCommunityVersions) {
   ASSERT_TRUE(StartSim());
   for (const char* version : {"/v0", "/v1"}) {

@@ -385,12 +385,14 @@ class WalkedEdits : public KySNMPRequest2Edits {
  public:
   using KySNMPRequest2Edits::KySNMPRequest2Edits;
   void Walk(const std::vector<std::vector<std::string>>& rows) {
-    BeforeGet();
-    for (const auto& row : rows) {
-      for (size_t i = 0; i < row.size(); ++i) request.varList.Item(static_cast<int>(i)).value = row[i];
-      RowReceived();
-    }
+    Begin();
+    for (const auto& row : rows) Row(row);
     AfterGet();
+  }
+  void Begin() { BeforeGet(); }
+  void Row(const std::vector<std::string>& row) {
+    for (size_t i = 0; i < row.size(); ++i) request.varList.Item(static_cast<int>(i)).value = row[i];
+    RowReceived();
   }
 };
 
@@ -436,6 +438,35 @@ TEST(TableBinding, SelectionFillsControlsAndDisableUntilSelected) {
   // A new walk empties the list first.
   editor.Walk({{"3", "s3", "three"}});
   EXPECT_EQ(view.topLevelItemCount(), 1);
+}
+
+// A walk shows its lines in groups. One begun before the last one ended
+// must show none of the lines that the last one still held back.
+TEST(TableBinding, NewWalkShowsNoLineOfAnUnfinishedOne) {
+  QWidget form;
+  WalkedEdits editor(&form);
+  auto& list = editor.request.varList;
+  list.kind = 3;
+  list.keyCount = 1;
+  list.AppendItem(" ", "Index", Syntax::Integer, Access::Key);
+  list.AppendItem("1.2", "Name", Syntax::DisplayString, Access::Read | Access::Write);
+  QTreeWidget view;
+  editor.AttachListView(&view, false);
+  auto lines = [&] {
+    QStringList keys;
+    for (int i = 0; i < view.topLevelItemCount(); ++i) keys << view.topLevelItem(i)->text(0);
+    return keys;
+  };
+  editor.Begin();
+  for (const char* key : {"1", "2", "3", "4"}) editor.Row({key, "old"});
+  EXPECT_FALSE(lines().isEmpty());  // the first line shows at once
+  editor.Walk({{"7", "seven"}, {"8", "eight"}});
+  EXPECT_EQ(lines(), QStringList({"7", "8"}));
+  QApplication::processEvents();
+  EXPECT_EQ(lines(), QStringList({"7", "8"}));
+  // Outside a walk a line goes in at once.
+  editor.Row({"9", "nine"});
+  EXPECT_EQ(lines(), QStringList({"7", "8", "9"}));
 }
 
 }  // namespace

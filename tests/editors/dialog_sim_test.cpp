@@ -4,6 +4,8 @@
 // with net-snmp's tools after every step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -81,9 +83,9 @@ class SimDialogs : public ::testing::Test {
     return out;
   }
   // Row indexes of the VLAN table on the simulator.
-  static QStringList VlanIndexes() {
+  static QStringList VlanIndexes(const std::string& address = {}) {
     auto r = qrxtest::RunCommand({"snmpwalk", "-v2c", "-c", qrxtest::SimProcess::kReadCommunity, "-On",
-                                  sim->address(), kVlanStatus});
+                                  address.empty() ? sim->address() : address, kVlanStatus});
     QStringList indexes;
     for (const QString& line : QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts)) {
       const QString oid = line.section(' ', 0, 0);
@@ -426,6 +428,83 @@ TEST_F(SimDialogs, SynchronousTableRefreshAndErrors) {
     EXPECT_EQ(e.code(), -405);
   }
   EXPECT_FALSE(editor.busy);
+}
+
+// Records, for every row a walk delivers, how many lines the view showed
+// when it came.
+class ShownLinesEdits : public KySNMPRequest2Edits {
+ public:
+  using KySNMPRequest2Edits::KySNMPRequest2Edits;
+  std::vector<int> shown;
+  std::function<void(int rows)> afterRow;
+
+ protected:
+  void RowReceived() override {
+    shown.push_back(ListView()->topLevelItemCount());
+    KySNMPRequest2Edits::RowReceived();
+    if (afterRow) afterRow(static_cast<int>(shown.size()));
+  }
+};
+
+// A walk long enough to put its lines into the view in several groups (every
+// reply comes a little late): each line once, in the table's order, the
+// first at once and the others while the walk runs; a walk that breaks off
+// keeps every line it got.
+TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
+  constexpr int kRows = 200;
+  constexpr int kBreakAfter = 120;
+  for (const bool async : {true, false}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    qrxtest::SimProcess slow;
+    ASSERT_TRUE(slow.Start({"--rows", "Dot1qVlanStatic=" + std::to_string(kRows), "--fault-delay", "1"}))
+        << slow.error();
+    const QStringList indexes = VlanIndexes(slow.address());
+    ASSERT_EQ(indexes.size(), kRows);
+
+    QWidget form;
+    QPlainTextEdit memo;
+    QTreeWidget view;
+    ShownLinesEdits editor(&form);
+    editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
+    editor.request.device.address = slow.host();
+    editor.request.device.port = static_cast<uint16_t>(slow.port());
+    editor.AttachListView(&view, false);
+    editor.SetStatusTarget(&memo);
+    editor.asynchronous = async;
+    for (int walk = 0; walk < 2; ++walk) {  // the second walk must not keep or repeat lines of the first
+      editor.shown.clear();
+      editor.Refresh();
+      ASSERT_TRUE(WaitFor([&] { return !editor.busy; }, 60000));
+      EXPECT_EQ(ColumnTexts(&view, 0), indexes);
+      ASSERT_EQ(editor.shown.size(), static_cast<size_t>(kRows));
+      EXPECT_EQ(editor.shown[1], 1);  // the first line showed at once
+      EXPECT_GT(editor.shown.back(), 1);  // more followed before the walk ended
+      EXPECT_TRUE(std::is_sorted(editor.shown.begin(), editor.shown.end()));
+    }
+
+    // The device goes away in the middle of a walk: the error ends it, and
+    // the lines got until then are all in the view once busy is cleared.
+    editor.request.timeout = 20;
+    editor.request.retries = 0;
+    editor.shown.clear();
+    editor.afterRow = [&](int rows) {
+      if (rows == kBreakAfter) slow.Stop();
+    };
+    bool raised = false;
+    try {
+      editor.Refresh();
+      ASSERT_TRUE(WaitFor([&] { return !editor.busy; }, 60000));
+    } catch (const KySNMPException& e) {
+      raised = true;
+      EXPECT_EQ(e.code(), -405);
+    }
+    EXPECT_EQ(raised, !async);  // asynchronous: the error goes to the status line
+    EXPECT_FALSE(editor.busy);
+    EXPECT_EQ(ColumnTexts(&view, 0), indexes.mid(0, kBreakAfter));
+    if (async) {
+      EXPECT_FALSE(memo.toPlainText().split(QLatin1Char('\n')).last().startsWith("Get: Ok")) << memo.toPlainText().toStdString();
+    }
+  }
 }
 
 }  // namespace
