@@ -765,7 +765,8 @@ void KySNMPRequest2Edits::AddRow() {
     rowTimer_->setSingleShot(true);
     QObject::connect(rowTimer_.get(), &QTimer::timeout, [this] { ShowHeldRows(); });
   }
-  if (!rowTimer_->isActive()) rowTimer_->start(static_cast<int>(std::max<qint64>(0, kRowShowIntervalMs - shownAt_.elapsed())));
+  if (!rowTimer_->isActive())
+    rowTimer_->start(static_cast<int>(std::max<qint64>(0, kRowShowIntervalMs - shownAt_.elapsed())));
 }
 
 void KySNMPRequest2Edits::ShowHeldRows() {
@@ -791,6 +792,8 @@ void KySNMPRequest2Edits::BeforeGet() {
   if (!listView_) return;
   BuildColumns();
   if (rowTimer_) rowTimer_->stop();
+  qDeleteAll(heldRows_);  // lines of a walk that never ended
+  heldRows_.clear();
   shownAt_.invalidate();
   walking_ = true;
   listView_->clear();
@@ -808,6 +811,7 @@ void KySNMPRequest2Edits::AfterGet() {
 }
 
 void KySNMPRequest2Edits::ReadStopped() {
+  ShowHeldRows();
   walking_ = false;
 }
 

@@ -502,7 +502,8 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
     EXPECT_FALSE(editor.busy);
     EXPECT_EQ(ColumnTexts(&view, 0), indexes.mid(0, kBreakAfter));
     if (async) {
-      EXPECT_FALSE(memo.toPlainText().split(QLatin1Char('\n')).last().startsWith("Get: Ok")) << memo.toPlainText().toStdString();
+      const QString status = memo.toPlainText();
+      EXPECT_FALSE(status.split(QLatin1Char('\n')).last().startsWith("Get: Ok")) << status.toStdString();
     }
   }
 }
