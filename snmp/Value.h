@@ -129,6 +129,10 @@ bool IsSupportedSyntax(int32_t syntax);
 // nullopt) for a text they cannot represent exactly and never throw.
 
 // Hex text: two upper-case digits per byte, no separators.
+// Days from 1970-01-01 to a civil date (proleptic Gregorian calendar), and back.
+int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d);
+void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d);
+
 std::string BytesToHex(std::string_view bytes);
 // Hex text back to bytes: spaces are skipped, digits of either case, an odd
 // count makes the first digit a byte of its own ("abc" -> 0A BC). Any other
