@@ -257,8 +257,14 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* bar) {
     w->hide();
   for (QWidget* w : {bar->btnRefresh, bar->btnSetChecked, bar->btnCheckAll, bar->btnClearChecks, bar->btnClose})
     w->show();
+  // Read-only rows are those built read-only (kinds 1 and 4). Counting the
+  // enabled check boxes instead would leave the add window of a table whose
+  // only writable column is its RowStatus (key check boxes and the status
+  // check box are checked and disabled there) without any button to write.
+  const bool allReadOnly = std::all_of(rows_.begin(), rows_.end(),
+                                       [](const UISnmpVar& row) { return row.kind == 1 || row.kind == 4; });
   const int editable = EditableRowCount();
-  if (editable == 0) {
+  if (allReadOnly) {
     bar->btnSetChecked->hide();
     bar->btnCheckAll->hide();
     bar->btnClearChecks->hide();

@@ -107,6 +107,21 @@ size_t MatchingParen(const std::string& s, size_t open) {
   return std::string::npos;
 }
 
+// Position of the last "-" that subtracts (npos when every "-" is a sign).
+size_t BinaryMinus(const std::string& s) {
+  for (size_t p = s.rfind('-'); p != std::string::npos; p = p == 0 ? std::string::npos : s.rfind('-', p - 1)) {
+    size_t q = p;
+    while (q > 0 && std::isspace(static_cast<unsigned char>(s[q - 1]))) --q;
+    if (q == 0) continue;  // leading sign
+    const char c = s[q - 1];
+    if (c == '+' || c == '-' || c == '*' || c == '/' || c == '(') continue;
+    if ((c == 'e' || c == 'E') && q >= 2 && (std::isdigit(static_cast<unsigned char>(s[q - 2])) || s[q - 2] == '.'))
+      continue;  // exponent of a number such as 1.5e-3
+    return p;
+  }
+  return std::string::npos;
+}
+
 double EvalNumber(const std::string& text, int depth) {
   if (depth > kMaxEvalDepth) Raise(KyErr::BadSyntaxInExpression);
   size_t open = text.find('(');
@@ -118,12 +133,18 @@ double EvalNumber(const std::string& text, int depth) {
   }
   if (size_t p = text.find('+'); p != std::string::npos)
     return EvalNumber(text.substr(0, p), depth + 1) + EvalNumber(text.substr(p + 1), depth + 1);
-  if (size_t p = text.find('-'); p != std::string::npos)
+  // "-" and then "*" and "/" group from the left: the text splits at the last
+  // of them, so "5-2-1" is 2 and "8/2*2" is 8. A "-" that is a sign (at the
+  // start, after another operator, or in an exponent) is part of its number,
+  // so a negative value keeps its sign after "*" or "/".
+  if (size_t p = BinaryMinus(text); p != std::string::npos)
     return EvalNumber(text.substr(0, p), depth + 1) - EvalNumber(text.substr(p + 1), depth + 1);
-  if (size_t p = text.find('*'); p != std::string::npos)
-    return PlainOperand(text.substr(0, p)) * EvalNumber(text.substr(p + 1), depth + 1);
-  if (size_t p = text.find('/'); p != std::string::npos)
-    return PlainOperand(text.substr(0, p)) / EvalNumber(text.substr(p + 1), depth + 1);
+  if (size_t p = text.find_last_of("*/"); p != std::string::npos) {
+    double left = EvalNumber(text.substr(0, p), depth + 1);
+    double right = EvalNumber(text.substr(p + 1), depth + 1);
+    return text[p] == '*' ? left * right : left / right;
+  }
+  if (std::string t = Trim(text); t.size() > 1 && t[0] == '-') return -EvalNumber(t.substr(1), depth + 1);
   return PlainOperand(text);
 }
 
@@ -406,7 +427,9 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
   error.agentPort = outcome.agentPort;
   const bool table = varList.IsTable();
   try {
-    if ((error.code == 0 && record.flag) || (error.code == KyErr::SnmpNoSuchName && table)) {
+    // noSuchName ends an SNMPv1 walk; for a write it is a refusal and stays
+    // an error even when the echoed OID happens to equal a column's lastOid.
+    if ((error.code == 0 && record.flag) || (error.code == KyErr::SnmpNoSuchName && table && record.flag)) {
       if (error.code == KyErr::SnmpNoSuchName) {
         if (FirstItemRepeats(outcome.vbs)) {
           KyStatusText ok = TranslateStatus(0);

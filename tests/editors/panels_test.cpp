@@ -429,6 +429,35 @@ TEST_F(TablePanel, AddWindowPreparesKeysAndStatus) {
   EXPECT_FALSE(statusEnabled);
 }
 
+// A table whose only columns are its key and its RowStatus: the add window
+// still needs a button that writes the new row.
+TEST(KeyAndStatusTable, AddWindowOffersSet) {
+  constexpr KyVarDefRow kRows[] = {
+      {"1.3.6.1.4.1.32473.99.1", "Index", Gauge32, Access::Key},
+      {"1.3.6.1.4.1.32473.99.2", "Row Status", Integer, RW, &opt::RowStatusActiveCreateDestroy},
+  };
+  QWidget form;
+  form.setWindowTitle("Keys");
+  form.show();
+  auto editor = MakeEditor(&form, kRows, 2, 1);
+  TSNMPListViewPanel panel(&form, editor.get());
+  panel.SetAddStatus(1, "createAndGo");
+  bool setShown = false, setEnabled = false;
+  QString setText;
+  OnNextModal([&](QWidget* w) {
+    TCtrlBtnPanel* bar = panel.OpenWindowPanel()->ButtonBar();
+    setShown = !bar->btnSetChecked->isHidden();
+    setEnabled = bar->btnSetChecked->isEnabled();
+    setText = bar->btnSetChecked->text();
+    editor->request.enabled = false;
+    static_cast<QDialog*>(w)->reject();
+  });
+  panel.AddClick();
+  EXPECT_TRUE(setShown);
+  EXPECT_TRUE(setEnabled);
+  EXPECT_EQ(setText, "Set");
+}
+
 TEST_F(TablePanel, DeleteAnsweredNoWritesNothing) {
   AddLine({"20", "voice", "C000", "0000", "4000", "active"});
   QTreeWidget* view = panel->ListPanel()->ListView();

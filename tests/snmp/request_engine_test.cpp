@@ -335,6 +335,30 @@ TEST_F(EngineTest, WriteAsyncReportsWithoutTouchingTheItems) {
   EXPECT_EQ(r->outstanding, 0);
 }
 
+// noSuchName ends a walk only for reads: an SNMPv1 agent refusing a SET with
+// noSuchName also echoes the bindings, and when the row written is the one
+// the walk stopped at, the echoed OID equals the column's lastOid.
+TEST_F(EngineTest, WriteAsyncRefusedWithNoSuchNameIsAnError) {
+  AddRow(7, "seven", 70);
+  auto r = NewRequest(SnmpVersion::V1);
+  TableList(r->varList);
+  ASSERT_TRUE(r->Read(true));
+  ASSERT_FALSE(r->Read(false));
+  ASSERT_EQ(r->varList.Item(1).lastOid, kEntryText + ".2.7");
+  r->varList.Item(0).value = "7";
+  r->varList.Item(1).value = "renamed";
+  r->varList.Item(2).value = "71";
+  mib_.setError = 2;  // noSuchName
+  std::vector<KySNMPError> seen;
+  r->WriteAsync([&](void*, const KySNMPError& e, KySNMPVarList&) { seen.push_back(e); }, nullptr);
+  testsession::Pump([&] { return !seen.empty(); });
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].code, KyErr::SnmpNoSuchName) << "a refused SET is not reported as success";
+  EXPECT_TRUE(seen[0].finished);
+  ASSERT_EQ(agent_->requests().back().vbs.size(), 2u);
+  EXPECT_EQ(agent_->requests().back().vbs[0].oid, Cat(kEntry, {2, 7}));
+}
+
 TEST_F(EngineTest, ShortReplyDoesNotReadPastTheBindings) {
   AddRow(1, "one", 10);
   mib_.truncateTo = 1;

@@ -29,6 +29,22 @@ TEST(ExprNumber, Operators) {
   EXPECT_GT(KyEvaluateNumber("now+1"), KyEvaluateNumber("NOW"));
 }
 
+// Chains of "-" and "/" group from the left, and a negative number (an item's
+// value, or a parenthesis already worked out) keeps its sign after "*" or "/".
+TEST(ExprNumber, LeftToRightAndNegativeOperands) {
+  struct Case {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"5-2-1", 2},     {"8/4/2", 1},      {"8/2*2", 8},       {"3*(1-4)", -9},  {"10/(3-5)", -5},
+      {"3*-5", -15},    {"10/-2", -5},     {"2-3*4", -10},     {"2*3-4", 2},     {"-5*2", -10},
+      {"1-2+3", 2},     {"(2-5)-1", -4},   {"1.5e-1*2", 0.3},
+      {"- 3", -3},      {"--3", 3},        {"2 * - 3", -6},    {"-(1+1)", -2},
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(KyEvaluateNumber(c.text), c.value) << c.text;
+  EXPECT_LT(KyEvaluateNumber("NOW-1"), KyEvaluateNumber("NOW"));
+}
+
 TEST(ExprNumber, DeepNestingIsRefusedNotACrash) {
   std::string deep(100000, '(');
   EXPECT_NE(CodeOf([&] { KyEvaluateNumber(deep + "1"); }), 0);
