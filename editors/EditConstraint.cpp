@@ -213,6 +213,7 @@ void KyEditConstraint::Attach(_EditConstraint_s record, QLineEdit* edit) {
   record.edit = edit;
   record.savedChange = ChangeHandler(edit);
   record.savedExit = ExitHandler(edit);
+  record.previous = edit->text();
   if (record.width > 0) edit->resize(record.width, edit->height());
   // The length limits what the operator types (see Filter); text written by
   // the program is never cut, so placeholders such as "(NULL)" stay whole.
@@ -257,16 +258,23 @@ void KyEditConstraint::Filter(QLineEdit* edit) {
   // Maximum input length: what the operator typed or pasted beyond it is cut
   // off. For delimited numbers the length is a count of numbers, not of
   // characters, so it does not limit the input.
-  if (r->length > 0 && r->type != 'n' && edit->isModified() && edit->text().size() > r->length) {
-    const int cursor = edit->cursorPosition();
-    if (r->previous.size() > r->length) {
-      // A longer text written by the program ("(NULL)"): typing into it is refused.
-      edit->setText(r->previous);
-      edit->setCursorPosition(std::max(0, cursor - 1));
-    } else {
-      edit->setText(edit->text().left(r->length));  // runs the filter again
-      edit->setCursorPosition(std::min(cursor, static_cast<int>(r->length)));
-    }
+  // Only what was put in is cut, where it was put in; deleting from a longer
+  // text written by the program ("(NULL)") stays possible.
+  if (r->length > 0 && r->type != 'n' && edit->isModified() && edit->text().size() > r->length &&
+      edit->text().size() > r->previous.size()) {
+    const QString now = edit->text();
+    const QString& before = r->previous;
+    qsizetype prefix = 0;
+    while (prefix < before.size() && now[prefix] == before[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix])
+      ++suffix;
+    const qsizetype kept = before.size() - (before.size() - prefix - suffix);  // what the insertion left standing
+    const qsizetype room = std::max<qsizetype>(0, r->length - kept);
+    const QString inserted = now.mid(prefix, now.size() - prefix - suffix).left(room);
+    const QString fitted = room > 0 ? now.left(prefix) + inserted + now.right(suffix) : before;
+    edit->setText(fitted);  // runs the filter again
+    edit->setCursorPosition(static_cast<int>(room > 0 ? prefix + inserted.size() : prefix));
     return;
   }
   r->previous = edit->text();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -72,6 +73,16 @@ void TConfigForm::showEvent(QShowEvent* event) {
       ShowMessageBox(this, QString::fromStdString(ErrorText(e)), ProgramCaption());
     }
   });
+}
+
+void TConfigForm::keyPressEvent(QKeyEvent* event) {
+  // The dialog has no default button: Enter typed into a value must neither
+  // re-read the device over it ("Refresh") nor close the dialog.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TConfigForm::RefreshForm() {

@@ -45,6 +45,9 @@ class TConfigForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Enter in an edit or a combo box clicks no button (a focused button
+  // still answers it itself).
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int formType_ = 0;

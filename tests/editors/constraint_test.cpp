@@ -193,6 +193,54 @@ TEST_F(ConstraintForm, LengthLimitsTypingButNotTheProgram) {
   EXPECT_EQ(edits[2]->width(), 150);
 }
 
+// The length limits what the operator types as a maximum input length does:
+// a key that does not fit is refused wherever the cursor stands, a paste is
+// cut to what fits, and deleting is always possible, also in a longer text
+// written by the program.
+struct LimitCase {
+  const char* spec;
+  const char* programText;
+  int cursor;        // -1: at the end
+  const char* keys;  // '\b' stands for Backspace, '\x7f' for Delete
+  const char* expected;
+};
+
+class ConstraintLimit : public ConstraintForm, public ::testing::WithParamInterface<LimitCase> {};
+
+TEST_P(ConstraintLimit, ActsLikeAMaximumInputLength) {
+  const auto& c = GetParam();
+  set->AddConstraint(c.spec, edits[0]);
+  edits[0]->setText(c.programText);
+  edits[0]->setFocus();
+  QApplication::processEvents();
+  edits[0]->setCursorPosition(c.cursor < 0 ? static_cast<int>(edits[0]->text().size()) : c.cursor);
+  for (const char* k = c.keys; *k; ++k) {
+    if (*k == '\b') QTest::keyClick(edits[0], Qt::Key_Backspace);
+    else if (*k == '\x7f') QTest::keyClick(edits[0], Qt::Key_Delete);
+    else QTest::keyClicks(edits[0], QString(QLatin1Char(*k)));
+  }
+  EXPECT_EQ(edits[0]->text().toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConstraintLimit,
+    ::testing::Values(LimitCase{"%i{n1x4094l4}", "4094", 0, "1", "4094"},   // a full field takes no key
+                      LimitCase{"%i{n1x4094l4}", "4094", 2, "17", "4094"},
+                      LimitCase{"%s{l4}", "ab", 1, "xyz", "axyb"},          // the last key does not fit
+                      LimitCase{"%s{l4}", "abcdef", -1, "\b", "abcde"},     // deleting from a longer text
+                      LimitCase{"%s{l4}", "abcdef", 0, "\x7f\x7f", "cdef"},
+                      LimitCase{"%s{l4}", "abcdef", -1, "\bx", "abcde"},    // but no typing into it
+                      LimitCase{"%s{l4}", "abcd", -1, "\bxy", "abcx"}));
+
+TEST_F(ConstraintForm, PasteIsCutToWhatFits) {
+  set->AddConstraint("%s{l6}", edits[0]);
+  edits[0]->setText("ab");
+  edits[0]->setFocus();
+  edits[0]->setCursorPosition(1);
+  edits[0]->insert("123456");  // what a paste does
+  EXPECT_EQ(edits[0]->text(), "a1234b");
+}
+
 TEST_F(ConstraintForm, AutoAdvanceMovesTheFocusAtTheLength) {
   set->AddConstraint("%i{n1x10l2a}", edits[0]);
   edits[0]->setFocus();
