@@ -87,7 +87,7 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, QWidget* parent)
   KyKeyStore keys = KyKeyStore::Default();
   const LaunchResult launch = ReadLaunchParameters(launchTexts_, arguments, keys);
   if (!launch.hadArguments) {
-    ShowMessageBox(this, kNoParameterInput, ProgramCaption(), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(this, kNoParameterInput, ProgramCaption(), QMessageBox::Ok, QMessageBox::NoIcon);
     terminate_ = true;
   }
 

@@ -50,16 +50,18 @@ uint32_t ToUInt32(double v) {
 }
 
 // Delimited unsigned numbers: empty text gives none; each delimiter starts the
-// next number; digits accumulate with 32-bit wrap-around; others are ignored.
-std::vector<uint32_t> ReadNumList(const QString& text, QChar delimiter) {
-  std::vector<uint32_t> items;
+// next number; others are ignored. A number too large for 32 bits stays above
+// every 32-bit bound instead of wrapping round into the range.
+constexpr uint64_t kBeyond32Bits = 0x100000000ull;
+std::vector<uint64_t> ReadNumList(const QString& text, QChar delimiter) {
+  std::vector<uint64_t> items;
   if (text.isEmpty()) return items;
   items.push_back(0);
   for (QChar c : text) {
     if (c == delimiter) {
       items.push_back(0);
     } else if (IsDigit(c)) {
-      items.back() = items.back() * 10u + static_cast<uint32_t>(c.unicode() - '0');
+      items.back() = std::min(items.back() * 10u + static_cast<uint64_t>(c.unicode() - '0'), kBeyond32Bits);
     }
   }
   return items;
@@ -411,7 +413,7 @@ void KyEditConstraint::Validate(QLineEdit* edit) {
         }
       }
       const uint32_t lo = ToUInt32(r->minimum), hi = ToUInt32(r->maximum);
-      for (uint32_t n : numbers) {
+      for (uint64_t n : numbers) {
         if (n < lo || n > hi) {
           Refuse(*r, Fill(11, {{"[DELIMITER]", delimiter},
                                {"[MIN]", QString::number(lo)},

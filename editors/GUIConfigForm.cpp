@@ -18,6 +18,9 @@
 TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("ConfigForm"));
   setWindowTitle(QStringLiteral("ConfigForm"));
+  // The hosted panel decides the size (SetEditor, SetListView): start from
+  // nothing rather than from the toolkit's default window size.
+  resize(1, 1);
 }
 
 TConfigForm::~TConfigForm() {

@@ -39,7 +39,9 @@ std::string DefaultResult(std::string_view def, std::size_t bufferSize) {
 }
 
 bool ReadWholeFile(const std::string& fileName, std::string& content) {
-  if (!FileExists(fileName)) return false;
+  // Regular files only: opening a FIFO or a device could block start-up for good.
+  struct stat st;
+  if (fileName.empty() || ::stat(fileName.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   std::ifstream in(fileName, std::ios::binary);
   if (!in) return false;
   in.seekg(0, std::ios::end);

@@ -66,36 +66,20 @@ TEST_F(ConfigFormKeys, EnterOnAFocusedButtonClicksIt) {
   EXPECT_FALSE(form.isVisible());
 }
 
-}  // namespace
+// A small scalar group opens at the size of its panel, not at some larger
+// default size of the window.
+TEST(ConfigFormSize, SmallGroupOpensAtThePanelSize) {
+  QWidget host;
+  KySNMPRequest2Edits hostEditor(&host);
+  hostEditor.request.varList = KySNMPVarList(kTable);
+  TSNMPEditorPanel alone(&host, &hostEditor);
+  const QSize wanted = alone.size();
 
-#include "tables/DefTables.h"
-namespace {
-TEST(ProbeAddWindow, Enter) {
-  BoxRecorder boxes;
-  QWidget form;
-  form.setWindowTitle("VLAN");
-  form.show();
+  TConfigForm form;
   auto editor = std::make_unique<KySNMPRequest2Edits>(&form);
-  editor->request.varList = KySNMPVarList(tbl::Dot1qVlanStatic.rows, 3, 1);
-  TSNMPListViewPanel panel(&form, editor.get());
-  panel.SetAddStatus(5, "createAndGo");
-  QStringList clicked; bool stillOpen = false;
-  OnNextModal([&](QWidget* w) {
-    for (auto* b : w->findChildren<QPushButton*>()) {
-      printf("%s def=%d vis=%d en=%d\n", qPrintable(b->objectName()), b->isDefault(), b->isVisible(), b->isEnabled());
-      QObject::connect(b, &QPushButton::clicked, [&clicked, b] { clicked << b->objectName(); });
-    }
-    QLineEdit* e = panel.EditsPanel()->Row(0).editor ? qobject_cast<QLineEdit*>(panel.EditsPanel()->Row(0).editor) : nullptr;
-    if (!e) e = w->findChild<QLineEdit*>();
-    e->setFocus();
-    QTest::keyClicks(e, "7"); printf("text=%s ro=%d\n", qPrintable(e->text()), e->isReadOnly());
-    QTest::keyClick(e, Qt::Key_Return);
-    QApplication::processEvents();
-    stillOpen = w->isVisible();
-    editor->request.enabled = false;
-    if (stillOpen) static_cast<QDialog*>(w)->reject();
-  });
-  panel.AddClick();
-  printf("clicked=%s open=%d boxes=%s\n", qPrintable(clicked.join(",")), stillOpen, qPrintable(boxes.texts.join("|")));
+  editor->request.varList = KySNMPVarList(kTable);
+  form.SetEditor(std::move(editor));
+  EXPECT_EQ(form.size(), wanted);
 }
-}
+
+}  // namespace

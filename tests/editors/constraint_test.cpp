@@ -319,7 +319,14 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"%n.{x255l4f}", "1.2.3.4", "10.0.0.256",
                  "Please enter a delimited number string with delimiter '.'.\nHere,each number is between 0 and "
                  "255!"},
-        ExitCase{"%n.{x255l4f}", "1.2.3.4", "10.0.0.255", ""}));
+        ExitCase{"%n.{x255l4f}", "1.2.3.4", "10.0.0.255", ""},
+        // A number beyond 32 bits does not wrap into the range.
+        ExitCase{"%n.{x255l4f}", "1.2.3.4", "10.0.0.4294967296",
+                 "Please enter a delimited number string with delimiter '.'.\nHere,each number is between 0 and "
+                 "255!"},
+        ExitCase{"%n.", "1", "99999999999", "Please enter a delimited number string with delimiter '.'.\nHere,each "
+                                            "number is between 0 and 4294967295!"},
+        ExitCase{"%n.", "1", "4294967295", ""}));
 
 TEST_F(ConstraintForm, FirstRefusedValueEmptiesTheEdit) {
   set->AddConstraint("%i{n1x10}", edits[0]);

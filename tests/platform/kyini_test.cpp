@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -87,6 +88,13 @@ TEST_F(KyIniTest, MissingFileGivesTheDefault) {
   EXPECT_EQ(KyIni(folder_ + "/absent.cfg").ReadString("Program Information", "AgentPort", ""), "");
   EXPECT_EQ(KyIni(folder_ + "/absent.cfg").ReadString("Program Information", "AgentPort", "x"), "x");
   EXPECT_EQ(KyIni(folder_).ReadString("Program Information", "AgentPort", "folder"), "folder");
+}
+
+// A FIFO with no writer would block the open for ever; it reads as missing.
+TEST_F(KyIniTest, FifoReadsAsMissingWithoutBlocking) {
+  const std::string fifo = folder_ + "/fifo.cfg";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(KyIni(fifo).ReadString("Program Information", "AgentPort", "none"), "none");
 }
 
 TEST_F(KyIniTest, ValuesAreCutToTheBuffer) {
