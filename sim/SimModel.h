@@ -15,22 +15,13 @@
 #include <vector>
 
 #include "sim/SimOid.h"
+#include "snmp/Value.h"
 #include "snmp/VarList.h"
 
 namespace sim {
 
 // ASN.1 / SMI type tags on the wire.
-namespace Asn {
-constexpr uint8_t Integer = 0x02;
-constexpr uint8_t OctetString = 0x04;
-constexpr uint8_t Null = 0x05;
-constexpr uint8_t ObjectId = 0x06;
-constexpr uint8_t IpAddress = 0x40;
-constexpr uint8_t Counter32 = 0x41;
-constexpr uint8_t Gauge32 = 0x42;
-constexpr uint8_t TimeTicks = 0x43;
-constexpr uint8_t Counter64 = 0x46;
-}  // namespace Asn
+namespace Asn = ::KyVbType;
 
 // SNMP error-status values.
 namespace Err {

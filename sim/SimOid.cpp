@@ -1,38 +1,18 @@
 #include "sim/SimOid.h"
 
+#include <algorithm>
+
+#include "snmp/Value.h"
+
 namespace sim {
 
 std::optional<Oid> ParseOid(const std::string& text) {
   Oid out;
-  size_t i = 0;
-  if (!text.empty() && text[0] == '.') i = 1;
-  if (i >= text.size()) return std::nullopt;
-  while (i <= text.size()) {
-    uint64_t v = 0;
-    size_t start = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-      v = v * 10 + static_cast<uint64_t>(text[i] - '0');
-      if (v > 0xFFFFFFFFull) return std::nullopt;
-      ++i;
-    }
-    if (i == start) return std::nullopt;
-    out.push_back(static_cast<uint32_t>(v));
-    if (i == text.size()) break;
-    if (text[i] != '.') return std::nullopt;
-    ++i;
-    if (i == text.size()) return std::nullopt;
-  }
+  if (!ParseOidText(text, out) || out.empty()) return std::nullopt;
   return out;
 }
 
-std::string OidToString(const Oid& oid) {
-  std::string s;
-  for (size_t i = 0; i < oid.size(); ++i) {
-    if (i) s += '.';
-    s += std::to_string(oid[i]);
-  }
-  return s;
-}
+std::string OidToString(const Oid& oid) { return OidToText(oid); }
 
 bool IsPrefix(const Oid& prefix, const Oid& oid) {
   return prefix.size() <= oid.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());

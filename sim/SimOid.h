@@ -11,8 +11,8 @@ namespace sim {
 
 using Oid = std::vector<uint32_t>;
 
-// "1.3.6.1" (an optional leading dot is accepted) -> sub-identifiers; nullopt
-// on an empty text, an empty component, a non-digit or a value above 2^32-1.
+// "1.3.6.1" -> sub-identifiers, with the request layer's rules (ParseOidText);
+// nullopt on an empty OID or anything that is not one.
 std::optional<Oid> ParseOid(const std::string& text);
 std::string OidToString(const Oid& oid);
 
