@@ -91,7 +91,14 @@ void KySNMPRequest2Controls::Refresh() {
             more = request.Read(false);
           }
         } else {
-          request.Read(true);
+          try {
+            request.Read(true);
+          } catch (const KySNMPException& e) {
+            // Some objects are missing: the values that came are shown
+            // before the failure is reported.
+            if (e.code() == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
+            throw;
+          }
           if (request.CheckFilter("")) RowReceived();
         }
       }
@@ -167,6 +174,8 @@ RequestCallback KySNMPRequest2Controls::WriteCallback() {
 void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
   const auto token = self_;  // stays valid if the object goes while a row is shown
   if (error.code != 0) {
+    if (error.code == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
+    if (*token == nullptr) return;
     ReadEnd();
     GetFailed(error);
     if (getDone) getDone(userData, this, error);
@@ -190,6 +199,15 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
     statusKind = kGetStatus;
     if (statusTarget_) ShowStatus(ErrorText(e));
     else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
+  }
+}
+
+void KySNMPRequest2Controls::ShowPartialValues() {
+  if (request.varList.IsTable()) return;
+  try {
+    RowReceived();
+  } catch (const std::exception&) {
+    // The failure about to be reported says more than a value that does not fit.
   }
 }
 

@@ -92,6 +92,8 @@ class KySNMPRequest2Controls {
   void Failed(int kind, const KySNMPError& result);
   void FinishGet(const KySNMPError& result);
   void ReadEnd();  // ReadStopped, then busy cleared
+  // A GET that found some objects missing: the values that did arrive.
+  void ShowPartialValues();
 
   QPointer<QWidget> owner_;
   QPointer<QWidget> statusTarget_;

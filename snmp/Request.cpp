@@ -220,6 +220,60 @@ class ListRestorer {
   bool done_ = false;
 };
 
+// Bytes of a BER length and tag in front of `content` bytes.
+size_t TlvSize(size_t content) { return 1 + (content < 128 ? 1 : content < 256 ? 2 : content < 65536 ? 3 : 4) + content; }
+
+size_t OidContentSize(const KyOid& oid) {
+  if (oid.size() < 2) return 1;
+  size_t n = 1;
+  for (size_t i = 2; i < oid.size(); ++i) {
+    uint32_t v = oid[i];
+    n += v < (1u << 7) ? 1 : v < (1u << 14) ? 2 : v < (1u << 21) ? 3 : v < (1u << 28) ? 4 : 5;
+  }
+  return n;
+}
+
+size_t NumberSize(uint64_t v) {
+  size_t n = 1;
+  while (n < 9 && (v >> (8 * n - 1)) != 0) ++n;
+  return n;
+}
+
+// Encoded size of a binding as it travels in a reply.
+size_t EncodedSize(const KyVb& vb) {
+  size_t value = 0;
+  switch (vb.type) {
+    case KyVbType::Integer:
+      value = NumberSize(static_cast<uint64_t>(vb.integer < 0 ? ~vb.integer : vb.integer));
+      break;
+    case KyVbType::Counter32:
+    case KyVbType::Gauge32:
+    case KyVbType::TimeTicks:
+    case KyVbType::Counter64:
+    case KyVbType::UInteger32:
+      value = NumberSize(vb.uinteger);
+      break;
+    case KyVbType::ObjectId:
+      value = OidContentSize(vb.objectId);
+      break;
+    default:
+      value = vb.octets.size();
+      break;
+  }
+  return TlvSize(TlvSize(OidContentSize(vb.oid)) + TlvSize(value));
+}
+
+// Error-status values of a reply.
+constexpr long kErrorTooBig = 1;
+constexpr long kErrorNoSuchName = 2;
+
+// GETBULK repetitions before a reply has shown how large the rows are.
+constexpr int32_t kFirstRepetitions = 10;
+// Bytes per binding assumed before then.
+constexpr double kAssumedBindingBytes = 40;
+// GETBULK exchanges one read may need at most before it asks by GET-NEXT.
+constexpr int kMaxBulkRounds = 16;
+
 KySnmpSession& Session() {
   if (!GlobalSnmp || !GlobalSnmp->valid()) ThrowIfStatusError(MapLocalFailure(KyLocalFailure::NoSession));
   return *GlobalSnmp;
@@ -233,8 +287,19 @@ bool KyEvaluateLogic(const std::string& text) { return EvalLogic(text, 0); }
 // ---------------------------------------------------------------------------
 struct KySNMPRequest::ExchangeRecord {
   bool flag = false;  // true for reads
+  bool get = false;   // the read is a GET
   RequestCallback callback;
   void* userData = nullptr;
+};
+
+// One continuation (or first) read of a walk made with GETBULK.
+struct KySNMPRequest::BulkStep {
+  std::shared_ptr<ExchangeRecord> record;
+  KySnmpTarget target;
+  std::vector<KyVb> asked;  // the GET-NEXT this read stands for
+  std::vector<size_t> missing;
+  int32_t reps = 0;  // of the GETBULK in flight
+  int rounds = 0;
 };
 
 KySNMPRequest::KySNMPRequest()
@@ -309,6 +374,213 @@ std::vector<KyVb> KySNMPRequest::BuildPdu(Mode mode) {
   return vbs;
 }
 
+// ---------------------------------------------------------------------------
+// Walks by GETBULK.
+int32_t KySNMPRequest::BulkRepetitions(size_t columns) const {
+  if (columns == 0) return 1;
+  // What the message around the bindings takes: header, community or USM
+  // parameters (engine ID, user, digest up to SHA-512, salt, padding),
+  // context, PDU header.
+  const size_t overhead = security.version == SnmpVersion::V3
+                              ? 256 + security.securityName.size() + scope.contextName.size()
+                              : 48 + security.readCommunity.size();
+  const double budget = std::max<double>(256, kReplyBudget - static_cast<double>(overhead));
+  double reps;
+  if (vbBytes_ > 0) {
+    reps = budget / (vbBytes_ * 1.1 * static_cast<double>(columns));  // a tenth in hand for longer rows
+  } else {
+    reps = std::min<double>(kFirstRepetitions, budget / (kAssumedBindingBytes * static_cast<double>(columns)));
+  }
+  return std::clamp<int32_t>(static_cast<int32_t>(reps), 1, std::min(repsCap_, kMaxRepetitions));
+}
+
+void KySNMPRequest::ForgetWalk() { facts_.clear(); }
+
+bool KySNMPRequest::BulkWalk(const KySnmpTarget& target) const {
+  return useGetBulk && varList.IsTable() && target.version != SnmpVersion::V1 &&
+         !Session().BulkRefused(target.addressText, target.port);
+}
+
+std::optional<KyVb> KySNMPRequest::KnownNext(const KyOid& name) const {
+  auto it = facts_.upper_bound(name);
+  if (it == facts_.begin()) return std::nullopt;
+  --it;
+  const WalkFact& f = it->second;
+  const bool end = f.next.type == KyVbType::EndOfMibView;
+  if (it->first != name) {
+    // Between a name and its successor lies nothing: a GET-NEXT of any name
+    // in there gets the same successor.
+    if (!f.spans || (!end && !(name < f.next.oid))) return std::nullopt;
+  }
+  if (end) {
+    // The end of the view is answered with the name asked for.
+    KyVb vb;
+    vb.oid = name;
+    vb.type = KyVbType::EndOfMibView;
+    return vb;
+  }
+  return f.next;
+}
+
+std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing) const {
+  std::vector<KyVb> answers;
+  answers.reserve(asked.size());
+  missing.clear();
+  for (size_t k = 0; k < asked.size(); ++k) {
+    std::optional<KyVb> vb = KnownNext(asked[k].oid);
+    if (!vb) {
+      missing.push_back(k);
+      answers.push_back(asked[k]);
+    } else {
+      answers.push_back(std::move(*vb));
+    }
+  }
+  return answers;
+}
+
+bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
+                                  const std::vector<KyVb>& reply) {
+  const size_t n = missing.size();
+  if (n == 0) return true;
+  // What lies behind a column's position is of no more use to it.
+  for (auto it = facts_.begin(); it != facts_.end();) {
+    const WalkFact& f = it->second;
+    bool behind = false;
+    if (f.column < asked.size()) {
+      const KyOid& at = asked[f.column].oid;
+      behind = it->first < at &&
+               (!f.spans || (f.next.type != KyVbType::EndOfMibView && !(at < f.next.oid)));
+    }
+    it = behind ? facts_.erase(it) : std::next(it);
+  }
+  // Binding j of the reply is repetition j / n of the request's binding j % n.
+  std::vector<const KyOid*> previous(n);
+  std::vector<bool> stopped(n, false), learnt(n, false);
+  for (size_t k = 0; k < n; ++k) previous[k] = &asked[missing[k]].oid;
+  size_t bytes = 0;
+  for (size_t j = 0; j < reply.size(); ++j) {
+    const KyVb& vb = reply[j];
+    bytes += EncodedSize(vb);
+    const size_t k = j % n;
+    if (stopped[k]) continue;
+    WalkFact f;
+    f.next = vb;
+    f.column = missing[k];
+    if (vb.type == KyVbType::EndOfMibView) {
+      f.spans = true;
+      stopped[k] = true;
+    } else if (vb.IsException() || !(*previous[k] < vb.oid)) {
+      // Not a successor: the answer holds for exactly this name, and
+      // nothing after it in the reply can be trusted for this column.
+      stopped[k] = true;
+    } else {
+      f.spans = true;
+    }
+    facts_.insert_or_assign(*previous[k], std::move(f));
+    learnt[k] = true;
+    if (!stopped[k]) previous[k] = &vb.oid;
+  }
+  if (!reply.empty()) vbBytes_ = static_cast<double>(bytes) / static_cast<double>(reply.size());
+  return std::all_of(learnt.begin(), learnt.end(), [](bool b) { return b; });
+}
+
+KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked) {
+  const int tooBig = MapErrorStatus(kErrorTooBig);
+  for (int round = 0; round < kMaxBulkRounds; ++round) {
+    std::vector<size_t> missing;
+    std::vector<KyVb> answers = AnswerFromFacts(asked, missing);
+    if (missing.empty()) {
+      KySnmpOutcome known;
+      known.vbs = std::move(answers);
+      known.agentAddress = target.addressText;
+      known.agentPort = target.port;
+      return known;
+    }
+    std::vector<KyVb> ask;
+    for (size_t k : missing) ask.push_back(asked[k]);
+    const int32_t reps = BulkRepetitions(ask.size());
+    KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
+    if (reply.status == 0 && LearnFromBulk(asked, missing, reply.vbs)) continue;
+    if (reply.status == tooBig && reps > 1) {
+      repsCap_ = std::max(1, reps / 2);
+      continue;
+    }
+    break;
+  }
+  // Refused (an error, no answer, or nothing usable): the same read by
+  // GET-NEXT. When that works the agent is walked by GET-NEXT from now on.
+  KySnmpOutcome next = Session().SendSync(target, scope, KySnmpOp::GetNext, asked);
+  if (next.status == 0) Session().RefuseBulk(target.addressText, target.port);
+  return next;
+}
+
+int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
+  std::weak_ptr<int> token = alive_;
+  std::vector<KyVb> answers = AnswerFromFacts(step->asked, step->missing);
+  if (step->missing.empty()) {
+    KySnmpOutcome known;
+    known.vbs = std::move(answers);
+    known.agentAddress = step->target.addressText;
+    known.agentPort = step->target.port;
+    Session().PostCompletion(std::move(known), [this, token, step](KySnmpOutcome& outcome) {
+      if (token.expired()) return;
+      Complete(*step->record, outcome);
+    });
+    return 0;
+  }
+  std::vector<KyVb> ask;
+  for (size_t k : step->missing) ask.push_back(step->asked[k]);
+  step->reps = BulkRepetitions(ask.size());
+  ++step->rounds;
+  return Session().SendAsync(
+      step->target, scope, KySnmpOp::GetBulk, ask,
+      [this, token, step](KySnmpOutcome& reply) {
+        if (token.expired()) return;
+        OnBulkReply(step, reply);
+      },
+      step->reps);
+}
+
+void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOutcome& reply) {
+  std::weak_ptr<int> token = alive_;
+  int rc = 0;
+  const bool more = step->rounds < kMaxBulkRounds;
+  if (more && reply.status == 0 && LearnFromBulk(step->asked, step->missing, reply.vbs)) {
+    rc = StepBulk(step);
+  } else if (more && reply.status == MapErrorStatus(kErrorTooBig) && step->reps > 1) {
+    repsCap_ = std::max(1, step->reps / 2);
+    rc = StepBulk(step);
+  } else {
+    // Refused: the same read by GET-NEXT, which decides for the session.
+    rc = Session().SendAsync(step->target, scope, KySnmpOp::GetNext, step->asked,
+                             [this, token, step](KySnmpOutcome& outcome) {
+                               if (token.expired()) return;
+                               if (outcome.status == 0) Session().RefuseBulk(step->target.addressText, step->target.port);
+                               Complete(*step->record, outcome);
+                             });
+  }
+  if (rc != 0) {
+    KySnmpOutcome failed;
+    failed.status = rc;
+    failed.agentAddress = step->target.addressText;
+    failed.agentPort = step->target.port;
+    Complete(*step->record, failed);
+  }
+}
+
+bool KySNMPRequest::MissingObjectsAsNoSuchName(KySnmpOp op, KySnmpOutcome& outcome) {
+  if (op != KySnmpOp::Get || outcome.status != 0) return false;
+  for (size_t k = 0; k < outcome.vbs.size(); ++k) {
+    const uint8_t t = outcome.vbs[k].type;
+    if (t == KyVbType::NoSuchObject || t == KyVbType::NoSuchInstance) {
+      outcome.status = MapErrorStatus(kErrorNoSuchName);
+      outcome.errorIndex = static_cast<int32_t>(k + 1);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool KySNMPRequest::IsOutOfScope(const std::string& base, const std::string& previous, const std::string& received) {
   if (!varList.IsTable()) return false;
   // Inside the column's subtree: base followed by "." and more.
@@ -373,12 +645,30 @@ bool KySNMPRequest::FirstItemRepeats(const std::vector<KyVb>& vbs) const {
 
 bool KySNMPRequest::Read(bool first) {
   if (!enabled) return false;
+  partialValues = false;
   KySnmpTarget target = BuildTarget(device, security, timeout, retries);
   std::vector<KyVb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
   KySnmpOp op = first ? ReadOperation() : KySnmpOp::GetNext;
-  KySnmpOutcome outcome = Session().SendSync(target, scope, op, vbs);
+  KySnmpOutcome outcome;
+  if (op == KySnmpOp::GetNext && BulkWalk(target)) {
+    if (first) ForgetWalk();
+    outcome = ReadBulkSync(target, vbs);
+  } else {
+    outcome = Session().SendSync(target, scope, op, vbs);
+  }
+  const bool partial = MissingObjectsAsNoSuchName(op, outcome);
   KyStatusText st = TranslateStatus(outcome.status);
   const bool table = varList.IsTable();
+  if (partial) {
+    // The values that arrived are kept; the status is the failure.
+    try {
+      ProcessReply(outcome.vbs);
+    } catch (const KySNMPException&) {
+      // An expression over a missing value: the missing object is the news.
+    }
+    partialValues = true;
+    ThrowKySNMPError(st.code, st.text);
+  }
   if (st.code != 0 && !(st.code == KyErr::SnmpNoSuchName && table)) ThrowKySNMPError(st.code, st.text);
   if (st.code == KyErr::SnmpNoSuchName) {
     // SNMPv1 end of a walk: the agent repeats the OID it was asked for.
@@ -401,8 +691,19 @@ void KySNMPRequest::SendAsync(bool first, bool read, RequestCallback callback, v
   }
   auto record = std::make_shared<ExchangeRecord>();
   record->flag = read;
+  record->get = read && op == KySnmpOp::Get;
   record->callback = std::move(callback);
   record->userData = userData;
+  if (read && op == KySnmpOp::GetNext && BulkWalk(target)) {
+    if (first) ForgetWalk();
+    auto step = std::make_shared<BulkStep>();
+    step->record = record;
+    step->target = target;
+    step->asked = std::move(vbs);
+    ThrowIfStatusError(StepBulk(step));
+    ++outstanding;
+    return;
+  }
   std::weak_ptr<int> token = alive_;
   int rc = Session().SendAsync(target, scope, op, vbs, [this, token, record](KySnmpOutcome& outcome) {
     if (token.expired()) return;  // the request is gone
@@ -419,6 +720,8 @@ void KySNMPRequest::ReadAsync(RequestCallback callback, void* userData, bool fir
 
 void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcome) {
   KySNMPError error;
+  const bool partial = record.flag && record.get && MissingObjectsAsNoSuchName(KySnmpOp::Get, outcome);
+  if (record.flag) partialValues = false;
   KyStatusText st = TranslateStatus(outcome.status);
   error.code = st.code;
   error.message = st.text;
@@ -427,9 +730,20 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
   error.agentPort = outcome.agentPort;
   const bool table = varList.IsTable();
   try {
-    // noSuchName ends an SNMPv1 walk; for a write it is a refusal and stays
-    // an error even when the echoed OID happens to equal a column's lastOid.
-    if ((error.code == 0 && record.flag) || (error.code == KyErr::SnmpNoSuchName && table && record.flag)) {
+    if (partial) {
+      // A GET that found some objects missing: the values that arrived are
+      // kept, the status is the failure.
+      partialValues = true;
+      error.finished = true;
+      try {
+        ProcessReply(outcome.vbs);
+      } catch (const KySNMPException&) {
+        // An expression over a missing value: the missing object is the news.
+      }
+    } else if ((error.code == 0 && record.flag) ||
+               (error.code == KyErr::SnmpNoSuchName && table && record.flag)) {
+      // noSuchName ends an SNMPv1 walk; for a write it is a refusal and stays
+      // an error even when the echoed OID happens to equal a column's lastOid.
       if (error.code == KyErr::SnmpNoSuchName) {
         if (FirstItemRepeats(outcome.vbs)) {
           KyStatusText ok = TranslateStatus(0);

@@ -7,6 +7,15 @@
 // through GlobalSnmp synchronously or asynchronously, and stores the reply's
 // values into the items as text.
 //
+// Table walks over SNMPv2c and SNMPv3 ask the agent with GETBULK: one
+// exchange brings the next rows of every walked column, and the engine keeps
+// what it learnt (which OID follows which) for the walk. Each continuation
+// read is then answered from that knowledge exactly as the agent would answer
+// a GET-NEXT, so the rules of the walk (scope, "(NOTDONE)", row suffix, the
+// non-increasing-OID guard, the end of the MIB view) see the same bindings by
+// either operation, and rows are handed on one per read. An agent that
+// refuses GETBULK is walked with GET-NEXT for the rest of the session.
+//
 // Synchronous operations raise KySNMPException. Asynchronous ones raise only
 // when the send itself fails; their outcome reaches the callback, which runs
 // from the event pump. A completion that arrives after its request is gone
@@ -15,7 +24,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +40,8 @@
 using RequestCallback = std::function<void(void* userData, const KySNMPError& error, KySNMPVarList& list)>;
 
 enum class KySnmpOp;
+struct KySnmpTarget;
+struct KySnmpOutcome;
 
 class KySNMPRequest {
  public:
@@ -89,15 +102,55 @@ class KySNMPRequest {
   std::string condition;
   bool enabled = true;
   int32_t outstanding = 0;  // asynchronous exchanges sent and not yet completed
+  // Table walks use GETBULK over SNMPv2c and SNMPv3 (GET-NEXT when false).
+  bool useGetBulk = true;
+  // Set by every read: a GET over SNMPv2c or SNMPv3 reported noSuchName
+  // (-102) for a binding that carried noSuchObject or noSuchInstance, and the
+  // values of the other bindings went into the items all the same.
+  bool partialValues = false;
 
   // How long the destructor waits for outstanding exchanges.
   static constexpr int kDestroyWaitMs = 6000;
+  // GETBULK: repetitions asked at most, and the largest reply aimed at (one
+  // unfragmented UDP datagram over Ethernet).
+  static constexpr int32_t kMaxRepetitions = 100;
+  static constexpr int32_t kReplyBudget = 1472;
+  // The max-repetitions the next GETBULK of `columns` bindings would ask.
+  int32_t BulkRepetitions(size_t columns) const;
+  // Forgets what earlier GETBULK replies taught (the next walk starts afresh).
+  void ForgetWalk();
 
  private:
   struct ExchangeRecord;
   enum class Mode { FirstRead, NextRead, Write };
 
+  // What the agent is known to answer a GET-NEXT of `name` with, from the
+  // GETBULK replies of this walk.
+  struct WalkFact {
+    KyVb next;
+    bool spans = false;  // nothing lies between the name and `next` (or nothing follows)
+    size_t column = 0;
+  };
+  struct BulkStep;
+
   std::vector<KyVb> BuildPdu(Mode mode);
+  bool BulkWalk(const KySnmpTarget& target) const;
+  std::optional<KyVb> KnownNext(const KyOid& name) const;
+  // Answers for the bindings of a GET-NEXT from the walk's knowledge; the
+  // positions without an answer go into `missing`.
+  std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing) const;
+  // Learns from a GETBULK reply to `asked[missing]`; false when it brought
+  // no successor for one of them.
+  bool LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
+                     const std::vector<KyVb>& reply);
+  KySnmpOutcome ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked);
+  // Asynchronous: answers the step from the walk's knowledge (a posted
+  // completion) or sends the GETBULK it needs; 0 or the status of a failed send.
+  int StepBulk(const std::shared_ptr<BulkStep>& step);
+  void OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOutcome& reply);
+  // A GET reply with noSuchObject/noSuchInstance bindings reads as the
+  // SNMPv1 noSuchName: status and error index are set; true when it did.
+  static bool MissingObjectsAsNoSuchName(KySnmpOp op, KySnmpOutcome& outcome);
   KySnmpOp ReadOperation() const;
   // Reply processing shared by Read and the asynchronous completion; true
   // when at least one walked column is still in its subtree.
@@ -108,6 +161,9 @@ class KySNMPRequest {
   void SendAsync(bool first, bool read, RequestCallback callback, void* userData);
 
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  std::map<KyOid, WalkFact> facts_;
+  int32_t repsCap_ = kMaxRepetitions;  // lowered when the agent answers tooBig
+  double vbBytes_ = 0;                 // encoded bytes per binding, as measured
 };
 
 // Numeric evaluation of an expression text (after substitution): + - * /,

@@ -302,6 +302,7 @@ struct KySnmpSession::Exchange {
   KySnmpTarget target;
   KySNMPScope scope;
   KySnmpOp op = KySnmpOp::Get;
+  int32_t maxRepetitions = 0;  // GETBULK
   std::vector<KyVb> vbs;
   KySnmpCompletion completion;  // empty for a synchronous exchange
   bool sync = false;
@@ -374,13 +375,14 @@ std::string KySnmpSession::EngineId(const std::string& address, uint16_t port) c
 
 // ---------------------------------------------------------------------------
 int KySnmpSession::SendAsync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
-                             const std::vector<KyVb>& vbs, KySnmpCompletion completion) {
+                             const std::vector<KyVb>& vbs, KySnmpCompletion completion, int32_t maxRepetitions) {
   if (!sp_) return MapLocalFailure(KyLocalFailure::NoSession);
   auto ex = std::make_unique<Exchange>();
   ex->id = nextId_++;
   ex->target = target;
   ex->scope = scope;
   ex->op = op;
+  ex->maxRepetitions = maxRepetitions;
   ex->vbs = vbs;
   ex->completion = std::move(completion);
   ex->triesLeft = target.retries;
@@ -395,8 +397,25 @@ int KySnmpSession::SendAsync(const KySnmpTarget& target, const KySNMPScope& scop
   return 0;
 }
 
+void KySnmpSession::PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion) {
+  auto ex = std::make_unique<Exchange>();
+  ex->id = nextId_++;
+  ex->done = true;
+  ex->outcome = std::move(outcome);
+  ex->completion = std::move(completion);
+  const uint64_t id = ex->id;
+  exchanges_[id] = std::move(ex);
+  completed_.push_back(id);
+}
+
+bool KySnmpSession::BulkRefused(const std::string& address, uint16_t port) const {
+  return noBulk_.count(AddressKey(address, port)) != 0;
+}
+
+void KySnmpSession::RefuseBulk(const std::string& address, uint16_t port) { noBulk_.insert(AddressKey(address, port)); }
+
 KySnmpOutcome KySnmpSession::SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
-                                      const std::vector<KyVb>& vbs) {
+                                      const std::vector<KyVb>& vbs, int32_t maxRepetitions) {
   KySnmpOutcome result;
   result.agentAddress = target.addressText;
   result.agentPort = target.port;
@@ -409,6 +428,7 @@ KySnmpOutcome KySnmpSession::SendSync(const KySnmpTarget& target, const KySNMPSc
   ex->target = target;
   ex->scope = scope;
   ex->op = op;
+  ex->maxRepetitions = maxRepetitions;
   ex->vbs = vbs;
   ex->sync = true;
   ex->triesLeft = target.retries;
@@ -448,13 +468,22 @@ int KySnmpSession::SendDiscovery(Exchange& ex) {
 
 int KySnmpSession::SendRequest(Exchange& ex) {
   const KySnmpTarget& t = ex.target;
-  int command = ex.op == KySnmpOp::Get ? SNMP_MSG_GET : ex.op == KySnmpOp::GetNext ? SNMP_MSG_GETNEXT : SNMP_MSG_SET;
+  int command = ex.op == KySnmpOp::Get       ? SNMP_MSG_GET
+                : ex.op == KySnmpOp::GetNext ? SNMP_MSG_GETNEXT
+                : ex.op == KySnmpOp::GetBulk ? SNMP_MSG_GETBULK
+                                             : SNMP_MSG_SET;
+  // SNMPv1 has no GETBULK.
+  if (ex.op == KySnmpOp::GetBulk && t.version == SnmpVersion::V1) return MapLocalFailure(KyLocalFailure::BadVersion);
   std::string engineId;
   if (t.version == SnmpVersion::V3) {
     engineId = engineIds_[ex.key];
     if (int rc = EnsureUser(ex, engineId); rc != 0) return rc;
   }
   netsnmp_pdu* pdu = snmp_pdu_create(command);
+  if (command == SNMP_MSG_GETBULK) {
+    pdu->non_repeaters = 0;
+    pdu->max_repetitions = std::max<long>(1, ex.maxRepetitions);
+  }
   if (t.version == SnmpVersion::V3) {
     const KySNMPSecurity& s = t.security;
     pdu->version = SNMP_VERSION_3;

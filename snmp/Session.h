@@ -27,6 +27,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,7 @@ int CheckSecurity(const KySNMPSecurity& security);
 // any other text is taken byte for byte.
 std::string ContextEngineIdBytes(const std::string& text);
 
-enum class KySnmpOp { Get, GetNext, Set };
+enum class KySnmpOp { Get, GetNext, GetBulk, Set };
 
 // The outcome of one exchange.
 struct KySnmpOutcome {
@@ -93,11 +94,23 @@ class KySnmpSession : public KySnmpPumpClient {
   // completion then runs from the pump exactly once. Any other value is the
   // SNMP++ status of a local failure: nothing was sent and no completion
   // will run.
+  // GETBULK (SNMPv2c, SNMPv3 only) asks maxRepetitions successors of every
+  // binding (non-repeaters 0).
   int SendAsync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op, const std::vector<KyVb>& vbs,
-                KySnmpCompletion completion);
+                KySnmpCompletion completion, int32_t maxRepetitions = 0);
   // Sends and waits for the reply, the final timeout or a failure.
   KySnmpOutcome SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
-                         const std::vector<KyVb>& vbs);
+                         const std::vector<KyVb>& vbs, int32_t maxRepetitions = 0);
+  // An outcome known without asking the agent: its completion runs from the
+  // pump like that of a sent exchange (in the same round when posted from a
+  // completion).
+  void PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion);
+
+  // Agents that refused GETBULK (an error or no answer where GET-NEXT
+  // worked): walks of every request go on with GET-NEXT to them.
+  bool BulkRefused(const std::string& address, uint16_t port) const;
+  void RefuseBulk(const std::string& address, uint16_t port);
+  void ForgetBulkRefusals() { noBulk_.clear(); }
 
   // Exchanges sent and not yet completed (completions not yet run included).
   size_t PendingCount() const { return exchanges_.size(); }
@@ -151,6 +164,7 @@ class KySnmpSession : public KySnmpPumpClient {
   std::vector<uint64_t> completed_;          // exchanges whose completion is due (pump)
   std::deque<uint64_t> ready_;               // finished tickets waiting for Advance
   std::map<std::string, std::string> engineIds_;
+  std::set<std::string> noBulk_;             // "address:port" of agents that refused GETBULK
   struct UserKey {
     std::string engineId, name;
     bool operator<(const UserKey& o) const { return engineId != o.engineId ? engineId < o.engineId : name < o.name; }

@@ -110,6 +110,7 @@ TEST_F(EngineTest, WalkReadsOneRowPerExchangeAndDecodesTheIndex) {
   AddRow(9, "nine", 90);
   mib_.mib[{1, 3, 6, 1, 4, 1, 32473, 9, 2, 1}] = fake::Int({1, 3, 6, 1, 4, 1, 32473, 9, 2, 1}, 1);  // after the table
   auto r = NewRequest();
+  r->useGetBulk = false;  // GET-NEXT: one row per exchange
   TableList(r->varList);
 
   ASSERT_TRUE(r->Read(true));

@@ -33,8 +33,10 @@ struct Vb {
 struct Request {
   long version = 0;
   std::string community;
-  uint8_t pduType = 0;  // 0xA0 get, 0xA1 get-next, 0xA3 set
+  uint8_t pduType = 0;  // 0xA0 get, 0xA1 get-next, 0xA3 set, 0xA5 get-bulk
   long requestId = 0;
+  long nonRepeaters = 0;   // get-bulk (the error-status field of other PDUs)
+  long maxRepetitions = 0; // get-bulk (the error-index field of other PDUs)
   std::vector<Vb> vbs;
 };
 
@@ -169,7 +171,10 @@ inline bool Decode(std::string_view msg, Request& r) {
   Reader p(pdu);
   if (!p.Next(tag, c)) return false;
   r.requestId = static_cast<long>(IntValue(c));
-  if (!p.Next(tag, c) || !p.Next(tag, c)) return false;
+  if (!p.Next(tag, c)) return false;
+  r.nonRepeaters = static_cast<long>(IntValue(c));
+  if (!p.Next(tag, c)) return false;
+  r.maxRepetitions = static_cast<long>(IntValue(c));
   std::string_view list;
   if (!p.Next(tag, list)) return false;
   Reader l(list);

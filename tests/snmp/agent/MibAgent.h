@@ -2,7 +2,9 @@
 // misbehaviours the engine has to survive.
 #pragma once
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <mutex>
 
 #include "snmp/agent/FakeAgent.h"
@@ -19,6 +21,11 @@ class MibAgent {
   int delayMs = 0;
   bool silent = false;
   size_t truncateTo = static_cast<size_t>(-1);  // at most this many bindings in a reply
+  // GET-BULK: refused with this error-status (0: served), or not answered.
+  long bulkError = 0;
+  bool bulkSilent = false;
+  // GET-BULK: tooBig when more than this many bindings would be sent.
+  size_t bulkTooBigAbove = static_cast<size_t>(-1);
 
   Agent::Handler Handler() {
     return [this](const Request& req) { return Answer(req); };
@@ -29,6 +36,7 @@ class MibAgent {
     Response r;
     r.drop = silent;
     r.delayMs = delayMs;
+    if (req.pduType == 0xA5) return Bulk(req, r);
     size_t k = 0;
     for (const Vb& in : req.vbs) {
       ++k;
@@ -48,14 +56,9 @@ class MibAgent {
         }
         continue;
       }
-      auto ov = nextOverride.find(in.oid);
-      if (ov != nextOverride.end()) {
-        r.vbs.push_back(ov->second);
-        continue;
-      }
-      auto it = mib.upper_bound(in.oid);
-      if (it != mib.end()) {
-        r.vbs.push_back(it->second);
+      std::optional<Vb> next = Next(in.oid);
+      if (next) {
+        r.vbs.push_back(*next);
       } else if (v1Style) {
         return NoSuchName(req, k);
       } else {
@@ -71,6 +74,54 @@ class MibAgent {
   }
 
  private:
+  // The GET-NEXT answer for a name (none at the end of the MIB).
+  std::optional<Vb> Next(const Oid& oid) {
+    auto ov = nextOverride.find(oid);
+    if (ov != nextOverride.end()) return ov->second;
+    auto it = mib.upper_bound(oid);
+    if (it != mib.end()) return it->second;
+    return std::nullopt;
+  }
+
+  // GET-BULK with non-repeaters 0: max-repetitions rounds of GET-NEXT over
+  // every binding, each from the previous round's answer.
+  Response Bulk(const Request& req, Response& r) {
+    if (bulkSilent) r.drop = true;
+    if (bulkError != 0) {
+      r.errorStatus = bulkError;
+      r.errorIndex = 0;
+      r.vbs = req.vbs;
+      return r;
+    }
+    const size_t n = req.vbs.size();
+    const size_t reps = static_cast<size_t>(std::max(0L, req.maxRepetitions));
+    if (n * reps > bulkTooBigAbove) {
+      r.errorStatus = 1;
+      return r;
+    }
+    std::vector<Oid> at;
+    std::vector<bool> ended(n, false);
+    for (const Vb& in : req.vbs) at.push_back(in.oid);
+    for (size_t rep = 0; rep < reps; ++rep) {
+      for (size_t k = 0; k < n; ++k) {
+        if (ended[k]) {
+          r.vbs.push_back(EndOfMib(at[k]));
+          continue;
+        }
+        std::optional<Vb> next = Next(at[k]);
+        if (!next) {
+          ended[k] = true;
+          r.vbs.push_back(EndOfMib(at[k]));
+          continue;
+        }
+        r.vbs.push_back(*next);
+        at[k] = next->oid;
+      }
+    }
+    if (r.vbs.size() > truncateTo) r.vbs.resize(truncateTo);
+    return r;
+  }
+
   Response NoSuchName(const Request& req, size_t index) {
     Response r;
     r.delayMs = delayMs;
