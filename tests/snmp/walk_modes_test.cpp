@@ -1,0 +1,467 @@
+// Table walks by GET-NEXT and by GETBULK against a fake agent: every case is
+// walked both ways, synchronously and asynchronously, and must give the same
+// rows, the same values where the walk stopped and the same status. The
+// GETBULK side must also really ask with GETBULK (or have fallen back for a
+// reason the case gives).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snmp/Messages.h"
+#include "snmp/Request.h"
+#include "snmp/Session.h"
+#include "snmp/StatusMap.h"
+#include "snmp/agent/MibAgent.h"
+#include "snmp/agent/TestSession.h"
+
+namespace {
+
+using fake::Cat;
+using fake::Oid;
+
+const Oid kEntry = {1, 3, 6, 1, 4, 1, 32473, 9, 1};
+const std::string kEntryText = "1.3.6.1.4.1.32473.9.1";
+const Oid kAfterTable = {1, 3, 6, 1, 4, 1, 32473, 9, 2, 1};
+
+constexpr uint8_t kGetNext = 0xA1;
+constexpr uint8_t kGetBulk = 0xA5;
+
+void Put(fake::MibAgent& a, uint32_t column, uint32_t index) {
+  Oid o = Cat(kEntry, {column, index});
+  if (column == 2) a.mib[o] = fake::Str(o, "name" + std::to_string(index));
+  else a.mib[o] = fake::Gauge(o, index * 10 + column);
+}
+
+void Rows(fake::MibAgent& a, uint32_t first, uint32_t last, std::vector<uint32_t> columns = {2, 3, 4}) {
+  for (uint32_t i = first; i <= last; ++i)
+    for (uint32_t c : columns) Put(a, c, i);
+}
+
+void AfterTable(fake::MibAgent& a) { a.mib[kAfterTable] = fake::Int(kAfterTable, 1); }
+
+// What a walk leaves: every row as it was handed on, then the items where
+// the walk stopped, and the status.
+struct Walk {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> endValues;
+  std::vector<std::string> endLastOids;
+  int code = 0;
+
+  bool operator==(const Walk&) const = default;
+};
+
+void PrintTo(const Walk& w, std::ostream* os) {
+  *os << "code " << w.code << ", " << w.rows.size() << " rows:";
+  for (const auto& r : w.rows) {
+    *os << "\n   ";
+    for (const auto& v : r) *os << " " << v;
+  }
+  *os << "\n  end:";
+  for (size_t i = 0; i < w.endValues.size(); ++i) *os << " " << w.endValues[i] << " @" << w.endLastOids[i];
+}
+
+void Snapshot(const KySNMPVarList& l, std::vector<std::string>& values, std::vector<std::string>* lastOids) {
+  values.clear();
+  if (lastOids) lastOids->clear();
+  for (const KySNMPVarDef& item : l.items) {
+    values.push_back(item.value);
+    if (lastOids) lastOids->push_back(item.lastOid);
+  }
+}
+
+Walk WalkSync(KySNMPRequest& r) {
+  Walk w;
+  try {
+    for (bool more = r.Read(true); more && w.rows.size() < 1000; more = r.Read(false)) {
+      w.rows.emplace_back();
+      Snapshot(r.varList, w.rows.back(), nullptr);
+    }
+  } catch (const KySNMPException& e) {
+    w.code = e.code();
+  }
+  Snapshot(r.varList, w.endValues, &w.endLastOids);
+  return w;
+}
+
+Walk WalkAsync(KySNMPRequest& r) {
+  Walk w;
+  bool done = false;
+  RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
+    if (e.code != 0 || e.finished || w.rows.size() >= 1000) {
+      w.code = e.code;
+      done = true;
+      return;
+    }
+    w.rows.emplace_back();
+    Snapshot(list, w.rows.back(), nullptr);
+    r.ReadAsync(next, nullptr, false);
+  };
+  r.ReadAsync(next, nullptr, true);
+  testsession::Pump([&] { return done; }, 20000);
+  EXPECT_TRUE(done) << "the walk ended";
+  Snapshot(r.varList, w.endValues, &w.endLastOids);
+  return w;
+}
+
+struct WalkCase {
+  const char* name;
+  std::function<void(fake::MibAgent&)> setup;
+  size_t rows;                 // rows the walk hands on
+  bool bulkStays = true;       // later walks still ask with GETBULK
+  int32_t timeout = 100;       // hundredths of a second
+  bool fewerExchanges = true;  // the agent lets GETBULK save exchanges
+};
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
+
+const WalkCase kCases[] = {
+    {"dense", [](fake::MibAgent& a) { Rows(a, 1, 60); AfterTable(a); }, 60},
+    {"single row", [](fake::MibAgent& a) { Rows(a, 5, 5); AfterTable(a); }, 1},
+    {"sparse columns",
+     [](fake::MibAgent& a) {
+       for (uint32_t i = 1; i <= 30; ++i) {
+         Put(a, 2, i);
+         if (i % 2 == 0) Put(a, 3, i);
+         if (i % 3 == 0) Put(a, 4, i);
+       }
+       AfterTable(a);
+     },
+     // The walk's rules take a row's index from the first column still in
+     // scope, so a gap in one column repeats or skips rows: both ways alike.
+     31},
+    {"column ending early",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 8);
+       Rows(a, 9, 40, {3, 4});
+       AfterTable(a);
+     },
+     40},
+    {"first column starting late",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 12, {3, 4});
+       Rows(a, 13, 25);
+       AfterTable(a);
+     },
+     27},
+    {"non-increasing OID",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 30);
+       AfterTable(a);
+       // Asked for row 17, the agent goes back to row 3 in every column.
+       for (uint32_t c : {2u, 3u, 4u}) {
+         Oid back = Cat(kEntry, {c, 3});
+         a.nextOverride[Cat(kEntry, {c, 17})] = c == 2 ? fake::Str(back, "again") : fake::Gauge(back, 3);
+       }
+     },
+     17},
+    {"repeated OID in one column",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 20);
+       AfterTable(a);
+       Oid same = Cat(kEntry, {3, 11});
+       a.nextOverride[same] = fake::Gauge(same, 1);
+     },
+     21},
+    {"end of the MIB view inside a reply", [](fake::MibAgent& a) { Rows(a, 1, 23); }, 23},
+    {"empty table", [](fake::MibAgent& a) { AfterTable(a); }, 0},
+    {"empty table at the end of the view", [](fake::MibAgent&) {}, 0},
+    {"tooBig answer",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 50);
+       AfterTable(a);
+       a.bulkTooBigAbove = 13;
+     },
+     50, true, 100, false},
+    {"short replies",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 35);
+       AfterTable(a);
+       a.truncateTo = 7;
+     },
+     35, true, 100, false},
+    {"GETBULK refused with genErr",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 12);
+       AfterTable(a);
+       a.bulkError = 5;
+     },
+     12, false, 100, false},
+    {"GETBULK not answered",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 6);
+       AfterTable(a);
+       a.bulkSilent = true;
+     },
+     6, false, 10, false},
+};
+
+class WalkModesTest : public ::testing::TestWithParam<WalkCase> {
+ protected:
+  void SetUp() override {
+    testsession::Ensure();
+    GlobalSnmp->ForgetBulkRefusals();
+  }
+
+  std::unique_ptr<KySNMPRequest> NewRequest(uint16_t port, bool bulk, int32_t timeout) {
+    auto r = std::make_unique<KySNMPRequest>();
+    r->device.address = "127.0.0.1";
+    r->device.port = port;
+    r->security.version = SnmpVersion::V2c;
+    r->security.readCommunity = "rd";
+    r->timeout = timeout;
+    r->retries = 0;
+    r->useGetBulk = bulk;
+    r->varList.kind = 2;
+    r->varList.keyCount = 1;
+    r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+    r->varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+    r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+    r->varList.AppendItem(kEntryText + ".4", "Other", Syntax::Gauge32, Access::Read);
+    return r;
+  }
+};
+
+size_t CountOf(const std::vector<fake::Request>& reqs, uint8_t type) {
+  size_t n = 0;
+  for (const fake::Request& q : reqs) n += q.pduType == type;
+  return n;
+}
+
+TEST_P(WalkModesTest, SameRowsByGetNextAndByGetBulk) {
+  const WalkCase& c = GetParam();
+  fake::MibAgent mib;
+  c.setup(mib);
+  fake::Agent agent(mib.Handler());
+
+  auto plain = NewRequest(agent.port(), false, c.timeout);
+  const Walk expected = WalkSync(*plain);
+  ASSERT_EQ(expected.rows.size(), c.rows) << ::testing::PrintToString(expected);
+  EXPECT_EQ(expected.code, 0);
+  const size_t getNexts = agent.requests().size();
+  EXPECT_EQ(CountOf(agent.requests(), kGetBulk), 0u);
+  EXPECT_EQ(WalkAsync(*NewRequest(agent.port(), false, c.timeout)), expected);
+
+  const size_t before = agent.requests().size();
+  auto bulk = NewRequest(agent.port(), true, c.timeout);
+  EXPECT_EQ(WalkSync(*bulk), expected) << "synchronous, GETBULK";
+  auto sent = agent.requests();
+  sent.erase(sent.begin(), sent.begin() + static_cast<long>(before));
+  EXPECT_GE(CountOf(sent, kGetBulk), 1u);
+  if (c.fewerExchanges && c.rows > 20) {
+    EXPECT_LT(sent.size() * 3, getNexts) << "GETBULK needs far fewer exchanges";
+  }
+  for (const fake::Request& q : sent) {
+    if (q.pduType != kGetBulk) continue;
+    EXPECT_EQ(q.nonRepeaters, 0);
+    EXPECT_GE(q.maxRepetitions, 1);
+  }
+
+  const size_t beforeAsync = agent.requests().size();
+  auto bulkAsync = NewRequest(agent.port(), true, c.timeout);
+  EXPECT_EQ(WalkAsync(*bulkAsync), expected) << "asynchronous, GETBULK";
+  sent = agent.requests();
+  sent.erase(sent.begin(), sent.begin() + static_cast<long>(beforeAsync));
+  // A refused GETBULK is not asked again of the same agent.
+  EXPECT_EQ(CountOf(sent, kGetBulk) > 0, c.bulkStays);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WalkModesTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<WalkCase>& info) {
+                           std::string n = info.param.name;
+                           for (char& ch : n)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return n;
+                         });
+
+// ---------------------------------------------------------------------------
+class BulkWalkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testsession::Ensure();
+    GlobalSnmp->ForgetBulkRefusals();
+  }
+};
+
+TEST_F(BulkWalkTest, TooBigHalvesTheRepetitionsAndTheRowSizeSetsThem) {
+  fake::MibAgent mib;
+  Rows(mib, 1, 200);
+  AfterTable(mib);
+  mib.bulkTooBigAbove = 3 * 6;
+  fake::Agent agent(mib.Handler());
+  KySNMPRequest r;
+  r.device = {"127.0.0.1", agent.port()};
+  r.security.version = SnmpVersion::V2c;
+  r.security.readCommunity = "rd";
+  r.timeout = 100;
+  r.varList.kind = 2;
+  r.varList.keyCount = 1;
+  r.varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+  r.varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+  r.varList.AppendItem(kEntryText + ".4", "Other", Syntax::Gauge32, Access::Read);
+  r.varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+  EXPECT_EQ(WalkSync(r).rows.size(), 200u);
+  std::vector<long> reps;
+  for (const fake::Request& q : agent.requests())
+    if (q.pduType == kGetBulk) reps.push_back(q.maxRepetitions);
+  ASSERT_GE(reps.size(), 3u);
+  EXPECT_GT(reps.front(), 6) << "starts above what this agent takes";
+  for (size_t i = 1; i < reps.size(); ++i) EXPECT_LE(reps[i], 6) << "halved until it fits, and stays there";
+
+  // Without the limit the size of the rows decides: about one datagram.
+  mib.bulkTooBigAbove = static_cast<size_t>(-1);
+  KySNMPRequest wide;
+  wide.device = r.device;
+  wide.security = r.security;
+  wide.varList = r.varList;
+  EXPECT_EQ(WalkSync(wide).rows.size(), 200u);
+  long most = 0;
+  for (const fake::Request& q : agent.requests())
+    if (q.pduType == kGetBulk) most = std::max(most, q.maxRepetitions);
+  // A row of these three columns takes about 60 bytes.
+  EXPECT_GE(most, 15);
+  EXPECT_LE(most, 30);
+  EXPECT_LE(most, KySNMPRequest::kMaxRepetitions);
+}
+
+TEST_F(BulkWalkTest, SnmpV1WalksByGetNext) {
+  fake::MibAgent mib;
+  Rows(mib, 1, 5);
+  mib.v1Style = true;
+  fake::Agent agent(mib.Handler());
+  KySNMPRequest r;
+  r.device = {"127.0.0.1", agent.port()};
+  r.security.version = SnmpVersion::V1;
+  r.security.readCommunity = "rd";
+  r.timeout = 100;
+  r.varList.kind = 2;
+  r.varList.keyCount = 1;
+  r.varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+  r.varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+  EXPECT_EQ(WalkSync(r).rows.size(), 5u);
+  EXPECT_EQ(CountOf(agent.requests(), kGetBulk), 0u);
+  EXPECT_EQ(CountOf(agent.requests(), kGetNext), 6u);
+}
+
+// Rows a bulk reply brought are handed on only when asked for: a walk that
+// is stopped or destroyed between rows touches nothing more.
+TEST_F(BulkWalkTest, StoppedOrDestroyedWalkTouchesNothing) {
+  fake::MibAgent mib;
+  Rows(mib, 1, 40);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  auto make = [&] {
+    auto r = std::make_unique<KySNMPRequest>();
+    r->device = {"127.0.0.1", agent.port()};
+    r->security.version = SnmpVersion::V2c;
+    r->security.readCommunity = "rd";
+    r->timeout = 100;
+    r->varList.kind = 2;
+    r->varList.keyCount = 1;
+    r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+    r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+    return r;
+  };
+  for (bool destroy : {false, true}) {
+    auto r = make();
+    int calls = 0;
+    std::string seen;
+    r->ReadAsync(
+        [&](void*, const KySNMPError& e, KySNMPVarList& list) {
+          ++calls;
+          seen = list.Item(0).value;
+          if (e.code != 0 || e.finished) return;
+          // The second row comes from the same reply: asked for, then stopped.
+          r->ReadAsync([&](void*, const KySNMPError&, KySNMPVarList&) { ++calls; }, nullptr, false);
+          if (destroy) r.reset();
+          else r->enabled = false;
+        },
+        nullptr, true);
+    testsession::Pump([&] { return calls >= 1 && GlobalSnmp->PendingCount() == 0; }, 5000);
+    testsession::Pump([] { return false; }, 50);
+    EXPECT_EQ(seen, "1");
+    if (destroy) {
+      EXPECT_EQ(calls, 1) << "the destroyed request's completion does not run";
+    } else {
+      EXPECT_EQ(calls, 2) << "a read already asked for still completes";
+      const std::string index = r->varList.Item(0).value;
+      r->ReadAsync([&](void*, const KySNMPError&, KySNMPVarList&) { ++calls; }, nullptr, false);
+      testsession::Pump([] { return false; }, 50);
+      EXPECT_EQ(calls, 2) << "no more rows once stopped";
+      EXPECT_EQ(r->varList.Item(0).value, index);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// A GET over SNMPv2c that meets noSuchObject / noSuchInstance reads as the
+// SNMPv1 noSuchName: the values that came are kept, the status is -102.
+TEST_F(BulkWalkTest, MissingObjectsInAGetReadAsNoSuchName) {
+  fake::MibAgent mib;
+  const Oid a = {1, 3, 6, 1, 4, 1, 32473, 1, 1, 0};
+  mib.mib[a] = fake::Int(a, 42);
+  fake::Agent agent(mib.Handler());
+  auto make = [&](uint8_t version) {
+    auto r = std::make_unique<KySNMPRequest>();
+    r->device = {"127.0.0.1", agent.port()};
+    r->security.version = version;
+    r->security.readCommunity = "rd";
+    r->timeout = 100;
+    r->varList.kind = 0;
+    r->varList.AppendItem("1.3.6.1.4.1.32473.1.1", "present", Syntax::Integer, Access::Read);
+    r->varList.AppendItem("1.3.6.1.4.1.32473.1.2", "missing", Syntax::Integer, Access::Read);
+    r->varList.AppendItem("1.3.6.1.4.1.32473.1.3", "missing text", Syntax::DisplayString, Access::Read);
+    return r;
+  };
+  {
+    auto r = make(SnmpVersion::V2c);
+    int code = 0;
+    try {
+      r->Read(true);
+    } catch (const KySNMPException& e) {
+      code = e.code();
+    }
+    EXPECT_EQ(code, KyErr::SnmpNoSuchName);
+    EXPECT_TRUE(r->partialValues);
+    EXPECT_EQ(r->varList.Item(0).value, "42");
+    EXPECT_EQ(r->varList.Item(1).value, "(NULL)");
+    EXPECT_EQ(r->varList.Item(2).value, "");
+  }
+  {
+    auto r = make(SnmpVersion::V2c);
+    KySNMPError result;
+    bool done = false;
+    r->ReadAsync(
+        [&](void*, const KySNMPError& e, KySNMPVarList&) {
+          result = e;
+          done = true;
+        },
+        nullptr, true);
+    testsession::Pump([&] { return done; });
+    ASSERT_TRUE(done);
+    EXPECT_EQ(result.code, KyErr::SnmpNoSuchName);
+    EXPECT_EQ(result.message, TranslateStatus(MapErrorStatus(2)).text);
+    EXPECT_EQ(result.errorIndex, 2);
+    EXPECT_TRUE(result.finished);
+    EXPECT_EQ(r->varList.Item(0).value, "42");
+    EXPECT_EQ(r->varList.Item(1).value, "(NULL)");
+    // Everything there: success, and the flag goes back.
+    mib.mib[{1, 3, 6, 1, 4, 1, 32473, 1, 2, 0}] = fake::Int({1, 3, 6, 1, 4, 1, 32473, 1, 2, 0}, 7);
+    mib.mib[{1, 3, 6, 1, 4, 1, 32473, 1, 3, 0}] = fake::Str({1, 3, 6, 1, 4, 1, 32473, 1, 3, 0}, "x");
+    done = false;
+    r->ReadAsync(
+        [&](void*, const KySNMPError& e, KySNMPVarList&) {
+          result = e;
+          done = true;
+        },
+        nullptr, true);
+    testsession::Pump([&] { return done; });
+    EXPECT_EQ(result.code, 0);
+    EXPECT_FALSE(r->partialValues);
+    EXPECT_EQ(r->varList.Item(1).value, "7");
+  }
+}
+
+}  // namespace
