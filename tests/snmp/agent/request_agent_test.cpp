@@ -184,6 +184,115 @@ TEST_P(SnmpdCredsTest, WalkOfATableSynchronouslyAndAsynchronously) {
   EXPECT_EQ(r->outstanding, 0);
 }
 
+// Every row of a walk with all its items, and the items where it stopped.
+std::vector<std::string> WalkRows(KySNMPRequest& r, bool async) {
+  std::vector<std::string> rows;
+  auto snapshot = [&](const KySNMPVarList& l) {
+    std::string s;
+    for (const KySNMPVarDef& item : l.items) s += item.value + " @" + item.lastOid + " | ";
+    return s;
+  };
+  if (!async) {
+    try {
+      for (bool more = r.Read(true); more && rows.size() < 1000; more = r.Read(false)) rows.push_back(snapshot(r.varList));
+    } catch (const KySNMPException& e) {
+      rows.push_back("code " + std::to_string(e.code()));
+    }
+  } else {
+    bool finished = false;
+    RequestCallback cb = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
+      if (e.code != 0) rows.push_back("code " + std::to_string(e.code));
+      if (e.code != 0 || e.finished || rows.size() >= 1000) {
+        finished = true;
+        return;
+      }
+      rows.push_back(snapshot(list));
+      r.ReadAsync(cb, nullptr, false);
+    };
+    r.ReadAsync(cb, nullptr, true);
+    testsession::Pump([&] { return finished; }, 20000);
+    EXPECT_TRUE(finished);
+  }
+  rows.push_back("end " + snapshot(r.varList));
+  return rows;
+}
+
+// usmUserTable: engine ID and user name index the protocols.
+void UsmUserTable(KySNMPVarList& l) {
+  l.kind = 2;
+  l.keyCount = 2;
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.1", "usmUserEngineID", Syntax::OctetString, Access::Key);
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.2", "usmUserName", Syntax::DisplayString, Access::Key);
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.3", "usmUserSecurityName", Syntax::DisplayString, Access::Read);
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.5", "usmUserAuthProtocol", Syntax::ObjectId, Access::Read);
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.8", "usmUserPrivProtocol", Syntax::ObjectId, Access::Read);
+  l.AppendItem("1.3.6.1.6.3.15.1.2.2.1.12", "usmUserStorageType", Syntax::Integer, Access::Read);
+}
+
+// The same tables walked by GET-NEXT and by GETBULK (SNMPv1 always walks by
+// GET-NEXT): the same rows, the same end.
+TEST_P(SnmpdCredsTest, WalksByGetBulkGiveTheRowsOfGetNext) {
+  GlobalSnmp->ForgetBulkRefusals();
+  using Fill = void (*)(KySNMPVarList&);
+  for (Fill fill : {Fill{SysOrTable}, Fill{VacmGroupTable}, Fill{UsmUserTable}}) {
+    auto plain = NewRequest(GetParam(), Device());
+    plain->useGetBulk = false;
+    fill(plain->varList);
+    const std::vector<std::string> expected = WalkRows(*plain, false);
+    ASSERT_GE(expected.size(), 3u) << expected.front();
+    EXPECT_EQ(expected.front().rfind("code", 0), std::string::npos) << expected.front();
+    for (bool async : {false, true}) {
+      auto bulk = NewRequest(GetParam(), Device());
+      fill(bulk->varList);
+      EXPECT_EQ(WalkRows(*bulk, async), expected) << (async ? "asynchronous" : "synchronous");
+    }
+  }
+  EXPECT_FALSE(GlobalSnmp->BulkRefused("127.0.0.1", Device().port)) << "snmpd speaks GETBULK";
+}
+
+// A GET of objects the agent lacks: SNMPv1 refuses the whole request with
+// noSuchName; SNMPv2c and SNMPv3 read the same, keeping the values that came.
+TEST_P(SnmpdCredsTest, MissingObjectsReadAsNoSuchName) {
+  const bool v1 = GetParam().version == SnmpVersion::V1;
+  {
+    // A group the agent does not have at all.
+    auto r = NewRequest(GetParam(), Device());
+    r->varList.kind = 0;
+    r->varList.AppendItem("1.3.6.1.4.1.32473.80.1", "control", Syntax::Integer, Access::Read | Access::Write);
+    r->varList.AppendItem("1.3.6.1.4.1.32473.80.2", "target", Syntax::DisplayString, Access::Read | Access::Write);
+    EXPECT_EQ(CodeOf([&] { r->Read(true); }), KyErr::SnmpNoSuchName);
+    EXPECT_EQ(r->partialValues, !v1);
+  }
+  {
+    // Some objects there, others not.
+    auto r = NewRequest(GetParam(), Device());
+    r->varList.kind = 0;
+    r->varList.AppendItem("1.3.6.1.2.1.1.7", "sysServices", Syntax::Integer, Access::Read);
+    r->varList.AppendItem("1.3.6.1.2.1.1.98", "missing", Syntax::Integer, Access::Read);
+    r->varList.AppendItem("1.3.6.1.2.1.1.5", "sysName", Syntax::DisplayString, Access::Read);
+    bool done = false;
+    KySNMPError result;
+    r->ReadAsync(
+        [&](void*, const KySNMPError& e, KySNMPVarList&) {
+          result = e;
+          done = true;
+        },
+        nullptr, true);
+    testsession::Pump([&] { return done; }, 10000);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(result.code, KyErr::SnmpNoSuchName);
+    EXPECT_EQ(result.errorIndex, 2);
+    EXPECT_TRUE(result.finished);
+    if (!v1) {
+      EXPECT_EQ(r->varList.Item(0).value, "72");
+      EXPECT_EQ(r->varList.Item(1).value, "(NULL)");
+      char host[256] = {};
+      gethostname(host, sizeof host - 1);
+      EXPECT_EQ(r->varList.Item(2).value, host);
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Versions, SnmpdCredsTest, ::testing::Values(kV1, kV2c, kAlice, kBob, kCarol, kDave, kErin),
                          CredsName);
 
