@@ -208,6 +208,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
           netsnmp_set_request_error(reqinfo, req, ForVersion(reqinfo, f->status));
           break;
         }
+        if (InFault(o.missingSubtrees, full)) {
+          netsnmp_set_request_error(reqinfo, req, SNMP_NOSUCHOBJECT);
+          break;
+        }
         auto v = model.Get(obj, full);
         if (!v) {
           netsnmp_set_request_error(reqinfo, req, SNMP_NOSUCHINSTANCE);
@@ -219,6 +223,8 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
       case MODE_GETNEXT: {
         if (o.verbose) std::cerr << "GETNEXT " << OidToString(full) << "\n";
         auto r = model.Next(obj, full);
+        // Objects the agent lacks are passed over.
+        while (r && InFault(o.missingSubtrees, r->first)) r = model.Next(obj, r->first);
         if (!r) break;  // nothing more here: the agent goes on with the next object
         const Oid& found = r->first;
         if (const FaultSubtree* f = InFault(o.errorSubtrees, found)) {
@@ -253,6 +259,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
         if (o.verbose) std::cerr << "SET " << OidToString(full) << "\n";
         if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
           netsnmp_set_request_error(reqinfo, req, f->status);
+          break;
+        }
+        if (InFault(o.missingSubtrees, full)) {
+          netsnmp_set_request_error(reqinfo, req, ForVersion(reqinfo, SNMP_ERR_NOCREATION));
           break;
         }
         if (tx.check.status != Err::NoError && req->index == tx.check.index)

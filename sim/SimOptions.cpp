@@ -72,6 +72,9 @@ Faults on demand:
   --fault-wrong-type OID    answer values in the subtree OID with the wrong type; repeatable
   --fault-non-increasing OID  answer GET-NEXT/GET-BULK in the subtree OID with an OID
                             that does not increase; repeatable
+  --fault-missing OID       lack the objects in the subtree OID, as an agent whose
+                            firmware does not have them (GET: noSuchObject, or
+                            noSuchName over SNMPv1; walks pass over them); repeatable
   --fault-led-short N       cut the front-panel LED string to N bytes
 
 On start it prints "qrx900-sim: listening on udp:ADDR:PORT" once it answers.
@@ -167,11 +170,14 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
         return false;
       }
       o.errorSubtrees.push_back(f);
-    } else if (a == "--fault-wrong-type" || a == "--fault-non-increasing") {
+    } else if (a == "--fault-wrong-type" || a == "--fault-non-increasing" || a == "--fault-missing") {
       if (!next()) return false;
       FaultSubtree f;
       if (!subtree(value, f.subtree)) return false;
-      (a == "--fault-wrong-type" ? o.wrongTypeSubtrees : o.nonIncreasingSubtrees).push_back(f);
+      (a == "--fault-wrong-type"       ? o.wrongTypeSubtrees
+       : a == "--fault-non-increasing" ? o.nonIncreasingSubtrees
+                                       : o.missingSubtrees)
+          .push_back(f);
     } else {
       error = "unknown switch: " + a + " (see --help)";
       return false;

@@ -41,6 +41,7 @@ struct Options {
   std::vector<FaultSubtree> errorSubtrees;
   std::vector<FaultSubtree> wrongTypeSubtrees;
   std::vector<FaultSubtree> nonIncreasingSubtrees;
+  std::vector<FaultSubtree> missingSubtrees;
   int ledLength = -1;  // cut the LED string to this many bytes
 };
 

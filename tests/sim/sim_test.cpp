@@ -403,6 +403,28 @@ TEST_F(SimTest, FaultNonIncreasingOid) {
   EXPECT_EQ(Varbinds(r.out).size(), 54u);
 }
 
+TEST_F(SimTest, FaultMissingObjects) {
+  StartSim({"--fault-missing", kPortCtl + ".6"});
+  const std::string lacked = kPortCtl + ".6.1.100", kept = kPortCtl + ".5.1.100";
+  auto v2 = Varbinds(Get({kept, lacked}).out);
+  EXPECT_EQ(v2[lacked].find("No Such Object"), 0u) << v2[lacked];
+  EXPECT_EQ(v2[kept].rfind("INTEGER", 0), 0u) << v2[kept];
+  auto v1 = Get({kept, lacked}, V1());
+  EXPECT_NE(v1.err.find("noSuchName"), std::string::npos) << v1.out << v1.err;
+  // Walks pass over the subtree, by GET-NEXT and by GET-BULK alike.
+  for (const char* tool : {"snmpwalk", "snmpbulkwalk"}) {
+    SCOPED_TRACE(tool);
+    auto r = Tool(tool, V2c(), {kPortCtl});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    auto m = Varbinds(r.out);
+    EXPECT_EQ(m.count(lacked), 0u);
+    EXPECT_EQ(m.count(kept), 1u);
+    EXPECT_EQ(m.count(kPortCtl + ".7.1.100"), 1u) << "the walk goes on after the lacking column";
+  }
+  auto set = Set({lacked, "i", "1"});
+  EXPECT_NE(set.exitCode, 0);
+}
+
 TEST_F(SimTest, FaultLedCutShort) {
   StartSim({"--fault-led-short", "20"});
   auto vb = Varbinds(Tool("snmpget", V2c(), {kLed}, {"-t", "1", "-r", "1", "-Ox"}).out);
