@@ -466,6 +466,9 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
     QTreeWidget view;
     ShownLinesEdits editor(&form);
     editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
+    // One exchange per row (GET-NEXT) paces the walk and lets the device go
+    // away after a known row.
+    editor.request.useGetBulk = false;
     editor.request.device.address = slow.host();
     editor.request.device.port = static_cast<uint16_t>(slow.port());
     editor.AttachListView(&view, false);
