@@ -359,10 +359,15 @@ constexpr KyOptionPair kUsmAuthProtocol[] = {
     {0, "1.3.6.1.6.3.10.1.1.1", "None"},
     {0, "1.3.6.1.6.3.10.1.1.2", "MD5"},
     {0, "1.3.6.1.6.3.10.1.1.3", "SHA"},
+    {0, "1.3.6.1.6.3.10.1.1.4", "SHA-224"},
+    {0, "1.3.6.1.6.3.10.1.1.5", "SHA-256"},
+    {0, "1.3.6.1.6.3.10.1.1.6", "SHA-384"},
+    {0, "1.3.6.1.6.3.10.1.1.7", "SHA-512"},
 };
 constexpr KyOptionPair kUsmPrivProtocol[] = {
     {0, "1.3.6.1.6.3.10.1.2.1", "None"},
     {0, "1.3.6.1.6.3.10.1.2.2", "DES"},
+    {0, "1.3.6.1.6.3.10.1.2.4", "AES-128"},
 };
 constexpr KyOptionPair kEquipmentCapacity[] = {{0, "40", "Redundant Power"}};
 }  // namespace

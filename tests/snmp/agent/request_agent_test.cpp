@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <map>
 #include <memory>
 
 #include "snmp/Messages.h"
@@ -10,6 +11,7 @@
 #include "snmp/Session.h"
 #include "snmp/agent/Snmpd.h"
 #include "snmp/agent/TestSession.h"
+#include "tables/DefTables.h"
 
 namespace {
 
@@ -291,6 +293,21 @@ TEST_P(SnmpdCredsTest, MissingObjectsReadAsNoSuchName) {
       EXPECT_EQ(r->varList.Item(2).value, host);
     }
   }
+}
+
+// The user table names the protocol of every user the agent has.
+TEST_F(SnmpdTest, UserTableNamesTodaysProtocols) {
+  auto r = NewRequest(kAlice, Device());
+  r->varList = KySNMPVarList(tbl::UserTable1);
+  std::map<std::string, std::pair<std::string, std::string>> users;
+  for (bool more = r->Read(true); more && users.size() < 100; more = r->Read(false))
+    users[r->varList.Item(1).value] = {r->varList.Item(4).value, r->varList.Item(7).value};
+  using P = std::pair<std::string, std::string>;
+  EXPECT_EQ(users["alice"], (P{"SHA", "AES-128"}));
+  EXPECT_EQ(users["bob"], (P{"SHA", "None"}));
+  EXPECT_EQ(users["carol"], (P{"SHA-256", "AES-128"}));
+  EXPECT_EQ(users["dave"], (P{"MD5", "DES"}));
+  EXPECT_EQ(users["erin"].first, "SHA-512");
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, SnmpdCredsTest, ::testing::Values(kV1, kV2c, kAlice, kBob, kCarol, kDave, kErin),
