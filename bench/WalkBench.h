@@ -18,8 +18,10 @@ struct ListViewJob {
 };
 
 // Runs inside the child: opens the generated table dialog offscreen, times
-// its first walk and `repeat` refreshes, prints "rows N", "first MS" and
-// "refresh MS MS ..." on standard output. Returns the process exit code.
+// its first walk and `repeat` refreshes, each after a bare engine walk of the
+// same table, and prints "rows N", "first MS", "refresh MS MS ...",
+// "unpainted MS ..." and "engine MS MS ..." on standard output. Returns the
+// process exit code.
 int RunListViewChild(const ListViewJob& job, int argc, char** argv);
 
 // Whether this build has the editors library (the list-view figure).

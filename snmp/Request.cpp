@@ -394,45 +394,62 @@ int32_t KySNMPRequest::BulkRepetitions(size_t columns) const {
   return std::clamp<int32_t>(static_cast<int32_t>(reps), 1, std::min(repsCap_, kMaxRepetitions));
 }
 
-void KySNMPRequest::ForgetWalk() { facts_.clear(); }
+void KySNMPRequest::ForgetWalk() {
+  facts_.clear();
+  ++walk_;  // a read-ahead still in flight belongs to an earlier walk
+  aheadFrom_.clear();
+  aheadSent_ = true;
+  aheadInFlight_ = false;
+  if (std::shared_ptr<BulkStep> step = std::move(waiting_)) {
+    // Only when a new walk starts while a read of the last one waits: that
+    // read asks for itself.
+    if (int rc = StepBulk(step); rc != 0) {
+      KySnmpOutcome failed;
+      failed.status = rc;
+      Complete(*step->record, failed);
+    }
+  }
+}
 
 bool KySNMPRequest::BulkWalk(const KySnmpTarget& target) const {
   return useGetBulk && varList.IsTable() && target.version != SnmpVersion::V1 &&
          !Session().BulkRefused(target.addressText, target.port);
 }
 
-std::optional<KyVb> KySNMPRequest::KnownNext(const KyOid& name) const {
+const KySNMPRequest::WalkFact* KySNMPRequest::KnownFact(const KyOid& name) const {
   auto it = facts_.upper_bound(name);
-  if (it == facts_.begin()) return std::nullopt;
+  if (it == facts_.begin()) return nullptr;
   --it;
   const WalkFact& f = it->second;
-  const bool end = f.next.type == KyVbType::EndOfMibView;
   if (it->first != name) {
     // Between a name and its successor lies nothing: a GET-NEXT of any name
     // in there gets the same successor.
-    if (!f.spans || (!end && !(name < f.next.oid))) return std::nullopt;
+    const bool end = f.next.type == KyVbType::EndOfMibView;
+    if (!f.spans || (!end && !(name < f.next.oid))) return nullptr;
   }
-  if (end) {
-    // The end of the view is answered with the name asked for.
-    KyVb vb;
-    vb.oid = name;
-    vb.type = KyVbType::EndOfMibView;
-    return vb;
-  }
-  return f.next;
+  return &f;
 }
 
-std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing) const {
+std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing,
+                                                 bool* newest) const {
   std::vector<KyVb> answers;
   answers.reserve(asked.size());
   missing.clear();
+  if (newest) *newest = false;
   for (size_t k = 0; k < asked.size(); ++k) {
-    std::optional<KyVb> vb = KnownNext(asked[k].oid);
-    if (!vb) {
+    const WalkFact* f = KnownFact(asked[k].oid);
+    if (!f) {
       missing.push_back(k);
       answers.push_back(asked[k]);
+    } else if (f->next.type == KyVbType::EndOfMibView) {
+      // The end of the view is answered with the name asked for.
+      KyVb vb;
+      vb.oid = asked[k].oid;
+      vb.type = KyVbType::EndOfMibView;
+      answers.push_back(std::move(vb));
     } else {
-      answers.push_back(std::move(*vb));
+      answers.push_back(f->next);
+      if (newest && f->batch == batch_) *newest = true;
     }
   }
   return answers;
@@ -442,18 +459,8 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
                                   const std::vector<KyVb>& reply) {
   const size_t n = missing.size();
   if (n == 0) return true;
-  // What lies behind a column's position is of no more use to it.
-  for (auto it = facts_.begin(); it != facts_.end();) {
-    const WalkFact& f = it->second;
-    bool behind = false;
-    if (f.column < asked.size()) {
-      const KyOid& at = asked[f.column].oid;
-      behind = it->first < at &&
-               (!f.spans || (f.next.type != KyVbType::EndOfMibView && !(at < f.next.oid)));
-    }
-    it = behind ? facts_.erase(it) : std::next(it);
-  }
   // Binding j of the reply is repetition j / n of the request's binding j % n.
+  ++batch_;
   std::vector<const KyOid*> previous(n);
   std::vector<bool> stopped(n, false), learnt(n, false);
   for (size_t k = 0; k < n; ++k) previous[k] = &asked[missing[k]].oid;
@@ -466,6 +473,7 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
     WalkFact f;
     f.next = vb;
     f.column = missing[k];
+    f.batch = batch_;
     if (vb.type == KyVbType::EndOfMibView) {
       f.spans = true;
       stopped[k] = true;
@@ -481,7 +489,102 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
     if (!stopped[k]) previous[k] = &vb.oid;
   }
   if (!reply.empty()) vbBytes_ = static_cast<double>(bytes) / static_cast<double>(reply.size());
+  // Where the columns go on after this reply: the last name of every chain
+  // still inside its column.
+  aheadFrom_.assign(asked.size(), KyVb{});
+  aheadSent_ = true;
+  size_t position = 0;
+  for (int i = 0; i < varList.Count(); ++i) {
+    if (!varList.IsReadable(i)) continue;
+    const size_t p = position++;
+    auto at = std::find(missing.begin(), missing.end(), p);
+    if (at == missing.end()) continue;
+    const size_t k = static_cast<size_t>(at - missing.begin());
+    if (stopped[k] || !learnt[k]) continue;
+    KyOid base;
+    if (!ParseOidText(RequestOid(i), base)) continue;
+    const KyOid& last = *previous[k];
+    if (last.size() > base.size() && std::equal(base.begin(), base.end(), last.begin())) {
+      aheadFrom_[p].oid = last;
+      aheadSent_ = false;
+    }
+  }
   return std::all_of(learnt.begin(), learnt.end(), [](bool b) { return b; });
+}
+
+void KySNMPRequest::PruneFacts(const std::vector<KyVb>& at) {
+  // What lies behind a column's position is of no more use to it.
+  for (auto it = facts_.begin(); it != facts_.end();) {
+    const WalkFact& f = it->second;
+    bool behind = false;
+    if (f.column < at.size() && !at[f.column].oid.empty()) {
+      const KyOid& x = at[f.column].oid;
+      behind = it->first < x && (!f.spans || (f.next.type != KyVbType::EndOfMibView && !(x < f.next.oid)));
+    }
+    it = behind ? facts_.erase(it) : std::next(it);
+  }
+}
+
+void KySNMPRequest::ReadAhead() {
+  if (aheadSent_ || aheadInFlight_ || !enabled) return;
+  aheadSent_ = true;
+  std::vector<KyVb> ask;
+  for (const KyVb& vb : aheadFrom_)
+    if (!vb.oid.empty()) ask.push_back(vb);
+  if (ask.empty()) return;
+  KySnmpTarget target;
+  try {
+    target = BuildTarget(device, security, timeout, retries);
+  } catch (const KySNMPException&) {
+    return;  // the read that needs the rows reports it
+  }
+  std::weak_ptr<int> token = alive_;
+  const uint64_t walk = walk_;
+  aheadReps_ = BulkRepetitions(ask.size());
+  int rc = Session().SendAsync(
+      target, scope, KySnmpOp::GetBulk, ask,
+      [this, token, walk](KySnmpOutcome& reply) {
+        if (token.expired()) return;
+        OnReadAhead(walk, reply);
+      },
+      aheadReps_);
+  aheadInFlight_ = rc == 0;
+}
+
+void KySNMPRequest::OnReadAhead(uint64_t walk, KySnmpOutcome& reply) {
+  if (walk != walk_) return;  // a walk that is over
+  aheadInFlight_ = false;
+  std::vector<KyVb> asked = aheadFrom_;
+  std::vector<size_t> positions;
+  for (size_t p = 0; p < asked.size(); ++p)
+    if (!asked[p].oid.empty()) positions.push_back(p);
+  if (reply.status == 0) {
+    // The columns are where their items' last names say.
+    std::vector<KyVb> at;
+    for (int i = 0; i < varList.Count(); ++i) {
+      if (!varList.IsReadable(i)) continue;
+      at.emplace_back();
+      if (!ParseOidText(varList.Item(i).lastOid, at.back().oid)) at.back().oid.clear();
+    }
+    PruneFacts(at);
+    LearnFromBulk(asked, positions, reply.vbs);
+  }
+  std::shared_ptr<BulkStep> step = std::move(waiting_);
+  if (!step) return;  // its rows are used later; a failure is met then
+  if (reply.status != 0) {
+    // The read that waited meets the failure as if it had asked itself.
+    step->reps = aheadReps_;
+    ++step->rounds;
+    OnBulkReply(step, reply);
+    return;
+  }
+  if (int rc = StepBulk(step); rc != 0) {
+    KySnmpOutcome failed;
+    failed.status = rc;
+    failed.agentAddress = step->target.addressText;
+    failed.agentPort = step->target.port;
+    Complete(*step->record, failed);
+  }
 }
 
 KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked) {
@@ -500,6 +603,7 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     for (size_t k : missing) ask.push_back(asked[k]);
     const int32_t reps = BulkRepetitions(ask.size());
     KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
+    if (reply.status == 0) PruneFacts(asked);
     if (reply.status == 0 && LearnFromBulk(asked, missing, reply.vbs)) continue;
     if (reply.status == tooBig && reps > 1) {
       repsCap_ = std::max(1, reps / 2);
@@ -516,7 +620,13 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
 
 int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
   std::weak_ptr<int> token = alive_;
-  std::vector<KyVb> answers = AnswerFromFacts(step->asked, step->missing);
+  bool newest = false;
+  std::vector<KyVb> answers = AnswerFromFacts(step->asked, step->missing, &newest);
+  if (newest) ReadAhead();
+  if (!step->missing.empty() && aheadInFlight_ && !waiting_) {
+    waiting_ = step;  // the rows it needs are on their way
+    return 0;
+  }
   if (step->missing.empty()) {
     KySnmpOutcome known;
     known.vbs = std::move(answers);
@@ -545,6 +655,7 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
   std::weak_ptr<int> token = alive_;
   int rc = 0;
   const bool more = step->rounds < kMaxBulkRounds;
+  if (reply.status == 0) PruneFacts(step->asked);
   if (more && reply.status == 0 && LearnFromBulk(step->asked, step->missing, reply.vbs)) {
     rc = StepBulk(step);
   } else if (more && reply.status == MapErrorStatus(kErrorTooBig) && step->reps > 1) {

@@ -130,19 +130,30 @@ class KySNMPRequest {
     KyVb next;
     bool spans = false;  // nothing lies between the name and `next` (or nothing follows)
     size_t column = 0;
+    uint64_t batch = 0;  // the reply it came from
   };
   struct BulkStep;
 
   std::vector<KyVb> BuildPdu(Mode mode);
   bool BulkWalk(const KySnmpTarget& target) const;
-  std::optional<KyVb> KnownNext(const KyOid& name) const;
+  const WalkFact* KnownFact(const KyOid& name) const;
   // Answers for the bindings of a GET-NEXT from the walk's knowledge; the
-  // positions without an answer go into `missing`.
-  std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing) const;
+  // positions without an answer go into `missing`. `newest`: an answer came
+  // from the latest reply.
+  std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing,
+                                    bool* newest = nullptr) const;
   // Learns from a GETBULK reply to `asked[missing]`; false when it brought
   // no successor for one of them.
   bool LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
                      const std::vector<KyVb>& reply);
+  // Drops what lies behind the walk: `at` holds the name each column asks
+  // for next (empty: unknown).
+  void PruneFacts(const std::vector<KyVb>& at);
+  // Asynchronous walks read one reply ahead: once rows of the latest reply
+  // are handed on, the GETBULK that continues its columns is sent, and the
+  // agent works on it while the rows are used. A read that needs it waits.
+  void ReadAhead();
+  void OnReadAhead(uint64_t walk, KySnmpOutcome& reply);
   KySnmpOutcome ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked);
   // Asynchronous: answers the step from the walk's knowledge (a posted
   // completion) or sends the GETBULK it needs; 0 or the status of a failed send.
@@ -162,6 +173,13 @@ class KySNMPRequest {
 
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   std::map<KyOid, WalkFact> facts_;
+  uint64_t walk_ = 0;                  // number of the current walk
+  uint64_t batch_ = 0;                 // number of the latest reply learnt
+  std::vector<KyVb> aheadFrom_;        // where the columns of the latest reply go on (empty OID: ended)
+  bool aheadSent_ = true;              // the read-ahead of the latest reply is sent (or not needed)
+  bool aheadInFlight_ = false;
+  int32_t aheadReps_ = 0;
+  std::shared_ptr<BulkStep> waiting_;  // a read waiting for the read-ahead
   int32_t repsCap_ = kMaxRepetitions;  // lowered when the agent answers tooBig
   double vbBytes_ = 0;                 // encoded bytes per binding, as measured
 };
