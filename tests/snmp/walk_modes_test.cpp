@@ -395,6 +395,67 @@ TEST_F(BulkWalkTest, StoppedOrDestroyedWalkTouchesNothing) {
   }
 }
 
+// The next GETBULK leaves while the rows of the last reply are used; when it
+// gets no answer, the read that needs it falls back to GET-NEXT and the walk
+// goes on with the same rows.
+TEST_F(BulkWalkTest, ReadAheadAndItsFailure) {
+  fake::MibAgent mib;
+  Rows(mib, 1, 60);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  auto make = [&](bool bulk) {
+    auto r = std::make_unique<KySNMPRequest>();
+    r->device = {"127.0.0.1", agent.port()};
+    r->security.version = SnmpVersion::V2c;
+    r->security.readCommunity = "rd";
+    r->timeout = 10;
+    r->retries = 0;
+    r->useGetBulk = bulk;
+    r->varList.kind = 2;
+    r->varList.keyCount = 1;
+    r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+    r->varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+    r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+    return r;
+  };
+  const Walk expected = WalkSync(*make(false));
+  ASSERT_EQ(expected.rows.size(), 60u);
+
+  // While the first row is handed on, the second GETBULK is under way.
+  {
+    auto r = make(true);
+    size_t before = agent.requests().size();
+    size_t sentAtFirstRow = 0;
+    int rows = 0;
+    bool done = false;
+    RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList&) {
+      if (e.code != 0 || e.finished) {
+        done = true;
+        return;
+      }
+      if (++rows == 1) sentAtFirstRow = CountOf(agent.requests(), kGetBulk);
+      if (rows == 3) {
+        r->enabled = false;  // stopped after three rows
+        done = true;
+        return;
+      }
+      r->ReadAsync(next, nullptr, false);
+    };
+    r->ReadAsync(next, nullptr, true);
+    testsession::Pump([&] { return done; });
+    testsession::Pump([] { return false; }, 100);
+    EXPECT_EQ(sentAtFirstRow, 2u) << "the first GETBULK and the one after it";
+    auto sent = agent.requests();
+    EXPECT_EQ(sent.size() - before, 2u) << "a stopped walk asks for nothing more";
+  }
+
+  // The agent answers the first GETBULK only.
+  mib.bulkAnswers = mib.bulkSeen + 1;
+  auto r = make(true);
+  EXPECT_EQ(WalkAsync(*r), expected);
+  EXPECT_TRUE(GlobalSnmp->BulkRefused("127.0.0.1", agent.port()));
+}
+
 // ---------------------------------------------------------------------------
 // A GET over SNMPv2c that meets noSuchObject / noSuchInstance reads as the
 // SNMPv1 noSuchName: the values that came are kept, the status is -102.

@@ -26,6 +26,9 @@ class MibAgent {
   bool bulkSilent = false;
   // GET-BULK: tooBig when more than this many bindings would be sent.
   size_t bulkTooBigAbove = static_cast<size_t>(-1);
+  // GET-BULK: only so many are answered, the later ones not.
+  size_t bulkAnswers = static_cast<size_t>(-1);
+  size_t bulkSeen = 0;
 
   Agent::Handler Handler() {
     return [this](const Request& req) { return Answer(req); };
@@ -86,7 +89,7 @@ class MibAgent {
   // GET-BULK with non-repeaters 0: max-repetitions rounds of GET-NEXT over
   // every binding, each from the previous round's answer.
   Response Bulk(const Request& req, Response& r) {
-    if (bulkSilent) r.drop = true;
+    if (bulkSilent || bulkSeen++ >= bulkAnswers) r.drop = true;
     if (bulkError != 0) {
       r.errorStatus = bulkError;
       r.errorIndex = 0;
