@@ -355,9 +355,18 @@ bool Model::Excluded(const Oid& oid) const {
 }
 
 void Model::Build(std::span<const KyVarDefTable* const> defs) {
-  for (const KyVarDefTable* d : defs)
-    if (d) AddDefinition(*d);
-  for (const KyVarDefTable* d : StandardTables()) AddDefinition(*d);
+  // Tables first, then scalar groups and single-instance lists: a list whose
+  // objects lie inside a table entry adds per-instance columns to that table,
+  // whichever definition comes first. The project's own definitions go before
+  // the simulator's in each pass.
+  for (bool tablesPass : {true, false}) {
+    auto pass = [&](std::span<const KyVarDefTable* const> list) {
+      for (const KyVarDefTable* d : list)
+        if (d && (d->kind >= 2) == tablesPass) AddDefinition(*d);
+    };
+    pass(defs);
+    pass(StandardTables());
+  }
   for (auto& [entry, t] : tables_) SeedRows(*t);
   IndexObjects();
 }
@@ -387,6 +396,16 @@ void Model::AddDefinition(const KyVarDefTable& def) {
       if (!r.oid) continue;
       auto oid = ParseOid(r.oid);
       if (!oid || oid->size() < 2 || Excluded(*oid) || isKnown(*oid)) continue;
+      if (def.kind == 1) {
+        // Inside a table entry: one more column of that table, read and
+        // written per row (the list's user appends the row's instance).
+        if (Table* t = FindTable(Oid(oid->begin(), oid->end() - 1))) {
+          Column c = makeColumn(r, *oid);
+          if (t->rowStatusCol && c.access != ObjAccess::ReadOnly) c.access = ObjAccess::ReadCreate;
+          t->columns[c.subid] = c;
+          continue;
+        }
+      }
       auto s = std::make_unique<Scalar>();
       s->name = def.name;
       s->def = makeColumn(r, *oid);

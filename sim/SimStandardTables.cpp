@@ -89,13 +89,72 @@ constexpr KyVarDefRow kLed[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", DisplayString, RO},
 };
 
+// Objects of the switch that the dedicated windows use.
+constexpr KyOptionPair kPauseMode[] = {{1, nullptr, "disabled"},
+                                       {2, nullptr, "enabledXmit"},
+                                       {3, nullptr, "enabledRcv"},
+                                       {4, nullptr, "enabledXmitAndRcv"}};
+constexpr KyOptionPair kMemberRowStatus[] = {
+    {1, nullptr, "active"}, {4, nullptr, "createAndGo"}, {6, nullptr, "destroy"}};
+const KyOptionTable PauseMode{"SimPauseMode", 1, false, kPauseMode};
+const KyOptionTable MemberRowStatus{"SimMemberRowStatus", 1, false, kMemberRowStatus};
+
+// EtherLike-MIB MAC control and PAUSE: port tables, and their counters as
+// single-instance lists read per port.
+constexpr KyVarDefRow kDot3Control[] = {
+    {"1.3.6.1.2.1.10.7.2.1.1", "Index", Integer, KEY},
+    {"1.3.6.1.2.1.10.7.9.1.1", "Function Supported", Bits, RO},
+};
+constexpr KyVarDefRow kDot3ControlCounters[] = {
+    {"1.3.6.1.2.1.10.7.9.1.2", "Received Unknown Opcode", Counter32, RO},
+};
+constexpr KyVarDefRow kDot3Pause[] = {
+    {"1.3.6.1.2.1.10.7.2.1.1", "Index", Integer, KEY},
+    {"1.3.6.1.2.1.10.7.10.1.1", "Admin Mode", Integer, RW, &PauseMode},
+    {"1.3.6.1.2.1.10.7.10.1.2", "Operate Mode", Integer, RO, &PauseMode},
+};
+constexpr KyVarDefRow kDot3PauseCounters[] = {
+    {"1.3.6.1.2.1.10.7.10.1.3", "In Pause Frames", Counter32, RO},
+    {"1.3.6.1.2.1.10.7.10.1.4", "Out Pause Frames", Counter32, RO},
+};
+
+// Single-IP member switches, and the add window's list of four of its columns.
+constexpr KyVarDefRow kMemberSwitchAdd[] = {
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", Integer, KEY},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", Integer, RW},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", Integer, RW, &MemberRowStatus},
+};
+constexpr KyVarDefRow kMemberSwitches[] = {
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", Integer, KEY},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.2", "Device Name", DisplayString, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.3", "MAC Address", MacAddress, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.4", "Firmware Version", DisplayString, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.5", "Capability", DisplayString, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.6", "Platform", DisplayString, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.7", "Hold Time", Integer, RO},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", Integer, RW},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", Integer, RW, &MemberRowStatus},
+};
+
 const KyVarDefTable Interfaces{"Interfaces", 0, 0, kInterfaces};
 const KyVarDefTable IfTable{"IfTable", 3, 1, kIfTable};
 const KyVarDefTable IfXTable{"IfXTable", 3, 1, kIfXTable};
 const KyVarDefTable Community{"SnmpCommunity", 3, 1, kCommunity};
 const KyVarDefTable Led{"FrontPanelLed", 1, 0, kLed};
 
-const KyVarDefTable* const kStandard[] = {&Interfaces, &IfTable, &IfXTable, &Community, &Led};
+const KyVarDefTable Dot3Control{"Dot3ControlPortTable", 2, 1, kDot3Control};
+const KyVarDefTable Dot3ControlCounters{"Dot3ControlCounters", 1, 0, kDot3ControlCounters};
+const KyVarDefTable Dot3Pause{"Dot3PausePortTable", 2, 1, kDot3Pause};
+const KyVarDefTable Dot3PauseCounters{"Dot3PauseCounters", 1, 0, kDot3PauseCounters};
+const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 1, kMemberSwitchAdd};
+const KyVarDefTable MemberSwitches{"MemberSwitchTable", 3, 1, kMemberSwitches};
+
+// Lists before the tables they lie in: the model does not depend on the order.
+const KyVarDefTable* const kStandard[] = {
+    &Interfaces,        &IfTable,   &IfXTable,        &Community,     &Led, &Dot3ControlCounters, &Dot3Control,
+    &Dot3PauseCounters, &Dot3Pause, &MemberSwitchAdd, &MemberSwitches};
 }  // namespace
 
 std::span<const KyVarDefTable* const> StandardTables() { return kStandard; }

@@ -141,4 +141,41 @@ TEST(SimValueText, HostileTextIsRefused) {
   }
 }
 
+
+// A single-instance list whose objects lie in a table entry: per-row columns
+// of that table, whether the list or the table is registered first.
+constexpr KyVarDefRow kCounterList[] = {
+    {"1.3.6.1.4.1.99999.1.1.1.3", "Received", Counter32, RO},  // also a table column
+    {"1.3.6.1.4.1.99999.1.1.1.4", "Dropped", Counter32, RO},   // only in the list
+};
+const KyVarDefTable CounterList{"PortCounters", 1, 0, kCounterList};
+
+TEST(ModelOrder, ListInsideATableEntryIsServedPerRowInEitherOrder) {
+  const KyVarDefTable* const listFirst[] = {&CounterList, &PortThing};
+  const KyVarDefTable* const tableFirst[] = {&PortThing, &CounterList};
+  std::vector<std::string> seen[2];
+  int i = 0;
+  for (auto defs : {std::span<const KyVarDefTable* const>(listFirst), std::span<const KyVarDefTable* const>(tableFirst)}) {
+    Model m(sim::ModelConfig{});
+    m.Build(defs);
+    for (const char* col : {"1.3.6.1.4.1.99999.1.1.1.3", "1.3.6.1.4.1.99999.1.1.1.4"}) {
+      SCOPED_TRACE(col);
+      const sim::ServedObject* obj = m.Resolve(O(col));
+      ASSERT_NE(obj, nullptr);
+      ASSERT_NE(obj->table, nullptr) << "a column of the port table, not a scalar";
+      Oid port7 = O(col);
+      port7.push_back(7);
+      auto v = m.Get(*obj, port7);
+      ASSERT_TRUE(v);
+      EXPECT_EQ(v->type, sim::Asn::Counter32);
+      Oid zero = O(col);
+      zero.push_back(0);
+      EXPECT_FALSE(m.Get(*obj, zero)) << "no scalar instance";
+    }
+    for (const auto& obj : m.Objects()) seen[i].push_back(sim::OidToString(obj.oid) + " " + sim::AccessName(obj.Def().access));
+    ++i;
+  }
+  EXPECT_EQ(seen[0], seen[1]);
+}
+
 }  // namespace
