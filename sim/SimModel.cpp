@@ -185,6 +185,21 @@ std::string FirstWord(const std::string& label) {
   return w.empty() ? "row" : w;
 }
 
+struct RowlessRule {
+  const char* entry;
+  uint32_t column;
+  int64_t create, remove, fresh;
+};
+// Standard Q-BRIDGE static unicast and multicast filters: any write creates
+// the entry, Status invalid(2) removes it, a new one is permanent(3). The
+// authentication server-group members: "Row State" add(1) creates, delete(2)
+// removes.
+constexpr RowlessRule kRowless[] = {
+    {"1.3.6.1.2.1.17.7.1.3.1.1", 4, 0, 2, 3},
+    {"1.3.6.1.2.1.17.7.1.3.2.1", 5, 0, 2, 3},
+    {"1.3.6.1.4.1.32473.12.5.12.1", 4, 1, 2, 1},
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -368,6 +383,7 @@ void Model::Build(std::span<const KyVarDefTable* const> defs) {
     pass(StandardTables());
   }
   for (auto& [entry, t] : tables_) SeedRows(*t);
+  for (auto& [entry, t] : tables_) SetUpRowless(*t);
   IndexObjects();
 }
 
@@ -474,6 +490,39 @@ void Model::AddDefinition(const KyVarDefTable& def) {
       if (t->rowStatusCol && c.access != ObjAccess::ReadOnly) c.access = ObjAccess::ReadCreate;
     }
   }
+}
+
+void Model::SetUpRowless(Table& t) {
+  if (t.rowStatusCol) return;
+  for (const RowlessRule& r : kRowless) {
+    if (OidToString(t.entry) != r.entry) continue;
+    auto c = t.columns.find(r.column);
+    if (c == t.columns.end() || c->second.indexPos >= 0 || c->second.type != Asn::Integer ||
+        c->second.access == ObjAccess::ReadOnly)
+      return;
+    t.rowlessCol = r.column;
+    t.rowlessCreate = r.create;
+    t.rowlessDelete = r.remove;
+    t.rowlessNew = r.fresh;
+    for (auto& [index, row] : t.rows) row.cells[r.column] = Value::Int(r.fresh);
+  }
+}
+
+RowRec Model::NewRow(Table& t, const Oid& index) const {
+  auto keys = DecodeIndex(t.keys, index);
+  RowRec row;
+  row.keys = keys ? *keys : std::vector<Value>{};
+  int n = 1;
+  if (!row.keys.empty() && IsNumericType(row.keys[0].type)) n = static_cast<int>(row.keys[0].number);
+  int port = (n >= 1 && n <= kPortCount) ? n : 1;
+  for (auto& [sub, col] : t.columns)
+    if (col.indexPos < 0) {
+      Value d = DefaultValue(&t, col, n + 1000, port);  // a new row gets no seeded extras
+      if (col.syntax == Syntax::DisplayString && Has(Lower(col.label), {"name"})) d = Value::Octets("");
+      row.cells[sub] = d;
+    }
+  if (t.rowlessCol) row.cells[t.rowlessCol] = Value::Int(t.rowlessNew);
+  return row;
 }
 
 void Model::SeedRows(Table& t) {
@@ -880,6 +929,17 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
       if (!exists && (s == RowStatus::Active || s == RowStatus::NotInService)) return {Err::InconsistentValue, pos};
       if (exists && (s == RowStatus::CreateAndGo || s == RowStatus::CreateAndWait))
         return {Err::InconsistentValue, pos};
+    } else if (!exists && g.table->rowlessCol) {
+      // A new row: created by the write unless a state value is needed for it.
+      if (g.table->rowlessCreate == 0) continue;
+      bool create = false, remove = false;
+      for (size_t i : g.vbs) {
+        const ServedObject* obj = Resolve(vbs[i].oid);
+        if (obj->column != g.table->rowlessCol) continue;
+        create = create || vbs[i].value.AsInt() == g.table->rowlessCreate;
+        remove = remove || vbs[i].value.AsInt() == g.table->rowlessDelete;
+      }
+      if (!create && !remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     } else if (!exists) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }
@@ -931,24 +991,21 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
         continue;
       }
       if (s == RowStatus::CreateAndGo || s == RowStatus::CreateAndWait) {
-        auto keys = DecodeIndex(t->keys, index);
-        RowRec row;
-        row.keys = keys ? *keys : std::vector<Value>{};
-        int n = 1;
-        if (!row.keys.empty() && IsNumericType(row.keys[0].type)) n = static_cast<int>(row.keys[0].number);
-        int port = (n >= 1 && n <= kPortCount) ? n : 1;
-        for (auto& [sub, col] : t->columns)
-          if (col.indexPos < 0) {
-            Value d = DefaultValue(t, col, n + 1000, port);  // a new row gets no seeded extras
-            if (col.syntax == Syntax::DisplayString && Has(Lower(col.label), {"name"})) d = Value::Octets("");
-            row.cells[sub] = d;
-          }
+        RowRec row = NewRow(*t, index);
         row.cells[c.subid] = Value::Int(s == RowStatus::CreateAndGo ? RowStatus::Active : RowStatus::NotInService);
         t->rows[index] = std::move(row);
         continue;
       }
       if (it != t->rows.end()) it->second.cells[c.subid] = v;
       continue;
+    }
+    if (t->rowlessCol) {
+      if (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) {
+        if (it != t->rows.end()) t->rows.erase(it);
+        destroyed.insert(key);
+        continue;
+      }
+      if (it == t->rows.end()) it = t->rows.emplace(index, NewRow(*t, index)).first;
     }
     if (it != t->rows.end()) it->second.cells[c.subid] = v;
   }

@@ -90,14 +90,48 @@ constexpr KyVarDefRow kLed[] = {
 };
 
 // Objects of the switch that the dedicated windows use.
+constexpr KyOptionPair kStaticStatus[] = {{1, nullptr, "other"},         {2, nullptr, "invalid"},
+                                          {3, nullptr, "permanent"},     {4, nullptr, "deleteOnReset"},
+                                          {5, nullptr, "deleteOnTimeout"}};
+constexpr KyOptionPair kAacProtocol[] = {
+    {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs+"}, {4, nullptr, "radius"}};
+constexpr KyOptionPair kAddDelete[] = {{1, nullptr, "add"}, {2, nullptr, "delete"}};
 constexpr KyOptionPair kPauseMode[] = {{1, nullptr, "disabled"},
                                        {2, nullptr, "enabledXmit"},
                                        {3, nullptr, "enabledRcv"},
                                        {4, nullptr, "enabledXmitAndRcv"}};
 constexpr KyOptionPair kMemberRowStatus[] = {
     {1, nullptr, "active"}, {4, nullptr, "createAndGo"}, {6, nullptr, "destroy"}};
+const KyOptionTable StaticStatus{"SimStaticStatus", 1, false, kStaticStatus};
+const KyOptionTable AacProtocol{"SimAacProtocol", 1, false, kAacProtocol};
+const KyOptionTable AddDelete{"SimAddDelete", 1, false, kAddDelete};
 const KyOptionTable PauseMode{"SimPauseMode", 1, false, kPauseMode};
 const KyOptionTable MemberRowStatus{"SimMemberRowStatus", 1, false, kMemberRowStatus};
+
+// Q-BRIDGE static filters: rows without RowStatus (Status invalid removes).
+constexpr KyVarDefRow kStaticUnicast[] = {
+    {" ", "VLAN ID", Integer, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", MacAddress, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", Integer, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Allowed To Go To", Bits, RW},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", Integer, RW, &StaticStatus},
+};
+constexpr KyVarDefRow kStaticMulticast[] = {
+    {" ", "VLAN Index", Integer, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "Address", MacAddress, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", Integer, KEY},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Static Egress Ports", Bits, RW},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.4", "Forbidden Egress Ports", Bits, RW},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", Integer, RW, &StaticStatus},
+};
+
+// Authentication server-group members: "Row State" add / delete.
+constexpr KyVarDefRow kServerGroupMembers[] = {
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", DisplayString, KEY},
+    {"1.3.6.1.4.1.32473.12.5.12.1.2", "IP Address", IpAddress, KEY},
+    {"1.3.6.1.4.1.32473.12.5.12.1.3", "Auth Protocol", Integer, KEY, &AacProtocol},
+    {"1.3.6.1.4.1.32473.12.5.12.1.4", "Row State", Integer, RW, &AddDelete},
+};
 
 // EtherLike-MIB MAC control and PAUSE: port tables, and their counters as
 // single-instance lists read per port.
@@ -144,6 +178,9 @@ const KyVarDefTable IfXTable{"IfXTable", 3, 1, kIfXTable};
 const KyVarDefTable Community{"SnmpCommunity", 3, 1, kCommunity};
 const KyVarDefTable Led{"FrontPanelLed", 1, 0, kLed};
 
+const KyVarDefTable StaticUnicast{"Dot1qStaticUnicastTable", 3, 3, kStaticUnicast};
+const KyVarDefTable StaticMulticast{"Dot1qStaticMulticastTable", 3, 3, kStaticMulticast};
+const KyVarDefTable ServerGroupMembers{"AacServerGroupMemberTable", 3, 3, kServerGroupMembers};
 const KyVarDefTable Dot3Control{"Dot3ControlPortTable", 2, 1, kDot3Control};
 const KyVarDefTable Dot3ControlCounters{"Dot3ControlCounters", 1, 0, kDot3ControlCounters};
 const KyVarDefTable Dot3Pause{"Dot3PausePortTable", 2, 1, kDot3Pause};
@@ -153,8 +190,9 @@ const KyVarDefTable MemberSwitches{"MemberSwitchTable", 3, 1, kMemberSwitches};
 
 // Lists before the tables they lie in: the model does not depend on the order.
 const KyVarDefTable* const kStandard[] = {
-    &Interfaces,        &IfTable,   &IfXTable,        &Community,     &Led, &Dot3ControlCounters, &Dot3Control,
-    &Dot3PauseCounters, &Dot3Pause, &MemberSwitchAdd, &MemberSwitches};
+    &Interfaces,    &IfTable,        &IfXTable,           &Community,         &Led,
+    &StaticUnicast, &StaticMulticast, &ServerGroupMembers, &Dot3ControlCounters, &Dot3Control,
+    &Dot3PauseCounters, &Dot3Pause,  &MemberSwitchAdd,    &MemberSwitches};
 }  // namespace
 
 std::span<const KyVarDefTable* const> StandardTables() { return kStandard; }
