@@ -185,6 +185,21 @@ std::string FirstWord(const std::string& label) {
   return w.empty() ? "row" : w;
 }
 
+// The idle value of an action variable: a writable enumerated INTEGER whose
+// label says it does something once (send, start, clear, an action) and
+// whose enumeration has a value for doing nothing.
+std::optional<int64_t> ActionIdle(const std::string& label, int32_t access, uint8_t type,
+                                  const KyOptionTable* opts) {
+  if (!(access & Access::Write) || type != Asn::Integer || !opts || opts->kind != 1) return std::nullopt;
+  const std::string l = Lower(label);
+  if (!Has(l, {"action", "clear", "send", "start", "file control"})) return std::nullopt;
+  static const char* const kIdle[] = {"noaction", "no-action", "normal", "inactive", "other", "idle"};
+  for (const char* idle : kIdle)
+    for (const auto& p : opts->pairs)
+      if (p.label && Lower(p.label) == idle) return p.value;
+  return std::nullopt;
+}
+
 struct RowlessRule {
   const char* entry;
   uint32_t column;
@@ -404,6 +419,7 @@ void Model::AddDefinition(const KyVarDefTable& def) {
     c.type = WireType(r.syntax);
     c.access = (r.access & Access::Write) ? ObjAccess::ReadWrite : ObjAccess::ReadOnly;
     c.options = r.options;
+    c.idle = ActionIdle(c.label, r.access, c.type, r.options);
     return c;
   };
 
@@ -968,7 +984,8 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
     if (obj->scalar) {
       if (savedScalars.insert(obj->scalar).second)
         undo->scalars.push_back({obj->scalar, obj->scalar->value, obj->scalar->touched});
-      obj->scalar->value = v;
+      const Column& sc = obj->scalar->def;
+      obj->scalar->value = sc.idle ? Value::Int(*sc.idle) : v;
       obj->scalar->touched = true;
       continue;
     }
@@ -1007,7 +1024,7 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
       }
       if (it == t->rows.end()) it = t->rows.emplace(index, NewRow(*t, index)).first;
     }
-    if (it != t->rows.end()) it->second.cells[c.subid] = v;
+    if (it != t->rows.end()) it->second.cells[c.subid] = c.idle ? Value::Int(*c.idle) : v;
   }
   return undo;
 }

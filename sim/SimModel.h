@@ -90,6 +90,9 @@ struct Column {
   int indexPos = -1;  // >= 0: an index column, its value is that index component
   bool rowStatus = false;
   const KyOptionTable* options = nullptr;
+  // An action variable (send, start, clear ...): a write triggers it and the
+  // variable reads its idle value again right after, as on the switch.
+  std::optional<int64_t> idle;
 };
 
 struct RowRec {

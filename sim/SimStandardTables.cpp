@@ -102,11 +102,22 @@ constexpr KyOptionPair kPauseMode[] = {{1, nullptr, "disabled"},
                                        {4, nullptr, "enabledXmitAndRcv"}};
 constexpr KyOptionPair kMemberRowStatus[] = {
     {1, nullptr, "active"}, {4, nullptr, "createAndGo"}, {6, nullptr, "destroy"}};
+constexpr KyOptionPair kDisabledEnabled23[] = {{2, nullptr, "disabled"}, {3, nullptr, "enabled"}};
+constexpr KyOptionPair kSendNoAction[] = {{1, nullptr, "send"}, {2, nullptr, "noAction"}};
+constexpr KyOptionPair kTransferType[] = {{2, nullptr, "network-load"}, {3, nullptr, "out-of-band-load"}};
+constexpr KyOptionPair kLoadType[] = {{2, nullptr, "upload"}, {3, nullptr, "download"}};
+constexpr KyOptionPair kFileControl[] = {
+    {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
 const KyOptionTable StaticStatus{"SimStaticStatus", 1, false, kStaticStatus};
 const KyOptionTable AacProtocol{"SimAacProtocol", 1, false, kAacProtocol};
 const KyOptionTable AddDelete{"SimAddDelete", 1, false, kAddDelete};
 const KyOptionTable PauseMode{"SimPauseMode", 1, false, kPauseMode};
 const KyOptionTable MemberRowStatus{"SimMemberRowStatus", 1, false, kMemberRowStatus};
+const KyOptionTable DisabledEnabled23{"SimDisabledEnabled23", 1, false, kDisabledEnabled23};
+const KyOptionTable SendNoAction{"SimSendNoAction", 1, false, kSendNoAction};
+const KyOptionTable TransferType{"SimTransferType", 1, false, kTransferType};
+const KyOptionTable LoadType{"SimLoadType", 1, false, kLoadType};
+const KyOptionTable FileControl{"SimFileControl", 1, false, kFileControl};
 
 // Q-BRIDGE static filters: rows without RowStatus (Status invalid removes).
 constexpr KyVarDefRow kStaticUnicast[] = {
@@ -172,6 +183,31 @@ constexpr KyVarDefRow kMemberSwitches[] = {
     {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", Integer, RW, &MemberRowStatus},
 };
 
+// SMTP control: "SMTP Send Test Message" is an action.
+constexpr KyVarDefRow kSmtp[] = {
+    {"1.3.6.1.4.1.32473.12.29.1.1", "SMTP Status", Integer, RW, &DisabledEnabled23},
+    {"1.3.6.1.4.1.32473.12.29.1.2", "SMTP Server Address", IpAddress, RW},
+    {"1.3.6.1.4.1.32473.12.29.1.3", "SMTP Server Port", Integer, RW},
+    {"1.3.6.1.4.1.32473.12.29.1.4", "SMTP Self Mail Address", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.29.1.5", "SMTP Test Messsage Subject", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.29.1.6", "SMTP Test Message Content", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.29.1.7", "SMTP Send Test Message", Integer, RW, &SendNoAction},
+};
+
+// Update files: "File Control" start is an action.
+constexpr KyVarDefRow kUpdateFiles[] = {
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.1", "File Index", Integer, KEY},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.2", "File Description", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.3", "File Address", IpAddress, RW},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.4", "File Transfer Type", Integer, RW, &TransferType},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.5", "File", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.6", "File Locate ID", Integer, RW},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.7", "File Load Type", Integer, RW, &LoadType},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.8", "File Control", Integer, RW, &FileControl},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.9", "File BIncrement", Integer, RW, &Truth},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.10", "Multiple Image Control ID", Integer, RW},
+};
+
 const KyVarDefTable Interfaces{"Interfaces", 0, 0, kInterfaces};
 const KyVarDefTable IfTable{"IfTable", 3, 1, kIfTable};
 const KyVarDefTable IfXTable{"IfXTable", 3, 1, kIfXTable};
@@ -187,12 +223,14 @@ const KyVarDefTable Dot3Pause{"Dot3PausePortTable", 2, 1, kDot3Pause};
 const KyVarDefTable Dot3PauseCounters{"Dot3PauseCounters", 1, 0, kDot3PauseCounters};
 const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 1, kMemberSwitchAdd};
 const KyVarDefTable MemberSwitches{"MemberSwitchTable", 3, 1, kMemberSwitches};
+const KyVarDefTable Smtp{"SmtpControl", 0, 0, kSmtp};
+const KyVarDefTable UpdateFiles{"UpdateFileTable", 3, 1, kUpdateFiles};
 
 // Lists before the tables they lie in: the model does not depend on the order.
 const KyVarDefTable* const kStandard[] = {
     &Interfaces,    &IfTable,        &IfXTable,           &Community,         &Led,
     &StaticUnicast, &StaticMulticast, &ServerGroupMembers, &Dot3ControlCounters, &Dot3Control,
-    &Dot3PauseCounters, &Dot3Pause,  &MemberSwitchAdd,    &MemberSwitches};
+    &Dot3PauseCounters, &Dot3Pause,  &MemberSwitchAdd,    &MemberSwitches, &Smtp, &UpdateFiles};
 }  // namespace
 
 std::span<const KyVarDefTable* const> StandardTables() { return kStandard; }

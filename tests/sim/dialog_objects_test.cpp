@@ -1,6 +1,12 @@
 // Objects of the switch that the dedicated windows rely on, seen through
 // net-snmp's tools: rows created and deleted without RowStatus, counters of a
-// single-instance list read per port.
+// single-instance list read per port, action variables, and what the SET
+// journal shows of them.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/SetJournal.h"
 #include "tests/sim/SimFixture.h"
 
 namespace {
@@ -145,6 +151,48 @@ TEST_F(DialogObjectsTest, MemberSwitchAddColumnsBelongToTheMemberTable) {
   EXPECT_FALSE(Exists(kMemberSwitch + ".8.0"));
   ASSERT_EQ(Set({kMemberSwitch + ".10." + id, "i", "6"}).exitCode, 0);
   EXPECT_FALSE(Exists(kMemberSwitch + ".8." + id));
+}
+
+// ---------------------------------------------------------------------------
+// Action variables
+
+TEST_F(DialogObjectsTest, ActionVariablesReadTheirIdleValueAfterAWrite) {
+  const std::string journal = (std::filesystem::temp_directory_path() /
+                               ("qrx-actions-" + std::to_string(getpid()) + ".journal"))
+                                  .string();
+  std::filesystem::remove(journal);
+  StartSim({"--journal", journal});
+  struct Action {
+    const char* what;
+    std::string oid;
+    const char* written;
+    const char* idle;
+  };
+  const Action actions[] = {
+      {"SMTP send test message", "1.3.6.1.4.1.32473.12.29.1.7.0", "1", "INTEGER: 2"},
+      {"update file control start", "1.3.6.1.4.1.32473.12.1.2.1.1.8.1", "3", "INTEGER: 2"},
+      {"FDB clear all", "1.3.6.1.4.1.32473.12.1.2.11.1.0", "2", "INTEGER: 1"},
+      {"per-port DHCP snooping clear", "1.3.6.1.4.1.32473.12.23.3.2.1.6.4", "2", "INTEGER: 1"},
+  };
+  for (const Action& a : actions) {
+    SCOPED_TRACE(a.what);
+    auto r = Set({a.oid, "i", a.written});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Value(a.oid), a.idle);
+  }
+  // A setting next to an action keeps its value.
+  ASSERT_EQ(Set({"1.3.6.1.4.1.32473.12.29.1.1.0", "i", "3"}).exitCode, 0);
+  EXPECT_EQ(Value("1.3.6.1.4.1.32473.12.29.1.1.0"), "INTEGER: 3");
+
+  // The journal shows what was sent, not what the switch made of it.
+  auto records = qrxtest::ReadSetJournal(journal);
+  std::filesystem::remove(journal);
+  ASSERT_EQ(records.size(), std::size(actions) + 1);
+  for (size_t i = 0; i < std::size(actions); ++i) {
+    ASSERT_EQ(records[i].varbinds.size(), 1u);
+    EXPECT_EQ(records[i].varbinds[0].oid, actions[i].oid);
+    EXPECT_EQ(records[i].varbinds[0].value, actions[i].written);
+  }
 }
 
 }  // namespace

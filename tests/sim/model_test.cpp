@@ -178,4 +178,46 @@ TEST(ModelOrder, ListInsideATableEntryIsServedPerRowInEitherOrder) {
   EXPECT_EQ(seen[0], seen[1]);
 }
 
+// Action variables go back to their idle value after a write; enumerations
+// that only look alike keep what was written.
+constexpr KyOptionPair kNormalActive[] = {{1, nullptr, "normal"}, {2, nullptr, "active"}};
+constexpr KyOptionPair kOtherModes[] = {{1, nullptr, "other"}, {2, nullptr, "fast"}, {3, nullptr, "slow"}};
+const KyOptionTable NormalActive{"NormalActive", 1, false, kNormalActive};
+const KyOptionTable OtherModes{"OtherModes", 1, false, kOtherModes};
+constexpr KyVarDefRow kActions[] = {
+    {"1.3.6.1.4.1.99999.1.4.1", "Counter Clear Action", Integer, RW, &NormalActive},
+    {"1.3.6.1.4.1.99999.1.4.2", "Send Test Trap", Integer, RW, &OtherModes},
+    {"1.3.6.1.4.1.99999.1.4.3", "Fan Mode", Integer, RW, &OtherModes},           // no action word
+    {"1.3.6.1.4.1.99999.1.4.4", "Clear Timer", Integer, RW},                      // no enumeration
+    {"1.3.6.1.4.1.99999.1.4.5", "Last Clear Action", Integer, RO, &NormalActive},  // not writable
+};
+const KyVarDefTable Actions{"Actions", 0, 0, kActions};
+
+TEST(ModelActions, ActionVariablesReadTheirIdleValueAfterAWrite) {
+  const KyVarDefTable* const defs[] = {&Actions};
+  Model m(sim::ModelConfig{});
+  m.Build(defs);
+  struct Case {
+    const char* oid;
+    int64_t written, readBack;
+  };
+  const Case cases[] = {
+      {"1.3.6.1.4.1.99999.1.4.1.0", 2, 1},
+      {"1.3.6.1.4.1.99999.1.4.2.0", 3, 1},
+      {"1.3.6.1.4.1.99999.1.4.3.0", 3, 3},
+      {"1.3.6.1.4.1.99999.1.4.4.0", 42, 42},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.oid);
+    std::vector<sim::Varbind> vbs{{O(c.oid), Value::Int(c.written)}};
+    ASSERT_EQ(m.Check(vbs).status, 0);
+    auto undo = m.Apply(vbs);
+    const sim::ServedObject* obj = m.Resolve(O(c.oid));
+    ASSERT_NE(obj, nullptr);
+    EXPECT_EQ(m.Get(*obj, O(c.oid))->AsInt(), c.readBack);
+    m.Revert(*undo);
+  }
+  EXPECT_FALSE(m.Resolve(O("1.3.6.1.4.1.99999.1.4.5"))->Def().idle);
+}
+
 }  // namespace
