@@ -773,7 +773,10 @@ void KySNMPRequest2Edits::AddRow() {
   heldRows_.append(line);
   if (!shownAt_.isValid() || shownAt_.elapsed() >= kRowShowIntervalMs) {
     ShowHeldRows();
-    QApplication::processEvents();
+    // A synchronous walk holds the event loop: let the window draw them. An
+    // asynchronous one goes back to the loop by itself, and drawing here
+    // would only keep the rows already read from being used.
+    if (!asynchronous) QApplication::processEvents();
     return;
   }
   // Between replies of an asynchronous walk, and after a walk that stops
