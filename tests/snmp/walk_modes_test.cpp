@@ -195,7 +195,7 @@ const WalkCase kCases[] = {
        AfterTable(a);
        a.bulkSilent = true;
      },
-     6, false, 10, false},
+     6, false, 30, false},
 };
 
 class WalkModesTest : public ::testing::TestWithParam<WalkCase> {
@@ -408,7 +408,7 @@ TEST_F(BulkWalkTest, ReadAheadAndItsFailure) {
     r->device = {"127.0.0.1", agent.port()};
     r->security.version = SnmpVersion::V2c;
     r->security.readCommunity = "rd";
-    r->timeout = 10;
+    r->timeout = 30;
     r->retries = 0;
     r->useGetBulk = bulk;
     r->varList.kind = 2;
