@@ -69,12 +69,18 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the program be watched from a VNC viewer on a machine without a desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-qpa-plugins, snmp")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- The device manager of the QRX-900, a managed Ethernet switch with 52 ports.
- It talks to one switch's SNMP agent (SNMPv1, SNMPv2c, SNMPv3 with USM):
- a live front-panel view and dialogs for the switch's settings.
- .
- The package also holds qrx900-sim, a simulated QRX-900 agent that stands
- in for a switch when none is at hand.")
+# The long description below the summary line; CPack indents it.
+set(CPACK_PACKAGE_DESCRIPTION "The device manager of the QRX-900, a managed Ethernet switch with 52 ports.
+It talks to one switch's SNMP agent (SNMPv1, SNMPv2c, SNMPv3 with USM):
+a live front-panel view and dialogs for the switch's settings.
+
+The package also holds qrx900-sim, a simulated QRX-900 agent that stands
+in for a switch when none is at hand.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)
+
+# The grabber of the README's pictures (scripts/grab-windows). Built with
+# everything else so that it keeps up with the windows it shows.
+add_executable(qrx900-grab-windows ${PROJECT_SOURCE_DIR}/scripts/grab-windows.cpp)
+set_target_properties(qrx900-grab-windows PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/scripts)
+target_link_libraries(qrx900-grab-windows PRIVATE qrx_app qrx_dialogs Qt6::Test)
