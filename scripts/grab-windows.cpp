@@ -32,7 +32,7 @@ struct DialogShot {
   const char* file;
 };
 constexpr DialogShot kDialogShots[] = {
-    {"PortTable1Click", "table-dialog.png"}  // Bridge, 802.1d, Port Table,
+    {"PortTable1Click", "table-dialog.png"},  // Bridge > 802.1d > Port Table
 };
 
 constexpr int kWaitMs = 20000;
