@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/Version.h"
 
@@ -18,36 +19,55 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
   setObjectName("AboutForm");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
-  setFixedSize(330, 150);
 
+  // The five model icons share one place left of the texts; the texts take
+  // the width they need at the current font and dpi, and the box fits them
+  // (also when the build line replaces the version).
+  auto* icons = new QWidget(this);
+  icons->setFixedSize(32, 32);
   for (int i = 0; i < 5; ++i) {
-    auto* icon = new QLabel(this);
+    auto* icon = new QLabel(icons);
     icon->setObjectName(QString("Image%1").arg(i + 1));
-    icon->setGeometry(16, 18, 32, 32);
+    icon->setGeometry(0, 0, 32, 32);
     icon->setPixmap(QPixmap(QString(":/qrx900/model-%1.png").arg(kModels[i])));
     ModelIcons.append(icon);
   }
 
   AboutLabel = new QLabel(this);
   AboutLabel->setObjectName("AboutLabel");
-  AboutLabel->setGeometry(64, 16, 250, 20);
   QFont bold = AboutLabel->font();
   bold.setBold(true);
   AboutLabel->setFont(bold);
 
   VersionLabel = new QLabel("Release Version 2.0", this);
   VersionLabel->setObjectName("VersionLabel");
-  VersionLabel->setGeometry(64, 40, 250, 18);
 
   InfoLabel = new QLabel(QString("%1 %2 for the QRX-900 52-port managed switch.").arg(kProgramName, ProgramVersion()),
                          this);
   InfoLabel->setObjectName("InfoLabel");
-  InfoLabel->setWordWrap(true);
-  InfoLabel->setGeometry(64, 62, 250, 36);
+
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(4);
+  for (QLabel* label : {AboutLabel, VersionLabel, InfoLabel}) {
+    label->setTextFormat(Qt::PlainText);
+    texts->addWidget(label);
+  }
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(16);
+  top->addWidget(icons, 0, Qt::AlignTop);
+  top->addLayout(texts, 1);
 
   BT_Ok = new QPushButton("OK", this);
   BT_Ok->setObjectName("BT_Ok");
-  BT_Ok->setGeometry(125, 110, 80, 26);
+  BT_Ok->setMinimumWidth(80);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 16, 16, 14);
+  layout->setSpacing(12);
+  layout->addLayout(top);
+  layout->addWidget(BT_Ok, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   BT_Ok->setDefault(true);
   connect(BT_Ok, &QPushButton::clicked, this, &QDialog::accept);
   BT_Ok->installEventFilter(this);

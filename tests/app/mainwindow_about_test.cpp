@@ -52,6 +52,40 @@ TEST(AboutForm, ShiftAltF3OnOkShowsTheBuild) {
   }
 }
 
+// Every text is shown whole, whatever the font: the labels take the width
+// of their texts and the box grows with them, also for the build line.
+TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
+  AppForTests();
+  for (int points : {8, 12, 20, 28}) {
+    SCOPED_TRACE(points);
+    TAboutForm about;
+    QFont font = about.font();
+    font.setPointSize(points);
+    about.setFont(font);
+    about.show();
+    QCoreApplication::processEvents();
+    for (bool build : {false, true}) {
+      if (build) {
+        QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+        QCoreApplication::processEvents();
+      }
+      for (QLabel* label : {about.AboutLabel, about.VersionLabel, about.InfoLabel}) {
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()));
+        EXPECT_GE(label->contentsRect().height(), label->fontMetrics().height());
+        EXPECT_TRUE(about.rect().contains(label->geometry()))
+            << "label " << label->geometry().x() << "," << label->geometry().y() << " "
+            << label->geometry().width() << "x" << label->geometry().height() << " outside the box "
+            << about.width() << "x" << about.height();
+      }
+      EXPECT_TRUE(about.rect().contains(about.BT_Ok->geometry()));
+      // The texts lie right of the icon, not over it.
+      EXPECT_GE(about.AboutLabel->mapTo(&about, QPoint(0, 0)).x(),
+                about.ModelIcons[0]->mapTo(&about, QPoint(32, 0)).x());
+    }
+  }
+}
+
 TEST(AboutForm, OkClosesIt) {
   AppForTests();
   TAboutForm about;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
 
@@ -182,59 +184,113 @@ TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
   EXPECT_EQ(title, "About QRX-900 Module");
 }
 
-// The help file beside the executable, through the desktop's viewer.
+// The help file beside the executable when the desktop can show it, the
+// operator's guide otherwise, through the desktop's viewer.
 class HelpCommand : public ::testing::Test {
  protected:
   void SetUp() override {
     AppForTests();
     path_ = HelpFilePath();
+    guide_ = GuideFilePath();
     SetMessageBoxHook([this](QWidget*, const QString& text, const QString& caption, QMessageBox::StandardButtons) {
       boxes << caption + ": " + text;
       return QMessageBox::Ok;
     });
     SetHelpViewer([this](const QUrl& url) {
       opened << url;
-      return viewerAnswers;
+      return url.toLocalFile().endsWith(".hlp") ? hlpViewerAnswers : guideViewerAnswers;
+    });
+    SetHelpViewerCheck([this](const QString& path) {
+      checked << path;
+      return hlpViewerSetUp;
     });
   }
   void TearDown() override {
     SetHelpViewer({});
+    SetHelpViewerCheck({});
     SetMessageBoxHook({});
     QFile::remove(path_);
+    QFile::remove(guide_);
   }
 
-  QString path_;
-  QStringList boxes;
+  static void Touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+
+  QString path_, guide_;
+  QStringList boxes, checked;
   QList<QUrl> opened;
-  bool viewerAnswers = true;
+  bool hlpViewerSetUp = true, hlpViewerAnswers = true, guideViewerAnswers = true;
 };
 
-TEST_F(HelpCommand, OpensTheFileBesideTheProgram) {
-  EXPECT_EQ(path_, QCoreApplication::applicationDirPath() + "/QRX-700 R2 Oct 08 d 4b velmar.hlp");
-  QFile f(path_);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
-  EXPECT_TRUE(OpenHelpContents(nullptr));
-  ASSERT_EQ(opened.size(), 1);
-  EXPECT_EQ(opened[0], QUrl::fromLocalFile(path_));
-  EXPECT_TRUE(boxes.isEmpty());
+TEST_F(HelpCommand, TheFilesLieBesideAndBelowTheProgram) {
+  const QString dir = QCoreApplication::applicationDirPath();
+  EXPECT_EQ(path_, dir + "/QRX-700 R2 Oct 08 d 4b velmar.hlp");
+  // The build folder mirrors the installed layout: <dir>/../share/qrx900/guide.
+  EXPECT_EQ(guide_, QDir::cleanPath(dir + "/../share/qrx900/guide/guide.html"));
 }
 
-TEST_F(HelpCommand, MissingFileOrNoViewerIsReported) {
-  QFile::remove(path_);
-  EXPECT_FALSE(OpenHelpContents(nullptr));
-  EXPECT_TRUE(opened.isEmpty());
-  ASSERT_EQ(boxes.size(), 1);
-  EXPECT_TRUE(boxes[0].contains("Cannot find the help file")) << boxes[0].toStdString();
-  EXPECT_TRUE(boxes[0].contains("QRX-700 R2 Oct 08 d 4b velmar.hlp"));
+TEST_F(HelpCommand, OpensTheHelpFileOnlyWhereItCanBeShownTheGuideOtherwise) {
+  const struct {
+    const char* name;
+    bool hlp, hlpSetUp, hlpOpens, guide, guideOpens;
+    QStringList openedFiles;  // "hlp", "guide" in order
+    const char* box;          // start of the message box's text, or nullptr
+  } cases[] = {
+      {"help file and its viewer", true, true, true, true, true, {"hlp"}, nullptr},
+      {"no viewer set up for the help file", true, false, true, true, true, {"guide"}, nullptr},
+      {"the viewer refuses the help file", true, true, false, true, true, {"hlp", "guide"}, nullptr},
+      {"no help file", false, true, true, true, true, {"guide"}, nullptr},
+      {"neither file", false, true, true, false, true, {}, "Help: Cannot find the help file"},
+      {"no viewer for the guide", false, true, true, true, false, {"guide"}, "Help: No help viewer is set up"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(path_);
+    QFile::remove(guide_);
+    if (c.hlp) Touch(path_);
+    if (c.guide) Touch(guide_);
+    hlpViewerSetUp = c.hlpSetUp;
+    hlpViewerAnswers = c.hlpOpens;
+    guideViewerAnswers = c.guideOpens;
+    opened.clear();
+    boxes.clear();
+    checked.clear();
 
-  QFile f(path_);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
-  viewerAnswers = false;
-  EXPECT_FALSE(OpenHelpContents(nullptr));
-  ASSERT_EQ(boxes.size(), 2);
-  EXPECT_TRUE(boxes[1].contains("No help viewer")) << boxes[1].toStdString();
+    EXPECT_EQ(OpenHelpContents(nullptr), c.box == nullptr);
+    QStringList files;
+    for (const QUrl& url : opened) {
+      EXPECT_TRUE(url.isLocalFile()) << url.toString().toStdString();
+      files << (url.toLocalFile() == path_ ? "hlp" : url.toLocalFile() == guide_ ? "guide" : url.toString());
+    }
+    EXPECT_EQ(files, c.openedFiles);
+    EXPECT_EQ(checked, c.hlp ? QStringList{path_} : QStringList{});
+    if (c.box) {
+      ASSERT_EQ(boxes.size(), 1);
+      EXPECT_TRUE(boxes[0].startsWith(c.box)) << boxes[0].toStdString();
+      EXPECT_TRUE(boxes[0].contains(guide_)) << boxes[0].toStdString();
+    } else {
+      EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    }
+  }
+}
+
+// The guide that the build puts beside the program is a real page.
+TEST(HelpGuide, TheBuildCarriesTheGuideWithItsPictures) {
+  const QString dir = QString::fromStdString(BuildDirForTests()) + "/share/qrx900/guide/";
+  QFile page(dir + "guide.html");
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+  const QString html = QString::fromUtf8(page.readAll());
+  EXPECT_TRUE(html.contains("<title>")) << "not an HTML page";
+  QRegularExpression image("<img[^>]*src=\"([^\"]+)\"");
+  int images = 0;
+  for (auto it = image.globalMatch(html); it.hasNext(); ++images) {
+    const QString src = it.next().captured(1);
+    EXPECT_TRUE(QFileInfo(dir + src).isFile()) << "guide.html shows a missing picture: " << src.toStdString();
+  }
+  EXPECT_GT(images, 0);
 }
 
 }  // namespace

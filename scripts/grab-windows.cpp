@@ -1,0 +1,105 @@
+// Grabs the pictures of the README and the operator's guide: the main window
+// with its front panel once the LEDs have been read, then the dialogs listed
+// in kDialogShots once each has read its values. Run headless against a
+// simulator by scripts/grab-windows:
+//
+//   qrx900-grab-windows <out-dir> /I127.0.0.1 /Rmenlak /Wtorvesk /v1
+//
+// (the key store and the device profile as for qrx900 itself).
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/FrontPanel.h"
+#include "app/LaunchParameters.h"
+#include "app/MainWindow.h"
+#include "app/MenuBar.h"
+
+namespace {
+
+// One dialog to grab: the menu command (its action's name) and the picture.
+// A new dialog's picture is one more line here.
+struct DialogShot {
+  const char* command;
+  const char* file;
+};
+constexpr DialogShot kDialogShots[] = {
+    {"PortTable1Click", "table-dialog.png"},  // Bridge > 802.1d > Port Table
+};
+
+constexpr int kWaitMs = 20000;
+
+bool Save(QWidget* window, const QString& path) {
+  const bool saved = window->grab().save(path);
+  std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "cannot write", qPrintable(path));
+  return saved;
+}
+
+// A dialog has read its values once its message memo holds a status line.
+bool HasRead(QWidget* dialog) {
+  for (auto* memo : dialog->findChildren<QPlainTextEdit*>())
+    if (memo->toPlainText().contains("Receive at")) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: qrx900-grab-windows OUT-DIR SWITCHES...\n");
+    return 2;
+  }
+  const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  QDir().mkpath(out);
+  std::vector<std::string> switches = LaunchArguments(argc - 1, argv + 1);
+
+  TMainForm window(switches);
+  if (window.TerminateRequested()) return 2;
+  window.show();
+  const bool read = QTest::qWaitFor(
+      [&] { return window.FrontPanel() && window.StatusPanel0()->text().contains("Led Status. Receive at"); },
+      kWaitMs);
+  if (!read) {
+    std::fprintf(stderr, "the front panel read no LEDs: %s\n", qPrintable(window.StatusPanel0()->text()));
+    return 1;
+  }
+  QTest::qWait(800);  // past the blinking that follows a reply
+  bool ok = Save(&window, out + "/main-window.png");
+
+  for (const DialogShot& shot : kDialogShots) {
+    QAction* action = FindCommandAction(window.MainMenu1, shot.command);
+    if (!action || !action->isEnabled()) {
+      std::fprintf(stderr, "no enabled command %s\n", shot.command);
+      ok = false;
+      continue;
+    }
+    bool saved = false;
+    // The dialog runs modally inside trigger(): watch for it from a timer.
+    QTimer watch;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      if (!HasRead(dialog) && clock.elapsed() < kWaitMs) return;
+      watch.stop();
+      QTest::qWait(300);
+      saved = HasRead(dialog) && Save(dialog, out + "/" + shot.file);
+      dialog->close();
+    });
+    watch.start(100);
+    action->trigger();
+    if (!saved) std::fprintf(stderr, "no picture of %s\n", shot.command);
+    ok = ok && saved;
+  }
+  return ok ? 0 : 1;
+}
