@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
+#include <sys/resource.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,15 @@ bool WaitFor(const std::function<bool()>& done, qint64 ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
   return true;
+}
+
+// Processor time this process has used, in milliseconds: unlike the clock,
+// it does not grow when other programs take the processors.
+double CpuMs() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
 }
 
 // The bare engine walk of the same table in this process, as the parent
@@ -134,19 +144,24 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
     // Refreshes of the dialog, each after a bare walk of the engine, so that
     // both see the same conditions.
     std::vector<double> refresh, bare;
+    double cpuBare = 0, cpuRefresh = 0;
     for (int k = 0; k < job.repeat; ++k) {
+      double cpu = CpuMs();
       const double engineMs = BareWalk(*table, rows, kWalkLimitMs);
+      cpuBare += CpuMs() - cpu;
       if (engineMs < 0) {
         std::fprintf(stderr, "a bare engine walk failed\n");
         return 3;
       }
       bare.push_back(engineMs);
       t.restart();
+      cpu = CpuMs();
       panel->RefreshClick();
       if (!WaitFor([&] { return !editor->busy; }, kWalkLimitMs)) {
         std::fprintf(stderr, "a refresh did not end\n");
         return 3;
       }
+      cpuRefresh += CpuMs() - cpu;
       refresh.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
       if (view->topLevelItemCount() != rows) {
         std::fprintf(stderr, "a refresh showed %d rows, the first walk %d: %s\n", view->topLevelItemCount(), rows,
@@ -171,6 +186,7 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
     for (double ms : unpainted) std::printf(" %.3f", ms);
     std::printf("\nengine");
     for (double ms : bare) std::printf(" %.3f", ms);
+    std::printf("\ncpu %.3f %.3f", cpuBare / job.repeat, cpuRefresh / job.repeat);
     std::printf("\n");
     std::fflush(stdout);
     form->FormClose();

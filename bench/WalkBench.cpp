@@ -658,6 +658,7 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const s
   long rows = -1;
   double first = -1;
   std::vector<double> refresh, unpainted, bare;
+  double cpuBare = -1, cpuRefresh = -1;
   std::istringstream lines(r.out);
   std::string line;
   while (std::getline(lines, line)) {
@@ -672,6 +673,8 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const s
       for (double v; words >> v;) unpainted.push_back(v);
     else if (key == "engine")
       for (double v; words >> v;) bare.push_back(v);
+    else if (key == "cpu")
+      words >> cpuBare >> cpuRefresh;
   }
   if (r.exitCode != 0 || rows < 0 || refresh.empty()) {
     std::string why = r.err;
@@ -707,6 +710,9 @@ void ListViewFigure(const Options& o, const std::string& host, int port, const s
                 100.0 * *std::min_element(bare.begin(), bare.end()) / *std::min_element(refresh.begin(), refresh.end()),
                 Median(pairs));
   }
+  if (cpuBare > 0 && cpuRefresh > 0)
+    std::printf("%-36s processor time of the client per walk: bare engine %.1f ms, dialog %.1f ms\n", "", cpuBare,
+                cpuRefresh);
   if (!unpainted.empty())
     std::printf("%-36s the list view not painting (updates off): median %.1f ms (runs, ms: %s)\n", "",
                 Median(unpainted), RunsText(unpainted).c_str());

@@ -20,8 +20,8 @@ struct ListViewJob {
 // Runs inside the child: opens the generated table dialog offscreen, times
 // its first walk and `repeat` refreshes, each after a bare engine walk of the
 // same table, and prints "rows N", "first MS", "refresh MS MS ...",
-// "unpainted MS ..." and "engine MS MS ..." on standard output. Returns the
-// process exit code.
+// "unpainted MS ...", "engine MS MS ..." and "cpu BARE DIALOG" (processor
+// time per walk) on standard output. Returns the process exit code.
 int RunListViewChild(const ListViewJob& job, int argc, char** argv);
 
 // Whether this build has the editors library (the list-view figure).
