@@ -3,7 +3,7 @@
 //
 // A request holds its own copies of the session parameters (taken when it is
 // constructed), builds one PDU from the whole list for a first read, a
-// continuation read (table walks, one row per exchange) or a write, sends it
+// continuation read (table walks, one row per read) or a write, sends it
 // through GlobalSnmp synchronously or asynchronously, and stores the reply's
 // values into the items as text.
 //
