@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QPixmap>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -65,7 +68,9 @@ TTrafficGraphForm::TTrafficGraphForm(QWidget* owner, std::vector<int> ports)
   setWindowTitle(Caption(ports_));
 
   chart_ = new QChart;
-  chart_->legend()->setAlignment(Qt::AlignBottom);
+  // The legend is the table below the chart: the chart's own one has no
+  // room for the figures.
+  chart_->legend()->hide();
   chart_->setMargins(QMargins(4, 4, 4, 4));
   timeAxis_ = new QDateTimeAxis;
   timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
@@ -73,10 +78,10 @@ TTrafficGraphForm::TTrafficGraphForm(QWidget* owner, std::vector<int> ports)
   timeAxis_->setTickCount(6);
   bitsAxis_ = new QValueAxis;
   bitsAxis_->setTitleText(QStringLiteral("bit/s"));
-  bitsAxis_->setLabelFormat(QStringLiteral("%.3g"));
+  bitsAxis_->setLabelFormat(QStringLiteral("%.1f"));
   countAxis_ = new QValueAxis;
   countAxis_->setTitleText(QStringLiteral("errors, discards per second"));
-  countAxis_->setLabelFormat(QStringLiteral("%.3g"));
+  countAxis_->setLabelFormat(QStringLiteral("%.1f"));
   chart_->addAxis(timeAxis_, Qt::AlignBottom);
   chart_->addAxis(bitsAxis_, Qt::AlignLeft);
   chart_->addAxis(countAxis_, Qt::AlignRight);
@@ -84,6 +89,16 @@ TTrafficGraphForm::TTrafficGraphForm(QWidget* owner, std::vector<int> ports)
   timeAxis_->setRange(now.addSecs(-60), now);
   bitsAxis_->setRange(0, 1000);
   countAxis_->setRange(0, 10);
+
+  legend_ = new QTreeWidget(this);
+  legend_->setObjectName(QStringLiteral("legend"));
+  legend_->setRootIsDecorated(false);
+  legend_->setHeaderLabels({QStringLiteral("Series"), QStringLiteral("Current"), QStringLiteral("Average"),
+                            QStringLiteral("Peak")});
+  legend_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  legend_->header()->setStretchLastSection(false);
+  legend_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  KyListExport::Install(legend_);
 
   lines_.resize(ports_.size() * kSeriesPerPort);
   for (size_t p = 0; p < ports_.size(); ++p)
@@ -96,8 +111,17 @@ TTrafficGraphForm::TTrafficGraphForm(QWidget* owner, std::vector<int> ports)
       series->attachAxis(timeAxis_);
       series->attachAxis(s < 2 ? bitsAxis_ : countAxis_);
       lines_[p * kSeriesPerPort + static_cast<size_t>(s)].segments.push_back(series);
-      series->setName(LegendText(static_cast<int>(p), s));
+      series->setName(SeriesName(static_cast<int>(p), s));
+      QPixmap swatch(12, 12);
+      swatch.fill(colour);
+      auto* row = new QTreeWidgetItem(legend_, {SeriesName(static_cast<int>(p), s), QStringLiteral("-"),
+                                                QStringLiteral("-"), QStringLiteral("-")});
+      row->setIcon(0, QIcon(swatch));
+      for (int c = 1; c < 4; ++c) row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
+  const int legendRows = static_cast<int>(ports_.size()) * kSeriesPerPort;
+  legend_->setFixedHeight(legend_->header()->sizeHint().height() + 2 * legend_->frameWidth() +
+                          std::min(legendRows, 8) * (legend_->fontMetrics().height() + 4));
 
   view_ = new QChartView(chart_, this);
   view_->setObjectName(QStringLiteral("chartView"));
@@ -126,8 +150,18 @@ TTrafficGraphForm::TTrafficGraphForm(QWidget* owner, std::vector<int> ports)
   bar->addWidget(btnSavePicture);
   bar->addWidget(btnExportCsv);
   bar->addWidget(close);
+  // The picture: the chart with its legend.
+  picture_ = new QWidget(this);
+  picture_->setObjectName(QStringLiteral("picture"));
+  picture_->setAutoFillBackground(true);
+  auto* pictureLayout = new QVBoxLayout(picture_);
+  pictureLayout->setContentsMargins(0, 0, 0, 0);
+  view_->setParent(picture_);
+  legend_->setParent(picture_);
+  pictureLayout->addWidget(view_, 1);
+  pictureLayout->addWidget(legend_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(view_, 1);
+  layout->addWidget(picture_, 1);
   layout->addLayout(bar);
   layout->addWidget(status_);
 
@@ -308,8 +342,21 @@ QString TTrafficGraphForm::LegendText(int port, int series) const {
            st.count ? text(st.average) : QStringLiteral("-"), st.count ? text(st.peak) : QStringLiteral("-"));
 }
 
+std::pair<double, QString> TTrafficGraphForm::BitsUnit(double peak) {
+  if (peak >= 1e9) return {1e9, QStringLiteral("Gbit/s")};
+  if (peak >= 1e6) return {1e6, QStringLiteral("Mbit/s")};
+  if (peak >= 1e3) return {1e3, QStringLiteral("kbit/s")};
+  return {1, QStringLiteral("bit/s")};
+}
+
 void TTrafficGraphForm::UpdateChart() {
   double bitsPeak = 0, countPeak = 0;
+  for (const Sample& sample : samples_)
+    for (size_t p = 0; p < ports_.size(); ++p)
+      for (int s = 0; s < kSeriesPerPort; ++s)
+        if (auto v = Value(sample, static_cast<int>(p), s)) (s < 2 ? bitsPeak : countPeak) = std::max(s < 2 ? bitsPeak : countPeak, *v);
+  // Bit rates are drawn in the unit that suits the peak.
+  const auto [divisor, unit] = BitsUnit(bitsPeak);
   for (size_t p = 0; p < ports_.size(); ++p)
     for (int s = 0; s < kSeriesPerPort; ++s) {
       Line& line = lines_[p * kSeriesPerPort + static_cast<size_t>(s)];
@@ -321,8 +368,7 @@ void TTrafficGraphForm::UpdateChart() {
           if (!runs.back().isEmpty()) runs.emplace_back();
           continue;
         }
-        runs.back().append(QPointF(static_cast<qreal>(sample.time.toMSecsSinceEpoch()), *v));
-        (s < 2 ? bitsPeak : countPeak) = std::max(s < 2 ? bitsPeak : countPeak, *v);
+        runs.back().append(QPointF(static_cast<qreal>(sample.time.toMSecsSinceEpoch()), s < 2 ? *v / divisor : *v));
       }
       while (line.segments.size() < runs.size()) {
         auto* segment = new QLineSeries;
@@ -342,7 +388,13 @@ void TTrafficGraphForm::UpdateChart() {
           segment->clear();
         }
       }
-      line.segments.front()->setName(LegendText(static_cast<int>(p), s));
+      if (QTreeWidgetItem* row = legend_->topLevelItem(static_cast<int>(p) * kSeriesPerPort + s)) {
+        const Stats st = SeriesStats(static_cast<int>(p), s);
+        auto text = [s](double v) { return s < 2 ? BitsText(v) : PerSecondText(v); };
+        row->setText(1, st.current ? text(*st.current) : QStringLiteral("-"));
+        row->setText(2, st.count ? text(st.average) : QStringLiteral("-"));
+        row->setText(3, st.count ? text(st.peak) : QStringLiteral("-"));
+      }
     }
   if (!samples_.empty()) {
     QDateTime last = samples_.back().time;
@@ -350,7 +402,8 @@ void TTrafficGraphForm::UpdateChart() {
     if (first.msecsTo(last) < 60 * 1000) first = last.addSecs(-60);
     timeAxis_->setRange(first, last);
   }
-  bitsAxis_->setRange(0, bitsPeak > 0 ? bitsPeak * 1.1 : 1000);
+  bitsAxis_->setTitleText(unit);
+  bitsAxis_->setRange(0, bitsPeak > 0 ? bitsPeak / divisor * 1.1 : 1);
   countAxis_->setRange(0, countPeak > 0 ? countPeak * 1.1 : 10);
 }
 
@@ -377,7 +430,13 @@ bool TTrafficGraphForm::ExportCsv(const QString& path, QString* error) const {
 }
 
 bool TTrafficGraphForm::SavePicture(const QString& path, QString* error) {
-  const QPixmap picture = view_->grab();
+  if (!picture_->testAttribute(Qt::WA_WState_Polished) || picture_->size().isEmpty()) {
+    // Never shown: lay it out at its natural size first.
+    ensurePolished();
+    resize(sizeHint());
+    layout()->activate();
+  }
+  const QPixmap picture = picture_->grab();
   if (picture.isNull() || !picture.save(path, "PNG")) {
     if (error) *error = QStringLiteral("Cannot write %1").arg(path);
     return false;

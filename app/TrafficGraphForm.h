@@ -16,6 +16,7 @@
 #include "app/TrafficRate.h"
 
 class QComboBox;
+class QTreeWidget;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -91,6 +92,8 @@ class TTrafficGraphForm : public QWidget {
   void ExportCsvClick();
 
   QLabel* StatusLine() const { return status_; }
+  // The legend: one line per series with its current, average and peak.
+  QTreeWidget* Legend() const { return legend_; }
   QChart* Chart() const { return chart_; }
   QComboBox* IntervalBox() const { return interval_; }
   QPushButton* btnSavePicture = nullptr;
@@ -98,6 +101,8 @@ class TTrafficGraphForm : public QWidget {
 
   // Text of a rate: bit/s with k, M, G; per second with one decimal.
   static QString BitsText(double bitsPerSecond);
+  // The unit of a bit rate axis up to `peak`: its divisor and name.
+  static std::pair<double, QString> BitsUnit(double peak);
   static QString PerSecondText(double perSecond);
 
  signals:
@@ -136,4 +141,6 @@ class TTrafficGraphForm : public QWidget {
   QDateTimeAxis* timeAxis_ = nullptr;
   QValueAxis* bitsAxis_ = nullptr;
   QValueAxis* countAxis_ = nullptr;
+  QTreeWidget* legend_ = nullptr;
+  QWidget* picture_ = nullptr;
 };
