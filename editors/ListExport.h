@@ -24,9 +24,9 @@ namespace KyListExport {
 inline constexpr const char* kCopyCaption = "Copy";
 inline constexpr const char* kExportCaption = "Export CSV...";
 
-// Installs the context menu (the view's context-menu policy becomes custom)
-// and Ctrl+C for "Copy". A dialog with a context menu of its own calls
-// AddActions instead.
+// Installs the context menu (the view's context-menu policy becomes custom).
+// The view's keys stay as they are. A dialog with a context menu of its own
+// calls AddActions instead.
 void Install(QAbstractItemView* view);
 // Appends "Copy" and "Export CSV..." for `view` to `menu`.
 void AddActions(QMenu* menu, QAbstractItemView* view);
