@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QPushButton>
 #include <QHeaderView>
 #include <QPixmap>
@@ -16,7 +15,6 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QDateTimeAxis>
-#include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
@@ -376,7 +374,6 @@ void TTrafficGraphForm::UpdateChart() {
         chart_->addSeries(segment);
         segment->attachAxis(timeAxis_);
         segment->attachAxis(s < 2 ? bitsAxis_ : countAxis_);
-        for (QLegendMarker* m : chart_->legend()->markers(segment)) m->setVisible(false);
         line.segments.push_back(segment);
       }
       for (size_t i = 0; i < line.segments.size(); ++i) {
