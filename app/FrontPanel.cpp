@@ -3,11 +3,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
 
+#include "app/TrafficGraphForm.h"
 #include "editors/LedBinding.h"
 #include "snmp/VarList.h"
 
@@ -126,6 +129,30 @@ QString TPanelQRX900Form::PortHint(int button) {
   return {};
 }
 
+int TPanelQRX900Form::ButtonPort(int button) {
+  if (button >= 1 && button <= 50) return button;
+  if (button >= 51 && button <= 54) return button - 2;
+  return 0;
+}
+
+QMenu* TPanelQRX900Form::PortMenu(QToolButton* button) {
+  const int port = ButtonPort(static_cast<int>(speedButtons_.indexOf(button)) + 1);
+  if (port == 0) return nullptr;
+  auto* menu = new QMenu(this);
+  QAction* graph = menu->addAction(QStringLiteral("Traffic Graph..."));
+  graph->setObjectName(QStringLiteral("actionTrafficGraph"));
+  connect(graph, &QAction::triggered, this, [this, port] { OpenTrafficGraph({port}); });
+  return menu;
+}
+
+TTrafficGraphForm* TPanelQRX900Form::OpenTrafficGraph(const std::vector<int>& ports) {
+  // A window of its own beside the main window, closed with it.
+  auto* form = new TTrafficGraphForm(window(), ports);
+  form->show();
+  form->Start();
+  return form;
+}
+
 void TPanelQRX900Form::FormCreate() {
   // 1. Hints (shown nowhere: they name the port and its medium).
   for (int n = 1; n <= kPortButtons; ++n) SpeedButton(n)->setToolTip(PortHint(n));
@@ -225,6 +252,14 @@ bool TPanelQRX900Form::eventFilter(QObject* watched, QEvent* event) {
     // The hints name the port and its medium for the program; they are not shown.
     if (event->type() == QEvent::ToolTip) return true;
     if (event->type() == QEvent::MouseButtonDblClick) SpeedButton1DblClick(b);
+    if (event->type() == QEvent::ContextMenu) {
+      // The selection stays as it is: the menu is about the port under the mouse.
+      if (QMenu* menu = PortMenu(b)) {
+        menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        delete menu;
+      }
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

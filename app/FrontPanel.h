@@ -8,11 +8,14 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class KySNMPLedColorMapList;
 class KySNMPRequest2Leds;
 class QFrame;
+class QMenu;
 class QToolButton;
+class TTrafficGraphForm;
 
 // The three colour maps of the front panel, built once for the process.
 const KySNMPLedColorMapList& SystemLedColorMap();  // power and console LEDs
@@ -59,6 +62,15 @@ class TPanelQRX900Form : public QWidget {
 
   // Button hint: port number and medium code ("1.100" copper, "49.101" fibre).
   static QString PortHint(int button);
+  // The port (ifIndex) of button n: 49 and 50 are the fibre slots of ports
+  // 49 and 50, 51 to 54 the copper ports 49 to 52. 0 for no button.
+  static int ButtonPort(int button);
+
+  // The context menu of a port button ("Traffic Graph..."), owned by the
+  // caller, and the ports it applies to: the button's own port.
+  QMenu* PortMenu(QToolButton* button);
+  // Opens a traffic graph window for the ports and starts it polling.
+  TTrafficGraphForm* OpenTrafficGraph(const std::vector<int>& ports);
 
   // Handlers.
   void Image1Click();

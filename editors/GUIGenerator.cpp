@@ -23,6 +23,7 @@
 
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/ListExport.h"
 #include "editors/UiSupport.h"
 
 namespace {
@@ -469,6 +470,7 @@ TListViewPanel::TListViewPanel(QWidget* owner, KySNMPRequest2Edits* editor)
   layout->addWidget(listView_);
   listView_->setMouseTracking(true);
   if (editor_) editor_->AttachListView(listView_, false);
+  KyListExport::Install(listView_);
   int chars = 0;
   if (QTreeWidgetItem* header = listView_->headerItem())
     for (int c = 0; c < listView_->columnCount(); ++c) chars += static_cast<int>(header->text(c).size());

@@ -41,14 +41,22 @@ class BoxRecorder {
 #include <QTimer>
 #include <functional>
 
+#include "snmp/SnmpPump.h"
+
 // Runs `action` on the next modal window that opens (a port grid, an add or
 // edit window, a dialog shown with exec). Polls every 10 ms; gives up after
-// `limitMs` so that a test never hangs on a missing window.
+// `limitMs` so that a test never hangs on a missing window. The action waits
+// while the SNMP pump is running completions (a list view lets events run
+// while it takes in walked rows, and an action that waits for the walk's end
+// could not get a reply from in there), for at most 2 s: a modal opened by a
+// completion itself is served all the same.
 inline void OnNextModal(std::function<void(QWidget*)> action, QWidget* skip = nullptr, int limitMs = 10000) {
   auto* timer = new QTimer;
   auto left = std::make_shared<int>(limitMs / 10);
+  auto insidePump = std::make_shared<int>(0);
   QPointer<QWidget> skipped(skip);
-  QObject::connect(timer, &QTimer::timeout, [timer, action, left, skipped] {
+  QObject::connect(timer, &QTimer::timeout, [timer, action, left, insidePump, skipped] {
+    if (GlobalEventPump.busy() && ++*insidePump < 200) return;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != skipped.data() && modal->isVisible()) {
       timer->stop();
