@@ -1,0 +1,29 @@
+#include "dialogs/RegisterDialogs.h"
+
+#include <QDialog>
+#include <type_traits>
+
+#include "app/MenuBar.h"
+#include "dialogs/help/AboutForm.h"
+
+namespace {
+
+// The factory of dialog class T: T(const DialogContext&) when it has that
+// constructor, else T(QWidget* owner).
+template <class T>
+DedicatedDialogFactory Make() {
+  return [](const DialogContext& context) -> QDialog* {
+    if constexpr (std::is_constructible_v<T, const DialogContext&>)
+      return new T(context);
+    else
+      return new T(context.owner);
+  };
+}
+
+}  // namespace
+
+// One line per dialog, grouped by menu, keyed by the command's click handler.
+void RegisterDedicatedDialogs() {
+  // ---- "Help"
+  RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
+}
