@@ -54,12 +54,6 @@ void CenterOn(QWidget* window, QWidget* owner) {
 
 }  // namespace
 
-double UiScale(const QWidget* widget) {
-  const double dpi = widget ? widget->logicalDpiY() : 96.0;
-  return std::max(1.0, dpi / 96.0);
-}
-
-int Px(const QWidget* widget, int pixels) { return static_cast<int>(pixels * UiScale(widget) + 0.5); }
 
 // ===========================================================================
 TEditsPanel::TEditsPanel(QWidget* owner, KySNMPRequest2Edits* editor)
@@ -357,9 +351,18 @@ void TEditsPanel::OpenPortGrid(int index) {
   const OctetItem item = *row.octetItem;
   auto* edit = qobject_cast<QLineEdit*>(row.editor);
   auto& list = editor_->request.varList;
+  // An error of the binding is reported, never swallowed: a grid whose
+  // value is not read back would lose the operator's checks without a word.
+  bool reported = false;  // one message per opening
+  auto report = [this, &reported](const std::exception& e) {
+    if (reported) return;
+    reported = true;
+    ShowMessageBox(window(), Q(ErrorText(e)), ProgramCaption());
+  };
   try {
     editor_->ReadControls(-1);
-  } catch (...) {
+  } catch (const std::exception& e) {
+    report(e);
   }
   const bool writable = list.IsWritable(index) && !(list.IsTable() && index < list.keyCount);
 
@@ -393,7 +396,8 @@ void TEditsPanel::OpenPortGrid(int index) {
       editor_->AssociateBits(index, bits, boxes);
       bound = true;
       editor_->FillControls(index);
-    } catch (...) {
+    } catch (const std::exception& e) {
+      report(e);
       ClearRow(index);
       for (auto* b : boxes) b->setChecked(false);
     }
@@ -432,7 +436,8 @@ void TEditsPanel::OpenPortGrid(int index) {
   if (result == QDialog::Accepted && bound) {
     try {
       editor_->ReadControls(-1);
-    } catch (...) {
+    } catch (const std::exception& e) {
+      report(e);
     }
   }
   editor_->Disassociate(index);
@@ -440,12 +445,14 @@ void TEditsPanel::OpenPortGrid(int index) {
     editor_->AssociateEdits(index, row.format, edit);
     try {
       editor_->FillControls(index);
-    } catch (...) {
+    } catch (const std::exception& e) {
+      report(e);
     }
   }
   try {
     editor_->ReadControls(-1);
-  } catch (...) {
+  } catch (const std::exception& e) {
+    report(e);
   }
 }
 
