@@ -18,6 +18,7 @@
 #include <map>
 #include <set>
 
+#include "sim/SimJournal.h"
 #include "tables/DefTables.h"
 
 // net-snmp's modules, exported by libnetsnmpmibs but not declared in its headers.
@@ -92,6 +93,7 @@ struct Agent {
   std::map<long, Transaction> transactions;  // by PDU transaction id
   netsnmp_callback original = nullptr;
   unsigned long received = 0;
+  SetJournal journal;
 };
 Agent g_agent;
 volatile sig_atomic_t g_stop = 0;
@@ -114,6 +116,11 @@ Value FromVar(const netsnmp_variable_list* vb) {
     case ASN_COUNTER64:
       return Value::Num(Asn::Counter64, (static_cast<uint64_t>(vb->val.counter64->high) << 32) |
                                             (vb->val.counter64->low & 0xFFFFFFFFul));
+    case ASN_OPAQUE: {
+      Value v = Value::Octets(std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len));
+      v.type = Asn::Opaque;  // refused as the wrong type, journaled as it came
+      return v;
+    }
     case ASN_OBJECT_ID: return Value::ObjId(ToOid(vb->val.objid, vb->val_len / sizeof(oid)));
     case ASN_NULL: return Value{};
     default: {
@@ -122,6 +129,34 @@ Value FromVar(const netsnmp_variable_list* vb) {
       return v;
     }
   }
+}
+
+// A varbind as the journal shows it: like FromVar, and the special Opaque
+// values (64-bit integers, float, double), which the library decodes, put
+// back into the Opaque's own bytes.
+Value JournalValue(const netsnmp_variable_list* vb) {
+  u_char buf[64];
+  size_t left = sizeof buf;
+  u_char* end = nullptr;
+  switch (vb->type) {
+    case ASN_OPAQUE_COUNTER64:
+    case ASN_OPAQUE_U64:
+      end = asn_build_unsigned_int64(buf, &left, vb->type, vb->val.counter64, sizeof(counter64));
+      break;
+    case ASN_OPAQUE_I64:
+      end = asn_build_signed_int64(buf, &left, vb->type, reinterpret_cast<const counter64*>(vb->val.counter64),
+                                   sizeof(counter64));
+      break;
+    case ASN_OPAQUE_FLOAT: end = asn_build_float(buf, &left, vb->type, vb->val.floatVal, sizeof(float)); break;
+    case ASN_OPAQUE_DOUBLE: end = asn_build_double(buf, &left, vb->type, vb->val.doubleVal, sizeof(double)); break;
+    default: return FromVar(vb);
+  }
+  Value v;
+  v.type = Asn::Opaque;
+  // The result is the whole Opaque: tag 0x44, a one-byte length, the bytes.
+  if (end && end - buf >= 2 && buf[0] == ASN_OPAQUE && buf[1] < 0x80)
+    v.bytes.assign(reinterpret_cast<const char*>(buf + 2), static_cast<size_t>(end - buf - 2));
+  return v;
 }
 
 void SetVar(netsnmp_variable_list* vb, const Value& v) {
@@ -317,6 +352,14 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
   if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
     const Options& o = *g_agent.options;
     ++g_agent.received;
+    if (pdu && pdu->command == SNMP_MSG_SET && g_agent.journal.IsOpen()) {
+      // Every SET that arrives, before any fault or check decides its fate.
+      std::vector<Varbind> vbs;
+      for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+        vbs.push_back({ToOid(v->name, v->name_length), JournalValue(v)});
+      std::string err;
+      if (!g_agent.journal.Write(vbs, &err)) std::cerr << "qrx900-sim: " << err << "\n";
+    }
     if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
       return 1;
@@ -405,6 +448,13 @@ std::string ListObjects(const Model& m) {
 int RunAgent(const Options& o) {
   g_agent.options = &o;
   g_agent.model = BuildModel(o);
+  if (!o.journalFile.empty()) {
+    std::string err;
+    if (!g_agent.journal.Open(o.journalFile, &err)) {
+      std::cerr << "qrx900-sim: " << err << "\n";
+      return 1;
+    }
+  }
   if (!o.stateFile.empty()) {
     std::string warnings;
     g_agent.model->LoadState(o.stateFile, &warnings);

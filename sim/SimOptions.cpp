@@ -57,6 +57,9 @@ Agent:
                             without it no configuration file is read at all
   --state FILE              keep the values written by SET in FILE (loaded at start,
                             saved after every SET)
+  --journal FILE            append one record per SET request received (refused ones
+                            too) to FILE: "SET <count>", then "<oid> <TYPE> <value>"
+                            per varbind in request order; flushed as written
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
   --list                    print every object served (OID, type, access) and exit
@@ -135,6 +138,14 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     else if (a == "--engine-id") { if (!next()) return false; o.engineId = value; }
     else if (a == "--config-dir") { if (!next()) return false; o.configDir = value; }
     else if (a == "--state") { if (!next()) return false; o.stateFile = value; }
+    else if (a == "--journal") {
+      if (!next()) return false;
+      if (value.empty()) {
+        error = "--journal wants a file name";
+        return false;
+      }
+      o.journalFile = value;
+    }
     else if (a == "--seed") {
       int s = 0;
       if (!number(0, 2147483647, s)) return false;

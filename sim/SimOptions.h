@@ -28,6 +28,7 @@ struct Options {
   std::string engineId;                    // hex; empty: the simulator's fixed ID
   std::string configDir;
   std::string stateFile;
+  std::string journalFile;  // --journal: one record per SET PDU received
   unsigned seed = 900;
   std::map<std::string, int> rowCounts;
   bool list = false;
