@@ -12,7 +12,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/AboutForm.h"
 #include "app/FrontPanel.h"
 #include "app/Help.h"
 #include "app/MenuBar.h"
@@ -44,7 +43,6 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, QWidget* parent)
   // 1. The window and its controls.
   setObjectName("MainForm");
   InitAppResources();
-  RegisterDedicatedDialog("TAboutForm", [](QWidget* parent) { return new TAboutForm(parent); });
   MainMenu1 = BuildMainMenu(this, [this](const MenuEntry& entry) { MenuCommand(entry); });
   MainMenu1->setObjectName("MainMenu1");
   setMenuBar(MainMenu1);
@@ -215,15 +213,14 @@ void TMainForm::RefreshPanel2Click() {
 
 void TMainForm::Help2Click() { OpenHelpContents(this); }
 
+DialogContext TMainForm::Context() { return DialogContext{this, &launchTexts_, this}; }
+
 void TMainForm::About1Click() {
-  TAboutForm about(nullptr);
-  about.exec();
+  if (const MenuEntry* about = FindMenuEntry("About1Click")) RunDedicatedCommand(*about, Context());
 }
 
 void TMainForm::MenuCommand(const MenuEntry& entry) {
-  // "About" is the main window's own, although its dialog is registered.
   try {
-    if (entry.handler == "About1Click") return About1Click();
     RunCommand(entry);
   } catch (const std::exception& e) {
     // An error that a command leaves unhandled is reported, as the toolkit would.
@@ -236,10 +233,10 @@ void TMainForm::RunCommand(const MenuEntry& entry) {
   MenuCommandContext context;
   context.owner = this;
   context.texts = &launchTexts_;
+  context.mainWindow = this;
   context.special = [this](const MenuEntry& e) {
     if (e.handler == "RefreshPanel2Click") RefreshPanel2Click();
     else if (e.handler == "Help2Click") Help2Click();
-    else if (e.handler == "About1Click") About1Click();
   };
   RunMenuCommand(entry, context);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogContext.h"
 #include "app/LaunchParameters.h"
 
 class KySNMPRequest2Edits;
@@ -25,7 +26,7 @@ inline constexpr const char* kWarmStart = "3";
 // Timeout of the reboot write, hundredths of a second.
 inline constexpr int kRebootTimeout = 500;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public MainWindowServices {
   Q_OBJECT
 
  public:
@@ -42,12 +43,15 @@ class TMainForm : public QMainWindow {
 
   const LaunchTexts& Texts() const { return launchTexts_; }
   // Panel 0 of the status bar: error texts and the front panel's poll status.
-  QLabel* StatusPanel0() const { return statusPanel0_; }
   TPanelQRX900Form* FrontPanel() const;
   const std::vector<TPanelQRX900Form*>& PanelList() const { return panelList_; }
   bool Activated() const { return activated_; }
   KySNMPRequest2Edits* RmonBinding() const { return rmonBinding_.get(); }
-  KySNMPRequest2Edits* VersionBinding() const { return versionBinding_.get(); }
+  KySNMPRequest2Edits* VersionBinding() const override { return versionBinding_.get(); }
+  QLabel* VersionText() const override { return ST_Version; }
+  QLabel* StatusPanel0() const override { return statusPanel0_; }
+  // What a dedicated dialog opened from this window receives.
+  DialogContext Context();
 
   // The client area: below the menu bar, status bar included.
   QSize ClientSize() const;
@@ -58,7 +62,7 @@ class TMainForm : public QMainWindow {
   void FormActivate();
   void RefreshPanel2Click();  // "Reboot"
   void Help2Click();          // "Help"
-  void About1Click();         // "About"
+  void About1Click();         // "About": its registered dialog
   // Carries out a command of the menu bar by its pattern.
   void MenuCommand(const MenuEntry& entry);
 

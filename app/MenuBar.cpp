@@ -52,11 +52,12 @@ const DedicatedDialogFactory* FindDedicatedDialogFactory(const MenuEntry& entry)
 
 void ClearDedicatedDialogs() { Registry().clear(); }
 
-bool RunDedicatedCommand(const MenuEntry& entry, QWidget* parent, std::string_view device) {
+bool RunDedicatedCommand(const MenuEntry& entry, const DialogContext& context) {
   const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(entry);
   if (factory == nullptr) return false;
-  QPointer<QDialog> dialog = (*factory)(parent);
+  QPointer<QDialog> dialog = (*factory)(context);
   if (dialog.isNull()) return false;
+  const std::string device = context.texts != nullptr ? context.texts->agent : std::string();
   if (entry.form != TitleForm::OwnCaption) dialog->setWindowTitle(QString::fromStdString(EntryCaption(entry, device)));
   dialog->exec();
   // A dialog that deletes itself on close may already be gone.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "app/DialogContext.h"
 #include "app/MenuCatalogue.h"
 
 class QAction;
@@ -14,14 +15,15 @@ class QMenuBar;
 class QWidget;
 
 // ---------------------------------------------------------------------------
-// Dedicated dialogs. A dialog class makes itself reachable from the menu by
-// registering a factory under its command's handler name ("SummerTime1Click")
-// or under its class name ("TfrmSummerTime"). Commands whose dialog has no
-// factory are present in the menu but disabled.
+// Dedicated dialogs. RegisterDedicatedDialogs (dialogs/RegisterDialogs.h), called
+// before the main window is built, registers a factory per dialog under its
+// command's handler name ("SummerTime1Click") or its class name
+// ("TfrmSummerTime"). A dedicated command is enabled exactly when its dialog
+// is registered; the others are present in the menu but disabled.
 
-// Creates the dialog (not yet shown) with the given parent; the caller shows it
-// modally and frees it.
-using DedicatedDialogFactory = std::function<QDialog*(QWidget* parent)>;
+// Creates the dialog (not yet shown) with context.owner as parent; the caller
+// shows it modally and frees it.
+using DedicatedDialogFactory = std::function<QDialog*(const DialogContext& context)>;
 
 // Registers (or replaces) the factory for a handler or class name. An empty
 // factory removes the registration.
@@ -34,7 +36,7 @@ void ClearDedicatedDialogs();
 // Carries out a dedicated command: creates its dialog, sets the caption from
 // the title text and form (unless the dialog keeps its own), shows it modally
 // and frees it. False when the entry is not dedicated or no dialog is made.
-bool RunDedicatedCommand(const MenuEntry& entry, QWidget* parent, std::string_view device);
+bool RunDedicatedCommand(const MenuEntry& entry, const DialogContext& context);
 
 // ---------------------------------------------------------------------------
 // The menu bar.

@@ -72,7 +72,8 @@ CommandOutcome RunMenuCommand(const MenuEntry& entry, const MenuCommandContext& 
       return started ? CommandOutcome::SiblingStarted : CommandOutcome::SiblingNotStarted;
     }
     case CommandPattern::Dedicated:
-      if (RunDedicatedCommand(entry, context.owner, DeviceOf(context))) return CommandOutcome::DialogShown;
+      if (RunDedicatedCommand(entry, DialogContext{context.owner, context.texts, context.mainWindow}))
+        return CommandOutcome::DialogShown;
       return PassOn(entry, context);
     case CommandPattern::Special:
       return PassOn(entry, context);
@@ -80,8 +81,4 @@ CommandOutcome RunMenuCommand(const MenuEntry& entry, const MenuCommandContext& 
       break;
   }
   return CommandOutcome::Unavailable;
-}
-
-MenuCommandHandler MenuCommandDispatcher(MenuCommandContext context) {
-  return [context = std::move(context)](const MenuEntry& entry) { RunMenuCommand(entry, context); };
 }

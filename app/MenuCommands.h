@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/DialogContext.h"
 #include "app/LaunchParameters.h"
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
@@ -29,8 +30,9 @@ enum class CommandOutcome {
 struct MenuCommandContext {
   QWidget* owner = nullptr;             // parent of the dialogs
   const LaunchTexts* texts = nullptr;   // device name (`agent`) and the sibling modules' credentials
-  // The main window's own commands: the special ones ("Reboot", "Help") and
-  // dedicated ones whose dialog is not registered (such as "About").
+  MainWindowServices* mainWindow = nullptr;  // what dedicated dialogs use of the main window
+  // The main window's own commands ("Reboot", "Help"), and dedicated ones
+  // whose dialog is not registered.
   std::function<void(const MenuEntry&)> special;
   // Starts a sibling module; StartSiblingModule when empty.
   std::function<bool(const LaunchTexts&, const std::string& page, const std::string& extra)> startSibling;
@@ -57,6 +59,3 @@ std::unique_ptr<TConfigForm> BuildCommandDialog(const MenuEntry& entry, std::str
 // - dedicated: its registered dialog (RunDedicatedCommand), else the special handler;
 // - special: the special handler.
 CommandOutcome RunMenuCommand(const MenuEntry& entry, const MenuCommandContext& context);
-
-// A dispatch for BuildMainMenu that runs each chosen command with the context.
-MenuCommandHandler MenuCommandDispatcher(MenuCommandContext context);

@@ -7,6 +7,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
+
+#include "editors/ControlBinding.h"
 
 namespace {
 
@@ -122,3 +125,41 @@ void TPortUitForm::ShowUnit(const QString& unitText, const QString& model, int p
 void TPortUitForm::ClearAll() {
   for (QCheckBox* cb : checkBoxes_) cb->setChecked(false);
 }
+
+// ---------------------------------------------------------------------------
+TPortUitForm* AddStandardPortGrid(QWidget* host) {
+  auto* grid = new TPortUitForm(host);
+  grid->setWindowFlags(Qt::Widget);  // embedded, not a window of its own
+  delete host->layout();
+  auto* layout = new QVBoxLayout(host);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid);
+  grid->AddUnit("Unit1", 1, TPortUitForm::kBoxesPerUnit, 12);
+  grid->ShowUnit("1", kGridModel, ModelPortCount(kGridModel));
+  grid->show();
+  return grid;
+}
+
+std::string PortBitList(int count) {
+  std::string bits;
+  for (int i = 0; i < count; ++i) {
+    if (i) bits += ',';
+    bits += std::to_string(i);
+  }
+  return bits;
+}
+
+void BindPortList(KySNMPRequest2Edits& binding, int index, const TPortUitForm& grid) {
+  std::vector<QCheckBox*> boxes;
+  for (int k = 0; k < TPortUitForm::kBoxesPerUnit; ++k) boxes.push_back(grid.CheckBox(k));
+  binding.AssociateBits(index, PortBitList(), boxes);
+}
+
+UnitPort SplitGlobalPort(int global) {
+  if (global <= 0) return {};
+  const int port = global % TPortUitForm::kBoxesPerUnit;
+  if (port != 0) return {global / TPortUitForm::kBoxesPerUnit + 1, port};
+  return {global / TPortUitForm::kBoxesPerUnit, TPortUitForm::kBoxesPerUnit};
+}
+
+int JoinGlobalPort(int unit, int port) { return (unit - 1) * TPortUitForm::kBoxesPerUnit + port; }

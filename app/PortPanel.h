@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <string>
 
+class KySNMPRequest2Edits;
 class QCheckBox;
 class QTabWidget;
 
@@ -59,3 +60,33 @@ class TPortUitForm : public QWidget {
   QList<QCheckBox*> checkBoxes_;
   QList<QWidget*> unitPages_;
 };
+
+// ---------------------------------------------------------------------------
+// The standard port grid of the dedicated dialogs and the global port
+// numbers.
+
+// The model every dialog of this module shows, and its unit's box count.
+inline constexpr const char* kGridModel = "QRX-900";
+
+// A port panel filling `host` (its layout is replaced): unit "Unit1" with 64
+// boxes, 12 per row, shown for the QRX-900 (boxes 1 to 52 visible, 53 to 64
+// hidden but there to be bound).
+TPortUitForm* AddStandardPortGrid(QWidget* host);
+
+// Binds the 64 boxes of unit 1 of `grid` to the port list variable `index`
+// bit by bit: box k (port k + 1) is bit k, most significant bit of the first
+// byte first (byte k / 8, mask 0x80 >> k % 8).
+void BindPortList(KySNMPRequest2Edits& binding, int index, const TPortUitForm& grid);
+// "0,1,...,count - 1", the bit list of a port list binding.
+std::string PortBitList(int count = TPortUitForm::kBoxesPerUnit);
+
+// A single port entered as unit and port: the variable holds the global
+// number (unit - 1) * 64 + port. 65 is unit 2 port 1, 64 unit 1 port 64, 0
+// unit 0 port 0.
+struct UnitPort {
+  int unit = 0;
+  int port = 0;
+  bool operator==(const UnitPort&) const = default;
+};
+UnitPort SplitGlobalPort(int global);
+int JoinGlobalPort(int unit, int port);

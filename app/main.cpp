@@ -1,6 +1,6 @@
-// Program entry: the application, the main window, the message loop. An
-// error that escapes the start-up is shown in a message box and ends the
-// program with a non-zero status.
+// Program entry: the application, the dedicated dialogs, the main window,
+// the message loop. An error that escapes the start-up is shown in a message
+// box and ends the program with a non-zero status.
 #include <QApplication>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -12,6 +12,7 @@
 #include "app/ConnectForm.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
+#include "dialogs/RegisterDialogs.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
       if (connect.exec() != QDialog::Accepted) return 0;
       arguments = connect.Arguments();
     }
+    RegisterDedicatedDialogs();
     TMainForm window(arguments);
     if (window.TerminateRequested()) return 2;
     LogStatusPanel(window);

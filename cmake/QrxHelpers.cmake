@@ -1,9 +1,9 @@
 # qrx_library(<target> [DEPS <targets...>])
-# One static library per source folder, made of every .cpp/.h in that folder
-# (not in sub-folders). New files are picked up on the next build.
+# One static library per source folder, made of every .cpp/.h/.qrc in that
+# folder and its sub-folders. New files are picked up on the next build.
 function(qrx_library target)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB _srcs CONFIGURE_DEPENDS
+  file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   if(NOT _srcs)

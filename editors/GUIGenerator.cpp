@@ -55,12 +55,6 @@ void CenterOn(QWidget* window, QWidget* owner) {
 
 }  // namespace
 
-double UiScale(const QWidget* widget) {
-  const double dpi = widget ? widget->logicalDpiY() : 96.0;
-  return std::max(1.0, dpi / 96.0);
-}
-
-int Px(const QWidget* widget, int pixels) { return static_cast<int>(pixels * UiScale(widget) + 0.5); }
 
 // ===========================================================================
 TEditsPanel::TEditsPanel(QWidget* owner, KySNMPRequest2Edits* editor)
@@ -358,9 +352,19 @@ void TEditsPanel::OpenPortGrid(int index) {
   const OctetItem item = *row.octetItem;
   auto* edit = qobject_cast<QLineEdit*>(row.editor);
   auto& list = editor_->request.varList;
+  // An error reading the controls back is reported, never swallowed: a grid
+  // whose value is not read back would lose the operator's checks without
+  // a word.
+  bool reported = false;  // one message per opening
+  auto report = [this, &reported](const std::exception& e) {
+    if (reported) return;
+    reported = true;
+    ShowMessageBox(window(), Q(ErrorText(e)), ProgramCaption());
+  };
   try {
     editor_->ReadControls(-1);
-  } catch (...) {
+  } catch (const std::exception& e) {
+    report(e);
   }
   const bool writable = list.IsWritable(index) && !(list.IsTable() && index < list.keyCount);
 
@@ -394,7 +398,9 @@ void TEditsPanel::OpenPortGrid(int index) {
       editor_->AssociateBits(index, bits, boxes);
       bound = true;
       editor_->FillControls(index);
-    } catch (...) {
+    } catch (const std::exception&) {
+      // A value that does not fit the grid (none yet, too short) starts
+      // with every box unchecked: nothing is lost.
       ClearRow(index);
       for (auto* b : boxes) b->setChecked(false);
     }
@@ -433,7 +439,8 @@ void TEditsPanel::OpenPortGrid(int index) {
   if (result == QDialog::Accepted && bound) {
     try {
       editor_->ReadControls(-1);
-    } catch (...) {
+    } catch (const std::exception& e) {
+      report(e);
     }
   }
   editor_->Disassociate(index);
@@ -441,12 +448,14 @@ void TEditsPanel::OpenPortGrid(int index) {
     editor_->AssociateEdits(index, row.format, edit);
     try {
       editor_->FillControls(index);
-    } catch (...) {
+    } catch (const std::exception&) {
+      // The edit shows what it can; the value itself is kept.
     }
   }
   try {
     editor_->ReadControls(-1);
-  } catch (...) {
+  } catch (const std::exception& e) {
+    report(e);
   }
 }
 

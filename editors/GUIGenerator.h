@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "editors/UiSupport.h"
+
 class KySNMPRequest2Edits;
 class QCheckBox;
 class QComboBox;
@@ -24,9 +26,7 @@ class QScrollArea;
 class QSplitter;
 class QTreeWidget;
 
-// Scale of the fixed pixel values for the screen's font resolution (1 at 96 dpi).
-double UiScale(const QWidget* widget);
-int Px(const QWidget* widget, int pixels);
+// UiScale and Px, the pixel scaling: editors/UiSupport.h.
 
 // ---------------------------------------------------------------------------
 // Port grid of an edit that stands for a port list.

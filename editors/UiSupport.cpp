@@ -14,6 +14,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+double UiScale(const QWidget* widget) {
+  const double dpi = widget ? widget->logicalDpiY() : 96.0;
+  return std::max(1.0, dpi / 96.0);
+}
+
+int Px(const QWidget* widget, int pixels) { return static_cast<int>(pixels * UiScale(widget) + 0.5); }
+
 namespace {
 
 MessageBoxHook& BoxHook() {

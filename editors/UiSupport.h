@@ -16,6 +16,14 @@ class QLineEdit;
 class QWidget;
 
 // ---------------------------------------------------------------------------
+// Pixel scaling: every layout is written in pixels at 96 dpi and scaled for
+// the screen's font resolution, so that a dialog lays out at any dpi.
+
+// Scale of the fixed pixel values (1 at 96 dpi, never below 1).
+double UiScale(const QWidget* widget);
+int Px(const QWidget* widget, int pixels);
+
+// ---------------------------------------------------------------------------
 // Message boxes and the beep.
 
 // The program's executable file name without its folder: the caption of the

@@ -451,14 +451,14 @@ TEST_F(CatalogueEdges, SpecialCommandsGoToTheMainWindow) {
   context.special = [&](const MenuEntry& e) { passed.emplace_back(e.handler); };
   EXPECT_EQ(RunMenuCommand(Cmd("RefreshPanel2Click"), context), CommandOutcome::PassedOn);
   EXPECT_EQ(RunMenuCommand(Cmd("Help2Click"), context), CommandOutcome::PassedOn);
-  // "About" is a dedicated dialog: the main window shows it while no dialog class is registered.
+  // A dedicated command whose dialog is not registered goes to the main window.
   EXPECT_EQ(RunMenuCommand(Cmd("About1Click"), context), CommandOutcome::PassedOn);
   EXPECT_EQ(passed, (std::vector<std::string>{"RefreshPanel2Click", "Help2Click", "About1Click"}));
 
   // A registered dialog is shown instead.
   QStringList shown;
-  RegisterDedicatedDialog("TAboutForm", [&](QWidget* parent) {
-    auto* d = new QDialog(parent);
+  RegisterDedicatedDialog("TAboutForm", [&](const DialogContext& c) {
+    auto* d = new QDialog(c.owner);
     QTimer::singleShot(0, d, [d, &shown] {
       shown << d->windowTitle();
       d->accept();
@@ -510,7 +510,7 @@ TEST_F(CatalogueEdges, MenuBarDispatchesThroughTheCommandHandler) {
     return true;
   };
   context.special = [&](const MenuEntry& e) { specials.emplace_back(e.handler); };
-  QMenuBar* bar = BuildMainMenu(&window, MenuCommandDispatcher(context));
+  QMenuBar* bar = BuildMainMenu(&window, [&context](const MenuEntry& e) { RunMenuCommand(e, context); });
   FindCommandAction(bar, "Statistics1")->trigger();
   FindCommandAction(bar, "RefreshPanel2")->trigger();
   FindCommandAction(bar, "Help2")->trigger();

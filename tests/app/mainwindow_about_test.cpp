@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/AboutForm.h"
+#include "dialogs/help/AboutForm.h"
 #include "mainwindow_test_support.h"
 
 namespace {

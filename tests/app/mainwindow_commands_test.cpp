@@ -15,7 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/AboutForm.h"
+#include "dialogs/RegisterDialogs.h"
+#include "dialogs/help/AboutForm.h"
 #include "app/Help.h"
 #include "app/MenuBar.h"
 #include "mainwindow_sim_support.h"
@@ -154,6 +155,7 @@ TEST_F(MainWindowSim, RebootRefusedByTheDeviceShowsNothing) {
 }
 
 TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
+  RegisterDedicatedDialogs();  // as the program does before its main window
   ASSERT_TRUE(StartSim());
   WriteProfile("127.0.0.1", sim.port());
   Open(HostSwitches());

@@ -229,11 +229,11 @@ TEST(MenuCatalogue, EveryPatternHasItsData) {
         EXPECT_NE(e->siblingPage.find('_'), std::string_view::npos) << e->siblingPage;
         EXPECT_FALSE(SiblingExecutable(std::string(e->siblingPage)).empty());
         EXPECT_EQ(e->form, TitleForm::None);
-        EXPECT_TRUE(e->table.empty());
+        EXPECT_EQ(e->definition, nullptr);
         break;
       case CommandPattern::Dedicated:
         EXPECT_FALSE(e->dialogClass.empty());
-        EXPECT_TRUE(e->table.empty());
+        EXPECT_EQ(e->definition, nullptr);
         if (e->form == TitleForm::OwnCaption)
           EXPECT_TRUE(e->title.empty());
         else
@@ -400,16 +400,15 @@ TEST(MenuCatalogue, GeneratedCommandsResolveTheirDefinitionTables) {
   for (const MenuEntry* e : Commands()) {
     if (!e->IsGenerated()) continue;
     SCOPED_TRACE(std::string(e->handler));
-    // The table is named after the handler: tbl::<handler without "Click">.
-    ASSERT_TRUE(IsIdentifier(e->table)) << "malformed table name '" << e->table << "'";
-    ASSERT_EQ(std::string(e->table) + "Click", e->handler);
-
+    // The entry refers to its table, named after the handler: tbl::<handler without "Click">.
     const KyVarDefTable* t = DefinitionTableOf(*e);
     if (t == nullptr) {
-      missing.emplace_back(e->table);
+      missing.emplace_back(e->handler);
       continue;
     }
-    EXPECT_EQ(FindDefinitionTable(e->table), t);
+    ASSERT_TRUE(IsIdentifier(t->name)) << "malformed table name '" << t->name << "'";
+    ASSERT_EQ(std::string(t->name) + "Click", e->handler);
+    EXPECT_EQ(FindDefinitionTable(t->name), t);
     EXPECT_EQ(t->kind, e->kind);
     EXPECT_EQ(t->keyCount, e->keyCount);
     ASSERT_EQ(static_cast<int>(t->rows.size()), e->varCount);
@@ -497,8 +496,14 @@ class MenuBarTest : public ::testing::Test {
   QMenuBar* Build() {
     return BuildMainMenu(window.get(), [this](const MenuEntry& e) { chosen.push_back(&e); });
   }
+  // The context a dedicated command of this window receives.
+  DialogContext Context() {
+    texts.agent = std::string(kDevice);
+    return DialogContext{window.get(), &texts, nullptr};
+  }
 
   std::unique_ptr<QWidget> window;
+  LaunchTexts texts;
   std::vector<const MenuEntry*> chosen;
 };
 
@@ -566,8 +571,8 @@ TEST_F(MenuBarTest, PoESubmenuHiddenAndOthersVisible) {
 }
 
 TEST_F(MenuBarTest, DedicatedCommandsDisabledUntilTheirDialogIsRegistered) {
-  RegisterDedicatedDialog("SummerTime1Click", [](QWidget* p) { return new QDialog(p); });
-  RegisterDedicatedDialog("TSTP_Info", [](QWidget* p) { return new QDialog(p); });  // by class name
+  RegisterDedicatedDialog("SummerTime1Click", [](const DialogContext& c) { return new QDialog(c.owner); });
+  RegisterDedicatedDialog("TSTP_Info", [](const DialogContext& c) { return new QDialog(c.owner); });  // by class name
   QMenuBar* bar = Build();
   for (const MenuEntry* e : Commands()) {
     QAction* a = FindCommandAction(bar, e->handler);
@@ -577,7 +582,7 @@ TEST_F(MenuBarTest, DedicatedCommandsDisabledUntilTheirDialogIsRegistered) {
     EXPECT_EQ(a->isEnabled(), expected) << e->handler;
   }
 
-  RegisterDedicatedDialog("TfrmNetwroktime", [](QWidget* p) { return new QDialog(p); });
+  RegisterDedicatedDialog("TfrmNetwroktime", [](const DialogContext& c) { return new QDialog(c.owner); });
   RegisterDedicatedDialog("SummerTime1Click", {});  // removed
   UpdateDedicatedCommands(bar);
   EXPECT_TRUE(FindCommandAction(bar, "NetworkTime1Click")->isEnabled());
@@ -607,8 +612,8 @@ TEST_F(MenuBarTest, CommandsReachTheDispatchWithTheirEntry) {
 TEST_F(MenuBarTest, RunDedicatedCommandSetsCaptionShowsAndFrees) {
   std::vector<QPointer<QDialog>> made;
   QStringList shownTitles;
-  auto factory = [&](QWidget* parent) {
-    auto* d = new QDialog(parent);
+  auto factory = [&](const DialogContext& c) {
+    auto* d = new QDialog(c.owner);
     d->setWindowTitle("layout caption");
     QTimer::singleShot(0, d, [d, &shownTitles] {
       shownTitles << d->windowTitle();
@@ -621,28 +626,28 @@ TEST_F(MenuBarTest, RunDedicatedCommandSetsCaptionShowsAndFrees) {
   RegisterDedicatedDialog("SMTPControlTable1Click", factory);
   RegisterDedicatedDialog("TMulticastFilterInformationForm", factory);
 
-  EXPECT_TRUE(RunDedicatedCommand(Entry("SummerTime1Click"), window.get(), kDevice));
-  EXPECT_TRUE(RunDedicatedCommand(Entry("SMTPControlTable1Click"), window.get(), kDevice));
-  EXPECT_TRUE(RunDedicatedCommand(Entry("MulticastInformation1Click"), window.get(), kDevice));
+  EXPECT_TRUE(RunDedicatedCommand(Entry("SummerTime1Click"), Context()));
+  EXPECT_TRUE(RunDedicatedCommand(Entry("SMTPControlTable1Click"), Context()));
+  EXPECT_TRUE(RunDedicatedCommand(Entry("MulticastInformation1Click"), Context()));
   EXPECT_EQ(shownTitles, (QStringList{"Summer Time : 192.0.2.10", "layout caption",
                                                "Multicast Filter Information: 192.0.2.10"}));
   for (const auto& d : made) EXPECT_TRUE(d.isNull()) << "dialog freed after it closes";
 
   // A dialog that frees itself on close is not freed twice.
-  RegisterDedicatedDialog("TfrmNetwroktime", [](QWidget* parent) {
-    auto* d = new QDialog(parent);
+  RegisterDedicatedDialog("TfrmNetwroktime", [](const DialogContext& c) {
+    auto* d = new QDialog(c.owner);
     d->setAttribute(Qt::WA_DeleteOnClose);
     QTimer::singleShot(0, d, &QDialog::accept);
     return d;
   });
-  EXPECT_TRUE(RunDedicatedCommand(Entry("NetworkTime1Click"), window.get(), kDevice));
+  EXPECT_TRUE(RunDedicatedCommand(Entry("NetworkTime1Click"), Context()));
 
   // No factory, a factory that makes nothing, or not a dedicated command.
-  EXPECT_FALSE(RunDedicatedCommand(Entry("AgentSuportedUpdateFiles1Click"), window.get(), kDevice));
-  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", [](QWidget*) -> QDialog* { return nullptr; });
-  EXPECT_FALSE(RunDedicatedCommand(Entry("AgentSuportedUpdateFiles1Click"), window.get(), kDevice));
+  EXPECT_FALSE(RunDedicatedCommand(Entry("AgentSuportedUpdateFiles1Click"), Context()));
+  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", [](const DialogContext&) -> QDialog* { return nullptr; });
+  EXPECT_FALSE(RunDedicatedCommand(Entry("AgentSuportedUpdateFiles1Click"), Context()));
   RegisterDedicatedDialog("BasicInfo1Click", factory);
-  EXPECT_FALSE(RunDedicatedCommand(Entry("BasicInfo1Click"), window.get(), kDevice));
+  EXPECT_FALSE(RunDedicatedCommand(Entry("BasicInfo1Click"), Context()));
   EXPECT_EQ(FindDedicatedDialogFactory(Entry("BasicInfo1Click")), nullptr);
 }
 

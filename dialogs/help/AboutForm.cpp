@@ -1,4 +1,4 @@
-#include "app/AboutForm.h"
+#include "dialogs/help/AboutForm.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/FrontPanel.h"
 #include "app/Version.h"
 
 const char* const TAboutForm::kModels[5] = {"QRX-700", "QRX-700P", "QRX-900", "QRX-900P", "QRX-700G"};
@@ -16,6 +17,7 @@ constexpr const char* kShownModel = "QRX-900";
 }
 
 TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
+  InitAppResources();  // the model icons
   setObjectName("AboutForm");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);

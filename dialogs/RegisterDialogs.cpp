@@ -1,0 +1,43 @@
+#include "dialogs/RegisterDialogs.h"
+
+#include <QDialog>
+#include <type_traits>
+
+#include "app/MenuBar.h"
+#include "dialogs/basic/NetworkTimeUnit.h"
+#include "dialogs/basic/SMTPControlUnit.h"
+#include "dialogs/basic/SummerTimeUnit.h"
+#include "dialogs/basic/SystemLogServerUnit.h"
+#include "dialogs/help/AboutForm.h"
+#include "dialogs/layer2/TimeRangeUnit.h"
+
+namespace {
+
+// The factory of dialog class T: T(const DialogContext&) when it has that
+// constructor, else T(QWidget* owner).
+template <class T>
+DedicatedDialogFactory Make() {
+  return [](const DialogContext& context) -> QDialog* {
+    if constexpr (std::is_constructible_v<T, const DialogContext&>)
+      return new T(context);
+    else
+      return new T(context.owner);
+  };
+}
+
+}  // namespace
+
+// One line per dialog, grouped by menu, keyed by the command's click handler.
+void RegisterDedicatedDialogs() {
+  // ---- "Basic Configuration"
+  RegisterDedicatedDialog("NetworkTime1Click", Make<TfrmNetwroktime>());
+  RegisterDedicatedDialog("SummerTime1Click", Make<TfrmSummerTime>());
+  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<TSystemLogServerForm>());
+  RegisterDedicatedDialog("SMTPControlTable1Click", Make<TSMTPControlForm>());
+
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+
+  // ---- "Help"
+  RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
+}

@@ -1,0 +1,143 @@
+#include "editors/SnmpDialog.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QShowEvent>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "snmp/SnmpPump.h"
+
+TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner) {}
+
+TSnmpDialog::~TSnmpDialog() {
+  FormClose();
+  // The last made may use those made before it (a hidden list view binding
+  // next to its visible one): free in reverse order.
+  while (!bindings_.empty()) bindings_.pop_back();
+}
+
+KySNMPRequest2Edits* TSnmpDialog::AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
+  auto binding = std::make_unique<KySNMPRequest2Edits>(this);
+  binding->request.varList = list;
+  binding->asynchronous = asynchronous;
+  binding->SetConstraintForm(this);
+  binding->SetStatusTarget(statusTarget);
+  bindings_.push_back(std::move(binding));
+  return bindings_.back().get();
+}
+
+KySNMPRequest2Edits* TSnmpDialog::AddBinding(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget) {
+  return AddBinding(KySNMPVarList(table), asynchronous, statusTarget);
+}
+
+KySNMPRequest2Edits* TSnmpDialog::Binding(int i) const {
+  if (i < 0 || i >= BindingCount()) return nullptr;
+  return bindings_[static_cast<size_t>(i)].get();
+}
+
+bool TSnmpDialog::AnyBusy() const {
+  for (const auto& b : bindings_)
+    if (b->busy) return true;
+  return false;
+}
+
+void TSnmpDialog::FormClose() {
+  closed_ = true;
+  for (auto& b : bindings_) b->request.enabled = false;
+  // Inside a completion the pump cannot run: nothing to wait for there.
+  if (GlobalEventPump.busy()) return;
+  QElapsedTimer waited;
+  waited.start();
+  while (AnyBusy() && waited.elapsed() < kCloseWaitMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void TSnmpDialog::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TSnmpDialog::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QDialog::closeEvent(event);
+}
+
+void TSnmpDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (firstRefreshPosted_) return;
+  firstRefreshPosted_ = true;
+  closed_ = false;
+  QTimer::singleShot(0, this, [this] {
+    if (closed_) return;
+    try {
+      FirstRefresh();
+    } catch (const std::exception& e) {
+      ShowError(ErrorText(e));
+    }
+    firstRefreshDone_ = true;
+  });
+}
+
+void TSnmpDialog::keyPressEvent(QKeyEvent* event) {
+  // No default button: Enter typed into a value neither re-reads the device
+  // over it nor closes the dialog (a focused button still answers it).
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TSnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()> onReady) {
+  if (binding == nullptr) return;
+  binding->getDone = [this, onReady = std::move(onReady)](void*, KySNMPRequest2Controls*, const KySNMPError&) {
+    ready_ = true;
+    if (onReady) onReady();
+  };
+}
+
+bool TSnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message) {
+  if (binding == nullptr || !binding->busy) return false;
+  ShowMessageBox(this, message, ProgramCaption());
+  return true;
+}
+
+QLabel* TSnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption) {
+  auto* label = new QLabel(QStringLiteral("Samples"), parent);
+  label->setObjectName(QStringLiteral("SamplesLabel"));
+  auto* count = new QLabel(QStringLiteral("0"), parent);
+  count->setObjectName(QStringLiteral("ST_Count"));
+  count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  count->setMinimumWidth(Px(this, 40));
+  if (caption) *caption = label;
+  samples_ = count;
+  samplesView_ = view;
+  if (view != nullptr) {
+    QAbstractItemModel* model = view->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TSnmpDialog::UpdateSamples);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TSnmpDialog::UpdateSamples);
+    connect(model, &QAbstractItemModel::modelReset, this, &TSnmpDialog::UpdateSamples);
+  }
+  UpdateSamples();
+  return count;
+}
+
+void TSnmpDialog::UpdateSamples() {
+  if (!samples_) return;
+  samples_->setText(QString::number(samplesView_ ? samplesView_->topLevelItemCount() : 0));
+}
+
+void TSnmpDialog::ShowError(const std::string& text) {
+  KySNMPRequest2Edits* b = Binding(0);
+  if (b != nullptr && b->StatusTarget() != nullptr)
+    b->ShowStatus(text);
+  else
+    ShowMessageBox(this, QString::fromStdString(text), ProgramCaption());
+}

@@ -1,0 +1,100 @@
+// The base of hand-written SNMP dialogs, the counterpart of TConfigForm for
+// generated ones. It owns the dialog's bindings and frees them in a safe
+// order; on close it stops them and waits (bounded, never from inside a
+// completion) for running requests; it runs the dialog's first refresh once
+// the dialog is on the screen; Enter typed into a field neither closes the
+// dialog nor clicks a button. It also offers the pieces many dialogs share:
+// a ready flag set by a completed read, the busy guards with their
+// messages, and the "Samples" line counter of a list view.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snmp/VarList.h"
+
+class KySNMPRequest2Edits;
+class QLabel;
+class QTreeWidget;
+
+// Messages of the busy guards, per dialog as their layouts have them.
+inline constexpr const char* kRefreshNotComplete = "Refresh Not Complete";
+inline constexpr const char* kRefreshNotCompleteLower = "Refresh not complete";
+inline constexpr const char* kGetDataNotComplete = "Get data not complete";
+inline constexpr const char* kGetDataNotComplet = "Get data not complet";
+
+class TSnmpDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // How long closing waits for running requests at most.
+  static constexpr int kCloseWaitMs = 10000;
+
+  explicit TSnmpDialog(QWidget* owner = nullptr);
+  // Stops and waits as on close, then frees the bindings, the last made first.
+  ~TSnmpDialog() override;
+
+  // A new binding owned by the dialog, with a copy of `list` in its request,
+  // the dialog as constraint form, and the given mode and status target
+  // (null for none).
+  KySNMPRequest2Edits* AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget);
+  // The same with a static table, its own kind and key count.
+  KySNMPRequest2Edits* AddBinding(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget);
+  KySNMPRequest2Edits* Binding(int i) const;
+  int BindingCount() const { return static_cast<int>(bindings_.size()); }
+  // Whether any binding has a request running.
+  bool AnyBusy() const;
+
+  // Whether the deferred first refresh has run.
+  bool FirstRefreshDone() const { return firstRefreshDone_; }
+  // Clears every request's enabled flag and waits, processing GUI messages,
+  // while a binding is busy: at most kCloseWaitMs, and not at all inside a
+  // completion (the pump cannot run there; the chain ends by itself).
+  void FormClose();
+  bool Closed() const { return closed_; }
+
+  // The ready flag: set whenever a read of `binding` completes (through its
+  // getDone), then `onReady` runs (may be empty). Clear at first.
+  void TrackReady(KySNMPRequest2Edits* binding, std::function<void()> onReady = {});
+  bool Ready() const { return ready_; }
+  void SetReady(bool ready) { ready_ = ready; }
+
+  // Busy guard: when `binding` is busy, shows `message` in a message box and
+  // answers true (the handler stops).
+  bool RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message);
+
+  // The "Samples" counter: a caption "Samples" and a sunken static text under
+  // `parent`, kept at the line count of `view` (after each read and on every
+  // change of the view). Returns the static text.
+  QLabel* AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption = nullptr);
+  void UpdateSamples();
+
+  // Shows an error text: through the status line of binding 0 when it has a
+  // status target, else in a message box.
+  virtual void ShowError(const std::string& text);
+
+  void done(int result) override;
+
+ protected:
+  // The dialog's first read; runs once, after the dialog is first shown.
+  // An exception is shown with ShowError.
+  virtual void FirstRefresh() {}
+
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::vector<std::unique_ptr<KySNMPRequest2Edits>> bindings_;
+  bool firstRefreshPosted_ = false;
+  bool firstRefreshDone_ = false;
+  bool closed_ = false;
+  bool ready_ = false;
+  QPointer<QLabel> samples_;
+  QPointer<QTreeWidget> samplesView_;
+};
