@@ -5,6 +5,7 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/portlist/VlanStaticFormUnit.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "VLAN"
+  RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

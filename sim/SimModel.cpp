@@ -97,8 +97,10 @@ uint64_t Fnv(const std::string& s, uint64_t h = 1469598103934665603ull) {
   return h;
 }
 
+// A port list covers a whole unit of 64 ports (8 bytes), as the switch sends
+// it; bits past the last port stay 0.
 std::string PortList(const std::vector<int>& ports) {
-  std::string b((kPortCount + 7) / 8, '\0');
+  std::string b(8, '\0');
   for (int p : ports) {
     if (p < 1 || p > kPortCount) continue;
     int bit = p - 1;
