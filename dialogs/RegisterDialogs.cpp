@@ -5,6 +5,7 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/portlist/PortTrunkFormUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 
 namespace {
@@ -27,6 +28,8 @@ DedicatedDialogFactory Make() {
 void RegisterDedicatedDialogs() {
   // ---- "VLAN"
   RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -612,6 +612,7 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
     case Asn::Integer: {
       if (sx == Syntax::Boolean) return Value::Int(1);
       if (Has(lab, {"vlan"})) return Value::Int(1);
+      if (trunkTable && Has(lab, {"master"})) return Value::Int(43 + 2 * n);  // its first member
       if (Has(lab, {"port"})) return Value::Int(port);
       if (Has(lab, {"mtu"})) return Value::Int(1500);
       if (Has(lab, {"index", " id", "number"})) return Value::Int(n);
