@@ -5,6 +5,7 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 
@@ -30,6 +31,7 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
+  RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }
