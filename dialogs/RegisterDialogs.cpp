@@ -8,6 +8,8 @@
 #include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
+#include "dialogs/spanningtree/STP_InfoUnit.h"
+#include "dialogs/spanningtree/SpanningTreeAlgorithmFormUnit.h"
 
 namespace {
 
@@ -27,6 +29,9 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Bridge"
+  RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
+  RegisterDedicatedDialog("Information2Click", Make<TSTP_Info>());
   // ---- "VLAN"
   RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
   // ---- "Layer 2 Management"

@@ -589,6 +589,10 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       {"1.3.6.1.2.1.2.2.1.7", "i1"},        {"1.3.6.1.2.1.31.1.1.1.1", "s{p}"},
       {"1.3.6.1.2.1.31.1.1.1.17", "i1"},    {"1.3.6.1.2.1.31.1.1.1.16", "i2"},
       {"1.3.6.1.6.3.18.1.1.1.7", "i3"},     {"1.3.6.1.2.1.1.1", "sQRX-900 52-port managed switch"},
+      // Spanning-tree bridge: the usual timers (hundredths of a second).
+      {"1.3.6.1.4.1.32473.12.15.1.3", "i2000"}, {"1.3.6.1.4.1.32473.12.15.1.4", "i200"},
+      {"1.3.6.1.4.1.32473.12.15.1.5", "i1500"}, {"1.3.6.1.4.1.32473.12.15.1.6", "i20"},
+      {"1.3.6.1.4.1.32473.12.15.1.7", "i3"},    {"1.3.6.1.4.1.32473.12.15.1.10", "i60"},
   };
   if (auto it = kStandard.find(oidText); it != kStandard.end()) {
     std::string v = it->second.substr(1);
