@@ -207,7 +207,7 @@ TEST_F(StpInfo, SetChecksTimersAndRecoverTimeBeforeWriting) {
   form->ET_HelloTime->clear();
   form->BT_SetClick();
   EXPECT_EQ(form->StatusPanel->text(), "Don't Leave Empty Fileds !");
-  form->ET_AgingTime->setText("600");
+  form->ET_AgingTime->setText("550");  // below 2 * 200 + 200
   form->ET_ForwardDelay->setText("400");
   form->ET_HelloTime->setText("200");
   form->BT_SetClick();
