@@ -4,7 +4,12 @@
 #include <type_traits>
 
 #include "app/MenuBar.h"
+#include "dialogs/basic/NetworkTimeUnit.h"
+#include "dialogs/basic/SMTPControlUnit.h"
+#include "dialogs/basic/SummerTimeUnit.h"
+#include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
@@ -29,6 +34,15 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Basic Configuration"
+  RegisterDedicatedDialog("NetworkTime1Click", Make<TfrmNetwroktime>());
+  RegisterDedicatedDialog("SummerTime1Click", Make<TfrmSummerTime>());
+  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<TSystemLogServerForm>());
+  RegisterDedicatedDialog("SMTPControlTable1Click", Make<TSMTPControlForm>());
+
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+
   // ---- "Bridge"
   RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
   RegisterDedicatedDialog("Information2Click", Make<TSTP_Info>());

@@ -181,6 +181,14 @@ const KyVarDefTable* const kAll[] = {
     &tbl::CandidateSwitch1,
     &tbl::GroupInformation1,
     &tbl::NeighborSwitch1,
+    // Dedicated dialogs
+    &tbl::NetworkTime,
+    &tbl::SummerTimeStatus,
+    &tbl::SummerTimeRepeat,
+    &tbl::SummerTimeAnnual,
+    &tbl::SystemLogServer,
+    &tbl::SmtpControl,
+    &tbl::TimeRange,
     // ---- Port-list and spanning-tree dialogs (begin)
     &tbl::Dot1qNextFreeLocalVlanIndex,
     &tbl::Dot1qVlanNumDeletes,
