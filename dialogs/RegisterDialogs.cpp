@@ -12,6 +12,7 @@
 #include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
+#include "dialogs/portlist/VlanInfoFormsUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 #include "dialogs/spanningtree/STP_InfoUnit.h"
 #include "dialogs/spanningtree/SpanningTreeAlgorithmFormUnit.h"
@@ -47,7 +48,10 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
   RegisterDedicatedDialog("Information2Click", Make<TSTP_Info>());
   // ---- "VLAN"
+  RegisterDedicatedDialog("BasicConfigureClick", Make<TVLanGeneralInfoForm>());
+  RegisterDedicatedDialog("PortsInfo1Click", Make<TVLanPortInfomationForm>());
   RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
+  RegisterDedicatedDialog("CurrentForm1Click", Make<TVLanCurrentTableForm>());
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
   RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());

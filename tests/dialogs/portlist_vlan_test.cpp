@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/portlist/VlanInfoFormsUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 #include "sim_dialog_support.h"
 
@@ -112,6 +113,63 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
   EXPECT_EQ(records[0].varbinds.back().value, "6");
   EXPECT_FALSE(form.BT_Delete->isEnabled());
   EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
+}
+
+
+class VlanViews : public qrxtest::DialogSimTest {};
+
+TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
+  TVLanCurrentTableForm form(DialogContext{});
+  Open(form);
+  EXPECT_FALSE(form.BT_Set->isVisible());
+  EXPECT_FALSE(form.VlanNumDeletes->text().isEmpty());
+  ASSERT_GE(form.LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
+  Select(form.LV_dot1qVlanCurrentEntry, 0);
+  EXPECT_EQ(form.StaticText1->text(), "1");
+  EXPECT_EQ(Checked(form.EgressPorts).size(), 52u);
+  Select(form.LV_dot1qVlanCurrentEntry, -1);
+  EXPECT_TRUE(form.StaticText1->text().isEmpty());
+  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+  EXPECT_FALSE(form.Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive));
+}
+
+TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
+  TVLanGeneralInfoForm form(DialogContext{});
+  Open(form);
+  EXPECT_FALSE(form.MaxVlanId->text().isEmpty());
+  form.GvrpStatus->setCurrentIndex(form.GvrpStatus->findText("disabled"));
+  MarkJournal();
+  form.BT_SetClick();
+  ASSERT_TRUE(Idle(form));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].varbinds.size(), 1u);
+  EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.2.1.17.7.1.1.5.0");
+  EXPECT_EQ(records[0].varbinds[0].value, "2");
+}
+
+TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
+  TVLanPortInfomationForm form(DialogContext{});
+  Open(form);
+  ASSERT_EQ(form.LV_dot1qPortVlanEntry->topLevelItemCount(), 52);
+  Select(form.LV_dot1qPortVlanEntry, 6);
+  form.PortVLanID->setText("20");
+  form.PortAcceptableFrameTypes->setCurrentIndex(form.PortAcceptableFrameTypes->findText("admitOnlyVlanTagged"));
+  MarkJournal();
+  form.BT_SetClick();
+  EXPECT_EQ(LastMessage(), "");
+  form.BT_GetClick();  // while the write and its read run
+  EXPECT_EQ(LastMessage(), "Refresh Not Complete");
+  ASSERT_TRUE(Idle(form));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].varbinds.size(), 4u);
+  EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.2.1.17.7.1.4.5.1.1.7");
+  EXPECT_EQ(records[0].varbinds[0].value, "20");
+  EXPECT_EQ(records[0].varbinds[1].value, "2");
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.LV_dot1qPortVlanEntry->selectedItems().isEmpty(); }));
+  EXPECT_EQ(form.LV_dot1qPortVlanEntry->selectedItems().first()->text(0), "7");
+  EXPECT_EQ(form.PortVLanID->text(), "20");
 }
 
 }  // namespace
