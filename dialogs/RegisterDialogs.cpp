@@ -10,8 +10,10 @@
 #include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/portlist/AggregatorPortTableUnit.h"
 #include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
+#include "dialogs/portlist/RouterPortsUnit.h"
 #include "dialogs/portlist/VlanInfoFormsUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 #include "dialogs/spanningtree/STP_InfoUnit.h"
@@ -55,6 +57,9 @@ void RegisterDedicatedDialogs() {
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
   RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());
+  RegisterDedicatedDialog("IGMPRouterPort1Click", Make<TIGMPRouterPortsForm>());
+  RegisterDedicatedDialog("AggreatorPortTable1Click", Make<TAggregatorPortTableForm>());
+  RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<TMLD_SnoopingRouterPortsForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

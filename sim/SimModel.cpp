@@ -668,6 +668,11 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       if (Has(lab, {"location"})) return Value::Octets("Lab rack 1");
       if (Has(lab, {"contact"})) return Value::Octets("noc@example.net");
       return Value::Octets("");
+    case Syntax::OctetString:
+      // LACP actor and partner states: one octet of bits, the first the most
+      // significant: activity, aggregation, defaulted.
+      if (trunkTable && Has(lab, {"state"})) return Value::Octets(std::string(1, '\xa2'));
+      return Value::Octets("");
     default: return Value::Octets("");
   }
 }
