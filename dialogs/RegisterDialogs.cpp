@@ -14,6 +14,7 @@
 #include "dialogs/portlist/PortMirrorFormUnit.h"
 #include "dialogs/portlist/PortTrunkFormUnit.h"
 #include "dialogs/portlist/RouterPortsUnit.h"
+#include "dialogs/portlist/SmallPortListFormsUnit.h"
 #include "dialogs/portlist/VlanInfoFormsUnit.h"
 #include "dialogs/portlist/VlanStaticFormUnit.h"
 #include "dialogs/spanningtree/STP_InfoUnit.h"
@@ -57,9 +58,13 @@ void RegisterDedicatedDialogs() {
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
   RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());
+  RegisterDedicatedDialog("PortSecurityDeleteTable1Click", Make<TPrtSecDelCtrlForm>());
   RegisterDedicatedDialog("IGMPRouterPort1Click", Make<TIGMPRouterPortsForm>());
+  RegisterDedicatedDialog("TrafficSegmentationTable1Click", Make<TTrafficSegmentationForm>());
   RegisterDedicatedDialog("AggreatorPortTable1Click", Make<TAggregatorPortTableForm>());
   RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<TMLD_SnoopingRouterPortsForm>());
+  // ---- "Security Management"
+  RegisterDedicatedDialog("GuestVLAN1Click", Make<TGuestVlanForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }
