@@ -151,6 +151,7 @@ void TMLD_SnoopingRouterPortsForm::BT_SetClick() {
     ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
     return;
   }
+  ports_->request.enabled = true;  // after "Stop"
   try {
     ports_->Apply(false, true);
   } catch (const std::exception& e) {

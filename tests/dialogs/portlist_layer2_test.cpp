@@ -144,4 +144,25 @@ TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
   EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(SlowRouterPorts, MldStopEndsTheReadAndLeavesTheDialogUsable) {
+  TMLD_SnoopingRouterPortsForm form(DialogContext{});
+  form.show();
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
+  ASSERT_TRUE(form.AnyBusy());
+  form.BT_StopClick();
+  ASSERT_TRUE(Idle(form));
+  EXPECT_TRUE(form.Ready());
+  // Reading and writing work again.
+  form.BT_GetClick();
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.Ready() && !form.AnyBusy() && form.ListView1->topLevelItemCount() > 0; }));
+  Select(form.ListView1, 0);
+  Check(form.StaticPorts, {4});
+  MarkJournal();
+  form.BT_StopClick();
+  form.BT_SetClick();
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !NewRecords().empty(); }));
+  EXPECT_EQ(NewRecords()[0].varbinds[0].value, "10 00 00 00 00 00 00 00");
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.Ready() && !form.AnyBusy(); }));
+}
+
 }  // namespace

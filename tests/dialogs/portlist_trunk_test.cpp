@@ -145,4 +145,32 @@ TEST_F(PortTrunk, PortFieldsTakeOnlyDigits) {
   EXPECT_EQ(beeps, 1);
 }
 
+// The device refuses the state of a new group 3; reading is not affected.
+class RefusingTrunk : public qrxtest::DialogSimTest {
+ protected:
+  std::vector<std::string> SimSwitches() const override {
+    return {"--fault-error", std::string(kTrunk) + "6.3=genErr"};
+  }
+};
+
+TEST_F(RefusingTrunk, ARequestErrorLeavesTheFieldsAsTheyAre) {
+  TPortTrunkForm form(DialogContext{});
+  Open(form);
+  ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
+  form.ED_Index->setText("3");
+  form.PortEdit->setText("5");
+  form.Combo_Type->setCurrentIndex(0);
+  Check(form.MemberPorts, {5, 6});
+  MarkJournal();
+  form.BT_SetClick();
+  EXPECT_TRUE(messages.empty()) << LastMessage();
+  ASSERT_EQ(NewRecords().size(), 1u);  // sent, and refused
+  EXPECT_TRUE(form.StatusPanel->text().startsWith("Set:")) << form.StatusPanel->text().toStdString();
+  EXPECT_FALSE(form.StatusPanel->text().contains("Ok"));
+  EXPECT_EQ(form.ED_Index->text(), "3");
+  EXPECT_EQ(form.PortEdit->text(), "5");
+  EXPECT_EQ(Checked(form.MemberPorts), (std::vector<int>{5, 6}));
+  EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
+}
+
 }  // namespace
