@@ -88,9 +88,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(const DialogContext& context)
   ports_->AssociateBits(kPartnerState, "0,1,2,3,4,5,6,7", Vector(PartnerState));
   TrackReady(ports_, [this] { EnableFields(true); });
   // The table is read again once the write has ended, however it ended.
-  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
-    QMetaObject::invokeMethod(this, [this] { BT_GetClick(); }, Qt::QueuedConnection);
-  };
+  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { BT_GetClick(); };
 
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TAggregatorPortTableForm::ListView1Click);
   connect(BT_Get, &QPushButton::clicked, this, &TAggregatorPortTableForm::BT_GetClick);

@@ -140,10 +140,9 @@ TMLD_SnoopingRouterPortsForm::TMLD_SnoopingRouterPortsForm(const DialogContext& 
   if (auto* buttons = findChild<QHBoxLayout*>(QStringLiteral("Buttons"))) buttons->insertWidget(3, BT_Stop);
   connect(BT_Set, &QPushButton::clicked, this, &TMLD_SnoopingRouterPortsForm::BT_SetClick);
   connect(BT_Stop, &QPushButton::clicked, this, &TMLD_SnoopingRouterPortsForm::BT_StopClick);
-  // A write ends with a fresh read.
-  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
-    QMetaObject::invokeMethod(this, [this] { BT_GetClick(); }, Qt::QueuedConnection);
-  };
+  // A write ends with a fresh read, started from its completion as the
+  // binding itself does for a table written with refresh after set.
+  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { BT_GetClick(); };
 }
 
 void TMLD_SnoopingRouterPortsForm::BT_SetClick() {
