@@ -68,9 +68,10 @@ TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
 }
 
 TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
-  // Each answer comes late, so that the simulator can be held right after it
-  // has received the second write (the receive port list alone): that write
-  // times out while the other three variables are left out of it.
+  // The simulator holds every request 200 ms before it handles it. Once it
+  // has handled the first write (all four variables), the second (the
+  // receive port list alone) is on hold: stopping the simulator then makes
+  // that write time out while the other three variables are left out of it.
   Start({"--fault-delay", "200"});
   TPortMirrorForm form(DialogContext{});
   Open(form);
@@ -84,7 +85,8 @@ TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
   std::thread watch([&] {
     for (int i = 0; i < 20000 && !held; ++i) {
       try {
-        if (Journal().size() >= before + 2) {
+        if (Journal().size() >= before + 1) {
+          usleep(100000);  // half-way through the hold of the second write
           kill(pid, SIGSTOP);
           held = true;
         }
@@ -98,9 +100,18 @@ TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
   watch.join();
   kill(pid, SIGCONT);
   ASSERT_TRUE(held);
-  auto records = NewRecords();
-  ASSERT_EQ(records.size(), 2u);  // the transmit list was never written
-  EXPECT_EQ(records[1].varbinds.size(), 1u);
+  EXPECT_TRUE(form.StatusPanel->text().startsWith("Get:"));  // the refresh after the error ran
+  // The held second write may or may not be handled once the simulator goes
+  // on; the third (the transmit list alone) was never sent.
+  qrxtest::WaitFor([] { return false; }, 300);
+  const auto records = NewRecords();
+  ASSERT_GE(records.size(), 1u);
+  ASSERT_LE(records.size(), 2u);
+  EXPECT_EQ(records[0].varbinds.size(), 4u);
+  if (records.size() == 2) {
+    ASSERT_EQ(records[1].varbinds.size(), 1u);
+    EXPECT_EQ(records[1].varbinds[0].oid, kRx);
+  }
 
   // Other values in the device now; a refresh must bring all four.
   form.MirrorBinding()->request.timeout = 300;
