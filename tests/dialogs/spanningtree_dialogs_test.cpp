@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "common/FakeMainWindow.h"
 #include "dialogs/common/ProgressForm.h"
 #include "dialogs/spanningtree/STP_InfoUnit.h"
 #include "dialogs/spanningtree/SpanningTreeAlgorithmFormUnit.h"
@@ -50,15 +51,6 @@ class ProgressDriver {
  private:
   QTimer timer_;
   QPointer<TProgressForm> current_;
-};
-
-class FakeMainWindow : public MainWindowServices {
- public:
-  QLabel* VersionText() const override { return &version; }
-  KySNMPRequest2Edits* VersionBinding() const override { return nullptr; }
-  QLabel* StatusPanel0() const override { return &panel; }
-  mutable QLabel version;
-  mutable QLabel panel;
 };
 
 class SpanningTree : public qrxtest::DialogSimTest {
@@ -154,12 +146,12 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
 class StpInfo : public SpanningTree {
  protected:
   std::unique_ptr<TSTP_Info> OpenInfo(const char* stVersion) {
-    main.version.setText(stVersion);
+    main.VersionText()->setText(stVersion);
     auto form = std::make_unique<TSTP_Info>(DialogContext{nullptr, nullptr, &main});
     Open(*form);
     return form;
   }
-  FakeMainWindow main;
+  qrxtest::FakeMainWindow main;
 };
 
 struct CheckCase {
@@ -243,7 +235,7 @@ TEST_F(StpInfo, MstpWritesEightParametersThroughTheRowViewWithoutHelloTime) {
     EXPECT_EQ(vbs[i].oid, expected[i].first) << i;
     EXPECT_EQ(vbs[i].value, expected[i].second) << i;
   }
-  EXPECT_EQ(main.version.text(), "mstp");
+  EXPECT_EQ(main.VersionText()->text(), "mstp");
 }
 
 TEST_F(StpInfo, VersionChangeFillsHelloTimeAndTheVersionTextFollowsOnlyAWrite) {
@@ -253,14 +245,14 @@ TEST_F(StpInfo, VersionChangeFillsHelloTimeAndTheVersionTextFollowsOnlyAWrite) {
   form->Combo_STPVersionChange();
   EXPECT_TRUE(form->ET_HelloTime->isEnabled());
   EXPECT_EQ(form->ET_HelloTime->text(), "200");
-  EXPECT_EQ(main.version.text(), "mstp");  // nothing written yet
+  EXPECT_EQ(main.VersionText()->text(), "mstp");  // nothing written yet
 
   // The state shows enabled: the version change holds the operator.
   ProgressDriver progress;
   MarkJournal();
   form->BT_SetClick();
   ASSERT_EQ(NewRecords().size(), 1u);
-  EXPECT_EQ(main.version.text(), "rstp");
+  EXPECT_EQ(main.VersionText()->text(), "rstp");
   EXPECT_EQ(progress.shown, 1);
   EXPECT_EQ(progress.caption, "Set STP Progress");
   EXPECT_EQ(progress.prompt, "Change STP Version is doing...");
@@ -280,7 +272,7 @@ TEST_F(StpInfo, AFailedWriteLeavesTheVersionText) {
   form->ParametersBinding()->request.retries = 0;
   form->BT_SetClick();
   EXPECT_TRUE(form->StatusPanel->text().startsWith("Set:")) << form->StatusPanel->text().toStdString();
-  EXPECT_EQ(main.version.text(), "stp");
+  EXPECT_EQ(main.VersionText()->text(), "stp");
 }
 
 }  // namespace
