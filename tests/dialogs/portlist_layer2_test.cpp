@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/portlist/AggregatorPortTableUnit.h"
-#include "dialogs/portlist/RouterPortsUnit.h"
+#include "dialogs/layer2/AggregatorPortTableUnit.h"
+#include "dialogs/layer2/RouterPortsUnit.h"
 #include "sim_dialog_support.h"
 
 namespace {

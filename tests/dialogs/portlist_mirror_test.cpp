@@ -7,7 +7,7 @@
 #include <csignal>
 #include <thread>
 
-#include "dialogs/portlist/PortMirrorFormUnit.h"
+#include "dialogs/layer2/PortMirrorFormUnit.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/portlist/SmallPortListFormsUnit.h"
+#include "dialogs/layer2/SmallPortListFormsUnit.h"
 #include "sim_dialog_support.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/portlist/PortTrunkFormUnit.h"
+#include "dialogs/layer2/PortTrunkFormUnit.h"
 #include "sim_dialog_support.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/portlist/VlanInfoFormsUnit.h"
-#include "dialogs/portlist/VlanStaticFormUnit.h"
+#include "dialogs/vlan/VlanInfoFormsUnit.h"
+#include "dialogs/vlan/VlanStaticFormUnit.h"
 #include "sim_dialog_support.h"
 
 namespace {

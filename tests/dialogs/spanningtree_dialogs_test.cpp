@@ -10,8 +10,8 @@
 
 #include "common/FakeMainWindow.h"
 #include "dialogs/common/ProgressForm.h"
-#include "dialogs/spanningtree/STP_InfoUnit.h"
-#include "dialogs/spanningtree/SpanningTreeAlgorithmFormUnit.h"
+#include "dialogs/bridge/STP_InfoUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/portlist/VlanStaticFormUnit.h"
+#include "dialogs/vlan/VlanStaticFormUnit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/PortPanel.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"

@@ -1,4 +1,4 @@
-#include "dialogs/spanningtree/STP_InfoUnit.h"
+#include "dialogs/bridge/STP_InfoUnit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "dialogs/common/ProgressForm.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"

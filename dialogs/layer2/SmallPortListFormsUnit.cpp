@@ -1,4 +1,4 @@
-#include "dialogs/portlist/SmallPortListFormsUnit.h"
+#include "dialogs/layer2/SmallPortListFormsUnit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/PortPanel.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -1,4 +1,4 @@
-#include "dialogs/portlist/AggregatorPortTableUnit.h"
+#include "dialogs/layer2/AggregatorPortTableUnit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -1,4 +1,4 @@
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 
 #include <QLabel>
 #include <QPushButton>

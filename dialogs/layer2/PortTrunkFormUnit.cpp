@@ -1,4 +1,4 @@
-#include "dialogs/portlist/PortTrunkFormUnit.h"
+#include "dialogs/layer2/PortTrunkFormUnit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/PortPanel.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -1,4 +1,4 @@
-#include "dialogs/spanningtree/SpanningTreeAlgorithmFormUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "dialogs/common/ProgressForm.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"

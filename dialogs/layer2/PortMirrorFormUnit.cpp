@@ -1,4 +1,4 @@
-#include "dialogs/portlist/PortMirrorFormUnit.h"
+#include "dialogs/layer2/PortMirrorFormUnit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/PortPanel.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -1,4 +1,4 @@
-#include "dialogs/portlist/RouterPortsUnit.h"
+#include "dialogs/layer2/RouterPortsUnit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/PortPanel.h"
-#include "dialogs/portlist/PortListLayout.h"
+#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
