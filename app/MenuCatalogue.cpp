@@ -452,6 +452,7 @@ const MenuEntry kCatalogue[] = {
         Scalar(2, "MLD Snooping Management", "MLDSnoopingManagement1Click", tbl::MLDSnoopingManagement1, "MLD Snooping Management: ", B, "1.3.6.1.4.1.32473.12.34.1"),
         Table(2, "MLD Snooping Control", "MLDSnoopingControl1Click", tbl::MLDSnoopingControl1, "MLD Snooping Control: ", B, "1.3.6.1.4.1.32473.12.34.3.2.1").Constraints(kMLDSnoopingControl1),
         Dedicated(2, "MLD Snooping Group Information", "MLDSnoopingGroupInformation1Click", "TMLD_SnoopingGroupForm", "MLD Snooping Group Information: ", B),
+        Dedicated(2, "MLD Snooping Router Port", "MLDSnoopingRouterPort1Click", "TMLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports: ", B),
       Menu(1, " PoE", "PoE1").Hidden(),
         Scalar(2, "PoE System Control", "PoESystemControl1Click", tbl::PoESystemControl1, "PoE System Control: ", B, "1.3.6.1.4.1.32473.12.24.1").Constraints(kPoESystemControl1),
         Scalar(2, "PoE System information", "PoESysteminformation1Click", tbl::PoESysteminformation1, "PoE System information: ", B, "1.3.6.1.4.1.32473.12.24.2"),

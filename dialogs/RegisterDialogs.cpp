@@ -8,8 +8,17 @@
 #include "dialogs/basic/SMTPControlUnit.h"
 #include "dialogs/basic/SummerTimeUnit.h"
 #include "dialogs/basic/SystemLogServerUnit.h"
+#include "dialogs/bridge/STP_InfoUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/layer2/AggregatorPortTableUnit.h"
+#include "dialogs/layer2/PortMirrorFormUnit.h"
+#include "dialogs/layer2/PortTrunkFormUnit.h"
+#include "dialogs/layer2/RouterPortsUnit.h"
+#include "dialogs/layer2/SmallPortListFormsUnit.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/vlan/VlanInfoFormsUnit.h"
+#include "dialogs/vlan/VlanStaticFormUnit.h"
 
 namespace {
 
@@ -38,6 +47,24 @@ void RegisterDedicatedDialogs() {
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
 
+  // ---- "Bridge"
+  RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
+  RegisterDedicatedDialog("Information2Click", Make<TSTP_Info>());
+  // ---- "VLAN"
+  RegisterDedicatedDialog("BasicConfigureClick", Make<TVLanGeneralInfoForm>());
+  RegisterDedicatedDialog("PortsInfo1Click", Make<TVLanPortInfomationForm>());
+  RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
+  RegisterDedicatedDialog("CurrentForm1Click", Make<TVLanCurrentTableForm>());
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
+  RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());
+  RegisterDedicatedDialog("PortSecurityDeleteTable1Click", Make<TPrtSecDelCtrlForm>());
+  RegisterDedicatedDialog("IGMPRouterPort1Click", Make<TIGMPRouterPortsForm>());
+  RegisterDedicatedDialog("TrafficSegmentationTable1Click", Make<TTrafficSegmentationForm>());
+  RegisterDedicatedDialog("AggreatorPortTable1Click", Make<TAggregatorPortTableForm>());
+  RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<TMLD_SnoopingRouterPortsForm>());
+  // ---- "Security Management"
+  RegisterDedicatedDialog("GuestVLAN1Click", Make<TGuestVlanForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -97,8 +97,10 @@ uint64_t Fnv(const std::string& s, uint64_t h = 1469598103934665603ull) {
   return h;
 }
 
+// A port list covers a whole unit of 64 ports (8 bytes), as the switch sends
+// it; bits past the last port stay 0.
 std::string PortList(const std::vector<int>& ports) {
-  std::string b((kPortCount + 7) / 8, '\0');
+  std::string b(8, '\0');
   for (int p : ports) {
     if (p < 1 || p > kPortCount) continue;
     int bit = p - 1;
@@ -671,6 +673,10 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       {"1.3.6.1.2.1.2.2.1.7", "i1"},        {"1.3.6.1.2.1.31.1.1.1.1", "s{p}"},
       {"1.3.6.1.2.1.31.1.1.1.17", "i1"},    {"1.3.6.1.2.1.31.1.1.1.16", "i2"},
       {"1.3.6.1.6.3.18.1.1.1.7", "i3"},     {"1.3.6.1.2.1.1.1", "sQRX-900 52-port managed switch"},
+      // Spanning-tree bridge: the usual timers (hundredths of a second).
+      {"1.3.6.1.4.1.32473.12.15.1.3", "i2000"}, {"1.3.6.1.4.1.32473.12.15.1.4", "i200"},
+      {"1.3.6.1.4.1.32473.12.15.1.5", "i1500"}, {"1.3.6.1.4.1.32473.12.15.1.6", "i20"},
+      {"1.3.6.1.4.1.32473.12.15.1.7", "i3"},    {"1.3.6.1.4.1.32473.12.15.1.10", "i60"},
   };
   if (auto it = kStandard.find(oidText); it != kStandard.end()) {
     std::string v = it->second.substr(1);
@@ -694,6 +700,7 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
     case Asn::Integer: {
       if (sx == Syntax::Boolean) return Value::Int(1);
       if (Has(lab, {"vlan"})) return Value::Int(1);
+      if (trunkTable && Has(lab, {"master"})) return Value::Int(43 + 2 * n);  // its first member
       if (Has(lab, {"port"})) return Value::Int(port);
       if (Has(lab, {"mtu"})) return Value::Int(1500);
       if (Has(lab, {"index", " id", "number"})) return Value::Int(n);
@@ -744,6 +751,11 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       if (Has(lab, {"version"})) return Value::Octets("1.00.010");
       if (Has(lab, {"location"})) return Value::Octets("Lab rack 1");
       if (Has(lab, {"contact"})) return Value::Octets("noc@example.net");
+      return Value::Octets("");
+    case Syntax::OctetString:
+      // LACP actor and partner states: one octet of bits, the first the most
+      // significant: activity, aggregation, defaulted.
+      if (trunkTable && Has(lab, {"state"})) return Value::Octets(std::string(1, '\xa2'));
       return Value::Octets("");
     default: return Value::Octets("");
   }

@@ -189,6 +189,25 @@ const KyVarDefTable* const kAll[] = {
     &tbl::SystemLogServer,
     &tbl::SmtpControl,
     &tbl::TimeRange,
+    // ---- Port-list and spanning-tree dialogs (begin)
+    &tbl::Dot1qNextFreeLocalVlanIndex,
+    &tbl::Dot1qVlanNumDeletes,
+    &tbl::Dot1qVlanCurrent,
+    &tbl::Dot1qVlanGeneral,
+    &tbl::Dot1qPortVlan,
+    &tbl::PortMirror,
+    &tbl::TrunkGroup,
+    &tbl::LacpAggregationPort,
+    &tbl::TrafficSegmentation,
+    &tbl::IgmpRouterPortVlan,
+    &tbl::MldRouterPortVlan,
+    &tbl::PortSecurityDelete,
+    &tbl::GuestVlan,
+    &tbl::GuestVlanDelete,
+    &tbl::StpState,
+    &tbl::StpBridge,
+    &tbl::StpBridgeMstp,
+    // ---- Port-list and spanning-tree dialogs (end)
 };
 }  // namespace
 

@@ -207,6 +207,25 @@ extern const KyVarDefTable SystemLogServer;
 extern const KyVarDefTable SmtpControl;
 // "Layer 2 Management" > "Time Range".
 extern const KyVarDefTable TimeRange;
+// ---- Port-list and spanning-tree dialogs (begin)
+extern const KyVarDefTable Dot1qNextFreeLocalVlanIndex;
+extern const KyVarDefTable Dot1qVlanNumDeletes;
+extern const KyVarDefTable Dot1qVlanCurrent;
+extern const KyVarDefTable Dot1qVlanGeneral;
+extern const KyVarDefTable Dot1qPortVlan;
+extern const KyVarDefTable PortMirror;
+extern const KyVarDefTable TrunkGroup;
+extern const KyVarDefTable LacpAggregationPort;
+extern const KyVarDefTable TrafficSegmentation;
+extern const KyVarDefTable IgmpRouterPortVlan;
+extern const KyVarDefTable MldRouterPortVlan;
+extern const KyVarDefTable PortSecurityDelete;
+extern const KyVarDefTable GuestVlan;
+extern const KyVarDefTable GuestVlanDelete;
+extern const KyVarDefTable StpState;
+extern const KyVarDefTable StpBridge;
+extern const KyVarDefTable StpBridgeMstp;
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl
 
 // Every definition table of the program, in menu order, for the simulator and

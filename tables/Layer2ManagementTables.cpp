@@ -718,4 +718,87 @@ const KyVarDefTable PoESystemControl1{"PoESystemControl1", 0, 0, kPoESystemContr
 const KyVarDefTable PoESysteminformation1{"PoESysteminformation1", 0, 0, kPoESysteminformation1};
 const KyVarDefTable PoEPortControl1{"PoEPortControl1", 3, 1, kPoEPortControl1};
 const KyVarDefTable PoEPortInformation1{"PoEPortInformation1", 2, 1, kPoEPortInformation1};
+
+// ---- Port-list and spanning-tree dialogs (begin)
+namespace {
+using namespace Syntax;
+constexpr int32_t kK = Access::Key;
+constexpr int32_t kRO = Access::Read;
+constexpr int32_t kRW = Access::Read | Access::Write;
+
+constexpr KyVarDefRow kPortMirror[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.6.1", "RX Port List", Bits, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.6.2", "TX Port List", Bits, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.6.3", "Target Port", Integer, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.6.4", "State", Integer, kRW, &opt::DisabledEnabled23},
+};
+constexpr KyVarDefRow kTrunkGroup[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.1", "Index", Integer, kK},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.2", "Master Port", Integer, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.3", "Port List", Bits, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.4", "Type", Integer, kRW, &opt::TrunkType},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.5", "Active Port", Bits, kRO},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.6", "State", Integer, kRW, &opt::RowStatusActiveNisCreateDestroy},
+    {"1.3.6.1.4.1.32473.11.63.8.2.4.3.1.7", "Flooding Port", Integer, kRO},
+};
+// The 802.3ad aggregation port table, columns in their standard order.
+constexpr KyVarDefRow kLacpAggregationPort[] = {
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.1", "Port Index", Integer, kK},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.2", "Actor System Priority", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.3", "Actor System ID", MacAddress, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.4", "Actor Admin Key", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.5", "Actor Oper Key", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.6", "Partner Admin System Priority", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.7", "Partner Oper System Priority", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.8", "Partner Admin System ID", MacAddress, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.9", "Partner Oper System ID", MacAddress, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.10", "Partner Admin Key", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.11", "Partner Oper Key", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.12", "Selected Agg ID", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.13", "Attached Agg ID", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.14", "Actor Port", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.15", "Actor Port Priority", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.16", "Partner Admin Port", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.17", "Partner Oper Port", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.18", "Partner Admin Port Priority", Integer, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.19", "Partner Oper Port Priority", Integer, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.20", "Actor Admin State", OctetString, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.21", "Actor Oper State", OctetString, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.22", "Partner Admin State", OctetString, kRW},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.23", "Partner Oper State", OctetString, kRO},
+    {"1.3.6.1.4.1.32473.12.4.1.2.1.1.24", "Aggregate Or Individual", Integer, kRO, &opt::TrueFalse},
+};
+constexpr KyVarDefRow kTrafficSegmentation[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.12.1.1.1", "Traffic Segmentation Port", Integer, kK},
+    {"1.3.6.1.4.1.32473.11.63.8.2.12.1.1.2", "Traffic Segmentation Forward Ports", Bits, kRW},
+};
+constexpr KyVarDefRow kIgmpRouterPortVlan[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.6.1.1", "Port VLAN ID", Integer, kK},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.6.1.2", "Port VLAN Name", DisplayString, kRO},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.6.1.3", "Port Static PortList", Bits, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.6.1.4", "Port Dynamic PortList", Bits, kRO},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.6.1.5", "Port Forbidden PortList", Bits, kRW},
+};
+constexpr KyVarDefRow kMldRouterPortVlan[] = {
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.1", "Router Ports VLAN ID", Integer, kK},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.2", "Router Static Port List", Bits, kRW},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.3", "Dynamic Port List", Bits, kRO},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.4", "Router Forbidden Port List", Bits, kRW},
+};
+constexpr KyVarDefRow kPortSecurityDelete[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.15.3.1", "VLAN Name", DisplayString, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.15.3.2", "Port", Integer, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.15.3.3", "MAC Address", MacAddress, kRW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.15.3.4", "Activity", Integer, kRW, &opt::NoneStart},
+};
+}  // namespace
+
+const KyVarDefTable PortMirror{"PortMirror", 0, 0, kPortMirror};
+const KyVarDefTable TrunkGroup{"TrunkGroup", 3, 1, kTrunkGroup};
+const KyVarDefTable LacpAggregationPort{"LacpAggregationPort", 2, 1, kLacpAggregationPort};
+const KyVarDefTable TrafficSegmentation{"TrafficSegmentation", 3, 1, kTrafficSegmentation};
+const KyVarDefTable IgmpRouterPortVlan{"IgmpRouterPortVlan", 2, 1, kIgmpRouterPortVlan};
+const KyVarDefTable MldRouterPortVlan{"MldRouterPortVlan", 2, 1, kMldRouterPortVlan};
+const KyVarDefTable PortSecurityDelete{"PortSecurityDelete", 0, 0, kPortSecurityDelete};
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl

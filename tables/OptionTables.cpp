@@ -486,6 +486,23 @@ const KyOptionTable SingleIpRole{"SingleIpRole", 1, false, kSingleIpRole};
 const KyOptionTable UsmAuthProtocol{"UsmAuthProtocol", 2, false, kUsmAuthProtocol};
 const KyOptionTable UsmPrivProtocol{"UsmPrivProtocol", 2, false, kUsmPrivProtocol};
 const KyOptionTable EquipmentCapacity{"EquipmentCapacity", 2, false, kEquipmentCapacity};
+
+// ---- Port-list and spanning-tree dialogs (begin)
+namespace {
+constexpr KyOptionPair kTrunkType[] = {{1, nullptr, "static"}, {2, nullptr, "lacp"}};
+constexpr KyOptionPair kRowStatusActiveNisCreateDestroy[] = {
+    {1, nullptr, "active"}, {2, nullptr, "notInService"}, {4, nullptr, "createAndGo"}, {6, nullptr, "destroy"}};
+constexpr KyOptionPair kVlanCurrentStatus[] = {{1, nullptr, "other"}, {2, nullptr, "permanent"}, {3, nullptr, "dynamicGvrp"}};
+constexpr KyOptionPair kAcceptableFrameTypes[] = {{1, nullptr, "admitAll"}, {2, nullptr, "admitOnlyVlanTagged"}};
+constexpr KyOptionPair kNoneStart[] = {{1, nullptr, "none"}, {2, nullptr, "start"}};
+}  // namespace
+const KyOptionTable TrunkType{"TrunkType", 1, false, kTrunkType};
+const KyOptionTable RowStatusActiveNisCreateDestroy{"RowStatusActiveNisCreateDestroy", 1, false,
+                                                    kRowStatusActiveNisCreateDestroy};
+const KyOptionTable VlanCurrentStatus{"VlanCurrentStatus", 1, false, kVlanCurrentStatus};
+const KyOptionTable AcceptableFrameTypes{"AcceptableFrameTypes", 1, false, kAcceptableFrameTypes};
+const KyOptionTable NoneStart{"NoneStart", 1, false, kNoneStart};
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace opt
 
 namespace {
@@ -593,6 +610,13 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::UsmAuthProtocol,
     &opt::UsmPrivProtocol,
     &opt::EquipmentCapacity,
+    // ---- Port-list and spanning-tree dialogs (begin)
+    &opt::TrunkType,
+    &opt::RowStatusActiveNisCreateDestroy,
+    &opt::VlanCurrentStatus,
+    &opt::AcceptableFrameTypes,
+    &opt::NoneStart,
+    // ---- Port-list and spanning-tree dialogs (end)
 };
 }  // namespace
 

@@ -111,6 +111,14 @@ extern const KyOptionTable SingleIpRole;
 extern const KyOptionTable UsmAuthProtocol;
 extern const KyOptionTable UsmPrivProtocol;
 extern const KyOptionTable EquipmentCapacity;
+
+// ---- Port-list and spanning-tree dialogs (begin)
+extern const KyOptionTable TrunkType;                      // 1 static, 2 lacp
+extern const KyOptionTable RowStatusActiveNisCreateDestroy;  // 1 active, 2 notInService, 4 createAndGo, 6 destroy
+extern const KyOptionTable VlanCurrentStatus;              // 1 other, 2 permanent, 3 dynamicGvrp
+extern const KyOptionTable AcceptableFrameTypes;           // 1 admitAll, 2 admitOnlyVlanTagged
+extern const KyOptionTable NoneStart;                      // 1 none, 2 start
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.

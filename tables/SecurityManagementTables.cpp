@@ -403,4 +403,25 @@ const KyVarDefTable BindingDHCPSnoopTable1{"BindingDHCPSnoopTable1", 2, 1, kBind
 const KyVarDefTable DOSPreventionControl1{"DOSPreventionControl1", 0, 0, kDOSPreventionControl1};
 const KyVarDefTable DOSPrevertionControlTable1{"DOSPrevertionControlTable1", 3, 1,
                                                kDOSPrevertionControlTable1};
+
+// ---- Port-list and spanning-tree dialogs (begin)
+namespace {
+using namespace Syntax;
+constexpr int32_t kK = Access::Key;
+constexpr int32_t kRO = Access::Read;
+constexpr int32_t kRW = Access::Read | Access::Write;
+
+constexpr KyVarDefRow kGuestVlan[] = {
+    {"1.3.6.1.4.1.32473.12.30.1.1", "Guest VLAN Name", DisplayString, kRW},
+    {"1.3.6.1.4.1.32473.12.30.1.2", "Guest VLAN Port", Bits, kRW},
+};
+// The delete state is the column after the name and the port.
+constexpr KyVarDefRow kGuestVlanDelete[] = {
+    {"1.3.6.1.4.1.32473.12.30.1.3", "Guest VLAN Delete State", Integer, kRW, &opt::NoneStart},
+};
+}  // namespace
+
+const KyVarDefTable GuestVlan{"GuestVlan", 0, 0, kGuestVlan};
+const KyVarDefTable GuestVlanDelete{"GuestVlanDelete", 0, 0, kGuestVlanDelete};
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl

@@ -99,4 +99,53 @@ const KyVarDefTable QinQGlobalStateSettings1{"QinQGlobalStateSettings1", 0, 0, k
 const KyVarDefTable QinQPortTable1{"QinQPortTable1", 3, 1, kQinQPortTable1};
 const KyVarDefTable VLANAdvertisementTable1{"VLANAdvertisementTable1", 3, 1, kVLANAdvertisementTable1};
 const KyVarDefTable VlLANMultiplyManagement1{"VlLANMultiplyManagement1", 0, 0, kVlLANMultiplyManagement1};
+
+// ---- Port-list and spanning-tree dialogs (begin)
+namespace {
+using namespace Syntax;
+constexpr int32_t kK = Access::Key;
+constexpr int32_t kRO = Access::Read;
+constexpr int32_t kRW = Access::Read | Access::Write;
+
+constexpr KyVarDefRow kDot1qNextFreeLocalVlanIndex[] = {
+    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", Integer, kRO},
+};
+constexpr KyVarDefRow kDot1qVlanNumDeletes[] = {
+    {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Number Deletes", Counter32, kRO},
+};
+// Time mark and VLAN index come from the instance suffix.
+constexpr KyVarDefRow kDot1qVlanCurrent[] = {
+    {" ", "VLAN Time Mark", TimeTicks, kK},
+    {" ", "VLAN Index", Gauge32, kK},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.3", "VLAM FDB ID", Gauge32, kRO},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.4", "VLAN Current Egress Ports", Bits, kRO},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.5", "VLAN Current Untagged Ports", Bits, kRO},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.6", "VLAN Status", Integer, kRO, &opt::VlanCurrentStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "VLAN Creation Time", TimeTicks, kRO},
+};
+constexpr KyVarDefRow kDot1qVlanGeneral[] = {
+    {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", Integer, kRO},
+    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", Integer, kRO},
+    {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", Gauge32, kRO},
+    {"1.3.6.1.2.1.17.7.1.1.4", "Num VLANs", Gauge32, kRO},
+    {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", Integer, kRW, &opt::EnabledDisabled12},
+};
+// The bridge port comes from the instance suffix.
+constexpr KyVarDefRow kDot1qPortVlan[] = {
+    {" ", "Port", Integer, kK},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", Gauge32, kRW},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Port Acceptable Frame Types", Integer, kRW, &opt::AcceptableFrameTypes},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Port Ingress Filtering", Integer, kRW, &opt::TrueFalse},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "Port GVRP Status", Integer, kRW, &opt::EnabledDisabled12},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "Port GVRP Failed Registrations", Counter32, kRO},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "Port GVRP Last PDU Origin", MacAddress, kRO},
+};
+}  // namespace
+
+const KyVarDefTable Dot1qNextFreeLocalVlanIndex{"Dot1qNextFreeLocalVlanIndex", 0, 0, kDot1qNextFreeLocalVlanIndex};
+const KyVarDefTable Dot1qVlanNumDeletes{"Dot1qVlanNumDeletes", 0, 0, kDot1qVlanNumDeletes};
+const KyVarDefTable Dot1qVlanCurrent{"Dot1qVlanCurrent", 3, 2, kDot1qVlanCurrent};
+const KyVarDefTable Dot1qVlanGeneral{"Dot1qVlanGeneral", 0, 0, kDot1qVlanGeneral};
+const KyVarDefTable Dot1qPortVlan{"Dot1qPortVlan", 2, 1, kDot1qPortVlan};
+// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl

@@ -95,11 +95,11 @@ TEST(MenuCatalogue, CommandCountsByPattern) {
             << ", generated table " << counts[CommandPattern::GeneratedTable] << ", sibling "
             << counts[CommandPattern::Sibling] << ", dedicated " << counts[CommandPattern::Dedicated]
             << ", special " << counts[CommandPattern::Special] << ")\n";
-  EXPECT_EQ(Commands().size(), 249u);
+  EXPECT_EQ(Commands().size(), 250u);
   EXPECT_EQ(counts[CommandPattern::GeneratedScalar], 58);
   EXPECT_EQ(counts[CommandPattern::GeneratedTable], 109);
   EXPECT_EQ(counts[CommandPattern::Sibling], 17);
-  EXPECT_EQ(counts[CommandPattern::Dedicated], 63);
+  EXPECT_EQ(counts[CommandPattern::Dedicated], 64);
   EXPECT_EQ(counts[CommandPattern::Special], 2);
   EXPECT_EQ(counts[CommandPattern::None], 0);
 }

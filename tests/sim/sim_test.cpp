@@ -120,7 +120,7 @@ TEST_F(SimTest, WalksPerPortTablesAndTheDefaultVlan) {
   // VLAN 1 "default" with every port.
   vb = Varbinds(Walk(kVlan).out);
   EXPECT_EQ(vb[kVlan + ".1.1"], "STRING: \"default\"");
-  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0}));
+  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0, 0x00}));
   EXPECT_EQ(vb[kVlan + ".5.1"], "INTEGER: 1");
 
   // The interfaces of a 52-port switch.

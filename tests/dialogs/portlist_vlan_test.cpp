@@ -1,0 +1,175 @@
+// The VLAN dialogs against the simulator: what they list and what they write.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs/vlan/VlanInfoFormsUnit.h"
+#include "dialogs/vlan/VlanStaticFormUnit.h"
+#include "sim_dialog_support.h"
+
+namespace {
+
+using qrxtest::JournalVarbind;
+
+constexpr const char* kStatic = "1.3.6.1.2.1.17.7.1.4.3.1.";
+
+class VlanStatic : public qrxtest::DialogSimTest {
+ protected:
+  std::vector<std::string> SimSwitches() const override { return {"--rows", "Dot1qVlanStatic=3"}; }
+};
+
+TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
+  TVlanStaticForm form(DialogContext{});
+  Open(form);
+  ASSERT_EQ(form.LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
+  EXPECT_EQ(form.findChild<QLabel*>("ST_Count")->text(), "3");
+  EXPECT_FALSE(form.NextFreeLocalVlanIndex->text().isEmpty());
+  EXPECT_FALSE(form.BT_Set->isEnabled());
+  EXPECT_TRUE(form.BT_Add->isEnabled());
+
+  Select(form.LV_dot1qVlanStaticEntry, 0);
+  EXPECT_EQ(form.ED_VLANID->text(), "1");
+  EXPECT_EQ(form.ED_VLANName->text(), "default");
+  const std::vector<int> egress = Checked(form.EgressPorts);
+  ASSERT_EQ(egress.size(), 52u);  // VLAN 1 holds every port
+  EXPECT_EQ(egress.back(), 52);
+  EXPECT_TRUE(Checked(form.ForbiddenEgressPorts).empty());
+  EXPECT_EQ(form.Status->currentText(), "active");
+  EXPECT_TRUE(form.BT_Set->isEnabled());
+  EXPECT_TRUE(form.BT_Delete->isEnabled());
+  EXPECT_FALSE(form.BT_Add->isEnabled());
+
+  Select(form.LV_dot1qVlanStaticEntry, 1);
+  EXPECT_EQ(form.ED_VLANID->text(), "2");
+  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+
+  Select(form.LV_dot1qVlanStaticEntry, -1);  // no line: fields cleared
+  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
+  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+  EXPECT_FALSE(form.BT_Set->isEnabled());
+  EXPECT_TRUE(form.BT_Add->isEnabled());
+}
+
+TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
+  TVlanStaticForm form(DialogContext{});
+  Open(form);
+  form.ED_VLANID->setText("10");
+  form.ED_VLANName->setText("ten");
+  Check(form.EgressPorts, {1, 9});
+  Check(form.ForbiddenEgressPorts, {2, 52});
+  Check(form.UntaggedPorts, {9});
+  MarkJournal();
+  form.BT_AddClick();
+  ASSERT_TRUE(Idle(form));
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 4; }));
+
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  const auto& vbs = records[0].varbinds;
+  ASSERT_EQ(vbs.size(), 5u);
+  const std::string s = kStatic;
+  EXPECT_EQ(vbs[0].oid, s + "1.10");
+  EXPECT_EQ(vbs[0].value, "74 65 6E");  // "ten"
+  EXPECT_EQ(vbs[1].oid, s + "2.10");
+  EXPECT_EQ(vbs[1].value, "80 80 00 00 00 00 00 00");
+  EXPECT_EQ(vbs[2].value, "40 00 00 00 00 00 10 00");
+  EXPECT_EQ(vbs[3].value, "00 80 00 00 00 00 00 00");
+  EXPECT_EQ(vbs[4].oid, s + "5.10");
+  EXPECT_EQ(vbs[4].type, "INTEGER");
+  EXPECT_EQ(vbs[4].value, "4");
+  // Fields cleared after the write.
+  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
+  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+}
+
+TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) {
+  TVlanStaticForm form(DialogContext{});
+  Open(form);
+  Select(form.LV_dot1qVlanStaticEntry, 1);
+  form.ED_VLANName->setText("two");
+  Check(form.UntaggedPorts, {3});
+  MarkJournal();
+  form.BT_SetClick();
+  ASSERT_TRUE(Idle(form));
+  auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].varbinds.size(), 5u);
+  EXPECT_EQ(records[0].varbinds[0].oid, std::string(kStatic) + "1.2");
+  EXPECT_EQ(records[0].varbinds[0].value, "74 77 6F");
+  EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[4].value, "1");  // active
+  EXPECT_FALSE(form.BT_Set->isEnabled());
+
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 3; }));
+  Select(form.LV_dot1qVlanStaticEntry, 2);
+  MarkJournal();
+  form.BT_DeleteClick();
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 2; }));
+  records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].varbinds.back().oid, std::string(kStatic) + "5.3");
+  EXPECT_EQ(records[0].varbinds.back().value, "6");
+  EXPECT_FALSE(form.BT_Delete->isEnabled());
+  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
+}
+
+
+class VlanViews : public qrxtest::DialogSimTest {};
+
+TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
+  TVLanCurrentTableForm form(DialogContext{});
+  Open(form);
+  EXPECT_FALSE(form.BT_Set->isVisible());
+  EXPECT_FALSE(form.VlanNumDeletes->text().isEmpty());
+  ASSERT_GE(form.LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
+  Select(form.LV_dot1qVlanCurrentEntry, 0);
+  EXPECT_EQ(form.StaticText1->text(), "1");
+  EXPECT_EQ(Checked(form.EgressPorts).size(), 52u);
+  Select(form.LV_dot1qVlanCurrentEntry, -1);
+  EXPECT_TRUE(form.StaticText1->text().isEmpty());
+  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+  EXPECT_FALSE(form.Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive));
+}
+
+TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
+  TVLanGeneralInfoForm form(DialogContext{});
+  Open(form);
+  EXPECT_FALSE(form.MaxVlanId->text().isEmpty());
+  form.GvrpStatus->setCurrentIndex(form.GvrpStatus->findText("disabled"));
+  MarkJournal();
+  form.BT_SetClick();
+  ASSERT_TRUE(Idle(form));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].varbinds.size(), 1u);
+  EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.2.1.17.7.1.1.5.0");
+  EXPECT_EQ(records[0].varbinds[0].value, "2");
+}
+
+TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
+  TVLanPortInfomationForm form(DialogContext{});
+  Open(form);
+  ASSERT_EQ(form.LV_dot1qPortVlanEntry->topLevelItemCount(), 52);
+  Select(form.LV_dot1qPortVlanEntry, 6);
+  form.PortVLanID->setText("20");
+  form.PortAcceptableFrameTypes->setCurrentIndex(form.PortAcceptableFrameTypes->findText("admitOnlyVlanTagged"));
+  MarkJournal();
+  form.BT_SetClick();
+  EXPECT_EQ(LastMessage(), "");
+  form.BT_GetClick();  // while the write and its read run
+  EXPECT_EQ(LastMessage(), "Refresh Not Complete");
+  ASSERT_TRUE(Idle(form));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].varbinds.size(), 4u);
+  EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.2.1.17.7.1.4.5.1.1.7");
+  EXPECT_EQ(records[0].varbinds[0].value, "20");
+  EXPECT_EQ(records[0].varbinds[1].value, "2");
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.LV_dot1qPortVlanEntry->selectedItems().isEmpty(); }));
+  EXPECT_EQ(form.LV_dot1qPortVlanEntry->selectedItems().first()->text(0), "7");
+  EXPECT_EQ(form.PortVLanID->text(), "20");
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+// The spanning-tree dialogs against the simulator, with the progress windows
+// driven tick by tick.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "common/FakeMainWindow.h"
+#include "dialogs/common/ProgressForm.h"
+#include "dialogs/bridge/STP_InfoUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
+#include "editors/ControlBinding.h"
+#include "sim_dialog_support.h"
+
+namespace {
+
+constexpr const char* kState = "1.3.6.1.4.1.32473.12.15.1.1.0";
+constexpr const char* kVersion = "1.3.6.1.4.1.32473.12.15.1.2.0";
+constexpr const char* kBridge = "1.3.6.1.4.1.32473.12.15.1.";
+
+// Ticks every progress window that comes up modally, one tick per turn of
+// the event loop, and notes what it saw.
+class ProgressDriver {
+ public:
+  ProgressDriver() {
+    timer_.setInterval(2);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* form = qobject_cast<TProgressForm*>(QApplication::activeModalWidget());
+      if (form == nullptr || !form->isVisible()) return;
+      if (form != current_) {
+        current_ = form;
+        ++shown;
+        ticks = 0;
+        caption = form->windowTitle();
+        prompt = form->LB_Prompt->text();
+      }
+      position = form->ProgressBar->value();
+      ++ticks;
+      form->ProgressTimerTimer();
+    });
+    timer_.start();
+  }
+  int shown = 0;
+  int ticks = 0;     // of the last window
+  int position = 0;  // at its last tick
+  QString caption, prompt;
+
+ private:
+  QTimer timer_;
+  QPointer<TProgressForm> current_;
+};
+
+class SpanningTree : public qrxtest::DialogSimTest {
+ protected:
+  void SetUp() override {
+    TProgressForm::SetTickInterval(0);  // only driven ticks
+    qrxtest::DialogSimTest::SetUp();
+  }
+  void TearDown() override {
+    TProgressForm::SetTickInterval(1000);
+    qrxtest::DialogSimTest::TearDown();
+  }
+  bool SnmpSet(const std::string& oid, const std::string& value) {
+    auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
+                                  session_.sim().address(), oid, "i", value});
+    return r.exitCode == 0;
+  }
+};
+
+TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
+  qrxtest::TestApp();
+  TProgressForm::SetTickInterval(0);
+  for (int kind = 0; kind < 2; ++kind) {
+    std::unique_ptr<TProgressForm> form(kind == 0 ? new TProgressForm : new TProgressForm2);
+    form->show();
+    for (int tick = 1; tick <= 30; ++tick) {
+      form->ProgressTimerTimer();
+      ASSERT_TRUE(form->isVisible()) << "tick " << tick;
+    }
+    EXPECT_EQ(form->ProgressBar->value(), 30);
+    form->ProgressTimerTimer();  // tick 31
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->ProgressBar->value(), 30);
+  }
+  TProgressForm::SetTickInterval(1000);
+}
+
+TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
+  ASSERT_TRUE(SnmpSet(kState, "2"));
+  for (QMessageBox::StandardButton choice : {QMessageBox::Cancel, QMessageBox::Ok}) {
+    SCOPED_TRACE(choice == QMessageBox::Ok ? "OK" : "Cancel");
+    TSpanningTreeAlgorithmForm form(DialogContext{});
+    Open(form);
+    EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+    EXPECT_EQ(form.lbSTPState->text(), "disabled");
+    ProgressDriver progress;
+    answer = choice;
+    messages.clear();
+    MarkJournal();
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("enabled"));
+    form.SetButtonClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_EQ(LastMessage(), "To enable STP may take a long time. Do you want to go on?");
+    const auto records = NewRecords();
+    if (choice == QMessageBox::Cancel) {
+      EXPECT_TRUE(records.empty());
+      EXPECT_EQ(progress.shown, 0);
+      EXPECT_EQ(form.ComboBox1->currentText(), "disabled");  // read again
+      continue;
+    }
+    ASSERT_EQ(records.size(), 1u);
+    ASSERT_EQ(records[0].varbinds.size(), 1u);
+    EXPECT_EQ(records[0].varbinds[0].oid, kState);
+    EXPECT_EQ(records[0].varbinds[0].value, "3");
+    EXPECT_EQ(progress.shown, 1);
+    EXPECT_EQ(progress.caption, "Enable STP Progress");
+    EXPECT_EQ(progress.prompt, "Enable STP is doing...");
+    EXPECT_EQ(progress.ticks, 31);
+    EXPECT_EQ(progress.position, 30);
+    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");
+    EXPECT_EQ(form.lbSTPState->text(), "enabled");
+  }
+}
+
+TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
+  TSpanningTreeAlgorithmForm form(DialogContext{});
+  Open(form);
+  ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+  ProgressDriver progress;
+  MarkJournal();
+  form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("disabled"));
+  form.SetButtonClick();
+  ASSERT_TRUE(Idle(form));
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.lbSTPState->text() == "disabled" && !form.AnyBusy(); }));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(progress.shown, 0);
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].varbinds[0].value, "2");
+  EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+}
+
+class StpInfo : public SpanningTree {
+ protected:
+  std::unique_ptr<TSTP_Info> OpenInfo(const char* stVersion) {
+    main.VersionText()->setText(stVersion);
+    auto form = std::make_unique<TSTP_Info>(DialogContext{nullptr, nullptr, &main});
+    Open(*form);
+    return form;
+  }
+  qrxtest::FakeMainWindow main;
+};
+
+struct CheckCase {
+  const char* maxAge;
+  const char* forwardDelay;
+  const char* recover;
+  const char* message;  // "" when the write goes through
+};
+
+TEST_F(StpInfo, SetChecksTimersAndRecoverTimeBeforeWriting) {
+  const CheckCase cases[] = {
+      {"2000", "1000", "60", "Data Error !"},
+      {"2000", "1100", "60", ""},
+      {"2000", "1100", "0", ""},
+      {"2000", "1100", "1000000", ""},
+      {"2000", "1100", "59", "LBD recover time should be equal to 0 or between 60-1000000!"},
+      {"2000", "1100", "1000001", "LBD recover time should be equal to 0 or between 60-1000000!"},
+      {"", "1100", "60", "Don't Leave Empty Fileds !"},
+      {"2000", "1100", "", "Don't Leave Empty Fileds !"},
+  };
+  auto form = OpenInfo("stp");
+  EXPECT_EQ(form->ET_AgingTime->text(), "2000");
+  EXPECT_EQ(form->ET_HelloTime->text(), "200");
+  for (const CheckCase& c : cases) {
+    SCOPED_TRACE(std::string(c.forwardDelay) + "/" + c.maxAge + "/" + c.recover);
+    form->ET_AgingTime->setText(c.maxAge);
+    form->ET_ForwardDelay->setText(c.forwardDelay);
+    form->ET_LBDRecover->setText(c.recover);
+    MarkJournal();
+    form->BT_SetClick();
+    const auto records = NewRecords();
+    if (*c.message) {
+      EXPECT_EQ(form->StatusPanel->text(), c.message);
+      EXPECT_TRUE(records.empty());
+      continue;
+    }
+    ASSERT_EQ(records.size(), 1u);
+    ASSERT_EQ(records[0].varbinds.size(), 9u);  // Hello Time included
+    EXPECT_EQ(records[0].varbinds[2].oid, std::string(kBridge) + "4.0");
+    EXPECT_EQ(records[0].varbinds[3].value, "1100");
+    EXPECT_EQ(records[0].varbinds[8].value, c.recover);
+  }
+  // Hello Time: empty, then too long for the maximum age.
+  form->ET_LBDRecover->setText("60");
+  form->ET_HelloTime->clear();
+  form->BT_SetClick();
+  EXPECT_EQ(form->StatusPanel->text(), "Don't Leave Empty Fileds !");
+  form->ET_AgingTime->setText("550");  // below 2 * 200 + 200
+  form->ET_ForwardDelay->setText("400");
+  form->ET_HelloTime->setText("200");
+  form->BT_SetClick();
+  EXPECT_EQ(form->StatusPanel->text(), "Data Error !");
+}
+
+TEST_F(StpInfo, MstpWritesEightParametersThroughTheRowViewWithoutHelloTime) {
+  ASSERT_TRUE(SnmpSet(kVersion, "2"));
+  auto form = OpenInfo("mstp");
+  EXPECT_EQ(form->Combo_STPVersion->currentText(), "mstp");
+  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
+  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
+  form->BT_GetClick();
+  ASSERT_TRUE(Idle(*form));
+  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
+  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
+
+  form->ET_AgingTime->setText("2200");
+  form->ET_ForwardDelay->setText("1300");
+  form->ET_LBDRecover->setText("120");
+  MarkJournal();
+  form->BT_SetClick();
+  ASSERT_TRUE(Idle(*form));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  const auto& vbs = records[0].varbinds;
+  ASSERT_EQ(vbs.size(), 8u);
+  const std::string b = kBridge;
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {b + "2.0", "2"},  {b + "3.0", "2200"}, {b + "5.0", "1300"}, {b + "6.0", "20"},
+      {b + "7.0", "3"},  {b + "8.0", "3"},    {b + "9.0", "3"},    {b + "10.0", "120"}};
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(vbs[i].oid, expected[i].first) << i;
+    EXPECT_EQ(vbs[i].value, expected[i].second) << i;
+  }
+  EXPECT_EQ(main.VersionText()->text(), "mstp");
+}
+
+TEST_F(StpInfo, VersionChangeFillsHelloTimeAndTheVersionTextFollowsOnlyAWrite) {
+  ASSERT_TRUE(SnmpSet(kVersion, "2"));
+  auto form = OpenInfo("mstp");
+  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("rstp"));
+  form->Combo_STPVersionChange();
+  EXPECT_TRUE(form->ET_HelloTime->isEnabled());
+  EXPECT_EQ(form->ET_HelloTime->text(), "200");
+  EXPECT_EQ(main.VersionText()->text(), "mstp");  // nothing written yet
+
+  // The state shows enabled: the version change holds the operator.
+  ProgressDriver progress;
+  MarkJournal();
+  form->BT_SetClick();
+  ASSERT_EQ(NewRecords().size(), 1u);
+  EXPECT_EQ(main.VersionText()->text(), "rstp");
+  EXPECT_EQ(progress.shown, 1);
+  EXPECT_EQ(progress.caption, "Set STP Progress");
+  EXPECT_EQ(progress.prompt, "Change STP Version is doing...");
+
+  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("mstp"));
+  form->Combo_STPVersionChange();
+  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
+  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
+}
+
+TEST_F(StpInfo, AFailedWriteLeavesTheVersionText) {
+  auto form = OpenInfo("stp");
+  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("rstp"));
+  form->Combo_STPVersionChange();
+  session_.sim().Stop();  // the write times out
+  form->ParametersBinding()->request.timeout = 50;
+  form->ParametersBinding()->request.retries = 0;
+  form->BT_SetClick();
+  EXPECT_TRUE(form->StatusPanel->text().startsWith("Set:")) << form->StatusPanel->text().toStdString();
+  EXPECT_EQ(main.VersionText()->text(), "stp");
+}
+
+}  // namespace
