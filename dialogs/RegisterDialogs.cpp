@@ -4,6 +4,8 @@
 #include <type_traits>
 
 #include "app/MenuBar.h"
+#include "dialogs/acl/Cpuethernetinformationformunit.h"
+#include "dialogs/acl/Ethernetmaskinformationformunit.h"
 #include "dialogs/help/AboutForm.h"
 
 namespace {
@@ -24,6 +26,9 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
+  RegisterDedicatedDialog("EthernetMask1Click", Make<TEthernetMaskInformationForm>());
+  RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

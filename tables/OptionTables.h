@@ -106,6 +106,16 @@ extern const KyOptionTable SingleIpRole;
 extern const KyOptionTable UsmAuthProtocol;
 extern const KyOptionTable UsmPrivProtocol;
 extern const KyOptionTable EquipmentCapacity;
+
+// ---- Access profiles and rules ("Access Control Information" menu).
+extern const KyOptionTable AclEnableDisable12;  // 1 enable, 2 disable
+extern const KyOptionTable AclMacMaskState;
+extern const KyOptionTable AclIpMaskState;
+extern const KyOptionTable AclProtocolType;
+extern const KyOptionTable AclPortOption;
+extern const KyOptionTable AclIcmpOption;
+extern const KyOptionTable AclPermit;  // 1 deny, 2 permit
+// ---- end of access profiles and rules
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.
