@@ -5,7 +5,11 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/acl/Cpuethernetinformationformunit.h"
+#include "dialogs/acl/Cpuipmaskinformationformunit.h"
+#include "dialogs/acl/Cpuusermaskinforunit.h"
 #include "dialogs/acl/Ethernetmaskinformationformunit.h"
+#include "dialogs/acl/Ipmaskinformationformunit.h"
+#include "dialogs/acl/Usermaskinforunit.h"
 #include "dialogs/help/AboutForm.h"
 
 namespace {
@@ -28,7 +32,11 @@ DedicatedDialogFactory Make() {
 void RegisterDedicatedDialogs() {
   // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
   RegisterDedicatedDialog("EthernetMask1Click", Make<TEthernetMaskInformationForm>());
+  RegisterDedicatedDialog("IPMaskInformation1Click", Make<TIPMaskInformationForm>());
+  RegisterDedicatedDialog("PayloadMaskInformation1Click", Make<TUserMaskInfoForm>());
   RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
+  RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<TCPUIPMaskInformationForm>());
+  RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -137,6 +137,12 @@ QComboBox* TAclTableForm::AddCombo(const char* name, const QString& caption, QCh
   return combo;
 }
 
+void TAclTableForm::HideField(QWidget* field) {
+  field->hide();
+  for (QLabel* label : fieldArea_->findChildren<QLabel*>())
+    if (label->buddy() == field) label->hide();
+}
+
 void TAclTableForm::NameButtons(const char* refresh, const char* add, const char* del) {
   RefreshButton->setObjectName(QString::fromLatin1(refresh));
   AddButton->setObjectName(QString::fromLatin1(add));

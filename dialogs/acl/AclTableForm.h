@@ -70,6 +70,8 @@ class TAclTableForm : public TSnmpDialog {
                      const char* useBoxName = nullptr);
   QComboBox* AddCombo(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
                       const char* useBoxName = nullptr);
+  // Hides a field with its caption (and use box).
+  void HideField(QWidget* field);
   // Starts the next field on a new line.
   void NewFieldLine();
   // The button names, as each layout has them.
