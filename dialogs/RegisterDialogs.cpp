@@ -10,7 +10,12 @@
 #include "dialogs/acl/Ethernetmaskinformationformunit.h"
 #include "dialogs/acl/Ipmaskinformationformunit.h"
 #include "dialogs/acl/Usermaskinforunit.h"
+#include "dialogs/basic/NetworkTimeUnit.h"
+#include "dialogs/basic/SMTPControlUnit.h"
+#include "dialogs/basic/SummerTimeUnit.h"
+#include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/layer2/TimeRangeUnit.h"
 
 namespace {
 
@@ -30,6 +35,15 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Basic Configuration"
+  RegisterDedicatedDialog("NetworkTime1Click", Make<TfrmNetwroktime>());
+  RegisterDedicatedDialog("SummerTime1Click", Make<TfrmSummerTime>());
+  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<TSystemLogServerForm>());
+  RegisterDedicatedDialog("SMTPControlTable1Click", Make<TSMTPControlForm>());
+
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+
   // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
   RegisterDedicatedDialog("EthernetMask1Click", Make<TEthernetMaskInformationForm>());
   RegisterDedicatedDialog("IPMaskInformation1Click", Make<TIPMaskInformationForm>());
@@ -37,6 +51,7 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
   RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<TCPUIPMaskInformationForm>());
   RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
+
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -196,6 +196,17 @@ extern const KyVarDefTable MyInformation1;
 extern const KyVarDefTable CandidateSwitch1;
 extern const KyVarDefTable GroupInformation1;
 extern const KyVarDefTable NeighborSwitch1;
+
+// Dedicated dialogs (named after what they hold, not after a command).
+// "Basic Configuration" > "Time Management", "System Log Management", "SMTP Management".
+extern const KyVarDefTable NetworkTime;
+extern const KyVarDefTable SummerTimeStatus;
+extern const KyVarDefTable SummerTimeRepeat;
+extern const KyVarDefTable SummerTimeAnnual;
+extern const KyVarDefTable SystemLogServer;
+extern const KyVarDefTable SmtpControl;
+// "Layer 2 Management" > "Time Range".
+extern const KyVarDefTable TimeRange;
 }  // namespace tbl
 
 // ---- Access profiles and rules (dedicated dialogs of "Access Control Information").

@@ -1,79 +1,57 @@
-// Fixture of the access-profile and access-rule dialog tests: a simulator
-// with its SET journal per test, the message boxes answered and recorded,
-// and helpers that open a dialog, fill its fields and read what it sent.
+// Fixture of the access-profile and access-rule dialog tests, on the shared
+// dialog fixture (one simulator with its SET journal per executable): the
+// SETs sent since the test began, keyed by column and instance, and helpers
+// that choose combo items and select list lines.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/DialogContext.h"
-#include "common/QtTestApp.h"
-#include "common/SetJournal.h"
-#include "common/SimSession.h"
-#include "editors/UiSupport.h"
+#include "dialogs/DialogTestSupport.h"
 
 namespace acltest {
 
 // What one SET sent: "<column>.<instance>" below the entry -> "<TYPE> <value>".
 using Sent = std::map<std::string, std::string>;
 
-class AclDialogTest : public ::testing::Test {
+class AclDialogTest : public qrxtest::DialogTest {
  protected:
   void SetUp() override {
-    qrxtest::TestApp();
-    ASSERT_TRUE(session_.Start(/*journal=*/true)) << session_.error();
-    SetMessageBoxHook([this](QWidget*, const QString& text, const QString&, QMessageBox::StandardButtons) {
-      messages_.push_back(text.toStdString());
-      return QMessageBox::Ok;
-    });
+    qrxtest::DialogTest::SetUp();
+    mark_ = JournalSize();
   }
-  void TearDown() override { SetMessageBoxHook({}); }
 
-  // A dialog as its menu command makes it, shown, after its first read.
+  // A dialog as its menu command makes it, after a good first read.
   template <class T>
-  std::unique_ptr<T> Open() {
-    DialogContext context;
-    auto dialog = std::make_unique<T>(context);
-    dialog->show();
-    QElapsedTimer t;
-    t.start();
-    while (!dialog->FirstRefreshDone() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_TRUE(dialog->FirstRefreshDone());
-    EXPECT_EQ(dialog->StatusPanel0->text().left(8).toStdString(), "Get: Ok.") << dialog->StatusPanel0->text().toStdString();
+  std::unique_ptr<T> OpenRead() {
+    auto dialog = Open<T>();
+    EXPECT_EQ(dialog->StatusPanel0->text().left(8).toStdString(), "Get: Ok.")
+        << dialog->StatusPanel0->text().toStdString();
     return dialog;
   }
 
-  std::vector<qrxtest::JournalRecord> Journal() const { return qrxtest::ReadSetJournal(session_.journalPath()); }
+  // The SETs sent since the test began.
+  std::vector<qrxtest::JournalRecord> NewSets() const { return JournalSince(mark_); }
 
-  // The varbinds of SET number `n` (from 0) below `entry`, keyed by column and instance.
-  Sent SetNo(size_t n, const std::string& entry) const {
+  // The varbinds of the last SET below `entry`, keyed by column and instance.
+  Sent LastSet(const std::string& entry) const {
     Sent sent;
-    const auto records = Journal();
-    if (n >= records.size()) {
-      ADD_FAILURE() << "no SET number " << n << " (" << records.size() << " sent)";
+    const auto records = NewSets();
+    if (records.empty()) {
+      ADD_FAILURE() << "nothing sent";
       return sent;
     }
-    for (const auto& vb : records[n].varbinds) {
+    for (const auto& vb : records.back().varbinds) {
       std::string key = vb.oid;
       if (key.rfind(entry + ".", 0) == 0) key = key.substr(entry.size() + 1);
       sent[key] = vb.value.empty() ? vb.type : vb.type + " " + vb.value;
     }
     return sent;
-  }
-  Sent LastSet(const std::string& entry) const {
-    const size_t n = Journal().size();
-    return n == 0 ? Sent{} : SetNo(n - 1, entry);
   }
 
   // The columns of a SET, without the instance: "2.7" -> 2.
@@ -112,10 +90,11 @@ class AclDialogTest : public ::testing::Test {
     return false;
   }
 
-  std::string LastMessage() const { return messages_.empty() ? std::string() : messages_.back(); }
+  std::string LastMessage() const { return boxes.texts.isEmpty() ? std::string() : boxes.texts.back().toStdString(); }
+  bool NoMessage() const { return boxes.texts.isEmpty(); }
+  void ClearMessages() { boxes.texts.clear(); }
 
-  qrxtest::SimSession session_;
-  std::vector<std::string> messages_;
+  size_t mark_ = 0;
 };
 
 }  // namespace acltest

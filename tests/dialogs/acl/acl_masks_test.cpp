@@ -19,26 +19,26 @@ const std::string kCpuEthEntry = "1.3.6.1.4.1.32473.12.9.4.1.1";
 class EthernetMask : public AclDialogTest {};
 
 TEST_F(EthernetMask, AddWithDefaultsAsksForCreateAndGoAndSendsNothing) {
-  auto d = Open<TEthernetMaskInformationForm>();
+  auto d = OpenRead<TEthernetMaskInformationForm>();
   d->IDEdit->setText("9");
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
-  EXPECT_TRUE(Journal().empty());
+  EXPECT_TRUE(NewSets().empty());
 
   // The CPU filter's dialog opens on createAndGo.
-  auto cpu = Open<TCPUEthernetInformationForm>();
+  auto cpu = OpenRead<TCPUEthernetInformationForm>();
   EXPECT_EQ(cpu->RowStatusComBo->currentText().toStdString(), "createAndGo");
 }
 
 TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
-  auto d = Open<TEthernetMaskInformationForm>();
+  auto d = OpenRead<TEthernetMaskInformationForm>();
   d->IDEdit->setText("9");
   Choose(d->MacMaskStateComBo, "dst-mac-addr");
   d->MacMaskDstEdit->setText("00aaBBccDDee");
   d->MacAddMaskSourceEdit->setText("001122334455");  // not used by dst-mac-addr
   Choose(d->RowStatusComBo, "createAndGo");
   d->AddButton->click();
-  EXPECT_TRUE(messages_.empty()) << LastMessage();
+  EXPECT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kEthEntry), (Sent{{"2.9", "INTEGER 1"},
                                       {"3.9", "INTEGER 2"},
                                       {"5.9", "OCTET_STRING 00 AA BB CC DD EE"},
@@ -64,11 +64,11 @@ TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
 }
 
 TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
-  auto d = Open<TCPUEthernetInformationForm>();
+  auto d = OpenRead<TCPUEthernetInformationForm>();
   d->IDEdit->setText("3");
   Choose(d->MacMaskStateComBo, "dst-mac-addr");  // destination empty: passes, not sent
   d->AddButton->click();
-  EXPECT_TRUE(messages_.empty()) << LastMessage();
+  EXPECT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(Columns(LastSet(kCpuEthEntry)), (std::vector<int>{2, 3, 6, 7, 8}));
   ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
   d->DeleteButton->click();
@@ -83,17 +83,19 @@ TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
   d->MacAddMaskSourceEdit->setText("001122334455");
   d->AddButton->click();
   EXPECT_EQ(Columns(LastSet(kCpuEthEntry)), (std::vector<int>{2, 6, 7, 8}));
+  ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
+  d->DeleteButton->click();
 }
 
 TEST_F(EthernetMask, DuplicateIdIsRefused) {
-  auto d = Open<TEthernetMaskInformationForm>();
+  auto d = OpenRead<TEthernetMaskInformationForm>();
   ASSERT_TRUE(HasRow(d->ListView1, {"1"}));
   d->IDEdit->setText("1");
   Choose(d->RowStatusComBo, "createAndGo");
   Choose(d->UseVLanComBo, "disabled");  // differs from the row in the list
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "There is already a record with the same Ethernet Mask ID. Please modified it.");
-  EXPECT_TRUE(Journal().empty());
+  EXPECT_TRUE(NewSets().empty());
 }
 
 TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
@@ -111,12 +113,12 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
       {"src-mac-addr", "aAbBcCdDeEfF", "not looked at", ""},
       {"dst-src-mac-addr", "0123456789ab", "ABCDEF012345", ""},
   };
-  auto d = Open<TEthernetMaskInformationForm>();
+  auto d = OpenRead<TEthernetMaskInformationForm>();
   int id = 20;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.state) + " " + c.source + " / " + c.dest);
-    messages_.clear();
-    const size_t before = Journal().size();
+    ClearMessages();
+    const size_t before = NewSets().size();
     d->IDEdit->setText(QString::number(++id));
     Choose(d->MacMaskStateComBo, c.state);
     d->MacAddMaskSourceEdit->setText(c.source);
@@ -125,12 +127,12 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
     d->AddButton->click();
     if (*c.message) {
       EXPECT_EQ(LastMessage(), c.message);
-      EXPECT_EQ(Journal().size(), before);
+      EXPECT_EQ(NewSets().size(), before);
       // The entered values stay for correction.
       EXPECT_EQ(d->MacMaskDstEdit->text().toStdString(), c.dest);
     } else {
-      EXPECT_TRUE(messages_.empty()) << LastMessage();
-      EXPECT_EQ(Journal().size(), before + 1);
+      EXPECT_TRUE(NoMessage()) << LastMessage();
+      EXPECT_EQ(NewSets().size(), before + 1);
     }
   }
 }
@@ -154,7 +156,7 @@ const std::string kCpuPayloadEntry = "1.3.6.1.4.1.32473.12.9.4.3.1";
 class IpMask : public AclDialogTest {};
 
 TEST_F(IpMask, AddWithDefaultsAsksForCreateAndGo) {
-  auto d = Open<TIPMaskInformationForm>();
+  auto d = OpenRead<TIPMaskInformationForm>();
   d->IPIDEdit->setText("9");
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
@@ -162,7 +164,7 @@ TEST_F(IpMask, AddWithDefaultsAsksForCreateAndGo) {
   Choose(d->RowStatusComBo, "createAndGo");
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "There is already a record with the same IP Mask ID. Please modified it.");
-  EXPECT_TRUE(Journal().empty());
+  EXPECT_TRUE(NewSets().empty());
 }
 
 TEST_F(IpMask, Ipv4MasksAreChecked) {
@@ -172,12 +174,12 @@ TEST_F(IpMask, Ipv4MasksAreChecked) {
   };
   const Case cases[] = {{"192.168.1.1", true}, {"10.0.0.0", true},   {"192.168.1", false}, {"1.2.3.256", false},
                         {"1.2.3.00", false},   {".1.2.3", false},    {"1.2.3.4a", false}};
-  auto d = Open<TIPMaskInformationForm>();
+  auto d = OpenRead<TIPMaskInformationForm>();
   int id = 30;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    messages_.clear();
-    const size_t before = Journal().size();
+    ClearMessages();
+    const size_t before = NewSets().size();
     d->IPIDEdit->setText(QString::number(++id));
     Choose(d->IpAddMaskStateComboBox, "dst-src-ip-addr");
     d->IpAddMaskSrcEdit->setText("255.255.255.0");
@@ -185,13 +187,13 @@ TEST_F(IpMask, Ipv4MasksAreChecked) {
     Choose(d->RowStatusComBo, "createAndGo");
     d->AddButton->click();
     if (c.accepted) {
-      EXPECT_TRUE(messages_.empty()) << LastMessage();
+      EXPECT_TRUE(NoMessage()) << LastMessage();
       const Sent sent = LastSet(kIpEntry);
       EXPECT_EQ(sent.at("5." + std::to_string(id)), std::string("IpAddress ") + c.text);
       EXPECT_EQ(sent.at("4." + std::to_string(id)), "IpAddress 255.255.255.0");
     } else {
       EXPECT_EQ(LastMessage(), "Please input a valid ip");
-      EXPECT_EQ(Journal().size(), before);
+      EXPECT_EQ(NewSets().size(), before);
     }
   }
 }
@@ -214,12 +216,12 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
       {"tcp", "dst-src-addr", "00ff", "FF00", "", ""},
       {"protocolId", "other", "", "", "1f", ""},
   };
-  auto d = Open<TIPMaskInformationForm>();
+  auto d = OpenRead<TIPMaskInformationForm>();
   int id = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.protocol) + " " + c.srcPort + " " + c.dstPort + " " + c.protoMask);
-    messages_.clear();
-    const size_t before = Journal().size();
+    ClearMessages();
+    const size_t before = NewSets().size();
     d->IPIDEdit->setText(QString::number(++id));
     Choose(d->UseProTypeComBo, c.protocol);
     Choose(d->TCPOptionComBo, c.tcpOption);
@@ -230,21 +232,21 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
     Choose(d->RowStatusComBo, "createAndGo");
     d->AddButton->click();
     EXPECT_EQ(LastMessage(), c.message);
-    EXPECT_EQ(Journal().size(), before + (*c.message ? 0 : 1));
+    EXPECT_EQ(NewSets().size(), before + (*c.message ? 0 : 1));
   }
 }
 
 // The protocol ID is entered as two hex digits and is an INTEGER column:
 // "1F" goes out as 31 and comes back as "1F".
 TEST_F(IpMask, ProtocolIdTravelsAsItsHexValue) {
-  auto d = Open<TIPMaskInformationForm>();
+  auto d = OpenRead<TIPMaskInformationForm>();
   d->IPIDEdit->setText("50");
   Choose(d->UseProTypeComBo, "protocolId");
   Choose(d->ProOptionComBo, "enable");
   d->ProIDMaskEdit->setText("1F");
   Choose(d->RowStatusComBo, "createAndGo");
   d->AddButton->click();
-  ASSERT_TRUE(messages_.empty()) << LastMessage();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kIpEntry).at("17.50"), "INTEGER 31");
   ASSERT_TRUE(SelectRow(d->ListView1, {"50"}));
   EXPECT_EQ(d->ProIDMaskEdit->text().toStdString(), "1F");
@@ -267,14 +269,14 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       {"udp", {2, 3, 4, 5, 6, 7, 11, 12, 13, 19}, {2, 3, 4, 5, 6, 7, 11, 12, 13, 19}},
       {"protocolId", {2, 3, 4, 5, 6, 7, 10, 16, 17, 19}, {2, 3, 4, 5, 6, 7, 16, 17, 18, 19}},
   };
-  auto normal = Open<TIPMaskInformationForm>();
-  auto cpu = Open<TCPUIPMaskInformationForm>();
+  auto normal = OpenRead<TIPMaskInformationForm>();
+  auto cpu = OpenRead<TCPUIPMaskInformationForm>();
   int id = 60;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.protocol);
     for (TIPMaskInformationForm* d : {normal.get(), static_cast<TIPMaskInformationForm*>(cpu.get())}) {
       const bool isCpu = d == cpu.get();
-      messages_.clear();
+      ClearMessages();
       const QString id_ = isCpu ? QStringLiteral("3") : QString::number(++id);
       d->IPIDEdit->setText(id_);
       Choose(d->IpAddMaskStateComboBox, "dst-src-ip-addr");
@@ -298,7 +300,7 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       }
       Choose(d->RowStatusComBo, "createAndGo");
       d->AddButton->click();
-      ASSERT_TRUE(messages_.empty()) << LastMessage();
+      ASSERT_TRUE(NoMessage()) << LastMessage();
       EXPECT_EQ(Columns(LastSet(isCpu ? kCpuIpEntry : kIpEntry)), isCpu ? c.cpu : c.normal) << (isCpu ? "CPU" : "normal");
       if (isCpu) {  // make room for the next case: ID 3 is the only free one
         ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
@@ -316,9 +318,9 @@ TEST_F(PacketContentMask, AddWritesTheFilledChunksAndDeleteRemovesTheRow) {
     SCOPED_TRACE(isCpu ? "CPU" : "normal");
     std::unique_ptr<TUserMaskInfoForm> d;
     if (isCpu)
-      d = Open<TCPUUserMaskInfoForm>();
+      d = OpenRead<TCPUUserMaskInfoForm>();
     else
-      d = Open<TUserMaskInfoForm>();
+      d = OpenRead<TUserMaskInfoForm>();
     const std::string entry = isCpu ? kCpuPayloadEntry : kPayloadEntry;
     EXPECT_EQ(d->ComboBox1->currentText().toStdString(), "createAndGo");
     d->AddButton->click();
@@ -326,12 +328,12 @@ TEST_F(PacketContentMask, AddWritesTheFilledChunksAndDeleteRemovesTheRow) {
     d->Edit1->setText("1");
     d->AddButton->click();
     EXPECT_EQ(LastMessage(), "Payload Entry ID must be different.");
-    messages_.clear();
+    ClearMessages();
     d->Edit1->setText("3");
     d->Edit5->setText("ffff0000");
     d->Edit6->setText("00112233445566778899AABBCCDDEEFF");
     d->AddButton->click();
-    ASSERT_TRUE(messages_.empty()) << LastMessage();
+    ASSERT_TRUE(NoMessage()) << LastMessage();
     EXPECT_EQ(LastSet(entry), (Sent{{"2.3", "OCTET_STRING FF FF 00 00"},
                                     {"5.3", "OCTET_STRING 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF"},
                                     {"7.3", "INTEGER 4"}}));
@@ -353,7 +355,7 @@ TEST_F(PacketContentMask, ABadChunkIsRefusedWithItsRangeAndTheNextRefreshReadsEv
                         {2, "0011223344556677889900112233445566", "32 to 47"},
                         {4, "ABC", "64 to 79"},
                         {1, "12 34", "16 to 31"}};
-  auto d = Open<TUserMaskInfoForm>();
+  auto d = OpenRead<TUserMaskInfoForm>();
   QLineEdit* chunks[] = {d->Edit5, d->Edit3, d->Edit4, d->Edit6, d->Edit7};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -362,7 +364,7 @@ TEST_F(PacketContentMask, ABadChunkIsRefusedWithItsRangeAndTheNextRefreshReadsEv
     chunks[c.chunk]->setText(c.text);
     d->AddButton->click();
     EXPECT_EQ(LastMessage(), "Filtered Port(s) [" + std::string(c.range) + "] can not contain invalid character(s).");
-    EXPECT_TRUE(Journal().empty());
+    EXPECT_TRUE(NewSets().empty());
     EXPECT_TRUE(chunks[c.chunk]->hasFocus() || !d->isActiveWindow());
   }
   // Every column still belongs to the read: a line shows all five chunks.
