@@ -9,10 +9,12 @@
 #include "dialogs/acl/Cpuipruleformunit.h"
 #include "dialogs/acl/Cpuipmaskinformationformunit.h"
 #include "dialogs/acl/Cpuusermaskinforunit.h"
+#include "dialogs/acl/Cpuusermaskruleunit.h"
 #include "dialogs/acl/Ethernetmaskinformationformunit.h"
 #include "dialogs/acl/Ethernetinformationruleunit.h"
 #include "dialogs/acl/Ipmaskinformationformunit.h"
 #include "dialogs/acl/Ipruleunit.h"
+#include "dialogs/acl/Userdefinedruleunit.h"
 #include "dialogs/acl/Usermaskinforunit.h"
 #include "dialogs/basic/NetworkTimeUnit.h"
 #include "dialogs/basic/SMTPControlUnit.h"
@@ -54,11 +56,13 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("IPMaskInformation1Click", Make<TIPMaskInformationForm>());
   RegisterDedicatedDialog("IPRule1Click", Make<TIPRuleForm>());
   RegisterDedicatedDialog("PayloadMaskInformation1Click", Make<TUserMaskInfoForm>());
+  RegisterDedicatedDialog("PayloadRule1Click", Make<TUserDefinedInformationRuleForm>());
   RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
   RegisterDedicatedDialog("EthernetRuleCPUFilter1Click", Make<TCPUEthernetInformationRuleForm>());
   RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<TCPUIPMaskInformationForm>());
   RegisterDedicatedDialog("IPRuleCPUFilter1Click", Make<TCPUIPRuleForm>());
   RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
+  RegisterDedicatedDialog("PacketContentRuleCPUFilter1Click", Make<TCPUUserMaskRuleForm>());
 
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());

@@ -96,7 +96,7 @@ class TAclTableForm : public TSnmpDialog {
 
   // ---- State.
   // No row selected: Add and the index edits enabled, Delete disabled.
-  void ResetButtons();
+  virtual void ResetButtons();
   // Empties the field edits, unchecks the use boxes and the port boxes
   // (combo selections stay).
   virtual void ClearFields();

@@ -12,6 +12,8 @@
 #include "dialogs/acl/Cpuipruleformunit.h"
 #include "dialogs/acl/Ethernetinformationruleunit.h"
 #include "dialogs/acl/Ipruleunit.h"
+#include "dialogs/acl/Cpuusermaskruleunit.h"
+#include "dialogs/acl/Userdefinedruleunit.h"
 
 namespace {
 using namespace acltest;
@@ -283,6 +285,131 @@ TEST_F(IpRule, CpuUserMaskIsEightHexDigits) {
     EXPECT_EQ(LastMessage(), "Invalid User Mask");
   }
   EXPECT_TRUE(NewSets().empty());
+}
+
+// ---------------------------------------------------------------------------
+const std::string kPayloadRuleEntry = "1.3.6.1.4.1.32473.12.9.3.9.1";
+const std::string kCpuPayloadRuleEntry = "1.3.6.1.4.1.32473.12.9.5.3.1";
+
+class PacketContentRule : public AclDialogTest {};
+
+TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
+  struct Case {
+    const char* data;
+    bool accepted;
+  };
+  const Case cases[] = {{"1234567G", false}, {"G2345678", false}, {"12 4", false}, {"123456789", false},
+                        {"12345", false},    {"a1b2c3d4", true}};
+  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  int access = 40;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.data);
+    ClearMessages();
+    const size_t before = NewSets().size();
+    d->ProfileIDEdit->setText("1");
+    d->AccessIDEdit->setText(QString::number(++access));
+    d->cbxRow->setChecked(true);
+    d->cbxOffsetIndex[1]->setChecked(true);
+    d->OffsetIndexEdit[1]->setText("12");
+    d->cbxData[1]->setChecked(true);
+    d->DataEdit[1]->setText(c.data);
+    d->AddButton->click();
+    if (c.accepted) {
+      ASSERT_TRUE(NoMessage()) << LastMessage();
+      const std::string id = "1." + std::to_string(access);
+      EXPECT_EQ(LastSet(kPayloadRuleEntry), (Sent{{"11." + id, "INTEGER 12"},
+                                                  {"13." + id, "OCTET_STRING A1 B2 C3 D4"},
+                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00 00"},
+                                                  {"33." + id, "INTEGER 4"}}));
+    } else {
+      EXPECT_EQ(LastMessage(), "Packet(s) Offset can not contain invalid character(s).");
+      EXPECT_EQ(NewSets().size(), before);
+    }
+  }
+  // The row status: refused off createAndGo only while its box is checked.
+  ClearMessages();
+  d->ProfileIDEdit->setText("1");
+  d->AccessIDEdit->setText("41");
+  d->cbxRow->setChecked(true);
+  Choose(d->RowComboBox, "active");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Row State must be createAndGo.");
+  d->AccessIDEdit->setText("1");
+  Choose(d->RowComboBox, "createAndGo");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "There is already a record with the same Profile ID and Access ID. Please modified eithor of them.");
+}
+
+TEST_F(PacketContentRule, DenyRuleDisablesThePriorityFields) {
+  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  for (const char* permit : {"deny", "permit"}) {
+    d->ProfileIDEdit->setText("2");
+    d->AccessIDEdit->setText(permit[0] == 'd' ? "61" : "62");
+    d->cbxRow->setChecked(true);
+    d->cbxPermit->setChecked(true);
+    Choose(d->PermitComboBox, permit);
+    d->AddButton->click();
+    ASSERT_TRUE(NoMessage()) << LastMessage();
+  }
+  QWidget* const priority[] = {d->PriorityEdit, d->ReplPriyComboBox, d->cbxPriority, d->cbxReplace};
+  ASSERT_TRUE(SelectRow(d->ListView1, {"2", "61"}));
+  EXPECT_EQ(d->PermitComboBox->currentText().toStdString(), "deny");
+  for (QWidget* w : priority) EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+  ASSERT_TRUE(SelectRow(d->ListView1, {"2", "62"}));
+  for (QWidget* w : priority) EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+  // The masks are the profile's: shown, never typed into.
+  EXPECT_TRUE(d->MaskEdit[0]->isReadOnly());
+}
+
+TEST_F(PacketContentRule, CpuAddEditAndEditWithDestroy) {
+  auto d = OpenRead<TCPUUserMaskRuleForm>();
+  EXPECT_FALSE(d->OperButton->isEnabled());
+  // No access ID: refused, nothing sent.
+  d->ProfileID_Edit->setText("3");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Access ID must be set.");
+  // A bad chunk names its range.
+  ClearMessages();
+  d->AccessID_Edit->setText("4");
+  d->StatusCBox->setChecked(true);
+  d->CheckBox2->setChecked(true);
+  d->Edit2->setText("00112233x");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Packet(s) Offset [16 to 31] can not contain invalid character(s).");
+  EXPECT_TRUE(NewSets().empty());
+  // No port checked: the port list is left out.
+  ClearMessages();
+  d->Edit2->setText("0011aabb");
+  d->AddButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry), (Sent{{"4.3.4", "OCTET_STRING 00 11 AA BB"}, {"9.3.4", "INTEGER 4"}}));
+
+  // Edit of the selected rule: the chunk and the ports, not the row status.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));
+  EXPECT_TRUE(d->OperButton->isEnabled());
+  d->CheckBox5->setChecked(true);
+  d->Edit5->setText("ff");
+  d->PortPanel->CheckBox(2)->setChecked(true);
+  d->OperButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry),
+            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00 00"}}));
+
+  // Edit with an emptied access ID is refused.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));
+  d->AccessID_Edit->clear();
+  const size_t before = NewSets().size();
+  d->OperButton->click();
+  EXPECT_EQ(LastMessage(), "Access ID must be set.");
+  EXPECT_EQ(NewSets().size(), before);
+
+  // Edit with destroy and its box checked removes the rule.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"1", "1"}));
+  Choose(d->StatusComboBox, "destroy");
+  d->StatusCBox->setChecked(true);
+  d->OperButton->click();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry), (Sent{{"9.1.1", "INTEGER 6"}}));
+  EXPECT_FALSE(HasRow(d->ListView1, {"1", "1"}));
 }
 
 }  // namespace
