@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "app/DialogContext.h"
+#include "common/FakeMainWindow.h"
 #include "common/QtTestApp.h"
 #include "common/SetJournal.h"
 #include "common/SimSession.h"
@@ -49,25 +50,6 @@ inline bool WaitFor(const std::function<bool()>& done, int limitMs = 15000) {
   }
   return true;
 }
-
-// A stand-in for the main window: the hidden version text, status panel 0,
-// no version binding.
-class FakeMainWindow : public MainWindowServices {
- public:
-  FakeMainWindow() : window_(new QWidget), version_(new QLabel(window_.get())), status_(new QLabel(window_.get())) {
-    version_->setObjectName("ST_Version");
-    status_->setObjectName("StatusPanel0");
-  }
-  QLabel* VersionText() const override { return version_; }
-  KySNMPRequest2Edits* VersionBinding() const override { return nullptr; }
-  QLabel* StatusPanel0() const override { return status_; }
-  QWidget* Window() const { return window_.get(); }
-
- private:
-  std::unique_ptr<QWidget> window_;
-  QLabel* version_;
-  QLabel* status_;
-};
 
 // Answers every message box for the operator and records its text. Answers
 // queued with Queue() are used first, in order; after them a box with Yes
