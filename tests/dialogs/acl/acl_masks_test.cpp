@@ -87,6 +87,25 @@ TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
   d->DeleteButton->click();
 }
 
+// A write that the agent refuses (the row was made behind the dialog's back,
+// so createAndGo is inconsistent) is reported on the status line; the flags
+// come back and the window returns to the no-selection state.
+TEST_F(EthernetMask, AFailedWriteIsReportedAndLeavesNothingExcluded) {
+  auto d = OpenRead<TCPUEthernetInformationForm>();
+  const std::string status3 = kCpuEthEntry + ".8.3";
+  ASSERT_TRUE(SnmpSet({status3, "i", "4"}));
+  d->IDEdit->setText("3");
+  d->AddButton->click();
+  EXPECT_TRUE(NoMessage()) << LastMessage();
+  const std::string status = d->StatusPanel0->text().toStdString();
+  EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
+  EXPECT_EQ(status.find("Set: Ok"), std::string::npos) << status;
+  for (int i = 0; i < d->list().Count(); ++i) EXPECT_EQ(d->list().Item(i).access & Access::Excluded, 0) << i;
+  EXPECT_TRUE(d->AddButton->isEnabled());
+  EXPECT_TRUE(d->IDEdit->text().isEmpty());
+  EXPECT_TRUE(SnmpSet({status3, "i", "6"}));
+}
+
 TEST_F(EthernetMask, DuplicateIdIsRefused) {
   auto d = OpenRead<TEthernetMaskInformationForm>();
   ASSERT_TRUE(HasRow(d->ListView1, {"1"}));
