@@ -269,6 +269,9 @@ TEST_F(IpMask, ProtocolIdTravelsAsItsHexValue) {
   EXPECT_EQ(LastSet(kIpEntry).at("17.50"), "INTEGER 31");
   ASSERT_TRUE(SelectRow(d->ListView1, {"50"}));
   EXPECT_EQ(d->ProIDMaskEdit->text().toStdString(), "1F");
+  d->DeleteButton->click();
+  EXPECT_EQ(LastSet(kIpEntry), (Sent{{"19.50", "INTEGER 6"}}));
+  EXPECT_FALSE(HasRow(d->ListView1, {"50"}));
 }
 
 // The write of each protocol type, straight from the exclusion rules:
