@@ -138,6 +138,21 @@ TEST_F(EthernetRule, FieldChecks) {
   EXPECT_EQ(sent.at("17.11.11"), "INTEGER 156249");
 }
 
+// The edit's own range (64 to 1024000) holds as well: below 64 the value does
+// not stay; above 156249 the Add refuses it. Together: 64 to 156249.
+TEST_F(EthernetRule, RxRateBelowSixtyFourDoesNotStay) {
+  auto d = OpenRead<TEthernetInformationRuleForm>();
+  d->activateWindow();
+  d->RxRateEdit->setFocus();
+  QApplication::processEvents();
+  d->RxRateEdit->setText("63");
+  d->PriorityEdit->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(LastMessage(), "Please enter a number between 64 and 1024000!");
+  EXPECT_TRUE(d->RxRateEdit->text().isEmpty());
+  EXPECT_TRUE(NewSets().empty());
+}
+
 TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
   auto d = OpenRead<TCPUEthernetInformationRuleForm>();
   ASSERT_NE(d->PortPanel, nullptr);
