@@ -4,6 +4,18 @@
 #include <type_traits>
 
 #include "app/MenuBar.h"
+#include "dialogs/acl/Cpuethernetinformaitonrule.h"
+#include "dialogs/acl/Cpuethernetinformationformunit.h"
+#include "dialogs/acl/Cpuipruleformunit.h"
+#include "dialogs/acl/Cpuipmaskinformationformunit.h"
+#include "dialogs/acl/Cpuusermaskinforunit.h"
+#include "dialogs/acl/Cpuusermaskruleunit.h"
+#include "dialogs/acl/Ethernetmaskinformationformunit.h"
+#include "dialogs/acl/Ethernetinformationruleunit.h"
+#include "dialogs/acl/Ipmaskinformationformunit.h"
+#include "dialogs/acl/Ipruleunit.h"
+#include "dialogs/acl/Userdefinedruleunit.h"
+#include "dialogs/acl/Usermaskinforunit.h"
 #include "dialogs/basic/NetworkTimeUnit.h"
 #include "dialogs/basic/SMTPControlUnit.h"
 #include "dialogs/basic/SummerTimeUnit.h"
@@ -65,6 +77,20 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<TMLD_SnoopingRouterPortsForm>());
   // ---- "Security Management"
   RegisterDedicatedDialog("GuestVLAN1Click", Make<TGuestVlanForm>());
+  // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
+  RegisterDedicatedDialog("EthernetMask1Click", Make<TEthernetMaskInformationForm>());
+  RegisterDedicatedDialog("RuleOfEthernetInformation1Click", Make<TEthernetInformationRuleForm>());
+  RegisterDedicatedDialog("IPMaskInformation1Click", Make<TIPMaskInformationForm>());
+  RegisterDedicatedDialog("IPRule1Click", Make<TIPRuleForm>());
+  RegisterDedicatedDialog("PayloadMaskInformation1Click", Make<TUserMaskInfoForm>());
+  RegisterDedicatedDialog("PayloadRule1Click", Make<TUserDefinedInformationRuleForm>());
+  RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
+  RegisterDedicatedDialog("EthernetRuleCPUFilter1Click", Make<TCPUEthernetInformationRuleForm>());
+  RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<TCPUIPMaskInformationForm>());
+  RegisterDedicatedDialog("IPRuleCPUFilter1Click", Make<TCPUIPRuleForm>());
+  RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
+  RegisterDedicatedDialog("PacketContentRuleCPUFilter1Click", Make<TCPUUserMaskRuleForm>());
+
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

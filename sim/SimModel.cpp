@@ -734,6 +734,8 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
     case Syntax::DateTime: return Value::Octets(std::string(8, '\0'));
     case Syntax::DateAndTime: return Value::Octets(std::string{'\x07', '\xea', 1, 1, 0, 0, 0, 0, '+', 0, 0});
     case Syntax::Bits: {
+      // The access rules' port lists cover a whole unit of 64 ports.
+      if (oidText.rfind("1.3.6.1.4.1.32473.12.9.", 0) == 0) return Value::Octets(std::string(8, '\0'));
       if (vlanTable && n == 1 && Has(lab, {"egress", "untagged", "member"}) && !Has(lab, {"forbidden"})) {
         std::vector<int> all;
         for (int p = 1; p <= kPortCount; ++p) all.push_back(p);

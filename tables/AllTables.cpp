@@ -208,6 +208,20 @@ const KyVarDefTable* const kAll[] = {
     &tbl::StpBridge,
     &tbl::StpBridgeMstp,
     // ---- Port-list and spanning-tree dialogs (end)
+    // ---- access profiles and rules (dedicated dialogs)
+    &tbl::EthernetMask1,
+    &tbl::IPMaskInformation1,
+    &tbl::PayloadMaskInformation1,
+    &tbl::EthernetMaskCPUFilter1,
+    &tbl::IPMaskCPUFilter1,
+    &tbl::PacketContentMaskCPUFilter1,
+    &tbl::RuleOfEthernetInformation1,
+    &tbl::IPRule1,
+    &tbl::PayloadRule1,
+    &tbl::EthernetRuleCPUFilter1,
+    &tbl::IPRuleCPUFilter1,
+    &tbl::PacketContentRuleCPUFilter1,
+    // ---- end of access profiles and rules
 };
 }  // namespace
 

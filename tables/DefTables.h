@@ -228,6 +228,23 @@ extern const KyVarDefTable StpBridgeMstp;
 // ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl
 
+// ---- Access profiles and rules (dedicated dialogs of "Access Control Information").
+namespace tbl {
+extern const KyVarDefTable EthernetMask1;
+extern const KyVarDefTable IPMaskInformation1;
+extern const KyVarDefTable PayloadMaskInformation1;
+extern const KyVarDefTable EthernetMaskCPUFilter1;
+extern const KyVarDefTable IPMaskCPUFilter1;
+extern const KyVarDefTable PacketContentMaskCPUFilter1;
+extern const KyVarDefTable RuleOfEthernetInformation1;
+extern const KyVarDefTable IPRule1;
+extern const KyVarDefTable PayloadRule1;
+extern const KyVarDefTable EthernetRuleCPUFilter1;
+extern const KyVarDefTable IPRuleCPUFilter1;
+extern const KyVarDefTable PacketContentRuleCPUFilter1;
+}  // namespace tbl
+// ---- end of access profiles and rules
+
 // Every definition table of the program, in menu order, for the simulator and
 // the checks that span all tables.
 std::span<const KyVarDefTable* const> AllDefinitionTables();

@@ -617,7 +617,42 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::AcceptableFrameTypes,
     &opt::NoneStart,
     // ---- Port-list and spanning-tree dialogs (end)
+    // ---- access profiles and rules
+    &opt::AclEnableDisable12,
+    &opt::AclMacMaskState,
+    &opt::AclIpMaskState,
+    &opt::AclProtocolType,
+    &opt::AclPortOption,
+    &opt::AclIcmpOption,
+    &opt::AclPermit,
+    // ---- end of access profiles and rules
 };
 }  // namespace
 
 std::span<const KyOptionTable* const> AllOptionTables() { return kAllOptions; }
+
+// ---- Access profiles and rules ("Access Control Information" menu).
+namespace opt {
+namespace {
+constexpr KyOptionPair kAclEnableDisable12[] = {{1, nullptr, "enable"}, {2, nullptr, "disable"}};
+constexpr KyOptionPair kAclMacMaskState[] = {
+    {1, nullptr, "other"}, {2, nullptr, "dst-mac-addr"}, {3, nullptr, "src-mac-addr"}, {4, nullptr, "dst-src-mac-addr"}};
+constexpr KyOptionPair kAclIpMaskState[] = {
+    {1, nullptr, "other"}, {2, nullptr, "dst-ip-addr"}, {3, nullptr, "src-ip-addr"}, {4, nullptr, "dst-src-ip-addr"}};
+constexpr KyOptionPair kAclProtocolType[] = {{1, nullptr, "none"}, {2, nullptr, "icmp"}, {3, nullptr, "igmp"},
+                                             {4, nullptr, "tcp"},  {5, nullptr, "udp"},  {6, nullptr, "protocolId"}};
+constexpr KyOptionPair kAclPortOption[] = {
+    {1, nullptr, "other"}, {2, nullptr, "dst-addr"}, {3, nullptr, "src-addr"}, {4, nullptr, "dst-src-addr"}};
+constexpr KyOptionPair kAclIcmpOption[] = {
+    {1, nullptr, "none"}, {2, nullptr, "type"}, {3, nullptr, "code"}, {4, nullptr, "type-code"}};
+constexpr KyOptionPair kAclPermit[] = {{1, nullptr, "deny"}, {2, nullptr, "permit"}};
+}  // namespace
+const KyOptionTable AclEnableDisable12{"AclEnableDisable12", 1, false, kAclEnableDisable12};
+const KyOptionTable AclMacMaskState{"AclMacMaskState", 1, false, kAclMacMaskState};
+const KyOptionTable AclIpMaskState{"AclIpMaskState", 1, false, kAclIpMaskState};
+const KyOptionTable AclProtocolType{"AclProtocolType", 1, false, kAclProtocolType};
+const KyOptionTable AclPortOption{"AclPortOption", 1, false, kAclPortOption};
+const KyOptionTable AclIcmpOption{"AclIcmpOption", 1, false, kAclIcmpOption};
+const KyOptionTable AclPermit{"AclPermit", 1, false, kAclPermit};
+}  // namespace opt
+// ---- end of access profiles and rules

@@ -119,6 +119,15 @@ extern const KyOptionTable VlanCurrentStatus;              // 1 other, 2 permane
 extern const KyOptionTable AcceptableFrameTypes;           // 1 admitAll, 2 admitOnlyVlanTagged
 extern const KyOptionTable NoneStart;                      // 1 none, 2 start
 // ---- Port-list and spanning-tree dialogs (end)
+// ---- Access profiles and rules ("Access Control Information" menu).
+extern const KyOptionTable AclEnableDisable12;  // 1 enable, 2 disable
+extern const KyOptionTable AclMacMaskState;
+extern const KyOptionTable AclIpMaskState;
+extern const KyOptionTable AclProtocolType;
+extern const KyOptionTable AclPortOption;
+extern const KyOptionTable AclIcmpOption;
+extern const KyOptionTable AclPermit;  // 1 deny, 2 permit
+// ---- end of access profiles and rules
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.

@@ -1,0 +1,430 @@
+// The access-rule dialogs against the simulator: what each Add and Delete
+// sends, read back from the simulator's SET journal, and what each refuses.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/PortPanel.h"
+#include "dialogs/acl/AclTestSupport.h"
+#include "dialogs/acl/Cpuethernetinformaitonrule.h"
+#include "dialogs/acl/Cpuipruleformunit.h"
+#include "dialogs/acl/Ethernetinformationruleunit.h"
+#include "dialogs/acl/Ipruleunit.h"
+#include "dialogs/acl/Cpuusermaskruleunit.h"
+#include "dialogs/acl/Userdefinedruleunit.h"
+
+namespace {
+using namespace acltest;
+
+const std::string kEthRuleEntry = "1.3.6.1.4.1.32473.12.9.3.1.1";
+const std::string kCpuEthRuleEntry = "1.3.6.1.4.1.32473.12.9.5.1.1";
+const std::string kIpRuleEntry = "1.3.6.1.4.1.32473.12.9.3.2.1";
+const std::string kCpuIpRuleEntry = "1.3.6.1.4.1.32473.12.9.5.2.1";
+
+class EthernetRule : public AclDialogTest {};
+
+TEST_F(EthernetRule, OnlyTheRowStatusCheckedSendsIndexRowStatusAndPorts) {
+  auto d = OpenRead<TEthernetInformationRuleForm>();
+  d->CheckAll(true);
+  d->VlanRuleEdit->setText("10");  // filled but unchecked below: not sent
+  d->CheckAll(false);
+  d->cbxRow->setChecked(true);
+  d->MaskIDEdit->setText("7");
+  d->AccessEdit->setText("1");
+  d->PortPanel->CheckBox(0)->setChecked(true);   // port 1
+  d->PortPanel->CheckBox(51)->setChecked(true);  // port 52
+  d->AddButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kEthRuleEntry),
+            (Sent{{"14.7.1", "OCTET_STRING 80 00 00 00 00 00 10 00"}, {"15.7.1", "INTEGER 4"}}));
+  ASSERT_TRUE(HasRow(d->ListView1, {"7", "1"}));
+  EXPECT_EQ(d->StaticText1->text().toStdString(), std::to_string(d->ListView1->topLevelItemCount()));
+
+  // The row comes back with its ports; Delete sends the row status alone.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"7", "1"}));
+  EXPECT_TRUE(d->PortPanel->CheckBox(51)->isChecked());
+  EXPECT_FALSE(d->PortPanel->CheckBox(1)->isChecked());
+  EXPECT_FALSE(d->MaskIDEdit->isEnabled());
+  EXPECT_FALSE(d->AccessEdit->isEnabled());
+  EXPECT_FALSE(d->AddButton->isEnabled());
+  d->DeleteButton->click();
+  EXPECT_EQ(LastSet(kEthRuleEntry), (Sent{{"15.7.1", "INTEGER 6"}}));
+  EXPECT_FALSE(HasRow(d->ListView1, {"7", "1"}));
+  EXPECT_TRUE(d->MaskIDEdit->isEnabled());
+}
+
+TEST_F(EthernetRule, SameAccessIdUnderTwoProfilesButNotTheSamePairTwice) {
+  auto d = OpenRead<TEthernetInformationRuleForm>();
+  for (const char* mask : {"8", "9", "8"}) {
+    ClearMessages();
+    d->MaskIDEdit->setText(mask);
+    d->AccessEdit->setText("30");
+    d->cbxRow->setChecked(true);
+    d->AddButton->click();
+  }
+  EXPECT_EQ(NewSets().size(), 2u);
+  EXPECT_EQ(LastMessage(), "Has already a record with the same Mask ID and Access ID. Please change eithor of them.");
+  EXPECT_TRUE(HasRow(d->ListView1, {"8", "30"}));
+  EXPECT_TRUE(HasRow(d->ListView1, {"9", "30"}));
+}
+
+TEST_F(EthernetRule, FieldChecks) {
+  struct Case {
+    const char* what;
+    std::function<void(TEthernetInformationRuleForm&)> fill;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"no mask ID", [](auto& d) { d.MaskIDEdit->clear(); }, "Mask ID must be set."},
+      {"no access ID", [](auto& d) { d.AccessEdit->clear(); }, "Access ID must be set."},
+      {"row status unchecked", [](auto& d) { d.cbxRow->setChecked(false); },
+       "Row State must be checked and set to createAndGo."},
+      {"row status active", [](auto& d) { Choose(d.RowComboBox, "active"); },
+       "Row State must be checked and set to createAndGo."},
+      {"checked, empty", [](auto& d) { d.cbxDestination->setChecked(true); }, "Some check field is empty"},
+      {"MAC with separators",
+       [](auto& d) {
+         d.cbxSource->setChecked(true);
+         d.SourceMACEdit->setText("00:11:22");
+       },
+       "Invalid MAC Address"},
+      {"Ethernet type",
+       [](auto& d) {
+         d.cbxEtherType->setChecked(true);
+         d.EthTypeEdit->setText("8G00");
+       },
+       "Invalid Ethernet Type"},
+      {"RX rate 156250",
+       [](auto& d) {
+         d.cbxRxRate->setChecked(true);
+         d.RxRateEdit->setText("156250");
+       },
+       "Rx Rate should between 0-156249"},
+      {"mixed-case MAC and RX rate 156249",
+       [](auto& d) {
+         d.cbxSource->setChecked(true);
+         d.SourceMACEdit->setText("aAbBcC001122");
+         d.cbxEtherType->setChecked(true);
+         d.EthTypeEdit->setText("88cc");
+         d.cbxRxRate->setChecked(true);
+         d.RxRateEdit->setText("156249");
+       },
+       ""},
+  };
+  auto d = OpenRead<TEthernetInformationRuleForm>();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClearMessages();
+    const size_t before = NewSets().size();
+    d->CheckAll(false);
+    d->MaskIDEdit->setText("11");
+    d->AccessEdit->setText("11");
+    Choose(d->RowComboBox, "createAndGo");
+    d->cbxRow->setChecked(true);
+    c.fill(*d);
+    d->AddButton->click();
+    EXPECT_EQ(LastMessage(), c.message);
+    EXPECT_EQ(NewSets().size(), before + (*c.message ? 0 : 1));
+    if (*c.message) {
+      // Nothing excluded stays excluded.
+      for (int i = 0; i < d->list().Count(); ++i) EXPECT_EQ(d->list().Item(i).access & Access::Excluded, 0) << i;
+    }
+  }
+  const Sent sent = LastSet(kEthRuleEntry);
+  EXPECT_EQ(sent.at("4.11.11"), "OCTET_STRING AA BB CC 00 11 22");
+  EXPECT_EQ(sent.at("7.11.11"), "OCTET_STRING 88 CC");
+  EXPECT_EQ(sent.at("17.11.11"), "INTEGER 156249");
+}
+
+// The edit's own range (64 to 1024000) holds as well: below 64 the value does
+// not stay; above 156249 the Add refuses it. Together: 64 to 156249.
+TEST_F(EthernetRule, RxRateBelowSixtyFourDoesNotStay) {
+  auto d = OpenRead<TEthernetInformationRuleForm>();
+  d->activateWindow();
+  d->RxRateEdit->setFocus();
+  QApplication::processEvents();
+  d->RxRateEdit->setText("63");
+  d->PriorityEdit->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(LastMessage(), "Please enter a number between 64 and 1024000!");
+  EXPECT_TRUE(d->RxRateEdit->text().isEmpty());
+  EXPECT_TRUE(NewSets().empty());
+}
+
+TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
+  auto d = OpenRead<TCPUEthernetInformationRuleForm>();
+  ASSERT_NE(d->PortPanel, nullptr);
+  for (int k = 0; k < 64; ++k) EXPECT_EQ(d->PortPanel->CheckBox(k)->isHidden(), k >= 52) << "port " << k + 1;
+  EXPECT_EQ(d->EnablePriorityComboBox, nullptr);  // the CPU filter's rules have no priority
+  d->MaskIDEdit->setText("3");
+  d->AccessEdit->setText("5");
+  d->CheckAll(false);
+  d->cbxRow->setChecked(true);
+  d->cbxPermit->setChecked(true);
+  Choose(d->PermitComboBox, "deny");
+  d->AddButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kCpuEthRuleEntry), (Sent{{"8.3.5", "INTEGER 1"},
+                                             {"9.3.5", "INTEGER 4"},
+                                             {"10.3.5", "OCTET_STRING 00 00 00 00 00 00 00 00"}}));
+}
+
+// ---------------------------------------------------------------------------
+class IpRule : public AclDialogTest {
+ protected:
+  // Every field checked and filled with a valid value.
+  static void FillAll(TIPRuleForm& d) {
+    d.CheckAll(true);
+    d.VlanEdit->setText("default");
+    d.SourceIPEdit->setText("10.0.0.1");
+    d.DestIPEdit->setText("10.0.0.2");
+    d.DSCPEdit->setText("46");
+    d.SourcePortEdit->setText("1024");
+    d.DestPortEdit->setText("80");
+    d.FlagEdit->setText("2");
+    d.ProtocolIDEdit->setText("17");
+    if (d.TypeEdit) d.TypeEdit->setText("8");
+    if (d.CodeEdit) d.CodeEdit->setText("0");
+    if (d.UserMaskEdit) d.UserMaskEdit->setText("0000FFFF");
+    if (d.EnablePriorityComboBox) Choose(d.EnablePriorityComboBox, "enabled");
+    if (d.PriorityEdit) d.PriorityEdit->setText("5");
+    if (d.ReplaceComboBox) Choose(d.ReplaceComboBox, "disabled");
+    if (d.RxRateEdit) d.RxRateEdit->setText("1000");
+    Choose(d.RowComboBox, "createAndGo");
+  }
+};
+
+TEST_F(IpRule, ProtocolDecidesTheColumnsWhenItsBoxIsChecked) {
+  struct Case {
+    const char* protocol;
+    bool protocolChecked;
+    std::vector<int> normal;
+    std::vector<int> cpu;
+  };
+  const Case cases[] = {
+      {"none", true, {3, 4, 5, 6, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 15, 16, 17}},
+      {"icmp", true, {3, 4, 5, 6, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 8, 9, 15, 16, 17}},
+      {"igmp", true, {3, 4, 5, 6, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 15, 16, 17}},
+      {"tcp", true, {3, 4, 5, 6, 10, 11, 12, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 10, 11, 12, 15, 16, 17}},
+      {"udp", true, {3, 4, 5, 6, 10, 11, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 10, 11, 15, 16, 17}},
+      {"protocolId", true, {3, 4, 5, 6, 13, 15, 16, 17, 20, 21, 22, 24}, {3, 4, 5, 6, 13, 14, 15, 16, 17}},
+      // Unchecked: nothing is left out on the protocol's account.
+      {"tcp", false,
+       {3, 4, 5, 6, 10, 11, 12, 13, 15, 16, 17, 20, 21, 22, 24},
+       {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
+  };
+  auto normal = OpenRead<TIPRuleForm>();
+  auto cpu = OpenRead<TCPUIPRuleForm>();
+  int access = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.protocol) + (c.protocolChecked ? "" : " (box unchecked)"));
+    for (TIPRuleForm* d : {normal.get(), static_cast<TIPRuleForm*>(cpu.get())}) {
+      const bool isCpu = d == cpu.get();
+      ClearMessages();
+      d->IPRuleEdit->setText("3");
+      d->AccessIDEdit->setText(QString::number(access));
+      FillAll(*d);
+      Choose(d->ProtocolComboBox, c.protocol);
+      d->cbxProtocol->setChecked(c.protocolChecked);
+      const size_t before = NewSets().size();
+      d->AddButton->click();
+      ASSERT_TRUE(NoMessage()) << LastMessage();
+      ASSERT_EQ(NewSets().size(), before + 1);  // choosing the protocol sent nothing of its own
+      EXPECT_EQ(Columns(LastSet(isCpu ? kCpuIpRuleEntry : kIpRuleEntry)), isCpu ? c.cpu : c.normal)
+          << (isCpu ? "CPU" : "normal");
+    }
+    ++access;
+  }
+}
+
+TEST_F(IpRule, FieldChecksAndTheSelectedRow) {
+  auto d = OpenRead<TIPRuleForm>();
+  struct Case {
+    const char* what;
+    std::function<void(TIPRuleForm&)> fill;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"no rule ID", [](auto& d) { d.IPRuleEdit->clear(); }, "IP Rule ID must be set."},
+      {"no access ID", [](auto& d) { d.AccessIDEdit->clear(); }, "IP Rule Access ID must be set."},
+      {"checked, empty", [](auto& d) { d.FlagEdit->clear(); }, "Some checked field is empty"},
+      {"priority without choice", [](auto& d) { d.EnablePriorityComboBox->setCurrentIndex(-1); },
+       "Some checked field is empty"},
+      {"bad source IP", [](auto& d) { d.SourceIPEdit->setText("1.2.3"); }, "Please input a valid ip"},
+      {"bad destination IP", [](auto& d) { d.DestIPEdit->setText("1.2.3.256"); }, "Please input a valid ip"},
+      {"RX rate 156250", [](auto& d) { d.RxRateEdit->setText("156250"); }, "Rx Rate should between 0-156249"},
+      {"duplicate", [](auto& d) { d.IPRuleEdit->setText("1"), d.AccessIDEdit->setText("1"); },
+       "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClearMessages();
+    d->IPRuleEdit->setText("20");
+    d->AccessIDEdit->setText("20");
+    FillAll(*d);
+    c.fill(*d);
+    d->AddButton->click();
+    EXPECT_EQ(LastMessage(), c.message);
+    EXPECT_TRUE(NewSets().empty());
+  }
+  // A selected rule's protocol belongs to its profile: not to be chosen.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"1", "1"}));
+  EXPECT_EQ(d->IPRuleEdit->text().toStdString(), "1");
+  EXPECT_FALSE(d->ProtocolComboBox->isEnabled());
+  EXPECT_FALSE(d->cbxProtocol->isEnabled());
+  EXPECT_FALSE(d->cbxProtocol->isChecked());
+  d->ListView1->clearSelection();
+  EXPECT_TRUE(d->ProtocolComboBox->isEnabled());
+  EXPECT_TRUE(d->cbxProtocol->isEnabled());
+  EXPECT_TRUE(d->IPRuleEdit->text().isEmpty());
+
+  // Choosing a protocol does not start an Add.
+  ClearMessages();
+  Choose(d->ProtocolComboBox, "udp");
+  EXPECT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_TRUE(NewSets().empty());
+}
+
+TEST_F(IpRule, CpuUserMaskIsEightHexDigits) {
+  auto d = OpenRead<TCPUIPRuleForm>();
+  for (const char* mask : {"0000FFF", "0000FFFG", "0000FFFF0"}) {
+    SCOPED_TRACE(mask);
+    ClearMessages();
+    d->IPRuleEdit->setText("2");
+    d->AccessIDEdit->setText("5");
+    FillAll(*d);
+    d->UserMaskEdit->setText(mask);
+    d->AddButton->click();
+    EXPECT_EQ(LastMessage(), "Invalid User Mask");
+  }
+  EXPECT_TRUE(NewSets().empty());
+}
+
+// ---------------------------------------------------------------------------
+const std::string kPayloadRuleEntry = "1.3.6.1.4.1.32473.12.9.3.9.1";
+const std::string kCpuPayloadRuleEntry = "1.3.6.1.4.1.32473.12.9.5.3.1";
+
+class PacketContentRule : public AclDialogTest {};
+
+TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
+  struct Case {
+    const char* data;
+    bool accepted;
+  };
+  const Case cases[] = {{"1234567G", false}, {"G2345678", false}, {"12 4", false}, {"123456789", false},
+                        {"12345", false},    {"a1b2c3d4", true}};
+  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  int access = 40;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.data);
+    ClearMessages();
+    const size_t before = NewSets().size();
+    d->ProfileIDEdit->setText("1");
+    d->AccessIDEdit->setText(QString::number(++access));
+    d->cbxRow->setChecked(true);
+    d->cbxOffsetIndex[1]->setChecked(true);
+    d->OffsetIndexEdit[1]->setText("12");
+    d->cbxData[1]->setChecked(true);
+    d->DataEdit[1]->setText(c.data);
+    d->AddButton->click();
+    if (c.accepted) {
+      ASSERT_TRUE(NoMessage()) << LastMessage();
+      const std::string id = "1." + std::to_string(access);
+      EXPECT_EQ(LastSet(kPayloadRuleEntry), (Sent{{"11." + id, "INTEGER 12"},
+                                                  {"13." + id, "OCTET_STRING A1 B2 C3 D4"},
+                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00 00"},
+                                                  {"33." + id, "INTEGER 4"}}));
+    } else {
+      EXPECT_EQ(LastMessage(), "Packet(s) Offset can not contain invalid character(s).");
+      EXPECT_EQ(NewSets().size(), before);
+    }
+  }
+  // The row status: refused off createAndGo only while its box is checked.
+  ClearMessages();
+  d->ProfileIDEdit->setText("1");
+  d->AccessIDEdit->setText("41");
+  d->cbxRow->setChecked(true);
+  Choose(d->RowComboBox, "active");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Row State must be createAndGo.");
+  d->AccessIDEdit->setText("1");
+  Choose(d->RowComboBox, "createAndGo");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "There is already a record with the same Profile ID and Access ID. Please modified eithor of them.");
+}
+
+TEST_F(PacketContentRule, DenyRuleDisablesThePriorityFields) {
+  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  for (const char* permit : {"deny", "permit"}) {
+    d->ProfileIDEdit->setText("2");
+    d->AccessIDEdit->setText(permit[0] == 'd' ? "61" : "62");
+    d->cbxRow->setChecked(true);
+    d->cbxPermit->setChecked(true);
+    Choose(d->PermitComboBox, permit);
+    d->AddButton->click();
+    ASSERT_TRUE(NoMessage()) << LastMessage();
+  }
+  QWidget* const priority[] = {d->PriorityEdit, d->ReplPriyComboBox, d->cbxPriority, d->cbxReplace};
+  ASSERT_TRUE(SelectRow(d->ListView1, {"2", "61"}));
+  EXPECT_EQ(d->PermitComboBox->currentText().toStdString(), "deny");
+  for (QWidget* w : priority) EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+  ASSERT_TRUE(SelectRow(d->ListView1, {"2", "62"}));
+  for (QWidget* w : priority) EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+  // The masks are the profile's: shown, never typed into.
+  EXPECT_TRUE(d->MaskEdit[0]->isReadOnly());
+}
+
+TEST_F(PacketContentRule, CpuAddEditAndEditWithDestroy) {
+  auto d = OpenRead<TCPUUserMaskRuleForm>();
+  EXPECT_FALSE(d->OperButton->isEnabled());
+  // No access ID: refused, nothing sent.
+  d->ProfileID_Edit->setText("3");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Access ID must be set.");
+  // A bad chunk names its range.
+  ClearMessages();
+  d->AccessID_Edit->setText("4");
+  d->StatusCBox->setChecked(true);
+  d->CheckBox2->setChecked(true);
+  d->Edit2->setText("00112233x");
+  d->AddButton->click();
+  EXPECT_EQ(LastMessage(), "Packet(s) Offset [16 to 31] can not contain invalid character(s).");
+  EXPECT_TRUE(NewSets().empty());
+  // No port checked: the port list is left out.
+  ClearMessages();
+  d->Edit2->setText("0011aabb");
+  d->AddButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry), (Sent{{"4.3.4", "OCTET_STRING 00 11 AA BB"}, {"9.3.4", "INTEGER 4"}}));
+
+  // Edit of the selected rule: the chunk and the ports, not the row status.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));
+  EXPECT_TRUE(d->OperButton->isEnabled());
+  d->CheckBox5->setChecked(true);
+  d->Edit5->setText("ff");
+  d->PortPanel->CheckBox(2)->setChecked(true);
+  d->OperButton->click();
+  ASSERT_TRUE(NoMessage()) << LastMessage();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry),
+            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00 00"}}));
+
+  // Edit with an emptied access ID is refused.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));
+  d->AccessID_Edit->clear();
+  const size_t before = NewSets().size();
+  d->OperButton->click();
+  EXPECT_EQ(LastMessage(), "Access ID must be set.");
+  EXPECT_EQ(NewSets().size(), before);
+
+  // Edit with destroy and its box checked removes the rule.
+  ASSERT_TRUE(SelectRow(d->ListView1, {"1", "1"}));
+  Choose(d->StatusComboBox, "destroy");
+  d->StatusCBox->setChecked(true);
+  d->OperButton->click();
+  EXPECT_EQ(LastSet(kCpuPayloadRuleEntry), (Sent{{"9.1.1", "INTEGER 6"}}));
+  EXPECT_FALSE(HasRow(d->ListView1, {"1", "1"}));
+}
+
+}  // namespace
