@@ -5,6 +5,7 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/security/MethodListFormUnit.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Security Management"
+  RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
+  RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -541,7 +541,9 @@ void Model::SeedRows(Table& t) {
       } else if (isInt(k) && (portWord(k.label) || (kind == PerPort && i == 0))) {
         choices.push_back(FromNumber(k, port, ""));
       } else if (kind != PerPort && i == identity) {
-        choices.push_back(FromNumber(k, n, FirstWord(k.label)));
+        // Method lists: the first is the switch's own "default" list.
+        if (n == 1 && Lower(k.label) == "method list name") choices.push_back(Value::Octets("default"));
+        else choices.push_back(FromNumber(k, n, FirstWord(k.label)));
       } else if (isInt(k) && k.options && k.options->kind == 1 && !k.options->pairs.empty()) {
         Value first = FromNumber(k, static_cast<int>(PreferredOption(k.options)), "");
         choices.push_back(first);
