@@ -5,7 +5,9 @@
 
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
+#include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ void RegisterDedicatedDialogs() {
   // ---- "Security Management"
   RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
   RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());
+  RegisterDedicatedDialog("ServerInformation1Click", Make<TServerInformationForm>());
+  RegisterDedicatedDialog("ServerControl1Click", Make<TfrmACCServerCtrl>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -149,6 +149,13 @@ bool IsRowStatusOptions(const KyOptionTable* opts) {
   return go && destroy;
 }
 
+// The add(1) / delete(2) switch of a membership table (server-group members).
+bool IsMemberStateOptions(const KyOptionTable* opts) {
+  if (!opts || opts->kind != 1 || opts->pairs.size() != 2) return false;
+  return opts->pairs[0].value == 1 && Lower(opts->pairs[0].label) == "add" && opts->pairs[1].value == 2 &&
+         Lower(opts->pairs[1].label) == "delete";
+}
+
 // An index component made from a row number.
 Value FromNumber(const KeySpec& k, int n, const std::string& word) {
   uint32_t u = static_cast<uint32_t>(n);
@@ -426,6 +433,7 @@ void Model::AddDefinition(const KyVarDefTable& def) {
     Table* t = tableFor(Oid(oid->begin(), oid->end() - 1));
     Column c = makeColumn(r, *oid);
     c.rowStatus = IsRowStatusOptions(r.options);
+    c.memberState = IsMemberStateOptions(r.options);
     t->columns[c.subid] = c;
   }
   // Index columns with an OID of their own: served from the instance suffix
@@ -808,6 +816,7 @@ struct RowGroup {
   Oid index;
   std::vector<size_t> vbs;   // varbind positions, in order
   int statusVb = -1;         // position of the RowStatus varbind, if any
+  int memberVb = -1;         // position of a membership switch, if any
 };
 }  // namespace
 
@@ -852,6 +861,7 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
     it->second.index = index;
     it->second.vbs.push_back(i);
     if (c.rowStatus) it->second.statusVb = static_cast<int>(i);
+    if (c.memberState) it->second.memberVb = static_cast<int>(i);
   }
   for (const auto& key : order) {
     const RowGroup& g = groups[key];
@@ -863,7 +873,7 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
       if (!exists && (s == RowStatus::Active || s == RowStatus::NotInService)) return {Err::InconsistentValue, pos};
       if (exists && (s == RowStatus::CreateAndGo || s == RowStatus::CreateAndWait))
         return {Err::InconsistentValue, pos};
-    } else if (!exists) {
+    } else if (!exists && !(g.memberVb >= 0 && vbs[static_cast<size_t>(g.memberVb)].value.AsInt() == 1)) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }
   }
@@ -932,6 +942,20 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
       }
       if (it != t->rows.end()) it->second.cells[c.subid] = v;
       continue;
+    }
+    if (c.memberState) {
+      if (v.AsInt() == 2) {
+        if (it != t->rows.end()) t->rows.erase(it);
+        destroyed.insert(key);
+        continue;
+      }
+      if (it == t->rows.end()) {
+        RowRec row;
+        if (auto keys = DecodeIndex(t->keys, index)) row.keys = *keys;
+        for (auto& [sub, col] : t->columns)
+          if (col.indexPos < 0) row.cells[sub] = DefaultValue(t, col, 1000, 1);
+        it = t->rows.emplace(index, std::move(row)).first;
+      }
     }
     if (it != t->rows.end()) it->second.cells[c.subid] = v;
   }

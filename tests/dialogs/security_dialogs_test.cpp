@@ -11,7 +11,9 @@
 #include <memory>
 
 #include "dialog_sim_fixture.h"
+#include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
+#include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
 
@@ -162,6 +164,114 @@ TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
   form->DeleteButton->click();
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kEnableEntry) + ".10" + suffix + "=6"});
   EXPECT_EQ(FindLine(form->ListView1, "adm"), nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Server hosts and server-group members.
+
+constexpr const char* kHostEntry = "1.3.6.1.4.1.32473.12.5.10.1";
+
+class ServerHosts : public qrxtest::DialogSimTest {};
+
+TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
+  auto form = Open<TServerInformationForm>();
+  struct Case {
+    const char* protocol;
+    bool key, retry;
+    std::vector<std::string> written;  // column=value after the index
+  } cases[] = {
+      {"xtacacs", false, true, {"3=49", "5=5", "6=2", "7=4"}},
+      {"tacacs-plus", true, false, {"3=49", "4=" + JournalOctets("k1"), "5=5", "7=4"}},
+      {"radius", true, true, {"3=49", "4=" + JournalOctets("k1"), "5=5", "6=2", "7=4"}},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.protocol);
+    const std::string ip = "10.9.9." + std::to_string(++n);
+    form->IPEdit->setText(QString::fromStdString(ip));
+    // Filled first: choosing the protocol empties what it does not use.
+    form->KeyEdit->setText("k1");
+    form->RetryCEdit->setText("2");
+    TRowEditForm::SetComboText(form->ProtocolComboBox, QString::fromLatin1(c.protocol));
+    EXPECT_EQ(form->KeyEdit->isEnabled(), c.key);
+    EXPECT_EQ(form->RetryCEdit->isEnabled(), c.retry);
+    form->PortEdit->setText("49");
+    form->TimeoutEdit->setText("5");
+    Mark();
+    form->AddButton->click();
+    const int protocol = form->ProtocolComboBox->findText(QString::fromLatin1(c.protocol)) + 1;
+    std::vector<std::string> expected;
+    for (const std::string& w : c.written) {
+      const size_t eq = w.find('=');
+      expected.push_back(std::string(kHostEntry) + "." + w.substr(0, eq) + "." + ip + "." + std::to_string(protocol) +
+                         w.substr(eq));
+    }
+    EXPECT_EQ(NewVarbinds(), expected);
+    // Without a row both edits are open again.
+    EXPECT_TRUE(form->KeyEdit->isEnabled());
+    EXPECT_TRUE(form->RetryCEdit->isEnabled());
+  }
+}
+
+TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
+  auto form = Open<TServerInformationForm>();
+  form->IPEdit->setText("10.8.8.8");
+  TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
+  form->AddButton->click();
+  ASSERT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  // The same address and protocol again.
+  form->IPEdit->setText("10.8.8.8");
+  TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
+  Mark();
+  form->AddButton->click();
+  EXPECT_EQ(messages, QStringList{"Has already a record with the same Server IP and Protocol. Please change Server "
+                                  "IP or Protocol."});
+  EXPECT_TRUE(NewSets().empty());
+  // A bad address is refused as well.
+  messages.clear();
+  form->IPEdit->setText("10.8.8");
+  form->AddButton->click();
+  EXPECT_EQ(messages, QStringList{"Please input a valid ip"});
+  EXPECT_TRUE(NewSets().empty());
+
+  QTreeWidgetItem* line = nullptr;
+  for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
+    auto* l = form->ListView1->topLevelItem(i);
+    if (l->text(0) == "10.8.8.8" && l->text(1) == "radius") line = l;
+  }
+  ASSERT_NE(line, nullptr);
+  form->ListView1->setCurrentItem(line);
+  EXPECT_FALSE(form->IPEdit->isEnabled());
+  form->DeleteButton->click();
+  EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kHostEntry) + ".7.10.8.8.8.4=6"});
+  EXPECT_EQ(form->ListView1->findItems("10.8.8.8", Qt::MatchExactly).size(), 0);
+}
+
+class ServerGroupMember : public qrxtest::DialogSimTest {};
+
+TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
+  auto form = std::make_unique<TfrmACCServerCtrl>();
+  form->show();
+  const std::string oid = "1.3.6.1.4.1.32473.12.5.12.1.4." + TextIndex("grp1") + ".10.0.0.5.3";
+  // Nothing is sent while a field is empty.
+  form->edtGroupName->setText("grp1");
+  form->Button1->click();
+  EXPECT_EQ(form->StatusPanel0->text(), TfrmACCServerCtrl::kEmptyFields);
+  form->edtIPAddr->setText("10.0.0.5");
+  TRowEditForm::SetComboText(form->cbAuthProtocol, "tacacs-plus");
+  TRowEditForm::SetComboText(form->cbRowState, "add");
+  form->Button1->click();
+  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set: Ok!. Receive at ")) << form->StatusPanel0->text().toStdString();
+  // What was entered stays on screen.
+  EXPECT_EQ(form->edtGroupName->text(), "grp1");
+  EXPECT_EQ(form->cbRowState->currentText(), "add");
+  TRowEditForm::SetComboText(form->cbRowState, "delete");
+  form->Button1->click();
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{oid + "=1", oid + "=2"}));
+  // The membership is gone: deleting it again fails.
+  form->Button1->click();
+  EXPECT_EQ(messages, QStringList{TfrmACCServerCtrl::kSetFailed});
 }
 
 }  // namespace
