@@ -7,6 +7,7 @@
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
+#include "dialogs/security/RadiusServerFormUnit.h"
 #include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
@@ -32,6 +33,7 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());
   RegisterDedicatedDialog("ServerInformation1Click", Make<TServerInformationForm>());
   RegisterDedicatedDialog("ServerControl1Click", Make<TfrmACCServerCtrl>());
+  RegisterDedicatedDialog("RadiusServerTabl1Click", Make<TRadiusServerForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

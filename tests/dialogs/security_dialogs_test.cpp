@@ -13,6 +13,7 @@
 #include "dialog_sim_fixture.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
+#include "dialogs/security/RadiusServerFormUnit.h"
 #include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
@@ -272,6 +273,95 @@ TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
   // The membership is gone: deleting it again fails.
   form->Button1->click();
   EXPECT_EQ(messages, QStringList{TfrmACCServerCtrl::kSetFailed});
+}
+
+// ---------------------------------------------------------------------------
+// RADIUS servers.
+
+constexpr const char* kRadiusEntry = "1.3.6.1.4.1.32473.12.3.2.4.1";
+
+class RadiusServers : public qrxtest::DialogSimTest {};
+
+TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
+  auto form = Open<TRadiusServerForm>();
+  TRadiusServerEditForm& edit = *form->EditForm;
+  const QString third = "swRadiusServerIndex-third";
+  ASSERT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+  struct Case {
+    const char* ip;
+    const char* message;
+  } refused[] = {
+      {"239.1.1.1", "Ip address can not in class d"},  {"224.0.0.1", "Ip address can not in class d"},
+      {"240.1.1.1", "Ip address can not in class e"},  {"247.1.1.1", "Ip address can not in class e"},
+      {"127.0.0.1", "you can't input ip address like 127.*.*.*"},
+      {"255.255.255.255", "you can't input this ip address"}, {"10.1.1", "Please input a valid ip!"},
+      {".1.2.3", "Please input a valid ip"},
+  };
+  for (const Case& c : refused) {
+    edit.Prepare(true);
+    TRowEditForm::SetComboText(edit.IndexComboBox, third);
+    edit.IpEdit->setText(QString::fromLatin1(c.ip));
+    messages.clear();
+    edit.SetClick();
+    EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)}) << c.ip;
+  }
+  EXPECT_TRUE(NewSets().empty());
+
+  // 248.1.1.1 passes; the empty ports become the standard ones.
+  edit.Prepare(true);
+  EXPECT_FALSE(edit.StatusComboBox->isEnabled());
+  EXPECT_EQ(edit.StatusComboBox->currentText(), "createAndGo");
+  EXPECT_EQ(edit.windowTitle(), form->windowTitle() + " (Add)");
+  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  edit.IpEdit->setText("248.1.1.1");
+  edit.KeyEdit->setText("k");
+  messages.clear();
+  edit.SetClick();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  const std::string e = kRadiusEntry;
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".2.3=248.1.1.1", e + ".3.3=" + JournalOctets("k"),
+                                                     e + ".4.3=1812", e + ".5.3=1813", e + ".6.3=4"}));
+  ASSERT_EQ(form->ListView1->findItems(third, Qt::MatchExactly).size(), 1);
+
+  // The same index again is refused; Delete writes destroy only.
+  edit.Prepare(true);
+  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  messages.clear();
+  edit.SetClick();
+  EXPECT_EQ(messages, QStringList{"Index is already exist!"});
+  form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
+  Mark();
+  form->DeleteButton->click();
+  EXPECT_EQ(NewVarbinds(), std::vector<std::string>{e + ".6.3=6"});
+  EXPECT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+
+  // An empty address skips the checks and is not sent.
+  edit.Prepare(true);
+  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  Mark();
+  edit.SetClick();
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.3=", e + ".4.3=1812", e + ".5.3=1813", e + ".6.3=4"}));
+  form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
+  form->DeleteClick();
+  form->ListView1->clearSelection();
+  messages.clear();
+  form->DeleteClick();
+  EXPECT_EQ(messages, QStringList{"Choose the item first."});
+}
+
+TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
+  auto form = Open<TRadiusServerForm>();
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+  TRadiusServerEditForm& edit = *form->EditForm;
+  edit.Prepare(false);
+  EXPECT_FALSE(edit.IndexComboBox->isEnabled());
+  EXPECT_EQ(edit.IndexComboBox->currentText(), "swRadiusServerIndex-first");
+  edit.KeyEdit->setText("secret2");
+  edit.SetClick();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  const std::string e = kRadiusEntry;
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.1=" + JournalOctets("secret2"), e + ".6.1=1"}));
 }
 
 }  // namespace
