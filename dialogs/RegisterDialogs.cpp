@@ -6,8 +6,12 @@
 #include "app/MenuBar.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
+#include "dialogs/security/CertificateFileFormUnit.h"
+#include "dialogs/security/IPMACBindingFormUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
 #include "dialogs/security/RadiusServerFormUnit.h"
+#include "dialogs/security/SSLManagementFormUnit.h"
+#include "dialogs/security/SafeguardCtrlFormUnit.h"
 #include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
@@ -34,6 +38,10 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("ServerInformation1Click", Make<TServerInformationForm>());
   RegisterDedicatedDialog("ServerControl1Click", Make<TfrmACCServerCtrl>());
   RegisterDedicatedDialog("RadiusServerTabl1Click", Make<TRadiusServerForm>());
+  RegisterDedicatedDialog("SSLManagement1Click", Make<TSSLManagementForm>());
+  RegisterDedicatedDialog("SSLCertificateLevel1Click", Make<TCertificateFileForm>());
+  RegisterDedicatedDialog("ProtectControl1Click", Make<TSafeguardCtrlForm>());
+  RegisterDedicatedDialog("BindingTable1Click", Make<TIPMACBindingForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -597,6 +597,13 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       {"1.3.6.1.2.1.2.2.1.7", "i1"},        {"1.3.6.1.2.1.31.1.1.1.1", "s{p}"},
       {"1.3.6.1.2.1.31.1.1.1.17", "i1"},    {"1.3.6.1.2.1.31.1.1.1.16", "i2"},
       {"1.3.6.1.6.3.18.1.1.1.7", "i3"},     {"1.3.6.1.2.1.1.1", "sQRX-900 52-port managed switch"},
+      // SSL with every cipher suite, the safeguard's thresholds, LLDP
+      // capabilities (bridge and router, bridge enabled) and aggregation.
+      {"1.3.6.1.4.1.32473.12.7.1.2", "s\xf0"},       {"1.3.6.1.4.1.32473.12.19.2.1", "i100"},
+      {"1.3.6.1.4.1.32473.12.19.2.2", "i20"},         {"1.0.8802.1.1.2.1.3.5", "s\x28"},
+      {"1.0.8802.1.1.2.1.3.6", "s\x20"},             {"1.0.8802.1.1.2.1.4.1.1.11", "s\x28"},
+      {"1.0.8802.1.1.2.1.4.1.1.12", "s\x20"},        {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", "s\x80"},
+      {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", "s\xc0"},
   };
   if (auto it = kStandard.find(oidText); it != kStandard.end()) {
     std::string v = it->second.substr(1);

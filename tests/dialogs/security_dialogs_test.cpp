@@ -12,8 +12,13 @@
 
 #include "dialog_sim_fixture.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
+#include "dialogs/security/CertificateFileFormUnit.h"
+#include "dialogs/security/IPMACBindingFormUnit.h"
 #include "dialogs/security/MethodListFormUnit.h"
 #include "dialogs/security/RadiusServerFormUnit.h"
+#include "dialogs/security/SSLManagementFormUnit.h"
+#include "dialogs/security/SafeguardCtrlFormUnit.h"
+#include "app/PortPanel.h"
 #include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
@@ -362,6 +367,157 @@ TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
   EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
   const std::string e = kRadiusEntry;
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.1=" + JournalOctets("secret2"), e + ".6.1=1"}));
+}
+
+// ---------------------------------------------------------------------------
+// SSL, certificate file, safeguard.
+
+class SecurityScalars : public qrxtest::DialogSimTest {
+ protected:
+  // snmpset of one value on the simulator (type letter and value as the tool takes them).
+  static bool SimSet(const std::string& oid, const char* type, const std::string& value) {
+    auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
+                                  Session().sim().address(), oid, type, value});
+    return r.exitCode == 0;
+  }
+};
+
+TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
+  ASSERT_TRUE(SimSet("1.3.6.1.4.1.32473.12.7.1.2.0", "x", "A0"));
+  ASSERT_TRUE(SimSet("1.3.6.1.4.1.32473.12.7.1.3.0", "u", "600"));
+  Mark();
+  auto form = Open<TSSLManagementForm>();
+  EXPECT_EQ(form->edtciphersuites->text(), "A0");
+  const char* shown[] = {"enabled", "disabled", "enabled", "disabled"};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(form->cbxciphersuites[k]->currentText(), shown[k]) << k;
+  // Only the fourth suite.
+  for (int k = 0; k < 4; ++k) form->cbxciphersuites[k]->setCurrentIndex(k == 3 ? 1 : 0);
+  form->btnSet->click();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  auto sets = NewSets();
+  ASSERT_EQ(sets.size(), 1u);
+  ASSERT_EQ(sets[0].varbinds.size(), 3u);
+  EXPECT_EQ(sets[0].varbinds[1].oid, "1.3.6.1.4.1.32473.12.7.1.2.0");
+  EXPECT_EQ(sets[0].varbinds[1].value, "10");
+  EXPECT_EQ(form->cbxciphersuites[3]->currentText(), "enabled");
+  EXPECT_EQ(form->cbxciphersuites[0]->currentText(), "disabled");
+  // An empty field stops the write.
+  form->edtCacheTimeOut->clear();
+  Mark();
+  form->btnSet->click();
+  EXPECT_EQ(messages, QStringList{TSSLManagementForm::kSomeItemsEmpty});
+  EXPECT_TRUE(NewSets().empty());
+}
+
+TEST_F(SecurityScalars, CertificateFileWritesTheCheckedFields) {
+  auto form = Open<TCertificateFileForm>();
+  form->ED_IPAddress->setText("10.1.2.3");
+  form->ED_FilePath->setText("cert.pem");
+  form->ED_KeyFilePath->setText("key.pem");
+  TRowEditForm::SetComboText(form->Combox_FileControl, "start");
+  form->CheckBox_FilePath->setChecked(true);
+  form->CheckBox_FileControl->setChecked(true);
+  form->SetCheckedButton->click();
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{"1.3.6.1.4.1.32473.12.7.2.2.0=" + JournalOctets("cert.pem"),
+                                                     "1.3.6.1.4.1.32473.12.7.2.4.0=3"}));
+  EXPECT_FALSE(form->CheckBox_FilePath->isChecked());
+  EXPECT_EQ(form->ED_FilePath->text(), "cert.pem");  // read back
+  // A checked bad address stops everything.
+  Mark();
+  form->ED_IPAddress->setText("10.1.2.300");
+  form->CheckAllButton->click();
+  form->SetCheckedButton->click();
+  EXPECT_EQ(messages, QStringList{"Please input a valid ip"});
+  EXPECT_TRUE(NewSets().empty());
+  // The address alone.
+  form->ClearAllButton->click();
+  form->ED_IPAddress->setText("10.1.2.3");
+  form->CheckBox_IPAddress->setChecked(true);
+  form->SetCheckedButton->click();
+  EXPECT_EQ(NewVarbinds(), std::vector<std::string>{"1.3.6.1.4.1.32473.12.7.2.1.0=10.1.2.3"});
+}
+
+TEST_F(SecurityScalars, SafeguardWriteOrderFollowsTheFallingThreshold) {
+  const std::string rising = "1.3.6.1.4.1.32473.12.19.2.1.0", falling = "1.3.6.1.4.1.32473.12.19.2.2.0";
+  struct Case {
+    const char* what;
+    const char* newRising;
+    const char* newFalling;
+    std::vector<std::string> order;
+  } cases[] = {
+      {"both lower: falling first", "40", "30", {falling + "=30", rising + "=40"}},
+      {"falling higher: rising first", "90", "60", {rising + "=90", falling + "=60"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(SimSet(rising, "i", "80"));
+    ASSERT_TRUE(SimSet(falling, "i", "50"));
+    auto form = Open<TSafeguardCtrlForm>();
+    EXPECT_EQ(form->lbFalling->text(), "50");
+    EXPECT_FALSE(form->btnSet->isEnabled());
+    form->edtRising->setText(QString::fromLatin1(c.newRising));
+    form->edtFalling->setText(QString::fromLatin1(c.newFalling));
+    form->ckRising->setChecked(true);
+    form->ckFalling->setChecked(true);
+    EXPECT_TRUE(form->btnSet->isEnabled());
+    Mark();
+    form->btnSet->click();
+    auto sets = NewSets();
+    ASSERT_EQ(sets.size(), 2u);  // one variable per request
+    EXPECT_EQ(NewVarbinds(), c.order);
+    EXPECT_EQ(form->lbFalling->text(), QString::fromLatin1(c.newFalling));
+  }
+  // Out of range: nothing sent.
+  auto form = Open<TSafeguardCtrlForm>();
+  form->edtRising->setText("101");
+  form->ckRising->setChecked(true);
+  form->ckMode->setChecked(true);
+  Mark();
+  form->btnSet->click();
+  EXPECT_EQ(messages, QStringList{"Rising Threshold should between 20-100"});
+  EXPECT_TRUE(NewSets().empty());
+}
+
+// ---------------------------------------------------------------------------
+// IP-MAC binding.
+
+class IpMacBinding : public qrxtest::DialogSimTest {};
+
+TEST_F(IpMacBinding, AddWithPortsThenDelete) {
+  constexpr const char* kEntry = "1.3.6.1.4.1.32473.12.23.4.1.1";
+  auto form = Open<TIPMACBindingForm>();
+  EXPECT_EQ(form->cbxMode->currentText(), "arp");
+  EXPECT_FALSE(form->cbxActive->isEnabled());
+  form->edtIpAddr->setText("10.5.5.5");
+  for (const char* mac : {"00-11-22-33-44-55", "00:11:22:33:44:55", "0011223344", "00112233445G"}) {
+    form->edtMacAddr->setText(QString::fromLatin1(mac));
+    messages.clear();
+    form->AddButton->click();
+    EXPECT_EQ(messages, QStringList{TIPMACBindingForm::kInvalidMac}) << mac;
+  }
+  EXPECT_TRUE(NewSets().empty());
+  form->edtMacAddr->setText("001122334455");
+  form->PortPanel->CheckBox(0)->setChecked(true);   // port 1
+  form->PortPanel->CheckBox(9)->setChecked(true);   // port 10
+  messages.clear();
+  form->AddButton->click();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  const std::string e = std::string(kEntry);
+  EXPECT_EQ(NewVarbinds(),
+            (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=4",
+                                      e + ".4.10.5.5.5=80 40 00 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
+  auto found = form->ListView1->findItems("10.5.5.5", Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  EXPECT_TRUE(form->PortPanel->CheckBox(9)->isChecked());
+  EXPECT_FALSE(form->edtIpAddr->isEnabled());
+  Mark();
+  form->DeleteButton->click();
+  // Ports and mode stay out; the address, MAC and status go.
+  EXPECT_EQ(NewVarbinds(),
+            (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=6"}));
+  EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly).isEmpty());
+  EXPECT_FALSE(form->PortPanel->CheckBox(9)->isChecked());
 }
 
 }  // namespace
