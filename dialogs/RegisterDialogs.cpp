@@ -4,7 +4,12 @@
 #include <type_traits>
 
 #include "app/MenuBar.h"
+#include "dialogs/basic/NetworkTimeUnit.h"
+#include "dialogs/basic/SMTPControlUnit.h"
+#include "dialogs/basic/SummerTimeUnit.h"
+#include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
+#include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/CertificateFileFormUnit.h"
 #include "dialogs/security/IPMACBindingFormUnit.h"
@@ -32,6 +37,15 @@ DedicatedDialogFactory Make() {
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
 void RegisterDedicatedDialogs() {
+  // ---- "Basic Configuration"
+  RegisterDedicatedDialog("NetworkTime1Click", Make<TfrmNetwroktime>());
+  RegisterDedicatedDialog("SummerTime1Click", Make<TfrmSummerTime>());
+  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<TSystemLogServerForm>());
+  RegisterDedicatedDialog("SMTPControlTable1Click", Make<TSMTPControlForm>());
+
+  // ---- "Layer 2 Management"
+  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+
   // ---- "Security Management"
   RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
   RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());

@@ -181,6 +181,14 @@ const KyVarDefTable* const kAll[] = {
     &tbl::CandidateSwitch1,
     &tbl::GroupInformation1,
     &tbl::NeighborSwitch1,
+    // Dedicated dialogs
+    &tbl::NetworkTime,
+    &tbl::SummerTimeStatus,
+    &tbl::SummerTimeRepeat,
+    &tbl::SummerTimeAnnual,
+    &tbl::SystemLogServer,
+    &tbl::SmtpControl,
+    &tbl::TimeRange,
     // ---- Hand-written dialogs: authentication, security and LLDP.
     &tbl::LoginMethodList,
     &tbl::EnableMethodList,

@@ -197,6 +197,16 @@ extern const KyVarDefTable CandidateSwitch1;
 extern const KyVarDefTable GroupInformation1;
 extern const KyVarDefTable NeighborSwitch1;
 
+// Dedicated dialogs (named after what they hold, not after a command).
+// "Basic Configuration" > "Time Management", "System Log Management", "SMTP Management".
+extern const KyVarDefTable NetworkTime;
+extern const KyVarDefTable SummerTimeStatus;
+extern const KyVarDefTable SummerTimeRepeat;
+extern const KyVarDefTable SummerTimeAnnual;
+extern const KyVarDefTable SystemLogServer;
+extern const KyVarDefTable SmtpControl;
+// "Layer 2 Management" > "Time Range".
+extern const KyVarDefTable TimeRange;
 // ---- Hand-written dialogs of "Security Management" (authentication and security).
 extern const KyVarDefTable LoginMethodList;
 extern const KyVarDefTable EnableMethodList;

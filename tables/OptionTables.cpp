@@ -37,6 +37,14 @@ constexpr KyOptionPair kRowStatusActiveCreateDestroy[] = {
     {4, nullptr, "createAndGo"},
     {6, nullptr, "destroy"},
 };
+constexpr KyOptionPair kTimeSource[] = {{0, nullptr, "system"}, {1, nullptr, "server1"}, {2, nullptr, "server2"}};
+constexpr KyOptionPair kSummerTimeStatus[] = {
+    {0, nullptr, "disable"}, {1, nullptr, "repeating"}, {2, nullptr, "annual"}};
+constexpr KyOptionPair kSyslogFacility[] = {
+    {0, nullptr, "local0"}, {1, nullptr, "local1"}, {2, nullptr, "local2"}, {3, nullptr, "local3"},
+    {4, nullptr, "local4"}, {5, nullptr, "local5"}, {6, nullptr, "local6"}, {7, nullptr, "local7"}};
+constexpr KyOptionPair kSyslogSeverity[] = {{1, nullptr, "all"}, {2, nullptr, "warning"}, {3, nullptr, "informational"}};
+constexpr KyOptionPair kSmtpSendTest[] = {{1, nullptr, "send"}, {2, nullptr, "noAction"}};
 constexpr KyOptionPair kStpVersion[] = {{0, nullptr, "stp"}, {1, nullptr, "rstp"}, {2, nullptr, "mstp"}};
 constexpr KyOptionPair kRowStatus[] = {
     {1, nullptr, "active"},      {2, nullptr, "notInService"},  {3, nullptr, "notReady"},
@@ -407,6 +415,11 @@ const KyOptionTable MdixState{"MdixState", 1, false, kMdixState};
 const KyOptionTable RowStatusActiveCreateDestroy{"RowStatusActiveCreateDestroy", 1, false,
                                                  kRowStatusActiveCreateDestroy};
 const KyOptionTable StpVersion{"StpVersion", 1, false, kStpVersion};
+const KyOptionTable TimeSource{"TimeSource", 1, false, kTimeSource};
+const KyOptionTable SummerTimeStatus{"SummerTimeStatus", 1, false, kSummerTimeStatus};
+const KyOptionTable SyslogFacility{"SyslogFacility", 1, false, kSyslogFacility};
+const KyOptionTable SyslogSeverity{"SyslogSeverity", 1, false, kSyslogSeverity};
+const KyOptionTable SmtpSendTest{"SmtpSendTest", 1, false, kSmtpSendTest};
 const KyOptionTable RowStatus{"RowStatus", 1, false, kRowStatus};
 const KyOptionTable StorageType{"StorageType", 1, false, kStorageType};
 const KyOptionTable TrueFalse{"TrueFalse", 1, false, kTrueFalse};
@@ -525,6 +538,11 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::MdixState,
     &opt::RowStatusActiveCreateDestroy,
     &opt::StpVersion,
+    &opt::TimeSource,
+    &opt::SummerTimeStatus,
+    &opt::SyslogFacility,
+    &opt::SyslogSeverity,
+    &opt::SmtpSendTest,
     &opt::RowStatus,
     &opt::StorageType,
     &opt::TrueFalse,

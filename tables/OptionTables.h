@@ -17,6 +17,11 @@ extern const KyOptionTable MulticastFilter;
 extern const KyOptionTable MdixState;
 extern const KyOptionTable RowStatusActiveCreateDestroy;  // 1 active, 4 createAndGo, 6 destroy
 extern const KyOptionTable StpVersion;
+extern const KyOptionTable TimeSource;        // 0 system, 1 server1, 2 server2
+extern const KyOptionTable SummerTimeStatus;  // 0 disable, 1 repeating, 2 annual
+extern const KyOptionTable SyslogFacility;    // 0 local0 .. 7 local7
+extern const KyOptionTable SyslogSeverity;    // 1 all, 2 warning, 3 informational
+extern const KyOptionTable SmtpSendTest;      // 1 send, 2 noAction
 extern const KyOptionTable RowStatus;  // SNMPv2-TC RowStatus, all six values
 extern const KyOptionTable StorageType;
 extern const KyOptionTable TrueFalse;  // SNMPv2-TC TruthValue

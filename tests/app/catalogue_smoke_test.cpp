@@ -5,10 +5,17 @@
 //
 // The dialogs are shown without a modal loop so that the test can watch them;
 // the modal path itself is covered by the menu-command tests.
+//
+// Every registered dedicated command is opened the same way: its dialog is
+// made from the menu's context, shown, left to finish its first read and
+// checked for an error status line or a message box. The last line of the
+// output counts them: "dedicated commands: D of N open against the
+// simulator", N every dedicated command of the catalogue.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <cstdlib>
@@ -23,9 +30,14 @@
 
 #include <unistd.h>
 
+#include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
 #include "app/MenuCommands.h"
+#include "common/FakeMainWindow.h"
+#include "common/QtTestApp.h"
 #include "common/SimProcess.h"
+#include "dialogs/RegisterDialogs.h"
+#include "editors/SnmpDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/GUIConfigForm.h"
@@ -38,14 +50,29 @@
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "catalogue_smoke";
-  static char* argv[] = {arg0, nullptr};
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static QApplication app(argc, argv);
-  return app;
+QApplication& App() { return qrxtest::TestApp(); }
+
+// The count of the dedicated commands, printed as the very last line of the
+// run (after the test summary).
+struct DedicatedCount {
+  int opened = -1;  // -1: not run
+  int all = 0;
+};
+DedicatedCount& Dedicated() {
+  static DedicatedCount count;
+  return count;
 }
+class DedicatedCountPrinter : public ::testing::EmptyTestEventListener {
+  void OnTestProgramEnd(const ::testing::UnitTest&) override {
+    if (Dedicated().opened < 0) return;
+    std::cout << "dedicated commands: " << Dedicated().opened << " of " << Dedicated().all
+              << " open against the simulator" << std::endl;
+  }
+};
+[[maybe_unused]] const bool kPrinterAdded = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new DedicatedCountPrinter);
+  return true;
+}();
 
 // Lets the window system and the SNMP pump run until done() or the limit; the
 // limit only keeps a stuck dialog from hanging the run.
@@ -364,5 +391,73 @@ void CatalogueSmoke::RunAll(bool v1) {
 TEST_F(CatalogueSmoke, EveryGeneratedCommandReadsTheSimulatorOverSnmpV2c) { RunAll(false); }
 
 TEST_F(CatalogueSmoke, EveryGeneratedCommandReadsTheSimulatorOverSnmpV1) { RunAll(true); }
+
+// A status text of a dedicated dialog that is no "Ok" line.
+bool IsErrorLine(const QString& line) {
+  return !line.isEmpty() && !line.startsWith(QLatin1String("Get: Ok")) && !line.startsWith(QLatin1String("Set: Ok"));
+}
+
+// Opens one dedicated dialog and returns the reasons it fails.
+std::vector<std::string> OpenDedicated(const MenuEntry& entry, const DedicatedDialogFactory& factory,
+                                       QStringList& boxes) {
+  qrxtest::FakeMainWindow mainWindow;
+  LaunchTexts texts;
+  texts.agent = "qrx900-sim";
+  std::vector<std::string> reasons;
+  boxes.clear();
+  std::unique_ptr<QDialog> dialog;
+  try {
+    dialog.reset(factory(DialogContext{nullptr, &texts, &mainWindow}));
+  } catch (const std::exception& e) {
+    return {"making the dialog raised: " + ErrorText(e)};
+  }
+  if (!dialog) return {"the factory made no dialog"};
+  dialog->show();
+  if (auto* snmp = qobject_cast<TSnmpDialog*>(dialog.get())) {
+    if (!RunUntil([&] { return snmp->FirstRefreshDone() && !snmp->AnyBusy(); }, 60000))
+      reasons.push_back("first read did not finish");
+  } else {
+    RunUntil([] { return false; }, 50);  // a dialog without a read: let it settle
+  }
+  QStringList status;
+  for (auto* memo : dialog->findChildren<QPlainTextEdit*>()) status += memo->toPlainText().split('\n');
+  for (auto* label : dialog->findChildren<QLabel*>(QStringLiteral("StatusPanel0"))) status << label->text();
+  for (const QString& line : status)
+    if (IsErrorLine(line)) reasons.push_back("status: " + line.toStdString());
+  for (const QString& box : boxes) reasons.push_back("message box: " + box.toStdString());
+  dialog->close();
+  dialog.reset();
+  (void)entry;
+  return reasons;
+}
+
+TEST_F(CatalogueSmoke, EveryRegisteredDedicatedCommandOpensAgainstTheSimulator) {
+  ClearDedicatedDialogs();
+  RegisterDedicatedDialogs();
+  UseCommunities(false);
+  int all = 0, registered = 0, opened = 0;
+  std::map<std::string, std::vector<std::string>> failures;
+  for (const MenuEntry& entry : MenuCatalogue()) {
+    if (!entry.IsCommand() || entry.pattern != CommandPattern::Dedicated) continue;
+    ++all;
+    const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(entry);
+    if (factory == nullptr) continue;
+    ++registered;
+    const auto reasons = OpenDedicated(entry, *factory, boxes_);
+    if (reasons.empty())
+      ++opened;
+    else
+      failures[std::string(entry.handler)] = reasons;
+  }
+  ClearDedicatedDialogs();
+  Dedicated() = {opened, all};
+  for (const auto& [handler, reasons] : failures) {
+    std::cout << "  " << handler << "\n";
+    for (const std::string& r : reasons) std::cout << "      " << r << "\n";
+  }
+  EXPECT_EQ(all, 63) << "every dedicated command of the catalogue, \"About\" included";
+  EXPECT_EQ(opened, registered) << failures.size() << " registered dialogs failed";
+  EXPECT_GE(registered, 6);
+}
 
 }  // namespace

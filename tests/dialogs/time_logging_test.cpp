@@ -1,0 +1,469 @@
+// The time and logging dialogs against the simulator: what each writes is
+// read back from the simulator's SET journal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include "DialogTestSupport.h"
+#include "dialogs/basic/NetworkTimeUnit.h"
+#include "dialogs/basic/SMTPControlUnit.h"
+#include "dialogs/basic/SummerTimeUnit.h"
+#include "dialogs/basic/SystemLogServerUnit.h"
+#include "dialogs/common/ProgressForm.h"
+#include "dialogs/layer2/TimeRangeUnit.h"
+#include "editors/ControlBinding.h"
+
+namespace {
+
+using qrxtest::DialogTest;
+using qrxtest::JournalRecord;
+using qrxtest::Lines;
+using qrxtest::WaitFor;
+using Strings = std::vector<std::string>;
+
+constexpr const char* kNtp = "1.3.6.1.4.1.32473.12.10.11";
+constexpr const char* kSummer = "1.3.6.1.4.1.32473.12.10.12";
+constexpr const char* kSyslog = "1.3.6.1.4.1.32473.12.12.2.1";
+constexpr const char* kSmtp = "1.3.6.1.4.1.32473.12.29.1";
+constexpr const char* kRange = "1.3.6.1.4.1.32473.12.50.3.1.1";
+
+std::string O(const char* base, const std::string& rest) { return std::string(base) + "." + rest; }
+
+// Lines of the memo (or the text of a status panel) that report an error.
+QStringList MemoLines(const QPlainTextEdit* memo) { return memo->toPlainText().split('\n', Qt::SkipEmptyParts); }
+
+// Every visible control of a dialog lies inside it and shows its whole text.
+void ExpectLaidOut(QWidget* dialog) {
+  dialog->adjustSize();
+  QApplication::processEvents();
+  const QRect inside = dialog->rect();
+  for (QWidget* w : dialog->findChildren<QWidget*>()) {
+    if (!w->isVisible() || w->window() != dialog) continue;
+    const QRect r(w->mapTo(dialog, QPoint(0, 0)), w->size());
+    EXPECT_TRUE(inside.contains(r)) << w->objectName().toStdString() << " lies outside the dialog";
+    QString text;
+    if (auto* b = qobject_cast<QPushButton*>(w)) text = b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+    if (text.isEmpty()) continue;
+    EXPECT_GE(w->width(), w->fontMetrics().horizontalAdvance(text)) << text.toStdString() << " is cut";
+  }
+}
+
+// ---------------------------------------------------------------------------
+class NetworkTime : public DialogTest {};
+
+TEST_F(NetworkTime, OnlyTheCheckedPollIntervalIsSentThenEverythingIsReadAgain) {
+  auto d = Open<TfrmNetwroktime>();
+  EXPECT_FALSE(d->ED_TimeSource->isEnabled());
+  EXPECT_EQ(d->ED_Server1IPAddress->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
+  const int readsBefore = MemoLines(d->Memo1).filter("Get: ").size();
+
+  d->Button_ClearAllClick();
+  d->CheckBox_PollInterval->setChecked(true);
+  d->ED_PollInterval->setText("45");
+  const size_t mark = JournalSize();
+  d->Button_SetCheckedClick();
+  ASSERT_TRUE(WaitFor([&] { return MemoLines(d->Memo1).filter("Get: ").size() > readsBefore && !d->AnyBusy(); }));
+
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{O(kNtp, "5.0") + " INTEGER 45"});
+  EXPECT_EQ(SnmpGet(O(kNtp, "5.0")), "45");
+  EXPECT_EQ(d->ED_PollInterval->text(), "45");
+  for (QCheckBox* box : {d->CheckBox_TimeState, d->CheckBox_Server1IP, d->CheckBox_Server2IP, d->CheckBox_PollInterval})
+    EXPECT_FALSE(box->isChecked());
+  for (int i : {0, 2, 3, 4}) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
+  for (const QString& line : MemoLines(d->Memo1)) EXPECT_TRUE(line.contains(" Ok ") || line.contains(": Ok")) << line.toStdString();
+}
+
+TEST_F(NetworkTime, BadServerAddressSendsNothingAndTheNextRefreshReadsEverything) {
+  auto d = Open<TfrmNetwroktime>();
+  ASSERT_TRUE(SnmpSet({O(kNtp, "4.0"), "a", "198.51.100.7"}));
+  d->CheckBox_Server1IP->setChecked(true);
+  d->CheckBox_Server2IP->setChecked(true);
+  d->ED_Server1IPAddress->setText("10.1.1");
+  const size_t mark = JournalSize();
+  d->Button_SetCheckedClick();
+  EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
+  EXPECT_TRUE(d->ED_Server1IPAddress->hasFocus() || !d->isActiveWindow());
+  QApplication::processEvents();
+  EXPECT_TRUE(JournalSince(mark).empty()) << "nothing is written";
+  for (int i : {0, 2, 3, 4}) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
+
+  d->Button_RefreshClick();
+  ASSERT_TRUE(Settle(*d));
+  EXPECT_EQ(d->ED_ServerIPAddress2->text(), "198.51.100.7") << "every variable read again";
+  EXPECT_EQ(d->ED_Server1IPAddress->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
+  EXPECT_FALSE(d->CheckBox_Server1IP->isChecked());
+  EXPECT_TRUE(JournalSince(mark).empty());
+}
+
+// ---------------------------------------------------------------------------
+class SummerTime : public DialogTest {};
+
+TEST(SummerTimeCoding, RepeatAndAnnualValuesByteForByte) {
+  EXPECT_EQ(EncodeRepeatTime({2, 0, 3, 2, 0}), QString("020000030200"));
+  EXPECT_EQ(EncodeRepeatTime({0, 0, 10, 3, 0}), QString("0000000A0300"));
+  EXPECT_EQ(EncodeRepeatTime({4, 6, 12, 23, 59}), QString("040006" "0C173B"));
+  EXPECT_FALSE(EncodeRepeatTime({1, 1, 1, 24, 0}));
+  EXPECT_FALSE(EncodeRepeatTime({1, 1, 1, 0, 60}));
+  EXPECT_FALSE(EncodeRepeatTime({-1, 1, 1, 0, 0}));
+  EXPECT_EQ(EncodeAnnualTime({31, 12, 23, 59}), QString("1F0C173B"));
+  EXPECT_FALSE(EncodeAnnualTime({32, 1, 0, 0}));
+
+  const auto a = DecodeAnnualTime("1f0c173b");
+  ASSERT_TRUE(a);
+  EXPECT_EQ((std::array{a->day, a->month, a->hour, a->minute}), (std::array{31, 12, 23, 59}));
+  const auto r = DecodeRepeatTime("010102050A1E");  // weekday is two bytes: 0x0102
+  ASSERT_TRUE(r);
+  EXPECT_EQ((std::array{r->week, r->weekday, r->month, r->hour, r->minute}), (std::array{1, 258, 5, 10, 30}));
+  EXPECT_FALSE(DecodeAnnualTime("1F0C173"));
+  EXPECT_FALSE(DecodeRepeatTime("1F0C173B"));
+  EXPECT_FALSE(DecodeAnnualTime("1F0C17XB"));
+  EXPECT_EQ(MonthLength(0), 0);
+  EXPECT_EQ(MonthLength(2), 28);
+  EXPECT_EQ(MonthLength(4), 30);
+  EXPECT_EQ(MonthLength(12), 31);
+}
+
+void Choose(QComboBox* combo, const QString& text) {
+  combo->setCurrentIndex(combo->findText(text));
+}
+
+TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
+  ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "1"}));
+  auto d = Open<TfrmSummerTime>();
+  EXPECT_EQ(d->cbxTimeStatus->currentText(), "repeating");
+  EXPECT_TRUE(d->RepeatStartRow->isVisible());
+  EXPECT_FALSE(d->AnnualStartRow->isVisible());
+
+  Choose(d->cbxRepeatWeekS, "2nd");
+  Choose(d->cbxRepeatWeekdayS, "Sun");
+  Choose(d->cbxRepeatMonthS, "Mar");
+  d->edtRepeatHourS->setText("2");
+  d->edtRepeatMinuteS->setText("0");
+  Choose(d->cbxRepeatWeekE, "last");
+  Choose(d->cbxRepeatWeekdayE, "Sun");
+  Choose(d->cbxRepeatMonthE, "Oct");
+  d->edtRepeatHourE->setText("3");
+  d->edtRepeatMinuteE->setText("0");
+
+  // One box alone is refused.
+  d->CheckBox3->setChecked(true);
+  size_t mark = JournalSize();
+  d->btnSetClick();
+  EXPECT_EQ(boxes.texts,
+            QStringList{"The Repeat Summer Time Start and Repeat Summer Time End should be set together!"});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  d->CheckBox4->setChecked(true);
+  d->btnSetClick();
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), (Strings{O(kSummer, "3.0") + " OCTET_STRING 02 00 00 03 02 00",
+                                     O(kSummer, "4.0") + " OCTET_STRING 00 00 00 0A 03 00"}));
+
+  // An hour that is not a number is refused before anything is sent.
+  d->edtRepeatHourE->setText("");
+  boxes.texts.clear();
+  mark = JournalSize();
+  d->btnSetClick();
+  EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
+  EXPECT_TRUE(JournalSince(mark).empty());
+}
+
+TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
+  ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "2", O(kSummer, "5.0"), "x", "1F0C173B", O(kSummer, "6.0"), "x",
+                       "01030200"}));
+  auto d = Open<TfrmSummerTime>();
+  EXPECT_EQ(d->cbxTimeStatus->currentText(), "annual");
+  EXPECT_TRUE(d->AnnualStartRow->isVisible());
+  EXPECT_FALSE(d->RepeatStartRow->isVisible());
+  EXPECT_EQ(d->edtAnnualDayS->text(), "31");
+  EXPECT_EQ(d->cbxAnnualMonthS->currentText(), "Dec");
+  EXPECT_EQ(d->edtAnnualHourS->text(), "23");
+  EXPECT_EQ(d->edtAnnualMinuteS->text(), "59");
+  EXPECT_EQ(d->cbxAnnualMonthE->currentText(), "Mar");
+  const QRect annualPlace = d->AnnualStartRow->geometry();
+
+  d->edtAnnualDayS->setText("31");
+  Choose(d->cbxAnnualMonthS, "Apr");
+  d->CheckBox5->setChecked(true);
+  d->CheckBox6->setChecked(true);
+  d->CheckBox2->setChecked(true);  // the offset would be written first: it is not either
+  d->edtTimeOffset->setText("60");
+  const size_t mark = JournalSize();
+  d->btnSetClick();
+  EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  d->edtAnnualDayS->setText("30");
+  boxes.texts.clear();
+  d->btnSetClick();
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(';').toStdString();
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 2u);
+  EXPECT_EQ(Lines(sets[0]), Strings{O(kSummer, "2.0") + " INTEGER 60"});
+  EXPECT_EQ(Lines(sets[1]), (Strings{O(kSummer, "5.0") + " OCTET_STRING 1E 04 17 3B",
+                                     O(kSummer, "6.0") + " OCTET_STRING 01 03 02 00"}));
+
+  // The layout switch: the repeat rows come, their boxes cleared.
+  d->CheckBox5->setChecked(true);
+  Choose(d->cbxTimeStatus, "repeating");
+  d->cbxTimeStatusChange();
+  EXPECT_TRUE(d->RepeatStartRow->isVisible());
+  EXPECT_FALSE(d->AnnualEndRow->isVisible());
+  EXPECT_FALSE(d->CheckBox5->isChecked());
+  QApplication::processEvents();
+  EXPECT_EQ(d->RepeatStartRow->geometry().topLeft(), annualPlace.topLeft())
+      << "the annual rows stand where the repeat rows stand";
+  Choose(d->cbxTimeStatus, "disable");
+  d->cbxTimeStatusChange();
+  EXPECT_FALSE(d->RepeatStartRow->isVisible());
+  EXPECT_FALSE(d->AnnualStartRow->isVisible());
+  d->CheckBox3->setChecked(true);
+  d->CheckBox4->setChecked(true);
+  // A bad offset stops the whole set.
+  d->edtTimeOffset->setText("45");
+  boxes.texts.clear();
+  const size_t mark2 = JournalSize();
+  d->btnSetClick();
+  EXPECT_EQ(boxes.texts, QStringList{"Time Offset error!"});
+  EXPECT_TRUE(JournalSince(mark2).empty());
+}
+
+// ---------------------------------------------------------------------------
+class TimeRange : public DialogTest {};
+
+QTreeWidgetItem* Line(QTreeWidget* view, const QString& key) {
+  for (int i = 0; i < view->topLevelItemCount(); ++i)
+    if (view->topLevelItem(i)->text(0) == key) return view->topLevelItem(i);
+  return nullptr;
+}
+
+TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
+  auto d = Open<TTimeRangeForm>();
+  EXPECT_TRUE(d->RefreshAllowed()) << "the read at creation allows Refresh";
+  EXPECT_FALSE(d->btnSet->isEnabled());
+  EXPECT_FALSE(d->btnDelete->isEnabled());
+  const std::string index = "5.110.105.103.104.116";  // "night", length first
+
+  // Missing fields are refused one by one.
+  d->edtName->setText("night");
+  size_t mark = JournalSize();
+  d->btnAddClick();
+  d->edtweekdays->setText("mon,tue");
+  d->btnAddClick();
+  d->edtStart->setText("22:00");
+  d->btnAddClick();
+  EXPECT_EQ(boxes.texts, (QStringList{"Please input the weekdays", "Please select the daily start time",
+                                      "Please select the daily end time"}));
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  d->edtEnd->setText("23:59");
+  d->btnAddClick();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->ListView1, "night") != nullptr; }));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), (Strings{O(kRange, "2." + index) + " OCTET_STRING 6D 6F 6E 2C 74 75 65",
+                                     O(kRange, "3." + index) + " OCTET_STRING 32 32 3A 30 30",
+                                     O(kRange, "4." + index) + " OCTET_STRING 32 33 3A 35 39",
+                                     O(kRange, "5." + index) + " INTEGER 4"}));
+  EXPECT_TRUE(d->RefreshAllowed());
+
+  // Edit: the selected row, its name no longer editable.
+  Line(d->ListView1, "night")->setSelected(true);
+  EXPECT_TRUE(d->btnSet->isEnabled());
+  EXPECT_FALSE(d->btnAdd->isEnabled());
+  EXPECT_FALSE(d->edtName->isEnabled());
+  EXPECT_EQ(d->edtweekdays->text(), "mon,tue");
+  d->edtweekdays->setText("sat");
+  mark = JournalSize();
+  d->btnSetClick();
+  EXPECT_TRUE(d->edtName->isEnabled());
+  EXPECT_TRUE(d->edtweekdays->text().isEmpty());
+  ASSERT_TRUE(Settle(*d));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]).front(), O(kRange, "2." + index) + " OCTET_STRING 73 61 74");
+  EXPECT_EQ(SnmpGet(O(kRange, "2." + index)), "sat");
+
+  // Delete.
+  ASSERT_NE(Line(d->ListView1, "night"), nullptr);
+  Line(d->ListView1, "night")->setSelected(true);
+  mark = JournalSize();
+  d->btnDeleteClick();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->ListView1, "night") == nullptr; }));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]).back(), O(kRange, "5." + index) + " INTEGER 6");
+  EXPECT_TRUE(d->StatusPanel0->text().startsWith("Get: Ok")) << d->StatusPanel0->text().toStdString();
+
+  // Refresh runs (once the last read has completed) and is refused while one runs.
+  ASSERT_TRUE(d->RefreshAllowed());
+  d->btnGetClick();
+  EXPECT_FALSE(d->RefreshAllowed());
+  ASSERT_TRUE(WaitFor([&] { return d->RefreshAllowed() && !d->AnyBusy(); }));
+}
+
+// ---------------------------------------------------------------------------
+class SystemLog : public DialogTest {};
+
+TEST_F(SystemLog, AddChecksIndexAndPortAndLeavesAnEmptyPortOut) {
+  auto d = Open<TSystemLogServerForm>();
+  ASSERT_NE(Line(d->LV_SystemLogServerEntry, "2"), nullptr);
+  EXPECT_EQ(d->ST_Count->text(), QString::number(d->LV_SystemLogServerEntry->topLevelItemCount()));
+  EXPECT_FALSE(d->Btn_Edit->isEnabled());
+
+  size_t mark = JournalSize();
+  d->Ed_Index->setText("2");
+  d->Ed_IP->setText("192.0.2.50");
+  d->Btn_AddClick();
+  d->Ed_Index->setText("4");
+  d->Ed_IP->setText("192.0.2");
+  d->Btn_AddClick();
+  d->Ed_IP->setText("192.0.2.50");
+  d->Ed_Port->setText("600");
+  d->Btn_AddClick();
+  EXPECT_EQ(boxes.texts, (QStringList{"This Index has already existed. Please Change Server Index.",
+                                      "Please input a valid ip",
+                                      "The range of Server UDP Port for syslog is 514 or 6000-65535."}));
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  d->Ed_Port->clear();
+  Choose(d->CBox_Facility, "local3");
+  Choose(d->CBox_State, "enabled");
+  d->Btn_AddClick();
+  EXPECT_TRUE(d->Ed_Index->text().isEmpty()) << "the fields are reset";
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->LV_SystemLogServerEntry, "4") != nullptr; }));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), (Strings{O(kSyslog, "2.4") + " IpAddress 192.0.2.50", O(kSyslog, "3.4") + " INTEGER 3",
+                                     O(kSyslog, "6.4") + " INTEGER 3", O(kSyslog, "7.4") + " INTEGER 4"}));
+  EXPECT_EQ(d->ST_Count->text(), QString::number(d->LV_SystemLogServerEntry->topLevelItemCount()));
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
+
+  // "Set" on the new row: an empty port stays out as well; a bad one is refused.
+  Line(d->LV_SystemLogServerEntry, "4")->setSelected(true);
+  EXPECT_TRUE(d->Btn_Edit->isEnabled());
+  EXPECT_FALSE(d->Ed_Index->isEnabled());
+  d->Ed_Port->setText("70000");
+  boxes.texts.clear();
+  mark = JournalSize();
+  d->Btn_EditClick();
+  EXPECT_EQ(boxes.texts, QStringList{"The range of Server UDP Port for syslog is 514 or 6000-65535."});
+  d->Ed_Port->setText("514");
+  d->Ed_IP->setText("192.0.2.51");
+  d->Btn_EditClick();
+  ASSERT_TRUE(Settle(*d));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0])[0], O(kSyslog, "2.4") + " IpAddress 192.0.2.51");
+  EXPECT_EQ(SnmpGet(O(kSyslog, "5.4")), "514");
+
+  // Delete carries only the row status.
+  ASSERT_NE(Line(d->LV_SystemLogServerEntry, "4"), nullptr);
+  Line(d->LV_SystemLogServerEntry, "4")->setSelected(true);
+  mark = JournalSize();
+  d->Btn_DelClick();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->LV_SystemLogServerEntry, "4") == nullptr; }));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{O(kSyslog, "7.4") + " INTEGER 6"});
+}
+
+// ---------------------------------------------------------------------------
+class Smtp : public DialogTest {};
+
+TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
+  ASSERT_TRUE(SnmpSet({O(kSmtp, "1.0"), "i", "2"}));
+  auto d = Open<TSMTPControlForm>();
+  EXPECT_EQ(d->windowTitle(), "SMTP Control Table :qrx-sim");
+  EXPECT_EQ(d->CB_Status->currentText(), "disabled");
+  Choose(d->CB_SendTest, "send");
+  size_t mark = JournalSize();
+  d->Btn_SetClick();
+  EXPECT_EQ(boxes.texts, QStringList{"Enable SMTP first if you want send a mail"});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  // Confirmed: the progress window runs (driven here) while the write goes out.
+  Choose(d->CB_Status, "enabled");
+  Choose(d->CB_SendTest, "send");
+  boxes.texts.clear();
+  boxes.okCancel = QMessageBox::Ok;
+  TProgressForm::SetTickInterval(0);
+  QString caption, prompt;
+  int ticks = 0;
+  qrxtest::OnNextModal([&](QWidget* modal) {
+    auto* progress = qobject_cast<TProgressForm*>(modal);
+    if (progress == nullptr) {
+      modal->close();
+      return;
+    }
+    caption = progress->windowTitle();
+    prompt = progress->LB_Prompt->text();
+    WaitFor([&] { return !d->Editor()->busy; });  // the write is answered meanwhile
+    while (progress->isVisible() && ticks < 100) {
+      progress->ProgressTimerTimer();
+      ++ticks;
+    }
+  }, d.get());
+  d->Btn_SetClick();
+  TProgressForm::SetTickInterval(1000);
+  EXPECT_EQ(boxes.texts, QStringList{"To Send the mail may take a long time. Do you want to go on?"});
+  EXPECT_EQ(caption, "Send the mail Progress");
+  EXPECT_EQ(prompt, "Send the mail is doing...");
+  EXPECT_EQ(ticks, 31);
+  ASSERT_TRUE(Settle(*d));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]).front(), O(kSmtp, "1.0") + " INTEGER 3");
+  EXPECT_EQ(Lines(sets[0]).back(), O(kSmtp, "7.0") + " INTEGER 1");
+
+  // Cancel: nothing is written.
+  Choose(d->CB_SendTest, "send");
+  boxes.okCancel = QMessageBox::Cancel;
+  mark = JournalSize();
+  d->Btn_SetClick();
+  ASSERT_TRUE(Settle(*d));
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  // "noAction" leaves the send variable out.
+  Choose(d->CB_SendTest, "noAction");
+  d->ED_Subject->setText("hello");
+  mark = JournalSize();
+  d->Btn_SetClick();
+  ASSERT_TRUE(Settle(*d));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  for (const std::string& line : Lines(sets[0])) EXPECT_EQ(line.find(O(kSmtp, "7.0")), std::string::npos) << line;
+  EXPECT_EQ(Lines(sets[0]).size(), 6u);
+  EXPECT_EQ(d->Editor()->request.varList.Item(6).access, 0x06);
+
+  // Empty server fields: a note in the status panel, nothing written.
+  d->Ed_SourcePort->clear();
+  mark = JournalSize();
+  d->Btn_SetClick();
+  EXPECT_EQ(d->StatusPanel0->text(), "Please Input Value!");
+  EXPECT_TRUE(JournalSince(mark).empty());
+}
+
+// ---------------------------------------------------------------------------
+// Every dialog lays out at the screen's dpi (the executable runs again at 144 dpi).
+class Layout : public DialogTest {};
+
+TEST_F(Layout, EveryDialogShowsItsControlsWhole) {
+  ExpectLaidOut(Open<TfrmNetwroktime>().get());
+  ExpectLaidOut(Open<TfrmSummerTime>().get());
+  ExpectLaidOut(Open<TTimeRangeForm>().get());
+  ExpectLaidOut(Open<TSystemLogServerForm>().get());
+  ExpectLaidOut(Open<TSMTPControlForm>().get());
+}
+
+}  // namespace
