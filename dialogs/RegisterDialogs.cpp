@@ -10,6 +10,10 @@
 #include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/lldp/LLDPConfigTxUnit.h"
+#include "dialogs/lldp/LLDPLocSysDataUnit.h"
+#include "dialogs/lldp/LLDPPortConfigUnit.h"
+#include "dialogs/lldp/LldpViewForms.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/CertificateFileFormUnit.h"
 #include "dialogs/security/IPMACBindingFormUnit.h"
@@ -45,6 +49,15 @@ void RegisterDedicatedDialogs() {
 
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+  RegisterDedicatedDialog("PortConfiguration1Click", Make<TLLDPPortConfigForm>());
+  RegisterDedicatedDialog("PortConfigurationTable1Click", Make<TLLDPDot3PortConfigForm>());
+  RegisterDedicatedDialog("SystemData1Click", Make<TLLDPLocSysDataForm>());
+  RegisterDedicatedDialog("RemoteTable2Click", Make<TLLDPRemoteForm>());
+  RegisterDedicatedDialog("LinkAggregationTable1Click", Make<TLLDPDot3LinkAggForm>());
+  RegisterDedicatedDialog("LinkAggregationTable2Click", Make<TLLDPDot3RemoteLinkAggForm>());
+  RegisterDedicatedDialog("VLANNameTable1Click", Make<TLLDPConfigVLANNameForm>());
+  RegisterDedicatedDialog("ProtocolVLANTable1Click", Make<TLLDPConfigProtocolVLANForm>());
+  RegisterDedicatedDialog("ProtocolTable1Click", Make<TLLDPConfigProtocolForm>());
 
   // ---- "Security Management"
   RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
