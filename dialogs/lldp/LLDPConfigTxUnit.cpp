@@ -61,8 +61,9 @@ TLldpTxSwitchForm::TLldpTxSwitchForm(QWidget* owner, const KyVarDefTable& table)
   binding->AssociateControl(2, TXComboBox);
   binding->AttachListView(ListView1, false);
   TrackReady(binding);
-  binding->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
+  binding->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     writeDone_ = true;
+    writeFailed_ = result.code != 0;
     SetReady(true);
   };
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this,
@@ -136,6 +137,7 @@ void TLldpTxSwitchForm::SetClick() {
   }
   SetReady(false);
   writeDone_ = false;
+  writeFailed_ = false;
   binding->request.enabled = true;
   try {
     binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
@@ -153,8 +155,9 @@ void TLldpTxSwitchForm::SetClick() {
   while (!writeDone_ && binding->busy && waited.elapsed() < kWriteWaitMs && !Closed())
     QApplication::processEvents(QEventLoop::AllEvents, 20);
   if (Closed()) return;
-  if (!writeDone_) {
-    if (binding->busy) binding->ShowStatus(MessageText(KyErr::ClassTimeout));
+  if (!writeDone_ || writeFailed_) {
+    // The error stays on the status line (a failed write has shown its own).
+    if (!writeDone_ && binding->busy) binding->ShowStatus(MessageText(KyErr::ClassTimeout));
     SetReady(true);
     return;
   }

@@ -43,6 +43,7 @@ class TLldpTxSwitchForm : public TSnmpDialog {
   void ClearFields();
   void StartRead();
   bool writeDone_ = false;
+  bool writeFailed_ = false;
 };
 
 class TLLDPConfigVLANNameForm : public TLldpTxSwitchForm {

@@ -13,6 +13,11 @@
 #include <memory>
 #include <type_traits>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "DialogTestSupport.h"
 #include "dialogs/lldp/LLDPConfigTxUnit.h"
 #include "dialogs/lldp/LLDPLocSysDataUnit.h"
@@ -70,15 +75,6 @@ TEST(LldpNames, BetweenHexAndNames) {
 
 class LldpDialogs : public qrxtest::DialogTest {
  protected:
-  template <class T>
-  std::unique_ptr<T> OpenForm() {
-    std::unique_ptr<T> form;
-    if constexpr (std::is_constructible_v<T, const DialogContext&>) form = std::make_unique<T>(Context());
-    else form = std::make_unique<T>(nullptr);
-    form->show();
-    EXPECT_TRUE(WaitFor([&] { return form->FirstRefreshDone() && !form->AnyBusy(); }));
-    return form;
-  }
   static int Column(QTreeWidget* view, const QString& caption) {
     for (int c = 0; c < view->columnCount(); ++c)
       if (view->headerItem()->text(c) == caption) return c;
@@ -94,7 +90,7 @@ class LldpDialogs : public qrxtest::DialogTest {
 TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
   const std::string tlvs = "1.0.8802.1.1.2.1.1.6.1.4";
   ASSERT_TRUE(SnmpSet({tlvs + ".3", "x", "C0"}));
-  auto form = OpenForm<TLLDPPortConfigForm>();
+  auto form = Open<TLLDPPortConfigForm>();
   QTreeWidgetItem* line = Line(form->ListView1, "3");
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->text(Column(form->ListView1, "TLVs TX Enable")), " Port Description,System Name");
@@ -138,7 +134,7 @@ TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
 TEST_F(LldpDialogs, Dot3PortConfigurationKeepsFurtherOctets) {
   const std::string tlvs = "1.0.8802.1.1.2.1.5.4623.1.1.1.1.1";
   ASSERT_TRUE(SnmpSet({tlvs + ".2", "x", "F081"}));
-  auto form = OpenForm<TLLDPDot3PortConfigForm>();
+  auto form = Open<TLLDPDot3PortConfigForm>();
   QTreeWidgetItem* line = Line(form->ListView1, "2");
   ASSERT_NE(line, nullptr);
   form->ListView1->setCurrentItem(line);
@@ -155,7 +151,7 @@ TEST_F(LldpDialogs, Dot3PortConfigurationKeepsFurtherOctets) {
 }
 
 TEST_F(LldpDialogs, TransmitSwitchWaitsForItsWriteAndReadsAgain) {
-  auto form = OpenForm<TLLDPConfigVLANNameForm>();
+  auto form = Open<TLLDPConfigVLANNameForm>();
   ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
   ASSERT_GT(form->ListView1->topLevelItemCount(), 4);
   QTreeWidgetItem* line = form->ListView1->topLevelItem(4);
@@ -194,28 +190,68 @@ TEST_F(LldpDialogs, TransmitSwitchWaitsForItsWriteAndReadsAgain) {
   EXPECT_EQ(again->text(2), other);
 }
 
+// A port where a datagram is received and never answered.
+class SilentPort {
+ public:
+  SilentPort() {
+    fd_ = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&a), len) == 0 &&
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+      port_ = ntohs(a.sin_port);
+  }
+  ~SilentPort() {
+    if (fd_ >= 0) close(fd_);
+  }
+  uint16_t port() const { return port_; }
+
+ private:
+  int fd_ = -1;
+  uint16_t port_ = 0;
+};
+
+TEST_F(LldpDialogs, TransmitSwitchWaitEndsWhenTheWriteIsNotAnswered) {
+  auto form = Open<TLLDPConfigProtocolForm>();
+  ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+  SilentPort silent;
+  ASSERT_NE(silent.port(), 0);
+  form->binding->request.device.address = "127.0.0.1";
+  form->binding->request.device.port = silent.port();
+  form->StatusPanel0->clear();
+  form->SetClick();  // must come back: the write times out
+  EXPECT_TRUE(form->Ready());
+  EXPECT_FALSE(form->AnyBusy());
+  EXPECT_FALSE(form->StatusPanel0->text().isEmpty());
+  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set:")) << form->StatusPanel0->text().toStdString();
+}
+
 TEST_F(LldpDialogs, ViewsShowBitSetsByName) {
   {
-    auto form = OpenForm<TLLDPRemoteForm>();
+    auto form = Open<TLLDPRemoteForm>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     auto* line = form->ListView1->topLevelItem(0);
     EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Supported")), " bridge,router");
     EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Enabled")), " bridge");
   }
   {
-    auto form = OpenForm<TLLDPDot3LinkAggForm>();
+    auto form = Open<TLLDPDot3LinkAggForm>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
               " aggCapable");
   }
   {
-    auto form = OpenForm<TLLDPDot3RemoteLinkAggForm>();
+    auto form = Open<TLLDPDot3RemoteLinkAggForm>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
               " aggCapable,aggEnabled");
   }
   {
-    auto form = OpenForm<TLLDPLocSysDataForm>();
+    auto form = Open<TLLDPLocSysDataForm>();
     EXPECT_EQ(form->CapSupportEdit->text(), " bridge,router");
     EXPECT_EQ(form->capEnableEdit->text(), " bridge");
     EXPECT_FALSE(form->SysNameText->text().isEmpty());

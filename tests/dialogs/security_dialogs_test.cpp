@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "dialog_sim_fixture.h"
+#include "DialogTestSupport.h"
 #include "dialogs/security/ACCServerCtrlUnit.h"
 #include "dialogs/security/CertificateFileFormUnit.h"
 #include "dialogs/security/IPMACBindingFormUnit.h"
@@ -23,8 +23,6 @@
 
 namespace {
 
-using qrxtest::JournalOctets;
-using qrxtest::WaitUntil;
 
 // The instance suffix of a DisplayString index: its length, then its bytes.
 std::string TextIndex(const std::string& text) {
@@ -39,12 +37,38 @@ QTreeWidgetItem* FindLine(QTreeWidget* view, const QString& first) {
   return nullptr;
 }
 
-template <class Form>
-std::unique_ptr<Form> Open() {
-  auto form = std::make_unique<Form>();
-  form->show();
-  EXPECT_TRUE(WaitUntil([&] { return form->FirstRefreshDone(); }));
-  return form;
+// The dedicated-dialog fixture with a mark in the SET journal: what a step
+// sent is read from the mark on.
+class SecurityDialogTest : public qrxtest::DialogTest {
+ protected:
+  void SetUp() override {
+    qrxtest::DialogTest::SetUp();
+    Mark();
+  }
+  void Mark() { mark_ = JournalSize(); }
+  std::vector<qrxtest::JournalRecord> NewSets() const { return JournalSince(mark_); }
+  // The varbinds sent since the mark as "oid=value", in order.
+  std::vector<std::string> NewVarbinds() const {
+    std::vector<std::string> out;
+    for (const auto& r : NewSets())
+      for (const auto& vb : r.varbinds) out.push_back(vb.oid + "=" + vb.value);
+    return out;
+  }
+
+ private:
+  size_t mark_ = 0;
+};
+
+// The journal's form of an octet string: upper-case hex pairs with blanks.
+std::string JournalOctets(const std::string& bytes) {
+  static const char* const kDigits = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (!out.empty()) out += ' ';
+    out += kDigits[c >> 4];
+    out += kDigits[c & 15];
+  }
+  return out;
 }
 
 // ---------------------------------------------------------------------------
@@ -52,7 +76,7 @@ std::unique_ptr<Form> Open() {
 
 constexpr const char* kLoginEntry = "1.3.6.1.4.1.32473.12.5.3.1";
 
-class MethodLists : public qrxtest::DialogSimTest {};
+class MethodLists : public SecurityDialogTest {};
 
 struct SlotCase {
   const char* what;
@@ -86,10 +110,10 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
     }
     EXPECT_FALSE(form->serverEdits[1]->isEnabled() && std::string(c.types[1]) == "other");
     Mark();
-    messages.clear();
-    answers = {c.answer};
+    boxes.texts.clear();
+    if (c.asked) boxes.Queue(c.answer);
     form->AddButton->click();
-    EXPECT_EQ(messages.contains(QString::fromLatin1(TMethodListForm::kIneffectiveQuestion)), c.asked);
+    EXPECT_EQ(boxes.texts.contains(QString::fromLatin1(TMethodListForm::kIneffectiveQuestion)), c.asked);
     std::vector<std::string> expected;
     for (const std::string& w : c.written) {
       const size_t eq = w.find('=');
@@ -117,9 +141,9 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
     form->nameEdit->setText(QString::fromLatin1(c.name));
     TRowEditForm::SetComboText(form->RowComboBox, QString::fromLatin1(c.status));
     TRowEditForm::SetComboText(form->typeCombos[0], "radius");
-    messages.clear();
+    boxes.texts.clear();
     form->AddButton->click();
-    EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)}) << c.name;
+    EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)}) << c.name;
   }
   EXPECT_TRUE(NewSets().empty());
 }
@@ -136,7 +160,7 @@ TEST_F(MethodLists, DefaultListIsNeverDeleted) {
   form->DeleteClick();  // even when called past the disabled button
   TRowEditForm::SetComboText(form->RowComboBox, "destroy");
   form->EditButton->click();
-  EXPECT_EQ(messages.count(QString::fromLatin1(TMethodListForm::kDefaultNotDeleted)), 2);
+  EXPECT_EQ(boxes.texts.count(QString::fromLatin1(TMethodListForm::kDefaultNotDeleted)), 2);
   EXPECT_TRUE(NewSets().empty());
   EXPECT_NE(FindLine(form->ListView1, "default"), nullptr);
 }
@@ -177,7 +201,7 @@ TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
 
 constexpr const char* kHostEntry = "1.3.6.1.4.1.32473.12.5.10.1";
 
-class ServerHosts : public qrxtest::DialogSimTest {};
+class ServerHosts : public SecurityDialogTest {};
 
 TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
   auto form = Open<TServerInformationForm>();
@@ -224,20 +248,20 @@ TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
   form->IPEdit->setText("10.8.8.8");
   TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
   form->AddButton->click();
-  ASSERT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   // The same address and protocol again.
   form->IPEdit->setText("10.8.8.8");
   TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
   Mark();
   form->AddButton->click();
-  EXPECT_EQ(messages, QStringList{"Has already a record with the same Server IP and Protocol. Please change Server "
+  EXPECT_EQ(boxes.texts, QStringList{"Has already a record with the same Server IP and Protocol. Please change Server "
                                   "IP or Protocol."});
   EXPECT_TRUE(NewSets().empty());
   // A bad address is refused as well.
-  messages.clear();
+  boxes.texts.clear();
   form->IPEdit->setText("10.8.8");
   form->AddButton->click();
-  EXPECT_EQ(messages, QStringList{"Please input a valid ip"});
+  EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
   EXPECT_TRUE(NewSets().empty());
 
   QTreeWidgetItem* line = nullptr;
@@ -253,7 +277,7 @@ TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
   EXPECT_EQ(form->ListView1->findItems("10.8.8.8", Qt::MatchExactly).size(), 0);
 }
 
-class ServerGroupMember : public qrxtest::DialogSimTest {};
+class ServerGroupMember : public SecurityDialogTest {};
 
 TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
   auto form = std::make_unique<TfrmACCServerCtrl>();
@@ -273,11 +297,11 @@ TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
   EXPECT_EQ(form->cbRowState->currentText(), "add");
   TRowEditForm::SetComboText(form->cbRowState, "delete");
   form->Button1->click();
-  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_TRUE(boxes.texts.isEmpty());
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{oid + "=1", oid + "=2"}));
   // The membership is gone: deleting it again fails.
   form->Button1->click();
-  EXPECT_EQ(messages, QStringList{TfrmACCServerCtrl::kSetFailed});
+  EXPECT_EQ(boxes.texts, QStringList{TfrmACCServerCtrl::kSetFailed});
 }
 
 // ---------------------------------------------------------------------------
@@ -285,7 +309,7 @@ TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
 
 constexpr const char* kRadiusEntry = "1.3.6.1.4.1.32473.12.3.2.4.1";
 
-class RadiusServers : public qrxtest::DialogSimTest {};
+class RadiusServers : public SecurityDialogTest {};
 
 TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   auto form = Open<TRadiusServerForm>();
@@ -306,9 +330,9 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
     edit.Prepare(true);
     TRowEditForm::SetComboText(edit.IndexComboBox, third);
     edit.IpEdit->setText(QString::fromLatin1(c.ip));
-    messages.clear();
+    boxes.texts.clear();
     edit.SetClick();
-    EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)}) << c.ip;
+    EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)}) << c.ip;
   }
   EXPECT_TRUE(NewSets().empty());
 
@@ -320,9 +344,9 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   TRowEditForm::SetComboText(edit.IndexComboBox, third);
   edit.IpEdit->setText("248.1.1.1");
   edit.KeyEdit->setText("k");
-  messages.clear();
+  boxes.texts.clear();
   edit.SetClick();
-  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = kRadiusEntry;
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".2.3=248.1.1.1", e + ".3.3=" + JournalOctets("k"),
                                                      e + ".4.3=1812", e + ".5.3=1813", e + ".6.3=4"}));
@@ -331,9 +355,9 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   // The same index again is refused; Delete writes destroy only.
   edit.Prepare(true);
   TRowEditForm::SetComboText(edit.IndexComboBox, third);
-  messages.clear();
+  boxes.texts.clear();
   edit.SetClick();
-  EXPECT_EQ(messages, QStringList{"Index is already exist!"});
+  EXPECT_EQ(boxes.texts, QStringList{"Index is already exist!"});
   form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
   Mark();
   form->DeleteButton->click();
@@ -349,9 +373,9 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
   form->DeleteClick();
   form->ListView1->clearSelection();
-  messages.clear();
+  boxes.texts.clear();
   form->DeleteClick();
-  EXPECT_EQ(messages, QStringList{"Choose the item first."});
+  EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
 }
 
 TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
@@ -364,7 +388,7 @@ TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
   EXPECT_EQ(edit.IndexComboBox->currentText(), "swRadiusServerIndex-first");
   edit.KeyEdit->setText("secret2");
   edit.SetClick();
-  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = kRadiusEntry;
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.1=" + JournalOctets("secret2"), e + ".6.1=1"}));
 }
@@ -372,13 +396,10 @@ TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
 // ---------------------------------------------------------------------------
 // SSL, certificate file, safeguard.
 
-class SecurityScalars : public qrxtest::DialogSimTest {
+class SecurityScalars : public SecurityDialogTest {
  protected:
-  // snmpset of one value on the simulator (type letter and value as the tool takes them).
   static bool SimSet(const std::string& oid, const char* type, const std::string& value) {
-    auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
-                                  Session().sim().address(), oid, type, value});
-    return r.exitCode == 0;
+    return SnmpSet({oid, type, value});
   }
 };
 
@@ -393,7 +414,7 @@ TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
   // Only the fourth suite.
   for (int k = 0; k < 4; ++k) form->cbxciphersuites[k]->setCurrentIndex(k == 3 ? 1 : 0);
   form->btnSet->click();
-  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   auto sets = NewSets();
   ASSERT_EQ(sets.size(), 1u);
   ASSERT_EQ(sets[0].varbinds.size(), 3u);
@@ -405,7 +426,7 @@ TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
   form->edtCacheTimeOut->clear();
   Mark();
   form->btnSet->click();
-  EXPECT_EQ(messages, QStringList{TSSLManagementForm::kSomeItemsEmpty});
+  EXPECT_EQ(boxes.texts, QStringList{TSSLManagementForm::kSomeItemsEmpty});
   EXPECT_TRUE(NewSets().empty());
 }
 
@@ -427,7 +448,7 @@ TEST_F(SecurityScalars, CertificateFileWritesTheCheckedFields) {
   form->ED_IPAddress->setText("10.1.2.300");
   form->CheckAllButton->click();
   form->SetCheckedButton->click();
-  EXPECT_EQ(messages, QStringList{"Please input a valid ip"});
+  EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
   EXPECT_TRUE(NewSets().empty());
   // The address alone.
   form->ClearAllButton->click();
@@ -474,14 +495,14 @@ TEST_F(SecurityScalars, SafeguardWriteOrderFollowsTheFallingThreshold) {
   form->ckMode->setChecked(true);
   Mark();
   form->btnSet->click();
-  EXPECT_EQ(messages, QStringList{"Rising Threshold should between 20-100"});
+  EXPECT_EQ(boxes.texts, QStringList{"Rising Threshold should between 20-100"});
   EXPECT_TRUE(NewSets().empty());
 }
 
 // ---------------------------------------------------------------------------
 // IP-MAC binding.
 
-class IpMacBinding : public qrxtest::DialogSimTest {};
+class IpMacBinding : public SecurityDialogTest {};
 
 TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   constexpr const char* kEntry = "1.3.6.1.4.1.32473.12.23.4.1.1";
@@ -491,17 +512,17 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   form->edtIpAddr->setText("10.5.5.5");
   for (const char* mac : {"00-11-22-33-44-55", "00:11:22:33:44:55", "0011223344", "00112233445G"}) {
     form->edtMacAddr->setText(QString::fromLatin1(mac));
-    messages.clear();
+    boxes.texts.clear();
     form->AddButton->click();
-    EXPECT_EQ(messages, QStringList{TIPMACBindingForm::kInvalidMac}) << mac;
+    EXPECT_EQ(boxes.texts, QStringList{TIPMACBindingForm::kInvalidMac}) << mac;
   }
   EXPECT_TRUE(NewSets().empty());
   form->edtMacAddr->setText("001122334455");
   form->PortPanel->CheckBox(0)->setChecked(true);   // port 1
   form->PortPanel->CheckBox(9)->setChecked(true);   // port 10
-  messages.clear();
+  boxes.texts.clear();
   form->AddButton->click();
-  EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = std::string(kEntry);
   EXPECT_EQ(NewVarbinds(),
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=4",
