@@ -604,10 +604,15 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       {"1.0.8802.1.1.2.1.3.6", "s\x20"},             {"1.0.8802.1.1.2.1.4.1.1.11", "s\x28"},
       {"1.0.8802.1.1.2.1.4.1.1.12", "s\x20"},        {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", "s\x80"},
       {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", "s\xc0"},
+      // RADIUS and authentication server ports and timers, the SSL cache.
+      {"1.3.6.1.4.1.32473.12.3.2.4.1.4", "i1812"},    {"1.3.6.1.4.1.32473.12.3.2.4.1.5", "u1813"},
+      {"1.3.6.1.4.1.32473.12.5.10.1.3", "i49"},       {"1.3.6.1.4.1.32473.12.5.10.1.5", "i5"},
+      {"1.3.6.1.4.1.32473.12.5.10.1.6", "i2"},        {"1.3.6.1.4.1.32473.12.7.1.3", "u600"},
   };
   if (auto it = kStandard.find(oidText); it != kStandard.end()) {
     std::string v = it->second.substr(1);
     if (it->second[0] == 'i') return Value::Int(std::stoll(v));
+    if (it->second[0] == 'u') return Value::Num(Asn::Gauge32, std::stoull(v));
     for (size_t at; (at = v.find("{p}")) != std::string::npos;) v.replace(at, 3, std::to_string(port));
     return Value::Octets(v);
   }

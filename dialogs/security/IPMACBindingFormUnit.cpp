@@ -80,9 +80,11 @@ bool TIPMACBindingForm::CheckFields() {
 void TIPMACBindingForm::Write(bool add) {
   if (binding->busy || !CheckFields()) return;
   // Every column goes (the read-only Action leaves by itself).
-  WriteRow([&](KyColumnExclusion&) {
-    if (add) SetComboText(ComboStatus, QStringLiteral("createAndGo"));
-  });
+  WriteRow(
+      [&](KyColumnExclusion&) {
+        if (add) SetComboText(ComboStatus, QStringLiteral("createAndGo"));
+      },
+      /*refreshOnFailure=*/true);
 }
 
 void TIPMACBindingForm::AddClick() { Write(true); }

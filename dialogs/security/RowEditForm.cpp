@@ -117,16 +117,25 @@ void TRowEditForm::RefreshTable() {
   NoSelectionState();
 }
 
-bool TRowEditForm::WriteRow(const std::function<void(KyColumnExclusion&)>& prepare) {
+bool TRowEditForm::WriteRow(const std::function<void(KyColumnExclusion&)>& prepare, bool refreshOnFailure) {
   {
     KyColumnExclusion guard(binding->request.varList);
     prepare(guard);
     try {
       binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
     } catch (const std::exception& e) {
+      const std::string error = ErrorText(e);
       guard.Restore();
+      if (refreshOnFailure) {
+        try {
+          binding->Refresh();
+        } catch (const std::exception&) {
+          // The write's error is the one to show.
+        }
+      }
       NoSelectionState();
-      binding->ShowStatus(ErrorText(e));
+      binding->statusKind = kSetStatus;
+      binding->ShowStatus(error);
       return false;
     }
   }

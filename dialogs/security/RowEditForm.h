@@ -45,7 +45,9 @@ class TRowEditForm : public TSnmpDialog {
   // may put controls on the values to send); the flags come back afterwards
   // whatever happens. On success the table is read again; on failure the
   // dialog returns to the no-selection state with the error in panel 0.
-  bool WriteRow(const std::function<void(KyColumnExclusion&)>& prepare);
+  // With `refreshOnFailure` a failed write reads the table again before
+  // the error is shown.
+  bool WriteRow(const std::function<void(KyColumnExclusion&)>& prepare, bool refreshOnFailure = false);
 
   // Puts a combo on the item with this text (none when absent).
   static void SetComboText(QComboBox* combo, const QString& text);

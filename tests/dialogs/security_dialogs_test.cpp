@@ -364,12 +364,20 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{e + ".6.3=6"});
   EXPECT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
 
-  // An empty address skips the checks and is not sent.
+  // All fields empty equal a seeded server (no address, no key, the
+  // standard ports): the duplicate rule refuses it.
   edit.Prepare(true);
   TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  boxes.texts.clear();
   Mark();
   edit.SetClick();
-  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.3=", e + ".4.3=1812", e + ".5.3=1813", e + ".6.3=4"}));
+  EXPECT_EQ(boxes.texts, QStringList{"the variable is already exist"});
+  EXPECT_TRUE(NewSets().empty());
+  // An empty address skips the checks and is not sent.
+  edit.KeyEdit->setText("k2");
+  edit.SetClick();
+  EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.3=" + JournalOctets("k2"), e + ".4.3=1812",
+                                                     e + ".5.3=1813", e + ".6.3=4"}));
   form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
   form->DeleteClick();
   form->ListView1->clearSelection();
@@ -539,6 +547,26 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=6"}));
   EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly).isEmpty());
   EXPECT_FALSE(form->PortPanel->CheckBox(9)->isChecked());
+}
+
+TEST_F(IpMacBinding, RefusedAddReadsAgainAndShowsTheError) {
+  auto form = Open<TIPMACBindingForm>();
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  // A binding that exists already: the agent refuses to create it again.
+  const QString existing = form->ListView1->topLevelItem(0)->text(0);
+  form->edtIpAddr->setText(existing);
+  form->edtMacAddr->setText("001122334466");
+  form->AddButton->click();
+  EXPECT_EQ(NewSets().size(), 1u);
+  auto* status = form->findChild<QLabel*>("StatusPanel0");
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->text().startsWith("Set:")) << status->text().toStdString();
+  EXPECT_FALSE(status->text().contains("Ok")) << status->text().toStdString();
+  EXPECT_TRUE(form->edtIpAddr->text().isEmpty());
+  EXPECT_TRUE(form->edtMacAddr->text().isEmpty());
+  EXPECT_TRUE(form->edtIpAddr->isEnabled());
+  EXPECT_FALSE(form->EditButton->isEnabled());
+  EXPECT_EQ(form->ListView1->findItems(existing, Qt::MatchExactly).size(), 1);
 }
 
 }  // namespace
