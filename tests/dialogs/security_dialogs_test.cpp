@@ -386,6 +386,33 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
 }
 
+TEST_F(RadiusServers, AddButtonOpensTheEditWindowWhichClosesAfterSet) {
+  auto form = Open<TRadiusServerForm>();
+  const QString third = "swRadiusServerIndex-third";
+  QString caption;
+  bool statusEnabled = true;
+  qrxtest::OnNextModal(
+      [&](QWidget* modal) {
+        auto* edit = qobject_cast<TRadiusServerEditForm*>(modal);
+        ASSERT_NE(edit, nullptr);
+        caption = edit->windowTitle();
+        statusEnabled = edit->StatusComboBox->isEnabled();
+        TRowEditForm::SetComboText(edit->IndexComboBox, third);
+        edit->IpEdit->setText("10.2.2.2");
+        edit->SetButton->click();
+      },
+      form.get());
+  form->AddButton->click();  // returns when the edit window has closed
+  EXPECT_EQ(caption, form->windowTitle() + " (Add)");
+  EXPECT_FALSE(statusEnabled);
+  EXPECT_FALSE(form->EditForm->isVisible());
+  auto found = form->ListView1->findItems(third, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  form->DeleteButton->click();
+  EXPECT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+}
+
 TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
   auto form = Open<TRadiusServerForm>();
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
