@@ -31,6 +31,18 @@
 #include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/vlan/VlanInfoFormsUnit.h"
 #include "dialogs/vlan/VlanStaticFormUnit.h"
+#include "dialogs/lldp/LLDPConfigTxUnit.h"
+#include "dialogs/lldp/LLDPLocSysDataUnit.h"
+#include "dialogs/lldp/LLDPPortConfigUnit.h"
+#include "dialogs/lldp/LldpViewForms.h"
+#include "dialogs/security/ACCServerCtrlUnit.h"
+#include "dialogs/security/CertificateFileFormUnit.h"
+#include "dialogs/security/IPMACBindingFormUnit.h"
+#include "dialogs/security/MethodListFormUnit.h"
+#include "dialogs/security/RadiusServerFormUnit.h"
+#include "dialogs/security/SSLManagementFormUnit.h"
+#include "dialogs/security/SafeguardCtrlFormUnit.h"
+#include "dialogs/security/ServerInformationFormUnit.h"
 
 namespace {
 
@@ -58,6 +70,15 @@ void RegisterDedicatedDialogs() {
 
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+  RegisterDedicatedDialog("PortConfiguration1Click", Make<TLLDPPortConfigForm>());
+  RegisterDedicatedDialog("PortConfigurationTable1Click", Make<TLLDPDot3PortConfigForm>());
+  RegisterDedicatedDialog("SystemData1Click", Make<TLLDPLocSysDataForm>());
+  RegisterDedicatedDialog("RemoteTable2Click", Make<TLLDPRemoteForm>());
+  RegisterDedicatedDialog("LinkAggregationTable1Click", Make<TLLDPDot3LinkAggForm>());
+  RegisterDedicatedDialog("LinkAggregationTable2Click", Make<TLLDPDot3RemoteLinkAggForm>());
+  RegisterDedicatedDialog("VLANNameTable1Click", Make<TLLDPConfigVLANNameForm>());
+  RegisterDedicatedDialog("ProtocolVLANTable1Click", Make<TLLDPConfigProtocolVLANForm>());
+  RegisterDedicatedDialog("ProtocolTable1Click", Make<TLLDPConfigProtocolForm>());
 
   // ---- "Bridge"
   RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
@@ -91,6 +112,16 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
   RegisterDedicatedDialog("PacketContentRuleCPUFilter1Click", Make<TCPUUserMaskRuleForm>());
 
+  // ---- "Security Management"
+  RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
+  RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());
+  RegisterDedicatedDialog("ServerInformation1Click", Make<TServerInformationForm>());
+  RegisterDedicatedDialog("ServerControl1Click", Make<TfrmACCServerCtrl>());
+  RegisterDedicatedDialog("RadiusServerTabl1Click", Make<TRadiusServerForm>());
+  RegisterDedicatedDialog("SSLManagement1Click", Make<TSSLManagementForm>());
+  RegisterDedicatedDialog("SSLCertificateLevel1Click", Make<TCertificateFileForm>());
+  RegisterDedicatedDialog("ProtectControl1Click", Make<TSafeguardCtrlForm>());
+  RegisterDedicatedDialog("BindingTable1Click", Make<TIPMACBindingForm>());
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -25,7 +25,11 @@ TSnmpDialog::~TSnmpDialog() {
 }
 
 KySNMPRequest2Edits* TSnmpDialog::AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
-  auto binding = std::make_unique<KySNMPRequest2Edits>(this);
+  return AdoptBinding(std::make_unique<KySNMPRequest2Edits>(this), list, asynchronous, statusTarget);
+}
+
+KySNMPRequest2Edits* TSnmpDialog::AdoptBinding(std::unique_ptr<KySNMPRequest2Edits> binding,
+                                               const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
   binding->request.varList = list;
   binding->asynchronous = asynchronous;
   binding->SetConstraintForm(this);

@@ -45,6 +45,17 @@ class TSnmpDialog : public QDialog {
   KySNMPRequest2Edits* AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget);
   // The same with a static table, its own kind and key count.
   KySNMPRequest2Edits* AddBinding(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget);
+  // The same with a binding of a class derived from KySNMPRequest2Edits
+  // (made with the dialog as its form): T(QWidget*).
+  template <class T>
+  T* AddBindingOf(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget) {
+    auto binding = std::make_unique<T>(this);
+    T* raw = binding.get();
+    AdoptBinding(std::move(binding), KySNMPVarList(table), asynchronous, statusTarget);
+    return raw;
+  }
+  KySNMPRequest2Edits* AdoptBinding(std::unique_ptr<KySNMPRequest2Edits> binding, const KySNMPVarList& list,
+                                    bool asynchronous, QWidget* statusTarget);
   KySNMPRequest2Edits* Binding(int i) const;
   int BindingCount() const { return static_cast<int>(bindings_.size()); }
   // Whether any binding has a request running.

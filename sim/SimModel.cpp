@@ -151,6 +151,13 @@ bool IsRowStatusOptions(const KyOptionTable* opts) {
   return go && destroy;
 }
 
+// The add(1) / delete(2) switch of a membership table (server-group members).
+bool IsMemberStateOptions(const KyOptionTable* opts) {
+  if (!opts || opts->kind != 1 || opts->pairs.size() != 2) return false;
+  return opts->pairs[0].value == 1 && Lower(opts->pairs[0].label) == "add" && opts->pairs[1].value == 2 &&
+         Lower(opts->pairs[1].label) == "delete";
+}
+
 // An index component made from a row number.
 Value FromNumber(const KeySpec& k, int n, const std::string& word) {
   uint32_t u = static_cast<uint32_t>(n);
@@ -479,6 +486,7 @@ void Model::AddDefinition(const KyVarDefTable& def) {
     Table* t = tableFor(Oid(oid->begin(), oid->end() - 1));
     Column c = makeColumn(r, *oid);
     c.rowStatus = IsRowStatusOptions(r.options);
+    c.memberState = IsMemberStateOptions(r.options);
     t->columns[c.subid] = c;
   }
   // Index columns with an OID of their own: served from the instance suffix
@@ -627,7 +635,9 @@ void Model::SeedRows(Table& t) {
       } else if (isInt(k) && (portWord(k.label) || (kind == PerPort && i == 0))) {
         choices.push_back(FromNumber(k, port, ""));
       } else if (kind != PerPort && i == identity) {
-        choices.push_back(FromNumber(k, n, FirstWord(k.label)));
+        // Method lists: the first is the switch's own "default" list.
+        if (n == 1 && Lower(k.label) == "method list name") choices.push_back(Value::Octets("default"));
+        else choices.push_back(FromNumber(k, n, FirstWord(k.label)));
       } else if (isInt(k) && k.options && k.options->kind == 1 && !k.options->pairs.empty()) {
         Value first = FromNumber(k, static_cast<int>(PreferredOption(k.options)), "");
         choices.push_back(first);
@@ -677,10 +687,22 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       {"1.3.6.1.4.1.32473.12.15.1.3", "i2000"}, {"1.3.6.1.4.1.32473.12.15.1.4", "i200"},
       {"1.3.6.1.4.1.32473.12.15.1.5", "i1500"}, {"1.3.6.1.4.1.32473.12.15.1.6", "i20"},
       {"1.3.6.1.4.1.32473.12.15.1.7", "i3"},    {"1.3.6.1.4.1.32473.12.15.1.10", "i60"},
+      // SSL with every cipher suite, the safeguard's thresholds, LLDP
+      // capabilities (bridge and router, bridge enabled) and aggregation.
+      {"1.3.6.1.4.1.32473.12.7.1.2", "s\xf0"},       {"1.3.6.1.4.1.32473.12.19.2.1", "i100"},
+      {"1.3.6.1.4.1.32473.12.19.2.2", "i20"},         {"1.0.8802.1.1.2.1.3.5", "s\x28"},
+      {"1.0.8802.1.1.2.1.3.6", "s\x20"},             {"1.0.8802.1.1.2.1.4.1.1.11", "s\x28"},
+      {"1.0.8802.1.1.2.1.4.1.1.12", "s\x20"},        {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", "s\x80"},
+      {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", "s\xc0"},
+      // RADIUS and authentication server ports and timers, the SSL cache.
+      {"1.3.6.1.4.1.32473.12.3.2.4.1.4", "i1812"},    {"1.3.6.1.4.1.32473.12.3.2.4.1.5", "u1813"},
+      {"1.3.6.1.4.1.32473.12.5.10.1.3", "i49"},       {"1.3.6.1.4.1.32473.12.5.10.1.5", "i5"},
+      {"1.3.6.1.4.1.32473.12.5.10.1.6", "i2"},        {"1.3.6.1.4.1.32473.12.7.1.3", "u600"},
   };
   if (auto it = kStandard.find(oidText); it != kStandard.end()) {
     std::string v = it->second.substr(1);
     if (it->second[0] == 'i') return Value::Int(std::stoll(v));
+    if (it->second[0] == 'u') return Value::Num(Asn::Gauge32, std::stoull(v));
     for (size_t at; (at = v.find("{p}")) != std::string::npos;) v.replace(at, 3, std::to_string(port));
     return Value::Octets(v);
   }
@@ -904,6 +926,7 @@ struct RowGroup {
   Oid index;
   std::vector<size_t> vbs;   // varbind positions, in order
   int statusVb = -1;         // position of the RowStatus varbind, if any
+  int memberVb = -1;         // position of a membership switch, if any
 };
 }  // namespace
 
@@ -948,6 +971,7 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
     it->second.index = index;
     it->second.vbs.push_back(i);
     if (c.rowStatus) it->second.statusVb = static_cast<int>(i);
+    if (c.memberState) it->second.memberVb = static_cast<int>(i);
   }
   for (const auto& key : order) {
     const RowGroup& g = groups[key];
@@ -970,7 +994,7 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
         remove = remove || vbs[i].value.AsInt() == g.table->rowlessDelete;
       }
       if (!create && !remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
-    } else if (!exists) {
+    } else if (!exists && !(g.memberVb >= 0 && vbs[static_cast<size_t>(g.memberVb)].value.AsInt() == 1)) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }
   }
@@ -1030,8 +1054,8 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
       if (it != t->rows.end()) it->second.cells[c.subid] = v;
       continue;
     }
-    if (t->rowlessCol) {
-      if (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) {
+    if (t->rowlessCol || c.memberState) {
+      if (t->rowlessCol ? (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) : v.AsInt() == 2) {
         if (it != t->rows.end()) t->rows.erase(it);
         destroyed.insert(key);
         continue;

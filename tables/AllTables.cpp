@@ -222,6 +222,26 @@ const KyVarDefTable* const kAll[] = {
     &tbl::IPRuleCPUFilter1,
     &tbl::PacketContentRuleCPUFilter1,
     // ---- end of access profiles and rules
+    // ---- Hand-written dialogs: authentication, security and LLDP.
+    &tbl::LoginMethodList,
+    &tbl::EnableMethodList,
+    &tbl::AacServerHost,
+    &tbl::AacServerGroupMember,
+    &tbl::RadiusServer,
+    &tbl::SslManagement,
+    &tbl::SslCertificateFile,
+    &tbl::SafeguardControl,
+    &tbl::IpMacBinding,
+    &tbl::LldpPortConfig,
+    &tbl::LldpDot3PortConfig,
+    &tbl::LldpLocSysData,
+    &tbl::LldpRemote,
+    &tbl::LldpDot3LinkAgg,
+    &tbl::LldpDot3RemoteLinkAgg,
+    &tbl::LldpConfigVlanName,
+    &tbl::LldpConfigProtocolVlan,
+    &tbl::LldpConfigProtocol,
+    // ---- end of authentication, security and LLDP.
 };
 }  // namespace
 

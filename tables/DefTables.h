@@ -226,6 +226,27 @@ extern const KyVarDefTable StpState;
 extern const KyVarDefTable StpBridge;
 extern const KyVarDefTable StpBridgeMstp;
 // ---- Port-list and spanning-tree dialogs (end)
+// ---- Hand-written dialogs of "Security Management" (authentication and security).
+extern const KyVarDefTable LoginMethodList;
+extern const KyVarDefTable EnableMethodList;
+extern const KyVarDefTable AacServerHost;
+extern const KyVarDefTable AacServerGroupMember;
+extern const KyVarDefTable RadiusServer;
+extern const KyVarDefTable SslManagement;
+extern const KyVarDefTable SslCertificateFile;
+extern const KyVarDefTable SafeguardControl;
+extern const KyVarDefTable IpMacBinding;
+// ---- Hand-written dialogs of "Layer 2 Management" (LLDP).
+extern const KyVarDefTable LldpPortConfig;
+extern const KyVarDefTable LldpDot3PortConfig;
+extern const KyVarDefTable LldpLocSysData;
+extern const KyVarDefTable LldpRemote;
+extern const KyVarDefTable LldpDot3LinkAgg;
+extern const KyVarDefTable LldpDot3RemoteLinkAgg;
+extern const KyVarDefTable LldpConfigVlanName;
+extern const KyVarDefTable LldpConfigProtocolVlan;
+extern const KyVarDefTable LldpConfigProtocol;
+// ---- end of the authentication, security and LLDP dialogs.
 }  // namespace tbl
 
 // ---- Access profiles and rules (dedicated dialogs of "Access Control Information").

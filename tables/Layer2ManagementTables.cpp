@@ -638,6 +638,73 @@ constexpr KyVarDefRow kPoEPortInformation1[] = {
     {"1.3.6.1.4.1.32473.12.24.4.1.1.6", "Status", Integer, RO, &opt::PoePortStatus},
     {"1.3.6.1.4.1.32473.12.24.4.1.1.7", "Led Status", Integer, RO, &opt::PoeLedStatus},
 };
+// ---- LLDP dialogs (hand-written dialogs).
+// Port configuration; the TLV set is shown by name.
+constexpr KyVarDefRow kLldpPortConfig[] = {
+    {" ", "Port Number", Integer, K},
+    {"1.0.8802.1.1.2.1.1.6.1.2", "Administration Status", Integer, RW, &opt::LldpAdminStatus},
+    {"1.0.8802.1.1.2.1.1.6.1.3", "Notification Enable", Integer, RW, &opt::TrueFalse},
+    {"1.0.8802.1.1.2.1.1.6.1.4", "TLVs TX Enable", Bits, RW},
+};
+// 802.3 port configuration.
+constexpr KyVarDefRow kLldpDot3PortConfig[] = {
+    {" ", "Port Number", Integer, K},
+    {"1.0.8802.1.1.2.1.5.4623.1.1.1.1.1", "TLVs TX Enable", Bits, RW},
+};
+// Local system data: scalar group.
+constexpr KyVarDefRow kLldpLocSysData[] = {
+    {"1.0.8802.1.1.2.1.3.1", "Local Chassis ID Subtype", Integer, RO, &opt::LldpChassisIdSubtype},
+    {"1.0.8802.1.1.2.1.3.2", "Local Chassis ID", OctetString, RO},
+    {"1.0.8802.1.1.2.1.3.3", "Local System Name", DisplayString, RO},
+    {"1.0.8802.1.1.2.1.3.4", "Local System Description", DisplayString, RO},
+    {"1.0.8802.1.1.2.1.3.5", "Local System Capabilities Supported", Bits, RO},
+    {"1.0.8802.1.1.2.1.3.6", "Local System Capabilities Enabled", Bits, RO},
+};
+// Neighbours.
+constexpr KyVarDefRow kLldpRemote[] = {
+    {" ", "Remote Time Mark", TimeTicks, K},
+    {" ", "Remote Local Port Number", Integer, K},
+    {" ", "Remote Index", Integer, K},
+    {"1.0.8802.1.1.2.1.4.1.1.4", "Remote Chassis ID Subtype", Integer, RO, &opt::LldpChassisIdSubtype},
+    {"1.0.8802.1.1.2.1.4.1.1.5", "Remote Chassis ID", OctetString, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.6", "Remote Port ID Subtype", Integer, RO, &opt::LldpPortIdSubtype},
+    {"1.0.8802.1.1.2.1.4.1.1.7", "Remote Port ID", OctetString, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.8", "Remote Port Description", DisplayString, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.9", "Remote System Name", DisplayString, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.10", "Remote System Description", DisplayString, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.11", "Remote System Capabilities Supported", Bits, RO},
+    {"1.0.8802.1.1.2.1.4.1.1.12", "Remote System Capabilities Enabled", Bits, RO},
+};
+// 802.3 link aggregation, local and remote.
+constexpr KyVarDefRow kLldpDot3LinkAgg[] = {
+    {" ", "Local Port Number", Integer, K},
+    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", "Link Aggregation Status", Bits, RO},
+    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.2", "Link Aggregation Port ID", Integer, RO},
+};
+constexpr KyVarDefRow kLldpDot3RemoteLinkAgg[] = {
+    {" ", "Remote Time Mark", TimeTicks, K},
+    {" ", "Remote Local Port Number", Integer, K},
+    {" ", "Remote Index", Integer, K},
+    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", "Link Aggregation Status", Bits, RO},
+    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.2", "Link Aggregation Port ID", Integer, RO},
+};
+// 802.1 transmit switches per port and VLAN or protocol.
+constexpr KyVarDefRow kLldpConfigVlanName[] = {
+    {" ", "Port Number", Integer, K},
+    {" ", "VLAN ID", Integer, K},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.2.1.1", "VLAN Name TX", Integer, RW, &opt::TrueFalse},
+};
+constexpr KyVarDefRow kLldpConfigProtocolVlan[] = {
+    {" ", "Port Number", Integer, K},
+    {" ", "VLAN ID", Integer, K},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.3.1.1", "Protocol VLAN TX", Integer, RW, &opt::TrueFalse},
+};
+constexpr KyVarDefRow kLldpConfigProtocol[] = {
+    {" ", "Port Number", Integer, K},
+    {" ", "Protocol Index", Integer, K},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.4.1.1", "Protocol TX", Integer, RW, &opt::TrueFalse},
+};
+// ---- end of the LLDP dialogs.
 }  // namespace
 
 const KyVarDefTable DeviceControl2{"DeviceControl2", 0, 0, kDeviceControl2};
@@ -801,6 +868,17 @@ const KyVarDefTable IgmpRouterPortVlan{"IgmpRouterPortVlan", 2, 1, kIgmpRouterPo
 const KyVarDefTable MldRouterPortVlan{"MldRouterPortVlan", 2, 1, kMldRouterPortVlan};
 const KyVarDefTable PortSecurityDelete{"PortSecurityDelete", 0, 0, kPortSecurityDelete};
 // ---- Port-list and spanning-tree dialogs (end)
+// ---- LLDP dialogs (hand-written dialogs).
+const KyVarDefTable LldpPortConfig{"LldpPortConfig", 3, 1, kLldpPortConfig};
+const KyVarDefTable LldpDot3PortConfig{"LldpDot3PortConfig", 3, 1, kLldpDot3PortConfig};
+const KyVarDefTable LldpLocSysData{"LldpLocSysData", 0, 0, kLldpLocSysData};
+const KyVarDefTable LldpRemote{"LldpRemote", 2, 3, kLldpRemote};
+const KyVarDefTable LldpDot3LinkAgg{"LldpDot3LinkAgg", 2, 1, kLldpDot3LinkAgg};
+const KyVarDefTable LldpDot3RemoteLinkAgg{"LldpDot3RemoteLinkAgg", 2, 3, kLldpDot3RemoteLinkAgg};
+const KyVarDefTable LldpConfigVlanName{"LldpConfigVlanName", 3, 2, kLldpConfigVlanName};
+const KyVarDefTable LldpConfigProtocolVlan{"LldpConfigProtocolVlan", 3, 2, kLldpConfigProtocolVlan};
+const KyVarDefTable LldpConfigProtocol{"LldpConfigProtocol", 3, 2, kLldpConfigProtocol};
+// ---- end of the LLDP dialogs.
 }  // namespace tbl
 
 // ---- Access profiles and rules: the tables of the dedicated dialogs of the

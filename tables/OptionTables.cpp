@@ -378,6 +378,35 @@ constexpr KyOptionPair kUsmPrivProtocol[] = {
     {0, "1.3.6.1.6.3.10.1.2.4", "AES-128"},
 };
 constexpr KyOptionPair kEquipmentCapacity[] = {{0, "40", "Redundant Power"}};
+// ---- Authentication, security and LLDP dialogs.
+constexpr KyOptionPair kAacLoginMethodType[] = {
+    {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs-plus"}, {4, nullptr, "radius"},
+    {5, nullptr, "server-group"}, {6, nullptr, "local"}, {8, nullptr, "none"}, {9, nullptr, "other"},
+};
+constexpr KyOptionPair kAacEnableMethodType[] = {
+    {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs-plus"}, {4, nullptr, "radius"},
+    {5, nullptr, "server-group"}, {7, nullptr, "local-enable"}, {8, nullptr, "none"}, {9, nullptr, "other"},
+};
+constexpr KyOptionPair kAacAuthProtocol[] = {
+    {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs-plus"}, {4, nullptr, "radius"}};
+constexpr KyOptionPair kAddDelete12[] = {{1, nullptr, "add"}, {2, nullptr, "delete"}};
+constexpr KyOptionPair kRadiusServerIndex[] = {{1, nullptr, "swRadiusServerIndex-first"},
+                                               {2, nullptr, "swRadiusServerIndex-second"},
+                                               {3, nullptr, "swRadiusServerIndex-third"}};
+constexpr KyOptionPair kCertificateFileControl[] = {
+    {1, nullptr, "other"}, {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}};
+constexpr KyOptionPair kCertificateShowStatus[] = {{1, nullptr, "none"}, {2, nullptr, "rsa"}, {3, nullptr, "dsa"}};
+constexpr KyOptionPair kSafeguardMode[] = {{1, nullptr, "strict"}, {2, nullptr, "fuzzy"}};
+constexpr KyOptionPair kSafeguardStatus[] = {{1, nullptr, "normal"}, {2, nullptr, "exhausted"}};
+constexpr KyOptionPair kIpMacBindingMode[] = {{1, nullptr, "arp"}, {3, nullptr, "auto"}};
+constexpr KyOptionPair kLldpAdminStatus[] = {
+    {1, nullptr, "txOnly"}, {2, nullptr, "rxOnly"}, {3, nullptr, "txAndRx"}, {4, nullptr, "disabled"}};
+constexpr KyOptionPair kLldpChassisIdSubtype[] = {
+    {1, nullptr, "chassisComponent"}, {2, nullptr, "interfaceAlias"}, {3, nullptr, "portComponent"},
+    {4, nullptr, "macAddress"},       {5, nullptr, "networkAddress"}, {6, nullptr, "interfaceName"},
+    {7, nullptr, "local"},
+};
+// ---- end of the authentication, security and LLDP dialogs.
 }  // namespace
 
 const KyOptionTable DisabledEnabled23{"DisabledEnabled23", 1, false, kDisabledEnabled23};
@@ -503,6 +532,20 @@ const KyOptionTable VlanCurrentStatus{"VlanCurrentStatus", 1, false, kVlanCurren
 const KyOptionTable AcceptableFrameTypes{"AcceptableFrameTypes", 1, false, kAcceptableFrameTypes};
 const KyOptionTable NoneStart{"NoneStart", 1, false, kNoneStart};
 // ---- Port-list and spanning-tree dialogs (end)
+// ---- Authentication, security and LLDP dialogs.
+const KyOptionTable AacLoginMethodType{"AacLoginMethodType", 1, false, kAacLoginMethodType};
+const KyOptionTable AacEnableMethodType{"AacEnableMethodType", 1, false, kAacEnableMethodType};
+const KyOptionTable AacAuthProtocol{"AacAuthProtocol", 1, false, kAacAuthProtocol};
+const KyOptionTable AddDelete12{"AddDelete12", 1, false, kAddDelete12};
+const KyOptionTable RadiusServerIndex{"RadiusServerIndex", 1, false, kRadiusServerIndex};
+const KyOptionTable CertificateFileControl{"CertificateFileControl", 1, false, kCertificateFileControl};
+const KyOptionTable CertificateShowStatus{"CertificateShowStatus", 1, false, kCertificateShowStatus};
+const KyOptionTable SafeguardMode{"SafeguardMode", 1, false, kSafeguardMode};
+const KyOptionTable SafeguardStatus{"SafeguardStatus", 1, false, kSafeguardStatus};
+const KyOptionTable IpMacBindingMode{"IpMacBindingMode", 1, false, kIpMacBindingMode};
+const KyOptionTable LldpAdminStatus{"LldpAdminStatus", 1, false, kLldpAdminStatus};
+const KyOptionTable LldpChassisIdSubtype{"LldpChassisIdSubtype", 1, false, kLldpChassisIdSubtype};
+// ---- end of the authentication, security and LLDP dialogs.
 }  // namespace opt
 
 namespace {
@@ -626,6 +669,20 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::AclIcmpOption,
     &opt::AclPermit,
     // ---- end of access profiles and rules
+    // ---- Authentication, security and LLDP dialogs.
+    &opt::AacLoginMethodType,
+    &opt::AacEnableMethodType,
+    &opt::AacAuthProtocol,
+    &opt::AddDelete12,
+    &opt::RadiusServerIndex,
+    &opt::CertificateFileControl,
+    &opt::CertificateShowStatus,
+    &opt::SafeguardMode,
+    &opt::SafeguardStatus,
+    &opt::IpMacBindingMode,
+    &opt::LldpAdminStatus,
+    &opt::LldpChassisIdSubtype,
+    // ---- end of the authentication, security and LLDP dialogs.
 };
 }  // namespace
 

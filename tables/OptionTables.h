@@ -128,6 +128,20 @@ extern const KyOptionTable AclPortOption;
 extern const KyOptionTable AclIcmpOption;
 extern const KyOptionTable AclPermit;  // 1 deny, 2 permit
 // ---- end of access profiles and rules
+// ---- Authentication, security and LLDP dialogs.
+extern const KyOptionTable AacLoginMethodType;
+extern const KyOptionTable AacEnableMethodType;
+extern const KyOptionTable AacAuthProtocol;  // "tacacs-plus", unlike AacServerProtocol
+extern const KyOptionTable AddDelete12;
+extern const KyOptionTable RadiusServerIndex;
+extern const KyOptionTable CertificateFileControl;
+extern const KyOptionTable CertificateShowStatus;
+extern const KyOptionTable SafeguardMode;
+extern const KyOptionTable SafeguardStatus;
+extern const KyOptionTable IpMacBindingMode;
+extern const KyOptionTable LldpAdminStatus;
+extern const KyOptionTable LldpChassisIdSubtype;
+// ---- end of the authentication, security and LLDP dialogs.
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/DialogContext.h"
@@ -133,11 +134,16 @@ class DialogTest : public ::testing::Test {
   // The context a menu command gives a dialog.
   DialogContext Context() { return DialogContext{nullptr, &texts_, &mainWindow_}; }
 
-  // A dialog of class T made from the context, shown (without a modal
-  // loop, so that the test can drive it) and left to finish its first read.
+  // A dialog of class T made from the context (or from its owner, for a
+  // dialog that needs nothing else), shown (without a modal loop, so that
+  // the test can drive it) and left to finish its first read.
   template <class T>
   std::unique_ptr<T> Open() {
-    auto dialog = std::make_unique<T>(Context());
+    std::unique_ptr<T> dialog;
+    if constexpr (std::is_constructible_v<T, const DialogContext&>)
+      dialog = std::make_unique<T>(Context());
+    else
+      dialog = std::make_unique<T>(Context().owner);
     dialog->show();
     EXPECT_TRUE(WaitFor([&] { return dialog->FirstRefreshDone() && !dialog->AnyBusy(); }))
         << "first read did not finish";
