@@ -377,7 +377,7 @@ bool KySNMPRequest::Read(bool first) {
   std::vector<KyVb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
   KySnmpOp op = first ? ReadOperation() : KySnmpOp::GetNext;
   KySnmpOutcome outcome = Session().SendSync(target, scope, op, vbs);
-  KyStatusText st = TranslateStatus(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
   const bool table = varList.IsTable();
   if (st.code != 0 && !(st.code == KyErr::SnmpNoSuchName && table)) ThrowKySNMPError(st.code, st.text);
   if (st.code == KyErr::SnmpNoSuchName) {
@@ -419,7 +419,7 @@ void KySNMPRequest::ReadAsync(RequestCallback callback, void* userData, bool fir
 
 void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcome) {
   KySNMPError error;
-  KyStatusText st = TranslateStatus(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
   error.code = st.code;
   error.message = st.text;
   error.errorIndex = outcome.errorIndex;
@@ -489,7 +489,8 @@ void KySNMPRequest::Write(const std::string& indexList, const std::vector<std::s
     vbs = BuildPdu(Mode::Write);
   }
   KySnmpOutcome outcome = Session().SendSync(target, scope, KySnmpOp::Set, vbs);
-  ThrowIfStatusError(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
+  if (st.code != 0) ThrowKySNMPError(st.code, st.text);
 }
 
 void KySNMPRequest::WriteAsync(RequestCallback callback, void* userData, const std::string& indexList,
