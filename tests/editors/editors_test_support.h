@@ -41,6 +41,8 @@ class BoxRecorder {
 #include <QTimer>
 #include <functional>
 
+#include "snmp/SnmpPump.h"
+
 // Runs `action` on the next modal window that opens (a port grid, an add or
 // edit window, a dialog shown with exec). Polls every 10 ms; gives up after
 // `limitMs` so that a test never hangs on a missing window.
@@ -50,7 +52,9 @@ inline void OnNextModal(std::function<void(QWidget*)> action, QWidget* skip = nu
   QPointer<QWidget> skipped(skip);
   QObject::connect(timer, &QTimer::timeout, [timer, action, left, skipped] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != skipped.data() && modal->isVisible()) {
+    // Not from inside a completion (a row being shown lets events run): an
+    // action that waits for the dialog's read would wait for itself.
+    if (modal != nullptr && modal != skipped.data() && modal->isVisible() && !GlobalEventPump.busy()) {
       timer->stop();
       timer->deleteLater();
       action(modal);
