@@ -50,7 +50,8 @@ bool IsUnsignedWire(uint8_t type) {
 
 [[noreturn]] void ThrowBadSyntax() { ThrowKySNMPError(KyErr::BadSyntax); }
 
-// Whether a received binding has a type the syntax can be read from.
+}  // namespace
+
 bool TypeFitsSyntax(int32_t syntax, const KyVb& vb) {
   switch (syntax) {
     case Syntax::Boolean:
@@ -69,6 +70,8 @@ bool TypeFitsSyntax(int32_t syntax, const KyVb& vb) {
       return IsOctetLike(vb.type);
   }
 }
+
+namespace {
 [[noreturn]] void ThrowBadKeyCount() { ThrowKySNMPError(KyErr::BadKeyCount); }
 
 // The item's raw value: its option label turned back into the value.
