@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 
 #include "snmp/Messages.h"
@@ -26,13 +27,14 @@ struct StuckResolver {
   in_addr addr{};
   std::atomic<int> calls{0};
 
-  KyNameResolverHook Hook() {
-    return [this](const std::string&, in_addr& out) {
-      ++calls;
-      std::unique_lock<std::mutex> lock(mutex);
-      cv.wait(lock, [this] { return release; });
-      out = addr;
-      return answer;
+  // The look-ups hold the resolver: they may end after the test.
+  static KyNameResolverHook Hook(const std::shared_ptr<StuckResolver>& self) {
+    return [self](const std::string&, in_addr& out) {
+      ++self->calls;
+      std::unique_lock<std::mutex> lock(self->mutex);
+      self->cv.wait(lock, [&] { return self->release; });
+      out = self->addr;
+      return self->answer;
     };
   }
   void Release(bool ok) {
@@ -47,7 +49,7 @@ class ResolverTest : public ::testing::Test {
  protected:
   void SetUp() override { testsession::Ensure(); }
   void TearDown() override {
-    resolver_.Release(false);  // lets the blocked workers end
+    resolver_->Release(false);  // lets the blocked workers end
     SetKyNameResolverHook({});
   }
 
@@ -62,7 +64,7 @@ class ResolverTest : public ::testing::Test {
     return r;
   }
 
-  StuckResolver resolver_;
+  std::shared_ptr<StuckResolver> resolver_ = std::make_shared<StuckResolver>();
 };
 
 int CodeOf(const std::function<void()>& f) {
@@ -75,7 +77,7 @@ int CodeOf(const std::function<void()>& f) {
 }
 
 TEST_F(ResolverTest, NameServerThatNeverAnswersBlocksNothing) {
-  SetKyNameResolverHook(resolver_.Hook());
+  SetKyNameResolverHook(StuckResolver::Hook(resolver_));
   auto r = NewRequest("switch.example", 161);
   KySNMPError seen;
   int completions = 0;
@@ -104,11 +106,11 @@ TEST_F(ResolverTest, NameServerThatNeverAnswersBlocksNothing) {
   EXPECT_EQ(CodeOf([&] { r->ReadAsync(nullptr, nullptr, true); }), -509);
   EXPECT_EQ(CodeOf([&] { r->Read(true); }), -509);
   EXPECT_EQ(CodeOf([&] { r->Write(); }), -509);
-  EXPECT_EQ(resolver_.calls.load(), 1);
+  EXPECT_EQ(resolver_->calls.load(), 1);
 }
 
 TEST_F(ResolverTest, SynchronousExchangeWaitsItsTimeOnlyThenFails) {
-  SetKyNameResolverHook(resolver_.Hook());
+  SetKyNameResolverHook(StuckResolver::Hook(resolver_));
   auto r = NewRequest("slow.example", 161);
   r->retries = 0;
   const long long start = KySnmpNowMs();
@@ -133,8 +135,8 @@ TEST_F(ResolverTest, ExchangeWaitsForTheLookUpAndIsThenSent) {
   socklen_t len = sizeof a;
   ASSERT_EQ(getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len), 0);
 
-  resolver_.addr.s_addr = htonl(INADDR_LOOPBACK);
-  SetKyNameResolverHook(resolver_.Hook());
+  resolver_->addr.s_addr = htonl(INADDR_LOOPBACK);
+  SetKyNameResolverHook(StuckResolver::Hook(resolver_));
   auto r = NewRequest("agent.example", ntohs(a.sin_port));
   r->timeout = 100;  // waits up to 2 s for the name
   int completions = 0;
@@ -143,7 +145,7 @@ TEST_F(ResolverTest, ExchangeWaitsForTheLookUpAndIsThenSent) {
   char buf[2048];
   EXPECT_LT(recv(fd, buf, sizeof buf, MSG_DONTWAIT), 0) << "nothing is sent before the name is known";
 
-  resolver_.Release(true);
+  resolver_->Release(true);
   ssize_t got = -1;
   testsession::Pump([&] { return (got = recv(fd, buf, sizeof buf, MSG_DONTWAIT)) > 0; });
   EXPECT_GT(got, 0) << "sent once the look-up answered";
@@ -153,7 +155,7 @@ TEST_F(ResolverTest, ExchangeWaitsForTheLookUpAndIsThenSent) {
   KySnmpTarget t = BuildTarget(r2->device, r2->security, 100, 1);
   EXPECT_TRUE(t.resolved);
   EXPECT_EQ(t.addressText, "127.0.0.1");
-  EXPECT_EQ(resolver_.calls.load(), 1);
+  EXPECT_EQ(resolver_->calls.load(), 1);
   r.reset();
   r2.reset();
   close(fd);
