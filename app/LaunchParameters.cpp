@@ -39,8 +39,7 @@ std::string ProfilePath(const std::string& currentFolder, const std::string& fol
 
 std::string Decimal(int32_t n) { return std::to_string(n); }
 
-// Low 16 and 8 bits, as a narrowing assignment stores them.
-uint16_t Low16(int32_t n) { return static_cast<uint16_t>(static_cast<uint32_t>(n) & 0xFFFFu); }
+// Low 8 bits, as a narrowing assignment stores them.
 uint8_t Low8(int32_t n) { return static_cast<uint8_t>(static_cast<uint32_t>(n) & 0xFFu); }
 
 // n + 1 with 32-bit wrap-around.
@@ -67,20 +66,52 @@ std::string ProfileFolder(KyKeyStore& keys) {
   return Slashes(folder);
 }
 
+// Where a number came from, for the second line of its error.
+std::string SwitchPlace(const char* sw) { return std::string("Switch \"") + sw + "\""; }
+std::string ProfilePlace(const std::string& profilePath, const char* key) {
+  return std::string("Key \"") + key + "\" of [" + kProfileSection + "] in the device profile \"" + profilePath +
+         "\"";
+}
+
+// LaunchStrToInt, its error naming the place.
+int32_t PlacedInt(const std::string& text, const std::string& place) {
+  try {
+    return LaunchStrToInt(text);
+  } catch (const KyConvertError& e) {
+    throw KyConvertError(e.offendingText(), std::string(e.what()) + "\n" + place);
+  }
+}
+
+// A number within [low, high]; a clear error naming the place otherwise.
+int32_t RangedInt(const std::string& text, int32_t low, int32_t high, const char* what, const std::string& place) {
+  const int32_t n = PlacedInt(text, place);
+  if (n < low || n > high)
+    throw KyConvertError(text, "'" + text + "' is not a valid " + what + " (" + std::to_string(low) + " to " +
+                                   std::to_string(high) + ")\n" + place);
+  return n;
+}
+
+uint16_t Port(const std::string& text, const std::string& place) {
+  return static_cast<uint16_t>(RangedInt(text, 1, 65535, "port number", place));
+}
+
 // Every key of the profile, in this order.
 void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
   const KyIni ini(profilePath);
   auto read = [&ini](const char* key) { return ini.ReadString(kProfileSection, key, ""); };
+  auto number = [&](const char* key, const std::string& text) {
+    return PlacedInt(text, ProfilePlace(profilePath, key));
+  };
 
   {
-    const uint16_t port = Low16(LaunchStrToInt(read("AgentPort")));
+    const uint16_t port = Port(read("AgentPort"), ProfilePlace(profilePath, "AgentPort"));
     GlobalDevice.port = port;
     texts.port = std::to_string(port);
   }
   {
     const std::string version = read("Version");
     texts.version = version;
-    GlobalSecurity.version = Low8(LaunchStrToInt(version));
+    GlobalSecurity.version = Low8(number("Version", version));
   }
   if (std::string name = read("ContextName"); !name.empty()) {
     GlobalScope.contextName = name;
@@ -92,12 +123,12 @@ void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
     texts.contextEngineId = engineId;
   }
   {
-    const int32_t model = LaunchStrToInt(read("SecurityModel"));
+    const int32_t model = number("SecurityModel", read("SecurityModel"));
     GlobalSecurity.securityModel = model;
     texts.securityModel = Decimal(model);
   }
   if (const std::string level = read("SecurityLevel"); level != "0") {
-    GlobalSecurity.securityLevel = PlusOne(LaunchStrToInt(level));
+    GlobalSecurity.securityLevel = PlusOne(number("SecurityLevel", level));
     texts.securityLevel = Decimal(GlobalSecurity.securityLevel);
   }
   {
@@ -106,11 +137,11 @@ void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
     texts.securityName = name;
   }
   if (const std::string auth = read("AuthProtocol"); auth != "0") {
-    GlobalSecurity.authProtocol = PlusOne(LaunchStrToInt(auth));
+    GlobalSecurity.authProtocol = PlusOne(number("AuthProtocol", auth));
     texts.authProtocol = Decimal(GlobalSecurity.authProtocol);
   }
   if (const std::string priv = read("PrivProtocol"); priv != "0") {
-    GlobalSecurity.privProtocol = PlusOne(LaunchStrToInt(priv));
+    GlobalSecurity.privProtocol = PlusOne(number("PrivProtocol", priv));
     texts.privProtocol = Decimal(GlobalSecurity.privProtocol);
   }
   if (const std::string password = read("AuthPassword"); !password.empty()) {
@@ -121,6 +152,13 @@ void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
     GlobalSecurity.privPassword = password;
     texts.privPassword = password;
   }
+  // For a device behind a slow link.
+  if (const std::string timeout = read(kProfileTimeoutKey); !timeout.empty())
+    GlobalTimeout = RangedInt(timeout, 1, kMaxProfileTimeout, "timeout in hundredths of a second",
+                              ProfilePlace(profilePath, kProfileTimeoutKey));
+  if (const std::string retries = read(kProfileRetriesKey); !retries.empty())
+    GlobalRetries = RangedInt(retries, 0, kMaxProfileRetries, "number of retries",
+                              ProfilePlace(profilePath, kProfileRetriesKey));
 }
 
 // "/R", "/W", "/v": true when one matched.
@@ -147,7 +185,7 @@ bool ApplyCommonSwitch(LaunchTexts& texts, const std::string& arg) {
 void ApplyV3Switch(LaunchTexts& texts, const std::string& arg) {
   std::string value;
   if (MatchSwitch(arg, "/t", value)) {
-    const uint16_t port = Low16(LaunchStrToInt(value));
+    const uint16_t port = Port(value, SwitchPlace("/t"));
     GlobalDevice.port = port;
     texts.port = std::to_string(port);
   } else if (MatchSwitch(arg, "/c", value)) {
@@ -203,6 +241,9 @@ std::vector<std::string> SiblingSwitches(const LaunchTexts& texts, const std::st
 
 KyConvertError::KyConvertError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value"), text_(text) {}
+
+KyConvertError::KyConvertError(const std::string& text, const std::string& message)
+    : std::runtime_error(message), text_(text) {}
 
 int32_t LaunchStrToInt(const std::string& text) {
   std::size_t i = 0;

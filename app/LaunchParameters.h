@@ -50,10 +50,15 @@ inline constexpr const char* kProfileSection = "Program Information";
 inline constexpr const char* kNoParameterInput = "No parameter input";
 
 // A number of a switch or of the profile that is not an integer:
-// "'<text>' is not a valid integer value".
+// "'<text>' is not a valid integer value". A number of the profile adds a
+// second line naming the profile file and the key; a port outside 1 to 65535
+// or a timeout or retry count out of range says so and names the switch or
+// the key in the same way.
 class KyConvertError : public std::runtime_error {
  public:
   explicit KyConvertError(const std::string& text);
+  // The whole message given.
+  KyConvertError(const std::string& text, const std::string& message);
   const std::string& offendingText() const { return text_; }
 
  private:
@@ -64,6 +69,14 @@ class KyConvertError : public std::runtime_error {
 // an optional sign and decimal digits, within the 32-bit signed range.
 // Raises KyConvertError otherwise.
 int32_t LaunchStrToInt(const std::string& text);
+
+// Optional keys of the profile's section: the timeout of every exchange in
+// hundredths of a second and the number of retries. Absent or empty, the
+// defaults stay.
+inline constexpr const char* kProfileTimeoutKey = "Timeout";
+inline constexpr const char* kProfileRetriesKey = "Retries";
+inline constexpr int32_t kMaxProfileTimeout = 360000;  // one hour
+inline constexpr int32_t kMaxProfileRetries = 100;
 
 // Whether arg holds the two characters of switch sw; value is what follows
 // their first occurrence.

@@ -24,6 +24,7 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
 }
 
 TConfigForm::~TConfigForm() {
+  MuteControlHandlers(this);
   FormClose();
   // The panels use the editor objects: they go first.
   delete panel_;

@@ -195,6 +195,7 @@ void KySNMPRequest2Leds::PollTick() {
 
 void KySNMPRequest2Leds::RowReceived() {
   blinkTicks_ = 0;
+  valueTooShort_ = false;
   try {
     for (Led& led : leds_) UpdateLed(led);
   } catch (...) {
@@ -203,6 +204,9 @@ void KySNMPRequest2Leds::RowReceived() {
     throw;
   }
   PaintStep();
+  // The LEDs the value covers are shown; that it does not cover them all is
+  // still a fault of the device, never an "Ok".
+  if (valueTooShort_) RaiseKySnmp(KyErr::AssocIndexOutOfRange);
 }
 
 void KySNMPRequest2Leds::GetFailed(const KySNMPError& result) {
@@ -216,7 +220,13 @@ void KySNMPRequest2Leds::UpdateLed(Led& led) {
   const KySNMPVarDef& var = list.Item(led.variable);
   std::string text = var.value;
   if (var.options) text = var.options->LabelToValue(text);
-  const KyLedState state = DecodeLed(TextToImage(text, var.syntax), led.position, *led.map, mode_, threshold_);
+  const std::string image = TextToImage(text, var.syntax);
+  const int size = static_cast<int>(image.size());
+  const bool pair = mode_ == 2 && led.position >= threshold_;
+  if (led.position < 0 || led.position >= size ||
+      (pair && static_cast<uint8_t>(image[static_cast<size_t>(led.position)]) != 1 && led.position + 1 >= size))
+    valueTooShort_ = true;
+  const KyLedState state = DecodeLed(image, led.position, *led.map, mode_, threshold_);
   led.colour = state.colour;
   led.blink = state.blink;
 }

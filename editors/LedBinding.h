@@ -161,7 +161,9 @@ class KySNMPRequest2Leds : public KySNMPRequest2Controls {
  protected:
   void RowReceived() override;
   void GetFailed(const KySNMPError& result) override;
-  // Reads one LED's colour and blink state from its variable's value.
+  // Reads one LED's colour and blink state from its variable's value. An LED
+  // beyond the value shows its map's absent colour, and the poll then fails
+  // with -519 once every LED is painted.
   virtual void UpdateLed(Led& led);
   // Paints every LED once and counts a blink tick.
   void PaintStep();
@@ -175,4 +177,5 @@ class KySNMPRequest2Leds : public KySNMPRequest2Controls {
   int blinkTicks_ = 0;
   int mode_ = 1;
   int threshold_ = 4;
+  bool valueTooShort_ = false;  // an LED of the last reply lay beyond the value
 };

@@ -41,7 +41,8 @@ const char* const kEventsName = "qrxControlEvents";
 // The handlers of one control; lives as a hidden child of the control.
 class ControlEvents : public QObject {
  public:
-  explicit ControlEvents(QWidget* control) : QObject(control), control_(control) {
+  explicit ControlEvents(QWidget* control)
+      : QObject(control), control_(control), controlType_(control->metaObject()) {
     setObjectName(kEventsName);
     control->installEventFilter(this);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
@@ -66,10 +67,14 @@ class ControlEvents : public QObject {
 
   ControlHandler change, exit, click;
   KeyHandler key;
+  bool muted = false;  // the control's window is being destroyed
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != control_) return false;
+    if (watched != control_ || muted) return false;
+    // A control whose own destructor has run is no longer what its handlers
+    // expect (Qt still sends it a focus-out from the base destructor).
+    if (control_->metaObject() != controlType_) return false;
     switch (event->type()) {
       case QEvent::FocusOut: {
         // Leaving the window (a message box, another program) or opening a
@@ -103,7 +108,7 @@ class ControlEvents : public QObject {
 
  private:
   void Run(const ControlHandler& handler) {
-    if (!handler) return;
+    if (!handler || muted || control_->metaObject() != controlType_) return;
     ControlHandler h = handler;  // the handler may replace itself while it runs
     try {
       h(control_);
@@ -114,9 +119,15 @@ class ControlEvents : public QObject {
   }
 
   QWidget* control_;
+  const QMetaObject* controlType_;
 };
 
 }  // namespace
+
+void MuteControlHandlers(QWidget* root) {
+  if (root == nullptr) return;
+  for (ControlEvents* events : root->findChildren<ControlEvents*>(kEventsName)) events->muted = true;
+}
 
 QString ProgramCaption() {
   QString path = QCoreApplication::applicationFilePath();

@@ -68,6 +68,11 @@ ControlHandler ChangeHandler(QWidget* control);
 void SetChangeHandler(QWidget* control, ControlHandler handler);
 ControlHandler ExitHandler(QWidget* control);
 void SetExitHandler(QWidget* control, ControlHandler handler);
+// From now on no handler of a control under root runs: called by a window's
+// destructor before its controls go (their focus-out would otherwise run the
+// leave-checks on a half-destroyed window). Handlers of a control whose own
+// destructor has run never run either.
+void MuteControlHandlers(QWidget* root);
 ControlHandler ClickHandler(QWidget* control);
 void SetClickHandler(QWidget* control, ControlHandler handler);
 KeyHandler KeyPressHandler(QWidget* control);

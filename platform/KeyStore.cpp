@@ -1,5 +1,7 @@
 #include "platform/KeyStore.h"
 
+#include <sys/stat.h>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -83,14 +85,26 @@ StoreFile LoadStore(const std::string& path) {
   return f;
 }
 
-bool SaveStore(const std::string& path, const std::vector<std::string>& lines) {
+// Writes the store. A symbolic link is followed: its target is replaced and
+// the link stays. An existing file keeps its permissions.
+bool SaveStore(const std::string& linkPath, const std::vector<std::string>& lines) {
   std::error_code ec;
+  std::string path = linkPath;
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, ec); ++hops) {
+    std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (ec) return false;
+    if (target.is_relative()) target = std::filesystem::path(path).parent_path() / target;
+    path = target.lexically_normal().string();
+  }
   const std::filesystem::path p(path);
   if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
+  struct stat st {};
+  const bool existed = stat(path.c_str(), &st) == 0;
   const std::string tmp = path + ".tmp";
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     if (!out) return false;
+    if (existed) chmod(tmp.c_str(), st.st_mode & 07777);
     for (const std::string& line : lines) out << line << '\n';
     out.flush();
     if (!out) {

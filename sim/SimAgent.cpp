@@ -20,6 +20,7 @@
 
 #include "sim/SimJournal.h"
 #include "tables/DefTables.h"
+#include "tables/OptionTables.h"
 
 // net-snmp's modules, exported by libnetsnmpmibs but not declared in its headers.
 extern "C" {
@@ -445,12 +446,36 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   return m;
 }
 
+std::string TableCountsLine() {
+  size_t rows = 0;
+  std::map<int32_t, size_t> bySyntax;
+  std::set<const KyOptionTable*> referenced;
+  for (const KyVarDefTable* table : AllDefinitionTables()) {
+    rows += table->rows.size();
+    for (const KyVarDefRow& row : table->rows) {
+      ++bySyntax[row.syntax];
+      if (row.options) referenced.insert(row.options);
+    }
+  }
+  std::string out = "# definition tables: " + std::to_string(AllDefinitionTables().size()) +
+                    ", rows: " + std::to_string(rows) + ", option lists: " +
+                    std::to_string(AllOptionTables().size()) + " (" + std::to_string(referenced.size()) +
+                    " referenced), rows by syntax:";
+  char hex[16];
+  for (auto [syntax, n] : bySyntax) {
+    std::snprintf(hex, sizeof hex, "%x", static_cast<unsigned>(syntax));
+    out += std::string(" 0x") + hex + "=" + std::to_string(n);
+  }
+  return out + "\n";
+}
+
 std::string ListObjects(const Model& m) {
   std::string out;
   for (const ServedObject& obj : m.Objects()) {
     const Column& c = obj.Def();
     out += OidToString(obj.oid) + " " + TypeName(c.type) + " " + AccessName(c.access) + "\n";
   }
+  out += TableCountsLine();
   out += "# served by net-snmp's own modules:";
   for (const char* s : kNetSnmpSubtrees) out += std::string(" ") + s;
   out += "\n";

@@ -17,8 +17,14 @@ std::vector<Oid> NetSnmpSubtrees();
 // seed), built from every definition table of the program.
 std::unique_ptr<Model> BuildModel(const Options& o);
 
-// "--list": one line per object served.
+// "--list": one line per object served, then the counts of the definition
+// tables (TableCountsLine) and the subtrees net-snmp's modules serve, each a
+// line beginning with "#".
 std::string ListObjects(const Model& m);
+
+// "# definition tables: N, rows: R, option lists: O (P referenced), rows by
+// syntax: 0x2=..." and a line feed.
+std::string TableCountsLine();
 
 // Runs the agent until SIGINT/SIGTERM; returns the process exit code.
 int RunAgent(const Options& o);

@@ -62,7 +62,8 @@ Agent:
                             per varbind in request order; flushed as written
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
-  --list                    print every object served (OID, type, access) and exit
+  --list                    print every object served (OID, type, access) and the
+                            counts of the definition tables, and exit
   --verbose                 log requests to stderr
   --help                    this text
 

@@ -1,5 +1,11 @@
 #include "snmp/BootCounter.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <string_view>
@@ -30,24 +36,60 @@ LineKind Classify(std::string_view line, const std::string& encoded) {
   return LineKind::Malformed;
 }
 
-uint32_t ParseBoots(std::string_view text) {
+// The count after the space: decimal digits between optional blanks. False
+// for anything else (the line is damaged and the file is left alone).
+bool ParseBoots(std::string_view text, uint32_t& boots) {
   size_t p = 0;
   while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
   uint64_t v = 0;
-  for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p) {
-    v = v * 10 + static_cast<uint64_t>(text[p] - '0');
-    if (v > kMaxEngineBoots) return kMaxEngineBoots;
-  }
-  return static_cast<uint32_t>(v);
+  size_t digits = 0;
+  for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p, ++digits)
+    if (v <= kMaxEngineBoots) v = v * 10 + static_cast<uint64_t>(text[p] - '0');
+  while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
+  if (digits == 0 || p != text.size()) return false;
+  boots = v > kMaxEngineBoots ? kMaxEngineBoots : static_cast<uint32_t>(v);
+  return true;
 }
 
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+// Reads every line; false when the file exists but cannot be read whole.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines, bool& absent) {
+  absent = false;
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) {
+    absent = errno == ENOENT;
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::string line;
   while (std::getline(in, line)) lines.push_back(line);
   return !in.bad();
 }
+
+// Holds an exclusive lock on the folder of the counter while it is read,
+// counted up and written, so that programs started together each get their
+// own count. The folder itself is locked: no lock file is left behind.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& path) {
+    std::string dir = path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    if (dir.empty()) dir = ".";
+    fd_ = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ >= 0) {
+      while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) close(fd_);  // releases the lock
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
 
 }  // namespace
 
@@ -64,18 +106,21 @@ std::string EncodeBootEngineId(const std::string& engineId) {
 int GetBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots) {
   boots = 0;
   if (engineId.size() > kMaxEngineIdLength) return BootCounterResult::TooLong;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return BootCounterResult::FileOpen;
+  std::vector<std::string> lines;
+  bool absent = false;
+  if (!ReadLines(path, lines, absent)) return absent ? BootCounterResult::FileOpen : BootCounterResult::Unreadable;
   const std::string encoded = EncodeBootEngineId(engineId);
-  std::string line;
-  while (std::getline(in, line)) {
+  for (const std::string& line : lines) {
     switch (Classify(line, encoded)) {
       case LineKind::Other:
         break;
       case LineKind::Malformed:
         return BootCounterResult::FileError;
       case LineKind::Ours:
-        boots = ParseBoots(WithoutCr(line).substr(encoded.size() + 1));
+        if (!ParseBoots(WithoutCr(line).substr(encoded.size() + 1), boots)) {
+          boots = 0;
+          return BootCounterResult::FileError;
+        }
         return BootCounterResult::Ok;
     }
   }
@@ -88,12 +133,17 @@ int SaveBootCounter(const std::string& path, const std::string& engineId, uint32
   const std::string ourLine = encoded + " " + std::to_string(boots);
 
   std::vector<std::string> lines;
-  ReadLines(path, lines);  // an absent or unreadable file is written anew
+  bool absent = false;
+  // Only an absent file is written anew: one that cannot be read is kept.
+  if (!ReadLines(path, lines, absent) && !absent) return BootCounterResult::Unreadable;
+  struct stat st {};
+  const bool keepMode = !absent && stat(path.c_str(), &st) == 0;
 
   const std::string tmp = path + ".tmp";
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     if (!out) return BootCounterResult::FileOpen;
+    if (keepMode) chmod(tmp.c_str(), st.st_mode & 07777);
     bool written = false;
     for (const std::string& line : lines) {
       if (Classify(line, encoded) == LineKind::Ours) {
@@ -129,6 +179,7 @@ std::string JoinPath(const std::string& directory, const std::string& name) {
 
 uint32_t AdvanceBootCounter(const std::string& directory) {
   const std::string path = JoinPath(directory, kBootCounterFileName);
+  FolderLock lock(path);
   uint32_t boots = 0;
   int rc = GetBootCounter(path, kLocalEngineId, boots);
   if (rc < BootCounterResult::FileOpen) ThrowKySNMPError(KyErr::LoadBootCounter);

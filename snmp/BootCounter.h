@@ -27,7 +27,8 @@ constexpr int Ok = 0;
 constexpr int NoEntry = -1;      // the file has no line for the engine (boots is 0)
 constexpr int FileOpen = -2;     // the file cannot be opened (absent, unreadable, cannot be created)
 constexpr int TooLong = -3;      // engine ID longer than kMaxEngineIdLength
-constexpr int FileError = -4;    // a line of the engine without its space, or the rename failed
+constexpr int FileError = -4;    // a line of the engine without its space or count, or the rename failed
+constexpr int Unreadable = -5;   // the file exists but cannot be read (it is never overwritten then)
 }  // namespace BootCounterResult
 
 // The engine ID in the file's nibble coding.
@@ -44,7 +45,9 @@ int SaveBootCounter(const std::string& path, const std::string& engineId, uint32
 std::string JoinPath(const std::string& directory, const std::string& name);
 
 // Reads the count of kLocalEngineId from JoinPath(directory, kBootCounterFileName),
-// adds 1 and saves it; returns the new count. Raises -507 when the file cannot
-// be read (other than absent or without a line for the engine) and -508 when
-// it cannot be written.
+// adds 1 and saves it, all under an exclusive lock of the folder, so that
+// programs started together each get their own count; returns the new count.
+// Raises -507 when the file exists but cannot be read or its line for the
+// engine is damaged (the file is then left as it is), and -508 when it cannot
+// be written.
 uint32_t AdvanceBootCounter(const std::string& directory);

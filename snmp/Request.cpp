@@ -288,6 +288,7 @@ bool KyEvaluateLogic(const std::string& text) { return EvalLogic(text, 0); }
 struct KySNMPRequest::ExchangeRecord {
   bool flag = false;  // true for reads
   bool get = false;   // the read is a GET
+  std::vector<KyVb> asked;  // the bindings sent
   RequestCallback callback;
   void* userData = nullptr;
 };
@@ -705,8 +706,9 @@ bool KySNMPRequest::IsOutOfScope(const std::string& base, const std::string& pre
   return CompareOids(received, asked) <= 0;
 }
 
-bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs) {
+bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector<KyVb>& asked) {
   size_t sent = 0, done = 0;
+  std::unique_ptr<KySNMPException> badValue;
   std::string rowSuffix;
   const bool table = varList.IsTable();
   for (int i = 0; i < varList.Count(); ++i) {
@@ -719,6 +721,16 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs) {
     const bool isMissing = sent >= vbs.size();
     const KyVb* vb = isMissing ? &kMissing : &vbs[sent];
     const std::string received = vb->OidText();
+    if (table && !isMissing && !vb->HasNoValue() && !badValue && received.size() > base.size() + 1 &&
+        received.compare(0, base.size(), base) == 0 && received[base.size()] == '.') {
+      // A value inside the column that does not come after the one asked
+      // for: the agent is broken and the walk cannot go on.
+      const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
+      if (CompareOids(received, question) <= 0)
+        badValue = std::make_unique<KySNMPException>(
+            MessageText(KyErr::ClassInvalidOid) + " (" + received + " does not follow " + question + ")",
+            KyErr::ClassInvalidOid);
+    }
     if ((table && isMissing) || IsOutOfScope(base, item.lastOid, received)) {
       ++done;
       item.value = kNotDoneText;
@@ -733,13 +745,20 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs) {
       }
       item.lastOid = suffix.empty() ? (received.empty() ? base : received) : base + "." + suffix;
     } else {
-      StoreValue(i, *vb);
+      try {
+        StoreValue(i, *vb);
+      } catch (const KySNMPException& e) {
+        // A value of the wrong type: the others of the reply are still
+        // stored, then the exchange fails with it.
+        if (!badValue) badValue = std::make_unique<KySNMPException>(e);
+      }
       item.lastOid = isMissing ? base : received;
       // The row's instance comes from a column still in its subtree.
       if (rowSuffix.empty() && received.size() > base.size() + 1) rowSuffix = received.substr(base.size() + 1);
     }
     ++sent;
   }
+  if (badValue) throw *badValue;
   if (done == sent) return false;
   if (table) DecodeIndex(rowSuffix);
   for (int i = 0; i < varList.Count(); ++i) EvaluateExpression(i, true);
@@ -768,12 +787,12 @@ bool KySNMPRequest::Read(bool first) {
     outcome = Session().SendSync(target, scope, op, vbs);
   }
   const bool partial = MissingObjectsAsNoSuchName(op, outcome);
-  KyStatusText st = TranslateStatus(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
   const bool table = varList.IsTable();
   if (partial) {
     // The values that arrived are kept; the status is the failure.
     try {
-      ProcessReply(outcome.vbs);
+      ProcessReply(outcome.vbs, vbs);
     } catch (const KySNMPException&) {
       // An expression over a missing value: the missing object is the news.
     }
@@ -786,7 +805,7 @@ bool KySNMPRequest::Read(bool first) {
     if (FirstItemRepeats(outcome.vbs)) return false;
     ThrowKySNMPError(st.code, st.text);
   }
-  bool row = ProcessReply(outcome.vbs);
+  bool row = ProcessReply(outcome.vbs, vbs);
   return row && table;
 }
 
@@ -803,6 +822,7 @@ void KySNMPRequest::SendAsync(bool first, bool read, RequestCallback callback, v
   auto record = std::make_shared<ExchangeRecord>();
   record->flag = read;
   record->get = read && op == KySnmpOp::Get;
+  if (read) record->asked = vbs;
   record->callback = std::move(callback);
   record->userData = userData;
   if (read && op == KySnmpOp::GetNext && BulkWalk(target)) {
@@ -833,7 +853,7 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
   KySNMPError error;
   const bool partial = record.flag && record.get && MissingObjectsAsNoSuchName(KySnmpOp::Get, outcome);
   if (record.flag) partialValues = false;
-  KyStatusText st = TranslateStatus(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
   error.code = st.code;
   error.message = st.text;
   error.errorIndex = outcome.errorIndex;
@@ -847,7 +867,7 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
       partialValues = true;
       error.finished = true;
       try {
-        ProcessReply(outcome.vbs);
+        ProcessReply(outcome.vbs, record.asked);
       } catch (const KySNMPException&) {
         // An expression over a missing value: the missing object is the news.
       }
@@ -863,7 +883,7 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
         }
         error.finished = true;
       } else {
-        bool row = ProcessReply(outcome.vbs);
+        bool row = ProcessReply(outcome.vbs, record.asked);
         error.finished = !row || !table;
       }
     } else {
@@ -914,7 +934,8 @@ void KySNMPRequest::Write(const std::string& indexList, const std::vector<std::s
     vbs = BuildPdu(Mode::Write);
   }
   KySnmpOutcome outcome = Session().SendSync(target, scope, KySnmpOp::Set, vbs);
-  ThrowIfStatusError(outcome.status);
+  KyStatusText st = OutcomeStatusText(outcome);
+  if (st.code != 0) ThrowKySNMPError(st.code, st.text);
 }
 
 void KySNMPRequest::WriteAsync(RequestCallback callback, void* userData, const std::string& indexList,

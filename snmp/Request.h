@@ -165,7 +165,8 @@ class KySNMPRequest {
   KySnmpOp ReadOperation() const;
   // Reply processing shared by Read and the asynchronous completion; true
   // when at least one walked column is still in its subtree.
-  bool ProcessReply(const std::vector<KyVb>& vbs);
+  // asked: the bindings of the request, in the same order.
+  bool ProcessReply(const std::vector<KyVb>& vbs, const std::vector<KyVb>& asked);
   bool FirstItemRepeats(const std::vector<KyVb>& vbs) const;
   void ApplyIndexList(const std::string& indexList, const std::vector<std::string>* values);
   void Complete(const ExchangeRecord& record, struct KySnmpOutcome& outcome);

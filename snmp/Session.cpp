@@ -16,6 +16,7 @@
 
 #include "snmp/BootCounter.h"
 #include "snmp/Messages.h"
+#include "snmp/Resolver.h"
 #include "snmp/StatusMap.h"
 
 KySnmpSession* GlobalSnmp = nullptr;
@@ -100,36 +101,6 @@ const ProtoOid* PrivProto(int32_t code) {
 
 // USM demands at least 8 characters for a password (RFC 3414).
 constexpr size_t kMinPasswordLength = 8;
-
-bool ResolveIpv4(const std::string& text, sockaddr_in& out) {
-  out = sockaddr_in{};
-  out.sin_family = AF_INET;
-  if (text.empty() || text.size() > 253) return false;
-  if (text.find_first_of(" \t\r\n") != std::string::npos || text.find('\0') != std::string::npos) return false;
-  if (inet_pton(AF_INET, text.c_str(), &out.sin_addr) == 1) return true;
-  // Names resolve through the system; a successful lookup is kept a minute.
-  struct Cached {
-    in_addr addr;
-    long long until;
-  };
-  static std::map<std::string, Cached> cache;
-  long long now = KySnmpNowMs();
-  auto it = cache.find(text);
-  if (it != cache.end() && it->second.until > now) {
-    out.sin_addr = it->second.addr;
-    return true;
-  }
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_DGRAM;
-  addrinfo* res = nullptr;
-  if (getaddrinfo(text.c_str(), nullptr, &hints, &res) != 0 || !res) return false;
-  out.sin_addr = reinterpret_cast<sockaddr_in*>(res->ai_addr)->sin_addr;
-  freeaddrinfo(res);
-  if (cache.size() > 64) cache.clear();
-  cache[text] = Cached{out.sin_addr, now + 60000};
-  return true;
-}
 
 std::string AddressKey(const std::string& address, uint16_t port) { return address + ":" + std::to_string(port); }
 
@@ -268,11 +239,22 @@ int CheckSecurity(const KySNMPSecurity& s) {
 KySnmpTarget BuildTarget(const KySNMPDevice& device, const KySNMPSecurity& security, int32_t timeout,
                          int32_t retries) {
   KySnmpTarget t;
-  if (!ResolveIpv4(device.address, t.addr)) ThrowKySNMPError(KyErr::BadAddress);
+  t.addr.sin_family = AF_INET;
+  switch (KyLookupName(device.address, t.addr.sin_addr)) {
+    case KyLookup::Failed:
+      ThrowKySNMPError(KyErr::BadAddress);
+    case KyLookup::Pending:
+      t.resolved = false;
+      t.addressText = device.address;
+      break;
+    case KyLookup::Resolved: {
+      char buf[INET_ADDRSTRLEN] = {};
+      inet_ntop(AF_INET, &t.addr.sin_addr, buf, sizeof buf);
+      t.addressText = buf;
+      break;
+    }
+  }
   t.addr.sin_port = htons(device.port);
-  char buf[INET_ADDRSTRLEN] = {};
-  inet_ntop(AF_INET, &t.addr.sin_addr, buf, sizeof buf);
-  t.addressText = buf;
   t.port = device.port;
   t.version = security.version;
   t.readCommunity = security.readCommunity;
@@ -311,7 +293,21 @@ struct KySnmpSession::Exchange {
   bool rediscovered = false;
   KySnmpOutcome outcome;
   std::string key;        // "address:port"
+  bool waitingName = false;   // the agent name is being looked up
+  long long nameDeadline = 0; // ... and the exchange gives up then
 };
+
+namespace {
+// How long an exchange waits for its agent name: as long as its tries would take.
+long long NameWaitMs(const KySnmpTarget& t) {
+  return static_cast<long long>(t.timeout) * 10 * (static_cast<long long>(t.retries) + 1);
+}
+}  // namespace
+
+KyStatusText OutcomeStatusText(const KySnmpOutcome& outcome) {
+  if (outcome.moduleError != 0) return {outcome.moduleError, MessageText(outcome.moduleError)};
+  return TranslateStatus(outcome.status);
+}
 
 std::unique_ptr<KySnmpSession> KySnmpSession::Open(int& status) {
   InitLibrary();
@@ -389,6 +385,11 @@ int KySnmpSession::SendAsync(const KySnmpTarget& target, const KySNMPScope& scop
   ex->key = AddressKey(target.addressText, target.port);
   Exchange& ref = *ex;
   exchanges_[ref.id] = std::move(ex);
+  if (!target.resolved) {
+    ref.waitingName = true;
+    ref.nameDeadline = KySnmpNowMs() + NameWaitMs(target);
+    return 0;
+  }
   int rc = StartStep(ref);
   if (rc != 0) {
     exchanges_.erase(ref.id);
@@ -436,7 +437,9 @@ KySnmpOutcome KySnmpSession::SendSync(const KySnmpTarget& target, const KySNMPSc
   Exchange* p = ex.get();
   const uint64_t id = p->id;
   exchanges_[id] = std::move(ex);
-  int rc = StartStep(*p);
+  p->waitingName = !target.resolved;
+  p->nameDeadline = KySnmpNowMs() + NameWaitMs(target);
+  int rc = p->waitingName ? 0 : StartStep(*p);
   if (rc != 0) {
     exchanges_.erase(id);
     result.status = rc;
@@ -788,8 +791,36 @@ void KySnmpSession::CheckDeadlines() {
   }
 }
 
+void KySnmpSession::ResolveWaiting() {
+  const long long now = KySnmpNowMs();
+  for (auto& [id, exp] : exchanges_) {
+    Exchange& ex = *exp;
+    if (!ex.waitingName || ex.done) continue;
+    const std::string name = ex.target.addressText;
+    in_addr addr{};
+    KyLookup state = KyLookupName(name, addr);
+    if (state == KyLookup::Pending && now < ex.nameDeadline) continue;
+    ex.waitingName = false;
+    if (state != KyLookup::Resolved) {
+      if (state == KyLookup::Pending) KyNameLookupGaveUp(name);
+      Finish(ex.id, SnmpStatus::InvalidAddress, 0, {});
+      ex.outcome.moduleError = KyErr::BadAddress;
+      ex.outcome.agentAddress = name;
+      continue;
+    }
+    ex.target.addr.sin_addr = addr;
+    char buf[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &addr, buf, sizeof buf);
+    ex.target.addressText = buf;
+    ex.target.resolved = true;
+    ex.key = AddressKey(ex.target.addressText, ex.target.port);
+    if (int rc = StartStep(ex); rc != 0) Finish(ex.id, rc, 0, {});
+  }
+}
+
 void KySnmpSession::Drive(int waitMs) {
   if (!sp_) return;
+  ResolveWaiting();
   int fd = PumpSocket();
   long long wait = waitMs;
   {

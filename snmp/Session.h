@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "snmp/Messages.h"
 #include "snmp/SessionParams.h"
 #include "snmp/SnmpPump.h"
 #include "snmp/Value.h"
@@ -38,7 +39,8 @@
 // Everything an exchange needs to reach the agent.
 struct KySnmpTarget {
   sockaddr_in addr{};           // resolved agent address and port
-  std::string addressText;      // the address as dotted text ("192.0.2.1")
+  std::string addressText;      // the address as dotted text ("192.0.2.1"); the name while unresolved
+  bool resolved = true;         // false: the name's look-up runs; the session waits for it
   uint16_t port = 161;
   uint8_t version = SnmpVersion::V1;
   std::string readCommunity;    // v1, v2c: GET, GET-NEXT
@@ -50,9 +52,12 @@ struct KySnmpTarget {
 
 // Builds the target of one exchange from a request's copies. Raises -509
 // "(KySNMP++) Invalid IP Address or DNS name!" when the address is neither a
-// dotted IPv4 address nor a name that resolves, and the translated status of
+// dotted IPv4 address nor a name (or a name whose look-up failed lately), and the translated status of
 // the SNMPv3 checks (unsupported protocol such as IDEA, a level without its
 // protocol, a security model other than USM, a version other than 0, 1, 3).
+// A name is never looked up here (see Resolver.h): while its look-up runs the
+// target is returned unresolved and the exchange waits for the answer, at
+// most its own timeout times its tries, and then fails with -509.
 KySnmpTarget BuildTarget(const KySNMPDevice& device, const KySNMPSecurity& security, int32_t timeout,
                          int32_t retries);
 
@@ -73,7 +78,11 @@ struct KySnmpOutcome {
   std::vector<KyVb> vbs;    // bindings of the reply (empty unless a reply came)
   std::string agentAddress; // the target's address, dotted
   uint16_t agentPort = 0;
+  int32_t moduleError = 0;  // a failure of this layer's own (-509: the name did not resolve)
 };
+
+// The catalogue code and text of an outcome.
+KyStatusText OutcomeStatusText(const KySnmpOutcome& outcome);
 
 using KySnmpCompletion = std::function<void(KySnmpOutcome&)>;
 
@@ -155,6 +164,8 @@ class KySnmpSession : public KySnmpPumpClient {
   void Drive(int waitMs);
   void ReadAvailable();
   void CheckDeadlines();
+  // Starts the exchanges whose agent name has been looked up meanwhile.
+  void ResolveWaiting();
   void DeliverCompleted();
 
   void* sp_ = nullptr;

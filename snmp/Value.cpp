@@ -49,6 +49,29 @@ bool IsUnsignedWire(uint8_t type) {
 }
 
 [[noreturn]] void ThrowBadSyntax() { ThrowKySNMPError(KyErr::BadSyntax); }
+
+}  // namespace
+
+bool TypeFitsSyntax(int32_t syntax, const KyVb& vb) {
+  switch (syntax) {
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::UInteger32:
+    case Syntax::Counter64:
+    case Syntax::TimeTicks:
+      return vb.type == KyVbType::Integer || IsUnsignedWire(vb.type);
+    case Syntax::ObjectId:
+      return vb.type == KyVbType::ObjectId;
+    case Syntax::Null:
+      return true;
+    default:
+      return IsOctetLike(vb.type);
+  }
+}
+
+namespace {
 [[noreturn]] void ThrowBadKeyCount() { ThrowKySNMPError(KyErr::BadKeyCount); }
 
 // The item's raw value: its option label turned back into the value.
@@ -652,6 +675,13 @@ bool IsSupportedSyntax(int32_t syntax) {
 void StoreValue(KySNMPVarDef& item, const KyVb& vb) {
   const int32_t syntax = item.syntax;
   if (!IsSupportedSyntax(syntax)) ThrowBadSyntax();
+  // A value of another type is an agent's fault, not an absent value: it is
+  // reported and the item keeps what it showed.
+  if (!vb.HasNoValue() && !TypeFitsSyntax(syntax, vb)) {
+    std::string text = MessageText(KyErr::BadSyntax);
+    if (!item.label.empty()) text += " (" + item.label + ")";
+    ThrowKySNMPError(KyErr::BadSyntax, text);
+  }
   std::optional<std::string> text;  // nullopt: no printable value
   const bool isInt = vb.type == KyVbType::Integer;
   const bool isUnsigned = IsUnsignedWire(vb.type);

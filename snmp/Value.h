@@ -96,6 +96,12 @@ bool ParseOidText(std::string_view text, KyOid& out);
 // with ValueToLabel, LoadValue and EncodeIndexPart start from LabelToValue.
 
 // Received binding -> item.value.
+// Whether a received binding's type is one the syntax can be read from
+// (INTEGER and the unsigned types for numbers, the octet-like types for
+// strings and addresses, OBJECT IDENTIFIER for OIDs, anything for NULL).
+// StoreValue raises -511 for a binding of another type that carries a value.
+bool TypeFitsSyntax(int32_t syntax, const KyVb& vb);
+
 void StoreValue(KySNMPVarDef& item, const KyVb& vb);
 void StoreValue(KySNMPVarList& list, int i, const KyVb& vb);
 

@@ -133,7 +133,7 @@ constexpr KyVarDefRow kCurrentTime1[] = {
 
 // "System Log Management": scalar group.
 constexpr KyVarDefRow kSystemLogState1[] = {
-    {"1.3.6.1.4.1.32473.12.12.1", "System Log Control State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.12.1", "System Log Control State", Integer, RW, &opt::DisabledEnabled23},
     {"1.3.6.1.4.1.32473.12.12.3.1", "Log Save Method", Integer, RW, &opt::LogSaveMethod},
     {"1.3.6.1.4.1.32473.12.12.3.2", "Log Save Time Interval", Integer, RW},
     {"1.3.6.1.4.1.32473.12.12.4.1", "System Log Control Clear Log", Integer, RW, &opt::NormalActive},

@@ -308,7 +308,7 @@ constexpr KyVarDefRow kAuthenticationMethod1[] = {
 
 // "Global Management": scalar group.
 constexpr KyVarDefRow kGlobalManagement1[] = {
-    {"1.3.6.1.4.1.32473.12.19.1.1", "Safeguard Admin State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.12.19.1.1", "Safeguard Admin State", Integer, RW, &opt::DisabledEnabled23},
 };
 
 // "IP-MAC Binding Control": scalar group.

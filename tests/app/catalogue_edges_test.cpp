@@ -351,7 +351,8 @@ TEST_F(CatalogueEdges, QinQPortTableShowsTheRedTpidNoteBelowItsRows) {
 
   // No other dialog carries the note.
   for (std::string_view other : {"PortControl1Click", "QinQGlobalStateSettings1Click"}) {
-    QLabel* n = Dialog(other)->Panel()->EditsPanel()->Note();
+    auto otherForm = Dialog(other);  // kept while its note is looked at
+    QLabel* n = otherForm->Panel()->EditsPanel()->Note();
     EXPECT_TRUE(n == nullptr || n->isHidden() || n->text().isEmpty()) << other;
   }
 }

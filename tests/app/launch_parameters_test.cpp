@@ -2,6 +2,7 @@
 // against the global session records and LaunchTexts.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "app/LaunchParameters.h"
 #include "platform/KeyStore.h"
 #include "snmp/Messages.h"
+#include "snmp/Request.h"
 #include "snmp/SessionParams.h"
 
 namespace {
@@ -55,6 +57,11 @@ void ExpectState(const LaunchState& expected, const LaunchTexts& texts) {
   EXPECT_EQ(texts.privPassword, expected.texts.privPassword);
   EXPECT_EQ(texts.contextEngineId, expected.texts.contextEngineId);
   EXPECT_EQ(texts.contextName, expected.texts.contextName);
+}
+
+std::string ReadFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class LaunchTest : public ::testing::Test {
@@ -197,17 +204,9 @@ TEST_F(LaunchTest, SwitchesAndProfileGiveTheRecordsAndTexts) {
          s.security.securityLevel = 0;
          s.texts.securityLevel = "3";
        }},
-      {"/t keeps the low 16 bits",
+      {"/t takes the highest port",
        std::nullopt,
-       {"/v3", "/t70000"},
-       [](LaunchState& s) {
-         s.security.version = 3;
-         s.device.port = 4464;
-         s.texts.port = "4464";
-       }},
-      {"/t with a negative number stores it unsigned",
-       std::nullopt,
-       {"/v3", "/t-1"},
+       {"/v3", "/t65535"},
        [](LaunchState& s) {
          s.security.version = 3;
          s.device.port = 65535;
@@ -346,8 +345,8 @@ TEST_F(LaunchTest, SwitchesAndProfileGiveTheRecordsAndTexts) {
          s.texts.port = "161";
          s.texts.securityModel = "1";
        }},
-      {"profile AgentPort and Version keep their low bits; the text keeps what was written",
-       With(With(V1Profile(), "AgentPort", "70000"), "Version", "257"),
+      {"profile Version keeps its low bits; the text keeps what was written",
+       With(With(V1Profile(), "AgentPort", "4464"), "Version", "257"),
        {"/I192.0.2.10", "/Rr"},
        [](LaunchState& s) {
          s.device.address = s.texts.agent = "192.0.2.10";
@@ -428,37 +427,56 @@ TEST_F(LaunchTest, ArgumentsBeforeTheAgentReadTheProfileNamedDotCfg) {
   EXPECT_EQ(GlobalSecurity.writeCommunity, "w");
 }
 
-TEST_F(LaunchTest, ConversionErrorsNameTheOffendingText) {
+TEST_F(LaunchTest, ConversionErrorsNameTheOffendingTextAndWhereItCameFrom) {
   struct ErrorCase {
     const char* what;
     std::optional<std::vector<std::string>> profile;
     std::vector<std::string> args;
-    const char* message;
+    std::string message;
+  };
+  // A profile's number names the file and the key on a second line.
+  const auto inProfile = [this](const char* key) {
+    return std::string("\nKey \"") + key + "\" of [Program Information] in the device profile \"" +
+           Path("192.0.2.10.cfg") + "\"";
   };
   const ErrorCase cases[] = {
       {"/v", std::nullopt, {"/vthree"}, "'three' is not a valid integer value"},
       {"/v empty", std::nullopt, {"/v"}, "'' is not a valid integer value"},
       {"/v beyond 32 bits", std::nullopt, {"/v4294967299"}, "'4294967299' is not a valid integer value"},
       {"/v with trailing blank", std::nullopt, {"/v1 "}, "'1 ' is not a valid integer value"},
-      {"/t", std::nullopt, {"/v3", "/t16x"}, "'16x' is not a valid integer value"},
+      {"/t", std::nullopt, {"/v3", "/t16x"}, "'16x' is not a valid integer value\nSwitch \"/t\""},
       {"/m", std::nullopt, {"/v3", "/m"}, "'' is not a valid integer value"},
       {"/l", std::nullopt, {"/v3", "/l0x1"}, "'0x1' is not a valid integer value"},
       {"/a", std::nullopt, {"/v3", "/a-"}, "'-' is not a valid integer value"},
       {"/p", std::nullopt, {"/v3", "/p 1 2"}, "' 1 2' is not a valid integer value"},
       {"profile AgentPort", With(V1Profile(), "AgentPort", "port"), {"/I192.0.2.10", "/Rr"},
-       "'port' is not a valid integer value"},
+       "'port' is not a valid integer value" + inProfile("AgentPort")},
       {"profile without AgentPort", Without(V1Profile(), "AgentPort"), {"/I192.0.2.10", "/Rr"},
-       "'' is not a valid integer value"},
+       "'' is not a valid integer value" + inProfile("AgentPort")},
       {"profile without Version", Without(V1Profile(), "Version"), {"/I192.0.2.10", "/Rr"},
-       "'' is not a valid integer value"},
+       "'' is not a valid integer value" + inProfile("Version")},
       {"profile SecurityModel", With(V1Profile(), "SecurityModel", "usm"), {"/I192.0.2.10", "/Rr"},
-       "'usm' is not a valid integer value"},
+       "'usm' is not a valid integer value" + inProfile("SecurityModel")},
       {"profile without SecurityLevel", Without(V3Profile(), "SecurityLevel"), {"/I192.0.2.10", "/Rr"},
-       "'' is not a valid integer value"},
+       "'' is not a valid integer value" + inProfile("SecurityLevel")},
       {"profile AuthProtocol", With(V3Profile(), "AuthProtocol", "md5"), {"/I192.0.2.10", "/Rr"},
-       "'md5' is not a valid integer value"},
+       "'md5' is not a valid integer value" + inProfile("AuthProtocol")},
       {"profile without PrivProtocol", Without(V3Profile(), "PrivProtocol"), {"/I192.0.2.10", "/Rr"},
-       "'' is not a valid integer value"},
+       "'' is not a valid integer value" + inProfile("PrivProtocol")},
+      // Ports outside 1 to 65535 are refused, never cut to 16 bits.
+      {"/t beyond 16 bits", std::nullopt, {"/v3", "/t99999999"},
+       "'99999999' is not a valid port number (1 to 65535)\nSwitch \"/t\""},
+      {"/t 65536", std::nullopt, {"/v3", "/t65536"}, "'65536' is not a valid port number (1 to 65535)\nSwitch \"/t\""},
+      {"/t 0", std::nullopt, {"/v3", "/t0"}, "'0' is not a valid port number (1 to 65535)\nSwitch \"/t\""},
+      {"/t negative", std::nullopt, {"/v3", "/t-1"}, "'-1' is not a valid port number (1 to 65535)\nSwitch \"/t\""},
+      {"profile AgentPort beyond 16 bits", With(V1Profile(), "AgentPort", "70000"), {"/I192.0.2.10", "/Rr"},
+       "'70000' is not a valid port number (1 to 65535)" + inProfile("AgentPort")},
+      {"profile Timeout", With(V1Profile(), "Timeout", "slow"), {"/I192.0.2.10", "/Rr"},
+       "'slow' is not a valid integer value" + inProfile("Timeout")},
+      {"profile Timeout 0", With(V1Profile(), "Timeout", "0"), {"/I192.0.2.10", "/Rr"},
+       "'0' is not a valid timeout in hundredths of a second (1 to 360000)" + inProfile("Timeout")},
+      {"profile Retries negative", With(V1Profile(), "Retries", "-1"), {"/I192.0.2.10", "/Rr"},
+       "'-1' is not a valid number of retries (0 to 100)" + inProfile("Retries")},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -470,8 +488,36 @@ TEST_F(LaunchTest, ConversionErrorsNameTheOffendingText) {
       Run(c.args);
       ADD_FAILURE() << "no conversion error";
     } catch (const KyConvertError& e) {
-      EXPECT_STREQ(e.what(), c.message);
+      EXPECT_EQ(std::string(e.what()), c.message);
     }
+  }
+}
+
+// A switch behind a slow link: the profile may give every exchange more time
+// and more retries; without the keys the defaults stay as they are.
+TEST_F(LaunchTest, ProfileTimeoutAndRetries) {
+  const struct {
+    const char* what;
+    std::vector<std::string> profile;
+    int32_t timeout, retries;
+  } cases[] = {
+      {"absent", V1Profile(), 100, 1},
+      {"empty", With(With(V1Profile(), "Timeout", ""), "Retries", ""), 100, 1},
+      {"both", With(With(V1Profile(), "Timeout", "500"), "Retries", "3"), 500, 3},
+      {"limits", With(With(V1Profile(), "Timeout", "360000"), "Retries", "0"), 360000, 0},
+      {"retries only", With(V1Profile(), "Retries", "100"), 100, 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AssignDefaultSessionParams();
+    texts = LaunchTexts{};
+    WriteProfile("192.0.2.10.cfg", c.profile);
+    Run({"/I192.0.2.10", "/Rr"});
+    EXPECT_EQ(GlobalTimeout, c.timeout);
+    EXPECT_EQ(GlobalRetries, c.retries);
+    KySNMPRequest request;  // every new request takes them
+    EXPECT_EQ(request.timeout, c.timeout);
+    EXPECT_EQ(request.retries, c.retries);
   }
 }
 
@@ -544,6 +590,15 @@ TEST_F(LaunchTest, HelpPathKeyIsCreatedTheVelmarKeysAreNot) {
   EXPECT_TRUE(store.KeyExists(kHelpPathKey));
   EXPECT_FALSE(store.KeyExists(kExePathKey));
   EXPECT_FALSE(store.KeyExists(kMibFileKey));
+
+  // Later starts find the key and leave the store alone.
+  struct stat before {}, after {};
+  ASSERT_EQ(stat(store.path().c_str(), &before), 0);
+  const std::string content = ReadFileText(store.path());
+  for (int start = 0; start < 3; ++start) Run({"/I192.0.2.10"});
+  ASSERT_EQ(stat(store.path().c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the store was rewritten";
+  EXPECT_EQ(ReadFileText(store.path()), content);
 }
 
 TEST_F(LaunchTest, UnwritableKeyStoreStillLaunches) {

@@ -20,6 +20,12 @@
 #include "app/Help.h"
 #include "app/MenuBar.h"
 #include "mainwindow_sim_support.h"
+#include "snmp/Resolver.h"
+
+#include <QTimer>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include "snmp/Messages.h"
 #include "snmp/SessionParams.h"
 
@@ -87,6 +93,58 @@ TEST_F(MainWindowSim, SilentAgentLeavesTheLedsBlackAndReportsEveryPoll) {
     EXPECT_EQ(LedColours(window->FrontPanel()), QSet<QRgb>{QColor(0, 0, 0).rgb()}) << "poll " << poll;
   }
   EXPECT_TRUE(boxes.isEmpty()) << boxes.join("\n").toStdString();
+}
+
+// The agent is a name and the name server never answers: the start-up's
+// two reads wait their own timeout, then every exchange fails at once with
+// -509 while the failure is kept, and the window goes on answering.
+TEST_F(MainWindowSim, NameServerThatNeverAnswersKeepsTheWindowAnswering) {
+  struct Stuck {
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool release = false;
+    std::atomic<int> calls{0};
+  };
+  auto stuck = std::make_shared<Stuck>();
+  SetKyNameResolverHook([stuck](const std::string&, in_addr&) {
+    ++stuck->calls;
+    std::unique_lock<std::mutex> lock(stuck->mutex);
+    stuck->cv.wait(lock, [&] { return stuck->release; });
+    return false;
+  });
+  WriteProfile("switch.example", 161);
+  Open(HostSwitches("switch.example"));
+  const QString bad = QString::fromStdString(MessageText(KyErr::BadAddress));
+  EXPECT_EQ(Status(), bad);
+  ASSERT_TRUE(WaitForFrontPanel(20000));
+
+  // The event loop keeps turning while the polls fail.
+  QElapsedTimer gap;
+  gap.start();
+  qint64 longest = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longest = std::max(longest, gap.restart());
+  });
+  ticker.start(10);
+  const QString prefix = "Get: " + bad + " Request: Led Status. Receive at ";
+  QStringList lines;
+  for (int poll = 0; poll < 2; ++poll) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Status().startsWith(prefix) && !lines.contains(Status()); }, 15000))
+        << "poll " << poll << ": " << Status().toStdString();
+    lines << Status();
+  }
+  ticker.stop();
+  EXPECT_LT(longest, 1000) << "the window froze";
+  EXPECT_EQ(stuck->calls.load(), 1) << "the name was asked for once";
+
+  window.reset();
+  {
+    std::lock_guard<std::mutex> lock(stuck->mutex);
+    stuck->release = true;
+  }
+  stuck->cv.notify_all();
+  SetKyNameResolverHook({});
 }
 
 TEST_F(MainWindowSim, ExitAsksAndNoKeepsTheWindow) {

@@ -113,13 +113,17 @@ TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
   EXPECT_TRUE(window->grab().save(QString::fromStdString(png), "PNG")) << png;
 }
 
-TEST_F(MainWindowSim, ShortLedValueDarkensTheLedsBeyondIt) {
+// A value shorter than the panel needs: the LEDs it covers are shown, the
+// others dark, and the status line says the value was short (never "Ok").
+TEST_F(MainWindowSim, ShortLedValueDarkensTheLedsBeyondItAndSaysSo) {
   ASSERT_TRUE(StartSim({"--fault-led-short", "51"}));
   WriteProfile("127.0.0.1", sim.port());
   Open(HostSwitches());
   ASSERT_TRUE(WaitForFrontPanel());
   ASSERT_TRUE(WaitForLedStatus()) << Status().toStdString();
-  EXPECT_TRUE(Status().startsWith("Get: Ok ")) << Status().toStdString();
+  EXPECT_TRUE(Status().startsWith("Get: (KySNMP++) Out of range for the bit(byte) index of the associated SNMP "
+                                  "variable's (partial) data! Request: Led Status. Receive at "))
+      << Status().toStdString();
   KySNMPRequest2Leds* leds = window->FrontPanel()->Leds();
   leds->PollTimer()->stop();
   leds->BlinkTimer()->stop();
@@ -138,6 +142,19 @@ TEST_F(MainWindowSim, ShortLedValueDarkensTheLedsBeyondIt) {
     if (shown != QColor(0, 0, 0)) ++lit;
   }
   EXPECT_GT(lit, 5);
+}
+
+// The LED variable served as an INTEGER: the poll fails with the catalogue's
+// syntax error instead of darkening the panel under "Ok".
+TEST_F(MainWindowSim, LedValueOfTheWrongTypeIsReportedNotOk) {
+  std::string led = kLedInstanceOid;
+  ASSERT_TRUE(StartSim({"--fault-wrong-type", led.substr(0, led.size() - 2)}));
+  WriteProfile("127.0.0.1", sim.port());
+  Open(HostSwitches());
+  ASSERT_TRUE(WaitForFrontPanel());
+  ASSERT_TRUE(WaitForLedStatus()) << Status().toStdString();
+  EXPECT_TRUE(Status().startsWith("Get: (KySNMP++) Bad SNMP syntax!")) << Status().toStdString();
+  EXPECT_TRUE(Status().contains(" Request: Led Status. Receive at ")) << Status().toStdString();
 }
 
 TEST_F(MainWindowSim, SnmpV3MenuIsDisabledForCommunityVersions) {

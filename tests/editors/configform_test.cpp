@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include "editors/ControlBinding.h"
+#include "editors/EditConstraint.h"
 #include "editors/GUIConfigForm.h"
 #include "editors/GUIGenerator.h"
+#include "editors/UiSupport.h"
 #include "editors_test_support.h"
 #include "snmp/VarList.h"
 
@@ -80,6 +82,61 @@ TEST(ConfigFormSize, SmallGroupOpensAtThePanelSize) {
   editor->request.varList = KySNMPVarList(kTable);
   form.SetEditor(std::move(editor));
   EXPECT_EQ(form.size(), wanted);
+}
+
+// Closing a dialog by destroying it while it is shown, with the focus in a
+// constrained edit: no handler may run on the half-destroyed widgets (the
+// leave-check of the edit would see a control that is no longer an edit).
+TEST(ConfigFormLifetime, DestroyedWhileAnEditHasTheFocusRunsNoHandler) {
+  BoxRecorder boxes;
+  auto* form = new TConfigForm;
+  auto editor = std::make_unique<KySNMPRequest2Edits>(form);
+  editor->request.varList = KySNMPVarList(kTable);
+  TSNMPEditorPanel* panel = form->SetEditor(std::move(editor));
+  panel->SetVarFormat(1, "%i{n1x9l1}");
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->activateWindow();
+  QApplication::setActiveWindow(form);
+  const auto edits = panel->EditsPanel()->findChildren<QLineEdit*>();
+  ASSERT_EQ(edits.size(), 2);
+  QLineEdit* count = edits[1];
+  count->setFocus();
+  QApplication::processEvents();
+  count->setText("42");  // out of range: leaving it would complain
+  int exits = 0;
+  const ControlHandler check = ExitHandler(count);
+  ASSERT_TRUE(check);
+  SetExitHandler(count, [&exits, check](QWidget* sender) {
+    ++exits;
+    check(sender);
+  });
+  delete form;
+  QApplication::processEvents();
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("\n").toStdString();
+
+  // The same for a constrained edit destroyed on its own in any window.
+  QWidget window;
+  auto* edit = new QLineEdit(&window);
+  KyEditConstraint constraints(&window, false);
+  constraints.AddConstraint("%i{n1x9l1}", edit);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QApplication::setActiveWindow(&window);
+  edit->setFocus();
+  QApplication::processEvents();
+  edit->setText("42");
+  const ControlHandler leave = ExitHandler(edit);
+  SetExitHandler(edit, [&exits, leave](QWidget* sender) {
+    ++exits;
+    leave(sender);
+  });
+  ASSERT_TRUE(edit->hasFocus());
+  delete edit;
+  QApplication::processEvents();
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("\n").toStdString();
 }
 
 }  // namespace

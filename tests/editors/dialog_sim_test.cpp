@@ -507,4 +507,36 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
   }
 }
 
+// An agent whose OIDs stop increasing inside a column: the walk ends there,
+// the rows read stay in the view, and the status line says why.
+TEST_F(SimDialogs, NonIncreasingOidsEndTheWalkWithAReason) {
+  qrxtest::SimProcess broken;
+  ASSERT_TRUE(broken.Start({"--rows", "Dot1qVlanStatic=5", "--fault-non-increasing", kVlanName})) << broken.error();
+  for (const bool async : {true, false}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    QWidget form;
+    QPlainTextEdit memo;
+    QTreeWidget view;
+    KySNMPRequest2Edits editor(&form);
+    editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
+    editor.request.device.address = broken.host();
+    editor.request.device.port = static_cast<uint16_t>(broken.port());
+    editor.AttachListView(&view, false);
+    editor.SetStatusTarget(&memo);
+    editor.asynchronous = async;
+    try {
+      editor.Refresh();
+      ASSERT_TRUE(WaitFor([&] { return !editor.busy; }));
+      EXPECT_TRUE(async) << "no error raised";
+    } catch (const KySNMPException& e) {
+      EXPECT_FALSE(async);
+      memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
+    }
+    EXPECT_EQ(view.topLevelItemCount(), 1) << "the first row stays";
+    const QString last = memo.toPlainText().split(QLatin1Char('\n')).last();
+    EXPECT_TRUE(last.startsWith("Get: (SNMPClass) Invalid Object Identifier! (")) << last.toStdString();
+    EXPECT_TRUE(last.contains("does not follow")) << last.toStdString();
+  }
+}
+
 }  // namespace

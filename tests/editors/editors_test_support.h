@@ -58,7 +58,9 @@ inline void OnNextModal(std::function<void(QWidget*)> action, QWidget* skip = nu
   QObject::connect(timer, &QTimer::timeout, [timer, action, left, insidePump, skipped] {
     if (GlobalEventPump.busy() && ++*insidePump < 200) return;
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != skipped.data() && modal->isVisible()) {
+    // Not from inside a completion (a row being shown lets events run): an
+    // action that waits for the dialog's read would wait for itself.
+    if (modal != nullptr && modal != skipped.data() && modal->isVisible() && !GlobalEventPump.busy()) {
       timer->stop();
       timer->deleteLater();
       action(modal);

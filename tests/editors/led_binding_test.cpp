@@ -156,8 +156,22 @@ TEST_F(LedBindingTest, PairModeReadsStatusAndColourBytes) {
 TEST_F(LedBindingTest, ShortValueShowsTheAbsentColourOrFailsThePoll) {
   leds_->SetMode(2, 2);
   leds_->AddLedRow(0, "0,2", map_, panel_, 1, 10, KyLedShape::Rectangle, 5, 5);
-  leds_->Reply(Bytes({0x04}));
-  EXPECT_EQ(Shown(0), kLedBlue);
+  // The LEDs the value covers are shown, the others in the absent colour, and
+  // the poll still fails: the device sent less than the panel needs.
+  for (const std::string& bytes : {Bytes({0x04}), Bytes({0x04, 0x00, 0x02})}) {
+    try {
+      leds_->Reply(bytes);
+      ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
+    } catch (const KySNMPException& e) {
+      EXPECT_EQ(e.code(), -519);
+      EXPECT_EQ(e.text(), "(KySNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!");
+    }
+    EXPECT_EQ(Shown(0), kLedBlue);
+    EXPECT_EQ(Shown(1), kLedBlack);
+  }
+  leds_->Reply(Bytes({0x04, 0x00, 0x02, 0x03}));  // long enough
+  EXPECT_EQ(Shown(1), kLedGreen);
+  leds_->Reply(Bytes({0x04, 0x00, 0x01}));  // status 1: no LED there, nothing missing
   EXPECT_EQ(Shown(1), kLedBlack);
 
   // A map without an absent colour: the whole poll fails and every LED goes

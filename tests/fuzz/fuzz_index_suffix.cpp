@@ -109,7 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       // Only a text that does not represent its wire form may be refused.
       KyOid ids;
       ParseOidText(consumed[k], ids);
-      if (item.syntax != 0x4b && !IsLossy(item.syntax, ids)) std::abort();
+      // A text index that reads as the no-value placeholder is sent as NULL
+      // by design, never as its characters.
+      if (item.syntax != 0x4b && !IsLossy(item.syntax, ids) && item.value != kNullText) std::abort();
       continue;
     }
     KyOid ids;

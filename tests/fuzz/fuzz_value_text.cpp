@@ -37,7 +37,10 @@ bool TryStore(KySNMPVarDef& item, const KyVb& vb) {
     StoreValue(item, vb);
     return true;
   } catch (const KySNMPException& e) {
-    if (e.code() != KyErr::BadSyntax || IsSupportedSyntax(item.syntax)) std::abort();
+    // Only a value of another type than the syntax, or a syntax the layer
+    // does not know, is refused.
+    if (e.code() != KyErr::BadSyntax || (IsSupportedSyntax(item.syntax) && TypeFitsSyntax(item.syntax, vb)))
+      std::abort();
     return false;
   }
 }

@@ -133,6 +133,37 @@ TEST_F(KeyStoreTest, OpeningWithCreationWritesTheKeyAndItsParentsExist) {
   EXPECT_EQ(ReadFile(storePath), before);
 }
 
+// The store may be a link into the host suite's own configuration, and it
+// holds passwords: a write replaces the link's target, the link stays, the
+// file keeps its permissions, and a key that is there is never written again.
+TEST_F(KeyStoreTest, WritesFollowALinkAndKeepTheMode) {
+  const std::string target = tmp.File("host-keys");
+  WriteFile(target, "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.32473.10.63.8=/opt/x/help01.hlp\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_directories(tmp.File("sub/dir"));
+  std::filesystem::create_symlink("../../host-keys", storePath);
+  struct stat before {};
+  ASSERT_EQ(stat(target.c_str(), &before), 0);
+
+  ASSERT_TRUE(store.OpenKey("\\SOFTWARE\\Norvane\\Modules\\HelpPath", true));
+  struct stat after {};
+  ASSERT_EQ(stat(target.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "a key that is there is not written again";
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+
+  ASSERT_TRUE(store.WriteString("\\SOFTWARE\\Norvane\\Velmar5.1\\ExePath", "Path", "/opt/velmar/bin/"));
+  EXPECT_TRUE(std::filesystem::is_symlink(storePath)) << "the link stays a link";
+  EXPECT_EQ(store.ReadString("\\SOFTWARE\\Norvane\\Velmar5.1\\ExePath", "Path"), "/opt/velmar/bin/");
+  EXPECT_NE(ReadFile(target).find("Path=/opt/velmar/bin/"), std::string::npos) << "the target was written";
+  ASSERT_EQ(stat(target.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 0777, 0600u);
+  EXPECT_FALSE(std::filesystem::exists(target + ".tmp"));
+  EXPECT_TRUE(store.DeleteValue("\\SOFTWARE\\Norvane\\Velmar5.1\\ExePath", "Path"));
+  EXPECT_TRUE(std::filesystem::is_symlink(storePath));
+  ASSERT_EQ(stat(target.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 0777, 0600u);
+}
+
 TEST_F(KeyStoreTest, HandWrittenFileIsReadAndOtherLinesSurviveAWrite) {
   std::filesystem::create_directories(tmp.File("sub/dir"));
   const std::string original =

@@ -451,6 +451,13 @@ TEST_F(SimTest, ListMatchesTheDefinitionTables) {
     order.push_back(oid);
   }
   EXPECT_EQ(listed.size(), order.size()) << "an object listed twice";
+  // The counts of the definition tables, for the record.
+  size_t rows = 0;
+  for (const KyVarDefTable* t : AllDefinitionTables()) rows += t->rows.size();
+  const std::string counts = "# definition tables: " + std::to_string(AllDefinitionTables().size()) +
+                             ", rows: " + std::to_string(rows) + ", option lists: ";
+  EXPECT_NE(r.out.find("\n" + counts), std::string::npos) << r.out.substr(r.out.rfind("\n#") == std::string::npos ? 0 : r.out.rfind("\n#"));
+  EXPECT_NE(r.out.find(" referenced), rows by syntax: 0x2="), std::string::npos);
   std::vector<sim::Oid> parsed;
   for (const auto& o : order) parsed.push_back(*sim::ParseOid(o));
   EXPECT_TRUE(std::is_sorted(parsed.begin(), parsed.end()));

@@ -177,8 +177,9 @@ TEST_F(EngineTest, EndOfMibViewEndsTheWalk) {
 }
 
 // An agent that answers GET-NEXT with an OID not greater than the one asked
-// for, inside the column, must not keep the walk going round.
-TEST_F(EngineTest, NonIncreasingGetNextEndsTheWalk) {
+// for, inside the column, must not keep the walk going round; the walk ends
+// with an error that says so (never "Ok") and the rows read stay.
+TEST_F(EngineTest, NonIncreasingGetNextEndsTheWalkWithAnError) {
   AddRow(1, "one", 10);
   AddRow(2, "two", 20);
   // Asked for row 2, the agent answers row 1 again (backwards), for both columns.
@@ -186,14 +187,18 @@ TEST_F(EngineTest, NonIncreasingGetNextEndsTheWalk) {
   mib_.nextOverride[Cat(kEntry, {3, 2})] = fake::Gauge(Cat(kEntry, {3, 1}), 10);
   auto r = NewRequest();
   TableList(r->varList);
-  int rows = 0;
-  bool more = r->Read(true);
-  while (more && rows < 10) {
-    ++rows;
-    more = r->Read(false);
+  ASSERT_TRUE(r->Read(true));
+  ASSERT_TRUE(r->Read(false));
+  EXPECT_EQ(r->varList.Item(1).value, "two");
+  try {
+    r->Read(false);
+    ADD_FAILURE() << "no error";
+  } catch (const KySNMPException& e) {
+    EXPECT_EQ(e.code(), -417);
+    EXPECT_EQ(e.text(), "(SNMPClass) Invalid Object Identifier! (" + kEntryText + ".2.1 does not follow " +
+                            kEntryText + ".2.2)");
   }
-  EXPECT_EQ(rows, 2);
-  EXPECT_FALSE(more);
+  EXPECT_EQ(r->varList.Item(0).value, "2") << "the last row read stays";
 }
 
 TEST_F(EngineTest, RepeatedOidEndsTheWalkAsynchronouslyToo) {
@@ -204,19 +209,51 @@ TEST_F(EngineTest, RepeatedOidEndsTheWalkAsynchronouslyToo) {
   TableList(r->varList);
   int rows = 0;
   bool finished = false;
+  int32_t code = 0;
   KySNMPRequest* req = r.get();
   RequestCallback cb = [&](void*, const KySNMPError& e, KySNMPVarList&) {
-    ASSERT_EQ(e.code, 0);
     if (e.finished) {
       finished = true;
+      code = e.code;
       return;
     }
+    ASSERT_EQ(e.code, 0);
     if (++rows < 10) req->ReadAsync(cb, nullptr, false);
   };
   r->ReadAsync(cb, nullptr, true);
   testsession::Pump([&] { return finished || rows >= 10; });
   EXPECT_TRUE(finished);
   EXPECT_EQ(rows, 1);
+  EXPECT_EQ(code, -417);
+}
+
+// A value whose type does not fit its syntax fails the exchange with -511;
+// the other values of the reply are stored, the bad one keeps its text.
+TEST_F(EngineTest, WrongTypeInAReplyIsBadSyntax) {
+  const Oid a = {1, 3, 6, 1, 4, 1, 32473, 1, 2, 3, 0}, b = {1, 3, 6, 1, 4, 1, 32473, 1, 2, 4, 0};
+  mib_.mib[a] = fake::Int(a, 2);  // served as an INTEGER, defined as a string
+  mib_.mib[b] = fake::Int(b, 7);
+  auto r = NewRequest();
+  r->varList.kind = 0;
+  r->varList.AppendItem("1.3.6.1.4.1.32473.1.2.3", "LED", Syntax::OctetString, Access::Read);
+  r->varList.AppendItem("1.3.6.1.4.1.32473.1.2.4", "B", Syntax::Integer, Access::Read);
+  r->varList.Item(0).value = "0102";
+  try {
+    r->Read(true);
+    ADD_FAILURE() << "no error";
+  } catch (const KySNMPException& e) {
+    EXPECT_EQ(e.code(), -511);
+    EXPECT_EQ(e.text(), "(KySNMP++) Bad SNMP syntax! (LED)");
+  }
+  EXPECT_EQ(r->varList.Item(0).value, "0102");
+  EXPECT_EQ(r->varList.Item(1).value, "7");
+
+  KySNMPError seen;
+  bool done = false;
+  r->ReadAsync([&](void*, const KySNMPError& e, KySNMPVarList&) { seen = e, done = true; }, nullptr, true);
+  testsession::Pump([&] { return done; });
+  EXPECT_EQ(seen.code, -511);
+  EXPECT_TRUE(seen.finished);
 }
 
 TEST_F(EngineTest, V1NoSuchNameOnFirstStepRaisesAndLaterEndsTheWalk) {

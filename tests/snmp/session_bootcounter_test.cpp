@@ -3,7 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 #include <fstream>
 #include <sstream>
 
@@ -21,6 +25,7 @@ class BootCounterTest : public ::testing::Test {
     path_ = dir_ + "/" + kBootCounterFileName;
   }
   void TearDown() override {
+    chmod(path_.c_str(), 0600);
     unlink(path_.c_str());
     unlink((path_ + ".tmp").c_str());
     chmod(dir_.c_str(), 0700);
@@ -129,9 +134,14 @@ TEST_F(BootCounterTest, UnwritableFolderIsASaveError) {
 }
 
 TEST_F(BootCounterTest, FileThatCannotBeReplacedIsASaveError) {
-  mkdir(path_.c_str(), 0700);  // a folder where the file should be: the rename fails
+  const std::string target = path_ + ".real";
+  {
+    std::ofstream(target) << Ours() << " 4\n";
+  }
+  ASSERT_EQ(symlink(target.c_str(), path_.c_str()), 0);
+  // The temporary file's place is taken by a folder: nothing can be written.
+  mkdir((path_ + ".tmp").c_str(), 0700);
   EXPECT_NE(SaveBootCounter(path_, kLocalEngineId, 1), 0);
-  EXPECT_NE(access((path_ + ".tmp").c_str(), F_OK), 0) << "no temporary file is left behind";
   try {
     AdvanceBootCounter(dir_);
     FAIL();
@@ -139,7 +149,108 @@ TEST_F(BootCounterTest, FileThatCannotBeReplacedIsASaveError) {
     EXPECT_EQ(e.code(), -508);
     EXPECT_EQ(e.text(), "(KySNMP++) Error when saving SNMP engine boots counter!");
   }
-  rmdir(path_.c_str());
+  rmdir((path_ + ".tmp").c_str());
+  unlink(target.c_str());
+}
+
+// A file that is there but cannot be read, or whose line for this engine is
+// damaged, is never replaced: other engines' lines and this engine's count
+// would be lost, and a count started again at 1 is a replay to the agents.
+TEST_F(BootCounterTest, DamagedOrUnreadableFileIsALoadErrorAndStaysAsItIs) {
+  const std::string other = EncodeBootEngineId("other-engine") + " 17\n";
+  struct Case {
+    const char* what;
+    std::string content;
+    mode_t mode;
+    bool folder;  // a folder where the file should be
+  } cases[] = {
+      {"count is no number", other + Ours() + " many\n", 0600, false},
+      {"count is missing", other + Ours() + " \n", 0600, false},
+      {"count followed by garbage", other + Ours() + " 12x\n", 0600, false},
+      {"cannot be read", other + Ours() + " 12\n", 0000, false},
+      {"a folder in its place", "", 0700, true},
+  };
+  for (const Case& c : cases) {
+    if (c.mode == 0000 && geteuid() == 0) continue;  // root reads anything
+    if (c.folder) {
+      mkdir(path_.c_str(), c.mode);
+    } else {
+      WriteFile(c.content);
+      chmod(path_.c_str(), c.mode);
+    }
+    uint32_t boots = 0;
+    EXPECT_LT(GetBootCounter(path_, kLocalEngineId, boots), BootCounterResult::FileOpen) << c.what;
+    if (c.mode == 0000 || c.folder) {
+      EXPECT_NE(SaveBootCounter(path_, kLocalEngineId, 1), 0) << c.what << ": not overwritten";
+    }
+    try {
+      AdvanceBootCounter(dir_);
+      ADD_FAILURE() << c.what;
+    } catch (const KySNMPException& e) {
+      EXPECT_EQ(e.code(), -507) << c.what;
+      EXPECT_EQ(e.text(), "(KySNMP++) Error when loading SNMP engine boots counter!");
+    }
+    if (c.folder) {
+      struct stat st {};
+      EXPECT_TRUE(stat(path_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) << c.what;
+      rmdir(path_.c_str());
+    } else {
+      chmod(path_.c_str(), 0600);
+      EXPECT_EQ(ReadFile(), c.content) << c.what;
+      unlink(path_.c_str());
+    }
+  }
+}
+
+TEST_F(BootCounterTest, WriteKeepsTheFileMode) {
+  WriteFile(Ours() + " 3\n");
+  chmod(path_.c_str(), 0600);
+  EXPECT_EQ(AdvanceBootCounter(dir_), 4u);
+  struct stat st {};
+  ASSERT_EQ(stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Programs started together: each gets a count of its own, none is lost.
+TEST_F(BootCounterTest, ConcurrentStartsEachGetTheirOwnCount) {
+  WriteFile("# shared\n" + Ours() + " 100\n");
+  constexpr int kProcesses = 6, kRounds = 15;
+  int pipes[2];
+  ASSERT_EQ(pipe(pipes), 0);
+  std::vector<pid_t> children;
+  for (int p = 0; p < kProcesses; ++p) {
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      close(pipes[0]);
+      for (int i = 0; i < kRounds; ++i) {
+        uint32_t got = 0;
+        try {
+          got = AdvanceBootCounter(dir_);
+        } catch (...) {
+          got = 0;
+        }
+        if (write(pipes[1], &got, sizeof got) != sizeof got) _exit(2);
+      }
+      _exit(0);
+    }
+    children.push_back(pid);
+  }
+  close(pipes[1]);
+  std::vector<uint32_t> counts;
+  uint32_t got = 0;
+  while (read(pipes[0], &got, sizeof got) == sizeof got) counts.push_back(got);
+  close(pipes[0]);
+  for (pid_t pid : children) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::sort(counts.begin(), counts.end());
+  std::vector<uint32_t> expected;
+  for (uint32_t i = 101; i <= 100 + kProcesses * kRounds; ++i) expected.push_back(i);
+  EXPECT_EQ(counts, expected) << "every start has its own count";
+  EXPECT_EQ(ReadFile(), "# shared\n" + Ours() + " " + std::to_string(100 + kProcesses * kRounds) + "\n");
 }
 
 TEST_F(BootCounterTest, CarriageReturnsAndHugeCounts) {

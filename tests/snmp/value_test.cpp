@@ -205,16 +205,8 @@ TEST(StoreValue, NoValueWrongTypeAndShortData) {
       {Syntax::DisplayString, TypeOnly(KyVbType::NoSuchInstance), ""},
       {Syntax::OctetString, TypeOnly(KyVbType::NoSuchInstance), ""},
       {Syntax::MacAddress, TypeOnly(KyVbType::Null), ""},
-      // Wrong types.
-      {Syntax::Integer, OctVb("12"), "(NULL)"},
-      {Syntax::ObjectId, IntVb(5), "(NULL)"},
-      {Syntax::IpAddress, IntVb(5), "(NULL)"},
-      {Syntax::DisplayString, IntVb(5), ""},
+      // The right type without a printable value.
       {Syntax::TimeTicks, IntVb(-1), "(NULL)"},
-      {Syntax::Boolean, OidVb({1, 3}), "(NULL)"},
-      {Syntax::Real, IntVb(2), "(NULL)"},
-      {Syntax::OctetString, IntVb(5), ""},
-      {Syntax::Integer, TypeOnly(0x99), "(NULL)"},
       // Short or odd octets.
       {Syntax::IpAddress, OctVb(Bytes({10, 1, 2}), KyVbType::IpAddress), "10.1.2"},
       {Syntax::IpAddress, OctVb(Bytes({10, 1, 2, 3, 4}), KyVbType::IpAddress), "10.1.2.3.4"},
@@ -234,6 +226,32 @@ TEST(StoreValue, NoValueWrongTypeAndShortData) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Stored(c.syntax, c.vb), c.text) << "syntax " << c.syntax << " type " << int(c.vb.type);
+  }
+}
+
+// A value of another type than the syntax is the agent's fault: -511 with
+// the item's label, and the item keeps what it showed.
+TEST(StoreValue, WrongTypeIsBadSyntaxAndKeepsTheValue) {
+  struct {
+    int32_t syntax;
+    KyVb vb;
+  } cases[] = {
+      {Syntax::Integer, OctVb("12")},        {Syntax::ObjectId, IntVb(5)},
+      {Syntax::IpAddress, IntVb(5)},         {Syntax::DisplayString, IntVb(5)},
+      {Syntax::Boolean, OidVb({1, 3})},      {Syntax::Real, IntVb(2)},
+      {Syntax::OctetString, IntVb(5)},       {Syntax::Integer, TypeOnly(0x99)},
+      {Syntax::MacAddress, OidVb({1, 3})},   {Syntax::Counter32, OctVb("\x01", KyVbType::IpAddress)},
+  };
+  for (const auto& c : cases) {
+    KySNMPVarDef item = Item(c.syntax, "previous");
+    try {
+      StoreValue(item, c.vb);
+      ADD_FAILURE() << "syntax " << c.syntax << " type " << int(c.vb.type);
+    } catch (const KySNMPException& e) {
+      EXPECT_EQ(e.code(), -511);
+      EXPECT_EQ(e.text(), "(KySNMP++) Bad SNMP syntax! (Test Value)");
+    }
+    EXPECT_EQ(item.value, "previous");
   }
 }
 

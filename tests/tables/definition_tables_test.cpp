@@ -70,6 +70,28 @@ TEST(DefinitionTables, NamesAreUniqueAndTablesNonEmpty) {
   }
 }
 
+// The private modules of the system log (…12.12), spanning tree (…12.15) and
+// safeguard engine (…12.19) code every on/off object as disabled(2)/enabled(3);
+// a row using enabled(1)/disabled(2) there would show a real switch's 3 as a
+// raw number and write 1 for "enabled".
+TEST(DefinitionTables, OnOffRowsFollowTheirModulesCoding) {
+  const std::string modules[] = {"1.3.6.1.4.1.32473.12.12.", "1.3.6.1.4.1.32473.12.15.",
+                                 "1.3.6.1.4.1.32473.12.19."};
+  int seen = 0;
+  for (const KyVarDefTable* table : AllDefinitionTables()) {
+    for (size_t i = 0; i < table->rows.size(); ++i) {
+      const KyVarDefRow& row = table->rows[i];
+      const std::string oid = row.oid;
+      for (const std::string& module : modules) {
+        if (oid.rfind(module, 0) != 0) continue;
+        if (row.options == &opt::DisabledEnabled23) ++seen;
+        EXPECT_NE(row.options, &opt::EnabledDisabled12) << Where(*table, i) << " " << row.label;
+      }
+    }
+  }
+  EXPECT_GE(seen, 6);
+}
+
 TEST(DefinitionTables, RowsAreWellFormed) {
   for (const KyVarDefTable* table : AllDefinitionTables()) {
     std::set<std::string> oids;
@@ -793,27 +815,6 @@ TEST(CommandTables, MatchTheCatalogue) {
 TEST(CommandTables, EachCommandHasItsOwnTable) {
   std::set<const KyVarDefTable*> seen;
   for (const CommandCase& c : kCommands) EXPECT_TRUE(seen.insert(c.table).second) << c.name;
-}
-
-// ---------------------------------------------------------------------------
-// Not a check: the counts for the record.
-TEST(TableCounts, Print) {
-  size_t rows = 0;
-  std::map<int32_t, size_t> bySyntax;
-  std::set<const KyOptionTable*> referenced;
-  for (const KyVarDefTable* table : AllDefinitionTables()) {
-    rows += table->rows.size();
-    for (const KyVarDefRow& row : table->rows) {
-      ++bySyntax[row.syntax];
-      if (row.options) referenced.insert(row.options);
-    }
-  }
-  std::cout << "definition tables: " << AllDefinitionTables().size() << " (" << std::size(kCommands)
-            << " of generated commands), rows: " << rows << ", option lists: " << AllOptionTables().size()
-            << " (" << referenced.size() << " referenced)\n";
-  std::cout << "rows by syntax:";
-  for (auto [syntax, n] : bySyntax) std::cout << " 0x" << std::hex << syntax << std::dec << "=" << n;
-  std::cout << "\n";
 }
 
 }  // namespace
