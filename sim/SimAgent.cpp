@@ -139,6 +139,7 @@ Value JournalValue(const netsnmp_variable_list* vb) {
   size_t left = sizeof buf;
   u_char* end = nullptr;
   switch (vb->type) {
+#ifdef NETSNMP_WITH_OPAQUE_SPECIAL_TYPES
     case ASN_OPAQUE_COUNTER64:
     case ASN_OPAQUE_U64:
       end = asn_build_unsigned_int64(buf, &left, vb->type, vb->val.counter64, sizeof(counter64));
@@ -149,6 +150,7 @@ Value JournalValue(const netsnmp_variable_list* vb) {
       break;
     case ASN_OPAQUE_FLOAT: end = asn_build_float(buf, &left, vb->type, vb->val.floatVal, sizeof(float)); break;
     case ASN_OPAQUE_DOUBLE: end = asn_build_double(buf, &left, vb->type, vb->val.doubleVal, sizeof(double)); break;
+#endif
     default: return FromVar(vb);
   }
   Value v;

@@ -185,6 +185,36 @@ std::string FirstWord(const std::string& label) {
   return w.empty() ? "row" : w;
 }
 
+// The idle value of an action variable: a writable enumerated INTEGER whose
+// label says it does something once (send, start, clear, an action) and
+// whose enumeration has a value for doing nothing.
+std::optional<int64_t> ActionIdle(const std::string& label, int32_t access, uint8_t type,
+                                  const KyOptionTable* opts) {
+  if (!(access & Access::Write) || type != Asn::Integer || !opts || opts->kind != 1) return std::nullopt;
+  const std::string l = Lower(label);
+  if (!Has(l, {"action", "clear", "send", "start", "file control"})) return std::nullopt;
+  static const char* const kIdle[] = {"noaction", "no-action", "normal", "inactive", "other", "idle"};
+  for (const char* idle : kIdle)
+    for (const auto& p : opts->pairs)
+      if (p.label && Lower(p.label) == idle) return p.value;
+  return std::nullopt;
+}
+
+struct RowlessRule {
+  const char* entry;
+  uint32_t column;
+  int64_t create, remove, fresh;
+};
+// Standard Q-BRIDGE static unicast and multicast filters: any write creates
+// the entry, Status invalid(2) removes it, a new one is permanent(3). The
+// authentication server-group members: "Row State" add(1) creates, delete(2)
+// removes.
+constexpr RowlessRule kRowless[] = {
+    {"1.3.6.1.2.1.17.7.1.3.1.1", 4, 0, 2, 3},
+    {"1.3.6.1.2.1.17.7.1.3.2.1", 5, 0, 2, 3},
+    {"1.3.6.1.4.1.32473.12.5.12.1", 4, 1, 2, 1},
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -355,10 +385,20 @@ bool Model::Excluded(const Oid& oid) const {
 }
 
 void Model::Build(std::span<const KyVarDefTable* const> defs) {
-  for (const KyVarDefTable* d : defs)
-    if (d) AddDefinition(*d);
-  for (const KyVarDefTable* d : StandardTables()) AddDefinition(*d);
+  // Tables first, then scalar groups and single-instance lists: a list whose
+  // objects lie inside a table entry adds per-instance columns to that table,
+  // whichever definition comes first. The project's own definitions go before
+  // the simulator's in each pass.
+  for (bool tablesPass : {true, false}) {
+    auto pass = [&](std::span<const KyVarDefTable* const> list) {
+      for (const KyVarDefTable* d : list)
+        if (d && (d->kind >= 2) == tablesPass) AddDefinition(*d);
+    };
+    pass(defs);
+    pass(StandardTables());
+  }
   for (auto& [entry, t] : tables_) SeedRows(*t);
+  for (auto& [entry, t] : tables_) SetUpRowless(*t);
   IndexObjects();
 }
 
@@ -379,6 +419,7 @@ void Model::AddDefinition(const KyVarDefTable& def) {
     c.type = WireType(r.syntax);
     c.access = (r.access & Access::Write) ? ObjAccess::ReadWrite : ObjAccess::ReadOnly;
     c.options = r.options;
+    c.idle = ActionIdle(c.label, r.access, c.type, r.options);
     return c;
   };
 
@@ -387,6 +428,16 @@ void Model::AddDefinition(const KyVarDefTable& def) {
       if (!r.oid) continue;
       auto oid = ParseOid(r.oid);
       if (!oid || oid->size() < 2 || Excluded(*oid) || isKnown(*oid)) continue;
+      if (def.kind == 1) {
+        // Inside a table entry: one more column of that table, read and
+        // written per row (the list's user appends the row's instance).
+        if (Table* t = FindTable(Oid(oid->begin(), oid->end() - 1))) {
+          Column c = makeColumn(r, *oid);
+          if (t->rowStatusCol && c.access != ObjAccess::ReadOnly) c.access = ObjAccess::ReadCreate;
+          t->columns[c.subid] = c;
+          continue;
+        }
+      }
       auto s = std::make_unique<Scalar>();
       s->name = def.name;
       s->def = makeColumn(r, *oid);
@@ -455,6 +506,39 @@ void Model::AddDefinition(const KyVarDefTable& def) {
       if (t->rowStatusCol && c.access != ObjAccess::ReadOnly) c.access = ObjAccess::ReadCreate;
     }
   }
+}
+
+void Model::SetUpRowless(Table& t) {
+  if (t.rowStatusCol) return;
+  for (const RowlessRule& r : kRowless) {
+    if (OidToString(t.entry) != r.entry) continue;
+    auto c = t.columns.find(r.column);
+    if (c == t.columns.end() || c->second.indexPos >= 0 || c->second.type != Asn::Integer ||
+        c->second.access == ObjAccess::ReadOnly)
+      return;
+    t.rowlessCol = r.column;
+    t.rowlessCreate = r.create;
+    t.rowlessDelete = r.remove;
+    t.rowlessNew = r.fresh;
+    for (auto& [index, row] : t.rows) row.cells[r.column] = Value::Int(r.fresh);
+  }
+}
+
+RowRec Model::NewRow(Table& t, const Oid& index) const {
+  auto keys = DecodeIndex(t.keys, index);
+  RowRec row;
+  row.keys = keys ? *keys : std::vector<Value>{};
+  int n = 1;
+  if (!row.keys.empty() && IsNumericType(row.keys[0].type)) n = static_cast<int>(row.keys[0].number);
+  int port = (n >= 1 && n <= kPortCount) ? n : 1;
+  for (auto& [sub, col] : t.columns)
+    if (col.indexPos < 0) {
+      Value d = DefaultValue(&t, col, n + 1000, port);  // a new row gets no seeded extras
+      if (col.syntax == Syntax::DisplayString && Has(Lower(col.label), {"name"})) d = Value::Octets("");
+      row.cells[sub] = d;
+    }
+  if (t.rowlessCol) row.cells[t.rowlessCol] = Value::Int(t.rowlessNew);
+  return row;
 }
 
 void Model::SeedRows(Table& t) {
@@ -861,6 +945,17 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
       if (!exists && (s == RowStatus::Active || s == RowStatus::NotInService)) return {Err::InconsistentValue, pos};
       if (exists && (s == RowStatus::CreateAndGo || s == RowStatus::CreateAndWait))
         return {Err::InconsistentValue, pos};
+    } else if (!exists && g.table->rowlessCol) {
+      // A new row: created by the write unless a state value is needed for it.
+      if (g.table->rowlessCreate == 0) continue;
+      bool create = false, remove = false;
+      for (size_t i : g.vbs) {
+        const ServedObject* obj = Resolve(vbs[i].oid);
+        if (obj->column != g.table->rowlessCol) continue;
+        create = create || vbs[i].value.AsInt() == g.table->rowlessCreate;
+        remove = remove || vbs[i].value.AsInt() == g.table->rowlessDelete;
+      }
+      if (!create && !remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     } else if (!exists) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }
@@ -889,7 +984,8 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
     if (obj->scalar) {
       if (savedScalars.insert(obj->scalar).second)
         undo->scalars.push_back({obj->scalar, obj->scalar->value, obj->scalar->touched});
-      obj->scalar->value = v;
+      const Column& sc = obj->scalar->def;
+      obj->scalar->value = sc.idle ? Value::Int(*sc.idle) : v;
       obj->scalar->touched = true;
       continue;
     }
@@ -912,18 +1008,7 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
         continue;
       }
       if (s == RowStatus::CreateAndGo || s == RowStatus::CreateAndWait) {
-        auto keys = DecodeIndex(t->keys, index);
-        RowRec row;
-        row.keys = keys ? *keys : std::vector<Value>{};
-        int n = 1;
-        if (!row.keys.empty() && IsNumericType(row.keys[0].type)) n = static_cast<int>(row.keys[0].number);
-        int port = (n >= 1 && n <= kPortCount) ? n : 1;
-        for (auto& [sub, col] : t->columns)
-          if (col.indexPos < 0) {
-            Value d = DefaultValue(t, col, n + 1000, port);  // a new row gets no seeded extras
-            if (col.syntax == Syntax::DisplayString && Has(Lower(col.label), {"name"})) d = Value::Octets("");
-            row.cells[sub] = d;
-          }
+        RowRec row = NewRow(*t, index);
         row.cells[c.subid] = Value::Int(s == RowStatus::CreateAndGo ? RowStatus::Active : RowStatus::NotInService);
         t->rows[index] = std::move(row);
         continue;
@@ -931,7 +1016,15 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
       if (it != t->rows.end()) it->second.cells[c.subid] = v;
       continue;
     }
-    if (it != t->rows.end()) it->second.cells[c.subid] = v;
+    if (t->rowlessCol) {
+      if (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) {
+        if (it != t->rows.end()) t->rows.erase(it);
+        destroyed.insert(key);
+        continue;
+      }
+      if (it == t->rows.end()) it = t->rows.emplace(index, NewRow(*t, index)).first;
+    }
+    if (it != t->rows.end()) it->second.cells[c.subid] = c.idle ? Value::Int(*c.idle) : v;
   }
   return undo;
 }

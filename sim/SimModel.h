@@ -90,6 +90,9 @@ struct Column {
   int indexPos = -1;  // >= 0: an index column, its value is that index component
   bool rowStatus = false;
   const KyOptionTable* options = nullptr;
+  // An action variable (send, start, clear ...): a write triggers it and the
+  // variable reads its idle value again right after, as on the switch.
+  std::optional<int64_t> idle;
 };
 
 struct RowRec {
@@ -103,6 +106,14 @@ struct Table {
   std::vector<KeySpec> keys;
   std::map<uint32_t, Column> columns;
   uint32_t rowStatusCol = 0;
+  // Rows created and deleted without a RowStatus column: a write to a new
+  // row creates it (only with the state column at `rowlessCreate`, when that
+  // is not 0), the state column at `rowlessDelete` removes it. A new row's
+  // state column starts at `rowlessNew`.
+  uint32_t rowlessCol = 0;
+  int64_t rowlessCreate = 0;
+  int64_t rowlessDelete = 0;
+  int64_t rowlessNew = 0;
   std::map<Oid, RowRec> rows;  // by instance suffix
   bool touched = false;        // changed by a SET or loaded from the state file
 };
@@ -202,6 +213,8 @@ class Model {
  private:
   void AddDefinition(const KyVarDefTable& def);
   void SeedRows(Table& t);
+  void SetUpRowless(Table& t);
+  RowRec NewRow(Table& t, const Oid& index) const;
   Value DefaultValue(const Table* t, const Column& c, int n, int port) const;
   std::optional<Value> Live(const ServedObject& obj, const Oid& index, const Value& stored) const;
   bool Excluded(const Oid& oid) const;

@@ -141,4 +141,83 @@ TEST(SimValueText, HostileTextIsRefused) {
   }
 }
 
+
+// A single-instance list whose objects lie in a table entry: per-row columns
+// of that table, whether the list or the table is registered first.
+constexpr KyVarDefRow kCounterList[] = {
+    {"1.3.6.1.4.1.99999.1.1.1.3", "Received", Counter32, RO},  // also a table column
+    {"1.3.6.1.4.1.99999.1.1.1.4", "Dropped", Counter32, RO},   // only in the list
+};
+const KyVarDefTable CounterList{"PortCounters", 1, 0, kCounterList};
+
+TEST(ModelOrder, ListInsideATableEntryIsServedPerRowInEitherOrder) {
+  const KyVarDefTable* const listFirst[] = {&CounterList, &PortThing};
+  const KyVarDefTable* const tableFirst[] = {&PortThing, &CounterList};
+  std::vector<std::string> seen[2];
+  int i = 0;
+  for (auto defs : {std::span<const KyVarDefTable* const>(listFirst), std::span<const KyVarDefTable* const>(tableFirst)}) {
+    Model m(sim::ModelConfig{});
+    m.Build(defs);
+    for (const char* col : {"1.3.6.1.4.1.99999.1.1.1.3", "1.3.6.1.4.1.99999.1.1.1.4"}) {
+      SCOPED_TRACE(col);
+      const sim::ServedObject* obj = m.Resolve(O(col));
+      ASSERT_NE(obj, nullptr);
+      ASSERT_NE(obj->table, nullptr) << "a column of the port table, not a scalar";
+      Oid port7 = O(col);
+      port7.push_back(7);
+      auto v = m.Get(*obj, port7);
+      ASSERT_TRUE(v);
+      EXPECT_EQ(v->type, sim::Asn::Counter32);
+      Oid zero = O(col);
+      zero.push_back(0);
+      EXPECT_FALSE(m.Get(*obj, zero)) << "no scalar instance";
+    }
+    for (const auto& obj : m.Objects()) seen[i].push_back(sim::OidToString(obj.oid) + " " + sim::AccessName(obj.Def().access));
+    ++i;
+  }
+  EXPECT_EQ(seen[0], seen[1]);
+}
+
+// Action variables go back to their idle value after a write; enumerations
+// that only look alike keep what was written.
+constexpr KyOptionPair kNormalActive[] = {{1, nullptr, "normal"}, {2, nullptr, "active"}};
+constexpr KyOptionPair kOtherModes[] = {{1, nullptr, "other"}, {2, nullptr, "fast"}, {3, nullptr, "slow"}};
+const KyOptionTable NormalActive{"NormalActive", 1, false, kNormalActive};
+const KyOptionTable OtherModes{"OtherModes", 1, false, kOtherModes};
+constexpr KyVarDefRow kActions[] = {
+    {"1.3.6.1.4.1.99999.1.4.1", "Counter Clear Action", Integer, RW, &NormalActive},
+    {"1.3.6.1.4.1.99999.1.4.2", "Send Test Trap", Integer, RW, &OtherModes},
+    {"1.3.6.1.4.1.99999.1.4.3", "Fan Mode", Integer, RW, &OtherModes},           // no action word
+    {"1.3.6.1.4.1.99999.1.4.4", "Clear Timer", Integer, RW},                      // no enumeration
+    {"1.3.6.1.4.1.99999.1.4.5", "Last Clear Action", Integer, RO, &NormalActive},  // not writable
+};
+const KyVarDefTable Actions{"Actions", 0, 0, kActions};
+
+TEST(ModelActions, ActionVariablesReadTheirIdleValueAfterAWrite) {
+  const KyVarDefTable* const defs[] = {&Actions};
+  Model m(sim::ModelConfig{});
+  m.Build(defs);
+  struct Case {
+    const char* oid;
+    int64_t written, readBack;
+  };
+  const Case cases[] = {
+      {"1.3.6.1.4.1.99999.1.4.1.0", 2, 1},
+      {"1.3.6.1.4.1.99999.1.4.2.0", 3, 1},
+      {"1.3.6.1.4.1.99999.1.4.3.0", 3, 3},
+      {"1.3.6.1.4.1.99999.1.4.4.0", 42, 42},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.oid);
+    std::vector<sim::Varbind> vbs{{O(c.oid), Value::Int(c.written)}};
+    ASSERT_EQ(m.Check(vbs).status, 0);
+    auto undo = m.Apply(vbs);
+    const sim::ServedObject* obj = m.Resolve(O(c.oid));
+    ASSERT_NE(obj, nullptr);
+    EXPECT_EQ(m.Get(*obj, O(c.oid))->AsInt(), c.readBack);
+    m.Revert(*undo);
+  }
+  EXPECT_FALSE(m.Resolve(O("1.3.6.1.4.1.99999.1.4.5"))->Def().idle);
+}
+
 }  // namespace
