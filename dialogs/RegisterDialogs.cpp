@@ -10,6 +10,7 @@
 #include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/misc/ReadOnlyViewsUnit.h"
 
 namespace {
 
@@ -37,6 +38,12 @@ void RegisterDedicatedDialogs() {
 
   // ---- "Layer 2 Management"
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
+
+  // ---- Multicast and miscellaneous dialogs.
+  RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
+  RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
+  RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());
+  // ---- end of the multicast and miscellaneous dialogs.
 
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());

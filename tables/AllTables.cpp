@@ -189,6 +189,19 @@ const KyVarDefTable* const kAll[] = {
     &tbl::SystemLogServer,
     &tbl::SmtpControl,
     &tbl::TimeRange,
+    // ---- Hand-written dialogs: multicast and miscellaneous.
+    &tbl::Dot3ControlPorts,
+    &tbl::Dot3ControlCounters,
+    &tbl::Dot3PausePorts,
+    &tbl::Dot3PauseCounters,
+    &tbl::UpdateFiles,
+    &tbl::DhcpRelayServers,
+    &tbl::MemberSwitches,
+    &tbl::MemberSwitchAdd,
+    &tbl::MacEapolStatistics,
+    &tbl::MacAuthDiagnostics,
+    &tbl::PortCapabilities,
+    // ---- end of the multicast and miscellaneous dialogs.
 };
 }  // namespace
 

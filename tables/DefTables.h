@@ -207,6 +207,19 @@ extern const KyVarDefTable SystemLogServer;
 extern const KyVarDefTable SmtpControl;
 // "Layer 2 Management" > "Time Range".
 extern const KyVarDefTable TimeRange;
+// ---- Hand-written dialogs: multicast and miscellaneous.
+extern const KyVarDefTable Dot3ControlPorts;
+extern const KyVarDefTable Dot3ControlCounters;
+extern const KyVarDefTable Dot3PausePorts;
+extern const KyVarDefTable Dot3PauseCounters;
+extern const KyVarDefTable UpdateFiles;
+extern const KyVarDefTable DhcpRelayServers;
+extern const KyVarDefTable MemberSwitches;
+extern const KyVarDefTable MemberSwitchAdd;
+extern const KyVarDefTable MacEapolStatistics;
+extern const KyVarDefTable MacAuthDiagnostics;
+extern const KyVarDefTable PortCapabilities;
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace tbl
 
 // Every definition table of the program, in menu order, for the simulator and

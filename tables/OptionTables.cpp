@@ -373,6 +373,14 @@ constexpr KyOptionPair kUsmPrivProtocol[] = {
     {0, "1.3.6.1.6.3.10.1.2.2", "DES"},
 };
 constexpr KyOptionPair kEquipmentCapacity[] = {{0, "40", "Redundant Power"}};
+// ---- Multicast and miscellaneous dialogs.
+constexpr KyOptionPair kDot3PauseMode[] = {
+    {1, nullptr, "disabled"}, {2, nullptr, "enabledXmit"}, {3, nullptr, "enabledRcv"}, {4, nullptr, "enabledXmitAndRcv"}};
+constexpr KyOptionPair kFileTransferType[] = {{2, nullptr, "network-load"}, {3, nullptr, "out-of-band-load"}};
+constexpr KyOptionPair kFileLoadType[] = {{2, nullptr, "upload"}, {3, nullptr, "download"}};
+constexpr KyOptionPair kFileControl[] = {
+    {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace
 
 const KyOptionTable DisabledEnabled23{"DisabledEnabled23", 1, false, kDisabledEnabled23};
@@ -481,6 +489,12 @@ const KyOptionTable SingleIpRole{"SingleIpRole", 1, false, kSingleIpRole};
 const KyOptionTable UsmAuthProtocol{"UsmAuthProtocol", 2, false, kUsmAuthProtocol};
 const KyOptionTable UsmPrivProtocol{"UsmPrivProtocol", 2, false, kUsmPrivProtocol};
 const KyOptionTable EquipmentCapacity{"EquipmentCapacity", 2, false, kEquipmentCapacity};
+// ---- Multicast and miscellaneous dialogs.
+const KyOptionTable Dot3PauseMode{"Dot3PauseMode", 1, false, kDot3PauseMode};
+const KyOptionTable FileTransferType{"FileTransferType", 1, false, kFileTransferType};
+const KyOptionTable FileLoadType{"FileLoadType", 1, false, kFileLoadType};
+const KyOptionTable FileControl{"FileControl", 1, false, kFileControl};
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 namespace {
@@ -588,6 +602,10 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::UsmAuthProtocol,
     &opt::UsmPrivProtocol,
     &opt::EquipmentCapacity,
+    &opt::Dot3PauseMode,
+    &opt::FileTransferType,
+    &opt::FileLoadType,
+    &opt::FileControl,
 };
 }  // namespace
 

@@ -111,6 +111,12 @@ extern const KyOptionTable SingleIpRole;
 extern const KyOptionTable UsmAuthProtocol;
 extern const KyOptionTable UsmPrivProtocol;
 extern const KyOptionTable EquipmentCapacity;
+// ---- Multicast and miscellaneous dialogs.
+extern const KyOptionTable Dot3PauseMode;
+extern const KyOptionTable FileTransferType;
+extern const KyOptionTable FileLoadType;
+extern const KyOptionTable FileControl;
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.

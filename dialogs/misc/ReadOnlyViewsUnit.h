@@ -1,0 +1,71 @@
+// Read-only table views: the 802.1X per-MAC EAPOL statistics and the
+// authenticator diagnostics (read synchronously), and the bridge port
+// capabilities (read asynchronously, with a row count).
+#pragma once
+
+#include "app/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The frame of the two 802.1X views: one list, a memo for errors, "Refresh".
+class TMacAuthTableView : public TSnmpDialog {
+  Q_OBJECT
+
+ public:
+  void Button1Click();  // "Refresh"
+
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+
+  QTreeWidget* ListView1;
+  QPlainTextEdit* Memo1;
+  QPushButton* Button1;
+  QPushButton* CloseButton;
+
+ protected:
+  TMacAuthTableView(const DialogContext& context, const KyVarDefTable& table, const char* name,
+                    const QString& title);
+  // The first read happens with the window: an error of it is shown in the
+  // memo, the window stays open.
+  void FirstRefresh() override;
+
+ private:
+  void Read();
+};
+
+class TMacStatisticTableForm : public TMacAuthTableView {
+  Q_OBJECT
+
+ public:
+  explicit TMacStatisticTableForm(const DialogContext& context);
+};
+
+class TDiagnosticsInformationForm : public TMacAuthTableView {
+  Q_OBJECT
+
+ public:
+  explicit TDiagnosticsInformationForm(const DialogContext& context);
+};
+
+class TPortCapabilities8021dForm : public TSnmpDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPortCapabilities8021dForm(const DialogContext& context);
+
+  void RefreshBtnClick();
+
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+
+  QTreeWidget* LV_dot1dPortCapabilitiesEntry;
+  QPlainTextEdit* Memo1;
+  QLabel* ST_Count;
+  QPushButton* RefreshBtn;
+  QPushButton* CloseButton;
+
+ protected:
+  void FirstRefresh() override;
+};
