@@ -10,6 +10,7 @@
 #include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
 #include "dialogs/misc/ReadOnlyViewsUnit.h"
 
 namespace {
@@ -40,6 +41,7 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
 
   // ---- Multicast and miscellaneous dialogs.
+  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
   RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
   RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
   RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());

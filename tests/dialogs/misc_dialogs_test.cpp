@@ -2,11 +2,13 @@
 // compared with the simulator's rows, what each writes is read back from the
 // simulator's SET journal.
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
+#include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
 #include "dialogs/misc/ReadOnlyViewsUnit.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
@@ -84,6 +86,57 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
   EXPECT_FALSE(memo.isEmpty());
   EXPECT_FALSE(memo.contains("Ok")) << memo.toStdString();
   EXPECT_EQ(dialog->ListView1->topLevelItemCount(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Update files
+
+class UpdateFiles : public DialogTest {};
+
+TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
+  auto dialog = Open<TfrmAgentSupportedUpdateFiles>();
+  ASSERT_GT(dialog->ListView1->topLevelItemCount(), 0);
+  EXPECT_FALSE(dialog->EditButton->isEnabled());
+  QTreeWidgetItem* line = dialog->ListView1->topLevelItem(0);
+  const std::string index = line->text(0).toStdString();
+  dialog->ListView1->setCurrentItem(line);
+  EXPECT_TRUE(dialog->EditButton->isEnabled());
+  EXPECT_FALSE(dialog->ED_Index->isEnabled());
+  EXPECT_EQ(dialog->ED_Index->text().toStdString(), index);
+
+  struct Case {
+    const char* address;
+    bool accepted;
+  };
+  const Case cases[] = {{"10.1.1.300", false}, {"", false}, {"10.1", false}, {"10.90.90.9", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.address);
+    dialog->ListView1->setCurrentItem(dialog->ListView1->topLevelItem(0));
+    dialog->ED_IPAddress->setText(QString::fromLatin1(c.address));
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    dialog->EditButton->click();
+    ASSERT_TRUE(Settle(*dialog));
+    const auto sets = JournalSince(mark);
+    if (!c.accepted) {
+      EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
+      EXPECT_TRUE(sets.empty());
+      continue;
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    ASSERT_EQ(sets.size(), 1u);
+    const Strings lines = Lines(sets[0]);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "1.3.6.1.4.1.32473.12.1.2.1.1.3." + index + " IpAddress 10.90.90.9"),
+              lines.end())
+        << testing::PrintToString(lines);
+    // The index is the row's instance, never written as a column.
+    for (const auto& l : lines) EXPECT_NE(l.rfind("1.3.6.1.4.1.32473.12.1.2.1.1.1.", 0), 0u) << l;
+    EXPECT_EQ(SnmpGet("1.3.6.1.4.1.32473.12.1.2.1.1.3." + index), "10.90.90.9");
+    // Read again, nothing selected, the fields empty.
+    EXPECT_TRUE(dialog->ED_IPAddress->text().isEmpty());
+    EXPECT_FALSE(dialog->EditButton->isEnabled());
+  }
 }
 
 }  // namespace
