@@ -11,6 +11,7 @@
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/misc/BOOTCtrlTableUnit.h"
 #include "dialogs/misc/ReadOnlyViewsUnit.h"
 
 namespace {
@@ -42,6 +43,7 @@ void RegisterDedicatedDialogs() {
 
   // ---- Multicast and miscellaneous dialogs.
   RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
+  RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
   RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
   RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
   RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());

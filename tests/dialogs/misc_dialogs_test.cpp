@@ -9,6 +9,7 @@
 
 #include "DialogTestSupport.h"
 #include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/misc/BOOTCtrlTableUnit.h"
 #include "dialogs/misc/ReadOnlyViewsUnit.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
@@ -137,6 +138,107 @@ TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
     EXPECT_TRUE(dialog->ED_IPAddress->text().isEmpty());
     EXPECT_FALSE(dialog->EditButton->isEnabled());
   }
+}
+
+// ---------------------------------------------------------------------------
+// DHCP relay servers
+
+class DhcpRelay : public DialogTest {
+ protected:
+  // "Add", then the entry window filled and "Set" (its own message boxes
+  // are answered by the fixture).
+  void AddThroughEntryWindow(TBOOTCtrlTableForm& form, const QString& name, const QString& ip) {
+    qrxtest::OnNextModal(
+        [&](QWidget* window) {
+          auto* entry = qobject_cast<TNewBootpCtrlForm*>(window);
+          ASSERT_NE(entry, nullptr);
+          EXPECT_TRUE(entry->Edit1->text().isEmpty());
+          entry->Edit1->setText(name);
+          entry->Edit2->setText(ip);
+          entry->SetButton->click();
+          if (entry->isVisible()) entry->CloseButton->click();
+        },
+        &form);
+    form.AddBtn->click();
+    ASSERT_TRUE(Settle(form));
+  }
+};
+
+constexpr const char* kRelay = "1.3.6.1.4.1.32473.12.42.3.1.1";
+
+// The instance of interface `name` and server `ip`: length-prefixed name, address.
+std::string RelayIndex(const std::string& name, const std::string& ip) {
+  std::string index = std::to_string(name.size());
+  for (unsigned char c : name) index += "." + std::to_string(c);
+  return index + "." + ip;
+}
+
+TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("DHCP Relay Control: qrx-sim"));
+  const QString name = QStringLiteral("relay4");
+  ASSERT_EQ(form->ServersOf(name), 0);
+  for (int i = 1; i <= 4; ++i) {
+    const std::string ip = "10.4.0." + std::to_string(i);
+    const size_t mark = JournalSize();
+    AddThroughEntryWindow(*form, name, QString::fromStdString(ip));
+    const auto sets = JournalSince(mark);
+    ASSERT_EQ(sets.size(), 1u) << "server " << i;
+    EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("relay4", ip) + " INTEGER 4"});
+    EXPECT_EQ(form->ServersOf(name), i);
+  }
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+  // A name differing only in case is another interface.
+  EXPECT_EQ(form->ServersOf(QStringLiteral("RELAY4")), 0);
+
+  const size_t mark = JournalSize();
+  AddThroughEntryWindow(*form, name, QStringLiteral("10.4.0.5"));
+  EXPECT_EQ(boxes.texts, QStringList{"One interface can support four bootp servers at most."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+  EXPECT_EQ(form->ServersOf(name), 4);
+}
+
+TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  struct Case {
+    const char* name;
+    const char* ip;
+    QStringList messages;
+  };
+  const Case cases[] = {
+      {"", "10.0.0.1", {"Interface Name is needed."}},
+      {"System", "10.0.0.300", {"Please input a valid ip", "Please input a valid IP address."}},
+      {"System", "", {"Please input a valid ip", "Please input a valid IP address."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    AddThroughEntryWindow(*form, QString::fromLatin1(c.name), QString::fromLatin1(c.ip));
+    EXPECT_EQ(boxes.texts, c.messages);
+    EXPECT_TRUE(JournalSince(mark).empty());
+  }
+}
+
+TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  AddThroughEntryWindow(*form, QStringLiteral("del1"), QStringLiteral("10.9.9.9"));
+  size_t mark = JournalSize();
+  form->ListView1->clearSelection();
+  form->DeleteBtn->click();  // nothing selected: nothing sent
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  const auto found = form->ListView1->findItems(QStringLiteral("del1"), Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("del1", "10.9.9.9") + " INTEGER 6"});
+  EXPECT_EQ(form->ServersOf(QStringLiteral("del1")), 0);
 }
 
 }  // namespace
