@@ -69,7 +69,9 @@ struct MenuEntry {
   bool hidden = false;            // never shown (the " PoE" submenu)
 
   // Generated commands.
-  std::string_view table;         // definition table name: tbl::<table>, the handler without "Click"
+  // Its definition table (tbl::<handler without "Click">); the list kind,
+  // key count and variable count below are taken from it.
+  const KyVarDefTable* definition = nullptr;
   uint8_t kind = 0;               // list kind: 0 scalar group, 1 single instance, 2/3 table
   int32_t keyCount = 0;
   int varCount = 0;               // rows of the definition table
@@ -135,7 +137,7 @@ std::string EntryCaption(const MenuEntry& entry, std::string_view device);
 
 // The definition table named `name` among all tables of the program, or nullptr.
 const KyVarDefTable* FindDefinitionTable(std::string_view name);
-// The definition table of a generated command, or nullptr when it is not there.
+// The definition table of a generated command (the entry's own), or nullptr.
 const KyVarDefTable* DefinitionTableOf(const MenuEntry& entry);
 // The variable list a generated command's dialog works on: its definition
 // table with the catalogue's kind and key count. None when the entry is not

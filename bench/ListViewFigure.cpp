@@ -82,8 +82,8 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
     command.kind = table->kind;
     command.keyCount = table->keyCount;
     command.tableEditor = true;
-    command.caption = BuildCaption(QString::fromUtf8(table->name), 'A',
-                                   QString::fromStdString(job.host + ":" + std::to_string(job.port)));
+    command.caption = QString::fromUtf8(table->name) + " : " +
+                      QString::fromStdString(job.host + ":" + std::to_string(job.port));
     std::unique_ptr<TConfigForm> form = BuildGeneratedDialog(command);
     auto* panel = static_cast<TSNMPListViewPanel*>(form->Panel());
     KySNMPRequest2Edits* editor = form->Editor();

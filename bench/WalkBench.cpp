@@ -41,6 +41,7 @@
 #include "snmp/Value.h"
 #include "tables/DefTables.h"
 #include "tests/common/SimProcess.h"
+#include "tests/common/SimSession.h"
 
 namespace walkbench {
 
@@ -160,24 +161,10 @@ namespace walkbench {
 
 // Session parameters every new request copies.
 void AssignSessionGlobals(const std::string& host, int port, bool v3) {
-  GlobalDevice.address = host;
-  GlobalDevice.port = static_cast<uint16_t>(port);
-  GlobalSecurity = KySNMPSecurity{};
-  if (v3) {
-    GlobalSecurity.version = SnmpVersion::V3;
-    GlobalSecurity.securityModel = SecurityModel::Usm;
-    GlobalSecurity.securityLevel = SecurityLevel::AuthPriv;
-    GlobalSecurity.securityName = qrxtest::SimProcess::kUser;
-    GlobalSecurity.authProtocol = AuthProtocol::HmacSha;
-    GlobalSecurity.authPassword = qrxtest::SimProcess::kAuthPassword;
-    GlobalSecurity.privProtocol = PrivProtocol::Aes128;
-    GlobalSecurity.privPassword = qrxtest::SimProcess::kPrivPassword;
-  } else {
-    GlobalSecurity.version = SnmpVersion::V2c;
-    GlobalSecurity.securityModel = SecurityModel::V2c;
-    GlobalSecurity.readCommunity = qrxtest::SimProcess::kReadCommunity;
-    GlobalSecurity.writeCommunity = qrxtest::SimProcess::kWriteCommunity;
-  }
+  if (v3)
+    qrxtest::UseSimV3(host, port);
+  else
+    qrxtest::UseSimCommunities(host, port);
 }
 
 }  // namespace walkbench

@@ -124,17 +124,6 @@ void TConfigForm::done(int result) {
 }
 
 // ---------------------------------------------------------------------------
-QString BuildCaption(const QString& title, char form, const QString& device) {
-  switch (form) {
-    case 'B':
-      return title + device;
-    case 'C':
-      return title + QStringLiteral(": ") + device;
-    default:
-      return title + QStringLiteral(" : ") + device;
-  }
-}
-
 std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
   if (command.table == nullptr) RaiseKySnmp(KyErr::BadItemType);
   auto form = std::make_unique<TConfigForm>(owner);

@@ -58,15 +58,12 @@ class TConfigForm : public QDialog {
   bool refreshed_ = false;
 };
 
-// Caption forms: A "title : device", B "titledevice", C "title: device".
-QString BuildCaption(const QString& title, char form, const QString& device);
-
 // What a menu command gives to open a generated dialog.
 struct GeneratedCommand {
   const KyVarDefTable* table = nullptr;
   uint8_t kind = 0;          // of the variable list (0, 1 scalar; 2, 3 table)
   int32_t keyCount = 0;
-  QString caption;           // the dialog caption, already built (BuildCaption)
+  QString caption;           // the dialog caption, already built (the catalogue's EntryCaption)
   bool tableEditor = false;  // SetListView instead of SetEditor
   int rowStatusIndex = -1;   // table: rows are added with "createAndGo" and deleted with "destroy" through it
   std::vector<std::pair<int, std::string>> constraints;  // SetVarFormat pairs, in order

@@ -36,6 +36,7 @@
 #include "common/FakeMainWindow.h"
 #include "common/QtTestApp.h"
 #include "common/SimProcess.h"
+#include "common/SimSession.h"
 #include "dialogs/RegisterDialogs.h"
 #include "editors/SnmpDialog.h"
 #include "editors/ControlBinding.h"
@@ -218,25 +219,9 @@ class CatalogueSmoke : public ::testing::Test {
     GlobalRetries = saved_.retries;
   }
 
-  // A community run: SNMPv2c, or SNMPv1 with `v1`.
-  static void UseCommunities(bool v1) {
-    GlobalSecurity = {};
-    GlobalSecurity.version = v1 ? SnmpVersion::V1 : SnmpVersion::V2c;
-    GlobalSecurity.securityModel = v1 ? SecurityModel::V1 : SecurityModel::V2c;
-    GlobalSecurity.readCommunity = qrxtest::SimProcess::kReadCommunity;
-    GlobalSecurity.writeCommunity = qrxtest::SimProcess::kWriteCommunity;
-  }
-  static void UseV3() {
-    GlobalSecurity = {};
-    GlobalSecurity.version = SnmpVersion::V3;
-    GlobalSecurity.securityModel = SecurityModel::Usm;
-    GlobalSecurity.securityLevel = SecurityLevel::AuthPriv;
-    GlobalSecurity.securityName = qrxtest::SimProcess::kUser;
-    GlobalSecurity.authProtocol = AuthProtocol::HmacSha;
-    GlobalSecurity.authPassword = qrxtest::SimProcess::kAuthPassword;
-    GlobalSecurity.privProtocol = PrivProtocol::Aes128;
-    GlobalSecurity.privPassword = qrxtest::SimProcess::kPrivPassword;
-  }
+  // A community run: SNMPv2c, or SNMPv1 with `v1`; or SNMPv3.
+  static void UseCommunities(bool v1) { qrxtest::UseSimCommunities(sim_->host(), sim_->port(), v1); }
+  static void UseV3() { qrxtest::UseSimV3(sim_->host(), sim_->port()); }
 
   // Rows the simulator holds for a table's readable columns: the distinct
   // instance suffixes found under them.

@@ -9,18 +9,12 @@
 #include <cstdlib>
 #include <string>
 
-// The application object, shared by every test of the executable. It is
-// made before the first test and deleted after the last one (see
-// mainwindow_app_env_test.cpp): an application object destroyed only at the
-// program's exit crashes in the toolkit's own clean-up once test input
-// devices exist.
-inline QApplication& AppForTests() {
-  static int argc = 1;
-  static char arg0[] = "test_app";
-  static char* argv[] = {arg0, nullptr};
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  return *new QApplication(argc, argv);
-}
+#include "common/QtTestApp.h"
+
+// The application object, shared by every test of the executable
+// (tests/common/QtTestApp.h: deleted after the last test, while the toolkit
+// can still clean up after it).
+inline QApplication& AppForTests() { return qrxtest::TestApp(); }
 
 // The build directory the tests may write pictures into ("." outside CTest).
 inline std::string BuildDirForTests() {

@@ -229,11 +229,11 @@ TEST(MenuCatalogue, EveryPatternHasItsData) {
         EXPECT_NE(e->siblingPage.find('_'), std::string_view::npos) << e->siblingPage;
         EXPECT_FALSE(SiblingExecutable(std::string(e->siblingPage)).empty());
         EXPECT_EQ(e->form, TitleForm::None);
-        EXPECT_TRUE(e->table.empty());
+        EXPECT_EQ(e->definition, nullptr);
         break;
       case CommandPattern::Dedicated:
         EXPECT_FALSE(e->dialogClass.empty());
-        EXPECT_TRUE(e->table.empty());
+        EXPECT_EQ(e->definition, nullptr);
         if (e->form == TitleForm::OwnCaption)
           EXPECT_TRUE(e->title.empty());
         else
@@ -400,16 +400,15 @@ TEST(MenuCatalogue, GeneratedCommandsResolveTheirDefinitionTables) {
   for (const MenuEntry* e : Commands()) {
     if (!e->IsGenerated()) continue;
     SCOPED_TRACE(std::string(e->handler));
-    // The table is named after the handler: tbl::<handler without "Click">.
-    ASSERT_TRUE(IsIdentifier(e->table)) << "malformed table name '" << e->table << "'";
-    ASSERT_EQ(std::string(e->table) + "Click", e->handler);
-
+    // The entry refers to its table, named after the handler: tbl::<handler without "Click">.
     const KyVarDefTable* t = DefinitionTableOf(*e);
     if (t == nullptr) {
-      missing.emplace_back(e->table);
+      missing.emplace_back(e->handler);
       continue;
     }
-    EXPECT_EQ(FindDefinitionTable(e->table), t);
+    ASSERT_TRUE(IsIdentifier(t->name)) << "malformed table name '" << t->name << "'";
+    ASSERT_EQ(std::string(t->name) + "Click", e->handler);
+    EXPECT_EQ(FindDefinitionTable(t->name), t);
     EXPECT_EQ(t->kind, e->kind);
     EXPECT_EQ(t->keyCount, e->keyCount);
     ASSERT_EQ(static_cast<int>(t->rows.size()), e->varCount);

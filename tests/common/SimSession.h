@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-#include "common/SimProcess.h"
+#include "SimProcess.h"
 #include "snmp/Session.h"
 #include "snmp/SessionParams.h"
 

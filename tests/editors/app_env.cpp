@@ -1,22 +1,11 @@
-// The application object every widget test needs; created before any test runs.
-#include <QApplication>
-
+// The application object every widget test needs: the shared one of
+// tests/common, made before the first test and deleted after the last.
+#include "common/QtTestApp.h"
 #include "editors_test_support.h"
 
-namespace {
-int argc = 1;
-char arg0[] = "test_editors";
-char* argv[] = {arg0, nullptr};
-}  // namespace
-
-// Never destroyed: tearing it down among the exit-time destructors of the
-// toolkit's own statics crashes.
-QApplication& TestApp() {
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& TestApp() { return qrxtest::TestApp(); }
 
 namespace {
-// Created at load time so that tests may build widgets at once.
+// Made at load time so that tests may build widgets at once.
 [[maybe_unused]] QApplication& app = TestApp();
 }  // namespace

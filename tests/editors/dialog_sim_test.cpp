@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 
 #include "common/SimProcess.h"
+#include "common/SimSession.h"
 #include "editors/ControlBinding.h"
 #include "editors/GUIConfigForm.h"
 #include "editors/GUIGenerator.h"
@@ -52,25 +53,18 @@ QString BuildDir() {
 class SimDialogs : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    sim = new qrxtest::SimProcess;
-    started = sim->Start();
-    if (!started) return;
-    static QString dir = QDir::tempPath() + "/qrx-editors-sim-" + QString::number(QCoreApplication::applicationPid());
-    QDir().mkpath(dir);
-    InstallQtSnmpPump();  // completions run from Qt's event loop, as in the program
-    InitGlobalSession(dir.toStdString());
-    GlobalDevice.address = sim->host();
-    GlobalDevice.port = static_cast<uint16_t>(sim->port());
-    GlobalSecurity.version = SnmpVersion::V2c;
-    GlobalSecurity.securityModel = SecurityModel::V2c;
+    session = new qrxtest::SimSession;
+    // Completions run from Qt's event loop, as in the program.
+    started = session->Start(false, {}, &InstallQtSnmpPump);
+    sim = &session->sim();
   }
   static void TearDownTestSuite() {
-    if (sim) sim->Stop();
-    delete sim;
+    delete session;
+    session = nullptr;
     sim = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << sim->error();
+    if (!started) GTEST_SKIP() << "simulator did not start: " << session->error();
   }
 
   // snmpget of one OID on the simulator: the value part of the output line.
@@ -95,11 +89,13 @@ class SimDialogs : public ::testing::Test {
     return indexes;
   }
 
+  static qrxtest::SimSession* session;
   static qrxtest::SimProcess* sim;
   static bool started;
   BoxRecorder boxes;
 };
 
+qrxtest::SimSession* SimDialogs::session = nullptr;
 qrxtest::SimProcess* SimDialogs::sim = nullptr;
 bool SimDialogs::started = false;
 
@@ -120,7 +116,7 @@ TEST_F(SimDialogs, ScalarDialogReadsEditsAndSets) {
   command.table = &tbl::DeviceControl2;
   command.kind = 0;
   command.keyCount = 0;
-  command.caption = BuildCaption("Layer 2 Device Control", 'A', QString::fromStdString(sim->address()));
+  command.caption = "Layer 2 Device Control : " + QString::fromStdString(sim->address());
   command.constraints = {{4, "%i{n1x4094l4}"}, {11, "%i{n1x500l3}"}, {12, "%i{n1x2147483647l10}"}};
   auto form = BuildGeneratedDialog(command);
   auto* panel = form->Panel();
@@ -179,7 +175,7 @@ TEST_F(SimDialogs, VlanTableRefreshAddEditDelete) {
   command.tableEditor = true;
   command.rowStatusIndex = 5;
   command.constraints = {{0, "%u{n1x4094l4}"}, {1, "%s{l32}"}};
-  command.caption = BuildCaption("802.1Q Static VLAN", 'A', QString::fromStdString(sim->address()));
+  command.caption = "802.1Q Static VLAN : " + QString::fromStdString(sim->address());
   auto form = BuildGeneratedDialog(command);
   auto* panel = static_cast<TSNMPListViewPanel*>(form->Panel());
   KySNMPRequest2Edits* editor = form->Editor();
