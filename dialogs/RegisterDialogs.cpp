@@ -10,9 +10,10 @@
 #include "dialogs/basic/SystemLogServerUnit.h"
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
-#include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
-#include "dialogs/misc/BOOTCtrlTableUnit.h"
-#include "dialogs/misc/ReadOnlyViewsUnit.h"
+#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/layer2/BOOTCtrlTableUnit.h"
+#include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/vlan/PortCapabilitiesUnit.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
-#include "dialogs/misc/BOOTCtrlTableUnit.h"
-#include "dialogs/misc/ReadOnlyViewsUnit.h"
+#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/layer2/BOOTCtrlTableUnit.h"
+#include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/vlan/PortCapabilitiesUnit.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
 

@@ -1,6 +1,5 @@
-// Read-only table views: the 802.1X per-MAC EAPOL statistics and the
-// authenticator diagnostics (read synchronously), and the bridge port
-// capabilities (read asynchronously, with a row count).
+// The 802.1X views of MAC-based authentication: per-MAC EAPOL statistics
+// and authenticator diagnostics, read synchronously.
 #pragma once
 
 #include "app/DialogContext.h"
@@ -48,24 +47,4 @@ class TDiagnosticsInformationForm : public TMacAuthTableView {
 
  public:
   explicit TDiagnosticsInformationForm(const DialogContext& context);
-};
-
-class TPortCapabilities8021dForm : public TSnmpDialog {
-  Q_OBJECT
-
- public:
-  explicit TPortCapabilities8021dForm(const DialogContext& context);
-
-  void RefreshBtnClick();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QTreeWidget* LV_dot1dPortCapabilitiesEntry;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* CloseButton;
-
- protected:
-  void FirstRefresh() override;
 };

@@ -1,4 +1,4 @@
-#include "dialogs/misc/BOOTCtrlTableUnit.h"
+#include "dialogs/layer2/BOOTCtrlTableUnit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/DialogParts.h"
-#include "dialogs/misc/ComboChoice.h"
+#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

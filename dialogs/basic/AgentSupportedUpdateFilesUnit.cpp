@@ -1,4 +1,4 @@
-#include "dialogs/misc/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
