@@ -13,6 +13,7 @@
 #include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/singleip/MSInformationUnit.h"
 #include "dialogs/vlan/PortCapabilitiesUnit.h"
 
 namespace {
@@ -45,6 +46,7 @@ void RegisterDedicatedDialogs() {
   // ---- Multicast and miscellaneous dialogs.
   RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
   RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
+  RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());
   RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
   RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
   RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());

@@ -1,6 +1,7 @@
 // The miscellaneous dialogs against the simulator: what each reads is
 // compared with the simulator's rows, what each writes is read back from the
 // simulator's SET journal.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +12,7 @@
 #include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/singleip/MSInformationUnit.h"
 #include "dialogs/vlan/PortCapabilitiesUnit.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
@@ -240,6 +242,108 @@ TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("del1", "10.9.9.9") + " INTEGER 6"});
   EXPECT_EQ(form->ServersOf(QStringLiteral("del1")), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Member switches
+
+class MemberSwitch : public DialogTest {
+ protected:
+  // "Add" with the add window filled by `fill`, then "Set".
+  void AddThroughWindow(TMSInformationForm& form, const std::function<void(TMSEditForm&)>& fill) {
+    qrxtest::OnNextModal(
+        [&](QWidget* window) {
+          auto* add = qobject_cast<TMSEditForm*>(window);
+          ASSERT_NE(add, nullptr);
+          EXPECT_TRUE(add->MSIDEdit->text().isEmpty());
+          EXPECT_EQ(add->Row_Status->currentText(), QStringLiteral("createAndGo"));
+          fill(*add);
+          add->SetButton->click();
+          if (add->isVisible()) add->CloseButton->click();
+        },
+        &form);
+    form.AddButton->click();
+    ASSERT_TRUE(Settle(form));
+  }
+};
+
+constexpr const char* kMember = "1.3.6.1.4.1.32473.12.8.1.3.1";
+
+TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
+  auto form = Open<TMSInformationForm>();
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  EXPECT_FALSE(form->DeleteButton->isEnabled());
+  const QString existing = form->ListView1->topLevelItem(0)->text(0);
+
+  struct Case {
+    const char* what;
+    QString id, candidate;
+    const char* status;
+    const char* message;
+  };
+  const Case refused[] = {
+      // The duplicate comes before the empty candidate ID.
+      {"duplicate", existing, "", "createAndGo",
+       "There is already a record with the same Member Switch ID. Please modified it."},
+      {"empty ID", "", "3", "createAndGo", "Member Siwitch ID is needed."},
+      {"empty candidate", "21", "", "createAndGo", "Member Candidate ID is needed."},
+      {"status", "21", "3", "active", "Member Row State must be createAndGo."},
+  };
+  for (const Case& c : refused) {
+    SCOPED_TRACE(c.what);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    AddThroughWindow(*form, [&](TMSEditForm& add) {
+      add.MSIDEdit->setText(c.id);
+      add.KeyIDEdit->setText(c.candidate);
+      add.Row_Status->setCurrentIndex(add.Row_Status->findText(QString::fromLatin1(c.status)));
+    });
+    EXPECT_EQ(boxes.texts, QStringList{c.message});
+    EXPECT_TRUE(JournalSince(mark).empty());
+  }
+
+  boxes.texts.clear();
+  const size_t mark = JournalSize();
+  AddThroughWindow(*form, [&](TMSEditForm& add) {
+    add.MSIDEdit->setText("21");
+    add.KeyIDEdit->setText("3");
+    add.MS_Password->setText("pw21");
+  });
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const std::string m(kMember);
+  EXPECT_EQ(Lines(sets[0]), (Strings{m + ".8.21 INTEGER 3", m + ".9.21 OCTET_STRING 70 77 32 31", m + ".10.21 INTEGER 4"}));
+  // The list was read again: the new member is in it.
+  EXPECT_EQ(form->ListView1->findItems("21", Qt::MatchExactly, 0).size(), 1);
+}
+
+TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
+  auto form = Open<TMSInformationForm>();
+  form->ListView1->clearSelection();
+  size_t mark = JournalSize();
+  form->DeleteButton->setEnabled(true);
+  form->DeleteButton->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
+  const std::string id = line->text(0).toStdString();
+  form->ListView1->setCurrentItem(line);
+  EXPECT_TRUE(form->DeleteButton->isEnabled());
+  mark = JournalSize();
+  form->DeleteButton->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMember) + ".10." + id + " INTEGER 6"});
+  EXPECT_FALSE(form->DeleteButton->isEnabled());
+  EXPECT_TRUE(form->ListView1->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
+  // The two columns left out of the delete are written again by the next add.
+  const auto& list = form->AddEditor()->request.varList;
+  EXPECT_FALSE(list.IsExcluded(1));
+  EXPECT_FALSE(list.IsExcluded(2));
 }
 
 }  // namespace
