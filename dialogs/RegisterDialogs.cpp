@@ -11,6 +11,7 @@
 #include "dialogs/help/AboutForm.h"
 #include "dialogs/layer2/TimeRangeUnit.h"
 #include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/basic/Dot3Unit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
 #include "dialogs/singleip/MSInformationUnit.h"
@@ -44,6 +45,8 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
 
   // ---- Multicast and miscellaneous dialogs.
+  RegisterDedicatedDialog("dot3ControlTable1Click", Make<Tdot3ControlForm>());
+  RegisterDedicatedDialog("dot3PauseTable1Click", Make<Tdot3PauseForm>());
   RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
   RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
   RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());

@@ -1,7 +1,9 @@
 // The miscellaneous dialogs against the simulator: what each reads is
 // compared with the simulator's rows, what each writes is read back from the
 // simulator's SET journal.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +12,7 @@
 
 #include "DialogTestSupport.h"
 #include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/basic/Dot3Unit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
 #include "dialogs/singleip/MSInformationUnit.h"
@@ -344,6 +347,103 @@ TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
   const auto& list = form->AddEditor()->request.varList;
   EXPECT_FALSE(list.IsExcluded(1));
   EXPECT_FALSE(list.IsExcluded(2));
+}
+
+// ---------------------------------------------------------------------------
+// 802.3 MAC control and PAUSE
+
+class Dot3Views : public DialogTest {
+ protected:
+  static QString Value(const TDot3View& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
+  static void Choose(TDot3View& view, const char* interval) {
+    view.cbxInterval->setCurrentIndex(view.cbxInterval->findText(QString::fromLatin1(interval)));
+    view.cbxIntervalChange();
+  }
+};
+
+TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
+  auto view = std::make_unique<Tdot3ControlForm>(Context());
+  view->show();
+  ASSERT_TRUE(WaitFor([&] { return view->FirstRefreshDone(); }));
+  ASSERT_TRUE(view->PortEditor()->busy);
+  EXPECT_FALSE(view->Ready());
+  view->ListView2->topLevelItem(0)->setText(1, "kept");
+  view->btnGet->click();
+  EXPECT_EQ(Value(*view, 0), QStringLiteral("kept"));  // not cleared: nothing started
+  ASSERT_TRUE(Settle(*view));
+  EXPECT_TRUE(view->Ready());
+  EXPECT_TRUE(view->FunctionBoxes[0]->isEnabled());
+  EXPECT_GT(view->ListView1->topLevelItemCount(), 0);
+  view->btnGet->click();
+  EXPECT_TRUE(Value(*view, 0).isEmpty());  // cleared: a new read started
+  ASSERT_TRUE(Settle(*view));
+}
+
+TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
+  auto view = Open<Tdot3PauseForm>();
+  ASSERT_GT(view->ListView1->topLevelItemCount(), 1);
+  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_FALSE(view->btnSet->isEnabled());
+  view->ListView1->setCurrentItem(view->ListView1->topLevelItem(1));
+  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("5s"));
+  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->Timer1->interval(), 5000);
+  EXPECT_TRUE(view->btnSet->isEnabled());
+  const QString in1 = Value(*view, 0), out1 = Value(*view, 1);
+  EXPECT_FALSE(in1.isEmpty());
+  EXPECT_FALSE(out1.isEmpty());
+  // The counter request reads the selected port's instance.
+  EXPECT_EQ(view->CounterEditor()->request.varList.Item(0).oid,
+            "1.3.6.1.2.1.10.7.10.1.3." + view->ListView1->topLevelItem(1)->text(0).toStdString());
+
+  // The ticks, driven: the simulator's counters grow with time.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        view->Timer1Timer();
+        return Value(*view, 0) != in1 || Value(*view, 1) != out1;
+      },
+      4000))
+      << "counters did not move";
+  EXPECT_FALSE(Value(*view, 0).isEmpty());
+  EXPECT_TRUE(view->Timer1->isActive());
+
+  Choose(*view, "30s");
+  EXPECT_EQ(view->Timer1->interval(), 30000);
+  EXPECT_TRUE(view->Timer1->isActive());
+  Choose(*view, "none");
+  EXPECT_FALSE(view->Timer1->isActive());
+}
+
+TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
+  auto view = Open<Tdot3ControlForm>();
+  Choose(*view, "2s");
+  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->Timer1->interval(), 2000);
+  view->Timer1Timer();
+  EXPECT_TRUE(view->Memo1->toPlainText().contains(TDot3View::kNoData));
+  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("none"));
+  ASSERT_TRUE(Settle(*view));
+}
+
+TEST_F(Dot3Views, PauseSetWritesTheAdminModeOfTheSelectedPort) {
+  auto view = Open<Tdot3PauseForm>();
+  ASSERT_GT(view->ListView1->topLevelItemCount(), 0);
+  view->btnSet->click();  // no port selected: nothing
+  QTreeWidgetItem* line = view->ListView1->topLevelItem(0);
+  const std::string port = line->text(0).toStdString();
+  view->ListView1->setCurrentItem(line);
+  view->cbxAdminMode->setCurrentIndex(view->cbxAdminMode->findText("enabledXmit"));
+  const size_t mark = JournalSize();
+  view->btnSet->click();
+  EXPECT_FALSE(view->Timer1->isActive());
+  ASSERT_TRUE(Settle(*view));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{"1.3.6.1.2.1.10.7.10.1.1." + port + " INTEGER 2"});
+  EXPECT_TRUE(view->Ready());
+  EXPECT_FALSE(view->btnSet->isEnabled());
+  EXPECT_EQ(SnmpGet("1.3.6.1.2.1.10.7.10.1.1." + port), "2");
 }
 
 }  // namespace
