@@ -13,6 +13,8 @@
 #include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
 #include "dialogs/basic/Dot3Unit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
+#include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
+#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
 #include "dialogs/singleip/MSInformationUnit.h"
 #include "dialogs/vlan/PortCapabilitiesUnit.h"
@@ -48,6 +50,8 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("dot3ControlTable1Click", Make<Tdot3ControlForm>());
   RegisterDedicatedDialog("dot3PauseTable1Click", Make<Tdot3PauseForm>());
   RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
+  RegisterDedicatedDialog("IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<TIGMPSnoopingClearDnyIpMultForm>());
+  RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<TMLD_SnoopingGroupForm>());
   RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
   RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());
   RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());

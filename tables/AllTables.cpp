@@ -201,6 +201,11 @@ const KyVarDefTable* const kAll[] = {
     &tbl::MacEapolStatistics,
     &tbl::MacAuthDiagnostics,
     &tbl::PortCapabilities,
+    &tbl::IgmpMulticastVlanGroup,
+    &tbl::IgmpClearDynamicIpMulticast,
+    &tbl::MldSnoopingGroups,
+    &tbl::StaticMulticastFilter,
+    &tbl::StaticUnicastFilter,
     // ---- end of the multicast and miscellaneous dialogs.
 };
 }  // namespace

@@ -171,6 +171,48 @@ constexpr KyVarDefRow kPortCapabilities[] = {
     {" ", "Port", Integer, K},
     {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", OctetString, RO},
 };
+
+// "Layer 2 Management" > "IGMP Snooping Management": group address ranges of
+// the multicast VLANs (the third index is the range's end), clearing of
+// dynamically learned entries.
+constexpr KyVarDefRow kIgmpMulticastVlanGroup[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.9.1.1", "VLAN ID", Integer, K},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.9.1.2", "From IP", IpAddress, K},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.9.1.3", "To IP", IpAddress, K},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.9.1.4", "Status", Integer, RW, &opt::RowStatus},
+};
+constexpr KyVarDefRow kIgmpClearDynamicIpMulticast[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.12.2.1", "IGMP Snooping Clear Dynamic IP Multicast VID", Integer, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.12.2.2", "IGMP Snooping Clear Dynamic IP Multicast IP", IpAddress, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.12.2.3", "IGMP Snooping Clear Dynamic IP Multicast Action", Integer, RW,
+     &opt::IgmpClearAction},
+};
+
+// "Layer 2 Management" > "MLD Snooping": groups by VLAN, group and source address.
+constexpr KyVarDefRow kMldSnoopingGroups[] = {
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.1", "MLD Snooping Group VLAN ID", Integer, K},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.2", "MLD Snooping Group Group Address", Ipv6Address, K},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.3", "MLD Snooping Group Source Address", Ipv6Address, K},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.4", "MLD Snooping Group Include Port Map", Bits, RO},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.5", "MLD Snooping Group Exclude Port Map", Bits, RO},
+};
+
+// "VLAN" > "802.1Q" > "Static Filtering": the Q-BRIDGE static tables; the
+// VLAN comes from the row instance, the receive port has no control.
+constexpr KyVarDefRow kStaticMulticastFilter[] = {
+    {" ", "VLAN Index", Integer, K},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "Address", MacAddress, K},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", Integer, K},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Static Egress Ports", Bits, RW},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", Integer, RW, &opt::StaticFilterStatus},
+};
+constexpr KyVarDefRow kStaticUnicastFilter[] = {
+    {" ", "VLAN ID", Integer, K},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", MacAddress, K},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", Integer, K},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Allowed To Go To", Bits, RW},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", Integer, RW, &opt::StaticFilterStatus},
+};
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace
 
@@ -193,5 +235,10 @@ const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 0, kMemberSwitchAdd};
 const KyVarDefTable MacEapolStatistics{"MacEapolStatistics", 2, 2, kMacEapolStatistics};
 const KyVarDefTable MacAuthDiagnostics{"MacAuthDiagnostics", 2, 2, kMacAuthDiagnostics};
 const KyVarDefTable PortCapabilities{"PortCapabilities", 2, 1, kPortCapabilities};
+const KyVarDefTable IgmpMulticastVlanGroup{"IgmpMulticastVlanGroup", 2, 3, kIgmpMulticastVlanGroup};
+const KyVarDefTable IgmpClearDynamicIpMulticast{"IgmpClearDynamicIpMulticast", 0, 0, kIgmpClearDynamicIpMulticast};
+const KyVarDefTable MldSnoopingGroups{"MldSnoopingGroups", 3, 3, kMldSnoopingGroups};
+const KyVarDefTable StaticMulticastFilter{"StaticMulticastFilter", 3, 3, kStaticMulticastFilter};
+const KyVarDefTable StaticUnicastFilter{"StaticUnicastFilter", 3, 3, kStaticUnicastFilter};
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace tbl

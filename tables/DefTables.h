@@ -219,6 +219,11 @@ extern const KyVarDefTable MemberSwitchAdd;
 extern const KyVarDefTable MacEapolStatistics;
 extern const KyVarDefTable MacAuthDiagnostics;
 extern const KyVarDefTable PortCapabilities;
+extern const KyVarDefTable IgmpMulticastVlanGroup;
+extern const KyVarDefTable IgmpClearDynamicIpMulticast;
+extern const KyVarDefTable MldSnoopingGroups;
+extern const KyVarDefTable StaticMulticastFilter;
+extern const KyVarDefTable StaticUnicastFilter;
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace tbl
 

@@ -380,6 +380,8 @@ constexpr KyOptionPair kFileTransferType[] = {{2, nullptr, "network-load"}, {3, 
 constexpr KyOptionPair kFileLoadType[] = {{2, nullptr, "upload"}, {3, nullptr, "download"}};
 constexpr KyOptionPair kFileControl[] = {
     {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
+constexpr KyOptionPair kIgmpClearAction[] = {{1, nullptr, "all"}, {2, nullptr, "vlan"}, {3, nullptr, "group"}, {4, nullptr, "other"}};
+constexpr KyOptionPair kStaticFilterStatus[] = {{2, nullptr, "invalid"}, {3, nullptr, "permanent"}};
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace
 
@@ -494,6 +496,8 @@ const KyOptionTable Dot3PauseMode{"Dot3PauseMode", 1, false, kDot3PauseMode};
 const KyOptionTable FileTransferType{"FileTransferType", 1, false, kFileTransferType};
 const KyOptionTable FileLoadType{"FileLoadType", 1, false, kFileLoadType};
 const KyOptionTable FileControl{"FileControl", 1, false, kFileControl};
+const KyOptionTable IgmpClearAction{"IgmpClearAction", 1, false, kIgmpClearAction};
+const KyOptionTable StaticFilterStatus{"StaticFilterStatus", 1, false, kStaticFilterStatus};
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
@@ -606,6 +610,8 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::FileTransferType,
     &opt::FileLoadType,
     &opt::FileControl,
+    &opt::IgmpClearAction,
+    &opt::StaticFilterStatus,
 };
 }  // namespace
 

@@ -116,6 +116,8 @@ extern const KyOptionTable Dot3PauseMode;
 extern const KyOptionTable FileTransferType;
 extern const KyOptionTable FileLoadType;
 extern const KyOptionTable FileControl;
+extern const KyOptionTable IgmpClearAction;
+extern const KyOptionTable StaticFilterStatus;
 // ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
