@@ -18,6 +18,7 @@
 #include "dialogs/security/MacStatisticUnit.h"
 #include "dialogs/singleip/MSInformationUnit.h"
 #include "dialogs/vlan/PortCapabilitiesUnit.h"
+#include "dialogs/vlan/StaticFilterUnit.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<TMLD_SnoopingGroupForm>());
   RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
   RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());
+  RegisterDedicatedDialog("MulticastInformation1Click", Make<TMulticastFilterInformationForm>());
+  RegisterDedicatedDialog("UnicastInformation1Click", Make<TUnicastFilterInformationForm>());
   RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
   RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
   RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -11,6 +12,7 @@
 #include "app/PortPanel.h"
 #include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
 #include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
+#include "dialogs/vlan/StaticFilterUnit.h"
 #include "editors/ControlBinding.h"
 
 namespace {
@@ -81,6 +83,125 @@ TEST_F(MldGroups, ReadsTheGroupsWithTheirIpv6IndexesAndShowsTheSelectedOne) {
   form->ListView1->clearSelection();
   EXPECT_TRUE(form->VIDEdit->text().isEmpty());
   for (QCheckBox* box : form->IncludePorts->CheckBoxes()) EXPECT_FALSE(box->isChecked());
+}
+
+// ---------------------------------------------------------------------------
+// Static multicast and unicast filters
+
+class StaticFilters : public DialogTest {};
+
+constexpr const char* kUnicast = "1.3.6.1.2.1.17.7.1.3.1.1";
+constexpr const char* kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1";
+
+bool StartsWith(const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; }
+
+TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
+  auto form = Open<TUnicastFilterInformationForm>();
+  auto fill = [&](const char* mac, std::initializer_list<int> ports) {
+    form->ED_UnicastVID->setText("7");
+    form->UnicastAddress->setText(QString::fromLatin1(mac));
+    form->AllowPorts->ClearAll();
+    for (int p : ports) form->AllowPorts->CheckBox(p - 1)->setChecked(true);
+    form->UStatus->setCurrentIndex(form->UStatus->findText("permanent"));
+  };
+  // Two ports: refused, nothing sent.
+  fill("001122334401", {1, 2});
+  size_t mark = JournalSize();
+  form->SetBtn->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Allow To Go To Port just for one Port."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  struct Case {
+    const char* mac;
+    std::initializer_list<int> ports;
+    const char* portBytes;  // first byte of the port list sent
+  };
+  const Case accepted[] = {{"001122334402", {}, "00"}, {"001122334403", {3}, "20"}};
+  for (const Case& c : accepted) {
+    SCOPED_TRACE(c.mac);
+    boxes.texts.clear();
+    fill(c.mac, c.ports);
+    mark = JournalSize();
+    form->SetBtn->click();
+    ASSERT_TRUE(Settle(*form));
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    const auto sets = JournalSince(mark);
+    ASSERT_EQ(sets.size(), 1u) << form->Memo1->toPlainText().toStdString();
+    const Strings lines = Lines(sets[0]);
+    ASSERT_EQ(lines.size(), 2u) << testing::PrintToString(lines);
+    EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".3.7.0.17.34.51.68.")) << lines[0];
+    EXPECT_NE(lines[0].find("OCTET_STRING " + std::string(c.portBytes)), std::string::npos) << lines[0];
+    EXPECT_TRUE(StartsWith(lines[1], std::string(kUnicast) + ".4.7.0.17.34.51.68.")) << lines[1];
+    EXPECT_NE(lines[1].find("INTEGER 3"), std::string::npos) << lines[1];
+  }
+
+  // Delete without an entry: the warning; with the selected entry: status invalid only.
+  boxes.texts.clear();
+  form->LV_dot1qStaticUnicastEntry->clearSelection();
+  mark = JournalSize();
+  form->DeleteBtn->setEnabled(true);
+  form->DeleteBtn->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Please select which entry you want to delete."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+  ASSERT_GT(form->LV_dot1qStaticUnicastEntry->topLevelItemCount(), 0);
+  form->LV_dot1qStaticUnicastEntry->setCurrentItem(form->LV_dot1qStaticUnicastEntry->topLevelItem(0));
+  EXPECT_FALSE(form->ED_UnicastVID->text().isEmpty());
+  EXPECT_TRUE(form->ED_UnicastVID->isReadOnly());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  ASSERT_EQ(lines.size(), 1u) << testing::PrintToString(lines);
+  EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".4.")) << lines[0];
+  EXPECT_NE(lines[0].find("INTEGER 2"), std::string::npos) << lines[0];
+  EXPECT_FALSE(form->ED_UnicastVID->isReadOnly());
+}
+
+TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWritesInvalid) {
+  auto form = Open<TMulticastFilterInformationForm>();
+  // A new entry first, so that there is one to change.
+  form->ED_MulticastVID->setText("9");
+  form->ED_MACAddress->setText("01005E000009");
+  form->AddBtn->click();  // status not chosen
+  EXPECT_EQ(boxes.texts, QStringList{"Status should be set to permanent"});
+  form->Status->setCurrentIndex(form->Status->findText("permanent"));
+  form->EgressPorts->CheckBox(0)->setChecked(true);
+  size_t mark = JournalSize();
+  form->AddBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_EQ(JournalSince(mark).size(), 1u);
+  const std::string index = "9.1.0.94.0.0.9.0";
+  EXPECT_EQ(SnmpGet(std::string(kMulticast) + ".5." + index), "3");
+
+  const auto found = form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0);
+  ASSERT_FALSE(found.isEmpty());
+  form->LV_dot1qStaticMulticastEntry->setCurrentItem(found.first());
+  EXPECT_FALSE(form->ED_MACAddress->isEnabled());
+  EXPECT_TRUE(form->SetBtn->isEnabled());
+  EXPECT_FALSE(form->AddBtn->isEnabled());
+  form->EgressPorts->CheckBox(1)->setChecked(true);
+  mark = JournalSize();
+  form->SetBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00 00"});
+  EXPECT_FALSE(form->SetBtn->isEnabled());
+  EXPECT_TRUE(form->ED_MACAddress->isEnabled());
+
+  form->LV_dot1qStaticMulticastEntry->setCurrentItem(
+      form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).first());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(kMulticast) + ".5." + index + " INTEGER 2"), lines.end())
+      << testing::PrintToString(lines);
+  EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
 }
 
 }  // namespace
