@@ -10,6 +10,7 @@
 
 #include "DialogTestSupport.h"
 #include "app/PortPanel.h"
+#include "dialogs/layer2/IGMPMulticastVlanUnit.h"
 #include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
 #include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
 #include "dialogs/vlan/StaticFilterUnit.h"
@@ -202,6 +203,58 @@ TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWri
   EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(kMulticast) + ".5." + index + " INTEGER 2"), lines.end())
       << testing::PrintToString(lines);
   EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// Multicast VLAN group ranges
+
+class VlanGroups : public DialogTest {};
+
+constexpr const char* kGroup = "1.3.6.1.4.1.32473.11.63.8.2.7.9.1";
+
+TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
+  auto form = Open<TIGMPMulticastVlanForm>();
+  const int before = form->ListView1->topLevelItemCount();
+  qrxtest::OnNextModal(
+      [&](QWidget* window) {
+        auto* add = qobject_cast<TIGMPMulticastVLANGroupAddForm*>(window);
+        ASSERT_NE(add, nullptr);
+        EXPECT_EQ(add->windowTitle(), QStringLiteral("IGMP Multicast VLAN Group (Add): qrx-sim"));
+        EXPECT_FALSE(add->cbxState->isEnabled());
+        add->edtVID->setText("12");
+        add->edtFormIP->setText("239.0.0.300");  // refused first
+        add->btnAdd->click();
+        ASSERT_TRUE(add->isVisible());
+        add->edtFormIP->setText("239.1.1.1");
+        add->edtToIP->setText("239.1.1.9");
+        add->btnAdd->click();
+        if (add->isVisible()) add->btnClose->click();
+      },
+      form.get());
+  size_t mark = JournalSize();
+  form->btnAdd->click();
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
+  const std::string index = "12.239.1.1.1.239.1.1.9";
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 4"});
+  EXPECT_EQ(form->ListView1->topLevelItemCount(), before);  // not read again
+  EXPECT_TRUE(form->Editor()->request.enabled);
+
+  form->btnRefresh->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto found = form->ListView1->findItems("12", Qt::MatchExactly, 0);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  EXPECT_TRUE(form->btnDelete->isEnabled());
+  mark = JournalSize();
+  form->btnDelete->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 6"});
+  EXPECT_TRUE(form->ListView1->findItems("12", Qt::MatchExactly, 0).isEmpty());
 }
 
 }  // namespace
