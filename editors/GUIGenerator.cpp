@@ -351,8 +351,9 @@ void TEditsPanel::OpenPortGrid(int index) {
   const OctetItem item = *row.octetItem;
   auto* edit = qobject_cast<QLineEdit*>(row.editor);
   auto& list = editor_->request.varList;
-  // An error of the binding is reported, never swallowed: a grid whose
-  // value is not read back would lose the operator's checks without a word.
+  // An error reading the controls back is reported, never swallowed: a grid
+  // whose value is not read back would lose the operator's checks without
+  // a word.
   bool reported = false;  // one message per opening
   auto report = [this, &reported](const std::exception& e) {
     if (reported) return;
@@ -396,8 +397,9 @@ void TEditsPanel::OpenPortGrid(int index) {
       editor_->AssociateBits(index, bits, boxes);
       bound = true;
       editor_->FillControls(index);
-    } catch (const std::exception& e) {
-      report(e);
+    } catch (const std::exception&) {
+      // A value that does not fit the grid (none yet, too short) starts
+      // with every box unchecked: nothing is lost.
       ClearRow(index);
       for (auto* b : boxes) b->setChecked(false);
     }
@@ -445,8 +447,8 @@ void TEditsPanel::OpenPortGrid(int index) {
     editor_->AssociateEdits(index, row.format, edit);
     try {
       editor_->FillControls(index);
-    } catch (const std::exception& e) {
-      report(e);
+    } catch (const std::exception&) {
+      // The edit shows what it can; the value itself is kept.
     }
   }
   try {
