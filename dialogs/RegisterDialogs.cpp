@@ -14,6 +14,7 @@
 #include "dialogs/basic/Dot3Unit.h"
 #include "dialogs/layer2/BOOTCtrlTableUnit.h"
 #include "dialogs/layer2/IGMPMulticastVlanUnit.h"
+#include "dialogs/layer2/ISMVLANUnit.h"
 #include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
 #include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
 #include "dialogs/security/MacStatisticUnit.h"
@@ -52,6 +53,7 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("dot3ControlTable1Click", Make<Tdot3ControlForm>());
   RegisterDedicatedDialog("dot3PauseTable1Click", Make<Tdot3PauseForm>());
   RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
+  RegisterDedicatedDialog("IGMPMulticastVLANTable1Click", Make<TISMVLANForm>());
   RegisterDedicatedDialog("IGMPMulticastVLANGroup1Click", Make<TIGMPMulticastVlanForm>());
   RegisterDedicatedDialog("IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<TIGMPSnoopingClearDnyIpMultForm>());
   RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<TMLD_SnoopingGroupForm>());

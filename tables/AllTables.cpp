@@ -201,6 +201,7 @@ const KyVarDefTable* const kAll[] = {
     &tbl::MacEapolStatistics,
     &tbl::MacAuthDiagnostics,
     &tbl::PortCapabilities,
+    &tbl::IsmVlan,
     &tbl::IgmpMulticastVlanGroup,
     &tbl::IgmpClearDynamicIpMulticast,
     &tbl::MldSnoopingGroups,

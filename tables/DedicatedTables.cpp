@@ -172,7 +172,19 @@ constexpr KyVarDefRow kPortCapabilities[] = {
     {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", OctetString, RO},
 };
 
-// "Layer 2 Management" > "IGMP Snooping Management": group address ranges of
+// "Layer 2 Management" > "IGMP Snooping Management": the multicast VLANs with
+// their source, member and tagged member ports.
+constexpr KyVarDefRow kIsmVlan[] = {
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.1", "VLAN ID", Integer, K},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.2", "VLAN Name", DisplayString, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.3", "Source Port", Bits, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.4", "Member Port", Bits, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.5", "Tag Member Port", Bits, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.6", "State", Integer, RW, &opt::EnabledDisabled12},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.7", "Replace Source IP", IpAddress, RW},
+    {"1.3.6.1.4.1.32473.11.63.8.2.7.8.1.8", "Row Status", Integer, RW, &opt::RowStatus},
+};
+// Group address ranges of
 // the multicast VLANs (the third index is the range's end), clearing of
 // dynamically learned entries.
 constexpr KyVarDefRow kIgmpMulticastVlanGroup[] = {
@@ -235,6 +247,7 @@ const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 0, kMemberSwitchAdd};
 const KyVarDefTable MacEapolStatistics{"MacEapolStatistics", 2, 2, kMacEapolStatistics};
 const KyVarDefTable MacAuthDiagnostics{"MacAuthDiagnostics", 2, 2, kMacAuthDiagnostics};
 const KyVarDefTable PortCapabilities{"PortCapabilities", 2, 1, kPortCapabilities};
+const KyVarDefTable IsmVlan{"IsmVlan", 3, 1, kIsmVlan};
 const KyVarDefTable IgmpMulticastVlanGroup{"IgmpMulticastVlanGroup", 2, 3, kIgmpMulticastVlanGroup};
 const KyVarDefTable IgmpClearDynamicIpMulticast{"IgmpClearDynamicIpMulticast", 0, 0, kIgmpClearDynamicIpMulticast};
 const KyVarDefTable MldSnoopingGroups{"MldSnoopingGroups", 3, 3, kMldSnoopingGroups};

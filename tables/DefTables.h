@@ -219,6 +219,7 @@ extern const KyVarDefTable MemberSwitchAdd;
 extern const KyVarDefTable MacEapolStatistics;
 extern const KyVarDefTable MacAuthDiagnostics;
 extern const KyVarDefTable PortCapabilities;
+extern const KyVarDefTable IsmVlan;
 extern const KyVarDefTable IgmpMulticastVlanGroup;
 extern const KyVarDefTable IgmpClearDynamicIpMulticast;
 extern const KyVarDefTable MldSnoopingGroups;

@@ -12,6 +12,7 @@
 #include "app/PortPanel.h"
 #include "dialogs/layer2/IGMPMulticastVlanUnit.h"
 #include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
+#include "dialogs/layer2/ISMVLANUnit.h"
 #include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
 #include "dialogs/vlan/StaticFilterUnit.h"
 #include "editors/ControlBinding.h"
@@ -255,6 +256,113 @@ TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 6"});
   EXPECT_TRUE(form->ListView1->findItems("12", Qt::MatchExactly, 0).isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// ISM VLANs
+
+class IsmVlans : public DialogTest {};
+
+constexpr const char* kIsm = "1.3.6.1.4.1.32473.11.63.8.2.7.8.1";
+
+TEST_F(IsmVlans, RefreshTwiceStartsOneWalkAndClosingDuringItIsRefused) {
+  auto form = std::make_unique<TISMVLANForm>(Context());
+  form->show();
+  ASSERT_TRUE(WaitFor([&] { return form->FirstRefreshDone(); }));
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_TRUE(form->Ready());
+  form->btnRefresh->click();
+  ASSERT_TRUE(form->Editor()->busy);
+  form->ED_VLANName->setText("kept");
+  form->btnRefresh->click();  // the walk runs: ignored, nothing cleared
+  EXPECT_EQ(form->ED_VLANName->text(), QStringLiteral("kept"));
+  form->close();
+  EXPECT_EQ(boxes.texts, QStringList{"Get data not complete"});
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_TRUE(form->Ready());
+  EXPECT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
+}
+
+TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
+  auto form = Open<TISMVLANForm>();
+  struct Case {
+    const char* vid;
+    const char* name;
+    const char* sourceIp;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", "v", "", "Please specify VLAN ID"},
+      {"40", "", "", "Please specify VLAN Name"},
+      {"40", "v40", "10.1.1.300", "Please input a valid ip"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    form->ED_VLANID->setText(c.vid);
+    form->ED_VLANName->setText(c.name);
+    form->edtSourceIP->setText(c.sourceIp);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    form->btnAdd->click();
+    EXPECT_EQ(boxes.texts, QStringList{c.message});
+    EXPECT_TRUE(JournalSince(mark).empty());
+    for (int i : {2, 3, 4}) EXPECT_FALSE(form->Editor()->request.varList.IsExcluded(i)) << i;
+  }
+  // The next read shows the port lists again.
+  form->btnRefresh->click();
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
+  EXPECT_GE(form->lvISMVLAN->columnCount(), 5);
+  EXPECT_FALSE(form->lvISMVLAN->topLevelItem(0)->text(2).isEmpty());
+}
+
+TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
+  auto form = Open<TISMVLANForm>();
+  form->ED_VLANID->setText("41");
+  form->ED_VLANName->setText("mv41");
+  size_t mark = JournalSize();
+  form->btnAdd->click();
+  ASSERT_TRUE(Settle(*form));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const std::string k(kIsm);
+  EXPECT_EQ(Lines(sets[0]), (Strings{k + ".2.41 OCTET_STRING 6D 76 34 31", k + ".8.41 INTEGER 4"}));
+  ASSERT_TRUE(form->Ready());
+
+  auto line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  ASSERT_EQ(line.size(), 1);
+  form->lvISMVLAN->setCurrentItem(line.first());
+  EXPECT_TRUE(form->btnSet->isEnabled());
+  EXPECT_TRUE(form->edtSourceIP->isEnabled());
+  EXPECT_FALSE(form->cbxVLANState->isEnabled());
+  EXPECT_EQ(form->cbxVLANState->currentText(), QStringLiteral("enabled"));
+  form->SourcePorts->CheckBox(0)->setChecked(true);
+  form->MemberPorts->CheckBox(1)->setChecked(true);
+  form->TagMemberPorts->CheckBox(2)->setChecked(true);
+  form->edtSourceIP->setText("10.0.0.41");
+  mark = JournalSize();
+  form->btnSet->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  for (const std::string& want :
+       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00 00",
+        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << " in " << testing::PrintToString(lines);
+  for (const auto& l : lines) EXPECT_NE(l.rfind(k + ".8.", 0), 0u) << l;
+
+  line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  ASSERT_EQ(line.size(), 1);
+  form->lvISMVLAN->setCurrentItem(line.first());
+  mark = JournalSize();
+  form->btnDelete->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{k + ".8.41 INTEGER 6"});
+  EXPECT_TRUE(form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0).isEmpty());
 }
 
 }  // namespace
