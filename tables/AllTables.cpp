@@ -197,7 +197,7 @@ const KyVarDefTable* const kAll[] = {
     &tbl::UpdateFiles,
     &tbl::DhcpRelayServers,
     &tbl::MemberSwitches,
-    &tbl::MemberSwitchAdd,
+    // (MemberSwitchAdd: four columns of MemberSwitches, served with that table.)
     &tbl::MacEapolStatistics,
     &tbl::MacAuthDiagnostics,
     &tbl::PortCapabilities,
