@@ -43,6 +43,17 @@
 #include "dialogs/security/SSLManagementFormUnit.h"
 #include "dialogs/security/SafeguardCtrlFormUnit.h"
 #include "dialogs/security/ServerInformationFormUnit.h"
+#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/basic/Dot3Unit.h"
+#include "dialogs/layer2/BOOTCtrlTableUnit.h"
+#include "dialogs/layer2/IGMPMulticastVlanUnit.h"
+#include "dialogs/layer2/ISMVLANUnit.h"
+#include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
+#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
+#include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/singleip/MSInformationUnit.h"
+#include "dialogs/vlan/PortCapabilitiesUnit.h"
+#include "dialogs/vlan/StaticFilterUnit.h"
 
 namespace {
 
@@ -122,6 +133,23 @@ void RegisterDedicatedDialogs() {
   RegisterDedicatedDialog("SSLCertificateLevel1Click", Make<TCertificateFileForm>());
   RegisterDedicatedDialog("ProtectControl1Click", Make<TSafeguardCtrlForm>());
   RegisterDedicatedDialog("BindingTable1Click", Make<TIPMACBindingForm>());
+  // ---- Multicast and miscellaneous dialogs.
+  RegisterDedicatedDialog("dot3ControlTable1Click", Make<Tdot3ControlForm>());
+  RegisterDedicatedDialog("dot3PauseTable1Click", Make<Tdot3PauseForm>());
+  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
+  RegisterDedicatedDialog("IGMPMulticastVLANTable1Click", Make<TISMVLANForm>());
+  RegisterDedicatedDialog("IGMPMulticastVLANGroup1Click", Make<TIGMPMulticastVlanForm>());
+  RegisterDedicatedDialog("IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<TIGMPSnoopingClearDnyIpMultForm>());
+  RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<TMLD_SnoopingGroupForm>());
+  RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
+  RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());
+  RegisterDedicatedDialog("MulticastInformation1Click", Make<TMulticastFilterInformationForm>());
+  RegisterDedicatedDialog("UnicastInformation1Click", Make<TUnicastFilterInformationForm>());
+  RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
+  RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
+  RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());
+  // ---- end of the multicast and miscellaneous dialogs.
+
   // ---- "Help"
   RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
 }

@@ -242,6 +242,25 @@ const KyVarDefTable* const kAll[] = {
     &tbl::LldpConfigProtocolVlan,
     &tbl::LldpConfigProtocol,
     // ---- end of authentication, security and LLDP.
+    // ---- Hand-written dialogs: multicast and miscellaneous.
+    &tbl::Dot3ControlPorts,
+    &tbl::Dot3ControlCounters,
+    &tbl::Dot3PausePorts,
+    &tbl::Dot3PauseCounters,
+    &tbl::UpdateFiles,
+    &tbl::DhcpRelayServers,
+    &tbl::MemberSwitches,
+    // (MemberSwitchAdd: four columns of MemberSwitches, served with that table.)
+    &tbl::MacEapolStatistics,
+    &tbl::MacAuthDiagnostics,
+    &tbl::PortCapabilities,
+    &tbl::IsmVlan,
+    &tbl::IgmpMulticastVlanGroup,
+    &tbl::IgmpClearDynamicIpMulticast,
+    &tbl::MldSnoopingGroups,
+    &tbl::StaticMulticastFilter,
+    &tbl::StaticUnicastFilter,
+    // ---- end of the multicast and miscellaneous dialogs.
 };
 }  // namespace
 

@@ -247,6 +247,25 @@ extern const KyVarDefTable LldpConfigVlanName;
 extern const KyVarDefTable LldpConfigProtocolVlan;
 extern const KyVarDefTable LldpConfigProtocol;
 // ---- end of the authentication, security and LLDP dialogs.
+// ---- Hand-written dialogs: multicast and miscellaneous.
+extern const KyVarDefTable Dot3ControlPorts;
+extern const KyVarDefTable Dot3ControlCounters;
+extern const KyVarDefTable Dot3PausePorts;
+extern const KyVarDefTable Dot3PauseCounters;
+extern const KyVarDefTable UpdateFiles;
+extern const KyVarDefTable DhcpRelayServers;
+extern const KyVarDefTable MemberSwitches;
+extern const KyVarDefTable MemberSwitchAdd;
+extern const KyVarDefTable MacEapolStatistics;
+extern const KyVarDefTable MacAuthDiagnostics;
+extern const KyVarDefTable PortCapabilities;
+extern const KyVarDefTable IsmVlan;
+extern const KyVarDefTable IgmpMulticastVlanGroup;
+extern const KyVarDefTable IgmpClearDynamicIpMulticast;
+extern const KyVarDefTable MldSnoopingGroups;
+extern const KyVarDefTable StaticMulticastFilter;
+extern const KyVarDefTable StaticUnicastFilter;
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace tbl
 
 // ---- Access profiles and rules (dedicated dialogs of "Access Control Information").

@@ -407,6 +407,16 @@ constexpr KyOptionPair kLldpChassisIdSubtype[] = {
     {7, nullptr, "local"},
 };
 // ---- end of the authentication, security and LLDP dialogs.
+// ---- Multicast and miscellaneous dialogs.
+constexpr KyOptionPair kDot3PauseMode[] = {
+    {1, nullptr, "disabled"}, {2, nullptr, "enabledXmit"}, {3, nullptr, "enabledRcv"}, {4, nullptr, "enabledXmitAndRcv"}};
+constexpr KyOptionPair kFileTransferType[] = {{2, nullptr, "network-load"}, {3, nullptr, "out-of-band-load"}};
+constexpr KyOptionPair kFileLoadType[] = {{2, nullptr, "upload"}, {3, nullptr, "download"}};
+constexpr KyOptionPair kFileControl[] = {
+    {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
+constexpr KyOptionPair kIgmpClearAction[] = {{1, nullptr, "all"}, {2, nullptr, "vlan"}, {3, nullptr, "group"}, {4, nullptr, "other"}};
+constexpr KyOptionPair kStaticFilterStatus[] = {{2, nullptr, "invalid"}, {3, nullptr, "permanent"}};
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace
 
 const KyOptionTable DisabledEnabled23{"DisabledEnabled23", 1, false, kDisabledEnabled23};
@@ -546,6 +556,14 @@ const KyOptionTable IpMacBindingMode{"IpMacBindingMode", 1, false, kIpMacBinding
 const KyOptionTable LldpAdminStatus{"LldpAdminStatus", 1, false, kLldpAdminStatus};
 const KyOptionTable LldpChassisIdSubtype{"LldpChassisIdSubtype", 1, false, kLldpChassisIdSubtype};
 // ---- end of the authentication, security and LLDP dialogs.
+// ---- Multicast and miscellaneous dialogs.
+const KyOptionTable Dot3PauseMode{"Dot3PauseMode", 1, false, kDot3PauseMode};
+const KyOptionTable FileTransferType{"FileTransferType", 1, false, kFileTransferType};
+const KyOptionTable FileLoadType{"FileLoadType", 1, false, kFileLoadType};
+const KyOptionTable FileControl{"FileControl", 1, false, kFileControl};
+const KyOptionTable IgmpClearAction{"IgmpClearAction", 1, false, kIgmpClearAction};
+const KyOptionTable StaticFilterStatus{"StaticFilterStatus", 1, false, kStaticFilterStatus};
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 namespace {
@@ -683,6 +701,12 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::LldpAdminStatus,
     &opt::LldpChassisIdSubtype,
     // ---- end of the authentication, security and LLDP dialogs.
+    &opt::Dot3PauseMode,
+    &opt::FileTransferType,
+    &opt::FileLoadType,
+    &opt::FileControl,
+    &opt::IgmpClearAction,
+    &opt::StaticFilterStatus,
 };
 }  // namespace
 

@@ -142,6 +142,14 @@ extern const KyOptionTable IpMacBindingMode;
 extern const KyOptionTable LldpAdminStatus;
 extern const KyOptionTable LldpChassisIdSubtype;
 // ---- end of the authentication, security and LLDP dialogs.
+// ---- Multicast and miscellaneous dialogs.
+extern const KyOptionTable Dot3PauseMode;
+extern const KyOptionTable FileTransferType;
+extern const KyOptionTable FileLoadType;
+extern const KyOptionTable FileControl;
+extern const KyOptionTable IgmpClearAction;
+extern const KyOptionTable StaticFilterStatus;
+// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.

@@ -1,0 +1,449 @@
+// The miscellaneous dialogs against the simulator: what each reads is
+// compared with the simulator's rows, what each writes is read back from the
+// simulator's SET journal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "DialogTestSupport.h"
+#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
+#include "dialogs/basic/Dot3Unit.h"
+#include "dialogs/layer2/BOOTCtrlTableUnit.h"
+#include "dialogs/security/MacStatisticUnit.h"
+#include "dialogs/singleip/MSInformationUnit.h"
+#include "dialogs/vlan/PortCapabilitiesUnit.h"
+#include "editors/ControlBinding.h"
+#include "snmp/SessionParams.h"
+
+namespace {
+
+using qrxtest::DialogTest;
+using qrxtest::Lines;
+using qrxtest::WaitFor;
+using Strings = std::vector<std::string>;
+
+QStringList Column(const QTreeWidget* view, int column) {
+  QStringList texts;
+  for (int i = 0; i < view->topLevelItemCount(); ++i) texts << view->topLevelItem(i)->text(column);
+  return texts;
+}
+
+// ---------------------------------------------------------------------------
+// Read-only views
+
+class ReadOnlyViews : public DialogTest {
+ protected:
+  // How many rows the simulator has in a column (walked with net-snmp).
+  static int SimRows(const std::string& column) {
+    auto r = qrxtest::RunCommand({"snmpwalk", "-v2c", "-c", qrxtest::SimProcess::kReadCommunity, "-On",
+                                  session_->sim().address(), column});
+    int rows = 0;
+    for (size_t at = r.out.find(column + "."); at != std::string::npos; at = r.out.find(column + ".", at + 1)) ++rows;
+    return rows;
+  }
+};
+
+TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
+  {
+    auto dialog = Open<TMacStatisticTableForm>();
+    const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.2.1.1");
+    ASSERT_GT(rows, 0);
+    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
+    EXPECT_TRUE(dialog->Memo1->toPlainText().startsWith("Get: Ok")) << dialog->Memo1->toPlainText().toStdString();
+    // The MAC key is a length-prefixed text of the instance: it shows as text.
+    const QString mac = dialog->ListView1->topLevelItem(0)->text(0);
+    EXPECT_FALSE(mac.isEmpty());
+    // "Refresh" reads the same rows again, without doubling them.
+    dialog->Button1->click();
+    ASSERT_TRUE(Settle(*dialog));
+    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
+  }
+  {
+    auto dialog = Open<TDiagnosticsInformationForm>();
+    const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.3.1.1");
+    ASSERT_GT(rows, 0);
+    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
+  }
+  {
+    auto dialog = Open<TPortCapabilities8021dForm>();
+    const int rows = SimRows("1.3.6.1.2.1.17.6.1.1.4.1.1");
+    ASSERT_GT(rows, 0);
+    EXPECT_EQ(dialog->LV_dot1dPortCapabilitiesEntry->topLevelItemCount(), rows);
+    EXPECT_EQ(dialog->ST_Count->text(), QString::number(rows));
+    EXPECT_EQ(Column(dialog->LV_dot1dPortCapabilitiesEntry, 0).first(), QStringLiteral("1"));
+    dialog->RefreshBtn->click();
+    dialog->RefreshBtn->click();  // while the walk runs: ignored
+    ASSERT_TRUE(Settle(*dialog));
+    EXPECT_EQ(dialog->ST_Count->text(), QString::number(rows));
+  }
+}
+
+TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
+  GlobalSecurity.readCommunity = "not-the-community";
+  GlobalTimeout = 30;
+  GlobalRetries = 0;
+  auto dialog = Open<TMacStatisticTableForm>();
+  EXPECT_TRUE(dialog->isVisible());
+  const QString memo = dialog->Memo1->toPlainText();
+  EXPECT_FALSE(memo.isEmpty());
+  EXPECT_FALSE(memo.contains("Ok")) << memo.toStdString();
+  EXPECT_EQ(dialog->ListView1->topLevelItemCount(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Update files
+
+class UpdateFiles : public DialogTest {};
+
+TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
+  auto dialog = Open<TfrmAgentSupportedUpdateFiles>();
+  ASSERT_GT(dialog->ListView1->topLevelItemCount(), 0);
+  EXPECT_FALSE(dialog->EditButton->isEnabled());
+  QTreeWidgetItem* line = dialog->ListView1->topLevelItem(0);
+  const std::string index = line->text(0).toStdString();
+  dialog->ListView1->setCurrentItem(line);
+  EXPECT_TRUE(dialog->EditButton->isEnabled());
+  EXPECT_FALSE(dialog->ED_Index->isEnabled());
+  EXPECT_EQ(dialog->ED_Index->text().toStdString(), index);
+
+  struct Case {
+    const char* address;
+    bool accepted;
+  };
+  const Case cases[] = {{"10.1.1.300", false}, {"", false}, {"10.1", false}, {"10.90.90.9", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.address);
+    dialog->ListView1->setCurrentItem(dialog->ListView1->topLevelItem(0));
+    dialog->ED_IPAddress->setText(QString::fromLatin1(c.address));
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    dialog->EditButton->click();
+    ASSERT_TRUE(Settle(*dialog));
+    const auto sets = JournalSince(mark);
+    if (!c.accepted) {
+      EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
+      EXPECT_TRUE(sets.empty());
+      continue;
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    ASSERT_EQ(sets.size(), 1u);
+    const Strings lines = Lines(sets[0]);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "1.3.6.1.4.1.32473.12.1.2.1.1.3." + index + " IpAddress 10.90.90.9"),
+              lines.end())
+        << testing::PrintToString(lines);
+    // The index is the row's instance, never written as a column.
+    for (const auto& l : lines) EXPECT_NE(l.rfind("1.3.6.1.4.1.32473.12.1.2.1.1.1.", 0), 0u) << l;
+    EXPECT_EQ(SnmpGet("1.3.6.1.4.1.32473.12.1.2.1.1.3." + index), "10.90.90.9");
+    // Read again, nothing selected, the fields empty.
+    EXPECT_TRUE(dialog->ED_IPAddress->text().isEmpty());
+    EXPECT_FALSE(dialog->EditButton->isEnabled());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// DHCP relay servers
+
+class DhcpRelay : public DialogTest {
+ protected:
+  // "Add", then the entry window filled and "Set" (its own message boxes
+  // are answered by the fixture).
+  void AddThroughEntryWindow(TBOOTCtrlTableForm& form, const QString& name, const QString& ip) {
+    qrxtest::OnNextModal(
+        [&](QWidget* window) {
+          auto* entry = qobject_cast<TNewBootpCtrlForm*>(window);
+          ASSERT_NE(entry, nullptr);
+          EXPECT_TRUE(entry->Edit1->text().isEmpty());
+          entry->Edit1->setText(name);
+          entry->Edit2->setText(ip);
+          entry->SetButton->click();
+          if (entry->isVisible()) entry->CloseButton->click();
+        },
+        &form);
+    form.AddBtn->click();
+    ASSERT_TRUE(Settle(form));
+  }
+};
+
+constexpr const char* kRelay = "1.3.6.1.4.1.32473.12.42.3.1.1";
+
+// The instance of interface `name` and server `ip`: length-prefixed name, address.
+std::string RelayIndex(const std::string& name, const std::string& ip) {
+  std::string index = std::to_string(name.size());
+  for (unsigned char c : name) index += "." + std::to_string(c);
+  return index + "." + ip;
+}
+
+TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("DHCP Relay Control: qrx-sim"));
+  const QString name = QStringLiteral("relay4");
+  ASSERT_EQ(form->ServersOf(name), 0);
+  for (int i = 1; i <= 4; ++i) {
+    const std::string ip = "10.4.0." + std::to_string(i);
+    const size_t mark = JournalSize();
+    AddThroughEntryWindow(*form, name, QString::fromStdString(ip));
+    const auto sets = JournalSince(mark);
+    ASSERT_EQ(sets.size(), 1u) << "server " << i;
+    EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("relay4", ip) + " INTEGER 4"});
+    EXPECT_EQ(form->ServersOf(name), i);
+  }
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+  // A name differing only in case is another interface.
+  EXPECT_EQ(form->ServersOf(QStringLiteral("RELAY4")), 0);
+
+  const size_t mark = JournalSize();
+  AddThroughEntryWindow(*form, name, QStringLiteral("10.4.0.5"));
+  EXPECT_EQ(boxes.texts, QStringList{"One interface can support four bootp servers at most."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+  EXPECT_EQ(form->ServersOf(name), 4);
+}
+
+TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  struct Case {
+    const char* name;
+    const char* ip;
+    QStringList messages;
+  };
+  const Case cases[] = {
+      {"", "10.0.0.1", {"Interface Name is needed."}},
+      {"System", "10.0.0.300", {"Please input a valid ip", "Please input a valid IP address."}},
+      {"System", "", {"Please input a valid ip", "Please input a valid IP address."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    AddThroughEntryWindow(*form, QString::fromLatin1(c.name), QString::fromLatin1(c.ip));
+    EXPECT_EQ(boxes.texts, c.messages);
+    EXPECT_TRUE(JournalSince(mark).empty());
+  }
+}
+
+TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
+  auto form = Open<TBOOTCtrlTableForm>();
+  AddThroughEntryWindow(*form, QStringLiteral("del1"), QStringLiteral("10.9.9.9"));
+  size_t mark = JournalSize();
+  form->ListView1->clearSelection();
+  form->DeleteBtn->click();  // nothing selected: nothing sent
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  const auto found = form->ListView1->findItems(QStringLiteral("del1"), Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("del1", "10.9.9.9") + " INTEGER 6"});
+  EXPECT_EQ(form->ServersOf(QStringLiteral("del1")), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Member switches
+
+class MemberSwitch : public DialogTest {
+ protected:
+  // "Add" with the add window filled by `fill`, then "Set".
+  void AddThroughWindow(TMSInformationForm& form, const std::function<void(TMSEditForm&)>& fill) {
+    qrxtest::OnNextModal(
+        [&](QWidget* window) {
+          auto* add = qobject_cast<TMSEditForm*>(window);
+          ASSERT_NE(add, nullptr);
+          EXPECT_TRUE(add->MSIDEdit->text().isEmpty());
+          EXPECT_EQ(add->Row_Status->currentText(), QStringLiteral("createAndGo"));
+          fill(*add);
+          add->SetButton->click();
+          if (add->isVisible()) add->CloseButton->click();
+        },
+        &form);
+    form.AddButton->click();
+    ASSERT_TRUE(Settle(form));
+  }
+};
+
+constexpr const char* kMember = "1.3.6.1.4.1.32473.12.8.1.3.1";
+
+TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
+  auto form = Open<TMSInformationForm>();
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  EXPECT_FALSE(form->DeleteButton->isEnabled());
+  const QString existing = form->ListView1->topLevelItem(0)->text(0);
+
+  struct Case {
+    const char* what;
+    QString id, candidate;
+    const char* status;
+    const char* message;
+  };
+  const Case refused[] = {
+      // The duplicate comes before the empty candidate ID.
+      {"duplicate", existing, "", "createAndGo",
+       "There is already a record with the same Member Switch ID. Please modified it."},
+      {"empty ID", "", "3", "createAndGo", "Member Siwitch ID is needed."},
+      {"empty candidate", "21", "", "createAndGo", "Member Candidate ID is needed."},
+      {"status", "21", "3", "active", "Member Row State must be createAndGo."},
+  };
+  for (const Case& c : refused) {
+    SCOPED_TRACE(c.what);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    AddThroughWindow(*form, [&](TMSEditForm& add) {
+      add.MSIDEdit->setText(c.id);
+      add.KeyIDEdit->setText(c.candidate);
+      add.Row_Status->setCurrentIndex(add.Row_Status->findText(QString::fromLatin1(c.status)));
+    });
+    EXPECT_EQ(boxes.texts, QStringList{c.message});
+    EXPECT_TRUE(JournalSince(mark).empty());
+  }
+
+  boxes.texts.clear();
+  const size_t mark = JournalSize();
+  AddThroughWindow(*form, [&](TMSEditForm& add) {
+    add.MSIDEdit->setText("21");
+    add.KeyIDEdit->setText("3");
+    add.MS_Password->setText("pw21");
+  });
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const std::string m(kMember);
+  EXPECT_EQ(Lines(sets[0]), (Strings{m + ".8.21 INTEGER 3", m + ".9.21 OCTET_STRING 70 77 32 31", m + ".10.21 INTEGER 4"}));
+  // The list was read again: the new member is in it.
+  EXPECT_EQ(form->ListView1->findItems("21", Qt::MatchExactly, 0).size(), 1);
+}
+
+TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
+  auto form = Open<TMSInformationForm>();
+  form->ListView1->clearSelection();
+  size_t mark = JournalSize();
+  form->DeleteButton->setEnabled(true);
+  form->DeleteButton->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
+  const std::string id = line->text(0).toStdString();
+  form->ListView1->setCurrentItem(line);
+  EXPECT_TRUE(form->DeleteButton->isEnabled());
+  mark = JournalSize();
+  form->DeleteButton->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMember) + ".10." + id + " INTEGER 6"});
+  EXPECT_FALSE(form->DeleteButton->isEnabled());
+  EXPECT_TRUE(form->ListView1->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
+  // The two columns left out of the delete are written again by the next add.
+  const auto& list = form->AddEditor()->request.varList;
+  EXPECT_FALSE(list.IsExcluded(1));
+  EXPECT_FALSE(list.IsExcluded(2));
+}
+
+// ---------------------------------------------------------------------------
+// 802.3 MAC control and PAUSE
+
+class Dot3Views : public DialogTest {
+ protected:
+  static QString Value(const TDot3View& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
+  static void Choose(TDot3View& view, const char* interval) {
+    view.cbxInterval->setCurrentIndex(view.cbxInterval->findText(QString::fromLatin1(interval)));
+    view.cbxIntervalChange();
+  }
+};
+
+TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
+  auto view = std::make_unique<Tdot3ControlForm>(Context());
+  view->show();
+  ASSERT_TRUE(WaitFor([&] { return view->FirstRefreshDone(); }));
+  ASSERT_TRUE(view->PortEditor()->busy);
+  EXPECT_FALSE(view->Ready());
+  view->ListView2->topLevelItem(0)->setText(1, "kept");
+  view->btnGet->click();
+  EXPECT_EQ(Value(*view, 0), QStringLiteral("kept"));  // not cleared: nothing started
+  ASSERT_TRUE(Settle(*view));
+  EXPECT_TRUE(view->Ready());
+  EXPECT_TRUE(view->FunctionBoxes[0]->isEnabled());
+  EXPECT_GT(view->ListView1->topLevelItemCount(), 0);
+  view->btnGet->click();
+  EXPECT_TRUE(Value(*view, 0).isEmpty());  // cleared: a new read started
+  ASSERT_TRUE(Settle(*view));
+}
+
+TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
+  auto view = Open<Tdot3PauseForm>();
+  ASSERT_GT(view->ListView1->topLevelItemCount(), 1);
+  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_FALSE(view->btnSet->isEnabled());
+  view->ListView1->setCurrentItem(view->ListView1->topLevelItem(1));
+  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("5s"));
+  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->Timer1->interval(), 5000);
+  EXPECT_TRUE(view->btnSet->isEnabled());
+  const QString in1 = Value(*view, 0), out1 = Value(*view, 1);
+  EXPECT_FALSE(in1.isEmpty());
+  EXPECT_FALSE(out1.isEmpty());
+  // The counter request reads the selected port's instance.
+  EXPECT_EQ(view->CounterEditor()->request.varList.Item(0).oid,
+            "1.3.6.1.2.1.10.7.10.1.3." + view->ListView1->topLevelItem(1)->text(0).toStdString());
+
+  // The ticks, driven: the simulator's counters grow with time.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        view->Timer1Timer();
+        return Value(*view, 0) != in1 || Value(*view, 1) != out1;
+      },
+      4000))
+      << "counters did not move";
+  EXPECT_FALSE(Value(*view, 0).isEmpty());
+  EXPECT_TRUE(view->Timer1->isActive());
+
+  Choose(*view, "30s");
+  EXPECT_EQ(view->Timer1->interval(), 30000);
+  EXPECT_TRUE(view->Timer1->isActive());
+  Choose(*view, "none");
+  EXPECT_FALSE(view->Timer1->isActive());
+}
+
+TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
+  auto view = Open<Tdot3ControlForm>();
+  Choose(*view, "2s");
+  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->Timer1->interval(), 2000);
+  view->Timer1Timer();
+  EXPECT_TRUE(view->Memo1->toPlainText().contains(TDot3View::kNoData));
+  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("none"));
+  ASSERT_TRUE(Settle(*view));
+}
+
+TEST_F(Dot3Views, PauseSetWritesTheAdminModeOfTheSelectedPort) {
+  auto view = Open<Tdot3PauseForm>();
+  ASSERT_GT(view->ListView1->topLevelItemCount(), 0);
+  view->btnSet->click();  // no port selected: nothing
+  QTreeWidgetItem* line = view->ListView1->topLevelItem(0);
+  const std::string port = line->text(0).toStdString();
+  view->ListView1->setCurrentItem(line);
+  view->cbxAdminMode->setCurrentIndex(view->cbxAdminMode->findText("enabledXmit"));
+  const size_t mark = JournalSize();
+  view->btnSet->click();
+  EXPECT_FALSE(view->Timer1->isActive());
+  ASSERT_TRUE(Settle(*view));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{"1.3.6.1.2.1.10.7.10.1.1." + port + " INTEGER 2"});
+  EXPECT_TRUE(view->Ready());
+  EXPECT_FALSE(view->btnSet->isEnabled());
+  EXPECT_EQ(SnmpGet("1.3.6.1.2.1.10.7.10.1.1." + port), "2");
+}
+
+}  // namespace

@@ -1,0 +1,368 @@
+// The multicast dialogs against the simulator: what each writes is read back
+// from the simulator's SET journal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "DialogTestSupport.h"
+#include "app/PortPanel.h"
+#include "dialogs/layer2/IGMPMulticastVlanUnit.h"
+#include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
+#include "dialogs/layer2/ISMVLANUnit.h"
+#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
+#include "dialogs/vlan/StaticFilterUnit.h"
+#include "editors/ControlBinding.h"
+
+namespace {
+
+using qrxtest::DialogTest;
+using qrxtest::Lines;
+using qrxtest::WaitFor;
+using Strings = std::vector<std::string>;
+
+// ---------------------------------------------------------------------------
+// Clear dynamic IP multicast
+
+class ClearDynamic : public DialogTest {};
+
+constexpr const char* kClear = "1.3.6.1.4.1.32473.11.63.8.2.7.12.2";
+
+TEST_F(ClearDynamic, ChecksTheFieldsThenWritesTheThreeScalarsInOneSet) {
+  auto form = Open<TIGMPSnoopingClearDnyIpMultForm>();
+  struct Case {
+    const char* vid;
+    const char* ip;
+    const char* message;  // null: accepted
+  };
+  const Case cases[] = {
+      {"", "224.1.1.1", "VLAN ID can't be empty."},
+      {"5", "", "Multicast IP Address can't be empty."},
+      {"5", "224.1.1.300", "Please input a valid ip"},
+      {"5", ".224.1.1", "Please input a valid IP"},
+      {"5", "224..1.1", "Please input a valid IP"},
+      {"5", "224.1.1.9", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.vid) + " " + c.ip);
+    form->edtVID->setText(QString::fromLatin1(c.vid));
+    form->edtIPAddr->setText(QString::fromLatin1(c.ip));
+    form->cbMultAction->setCurrentIndex(form->cbMultAction->findText("group"));
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    form->btnSet->click();
+    const auto sets = JournalSince(mark);
+    if (c.message != nullptr) {
+      EXPECT_EQ(boxes.texts, QStringList{c.message});
+      EXPECT_TRUE(sets.empty());
+      continue;
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    ASSERT_EQ(sets.size(), 1u);
+    const std::string k(kClear);
+    EXPECT_EQ(Lines(sets[0]), (Strings{k + ".1.0 INTEGER 5", k + ".2.0 IpAddress 224.1.1.9", k + ".3.0 INTEGER 3"}));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// MLD snooping groups
+
+class MldGroups : public DialogTest {};
+
+TEST_F(MldGroups, ReadsTheGroupsWithTheirIpv6IndexesAndShowsTheSelectedOne) {
+  auto form = Open<TMLD_SnoopingGroupForm>();
+  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
+  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
+  form->ListView1->setCurrentItem(line);
+  EXPECT_EQ(form->VIDEdit->text(), line->text(0));
+  EXPECT_FALSE(form->edtIPAddress->text().isEmpty());
+  EXPECT_EQ(form->edtIPAddress->text(), line->text(1));
+  EXPECT_EQ(form->edtMAC->text(), line->text(2));
+  form->ListView1->clearSelection();
+  EXPECT_TRUE(form->VIDEdit->text().isEmpty());
+  for (QCheckBox* box : form->IncludePorts->CheckBoxes()) EXPECT_FALSE(box->isChecked());
+}
+
+// ---------------------------------------------------------------------------
+// Static multicast and unicast filters
+
+class StaticFilters : public DialogTest {};
+
+constexpr const char* kUnicast = "1.3.6.1.2.1.17.7.1.3.1.1";
+constexpr const char* kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1";
+
+bool StartsWith(const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; }
+
+TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
+  auto form = Open<TUnicastFilterInformationForm>();
+  auto fill = [&](const char* mac, std::initializer_list<int> ports) {
+    form->ED_UnicastVID->setText("7");
+    form->UnicastAddress->setText(QString::fromLatin1(mac));
+    form->AllowPorts->ClearAll();
+    for (int p : ports) form->AllowPorts->CheckBox(p - 1)->setChecked(true);
+    form->UStatus->setCurrentIndex(form->UStatus->findText("permanent"));
+  };
+  // Two ports: refused, nothing sent.
+  fill("001122334401", {1, 2});
+  size_t mark = JournalSize();
+  form->SetBtn->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Allow To Go To Port just for one Port."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+
+  struct Case {
+    const char* mac;
+    std::initializer_list<int> ports;
+    const char* portBytes;  // first byte of the port list sent
+  };
+  const Case accepted[] = {{"001122334402", {}, "00"}, {"001122334403", {3}, "20"}};
+  for (const Case& c : accepted) {
+    SCOPED_TRACE(c.mac);
+    boxes.texts.clear();
+    fill(c.mac, c.ports);
+    mark = JournalSize();
+    form->SetBtn->click();
+    ASSERT_TRUE(Settle(*form));
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    const auto sets = JournalSince(mark);
+    ASSERT_EQ(sets.size(), 1u) << form->Memo1->toPlainText().toStdString();
+    const Strings lines = Lines(sets[0]);
+    ASSERT_EQ(lines.size(), 2u) << testing::PrintToString(lines);
+    EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".3.7.0.17.34.51.68.")) << lines[0];
+    EXPECT_NE(lines[0].find("OCTET_STRING " + std::string(c.portBytes)), std::string::npos) << lines[0];
+    EXPECT_TRUE(StartsWith(lines[1], std::string(kUnicast) + ".4.7.0.17.34.51.68.")) << lines[1];
+    EXPECT_NE(lines[1].find("INTEGER 3"), std::string::npos) << lines[1];
+  }
+
+  // Delete without an entry: the warning; with the selected entry: status invalid only.
+  boxes.texts.clear();
+  form->LV_dot1qStaticUnicastEntry->clearSelection();
+  mark = JournalSize();
+  form->DeleteBtn->setEnabled(true);
+  form->DeleteBtn->click();
+  EXPECT_EQ(boxes.texts, QStringList{"Please select which entry you want to delete."});
+  EXPECT_TRUE(JournalSince(mark).empty());
+  ASSERT_GT(form->LV_dot1qStaticUnicastEntry->topLevelItemCount(), 0);
+  form->LV_dot1qStaticUnicastEntry->setCurrentItem(form->LV_dot1qStaticUnicastEntry->topLevelItem(0));
+  EXPECT_FALSE(form->ED_UnicastVID->text().isEmpty());
+  EXPECT_TRUE(form->ED_UnicastVID->isReadOnly());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  ASSERT_EQ(lines.size(), 1u) << testing::PrintToString(lines);
+  EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".4.")) << lines[0];
+  EXPECT_NE(lines[0].find("INTEGER 2"), std::string::npos) << lines[0];
+  EXPECT_FALSE(form->ED_UnicastVID->isReadOnly());
+}
+
+TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWritesInvalid) {
+  auto form = Open<TMulticastFilterInformationForm>();
+  // A new entry first, so that there is one to change.
+  form->ED_MulticastVID->setText("9");
+  form->ED_MACAddress->setText("01005E000009");
+  form->AddBtn->click();  // status not chosen
+  EXPECT_EQ(boxes.texts, QStringList{"Status should be set to permanent"});
+  form->Status->setCurrentIndex(form->Status->findText("permanent"));
+  form->EgressPorts->CheckBox(0)->setChecked(true);
+  size_t mark = JournalSize();
+  form->AddBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_EQ(JournalSince(mark).size(), 1u);
+  const std::string index = "9.1.0.94.0.0.9.0";
+  EXPECT_EQ(SnmpGet(std::string(kMulticast) + ".5." + index), "3");
+
+  const auto found = form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0);
+  ASSERT_FALSE(found.isEmpty());
+  form->LV_dot1qStaticMulticastEntry->setCurrentItem(found.first());
+  EXPECT_FALSE(form->ED_MACAddress->isEnabled());
+  EXPECT_TRUE(form->SetBtn->isEnabled());
+  EXPECT_FALSE(form->AddBtn->isEnabled());
+  form->EgressPorts->CheckBox(1)->setChecked(true);
+  mark = JournalSize();
+  form->SetBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00 00"});
+  EXPECT_FALSE(form->SetBtn->isEnabled());
+  EXPECT_TRUE(form->ED_MACAddress->isEnabled());
+
+  form->LV_dot1qStaticMulticastEntry->setCurrentItem(
+      form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).first());
+  mark = JournalSize();
+  form->DeleteBtn->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(kMulticast) + ".5." + index + " INTEGER 2"), lines.end())
+      << testing::PrintToString(lines);
+  EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// Multicast VLAN group ranges
+
+class VlanGroups : public DialogTest {};
+
+constexpr const char* kGroup = "1.3.6.1.4.1.32473.11.63.8.2.7.9.1";
+
+TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
+  auto form = Open<TIGMPMulticastVlanForm>();
+  const int before = form->ListView1->topLevelItemCount();
+  qrxtest::OnNextModal(
+      [&](QWidget* window) {
+        auto* add = qobject_cast<TIGMPMulticastVLANGroupAddForm*>(window);
+        ASSERT_NE(add, nullptr);
+        EXPECT_EQ(add->windowTitle(), QStringLiteral("IGMP Multicast VLAN Group (Add): qrx-sim"));
+        EXPECT_FALSE(add->cbxState->isEnabled());
+        add->edtVID->setText("12");
+        add->edtFormIP->setText("239.0.0.300");  // refused first
+        add->btnAdd->click();
+        ASSERT_TRUE(add->isVisible());
+        add->edtFormIP->setText("239.1.1.1");
+        add->edtToIP->setText("239.1.1.9");
+        add->btnAdd->click();
+        if (add->isVisible()) add->btnClose->click();
+      },
+      form.get());
+  size_t mark = JournalSize();
+  form->btnAdd->click();
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
+  const std::string index = "12.239.1.1.1.239.1.1.9";
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 4"});
+  EXPECT_EQ(form->ListView1->topLevelItemCount(), before);  // not read again
+  EXPECT_TRUE(form->Editor()->request.enabled);
+
+  form->btnRefresh->click();
+  ASSERT_TRUE(Settle(*form));
+  const auto found = form->ListView1->findItems("12", Qt::MatchExactly, 0);
+  ASSERT_EQ(found.size(), 1);
+  form->ListView1->setCurrentItem(found.first());
+  EXPECT_TRUE(form->btnDelete->isEnabled());
+  mark = JournalSize();
+  form->btnDelete->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 6"});
+  EXPECT_TRUE(form->ListView1->findItems("12", Qt::MatchExactly, 0).isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// ISM VLANs
+
+class IsmVlans : public DialogTest {};
+
+constexpr const char* kIsm = "1.3.6.1.4.1.32473.11.63.8.2.7.8.1";
+
+TEST_F(IsmVlans, RefreshTwiceStartsOneWalkAndClosingDuringItIsRefused) {
+  auto form = std::make_unique<TISMVLANForm>(Context());
+  form->show();
+  ASSERT_TRUE(WaitFor([&] { return form->FirstRefreshDone(); }));
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_TRUE(form->Ready());
+  form->btnRefresh->click();
+  ASSERT_TRUE(form->Editor()->busy);
+  form->ED_VLANName->setText("kept");
+  form->btnRefresh->click();  // the walk runs: ignored, nothing cleared
+  EXPECT_EQ(form->ED_VLANName->text(), QStringLiteral("kept"));
+  form->close();
+  EXPECT_EQ(boxes.texts, QStringList{"Get data not complete"});
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_TRUE(Settle(*form));
+  EXPECT_TRUE(form->Ready());
+  EXPECT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
+}
+
+TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
+  auto form = Open<TISMVLANForm>();
+  struct Case {
+    const char* vid;
+    const char* name;
+    const char* sourceIp;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", "v", "", "Please specify VLAN ID"},
+      {"40", "", "", "Please specify VLAN Name"},
+      {"40", "v40", "10.1.1.300", "Please input a valid ip"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    form->ED_VLANID->setText(c.vid);
+    form->ED_VLANName->setText(c.name);
+    form->edtSourceIP->setText(c.sourceIp);
+    boxes.texts.clear();
+    const size_t mark = JournalSize();
+    form->btnAdd->click();
+    EXPECT_EQ(boxes.texts, QStringList{c.message});
+    EXPECT_TRUE(JournalSince(mark).empty());
+    for (int i : {2, 3, 4}) EXPECT_FALSE(form->Editor()->request.varList.IsExcluded(i)) << i;
+  }
+  // The next read shows the port lists again.
+  form->btnRefresh->click();
+  ASSERT_TRUE(Settle(*form));
+  ASSERT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
+  EXPECT_GE(form->lvISMVLAN->columnCount(), 5);
+  EXPECT_FALSE(form->lvISMVLAN->topLevelItem(0)->text(2).isEmpty());
+}
+
+TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
+  auto form = Open<TISMVLANForm>();
+  form->ED_VLANID->setText("41");
+  form->ED_VLANName->setText("mv41");
+  size_t mark = JournalSize();
+  form->btnAdd->click();
+  ASSERT_TRUE(Settle(*form));
+  auto sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const std::string k(kIsm);
+  EXPECT_EQ(Lines(sets[0]), (Strings{k + ".2.41 OCTET_STRING 6D 76 34 31", k + ".8.41 INTEGER 4"}));
+  ASSERT_TRUE(form->Ready());
+
+  auto line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  ASSERT_EQ(line.size(), 1);
+  form->lvISMVLAN->setCurrentItem(line.first());
+  EXPECT_TRUE(form->btnSet->isEnabled());
+  EXPECT_TRUE(form->edtSourceIP->isEnabled());
+  EXPECT_FALSE(form->cbxVLANState->isEnabled());
+  EXPECT_EQ(form->cbxVLANState->currentText(), QStringLiteral("enabled"));
+  form->SourcePorts->CheckBox(0)->setChecked(true);
+  form->MemberPorts->CheckBox(1)->setChecked(true);
+  form->TagMemberPorts->CheckBox(2)->setChecked(true);
+  form->edtSourceIP->setText("10.0.0.41");
+  mark = JournalSize();
+  form->btnSet->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  const Strings lines = Lines(sets[0]);
+  for (const std::string& want :
+       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00 00",
+        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << " in " << testing::PrintToString(lines);
+  for (const auto& l : lines) EXPECT_NE(l.rfind(k + ".8.", 0), 0u) << l;
+
+  line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  ASSERT_EQ(line.size(), 1);
+  form->lvISMVLAN->setCurrentItem(line.first());
+  mark = JournalSize();
+  form->btnDelete->click();
+  ASSERT_TRUE(Settle(*form));
+  sets = JournalSince(mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(Lines(sets[0]), Strings{k + ".8.41 INTEGER 6"});
+  EXPECT_TRUE(form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0).isEmpty());
+}
+
+}  // namespace
