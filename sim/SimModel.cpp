@@ -985,15 +985,15 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
         return {Err::InconsistentValue, pos};
     } else if (!exists && g.table->rowlessCol) {
       // A new row: created by the write unless a state value is needed for it.
-      if (g.table->rowlessCreate == 0) continue;
-      bool create = false, remove = false;
+      // Removing a row that is not there is refused, as creating nothing is.
+      bool create = g.table->rowlessCreate == 0, remove = false;
       for (size_t i : g.vbs) {
         const ServedObject* obj = Resolve(vbs[i].oid);
         if (obj->column != g.table->rowlessCol) continue;
         create = create || vbs[i].value.AsInt() == g.table->rowlessCreate;
         remove = remove || vbs[i].value.AsInt() == g.table->rowlessDelete;
       }
-      if (!create && !remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
+      if (!create || remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     } else if (!exists && !(g.memberVb >= 0 && vbs[static_cast<size_t>(g.memberVb)].value.AsInt() == 1)) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }

@@ -1,6 +1,8 @@
 // The miscellaneous dialogs against the simulator: what each reads is
 // compared with the simulator's rows, what each writes is read back from the
 // simulator's SET journal.
+#include <signal.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTimer>
@@ -362,14 +364,24 @@ class Dot3Views : public DialogTest {
 };
 
 TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
+  // The simulator is held while the first read is on its way, so that the
+  // read is certainly still running when Refresh is pressed.
+  const pid_t sim = session_->sim().pid();
+  ASSERT_GT(sim, 0);
   auto view = std::make_unique<Tdot3ControlForm>(Context());
+  kill(sim, SIGSTOP);
   view->show();
-  ASSERT_TRUE(WaitFor([&] { return view->FirstRefreshDone(); }));
-  ASSERT_TRUE(view->PortEditor()->busy);
-  EXPECT_FALSE(view->Ready());
+  const bool started = WaitFor([&] { return view->FirstRefreshDone(); });
+  const bool busy = view->PortEditor()->busy;
+  const bool ready = view->Ready();
   view->ListView2->topLevelItem(0)->setText(1, "kept");
   view->btnGet->click();
-  EXPECT_EQ(Value(*view, 0), QStringLiteral("kept"));  // not cleared: nothing started
+  const QString kept = Value(*view, 0);
+  kill(sim, SIGCONT);
+  ASSERT_TRUE(started);
+  ASSERT_TRUE(busy);
+  EXPECT_FALSE(ready);
+  EXPECT_EQ(kept, QStringLiteral("kept"));  // not cleared: nothing started
   ASSERT_TRUE(Settle(*view));
   EXPECT_TRUE(view->Ready());
   EXPECT_TRUE(view->FunctionBoxes[0]->isEnabled());

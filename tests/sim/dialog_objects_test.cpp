@@ -76,9 +76,10 @@ TEST_F(DialogObjectsTest, RowsWithoutRowStatusAreCreatedByAWriteAndDeletedByThei
     EXPECT_FALSE(Exists(state));
     EXPECT_EQ(Rows(c.entry + "." + c.stateColumn), before);
 
-    // Removing what is not there is accepted and creates nothing.
+    // Removing what is not there is refused and creates nothing.
     r = Set({state, "i", c.removeValue});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("noCreation"), std::string::npos) << r.err;
     EXPECT_FALSE(Exists(state));
   }
 }
