@@ -22,6 +22,7 @@
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
+#include "dialogs/RegisterDialogs.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ struct DialogShot {
   const char* file;
 };
 constexpr DialogShot kDialogShots[] = {
-    {"PortTable1Click", "table-dialog.png"},  // Bridge > 802.1d > Port Table
+    {"PortTable1Click", "table-dialog.png"},      // Bridge > 802.1d > Port Table
+    {"StaticForm1Click", "vlan-static-dialog.png"},  // VLAN > 802.1Q > 802.1Q VLAN > Static Table
 };
 
 constexpr int kWaitMs = 20000;
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(out);
   std::vector<std::string> switches = LaunchArguments(argc - 1, argv + 1);
 
+  RegisterDedicatedDialogs();
   TMainForm window(switches);
   if (window.TerminateRequested()) return 2;
   window.show();
