@@ -18,7 +18,12 @@
 TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner) {}
 
 TSnmpDialog::~TSnmpDialog() {
+  // The children (a list's model among them) outlive this part of the
+  // dialog while the widgets are torn down (a cleared list resets its model):
+  // none of them may call back in here.
   FormClose();
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+  samplesView_ = nullptr;
   // The last made may use those made before it (a hidden list view binding
   // next to its visible one): free in reverse order.
   while (!bindings_.empty()) bindings_.pop_back();
