@@ -45,10 +45,65 @@ constexpr int kMaxBit = 65535;
 
 // How often a walk puts the lines it got into the list view. The view lays
 // itself out anew and is drawn for every change: line by line that cost far
-// more than the walk itself.
+// more than the walk itself. Laying out goes over every line the view holds,
+// so the pause between two showings grows with the lines shown (one more
+// millisecond per kRowsPerExtraMs lines): at any length of the table the
+// view spends about the same small share of the walk on it, and a long
+// table still grows in sight a few times a second.
 constexpr int kRowShowIntervalMs = 50;
+constexpr int kRowsPerExtraMs = 20;
+
+qint64 RowShowInterval(int linesShown) {
+  return std::max<qint64>(kRowShowIntervalMs, linesShown / kRowsPerExtraMs);
+}
 
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
+
+// A line of a walked table. It keeps the values' bytes as they came and
+// makes their texts only when they are asked for (drawn, exported, sorted):
+// a long table puts thousands of lines into the view, of which a screenful
+// is ever drawn. Texts set on the line (a dialog changing a cell) replace
+// the bytes; other roles are the item's own.
+class WalkedLine final : public QTreeWidgetItem {
+ public:
+  WalkedLine(const WalkedLine&) = default;  // a copy not in any view, as QTreeWidgetItem's own
+  explicit WalkedLine(std::vector<std::string> cells) : cells_(std::move(cells)) {
+    // The item counts its columns by its own store: give it as many.
+    if (!cells_.empty()) QTreeWidgetItem::setData(static_cast<int>(cells_.size()) - 1, Qt::DisplayRole, QVariant());
+  }
+
+  QVariant data(int column, int role) const override {
+    if (IsText(column, role)) return QString::fromStdString(cells_[static_cast<size_t>(column)]);
+    return QTreeWidgetItem::data(column, role);
+  }
+
+  void setData(int column, int role, const QVariant& value) override {
+    if (!IsText(column, role)) {
+      QTreeWidgetItem::setData(column, role, value);
+      return;
+    }
+    std::string bytes = value.toString().toStdString();
+    if (bytes == cells_[static_cast<size_t>(column)]) return;
+    cells_[static_cast<size_t>(column)] = std::move(bytes);
+    // The item's own store tells the view which cell changed.
+    QTreeWidgetItem::setData(column, role, value);
+  }
+
+  QTreeWidgetItem* clone() const override { return new WalkedLine(*this); }
+
+  // The bytes of a cell, exactly as they were read.
+  const std::string* Cell(int column) const {
+    return column >= 0 && column < static_cast<int>(cells_.size()) ? &cells_[static_cast<size_t>(column)] : nullptr;
+  }
+
+ private:
+  bool IsText(int column, int role) const {
+    return (role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0 &&
+           column < static_cast<int>(cells_.size());
+  }
+
+  std::vector<std::string> cells_;
+};
 
 }  // namespace
 
@@ -760,18 +815,20 @@ int KySNMPRequest2Edits::ColumnVariable(int column) const {
 
 void KySNMPRequest2Edits::AddRow() {
   if (!listView_) return;
-  QStringList cells;
-  for (int v : columnVar_) cells << Q(request.varList.Item(v).value);
-  auto* line = new QTreeWidgetItem(cells);
+  std::vector<std::string> cells;
+  cells.reserve(columnVar_.size());
+  for (int v : columnVar_) cells.push_back(request.varList.Item(v).value);
+  auto* line = new WalkedLine(std::move(cells));
   if (!walking_) {
     ShowHeldRows();
     listView_->addTopLevelItem(line);
     return;
   }
   // Lines appear while the walk runs and the window keeps answering: the
-  // first at once, the following ones together every kRowShowIntervalMs.
+  // first at once, the following ones together every RowShowInterval().
   heldRows_.append(line);
-  if (!shownAt_.isValid() || shownAt_.elapsed() >= kRowShowIntervalMs) {
+  const qint64 interval = RowShowInterval(listView_->topLevelItemCount());
+  if (!shownAt_.isValid() || shownAt_.elapsed() >= interval) {
     ShowHeldRows();
     // A synchronous walk holds the event loop: let the window draw them. An
     // asynchronous one goes back to the loop by itself, and drawing here
@@ -787,7 +844,7 @@ void KySNMPRequest2Edits::AddRow() {
     QObject::connect(rowTimer_.get(), &QTimer::timeout, [this] { ShowHeldRows(); });
   }
   if (!rowTimer_->isActive())
-    rowTimer_->start(static_cast<int>(std::max<qint64>(0, kRowShowIntervalMs - shownAt_.elapsed())));
+    rowTimer_->start(static_cast<int>(std::max<qint64>(0, interval - shownAt_.elapsed())));
 }
 
 void KySNMPRequest2Edits::ShowHeldRows() {
@@ -805,8 +862,11 @@ void KySNMPRequest2Edits::SelectedRowToValues() {
   const auto selected = listView_->selectedItems();
   if (selected.isEmpty()) return;
   QTreeWidgetItem* line = selected.first();
-  for (int c = 0; c < static_cast<int>(columnVar_.size()) && c < line->columnCount(); ++c)
-    request.varList.Item(columnVar_[static_cast<size_t>(c)]).value = S(line->text(c));
+  const auto* walked = dynamic_cast<const WalkedLine*>(line);
+  for (int c = 0; c < static_cast<int>(columnVar_.size()) && c < line->columnCount(); ++c) {
+    const std::string* bytes = walked ? walked->Cell(c) : nullptr;
+    request.varList.Item(columnVar_[static_cast<size_t>(c)]).value = bytes ? *bytes : S(line->text(c));
+  }
 }
 
 void KySNMPRequest2Edits::BeforeGet() {

@@ -179,8 +179,8 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   std::vector<int> columnVar_;
   QMetaObject::Connection selectionConnection_;
   // A walk puts its lines into the view together, every few tens of
-  // milliseconds, not one by one (the view lays out and draws itself anew
-  // for every change).
+  // milliseconds (longer as the view fills), not one by one (the view lays
+  // out and draws itself anew for every change).
   bool walking_ = false;                   // from BeforeGet to the end of the read
   QList<QTreeWidgetItem*> heldRows_;       // owned until they go into the view
   std::unique_ptr<QTimer> rowTimer_;       // shows held lines between replies

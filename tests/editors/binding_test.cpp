@@ -440,6 +440,57 @@ TEST(TableBinding, SelectionFillsControlsAndDisableUntilSelected) {
   EXPECT_EQ(view.topLevelItemCount(), 1);
 }
 
+// A line keeps the bytes its values were read with: a value that is not
+// UTF-8 (a name index in a switch's own code page) goes back to the
+// variables unchanged when the line is selected, so a write reaches the row
+// it was read from. A text set on a cell replaces its bytes.
+TEST(TableBinding, SelectedLineGivesBackTheBytesItWasReadWith) {
+  QWidget form;
+  WalkedEdits editor(&form);
+  auto& list = editor.request.varList;
+  list.kind = 3;
+  list.keyCount = 1;
+  list.AppendItem(" ", "Name", Syntax::DisplayString, Access::Key);
+  list.AppendItem("1.2", "Mask", Syntax::OctetString, Access::Read | Access::Write);
+  list.AppendItem("1.3", "Count", Syntax::Integer, Access::Read);
+  QTreeWidget view;
+  editor.AttachListView(&view, false);
+  const std::string latin1Name = "caf\xe9 \xff\x01";
+  editor.Walk({{latin1Name, "FF00", "7"}, {"plain", "0F", "8"}});
+  ASSERT_EQ(view.topLevelItemCount(), 2);
+  QTreeWidgetItem* line = view.topLevelItem(0);
+  EXPECT_EQ(line->columnCount(), 3);
+  EXPECT_EQ(line->text(1), "FF00");
+  EXPECT_EQ(line->data(2, Qt::EditRole).toString(), "7");
+  EXPECT_FALSE(line->text(0).isEmpty());  // drawn as well as it can be
+  for (auto& item : list.items) item.value = "stale";
+  view.setCurrentItem(line);
+  editor.ControlsToValues();
+  EXPECT_EQ(list.Item(0).value, latin1Name);
+  EXPECT_EQ(list.Item(1).value, "FF00");
+  EXPECT_EQ(list.Item(2).value, "7");
+
+  // A dialog changing a cell: the new text is what the line gives back, and
+  // the view hears of the change. Other roles stay the item's own.
+  int changed = 0;
+  QObject::connect(&view, &QTreeWidget::itemChanged, [&](QTreeWidgetItem*, int column) { changed += column == 1; });
+  line->setText(1, "00FF");
+  line->setToolTip(1, "tip");
+  line->setText(1, "00FF");  // unchanged: no signal
+  EXPECT_EQ(changed, 2);     // the text, then the tool tip
+  EXPECT_EQ(line->toolTip(1), "tip");
+  editor.ControlsToValues();
+  EXPECT_EQ(list.Item(1).value, "00FF");
+  EXPECT_EQ(list.Item(0).value, latin1Name);
+
+  // A copy of the line is a line of its own.
+  std::unique_ptr<QTreeWidgetItem> copy(line->clone());
+  line->setText(2, "9");
+  EXPECT_EQ(copy->text(2), "7");
+  EXPECT_EQ(copy->text(1), "00FF");
+  EXPECT_EQ(copy->toolTip(1), "tip");
+}
+
 // A walk shows its lines in groups. One begun before the last one ended
 // must show none of the lines that the last one still held back.
 TEST(TableBinding, NewWalkShowsNoLineOfAnUnfinishedOne) {
