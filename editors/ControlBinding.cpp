@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
 
@@ -46,18 +47,38 @@ constexpr int kMaxBit = 65535;
 // How often a walk puts the lines it got into the list view. The view lays
 // itself out anew and is drawn for every change: line by line that cost far
 // more than the walk itself. Laying out goes over every line the view holds,
-// so the pause between two showings grows with the lines shown (one more
-// millisecond per kRowsPerExtraMs lines): at any length of the table the
-// view spends about the same small share of the walk on it, and a long
-// table still grows in sight a few times a second.
+// so once it holds a few hundred the pause between two showings grows with
+// the lines shown (kRowsPerExtraMs lines add a millisecond), up to a second:
+// the share of the walk spent on the view stays small at any length, and a
+// long table still grows in sight.
 constexpr int kRowShowIntervalMs = 50;
-constexpr int kRowsPerExtraMs = 20;
+constexpr int kRowsPerExtraMs = 8;
+constexpr int kLongestRowShowIntervalMs = 1000;
 
 qint64 RowShowInterval(int linesShown) {
-  return std::max<qint64>(kRowShowIntervalMs, linesShown / kRowsPerExtraMs);
+  return std::clamp<qint64>(linesShown / kRowsPerExtraMs, kRowShowIntervalMs, kLongestRowShowIntervalMs);
 }
 
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
+
+// The values of a list's variables in the order of the view's columns.
+struct ColumnValues {
+  const KySNMPVarList& list;
+  const std::vector<int>& columns;
+  struct Iterator {
+    const ColumnValues* of;
+    size_t k;
+    const std::string& operator*() const { return of->list.Item(of->columns[k]).value; }
+    Iterator& operator++() {
+      ++k;
+      return *this;
+    }
+    bool operator!=(const Iterator& other) const { return k != other.k; }
+  };
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, columns.size()}; }
+  size_t size() const { return columns.size(); }
+};
 
 // A line of a walked table. It keeps the values' bytes as they came and
 // makes their texts only when they are asked for (drawn, exported, sorted):
@@ -67,13 +88,27 @@ QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast
 class WalkedLine final : public QTreeWidgetItem {
  public:
   WalkedLine(const WalkedLine&) = default;  // a copy not in any view, as QTreeWidgetItem's own
-  explicit WalkedLine(std::vector<std::string> cells) : cells_(std::move(cells)) {
+
+  // The values of the columns, in column order.
+  template <typename Values>
+  explicit WalkedLine(const Values& values) {
+    size_t size = 0;
+    for (const std::string& v : values) size += v.size();
+    bytes_.reserve(size);
+    ends_.reserve(static_cast<qsizetype>(values.size()));
+    for (const std::string& v : values) {
+      bytes_ += v;
+      ends_.append(static_cast<uint32_t>(bytes_.size()));
+    }
     // The item counts its columns by its own store: give it as many.
-    if (!cells_.empty()) QTreeWidgetItem::setData(static_cast<int>(cells_.size()) - 1, Qt::DisplayRole, QVariant());
+    if (!ends_.isEmpty()) QTreeWidgetItem::setData(static_cast<int>(ends_.size()) - 1, Qt::DisplayRole, QVariant());
   }
 
   QVariant data(int column, int role) const override {
-    if (IsText(column, role)) return QString::fromStdString(cells_[static_cast<size_t>(column)]);
+    if (IsText(column, role)) {
+      const std::string_view cell = Cell(column);
+      return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+    }
     return QTreeWidgetItem::data(column, role);
   }
 
@@ -82,27 +117,35 @@ class WalkedLine final : public QTreeWidgetItem {
       QTreeWidgetItem::setData(column, role, value);
       return;
     }
-    std::string bytes = value.toString().toStdString();
-    if (bytes == cells_[static_cast<size_t>(column)]) return;
-    cells_[static_cast<size_t>(column)] = std::move(bytes);
+    const std::string text = value.toString().toStdString();
+    const std::string_view old = Cell(column);
+    if (text == old) return;
+    const size_t begin = static_cast<size_t>(old.data() - bytes_.data());
+    bytes_.replace(begin, old.size(), text);
+    const auto grown = static_cast<int64_t>(text.size()) - static_cast<int64_t>(old.size());
+    for (qsizetype k = column; k < ends_.size(); ++k) ends_[k] = static_cast<uint32_t>(ends_[k] + grown);
     // The item's own store tells the view which cell changed.
     QTreeWidgetItem::setData(column, role, value);
   }
 
   QTreeWidgetItem* clone() const override { return new WalkedLine(*this); }
 
-  // The bytes of a cell, exactly as they were read.
-  const std::string* Cell(int column) const {
-    return column >= 0 && column < static_cast<int>(cells_.size()) ? &cells_[static_cast<size_t>(column)] : nullptr;
+  // The bytes of a cell, exactly as they were read (or set since).
+  std::string_view Cell(int column) const {
+    if (column < 0 || column >= ends_.size()) return {};
+    const uint32_t begin = column == 0 ? 0 : ends_[column - 1];
+    return std::string_view(bytes_).substr(begin, ends_[column] - begin);
   }
+  int CellCount() const { return static_cast<int>(ends_.size()); }
 
  private:
   bool IsText(int column, int role) const {
-    return (role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0 &&
-           column < static_cast<int>(cells_.size());
+    return (role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0 && column < ends_.size();
   }
 
-  std::vector<std::string> cells_;
+  // One block for all the cells: a long table has thousands of lines.
+  std::string bytes_;
+  QVarLengthArray<uint32_t, 12> ends_;  // where each cell ends in bytes_
 };
 
 }  // namespace
@@ -815,10 +858,7 @@ int KySNMPRequest2Edits::ColumnVariable(int column) const {
 
 void KySNMPRequest2Edits::AddRow() {
   if (!listView_) return;
-  std::vector<std::string> cells;
-  cells.reserve(columnVar_.size());
-  for (int v : columnVar_) cells.push_back(request.varList.Item(v).value);
-  auto* line = new WalkedLine(std::move(cells));
+  auto* line = new WalkedLine(ColumnValues{request.varList, columnVar_});
   if (!walking_) {
     ShowHeldRows();
     listView_->addTopLevelItem(line);
@@ -864,8 +904,8 @@ void KySNMPRequest2Edits::SelectedRowToValues() {
   QTreeWidgetItem* line = selected.first();
   const auto* walked = dynamic_cast<const WalkedLine*>(line);
   for (int c = 0; c < static_cast<int>(columnVar_.size()) && c < line->columnCount(); ++c) {
-    const std::string* bytes = walked ? walked->Cell(c) : nullptr;
-    request.varList.Item(columnVar_[static_cast<size_t>(c)]).value = bytes ? *bytes : S(line->text(c));
+    request.varList.Item(columnVar_[static_cast<size_t>(c)]).value =
+        walked && c < walked->CellCount() ? std::string(walked->Cell(c)) : S(line->text(c));
   }
 }
 

@@ -489,6 +489,12 @@ TEST(TableBinding, SelectedLineGivesBackTheBytesItWasReadWith) {
   EXPECT_EQ(copy->text(2), "7");
   EXPECT_EQ(copy->text(1), "00FF");
   EXPECT_EQ(copy->toolTip(1), "tip");
+  // Cells of other lengths leave their neighbours as they were.
+  line->setText(0, "a name much longer than the one read");
+  line->setText(1, "");
+  EXPECT_EQ(line->text(0), "a name much longer than the one read");
+  EXPECT_EQ(line->text(1), "");
+  EXPECT_EQ(line->text(2), "9");
 }
 
 // A walk shows its lines in groups. One begun before the last one ended
