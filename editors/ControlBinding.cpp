@@ -95,7 +95,7 @@ bool FillPartEdits(const std::vector<QLineEdit*>& edits, ImageSyntax syntax, con
     }
     case Syntax::MacAddress:
     case Syntax::Ipv6Address: {
-      const size_t n = syntax == Syntax::MacAddress ? 6 : 16;
+      const size_t n = syntax.whole() == Syntax::MacAddress ? 6 : 16;
       need(n);
       if (isNull || pieceImage.size() < n) return true;  // left empty
       for (size_t k = 0; k < n; ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
