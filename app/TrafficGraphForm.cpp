@@ -188,7 +188,7 @@ void TTrafficGraphForm::BuildRequest() {
   list.AppendItem(kSysUpTime, "sysUpTime", Syntax::TimeTicks, Access::Read);
   for (int port : ports_) {
     const std::string n = "." + std::to_string(port);
-    const int32_t octets = counters64_ ? Syntax::Counter64 : Syntax::Counter32;
+    const Syntax octets = counters64_ ? Syntax::Counter64 : Syntax::Counter32;
     list.AppendItem((counters64_ ? "1.3.6.1.2.1.31.1.1.1.6" : "1.3.6.1.2.1.2.2.1.10") + n, "ifInOctets", octets,
                     Access::Read);
     list.AppendItem((counters64_ ? "1.3.6.1.2.1.31.1.1.1.10" : "1.3.6.1.2.1.2.2.1.16") + n, "ifOutOctets", octets,

@@ -515,7 +515,7 @@ void GetLatency(const KyVarDefTable& table, const std::string& instance, int cou
     return;
   }
   KySNMPVarList probe(table);
-  int32_t syntax = 0;
+  Syntax syntax{};  // no code when no column holds the instance
   for (int i = 0; i < probe.Count(); ++i)
     if (probe.IsReadable(i) && instance.compare(0, probe.Item(i).oid.size() + 1, probe.Item(i).oid + ".") == 0) {
       syntax = probe.Item(i).syntax;

@@ -231,91 +231,130 @@ DateAndTimeParts DateAndTimeFromBytes(const std::string& b) {
 }
 
 // ---------------------------------------------------------------------------
-std::string TextToImage(const std::string& text, int32_t syntax) {
-  std::string out;
-  if (text == kNull) {
-    PieceLength(syntax);  // unknown syntaxes still raise
-    return out;
+namespace {
+
+[[noreturn]] void UnknownSyntax() { RaiseKySnmp(-511); }
+
+int WholeLength(Syntax syntax) {
+  switch (syntax) {
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::IpAddress:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Address:
+    case Syntax::UInteger32:
+      return 4;
+    case Syntax::Counter64:
+    case Syntax::Real:
+    case Syntax::DateTime:
+      return 8;
+    case Syntax::MacAddress:
+      return 6;
+    case Syntax::DateAndTime:
+      return 11;
+    case Syntax::Ipv6Address:
+      return 16;
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::ObjectId:
+    case Syntax::Opaque:
+    case Syntax::DisplayString:
+    case Syntax::Null:
+      return -1;
   }
+  UnknownSyntax();
+}
+
+int PieceBytes(PieceSyntax syntax) {
+  switch (syntax) {
+    case PieceSyntax::Bool8:
+    case PieceSyntax::Int8:
+    case PieceSyntax::UInt8:
+      return 1;
+    case PieceSyntax::Bool16:
+    case PieceSyntax::UInt16:
+    case PieceSyntax::UInt16b:
+      return 2;
+  }
+  UnknownSyntax();
+}
+
+std::string WholeImage(const std::string& text, Syntax syntax) {
+  std::string out;
   switch (syntax) {
     case Syntax::Boolean:
       PutLE(out, text == "true" ? 1 : 0, 4);
-      break;
+      return out;
     case Syntax::Integer:
       PutLE(out, static_cast<uint32_t>(static_cast<int32_t>(SignedNumber(text))), 4);
-      break;
+      return out;
     case Syntax::Bits:
     case Syntax::OctetString:
     case Syntax::Opaque:
     case Syntax::MacAddress:
     case Syntax::Ipv6Address:
-      out = HexBytes(text);
-      break;
+      return HexBytes(text);
     case Syntax::Null:
-      break;
+      return out;
     case Syntax::ObjectId:
       if (!text.empty())
         for (const auto& part : SplitDots(text)) PutLE(out, static_cast<uint32_t>(UnsignedNumber(part)), 4);
-      break;
+      return out;
     case Syntax::IpAddress:
     case Syntax::Address: {
       auto parts = SplitDots(text);
       for (size_t i = 0; i < 4; ++i)
         out.push_back(static_cast<char>(i < parts.size() ? UnsignedNumber(parts[i]) & 0xff : 0));
-      break;
+      return out;
     }
     case Syntax::Counter32:
     case Syntax::Gauge32:
     case Syntax::UInteger32:
       PutLE(out, static_cast<uint32_t>(UnsignedNumber(text)), 4);
-      break;
+      return out;
     case Syntax::TimeTicks:
       PutLE(out, TimeTicksValue(text), 4);
-      break;
+      return out;
     case Syntax::Counter64:
       PutLE(out, UnsignedNumber(text), 8);
-      break;
+      return out;
     case Syntax::Real:
-      out = DoubleBytes(RealValue(text));
-      break;
+      return DoubleBytes(RealValue(text));
     case Syntax::DateAndTime:
-      out = DateAndTimeBytes(DateAndTimeParse(text));
-      break;
+      return DateAndTimeBytes(DateAndTimeParse(text));
     case Syntax::DateTime:
-      out = DoubleBytes(DateTimeValue(text));
-      break;
+      return DoubleBytes(DateTimeValue(text));
     case Syntax::DisplayString:
-      out = text;
-      break;
+      return text;
+  }
+  UnknownSyntax();
+}
+
+std::string PieceImage(const std::string& text, PieceSyntax syntax) {
+  std::string out;
+  switch (syntax) {
     case PieceSyntax::Bool8:
       out.push_back(text == "true" ? 1 : 0);
-      break;
+      return out;
     case PieceSyntax::Int8:
     case PieceSyntax::UInt8:
       out.push_back(static_cast<char>(SignedNumber(text) & 0xff));
-      break;
+      return out;
     case PieceSyntax::Bool16:
       PutBE(out, text == "true" ? 1 : 0, 2);
-      break;
+      return out;
     case PieceSyntax::UInt16:
     case PieceSyntax::UInt16b:
       PutBE(out, static_cast<uint64_t>(SignedNumber(text)) & 0xffff, 2);
-      break;
-    default:
-      RaiseKySnmp(-511);
+      return out;
   }
-  return out;
+  UnknownSyntax();
 }
 
-std::string ImageToText(const std::string& b, int32_t syntax) {
-  const int need = PieceLength(syntax);  // raises for unknown syntaxes
-  if (b.empty()) {
-    if (syntax == Syntax::DisplayString || syntax == Syntax::Bits || syntax == Syntax::OctetString ||
-        syntax == Syntax::Opaque)
-      return "";
-    return kNull;
-  }
-  if (need > 0 && static_cast<int>(b.size()) < need) Short();
+// `b` holds at least the bytes that WholeLength asks for.
+std::string WholeText(const std::string& b, Syntax syntax) {
   switch (syntax) {
     case Syntax::Boolean:
       return GetLE(b, 4) != 0 ? "true" : "false";
@@ -367,6 +406,13 @@ std::string ImageToText(const std::string& b, int32_t syntax) {
       return DateTimeText(BytesDouble(b));
     case Syntax::DisplayString:
       return b;
+  }
+  UnknownSyntax();
+}
+
+// `b` holds at least the bytes that PieceBytes asks for.
+std::string PieceText(const std::string& b, PieceSyntax syntax) {
+  switch (syntax) {
     case PieceSyntax::Bool8:
       return b[0] != 0 ? "true" : "false";
     case PieceSyntax::Int8:
@@ -378,53 +424,37 @@ std::string ImageToText(const std::string& b, int32_t syntax) {
     case PieceSyntax::UInt16:
     case PieceSyntax::UInt16b:
       return std::to_string(GetBE(b, 2));
-    default:
-      RaiseKySnmp(-511);
   }
+  UnknownSyntax();
 }
 
-int PieceLength(int32_t syntax) {
-  switch (syntax) {
-    case Syntax::Boolean:
-    case Syntax::Integer:
-    case Syntax::IpAddress:
-    case Syntax::Counter32:
-    case Syntax::Gauge32:
-    case Syntax::TimeTicks:
-    case Syntax::Address:
-    case Syntax::UInteger32:
-      return 4;
-    case Syntax::Counter64:
-    case Syntax::Real:
-    case Syntax::DateTime:
-      return 8;
-    case Syntax::MacAddress:
-      return 6;
-    case Syntax::DateAndTime:
-      return 11;
-    case Syntax::Ipv6Address:
-      return 16;
-    case PieceSyntax::Bool8:
-    case PieceSyntax::Int8:
-    case PieceSyntax::UInt8:
-      return 1;
-    case PieceSyntax::Bool16:
-    case PieceSyntax::UInt16:
-    case PieceSyntax::UInt16b:
-      return 2;
-    case Syntax::Bits:
-    case Syntax::OctetString:
-    case Syntax::ObjectId:
-    case Syntax::Opaque:
-    case Syntax::DisplayString:
-    case Syntax::Null:
-      return -1;
-    default:
-      RaiseKySnmp(-511);
+}  // namespace
+
+std::string TextToImage(const std::string& text, ImageSyntax syntax) {
+  if (text == kNull) {
+    PieceLength(syntax);  // unknown syntaxes still raise
+    return {};
   }
+  return syntax.IsPiece() ? PieceImage(text, syntax.piece()) : WholeImage(text, syntax.whole());
 }
 
-std::string CutPiece(const std::string& image, int offset, int32_t syntax) {
+std::string ImageToText(const std::string& b, ImageSyntax syntax) {
+  const int need = PieceLength(syntax);  // raises for unknown syntaxes
+  if (b.empty()) {
+    if (syntax == Syntax::DisplayString || syntax == Syntax::Bits || syntax == Syntax::OctetString ||
+        syntax == Syntax::Opaque)
+      return "";
+    return kNull;
+  }
+  if (need > 0 && static_cast<int>(b.size()) < need) Short();
+  return syntax.IsPiece() ? PieceText(b, syntax.piece()) : WholeText(b, syntax.whole());
+}
+
+int PieceLength(ImageSyntax syntax) {
+  return syntax.IsPiece() ? PieceBytes(syntax.piece()) : WholeLength(syntax.whole());
+}
+
+std::string CutPiece(const std::string& image, int offset, ImageSyntax syntax) {
   const int len = PieceLength(syntax);
   if (image.empty()) return {};
   if (offset < 0) RaiseKySnmp(-519);

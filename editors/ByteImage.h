@@ -6,28 +6,49 @@
 #include <cstdint>
 #include <string>
 
+#include "snmp/VarList.h"
+
 // Piece syntax codes (sub-fields of an octet string).
-namespace PieceSyntax {
-constexpr int32_t Bool8 = 0xc1;     // 1 byte, 0 or 1, "true"/"false"
-constexpr int32_t Int8 = 0xc2;      // 1 byte signed
-constexpr int32_t UInt8 = 0xc3;     // 1 byte unsigned
-constexpr int32_t Bool16 = 0xc4;    // 2 bytes, most significant first, "true"/"false"
-constexpr int32_t UInt16 = 0xc5;    // 2 bytes unsigned, most significant first
-constexpr int32_t UInt16b = 0xc6;   // same
-}  // namespace PieceSyntax
+enum class PieceSyntax : int32_t {
+  Bool8 = 0xc1,    // 1 byte, 0 or 1, "true"/"false"
+  Int8 = 0xc2,     // 1 byte signed
+  UInt8 = 0xc3,    // 1 byte unsigned
+  Bool16 = 0xc4,   // 2 bytes, most significant first, "true"/"false"
+  UInt16 = 0xc5,   // 2 bytes unsigned, most significant first
+  UInt16b = 0xc6,  // same
+};
+
+// What a byte image is read or written as: a whole variable's syntax or a
+// piece syntax.
+class ImageSyntax {
+ public:
+  constexpr ImageSyntax(Syntax whole) : whole_(whole) {}
+  constexpr ImageSyntax(PieceSyntax piece) : piece_(piece), isPiece_(true) {}
+
+  constexpr bool IsPiece() const { return isPiece_; }
+  constexpr Syntax whole() const { return whole_; }        // when !IsPiece()
+  constexpr PieceSyntax piece() const { return piece_; }   // when IsPiece()
+
+  friend constexpr bool operator==(ImageSyntax, ImageSyntax) = default;
+
+ private:
+  Syntax whole_{};
+  PieceSyntax piece_{};
+  bool isPiece_ = false;
+};
 
 // Text -> bytes. "(NULL)" gives no bytes. Raises -511 for an unknown syntax.
-std::string TextToImage(const std::string& text, int32_t syntax);
+std::string TextToImage(const std::string& text, ImageSyntax syntax);
 // Bytes -> text. No bytes give "(NULL)" (the empty text for display strings
 // and variable-length octet strings). Raises -518 when there are fewer bytes
 // than the syntax needs, -511 for an unknown syntax.
-std::string ImageToText(const std::string& image, int32_t syntax);
+std::string ImageToText(const std::string& image, ImageSyntax syntax);
 
 // Length of a piece of this syntax; -1 = all remaining bytes. Raises -511.
-int PieceLength(int32_t syntax);
+int PieceLength(ImageSyntax syntax);
 // The piece at `offset`. An empty image gives an empty piece; an image too
 // short for offset + length raises -519.
-std::string CutPiece(const std::string& image, int offset, int32_t syntax);
+std::string CutPiece(const std::string& image, int offset, ImageSyntax syntax);
 // Copies `piece` into `image` at `offset`, extending with zero bytes as needed.
 void PutPiece(std::string& image, int offset, const std::string& piece);
 

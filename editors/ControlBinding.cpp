@@ -24,7 +24,9 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-bool IsBoolSyntax(int32_t s) { return s == Syntax::Boolean || s == PieceSyntax::Bool8 || s == PieceSyntax::Bool16; }
+bool IsBoolSyntax(ImageSyntax s) {
+  return s == Syntax::Boolean || s == PieceSyntax::Bool8 || s == PieceSyntax::Bool16;
+}
 
 // Index of the option named by a text: first by label, then by value.
 int FindOption(const KyOptionList* options, const std::string& text) {
@@ -149,6 +151,164 @@ class WalkedLine final : public QTreeWidgetItem {
   std::string bytes_;
   QVarLengthArray<uint32_t, 12> ends_;  // where each cell ends in bytes_
 };
+
+// A value shown in one edit per part (the bytes of an octet string or an
+// address, the fields of a time): false for a syntax shown in a single edit.
+bool FillPartEdits(const std::vector<QLineEdit*>& edits, ImageSyntax syntax, const std::string& pieceImage,
+                   bool isNull) {
+  if (syntax.IsPiece()) return false;
+  auto need = [&](size_t n) {
+    if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
+  };
+  switch (syntax.whole()) {
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Opaque:
+      need(pieceImage.size());
+      for (size_t k = 0; k < pieceImage.size(); ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
+      return true;
+    case Syntax::ObjectId: {
+      const size_t n = pieceImage.size() / 4;
+      need(n);
+      for (size_t k = 0; k < n; ++k) {
+        uint32_t v = 0;
+        for (int j = 3; j >= 0; --j) v = (v << 8) | static_cast<unsigned char>(pieceImage[k * 4 + static_cast<size_t>(j)]);
+        edits[k]->setText(QString::number(v));
+      }
+      return true;
+    }
+    case Syntax::IpAddress:
+    case Syntax::Address:
+      need(4);
+      if (isNull || pieceImage.size() < 4) return true;  // left empty
+      for (size_t k = 0; k < 4; ++k) edits[k]->setText(QString::number(static_cast<unsigned char>(pieceImage[k])));
+      return true;
+    case Syntax::TimeTicks: {
+      need(5);
+      if (isNull || pieceImage.size() < 4) return true;  // left empty
+      uint32_t t = 0;
+      for (int j = 3; j >= 0; --j) t = (t << 8) | static_cast<unsigned char>(pieceImage[static_cast<size_t>(j)]);
+      const uint32_t parts[5] = {t / 8640000u, t % 8640000u / 360000u, t % 360000u / 6000u, t % 6000u / 100u,
+                                 t % 100u};
+      for (size_t k = 0; k < 5; ++k) edits[k]->setText(QString::number(parts[k]));
+      return true;
+    }
+    case Syntax::MacAddress:
+    case Syntax::Ipv6Address: {
+      const size_t n = syntax.whole() == Syntax::MacAddress ? 6 : 16;
+      need(n);
+      if (isNull || pieceImage.size() < n) return true;  // left empty
+      for (size_t k = 0; k < n; ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
+      return true;
+    }
+    case Syntax::DateAndTime: {
+      need(10);
+      if (isNull || pieceImage.size() < 11) return true;  // left empty
+      DateAndTimeParts d = DateAndTimeFromBytes(pieceImage);
+      const int values[] = {d.year, d.month, d.day, d.hour, d.minute, d.second, d.deci};
+      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
+      edits[7]->setText(QString(QLatin1Char(d.direction)));
+      edits[8]->setText(QString::number(d.utcHours));
+      edits[9]->setText(QString::number(d.utcMinutes));
+      return true;
+    }
+    case Syntax::DateTime: {
+      need(7);
+      if (isNull || pieceImage.size() < 8) return true;  // left empty
+      double days = 0;
+      std::memcpy(&days, pieceImage.data(), 8);
+      DateTimeParts p = DateTimeSplit(days);
+      const int values[] = {p.year, p.month, p.day, p.hour, p.minute, p.second, p.msec};
+      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
+      return true;
+    }
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Null:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+    case Syntax::DisplayString:
+      return false;
+  }
+  return false;  // a number that is no code
+}
+
+// The numbers of the first n edits joined by dots.
+std::string DottedNumbers(const std::vector<QLineEdit*>& edits, size_t n) {
+  std::string text;
+  for (size_t k = 0; k < n; ++k) text += (k ? "." : "") + std::to_string(Num(edits[k]->text()));
+  return text;
+}
+
+// The text of a value typed into one edit per part; nullopt for a syntax
+// typed into a single edit.
+std::optional<std::string> JoinPartEdits(const std::vector<QLineEdit*>& edits, ImageSyntax syntax) {
+  if (syntax.IsPiece()) return std::nullopt;
+  auto need = [&](size_t n) {
+    if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
+  };
+  auto hexOver = [&](size_t n) {
+    std::string hex;
+    for (size_t k = 0; k < n; ++k) hex += Hex2(edits[k]->text());
+    return hex;
+  };
+  switch (syntax.whole()) {
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Opaque:
+      return hexOver(edits.size());
+    case Syntax::MacAddress:
+      need(6);
+      return hexOver(6);
+    case Syntax::Ipv6Address:
+      need(16);
+      return hexOver(16);
+    case Syntax::ObjectId:
+      return DottedNumbers(edits, edits.size());
+    case Syntax::IpAddress:
+    case Syntax::Address:
+      need(4);
+      return DottedNumbers(edits, 4);
+    case Syntax::TimeTicks: {
+      need(5);
+      const uint64_t t = Num(edits[0]->text()) * 8640000u + Num(edits[1]->text()) * 360000u +
+                         Num(edits[2]->text()) * 6000u + Num(edits[3]->text()) * 100u + Num(edits[4]->text());
+      return TimeTicksText(static_cast<uint32_t>(t));
+    }
+    case Syntax::DateAndTime: {
+      need(10);
+      DateAndTimeParts d;
+      int* fields[] = {&d.year, &d.month, &d.day, &d.hour, &d.minute, &d.second, &d.deci};
+      for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
+      const QString dir = edits[7]->text();
+      d.direction = dir.isEmpty() ? '+' : dir[0].toLatin1();
+      d.utcHours = static_cast<int>(Num(edits[8]->text()));
+      d.utcMinutes = static_cast<int>(Num(edits[9]->text()));
+      return DateAndTimeText(d);
+    }
+    case Syntax::DateTime: {
+      need(7);
+      DateTimeParts p;
+      int* fields[] = {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.msec};
+      for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
+      return DateTimeText(DateTimeJoin(p));
+    }
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Null:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+    case Syntax::DisplayString:
+      return std::nullopt;
+  }
+  return std::nullopt;  // a number that is no code
+}
 
 }  // namespace
 
@@ -411,7 +571,6 @@ void KySNMPRequest2Edits::FillOptionItems(const ControlBinding& b) {
 void KySNMPRequest2Edits::AddBinding(ControlBinding binding) {
   if (binding.variable < 0 || binding.variable >= request.varList.Count()) RaiseKySnmp(KyErr::BadAssocItemType);
   const auto& var = request.varList.Item(binding.variable);
-  if (binding.pieceSyntax == 0) binding.pieceSyntax = var.syntax;
   CheckBindingControls(binding, var);
   binding.savedHandlers.resize(binding.controls.size());
   for (size_t k = 0; k < binding.controls.size(); ++k) {
@@ -512,18 +671,18 @@ void KySNMPRequest2Edits::FillBinding(const ControlBinding& b) {
   std::string text = var.value;
   if (var.options) text = var.options->LabelToValue(text);
   const std::string image = TextToImage(text, var.syntax);
+  const ImageSyntax syntax = b.pieceSyntax.value_or(var.syntax);
   const KyOptionList* options;
   std::string pieceImage = image;
-  const bool piece = b.offset != 0 || b.pieceSyntax != var.syntax;
+  const bool piece = b.offset != 0 || syntax != var.syntax;
   if (piece) {
-    pieceImage = CutPiece(image, b.offset, b.pieceSyntax);
-    text = ImageToText(pieceImage, b.pieceSyntax);
+    pieceImage = CutPiece(image, b.offset, syntax);
+    text = ImageToText(pieceImage, syntax);
     options = b.options;
   } else {
     options = b.options ? b.options : var.options;
   }
   if (options) text = options->ValueToLabel(text);
-  const int32_t syntax = b.pieceSyntax;
   QWidget* first = Control(b, 0);
   if (first == nullptr) return;
 
@@ -576,76 +735,7 @@ void KySNMPRequest2Edits::FillBinding(const ControlBinding& b) {
   std::vector<QLineEdit*> edits;
   for (int k = 0; k < b.count(); ++k) edits.push_back(qobject_cast<QLineEdit*>(Control(b, k)));
   if (std::find(edits.begin(), edits.end(), nullptr) != edits.end()) RaiseKySnmp(KyErr::BadControlType);
-  auto need = [&](size_t n) {
-    if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
-  };
-  const bool isNull = text == kNullText;
-  switch (syntax) {
-    case Syntax::Bits:
-    case Syntax::OctetString:
-    case Syntax::Opaque:
-      need(pieceImage.size());
-      for (size_t k = 0; k < pieceImage.size(); ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
-      break;
-    case Syntax::ObjectId: {
-      const size_t n = pieceImage.size() / 4;
-      need(n);
-      for (size_t k = 0; k < n; ++k) {
-        uint32_t v = 0;
-        for (int j = 3; j >= 0; --j) v = (v << 8) | static_cast<unsigned char>(pieceImage[k * 4 + static_cast<size_t>(j)]);
-        edits[k]->setText(QString::number(v));
-      }
-      break;
-    }
-    case Syntax::IpAddress:
-    case Syntax::Address:
-      need(4);
-      if (isNull || pieceImage.size() < 4) break;
-      for (size_t k = 0; k < 4; ++k) edits[k]->setText(QString::number(static_cast<unsigned char>(pieceImage[k])));
-      break;
-    case Syntax::TimeTicks: {
-      need(5);
-      if (isNull || pieceImage.size() < 4) break;
-      uint32_t t = 0;
-      for (int j = 3; j >= 0; --j) t = (t << 8) | static_cast<unsigned char>(pieceImage[static_cast<size_t>(j)]);
-      const uint32_t parts[5] = {t / 8640000u, t % 8640000u / 360000u, t % 360000u / 6000u, t % 6000u / 100u,
-                                 t % 100u};
-      for (size_t k = 0; k < 5; ++k) edits[k]->setText(QString::number(parts[k]));
-      break;
-    }
-    case Syntax::MacAddress:
-    case Syntax::Ipv6Address: {
-      const size_t n = syntax == Syntax::MacAddress ? 6 : 16;
-      need(n);
-      if (isNull || pieceImage.size() < n) break;
-      for (size_t k = 0; k < n; ++k) edits[k]->setText(Q(HexText(pieceImage.substr(k, 1))));
-      break;
-    }
-    case Syntax::DateAndTime: {
-      need(10);
-      if (isNull || pieceImage.size() < 11) break;
-      DateAndTimeParts d = DateAndTimeFromBytes(pieceImage);
-      const int values[] = {d.year, d.month, d.day, d.hour, d.minute, d.second, d.deci};
-      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
-      edits[7]->setText(QString(QLatin1Char(d.direction)));
-      edits[8]->setText(QString::number(d.utcHours));
-      edits[9]->setText(QString::number(d.utcMinutes));
-      break;
-    }
-    case Syntax::DateTime: {
-      need(7);
-      if (isNull || pieceImage.size() < 8) break;
-      double days = 0;
-      std::memcpy(&days, pieceImage.data(), 8);
-      DateTimeParts p = DateTimeSplit(days);
-      const int values[] = {p.year, p.month, p.day, p.hour, p.minute, p.second, p.msec};
-      for (size_t k = 0; k < 7; ++k) edits[k]->setText(QString::number(values[k]));
-      break;
-    }
-    default:
-      edits[0]->setText(Q(text));
-      break;
-  }
+  if (!FillPartEdits(edits, syntax, pieceImage, text == kNullText)) edits[0]->setText(Q(text));
 }
 
 void KySNMPRequest2Edits::ReadControls(int index) {
@@ -668,9 +758,9 @@ void KySNMPRequest2Edits::ReadVariable(int index) {
     const ControlBinding& b = *bp;
     if (b.variable != index || b.controls.empty() || Control(b, 0) == nullptr) continue;
     if (!applied && var.syntax == Syntax::DisplayString) image.clear();
-    const bool whole = b.offset == 0 && b.pieceSyntax == var.syntax;
+    const ImageSyntax syntax = b.pieceSyntax.value_or(var.syntax);
+    const bool whole = b.offset == 0 && syntax == var.syntax;
     const KyOptionList* options = b.options ? b.options : (whole ? var.options : nullptr);
-    const int32_t syntax = b.pieceSyntax;
     std::string pieceImage;
     QWidget* first = Control(b, 0);
 
@@ -714,67 +804,8 @@ void KySNMPRequest2Edits::ReadVariable(int index) {
             if (e == nullptr) RaiseKySnmp(KyErr::BadControlType);
             edits.push_back(e);
           }
-          auto need = [&](size_t n) {
-            if (edits.size() < n) RaiseKySnmp(KyErr::TooFewControls);
-          };
-          auto hexOver = [&](size_t n) {
-            std::string hex;
-            for (size_t k = 0; k < n; ++k) hex += Hex2(edits[k]->text());
-            return hex;
-          };
-          switch (syntax) {
-            case Syntax::Bits:
-            case Syntax::OctetString:
-            case Syntax::Opaque:
-              piece = hexOver(edits.size());
-              break;
-            case Syntax::MacAddress:
-              need(6);
-              piece = hexOver(6);
-              break;
-            case Syntax::Ipv6Address:
-              need(16);
-              piece = hexOver(16);
-              break;
-            case Syntax::ObjectId:
-              for (size_t k = 0; k < edits.size(); ++k) piece += (k ? "." : "") + std::to_string(Num(edits[k]->text()));
-              break;
-            case Syntax::IpAddress:
-            case Syntax::Address:
-              need(4);
-              for (size_t k = 0; k < 4; ++k) piece += (k ? "." : "") + std::to_string(Num(edits[k]->text()));
-              break;
-            case Syntax::TimeTicks: {
-              need(5);
-              const uint64_t t = Num(edits[0]->text()) * 8640000u + Num(edits[1]->text()) * 360000u +
-                                 Num(edits[2]->text()) * 6000u + Num(edits[3]->text()) * 100u + Num(edits[4]->text());
-              piece = TimeTicksText(static_cast<uint32_t>(t));
-              break;
-            }
-            case Syntax::DateAndTime: {
-              need(10);
-              DateAndTimeParts d;
-              int* fields[] = {&d.year, &d.month, &d.day, &d.hour, &d.minute, &d.second, &d.deci};
-              for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
-              const QString dir = edits[7]->text();
-              d.direction = dir.isEmpty() ? '+' : dir[0].toLatin1();
-              d.utcHours = static_cast<int>(Num(edits[8]->text()));
-              d.utcMinutes = static_cast<int>(Num(edits[9]->text()));
-              piece = DateAndTimeText(d);
-              break;
-            }
-            case Syntax::DateTime: {
-              need(7);
-              DateTimeParts p;
-              int* fields[] = {&p.year, &p.month, &p.day, &p.hour, &p.minute, &p.second, &p.msec};
-              for (size_t k = 0; k < 7; ++k) *fields[k] = static_cast<int>(Num(edits[k]->text()));
-              piece = DateTimeText(DateTimeJoin(p));
-              break;
-            }
-            default:
-              piece = S(edits[0]->text());
-              break;
-          }
+          if (auto joined = JoinPartEdits(edits, syntax)) piece = std::move(*joined);
+          else piece = S(edits[0]->text());
         }
       } else {
         RaiseKySnmp(KyErr::BadControlType);

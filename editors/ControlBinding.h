@@ -16,9 +16,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "editors/ByteImage.h"
 #include "editors/EditConstraint.h"
 #include "editors/UiSupport.h"
 #include "snmp/Messages.h"
@@ -105,7 +107,7 @@ class KySNMPRequest2Controls {
 struct ControlBinding {
   int variable = 0;
   int offset = 0;                         // byte offset of the piece
-  int32_t pieceSyntax = 0;                // the variable's syntax for a whole value
+  std::optional<ImageSyntax> pieceSyntax; // unset: the variable's own syntax
   const KyOptionList* options = nullptr;  // instead of the variable's own
   std::vector<int> bits;                  // bit binding: bit number per control
   std::vector<QPointer<QWidget>> controls;

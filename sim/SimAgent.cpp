@@ -448,7 +448,7 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
 
 std::string TableCountsLine() {
   size_t rows = 0;
-  std::map<int32_t, size_t> bySyntax;
+  std::map<Syntax, size_t> bySyntax;
   std::set<const KyOptionTable*> referenced;
   for (const KyVarDefTable* table : AllDefinitionTables()) {
     rows += table->rows.size();

@@ -38,7 +38,7 @@ const char* TypeName(uint8_t type) {
   return "UNKNOWN";
 }
 
-uint8_t WireType(int32_t syntax) {
+uint8_t WireType(Syntax syntax) {
   switch (syntax) {
     case Syntax::Boolean:
     case Syntax::Integer: return Asn::Integer;
@@ -51,8 +51,17 @@ uint8_t WireType(int32_t syntax) {
     case Syntax::UInteger32: return Asn::Gauge32;
     case Syntax::TimeTicks: return Asn::TimeTicks;
     case Syntax::Counter64: return Asn::Counter64;
-    default: return Asn::OctetString;
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Opaque:
+    case Syntax::Real:
+    case Syntax::MacAddress:
+    case Syntax::DateAndTime:
+    case Syntax::DateTime:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address: return Asn::OctetString;
   }
+  return Asn::OctetString;  // a number that is no code
 }
 
 namespace {
@@ -74,17 +83,33 @@ bool Has(const std::string& lowered, std::initializer_list<const char*> words) {
 }
 
 // Fixed-size string index components (no length sub-identifier).
-size_t FixedLength(int32_t syntax) {
+size_t FixedLength(Syntax syntax) {
   switch (syntax) {
     case Syntax::IpAddress:
     case Syntax::Address: return 4;
     case Syntax::MacAddress: return 6;
     case Syntax::Ipv6Address: return 16;
-    default: return 0;
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+    case Syntax::DateAndTime:
+    case Syntax::DateTime:
+    case Syntax::DisplayString: return 0;
   }
+  return 0;  // a number that is no code
 }
 
-bool IsStringKey(int32_t syntax) {
+bool IsStringKey(Syntax syntax) {
   uint8_t t = WireType(syntax);
   return t == Asn::OctetString || t == Asn::IpAddress || t == Asn::ObjectId;
 }
@@ -178,7 +203,21 @@ Value FromNumber(const KeySpec& k, int n, const std::string& word) {
       return Value::Octets(b);
     }
     case Syntax::ObjectId: return Value::ObjId({1, 3, 6, 1, 4, 1, 32473, u});
-    default: break;
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+    case Syntax::DateAndTime:
+    case Syntax::DateTime:
+    case Syntax::DisplayString: break;  // by wire type below
   }
   if (t == Asn::OctetString) return Value::Octets(word + std::to_string(n));
   if (t == Asn::Integer) return Value::Int(n);
@@ -672,7 +711,7 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
   const std::string oidText = OidToString(c.oid);
   const bool vlanTable = Has(tname, {"vlan"});
   const bool trunkTable = Has(tname, {"trunk", "lag", "aggreg", "channel"});
-  const int32_t sx = c.syntax;
+  const Syntax sx = c.syntax;
 
   if (c.rowStatus) return Value::Int(RowStatus::Active);
 
@@ -781,8 +820,20 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       // significant: activity, aggregation, defaulted.
       if (trunkTable && Has(lab, {"state"})) return Value::Octets(std::string(1, '\xa2'));
       return Value::Octets("");
-    default: return Value::Octets("");
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::Counter64:
+    case Syntax::UInteger32: break;
   }
+  return Value::Octets("");
 }
 
 void Model::IndexObjects() {
@@ -910,7 +961,21 @@ int CheckValue(const Column& c, const Value& v) {
     case Syntax::DateAndTime: if (len != 8 && len != 11) return Err::WrongLength; break;
     case Syntax::DisplayString: if (len > 255) return Err::WrongLength; break;
     case Syntax::Boolean: if (v.AsInt() != 0 && v.AsInt() != 1) return Err::WrongValue; break;
-    default: if (len > 65535) return Err::WrongLength; break;
+    case Syntax::Integer:
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+      if (len > 65535) return Err::WrongLength;
+      break;
   }
   if (c.type == Asn::Integer && (v.AsInt() < INT32_MIN || v.AsInt() > INT32_MAX)) return Err::WrongValue;
   if (!c.rowStatus && c.options && c.options->kind == 1 && c.type == Asn::Integer) {

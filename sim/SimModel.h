@@ -65,10 +65,10 @@ const char* AccessName(ObjAccess a);
 const char* TypeName(uint8_t type);
 
 // The wire type of a definition syntax code.
-uint8_t WireType(int32_t syntax);
+uint8_t WireType(Syntax syntax);
 
 struct KeySpec {
-  int32_t syntax = Syntax::Integer;
+  Syntax syntax = Syntax::Integer;
   bool implied = false;
   std::string label;
   const KyOptionTable* options = nullptr;
@@ -84,7 +84,7 @@ struct Column {
   uint32_t subid = 0;
   Oid oid;
   std::string label;
-  int32_t syntax = 0;
+  Syntax syntax{};
   uint8_t type = Asn::Null;
   ObjAccess access = ObjAccess::ReadOnly;
   int indexPos = -1;  // >= 0: an index column, its value is that index component

@@ -2,7 +2,7 @@
 
 namespace sim {
 namespace {
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t RO = Access::Read;
 constexpr int32_t RW = Access::Read | Access::Write;
 constexpr int32_t KEY = Access::Key;

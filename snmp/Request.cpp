@@ -279,6 +279,94 @@ KySnmpSession& Session() {
   return *GlobalSnmp;
 }
 
+// How a variable's value stands in an expression.
+enum class OperandForm { Truth, Number, Ticks, Days, Text };
+
+OperandForm FormOf(Syntax syntax) {
+  switch (syntax) {
+    case Syntax::Boolean:
+      return OperandForm::Truth;
+    case Syntax::Integer:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+      return OperandForm::Number;
+    case Syntax::TimeTicks:
+      return OperandForm::Ticks;
+    case Syntax::DateTime:
+      return OperandForm::Days;
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::MacAddress:
+    case Syntax::DateAndTime:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address:
+      return OperandForm::Text;
+  }
+  // No variable syntax. The codes of byte-image pieces stand for their
+  // values (0xc1 and 0xc4 booleans, 0xc2, 0xc3, 0xc5 and 0xc6 numbers);
+  // any other number is text.
+  switch (static_cast<int32_t>(syntax)) {
+    case 0xc1:
+    case 0xc4:
+      return OperandForm::Truth;
+    case 0xc2:
+    case 0xc3:
+    case 0xc5:
+    case 0xc6:
+      return OperandForm::Number;
+    default:
+      return OperandForm::Text;
+  }
+}
+
+// The value text of a number computed for a variable; nullopt when the
+// number cannot be one of the syntax or the syntax takes no number.
+std::optional<std::string> NumberText(Syntax syntax, double v) {
+  switch (syntax) {
+    case Syntax::Boolean:
+      return v != 0 ? "true" : "false";
+    case Syntax::Integer:
+      if (!std::isfinite(v)) return std::nullopt;
+      return std::to_string(static_cast<long long>(std::clamp(std::trunc(v), -2147483648.0, 2147483647.0)));
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::UInteger32:
+      if (!std::isfinite(v)) return std::nullopt;
+      return std::to_string(static_cast<unsigned long long>(std::clamp(std::trunc(v), 0.0, 4294967295.0)));
+    case Syntax::TimeTicks:
+      if (!std::isfinite(v)) return std::nullopt;
+      return FormatTimeTicks(static_cast<uint64_t>(std::clamp(std::trunc(v), 0.0, 4294967295.0)));
+    case Syntax::Counter64:
+      if (!std::isfinite(v)) return std::nullopt;
+      return std::to_string(static_cast<unsigned long long>(std::clamp(std::trunc(v), 0.0, 18446744073709549568.0)));
+    case Syntax::Real:
+      return FormatReal(v);
+    case Syntax::DateTime:
+      return FormatDateTimeValue(v);
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::MacAddress:
+    case Syntax::DateAndTime:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address:
+      return std::nullopt;
+  }
+  return std::nullopt;  // a number that is no code
+}
+
 }  // namespace
 
 double KyEvaluateNumber(const std::string& text) { return EvalNumber(text, 0); }
@@ -1013,37 +1101,26 @@ std::string KySNMPRequest::SubstituteValues(const std::string& text, bool quoteS
     std::string value = item.options ? item.options->LabelToValue(item.value) : item.value;
     if (value == kNullText) Raise(KyErr::NullInExpression);
     std::string operand;
-    switch (item.syntax) {
-      case 0x01:
-      case 0xc1:
-      case 0xc4:
+    switch (FormOf(item.syntax)) {
+      case OperandForm::Truth:
         operand = value == "true" ? "1" : "0";
         break;
-      case 0x02:
-      case 0x41:
-      case 0x42:
-      case 0x46:
-      case 0x47:
-      case 0x48:
-      case 0xc2:
-      case 0xc3:
-      case 0xc5:
-      case 0xc6:
+      case OperandForm::Number:
         operand = value;
         break;
-      case 0x43: {
+      case OperandForm::Ticks: {
         uint32_t ticks = 0;
         if (!ParseTimeTicks(value, ticks)) ticks = 0;
         operand = std::to_string(ticks);
         break;
       }
-      case 0x4b: {
+      case OperandForm::Days: {
         double days = 0;
         if (!ParseDateTimeValue(value, days)) Raise(KyErr::BadSyntaxInExpression);
         operand = PlainNumber(days);
         break;
       }
-      default:
+      case OperandForm::Text:
         if (!quoteStrings) Raise(KyErr::BadSyntaxInExpression);
         operand = "\"" + value + "\"";
         break;
@@ -1060,42 +1137,9 @@ void KySNMPRequest::EvaluateExpression(int i, bool afterRead) {
   if (!expr || expr->empty()) return;
   double v = KyEvaluateNumber(SubstituteValues(*expr, false, '$'));
   if (std::isnan(v)) Raise(KyErr::BadSyntaxInExpression);
-  std::string text;
-  switch (item.syntax) {
-    case Syntax::Boolean:
-      text = v != 0 ? "true" : "false";
-      break;
-    case Syntax::Integer:
-      if (!std::isfinite(v)) Raise(KyErr::BadSyntaxInExpression);
-      text = std::to_string(static_cast<long long>(std::clamp(std::trunc(v), -2147483648.0, 2147483647.0)));
-      break;
-    case Syntax::Counter32:
-    case Syntax::Gauge32:
-    case Syntax::UInteger32:
-      if (!std::isfinite(v)) Raise(KyErr::BadSyntaxInExpression);
-      text = std::to_string(static_cast<unsigned long long>(std::clamp(std::trunc(v), 0.0, 4294967295.0)));
-      break;
-    case Syntax::TimeTicks:
-      if (!std::isfinite(v)) Raise(KyErr::BadSyntaxInExpression);
-      text = FormatTimeTicks(static_cast<uint64_t>(std::clamp(std::trunc(v), 0.0, 4294967295.0)));
-      break;
-    case Syntax::Counter64:
-      if (!std::isfinite(v)) Raise(KyErr::BadSyntaxInExpression);
-      text = std::to_string(static_cast<unsigned long long>(std::clamp(std::trunc(v), 0.0, 18446744073709549568.0)));
-      break;
-    case Syntax::Real:
-      text = FormatReal(v);
-      break;
-    case Syntax::DateTime: {
-      std::optional<std::string> s = FormatDateTimeValue(v);
-      if (!s) Raise(KyErr::BadSyntaxInExpression);
-      text = *s;
-      break;
-    }
-    default:
-      Raise(KyErr::BadSyntaxInExpression);
-  }
-  item.value = item.options ? item.options->ValueToLabel(text) : text;
+  std::optional<std::string> text = NumberText(item.syntax, v);
+  if (!text) Raise(KyErr::BadSyntaxInExpression);
+  item.value = item.options ? item.options->ValueToLabel(*text) : *text;
 }
 
 bool KySNMPRequest::EvaluateCondition(const std::string& text) {

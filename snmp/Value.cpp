@@ -52,7 +52,7 @@ bool IsUnsignedWire(uint8_t type) {
 
 }  // namespace
 
-bool TypeFitsSyntax(int32_t syntax, const KyVb& vb) {
+bool TypeFitsSyntax(Syntax syntax, const KyVb& vb) {
   switch (syntax) {
     case Syntax::Boolean:
     case Syntax::Integer:
@@ -66,9 +66,20 @@ bool TypeFitsSyntax(int32_t syntax, const KyVb& vb) {
       return vb.type == KyVbType::ObjectId;
     case Syntax::Null:
       return true;
-    default:
-      return IsOctetLike(vb.type);
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::IpAddress:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::Real:
+    case Syntax::MacAddress:
+    case Syntax::DateAndTime:
+    case Syntax::DateTime:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address:
+      break;
   }
+  return IsOctetLike(vb.type);  // the string syntaxes, and a number that is no code
 }
 
 namespace {
@@ -667,13 +678,35 @@ void KyDateTime::SwapYear() { year = static_cast<uint16_t>((year >> 8) | (year <
 // ---------------------------------------------------------------------------
 // The conversions
 
-bool IsSupportedSyntax(int32_t syntax) {
-  return (syntax >= Syntax::Boolean && syntax <= Syntax::ObjectId) ||
-         (syntax >= Syntax::IpAddress && syntax <= Syntax::Ipv6Address);
+bool IsSupportedSyntax(Syntax syntax) {
+  switch (syntax) {
+    case Syntax::Boolean:
+    case Syntax::Integer:
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::Real:
+    case Syntax::MacAddress:
+    case Syntax::DateAndTime:
+    case Syntax::DateTime:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address:
+      return true;
+  }
+  return false;  // converted from a number that is no code
 }
 
 void StoreValue(KySNMPVarDef& item, const KyVb& vb) {
-  const int32_t syntax = item.syntax;
+  const Syntax syntax = item.syntax;
   if (!IsSupportedSyntax(syntax)) ThrowBadSyntax();
   // A value of another type is an agent's fault, not an absent value: it is
   // reported and the item keeps what it showed.
@@ -686,6 +719,7 @@ void StoreValue(KySNMPVarDef& item, const KyVb& vb) {
   const bool isInt = vb.type == KyVbType::Integer;
   const bool isUnsigned = IsUnsignedWire(vb.type);
   const bool isOctets = IsOctetLike(vb.type);
+  // Every code is listed; a number that is no code was refused above.
   switch (syntax) {
     case Syntax::Boolean:
       if (isInt) text = vb.integer != 0 ? "true" : "false";
@@ -738,8 +772,6 @@ void StoreValue(KySNMPVarDef& item, const KyVb& vb) {
     case Syntax::DisplayString:
       if (isOctets) text = vb.octets;
       break;
-    default:
-      ThrowBadSyntax();
   }
   if (!text) text = syntax == Syntax::DisplayString ? std::string() : std::string(kNullText);
   SetLabelled(item, std::move(*text));
@@ -748,13 +780,14 @@ void StoreValue(KySNMPVarDef& item, const KyVb& vb) {
 void StoreValue(KySNMPVarList& list, int i, const KyVb& vb) { StoreValue(list.Item(i), vb); }
 
 void LoadValue(const KySNMPVarDef& item, KyVb& vb) {
-  const int32_t syntax = item.syntax;
+  const Syntax syntax = item.syntax;
   if (!IsSupportedSyntax(syntax)) ThrowBadSyntax();
   const std::string raw = RawValue(item);
   if (raw == kNullText) {
     vb.SetNull();
     return;
   }
+  // Every code is listed; a number that is no code was refused above.
   switch (syntax) {
     case Syntax::Boolean: {
       bool b = false;
@@ -835,15 +868,14 @@ void LoadValue(const KySNMPVarDef& item, KyVb& vb) {
     case Syntax::DisplayString:
       vb.SetOctets(KyVbType::OctetString, raw);
       return;
-    default:
-      ThrowBadSyntax();
   }
+  ThrowBadSyntax();
 }
 
 void LoadValue(const KySNMPVarList& list, int i, KyVb& vb) { LoadValue(list.Item(i), vb); }
 
 std::string DecodeIndexPart(KySNMPVarDef& item, bool lastImplied, std::string_view suffix) {
-  const int32_t syntax = item.syntax;
+  const Syntax syntax = item.syntax;
   if (!IsSupportedSyntax(syntax)) ThrowBadSyntax();
   const KyOid ids = SuffixIds(suffix);
   auto need = [&](size_t n) {
@@ -851,6 +883,7 @@ std::string DecodeIndexPart(KySNMPVarDef& item, bool lastImplied, std::string_vi
   };
   size_t used = 0;
   std::string text;
+  // Every code is listed; a number that is no code was refused above.
   switch (syntax) {
     case Syntax::Boolean:
       need(1);
@@ -948,8 +981,6 @@ std::string DecodeIndexPart(KySNMPVarDef& item, bool lastImplied, std::string_vi
       used = n;
       break;
     }
-    default:
-      ThrowBadSyntax();
   }
   SetLabelled(item, std::move(text));
   return OidToText(KyOid(ids.begin() + static_cast<ptrdiff_t>(used), ids.end()));
@@ -961,7 +992,7 @@ std::string DecodeIndexPart(KySNMPVarList& list, int i, std::string_view suffix)
 }
 
 std::string EncodeIndexPart(const KySNMPVarDef& item, bool lastImplied) {
-  const int32_t syntax = item.syntax;
+  const Syntax syntax = item.syntax;
   if (!IsSupportedSyntax(syntax)) ThrowBadSyntax();
   const std::string raw = RawValue(item);
   if (syntax == Syntax::Null) return {};
@@ -970,7 +1001,10 @@ std::string EncodeIndexPart(const KySNMPVarDef& item, bool lastImplied) {
   auto counted = [&](size_t n) {
     if (!lastImplied) ids.push_back(n);
   };
+  // Every code is listed; a number that is no code was refused above.
   switch (syntax) {
+    case Syntax::Null:  // no sub-identifiers, returned above
+      break;
     case Syntax::Boolean: {
       bool b = false;
       if (!ParseBooleanText(raw, b)) ThrowBadValue(item);
@@ -1061,8 +1095,6 @@ std::string EncodeIndexPart(const KySNMPVarDef& item, bool lastImplied) {
       AppendBytes(ids, bytes);
       break;
     }
-    default:
-      ThrowBadSyntax();
   }
   return JoinIds(ids);
 }

@@ -100,7 +100,7 @@ bool ParseOidText(std::string_view text, KyOid& out);
 // (INTEGER and the unsigned types for numbers, the octet-like types for
 // strings and addresses, OBJECT IDENTIFIER for OIDs, anything for NULL).
 // StoreValue raises -511 for a binding of another type that carries a value.
-bool TypeFitsSyntax(int32_t syntax, const KyVb& vb);
+bool TypeFitsSyntax(Syntax syntax, const KyVb& vb);
 
 void StoreValue(KySNMPVarDef& item, const KyVb& vb);
 void StoreValue(KySNMPVarList& list, int i, const KyVb& vb);
@@ -126,8 +126,9 @@ std::string DecodeIndexPart(KySNMPVarList& list, int i, std::string_view suffix)
 std::string EncodeIndexPart(const KySNMPVarDef& item, bool lastImplied);
 std::string EncodeIndexPart(const KySNMPVarList& list, int i);
 
-// True for the 20 syntax codes that the conversions handle.
-bool IsSupportedSyntax(int32_t syntax);
+// True for the 20 syntax codes that the conversions handle; false for a
+// value converted from a number that is no code.
+bool IsSupportedSyntax(Syntax syntax);
 
 // ---------------------------------------------------------------------------
 // Text forms of single syntaxes, for users outside the conversions (editors,

@@ -165,7 +165,7 @@ void KySNMPVarList::Append(std::span<const KyVarDefRow> table) {
   }
 }
 
-void KySNMPVarList::AppendItem(const std::string& oid, const std::string& label, int32_t syntax,
+void KySNMPVarList::AppendItem(const std::string& oid, const std::string& label, Syntax syntax,
                                int32_t access, const KyOptionList* options, const std::string& readExpr,
                                const std::string& writeExpr, const std::string& extraText) {
   KySNMPVarDef item;

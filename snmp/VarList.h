@@ -10,29 +10,31 @@
 
 // ---------------------------------------------------------------------------
 // Syntax codes. The SNMP standard codes are SNMP++'s; the others are ours and
-// travel on the wire as noted.
-namespace Syntax {
-constexpr int32_t Boolean = 0x01;        // "true"/"false", sent as INTEGER 1/0
-constexpr int32_t Integer = 0x02;        // signed 32-bit
-constexpr int32_t Bits = 0x03;           // port list, hex text, OCTET STRING
-constexpr int32_t OctetString = 0x04;    // hex text
-constexpr int32_t Null = 0x05;           // "(NULL)"
-constexpr int32_t ObjectId = 0x06;       // dotted OID
-constexpr int32_t IpAddress = 0x40;      // dotted quad
-constexpr int32_t Counter32 = 0x41;      // unsigned 32-bit, sent as Gauge32
-constexpr int32_t Gauge32 = 0x42;        // Gauge32 / Unsigned32
-constexpr int32_t TimeTicks = 0x43;      // days and time
-constexpr int32_t Opaque = 0x44;         // hex text, sent as OCTET STRING
-constexpr int32_t Address = 0x45;        // dotted quad, sent as IpAddress
-constexpr int32_t Counter64 = 0x46;      // unsigned 64-bit
-constexpr int32_t UInteger32 = 0x47;     // unsigned 32-bit, sent as Gauge32
-constexpr int32_t Real = 0x48;           // IEEE 754 double in 8 octets
-constexpr int32_t MacAddress = 0x49;     // 6 bytes, hex text
-constexpr int32_t DateAndTime = 0x4a;    // 11-byte SNMPv2 DateAndTime
-constexpr int32_t DateTime = 0x4b;       // double, days since 1899-12-30
-constexpr int32_t DisplayString = 0x4c;  // printable text
-constexpr int32_t Ipv6Address = 0x4d;    // 16 bytes, hex text
-}  // namespace Syntax
+// travel on the wire as noted. A number from outside becomes a code only by an
+// explicit conversion where it enters; the value conversions raise -511 for a
+// number that is no code.
+enum class Syntax : int32_t {
+  Boolean = 0x01,        // "true"/"false", sent as INTEGER 1/0
+  Integer = 0x02,        // signed 32-bit
+  Bits = 0x03,           // port list, hex text, OCTET STRING
+  OctetString = 0x04,    // hex text
+  Null = 0x05,           // "(NULL)"
+  ObjectId = 0x06,       // dotted OID
+  IpAddress = 0x40,      // dotted quad
+  Counter32 = 0x41,      // unsigned 32-bit, sent as Gauge32
+  Gauge32 = 0x42,        // Gauge32 / Unsigned32
+  TimeTicks = 0x43,      // days and time
+  Opaque = 0x44,         // hex text, sent as OCTET STRING
+  Address = 0x45,        // dotted quad, sent as IpAddress
+  Counter64 = 0x46,      // unsigned 64-bit
+  UInteger32 = 0x47,     // unsigned 32-bit, sent as Gauge32
+  Real = 0x48,           // IEEE 754 double in 8 octets
+  MacAddress = 0x49,     // 6 bytes, hex text
+  DateAndTime = 0x4a,    // 11-byte SNMPv2 DateAndTime
+  DateTime = 0x4b,       // double, days since 1899-12-30
+  DisplayString = 0x4c,  // printable text
+  Ipv6Address = 0x4d,    // 16 bytes, hex text
+};
 
 // Access flags, a bit set.
 namespace Access {
@@ -69,7 +71,7 @@ struct KyOptionTable {
 struct KyVarDefRow {
   const char* oid;     // dotted OID without instance; " " for an index column never requested
   const char* label;
-  int32_t syntax;
+  Syntax syntax;
   int32_t access;
   const KyOptionTable* options = nullptr;
 };
@@ -129,7 +131,7 @@ class KyOptionList {
 struct KySNMPVarDef {
   std::string oid;
   std::string label;
-  int32_t syntax = 0;
+  Syntax syntax{};  // no code until set
   int32_t access = 0;
   const KyOptionList* options = nullptr;  // not owned
   std::optional<std::string> readExpr;
@@ -155,7 +157,7 @@ class KySNMPVarList {
 
   void Append(std::span<const KyVarDefRow> table);
   void Append(const KyVarDefTable& table) { Append(table.rows); }
-  void AppendItem(const std::string& oid, const std::string& label, int32_t syntax, int32_t access,
+  void AppendItem(const std::string& oid, const std::string& label, Syntax syntax, int32_t access,
                   const KyOptionList* options = nullptr, const std::string& readExpr = {},
                   const std::string& writeExpr = {}, const std::string& extraText = {});
   // Appends "." + text to every item's oid, for good.

@@ -4,7 +4,7 @@
 
 namespace tbl {
 namespace {
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t K = Access::Key;
 constexpr int32_t RO = Access::Read;
 constexpr int32_t RW = Access::Read | Access::Write;

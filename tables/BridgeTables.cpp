@@ -4,7 +4,7 @@
 
 namespace tbl {
 namespace {
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t K = Access::Key;
 constexpr int32_t RO = Access::Read;
 constexpr int32_t RW = Access::Read | Access::Write;
@@ -101,7 +101,7 @@ const KyVarDefTable PortMSTPInformation1{"PortMSTPInformation1", 3, 2, kPortMSTP
 
 // ---- Port-list and spanning-tree dialogs (begin)
 namespace {
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t kK = Access::Key;
 constexpr int32_t kRO = Access::Read;
 constexpr int32_t kRW = Access::Read | Access::Write;

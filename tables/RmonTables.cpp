@@ -4,7 +4,7 @@
 
 namespace tbl {
 namespace {
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t RW = Access::Read | Access::Write;
 
 // "RMON Control": scalar group.

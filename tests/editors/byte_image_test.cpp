@@ -23,7 +23,7 @@ int CodeOf(const std::function<void()>& f) {
 }
 
 struct ImageCase {
-  int32_t syntax;
+  ImageSyntax syntax;
   const char* text;
   std::string bytes;
 };
@@ -85,9 +85,14 @@ TEST(ByteImage, EmptyImagesAndShortImages) {
   EXPECT_EQ(CodeOf([] { ImageToText(B({1, 2, 3}), Syntax::Integer); }), KyErr::BadAssocValue);
   EXPECT_EQ(CodeOf([] { ImageToText(B({1, 2, 3, 4, 5}), Syntax::MacAddress); }), KyErr::BadAssocValue);
   EXPECT_EQ(CodeOf([] { ImageToText(B({1}), PieceSyntax::UInt16); }), KyErr::BadAssocValue);
-  EXPECT_EQ(CodeOf([] { ImageToText(B({1}), 0x77); }), KyErr::BadSyntax);
-  EXPECT_EQ(CodeOf([] { TextToImage("1", 0x77); }), KyErr::BadSyntax);
-  EXPECT_EQ(CodeOf([] { TextToImage("(NULL)", 0x77); }), KyErr::BadSyntax);
+  // A code converted from a number that is none, whole or piece.
+  for (ImageSyntax unknown : {ImageSyntax(static_cast<Syntax>(0x77)), ImageSyntax(static_cast<PieceSyntax>(0x77)),
+                              ImageSyntax(static_cast<Syntax>(0xc1))}) {
+    EXPECT_EQ(CodeOf([&] { ImageToText(B({1}), unknown); }), KyErr::BadSyntax);
+    EXPECT_EQ(CodeOf([&] { TextToImage("1", unknown); }), KyErr::BadSyntax);
+    EXPECT_EQ(CodeOf([&] { TextToImage("(NULL)", unknown); }), KyErr::BadSyntax);
+    EXPECT_EQ(CodeOf([&] { PieceLength(unknown); }), KyErr::BadSyntax);
+  }
 }
 
 TEST(ByteImage, BitZeroIsTheMostSignificantBitOfTheFirstByte) {
@@ -116,7 +121,7 @@ TEST(ByteImage, BitBeyondTheImage) {
 
 struct PieceCase {
   int offset;
-  int32_t syntax;
+  ImageSyntax syntax;
   std::string expected;
   int code;
 };
@@ -145,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BytePieces,
                                            PieceCase{8, Syntax::OctetString, B({9, 10}), 0},
                                            PieceCase{10, Syntax::OctetString, "", 0},
                                            PieceCase{11, Syntax::OctetString, "", KyErr::AssocIndexOutOfRange},
-                                           PieceCase{0, 0x99, "", KyErr::BadSyntax}));
+                                           PieceCase{0, static_cast<Syntax>(0x99), "", KyErr::BadSyntax}));
 
 TEST(BytePieces, EmptyImageGivesAnEmptyPieceAndPutExtends) {
   EXPECT_EQ(CutPiece("", 6, Syntax::IpAddress), "");

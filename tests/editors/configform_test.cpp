@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t RW = Access::Read | Access::Write;
 
 constexpr KyVarDefRow kRows[] = {

@@ -23,7 +23,7 @@
 
 namespace {
 
-using namespace Syntax;
+using enum Syntax;
 
 constexpr KyVarDefRow kRows[] = {
     {"1.3.6.1.4.1.32473.98.1.1", "Index", Integer, Access::Key | Access::Read},

@@ -23,7 +23,7 @@
 
 namespace {
 
-using namespace Syntax;
+using enum Syntax;
 constexpr int32_t RW = Access::Read | Access::Write;
 constexpr int32_t RO = Access::Read;
 

@@ -1,8 +1,8 @@
 // Arbitrary instance suffixes decoded into layouts of key columns and encoded
 // again. A suffix is either refused with the layer's exception or decoded;
 // what is decoded encodes back to the same sub-identifiers (except for the
-// few syntaxes whose text is coarser than the wire: boolean, the 0x4b date
-// and time, a NaN real, a DateAndTime with a direction other than + or -).
+// few syntaxes whose text is coarser than the wire: boolean, the DateTime
+// days, a NaN real, a DateAndTime with a direction other than + or -).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,25 +14,45 @@
 
 namespace {
 
-const int32_t kSyntaxes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x40, 0x41, 0x42, 0x43,
-                             0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4a, 0x4b, 0x4c, 0x4d};
+// Every code, in the order of their numbers (an input byte picks one).
+const Syntax kSyntaxes[] = {
+    Syntax::Boolean,    Syntax::Integer,     Syntax::Bits,      Syntax::OctetString,   Syntax::Null,
+    Syntax::ObjectId,   Syntax::IpAddress,   Syntax::Counter32, Syntax::Gauge32,       Syntax::TimeTicks,
+    Syntax::Opaque,     Syntax::Address,     Syntax::Counter64, Syntax::UInteger32,    Syntax::Real,
+    Syntax::MacAddress, Syntax::DateAndTime, Syntax::DateTime,  Syntax::DisplayString, Syntax::Ipv6Address};
 constexpr size_t kSyntaxCount = sizeof kSyntaxes / sizeof kSyntaxes[0];
 
-bool IsLossy(int32_t syntax, const KyOid& ids) {
+bool IsLossy(Syntax syntax, const KyOid& ids) {
   switch (syntax) {
-    case 0x01:
-    case 0x4b:
+    case Syntax::Boolean:
+    case Syntax::DateTime:
       return true;
-    case 0x48: {
+    case Syntax::Real: {
       if (ids.size() < 2) return true;
       const uint64_t bits = static_cast<uint64_t>(ids[1]) << 32 | ids[0];
       return (bits & 0x7ff0000000000000ull) == 0x7ff0000000000000ull && (bits & 0x000fffffffffffffull) != 0;
     }
-    case 0x4a:
+    case Syntax::DateAndTime:
       return ids.size() < 9 || (ids[8] != '+' && ids[8] != '-');
-    default:
+    case Syntax::Integer:
+    case Syntax::Bits:
+    case Syntax::OctetString:
+    case Syntax::Null:
+    case Syntax::ObjectId:
+    case Syntax::IpAddress:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::Opaque:
+    case Syntax::Address:
+    case Syntax::Counter64:
+    case Syntax::UInteger32:
+    case Syntax::MacAddress:
+    case Syntax::DisplayString:
+    case Syntax::Ipv6Address:
       return false;
   }
+  return false;
 }
 
 }  // namespace
@@ -111,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ParseOidText(consumed[k], ids);
       // A text index that reads as the no-value placeholder is sent as NULL
       // by design, never as its characters.
-      if (item.syntax != 0x4b && !IsLossy(item.syntax, ids) && item.value != kNullText) std::abort();
+      if (item.syntax != Syntax::DateTime && !IsLossy(item.syntax, ids) && item.value != kNullText) std::abort();
       continue;
     }
     KyOid ids;

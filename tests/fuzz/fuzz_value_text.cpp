@@ -12,8 +12,14 @@
 
 namespace {
 
-const int32_t kSyntaxes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x40, 0x41, 0x42, 0x43, 0x44,
-                             0x45, 0x46, 0x47, 0x48, 0x49, 0x4a, 0x4b, 0x4c, 0x4d, 0x07, 0xc1};
+// Every code in the order of their numbers, then two numbers that are no code
+// (an input byte picks one).
+const Syntax kSyntaxes[] = {
+    Syntax::Boolean,    Syntax::Integer,     Syntax::Bits,      Syntax::OctetString,   Syntax::Null,
+    Syntax::ObjectId,   Syntax::IpAddress,   Syntax::Counter32, Syntax::Gauge32,       Syntax::TimeTicks,
+    Syntax::Opaque,     Syntax::Address,     Syntax::Counter64, Syntax::UInteger32,    Syntax::Real,
+    Syntax::MacAddress, Syntax::DateAndTime, Syntax::DateTime,  Syntax::DisplayString, Syntax::Ipv6Address,
+    static_cast<Syntax>(0x07), static_cast<Syntax>(0xc1)};
 
 bool SameValue(const KyVb& a, const KyVb& b) {
   return a.type == b.type && a.integer == b.integer && a.uinteger == b.uinteger && a.octets == b.octets &&
@@ -49,7 +55,7 @@ bool TryStore(KySNMPVarDef& item, const KyVb& vb) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  const int32_t syntax = kSyntaxes[data[0] % (sizeof kSyntaxes / sizeof kSyntaxes[0])];
+  const Syntax syntax = kSyntaxes[data[0] % (sizeof kSyntaxes / sizeof kSyntaxes[0])];
   const bool asOctets = (data[0] & 0x80) != 0;
   const std::string payload(reinterpret_cast<const char*>(data + 1), size - 1);
 
@@ -69,10 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       // Octet syntaxes send back exactly what arrived. The one exception is a
       // DisplayString whose bytes are the no-value placeholder itself: that
       // text is sent as NULL whatever the syntax.
-      const bool placeholder = syntax == 0x4c && payload == kNullText;
+      const bool placeholder = syntax == Syntax::DisplayString && payload == kNullText;
       if (!placeholder &&
-          (syntax == 0x03 || syntax == 0x04 || syntax == 0x44 || syntax == 0x49 || syntax == 0x4c ||
-           syntax == 0x4d) &&
+          (syntax == Syntax::Bits || syntax == Syntax::OctetString || syntax == Syntax::Opaque ||
+           syntax == Syntax::MacAddress || syntax == Syntax::DisplayString || syntax == Syntax::Ipv6Address) &&
           sent.octets != payload)
         std::abort();
     }
@@ -94,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!TryStore(back, first)) std::abort();
   KyVb second;
   if (!TryLoad(back, second)) std::abort();  // our own text must always be accepted
-  if (syntax == 0x4b) {
+  if (syntax == Syntax::DateTime) {
     // Shown to the second: the text is stable from the second round on.
     KySNMPVarDef again = back;
     if (!TryStore(again, second) || again.value != back.value) std::abort();

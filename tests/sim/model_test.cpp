@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace Syntax;
+using enum Syntax;
 using sim::Model;
 using sim::Oid;
 using sim::Value;

@@ -20,7 +20,7 @@
 namespace {
 
 // The wire type a definition syntax travels as, in the spelling of the list.
-const char* ExpectedType(int32_t syntax) {
+const char* ExpectedType(Syntax syntax) {
   switch (syntax) {
     case Syntax::Boolean:
     case Syntax::Integer:

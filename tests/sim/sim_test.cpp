@@ -546,7 +546,7 @@ TEST(SimCommandLine, PortInUseIsReported) {
 
 TEST(SimIndex, EncodesAndDecodesBySyntax) {
   using sim::Value;
-  auto K = [](int32_t syntax, bool implied = false) { return sim::KeySpec{syntax, implied, "", nullptr}; };
+  auto K = [](Syntax syntax, bool implied = false) { return sim::KeySpec{syntax, implied, "", nullptr}; };
   struct Case {
     const char* what;
     std::vector<sim::KeySpec> keys;

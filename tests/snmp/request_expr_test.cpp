@@ -142,6 +142,29 @@ TEST_F(ExprRequest, EvaluateExpressionStoresBySyntax) {
   EXPECT_EQ(r_.varList.Item(0).value, "15");
 }
 
+// A code converted from a number: the codes of byte pieces stand for their
+// values, any other number for text; no computed number is stored into one.
+TEST_F(ExprRequest, CodesFromNumbersInExpressions) {
+  struct Case {
+    int32_t code;
+    const char* value;
+    const char* operand;
+  } cases[] = {
+      {0xc1, "true", "1"},  {0xc4, "false", "0"}, {0xc2, "-7", "-7"},        {0xc3, "7", "7"},
+      {0xc5, "300", "300"}, {0xc6, "9", "9"},     {0x77, "abc", "\"abc\""}, {0x00, "x", "\"x\""},
+  };
+  KySNMPVarDef& item = r_.varList.Item(2);
+  for (const Case& c : cases) {
+    item.syntax = static_cast<Syntax>(c.code);
+    item.value = c.value;
+    EXPECT_EQ(r_.SubstituteValues("$2", true, '$'), c.operand) << c.code;
+    item.readExpr = "1";
+    EXPECT_EQ(CodeOf([&] { r_.EvaluateExpression(2, true); }), -513) << c.code;
+    EXPECT_EQ(item.value, c.value) << c.code;
+  }
+  EXPECT_EQ(CodeOf([&] { r_.SubstituteValues("$2", false, '$'); }), -513) << "text needs quotes";
+}
+
 TEST_F(ExprRequest, Conditions) {
   EXPECT_TRUE(r_.CheckCondition()) << "empty condition";
   r_.condition = "$0=5&$2=abc";

@@ -12,6 +12,9 @@
 #include "snmp/Messages.h"
 #include "snmp/Value.h"
 
+// Failure messages name a syntax by its number.
+static std::ostream& operator<<(std::ostream& os, Syntax s) { return os << static_cast<int>(s); }
+
 namespace {
 
 std::string Bytes(std::initializer_list<int> b) {
@@ -52,7 +55,7 @@ KyVb TypeOnly(uint8_t type) {
   return vb;
 }
 
-KySNMPVarDef Item(int32_t syntax, std::string value = {}, const KyOptionList* options = nullptr) {
+KySNMPVarDef Item(Syntax syntax, std::string value = {}, const KyOptionList* options = nullptr) {
   KySNMPVarDef d;
   d.oid = "1.3.6.1.4.1.32473.1";
   d.label = "Test Value";
@@ -63,13 +66,13 @@ KySNMPVarDef Item(int32_t syntax, std::string value = {}, const KyOptionList* op
   return d;
 }
 
-std::string Stored(int32_t syntax, const KyVb& vb) {
+std::string Stored(Syntax syntax, const KyVb& vb) {
   KySNMPVarDef item = Item(syntax, "previous");
   StoreValue(item, vb);
   return item.value;
 }
 
-KyVb Loaded(int32_t syntax, const std::string& text) {
+KyVb Loaded(Syntax syntax, const std::string& text) {
   KyVb vb;
   vb.oid = {1, 3, 6, 1, 4, 1, 32473, 1, 0};
   LoadValue(Item(syntax, text), vb);
@@ -102,7 +105,7 @@ const KyOptionList& DisabledEnabled() {
 
 struct StoreCase {
   const char* name;
-  int32_t syntax;
+  Syntax syntax;
   KyVb vb;
   std::string text;
 };
@@ -192,7 +195,7 @@ TEST(StoreValue, DateTimeTextsOfTheDay) {
 // gives a clear text and never reads past its data.
 TEST(StoreValue, NoValueWrongTypeAndShortData) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     KyVb vb;
     const char* text;
   } cases[] = {
@@ -233,7 +236,7 @@ TEST(StoreValue, NoValueWrongTypeAndShortData) {
 // the item's label, and the item keeps what it showed.
 TEST(StoreValue, WrongTypeIsBadSyntaxAndKeepsTheValue) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     KyVb vb;
   } cases[] = {
       {Syntax::Integer, OctVb("12")},        {Syntax::ObjectId, IntVb(5)},
@@ -295,7 +298,7 @@ TEST(StoreValue, ListFormUsesTheItem) {
 
 TEST(LoadValue, NumbersAndAddresses) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     const char* text;
     uint8_t type;
     int64_t integer;
@@ -334,7 +337,7 @@ TEST(LoadValue, NumbersAndAddresses) {
 
 TEST(LoadValue, OctetsAndObjects) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     const char* text;
     uint8_t type;
     std::string octets;
@@ -375,9 +378,12 @@ TEST(LoadValue, OctetsAndObjects) {
 }
 
 TEST(LoadValue, NullTextSendsNullForEverySyntax) {
-  const int32_t syntaxes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x40, 0x41, 0x42, 0x43,
-                              0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4a, 0x4b, 0x4c, 0x4d};
-  for (int32_t s : syntaxes) {
+  const Syntax syntaxes[] = {
+      Syntax::Boolean,    Syntax::Integer,     Syntax::Bits,      Syntax::OctetString,   Syntax::Null,
+      Syntax::ObjectId,   Syntax::IpAddress,   Syntax::Counter32, Syntax::Gauge32,       Syntax::TimeTicks,
+      Syntax::Opaque,     Syntax::Address,     Syntax::Counter64, Syntax::UInteger32,    Syntax::Real,
+      Syntax::MacAddress, Syntax::DateAndTime, Syntax::DateTime,  Syntax::DisplayString, Syntax::Ipv6Address};
+  for (Syntax s : syntaxes) {
     KyVb vb = Loaded(s, "(NULL)");
     EXPECT_EQ(vb.type, KyVbType::Null) << s;
     EXPECT_TRUE(vb.octets.empty());
@@ -388,7 +394,7 @@ TEST(LoadValue, NullTextSendsNullForEverySyntax) {
 // Nothing malformed is ever sent: a text that cannot be coded raises -518.
 TEST(LoadValue, MalformedTextsRaiseBadValue) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     const char* text;
   } cases[] = {
       {Syntax::Boolean, "maybe"},
@@ -472,7 +478,8 @@ TEST(LoadValue, OptionLabelIsSentAsItsValue) {
 }
 
 TEST(Conversions, UnsupportedSyntaxRaisesBadSyntax) {
-  for (int32_t s : {0x00, 0x07, 0x3f, 0x4e, 0x80, 0xc1, 0xc6, -1}) {
+  for (int32_t n : {0x00, 0x07, 0x3f, 0x4e, 0x80, 0xc1, 0xc6, -1}) {
+    const auto s = static_cast<Syntax>(n);  // a number that is no code
     KySNMPVarDef item = Item(s, "1");
     KyVb vb;
     EXPECT_EQ(CodeOf([&] { StoreValue(item, IntVb(1)); }), KyErr::BadSyntax) << s;
@@ -483,7 +490,7 @@ TEST(Conversions, UnsupportedSyntaxRaisesBadSyntax) {
     EXPECT_FALSE(IsSupportedSyntax(s));
   }
   try {
-    LoadValue(Item(0x4e, "1"), *std::make_unique<KyVb>());
+    LoadValue(Item(static_cast<Syntax>(0x4e), "1"), *std::make_unique<KyVb>());
   } catch (const KySNMPException& e) {
     EXPECT_EQ(e.text(), "(KySNMP++) Bad SNMP syntax!");
   }
@@ -495,7 +502,7 @@ TEST(Conversions, UnsupportedSyntaxRaisesBadSyntax) {
 TEST(RoundTrip, EveryByteValueThroughOctetSyntaxes) {
   const std::string all = AllBytes();
   std::string reversed(all.rbegin(), all.rend());
-  for (int32_t s : {Syntax::OctetString, Syntax::Bits, Syntax::Opaque, Syntax::MacAddress, Syntax::Ipv6Address,
+  for (Syntax s : {Syntax::OctetString, Syntax::Bits, Syntax::Opaque, Syntax::MacAddress, Syntax::Ipv6Address,
                     Syntax::DisplayString}) {
     for (const std::string& bytes : {all, reversed, std::string(1, '\0'), std::string()}) {
       KySNMPVarDef item = Item(s);
@@ -510,7 +517,7 @@ TEST(RoundTrip, EveryByteValueThroughOctetSyntaxes) {
 
 TEST(RoundTrip, EveryByteValueThroughStringIndexes) {
   const std::string all = AllBytes();
-  for (int32_t s : {Syntax::OctetString, Syntax::DisplayString, Syntax::Bits, Syntax::Opaque}) {
+  for (Syntax s : {Syntax::OctetString, Syntax::DisplayString, Syntax::Bits, Syntax::Opaque}) {
     for (bool implied : {false, true}) {
       KySNMPVarDef item = Item(s);
       std::string suffix;
@@ -585,7 +592,7 @@ TEST(RoundTrip, DateTimeTextsToTheSecond) {
 
 struct DecodeCase {
   const char* name;
-  int32_t syntax;
+  Syntax syntax;
   bool implied;
   const char* suffix;
   const char* text;
@@ -637,7 +644,7 @@ INSTANTIATE_TEST_SUITE_P(
 // value that would address another row.
 TEST(DecodeIndexPart, HostileSuffixes) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     bool implied;
     const char* suffix;
     int32_t code;
@@ -673,7 +680,7 @@ TEST(DecodeIndexPart, HostileSuffixes) {
 
 struct EncodeCase {
   const char* name;
-  int32_t syntax;
+  Syntax syntax;
   bool implied;
   const char* text;
   const char* suffix;
@@ -720,7 +727,7 @@ INSTANTIATE_TEST_SUITE_P(
 // An index text that cannot be coded raises instead of addressing the wrong row.
 TEST(EncodeIndexPart, MalformedTextsRaise) {
   struct {
-    int32_t syntax;
+    Syntax syntax;
     const char* text;
   } cases[] = {
       {Syntax::MacAddress, "001A2B3C4D"},      // too short: would drop the index

@@ -30,8 +30,8 @@ bool IsNumericOid(const std::string& oid) {
   return std::regex_match(oid, kDotted);
 }
 
-bool IsKnownSyntax(int32_t s) {
-  static const std::set<int32_t> kKnown = {
+bool IsKnownSyntax(Syntax s) {
+  static const std::set<Syntax> kKnown = {
       Syntax::Boolean,    Syntax::Integer,     Syntax::Bits,      Syntax::OctetString,   Syntax::Null,
       Syntax::ObjectId,   Syntax::IpAddress,   Syntax::Counter32, Syntax::Gauge32,       Syntax::TimeTicks,
       Syntax::Opaque,     Syntax::Address,     Syntax::Counter64, Syntax::UInteger32,    Syntax::Real,
@@ -248,7 +248,7 @@ struct RowCase {
   size_t index;
   const char* oid;
   const char* label;
-  int32_t syntax;
+  Syntax syntax;
   int32_t access;
   const char* options;  // "value=label|..." or "" for none
 };
@@ -782,7 +782,7 @@ TEST(CommandTables, MatchTheCatalogue) {
       pos = end + 1;
       const size_t i = std::stoul(item);
       ASSERT_LT(i, t.rows.size()) << c.name;
-      const int32_t s = t.rows[i].syntax;
+      const Syntax s = t.rows[i].syntax;
       // A constraint binds an edit; a row with an option list would be a combo box.
       EXPECT_EQ(t.rows[i].options, nullptr) << Where(t, i) << " is typed in, not chosen";
       if (item.back() == 'i') {

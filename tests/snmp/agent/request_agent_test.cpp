@@ -453,7 +453,7 @@ TEST_F(SnmpdTest, ErrorStatusRowsFromTheAgent) {
     uint8_t version;
     const char* community;
     std::string oid;  // with instance (kind 1)
-    int32_t syntax;
+    Syntax syntax;
     std::string value;
     int code;
   } cases[] = {
