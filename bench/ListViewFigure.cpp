@@ -74,15 +74,18 @@ double BareWalk(const KyVarDefTable& table, int expectedRows, qint64 limitMs) {
   return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
-// The list is full once the view has laid out and drawn the last lines, not
-// when the walk's last reply has been read: run what the view left pending
-// (its delayed layout, then the drawing that asks for) so that a refresh
-// pays for it, and not the bare walk timed after it.
-void SettleView() {
+// Once the walk has ended the view still lays out and draws its last lines.
+// That is timed on its own (it does not grow with the rows, as the view
+// draws a screenful) and run before the next walk, so that the bare walk
+// timed next does not pay for it. Milliseconds.
+double SettleView() {
+  QElapsedTimer t;
+  t.start();
   for (int k = 0; k < 4; ++k) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
   }
+  return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
 std::string LastLine(const QPlainTextEdit* memo) {
@@ -145,8 +148,8 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
       std::fprintf(stderr, "the first walk did not end\n");
       return 3;
     }
-    SettleView();
     const double first = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    SettleView();
     const int rows = view->topLevelItemCount();
     if (rows == 0) {
       std::fprintf(stderr, "the list view stayed empty: %s\n", LastLine(memo).c_str());
@@ -155,7 +158,7 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
 
     // Refreshes of the dialog, each after a bare walk of the engine, so that
     // both see the same conditions.
-    std::vector<double> refresh, bare;
+    std::vector<double> refresh, bare, settle;
     double cpuBare = 0, cpuRefresh = 0;
     for (int k = 0; k < job.repeat; ++k) {
       double cpu = CpuMs();
@@ -173,9 +176,9 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
         std::fprintf(stderr, "a refresh did not end\n");
         return 3;
       }
-      SettleView();
       cpuRefresh += CpuMs() - cpu;
       refresh.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+      settle.push_back(SettleView());
       if (view->topLevelItemCount() != rows) {
         std::fprintf(stderr, "a refresh showed %d rows, the first walk %d: %s\n", view->topLevelItemCount(), rows,
                      LastLine(memo).c_str());
@@ -190,14 +193,16 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
       t.restart();
       panel->RefreshClick();
       if (!WaitFor([&] { return !editor->busy; }, kWalkLimitMs)) break;
-      SettleView();
       unpainted.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+      SettleView();
     }
     view->setUpdatesEnabled(true);
     std::printf("rows %d\nfirst %.3f\nrefresh", rows, first);
     for (double ms : refresh) std::printf(" %.3f", ms);
     std::printf("\nunpainted");
     for (double ms : unpainted) std::printf(" %.3f", ms);
+    std::printf("\nsettle");
+    for (double ms : settle) std::printf(" %.3f", ms);
     std::printf("\nengine");
     for (double ms : bare) std::printf(" %.3f", ms);
     std::printf("\ncpu %.3f %.3f", cpuBare / job.repeat, cpuRefresh / job.repeat);

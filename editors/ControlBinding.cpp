@@ -897,8 +897,9 @@ void KySNMPRequest2Edits::AddRow() {
     listView_->addTopLevelItem(line);
     return;
   }
-  // Lines appear while the walk runs and the window keeps answering: the
-  // first at once, the following ones together every RowShowInterval().
+  // Lines appear while the walk runs and the window keeps answering:
+  // together, every RowShowInterval() from the start of the walk. A walk
+  // shorter than that (no one would see its lines come) shows them once.
   heldRows_.append(line);
   const qint64 interval = RowShowInterval(listView_->topLevelItemCount());
   if (!shownAt_.isValid() || shownAt_.elapsed() >= interval) {
@@ -948,7 +949,7 @@ void KySNMPRequest2Edits::BeforeGet() {
   if (rowTimer_) rowTimer_->stop();
   qDeleteAll(heldRows_);  // lines of a walk that never ended
   heldRows_.clear();
-  shownAt_.invalidate();
+  shownAt_.start();
   walking_ = true;
   listView_->clear();
 }

@@ -443,9 +443,8 @@ class ShownLinesEdits : public KySNMPRequest2Edits {
 };
 
 // A walk long enough to put its lines into the view in several groups (every
-// reply comes a little late): each line once, in the table's order, the
-// first at once and the others while the walk runs; a walk that breaks off
-// keeps every line it got.
+// reply comes a little late): each line once, in the table's order, in
+// groups while the walk runs; a walk that breaks off keeps every line it got.
 TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
   constexpr int kRows = 200;
   constexpr int kBreakAfter = 120;
@@ -476,8 +475,7 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
       ASSERT_TRUE(WaitFor([&] { return !editor.busy; }, 60000));
       EXPECT_EQ(ColumnTexts(&view, 0), indexes);
       ASSERT_EQ(editor.shown.size(), static_cast<size_t>(kRows));
-      EXPECT_EQ(editor.shown[1], 1);  // the first line showed at once
-      EXPECT_GT(editor.shown.back(), 1);  // more followed before the walk ended
+      EXPECT_GT(editor.shown.back(), 1);  // lines showed before the walk ended
       EXPECT_TRUE(std::is_sorted(editor.shown.begin(), editor.shown.end()));
     }
 
