@@ -25,11 +25,8 @@ KyOid ParseOidOrRaise(const std::string& text) {
 // Numeric comparison of two dotted OIDs: <0, 0, >0. Unparsable texts compare
 // as texts.
 int CompareOids(const std::string& a, const std::string& b) {
-  KyOid x, y;
-  if (!ParseOidText(a, x) || !ParseOidText(b, y)) return a.compare(b);
-  if (x < y) return -1;
-  if (y < x) return 1;
-  return 0;
+  if (const std::optional<int> order = CompareOidTexts(a, b)) return *order;
+  return a.compare(b);
 }
 
 std::string Trim(std::string_view s) {
@@ -813,11 +810,14 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
         received.compare(0, base.size(), base) == 0 && received[base.size()] == '.') {
       // A value inside the column that does not come after the one asked
       // for: the agent is broken and the walk cannot go on.
-      const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
-      if (CompareOids(received, question) <= 0)
+      // Both names are at hand as numbers when the question is known.
+      const bool follows = sent < asked.size() ? asked[sent].oid < vb->oid : CompareOids(received, base) > 0;
+      if (!follows) {
+        const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
         badValue = std::make_unique<KySNMPException>(
             MessageText(KyErr::ClassInvalidOid) + " (" + received + " does not follow " + question + ")",
             KyErr::ClassInvalidOid);
+      }
     }
     if ((table && isMissing) || IsOutOfScope(base, item.lastOid, received)) {
       ++done;

@@ -312,6 +312,43 @@ bool ParseOidText(std::string_view text, KyOid& out) {
   }
 }
 
+namespace {
+
+// The sub-identifiers of an OID text as ParseOidText takes it: false when
+// the text is not one. An empty text is the empty OID.
+bool OidTextBody(std::string_view text, std::string_view& body) {
+  text = Trim(text);
+  body = {};
+  if (text.empty()) return true;
+  if (text.front() == '.') text.remove_prefix(1);
+  Scanner sc{text};
+  for (;;) {
+    uint64_t v = 0;
+    if (!sc.Number(v)) return false;
+    if (sc.AtEnd()) break;
+    if (!sc.Accept('.')) return false;
+  }
+  body = text;
+  return true;
+}
+
+}  // namespace
+
+std::optional<int> CompareOidTexts(std::string_view a, std::string_view b) {
+  std::string_view x, y;
+  if (!OidTextBody(a, x) || !OidTextBody(b, y)) return std::nullopt;
+  Scanner sx{x}, sy{y};
+  for (;;) {
+    if (sx.AtEnd() || sy.AtEnd()) return sx.AtEnd() == sy.AtEnd() ? 0 : (sx.AtEnd() ? -1 : 1);
+    uint64_t u = 0, v = 0;
+    sx.Number(u);
+    sy.Number(v);
+    if (u != v) return u < v ? -1 : 1;
+    sx.Accept('.');
+    sy.Accept('.');
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Text forms
 

@@ -85,6 +85,10 @@ std::string OidToText(const KyOid& oid);
 // separated by single dots; one leading dot and surrounding blanks are
 // allowed; an empty text gives an empty OID. Returns false on anything else.
 bool ParseOidText(std::string_view text, KyOid& out);
+// Order of two OID texts as ParseOidText reads them (-1, 0 or 1), without
+// building them; nullopt when either is not an OID text. A walk compares
+// every name it receives.
+std::optional<int> CompareOidTexts(std::string_view a, std::string_view b);
 
 // ---------------------------------------------------------------------------
 // The four conversions for one item. `lastImplied` tells that the item is the

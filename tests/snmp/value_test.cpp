@@ -177,6 +177,27 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"DisplayStringEmpty", Syntax::DisplayString, OctVb(""), ""}),
     [](const ::testing::TestParamInfo<StoreCase>& info) { return std::string(info.param.name); });
 
+// Comparing OID texts in place orders them as their parsed forms do, and
+// refuses exactly the texts that the parser refuses.
+TEST(OidTexts, CompareAsParsed) {
+  const std::vector<std::string> texts = {
+      "",           "1",          "1.3",         "1.3.6.1.2.1", ".1.3.6.1.2.1", " 1.3.6 ",     "1.10",
+      "1.9",        "1.9.0",      "0",           "0.0",         "4294967295",   "1.4294967295", "2.1",
+      "4294967296", "1..3",       "1.3.",        ".",           "a.1",          "1.-3",        "1 .3",
+      "01.3",       "1.3.6.1.2.1.17.7.1.4.3.1.1.100"};
+  for (const std::string& a : texts)
+    for (const std::string& b : texts) {
+      SCOPED_TRACE("\"" + a + "\" vs \"" + b + "\"");
+      KyOid x, y;
+      const bool both = ParseOidText(a, x) && ParseOidText(b, y);
+      const std::optional<int> order = CompareOidTexts(a, b);
+      ASSERT_EQ(order.has_value(), both);
+      if (both) {
+        EXPECT_EQ(*order, x < y ? -1 : (y < x ? 1 : 0));
+      }
+    }
+}
+
 TEST(StoreValue, DateTimeTextsOfTheDay) {
   struct {
     double days;
