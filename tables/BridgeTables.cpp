@@ -102,8 +102,6 @@ const KyVarDefTable PortMSTPInformation1{"PortMSTPInformation1", 3, 2, kPortMSTP
 // ---- Port-list and spanning-tree dialogs (begin)
 namespace {
 using enum Syntax;
-constexpr int32_t kK = Access::Key;
-constexpr int32_t kRO = Access::Read;
 constexpr int32_t kRW = Access::Read | Access::Write;
 
 constexpr KyVarDefRow kStpState[] = {

@@ -492,8 +492,6 @@ const KyVarDefTable DOSPrevertionControlTable1{"DOSPrevertionControlTable1", 3, 
 // ---- Port-list and spanning-tree dialogs (begin)
 namespace {
 using enum Syntax;
-constexpr int32_t kK = Access::Key;
-constexpr int32_t kRO = Access::Read;
 constexpr int32_t kRW = Access::Read | Access::Write;
 
 constexpr KyVarDefRow kGuestVlan[] = {
