@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "common/SimProcess.h"
+#include "common/WalkRows.h"
 #include "editors/ControlBinding.h"
 #include "editors/GUIConfigForm.h"
 #include "editors/GUIGenerator.h"
@@ -58,34 +59,7 @@ void Credentials(KySNMPSecurity& s, bool v3, bool v1 = false) {
 
 // Every row of a walk (values and OIDs of all items) and where it stopped.
 std::vector<std::string> WalkRows(KySNMPRequest& r, bool async) {
-  std::vector<std::string> rows;
-  auto snapshot = [](const KySNMPVarList& l) {
-    std::string s;
-    for (const KySNMPVarDef& item : l.items) s += item.value + " @" + item.lastOid + " | ";
-    return s;
-  };
-  if (!async) {
-    try {
-      for (bool more = r.Read(true); more && rows.size() < 5000; more = r.Read(false)) rows.push_back(snapshot(r.varList));
-    } catch (const KySNMPException& e) {
-      rows.push_back("code " + std::to_string(e.code()));
-    }
-  } else {
-    bool finished = false;
-    RequestCallback cb = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
-      if (e.code != 0) rows.push_back("code " + std::to_string(e.code));
-      if (e.code != 0 || e.finished || rows.size() >= 5000) {
-        finished = true;
-        return;
-      }
-      rows.push_back(snapshot(list));
-      r.ReadAsync(cb, nullptr, false);
-    };
-    r.ReadAsync(cb, nullptr, true);
-    EXPECT_TRUE(WaitFor([&] { return finished; }));
-  }
-  rows.push_back("end " + snapshot(r.varList));
-  return rows;
+  return qrxtest::WalkRows(r, async, 5000, [](const std::function<bool()>& done) { return WaitFor(done); });
 }
 
 class SimWalks : public ::testing::Test {

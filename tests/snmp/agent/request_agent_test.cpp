@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "common/WalkRows.h"
 #include "snmp/Messages.h"
 #include "snmp/Request.h"
 #include "snmp/Session.h"
@@ -188,35 +189,10 @@ TEST_P(SnmpdCredsTest, WalkOfATableSynchronouslyAndAsynchronously) {
 
 // Every row of a walk with all its items, and the items where it stopped.
 std::vector<std::string> WalkRows(KySNMPRequest& r, bool async) {
-  std::vector<std::string> rows;
-  auto snapshot = [&](const KySNMPVarList& l) {
-    std::string s;
-    for (const KySNMPVarDef& item : l.items) s += item.value + " @" + item.lastOid + " | ";
-    return s;
-  };
-  if (!async) {
-    try {
-      for (bool more = r.Read(true); more && rows.size() < 1000; more = r.Read(false)) rows.push_back(snapshot(r.varList));
-    } catch (const KySNMPException& e) {
-      rows.push_back("code " + std::to_string(e.code()));
-    }
-  } else {
-    bool finished = false;
-    RequestCallback cb = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
-      if (e.code != 0) rows.push_back("code " + std::to_string(e.code));
-      if (e.code != 0 || e.finished || rows.size() >= 1000) {
-        finished = true;
-        return;
-      }
-      rows.push_back(snapshot(list));
-      r.ReadAsync(cb, nullptr, false);
-    };
-    r.ReadAsync(cb, nullptr, true);
-    testsession::Pump([&] { return finished; }, 20000);
-    EXPECT_TRUE(finished);
-  }
-  rows.push_back("end " + snapshot(r.varList));
-  return rows;
+  return qrxtest::WalkRows(r, async, 1000, [](const std::function<bool()>& done) {
+    testsession::Pump(done, 20000);
+    return done();
+  });
 }
 
 // usmUserTable: engine ID and user name index the protocols.
