@@ -63,25 +63,6 @@ qint64 RowShowInterval(int linesShown) {
 
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
 
-// The values of a list's variables in the order of the view's columns.
-struct ColumnValues {
-  const KySNMPVarList& list;
-  const std::vector<int>& columns;
-  struct Iterator {
-    const ColumnValues* of;
-    size_t k;
-    const std::string& operator*() const { return of->list.Item(of->columns[k]).value; }
-    Iterator& operator++() {
-      ++k;
-      return *this;
-    }
-    bool operator!=(const Iterator& other) const { return k != other.k; }
-  };
-  Iterator begin() const { return {this, 0}; }
-  Iterator end() const { return {this, columns.size()}; }
-  size_t size() const { return columns.size(); }
-};
-
 // A line of a walked table. It keeps the values' bytes as they came and
 // makes their texts only when they are asked for (drawn, exported, sorted):
 // a long table puts thousands of lines into the view, of which a screenful
@@ -91,15 +72,14 @@ class WalkedLine final : public QTreeWidgetItem {
  public:
   WalkedLine(const WalkedLine&) = default;  // a copy not in any view, as QTreeWidgetItem's own
 
-  // The values of the columns, in column order.
-  template <typename Values>
-  explicit WalkedLine(const Values& values) {
+  // The values of the list's variables `columns`, in column order.
+  WalkedLine(const KySNMPVarList& list, const std::vector<int>& columns) {
     size_t size = 0;
-    for (const std::string& v : values) size += v.size();
+    for (int v : columns) size += list.Item(v).value.size();
     bytes_.reserve(size);
-    ends_.reserve(static_cast<qsizetype>(values.size()));
-    for (const std::string& v : values) {
-      bytes_ += v;
+    ends_.reserve(static_cast<qsizetype>(columns.size()));
+    for (int v : columns) {
+      bytes_ += list.Item(v).value;
       ends_.append(static_cast<uint32_t>(bytes_.size()));
     }
     // The item counts its columns by its own store: give it as many, with
@@ -891,7 +871,7 @@ int KySNMPRequest2Edits::ColumnVariable(int column) const {
 
 void KySNMPRequest2Edits::AddRow() {
   if (!listView_) return;
-  auto* line = new WalkedLine(ColumnValues{request.varList, columnVar_});
+  auto* line = new WalkedLine(request.varList, columnVar_);
   if (!walking_) {
     ShowHeldRows();
     listView_->addTopLevelItem(line);
