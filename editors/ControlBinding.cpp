@@ -343,12 +343,27 @@ void KySNMPRequest2Controls::Refresh() {
         }
       }
       AfterGet();
+    } catch (const std::exception& e) {
+      ReadEnd();
+      if (getDone) {
+        KySNMPError failed;
+        failed.code = ErrorCode(e);
+        failed.message = ErrorText(e);
+        failed.finished = true;
+        getDone(userData, this, failed);
+      }
+      throw;
     } catch (...) {
       ReadEnd();
       throw;
     }
     ReadEnd();
     if (statusTarget_) ShowStatus(KySnmpText(0));
+    if (getDone) {
+      KySNMPError done;
+      done.finished = true;
+      getDone(userData, this, done);
+    }
     return;
   }
   busy = true;
@@ -454,11 +469,9 @@ void KySNMPRequest2Controls::ShowPartialValues() {
 void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
   AfterGet();
   ReadEnd();
-  if (statusTarget_) {
-    statusKind = kGetStatus;
-    ShowStatus(KySnmpText(0));
-    if (getDone) getDone(userData, this, result);
-  }
+  statusKind = kGetStatus;
+  if (statusTarget_) ShowStatus(KySnmpText(0));
+  if (getDone) getDone(userData, this, result);
 }
 
 void KySNMPRequest2Controls::ReadEnd() {

@@ -36,7 +36,9 @@ class QTimer;
 
 class KySNMPRequest2Controls {
  public:
-  // Called after an asynchronous Refresh / Apply: user data, this object, the result.
+  // getDone: called whenever a Refresh ends, in either mode, with its
+  // result; setDone: after an asynchronous Apply. User data, this object,
+  // the result.
   using DoneCallback = std::function<void(void* userData, KySNMPRequest2Controls* sender, const KySNMPError& result)>;
 
   explicit KySNMPRequest2Controls(QWidget* owner);
