@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -293,10 +294,106 @@ std::optional<std::string> JoinPartEdits(const std::vector<QLineEdit*>& edits, I
 }  // namespace
 
 // ===========================================================================
+std::shared_ptr<BindingGroup> BindingGroup::Create(QWidget* dialog) {
+  return std::shared_ptr<BindingGroup>(new BindingGroup(dialog));
+}
+
+BindingGroup::BindingGroup(QWidget* dialog) : dialog_(dialog) {}
+
+BindingGroup::~BindingGroup() = default;
+
+void BindingGroup::add(KySNMPRequest2Controls* binding) {
+  if (std::find(members_.begin(), members_.end(), binding) == members_.end()) members_.push_back(binding);
+}
+
+void BindingGroup::remove(KySNMPRequest2Controls* binding) {
+  members_.erase(std::remove(members_.begin(), members_.end(), binding), members_.end());
+  bindingIdle();
+}
+
+bool BindingGroup::busy() const {
+  return std::any_of(members_.begin(), members_.end(), [](const KySNMPRequest2Controls* b) { return b->busy; });
+}
+
+bool BindingGroup::refuses() const { return busy() && completions_ == 0 && !turnOpen_; }
+
+bool BindingGroup::admit(const QString& text) {
+  if (refuses()) {
+    const QString shown = text.isEmpty() ? busyText : text;
+    if (showRefusal) showRefusal(shown);
+    else ShowMessageBox(dialog_.data(), shown, ProgramCaption());
+    return false;
+  }
+  openTurn();
+  return true;
+}
+
+// The turn ends when the event loop next takes up posted work: a click that
+// comes after it is the operator's new request.
+void BindingGroup::openTurn() {
+  turnOpen_ = true;
+  const uint64_t turn = ++turn_;
+  std::weak_ptr<BindingGroup> self = weak_from_this();
+  QObject* context = dialog_ ? static_cast<QObject*>(dialog_.data()) : QCoreApplication::instance();
+  if (context == nullptr) return;
+  QTimer::singleShot(0, context, [self, turn] {
+    if (auto group = self.lock(); group && group->turn_ == turn) group->turnOpen_ = false;
+  });
+}
+
+void BindingGroup::bindingIdle() {
+  for (Waiter* waiter : waiters_)
+    if (waiter->done()) waiter->loop->quit();
+}
+
+bool BindingGroup::waitIdle(int timeoutMs) {
+  return waitUntil([this] { return !busy(); }, timeoutMs);
+}
+
+bool BindingGroup::waitUntil(const std::function<bool()>& done, int timeoutMs) {
+  if (done()) return true;
+  QEventLoop loop;
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  limit.start(timeoutMs);
+  Waiter waiter{done, &loop};
+  auto keep = shared_from_this();  // a binding may go while the loop runs
+  waiters_.push_back(&waiter);
+  loop.exec();
+  waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &waiter));
+  return done();
+}
+
+// ===========================================================================
 KySNMPRequest2Controls::KySNMPRequest2Controls(QWidget* owner)
     : owner_(owner), self_(std::make_shared<KySNMPRequest2Controls*>(this)) {}
 
-KySNMPRequest2Controls::~KySNMPRequest2Controls() { Detach(); }
+KySNMPRequest2Controls::~KySNMPRequest2Controls() {
+  Detach();
+  if (group_) group_->remove(this);
+}
+
+void KySNMPRequest2Controls::JoinGroup(std::shared_ptr<BindingGroup> group) {
+  if (group_) group_->remove(this);
+  group_ = std::move(group);
+  if (group_) group_->add(this);
+}
+
+void KySNMPRequest2Controls::SetIdle() {
+  busy = false;
+  if (group_) group_->bindingIdle();
+}
+
+// Counts a completion of one of the group's bindings while it runs.
+KySNMPRequest2Controls::CompletionScope::CompletionScope(std::shared_ptr<BindingGroup> group)
+    : group_(std::move(group)) {
+  if (group_) ++group_->completions_;
+}
+
+KySNMPRequest2Controls::CompletionScope::~CompletionScope() {
+  if (group_) --group_->completions_;
+}
 
 void KySNMPRequest2Controls::Detach() {
   request.enabled = false;
@@ -317,7 +414,8 @@ void KySNMPRequest2Controls::ShowStatus(const std::string& errorText) {
   }
 }
 
-void KySNMPRequest2Controls::Refresh() {
+bool KySNMPRequest2Controls::Refresh() {
+  if (group_ && !group_->admit()) return false;
   statusKind = kGetStatus;
   BeforeGet();
   if (!asynchronous) {
@@ -364,12 +462,12 @@ void KySNMPRequest2Controls::Refresh() {
       done.finished = true;
       getDone(userData, this, done);
     }
-    return;
+    return true;
   }
   busy = true;
   if (!request.enabled) {
     ReadEnd();
-    return;
+    return true;
   }
   try {
     request.ReadAsync(ReadCallback(), nullptr, true);
@@ -377,10 +475,12 @@ void KySNMPRequest2Controls::Refresh() {
     ReadEnd();
     throw;
   }
+  return true;
 }
 
-void KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::string& indexList,
+bool KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::string& indexList,
                                    const std::vector<std::string>* values) {
+  if (group_ && !group_->admit()) return false;
   statusKind = kSetStatus;
   refreshAfterSet = refreshAfter;
   BeforeSet();
@@ -391,25 +491,26 @@ void KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::s
       request.Write(indexList, values);
       AfterSet();
     } catch (...) {
-      busy = false;
+      SetIdle();
       throw;
     }
-    busy = false;
+    SetIdle();
     if (statusTarget_) ShowStatus(KySnmpText(0));
     if (request.varList.IsTable() && refreshAfterSet) Refresh();
-    return;
+    return true;
   }
   busy = true;
   if (!request.enabled) {
-    busy = false;
-    return;
+    SetIdle();
+    return true;
   }
   try {
     request.WriteAsync(WriteCallback(), nullptr, indexList, values);
   } catch (...) {
-    busy = false;
+    SetIdle();
     throw;
   }
+  return true;
 }
 
 // The completions hold the token, not the object: once the object is gone
@@ -428,6 +529,7 @@ RequestCallback KySNMPRequest2Controls::WriteCallback() {
 
 void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
   const auto token = self_;  // stays valid if the object goes while a row is shown
+  const CompletionScope completion(group_);
   if (error.code != 0) {
     if (error.code == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
     if (*token == nullptr) return;
@@ -480,26 +582,27 @@ void KySNMPRequest2Controls::ReadEnd() {
   } catch (...) {
     // Nothing may keep busy set.
   }
-  busy = false;
+  SetIdle();
 }
 
 void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
   const auto token = self_;
+  const CompletionScope completion(group_);
   if (error.code != 0) {
-    busy = false;
+    SetIdle();
     SetFailed(error);
     if (setDone) setDone(userData, this, error);
     return;
   }
   try {
     AfterSet();
-    busy = false;
+    SetIdle();
     statusKind = kSetStatus;
     if (statusTarget_) ShowStatus(KySnmpText(0));
     if (setDone) setDone(userData, this, error);
     if (*token != nullptr && request.varList.IsTable() && refreshAfterSet) Refresh();
   } catch (const std::exception& e) {
-    busy = false;
+    SetIdle();
     if (statusTarget_) ShowStatus(ErrorText(e));
     else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
   }

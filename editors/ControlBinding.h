@@ -29,9 +29,75 @@
 
 class QCheckBox;
 class QComboBox;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QTimer;
+class KySNMPRequest2Controls;
+
+// Texts of the busy refusals, spelled as the dialogs show them.
+inline constexpr const char* kRefreshNotComplete = "Refresh Not Complete";
+inline constexpr const char* kRefreshNotCompleteLower = "Refresh not complete";
+inline constexpr const char* kGetDataNotComplete = "Get data not complete";
+inline constexpr const char* kGetDataNotComplet = "Get data not complet";
+
+// The bindings of one dialog, guarded together. While one of them reads or
+// writes, a read or write asked for anew (a button of the dialog: Refresh,
+// Set, Add, Delete) is refused: the dialog's busy text is shown and nothing
+// is sent, so that a running walk is never cut short by a second exchange on
+// its request. What the running work asks for itself still goes: the
+// exchanges started in the same turn of the event loop as the one that made
+// the dialog busy (a handler that reads two tables), and those started from
+// a completion of one of the dialog's bindings (a write's re-read, a read
+// that follows another).
+class BindingGroup : public std::enable_shared_from_this<BindingGroup> {
+ public:
+  // `dialog`: the window the refusal is shown over.
+  static std::shared_ptr<BindingGroup> Create(QWidget* dialog);
+  ~BindingGroup();
+  BindingGroup(const BindingGroup&) = delete;
+  BindingGroup& operator=(const BindingGroup&) = delete;
+
+  // The text of a refusal.
+  QString busyText = QString::fromLatin1(kRefreshNotComplete);
+  // Shows a refusal; by default a message box over the dialog.
+  std::function<void(const QString& text)> showRefusal;
+
+  // Whether a binding of the group reads or writes.
+  bool busy() const;
+  // Whether a new exchange asked for now would be refused.
+  bool refuses() const;
+  // True when a new exchange may start now; otherwise shows the refusal
+  // with `text` (the busy text when empty) and answers false.
+  bool admit(const QString& text = {});
+
+  // Lets the event loop run until no binding of the group reads or writes,
+  // at most timeoutMs; false when they are still busy then.
+  bool waitIdle(int timeoutMs);
+  // Lets the event loop run until `done` answers true (asked at once and
+  // whenever a binding of the group stops reading or writing), at most
+  // timeoutMs; answers done().
+  bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+
+ private:
+  friend class KySNMPRequest2Controls;
+  explicit BindingGroup(QWidget* dialog);
+  void add(KySNMPRequest2Controls* binding);
+  void remove(KySNMPRequest2Controls* binding);
+  void bindingIdle();  // a binding has stopped reading or writing
+  void openTurn();
+
+  QPointer<QWidget> dialog_;
+  std::vector<KySNMPRequest2Controls*> members_;
+  int completions_ = 0;     // completions of the group's bindings running
+  bool turnOpen_ = false;   // an exchange started in the current turn
+  uint64_t turn_ = 0;
+  struct Waiter {
+    std::function<bool()> done;
+    QEventLoop* loop;
+  };
+  std::vector<Waiter*> waiters_;  // the waits running, innermost last
+};
 
 
 class KySNMPRequest2Controls {
@@ -54,13 +120,18 @@ class KySNMPRequest2Controls {
   void ShowStatus(const std::string& errorText);
 
   // Reads the variables and distributes the values (RowReceived per row).
-  void Refresh();
+  // False when the binding's group refused it (nothing was sent).
+  bool Refresh();
   // Writes the variables; with `convert` the controls are read back first.
-  // The index list and values go to the request's write unchanged.
-  void Apply(bool refreshAfter, bool convert, const std::string& indexList = {},
+  // The index list and values go to the request's write unchanged. False
+  // when the binding's group refused it (nothing was sent).
+  bool Apply(bool refreshAfter, bool convert, const std::string& indexList = {},
              const std::vector<std::string>* values = nullptr);
 
   QWidget* Owner() const { return owner_; }
+  // Puts the binding into the group of its dialog (null: none, unguarded).
+  void JoinGroup(std::shared_ptr<BindingGroup> group);
+  BindingGroup* Group() const { return group_.get(); }
 
   KySNMPRequest request;
   DoneCallback getDone;
@@ -95,7 +166,20 @@ class KySNMPRequest2Controls {
   void OnWriteDone(const KySNMPError& error);
   void Failed(int kind, const KySNMPError& result);
   void FinishGet(const KySNMPError& result);
+  // Counts a completion of one of the group's bindings while it runs.
+  class CompletionScope {
+   public:
+    explicit CompletionScope(std::shared_ptr<BindingGroup> group);
+    ~CompletionScope();
+    CompletionScope(const CompletionScope&) = delete;
+    CompletionScope& operator=(const CompletionScope&) = delete;
+
+   private:
+    std::shared_ptr<BindingGroup> group_;
+  };
+
   void ReadEnd();  // ReadStopped, then busy cleared
+  void SetIdle();  // busy cleared, the group told
   // A GET that found some objects missing: the values that did arrive.
   void ShowPartialValues();
 
@@ -103,6 +187,7 @@ class KySNMPRequest2Controls {
   QPointer<QWidget> statusTarget_;
   // Shared with the completions in flight; cleared by Detach.
   std::shared_ptr<KySNMPRequest2Controls*> self_;
+  std::shared_ptr<BindingGroup> group_;
 };
 
 // One association between a variable and its controls.

@@ -15,7 +15,7 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
+TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
   setObjectName(QStringLiteral("ConfigForm"));
   setWindowTitle(QStringLiteral("ConfigForm"));
   // The hosted panel decides the size (SetEditor, SetListView): start from
@@ -43,6 +43,7 @@ TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> ed
   KySNMPRequest2Edits* e = editor.get();
   editors_.push_back(std::move(editor));
   e->SetConstraintForm(this);
+  e->JoinGroup(group_);
   panel_ = new TSNMPEditorPanel(this, e);
   panel_->FitForm(this);
   return panel_;
@@ -56,6 +57,7 @@ TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits
   KySNMPRequest2Edits* e = editor.get();
   editors_.push_back(std::move(editor));
   e->SetConstraintForm(this);
+  e->JoinGroup(group_);
   auto* panel = new TSNMPListViewPanel(this, e);
   panel_ = panel;
   if (addIndex >= 0 && !addStatus.empty()) panel->SetAddStatus(addIndex, addStatus);

@@ -11,6 +11,7 @@
 
 #include "snmp/VarList.h"
 
+class BindingGroup;
 class KySNMPRequest2Edits;
 class TSNMPEditorPanel;
 class TSNMPListViewPanel;
@@ -51,6 +52,7 @@ class TConfigForm : public QDialog {
 
  private:
   int formType_ = 0;
+  std::shared_ptr<BindingGroup> group_;
   std::vector<std::unique_ptr<KySNMPRequest2Edits>> editors_;
   KySNMPRequest2Edits* current_ = nullptr;
   TSNMPEditorPanel* panel_ = nullptr;

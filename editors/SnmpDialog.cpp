@@ -15,7 +15,7 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner) {}
+TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {}
 
 TSnmpDialog::~TSnmpDialog() {
   // The children (a list's model among them) outlive this part of the
@@ -39,6 +39,7 @@ KySNMPRequest2Edits* TSnmpDialog::AdoptBinding(std::unique_ptr<KySNMPRequest2Edi
   binding->asynchronous = asynchronous;
   binding->SetConstraintForm(this);
   binding->SetStatusTarget(statusTarget);
+  binding->JoinGroup(group_);
   bindings_.push_back(std::move(binding));
   return bindings_.back().get();
 }
@@ -113,10 +114,11 @@ void TSnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()>
 }
 
 bool TSnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message) {
-  if (binding == nullptr || !binding->busy) return false;
-  ShowMessageBox(this, message, ProgramCaption());
-  return true;
+  if (binding == nullptr) return false;
+  return !group_->admit(message);
 }
+
+void TSnmpDialog::SetBusyText(const QString& text) { group_->busyText = text; }
 
 QLabel* TSnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption) {
   auto* label = new QLabel(QStringLiteral("Samples"), parent);

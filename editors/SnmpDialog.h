@@ -16,17 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "editors/ControlBinding.h"
 #include "snmp/VarList.h"
 
 class KySNMPRequest2Edits;
 class QLabel;
 class QTreeWidget;
-
-// Messages of the busy guards, per dialog as their layouts have them.
-inline constexpr const char* kRefreshNotComplete = "Refresh Not Complete";
-inline constexpr const char* kRefreshNotCompleteLower = "Refresh not complete";
-inline constexpr const char* kGetDataNotComplete = "Get data not complete";
-inline constexpr const char* kGetDataNotComplet = "Get data not complet";
 
 class TSnmpDialog : public QDialog {
   Q_OBJECT
@@ -75,9 +70,15 @@ class TSnmpDialog : public QDialog {
   bool Ready() const { return ready_; }
   void SetReady(bool ready) { ready_ = ready; }
 
-  // Busy guard: when `binding` is busy, shows `message` in a message box and
-  // answers true (the handler stops).
+  // Busy guard of a handler: while a binding of the dialog reads or writes,
+  // shows `message` in a message box and answers true (the handler stops).
+  // `binding` null: no guard.
   bool RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message);
+  // The text with which the dialog's bindings refuse a read or write asked
+  // for while one of them is busy ("Refresh Not Complete" unless set).
+  void SetBusyText(const QString& text);
+  // The dialog's bindings, guarded together.
+  BindingGroup& Bindings() const { return *group_; }
 
   // The "Samples" counter: a caption "Samples" and a sunken static text under
   // `parent`, kept at the line count of `view` (after each read and on every
@@ -101,6 +102,7 @@ class TSnmpDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  std::shared_ptr<BindingGroup> group_;
   std::vector<std::unique_ptr<KySNMPRequest2Edits>> bindings_;
   bool firstRefreshPosted_ = false;
   bool firstRefreshDone_ = false;

@@ -1,0 +1,104 @@
+// The rules the binding layer keeps for every dedicated dialog, checked on
+// dialogs opened through their menu commands against the simulator: a click
+// while the dialog reads is refused and sends nothing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MenuBar.h"
+#include "app/MenuCatalogue.h"
+#include "common/FakeMainWindow.h"
+#include "dialogs/RegisterDialogs.h"
+#include "editors/ControlBinding.h"
+#include "sim_dialog_support.h"
+
+namespace {
+
+using qrxtest::WaitFor;
+
+// The simulator of each test starts with the test's own switches.
+class BindingRules : public qrxtest::DialogSimTest {
+ protected:
+  std::vector<std::string> SimSwitches() const override { return switches; }
+  void SetUp() override {
+    RegisterDedicatedDialogs();
+    // The switches come from the test's name (set before SetUp runs).
+  }
+  void StartWith(std::vector<std::string> s) {
+    switches = std::move(s);
+    qrxtest::DialogSimTest::SetUp();
+  }
+
+  // The dialog of a menu command, made as the menu makes it.
+  std::unique_ptr<TSnmpDialog> Make(const char* handler) {
+    const MenuEntry* entry = FindMenuEntry(handler);
+    if (entry == nullptr) return nullptr;
+    const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(*entry);
+    if (factory == nullptr) return nullptr;
+    std::unique_ptr<QDialog> made((*factory)(DialogContext{nullptr, nullptr, &mainWindow}));
+    auto* dialog = qobject_cast<TSnmpDialog*>(made.get());
+    if (dialog != nullptr) made.release();
+    return std::unique_ptr<TSnmpDialog>(dialog);
+  }
+
+  // Every text the dialog shows on a status line or memo, and its message boxes.
+  std::string Shown(QWidget& dialog) const {
+    std::string all;
+    for (auto* memo : dialog.findChildren<QPlainTextEdit*>()) all += memo->toPlainText().toStdString() + "\n";
+    for (auto* label : dialog.findChildren<QLabel*>()) all += label->text().toStdString() + "\n";
+    for (auto* bar : dialog.findChildren<QStatusBar*>()) all += bar->currentMessage().toStdString() + "\n";
+    for (const auto& m : messages) all += m + "\n";
+    return all;
+  }
+
+  std::vector<std::string> switches;
+  qrxtest::FakeMainWindow mainWindow;
+};
+
+template <class W>
+W* Child(QWidget& dialog, const char* name) {
+  W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+// Add clicked in the 802.1Q static VLAN dialog while its Refresh walks the
+// table: refused with the busy text, nothing written, the list complete.
+TEST_F(BindingRules, AddDuringTheVlanTablesRefreshIsRefusedAndTheListStaysComplete) {
+  StartWith({"--fault-delay", "300", "--rows", "Dot1qVlanStatic=30"});
+  auto dialog = Make("StaticForm1Click");
+  ASSERT_NE(dialog, nullptr);
+  Open(*dialog);
+  auto* list = Child<QTreeWidget>(*dialog, "LV_dot1qVlanStaticEntry");
+  ASSERT_EQ(list->topLevelItemCount(), 30);
+  MarkJournal();
+  messages.clear();
+
+  Child<QPushButton>(*dialog, "BT_Get")->click();
+  ASSERT_TRUE(dialog->AnyBusy());
+  QApplication::processEvents();  // the operator types and clicks later
+  Child<QLineEdit>(*dialog, "ED_VLANID")->setText(QStringLiteral("3000"));
+  Child<QLineEdit>(*dialog, "ED_VLANName")->setText(QStringLiteral("ten"));
+  Child<QPushButton>(*dialog, "BT_Add")->click();
+  EXPECT_EQ(messages, std::vector<std::string>{"Refresh Not Complete"});
+
+  ASSERT_TRUE(Idle(*dialog));
+  EXPECT_EQ(list->topLevelItemCount(), 30);
+  EXPECT_TRUE(NewRecords().empty()) << "nothing may be written";
+  const QString memo = Child<QPlainTextEdit>(*dialog, "Memo1")->toPlainText();
+  EXPECT_TRUE(memo.split(QLatin1Char('\n')).last().startsWith("Get: Ok")) << memo.toStdString();
+}
+
+}  // namespace
