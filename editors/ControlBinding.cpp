@@ -18,6 +18,8 @@
 
 #include "editors/ByteImage.h"
 #include "editors/Errors.h"
+#include "editors/QtSnmpPump.h"
+#include "snmp/SnmpPump.h"
 #include "snmp/Value.h"
 
 namespace {
@@ -315,7 +317,9 @@ bool BindingGroup::busy() const {
   return std::any_of(members_.begin(), members_.end(), [](const KySNMPRequest2Controls* b) { return b->busy; });
 }
 
-bool BindingGroup::refuses() const { return busy() && completions_ == 0 && !turnOpen_; }
+// A handler waiting for a synchronous exchange counts as busy even in the
+// moment between the exchange's end and the handler's going on.
+bool BindingGroup::refuses() const { return (busy() || waits_ > 0) && completions_ == 0 && !turnOpen_; }
 
 bool BindingGroup::admit(const QString& text) {
   if (refuses()) {
@@ -326,6 +330,23 @@ bool BindingGroup::admit(const QString& text) {
   }
   openTurn();
   return true;
+}
+
+BindingGroup::WaitState BindingGroup::beginWait() {
+  const WaitState saved{turnOpen_, completions_};
+  turnOpen_ = false;
+  completions_ = 0;
+  ++waits_;
+  return saved;
+}
+
+void BindingGroup::endWait(const WaitState& saved) {
+  --waits_;
+  completions_ = saved.completions;
+  turnOpen_ = false;
+  // The waiting handler goes on in its own turn.
+  if (saved.turnOpen) openTurn();
+  if (waits_ == 0 && waitsEnded) waitsEnded();
 }
 
 // The turn ends when the event loop next takes up posted work: a click that
@@ -395,10 +416,59 @@ KySNMPRequest2Controls::CompletionScope::~CompletionScope() {
   if (group_) --group_->completions_;
 }
 
+struct KySNMPRequest2Controls::SyncWait {
+  bool done = false;
+  KySNMPError result;
+  std::exception_ptr failure;  // an exception of the binding's own (a value that does not fit)
+  QEventLoop* loop = nullptr;
+};
+
 void KySNMPRequest2Controls::Detach() {
   request.enabled = false;
   *self_ = nullptr;
+  // A caller waiting for a synchronous exchange of this object returns and
+  // touches nothing of it.
+  if (syncWait_ && syncWait_->loop != nullptr) syncWait_->loop->quit();
 }
+
+bool KySNMPRequest2Controls::CanWaitNested() {
+  return QCoreApplication::instance() != nullptr && GlobalEventPump.started() && !GlobalEventPump.busy() &&
+         dynamic_cast<KyQtPumpHost*>(&GlobalEventPump.host()) != nullptr;
+}
+
+bool KySNMPRequest2Controls::WaitForExchange(const std::shared_ptr<SyncWait>& wait) {
+  const auto token = self_;
+  if (!wait->done) {
+    const auto group = group_;  // outlives this object if it goes meanwhile
+    BindingGroup::WaitState saved;
+    if (group) saved = group->beginWait();
+    QEventLoop loop;
+    wait->loop = &loop;
+    loop.exec();
+    wait->loop = nullptr;
+    if (group) group->endWait(saved);
+  }
+  if (*token == nullptr) return false;
+  if (!wait->done) {
+    // The loop was left without the answer (the application quits): the
+    // exchange is given up; its completion, should it come, only ends it.
+    request.enabled = false;
+    return false;
+  }
+  return true;
+}
+
+bool KySNMPRequest2Controls::EndSyncWait(const KySNMPError& result, std::exception_ptr failure) {
+  if (!syncWait_) return false;
+  const std::shared_ptr<SyncWait> wait = std::move(syncWait_);
+  syncWait_.reset();
+  wait->done = true;
+  wait->result = result;
+  wait->failure = std::move(failure);
+  if (wait->loop != nullptr) wait->loop->quit();
+  return true;
+}
+
 
 void KySNMPRequest2Controls::SetStatusTarget(QWidget* target) { statusTarget_ = target; }
 
@@ -418,64 +488,91 @@ bool KySNMPRequest2Controls::Refresh() {
   if (group_ && !group_->admit()) return false;
   statusKind = kGetStatus;
   BeforeGet();
-  if (!asynchronous) {
-    busy = true;
-    try {
-      if (request.enabled) {
-        if (request.varList.IsTable()) {
-          bool more = request.Read(true);
-          while (more) {
-            if (request.CheckFilter("")) RowReceived();
-            more = request.Read(false);
-          }
-        } else {
-          try {
-            request.Read(true);
-          } catch (const KySNMPException& e) {
-            // Some objects are missing: the values that came are shown
-            // before the failure is reported.
-            if (e.code() == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
-            throw;
-          }
-          if (request.CheckFilter("")) RowReceived();
-        }
-      }
-      AfterGet();
-    } catch (const std::exception& e) {
-      ReadEnd();
-      if (getDone) {
-        KySNMPError failed;
-        failed.code = ErrorCode(e);
-        failed.message = ErrorText(e);
-        failed.finished = true;
-        getDone(userData, this, failed);
-      }
-      throw;
-    } catch (...) {
-      ReadEnd();
-      throw;
-    }
-    ReadEnd();
-    if (statusTarget_) ShowStatus(KySnmpText(0));
-    if (getDone) {
-      KySNMPError done;
-      done.finished = true;
-      getDone(userData, this, done);
-    }
+  busy = true;
+  if (!asynchronous && (!request.enabled || !CanWaitNested())) {
+    RefreshBlocking();
     return true;
   }
-  busy = true;
   if (!request.enabled) {
     ReadEnd();
     return true;
   }
+  std::shared_ptr<SyncWait> wait;
+  if (!asynchronous) syncWait_ = wait = std::make_shared<SyncWait>();
   try {
     request.ReadAsync(ReadCallback(), nullptr, true);
+  } catch (const std::exception& e) {
+    syncWait_.reset();
+    ReadEnd();
+    if (wait && getDone) {
+      KySNMPError failed;
+      failed.code = ErrorCode(e);
+      failed.message = ErrorText(e);
+      failed.finished = true;
+      getDone(userData, this, failed);
+    }
+    throw;
+  }
+  if (!wait || !WaitForExchange(wait)) return true;
+  // The read has ended (rows shown, busy cleared): report as a blocking read
+  // would, to the caller.
+  const KySNMPError result = wait->result;
+  if (wait->failure || result.code != 0) {
+    if (getDone) getDone(userData, this, result);
+    if (wait->failure) std::rethrow_exception(wait->failure);
+    ThrowKySNMPError(result.code, result.message);
+  }
+  statusKind = kGetStatus;
+  if (statusTarget_) ShowStatus(KySnmpText(0));
+  if (getDone) getDone(userData, this, result);
+  return true;
+}
+
+// The read in the caller's own stack, the event loop held meanwhile: only
+// where no nested loop can serve the exchange (inside a completion).
+void KySNMPRequest2Controls::RefreshBlocking() {
+  try {
+    if (request.enabled) {
+      if (request.varList.IsTable()) {
+        bool more = request.Read(true);
+        while (more) {
+          if (request.CheckFilter("")) RowReceived();
+          more = request.Read(false);
+        }
+      } else {
+        try {
+          request.Read(true);
+        } catch (const KySNMPException& e) {
+          // Some objects are missing: the values that came are shown
+          // before the failure is reported.
+          if (e.code() == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
+          throw;
+        }
+        if (request.CheckFilter("")) RowReceived();
+      }
+    }
+    AfterGet();
+  } catch (const std::exception& e) {
+    ReadEnd();
+    if (getDone) {
+      KySNMPError failed;
+      failed.code = ErrorCode(e);
+      failed.message = ErrorText(e);
+      failed.finished = true;
+      getDone(userData, this, failed);
+    }
+    throw;
   } catch (...) {
     ReadEnd();
     throw;
   }
-  return true;
+  ReadEnd();
+  if (statusTarget_) ShowStatus(KySnmpText(0));
+  if (getDone) {
+    KySNMPError done;
+    done.finished = true;
+    getDone(userData, this, done);
+  }
 }
 
 bool KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::string& indexList,
@@ -485,32 +582,45 @@ bool KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::s
   refreshAfterSet = refreshAfter;
   BeforeSet();
   if (convert) ControlsToValues();
-  if (!asynchronous) {
-    busy = true;
-    try {
-      request.Write(indexList, values);
-      AfterSet();
-    } catch (...) {
-      SetIdle();
-      throw;
-    }
-    SetIdle();
-    if (statusTarget_) ShowStatus(KySnmpText(0));
-    if (request.varList.IsTable() && refreshAfterSet) Refresh();
+  busy = true;
+  if (!asynchronous && (!request.enabled || !CanWaitNested())) {
+    ApplyBlocking(indexList, values);
     return true;
   }
-  busy = true;
   if (!request.enabled) {
     SetIdle();
     return true;
   }
+  std::shared_ptr<SyncWait> wait;
+  if (!asynchronous) syncWait_ = wait = std::make_shared<SyncWait>();
   try {
     request.WriteAsync(WriteCallback(), nullptr, indexList, values);
+  } catch (...) {
+    syncWait_.reset();
+    SetIdle();
+    throw;
+  }
+  if (!wait || !WaitForExchange(wait)) return true;
+  if (wait->result.code != 0) {
+    ThrowKySNMPError(wait->result.code, wait->result.message);
+  }
+  AfterSet();
+  if (statusTarget_) ShowStatus(KySnmpText(0));
+  if (request.varList.IsTable() && refreshAfterSet) Refresh();
+  return true;
+}
+
+void KySNMPRequest2Controls::ApplyBlocking(const std::string& indexList, const std::vector<std::string>* values) {
+  try {
+    request.Write(indexList, values);
+    AfterSet();
   } catch (...) {
     SetIdle();
     throw;
   }
-  return true;
+  SetIdle();
+  if (statusTarget_) ShowStatus(KySnmpText(0));
+  if (request.varList.IsTable() && refreshAfterSet) Refresh();
 }
 
 // The completions hold the token, not the object: once the object is gone
@@ -534,6 +644,7 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
     if (error.code == KyErr::SnmpNoSuchName && request.partialValues) ShowPartialValues();
     if (*token == nullptr) return;
     ReadEnd();
+    if (EndSyncWait(error)) return;  // the waiting caller reports it
     GetFailed(error);
     if (getDone) getDone(userData, this, error);
     return;
@@ -552,7 +663,13 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
     }
     FinishGet(error);
   } catch (const std::exception& e) {
+    if (*token == nullptr) return;
     ReadEnd();
+    KySNMPError failed;
+    failed.code = ErrorCode(e);
+    failed.message = ErrorText(e);
+    failed.finished = true;
+    if (EndSyncWait(failed, std::current_exception())) return;
     statusKind = kGetStatus;
     if (statusTarget_) ShowStatus(ErrorText(e));
     else ShowMessageBox(owner_, Q(ErrorText(e)), ProgramCaption());
@@ -571,6 +688,7 @@ void KySNMPRequest2Controls::ShowPartialValues() {
 void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
   AfterGet();
   ReadEnd();
+  if (EndSyncWait(result)) return;
   statusKind = kGetStatus;
   if (statusTarget_) ShowStatus(KySnmpText(0));
   if (getDone) getDone(userData, this, result);
@@ -590,8 +708,14 @@ void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
   const CompletionScope completion(group_);
   if (error.code != 0) {
     SetIdle();
+    if (EndSyncWait(error)) return;  // the waiting caller reports it
     SetFailed(error);
     if (setDone) setDone(userData, this, error);
+    return;
+  }
+  if (syncWait_) {
+    SetIdle();
+    EndSyncWait(error);
     return;
   }
   try {
@@ -999,11 +1123,9 @@ void KySNMPRequest2Edits::AddRow() {
   heldRows_.append(line);
   const qint64 interval = RowShowInterval(listView_->topLevelItemCount());
   if (!shownAt_.isValid() || shownAt_.elapsed() >= interval) {
+    // The walk goes back to the event loop between replies (a synchronous
+    // one too, from its caller's wait): the window draws them then.
     ShowHeldRows();
-    // A synchronous walk holds the event loop: let the window draw them. An
-    // asynchronous one goes back to the loop by itself, and drawing here
-    // would only keep the rows already read from being used.
-    if (!asynchronous) QApplication::processEvents();
     return;
   }
   // Between replies of an asynchronous walk, and after a walk that stops

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTreeWidget>
 #include <QWidget>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -78,6 +79,11 @@ class BindingGroup : public std::enable_shared_from_this<BindingGroup> {
   // whenever a binding of the group stops reading or writing), at most
   // timeoutMs; answers done().
   bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+  // Whether a handler of the dialog waits for a synchronous exchange (its
+  // stack is further down: the dialog must not go before it returns).
+  bool waiting() const { return waits_ > 0; }
+  // Runs when the last such wait has returned.
+  std::function<void()> waitsEnded;
 
  private:
   friend class KySNMPRequest2Controls;
@@ -86,12 +92,20 @@ class BindingGroup : public std::enable_shared_from_this<BindingGroup> {
   void remove(KySNMPRequest2Controls* binding);
   void bindingIdle();  // a binding has stopped reading or writing
   void openTurn();
+  // A synchronous exchange's wait: what runs in its loop is a new turn.
+  struct WaitState {
+    bool turnOpen = false;
+    int completions = 0;
+  };
+  WaitState beginWait();
+  void endWait(const WaitState& saved);
 
   QPointer<QWidget> dialog_;
   std::vector<KySNMPRequest2Controls*> members_;
   int completions_ = 0;     // completions of the group's bindings running
   bool turnOpen_ = false;   // an exchange started in the current turn
   uint64_t turn_ = 0;
+  int waits_ = 0;           // synchronous waits running
   struct Waiter {
     std::function<bool()> done;
     QEventLoop* loop;
@@ -178,6 +192,21 @@ class KySNMPRequest2Controls {
     std::shared_ptr<BindingGroup> group_;
   };
 
+  // A synchronous exchange runs as an asynchronous one while the caller
+  // waits in a nested event loop (the window keeps painting and answering);
+  // the completion ends the wait.
+  struct SyncWait;
+  // Waits for the exchange; false when this object went meanwhile (the
+  // caller must touch nothing of it) or the wait was given up.
+  bool WaitForExchange(const std::shared_ptr<SyncWait>& wait);
+  // Ends the synchronous wait with the outcome (no wait: nothing).
+  bool EndSyncWait(const KySNMPError& result, std::exception_ptr failure = nullptr);
+  // Whether a synchronous exchange may wait in a nested loop here (not from
+  // inside a completion, where the pump cannot run; not without the pump).
+  static bool CanWaitNested();
+  void RefreshBlocking();
+  void ApplyBlocking(const std::string& indexList, const std::vector<std::string>* values);
+
   void ReadEnd();  // ReadStopped, then busy cleared
   void SetIdle();  // busy cleared, the group told
   // A GET that found some objects missing: the values that did arrive.
@@ -188,6 +217,7 @@ class KySNMPRequest2Controls {
   // Shared with the completions in flight; cleared by Detach.
   std::shared_ptr<KySNMPRequest2Controls*> self_;
   std::shared_ptr<BindingGroup> group_;
+  std::shared_ptr<SyncWait> syncWait_;
 };
 
 // One association between a variable and its controls.

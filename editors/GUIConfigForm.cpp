@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -16,6 +16,12 @@
 #include "snmp/SnmpPump.h"
 
 TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
+  group_->waitsEnded = [self = QPointer<TConfigForm>(this)] {
+    if (self && self->deleteAfterWait_) {
+      self->deleteAfterWait_ = false;
+      self->deleteLater();
+    }
+  };
   setObjectName(QStringLiteral("ConfigForm"));
   setWindowTitle(QStringLiteral("ConfigForm"));
   // The hosted panel decides the size (SetEditor, SetListView): start from
@@ -66,6 +72,14 @@ TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits
   return panel;
 }
 
+bool TConfigForm::event(QEvent* event) {
+  if (event->type() == QEvent::DeferredDelete && group_->waiting()) {
+    deleteAfterWait_ = true;
+    return true;
+  }
+  return QDialog::event(event);
+}
+
 void TConfigForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (refreshPosted_) return;
@@ -108,17 +122,12 @@ void TConfigForm::RefreshForm() {
 }
 
 void TConfigForm::FormClose() {
-  for (auto& e : editors_) {
-    e->request.enabled = false;
-    // A stopped chain ends at its next reply or timeout; never wait for ever.
-    QElapsedTimer waited;
-    waited.start();
-    // Inside a completion (a row being shown) the pump cannot run: the chain
-    // ends by itself at its next step, there is nothing to wait for.
-    if (GlobalEventPump.busy()) continue;
-    while (e->busy && waited.elapsed() < 30000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
+  for (auto& e : editors_) e->request.enabled = false;
   current_ = nullptr;
+  // Inside a completion (a row being shown) the pump cannot run: the chain
+  // ends by itself at its next step, there is nothing to wait for. Else a
+  // stopped chain ends at its next reply or timeout; never wait for ever.
+  if (!GlobalEventPump.busy()) group_->waitIdle(kCloseWaitMs);
 }
 
 void TConfigForm::done(int result) {

@@ -30,8 +30,10 @@ class TConfigForm : public QDialog {
                                   const std::string& addStatus, int deleteIndex, const std::string& deleteStatus);
   // Refreshes the first editor (done once after the dialog is first shown).
   void RefreshForm();
-  // Stops the editors' requests and waits for running reads (the dialog's
-  // close). The editors are freed with the dialog, after its panels.
+  // Stops the editors' requests and lets the event loop run until their
+  // running exchanges end (the dialog's close), at most kCloseWaitMs. The
+  // editors are freed with the dialog, after its panels.
+  static constexpr int kCloseWaitMs = 30000;
   void FormClose();
 
   int FormType() const { return formType_; }
@@ -45,6 +47,9 @@ class TConfigForm : public QDialog {
   void done(int result) override;
 
  protected:
+  // A deferred delete that arrives while a handler of the dialog waits for
+  // a synchronous exchange is carried out once that handler has returned.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   // Enter in an edit or a combo box clicks no button (a focused button
   // still answers it itself).
@@ -58,6 +63,7 @@ class TConfigForm : public QDialog {
   TSNMPEditorPanel* panel_ = nullptr;
   bool refreshPosted_ = false;
   bool refreshed_ = false;
+  bool deleteAfterWait_ = false;
 };
 
 // What a menu command gives to open a generated dialog.

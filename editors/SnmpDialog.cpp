@@ -2,7 +2,6 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +14,22 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {}
+TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
+  group_->waitsEnded = [self = QPointer<TSnmpDialog>(this)] {
+    if (self && self->deleteAfterWait_) {
+      self->deleteAfterWait_ = false;
+      self->deleteLater();
+    }
+  };
+}
+
+bool TSnmpDialog::event(QEvent* event) {
+  if (event->type() == QEvent::DeferredDelete && group_->waiting()) {
+    deleteAfterWait_ = true;
+    return true;
+  }
+  return QDialog::event(event);
+}
 
 TSnmpDialog::~TSnmpDialog() {
   // The children (a list's model among them) outlive this part of the
@@ -64,9 +78,7 @@ void TSnmpDialog::FormClose() {
   for (auto& b : bindings_) b->request.enabled = false;
   // Inside a completion the pump cannot run: nothing to wait for there.
   if (GlobalEventPump.busy()) return;
-  QElapsedTimer waited;
-  waited.start();
-  while (AnyBusy() && waited.elapsed() < kCloseWaitMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  group_->waitIdle(kCloseWaitMs);
 }
 
 void TSnmpDialog::done(int result) {

@@ -58,8 +58,8 @@ class TSnmpDialog : public QDialog {
 
   // Whether the deferred first refresh has run.
   bool FirstRefreshDone() const { return firstRefreshDone_; }
-  // Clears every request's enabled flag and waits, processing GUI messages,
-  // while a binding is busy: at most kCloseWaitMs, and not at all inside a
+  // Clears every request's enabled flag and lets the event loop run while a
+  // binding is busy: at most kCloseWaitMs, and not at all inside a
   // completion (the pump cannot run there; the chain ends by itself).
   void FormClose();
   bool Closed() const { return closed_; }
@@ -97,6 +97,9 @@ class TSnmpDialog : public QDialog {
   // An exception is shown with ShowError.
   virtual void FirstRefresh() {}
 
+  // A deferred delete that arrives while a handler of the dialog waits for
+  // a synchronous exchange is carried out once that handler has returned.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -108,6 +111,7 @@ class TSnmpDialog : public QDialog {
   bool firstRefreshDone_ = false;
   bool closed_ = false;
   bool ready_ = false;
+  bool deleteAfterWait_ = false;
   QPointer<QLabel> samples_;
   QPointer<QTreeWidget> samplesView_;
 };

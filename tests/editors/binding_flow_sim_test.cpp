@@ -1,15 +1,21 @@
 // The rules every binding of a dialog keeps, whatever its mode, against the
 // simulator: a completed read sets the dialog's ready flag; a read or write
-// asked for while the dialog is busy is refused and sends nothing.
+// asked for while the dialog is busy is refused and sends nothing; a
+// synchronous exchange lets the event loop run while it waits, and a dialog
+// closed meanwhile goes only once the waiting handler has returned.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +55,27 @@ class BindingFlow : public ::testing::Test {
   qrxtest::SimSession session_;
   BoxRecorder boxes;
 };
+
+// The longest pause between the ticks of a 10 ms timer while `work` runs.
+qint64 LongestTickGap(const std::function<void()>& work) {
+  QElapsedTimer clock;
+  clock.start();
+  qint64 last = 0, longest = 0;
+  QTimer ticks;
+  QObject::connect(&ticks, &QTimer::timeout, [&] {
+    const qint64 now = clock.elapsed();
+    longest = std::max(longest, now - last);
+    last = now;
+  });
+  ticks.start(10);
+  work();
+  longest = std::max(longest, clock.elapsed() - last);
+  return longest;
+}
+
+// A window that could not draw for this long while an exchange of 700 ms
+// ran was held by it; one that keeps running pauses for a few ms.
+constexpr qint64 kHeldLoopMs = 300;
 
 // A dialog with one binding of the network time group, its ready flag tracked.
 struct ReadyProbe {
@@ -165,6 +192,74 @@ TEST_F(BindingFlow, WhatABusyDialogsOwnWorkAsksForGoesOn) {
     EXPECT_EQ(SetCount(), sets + 1);
   }
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+}
+
+// Synchronous reads and writes keep the order of a blocking call (the
+// caller's next statement sees the answer) while the window goes on
+// drawing: the longest pause of the event loop stays far below the 700 ms
+// the simulator takes to answer.
+TEST_F(BindingFlow, SynchronousExchangesLetTheEventLoopRun) {
+  StartSim({"--fault-delay", "700", "--rows", "Dot1qVlanStatic=30"});
+  struct Case {
+    const char* name;
+    const KyVarDefTable* table;
+    bool write;
+  };
+  for (const Case& c : {Case{"scalar read", &tbl::NetworkTime, false}, Case{"table walk", &tbl::Dot1qVlanStatic, false},
+                        Case{"write and re-read", &tbl::Dot1qVlanStatic, true}}) {
+    SCOPED_TRACE(c.name);
+    TSnmpDialog dialog;
+    auto* memo = new QPlainTextEdit(&dialog);
+    auto* view = new QTreeWidget(&dialog);
+    KySNMPRequest2Edits* b = dialog.AddBinding(*c.table, false, memo);
+    if (c.table == &tbl::Dot1qVlanStatic) b->AttachListView(view, false);
+    dialog.show();
+    const size_t sets = SetCount();
+    bool answered = false;
+    const qint64 gap = LongestTickGap([&] {
+      if (c.write) b->Apply(true, false, "0,1,5", &kCreateVlan3000);
+      else b->Refresh();
+      // The caller goes on only once the exchange is over.
+      answered = !b->busy && LastLine(*memo).startsWith("Get: Ok");
+    });
+    std::cout << "[ gap ] synchronous " << c.name << ": longest pause of the event loop " << gap << " ms\n";
+    EXPECT_TRUE(answered) << LastLine(*memo).toStdString();
+    EXPECT_LT(gap, kHeldLoopMs);
+    if (c.table == &tbl::Dot1qVlanStatic) {
+      EXPECT_EQ(view->topLevelItemCount(), c.write ? 31 : 30);
+    }
+    if (c.write) {
+      EXPECT_EQ(SetCount(), sets + 1);
+    }
+  }
+  EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+}
+
+// The operator closes a dialog (which deletes itself on close) while one of
+// its handlers waits for a synchronous read: the read is stopped, the
+// handler goes on with the dialog still there, and the dialog goes after.
+TEST_F(BindingFlow, ADialogClosedWhileAHandlerWaitsGoesAfterTheHandler) {
+  StartSim({"--fault-delay", "700", "--rows", "Dot1qVlanStatic=30"});
+  QPointer<TSnmpDialog> dialog = new TSnmpDialog;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  auto* view = new QTreeWidget(dialog);
+  auto* button = new QPushButton(QStringLiteral("Refresh"), dialog);
+  KySNMPRequest2Edits* b = dialog->AddBinding(tbl::Dot1qVlanStatic, false, nullptr);
+  b->AttachListView(view, false);
+  bool handlerEnded = false, dialogThereAfterWait = false;
+  QObject::connect(button, &QPushButton::clicked, dialog, [&, d = dialog.data()] {
+    d->Binding(0)->Refresh();
+    // The dialog's own members, after the wait.
+    dialogThereAfterWait = dialog != nullptr && d->Closed() && !d->Binding(0)->busy;
+    d->setWindowTitle(QStringLiteral("still here"));
+    handlerEnded = true;
+  });
+  dialog->show();
+  QTimer::singleShot(100, dialog, [&] { dialog->close(); });
+  button->click();
+  EXPECT_TRUE(handlerEnded);
+  EXPECT_TRUE(dialogThereAfterWait);
+  ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); })) << "the dialog went once the handler had returned";
 }
 
 }  // namespace
