@@ -321,6 +321,8 @@ bool BindingGroup::busy() const {
 // moment between the exchange's end and the handler's going on.
 bool BindingGroup::refuses() const { return (busy() || waits_ > 0) && completions_ == 0 && !turnOpen_; }
 
+bool BindingGroup::fresh() const { return !busy() && waits_ == 0 && completions_ == 0 && !turnOpen_; }
+
 bool BindingGroup::admit(const QString& text) {
   if (refuses()) {
     const QString shown = text.isEmpty() ? busyText : text;
@@ -328,6 +330,7 @@ bool BindingGroup::admit(const QString& text) {
     else ShowMessageBox(dialog_.data(), shown, ProgramCaption());
     return false;
   }
+  if (fresh()) keepError_ = false;
   openTurn();
   return true;
 }
@@ -469,6 +472,15 @@ bool KySNMPRequest2Controls::EndSyncWait(const KySNMPError& result, std::excepti
   return true;
 }
 
+void KySNMPRequest2Controls::ShowOk() {
+  if (!statusTarget_) return;
+  if (group_ && group_->keepError_) return;
+  ShowStatus(KySnmpText(0));
+}
+
+void KySNMPRequest2Controls::WriteFailed() {
+  if (group_) group_->keepError_ = true;
+}
 
 void KySNMPRequest2Controls::SetStatusTarget(QWidget* target) { statusTarget_ = target; }
 
@@ -523,7 +535,7 @@ bool KySNMPRequest2Controls::Refresh() {
     ThrowKySNMPError(result.code, result.message);
   }
   statusKind = kGetStatus;
-  if (statusTarget_) ShowStatus(KySnmpText(0));
+  ShowOk();
   if (getDone) getDone(userData, this, result);
   return true;
 }
@@ -567,7 +579,7 @@ void KySNMPRequest2Controls::RefreshBlocking() {
     throw;
   }
   ReadEnd();
-  if (statusTarget_) ShowStatus(KySnmpText(0));
+  ShowOk();
   if (getDone) {
     KySNMPError done;
     done.finished = true;
@@ -598,14 +610,16 @@ bool KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::s
   } catch (...) {
     syncWait_.reset();
     SetIdle();
+    WriteFailed();
     throw;
   }
   if (!wait || !WaitForExchange(wait)) return true;
   if (wait->result.code != 0) {
+    WriteFailed();
     ThrowKySNMPError(wait->result.code, wait->result.message);
   }
   AfterSet();
-  if (statusTarget_) ShowStatus(KySnmpText(0));
+  ShowOk();
   if (request.varList.IsTable() && refreshAfterSet) Refresh();
   return true;
 }
@@ -616,10 +630,11 @@ void KySNMPRequest2Controls::ApplyBlocking(const std::string& indexList, const s
     AfterSet();
   } catch (...) {
     SetIdle();
+    WriteFailed();
     throw;
   }
   SetIdle();
-  if (statusTarget_) ShowStatus(KySnmpText(0));
+  ShowOk();
   if (request.varList.IsTable() && refreshAfterSet) Refresh();
 }
 
@@ -690,7 +705,7 @@ void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
   ReadEnd();
   if (EndSyncWait(result)) return;
   statusKind = kGetStatus;
-  if (statusTarget_) ShowStatus(KySnmpText(0));
+  ShowOk();
   if (getDone) getDone(userData, this, result);
 }
 
@@ -709,6 +724,7 @@ void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
   if (error.code != 0) {
     SetIdle();
     if (EndSyncWait(error)) return;  // the waiting caller reports it
+    WriteFailed();
     SetFailed(error);
     if (setDone) setDone(userData, this, error);
     return;
@@ -722,7 +738,7 @@ void KySNMPRequest2Controls::OnWriteDone(const KySNMPError& error) {
     AfterSet();
     SetIdle();
     statusKind = kSetStatus;
-    if (statusTarget_) ShowStatus(KySnmpText(0));
+    ShowOk();
     if (setDone) setDone(userData, this, error);
     if (*token != nullptr && request.varList.IsTable() && refreshAfterSet) Refresh();
   } catch (const std::exception& e) {

@@ -92,6 +92,7 @@ class BindingGroup : public std::enable_shared_from_this<BindingGroup> {
   void remove(KySNMPRequest2Controls* binding);
   void bindingIdle();  // a binding has stopped reading or writing
   void openTurn();
+  bool fresh() const;  // a new request of the operator, not a follow-up
   // A synchronous exchange's wait: what runs in its loop is a new turn.
   struct WaitState {
     bool turnOpen = false;
@@ -111,6 +112,9 @@ class BindingGroup : public std::enable_shared_from_this<BindingGroup> {
     QEventLoop* loop;
   };
   std::vector<Waiter*> waiters_;  // the waits running, innermost last
+  // A write has failed: the "Ok" of what follows from the same request of
+  // the operator (the re-read) does not replace its error.
+  bool keepError_ = false;
 };
 
 
@@ -206,6 +210,9 @@ class KySNMPRequest2Controls {
   static bool CanWaitNested();
   void RefreshBlocking();
   void ApplyBlocking(const std::string& indexList, const std::vector<std::string>* values);
+  // "Ok" on the status line, unless a failed write's error must stay.
+  void ShowOk();
+  void WriteFailed();  // marks the group's error as one to keep
 
   void ReadEnd();  // ReadStopped, then busy cleared
   void SetIdle();  // busy cleared, the group told

@@ -2,7 +2,8 @@
 // simulator: a completed read sets the dialog's ready flag; a read or write
 // asked for while the dialog is busy is refused and sends nothing; a
 // synchronous exchange lets the event loop run while it waits, and a dialog
-// closed meanwhile goes only once the waiting handler has returned.
+// closed meanwhile goes only once the waiting handler has returned; a failed
+// write's error stays over the re-read that follows it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include "common/SetJournal.h"
 #include "common/SimSession.h"
 #include "editors/ControlBinding.h"
+#include "editors/Errors.h"
 #include "editors/QtSnmpPump.h"
 #include "editors/SnmpDialog.h"
 #include "editors_test_support.h"
@@ -260,6 +262,38 @@ TEST_F(BindingFlow, ADialogClosedWhileAHandlerWaitsGoesAfterTheHandler) {
   EXPECT_TRUE(handlerEnded);
   EXPECT_TRUE(dialogThereAfterWait);
   ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); })) << "the dialog went once the handler had returned";
+}
+
+TEST_F(BindingFlow, AFailedWritesErrorStaysOverTheReReadThatFollows) {
+  StartSim({"--rows", "Dot1qVlanStatic=3"});
+  // createAndGo for a VLAN that exists: the agent refuses it.
+  const std::vector<std::string> createVlan1 = {"1", "createAndGo"};
+  for (const bool async : {true, false}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    TSnmpDialog dialog;
+    auto* memo = new QPlainTextEdit(&dialog);
+    auto* view = new QTreeWidget(&dialog);
+    KySNMPRequest2Edits* b = dialog.AddBinding(tbl::Dot1qVlanStatic, async, memo);
+    b->AttachListView(view, false);
+    // The dialog reads the table again once the write's outcome is known.
+    b->setDone = [&](void*, KySNMPRequest2Controls*, const KySNMPError&) { b->Refresh(); };
+    try {
+      b->Apply(false, false, "0,5", &createVlan1);
+      ASSERT_TRUE(WaitFor([&] { return !dialog.AnyBusy(); }));
+    } catch (const std::exception& e) {
+      EXPECT_FALSE(async);
+      b->ShowStatus(ErrorText(e));
+      b->Refresh();
+    }
+    ASSERT_TRUE(WaitFor([&] { return !dialog.AnyBusy() && view->topLevelItemCount() == 3; }));
+    EXPECT_TRUE(LastLine(*memo).startsWith("Set: ")) << memo->toPlainText().toStdString();
+    EXPECT_FALSE(LastLine(*memo).startsWith("Set: Ok")) << memo->toPlainText().toStdString();
+    // A read the operator asks for later says how it went.
+    QApplication::processEvents();
+    b->Refresh();
+    ASSERT_TRUE(WaitFor([&] { return !dialog.AnyBusy(); }));
+    EXPECT_TRUE(LastLine(*memo).startsWith("Get: Ok")) << memo->toPlainText().toStdString();
+  }
 }
 
 }  // namespace
