@@ -806,11 +806,14 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
     const bool isMissing = sent >= vbs.size();
     const KyVb* vb = isMissing ? &kMissing : &vbs[sent];
     const std::string received = vb->OidText();
-    if (table && !isMissing && !vb->HasNoValue() && !badValue && received.size() > base.size() + 1 &&
-        received.compare(0, base.size(), base) == 0 && received[base.size()] == '.') {
-      // A value inside the column that does not come after the one asked
-      // for: the agent is broken and the walk cannot go on.
-      // Both names are at hand as numbers when the question is known.
+    const bool inColumn = received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0 &&
+                          received[base.size()] == '.';
+    if (table && !isMissing && !vb->HasNoValue() && !badValue && (inColumn || sent < asked.size())) {
+      // A value that does not come after the one asked for (inside the
+      // column or not: the name asked for itself, or one before it): the
+      // agent is broken and the walk cannot go on. A name past the column
+      // ends the column. Both names are at hand as numbers when the
+      // question is known.
       const bool follows = sent < asked.size() ? asked[sent].oid < vb->oid : CompareOids(received, base) > 0;
       if (!follows) {
         const std::string question = sent < asked.size() ? asked[sent].OidText() : base;

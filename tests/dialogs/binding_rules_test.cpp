@@ -1,7 +1,8 @@
 // The rules the binding layer keeps for every dedicated dialog, checked on
 // dialogs opened through their menu commands against the simulator: a click
 // while the dialog reads is refused and sends nothing; synchronous bindings
-// let the window draw while they wait.
+// let the window draw while they wait; a walk whose agent answers with OIDs
+// that do not increase ends with the reason on the screen, not "Get: Ok.".
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -137,6 +138,37 @@ TEST_F(BindingRules, DialogsWithSynchronousBindingsKeepDrawingWhileTheyRead) {
   }
   for (const char* named : {"SummerTime1Click", "PortConfiguration1Click", "IPMaskInformation1Click"})
     EXPECT_NE(std::find(measured.begin(), measured.end(), named), measured.end()) << named;
+}
+
+// An agent whose OIDs stop increasing in a dialog's table: every walk path,
+// synchronous or not, ends with the reason (-417), never an empty list
+// with "Get: Ok.".
+TEST_F(BindingRules, NonIncreasingOidsAreReportedByEveryTableDialog) {
+  struct Case {
+    const char* handler;
+    const char* table;  // definition table, for its rows
+    const char* subtree;
+  };
+  const Case cases[] = {
+      {"StaticForm1Click", "Dot1qVlanStatic", "1.3.6.1.2.1.17.7.1.4.3"},
+      {"PortTrunk2Click", "TrunkGroup", "1.3.6.1.4.1.32473.11.63.8.2.4.3"},
+      {"RadiusServerTabl1Click", "RadiusServer", "1.3.6.1.4.1.32473.12.3.2.4"},
+      {"IPRule1Click", "IPRule1", "1.3.6.1.4.1.32473.12.9.3.2"},
+      {"PortConfiguration1Click", "LldpPortConfig", "1.0.8802.1.1.2.1.1.6"},
+      {"IGMPMulticastVLANTable1Click", "IsmVlan", "1.3.6.1.4.1.32473.11.63.8.2.7.8"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    StartWith({"--rows", std::string(c.table) + "=3", "--fault-non-increasing", c.subtree});
+    auto dialog = Make(c.handler);
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    const std::string shown = Shown(*dialog);
+    EXPECT_NE(shown.find("Invalid Object Identifier"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("does not follow"), std::string::npos) << shown;
+    dialog.reset();
+    TearDown();
+  }
 }
 
 }  // namespace
