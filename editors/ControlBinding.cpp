@@ -384,10 +384,27 @@ bool BindingGroup::waitUntil(const std::function<bool()>& done, int timeoutMs) {
   Waiter waiter{done, &loop};
   auto keep = shared_from_this();  // a binding may go while the loop runs
   waiters_.push_back(&waiter);
+  // The waiting handler's stack is further down: what runs in the loop is a
+  // new turn, and the dialog stays until the handler has gone on.
+  const WaitState saved = beginWait();
   loop.exec();
+  endWait(saved);
   waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &waiter));
   return done();
 }
+
+namespace {
+// Whether a binding of the group may start an exchange now. A binding that
+// is itself reading or writing never starts a second exchange on its
+// request, whoever asks (a second walk or a write would cut the running
+// walk short).
+bool Admitted(BindingGroup& group, bool bindingBusy, QWidget* dialog) {
+  if (!bindingBusy) return group.admit();
+  if (group.showRefusal) group.showRefusal(group.busyText);
+  else ShowMessageBox(dialog, group.busyText, ProgramCaption());
+  return false;
+}
+}  // namespace
 
 // ===========================================================================
 KySNMPRequest2Controls::KySNMPRequest2Controls(QWidget* owner)
@@ -497,7 +514,7 @@ void KySNMPRequest2Controls::ShowStatus(const std::string& errorText) {
 }
 
 bool KySNMPRequest2Controls::Refresh() {
-  if (group_ && !group_->admit()) return false;
+  if (group_ && !Admitted(*group_, busy, owner_)) return false;
   statusKind = kGetStatus;
   BeforeGet();
   busy = true;
@@ -589,7 +606,7 @@ void KySNMPRequest2Controls::RefreshBlocking() {
 
 bool KySNMPRequest2Controls::Apply(bool refreshAfter, bool convert, const std::string& indexList,
                                    const std::vector<std::string>* values) {
-  if (group_ && !group_->admit()) return false;
+  if (group_ && !Admitted(*group_, busy, owner_)) return false;
   statusKind = kSetStatus;
   refreshAfterSet = refreshAfter;
   BeforeSet();
