@@ -127,6 +127,12 @@ void TSnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()>
 
 bool TSnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message) {
   if (binding == nullptr) return false;
+  // Its own binding busy: refused whoever asks (the handler may have been
+  // called by the dialog's own code in the turn that started the read).
+  if (binding->busy) {
+    ShowMessageBox(this, message, ProgramCaption());
+    return true;
+  }
   return !group_->admit(message);
 }
 
