@@ -138,8 +138,8 @@ void TfrmAgentSupportedUpdateFiles::EditButtonClick() {
 void TfrmAgentSupportedUpdateFiles::GetButtonClick() {
   try {
     if (!Editor()->busy) Editor()->Refresh();
-  } catch (const std::exception&) {
-    // Dropped: a failed read reports itself through the status panel.
+  } catch (const std::exception& e) {
+    Editor()->ShowStatus(ErrorText(e));
   }
   ClearControls();
 }

@@ -82,8 +82,8 @@ void TNewBootpCtrlForm::SetButtonClick() {
   SetComboText(table_->ComboBox1, QStringLiteral("createAndGo"));
   try {
     editor->Apply(true, true);
-  } catch (const std::exception&) {
-    // Dropped: a failed write reports itself in the table window's memo.
+  } catch (const std::exception& e) {
+    editor->ShowStatus(ErrorText(e));
   }
   Edit1->clear();
   Edit2->clear();
@@ -143,8 +143,8 @@ int TBOOTCtrlTableForm::ServersOf(const QString& name) const {
 void TBOOTCtrlTableForm::RefreshBtnClick() {
   try {
     if (!Editor()->busy) Editor()->Refresh();
-  } catch (const std::exception&) {
-    // Dropped: a failed read reports itself in the memo.
+  } catch (const std::exception& e) {
+    Editor()->ShowStatus(ErrorText(e));
   }
 }
 
@@ -154,7 +154,8 @@ void TBOOTCtrlTableForm::DeleteBtnClick() {
   SetComboText(ComboBox1, QStringLiteral("destroy"));
   try {
     Editor()->Apply(true, true);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    Editor()->ShowStatus(ErrorText(e));
   }
 }
 

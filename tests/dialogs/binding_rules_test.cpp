@@ -2,7 +2,8 @@
 // dialogs opened through their menu commands against the simulator: a click
 // while the dialog reads is refused and sends nothing; synchronous bindings
 // let the window draw while they wait; a walk whose agent answers with OIDs
-// that do not increase ends with the reason on the screen, not "Get: Ok.".
+// that do not increase ends with the reason on the screen, not "Get: Ok.";
+// no failed read or write goes unreported.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -170,6 +172,66 @@ TEST_F(BindingRules, NonIncreasingOidsAreReportedByEveryTableDialog) {
     EXPECT_NE(shown.find("does not follow"), std::string::npos) << shown;
     dialog.reset();
     TearDown();
+  }
+}
+
+// A session whose privacy protocol the program refuses (IDEA) before
+// anything is sent: every read and write of these dialogs says so where the
+// dialog shows its errors.
+TEST_F(BindingRules, ARefusedReadOrWriteIsReportedByEveryDialog) {
+  StartWith({"--rows", "DhcpRelayServers=2"});
+  struct Case {
+    const char* name;
+    const char* handler;
+    std::function<void(TSnmpDialog&)> act;
+  };
+  const Case cases[] = {
+      {"update files, Refresh", "AgentSuportedUpdateFiles1Click",
+       [](TSnmpDialog& d) { Child<QPushButton>(d, "GetButton")->click(); }},
+      {"DHCP relay, Refresh", "Control1Click", [](TSnmpDialog& d) { Child<QPushButton>(d, "RefreshBtn")->click(); }},
+      {"DHCP relay, Delete", "Control1Click",
+       [](TSnmpDialog& d) {
+         Select(Child<QTreeWidget>(d, "ListView1"), 0);
+         Child<QPushButton>(d, "DeleteBtn")->click();
+       }},
+      {"DHCP relay, Set of the new entry", "Control1Click",
+       [](TSnmpDialog& d) {
+         auto* entry = Child<QWidget>(d, "NewBootpCtrlForm");
+         Child<QLineEdit>(*entry, "Edit1")->setText(QStringLiteral("vlan9"));
+         Child<QLineEdit>(*entry, "Edit2")->setText(QStringLiteral("10.0.0.9"));
+         Child<QPushButton>(*entry, "SetButton")->click();
+       }},
+  };
+  const std::string refused = "Unsupported PrivProtocol";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto dialog = Make(c.handler);
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    for (int i = 0; i < dialog->BindingCount(); ++i) {
+      KySNMPSecurity& security = dialog->Binding(i)->request.security;
+      security.version = SnmpVersion::V3;
+      security.securityModel = SecurityModel::Usm;
+      security.securityLevel = SecurityLevel::AuthPriv;
+      security.securityName = qrxtest::SimProcess::kUser;
+      security.authProtocol = AuthProtocol::HmacSha;
+      security.authPassword = qrxtest::SimProcess::kAuthPassword;
+      security.privProtocol = PrivProtocol::Idea;
+      security.privPassword = qrxtest::SimProcess::kPrivPassword;
+    }
+    auto count = [&] {
+      const std::string shown = Shown(*dialog);
+      size_t n = 0;
+      for (size_t at = shown.find(refused); at != std::string::npos; at = shown.find(refused, at + 1)) ++n;
+      return n;
+    };
+    const size_t before = count();
+    MarkJournal();
+    c.act(*dialog);
+    ASSERT_TRUE(Idle(*dialog));
+    EXPECT_GT(count(), before) << Shown(*dialog);
+    EXPECT_TRUE(NewRecords().empty());
+    dialog.reset();
   }
 }
 
