@@ -173,7 +173,9 @@ void TDot3View::cbxIntervalChange() {
 }
 
 void TDot3View::Timer1Timer() {
-  if (CounterEditor()->busy) return;
+  // A poll that would be refused (the operator's read or write runs) waits
+  // for the next tick, without a message.
+  if (CounterEditor()->busy || Bindings().refuses()) return;
   lvChart->clear();
   try {
     CounterEditor()->Refresh();

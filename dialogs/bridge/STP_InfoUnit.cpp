@@ -1,8 +1,6 @@
 #include "dialogs/bridge/STP_InfoUnit.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -179,9 +177,7 @@ void TSTP_Info::BT_GetClick() {
 
 bool TSTP_Info::FillRowView(const QString& version) {
   // The row comes from the view's read: wait for a running one.
-  QElapsedTimer waited;
-  waited.start();
-  while (rowView_->busy && waited.elapsed() < kCloseWaitMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  Bindings().waitUntil([this] { return !rowView_->busy; }, kCloseWaitMs);
   if (ListView1->topLevelItemCount() == 0) return false;
   QTreeWidgetItem* row = ListView1->topLevelItem(0);
   ListView1->clearSelection();

@@ -1,8 +1,6 @@
 #include "dialogs/lldp/LLDPConfigTxUnit.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -150,10 +148,7 @@ void TLldpTxSwitchForm::SetClick() {
   ClearFields();
   // Until the write is answered; a request that did not go out, a failed
   // write and the time limit end the wait as well.
-  QElapsedTimer waited;
-  waited.start();
-  while (!writeDone_ && binding->busy && waited.elapsed() < kWriteWaitMs && !Closed())
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  Bindings().waitUntil([&] { return writeDone_ || !binding->busy || Closed(); }, kWriteWaitMs);
   if (Closed()) return;
   if (!writeDone_ || writeFailed_) {
     // The error stays on the status line (a failed write has shown its own).
