@@ -17,6 +17,7 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(const DialogContext& 
 }
 
 void TEthernetMaskInformationForm::Build(const char* idFormat, const QString& initialRowStatus) {
+  SetBusyText(QString::fromLatin1(kGetDataNotComplet));
   NameButtons("BT_Get", "BT_Add", "BT_Delete");
   IDEdit = AddEdit("IDEdit", QStringLiteral("Ethernet Mask ID"));
   UseVLanComBo = AddCombo("UseVLanComBo", QStringLiteral("Use VLAN"));

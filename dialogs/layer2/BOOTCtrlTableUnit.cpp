@@ -120,6 +120,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const DialogContext& context)
   layout->addLayout(buttons);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(ListView1, true);
   b->AssociateEdits(kInterface, "%s", NewBootpCtrlForm->Edit1);
   b->AssociateEdits(kServerIp, "%s", NewBootpCtrlForm->Edit2);

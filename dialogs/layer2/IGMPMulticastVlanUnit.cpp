@@ -123,6 +123,7 @@ TIGMPMulticastVlanForm::TIGMPMulticastVlanForm(const DialogContext& context)
   AddForm->hide();
 
   KySNMPRequest2Edits* b = AddBinding(tbl::IgmpMulticastVlanGroup, true, StatusBar1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(ListView1, true);
   b->AssociateEdits(0, "%i{n0x4094l4}", AddForm->edtVID);
   b->AssociateEdits(1, "%s", AddForm->edtFormIP);

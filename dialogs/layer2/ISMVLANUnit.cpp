@@ -85,6 +85,7 @@ TISMVLANForm::TISMVLANForm(const DialogContext& context) : TSnmpDialog(context.o
   layout->addLayout(buttons);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::IsmVlan, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(lvISMVLAN, true);
   b->AssociateEdits(kVid, "%s", ED_VLANID);
   b->AssociateEdits(kName, "%s", ED_VLANName);

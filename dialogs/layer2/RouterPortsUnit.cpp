@@ -61,6 +61,7 @@ TRouterPortsBase::TRouterPortsBase(const DialogContext& context, const KyVarDefT
   layout->addWidget(Memo1);
 
   ports_ = AddBinding(table, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   ports_->AttachListView(ListView1, true);
   for (int i = 0; i < texts.size(); ++i) ports_->AssociateControl(i, texts[i]);
   BindPortList(*ports_, firstList, *StaticPorts);

@@ -78,6 +78,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(const DialogContext& context)
   layout->addWidget(StatusPanel->parentWidget());
 
   segments_ = AddBinding(tbl::TrafficSegmentation, true, StatusPanel);
+  SetBusyText(QString::fromLatin1(kRefreshNotCompleteLower));
   segments_->AttachListView(ListView1, true);
   segments_->AssociateControl(0, ST_Port);
   BindPortList(*segments_, 1, *ForwardPorts);

@@ -49,6 +49,7 @@ TLldpTxSwitchForm::TLldpTxSwitchForm(QWidget* owner, const KyVarDefTable& table)
   StatusBar1->addWidget(StatusPanel0, 1);
 
   binding = AddBinding(table, /*asynchronous=*/true, StatusPanel0);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   const auto& list = binding->request.varList;
   auto* form = new QFormLayout;
   form->addRow(QString::fromStdString(list.Item(0).label), KeyText1);

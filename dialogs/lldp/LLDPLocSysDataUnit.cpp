@@ -67,6 +67,7 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(QWidget* owner) : TSnmpDialog(owner) {
   top->addWidget(StatusBar1);
 
   binding_ = AddBinding(tbl::LldpLocSysData, /*asynchronous=*/true, StatusPanel0);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   binding_->AssociateControl(0, ChassisIdSubtypeText);
   binding_->AssociateControl(1, ChassisIdText);
   binding_->AssociateControl(2, SysNameText);

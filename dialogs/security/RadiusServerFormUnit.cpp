@@ -122,6 +122,7 @@ TRadiusServerForm::TRadiusServerForm(QWidget* owner) : TSnmpDialog(owner) {
   DeleteButton = MakeButton(this, "Delete", "DeleteButton");
   EditButton = MakeButton(this, "Edit", "EditButton");
   binding = AddBinding(tbl::RadiusServer, /*asynchronous=*/false, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   EditForm = new TRadiusServerEditForm(this);
   binding->AssociateControl(kIndex, EditForm->IndexComboBox);
   binding->AssociateEdits(kIp, "%s{l16}", EditForm->IpEdit);

@@ -135,6 +135,7 @@ TMSInformationForm::TMSInformationForm(const DialogContext& context) : TSnmpDial
   MSEditForm->hide();
 
   KySNMPRequest2Edits* table = AddBinding(tbl::MemberSwitches, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   table->request.timeout = kTableTimeout;
   table->AttachListView(ListView1, true);
   // The add window's binding: its asynchronous errors go to this memo too.

@@ -110,6 +110,7 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(const DialogCon
   layout->addLayout(buttons);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::StaticMulticastFilter, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(LV_dot1qStaticMulticastEntry, true);
   b->AssociateEdits(kVid, "%i{n1x4094}", ED_MulticastVID);
   b->AssociateEdits(kMac, "%h", ED_MACAddress);
@@ -241,6 +242,7 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(const DialogContext
   layout->addLayout(buttons);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::StaticUnicastFilter, true, Memo1);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(LV_dot1qStaticUnicastEntry, true);
   b->AssociateEdits(kVid, "%i{n1x4094}", ED_UnicastVID);
   b->AssociateEdits(kMac, "%h", UnicastAddress);
