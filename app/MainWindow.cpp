@@ -20,7 +20,6 @@
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/QtSnmpPump.h"
-#include "editors/QtSnmpPump.h"
 #include "editors/UiSupport.h"
 #include "platform/KeyStore.h"
 #include "snmp/Request.h"

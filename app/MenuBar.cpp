@@ -29,25 +29,21 @@ const char kHandlerProperty[] = "handler";
 
 }  // namespace
 
-void RegisterDedicatedDialog(std::string_view handlerOrClass, DedicatedDialogFactory factory) {
+void RegisterDedicatedDialog(std::string_view handler, DedicatedDialogFactory factory) {
   auto& registry = Registry();
   if (!factory) {
-    auto it = registry.find(handlerOrClass);
+    auto it = registry.find(handler);
     if (it != registry.end()) registry.erase(it);
     return;
   }
-  registry.insert_or_assign(std::string(handlerOrClass), std::move(factory));
+  registry.insert_or_assign(std::string(handler), std::move(factory));
 }
 
 const DedicatedDialogFactory* FindDedicatedDialogFactory(const MenuEntry& entry) {
   if (entry.pattern != CommandPattern::Dedicated) return nullptr;
   const auto& registry = Registry();
-  for (std::string_view key : {entry.handler, entry.dialogClass}) {
-    if (key.empty()) continue;
-    auto it = registry.find(key);
-    if (it != registry.end() && it->second) return &it->second;
-  }
-  return nullptr;
+  auto it = registry.find(entry.handler);
+  return it != registry.end() && it->second ? &it->second : nullptr;
 }
 
 void ClearDedicatedDialogs() { Registry().clear(); }

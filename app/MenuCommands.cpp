@@ -44,7 +44,7 @@ std::optional<GeneratedCommand> GeneratedCommandOf(const MenuEntry& entry, std::
   return c;
 }
 
-std::unique_ptr<TConfigForm> BuildCommandDialog(const MenuEntry& entry, std::string_view device, QWidget* owner) {
+std::unique_ptr<GeneratedDialog> BuildCommandDialog(const MenuEntry& entry, std::string_view device, QWidget* owner) {
   const std::optional<GeneratedCommand> command = GeneratedCommandOf(entry, device);
   if (!command) return nullptr;
   return BuildGeneratedDialog(*command, owner);

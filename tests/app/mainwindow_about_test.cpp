@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/help/AboutForm.h"
+#include "dialogs/help/AboutDialog.h"
 #include "mainwindow_test_support.h"
 
 namespace {
 
 TEST(AboutForm, ShowsTheQrx900AloneWithItsTitle) {
   AppForTests();
-  TAboutForm about;
+  AboutDialog about;
   about.show();
   QCoreApplication::processEvents();
   EXPECT_EQ(about.windowTitle(), "About QRX-900 Module");
@@ -21,8 +21,8 @@ TEST(AboutForm, ShowsTheQrx900AloneWithItsTitle) {
   EXPECT_EQ(about.BT_Ok->text(), "OK");
   ASSERT_EQ(about.ModelIcons.size(), 5);
   for (int i = 0; i < 5; ++i) {
-    SCOPED_TRACE(TAboutForm::kModels[i]);
-    EXPECT_EQ(about.ModelIcons[i]->isVisible(), QString(TAboutForm::kModels[i]) == "QRX-900");
+    SCOPED_TRACE(AboutDialog::kModels[i]);
+    EXPECT_EQ(about.ModelIcons[i]->isVisible(), QString(AboutDialog::kModels[i]) == "QRX-900");
     EXPECT_EQ(about.ModelIcons[i]->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(about.ModelIcons[i]->geometry(), about.ModelIcons[0]->geometry());
   }
@@ -43,7 +43,7 @@ TEST(AboutForm, ShiftAltF3OnOkShowsTheBuild) {
       {Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier, Qt::Key_F3, true},
   };
   for (const auto& c : cases) {
-    TAboutForm about;
+    AboutDialog about;
     about.show();
     QTest::keyClick(about.BT_Ok, static_cast<Qt::Key>(c.key), c.modifiers);
     EXPECT_EQ(about.VersionLabel->text(),
@@ -58,7 +58,7 @@ TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
   AppForTests();
   for (int points : {8, 12, 20, 28}) {
     SCOPED_TRACE(points);
-    TAboutForm about;
+    AboutDialog about;
     QFont font = about.font();
     font.setPointSize(points);
     about.setFont(font);
@@ -88,7 +88,7 @@ TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
 
 TEST(AboutForm, OkClosesIt) {
   AppForTests();
-  TAboutForm about;
+  AboutDialog about;
   about.show();
   QTest::mouseClick(about.BT_Ok, Qt::LeftButton);
   EXPECT_FALSE(about.isVisible());

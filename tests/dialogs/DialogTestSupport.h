@@ -7,7 +7,7 @@
 //
 //   class NetworkTime : public DialogTest {};
 //   TEST_F(NetworkTime, ...) {
-//     auto dialog = Open<TfrmNetwroktime>();       // shown, first read done
+//     auto dialog = Open<NetworkTimeDialog>();       // shown, first read done
 //     const size_t mark = JournalSize();
 //     dialog->Button_SetCheckedClick();
 //     auto sets = JournalSince(mark);              // the SETs it sent
@@ -151,7 +151,7 @@ class DialogTest : public ::testing::Test {
   }
 
   // Lets the dialog's running requests finish.
-  static bool Settle(const TSnmpDialog& dialog, int limitMs = 15000) {
+  static bool Settle(const SnmpDialog& dialog, int limitMs = 15000) {
     return WaitFor([&] { return !dialog.AnyBusy(); }, limitMs);
   }
 

@@ -17,7 +17,8 @@
 #include "app/MenuCatalogue.h"
 #include "app/PortPanel.h"
 #include "dialogs/RegisterDialogs.h"
-#include "dialogs/common/ProgressForm.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "tables/DefTables.h"
@@ -163,13 +164,13 @@ TEST(PortGrid, GlobalPortSplitAndJoin) {
 
 TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
   qrxtest::TestApp();
-  TProgressForm::SetTickInterval(0);  // only the test's ticks
+  ProgressDialog::SetTickInterval(0);  // only the test's ticks
   for (int which = 0; which < 2; ++which) {
-    std::unique_ptr<TProgressForm> form;
+    std::unique_ptr<ProgressDialog> form;
     if (which == 0)
-      form = std::make_unique<TProgressForm>();
+      form = std::make_unique<ProgressDialog>();
     else
-      form = std::make_unique<TProgressForm2>();
+      form = std::make_unique<StpVersionProgressDialog>();
     EXPECT_EQ(form->windowTitle(), "Progress");
     EXPECT_EQ(form->ProgressBar->maximum(), 76);
     EXPECT_FALSE(form->ProgressTimer->isActive());
@@ -188,8 +189,8 @@ TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
     EXPECT_EQ(form->ProgressBar->value(), 30);
     EXPECT_FALSE(closedEarly);
   }
-  TProgressForm::SetTickInterval(1000);
-  TProgressForm timed;
+  ProgressDialog::SetTickInterval(1000);
+  ProgressDialog timed;
   EXPECT_TRUE(timed.ProgressTimer->isActive());
   EXPECT_EQ(timed.ProgressTimer->interval(), 1000);
 }
@@ -198,9 +199,9 @@ TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
 // The dialog base against the simulator: a small table dialog on the 802.1Q
 // static VLAN table.
 
-class VlanProbe : public TSnmpDialog {
+class VlanProbe : public SnmpDialog {
  public:
-  explicit VlanProbe(const DialogContext& context) : TSnmpDialog(context.owner) {
+  explicit VlanProbe(const DialogContext& context) : SnmpDialog(context.owner) {
     auto* layout = new QVBoxLayout(this);
     view = new QTreeWidget(this);
     name = new QLineEdit(this);

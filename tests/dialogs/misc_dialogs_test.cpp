@@ -13,12 +13,17 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
-#include "dialogs/basic/Dot3Unit.h"
-#include "dialogs/layer2/BOOTCtrlTableUnit.h"
-#include "dialogs/security/MacStatisticUnit.h"
-#include "dialogs/singleip/MSInformationUnit.h"
-#include "dialogs/vlan/PortCapabilitiesUnit.h"
+#include "dialogs/basic/Dot3ControlDialog.h"
+#include "dialogs/basic/Dot3PauseDialog.h"
+#include "dialogs/basic/Dot3PortsDialog.h"
+#include "dialogs/basic/UpdateFilesDialog.h"
+#include "dialogs/layer2/DhcpRelayAddDialog.h"
+#include "dialogs/layer2/DhcpRelayDialog.h"
+#include "dialogs/security/MacAuthDiagnosticsDialog.h"
+#include "dialogs/security/MacEapolStatisticsDialog.h"
+#include "dialogs/singleip/MemberSwitchAddDialog.h"
+#include "dialogs/singleip/MemberSwitchDialog.h"
+#include "dialogs/vlan/PortCapabilityDialog.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
 
@@ -52,7 +57,7 @@ class ReadOnlyViews : public DialogTest {
 
 TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
   {
-    auto dialog = Open<TMacStatisticTableForm>();
+    auto dialog = Open<MacEapolStatisticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.2.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
@@ -66,13 +71,13 @@ TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
   }
   {
-    auto dialog = Open<TDiagnosticsInformationForm>();
+    auto dialog = Open<MacAuthDiagnosticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.3.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
   }
   {
-    auto dialog = Open<TPortCapabilities8021dForm>();
+    auto dialog = Open<PortCapabilityDialog>();
     const int rows = SimRows("1.3.6.1.2.1.17.6.1.1.4.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->LV_dot1dPortCapabilitiesEntry->topLevelItemCount(), rows);
@@ -89,7 +94,7 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
   GlobalSecurity.readCommunity = "not-the-community";
   GlobalTimeout = 30;
   GlobalRetries = 0;
-  auto dialog = Open<TMacStatisticTableForm>();
+  auto dialog = Open<MacEapolStatisticsDialog>();
   EXPECT_TRUE(dialog->isVisible());
   const QString memo = dialog->Memo1->toPlainText();
   EXPECT_FALSE(memo.isEmpty());
@@ -103,7 +108,7 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
 class UpdateFiles : public DialogTest {};
 
 TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
-  auto dialog = Open<TfrmAgentSupportedUpdateFiles>();
+  auto dialog = Open<UpdateFilesDialog>();
   ASSERT_GT(dialog->ListView1->topLevelItemCount(), 0);
   EXPECT_FALSE(dialog->EditButton->isEnabled());
   QTreeWidgetItem* line = dialog->ListView1->topLevelItem(0);
@@ -155,10 +160,10 @@ class DhcpRelay : public DialogTest {
  protected:
   // "Add", then the entry window filled and "Set" (its own message boxes
   // are answered by the fixture).
-  void AddThroughEntryWindow(TBOOTCtrlTableForm& form, const QString& name, const QString& ip) {
+  void AddThroughEntryWindow(DhcpRelayDialog& form, const QString& name, const QString& ip) {
     qrxtest::OnNextModal(
         [&](QWidget* window) {
-          auto* entry = qobject_cast<TNewBootpCtrlForm*>(window);
+          auto* entry = qobject_cast<DhcpRelayAddDialog*>(window);
           ASSERT_NE(entry, nullptr);
           EXPECT_TRUE(entry->Edit1->text().isEmpty());
           entry->Edit1->setText(name);
@@ -182,7 +187,7 @@ std::string RelayIndex(const std::string& name, const std::string& ip) {
 }
 
 TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("DHCP Relay Control: qrx-sim"));
   const QString name = QStringLiteral("relay4");
   ASSERT_EQ(form->ServersOf(name), 0);
@@ -207,7 +212,7 @@ TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
 }
 
 TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   struct Case {
     const char* name;
     const char* ip;
@@ -229,7 +234,7 @@ TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
 }
 
 TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   AddThroughEntryWindow(*form, QStringLiteral("del1"), QStringLiteral("10.9.9.9"));
   size_t mark = JournalSize();
   form->ListView1->clearSelection();
@@ -255,10 +260,10 @@ TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
 class MemberSwitch : public DialogTest {
  protected:
   // "Add" with the add window filled by `fill`, then "Set".
-  void AddThroughWindow(TMSInformationForm& form, const std::function<void(TMSEditForm&)>& fill) {
+  void AddThroughWindow(MemberSwitchDialog& form, const std::function<void(MemberSwitchAddDialog&)>& fill) {
     qrxtest::OnNextModal(
         [&](QWidget* window) {
-          auto* add = qobject_cast<TMSEditForm*>(window);
+          auto* add = qobject_cast<MemberSwitchAddDialog*>(window);
           ASSERT_NE(add, nullptr);
           EXPECT_TRUE(add->MSIDEdit->text().isEmpty());
           EXPECT_EQ(add->Row_Status->currentText(), QStringLiteral("createAndGo"));
@@ -275,7 +280,7 @@ class MemberSwitch : public DialogTest {
 constexpr const char* kMember = "1.3.6.1.4.1.32473.12.8.1.3.1";
 
 TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
-  auto form = Open<TMSInformationForm>();
+  auto form = Open<MemberSwitchDialog>();
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
   EXPECT_FALSE(form->DeleteButton->isEnabled());
   const QString existing = form->ListView1->topLevelItem(0)->text(0);
@@ -298,7 +303,7 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
     SCOPED_TRACE(c.what);
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    AddThroughWindow(*form, [&](TMSEditForm& add) {
+    AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
       add.MSIDEdit->setText(c.id);
       add.KeyIDEdit->setText(c.candidate);
       add.Row_Status->setCurrentIndex(add.Row_Status->findText(QString::fromLatin1(c.status)));
@@ -309,7 +314,7 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
 
   boxes.texts.clear();
   const size_t mark = JournalSize();
-  AddThroughWindow(*form, [&](TMSEditForm& add) {
+  AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
     add.MSIDEdit->setText("21");
     add.KeyIDEdit->setText("3");
     add.MS_Password->setText("pw21");
@@ -324,7 +329,7 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
 }
 
 TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
-  auto form = Open<TMSInformationForm>();
+  auto form = Open<MemberSwitchDialog>();
   form->ListView1->clearSelection();
   size_t mark = JournalSize();
   form->DeleteButton->setEnabled(true);
@@ -356,8 +361,8 @@ TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
 
 class Dot3Views : public DialogTest {
  protected:
-  static QString Value(const TDot3View& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
-  static void Choose(TDot3View& view, const char* interval) {
+  static QString Value(const Dot3PortsDialog& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
+  static void Choose(Dot3PortsDialog& view, const char* interval) {
     view.cbxInterval->setCurrentIndex(view.cbxInterval->findText(QString::fromLatin1(interval)));
     view.cbxIntervalChange();
   }
@@ -368,7 +373,7 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
   // read is certainly still running when Refresh is pressed.
   const pid_t sim = session_->sim().pid();
   ASSERT_GT(sim, 0);
-  auto view = std::make_unique<Tdot3ControlForm>(Context());
+  auto view = std::make_unique<Dot3ControlDialog>(Context());
   kill(sim, SIGSTOP);
   view->show();
   const bool started = WaitFor([&] { return view->FirstRefreshDone(); });
@@ -392,7 +397,7 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
 }
 
 TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
-  auto view = Open<Tdot3PauseForm>();
+  auto view = Open<Dot3PauseDialog>();
   ASSERT_GT(view->ListView1->topLevelItemCount(), 1);
   EXPECT_FALSE(view->Timer1->isActive());
   EXPECT_FALSE(view->btnSet->isEnabled());
@@ -427,19 +432,19 @@ TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
 }
 
 TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
-  auto view = Open<Tdot3ControlForm>();
+  auto view = Open<Dot3ControlDialog>();
   Choose(*view, "2s");
   EXPECT_TRUE(view->Timer1->isActive());
   EXPECT_EQ(view->Timer1->interval(), 2000);
   view->Timer1Timer();
-  EXPECT_TRUE(view->Memo1->toPlainText().contains(TDot3View::kNoData));
+  EXPECT_TRUE(view->Memo1->toPlainText().contains(Dot3PortsDialog::kNoData));
   EXPECT_FALSE(view->Timer1->isActive());
   EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("none"));
   ASSERT_TRUE(Settle(*view));
 }
 
 TEST_F(Dot3Views, PauseSetWritesTheAdminModeOfTheSelectedPort) {
-  auto view = Open<Tdot3PauseForm>();
+  auto view = Open<Dot3PauseDialog>();
   ASSERT_GT(view->ListView1->topLevelItemCount(), 0);
   view->btnSet->click();  // no port selected: nothing
   QTreeWidgetItem* line = view->ListView1->topLevelItem(0);

@@ -54,11 +54,11 @@ class DialogSimTest : public ::testing::Test {
   }
 
   // Shows the dialog and waits until its first read has finished.
-  void Open(TSnmpDialog& dialog) {
+  void Open(SnmpDialog& dialog) {
     dialog.show();
     ASSERT_TRUE(WaitFor([&] { return dialog.FirstRefreshDone() && !dialog.AnyBusy(); }));
   }
-  bool Idle(TSnmpDialog& dialog) {
+  bool Idle(SnmpDialog& dialog) {
     return WaitFor([&] { return !dialog.AnyBusy(); });
   }
   std::vector<JournalRecord> Journal() const { return ReadSetJournal(session_.journalPath()); }

@@ -9,9 +9,10 @@
 #include <QTreeWidget>
 
 #include "common/FakeMainWindow.h"
-#include "dialogs/common/ProgressForm.h"
-#include "dialogs/bridge/STP_InfoUnit.h"
-#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
+#include "dialogs/bridge/StpControlDialog.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 
@@ -28,7 +29,7 @@ class ProgressDriver {
   ProgressDriver() {
     timer_.setInterval(2);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      auto* form = qobject_cast<TProgressForm*>(QApplication::activeModalWidget());
+      auto* form = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
       if (form == nullptr || !form->isVisible()) return;
       if (form != current_) {
         current_ = form;
@@ -50,17 +51,17 @@ class ProgressDriver {
 
  private:
   QTimer timer_;
-  QPointer<TProgressForm> current_;
+  QPointer<ProgressDialog> current_;
 };
 
 class SpanningTree : public qrxtest::DialogSimTest {
  protected:
   void SetUp() override {
-    TProgressForm::SetTickInterval(0);  // only driven ticks
+    ProgressDialog::SetTickInterval(0);  // only driven ticks
     qrxtest::DialogSimTest::SetUp();
   }
   void TearDown() override {
-    TProgressForm::SetTickInterval(1000);
+    ProgressDialog::SetTickInterval(1000);
     qrxtest::DialogSimTest::TearDown();
   }
   bool SnmpSet(const std::string& oid, const std::string& value) {
@@ -72,9 +73,9 @@ class SpanningTree : public qrxtest::DialogSimTest {
 
 TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
   qrxtest::TestApp();
-  TProgressForm::SetTickInterval(0);
+  ProgressDialog::SetTickInterval(0);
   for (int kind = 0; kind < 2; ++kind) {
-    std::unique_ptr<TProgressForm> form(kind == 0 ? new TProgressForm : new TProgressForm2);
+    std::unique_ptr<ProgressDialog> form(kind == 0 ? new ProgressDialog : new StpVersionProgressDialog);
     form->show();
     for (int tick = 1; tick <= 30; ++tick) {
       form->ProgressTimerTimer();
@@ -85,14 +86,14 @@ TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->ProgressBar->value(), 30);
   }
-  TProgressForm::SetTickInterval(1000);
+  ProgressDialog::SetTickInterval(1000);
 }
 
 TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
   ASSERT_TRUE(SnmpSet(kState, "2"));
   for (QMessageBox::StandardButton choice : {QMessageBox::Cancel, QMessageBox::Ok}) {
     SCOPED_TRACE(choice == QMessageBox::Ok ? "OK" : "Cancel");
-    TSpanningTreeAlgorithmForm form(DialogContext{});
+    SpanningTreeAlgorithmDialog form(DialogContext{});
     Open(form);
     EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
     EXPECT_EQ(form.lbSTPState->text(), "disabled");
@@ -126,7 +127,7 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
 }
 
 TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
-  TSpanningTreeAlgorithmForm form(DialogContext{});
+  SpanningTreeAlgorithmDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
   ProgressDriver progress;
@@ -145,9 +146,9 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
 
 class StpInfo : public SpanningTree {
  protected:
-  std::unique_ptr<TSTP_Info> OpenInfo(const char* stVersion) {
+  std::unique_ptr<StpControlDialog> OpenInfo(const char* stVersion) {
     main.VersionText()->setText(stVersion);
-    auto form = std::make_unique<TSTP_Info>(DialogContext{nullptr, nullptr, &main});
+    auto form = std::make_unique<StpControlDialog>(DialogContext{nullptr, nullptr, &main});
     Open(*form);
     return form;
   }

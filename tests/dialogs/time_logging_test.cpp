@@ -11,12 +11,12 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "dialogs/basic/NetworkTimeUnit.h"
-#include "dialogs/basic/SMTPControlUnit.h"
-#include "dialogs/basic/SummerTimeUnit.h"
-#include "dialogs/basic/SystemLogServerUnit.h"
-#include "dialogs/common/ProgressForm.h"
-#include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/basic/NetworkTimeDialog.h"
+#include "dialogs/basic/SmtpControlDialog.h"
+#include "dialogs/basic/SummerTimeDialog.h"
+#include "dialogs/basic/SystemLogHostDialog.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/layer2/TimeRangeDialog.h"
 #include "editors/ControlBinding.h"
 
 namespace {
@@ -59,7 +59,7 @@ void ExpectLaidOut(QWidget* dialog) {
 class NetworkTime : public DialogTest {};
 
 TEST_F(NetworkTime, OnlyTheCheckedPollIntervalIsSentThenEverythingIsReadAgain) {
-  auto d = Open<TfrmNetwroktime>();
+  auto d = Open<NetworkTimeDialog>();
   EXPECT_FALSE(d->ED_TimeSource->isEnabled());
   EXPECT_EQ(d->ED_Server1IPAddress->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
   const int readsBefore = MemoLines(d->Memo1).filter("Get: ").size();
@@ -83,7 +83,7 @@ TEST_F(NetworkTime, OnlyTheCheckedPollIntervalIsSentThenEverythingIsReadAgain) {
 }
 
 TEST_F(NetworkTime, BadServerAddressSendsNothingAndTheNextRefreshReadsEverything) {
-  auto d = Open<TfrmNetwroktime>();
+  auto d = Open<NetworkTimeDialog>();
   ASSERT_TRUE(SnmpSet({O(kNtp, "4.0"), "a", "198.51.100.7"}));
   d->CheckBox_Server1IP->setChecked(true);
   d->CheckBox_Server2IP->setChecked(true);
@@ -138,7 +138,7 @@ void Choose(QComboBox* combo, const QString& text) {
 
 TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "1"}));
-  auto d = Open<TfrmSummerTime>();
+  auto d = Open<SummerTimeDialog>();
   EXPECT_EQ(d->cbxTimeStatus->currentText(), "repeating");
   EXPECT_TRUE(d->RepeatStartRow->isVisible());
   EXPECT_FALSE(d->AnnualStartRow->isVisible());
@@ -181,7 +181,7 @@ TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
 TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "2", O(kSummer, "5.0"), "x", "1F0C173B", O(kSummer, "6.0"), "x",
                        "01030200"}));
-  auto d = Open<TfrmSummerTime>();
+  auto d = Open<SummerTimeDialog>();
   EXPECT_EQ(d->cbxTimeStatus->currentText(), "annual");
   EXPECT_TRUE(d->AnnualStartRow->isVisible());
   EXPECT_FALSE(d->RepeatStartRow->isVisible());
@@ -248,7 +248,7 @@ QTreeWidgetItem* Line(QTreeWidget* view, const QString& key) {
 }
 
 TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
-  auto d = Open<TTimeRangeForm>();
+  auto d = Open<TimeRangeDialog>();
   EXPECT_TRUE(d->RefreshAllowed()) << "the read at creation allows Refresh";
   EXPECT_FALSE(d->btnSet->isEnabled());
   EXPECT_FALSE(d->btnDelete->isEnabled());
@@ -316,7 +316,7 @@ TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
 class SystemLog : public DialogTest {};
 
 TEST_F(SystemLog, AddChecksIndexAndPortAndLeavesAnEmptyPortOut) {
-  auto d = Open<TSystemLogServerForm>();
+  auto d = Open<SystemLogHostDialog>();
   ASSERT_NE(Line(d->LV_SystemLogServerEntry, "2"), nullptr);
   EXPECT_EQ(d->ST_Count->text(), QString::number(d->LV_SystemLogServerEntry->topLevelItemCount()));
   EXPECT_FALSE(d->Btn_Edit->isEnabled());
@@ -383,7 +383,7 @@ class Smtp : public DialogTest {};
 
 TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
   ASSERT_TRUE(SnmpSet({O(kSmtp, "1.0"), "i", "2"}));
-  auto d = Open<TSMTPControlForm>();
+  auto d = Open<SmtpControlDialog>();
   EXPECT_EQ(d->windowTitle(), "SMTP Control Table :qrx-sim");
   EXPECT_EQ(d->CB_Status->currentText(), "disabled");
   Choose(d->CB_SendTest, "send");
@@ -397,11 +397,11 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
   Choose(d->CB_SendTest, "send");
   boxes.texts.clear();
   boxes.okCancel = QMessageBox::Ok;
-  TProgressForm::SetTickInterval(0);
+  ProgressDialog::SetTickInterval(0);
   QString caption, prompt;
   int ticks = 0;
   qrxtest::OnNextModal([&](QWidget* modal) {
-    auto* progress = qobject_cast<TProgressForm*>(modal);
+    auto* progress = qobject_cast<ProgressDialog*>(modal);
     if (progress == nullptr) {
       modal->close();
       return;
@@ -415,7 +415,7 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
     }
   }, d.get());
   d->Btn_SetClick();
-  TProgressForm::SetTickInterval(1000);
+  ProgressDialog::SetTickInterval(1000);
   EXPECT_EQ(boxes.texts, QStringList{"To Send the mail may take a long time. Do you want to go on?"});
   EXPECT_EQ(caption, "Send the mail Progress");
   EXPECT_EQ(prompt, "Send the mail is doing...");
@@ -459,11 +459,11 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
 class Layout : public DialogTest {};
 
 TEST_F(Layout, EveryDialogShowsItsControlsWhole) {
-  ExpectLaidOut(Open<TfrmNetwroktime>().get());
-  ExpectLaidOut(Open<TfrmSummerTime>().get());
-  ExpectLaidOut(Open<TTimeRangeForm>().get());
-  ExpectLaidOut(Open<TSystemLogServerForm>().get());
-  ExpectLaidOut(Open<TSMTPControlForm>().get());
+  ExpectLaidOut(Open<NetworkTimeDialog>().get());
+  ExpectLaidOut(Open<SummerTimeDialog>().get());
+  ExpectLaidOut(Open<TimeRangeDialog>().get());
+  ExpectLaidOut(Open<SystemLogHostDialog>().get());
+  ExpectLaidOut(Open<SmtpControlDialog>().get());
 }
 
 }  // namespace

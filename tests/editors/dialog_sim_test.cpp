@@ -388,7 +388,7 @@ TEST_F(SimDialogs, MenuEntryPointShowsTheDialogModally) {
   int lines = -1;
   OnNextModal([&](QWidget* w) {
     caption = w->windowTitle();
-    auto* form = qobject_cast<TConfigForm*>(w);
+    auto* form = qobject_cast<GeneratedDialog*>(w);
     ASSERT_NE(form, nullptr);
     WaitFor([&] { return form->FirstRefreshDone() && !form->Editor()->busy; });
     lines = form->Panel()->findChild<QTreeWidget*>()->topLevelItemCount();
