@@ -212,7 +212,9 @@ void TMainForm::RefreshPanel2Click() {
 
 void TMainForm::Help2Click() { OpenHelpContents(this); }
 
-DialogContext TMainForm::Context() { return DialogContext{this, &launchTexts_, this}; }
+DialogContext TMainForm::Context() {
+  return DialogContext{this, QString::fromLocal8Bit(launchTexts_.agent), this};
+}
 
 void TMainForm::About1Click() {
   if (const MenuEntry* about = FindMenuEntry("About1Click")) RunDedicatedCommand(*about, Context());

@@ -39,6 +39,10 @@ void RegisterDedicatedDialog(std::string_view handler, DedicatedDialogFactory fa
   registry.insert_or_assign(std::string(handler), std::move(factory));
 }
 
+void RegisterDedicatedDialogs(const std::vector<DedicatedDialog>& dialogs) {
+  for (const DedicatedDialog& dialog : dialogs) RegisterDedicatedDialog(dialog.handler, dialog.factory);
+}
+
 const DedicatedDialogFactory* FindDedicatedDialogFactory(const MenuEntry& entry) {
   if (entry.pattern != CommandPattern::Dedicated) return nullptr;
   const auto& registry = Registry();
@@ -53,8 +57,10 @@ bool RunDedicatedCommand(const MenuEntry& entry, const DialogContext& context) {
   if (factory == nullptr) return false;
   QPointer<QDialog> dialog = (*factory)(context);
   if (dialog.isNull()) return false;
-  const std::string device = context.texts != nullptr ? context.texts->agent : std::string();
-  if (entry.form != TitleForm::OwnCaption) dialog->setWindowTitle(QString::fromStdString(EntryCaption(entry, device)));
+  if (entry.form != TitleForm::OwnCaption) {
+    const std::string device = context.agent.toLocal8Bit().toStdString();
+    dialog->setWindowTitle(QString::fromStdString(EntryCaption(entry, device)));
+  }
   dialog->exec();
   // A dialog that deletes itself on close may already be gone.
   delete dialog.data();

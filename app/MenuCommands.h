@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/DialogContext.h"
 #include "app/LaunchParameters.h"
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
+#include "editors/DialogContext.h"
 #include "editors/GUIConfigForm.h"
 
 class QWidget;

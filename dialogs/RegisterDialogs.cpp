@@ -2,8 +2,8 @@
 
 #include <QDialog>
 #include <type_traits>
+#include <vector>
 
-#include "app/MenuBar.h"
 #include "dialogs/acl/CpuEthernetMaskDialog.h"
 #include "dialogs/acl/CpuEthernetRuleDialog.h"
 #include "dialogs/acl/CpuIpMaskDialog.h"
@@ -86,84 +86,86 @@ DedicatedDialogFactory Make() {
 }  // namespace
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
-void RegisterDedicatedDialogs() {
-  // ---- "Basic Configuration"
-  RegisterDedicatedDialog("NetworkTime1Click", Make<NetworkTimeDialog>());
-  RegisterDedicatedDialog("SummerTime1Click", Make<SummerTimeDialog>());
-  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<SystemLogHostDialog>());
-  RegisterDedicatedDialog("SMTPControlTable1Click", Make<SmtpControlDialog>());
+std::vector<DedicatedDialog> DedicatedDialogs() {
+  return {
+      // ---- "Basic Configuration"
+      {"NetworkTime1Click", Make<NetworkTimeDialog>()},
+      {"SummerTime1Click", Make<SummerTimeDialog>()},
+      {"SystemLogServerTable1Click", Make<SystemLogHostDialog>()},
+      {"SMTPControlTable1Click", Make<SmtpControlDialog>()},
 
-  // ---- "Layer 2 Management"
-  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TimeRangeDialog>());
-  RegisterDedicatedDialog("PortConfiguration1Click", Make<LldpPortConfigDialog>());
-  RegisterDedicatedDialog("PortConfigurationTable1Click", Make<LldpDot3PortConfigDialog>());
-  RegisterDedicatedDialog("SystemData1Click", Make<LldpLocalSystemDialog>());
-  RegisterDedicatedDialog("RemoteTable2Click", Make<LldpRemoteTableDialog>());
-  RegisterDedicatedDialog("LinkAggregationTable1Click", Make<LldpLocalLinkAggDialog>());
-  RegisterDedicatedDialog("LinkAggregationTable2Click", Make<LldpRemoteLinkAggDialog>());
-  RegisterDedicatedDialog("VLANNameTable1Click", Make<LldpVlanNameTxDialog>());
-  RegisterDedicatedDialog("ProtocolVLANTable1Click", Make<LldpProtocolVlanTxDialog>());
-  RegisterDedicatedDialog("ProtocolTable1Click", Make<LldpProtocolTxDialog>());
+      // ---- "Layer 2 Management"
+      {"TimeRangeManagement1Click", Make<TimeRangeDialog>()},
+      {"PortConfiguration1Click", Make<LldpPortConfigDialog>()},
+      {"PortConfigurationTable1Click", Make<LldpDot3PortConfigDialog>()},
+      {"SystemData1Click", Make<LldpLocalSystemDialog>()},
+      {"RemoteTable2Click", Make<LldpRemoteTableDialog>()},
+      {"LinkAggregationTable1Click", Make<LldpLocalLinkAggDialog>()},
+      {"LinkAggregationTable2Click", Make<LldpRemoteLinkAggDialog>()},
+      {"VLANNameTable1Click", Make<LldpVlanNameTxDialog>()},
+      {"ProtocolVLANTable1Click", Make<LldpProtocolVlanTxDialog>()},
+      {"ProtocolTable1Click", Make<LldpProtocolTxDialog>()},
 
-  // ---- "Bridge"
-  RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<SpanningTreeAlgorithmDialog>());
-  RegisterDedicatedDialog("Information2Click", Make<StpControlDialog>());
-  // ---- "VLAN"
-  RegisterDedicatedDialog("BasicConfigureClick", Make<VlanBasicConfigDialog>());
-  RegisterDedicatedDialog("PortsInfo1Click", Make<VlanPortsDialog>());
-  RegisterDedicatedDialog("StaticForm1Click", Make<StaticVlanDialog>());
-  RegisterDedicatedDialog("CurrentForm1Click", Make<CurrentVlanDialog>());
-  // ---- "Layer 2 Management"
-  RegisterDedicatedDialog("PortTrunk2Click", Make<PortTrunkDialog>());
-  RegisterDedicatedDialog("PortMirrorTable1Click", Make<PortMirrorDialog>());
-  RegisterDedicatedDialog("PortSecurityDeleteTable1Click", Make<PortSecurityDeleteDialog>());
-  RegisterDedicatedDialog("IGMPRouterPort1Click", Make<IgmpRouterPortsDialog>());
-  RegisterDedicatedDialog("TrafficSegmentationTable1Click", Make<TrafficSegmentationDialog>());
-  RegisterDedicatedDialog("AggreatorPortTable1Click", Make<AggregatorPortDialog>());
-  RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<MldRouterPortsDialog>());
-  // ---- "Security Management"
-  RegisterDedicatedDialog("GuestVLAN1Click", Make<GuestVlanDialog>());
-  // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
-  RegisterDedicatedDialog("EthernetMask1Click", Make<EthernetMaskDialog>());
-  RegisterDedicatedDialog("RuleOfEthernetInformation1Click", Make<EthernetRuleDialog>());
-  RegisterDedicatedDialog("IPMaskInformation1Click", Make<IpMaskDialog>());
-  RegisterDedicatedDialog("IPRule1Click", Make<IpRuleDialog>());
-  RegisterDedicatedDialog("PayloadMaskInformation1Click", Make<PacketContentMaskDialog>());
-  RegisterDedicatedDialog("PayloadRule1Click", Make<PacketContentRuleDialog>());
-  RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<CpuEthernetMaskDialog>());
-  RegisterDedicatedDialog("EthernetRuleCPUFilter1Click", Make<CpuEthernetRuleDialog>());
-  RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<CpuIpMaskDialog>());
-  RegisterDedicatedDialog("IPRuleCPUFilter1Click", Make<CpuIpRuleDialog>());
-  RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<CpuPacketContentMaskDialog>());
-  RegisterDedicatedDialog("PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>());
+      // ---- "Bridge"
+      {"SpanningTreeAlgorithm1Click", Make<SpanningTreeAlgorithmDialog>()},
+      {"Information2Click", Make<StpControlDialog>()},
+      // ---- "VLAN"
+      {"BasicConfigureClick", Make<VlanBasicConfigDialog>()},
+      {"PortsInfo1Click", Make<VlanPortsDialog>()},
+      {"StaticForm1Click", Make<StaticVlanDialog>()},
+      {"CurrentForm1Click", Make<CurrentVlanDialog>()},
+      // ---- "Layer 2 Management"
+      {"PortTrunk2Click", Make<PortTrunkDialog>()},
+      {"PortMirrorTable1Click", Make<PortMirrorDialog>()},
+      {"PortSecurityDeleteTable1Click", Make<PortSecurityDeleteDialog>()},
+      {"IGMPRouterPort1Click", Make<IgmpRouterPortsDialog>()},
+      {"TrafficSegmentationTable1Click", Make<TrafficSegmentationDialog>()},
+      {"AggreatorPortTable1Click", Make<AggregatorPortDialog>()},
+      {"MLDSnoopingRouterPort1Click", Make<MldRouterPortsDialog>()},
+      // ---- "Security Management"
+      {"GuestVLAN1Click", Make<GuestVlanDialog>()},
+      // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
+      {"EthernetMask1Click", Make<EthernetMaskDialog>()},
+      {"RuleOfEthernetInformation1Click", Make<EthernetRuleDialog>()},
+      {"IPMaskInformation1Click", Make<IpMaskDialog>()},
+      {"IPRule1Click", Make<IpRuleDialog>()},
+      {"PayloadMaskInformation1Click", Make<PacketContentMaskDialog>()},
+      {"PayloadRule1Click", Make<PacketContentRuleDialog>()},
+      {"EthernetMaskCPUFilter1Click", Make<CpuEthernetMaskDialog>()},
+      {"EthernetRuleCPUFilter1Click", Make<CpuEthernetRuleDialog>()},
+      {"IPMaskCPUFilter1Click", Make<CpuIpMaskDialog>()},
+      {"IPRuleCPUFilter1Click", Make<CpuIpRuleDialog>()},
+      {"PacketContentMaskCPUFilter1Click", Make<CpuPacketContentMaskDialog>()},
+      {"PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>()},
 
-  // ---- "Security Management"
-  RegisterDedicatedDialog("LoginMethodControl1Click", Make<LoginMethodListDialog>());
-  RegisterDedicatedDialog("EnableMethodControl1Click", Make<EnableMethodListDialog>());
-  RegisterDedicatedDialog("ServerInformation1Click", Make<AacServerHostDialog>());
-  RegisterDedicatedDialog("ServerControl1Click", Make<AacServerControlDialog>());
-  RegisterDedicatedDialog("RadiusServerTabl1Click", Make<RadiusServerDialog>());
-  RegisterDedicatedDialog("SSLManagement1Click", Make<SslManagementDialog>());
-  RegisterDedicatedDialog("SSLCertificateLevel1Click", Make<SslCertificateFileDialog>());
-  RegisterDedicatedDialog("ProtectControl1Click", Make<SafeguardControlDialog>());
-  RegisterDedicatedDialog("BindingTable1Click", Make<IpMacBindingDialog>());
-  // ---- Multicast and miscellaneous dialogs.
-  RegisterDedicatedDialog("dot3ControlTable1Click", Make<Dot3ControlDialog>());
-  RegisterDedicatedDialog("dot3PauseTable1Click", Make<Dot3PauseDialog>());
-  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<UpdateFilesDialog>());
-  RegisterDedicatedDialog("IGMPMulticastVLANTable1Click", Make<IgmpMulticastVlanTableDialog>());
-  RegisterDedicatedDialog("IGMPMulticastVLANGroup1Click", Make<IgmpMulticastVlanGroupDialog>());
-  RegisterDedicatedDialog("IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<IgmpClearDynamicMulticastDialog>());
-  RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<MldSnoopingGroupDialog>());
-  RegisterDedicatedDialog("Control1Click", Make<DhcpRelayDialog>());
-  RegisterDedicatedDialog("MemberSwitch1Click", Make<MemberSwitchDialog>());
-  RegisterDedicatedDialog("MulticastInformation1Click", Make<StaticMulticastFilterDialog>());
-  RegisterDedicatedDialog("UnicastInformation1Click", Make<StaticUnicastFilterDialog>());
-  RegisterDedicatedDialog("PortCapbility1Click", Make<PortCapabilityDialog>());
-  RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<MacAuthDiagnosticsDialog>());
-  RegisterDedicatedDialog("StatisticTable1Click", Make<MacEapolStatisticsDialog>());
-  // ---- end of the multicast and miscellaneous dialogs.
+      // ---- "Security Management"
+      {"LoginMethodControl1Click", Make<LoginMethodListDialog>()},
+      {"EnableMethodControl1Click", Make<EnableMethodListDialog>()},
+      {"ServerInformation1Click", Make<AacServerHostDialog>()},
+      {"ServerControl1Click", Make<AacServerControlDialog>()},
+      {"RadiusServerTabl1Click", Make<RadiusServerDialog>()},
+      {"SSLManagement1Click", Make<SslManagementDialog>()},
+      {"SSLCertificateLevel1Click", Make<SslCertificateFileDialog>()},
+      {"ProtectControl1Click", Make<SafeguardControlDialog>()},
+      {"BindingTable1Click", Make<IpMacBindingDialog>()},
+      // ---- Multicast and miscellaneous dialogs.
+      {"dot3ControlTable1Click", Make<Dot3ControlDialog>()},
+      {"dot3PauseTable1Click", Make<Dot3PauseDialog>()},
+      {"AgentSuportedUpdateFiles1Click", Make<UpdateFilesDialog>()},
+      {"IGMPMulticastVLANTable1Click", Make<IgmpMulticastVlanTableDialog>()},
+      {"IGMPMulticastVLANGroup1Click", Make<IgmpMulticastVlanGroupDialog>()},
+      {"IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<IgmpClearDynamicMulticastDialog>()},
+      {"MLDSnoopingGroupInformation1Click", Make<MldSnoopingGroupDialog>()},
+      {"Control1Click", Make<DhcpRelayDialog>()},
+      {"MemberSwitch1Click", Make<MemberSwitchDialog>()},
+      {"MulticastInformation1Click", Make<StaticMulticastFilterDialog>()},
+      {"UnicastInformation1Click", Make<StaticUnicastFilterDialog>()},
+      {"PortCapbility1Click", Make<PortCapabilityDialog>()},
+      {"DiagnosticsInformation1Click", Make<MacAuthDiagnosticsDialog>()},
+      {"StatisticTable1Click", Make<MacEapolStatisticsDialog>()},
+      // ---- end of the multicast and miscellaneous dialogs.
 
-  // ---- "Help"
-  RegisterDedicatedDialog("About1Click", Make<AboutDialog>());
+      // ---- "Help"
+      {"About1Click", Make<AboutDialog>()},
+  };
 }

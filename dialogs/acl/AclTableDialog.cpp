@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/PortPanel.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 
 AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns)

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/DialogHelpers.h"
 #include "editors/SnmpDialog.h"
 
@@ -31,7 +31,7 @@ class QLineEdit;
 class QPushButton;
 class QStatusBar;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class AclTableDialog : public SnmpDialog {
   Q_OBJECT
@@ -50,7 +50,7 @@ class AclTableDialog : public SnmpDialog {
   QPushButton* DeleteButton = nullptr;
   // The rules' port grid (null in the mask dialogs) and its host panel.
   QWidget* StackingPortPanel = nullptr;
-  TPortUitForm* PortPanel = nullptr;
+  PortGrid* PortPanel = nullptr;
   // The row count (the rules' StaticText1, the packet-content masks' hidden
   // Static).
   QLabel* RowCountText = nullptr;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/PortPanel.h"
 #include "dialogs/acl/AclChunks.h"
+#include "editors/PortGrid.h"
 #include "tables/DefTables.h"
 
 CpuPacketContentRuleDialog::CpuPacketContentRuleDialog(const DialogContext& context)

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "app/DialogContext.h"
 #include "dialogs/basic/Dot3PortsDialog.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;

@@ -37,7 +37,7 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
                      int nameWidth)
     : SnmpDialog(context.owner), counters_(counters), counterCount_(static_cast<int>(counterNames.size())) {
   setObjectName(QString::fromLatin1(name));
-  setWindowTitle(title + context.Agent());
+  setWindowTitle(title + context.agent);
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setMinimumSize(Px(this, 320), Px(this, 180));

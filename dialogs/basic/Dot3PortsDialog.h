@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;

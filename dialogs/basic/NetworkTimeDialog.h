@@ -3,7 +3,7 @@
 // Checked " writes it.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;

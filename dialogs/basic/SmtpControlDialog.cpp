@@ -22,7 +22,7 @@ constexpr int kSendTest = 6;
 
 SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("SMTPControlForm"));
-  setWindowTitle(QStringLiteral("SMTP Control Table :") + context.Agent());
+  setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
 
   CB_Status = MakeCombo(this, "CB_Status");
   Ed_SourceAddress = MakeEdit(this, "Ed_SourceAddress");

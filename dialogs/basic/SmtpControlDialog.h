@@ -3,7 +3,7 @@
 // works.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-#include "app/DialogContext.h"
 #include "dialogs/basic/SummerTimeCoding.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;

@@ -29,7 +29,7 @@ constexpr const char* kPortMessage = "The range of Server UDP Port for syslog is
 
 SystemLogHostDialog::SystemLogHostDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("SystemLogServerForm"));
-  setWindowTitle(QStringLiteral("System Log Host : ") + context.Agent());
+  setWindowTitle(QStringLiteral("System Log Host : ") + context.agent);
 
   LV_SystemLogServerEntry = new QTreeWidget(this);
   LV_SystemLogServerEntry->setObjectName(QStringLiteral("LV_SystemLogServerEntry"));

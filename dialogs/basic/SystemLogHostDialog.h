@@ -2,7 +2,7 @@
 // and deleted through their row status.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

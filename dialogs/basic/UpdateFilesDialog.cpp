@@ -20,7 +20,7 @@
 UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("frmAgentSupportedUpdateFiles"));
-  setWindowTitle(QStringLiteral("Agent Supported Update Files: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Agent Supported Update Files: ") + context.agent);
 
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));

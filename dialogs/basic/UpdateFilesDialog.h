@@ -2,7 +2,7 @@
 // agent knows, edited one selected row at a time.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

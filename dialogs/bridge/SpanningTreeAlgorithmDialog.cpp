@@ -16,7 +16,7 @@
 
 SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("SpanningTreeAlgorithmForm"));
-  setWindowTitle(QStringLiteral("Spanning Tree Algorithm: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Spanning Tree Algorithm: ") + context.agent);
   resize(Px(this, 360), Px(this, 130));
 
   ComboBox1 = new QComboBox(this);

@@ -2,7 +2,7 @@
 // and holds the operator in a progress window while the switch works.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

@@ -50,7 +50,7 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
     }
   }
   setObjectName(QStringLiteral("STP_Info"));
-  setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.Agent());
+  setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.agent);
   resize(Px(this, 420), Px(this, 380));
 
   Combo_STPVersion = new QComboBox(this);

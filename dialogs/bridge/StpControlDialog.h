@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

@@ -7,8 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/FrontPanel.h"
-#include "app/Version.h"
+#include "editors/Version.h"
+
+// The model icons live in this library's own resources.
+static void InitAboutIcons() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(AboutIcons);
+    return true;
+  }();
+  (void)done;
+}
 
 const char* const AboutDialog::kModels[5] = {"QRX-700", "QRX-700P", "QRX-900", "QRX-900P", "QRX-700G"};
 
@@ -17,7 +25,7 @@ constexpr const char* kShownModel = "QRX-900";
 }
 
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
-  InitAppResources();  // the model icons
+  InitAboutIcons();
   setObjectName("AboutForm");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);

@@ -43,7 +43,7 @@ const char* const AggregatorPortDialog::kStateBits[8] = {
 
 AggregatorPortDialog::AggregatorPortDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("AggregatorPortTableForm"));
-  setWindowTitle(QStringLiteral("Aggregator Port Table: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Aggregator Port Table: ") + context.agent);
   resize(Px(this, 660), Px(this, 520));
 
   ListView1 = new QTreeWidget(this);

@@ -4,7 +4,7 @@
 
 #include <QList>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;

@@ -28,7 +28,7 @@ constexpr int kInterface = 0, kServerIp = 1, kRowStatus = 2;
 
 // ---------------------------------------------------------------------------
 DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
-    : SnmpDialog(context.owner), agent_(context.Agent()) {
+    : SnmpDialog(context.owner), agent_(context.agent) {
   setObjectName(QStringLiteral("BOOTCtrlTableForm"));
   setWindowTitle(QStringLiteral("DHCP Relay Control: ") + agent_);
   NewBootpCtrlForm = new DhcpRelayAddDialog(this);

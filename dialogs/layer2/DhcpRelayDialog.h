@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

@@ -28,7 +28,7 @@ bool CheckMulticastIpv4(QWidget* owner, const QString& text) {
 IgmpClearDynamicMulticastDialog::IgmpClearDynamicMulticastDialog(const DialogContext& context)
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("IGMPSnoopingClearDnyIpMultForm"));
-  setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast: ") + context.Agent());
+  setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast: ") + context.agent);
   edtVID = MakeEdit(this, "edtVID");
   edtIPAddr = MakeEdit(this, "edtIPAddr");
   cbMultAction = MakeCombo(this, "cbMultAction");

@@ -2,7 +2,7 @@
 // multicast entries of all VLANs, a VLAN or a group, with one write.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

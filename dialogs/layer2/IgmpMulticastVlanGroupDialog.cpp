@@ -21,7 +21,7 @@
 
 // ---------------------------------------------------------------------------
 IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& context)
-    : SnmpDialog(context.owner), agent_(context.Agent()) {
+    : SnmpDialog(context.owner), agent_(context.agent) {
   setObjectName(QStringLiteral("IGMPMulticastVlanForm"));
   setWindowTitle(QStringLiteral("IGMP Multicast VLAN Group: ") + agent_);
   ListView1 = new QTreeWidget(this);

@@ -12,12 +12,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -29,7 +29,7 @@ const QString kGrey = QStringLiteral("background-color: palette(button);");
 
 IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("ISMVLANForm"));
-  setWindowTitle(QStringLiteral("IGMP Multicast VLAN Table: ") + context.Agent());
+  setWindowTitle(QStringLiteral("IGMP Multicast VLAN Table: ") + context.agent);
   lvISMVLAN = new QTreeWidget(this);
   lvISMVLAN->setObjectName(QStringLiteral("lvISMVLAN"));
   lvISMVLAN->setMinimumSize(Px(this, 560), Px(this, 150));
@@ -41,7 +41,7 @@ IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& 
   cbxStatus->hide();
   PortTabs = new QTabWidget(this);
   PortTabs->setObjectName(QStringLiteral("PortTabs"));
-  TPortUitForm** panels[] = {&SourcePorts, &MemberPorts, &TagMemberPorts};
+  PortGrid** panels[] = {&SourcePorts, &MemberPorts, &TagMemberPorts};
   const char* tabs[] = {"Source Ports", "Member Ports", "Tag Member Port"};
   for (int i = 0; i < 3; ++i) {
     auto* host = new QWidget(PortTabs);
@@ -127,11 +127,11 @@ bool IgmpMulticastVlanTableDialog::NotReady() {
 }
 
 void IgmpMulticastVlanTableDialog::EnablePorts(bool enabled) {
-  for (TPortUitForm* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->setEnabled(enabled);
+  for (PortGrid* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->setEnabled(enabled);
 }
 
 void IgmpMulticastVlanTableDialog::ClearFields() {
-  for (TPortUitForm* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->ClearAll();
+  for (PortGrid* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->ClearAll();
   for (QLineEdit* e : {ED_VLANID, ED_VLANName, edtSourceIP}) e->clear();
   cbxVLANState->setCurrentIndex(-1);
 }

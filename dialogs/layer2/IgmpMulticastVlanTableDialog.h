@@ -3,7 +3,7 @@
 // table is read, gates every operation and the closing of the window.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class IgmpMulticastVlanTableDialog : public SnmpDialog {
   Q_OBJECT
@@ -34,9 +34,9 @@ class IgmpMulticastVlanTableDialog : public SnmpDialog {
   QLineEdit* ED_VLANID;
   QLineEdit* ED_VLANName;
   QTabWidget* PortTabs;
-  TPortUitForm* SourcePorts;
-  TPortUitForm* MemberPorts;
-  TPortUitForm* TagMemberPorts;
+  PortGrid* SourcePorts;
+  PortGrid* MemberPorts;
+  PortGrid* TagMemberPorts;
   QComboBox* cbxVLANState;
   QLineEdit* edtSourceIP;
   QComboBox* cbxStatus;  // hidden: "Row Status"

@@ -2,15 +2,15 @@
 // snooping and for MLD snooping, on three port grids.
 #pragma once
 
-#include "app/DialogContext.h"
 #include "dialogs/layer2/RouterPortsDialog.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class IgmpRouterPortsDialog : public RouterPortsDialog {
   Q_OBJECT

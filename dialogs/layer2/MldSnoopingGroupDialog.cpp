@@ -10,16 +10,16 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
 MldSnoopingGroupDialog::MldSnoopingGroupDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MLD_SnoopingGroupForm"));
-  setWindowTitle(QStringLiteral("MLD Snooping Group Information: ") + context.Agent());
+  setWindowTitle(QStringLiteral("MLD Snooping Group Information: ") + context.agent);
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setMinimumSize(Px(this, 560), Px(this, 140));

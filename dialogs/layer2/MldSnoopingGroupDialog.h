@@ -2,7 +2,7 @@
 // include and exclude ports, read only.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QLabel;
@@ -11,7 +11,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class MldSnoopingGroupDialog : public SnmpDialog {
   Q_OBJECT
@@ -29,8 +29,8 @@ class MldSnoopingGroupDialog : public SnmpDialog {
   QLineEdit* edtIPAddress;  // "Group Address"
   QLineEdit* edtMAC;        // "Source Address"
   QTabWidget* PortTabs;
-  TPortUitForm* IncludePorts;
-  TPortUitForm* ExcludePorts;
+  PortGrid* IncludePorts;
+  PortGrid* ExcludePorts;
   QPushButton* btnRefresh;
   QPushButton* btnClose;
   QStatusBar* StatusBar1;

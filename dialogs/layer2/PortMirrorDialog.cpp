@@ -9,11 +9,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -21,7 +21,7 @@ namespace {
 enum { kRx = 0, kTx = 1, kTarget = 2, kState = 3 };
 enum { kTrunkMaster = 1, kTrunkMembers = 2 };
 
-TPortUitForm* AddGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+PortGrid* AddGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
   auto* group = new QGroupBox(title, parent);
   auto* host = new QWidget(group);
   host->setMinimumHeight(Px(parent, 110));
@@ -34,7 +34,7 @@ TPortUitForm* AddGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& 
 
 PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortMirrorForm"));
-  setWindowTitle(QStringLiteral("Port Mirror Table:") + context.Agent());
+  setWindowTitle(QStringLiteral("Port Mirror Table:") + context.agent);
   resize(Px(this, 600), Px(this, 480));
 
   auto* layout = new QVBoxLayout(this);

@@ -3,7 +3,7 @@
 // list on its own. A hidden editor reads the trunk table beside it.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QCheckBox;
@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class PortMirrorDialog : public SnmpDialog {
   Q_OBJECT
@@ -22,8 +22,8 @@ class PortMirrorDialog : public SnmpDialog {
   void BT_GetClick();
   void BT_SetMemberClick();
 
-  TPortUitForm* IngressPorts = nullptr;
-  TPortUitForm* EgressPorts = nullptr;
+  PortGrid* IngressPorts = nullptr;
+  PortGrid* EgressPorts = nullptr;
   QLineEdit* PortEdit = nullptr;
   QCheckBox* CK_Status = nullptr;
   QLabel* StatusPanel = nullptr;
@@ -33,7 +33,7 @@ class PortMirrorDialog : public SnmpDialog {
   // The hidden trunk editor's controls.
   QTreeWidget* LV_PortTrunk = nullptr;
   QLineEdit* ED_MasterPort = nullptr;
-  TPortUitForm* TrunkPorts = nullptr;
+  PortGrid* TrunkPorts = nullptr;
 
   KySNMPRequest2Edits* MirrorBinding() const { return mirror_; }
 

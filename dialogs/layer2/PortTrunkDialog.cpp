@@ -12,11 +12,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -44,7 +44,7 @@ void SetEditable(QLineEdit* edit, bool on) {
 
 PortTrunkDialog::PortTrunkDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortTrunkForm"));
-  setWindowTitle(QStringLiteral("Port Trunk Table :") + context.Agent());
+  setWindowTitle(QStringLiteral("Port Trunk Table :") + context.agent);
   resize(Px(this, 640), Px(this, 560));
 
   LV_PortTrunk = new QTreeWidget(this);
@@ -183,7 +183,7 @@ bool PortTrunkDialog::CheckMasterPort(int& global) {
 
 bool PortTrunkDialog::CheckMembers() {
   int checked = 0;
-  for (int k = 0; k < TPortUitForm::kBoxesPerUnit; ++k) {
+  for (int k = 0; k < PortGrid::kBoxesPerUnit; ++k) {
     QCheckBox* box = MemberPorts->CheckBox(k);
     if (!box->isChecked()) continue;
     if (++checked > kMaxMembers) {
@@ -197,7 +197,7 @@ bool PortTrunkDialog::CheckMembers() {
 
 bool PortTrunkDialog::MasterPortChecked(int global) const {
   const UnitPort up = SplitGlobalPort(global);
-  QCheckBox* box = MemberPorts->CheckBox((up.unit - 1) * TPortUitForm::kBoxesPerUnit + up.port - 1);
+  QCheckBox* box = MemberPorts->CheckBox((up.unit - 1) * PortGrid::kBoxesPerUnit + up.port - 1);
   return box != nullptr && box->isChecked();
 }
 

@@ -4,7 +4,7 @@
 // anything is written.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class PortTrunkDialog : public SnmpDialog {
   Q_OBJECT
@@ -38,8 +38,8 @@ class PortTrunkDialog : public SnmpDialog {
   QComboBox* Combo_State = nullptr;  // hidden
   QLabel* ST_FloodingPort = nullptr;
   QTabWidget* PageControl1 = nullptr;
-  TPortUitForm* MemberPorts = nullptr;
-  TPortUitForm* ActivePorts = nullptr;
+  PortGrid* MemberPorts = nullptr;
+  PortGrid* ActivePorts = nullptr;
   QLabel* StatusPanel = nullptr;
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_Set = nullptr;

@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -58,7 +58,7 @@ RouterPortsDialog::RouterPortsDialog(const DialogContext& context, const KyVarDe
   BindPortList(*ports_, firstList + 1, *DynamicPorts);
   BindPortList(*ports_, firstList + 2, *ForbiddenPorts);
   TrackReady(ports_, [this] {
-    for (TPortUitForm* grid : {StaticPorts, DynamicPorts, ForbiddenPorts})
+    for (PortGrid* grid : {StaticPorts, DynamicPorts, ForbiddenPorts})
       for (QCheckBox* box : grid->CheckBoxes()) box->setEnabled(true);
   });
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &RouterPortsDialog::ListViewClick);

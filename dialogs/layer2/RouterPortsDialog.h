@@ -2,14 +2,14 @@
 // snooping and for MLD snooping, on three port grids.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 // What the two dialogs share: the list, the three grids, the ready flag.
 class RouterPortsDialog : public SnmpDialog {
@@ -20,9 +20,9 @@ class RouterPortsDialog : public SnmpDialog {
   void ListViewClick();
 
   QTreeWidget* ListView1 = nullptr;
-  TPortUitForm* StaticPorts = nullptr;
-  TPortUitForm* DynamicPorts = nullptr;
-  TPortUitForm* ForbiddenPorts = nullptr;
+  PortGrid* StaticPorts = nullptr;
+  PortGrid* DynamicPorts = nullptr;
+  PortGrid* ForbiddenPorts = nullptr;
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_Set = nullptr;

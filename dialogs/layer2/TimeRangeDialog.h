@@ -2,7 +2,7 @@
 // to, added, edited and deleted through their status column.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

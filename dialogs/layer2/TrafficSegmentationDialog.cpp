@@ -10,11 +10,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -27,7 +27,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
   return row;
 }
 
-TPortUitForm* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+PortGrid* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
   auto* group = new QGroupBox(title, parent);
   auto* host = new QWidget(group);
   host->setMinimumHeight(Px(parent, 110));
@@ -41,7 +41,7 @@ TPortUitForm* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& tit
 // ---------------------------------------------------------------------------
 TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("TrafficSegmentationForm"));
-  setWindowTitle(QStringLiteral("Traffic Segmentation Table:") + context.Agent());
+  setWindowTitle(QStringLiteral("Traffic Segmentation Table:") + context.agent);
   resize(Px(this, 600), Px(this, 520));
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));

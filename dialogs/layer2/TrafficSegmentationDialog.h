@@ -3,7 +3,7 @@
 // guest VLAN of 802.1X.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class TrafficSegmentationDialog : public SnmpDialog {
   Q_OBJECT
@@ -26,7 +26,7 @@ class TrafficSegmentationDialog : public SnmpDialog {
   QLabel* ST_Port = nullptr;  // hidden: the global port of the line
   QComboBox* Combo_Unit = nullptr;
   QComboBox* Combo_Port = nullptr;
-  TPortUitForm* ForwardPorts = nullptr;
+  PortGrid* ForwardPorts = nullptr;
   QLabel* StatusPanel = nullptr;
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_Set = nullptr;

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "app/DialogContext.h"
 #include "dialogs/lldp/LldpNames.h"
 #include "dialogs/lldp/LldpTlvPickerDialog.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class LldpNamesBinding;

@@ -20,7 +20,7 @@
 #include "tables/DefTables.h"
 
 LldpTlvPortDialog::LldpTlvPortDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  device_ = context.Agent();
+  device_ = context.agent;
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setMinimumSize(Px(this, 560), Px(this, 220));

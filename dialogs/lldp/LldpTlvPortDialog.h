@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "app/DialogContext.h"
 #include "dialogs/lldp/LldpNames.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class LldpNamesBinding;

@@ -10,11 +10,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -33,7 +33,7 @@ QLineEdit* Edit(QWidget* parent, const char* name) {
   return edit;
 }
 
-TPortUitForm* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+PortGrid* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
   auto* group = new QGroupBox(title, parent);
   auto* host = new QWidget(group);
   host->setMinimumHeight(Px(parent, 110));
@@ -47,7 +47,7 @@ TPortUitForm* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& tit
 // ---------------------------------------------------------------------------
 GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("GuestVlanForm"));
-  setWindowTitle(QStringLiteral("Guest VLAN :") + context.Agent());
+  setWindowTitle(QStringLiteral("Guest VLAN :") + context.agent);
   resize(Px(this, 600), Px(this, 360));
   edtName = Edit(this, "edtName");
   cbxDel = new QComboBox(this);

@@ -3,7 +3,7 @@
 // guest VLAN of 802.1X.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class GuestVlanDialog : public SnmpDialog {
   Q_OBJECT
@@ -23,7 +23,7 @@ class GuestVlanDialog : public SnmpDialog {
   void BT_DeleteClick();
 
   QLineEdit* edtName = nullptr;
-  TPortUitForm* Ports = nullptr;
+  PortGrid* Ports = nullptr;
   QComboBox* cbxDel = nullptr;  // hidden
   QLabel* StatusPanel = nullptr;
   QPushButton* BT_Get = nullptr;

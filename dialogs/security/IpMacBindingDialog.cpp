@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/PortPanel.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 

@@ -3,7 +3,7 @@
 
 #include "dialogs/security/RowEditDialog.h"
 
-class TPortUitForm;
+class PortGrid;
 
 class IpMacBindingDialog : public RowEditDialog {
   Q_OBJECT
@@ -21,7 +21,7 @@ class IpMacBindingDialog : public RowEditDialog {
   QLineEdit* edtMacAddr = nullptr;
   QComboBox* ComboStatus = nullptr;  // hidden
   QWidget* StackingPortPanel = nullptr;
-  TPortUitForm* PortPanel = nullptr;
+  PortGrid* PortPanel = nullptr;
   QComboBox* cbxActive = nullptr;
   QComboBox* cbxMode = nullptr;
 

@@ -36,7 +36,7 @@ MacAuthTableDialog::MacAuthTableDialog(const DialogContext& context, const KyVar
                                      const QString& title)
     : SnmpDialog(context.owner) {
   setObjectName(QString::fromLatin1(name));
-  setWindowTitle(title + context.Agent());
+  setWindowTitle(title + context.agent);
   ListView1 = MakeList(this, "ListView1");
   Memo1 = MakeReadOnlyMemo(this);
   Button1 = MakeButton(this, QStringLiteral("Refresh"), "Button1");

@@ -2,7 +2,7 @@
 // and authenticator diagnostics, read synchronously.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QLabel;

@@ -2,8 +2,8 @@
 // and authenticator diagnostics, read synchronously.
 #pragma once
 
-#include "app/DialogContext.h"
 #include "dialogs/security/MacAuthTableDialog.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QLabel;

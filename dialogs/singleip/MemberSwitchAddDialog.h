@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;

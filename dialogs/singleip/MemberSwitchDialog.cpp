@@ -30,7 +30,7 @@ constexpr int kCandidate = 1, kPassword = 2, kRowStatus = 3;
 // ---------------------------------------------------------------------------
 MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MSInformationForm"));
-  setWindowTitle(QStringLiteral("Member Switch Information: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Member Switch Information: ") + context.agent);
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setMinimumSize(Px(this, 560), Px(this, 180));

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -14,7 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class CurrentVlanDialog : public SnmpDialog {
   Q_OBJECT
@@ -27,8 +27,8 @@ class CurrentVlanDialog : public SnmpDialog {
   QTreeWidget* LV_dot1qVlanCurrentEntry = nullptr;
   QLabel* VlanNumDeletes = nullptr;
   QLabel* StaticText1 = nullptr;  // the selected VLAN index
-  TPortUitForm* EgressPorts = nullptr;
-  TPortUitForm* UntaggedPorts = nullptr;
+  PortGrid* EgressPorts = nullptr;
+  PortGrid* UntaggedPorts = nullptr;
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_Set = nullptr;  // hidden

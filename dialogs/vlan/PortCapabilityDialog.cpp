@@ -34,7 +34,7 @@ QPlainTextEdit* MakeReadOnlyMemo(QWidget* parent) {
 // ---------------------------------------------------------------------------
 PortCapabilityDialog::PortCapabilityDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortCapabilities8021dForm"));
-  setWindowTitle(QStringLiteral("Port Capability Form: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Port Capability Form: ") + context.agent);
   LV_dot1dPortCapabilitiesEntry = MakeList(this, "LV_dot1dPortCapabilitiesEntry");
   LV_dot1dPortCapabilitiesEntry->setMinimumWidth(Px(this, 320));
   Memo1 = MakeReadOnlyMemo(this);

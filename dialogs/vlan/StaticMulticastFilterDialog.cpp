@@ -14,12 +14,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -66,7 +66,7 @@ QLineEdit* BindReceivePort(QWidget* parent, KySNMPRequest2Edits* editor) {
 StaticMulticastFilterDialog::StaticMulticastFilterDialog(const DialogContext& context)
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MulticastFilterInformationForm"));
-  setWindowTitle(QStringLiteral("Multicast Filter Information") + context.Agent());
+  setWindowTitle(QStringLiteral("Multicast Filter Information") + context.agent);
   LV_dot1qStaticMulticastEntry = MakeList(this, "LV_dot1qStaticMulticastEntry");
   ED_MulticastVID = MakeEdit(this, "ED_MulticastVID");
   ED_MACAddress = MakeEdit(this, "ED_MACAddress");

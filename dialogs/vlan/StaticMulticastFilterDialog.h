@@ -3,7 +3,7 @@
 // (static unicast entries with the one port they may go to).
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class StaticMulticastFilterDialog : public SnmpDialog {
   Q_OBJECT
@@ -35,7 +35,7 @@ class StaticMulticastFilterDialog : public SnmpDialog {
   QLineEdit* ED_MACAddress;
   QComboBox* Status;
   QTabWidget* PortTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
-  TPortUitForm* EgressPorts;
+  PortGrid* EgressPorts;
   QPlainTextEdit* Memo1;
   QLabel* ST_Count;
   QPushButton* RefreshBtn;

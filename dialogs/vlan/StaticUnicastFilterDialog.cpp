@@ -14,12 +14,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/PortPanel.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -55,7 +55,7 @@ QLineEdit* BindReceivePort(QWidget* parent, KySNMPRequest2Edits* editor) {
   return edit;
 }
 
-int CheckedCount(const TPortUitForm& ports) {
+int CheckedCount(const PortGrid& ports) {
   int count = 0;
   for (const QCheckBox* box : ports.CheckBoxes()) count += box->isChecked() ? 1 : 0;
   return count;
@@ -67,7 +67,7 @@ int CheckedCount(const TPortUitForm& ports) {
 StaticUnicastFilterDialog::StaticUnicastFilterDialog(const DialogContext& context)
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("UnicastFilterInformationForm"));
-  setWindowTitle(QStringLiteral("Unicast Filter Information: ") + context.Agent());
+  setWindowTitle(QStringLiteral("Unicast Filter Information: ") + context.agent);
   LV_dot1qStaticUnicastEntry = MakeList(this, "LV_dot1qStaticUnicastEntry");
   ED_UnicastVID = MakeEdit(this, "ED_UnicastVID");
   UnicastAddress = MakeEdit(this, "UnicastAddress");

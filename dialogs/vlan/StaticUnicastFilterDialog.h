@@ -3,7 +3,7 @@
 // (static unicast entries with the one port they may go to).
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class StaticUnicastFilterDialog : public SnmpDialog {
   Q_OBJECT
@@ -34,7 +34,7 @@ class StaticUnicastFilterDialog : public SnmpDialog {
   QLineEdit* UnicastAddress;
   QComboBox* UStatus;
   QGroupBox* AllowGroup;  // "Allow To Go To Port"
-  TPortUitForm* AllowPorts;
+  PortGrid* AllowPorts;
   QPlainTextEdit* Memo1;
   QLabel* ST_Count;
   QPushButton* RefreshBtn;

@@ -3,7 +3,7 @@
 // added with createAndGo, changed and deleted with destroy.
 #pragma once
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class StaticVlanDialog : public SnmpDialog {
   Q_OBJECT
@@ -33,9 +33,9 @@ class StaticVlanDialog : public SnmpDialog {
   QComboBox* Status = nullptr;
   QLabel* NextFreeLocalVlanIndex = nullptr;
   QTabWidget* PageControl1 = nullptr;
-  TPortUitForm* EgressPorts = nullptr;
-  TPortUitForm* ForbiddenEgressPorts = nullptr;
-  TPortUitForm* UntaggedPorts = nullptr;
+  PortGrid* EgressPorts = nullptr;
+  PortGrid* ForbiddenEgressPorts = nullptr;
+  PortGrid* UntaggedPorts = nullptr;
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_Set = nullptr;

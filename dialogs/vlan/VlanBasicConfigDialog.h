@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
@@ -14,7 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
-class TPortUitForm;
+class PortGrid;
 
 class VlanBasicConfigDialog : public SnmpDialog {
   Q_OBJECT

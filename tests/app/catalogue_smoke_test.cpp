@@ -392,7 +392,7 @@ std::vector<std::string> OpenDedicated(const MenuEntry& entry, const DedicatedDi
   boxes.clear();
   std::unique_ptr<QDialog> dialog;
   try {
-    dialog.reset(factory(DialogContext{nullptr, &texts, &mainWindow}));
+    dialog.reset(factory(DialogContext{nullptr, QString::fromLocal8Bit(texts.agent), &mainWindow}));
   } catch (const std::exception& e) {
     return {"making the dialog raised: " + ErrorText(e)};
   }
@@ -418,7 +418,7 @@ std::vector<std::string> OpenDedicated(const MenuEntry& entry, const DedicatedDi
 
 TEST_F(CatalogueSmoke, EveryRegisteredDedicatedCommandOpensAgainstTheSimulator) {
   ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
   UseCommunities(false);
   int all = 0, registered = 0, opened = 0;
   std::map<std::string, std::vector<std::string>> failures;

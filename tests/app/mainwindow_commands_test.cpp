@@ -213,7 +213,7 @@ TEST_F(MainWindowSim, RebootRefusedByTheDeviceShowsNothing) {
 }
 
 TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
-  RegisterDedicatedDialogs();  // as the program does before its main window
+  RegisterDedicatedDialogs(DedicatedDialogs());  // as the program does before its main window
   ASSERT_TRUE(StartSim());
   WriteProfile("127.0.0.1", sim.port());
   Open(HostSwitches());

@@ -89,9 +89,9 @@ TEST(MenuCatalogue, TopLevelMenusInOrder) {
   EXPECT_EQ(actual, expected);
 }
 
-// A dedicated command opens the dialog registered under its handler name:
-// every one of them has a dialog, and only they have one.
-TEST(MenuCatalogue, EveryDedicatedCommandHasARegisteredDialog) {
+// A dedicated command opens the dialog listed under its handler name: every
+// one of them has a dialog, only they have one, and each is listed once.
+TEST(MenuCatalogue, EveryDedicatedCommandHasADialog) {
   std::map<CommandPattern, int> counts;
   for (const MenuEntry* e : Commands()) ++counts[e->pattern];
   std::cout << "commands: " << Commands().size() << " (generated scalar " << counts[CommandPattern::GeneratedScalar]
@@ -100,13 +100,26 @@ TEST(MenuCatalogue, EveryDedicatedCommandHasARegisteredDialog) {
             << ", special " << counts[CommandPattern::Special] << ")\n";
   EXPECT_EQ(counts[CommandPattern::None], 0);
 
+  std::set<std::string_view> listed;
+  for (const DedicatedDialog& d : DedicatedDialogs()) {
+    EXPECT_TRUE(listed.insert(d.handler).second) << "listed twice: " << d.handler;
+    EXPECT_TRUE(d.factory) << d.handler;
+    const MenuEntry* e = FindMenuEntry(d.handler);
+    ASSERT_NE(e, nullptr) << "no command " << d.handler;
+    EXPECT_EQ(e->pattern, CommandPattern::Dedicated) << d.handler;
+  }
+
+  // Registered as the program does, they enable exactly their commands.
+  App();
   ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
+  QWidget window;
+  QMenuBar* bar = BuildMainMenu(&window, {});
   for (const MenuEntry* e : Commands()) {
-    if (e->pattern == CommandPattern::Dedicated)
-      EXPECT_NE(FindDedicatedDialogFactory(*e), nullptr) << "no dialog for " << e->handler;
-    else
-      EXPECT_EQ(FindDedicatedDialogFactory(*e), nullptr) << e->handler;
+    const bool dedicated = e->pattern == CommandPattern::Dedicated;
+    EXPECT_EQ(dedicated, listed.contains(e->handler)) << "no dialog for " << e->handler;
+    EXPECT_EQ(FindDedicatedDialogFactory(*e) != nullptr, dedicated) << e->handler;
+    if (dedicated) EXPECT_TRUE(FindCommandAction(bar, e->handler)->isEnabled()) << e->handler;
   }
   ClearDedicatedDialogs();
 }
@@ -502,7 +515,7 @@ class MenuBarTest : public ::testing::Test {
   // The context a dedicated command of this window receives.
   DialogContext Context() {
     texts.agent = std::string(kDevice);
-    return DialogContext{window.get(), &texts, nullptr};
+    return DialogContext{window.get(), QString::fromLocal8Bit(texts.agent), nullptr};
   }
 
   std::unique_ptr<QWidget> window;

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -13,14 +12,11 @@
 #include <stdexcept>
 
 #include "DialogTestSupport.h"
-#include "app/MenuBar.h"
-#include "app/MenuCatalogue.h"
-#include "app/PortPanel.h"
-#include "dialogs/RegisterDialogs.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
+#include "editors/PortGrid.h"
 #include "tables/DefTables.h"
 
 namespace {
@@ -116,7 +112,7 @@ TEST(FieldChecks, HexField) {
 TEST(PortGrid, StandardGridShows52PortsAndBindsBitsMostSignificantFirst) {
   qrxtest::TestApp();
   QWidget host;
-  TPortUitForm* grid = AddStandardPortGrid(&host);
+  PortGrid* grid = AddStandardPortGrid(&host);
   host.resize(600, 300);
   host.show();
   ASSERT_EQ(grid->CheckBoxes().size(), 64);
@@ -274,29 +270,6 @@ TEST_F(DialogBase, ClosingStopsTheBindingsAndWaitsForTheRunningRead) {
   EXPECT_FALSE(dialog->binding->request.enabled);
   dialog.reset();  // freed without a completion left to arrive
   QApplication::processEvents();
-}
-
-// ---------------------------------------------------------------------------
-// Registration.
-
-TEST(Registration, CommandsEnabledExactlyForRegisteredDialogs) {
-  qrxtest::TestApp();
-  ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
-  QWidget window;
-  QMenuBar* bar = BuildMainMenu(&window, {});
-  int registered = 0;
-  for (const MenuEntry& e : MenuCatalogue()) {
-    if (e.pattern != CommandPattern::Dedicated) continue;
-    const bool has = FindDedicatedDialogFactory(e) != nullptr;
-    registered += has;
-    EXPECT_EQ(FindCommandAction(bar, e.handler)->isEnabled(), has) << e.handler;
-  }
-  for (const char* handler : {"About1Click", "NetworkTime1Click", "SummerTime1Click", "TimeRangeManagement1Click",
-                              "SystemLogServerTable1Click", "SMTPControlTable1Click"})
-    EXPECT_TRUE(FindCommandAction(bar, handler)->isEnabled()) << handler;
-  EXPECT_GE(registered, 6);
-  ClearDedicatedDialogs();
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "app/PortPanel.h"
 #include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupAddDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
@@ -18,6 +17,7 @@
 #include "dialogs/vlan/StaticMulticastFilterDialog.h"
 #include "dialogs/vlan/StaticUnicastFilterDialog.h"
 #include "editors/ControlBinding.h"
+#include "editors/PortGrid.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
-#include "app/PortPanel.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
 #include "dialogs/security/EnableMethodListDialog.h"
@@ -23,6 +22,7 @@
 #include "dialogs/security/SafeguardControlDialog.h"
 #include "dialogs/security/SslCertificateFileDialog.h"
 #include "dialogs/security/SslManagementDialog.h"
+#include "editors/PortGrid.h"
 
 namespace {
 

@@ -148,7 +148,7 @@ class StpInfo : public SpanningTree {
  protected:
   std::unique_ptr<StpControlDialog> OpenInfo(const char* stVersion) {
     main.VersionText()->setText(stVersion);
-    auto form = std::make_unique<StpControlDialog>(DialogContext{nullptr, nullptr, &main});
+    auto form = std::make_unique<StpControlDialog>(DialogContext{nullptr, QString(), &main});
     Open(*form);
     return form;
   }

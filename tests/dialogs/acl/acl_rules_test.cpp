@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/PortPanel.h"
 #include "dialogs/acl/AclTestSupport.h"
 #include "dialogs/acl/CpuEthernetRuleDialog.h"
 #include "dialogs/acl/CpuIpRuleDialog.h"
@@ -14,6 +13,7 @@
 #include "dialogs/acl/EthernetRuleDialog.h"
 #include "dialogs/acl/IpRuleDialog.h"
 #include "dialogs/acl/PacketContentRuleDialog.h"
+#include "editors/PortGrid.h"
 
 namespace {
 using namespace acltest;

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
       if (connect.exec() != QDialog::Accepted) return 0;
       arguments = connect.Arguments();
     }
-    RegisterDedicatedDialogs();
+    RegisterDedicatedDialogs(DedicatedDialogs());
     TMainForm window(arguments);
     if (window.TerminateRequested()) return 2;
     LogStatusPanel(window);

@@ -1,4 +1,4 @@
-#include "app/PortPanel.h"
+#include "editors/PortGrid.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ int ModelPortCount(const std::string& model) {
 
 int ModelPortCount(const char* model) { return model ? ModelPortCount(std::string(model)) : 0; }
 
-TPortUitForm::TPortUitForm(QWidget* owner) : QWidget(owner, Qt::FramelessWindowHint) {
+PortGrid::PortGrid(QWidget* owner) : QWidget(owner, Qt::FramelessWindowHint) {
   setObjectName("PortUitForm");
   setWindowTitle("Form");
   QFont f = font();
@@ -58,12 +58,12 @@ TPortUitForm::TPortUitForm(QWidget* owner) : QWidget(owner, Qt::FramelessWindowH
   FormCreate();
 }
 
-void TPortUitForm::FormCreate() {
+void PortGrid::FormCreate() {
   checkBoxes_.clear();
   unitPages_.clear();
 }
 
-void TPortUitForm::AddUnit(const QString& caption, int /*firstPort*/, int count, int columns) {
+void PortGrid::AddUnit(const QString& caption, int /*firstPort*/, int count, int columns) {
   auto* page = new QWidget;
   page->setObjectName(QString("UnitPage%1").arg(unitPages_.size() + 1));
   UnitPageControl->addTab(page, caption);
@@ -103,7 +103,7 @@ void TPortUitForm::AddUnit(const QString& caption, int /*firstPort*/, int count,
   UnitPageControl->tabBar()->hide();
 }
 
-void TPortUitForm::ShowUnit(const QString& unitText, const QString& model, int portCount) {
+void PortGrid::ShowUnit(const QString& unitText, const QString& model, int portCount) {
   bool ok = false;
   const int u = unitText.trimmed().toInt(&ok);
   if (!ok || u < 1 || u > unitPages_.size()) return;
@@ -122,19 +122,19 @@ void TPortUitForm::ShowUnit(const QString& unitText, const QString& model, int p
   }
 }
 
-void TPortUitForm::ClearAll() {
+void PortGrid::ClearAll() {
   for (QCheckBox* cb : checkBoxes_) cb->setChecked(false);
 }
 
 // ---------------------------------------------------------------------------
-TPortUitForm* AddStandardPortGrid(QWidget* host) {
-  auto* grid = new TPortUitForm(host);
+PortGrid* AddStandardPortGrid(QWidget* host) {
+  auto* grid = new PortGrid(host);
   grid->setWindowFlags(Qt::Widget);  // embedded, not a window of its own
   delete host->layout();
   auto* layout = new QVBoxLayout(host);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid);
-  grid->AddUnit("Unit1", 1, TPortUitForm::kBoxesPerUnit, 12);
+  grid->AddUnit("Unit1", 1, PortGrid::kBoxesPerUnit, 12);
   grid->ShowUnit("1", kGridModel, ModelPortCount(kGridModel));
   grid->show();
   return grid;
@@ -149,17 +149,17 @@ std::string PortBitList(int count) {
   return bits;
 }
 
-void BindPortList(KySNMPRequest2Edits& binding, int index, const TPortUitForm& grid) {
+void BindPortList(KySNMPRequest2Edits& binding, int index, const PortGrid& grid) {
   std::vector<QCheckBox*> boxes;
-  for (int k = 0; k < TPortUitForm::kBoxesPerUnit; ++k) boxes.push_back(grid.CheckBox(k));
+  for (int k = 0; k < PortGrid::kBoxesPerUnit; ++k) boxes.push_back(grid.CheckBox(k));
   binding.AssociateBits(index, PortBitList(), boxes);
 }
 
 UnitPort SplitGlobalPort(int global) {
   if (global <= 0) return {};
-  const int port = global % TPortUitForm::kBoxesPerUnit;
-  if (port != 0) return {global / TPortUitForm::kBoxesPerUnit + 1, port};
-  return {global / TPortUitForm::kBoxesPerUnit, TPortUitForm::kBoxesPerUnit};
+  const int port = global % PortGrid::kBoxesPerUnit;
+  if (port != 0) return {global / PortGrid::kBoxesPerUnit + 1, port};
+  return {global / PortGrid::kBoxesPerUnit, PortGrid::kBoxesPerUnit};
 }
 
-int JoinGlobalPort(int unit, int port) { return (unit - 1) * TPortUitForm::kBoxesPerUnit + port; }
+int JoinGlobalPort(int unit, int port) { return (unit - 1) * PortGrid::kBoxesPerUnit + port; }

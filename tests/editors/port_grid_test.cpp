@@ -1,4 +1,4 @@
-// The unit port panel: units, visible boxes, layout and the model table.
+// The port grid: units, visible boxes, layout and the model table.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -8,15 +8,15 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include "app/PortPanel.h"
-#include "mainwindow_test_support.h"
+#include "editors/PortGrid.h"
+#include "editors_test_support.h"
 
 namespace {
 
-class PortPanelTest : public ::testing::Test {
+class PortGridTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    AppForTests();
+    TestApp();
     ASSERT_TRUE(dir_.isValid());
     saved_ = QDir::currentPath();
     // A clean current folder: no "DeviceInfo.ini" unless a test writes one.
@@ -33,8 +33,8 @@ class PortPanelTest : public ::testing::Test {
   QString saved_;
 };
 
-TEST_F(PortPanelTest, Qrx900UnitShowsFiftyTwoBoxesInRowsOfTwelve) {
-  TPortUitForm panel;
+TEST_F(PortGridTest, Qrx900UnitShowsFiftyTwoBoxesInRowsOfTwelve) {
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 64, 12);
   panel.ShowUnit("1", "QRX-900", ModelPortCount("QRX-900"));
 
@@ -60,9 +60,9 @@ TEST_F(PortPanelTest, Qrx900UnitShowsFiftyTwoBoxesInRowsOfTwelve) {
   EXPECT_EQ(panel.UnitPageControl->currentWidget(), panel.UnitPages().at(0));
 }
 
-TEST_F(PortPanelTest, DeviceInfoFileLaysTheBoxesOutTenPerRow) {
+TEST_F(PortGridTest, DeviceInfoFileLaysTheBoxesOutTenPerRow) {
   WriteDeviceInfo();
-  TPortUitForm panel;
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 64, 12);
   panel.ShowUnit("1", "QRX-900", 52);
   EXPECT_EQ(panel.CheckBox(9)->x(), 9 * 40 + 20);
@@ -70,7 +70,7 @@ TEST_F(PortPanelTest, DeviceInfoFileLaysTheBoxesOutTenPerRow) {
   EXPECT_GT(panel.CheckBox(10)->y(), panel.CheckBox(9)->y());
 }
 
-TEST_F(PortPanelTest, ModelPortCountIsExactAndCaseSensitive) {
+TEST_F(PortGridTest, ModelPortCountIsExactAndCaseSensitive) {
   const struct {
     const char* model;
     int ports;
@@ -86,8 +86,8 @@ TEST_F(PortPanelTest, ModelPortCountIsExactAndCaseSensitive) {
   }
 }
 
-TEST_F(PortPanelTest, BadUnitTextsChangeNothingAndRaiseNothing) {
-  TPortUitForm panel;
+TEST_F(PortGridTest, BadUnitTextsChangeNothingAndRaiseNothing) {
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 64, 12);
   for (const char* unit : {"x", "", "0", "2", "-1", "1x"}) {
     SCOPED_TRACE(unit);
@@ -97,16 +97,16 @@ TEST_F(PortPanelTest, BadUnitTextsChangeNothingAndRaiseNothing) {
   }
 }
 
-TEST_F(PortPanelTest, AskingForMoreBoxesThanTheUnitHasShowsThoseThereAre) {
-  TPortUitForm panel;
+TEST_F(PortGridTest, AskingForMoreBoxesThanTheUnitHasShowsThoseThereAre) {
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 10, 12);
   EXPECT_NO_THROW(panel.ShowUnit("1", "QRX-900", 52));
   EXPECT_EQ(panel.UnitPageControl->tabText(0), "Unit1 QRX-900");
   for (QCheckBox* cb : panel.CheckBoxes()) EXPECT_FALSE(cb->isHidden());
 }
 
-TEST_F(PortPanelTest, SecondUnitUsesItsOwnSixtyFourBoxes) {
-  TPortUitForm panel;
+TEST_F(PortGridTest, SecondUnitUsesItsOwnSixtyFourBoxes) {
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 64, 12);
   panel.AddUnit("Unit2", 65, 64, 12);
   panel.ShowUnit("2", "QRX-700", ModelPortCount("QRX-700"));
@@ -116,8 +116,8 @@ TEST_F(PortPanelTest, SecondUnitUsesItsOwnSixtyFourBoxes) {
   EXPECT_EQ(panel.UnitPageControl->tabText(1), "Unit2 QRX-700");
 }
 
-TEST_F(PortPanelTest, ClearAllUnchecksEveryBoxHiddenOnesToo) {
-  TPortUitForm panel;
+TEST_F(PortGridTest, ClearAllUnchecksEveryBoxHiddenOnesToo) {
+  PortGrid panel;
   panel.AddUnit("Unit1", 1, 64, 12);
   panel.ShowUnit("1", "QRX-900", 52);
   for (int i : {0, 30, 51, 60}) panel.CheckBox(i)->setChecked(true);

@@ -1,4 +1,4 @@
-// The unit port panel: a borderless form with one page per switch unit, each
+// The port grid: a borderless widget with one page per switch unit, each
 // page a scroll box of numbered port check boxes. Dedicated dialogs embed it
 // and bind its boxes to the bits of port lists themselves.
 #pragma once
@@ -22,7 +22,7 @@ int ModelPortCount(const char* model);
 // per row.
 inline constexpr const char* kDeviceInfoFile = "DeviceInfo.ini";
 
-class TPortUitForm : public QWidget {
+class PortGrid : public QWidget {
   Q_OBJECT
 
  public:
@@ -32,7 +32,7 @@ class TPortUitForm : public QWidget {
 
   // The hosting dialog parents the panel into one of its panels, makes it
   // fill that panel and shows it.
-  explicit TPortUitForm(QWidget* owner = nullptr);
+  explicit PortGrid(QWidget* owner = nullptr);
 
   // Adds one unit page with `count` check boxes captioned 1 to count, laid
   // out `columns` per row (10 when "DeviceInfo.ini" exists), all hidden, the
@@ -71,14 +71,14 @@ inline constexpr const char* kGridModel = "QRX-900";
 // A port panel filling `host` (its layout is replaced): unit "Unit1" with 64
 // boxes, 12 per row, shown for the QRX-900 (boxes 1 to 52 visible, 53 to 64
 // hidden but there to be bound).
-TPortUitForm* AddStandardPortGrid(QWidget* host);
+PortGrid* AddStandardPortGrid(QWidget* host);
 
 // Binds the 64 boxes of unit 1 of `grid` to the port list variable `index`
 // bit by bit: box k (port k + 1) is bit k, most significant bit of the first
 // byte first (byte k / 8, mask 0x80 >> k % 8).
-void BindPortList(KySNMPRequest2Edits& binding, int index, const TPortUitForm& grid);
+void BindPortList(KySNMPRequest2Edits& binding, int index, const PortGrid& grid);
 // "0,1,...,count - 1", the bit list of a port list binding.
-std::string PortBitList(int count = TPortUitForm::kBoxesPerUnit);
+std::string PortBitList(int count = PortGrid::kBoxesPerUnit);
 
 // A single port entered as unit and port: the variable holds the global
 // number (unit - 1) * 64 + port. 65 is unit 2 port 1, 64 unit 1 port 64, 0

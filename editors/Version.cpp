@@ -1,3 +1,3 @@
-#include "app/Version.h"
+#include "editors/Version.h"
 
 const char* ProgramVersion() { return "0.1"; }
