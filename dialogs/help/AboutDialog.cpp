@@ -40,25 +40,25 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     icon->setObjectName(QString("Image%1").arg(i + 1));
     icon->setGeometry(0, 0, 32, 32);
     icon->setPixmap(QPixmap(QString(":/qrx900/model-%1.png").arg(kModels[i])));
-    ModelIcons.append(icon);
+    modelIcons.append(icon);
   }
 
-  AboutLabel = new QLabel(this);
-  AboutLabel->setObjectName("AboutLabel");
-  QFont bold = AboutLabel->font();
+  aboutLabel = new QLabel(this);
+  aboutLabel->setObjectName("AboutLabel");
+  QFont bold = aboutLabel->font();
   bold.setBold(true);
-  AboutLabel->setFont(bold);
+  aboutLabel->setFont(bold);
 
-  VersionLabel = new QLabel("Release Version 2.0", this);
-  VersionLabel->setObjectName("VersionLabel");
+  versionLabel = new QLabel("Release Version 2.0", this);
+  versionLabel->setObjectName("VersionLabel");
 
-  InfoLabel = new QLabel(QString("%1 %2 for the QRX-900 52-port managed switch.").arg(kProgramName, ProgramVersion()),
+  infoLabel = new QLabel(QString("%1 %2 for the QRX-900 52-port managed switch.").arg(kProgramName, ProgramVersion()),
                          this);
-  InfoLabel->setObjectName("InfoLabel");
+  infoLabel->setObjectName("InfoLabel");
 
   auto* texts = new QVBoxLayout;
   texts->setSpacing(4);
-  for (QLabel* label : {AboutLabel, VersionLabel, InfoLabel}) {
+  for (QLabel* label : {aboutLabel, versionLabel, infoLabel}) {
     label->setTextFormat(Qt::PlainText);
     texts->addWidget(label);
   }
@@ -68,47 +68,47 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
   top->addWidget(icons, 0, Qt::AlignTop);
   top->addLayout(texts, 1);
 
-  BT_Ok = new QPushButton("OK", this);
-  BT_Ok->setObjectName("BT_Ok");
-  BT_Ok->setMinimumWidth(80);
+  okButton = new QPushButton("OK", this);
+  okButton->setObjectName("BT_Ok");
+  okButton->setMinimumWidth(80);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 16, 16, 14);
   layout->setSpacing(12);
   layout->addLayout(top);
-  layout->addWidget(BT_Ok, 0, Qt::AlignHCenter);
+  layout->addWidget(okButton, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  BT_Ok->setDefault(true);
-  connect(BT_Ok, &QPushButton::clicked, this, &QDialog::accept);
-  BT_Ok->installEventFilter(this);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton->installEventFilter(this);
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {
-  FormActivate();
+  updateTexts();
   QDialog::showEvent(event);
 }
 
 void AboutDialog::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) updateTexts();
   QDialog::changeEvent(event);
 }
 
-void AboutDialog::FormActivate() {
-  for (int i = 0; i < ModelIcons.size(); ++i) ModelIcons[i]->setVisible(QLatin1String(kModels[i]) == kShownModel);
-  AboutLabel->setText("Norvane QRX-900 Management Module");
+void AboutDialog::updateTexts() {
+  for (int i = 0; i < modelIcons.size(); ++i) modelIcons[i]->setVisible(QLatin1String(kModels[i]) == kShownModel);
+  aboutLabel->setText("Norvane QRX-900 Management Module");
   setWindowTitle("About QRX-900 Module");
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == BT_Ok && event->type() == QEvent::KeyPress) {
+  if (watched == okButton && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    BT_OkKeyDown(key->key(), key->modifiers());
+    okKeyPressed(key->key(), key->modifiers());
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void AboutDialog::BT_OkKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void AboutDialog::okKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
   // Shift+Alt+F3 (Ctrl does not matter) shows the build.
   if (key == Qt::Key_F3 && (modifiers & Qt::ShiftModifier) && (modifiers & Qt::AltModifier))
-    VersionLabel->setText("Release Version 2.00V09(Build 2008/12/12)");
+    versionLabel->setText("Release Version 2.00V09(Build 2008/12/12)");
 }

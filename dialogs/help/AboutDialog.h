@@ -16,11 +16,11 @@ class AboutDialog : public QDialog {
   // Model names of the five icons, in layout order.
   static const char* const kModels[5];
 
-  QLabel* AboutLabel = nullptr;
-  QLabel* VersionLabel = nullptr;
-  QLabel* InfoLabel = nullptr;  // the third text
-  QList<QLabel*> ModelIcons;    // 32 x 32, all at the same place, one per model
-  QPushButton* BT_Ok = nullptr;
+  QLabel* aboutLabel = nullptr;
+  QLabel* versionLabel = nullptr;
+  QLabel* infoLabel = nullptr;  // the third text
+  QList<QLabel*> modelIcons;    // 32 x 32, all at the same place, one per model
+  QPushButton* okButton = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -28,6 +28,6 @@ class AboutDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormActivate();
-  void BT_OkKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void updateTexts();
+  void okKeyPressed(int key, Qt::KeyboardModifiers modifiers);
 };

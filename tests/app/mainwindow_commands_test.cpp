@@ -235,7 +235,7 @@ TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* form = qobject_cast<AboutDialog*>(modal)) {
       title = form->windowTitle();
-      form->BT_Ok->click();
+      form->okButton->click();
     } else if (modal) {
       modal->close();
     }
