@@ -25,20 +25,20 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
   setObjectName(QStringLiteral("MSEditForm"));
   setWindowTitle(QStringLiteral("MS Add"));
   setModal(true);
-  MSIDEdit = MakeEdit(this, "MSIDEdit");
-  KeyIDEdit = MakeEdit(this, "KeyIDEdit");
-  MS_Password = MakeEdit(this, "MS_Password");
-  Row_Status = MakeCombo(this, "Row_Status");
-  SetButton = MakeButton(this, QStringLiteral("Set"), "SetButton");
-  CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-  SetButton->setAutoDefault(false);
-  CloseButton->setAutoDefault(false);
+  memberIdEdit = MakeEdit(this, "MSIDEdit");
+  candidateIdEdit = MakeEdit(this, "KeyIDEdit");
+  passwordEdit = MakeEdit(this, "MS_Password");
+  rowStatusCombo = MakeCombo(this, "Row_Status");
+  setButton = MakeButton(this, QStringLiteral("Set"), "SetButton");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
+  setButton->setAutoDefault(false);
+  closeButton->setAutoDefault(false);
   auto* fields = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
-      {"Member Switch ID", MSIDEdit},
-      {"Member Candidate ID", KeyIDEdit},
-      {"Member Password", MS_Password},
-      {"Member Row Status", Row_Status},
+      {"Member Switch ID", memberIdEdit},
+      {"Member Candidate ID", candidateIdEdit},
+      {"Member Password", passwordEdit},
+      {"Member Row Status", rowStatusCombo},
   };
   int r = 0;
   for (const auto& [label, field] : rows) {
@@ -47,45 +47,45 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
   }
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(SetButton);
-  buttons->addWidget(CloseButton);
+  buttons->addWidget(setButton);
+  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);
-  connect(SetButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::SetButtonClick);
-  connect(CloseButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::CloseButtonClick);
+  connect(setButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::closeClicked);
 }
 
 void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (mode != kAddMode) return;
-  KeyIDEdit->setEnabled(true);
-  MSIDEdit->clear();
-  KeyIDEdit->clear();
-  MSIDEdit->setFocus();
+  candidateIdEdit->setEnabled(true);
+  memberIdEdit->clear();
+  candidateIdEdit->clear();
+  memberIdEdit->setFocus();
 }
 
-void MemberSwitchAddDialog::SetButtonClick() {
+void MemberSwitchAddDialog::setClicked() {
   if (mode != kAddMode) return;
-  const QString id = MSIDEdit->text().trimmed();
-  if (!id.isEmpty() && !table_->ListView1->findItems(id, Qt::MatchExactly, 0).isEmpty()) {
+  const QString id = memberIdEdit->text().trimmed();
+  if (!id.isEmpty() && !table_->memberList->findItems(id, Qt::MatchExactly, 0).isEmpty()) {
     ShowMessageBox(this, QStringLiteral("There is already a record with the same Member Switch ID. Please modified it."),
                    ProgramCaption(), QMessageBox::Ok, QMessageBox::Warning);
     return;
   }
   if (id.isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Member Siwitch ID is needed."), ProgramCaption());
-    MSIDEdit->setFocus();
+    memberIdEdit->setFocus();
     return;
   }
-  if (KeyIDEdit->text().trimmed().isEmpty()) {
+  if (candidateIdEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Member Candidate ID is needed."), ProgramCaption());
-    KeyIDEdit->setFocus();
+    candidateIdEdit->setFocus();
     return;
   }
-  if (Row_Status->currentText() != QStringLiteral("createAndGo")) {
+  if (rowStatusCombo->currentText() != QStringLiteral("createAndGo")) {
     ShowMessageBox(this, QStringLiteral("Member Row State must be createAndGo."), ProgramCaption());
-    Row_Status->setFocus();
+    rowStatusCombo->setFocus();
     return;
   }
   KySNMPRequest2Edits* editor = table_->AddEditor();

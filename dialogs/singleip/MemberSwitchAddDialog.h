@@ -26,16 +26,16 @@ class MemberSwitchAddDialog : public QDialog {
 
   explicit MemberSwitchAddDialog(MemberSwitchDialog* table);
 
-  void SetButtonClick();
-  void CloseButtonClick() { close(); }
+  void setClicked();
+  void closeClicked() { close(); }
 
   int32_t mode = 0;
-  QLineEdit* MSIDEdit;
-  QLineEdit* KeyIDEdit;
-  QLineEdit* MS_Password;
-  QComboBox* Row_Status;
-  QPushButton* SetButton;
-  QPushButton* CloseButton;
+  QLineEdit* memberIdEdit;
+  QLineEdit* candidateIdEdit;
+  QLineEdit* passwordEdit;
+  QComboBox* rowStatusCombo;
+  QPushButton* setButton;
+  QPushButton* closeButton;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -31,82 +31,82 @@ constexpr int kCandidate = 1, kPassword = 2, kRowStatus = 3;
 MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MSInformationForm"));
   setWindowTitle(QStringLiteral("Member Switch Information: ") + context.agent);
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 560), Px(this, 180));
-  Memo1 = MakeMemo(this, "Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  GetButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
-  DeleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteButton");
-  AddButton = MakeButton(this, QStringLiteral("Add"), "AddButton");
-  CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-  DeleteButton->setEnabled(false);
+  memberList = new QTreeWidget(this);
+  memberList->setObjectName(QStringLiteral("ListView1"));
+  memberList->setMinimumSize(Px(this, 560), Px(this, 180));
+  memo = MakeMemo(this, "Memo1");
+  memo->setReadOnly(true);
+  memo->setMaximumHeight(Px(this, 60));
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
+  deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteButton");
+  addButton = MakeButton(this, QStringLiteral("Add"), "AddButton");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
+  deleteButton->setEnabled(false);
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {GetButton, DeleteButton, AddButton, CloseButton}) buttons->addWidget(b);
+  for (QPushButton* b : {refreshButton, deleteButton, addButton, closeButton}) buttons->addWidget(b);
   buttons->addStretch(1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
-  layout->addWidget(Memo1);
+  layout->addWidget(memberList, 1);
+  layout->addWidget(memo);
   layout->addLayout(buttons);
 
-  MSEditForm = new MemberSwitchAddDialog(this);
-  MSEditForm->hide();
+  addDialog = new MemberSwitchAddDialog(this);
+  addDialog->hide();
 
-  KySNMPRequest2Edits* table = AddBinding(tbl::MemberSwitches, true, Memo1);
+  KySNMPRequest2Edits* table = AddBinding(tbl::MemberSwitches, true, memo);
   table->request.timeout = kTableTimeout;
-  table->AttachListView(ListView1, true);
+  table->AttachListView(memberList, true);
   // The add window's binding: its asynchronous errors go to this memo too.
-  KySNMPRequest2Edits* add = AddBinding(tbl::MemberSwitchAdd, true, Memo1);
-  add->AssociateEdits(0, "%i{n1x32l2a}", MSEditForm->MSIDEdit);
-  add->AssociateEdits(kCandidate, "%i{n1x32l2a}", MSEditForm->KeyIDEdit);
-  add->AssociateEdits(kPassword, "%s", MSEditForm->MS_Password);
-  add->AssociateControl(kRowStatus, MSEditForm->Row_Status);
+  KySNMPRequest2Edits* add = AddBinding(tbl::MemberSwitchAdd, true, memo);
+  add->AssociateEdits(0, "%i{n1x32l2a}", addDialog->memberIdEdit);
+  add->AssociateEdits(kCandidate, "%i{n1x32l2a}", addDialog->candidateIdEdit);
+  add->AssociateEdits(kPassword, "%s", addDialog->passwordEdit);
+  add->AssociateControl(kRowStatus, addDialog->rowStatusCombo);
   // The list is read again once a write of the add binding has ended.
-  add->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { GetButtonClick(); };
+  add->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refresh(); };
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &MemberSwitchDialog::ListView1Click);
-  connect(GetButton, &QPushButton::clicked, this, &MemberSwitchDialog::GetButtonClick);
-  connect(DeleteButton, &QPushButton::clicked, this, &MemberSwitchDialog::DeleteButtonClick);
-  connect(AddButton, &QPushButton::clicked, this, &MemberSwitchDialog::AddButtonClick);
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+  connect(memberList, &QTreeWidget::itemSelectionChanged, this, &MemberSwitchDialog::selectionChanged);
+  connect(refreshButton, &QPushButton::clicked, this, &MemberSwitchDialog::refresh);
+  connect(deleteButton, &QPushButton::clicked, this, &MemberSwitchDialog::deleteClicked);
+  connect(addButton, &QPushButton::clicked, this, &MemberSwitchDialog::addClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void MemberSwitchDialog::AppendError(const std::string& text) { Memo1->appendPlainText(QString::fromStdString(text)); }
+void MemberSwitchDialog::AppendError(const std::string& text) { memo->appendPlainText(QString::fromStdString(text)); }
 
-void MemberSwitchDialog::FirstRefresh() { GetButtonClick(); }
+void MemberSwitchDialog::FirstRefresh() { refresh(); }
 
-void MemberSwitchDialog::GetButtonClick() {
+void MemberSwitchDialog::refresh() {
   try {
     if (!Editor()->busy) Editor()->Refresh();
   } catch (const std::exception& e) {
     AppendError(ErrorText(e));
   }
-  DeleteButton->setEnabled(false);
+  deleteButton->setEnabled(false);
 }
 
-void MemberSwitchDialog::ListView1Click() { DeleteButton->setEnabled(!ListView1->selectedItems().isEmpty()); }
+void MemberSwitchDialog::selectionChanged() { deleteButton->setEnabled(!memberList->selectedItems().isEmpty()); }
 
-void MemberSwitchDialog::AddButtonClick() {
-  MSEditForm->mode = MemberSwitchAddDialog::kAddMode;
-  SetComboText(MSEditForm->Row_Status, QStringLiteral("createAndGo"));
-  MSEditForm->exec();
+void MemberSwitchDialog::addClicked() {
+  addDialog->mode = MemberSwitchAddDialog::kAddMode;
+  SetComboText(addDialog->rowStatusCombo, QStringLiteral("createAndGo"));
+  addDialog->exec();
   // A write still running reads the list when it ends.
-  if (!AddEditor()->busy) GetButtonClick();
+  if (!AddEditor()->busy) refresh();
 }
 
-void MemberSwitchDialog::DeleteButtonClick() {
-  const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+void MemberSwitchDialog::deleteClicked() {
+  const QList<QTreeWidgetItem*> selected = memberList->selectedItems();
   if (selected.isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Choose the item first."), ProgramCaption());
-    DeleteButton->setFocus();
-    DeleteButton->setEnabled(false);
+    deleteButton->setFocus();
+    deleteButton->setEnabled(false);
     return;
   }
   KySNMPRequest2Edits* add = AddEditor();
   if (add->busy) return;
-  SetComboText(MSEditForm->Row_Status, QStringLiteral("destroy"));
+  SetComboText(addDialog->rowStatusCombo, QStringLiteral("destroy"));
   {
     // Only the row status goes; the guard puts both columns back however the write ends.
     KyColumnExclusion exclusion(add->request.varList);
@@ -118,6 +118,6 @@ void MemberSwitchDialog::DeleteButtonClick() {
       AppendError(ErrorText(e));
     }
   }
-  if (!add->busy) GetButtonClick();
-  DeleteButton->setEnabled(false);
+  if (!add->busy) refresh();
+  deleteButton->setEnabled(false);
 }

@@ -24,23 +24,23 @@ class MemberSwitchDialog : public SnmpDialog {
 
   explicit MemberSwitchDialog(const DialogContext& context);
 
-  void GetButtonClick();  // "Refresh"
-  void DeleteButtonClick();
-  void AddButtonClick();
-  void ListView1Click();
+  void refresh();  // "Refresh"
+  void deleteClicked();
+  void addClicked();
+  void selectionChanged();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   KySNMPRequest2Edits* AddEditor() const { return Binding(1); }
   // Appends an error text to the memo.
   void AppendError(const std::string& text);
 
-  QTreeWidget* ListView1;
-  QPlainTextEdit* Memo1;
-  QPushButton* GetButton;
-  QPushButton* DeleteButton;
-  QPushButton* AddButton;
-  QPushButton* CloseButton;
-  MemberSwitchAddDialog* MSEditForm;
+  QTreeWidget* memberList;
+  QPlainTextEdit* memo;
+  QPushButton* refreshButton;
+  QPushButton* deleteButton;
+  QPushButton* addButton;
+  QPushButton* closeButton;
+  MemberSwitchAddDialog* addDialog;
 
  protected:
   void FirstRefresh() override;

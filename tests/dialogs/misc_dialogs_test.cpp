@@ -265,14 +265,14 @@ class MemberSwitch : public DialogTest {
         [&](QWidget* window) {
           auto* add = qobject_cast<MemberSwitchAddDialog*>(window);
           ASSERT_NE(add, nullptr);
-          EXPECT_TRUE(add->MSIDEdit->text().isEmpty());
-          EXPECT_EQ(add->Row_Status->currentText(), QStringLiteral("createAndGo"));
+          EXPECT_TRUE(add->memberIdEdit->text().isEmpty());
+          EXPECT_EQ(add->rowStatusCombo->currentText(), QStringLiteral("createAndGo"));
           fill(*add);
-          add->SetButton->click();
-          if (add->isVisible()) add->CloseButton->click();
+          add->setButton->click();
+          if (add->isVisible()) add->closeButton->click();
         },
         &form);
-    form.AddButton->click();
+    form.addButton->click();
     ASSERT_TRUE(Settle(form));
   }
 };
@@ -281,9 +281,9 @@ constexpr const char* kMember = "1.3.6.1.4.1.32473.12.8.1.3.1";
 
 TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
   auto form = Open<MemberSwitchDialog>();
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  EXPECT_FALSE(form->DeleteButton->isEnabled());
-  const QString existing = form->ListView1->topLevelItem(0)->text(0);
+  ASSERT_GT(form->memberList->topLevelItemCount(), 0);
+  EXPECT_FALSE(form->deleteButton->isEnabled());
+  const QString existing = form->memberList->topLevelItem(0)->text(0);
 
   struct Case {
     const char* what;
@@ -304,9 +304,9 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
     boxes.texts.clear();
     const size_t mark = JournalSize();
     AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
-      add.MSIDEdit->setText(c.id);
-      add.KeyIDEdit->setText(c.candidate);
-      add.Row_Status->setCurrentIndex(add.Row_Status->findText(QString::fromLatin1(c.status)));
+      add.memberIdEdit->setText(c.id);
+      add.candidateIdEdit->setText(c.candidate);
+      add.rowStatusCombo->setCurrentIndex(add.rowStatusCombo->findText(QString::fromLatin1(c.status)));
     });
     EXPECT_EQ(boxes.texts, QStringList{c.message});
     EXPECT_TRUE(JournalSince(mark).empty());
@@ -315,9 +315,9 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
   boxes.texts.clear();
   const size_t mark = JournalSize();
   AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
-    add.MSIDEdit->setText("21");
-    add.KeyIDEdit->setText("3");
-    add.MS_Password->setText("pw21");
+    add.memberIdEdit->setText("21");
+    add.candidateIdEdit->setText("3");
+    add.passwordEdit->setText("pw21");
   });
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
   const auto sets = JournalSince(mark);
@@ -325,31 +325,31 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
   const std::string m(kMember);
   EXPECT_EQ(Lines(sets[0]), (Strings{m + ".8.21 INTEGER 3", m + ".9.21 OCTET_STRING 70 77 32 31", m + ".10.21 INTEGER 4"}));
   // The list was read again: the new member is in it.
-  EXPECT_EQ(form->ListView1->findItems("21", Qt::MatchExactly, 0).size(), 1);
+  EXPECT_EQ(form->memberList->findItems("21", Qt::MatchExactly, 0).size(), 1);
 }
 
 TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
   auto form = Open<MemberSwitchDialog>();
-  form->ListView1->clearSelection();
+  form->memberList->clearSelection();
   size_t mark = JournalSize();
-  form->DeleteButton->setEnabled(true);
-  form->DeleteButton->click();
+  form->deleteButton->setEnabled(true);
+  form->deleteButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
+  ASSERT_GT(form->memberList->topLevelItemCount(), 0);
+  QTreeWidgetItem* line = form->memberList->topLevelItem(0);
   const std::string id = line->text(0).toStdString();
-  form->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(form->DeleteButton->isEnabled());
+  form->memberList->setCurrentItem(line);
+  EXPECT_TRUE(form->deleteButton->isEnabled());
   mark = JournalSize();
-  form->DeleteButton->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMember) + ".10." + id + " INTEGER 6"});
-  EXPECT_FALSE(form->DeleteButton->isEnabled());
-  EXPECT_TRUE(form->ListView1->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
+  EXPECT_FALSE(form->deleteButton->isEnabled());
+  EXPECT_TRUE(form->memberList->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
   // The two columns left out of the delete are written again by the next add.
   const auto& list = form->AddEditor()->request.varList;
   EXPECT_FALSE(list.IsExcluded(1));
