@@ -28,21 +28,21 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
   setObjectName(QStringLiteral("frmNetwroktime"));
   setWindowTitle(QStringLiteral("Network Time"));
 
-  CheckBox_TimeState = MakeCheckBox(this, QString(), "CheckBox_TimeState");
-  CheckBox_Server1IP = MakeCheckBox(this, QString(), "CheckBox_Server1IP");
-  CheckBox_Server2IP = MakeCheckBox(this, QString(), "CheckBox_Server2IP");
-  CheckBox_PollInterval = MakeCheckBox(this, QString(), "CheckBox_PollInterval");
-  CBox_TimeSate = MakeCombo(this, "CBox_TimeSate");
-  ED_TimeSource = MakeEdit(this, "ED_TimeSource");
-  ED_Server1IPAddress = MakeEdit(this, "ED_Server1IPAddress");
-  ED_ServerIPAddress2 = MakeEdit(this, "ED_ServerIPAddress2");
-  ED_PollInterval = MakeEdit(this, "ED_PollInterval");
-  Memo1 = MakeMemo(this, "Memo1");
-  Button_Refresh = MakeButton(this, QStringLiteral("Refresh"), "Button_Refresh");
-  Button_SetChecked = MakeButton(this, QStringLiteral("Set Checked "), "Button_SetChecked");
-  Button_CheckAll = MakeButton(this, QStringLiteral("Check All"), "Button_CheckAll");
-  Button_ClearAll = MakeButton(this, QStringLiteral("Clear All"), "Button_ClearAll");
-  Button_Close = MakeButton(this, QStringLiteral("Close"), "Button_Close");
+  useStateBox = MakeCheckBox(this, QString(), "CheckBox_TimeState");
+  useServer1Box = MakeCheckBox(this, QString(), "CheckBox_Server1IP");
+  useServer2Box = MakeCheckBox(this, QString(), "CheckBox_Server2IP");
+  usePollIntervalBox = MakeCheckBox(this, QString(), "CheckBox_PollInterval");
+  stateCombo = MakeCombo(this, "CBox_TimeSate");
+  timeSourceEdit = MakeEdit(this, "ED_TimeSource");
+  server1Edit = MakeEdit(this, "ED_Server1IPAddress");
+  server2Edit = MakeEdit(this, "ED_ServerIPAddress2");
+  pollIntervalEdit = MakeEdit(this, "ED_PollInterval");
+  memo = MakeMemo(this, "Memo1");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Button_Refresh");
+  setCheckedButton = MakeButton(this, QStringLiteral("Set Checked "), "Button_SetChecked");
+  checkAllButton = MakeButton(this, QStringLiteral("Check All"), "Button_CheckAll");
+  clearAllButton = MakeButton(this, QStringLiteral("Clear All"), "Button_ClearAll");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "Button_Close");
 
   auto* grid = new QGridLayout;
   struct Row {
@@ -50,11 +50,11 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
     const char* label;
     QWidget* field;
   } rows[] = {
-      {CheckBox_TimeState, "Network Time State", CBox_TimeSate},
-      {nullptr, "Time Source", ED_TimeSource},
-      {CheckBox_Server1IP, "Server1 IP Address", ED_Server1IPAddress},
-      {CheckBox_Server2IP, "Server2 IP Address", ED_ServerIPAddress2},
-      {CheckBox_PollInterval, "Poll Interval[30....99999(sec)]", ED_PollInterval},
+      {useStateBox, "Network Time State", stateCombo},
+      {nullptr, "Time Source", timeSourceEdit},
+      {useServer1Box, "Server1 IP Address", server1Edit},
+      {useServer2Box, "Server2 IP Address", server2Edit},
+      {usePollIntervalBox, "Poll Interval[30....99999(sec)]", pollIntervalEdit},
   };
   int r = 0;
   for (const Row& row : rows) {
@@ -65,7 +65,7 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
   }
   grid->setColumnMinimumWidth(2, Px(this, 140));
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {Button_Refresh, Button_SetChecked, Button_CheckAll, Button_ClearAll, Button_Close})
+  for (QPushButton* b : {refreshButton, setCheckedButton, checkAllButton, clearAllButton, closeButton})
     buttons->addWidget(b);
   buttons->addStretch(1);
   auto* top = new QHBoxLayout;
@@ -73,30 +73,30 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
   top->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(Memo1, 1);
-  Memo1->setMinimumHeight(Px(this, 80));
+  layout->addWidget(memo, 1);
+  memo->setMinimumHeight(Px(this, 80));
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::NetworkTime, true, Memo1);
-  b->AssociateControl(kState, CBox_TimeSate);
-  b->AssociateEdits(kSource, "%s", ED_TimeSource);
-  b->AssociateEdits(kServer1, "%s{l16}", ED_Server1IPAddress);
-  b->AssociateEdits(kServer2, "%s{l16}", ED_ServerIPAddress2);
-  b->AssociateEdits(kPoll, "%i{n30x99999l5}", ED_PollInterval);
+  KySNMPRequest2Edits* b = AddBinding(tbl::NetworkTime, true, memo);
+  b->AssociateControl(kState, stateCombo);
+  b->AssociateEdits(kSource, "%s", timeSourceEdit);
+  b->AssociateEdits(kServer1, "%s{l16}", server1Edit);
+  b->AssociateEdits(kServer2, "%s{l16}", server2Edit);
+  b->AssociateEdits(kPoll, "%i{n30x99999l5}", pollIntervalEdit);
   // After a write everything is read again and the use boxes are cleared.
   b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     if (result.code != 0 || Closed()) return;
     Refresh();
   };
 
-  connect(Button_Refresh, &QPushButton::clicked, this, &NetworkTimeDialog::Button_RefreshClick);
-  connect(Button_SetChecked, &QPushButton::clicked, this, &NetworkTimeDialog::Button_SetCheckedClick);
-  connect(Button_CheckAll, &QPushButton::clicked, this, &NetworkTimeDialog::Button_CheckAllClick);
-  connect(Button_ClearAll, &QPushButton::clicked, this, &NetworkTimeDialog::Button_ClearAllClick);
-  connect(Button_Close, &QPushButton::clicked, this, &NetworkTimeDialog::Button_CloseClick);
+  connect(refreshButton, &QPushButton::clicked, this, &NetworkTimeDialog::refreshClicked);
+  connect(setCheckedButton, &QPushButton::clicked, this, &NetworkTimeDialog::setCheckedClicked);
+  connect(checkAllButton, &QPushButton::clicked, this, &NetworkTimeDialog::checkAllClicked);
+  connect(clearAllButton, &QPushButton::clicked, this, &NetworkTimeDialog::clearAllClicked);
+  connect(closeButton, &QPushButton::clicked, this, &NetworkTimeDialog::closeClicked);
 }
 
 void NetworkTimeDialog::FirstRefresh() {
-  ED_TimeSource->setEnabled(false);
+  timeSourceEdit->setEnabled(false);
   Editor()->Refresh();
 }
 
@@ -109,14 +109,14 @@ void NetworkTimeDialog::Refresh() {
   SetUseBoxes(false);
 }
 
-void NetworkTimeDialog::Button_RefreshClick() { Refresh(); }
+void NetworkTimeDialog::refreshClicked() { Refresh(); }
 
-void NetworkTimeDialog::Button_SetCheckedClick() {
+void NetworkTimeDialog::setCheckedClicked() {
   KySNMPRequest2Edits* b = Editor();
   if (b->busy) return;  // a read or write still runs; its end refreshes the fields
   const std::pair<QCheckBox*, int> uses[] = {
-      {CheckBox_TimeState, kState}, {CheckBox_Server1IP, kServer1}, {CheckBox_Server2IP, kServer2},
-      {CheckBox_PollInterval, kPoll}};
+      {useStateBox, kState}, {useServer1Box, kServer1}, {useServer2Box, kServer2},
+      {usePollIntervalBox, kPoll}};
   // The exclusions hold for this write only, whichever way it ends.
   KyColumnExclusion exclusion(b->request.varList);
   bool any = false;
@@ -128,8 +128,8 @@ void NetworkTimeDialog::Button_SetCheckedClick() {
   }
   exclusion.Exclude(kSource);  // read-only: never written
   if (!any) return;
-  for (const auto& [box, edit] : {std::pair{CheckBox_Server1IP, ED_Server1IPAddress},
-                                  std::pair{CheckBox_Server2IP, ED_ServerIPAddress2}}) {
+  for (const auto& [box, edit] : {std::pair{useServer1Box, server1Edit},
+                                  std::pair{useServer2Box, server2Edit}}) {
     if (box->isChecked() && !CheckIpv4Text(this, edit->text())) {
       if (edit->isEnabled()) edit->setFocus();
       return;
@@ -144,10 +144,10 @@ void NetworkTimeDialog::Button_SetCheckedClick() {
 }
 
 void NetworkTimeDialog::SetUseBoxes(bool checked) {
-  for (QCheckBox* box : {CheckBox_TimeState, CheckBox_Server1IP, CheckBox_Server2IP, CheckBox_PollInterval})
+  for (QCheckBox* box : {useStateBox, useServer1Box, useServer2Box, usePollIntervalBox})
     box->setChecked(checked);
 }
 
-void NetworkTimeDialog::Button_CheckAllClick() { SetUseBoxes(true); }
-void NetworkTimeDialog::Button_ClearAllClick() { SetUseBoxes(false); }
-void NetworkTimeDialog::Button_CloseClick() { close(); }
+void NetworkTimeDialog::checkAllClicked() { SetUseBoxes(true); }
+void NetworkTimeDialog::clearAllClicked() { SetUseBoxes(false); }
+void NetworkTimeDialog::closeClicked() { close(); }

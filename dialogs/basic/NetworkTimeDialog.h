@@ -18,29 +18,29 @@ class NetworkTimeDialog : public SnmpDialog {
  public:
   explicit NetworkTimeDialog(const DialogContext& context);
 
-  void Button_RefreshClick();
-  void Button_SetCheckedClick();
-  void Button_CheckAllClick();
-  void Button_ClearAllClick();
-  void Button_CloseClick();
+  void refreshClicked();
+  void setCheckedClicked();
+  void checkAllClicked();
+  void clearAllClicked();
+  void closeClicked();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QCheckBox* CheckBox_TimeState;
-  QCheckBox* CheckBox_Server1IP;
-  QCheckBox* CheckBox_Server2IP;
-  QCheckBox* CheckBox_PollInterval;
-  QComboBox* CBox_TimeSate;
-  QLineEdit* ED_TimeSource;
-  QLineEdit* ED_Server1IPAddress;
-  QLineEdit* ED_ServerIPAddress2;
-  QLineEdit* ED_PollInterval;
-  QPlainTextEdit* Memo1;
-  QPushButton* Button_Refresh;
-  QPushButton* Button_SetChecked;
-  QPushButton* Button_CheckAll;
-  QPushButton* Button_ClearAll;
-  QPushButton* Button_Close;
+  QCheckBox* useStateBox;
+  QCheckBox* useServer1Box;
+  QCheckBox* useServer2Box;
+  QCheckBox* usePollIntervalBox;
+  QComboBox* stateCombo;
+  QLineEdit* timeSourceEdit;
+  QLineEdit* server1Edit;
+  QLineEdit* server2Edit;
+  QLineEdit* pollIntervalEdit;
+  QPlainTextEdit* memo;
+  QPushButton* refreshButton;
+  QPushButton* setCheckedButton;
+  QPushButton* checkAllButton;
+  QPushButton* clearAllButton;
+  QPushButton* closeButton;
 
  protected:
   void FirstRefresh() override;

@@ -24,27 +24,27 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   setObjectName(QStringLiteral("SMTPControlForm"));
   setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
 
-  CB_Status = MakeCombo(this, "CB_Status");
-  Ed_SourceAddress = MakeEdit(this, "Ed_SourceAddress");
-  Ed_SourcePort = MakeEdit(this, "Ed_SourcePort");
-  Ed_SelfMailAddress = MakeEdit(this, "Ed_SelfMailAddress");
-  ED_Subject = MakeEdit(this, "ED_Subject");
-  Ed_Content = MakeEdit(this, "Ed_Content");
-  CB_SendTest = MakeCombo(this, "CB_SendTest");
-  Btn_Refresh = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
-  Btn_Set = MakeButton(this, QStringLiteral("Set"), "Btn_Set");
-  Button1 = MakeButton(this, QStringLiteral("Close"), "Button1");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
+  stateCombo = MakeCombo(this, "CB_Status");
+  serverAddressEdit = MakeEdit(this, "Ed_SourceAddress");
+  serverPortEdit = MakeEdit(this, "Ed_SourcePort");
+  selfMailAddressEdit = MakeEdit(this, "Ed_SelfMailAddress");
+  subjectEdit = MakeEdit(this, "ED_Subject");
+  contentEdit = MakeEdit(this, "Ed_Content");
+  sendTestCombo = MakeCombo(this, "CB_SendTest");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
+  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Set");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  statusBar = MakeStatusBar(this, &statusPanel);
 
   auto* grid = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
-      {"SMTP State", CB_Status},
-      {"SMTP Server Address", Ed_SourceAddress},
-      {"SMTP Server Port", Ed_SourcePort},
-      {"Self Mail Address", Ed_SelfMailAddress},
-      {"Test Message Subject", ED_Subject},
-      {"Test Message Content", Ed_Content},
-      {"Send Test Message", CB_SendTest},
+      {"SMTP State", stateCombo},
+      {"SMTP Server Address", serverAddressEdit},
+      {"SMTP Server Port", serverPortEdit},
+      {"Self Mail Address", selfMailAddressEdit},
+      {"Test Message Subject", subjectEdit},
+      {"Test Message Content", contentEdit},
+      {"Send Test Message", sendTestCombo},
   };
   int r = 0;
   for (const auto& [label, field] : rows) {
@@ -55,21 +55,21 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   grid->setColumnMinimumWidth(1, Px(this, 220));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  for (QPushButton* b : {Btn_Refresh, Btn_Set, Button1}) buttons->addWidget(b);
+  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
+  layout->addWidget(statusBar);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, StatusPanel0);
+  KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
   b->request.timeout = kRequestTimeout;
-  b->AssociateControl(0, CB_Status);
-  b->AssociateEdits(1, "%s", Ed_SourceAddress);
-  b->AssociateEdits(2, "%i{n0x65535l5a}", Ed_SourcePort);
-  b->AssociateEdits(3, "%s", Ed_SelfMailAddress);
-  b->AssociateEdits(4, "%s", ED_Subject);
-  b->AssociateEdits(5, "%s", Ed_Content);
-  b->AssociateControl(kSendTest, CB_SendTest);
+  b->AssociateControl(0, stateCombo);
+  b->AssociateEdits(1, "%s", serverAddressEdit);
+  b->AssociateEdits(2, "%i{n0x65535l5a}", serverPortEdit);
+  b->AssociateEdits(3, "%s", selfMailAddressEdit);
+  b->AssociateEdits(4, "%s", subjectEdit);
+  b->AssociateEdits(5, "%s", contentEdit);
+  b->AssociateControl(kSendTest, sendTestCombo);
   // The fields are read again once a write has ended.
   b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
     if (!refreshAfterWrite_ || Closed()) return;
@@ -77,9 +77,9 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
     Refresh();
   };
 
-  connect(Btn_Refresh, &QPushButton::clicked, this, &SmtpControlDialog::Btn_RefreshClick);
-  connect(Btn_Set, &QPushButton::clicked, this, &SmtpControlDialog::Btn_SetClick);
-  connect(Button1, &QPushButton::clicked, this, &SmtpControlDialog::Button1Click);
+  connect(refreshButton, &QPushButton::clicked, this, &SmtpControlDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &SmtpControlDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &SmtpControlDialog::closeClicked);
 }
 
 void SmtpControlDialog::FirstRefresh() { Editor()->Refresh(); }
@@ -92,7 +92,7 @@ void SmtpControlDialog::Refresh() {
   }
 }
 
-void SmtpControlDialog::Btn_RefreshClick() { Refresh(); }
+void SmtpControlDialog::refreshClicked() { Refresh(); }
 
 void SmtpControlDialog::Write() {
   try {
@@ -108,14 +108,14 @@ void SmtpControlDialog::Write() {
   if (!Editor()->busy) refreshAfterWrite_ = false;
 }
 
-void SmtpControlDialog::Btn_SetClick() {
+void SmtpControlDialog::setClicked() {
   if (Editor()->busy) return;
-  if (Ed_SourceAddress->text().isEmpty() || Ed_SourcePort->text().isEmpty()) {
-    StatusPanel0->setText(QStringLiteral("Please Input Value!"));
+  if (serverAddressEdit->text().isEmpty() || serverPortEdit->text().isEmpty()) {
+    statusPanel->setText(QStringLiteral("Please Input Value!"));
     return;
   }
-  if (CB_SendTest->currentText() == QLatin1String("send")) {
-    if (CB_Status->currentText() == QLatin1String("disabled")) {
+  if (sendTestCombo->currentText() == QLatin1String("send")) {
+    if (stateCombo->currentText() == QLatin1String("disabled")) {
       ShowMessageBox(this, "Enable SMTP first if you want send a mail", ProgramCaption());
       return;
     }
@@ -142,4 +142,4 @@ void SmtpControlDialog::Btn_SetClick() {
   if (!refreshAfterWrite_) Refresh();
 }
 
-void SmtpControlDialog::Button1Click() { close(); }
+void SmtpControlDialog::closeClicked() { close(); }

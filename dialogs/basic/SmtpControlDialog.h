@@ -21,26 +21,26 @@ class SmtpControlDialog : public SnmpDialog {
 
   explicit SmtpControlDialog(const DialogContext& context);
 
-  void Btn_RefreshClick();
-  void Btn_SetClick();
-  void Button1Click();  // "Close"
+  void refreshClicked();
+  void setClicked();
+  void closeClicked();  // "Close"
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // The progress window while it is shown (tests drive its ticks).
   ProgressDialog* Progress() const { return progress_; }
 
-  QComboBox* CB_Status;
-  QLineEdit* Ed_SourceAddress;
-  QLineEdit* Ed_SourcePort;
-  QLineEdit* Ed_SelfMailAddress;
-  QLineEdit* ED_Subject;
-  QLineEdit* Ed_Content;
-  QComboBox* CB_SendTest;
-  QPushButton* Btn_Refresh;
-  QPushButton* Btn_Set;
-  QPushButton* Button1;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QComboBox* stateCombo;
+  QLineEdit* serverAddressEdit;
+  QLineEdit* serverPortEdit;
+  QLineEdit* selfMailAddressEdit;
+  QLineEdit* subjectEdit;
+  QLineEdit* contentEdit;
+  QComboBox* sendTestCombo;
+  QPushButton* refreshButton;
+  QPushButton* setButton;
+  QPushButton* closeButton;
+  QStatusBar* statusBar;
+  QLabel* statusPanel;
 
  protected:
   void FirstRefresh() override;

@@ -31,28 +31,28 @@ SystemLogHostDialog::SystemLogHostDialog(const DialogContext& context) : SnmpDia
   setObjectName(QStringLiteral("SystemLogServerForm"));
   setWindowTitle(QStringLiteral("System Log Host : ") + context.agent);
 
-  LV_SystemLogServerEntry = new QTreeWidget(this);
-  LV_SystemLogServerEntry->setObjectName(QStringLiteral("LV_SystemLogServerEntry"));
-  LV_SystemLogServerEntry->setMinimumSize(Px(this, 460), Px(this, 140));
-  Ed_Index = MakeEdit(this, "Ed_Index");
-  Ed_IP = MakeEdit(this, "Ed_IP");
-  CBox_Facility = MakeCombo(this, "CBox_Facility");
-  CBox_Severity = MakeCombo(this, "CBox_Severity");
-  Ed_Port = MakeEdit(this, "Ed_Port");
-  CBox_State = MakeCombo(this, "CBox_State");
-  CBox_RowStatus = MakeCombo(this, "CBox_RowStatus");
-  CBox_RowStatus->hide();
-  Btn_Refresh = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
-  Btn_Edit = MakeButton(this, QStringLiteral("Set"), "Btn_Edit");
-  Btn_Add = MakeButton(this, QStringLiteral("Add"), "Btn_Add");
-  Btn_Del = MakeButton(this, QStringLiteral("Delete"), "Btn_Del");
-  Button1 = MakeButton(this, QStringLiteral("Close"), "Button1");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
+  hostList = new QTreeWidget(this);
+  hostList->setObjectName(QStringLiteral("LV_SystemLogServerEntry"));
+  hostList->setMinimumSize(Px(this, 460), Px(this, 140));
+  indexEdit = MakeEdit(this, "Ed_Index");
+  ipEdit = MakeEdit(this, "Ed_IP");
+  facilityCombo = MakeCombo(this, "CBox_Facility");
+  severityCombo = MakeCombo(this, "CBox_Severity");
+  portEdit = MakeEdit(this, "Ed_Port");
+  stateCombo = MakeCombo(this, "CBox_State");
+  rowStatusCombo = MakeCombo(this, "CBox_RowStatus");
+  rowStatusCombo->hide();
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
+  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Edit");
+  addButton = MakeButton(this, QStringLiteral("Add"), "Btn_Add");
+  deleteButton = MakeButton(this, QStringLiteral("Delete"), "Btn_Del");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  statusBar = MakeStatusBar(this, &statusPanel);
 
   auto* fields = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
-      {"Server Index", Ed_Index},   {"Server IP Address", Ed_IP}, {"Facility", CBox_Facility},
-      {"Severity", CBox_Severity},  {"UDP Port", Ed_Port},        {"Server State", CBox_State},
+      {"Server Index", indexEdit},   {"Server IP Address", ipEdit}, {"Facility", facilityCombo},
+      {"Severity", severityCombo},  {"UDP Port", portEdit},        {"Server State", stateCombo},
   };
   int r = 0;
   for (const auto& [label, field] : rows) {
@@ -61,69 +61,69 @@ SystemLogHostDialog::SystemLogHostDialog(const DialogContext& context) : SnmpDia
     ++r;
   }
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {Btn_Refresh, Btn_Edit, Btn_Add, Btn_Del, Button1}) buttons->addWidget(b);
+  for (QPushButton* b : {refreshButton, setButton, addButton, deleteButton, closeButton}) buttons->addWidget(b);
   buttons->addStretch(1);
   QLabel* samples = nullptr;
-  ST_Count = AddSamplesCounter(this, LV_SystemLogServerEntry, &samples);
+  countLabel = AddSamplesCounter(this, hostList, &samples);
   buttons->addWidget(samples);
-  buttons->addWidget(ST_Count);
+  buttons->addWidget(countLabel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_SystemLogServerEntry, 1);
+  layout->addWidget(hostList, 1);
   layout->addLayout(fields);
   layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
+  layout->addWidget(statusBar);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::SystemLogServer, true, StatusPanel0);
-  b->AttachListView(LV_SystemLogServerEntry, true);
-  b->AssociateEdits(kIndex, "%i{n1x4}", Ed_Index);
-  b->AssociateEdits(kIp, "%s", Ed_IP);
-  b->AssociateControl(kFacility, CBox_Facility);
-  b->AssociateControl(kSeverity, CBox_Severity);
-  b->AssociateEdits(kPort, "%i", Ed_Port);
-  b->AssociateControl(kState, CBox_State);
-  b->AssociateControl(kRowStatus, CBox_RowStatus);
+  KySNMPRequest2Edits* b = AddBinding(tbl::SystemLogServer, true, statusPanel);
+  b->AttachListView(hostList, true);
+  b->AssociateEdits(kIndex, "%i{n1x4}", indexEdit);
+  b->AssociateEdits(kIp, "%s", ipEdit);
+  b->AssociateControl(kFacility, facilityCombo);
+  b->AssociateControl(kSeverity, severityCombo);
+  b->AssociateEdits(kPort, "%i", portEdit);
+  b->AssociateControl(kState, stateCombo);
+  b->AssociateControl(kRowStatus, rowStatusCombo);
 
-  connect(LV_SystemLogServerEntry, &QTreeWidget::itemSelectionChanged, this,
-          &SystemLogHostDialog::LV_SystemLogServerEntryClick);
-  connect(Btn_Refresh, &QPushButton::clicked, this, &SystemLogHostDialog::Btn_RefreshClick);
-  connect(Btn_Edit, &QPushButton::clicked, this, &SystemLogHostDialog::Btn_EditClick);
-  connect(Btn_Add, &QPushButton::clicked, this, &SystemLogHostDialog::Btn_AddClick);
-  connect(Btn_Del, &QPushButton::clicked, this, &SystemLogHostDialog::Btn_DelClick);
-  connect(Button1, &QPushButton::clicked, this, &SystemLogHostDialog::Button1Click);
-  Btn_Del->setEnabled(false);
-  Btn_Edit->setEnabled(false);
+  connect(hostList, &QTreeWidget::itemSelectionChanged, this,
+          &SystemLogHostDialog::hostSelected);
+  connect(refreshButton, &QPushButton::clicked, this, &SystemLogHostDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &SystemLogHostDialog::setClicked);
+  connect(addButton, &QPushButton::clicked, this, &SystemLogHostDialog::addClicked);
+  connect(deleteButton, &QPushButton::clicked, this, &SystemLogHostDialog::deleteClicked);
+  connect(closeButton, &QPushButton::clicked, this, &SystemLogHostDialog::closeClicked);
+  deleteButton->setEnabled(false);
+  setButton->setEnabled(false);
 }
 
 void SystemLogHostDialog::FirstRefresh() { Editor()->Refresh(); }
 
 void SystemLogHostDialog::Reset() {
-  for (QLineEdit* e : {Ed_Index, Ed_IP, Ed_Port}) {
+  for (QLineEdit* e : {indexEdit, ipEdit, portEdit}) {
     e->clear();
     e->setReadOnly(false);
     e->setEnabled(true);
   }
-  Ed_Index->setStyleSheet(QString());  // white again
-  for (QComboBox* c : {CBox_Facility, CBox_Severity, CBox_State, CBox_RowStatus}) c->setCurrentIndex(-1);
-  Btn_Edit->setEnabled(false);
-  Btn_Del->setEnabled(false);
-  Btn_Add->setEnabled(true);
-  Btn_Refresh->setEnabled(true);
+  indexEdit->setStyleSheet(QString());  // white again
+  for (QComboBox* c : {facilityCombo, severityCombo, stateCombo, rowStatusCombo}) c->setCurrentIndex(-1);
+  setButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
+  refreshButton->setEnabled(true);
   UpdateSamples();
 }
 
-void SystemLogHostDialog::LV_SystemLogServerEntryClick() {
-  if (LV_SystemLogServerEntry->selectedItems().isEmpty()) {
+void SystemLogHostDialog::hostSelected() {
+  if (hostList->selectedItems().isEmpty()) {
     Reset();
     return;
   }
-  Btn_Edit->setEnabled(true);
-  Btn_Del->setEnabled(true);
-  Ed_Index->setEnabled(false);
+  setButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  indexEdit->setEnabled(false);
 }
 
-void SystemLogHostDialog::LV_SystemLogServerEntryChange() { UpdateSamples(); }
+void SystemLogHostDialog::hostsChanged() { UpdateSamples(); }
 
-void SystemLogHostDialog::Btn_RefreshClick() {
+void SystemLogHostDialog::refreshClicked() {
   try {
     if (!Editor()->busy) Editor()->Refresh();
   } catch (const std::exception& e) {
@@ -133,13 +133,13 @@ void SystemLogHostDialog::Btn_RefreshClick() {
 }
 
 bool SystemLogHostDialog::CheckPort() {
-  const QString text = Ed_Port->text().trimmed();
+  const QString text = portEdit->text().trimmed();
   if (text.isEmpty()) return true;
   bool ok = false;
   const long long port = text.toLongLong(&ok);
   if (ok && (port == 514 || (port >= 6000 && port <= 65535))) return true;
   ShowMessageBox(this, kPortMessage, ProgramCaption());
-  Ed_Port->setFocus();
+  portEdit->setFocus();
   return false;
 }
 
@@ -152,67 +152,67 @@ void SystemLogHostDialog::Write() {
   }
 }
 
-void SystemLogHostDialog::Btn_EditClick() {
+void SystemLogHostDialog::setClicked() {
   if (Editor()->busy) return;
-  if (!CheckIpv4Text(this, Ed_IP->text())) {
-    Ed_IP->setFocus();
+  if (!CheckIpv4Text(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return;
   }
   if (!CheckPort()) return;
   {
     // An empty port is left out, as "Add" does: the agent would take 0.
     KyColumnExclusion exclusion(Editor()->request.varList);
-    if (Ed_Port->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
+    if (portEdit->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
     Write();
   }
   Reset();
 }
 
-void SystemLogHostDialog::Btn_AddClick() {
+void SystemLogHostDialog::addClicked() {
   if (Editor()->busy) return;
-  if (Ed_Index->text().trimmed().isEmpty()) {
+  if (indexEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, "Server Index must be set", ProgramCaption());
-    Ed_Index->setFocus();
+    indexEdit->setFocus();
     return;
   }
-  for (int i = 0; i < LV_SystemLogServerEntry->topLevelItemCount(); ++i) {
-    if (LV_SystemLogServerEntry->topLevelItem(i)->text(0) == Ed_Index->text().trimmed()) {
+  for (int i = 0; i < hostList->topLevelItemCount(); ++i) {
+    if (hostList->topLevelItem(i)->text(0) == indexEdit->text().trimmed()) {
       ShowMessageBox(this, "This Index has already existed. Please Change Server Index.", ProgramCaption());
-      Ed_Index->setFocus();
+      indexEdit->setFocus();
       return;
     }
   }
-  if (Ed_IP->text().isEmpty()) {
+  if (ipEdit->text().isEmpty()) {
     ShowMessageBox(this, "Server IP Address must be set", ProgramCaption());
-    Ed_IP->setFocus();
+    ipEdit->setFocus();
     return;
   }
-  if (!CheckIpv4Text(this, Ed_IP->text())) {
-    Ed_IP->setFocus();
+  if (!CheckIpv4Text(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return;
   }
   if (!CheckPort()) return;
   {
     KyColumnExclusion exclusion(Editor()->request.varList);
-    if (CBox_Facility->currentText().isEmpty()) exclusion.Exclude(kFacility);
-    if (CBox_State->currentText().isEmpty()) exclusion.Exclude(kState);
-    if (Ed_Port->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
-    if (CBox_Severity->currentText().isEmpty()) exclusion.Exclude(kSeverity);
-    CBox_RowStatus->setCurrentIndex(CBox_RowStatus->findText(QStringLiteral("createAndGo")));
+    if (facilityCombo->currentText().isEmpty()) exclusion.Exclude(kFacility);
+    if (stateCombo->currentText().isEmpty()) exclusion.Exclude(kState);
+    if (portEdit->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
+    if (severityCombo->currentText().isEmpty()) exclusion.Exclude(kSeverity);
+    rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("createAndGo")));
     Write();
   }
   Reset();
 }
 
-void SystemLogHostDialog::Btn_DelClick() {
+void SystemLogHostDialog::deleteClicked() {
   if (Editor()->busy) return;
   {
     KyColumnExclusion exclusion(Editor()->request.varList);
     exclusion.Exclude({kIp, kFacility, kSeverity, kPort, kState});
-    CBox_RowStatus->setCurrentIndex(CBox_RowStatus->findText(QStringLiteral("destroy")));
+    rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("destroy")));
     Write();
   }
   Reset();
 }
 
-void SystemLogHostDialog::Button1Click() { close(); }
+void SystemLogHostDialog::closeClicked() { close(); }

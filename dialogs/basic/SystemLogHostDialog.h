@@ -18,32 +18,32 @@ class SystemLogHostDialog : public SnmpDialog {
  public:
   explicit SystemLogHostDialog(const DialogContext& context);
 
-  void Btn_RefreshClick();
-  void Btn_EditClick();  // "Set"
-  void Btn_AddClick();
-  void Btn_DelClick();
-  void Button1Click();  // "Close"
-  void LV_SystemLogServerEntryClick();
-  void LV_SystemLogServerEntryChange();
+  void refreshClicked();
+  void setClicked();  // "Set"
+  void addClicked();
+  void deleteClicked();
+  void closeClicked();  // "Close"
+  void hostSelected();
+  void hostsChanged();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* LV_SystemLogServerEntry;
-  QLineEdit* Ed_Index;
-  QLineEdit* Ed_IP;
-  QComboBox* CBox_Facility;
-  QComboBox* CBox_Severity;
-  QLineEdit* Ed_Port;
-  QComboBox* CBox_State;
-  QComboBox* CBox_RowStatus;
-  QLabel* ST_Count;
-  QPushButton* Btn_Refresh;
-  QPushButton* Btn_Edit;
-  QPushButton* Btn_Add;
-  QPushButton* Btn_Del;
-  QPushButton* Button1;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* hostList;
+  QLineEdit* indexEdit;
+  QLineEdit* ipEdit;
+  QComboBox* facilityCombo;
+  QComboBox* severityCombo;
+  QLineEdit* portEdit;
+  QComboBox* stateCombo;
+  QComboBox* rowStatusCombo;
+  QLabel* countLabel;
+  QPushButton* refreshButton;
+  QPushButton* setButton;
+  QPushButton* addButton;
+  QPushButton* deleteButton;
+  QPushButton* closeButton;
+  QStatusBar* statusBar;
+  QLabel* statusPanel;
 
  protected:
   void FirstRefresh() override;
