@@ -58,43 +58,43 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
     e->setMaxLength(2);
     return e;
   };
-  cbxTimeStatus = MakeCombo(this, "cbxTimeStatus");
-  edtTimeOffset = MakeEdit(this, "edtTimeOffset");
-  CheckBox1 = MakeCheckBox(this, QString(), "CheckBox1");
-  CheckBox2 = MakeCheckBox(this, QString(), "CheckBox2");
-  CheckBox3 = MakeCheckBox(this, QString(), "CheckBox3");
-  CheckBox4 = MakeCheckBox(this, QString(), "CheckBox4");
-  CheckBox5 = MakeCheckBox(this, QString(), "CheckBox5");
-  CheckBox6 = MakeCheckBox(this, QString(), "CheckBox6");
-  cbxRepeatMonthS = combo("cbxRepeatMonthS", kMonths);
-  cbxRepeatWeekS = combo("cbxRepeatWeekS", kWeeks);
-  cbxRepeatWeekdayS = combo("cbxRepeatWeekdayS", kWeekdays);
-  edtRepeatHourS = small("edtRepeatHourS");
-  edtRepeatMinuteS = small("edtRepeatMinuteS");
-  cbxRepeatMonthE = combo("cbxRepeatMonthE", kMonths);
-  cbxRepeatWeekE = combo("cbxRepeatWeekE", kWeeks);
-  cbxRepeatWeekdayE = combo("cbxRepeatWeekdayE", kWeekdays);
-  edtRepeatHourE = small("edtRepeatHourE");
-  edtRepeatMinuteE = small("edtRepeatMinuteE");
-  edtAnnualDayS = small("edtAnnualDayS");
-  cbxAnnualMonthS = combo("cbxAnnualMonthS", kMonths);
-  edtAnnualHourS = small("edtAnnualHourS");
-  edtAnnualMinuteS = small("edtAnnualMinuteS");
-  edtAnnualDayE = small("edtAnnualDayE");
-  cbxAnnualMonthE = combo("cbxAnnualMonthE", kMonths);
-  edtAnnualHourE = small("edtAnnualHourE");
-  edtAnnualMinuteE = small("edtAnnualMinuteE");
-  edt_RepeatStart = MakeEdit(this, "edt_RepeatStart");
-  edt_RepeatEnd = MakeEdit(this, "edt_RepeatEnd");
-  edt_AnnualStart = MakeEdit(this, "edt_AnnualStart");
-  edt_AnnualEnd = MakeEdit(this, "edt_AnnualEnd");
-  for (QLineEdit* hidden : {edt_RepeatStart, edt_RepeatEnd, edt_AnnualStart, edt_AnnualEnd}) hidden->hide();
-  Memo1 = MakeMemo(this, "Memo1");
-  btnRefresh = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  btnSet = MakeButton(this, QStringLiteral("Set Checked"), "btnSet");
-  btnCheckAll = MakeButton(this, QStringLiteral("Check All"), "btnCheckAll");
-  btnClearChecks = MakeButton(this, QStringLiteral("Clear Checks"), "btnClearChecks");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  statusCombo = MakeCombo(this, "cbxTimeStatus");
+  offsetEdit = MakeEdit(this, "edtTimeOffset");
+  useStatusBox = MakeCheckBox(this, QString(), "CheckBox1");
+  useOffsetBox = MakeCheckBox(this, QString(), "CheckBox2");
+  useRepeatStartBox = MakeCheckBox(this, QString(), "CheckBox3");
+  useRepeatEndBox = MakeCheckBox(this, QString(), "CheckBox4");
+  useAnnualStartBox = MakeCheckBox(this, QString(), "CheckBox5");
+  useAnnualEndBox = MakeCheckBox(this, QString(), "CheckBox6");
+  repeatStartMonthCombo = combo("cbxRepeatMonthS", kMonths);
+  repeatStartWeekCombo = combo("cbxRepeatWeekS", kWeeks);
+  repeatStartWeekdayCombo = combo("cbxRepeatWeekdayS", kWeekdays);
+  repeatStartHourEdit = small("edtRepeatHourS");
+  repeatStartMinuteEdit = small("edtRepeatMinuteS");
+  repeatEndMonthCombo = combo("cbxRepeatMonthE", kMonths);
+  repeatEndWeekCombo = combo("cbxRepeatWeekE", kWeeks);
+  repeatEndWeekdayCombo = combo("cbxRepeatWeekdayE", kWeekdays);
+  repeatEndHourEdit = small("edtRepeatHourE");
+  repeatEndMinuteEdit = small("edtRepeatMinuteE");
+  annualStartDayEdit = small("edtAnnualDayS");
+  annualStartMonthCombo = combo("cbxAnnualMonthS", kMonths);
+  annualStartHourEdit = small("edtAnnualHourS");
+  annualStartMinuteEdit = small("edtAnnualMinuteS");
+  annualEndDayEdit = small("edtAnnualDayE");
+  annualEndMonthCombo = combo("cbxAnnualMonthE", kMonths);
+  annualEndHourEdit = small("edtAnnualHourE");
+  annualEndMinuteEdit = small("edtAnnualMinuteE");
+  repeatStartValue = MakeEdit(this, "edt_RepeatStart");
+  repeatEndValue = MakeEdit(this, "edt_RepeatEnd");
+  annualStartValue = MakeEdit(this, "edt_AnnualStart");
+  annualEndValue = MakeEdit(this, "edt_AnnualEnd");
+  for (QLineEdit* hidden : {repeatStartValue, repeatEndValue, annualStartValue, annualEndValue}) hidden->hide();
+  memo = MakeMemo(this, "Memo1");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
+  setCheckedButton = MakeButton(this, QStringLiteral("Set Checked"), "btnSet");
+  checkAllButton = MakeButton(this, QStringLiteral("Check All"), "btnCheckAll");
+  clearChecksButton = MakeButton(this, QStringLiteral("Clear Checks"), "btnClearChecks");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
 
   // One row: use box, caption, then the fields.
   auto row = [this](const char* name, QCheckBox* use, const char* caption, std::initializer_list<QWidget*> fields,
@@ -117,65 +117,65 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
     h->addStretch(1);
     return w;
   };
-  QWidget* statusRow = row("StatusRow", CheckBox1, "Summer Time Status", {cbxTimeStatus}, -1);
-  QWidget* offsetRow = row("OffsetRow", CheckBox2, "Summer Time Offset (30,60,90,120)", {edtTimeOffset}, -1);
-  RepeatStartRow = row("RepeatStartRow", CheckBox3, "Repeat Summer Time Start",
-                       {cbxRepeatMonthS, cbxRepeatWeekS, cbxRepeatWeekdayS, edtRepeatHourS, edtRepeatMinuteS}, 4);
-  RepeatEndRow = row("RepeatEndRow", CheckBox4, "Repeat Summer Time End",
-                     {cbxRepeatMonthE, cbxRepeatWeekE, cbxRepeatWeekdayE, edtRepeatHourE, edtRepeatMinuteE}, 4);
-  AnnualStartRow = row("AnnualStartRow", CheckBox5, "Annual Summer Time Start",
-                       {edtAnnualDayS, cbxAnnualMonthS, edtAnnualHourS, edtAnnualMinuteS}, 3);
-  AnnualEndRow = row("AnnualEndRow", CheckBox6, "Annual Summer Time End",
-                     {edtAnnualDayE, cbxAnnualMonthE, edtAnnualHourE, edtAnnualMinuteE}, 3);
+  QWidget* statusRow = row("StatusRow", useStatusBox, "Summer Time Status", {statusCombo}, -1);
+  QWidget* offsetRow = row("OffsetRow", useOffsetBox, "Summer Time Offset (30,60,90,120)", {offsetEdit}, -1);
+  repeatStartRow = row("RepeatStartRow", useRepeatStartBox, "Repeat Summer Time Start",
+                       {repeatStartMonthCombo, repeatStartWeekCombo, repeatStartWeekdayCombo, repeatStartHourEdit, repeatStartMinuteEdit}, 4);
+  repeatEndRow = row("RepeatEndRow", useRepeatEndBox, "Repeat Summer Time End",
+                     {repeatEndMonthCombo, repeatEndWeekCombo, repeatEndWeekdayCombo, repeatEndHourEdit, repeatEndMinuteEdit}, 4);
+  annualStartRow = row("AnnualStartRow", useAnnualStartBox, "Annual Summer Time Start",
+                       {annualStartDayEdit, annualStartMonthCombo, annualStartHourEdit, annualStartMinuteEdit}, 3);
+  annualEndRow = row("AnnualEndRow", useAnnualEndBox, "Annual Summer Time End",
+                     {annualEndDayEdit, annualEndMonthCombo, annualEndHourEdit, annualEndMinuteEdit}, 3);
 
   // The annual rows take the repeat rows' place: one of the two pairs shows.
   auto* grid = new QGridLayout;
   grid->addWidget(statusRow, 0, 0);
   grid->addWidget(offsetRow, 1, 0);
-  grid->addWidget(RepeatStartRow, 2, 0);
-  grid->addWidget(AnnualStartRow, 2, 0);
-  grid->addWidget(RepeatEndRow, 3, 0);
-  grid->addWidget(AnnualEndRow, 3, 0);
+  grid->addWidget(repeatStartRow, 2, 0);
+  grid->addWidget(annualStartRow, 2, 0);
+  grid->addWidget(repeatEndRow, 3, 0);
+  grid->addWidget(annualEndRow, 3, 0);
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {btnRefresh, btnSet, btnCheckAll, btnClearChecks, btnClose}) buttons->addWidget(b);
+  for (QPushButton* b : {refreshButton, setCheckedButton, checkAllButton, clearChecksButton, closeButton}) buttons->addWidget(b);
   buttons->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
   top->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(Memo1, 1);
-  Memo1->setMinimumHeight(Px(this, 80));
+  layout->addWidget(memo, 1);
+  memo->setMinimumHeight(Px(this, 80));
 
-  KySNMPRequest2Edits* status = AddBinding(tbl::SummerTimeStatus, false, Memo1);
-  status->AssociateControl(0, cbxTimeStatus);
-  status->AssociateEdits(1, "%i{n30x120l3}", edtTimeOffset);
-  KySNMPRequest2Edits* repeat = AddBinding(tbl::SummerTimeRepeat, false, Memo1);
-  repeat->AssociateEdits(0, "%s", edt_RepeatStart);
-  repeat->AssociateEdits(1, "%s", edt_RepeatEnd);
-  KySNMPRequest2Edits* annual = AddBinding(tbl::SummerTimeAnnual, false, Memo1);
-  annual->AssociateEdits(0, "%s", edt_AnnualStart);
-  annual->AssociateEdits(1, "%s", edt_AnnualEnd);
+  KySNMPRequest2Edits* status = AddBinding(tbl::SummerTimeStatus, false, memo);
+  status->AssociateControl(0, statusCombo);
+  status->AssociateEdits(1, "%i{n30x120l3}", offsetEdit);
+  KySNMPRequest2Edits* repeat = AddBinding(tbl::SummerTimeRepeat, false, memo);
+  repeat->AssociateEdits(0, "%s", repeatStartValue);
+  repeat->AssociateEdits(1, "%s", repeatEndValue);
+  KySNMPRequest2Edits* annual = AddBinding(tbl::SummerTimeAnnual, false, memo);
+  annual->AssociateEdits(0, "%s", annualStartValue);
+  annual->AssociateEdits(1, "%s", annualEndValue);
 
-  connect(cbxTimeStatus, &QComboBox::activated, this, &SummerTimeDialog::cbxTimeStatusChange);
-  connect(btnRefresh, &QPushButton::clicked, this, &SummerTimeDialog::btnRefreshClick);
-  connect(btnSet, &QPushButton::clicked, this, &SummerTimeDialog::btnSetClick);
-  connect(btnCheckAll, &QPushButton::clicked, this, &SummerTimeDialog::btnCheckAllClick);
-  connect(btnClearChecks, &QPushButton::clicked, this, &SummerTimeDialog::btnClearChecksClick);
-  connect(btnClose, &QPushButton::clicked, this, &SummerTimeDialog::btnCloseClick);
-  cbxTimeStatusChange();
+  connect(statusCombo, &QComboBox::activated, this, &SummerTimeDialog::statusChanged);
+  connect(refreshButton, &QPushButton::clicked, this, &SummerTimeDialog::refreshClicked);
+  connect(setCheckedButton, &QPushButton::clicked, this, &SummerTimeDialog::setCheckedClicked);
+  connect(checkAllButton, &QPushButton::clicked, this, &SummerTimeDialog::checkAllClicked);
+  connect(clearChecksButton, &QPushButton::clicked, this, &SummerTimeDialog::clearChecksClicked);
+  connect(closeButton, &QPushButton::clicked, this, &SummerTimeDialog::closeClicked);
+  statusChanged();
 }
 
 void SummerTimeDialog::FirstRefresh() { RefreshCycle(); }
 
-void SummerTimeDialog::AppendMemo(const QString& text) { Memo1->appendPlainText(text); }
+void SummerTimeDialog::AppendMemo(const QString& text) { memo->appendPlainText(text); }
 
 void SummerTimeDialog::RefreshCycle() {
   KySNMPRequest2Edits* current = StatusEditor();
   try {
     current->Refresh();
-    cbxTimeStatusChange();
-    const QString status = cbxTimeStatus->currentText();
+    statusChanged();
+    const QString status = statusCombo->currentText();
     if (status == QLatin1String("disable")) return;
     if (status == QLatin1String("repeating")) {
       current = RepeatEditor();
@@ -194,22 +194,22 @@ void SummerTimeDialog::RefreshCycle() {
   }
 }
 
-void SummerTimeDialog::cbxTimeStatusChange() {
-  const QString status = cbxTimeStatus->currentText();
+void SummerTimeDialog::statusChanged() {
+  const QString status = statusCombo->currentText();
   const bool repeating = status == QLatin1String("repeating");
   const bool annual = status == QLatin1String("annual");
-  for (QWidget* r : {RepeatStartRow, RepeatEndRow}) r->setVisible(repeating);
-  for (QWidget* r : {AnnualStartRow, AnnualEndRow}) r->setVisible(annual);
-  for (QCheckBox* box : {CheckBox3, CheckBox4, CheckBox5, CheckBox6}) box->setChecked(false);
+  for (QWidget* r : {repeatStartRow, repeatEndRow}) r->setVisible(repeating);
+  for (QWidget* r : {annualStartRow, annualEndRow}) r->setVisible(annual);
+  for (QCheckBox* box : {useRepeatStartBox, useRepeatEndBox, useAnnualStartBox, useAnnualEndBox}) box->setChecked(false);
 }
 
 void SummerTimeDialog::DecodeRepeat() {
-  const auto start = DecodeRepeatTime(edt_RepeatStart->text());
-  const auto end = DecodeRepeatTime(edt_RepeatEnd->text());
+  const auto start = DecodeRepeatTime(repeatStartValue->text());
+  const auto end = DecodeRepeatTime(repeatEndValue->text());
   if (!start || !end) return;  // the visible fields stay as they are
   const std::pair<const RepeatTime*, std::array<QWidget*, 5>> rows[] = {
-      {&*start, {cbxRepeatWeekS, cbxRepeatWeekdayS, cbxRepeatMonthS, edtRepeatHourS, edtRepeatMinuteS}},
-      {&*end, {cbxRepeatWeekE, cbxRepeatWeekdayE, cbxRepeatMonthE, edtRepeatHourE, edtRepeatMinuteE}},
+      {&*start, {repeatStartWeekCombo, repeatStartWeekdayCombo, repeatStartMonthCombo, repeatStartHourEdit, repeatStartMinuteEdit}},
+      {&*end, {repeatEndWeekCombo, repeatEndWeekdayCombo, repeatEndMonthCombo, repeatEndHourEdit, repeatEndMinuteEdit}},
   };
   for (const auto& [t, w] : rows) {
     SetIndex(static_cast<QComboBox*>(w[0]), t->week);
@@ -221,12 +221,12 @@ void SummerTimeDialog::DecodeRepeat() {
 }
 
 void SummerTimeDialog::DecodeAnnual() {
-  const auto start = DecodeAnnualTime(edt_AnnualStart->text());
-  const auto end = DecodeAnnualTime(edt_AnnualEnd->text());
+  const auto start = DecodeAnnualTime(annualStartValue->text());
+  const auto end = DecodeAnnualTime(annualEndValue->text());
   if (!start || !end) return;
   const std::pair<const AnnualTime*, std::array<QWidget*, 4>> rows[] = {
-      {&*start, {edtAnnualDayS, cbxAnnualMonthS, edtAnnualHourS, edtAnnualMinuteS}},
-      {&*end, {edtAnnualDayE, cbxAnnualMonthE, edtAnnualHourE, edtAnnualMinuteE}},
+      {&*start, {annualStartDayEdit, annualStartMonthCombo, annualStartHourEdit, annualStartMinuteEdit}},
+      {&*end, {annualEndDayEdit, annualEndMonthCombo, annualEndHourEdit, annualEndMinuteEdit}},
   };
   for (const auto& [t, w] : rows) {
     static_cast<QLineEdit*>(w[0])->setText(QString::number(t->day));
@@ -237,29 +237,29 @@ void SummerTimeDialog::DecodeAnnual() {
 }
 
 std::optional<RepeatTime> SummerTimeDialog::RepeatFields(bool start) const {
-  const auto hour = Number(start ? edtRepeatHourS : edtRepeatHourE);
-  const auto minute = Number(start ? edtRepeatMinuteS : edtRepeatMinuteE);
+  const auto hour = Number(start ? repeatStartHourEdit : repeatEndHourEdit);
+  const auto minute = Number(start ? repeatStartMinuteEdit : repeatEndMinuteEdit);
   if (!hour || !minute) return std::nullopt;
-  return RepeatTime{(start ? cbxRepeatWeekS : cbxRepeatWeekE)->currentIndex(),
-                    (start ? cbxRepeatWeekdayS : cbxRepeatWeekdayE)->currentIndex(),
-                    (start ? cbxRepeatMonthS : cbxRepeatMonthE)->currentIndex(), *hour, *minute};
+  return RepeatTime{(start ? repeatStartWeekCombo : repeatEndWeekCombo)->currentIndex(),
+                    (start ? repeatStartWeekdayCombo : repeatEndWeekdayCombo)->currentIndex(),
+                    (start ? repeatStartMonthCombo : repeatEndMonthCombo)->currentIndex(), *hour, *minute};
 }
 
 std::optional<AnnualTime> SummerTimeDialog::AnnualFields(bool start) const {
-  const auto day = Number(start ? edtAnnualDayS : edtAnnualDayE);
-  const auto hour = Number(start ? edtAnnualHourS : edtAnnualHourE);
-  const auto minute = Number(start ? edtAnnualMinuteS : edtAnnualMinuteE);
+  const auto day = Number(start ? annualStartDayEdit : annualEndDayEdit);
+  const auto hour = Number(start ? annualStartHourEdit : annualEndHourEdit);
+  const auto minute = Number(start ? annualStartMinuteEdit : annualEndMinuteEdit);
   if (!day || !hour || !minute) return std::nullopt;
-  return AnnualTime{*day, (start ? cbxAnnualMonthS : cbxAnnualMonthE)->currentIndex(), *hour, *minute};
+  return AnnualTime{*day, (start ? annualStartMonthCombo : annualEndMonthCombo)->currentIndex(), *hour, *minute};
 }
 
-void SummerTimeDialog::btnSetClick() {
-  const bool writeStatus = CheckBox1->isChecked() || CheckBox2->isChecked();
-  const bool anyTime = CheckBox3->isChecked() || CheckBox4->isChecked() || CheckBox5->isChecked() ||
-                       CheckBox6->isChecked();
+void SummerTimeDialog::setCheckedClicked() {
+  const bool writeStatus = useStatusBox->isChecked() || useOffsetBox->isChecked();
+  const bool anyTime = useRepeatStartBox->isChecked() || useRepeatEndBox->isChecked() || useAnnualStartBox->isChecked() ||
+                       useAnnualEndBox->isChecked();
   // Every check comes before the first write: a refused field sends nothing.
-  if (CheckBox2->isChecked()) {
-    const auto offset = Number(edtTimeOffset);
+  if (useOffsetBox->isChecked()) {
+    const auto offset = Number(offsetEdit);
     if (!offset || (*offset != 30 && *offset != 60 && *offset != 90 && *offset != 120)) {
       ShowMessageBox(this, "Time Offset error!", ProgramCaption());
       return;
@@ -267,8 +267,8 @@ void SummerTimeDialog::btnSetClick() {
   }
   KySNMPRequest2Edits* times = nullptr;
   if (anyTime) {
-    if (!CheckBox3->isChecked() && !CheckBox4->isChecked()) {
-      if (!CheckBox5->isChecked() || !CheckBox6->isChecked()) {
+    if (!useRepeatStartBox->isChecked() && !useRepeatEndBox->isChecked()) {
+      if (!useAnnualStartBox->isChecked() || !useAnnualEndBox->isChecked()) {
         ShowMessageBox(this, "The Annual Summer Time Start and Annual Summer Time End should be set together!",
                        ProgramCaption());
         return;
@@ -281,11 +281,11 @@ void SummerTimeDialog::btnSetClick() {
         ShowMessageBox(this, kTimeError, ProgramCaption());
         return;
       }
-      edt_AnnualStart->setText(*startHex);
-      edt_AnnualEnd->setText(*endHex);
+      annualStartValue->setText(*startHex);
+      annualEndValue->setText(*endHex);
       times = AnnualEditor();
     } else {
-      if (!CheckBox3->isChecked() || !CheckBox4->isChecked()) {
+      if (!useRepeatStartBox->isChecked() || !useRepeatEndBox->isChecked()) {
         ShowMessageBox(this, "The Repeat Summer Time Start and Repeat Summer Time End should be set together!",
                        ProgramCaption());
         return;
@@ -298,8 +298,8 @@ void SummerTimeDialog::btnSetClick() {
         ShowMessageBox(this, kTimeError, ProgramCaption());
         return;
       }
-      edt_RepeatStart->setText(*startHex);
-      edt_RepeatEnd->setText(*endHex);
+      repeatStartValue->setText(*startHex);
+      repeatEndValue->setText(*endHex);
       times = RepeatEditor();
     }
   }
@@ -308,8 +308,8 @@ void SummerTimeDialog::btnSetClick() {
   try {
     if (writeStatus) {
       KyColumnExclusion exclusion(StatusEditor()->request.varList);
-      if (!CheckBox1->isChecked()) exclusion.Exclude(0);
-      if (!CheckBox2->isChecked()) exclusion.Exclude(1);
+      if (!useStatusBox->isChecked()) exclusion.Exclude(0);
+      if (!useOffsetBox->isChecked()) exclusion.Exclude(1);
       StatusEditor()->Apply(false, true);
     }
     if (times != nullptr) {
@@ -322,14 +322,14 @@ void SummerTimeDialog::btnSetClick() {
   }
 }
 
-void SummerTimeDialog::btnRefreshClick() { RefreshCycle(); }
+void SummerTimeDialog::refreshClicked() { RefreshCycle(); }
 
-void SummerTimeDialog::btnCheckAllClick() {
-  for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6}) box->setChecked(true);
+void SummerTimeDialog::checkAllClicked() {
+  for (QCheckBox* box : {useStatusBox, useOffsetBox, useRepeatStartBox, useRepeatEndBox, useAnnualStartBox, useAnnualEndBox}) box->setChecked(true);
 }
 
-void SummerTimeDialog::btnClearChecksClick() {
-  for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6}) box->setChecked(false);
+void SummerTimeDialog::clearChecksClicked() {
+  for (QCheckBox* box : {useStatusBox, useOffsetBox, useRepeatStartBox, useRepeatEndBox, useAnnualStartBox, useAnnualEndBox}) box->setChecked(false);
 }
 
-void SummerTimeDialog::btnCloseClick() { close(); }
+void SummerTimeDialog::closeClicked() { close(); }

@@ -23,61 +23,61 @@ class SummerTimeDialog : public SnmpDialog {
  public:
   explicit SummerTimeDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnSetClick();  // "Set Checked"
-  void btnCheckAllClick();
-  void btnClearChecksClick();
-  void btnCloseClick();
-  void cbxTimeStatusChange();
+  void refreshClicked();
+  void setCheckedClicked();  // "Set Checked"
+  void checkAllClicked();
+  void clearChecksClicked();
+  void closeClicked();
+  void statusChanged();
 
   KySNMPRequest2Edits* StatusEditor() const { return Binding(0); }
   KySNMPRequest2Edits* RepeatEditor() const { return Binding(1); }
   KySNMPRequest2Edits* AnnualEditor() const { return Binding(2); }
 
-  QComboBox* cbxTimeStatus;
-  QLineEdit* edtTimeOffset;
-  QCheckBox* CheckBox1;  // status
-  QCheckBox* CheckBox2;  // offset
-  QCheckBox* CheckBox3;  // repeat start
-  QCheckBox* CheckBox4;  // repeat end
-  QCheckBox* CheckBox5;  // annual start
-  QCheckBox* CheckBox6;  // annual end
+  QComboBox* statusCombo;
+  QLineEdit* offsetEdit;
+  QCheckBox* useStatusBox;  // status
+  QCheckBox* useOffsetBox;  // offset
+  QCheckBox* useRepeatStartBox;  // repeat start
+  QCheckBox* useRepeatEndBox;  // repeat end
+  QCheckBox* useAnnualStartBox;  // annual start
+  QCheckBox* useAnnualEndBox;  // annual end
   // Repeat rows: start (S) and end (E).
-  QComboBox* cbxRepeatMonthS;
-  QComboBox* cbxRepeatWeekS;
-  QComboBox* cbxRepeatWeekdayS;
-  QLineEdit* edtRepeatHourS;
-  QLineEdit* edtRepeatMinuteS;
-  QComboBox* cbxRepeatMonthE;
-  QComboBox* cbxRepeatWeekE;
-  QComboBox* cbxRepeatWeekdayE;
-  QLineEdit* edtRepeatHourE;
-  QLineEdit* edtRepeatMinuteE;
+  QComboBox* repeatStartMonthCombo;
+  QComboBox* repeatStartWeekCombo;
+  QComboBox* repeatStartWeekdayCombo;
+  QLineEdit* repeatStartHourEdit;
+  QLineEdit* repeatStartMinuteEdit;
+  QComboBox* repeatEndMonthCombo;
+  QComboBox* repeatEndWeekCombo;
+  QComboBox* repeatEndWeekdayCombo;
+  QLineEdit* repeatEndHourEdit;
+  QLineEdit* repeatEndMinuteEdit;
   // Annual rows.
-  QLineEdit* edtAnnualDayS;
-  QComboBox* cbxAnnualMonthS;
-  QLineEdit* edtAnnualHourS;
-  QLineEdit* edtAnnualMinuteS;
-  QLineEdit* edtAnnualDayE;
-  QComboBox* cbxAnnualMonthE;
-  QLineEdit* edtAnnualHourE;
-  QLineEdit* edtAnnualMinuteE;
+  QLineEdit* annualStartDayEdit;
+  QComboBox* annualStartMonthCombo;
+  QLineEdit* annualStartHourEdit;
+  QLineEdit* annualStartMinuteEdit;
+  QLineEdit* annualEndDayEdit;
+  QComboBox* annualEndMonthCombo;
+  QLineEdit* annualEndHourEdit;
+  QLineEdit* annualEndMinuteEdit;
   // The hidden edits that hold the values' hexadecimal text.
-  QLineEdit* edt_RepeatStart;
-  QLineEdit* edt_RepeatEnd;
-  QLineEdit* edt_AnnualStart;
-  QLineEdit* edt_AnnualEnd;
-  QPlainTextEdit* Memo1;
-  QPushButton* btnRefresh;
-  QPushButton* btnSet;
-  QPushButton* btnCheckAll;
-  QPushButton* btnClearChecks;
-  QPushButton* btnClose;
+  QLineEdit* repeatStartValue;
+  QLineEdit* repeatEndValue;
+  QLineEdit* annualStartValue;
+  QLineEdit* annualEndValue;
+  QPlainTextEdit* memo;
+  QPushButton* refreshButton;
+  QPushButton* setCheckedButton;
+  QPushButton* checkAllButton;
+  QPushButton* clearChecksButton;
+  QPushButton* closeButton;
   // The rows as laid out (use box, caption and fields), for the layout switch.
-  QWidget* RepeatStartRow;
-  QWidget* RepeatEndRow;
-  QWidget* AnnualStartRow;
-  QWidget* AnnualEndRow;
+  QWidget* repeatStartRow;
+  QWidget* repeatEndRow;
+  QWidget* annualStartRow;
+  QWidget* annualEndRow;
 
  protected:
   void FirstRefresh() override;

@@ -18,29 +18,29 @@ class UpdateFilesDialog : public SnmpDialog {
  public:
   explicit UpdateFilesDialog(const DialogContext& context);
 
-  void GetButtonClick();   // "Refresh"
-  void EditButtonClick();  // "Set"
-  void ListView1Click();
+  void refreshClicked();   // "Refresh"
+  void setClicked();  // "Set"
+  void fileSelected();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* ListView1;
-  QLineEdit* ED_Index;
-  QLineEdit* ED_Description;
-  QLineEdit* ED_IPAddress;
-  QComboBox* CBox_TransferType;
-  QLineEdit* ED_Name;
-  QLineEdit* ED_LocateID;
-  QComboBox* CBox_LoadType;
-  QComboBox* CBox_Control;
-  QComboBox* CBox_FileBIncrement;
-  QLineEdit* ED_MultipleImageControlID;
-  QLabel* Static;
-  QPushButton* GetButton;
-  QPushButton* EditButton;
-  QPushButton* Button1;  // "Close"
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* fileList;
+  QLineEdit* indexEdit;
+  QLineEdit* descriptionEdit;
+  QLineEdit* addressEdit;
+  QComboBox* transferTypeCombo;
+  QLineEdit* nameEdit;
+  QLineEdit* locateIdEdit;
+  QComboBox* loadTypeCombo;
+  QComboBox* controlCombo;
+  QComboBox* incrementCombo;
+  QLineEdit* multipleImageControlIdEdit;
+  QLabel* samplesLabel;
+  QPushButton* refreshButton;
+  QPushButton* setButton;
+  QPushButton* closeButton;  // "Close"
+  QStatusBar* statusBar;
+  QLabel* statusPanel;
 
  protected:
   void FirstRefresh() override;

@@ -109,14 +109,14 @@ class UpdateFiles : public DialogTest {};
 
 TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
   auto dialog = Open<UpdateFilesDialog>();
-  ASSERT_GT(dialog->ListView1->topLevelItemCount(), 0);
-  EXPECT_FALSE(dialog->EditButton->isEnabled());
-  QTreeWidgetItem* line = dialog->ListView1->topLevelItem(0);
+  ASSERT_GT(dialog->fileList->topLevelItemCount(), 0);
+  EXPECT_FALSE(dialog->setButton->isEnabled());
+  QTreeWidgetItem* line = dialog->fileList->topLevelItem(0);
   const std::string index = line->text(0).toStdString();
-  dialog->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(dialog->EditButton->isEnabled());
-  EXPECT_FALSE(dialog->ED_Index->isEnabled());
-  EXPECT_EQ(dialog->ED_Index->text().toStdString(), index);
+  dialog->fileList->setCurrentItem(line);
+  EXPECT_TRUE(dialog->setButton->isEnabled());
+  EXPECT_FALSE(dialog->indexEdit->isEnabled());
+  EXPECT_EQ(dialog->indexEdit->text().toStdString(), index);
 
   struct Case {
     const char* address;
@@ -125,11 +125,11 @@ TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
   const Case cases[] = {{"10.1.1.300", false}, {"", false}, {"10.1", false}, {"10.90.90.9", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
-    dialog->ListView1->setCurrentItem(dialog->ListView1->topLevelItem(0));
-    dialog->ED_IPAddress->setText(QString::fromLatin1(c.address));
+    dialog->fileList->setCurrentItem(dialog->fileList->topLevelItem(0));
+    dialog->addressEdit->setText(QString::fromLatin1(c.address));
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    dialog->EditButton->click();
+    dialog->setButton->click();
     ASSERT_TRUE(Settle(*dialog));
     const auto sets = JournalSince(mark);
     if (!c.accepted) {
@@ -148,8 +148,8 @@ TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
     for (const auto& l : lines) EXPECT_NE(l.rfind("1.3.6.1.4.1.32473.12.1.2.1.1.1.", 0), 0u) << l;
     EXPECT_EQ(SnmpGet("1.3.6.1.4.1.32473.12.1.2.1.1.3." + index), "10.90.90.9");
     // Read again, nothing selected, the fields empty.
-    EXPECT_TRUE(dialog->ED_IPAddress->text().isEmpty());
-    EXPECT_FALSE(dialog->EditButton->isEnabled());
+    EXPECT_TRUE(dialog->addressEdit->text().isEmpty());
+    EXPECT_FALSE(dialog->setButton->isEnabled());
   }
 }
 

@@ -139,41 +139,41 @@ void Choose(QComboBox* combo, const QString& text) {
 TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "1"}));
   auto d = Open<SummerTimeDialog>();
-  EXPECT_EQ(d->cbxTimeStatus->currentText(), "repeating");
-  EXPECT_TRUE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualStartRow->isVisible());
+  EXPECT_EQ(d->statusCombo->currentText(), "repeating");
+  EXPECT_TRUE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualStartRow->isVisible());
 
-  Choose(d->cbxRepeatWeekS, "2nd");
-  Choose(d->cbxRepeatWeekdayS, "Sun");
-  Choose(d->cbxRepeatMonthS, "Mar");
-  d->edtRepeatHourS->setText("2");
-  d->edtRepeatMinuteS->setText("0");
-  Choose(d->cbxRepeatWeekE, "last");
-  Choose(d->cbxRepeatWeekdayE, "Sun");
-  Choose(d->cbxRepeatMonthE, "Oct");
-  d->edtRepeatHourE->setText("3");
-  d->edtRepeatMinuteE->setText("0");
+  Choose(d->repeatStartWeekCombo, "2nd");
+  Choose(d->repeatStartWeekdayCombo, "Sun");
+  Choose(d->repeatStartMonthCombo, "Mar");
+  d->repeatStartHourEdit->setText("2");
+  d->repeatStartMinuteEdit->setText("0");
+  Choose(d->repeatEndWeekCombo, "last");
+  Choose(d->repeatEndWeekdayCombo, "Sun");
+  Choose(d->repeatEndMonthCombo, "Oct");
+  d->repeatEndHourEdit->setText("3");
+  d->repeatEndMinuteEdit->setText("0");
 
   // One box alone is refused.
-  d->CheckBox3->setChecked(true);
+  d->useRepeatStartBox->setChecked(true);
   size_t mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts,
             QStringList{"The Repeat Summer Time Start and Repeat Summer Time End should be set together!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->CheckBox4->setChecked(true);
-  d->btnSetClick();
+  d->useRepeatEndBox->setChecked(true);
+  d->setCheckedClicked();
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), (Strings{O(kSummer, "3.0") + " OCTET_STRING 02 00 00 03 02 00",
                                      O(kSummer, "4.0") + " OCTET_STRING 00 00 00 0A 03 00"}));
 
   // An hour that is not a number is refused before anything is sent.
-  d->edtRepeatHourE->setText("");
+  d->repeatEndHourEdit->setText("");
   boxes.texts.clear();
   mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 }
@@ -182,30 +182,30 @@ TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "2", O(kSummer, "5.0"), "x", "1F0C173B", O(kSummer, "6.0"), "x",
                        "01030200"}));
   auto d = Open<SummerTimeDialog>();
-  EXPECT_EQ(d->cbxTimeStatus->currentText(), "annual");
-  EXPECT_TRUE(d->AnnualStartRow->isVisible());
-  EXPECT_FALSE(d->RepeatStartRow->isVisible());
-  EXPECT_EQ(d->edtAnnualDayS->text(), "31");
-  EXPECT_EQ(d->cbxAnnualMonthS->currentText(), "Dec");
-  EXPECT_EQ(d->edtAnnualHourS->text(), "23");
-  EXPECT_EQ(d->edtAnnualMinuteS->text(), "59");
-  EXPECT_EQ(d->cbxAnnualMonthE->currentText(), "Mar");
-  const QRect annualPlace = d->AnnualStartRow->geometry();
+  EXPECT_EQ(d->statusCombo->currentText(), "annual");
+  EXPECT_TRUE(d->annualStartRow->isVisible());
+  EXPECT_FALSE(d->repeatStartRow->isVisible());
+  EXPECT_EQ(d->annualStartDayEdit->text(), "31");
+  EXPECT_EQ(d->annualStartMonthCombo->currentText(), "Dec");
+  EXPECT_EQ(d->annualStartHourEdit->text(), "23");
+  EXPECT_EQ(d->annualStartMinuteEdit->text(), "59");
+  EXPECT_EQ(d->annualEndMonthCombo->currentText(), "Mar");
+  const QRect annualPlace = d->annualStartRow->geometry();
 
-  d->edtAnnualDayS->setText("31");
-  Choose(d->cbxAnnualMonthS, "Apr");
-  d->CheckBox5->setChecked(true);
-  d->CheckBox6->setChecked(true);
-  d->CheckBox2->setChecked(true);  // the offset would be written first: it is not either
-  d->edtTimeOffset->setText("60");
+  d->annualStartDayEdit->setText("31");
+  Choose(d->annualStartMonthCombo, "Apr");
+  d->useAnnualStartBox->setChecked(true);
+  d->useAnnualEndBox->setChecked(true);
+  d->useOffsetBox->setChecked(true);  // the offset would be written first: it is not either
+  d->offsetEdit->setText("60");
   const size_t mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->edtAnnualDayS->setText("30");
+  d->annualStartDayEdit->setText("30");
   boxes.texts.clear();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(';').toStdString();
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 2u);
@@ -214,26 +214,26 @@ TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
                                      O(kSummer, "6.0") + " OCTET_STRING 01 03 02 00"}));
 
   // The layout switch: the repeat rows come, their boxes cleared.
-  d->CheckBox5->setChecked(true);
-  Choose(d->cbxTimeStatus, "repeating");
-  d->cbxTimeStatusChange();
-  EXPECT_TRUE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualEndRow->isVisible());
-  EXPECT_FALSE(d->CheckBox5->isChecked());
+  d->useAnnualStartBox->setChecked(true);
+  Choose(d->statusCombo, "repeating");
+  d->statusChanged();
+  EXPECT_TRUE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualEndRow->isVisible());
+  EXPECT_FALSE(d->useAnnualStartBox->isChecked());
   QApplication::processEvents();
-  EXPECT_EQ(d->RepeatStartRow->geometry().topLeft(), annualPlace.topLeft())
+  EXPECT_EQ(d->repeatStartRow->geometry().topLeft(), annualPlace.topLeft())
       << "the annual rows stand where the repeat rows stand";
-  Choose(d->cbxTimeStatus, "disable");
-  d->cbxTimeStatusChange();
-  EXPECT_FALSE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualStartRow->isVisible());
-  d->CheckBox3->setChecked(true);
-  d->CheckBox4->setChecked(true);
+  Choose(d->statusCombo, "disable");
+  d->statusChanged();
+  EXPECT_FALSE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualStartRow->isVisible());
+  d->useRepeatStartBox->setChecked(true);
+  d->useRepeatEndBox->setChecked(true);
   // A bad offset stops the whole set.
-  d->edtTimeOffset->setText("45");
+  d->offsetEdit->setText("45");
   boxes.texts.clear();
   const size_t mark2 = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Time Offset error!"});
   EXPECT_TRUE(JournalSince(mark2).empty());
 }
