@@ -30,20 +30,20 @@ Dot3ControlDialog::Dot3ControlDialog(const DialogContext& context)
     QCheckBox* box = MakeCheckBox(this, QStringLiteral("pause"), name.constData());
     box->setVisible(i == 1);
     functions->addWidget(box);
-    FunctionBoxes.push_back(box);
+    functionBoxes.push_back(box);
   }
   functions->addStretch(1);
-  PortEditor()->AssociateBits(1, "0,1,2,3,4,5,6,7", FunctionBoxes);
+  PortEditor()->AssociateBits(1, "0,1,2,3,4,5,6,7", functionBoxes);
   FinishLayout(functions, {});
 }
 
 void Dot3ControlDialog::Clear() {
   Dot3PortsDialog::Clear();
-  for (QCheckBox* box : FunctionBoxes)
+  for (QCheckBox* box : functionBoxes)
     if (!box->isHidden()) box->setChecked(false);
 }
 
 void Dot3ControlDialog::OnReady() {
-  for (QCheckBox* box : FunctionBoxes)
+  for (QCheckBox* box : functionBoxes)
     if (!box->isHidden()) box->setEnabled(true);
 }

@@ -24,7 +24,7 @@ class Dot3ControlDialog : public Dot3PortsDialog {
   explicit Dot3ControlDialog(const DialogContext& context);
 
   // "Function Support": only the first ("pause") is shown.
-  std::vector<QCheckBox*> FunctionBoxes;  // CheckBox1 .. CheckBox8
+  std::vector<QCheckBox*> functionBoxes;  // CheckBox1 .. CheckBox8
 
  protected:
   void Clear() override;

@@ -23,31 +23,31 @@
 Dot3PauseDialog::Dot3PauseDialog(const DialogContext& context)
     : Dot3PortsDialog(context, "dot3PauseForm", QStringLiteral("Dot3 Pause Table: "), tbl::Dot3PausePorts,
                 tbl::Dot3PauseCounters, {QStringLiteral("In Pause Frame"), QStringLiteral("Out Pause Frame")}, 130) {
-  edtIndex = MakeEdit(this, "edtIndex");
-  edtIndex->hide();
-  cbxAdminMode = MakeCombo(this, "cbxAdminMode");
-  btnSet = MakeButton(this, QStringLiteral("Set"), "btnSet");
+  indexEdit = MakeEdit(this, "edtIndex");
+  indexEdit->hide();
+  adminModeCombo = MakeCombo(this, "cbxAdminMode");
+  setButton = MakeButton(this, QStringLiteral("Set"), "btnSet");
   auto* mode = new QHBoxLayout;
   mode->addWidget(MakeLabel(this, QStringLiteral("Admin Mode")));
-  mode->addWidget(cbxAdminMode);
+  mode->addWidget(adminModeCombo);
   mode->addStretch(1);
-  PortEditor()->AssociateEdits(0, "%i", edtIndex);
-  PortEditor()->AssociateControl(1, cbxAdminMode);
-  connect(btnSet, &QPushButton::clicked, this, &Dot3PauseDialog::btnSetClick);
-  FinishLayout(mode, {btnSet});
-  btnSet->setEnabled(false);
+  PortEditor()->AssociateEdits(0, "%i", indexEdit);
+  PortEditor()->AssociateControl(1, adminModeCombo);
+  connect(setButton, &QPushButton::clicked, this, &Dot3PauseDialog::setClicked);
+  FinishLayout(mode, {setButton});
+  setButton->setEnabled(false);
 }
 
 void Dot3PauseDialog::Clear() {
   Dot3PortsDialog::Clear();
-  cbxAdminMode->setCurrentIndex(-1);
-  btnSet->setEnabled(false);
+  adminModeCombo->setCurrentIndex(-1);
+  setButton->setEnabled(false);
 }
 
-void Dot3PauseDialog::PortClicked() { btnSet->setEnabled(true); }
+void Dot3PauseDialog::PortClicked() { setButton->setEnabled(true); }
 
-void Dot3PauseDialog::btnSetClick() {
-  if (ListView1->selectedItems().isEmpty() || !Ready() || PortEditor()->busy) return;
+void Dot3PauseDialog::setClicked() {
+  if (portList->selectedItems().isEmpty() || !Ready() || PortEditor()->busy) return;
   SetReady(false);
   try {
     // The write reads the port table again when it is done (ready again then).

@@ -23,11 +23,11 @@ class Dot3PauseDialog : public Dot3PortsDialog {
  public:
   explicit Dot3PauseDialog(const DialogContext& context);
 
-  void btnSetClick();
+  void setClicked();
 
-  QLineEdit* edtIndex;  // hidden
-  QComboBox* cbxAdminMode;
-  QPushButton* btnSet;
+  QLineEdit* indexEdit;  // hidden
+  QComboBox* adminModeCombo;
+  QPushButton* setButton;
 
  protected:
   void Clear() override;

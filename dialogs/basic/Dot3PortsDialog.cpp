@@ -38,68 +38,68 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
     : SnmpDialog(context.owner), counters_(counters), counterCount_(static_cast<int>(counterNames.size())) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(title + context.agent);
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 320), Px(this, 180));
-  lvChart = new QTreeWidget(this);
-  lvChart->setObjectName(QStringLiteral("lvChart"));
-  lvChart->hide();
-  ListView2 = new QTreeWidget(this);
-  ListView2->setObjectName(QStringLiteral("ListView2"));
-  ListView2->setRootIsDecorated(false);
-  ListView2->setColumnCount(2);
-  ListView2->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-  ListView2->header()->resizeSection(0, Px(this, nameWidth));
-  ListView2->header()->setStretchLastSection(true);
-  ListView2->setMinimumWidth(Px(this, nameWidth + 120));
-  ListView2->setMaximumHeight(Px(this, 90));
-  for (const QString& counter : counterNames) ListView2->addTopLevelItem(new QTreeWidgetItem({counter, QString()}));
-  Memo1 = MakeMemo(this, "Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  cbxInterval = MakeCombo(this, "cbxInterval");
-  for (const Interval& i : kIntervals) cbxInterval->addItem(QString::fromLatin1(i.text));
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  btnGet = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  portList = new QTreeWidget(this);
+  portList->setObjectName(QStringLiteral("ListView1"));
+  portList->setMinimumSize(Px(this, 320), Px(this, 180));
+  counterRows = new QTreeWidget(this);
+  counterRows->setObjectName(QStringLiteral("lvChart"));
+  counterRows->hide();
+  counterList = new QTreeWidget(this);
+  counterList->setObjectName(QStringLiteral("ListView2"));
+  counterList->setRootIsDecorated(false);
+  counterList->setColumnCount(2);
+  counterList->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
+  counterList->header()->resizeSection(0, Px(this, nameWidth));
+  counterList->header()->setStretchLastSection(true);
+  counterList->setMinimumWidth(Px(this, nameWidth + 120));
+  counterList->setMaximumHeight(Px(this, 90));
+  for (const QString& counter : counterNames) counterList->addTopLevelItem(new QTreeWidgetItem({counter, QString()}));
+  memo = MakeMemo(this, "Memo1");
+  memo->setReadOnly(true);
+  memo->setMaximumHeight(Px(this, 60));
+  intervalCombo = MakeCombo(this, "cbxInterval");
+  for (const Interval& i : kIntervals) intervalCombo->addItem(QString::fromLatin1(i.text));
+  pollTimer = new QTimer(this);
+  pollTimer->setObjectName(QStringLiteral("Timer1"));
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
 
-  KySNMPRequest2Edits* port = AddBinding(ports, true, Memo1);
-  port->AttachListView(ListView1, true);
+  KySNMPRequest2Edits* port = AddBinding(ports, true, memo);
+  port->AttachListView(portList, true);
   TrackReady(port, [this] { OnReady(); });
-  KySNMPRequest2Edits* counter = AddBinding(counters, true, Memo1);
-  counter->AttachListView(lvChart, false);
+  KySNMPRequest2Edits* counter = AddBinding(counters, true, memo);
+  counter->AttachListView(counterRows, false);
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &Dot3PortsDialog::ListView1Click);
-  connect(cbxInterval, &QComboBox::activated, this, &Dot3PortsDialog::cbxIntervalChange);
-  connect(Timer1, &QTimer::timeout, this, &Dot3PortsDialog::Timer1Timer);
-  connect(btnGet, &QPushButton::clicked, this, &Dot3PortsDialog::btnGetClick);
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
-  Timer1->stop();
-  cbxInterval->setCurrentIndex(0);
+  connect(portList, &QTreeWidget::itemSelectionChanged, this, &Dot3PortsDialog::portSelected);
+  connect(intervalCombo, &QComboBox::activated, this, &Dot3PortsDialog::intervalChanged);
+  connect(pollTimer, &QTimer::timeout, this, &Dot3PortsDialog::pollCounters);
+  connect(refreshButton, &QPushButton::clicked, this, &Dot3PortsDialog::refreshClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+  pollTimer->stop();
+  intervalCombo->setCurrentIndex(0);
 }
 
 void Dot3PortsDialog::FinishLayout(QLayout* middle, const std::vector<QPushButton*>& extraButtons) {
   auto* interval = new QHBoxLayout;
   interval->addWidget(MakeLabel(this, QStringLiteral("Interval Time")));
-  interval->addWidget(cbxInterval);
+  interval->addWidget(intervalCombo);
   interval->addStretch(1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(btnGet);
+  buttons->addWidget(refreshButton);
   for (QPushButton* b : extraButtons) buttons->addWidget(b);
-  buttons->addWidget(btnClose);
+  buttons->addWidget(closeButton);
   buttons->addStretch(1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
+  layout->addWidget(portList, 1);
   if (middle != nullptr) layout->addLayout(middle);
   layout->addLayout(interval);
-  layout->addWidget(ListView2);
-  layout->addWidget(lvChart);
-  layout->addWidget(Memo1);
+  layout->addWidget(counterList);
+  layout->addWidget(counterRows);
+  layout->addWidget(memo);
   layout->addLayout(buttons);
 }
 
-void Dot3PortsDialog::AppendError(const std::string& text) { Memo1->appendPlainText(QString::fromStdString(text)); }
+void Dot3PortsDialog::AppendError(const std::string& text) { memo->appendPlainText(QString::fromStdString(text)); }
 
 void Dot3PortsDialog::FirstRefresh() {
   try {
@@ -111,13 +111,13 @@ void Dot3PortsDialog::FirstRefresh() {
 }
 
 void Dot3PortsDialog::Clear() {
-  Timer1->stop();
-  cbxInterval->setCurrentIndex(0);
-  for (int i = 0; i < ListView2->topLevelItemCount(); ++i) ListView2->topLevelItem(i)->setText(1, QString());
-  lvChart->clear();
+  pollTimer->stop();
+  intervalCombo->setCurrentIndex(0);
+  for (int i = 0; i < counterList->topLevelItemCount(); ++i) counterList->topLevelItem(i)->setText(1, QString());
+  counterRows->clear();
 }
 
-void Dot3PortsDialog::btnGetClick() {
+void Dot3PortsDialog::refreshClicked() {
   if (!Ready() || PortEditor()->busy) return;
   Clear();
   SetReady(false);
@@ -130,18 +130,18 @@ void Dot3PortsDialog::btnGetClick() {
 }
 
 void Dot3PortsDialog::ShowCounters() {
-  if (lvChart->topLevelItemCount() == 0) {
+  if (counterRows->topLevelItemCount() == 0) {
     AppendError(kNoData);
     Clear();
     return;
   }
-  const QTreeWidgetItem* first = lvChart->topLevelItem(0);
-  for (int i = 0; i < counterCount_ && i < ListView2->topLevelItemCount(); ++i)
-    ListView2->topLevelItem(i)->setText(1, first->text(i));
+  const QTreeWidgetItem* first = counterRows->topLevelItem(0);
+  for (int i = 0; i < counterCount_ && i < counterList->topLevelItemCount(); ++i)
+    counterList->topLevelItem(i)->setText(1, first->text(i));
 }
 
-void Dot3PortsDialog::ListView1Click() {
-  const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+void Dot3PortsDialog::portSelected() {
+  const QList<QTreeWidgetItem*> selected = portList->selectedItems();
   if (selected.isEmpty()) {
     Clear();
     return;
@@ -154,12 +154,12 @@ void Dot3PortsDialog::ListView1Click() {
     counter->request.varList.index.clear();
     counter->request.varList.AppendIndex(selected.first()->text(0).toStdString());
     counter->asynchronous = false;
-    lvChart->clear();
+    counterRows->clear();
     counter->Refresh();
     ShowCounters();
-    if (lvChart->topLevelItemCount() > 0) {
-      cbxInterval->setCurrentIndex(cbxInterval->findText(QStringLiteral("5s")));
-      Timer1->start(kPollMs);
+    if (counterRows->topLevelItemCount() > 0) {
+      intervalCombo->setCurrentIndex(intervalCombo->findText(QStringLiteral("5s")));
+      pollTimer->start(kPollMs);
     }
   } catch (const std::exception& e) {
     AppendError(ErrorText(e));
@@ -167,18 +167,18 @@ void Dot3PortsDialog::ListView1Click() {
   PortClicked();
 }
 
-void Dot3PortsDialog::cbxIntervalChange() {
-  const int at = cbxInterval->currentIndex();
+void Dot3PortsDialog::intervalChanged() {
+  const int at = intervalCombo->currentIndex();
   if (at <= 0 || at >= static_cast<int>(std::size(kIntervals))) {
-    Timer1->stop();
+    pollTimer->stop();
     return;
   }
-  Timer1->start(kIntervals[at].ms);
+  pollTimer->start(kIntervals[at].ms);
 }
 
-void Dot3PortsDialog::Timer1Timer() {
+void Dot3PortsDialog::pollCounters() {
   if (CounterEditor()->busy) return;
-  lvChart->clear();
+  counterRows->clear();
   try {
     CounterEditor()->Refresh();
   } catch (const std::exception& e) {

@@ -23,22 +23,22 @@ class Dot3PortsDialog : public SnmpDialog {
  public:
   static constexpr const char* kNoData = "Get data not completed!";
 
-  void btnGetClick();  // "Refresh"
-  void ListView1Click();
-  void cbxIntervalChange();
-  void Timer1Timer();
+  void refreshClicked();  // "Refresh"
+  void portSelected();
+  void intervalChanged();
+  void pollCounters();
 
   KySNMPRequest2Edits* PortEditor() const { return Binding(0); }
   KySNMPRequest2Edits* CounterEditor() const { return Binding(1); }
 
-  QTreeWidget* ListView1;
-  QTreeWidget* lvChart;    // hidden: the counters of one read
-  QTreeWidget* ListView2;  // "Name" / "Value"
-  QPlainTextEdit* Memo1;
-  QComboBox* cbxInterval;
-  QTimer* Timer1;
-  QPushButton* btnGet;
-  QPushButton* btnClose;
+  QTreeWidget* portList;
+  QTreeWidget* counterRows;    // hidden: the counters of one read
+  QTreeWidget* counterList;  // "Name" / "Value"
+  QPlainTextEdit* memo;
+  QComboBox* intervalCombo;
+  QTimer* pollTimer;
+  QPushButton* refreshButton;
+  QPushButton* closeButton;
 
  protected:
   Dot3PortsDialog(const DialogContext& context, const char* name, const QString& title, const KyVarDefTable& ports,

@@ -361,10 +361,10 @@ TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
 
 class Dot3Views : public DialogTest {
  protected:
-  static QString Value(const Dot3PortsDialog& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
+  static QString Value(const Dot3PortsDialog& view, int row) { return view.counterList->topLevelItem(row)->text(1); }
   static void Choose(Dot3PortsDialog& view, const char* interval) {
-    view.cbxInterval->setCurrentIndex(view.cbxInterval->findText(QString::fromLatin1(interval)));
-    view.cbxIntervalChange();
+    view.intervalCombo->setCurrentIndex(view.intervalCombo->findText(QString::fromLatin1(interval)));
+    view.intervalChanged();
   }
 };
 
@@ -379,8 +379,8 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
   const bool started = WaitFor([&] { return view->FirstRefreshDone(); });
   const bool busy = view->PortEditor()->busy;
   const bool ready = view->Ready();
-  view->ListView2->topLevelItem(0)->setText(1, "kept");
-  view->btnGet->click();
+  view->counterList->topLevelItem(0)->setText(1, "kept");
+  view->refreshButton->click();
   const QString kept = Value(*view, 0);
   kill(sim, SIGCONT);
   ASSERT_TRUE(started);
@@ -389,77 +389,77 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
   EXPECT_EQ(kept, QStringLiteral("kept"));  // not cleared: nothing started
   ASSERT_TRUE(Settle(*view));
   EXPECT_TRUE(view->Ready());
-  EXPECT_TRUE(view->FunctionBoxes[0]->isEnabled());
-  EXPECT_GT(view->ListView1->topLevelItemCount(), 0);
-  view->btnGet->click();
+  EXPECT_TRUE(view->functionBoxes[0]->isEnabled());
+  EXPECT_GT(view->portList->topLevelItemCount(), 0);
+  view->refreshButton->click();
   EXPECT_TRUE(Value(*view, 0).isEmpty());  // cleared: a new read started
   ASSERT_TRUE(Settle(*view));
 }
 
 TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
   auto view = Open<Dot3PauseDialog>();
-  ASSERT_GT(view->ListView1->topLevelItemCount(), 1);
-  EXPECT_FALSE(view->Timer1->isActive());
-  EXPECT_FALSE(view->btnSet->isEnabled());
-  view->ListView1->setCurrentItem(view->ListView1->topLevelItem(1));
-  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("5s"));
-  EXPECT_TRUE(view->Timer1->isActive());
-  EXPECT_EQ(view->Timer1->interval(), 5000);
-  EXPECT_TRUE(view->btnSet->isEnabled());
+  ASSERT_GT(view->portList->topLevelItemCount(), 1);
+  EXPECT_FALSE(view->pollTimer->isActive());
+  EXPECT_FALSE(view->setButton->isEnabled());
+  view->portList->setCurrentItem(view->portList->topLevelItem(1));
+  EXPECT_EQ(view->intervalCombo->currentText(), QStringLiteral("5s"));
+  EXPECT_TRUE(view->pollTimer->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 5000);
+  EXPECT_TRUE(view->setButton->isEnabled());
   const QString in1 = Value(*view, 0), out1 = Value(*view, 1);
   EXPECT_FALSE(in1.isEmpty());
   EXPECT_FALSE(out1.isEmpty());
   // The counter request reads the selected port's instance.
   EXPECT_EQ(view->CounterEditor()->request.varList.Item(0).oid,
-            "1.3.6.1.2.1.10.7.10.1.3." + view->ListView1->topLevelItem(1)->text(0).toStdString());
+            "1.3.6.1.2.1.10.7.10.1.3." + view->portList->topLevelItem(1)->text(0).toStdString());
 
   // The ticks, driven: the simulator's counters grow with time.
   EXPECT_TRUE(WaitFor(
       [&] {
-        view->Timer1Timer();
+        view->pollCounters();
         return Value(*view, 0) != in1 || Value(*view, 1) != out1;
       },
       4000))
       << "counters did not move";
   EXPECT_FALSE(Value(*view, 0).isEmpty());
-  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_TRUE(view->pollTimer->isActive());
 
   Choose(*view, "30s");
-  EXPECT_EQ(view->Timer1->interval(), 30000);
-  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 30000);
+  EXPECT_TRUE(view->pollTimer->isActive());
   Choose(*view, "none");
-  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_FALSE(view->pollTimer->isActive());
 }
 
 TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
   auto view = Open<Dot3ControlDialog>();
   Choose(*view, "2s");
-  EXPECT_TRUE(view->Timer1->isActive());
-  EXPECT_EQ(view->Timer1->interval(), 2000);
-  view->Timer1Timer();
-  EXPECT_TRUE(view->Memo1->toPlainText().contains(Dot3PortsDialog::kNoData));
-  EXPECT_FALSE(view->Timer1->isActive());
-  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("none"));
+  EXPECT_TRUE(view->pollTimer->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 2000);
+  view->pollCounters();
+  EXPECT_TRUE(view->memo->toPlainText().contains(Dot3PortsDialog::kNoData));
+  EXPECT_FALSE(view->pollTimer->isActive());
+  EXPECT_EQ(view->intervalCombo->currentText(), QStringLiteral("none"));
   ASSERT_TRUE(Settle(*view));
 }
 
 TEST_F(Dot3Views, PauseSetWritesTheAdminModeOfTheSelectedPort) {
   auto view = Open<Dot3PauseDialog>();
-  ASSERT_GT(view->ListView1->topLevelItemCount(), 0);
-  view->btnSet->click();  // no port selected: nothing
-  QTreeWidgetItem* line = view->ListView1->topLevelItem(0);
+  ASSERT_GT(view->portList->topLevelItemCount(), 0);
+  view->setButton->click();  // no port selected: nothing
+  QTreeWidgetItem* line = view->portList->topLevelItem(0);
   const std::string port = line->text(0).toStdString();
-  view->ListView1->setCurrentItem(line);
-  view->cbxAdminMode->setCurrentIndex(view->cbxAdminMode->findText("enabledXmit"));
+  view->portList->setCurrentItem(line);
+  view->adminModeCombo->setCurrentIndex(view->adminModeCombo->findText("enabledXmit"));
   const size_t mark = JournalSize();
-  view->btnSet->click();
-  EXPECT_FALSE(view->Timer1->isActive());
+  view->setButton->click();
+  EXPECT_FALSE(view->pollTimer->isActive());
   ASSERT_TRUE(Settle(*view));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{"1.3.6.1.2.1.10.7.10.1.1." + port + " INTEGER 2"});
   EXPECT_TRUE(view->Ready());
-  EXPECT_FALSE(view->btnSet->isEnabled());
+  EXPECT_FALSE(view->setButton->isEnabled());
   EXPECT_EQ(SnmpGet("1.3.6.1.2.1.10.7.10.1.1." + port), "2");
 }
 
