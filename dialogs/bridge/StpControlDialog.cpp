@@ -53,43 +53,43 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.agent);
   resize(Px(this, 420), Px(this, 380));
 
-  Combo_STPVersion = new QComboBox(this);
-  Combo_STPVersion->setObjectName(QStringLiteral("Combo_STPVersion"));
-  ET_AgingTime = MakeEdit(this, "ET_AgingTime");
-  ET_HelloTime = MakeEdit(this, "ET_HelloTime");
-  ET_ForwardDelay = MakeEdit(this, "ET_ForwardDelay");
-  ET_Priority = MakeEdit(this, "ET_Priority");
-  ED_TxHoldCount = MakeEdit(this, "ED_TxHoldCount");
-  Combo_BPDU = new QComboBox(this);
-  Combo_BPDU->setObjectName(QStringLiteral("Combo_BPDU"));
-  Combo_LBD = new QComboBox(this);
-  Combo_LBD->setObjectName(QStringLiteral("Combo_LBD"));
-  ET_LBDRecover = MakeEdit(this, "ET_LBDRecover");
+  versionCombo = new QComboBox(this);
+  versionCombo->setObjectName(QStringLiteral("Combo_STPVersion"));
+  maxAgeEdit = MakeEdit(this, "ET_AgingTime");
+  helloTimeEdit = MakeEdit(this, "ET_HelloTime");
+  forwardDelayEdit = MakeEdit(this, "ET_ForwardDelay");
+  maxHopsEdit = MakeEdit(this, "ET_Priority");
+  txHoldCountEdit = MakeEdit(this, "ED_TxHoldCount");
+  forwardBpduCombo = new QComboBox(this);
+  forwardBpduCombo->setObjectName(QStringLiteral("Combo_BPDU"));
+  lbdCombo = new QComboBox(this);
+  lbdCombo->setObjectName(QStringLiteral("Combo_LBD"));
+  lbdRecoverEdit = MakeEdit(this, "ET_LBDRecover");
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("STP Version"), Combo_STPVersion);
-  fields->addRow(QStringLiteral("Maxi Age (600-4000)"), ET_AgingTime);
-  fields->addRow(QStringLiteral("Hello Time(100-200)"), ET_HelloTime);
-  fields->addRow(QStringLiteral("Forward Delay(400-3000)"), ET_ForwardDelay);
-  fields->addRow(QStringLiteral("Max Hops[1-20]"), ET_Priority);
-  fields->addRow(QStringLiteral("TX Hold Count (1-10)"), ED_TxHoldCount);
-  fields->addRow(QStringLiteral("Forwarding BPDU"), Combo_BPDU);
-  fields->addRow(QStringLiteral("STP LBD"), Combo_LBD);
-  fields->addRow(QStringLiteral("STP LBD Recover time"), ET_LBDRecover);
+  fields->addRow(QStringLiteral("STP Version"), versionCombo);
+  fields->addRow(QStringLiteral("Maxi Age (600-4000)"), maxAgeEdit);
+  fields->addRow(QStringLiteral("Hello Time(100-200)"), helloTimeEdit);
+  fields->addRow(QStringLiteral("Forward Delay(400-3000)"), forwardDelayEdit);
+  fields->addRow(QStringLiteral("Max Hops[1-20]"), maxHopsEdit);
+  fields->addRow(QStringLiteral("TX Hold Count (1-10)"), txHoldCountEdit);
+  fields->addRow(QStringLiteral("Forwarding BPDU"), forwardBpduCombo);
+  fields->addRow(QStringLiteral("STP LBD"), lbdCombo);
+  fields->addRow(QStringLiteral("STP LBD Recover time"), lbdRecoverEdit);
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->hide();
-  lbMSTPState = new QLabel(this);
-  lbMSTPState->setObjectName(QStringLiteral("lbMSTPState"));
-  lbMSTPState->hide();
+  rowView = new QTreeWidget(this);
+  rowView->setObjectName(QStringLiteral("ListView1"));
+  rowView->hide();
+  stpStateLabel = new QLabel(this);
+  stpStateLabel->setObjectName(QStringLiteral("lbMSTPState"));
+  stpStateLabel->hide();
 
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
+  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(BT_Get);
-  buttons->addWidget(BT_Set);
+  buttons->addWidget(refreshButton);
+  buttons->addWidget(setButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
@@ -97,37 +97,37 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   layout->addWidget(new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), this));
   layout->addStretch(1);
   layout->addLayout(buttons);
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  statusPanel = AddStatusPanel(this);
+  layout->addWidget(statusPanel->parentWidget());
 
   // The parameters binding first: its status line reports the dialog's errors.
-  params_ = AddBinding(tbl::StpBridge, false, StatusPanel);
+  params_ = AddBinding(tbl::StpBridge, false, statusPanel);
   params_->request.timeout = 300;
-  params_->AssociateControl(0, Combo_STPVersion);
-  params_->AssociateEdits(1, "%i{n600x4000l4a}", ET_AgingTime);
-  params_->AssociateEdits(2, "%i{n100x200l3a}", ET_HelloTime);
-  params_->AssociateEdits(3, "%i{n400x3000l4a}", ET_ForwardDelay);
-  params_->AssociateEdits(4, "%i{n1x20l2a}", ET_Priority);
-  params_->AssociateEdits(5, "%i{n1x10l2a}", ED_TxHoldCount);
-  params_->AssociateControl(6, Combo_BPDU);
-  params_->AssociateControl(7, Combo_LBD);
-  params_->AssociateEdits(8, "%i{n0x1000000l7a}", ET_LBDRecover);
+  params_->AssociateControl(0, versionCombo);
+  params_->AssociateEdits(1, "%i{n600x4000l4a}", maxAgeEdit);
+  params_->AssociateEdits(2, "%i{n100x200l3a}", helloTimeEdit);
+  params_->AssociateEdits(3, "%i{n400x3000l4a}", forwardDelayEdit);
+  params_->AssociateEdits(4, "%i{n1x20l2a}", maxHopsEdit);
+  params_->AssociateEdits(5, "%i{n1x10l2a}", txHoldCountEdit);
+  params_->AssociateControl(6, forwardBpduCombo);
+  params_->AssociateControl(7, lbdCombo);
+  params_->AssociateEdits(8, "%i{n0x1000000l7a}", lbdRecoverEdit);
 
-  rowView_ = AddBinding(tbl::StpBridgeMstp, true, StatusPanel);
+  rowView_ = AddBinding(tbl::StpBridgeMstp, true, statusPanel);
   rowView_->request.timeout = 300;
-  rowView_->AttachListView(ListView1, true);
+  rowView_->AttachListView(rowView, true);
   rowView_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     // The main window learns the new version once the switch has taken it.
     if (result.code == 0 && !pendingVersion_.isNull()) SetStVersion(pendingVersion_);
     pendingVersion_ = QString();
   };
 
-  state_ = AddBinding(tbl::StpState, false, StatusPanel);
-  state_->AssociateControl(0, lbMSTPState);
+  state_ = AddBinding(tbl::StpState, false, statusPanel);
+  state_->AssociateControl(0, stpStateLabel);
 
-  connect(Combo_STPVersion, &QComboBox::activated, this, [this](int) { Combo_STPVersionChange(); });
-  connect(BT_Get, &QPushButton::clicked, this, &StpControlDialog::BT_GetClick);
-  connect(BT_Set, &QPushButton::clicked, this, &StpControlDialog::BT_SetClick);
+  connect(versionCombo, &QComboBox::activated, this, [this](int) { versionChanged(); });
+  connect(refreshButton, &QPushButton::clicked, this, &StpControlDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &StpControlDialog::setClicked);
 }
 
 QString StpControlDialog::StVersion() const {
@@ -140,12 +140,12 @@ void StpControlDialog::SetStVersion(const QString& version) {
 }
 
 void StpControlDialog::HelloTimeFor(bool mstp, bool fill) {
-  ET_HelloTime->setEnabled(!mstp);
-  QPalette p = ET_HelloTime->palette();
+  helloTimeEdit->setEnabled(!mstp);
+  QPalette p = helloTimeEdit->palette();
   p.setColor(QPalette::Base, mstp ? p.color(QPalette::Button) : QColor(Qt::white));
-  ET_HelloTime->setPalette(p);
-  if (mstp) ET_HelloTime->clear();
-  else if (fill) ET_HelloTime->setText(QStringLiteral("200"));
+  helloTimeEdit->setPalette(p);
+  if (mstp) helloTimeEdit->clear();
+  else if (fill) helloTimeEdit->setText(QStringLiteral("200"));
 }
 
 void StpControlDialog::FirstRefresh() {
@@ -159,9 +159,9 @@ void StpControlDialog::FirstRefresh() {
   if (StVersion() == kMstp) HelloTimeFor(true, false);
 }
 
-void StpControlDialog::Combo_STPVersionChange() { HelloTimeFor(Combo_STPVersion->currentText() == kMstp, true); }
+void StpControlDialog::versionChanged() { HelloTimeFor(versionCombo->currentText() == kMstp, true); }
 
-void StpControlDialog::BT_GetClick() {
+void StpControlDialog::refreshClicked() {
   try {
     params_->Refresh();
     if (StVersion() == kMstp) {
@@ -182,37 +182,37 @@ bool StpControlDialog::FillRowView(const QString& version) {
   QElapsedTimer waited;
   waited.start();
   while (rowView_->busy && waited.elapsed() < kCloseWaitMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  if (ListView1->topLevelItemCount() == 0) return false;
-  QTreeWidgetItem* row = ListView1->topLevelItem(0);
-  ListView1->clearSelection();
+  if (rowView->topLevelItemCount() == 0) return false;
+  QTreeWidgetItem* row = rowView->topLevelItem(0);
+  rowView->clearSelection();
   row->setSelected(true);
   const QString texts[] = {version,
-                           ET_AgingTime->text(),
-                           ET_ForwardDelay->text(),
-                           ET_Priority->text(),
-                           ED_TxHoldCount->text(),
-                           Combo_BPDU->currentText(),
-                           Combo_LBD->currentText(),
-                           ET_LBDRecover->text()};
+                           maxAgeEdit->text(),
+                           forwardDelayEdit->text(),
+                           maxHopsEdit->text(),
+                           txHoldCountEdit->text(),
+                           forwardBpduCombo->currentText(),
+                           lbdCombo->currentText(),
+                           lbdRecoverEdit->text()};
   for (int c = 0; c < 8 && c < row->columnCount(); ++c) row->setText(c, texts[c]);
   return true;
 }
 
-void StpControlDialog::BT_SetClick() {
-  StatusPanel->clear();
-  auto say = [this](const QString& text) { StatusPanel->setText(text); };
-  const QString version = Combo_STPVersion->currentText();
+void StpControlDialog::setClicked() {
+  statusPanel->clear();
+  auto say = [this](const QString& text) { statusPanel->setText(text); };
+  const QString version = versionCombo->currentText();
   const bool mstp = version == kMstp;
   try {
-    if (ET_Priority->text().isEmpty() || ET_AgingTime->text().isEmpty() || ET_ForwardDelay->text().isEmpty() ||
-        ET_LBDRecover->text().isEmpty())
+    if (maxHopsEdit->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
+        lbdRecoverEdit->text().isEmpty())
       return say(kEmptyFields);
-    const int maxHops = Number(ET_Priority);
-    const int maxAge = Number(ET_AgingTime);
-    const int forwardDelay = Number(ET_ForwardDelay);
+    const int maxHops = Number(maxHopsEdit);
+    const int maxAge = Number(maxAgeEdit);
+    const int forwardDelay = Number(forwardDelayEdit);
     if (2 * forwardDelay - 200 < maxAge) return say(kDataError);
     if (maxHops > 65535) return say(QStringLiteral("Priority value is wrong!"));
-    const int recover = Number(ET_LBDRecover);
+    const int recover = Number(lbdRecoverEdit);
     if (recover != 0 && (recover < 60 || recover > 1000000))
       return say(QStringLiteral("LBD recover time should be equal to 0 or between 60-1000000!"));
 
@@ -228,13 +228,13 @@ void StpControlDialog::BT_SetClick() {
         throw;
       }
     } else {
-      if (ET_HelloTime->text().isEmpty()) return say(kEmptyFields);
-      const int hello = Number(ET_HelloTime);
+      if (helloTimeEdit->text().isEmpty()) return say(kEmptyFields);
+      const int hello = Number(helloTimeEdit);
       if (maxAge < 2 * hello + 200) return say(kDataError);
       params_->Apply(true, true);
       SetStVersion(version);
     }
-    if (version != versionBefore && lbMSTPState->text() == QLatin1String("enabled")) {
+    if (version != versionBefore && stpStateLabel->text() == QLatin1String("enabled")) {
       auto progress = std::make_unique<StpVersionProgressDialog>(this);
       progress->setWindowTitle(QStringLiteral("Set STP Progress"));
       progress->LB_Prompt->setText(QStringLiteral("Change STP Version is doing..."));

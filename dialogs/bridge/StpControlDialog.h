@@ -20,24 +20,24 @@ class StpControlDialog : public SnmpDialog {
  public:
   explicit StpControlDialog(const DialogContext& context);
 
-  void BT_GetClick();
-  void BT_SetClick();
-  void Combo_STPVersionChange();
+  void refreshClicked();
+  void setClicked();
+  void versionChanged();
 
-  QComboBox* Combo_STPVersion = nullptr;
-  QLineEdit* ET_AgingTime = nullptr;  // Max Age
-  QLineEdit* ET_HelloTime = nullptr;
-  QLineEdit* ET_ForwardDelay = nullptr;
-  QLineEdit* ET_Priority = nullptr;  // Max Hops
-  QLineEdit* ED_TxHoldCount = nullptr;
-  QComboBox* Combo_BPDU = nullptr;
-  QComboBox* Combo_LBD = nullptr;
-  QLineEdit* ET_LBDRecover = nullptr;
-  QTreeWidget* ListView1 = nullptr;  // hidden: the MSTP row view
-  QLabel* lbMSTPState = nullptr;     // hidden: the STP state
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QLabel* StatusPanel = nullptr;
+  QComboBox* versionCombo = nullptr;
+  QLineEdit* maxAgeEdit = nullptr;  // Max Age
+  QLineEdit* helloTimeEdit = nullptr;
+  QLineEdit* forwardDelayEdit = nullptr;
+  QLineEdit* maxHopsEdit = nullptr;  // Max Hops
+  QLineEdit* txHoldCountEdit = nullptr;
+  QComboBox* forwardBpduCombo = nullptr;
+  QComboBox* lbdCombo = nullptr;
+  QLineEdit* lbdRecoverEdit = nullptr;
+  QTreeWidget* rowView = nullptr;  // hidden: the MSTP row view
+  QLabel* stpStateLabel = nullptr;     // hidden: the STP state
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QLabel* statusPanel = nullptr;
 
   KySNMPRequest2Edits* ParametersBinding() const { return params_; }
   KySNMPRequest2Edits* RowViewBinding() const { return rowView_; }
