@@ -13,8 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/lldp/LldpBasicTlvPickerDialog.h"
 #include "dialogs/lldp/LldpNamesBinding.h"
+#include "dialogs/lldp/LldpTlvPickerDialog.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -25,5 +25,7 @@ LldpPortConfigDialog::LldpPortConfigDialog(const DialogContext& context) : LldpT
   NotificationComboBox = new QComboBox(this);
   NotificationComboBox->setObjectName(QStringLiteral("NotificationComboBox"));
   Build(AddBindingOf<LldpPortTlvBinding>(tbl::LldpPortConfig, /*asynchronous=*/false, StatusPanel0),
-        new LldpBasicTlvPickerDialog(this), 3, {{AdminStateComboBox, 1}, {NotificationComboBox, 2}});
+        new LldpTlvPickerDialog(this, lldp::kBasicTlvs, QStringLiteral("Port Configuration Table Setting: "),
+                                {"portDescCBX", "sysNameCBX", "sysDescCBX", "sysCapCBX"}),
+        3, {{AdminStateComboBox, 1}, {NotificationComboBox, 2}});
 }

@@ -24,6 +24,11 @@ class LldpTlvPickerDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // One box per name of `names`, with the object names `boxNames`; owned
+  // by `owner`.
+  LldpTlvPickerDialog(QWidget* owner, std::span<const LldpBitName> names, const QString& captionPrefix,
+                      const std::vector<const char*>& boxNames);
+
   // Captions the window with `captionPrefix` and the device name and ticks
   // the boxes of the names found in `target`.
   void Prepare(QLineEdit* target, const QString& device);
@@ -33,10 +38,6 @@ class LldpTlvPickerDialog : public QDialog {
   std::vector<QCheckBox*> boxes;
   QPushButton* SetCheckedButton = nullptr;
   QPushButton* CloseButton = nullptr;
-
- protected:
-  LldpTlvPickerDialog(QWidget* owner, std::span<const LldpBitName> names, const QString& captionPrefix,
-                      const std::vector<const char*>& boxNames);
 
  private:
   void UntickAll();
