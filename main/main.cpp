@@ -12,6 +12,7 @@
 #include "app/ConnectForm.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
+#include "app/MenuBar.h"
 #include "dialogs/RegisterDialogs.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
