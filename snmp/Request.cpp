@@ -263,12 +263,12 @@ size_t EncodedSize(const KyVb& vb) {
 // Error-status values of a reply.
 constexpr long kErrorTooBig = 1;
 constexpr long kErrorNoSuchName = 2;
+constexpr long kErrorGenErr = 5;
 
 // GETBULK repetitions before a reply has shown how large the rows are.
 constexpr int32_t kFirstRepetitions = 10;
 // Bytes per binding assumed before then.
 constexpr double kAssumedBindingBytes = 40;
-constexpr long kErrorGenErr = 5;
 
 // GETBULK exchanges one read may need at most before it asks by GET-NEXT.
 constexpr int kMaxBulkRounds = 16;
