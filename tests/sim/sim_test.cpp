@@ -433,7 +433,8 @@ TEST_F(SimTest, FaultEchoedName) {
     // GET-NEXT of port 4 comes back as port 4 with NULL; a GET-BULK repeats it.
     auto next = Varbinds(Tool("snmpgetnext", auth, {port4, kPortCtl + ".6.4.100"}).out);
     EXPECT_EQ(next[port4], "NULL");
-    EXPECT_EQ(next[kPortCtl + ".6.5.100"].rfind("INTEGER", 0), 0u) << "the other binding is answered";
+    ASSERT_EQ(next.count(kPortCtl + ".6.5.100"), 1u) << "the other binding is answered";
+    EXPECT_NE(next[kPortCtl + ".6.5.100"], "NULL");
     auto bulk = Tool("snmpbulkget", auth, {"-Cr3", kPortCtl + ".5.3.100"});
     EXPECT_NE(bulk.out.find(port4 + " = INTEGER"), std::string::npos) << bulk.out;
     EXPECT_NE(bulk.out.find(port4 + " = NULL"), std::string::npos) << bulk.out;
@@ -443,7 +444,7 @@ TEST_F(SimTest, FaultEchoedName) {
   EXPECT_NE(walk.err.find("not increasing"), std::string::npos) << walk.err;
   // Elsewhere and for GET nothing changes.
   EXPECT_EQ(Varbinds(Get({kPortCtl + ".5.5.100"}).out)[kPortCtl + ".5.5.100"].rfind("INTEGER", 0), 0u);
-  EXPECT_EQ(Varbinds(Walk(kPortCtl + ".6").out).size(), 52u);
+  EXPECT_EQ(Varbinds(Walk(kPortCtl + ".6").out).size(), 54u);
 }
 
 TEST_F(SimTest, FaultSetAnsweredNoSuchInstance) {
