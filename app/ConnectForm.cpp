@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "app/LaunchParameters.h"
+#include "app/LaunchSwitches.h"
 #include "snmp/Messages.h"
 #include "snmp/Session.h"
 #include "snmp/StatusMap.h"

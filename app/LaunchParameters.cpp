@@ -1,4 +1,5 @@
 #include "app/LaunchParameters.h"
+#include "app/LaunchSwitches.h"
 
 #include <algorithm>
 #include <climits>

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "snmp/SessionParams.h"
-
 class KyKeyStore;
 
 // Text forms of the launch parameters, all empty at start. The main window's
@@ -112,27 +110,6 @@ LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::str
 // The same with this user's key store (KyKeyStore::Default) and the
 // process's current folder: what the main window calls.
 LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments);
-
-// What a list of switches sets on its own: the parameter records and the
-// texts, starting from the defaults.
-struct LaunchSettings {
-  KySNMPDevice device;
-  KySNMPScope scope;
-  KySNMPSecurity security;
-  LaunchTexts texts;
-};
-
-// Reads switches exactly as ReadLaunchParameters reads them, but without key
-// store, message files or device profile and without touching GlobalDevice,
-// GlobalScope and GlobalSecurity: for checking switches before they are used.
-// Raises KyConvertError as ReadLaunchParameters does.
-LaunchSettings ReadLaunchSwitches(const std::vector<std::string>& arguments);
-
-// The switch an argument is taken for: "/I", else the first of "/R", "/W",
-// "/v", else, while the SNMPv3 gate is open, the first of "/t", "/c", "/d",
-// "/m", "/l", "/n", "/A", "/P", "/a", "/p" whose two characters occur in it;
-// "" when none does.
-std::string LaunchSwitchOf(const std::string& arg, bool v3Gate);
 
 // The arguments of main without the program name.
 std::vector<std::string> LaunchArguments(int argc, const char* const* argv);
