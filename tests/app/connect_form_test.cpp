@@ -132,6 +132,11 @@ TEST_F(ConnectFormTest, ChoicesBecomeTheLaunchSwitchesOrTheReasonIsShown) {
       {"authPriv with HMAC-SHA-512 and AES-256",
        with([](Input& i) { i.auth = 7; i.priv = 21; }),
        Args{"/I192.0.2.10", "/v3", "/t161", "/m3", "/l3", "/nadmin", "/a7", "/Aauthsecret", "/p21", "/Pprivsecret"}, ""},
+      {"values holding switches that are tried after their own",
+       with([](Input& i) { i.user = "op/A"; i.authPass = "secret/a/p/P"; i.context = "c/n"; }),
+       Args{"/I192.0.2.10", "/v3", "/t161", "/m3", "/l3", "/nop/A", "/a3", "/Asecret/a/p/P", "/p19", "/Pprivsecret",
+            "/cc/n"},
+       ""},
       {"a short privacy pass phrase does not count below authPriv",
        with([](Input& i) { i.privPass = "x"; i.level = 2; }),
        Args{"/I192.0.2.10", "/v3", "/t161", "/m3", "/l2", "/nadmin", "/a3", "/Aauthsecret", "/p1"}, ""},
@@ -170,8 +175,8 @@ TEST_F(ConnectFormTest, ChoicesBecomeTheLaunchSwitchesOrTheReasonIsShown) {
       {"privacy pass phrase holding the authentication pass phrase's switch",
        with([](Input& i) { i.privPass = "secret/Asecret"; }), std::nullopt,
        "The privacy pass phrase cannot contain \"/A\"."},
-      {"context name holding the user name's switch", with([](Input& i) { i.context = "c/nx"; }), std::nullopt,
-       "The context name cannot contain \"/n\"."},
+      {"context name holding the port's switch", with([](Input& i) { i.context = "c/t1"; }), std::nullopt,
+       "The context name cannot contain \"/t\"."},
       {"context name of 33 bytes", with([&](Input& i) { i.context = QString::fromStdString(thirtyThree); }),
        std::nullopt, "The context name is longer than 32 bytes."},
       {"context engine ID holding the context name's switch", with([](Input& i) { i.engineId = "80/cx"; }),
@@ -186,7 +191,9 @@ TEST_F(ConnectFormTest, ChoicesBecomeTheLaunchSwitchesOrTheReasonIsShown) {
     EXPECT_EQ(form.Problem().toStdString(), c.reason);
     EXPECT_EQ(form.LB_Reason->text().toStdString(), c.reason);
     EXPECT_EQ(connect->isEnabled(), c.args.has_value());
-    if (c.args) EXPECT_EQ(form.Arguments(), *c.args);
+    if (c.args) {
+      EXPECT_EQ(form.Arguments(), *c.args);
+    }
   }
 }
 
