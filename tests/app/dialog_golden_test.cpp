@@ -436,7 +436,7 @@ class TreeDump {
 };
 
 // ---------------------------------------------------------------------------
-// Golden files.
+// Golden files, in QRX_GOLDEN_DIR (the source folder's tests/app/golden).
 
 bool Updating() {
   const char* v = std::getenv("QRX_UPDATE_GOLDEN");
@@ -473,7 +473,7 @@ std::string LineDiff(const std::string& golden, const std::string& now) {
       lcs[i][j] = a[i] == b[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
   struct Op {
     char kind;
-    size_t line;  // in golden for ' ' and '-', in now for '+'
+    size_t line;  // in the golden file (where a '+' line goes in)
     std::string text;
   };
   std::vector<Op> ops;
@@ -482,12 +482,12 @@ std::string LineDiff(const std::string& golden, const std::string& now) {
     if (i < n && j < m && a[i] == b[j]) {
       ops.push_back({' ', i, a[i]});
       ++i, ++j;
-    } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-      ops.push_back({'+', j, b[j]});
-      ++j;
-    } else {
+    } else if (i < n && (j == m || lcs[i + 1][j] >= lcs[i][j + 1])) {
       ops.push_back({'-', i, a[i]});
       ++i;
+    } else {
+      ops.push_back({'+', i, b[j]});
+      ++j;
     }
   }
   std::string out;
@@ -534,11 +534,7 @@ class DialogGolden : public ::testing::Test {
     session_ = new qrxtest::SimSession;
     journal_ = (fs::temp_directory_path() / ("qrx-golden-requests-" + std::to_string(getpid()) + ".txt")).string();
     if (!session_->Start(false, {"--frozen", "--request-journal", journal_}, &InstallQtSnmpPump)) startError_ = session_->error();
-    const char* source = std::getenv("QRX_SOURCE_DIR");
-    if (source == nullptr || *source == '\0')
-      startError_ += " QRX_SOURCE_DIR is not set: the golden files are not found";
-    else
-      goldenDir_ = fs::path(source) / "tests" / "app" / "golden";
+    goldenDir_ = QRX_GOLDEN_DIR;
   }
   static void TearDownTestSuite() {
     delete session_;
