@@ -47,7 +47,13 @@
 //   a PDU do not show; which columns and subtrees are walked, in which order
 //   their walks begin, and every GET and SET exactly, do. PDUs without
 //   varbinds (SNMPv3 discovery) and retransmissions (same request id and
-//   varbinds) are left out.
+//   varbinds) are left out. The rule's limits: a walk that went on from a
+//   name outside the subtree it began at would show that name as a new WALK,
+//   and a GET-NEXT begun on purpose inside a subtree walked earlier by the
+//   same command would not show. (Today's files read the same over SNMPv1,
+//   GET-NEXT walks, as over SNMPv2c, GETBULK walks.)
+//
+// Each command reads the same whether it runs after the others or alone.
 //
 // A file that differs fails the command with a line diff (and the file as
 // produced is written to golden-actual/ under the test's working folder).
