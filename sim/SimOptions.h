@@ -45,6 +45,9 @@ struct Options {
   std::vector<FaultSubtree> wrongTypeSubtrees;
   std::vector<FaultSubtree> nonIncreasingSubtrees;
   std::vector<FaultSubtree> missingSubtrees;
+  std::vector<FaultSubtree> echoSubtrees;    // GET-NEXT/GET-BULK answered with the name asked for and NULL
+  std::vector<FaultSubtree> setNoSuchSubtrees;  // SET answered noError with noSuchInstance, nothing written
+  bool silentUnknownEngine = false;          // no report for a stale SNMPv3 engine ID
   int ledLength = -1;  // cut the LED string to this many bytes
 };
 
