@@ -1,6 +1,7 @@
 // Grabs the pictures of the README and the operator's guide: the main window
 // with its front panel once the LEDs have been read, then the dialogs listed
-// in kDialogShots once each has read its values. Run headless against a
+// in kDialogShots once each has read its values, and the connect window of
+// "qrx900 --connect" filled in for an SNMPv3 switch. Run headless against a
 // simulator by scripts/grab-windows:
 //
 //   qrx900-grab-windows <out-dir> /I127.0.0.1 /Rmenlak /Wtorvesk /v1
@@ -11,13 +12,17 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/ConnectForm.h"
 #include "app/FrontPanel.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
@@ -50,6 +55,32 @@ bool HasRead(QWidget* dialog) {
   for (auto* memo : dialog->findChildren<QPlainTextEdit*>())
     if (memo->toPlainText().contains("Receive at")) return true;
   return false;
+}
+
+// The connect window as an operator fills it in for an SNMPv3 switch, with
+// a history of its own (the user's is left alone).
+bool GrabConnectWindow(const QString& out) {
+  QTemporaryDir dir;
+  ConnectHistory history(dir.filePath("connect-history.json"));
+  ConnectEntry recent;
+  for (const char* agent : {"sw-edge-2.example.net", "192.0.2.10"}) {
+    recent.agent = agent;
+    history.Use(recent);
+  }
+  TConnectForm form(nullptr, history.path());
+  form.ED_Port->setText("161");
+  form.CB_Version->setCurrentIndex(form.CB_Version->findData(3));
+  form.ED_UserName->setText("qrxadmin");
+  form.CB_SecurityLevel->setCurrentIndex(form.CB_SecurityLevel->findData(3));
+  form.CB_AuthProtocol->setCurrentIndex(form.CB_AuthProtocol->findData(5));
+  form.ED_AuthPassword->setText("qrxauthpass");
+  form.CB_PrivProtocol->setCurrentIndex(form.CB_PrivProtocol->findData(19));
+  form.ED_PrivPassword->setText("qrxprivpass");
+  form.show();
+  QTest::qWait(300);
+  const bool saved = Save(&form, out + "/connect-window.png");
+  form.close();
+  return saved;
 }
 
 }  // namespace
@@ -104,5 +135,6 @@ int main(int argc, char** argv) {
     if (!saved) std::fprintf(stderr, "no picture of %s\n", shot.command);
     ok = ok && saved;
   }
+  ok = GrabConnectWindow(out) && ok;
   return ok ? 0 : 1;
 }

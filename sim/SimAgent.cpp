@@ -97,6 +97,7 @@ struct Agent {
   netsnmp_callback original = nullptr;
   unsigned long received = 0;
   SetJournal journal;
+  SetJournal requestJournal;  // every request, SET or not
 };
 Agent g_agent;
 volatile sig_atomic_t g_stop = 0;
@@ -362,6 +363,29 @@ void DelayedAlarm(unsigned int, void* arg) {
   delete d;
 }
 
+// Writes a request PDU to the request journal (nothing for other PDUs).
+void JournalRequestPdu(const netsnmp_pdu& pdu) {
+  JournalRequest request;
+  switch (pdu.command) {
+    case SNMP_MSG_GET: request.op = JournalRequest::Op::Get; break;
+    case SNMP_MSG_GETNEXT: request.op = JournalRequest::Op::GetNext; break;
+    case SNMP_MSG_GETBULK:
+      request.op = JournalRequest::Op::GetBulk;
+      request.nonRepeaters = pdu.non_repeaters;
+      request.maxRepetitions = pdu.max_repetitions;
+      break;
+    case SNMP_MSG_SET: request.op = JournalRequest::Op::Set; break;
+    default: return;
+  }
+  request.requestId = pdu.reqid;
+  for (netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
+    request.vbs.push_back({ToOid(v->name, v->name_length),
+                           request.op == JournalRequest::Op::Set ? JournalValue(v) : Value{}});
+  std::string err;
+  if (!g_agent.requestJournal.WriteRecord(FormatRequestRecord(request), &err))
+    std::cerr << "qrx900-sim: " << err << "\n";
+}
+
 // ---------------------------------------------------------------------------
 // Answers made here instead of by the agent (--fault-echo, --fault-set-nosuch).
 
@@ -524,6 +548,7 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
       std::string err;
       if (!g_agent.journal.Write(vbs, &err)) std::cerr << "qrx900-sim: " << err << "\n";
     }
+    if (pdu && g_agent.requestJournal.IsOpen()) JournalRequestPdu(*pdu);
     if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
       return 1;
@@ -596,6 +621,7 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
   cfg.excluded = NetSnmpSubtrees();
+  cfg.frozen = o.frozen;
   auto m = std::make_unique<Model>(cfg);
   m->Build(AllDefinitionTables());
   if (o.ledLength >= 0) m->ledLength = static_cast<size_t>(o.ledLength);
@@ -644,6 +670,13 @@ int RunAgent(const Options& o) {
   if (!o.journalFile.empty()) {
     std::string err;
     if (!g_agent.journal.Open(o.journalFile, &err)) {
+      std::cerr << "qrx900-sim: " << err << "\n";
+      return 1;
+    }
+  }
+  if (!o.requestJournalFile.empty()) {
+    std::string err;
+    if (!g_agent.requestJournal.Open(o.requestJournalFile, &err)) {
       std::cerr << "qrx900-sim: " << err << "\n";
       return 1;
     }
@@ -744,7 +777,7 @@ int RunAgent(const Options& o) {
     g_agent.original = main_session->callback;
     main_session->callback = PacketFilter;
   }
-  snmp_alarm_register(1, SA_REPEAT, TickAlarm, nullptr);
+  if (!o.frozen) snmp_alarm_register(1, SA_REPEAT, TickAlarm, nullptr);
   if (o.silentUnknownEngine) {
     if (snmp_secmod_def* usm = find_sec_mod(USM_SEC_MODEL_NUMBER)) {
       g_usmHandleReport = usm->handle_report;

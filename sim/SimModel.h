@@ -156,6 +156,8 @@ struct ModelConfig {
   std::map<std::string, int> rowCounts;
   // Subtrees served by the agent library's own modules: left out.
   std::vector<Oid> excluded;
+  // Counters keep the values they start with instead of growing by the second.
+  bool frozen = false;
 };
 
 inline constexpr int kPortCount = 52;

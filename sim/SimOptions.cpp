@@ -60,8 +60,17 @@ Agent:
   --journal FILE            append one record per SET request received (refused ones
                             too) to FILE: "SET <count>", then "<oid> <TYPE> <value>"
                             per varbind in request order; flushed as written
+  --request-journal FILE    append one record per request received (GET, GET-NEXT,
+                            GETBULK and SET, dropped and delayed ones too) to FILE:
+                            "<GET|GETNEXT|GETBULK|SET> <count> id=<request-id>"
+                            (GETBULK adds "nr=<non-repeaters> mr=<max-repetitions>"),
+                            then one line per varbind in request order: the OID, and
+                            for SET its type and value as in --journal
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
+  --frozen                  counters keep their starting values and the port
+                            activity (front-panel LEDs) stands still: every read
+                            answers the same whenever it comes
   --list                    print every object served (OID, type, access) and the
                             counts of the definition tables, and exit
   --verbose                 log requests to stderr
@@ -140,6 +149,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     if (a == "--help" || a == "-h") o.help = true;
     else if (a == "--list") o.list = true;
     else if (a == "--verbose") o.verbose = true;
+    else if (a == "--frozen") o.frozen = true;
     else if (a == "--fault-no-answer") o.noAnswer = true;
     else if (a == "--fault-silent-unknown-engine") o.silentUnknownEngine = true;
     else if (a == "--address") { if (!next()) return false; o.address = value; }
@@ -162,6 +172,14 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
         return false;
       }
       o.journalFile = value;
+    }
+    else if (a == "--request-journal") {
+      if (!next()) return false;
+      if (value.empty()) {
+        error = "--request-journal wants a file name";
+        return false;
+      }
+      o.requestJournalFile = value;
     }
     else if (a == "--seed") {
       int s = 0;

@@ -29,11 +29,13 @@ struct Options {
   std::string configDir;
   std::string stateFile;
   std::string journalFile;  // --journal: one record per SET PDU received
+  std::string requestJournalFile;  // --request-journal: one record per request PDU received
   unsigned seed = 900;
   std::map<std::string, int> rowCounts;
   bool list = false;
   bool help = false;
   bool verbose = false;
+  bool frozen = false;  // --frozen: counters and port activity stand still
 
   // Faults
   bool noAnswer = false;

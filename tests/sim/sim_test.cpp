@@ -637,4 +637,26 @@ TEST(SimIndex, EncodesAndDecodesBySyntax) {
   EXPECT_FALSE(sim::DecodeIndex(std::vector<sim::KeySpec>{K(Syntax::IpAddress)}, {10, 0, 0}));
 }
 
+// Counters grow by the second; with --frozen they and the port activity (the
+// LED string) answer the same a while later.
+TEST_F(SimTest, FrozenHoldsCountersAndPortActivityStill) {
+  const std::string hcInOctets = "1.3.6.1.2.1.31.1.1.1.6.1";
+  const std::string led = "1.3.6.1.4.1.32473.11.63.8.2.1.1.5.0";
+  for (const bool frozen : {false, true}) {
+    SCOPED_TRACE(frozen ? "--frozen" : "running");
+    StartSim(frozen ? Args{"--frozen"} : Args{});
+    auto first = Get({hcInOctets, led});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    usleep(2100000);  // two seconds of simulated activity
+    auto later = Get({hcInOctets, led});
+    ASSERT_EQ(later.exitCode, 0) << later.err;
+    const auto a = Varbinds(first.out), b = Varbinds(later.out);
+    if (frozen)
+      EXPECT_EQ(a, b);
+    else
+      EXPECT_NE(a.at(hcInOctets), b.at(hcInOctets));
+    sim.Stop();
+  }
+}
+
 }  // namespace
