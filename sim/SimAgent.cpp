@@ -439,6 +439,7 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.writeCommunity = o.writeCommunity;
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
+  cfg.portListOctets = static_cast<size_t>(o.portListOctets);
   cfg.excluded = NetSnmpSubtrees();
   auto m = std::make_unique<Model>(cfg);
   m->Build(AllDefinitionTables());
