@@ -955,7 +955,9 @@ std::optional<Value> Model::Live(const ServedObject& obj, const Oid& index, cons
   }
   const Column& c = obj.Def();
   if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64)) {
-    auto secs = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
+    auto secs = config_.frozen
+                    ? 0
+                    : std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
     const double rate = CounterRate(c, index.empty() ? 0 : index[0]);
     uint64_t v = stored.number + static_cast<uint64_t>(static_cast<double>(secs) * rate);
     if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;

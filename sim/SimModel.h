@@ -158,6 +158,8 @@ struct ModelConfig {
   std::vector<Oid> excluded;
   // Port lists are this long: 7 octets carry the 52 ports, 8 a unit of 64.
   size_t portListOctets = 7;
+  // Counters keep the values they start with instead of growing by the second.
+  bool frozen = false;
 };
 
 inline constexpr int kPortCount = 52;

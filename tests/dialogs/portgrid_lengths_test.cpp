@@ -14,17 +14,18 @@
 #include <type_traits>
 
 #include "common/FakeMainWindow.h"
-#include "dialogs/acl/Ethernetinformationruleunit.h"
-#include "dialogs/layer2/ISMVLANUnit.h"
-#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
-#include "dialogs/layer2/PortMirrorFormUnit.h"
-#include "dialogs/layer2/PortTrunkFormUnit.h"
-#include "dialogs/layer2/RouterPortsUnit.h"
-#include "dialogs/layer2/SmallPortListFormsUnit.h"
-#include "dialogs/security/IPMACBindingFormUnit.h"
-#include "dialogs/vlan/StaticFilterUnit.h"
-#include "dialogs/vlan/VlanInfoFormsUnit.h"
-#include "dialogs/vlan/VlanStaticFormUnit.h"
+#include "dialogs/acl/EthernetRuleDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
+#include "dialogs/layer2/IgmpRouterPortsDialog.h"
+#include "dialogs/layer2/MldSnoopingGroupDialog.h"
+#include "dialogs/layer2/PortMirrorDialog.h"
+#include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/TrafficSegmentationDialog.h"
+#include "dialogs/security/GuestVlanDialog.h"
+#include "dialogs/security/IpMacBindingDialog.h"
+#include "dialogs/vlan/CurrentVlanDialog.h"
+#include "dialogs/vlan/StaticMulticastFilterDialog.h"
+#include "dialogs/vlan/StaticVlanDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -60,10 +61,10 @@ class PortGridLengths : public qrxtest::DialogSimTest,
     Open(*dialog);
     return dialog;
   }
-  bool Idle(TSnmpDialog& dialog) { return DialogSimTest::Idle(dialog); }
+  bool Idle(SnmpDialog& dialog) { return DialogSimTest::Idle(dialog); }
   static void Select(QTreeWidget* view, int row) { DialogSimTest::Select(view, row); }
-  static void Check(TPortUitForm* grid, std::initializer_list<int> ports) { DialogSimTest::Check(grid, ports); }
-  static std::vector<int> Checked(TPortUitForm* grid) { return DialogSimTest::Checked(grid); }
+  static void Check(PortGrid* grid, std::initializer_list<int> ports) { DialogSimTest::Check(grid, ports); }
+  static std::vector<int> Checked(PortGrid* grid) { return DialogSimTest::Checked(grid); }
   // Selects the line with `first` in its first column; false when none.
   static bool SelectLine(QTreeWidget* view, const QString& first) {
     const auto found = view->findItems(first, Qt::MatchExactly, 0);
@@ -75,7 +76,7 @@ class PortGridLengths : public qrxtest::DialogSimTest,
   }
   // A read of the switch shows every port of a full port list (VLAN 1's
   // egress ports) however long the list is.
-  static void ExpectAllPorts(TPortUitForm* grid) {
+  static void ExpectAllPorts(PortGrid* grid) {
     const auto ports = Checked(grid);
     ASSERT_EQ(ports.size(), 52u);
     EXPECT_EQ(ports.back(), 52);
@@ -129,7 +130,7 @@ const DialogCase kDialogs[] = {
     {"StaticVlans",
      {kStatic + "2", kStatic + "3", kStatic + "4"},
      [](PortGridLengths& t) {
-       auto form = t.Show<TVlanStaticForm>();
+       auto form = t.Show<StaticVlanDialog>();
        ASSERT_TRUE(t.SelectLine(form->LV_dot1qVlanStaticEntry, "1"));
        t.ExpectAllPorts(form->EgressPorts);
        t.Select(form->LV_dot1qVlanStaticEntry, -1);
@@ -152,7 +153,7 @@ const DialogCase kDialogs[] = {
     {"CurrentVlans",
      {},
      [](PortGridLengths& t) {
-       auto form = t.Show<TVLanCurrentTableForm>();
+       auto form = t.Show<CurrentVlanDialog>();
        ASSERT_GE(form->LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
        t.Select(form->LV_dot1qVlanCurrentEntry, 0);
        t.ExpectAllPorts(form->EgressPorts);
@@ -161,7 +162,7 @@ const DialogCase kDialogs[] = {
     {"PortTrunks",
      {kTrunk + "3"},
      [](PortGridLengths& t) {
-       auto form = t.Show<TPortTrunkForm>();
+       auto form = t.Show<PortTrunkDialog>();
        ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "1"));
        EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{45, 46}));
        form->BT_GetClick();
@@ -185,7 +186,7 @@ const DialogCase kDialogs[] = {
     {"PortMirror",
      {kMirror + "1", kMirror + "2"},
      [](PortGridLengths& t) {
-       auto form = t.Show<TPortMirrorForm>();
+       auto form = t.Show<PortMirrorDialog>();
        t.Check(form->IngressPorts, {1, 9});
        t.Check(form->EgressPorts, {52});
        form->PortEdit->setText("3");
@@ -197,7 +198,7 @@ const DialogCase kDialogs[] = {
     {"IgmpRouterPorts",
      {kIgmpRouter + "3", kIgmpRouter + "5"},
      [](PortGridLengths& t) {
-       auto form = t.Show<TIGMPRouterPortsForm>();
+       auto form = t.Show<IgmpRouterPortsDialog>();
        ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
        t.Select(form->ListView1, 0);
        t.Check(form->StaticPorts, {1, 52});
@@ -210,7 +211,7 @@ const DialogCase kDialogs[] = {
     {"MldSnoopingGroups",
      {},
      [](PortGridLengths& t) {
-       auto form = t.Show<TMLD_SnoopingGroupForm>();
+       auto form = t.Show<MldSnoopingGroupDialog>();
        ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
        form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
        EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
@@ -218,7 +219,7 @@ const DialogCase kDialogs[] = {
     {"TrafficSegmentation",
      {kSegmentation},
      [](PortGridLengths& t) {
-       auto form = t.Show<TTrafficSegmentationForm>();
+       auto form = t.Show<TrafficSegmentationDialog>();
        t.Select(form->ListView1, 4);
        t.Check(form->ForwardPorts, {1, 9, 52});
        form->BT_SetClick();
@@ -230,7 +231,7 @@ const DialogCase kDialogs[] = {
     {"GuestVlan",
      {kGuestPorts},
      [](PortGridLengths& t) {
-       auto form = t.Show<TGuestVlanForm>();
+       auto form = t.Show<GuestVlanDialog>();
        form->edtName->setText("guests");
        t.Check(form->Ports, {1, 52});
        form->BT_SetClick();
@@ -241,7 +242,7 @@ const DialogCase kDialogs[] = {
     {"MulticastVlans",
      {kIsm + "3", kIsm + "4", kIsm + "5"},
      [](PortGridLengths& t) {
-       auto form = t.Show<TISMVLANForm>();
+       auto form = t.Show<IgmpMulticastVlanTableDialog>();
        form->ED_VLANID->setText("41");
        form->ED_VLANName->setText("mv41");
        form->btnAdd->click();
@@ -262,7 +263,7 @@ const DialogCase kDialogs[] = {
     {"StaticMulticastFilters",
      {kMulticastFilter},
      [](PortGridLengths& t) {
-       auto form = t.Show<TMulticastFilterInformationForm>();
+       auto form = t.Show<StaticMulticastFilterDialog>();
        form->ED_MulticastVID->setText("9");
        form->ED_MACAddress->setText("01005E000009");
        form->Status->setCurrentIndex(form->Status->findText("permanent"));
@@ -282,7 +283,7 @@ const DialogCase kDialogs[] = {
     {"IpMacBinding",
      {kIpMac},
      [](PortGridLengths& t) {
-       auto form = t.Show<TIPMACBindingForm>();
+       auto form = t.Show<IpMacBindingDialog>();
        form->edtIpAddr->setText("10.5.5.5");
        form->edtMacAddr->setText("001122334455");
        t.Check(form->PortPanel, {1, 52});
@@ -297,7 +298,7 @@ const DialogCase kDialogs[] = {
     {"EthernetAccessRules",
      {kEthRule},
      [](PortGridLengths& t) {
-       auto form = t.Show<TEthernetInformationRuleForm>();
+       auto form = t.Show<EthernetRuleDialog>();
        form->CheckAll(false);
        form->cbxRow->setChecked(true);
        form->MaskIDEdit->setText("7");
