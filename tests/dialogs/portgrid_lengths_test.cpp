@@ -55,7 +55,7 @@ class PortGridLengths : public qrxtest::DialogSimTest,
   std::unique_ptr<T> Show() {
     std::unique_ptr<T> dialog;
     if constexpr (std::is_constructible_v<T, const DialogContext&>)
-      dialog = std::make_unique<T>(DialogContext{nullptr, &texts_, &mainWindow_});
+      dialog = std::make_unique<T>(DialogContext{nullptr, QStringLiteral("qrx-sim"), &mainWindow_});
     else
       dialog = std::make_unique<T>(nullptr);
     Open(*dialog);
@@ -88,7 +88,6 @@ class PortGridLengths : public qrxtest::DialogSimTest,
   }
 
   qrxtest::FakeMainWindow mainWindow_;
-  LaunchTexts texts_{};
 };
 
 // The octets of a journal value ("80 00 0F").
