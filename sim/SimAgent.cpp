@@ -620,6 +620,7 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.writeCommunity = o.writeCommunity;
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
+  cfg.portListOctets = static_cast<size_t>(o.portListOctets);
   cfg.excluded = NetSnmpSubtrees();
   cfg.frozen = o.frozen;
   auto m = std::make_unique<Model>(cfg);

@@ -68,6 +68,8 @@ Agent:
                             for SET its type and value as in --journal
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
+  --port-list-octets N      length of the port lists served: 7 (the 52 ports, as a
+                            52-port switch sends them; default) or 8 (a unit of 64)
   --frozen                  counters keep their starting values and the port
                             activity (front-panel LEDs) stands still: every read
                             answers the same whenever it comes
@@ -185,6 +187,13 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
       int s = 0;
       if (!number(0, 2147483647, s)) return false;
       o.seed = static_cast<unsigned>(s);
+    } else if (a == "--port-list-octets") {
+      if (!next()) return false;
+      if (value != "7" && value != "8") {
+        error = "--port-list-octets wants 7 or 8, got: " + value;
+        return false;
+      }
+      o.portListOctets = value[0] - '0';
     } else if (a == "--rows") {
       if (!next()) return false;
       size_t eq = value.find('=');

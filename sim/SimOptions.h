@@ -31,6 +31,7 @@ struct Options {
   std::string journalFile;  // --journal: one record per SET PDU received
   std::string requestJournalFile;  // --request-journal: one record per request PDU received
   unsigned seed = 900;
+  int portListOctets = 7;  // --port-list-octets: the length of every port list served
   std::map<std::string, int> rowCounts;
   bool list = false;
   bool help = false;

@@ -49,19 +49,19 @@ TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
   ASSERT_EQ(records.size(), 3u);
   ASSERT_EQ(records[0].varbinds.size(), 4u);
   EXPECT_EQ(records[0].varbinds[0].oid, kRx);
-  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[1].oid, kTx);
-  EXPECT_EQ(records[0].varbinds[1].value, "00 00 00 00 00 00 10 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "00 00 00 00 00 00 10");
   EXPECT_EQ(records[0].varbinds[2].oid, kTarget);
   EXPECT_EQ(records[0].varbinds[2].value, "3");
   EXPECT_EQ(records[0].varbinds[3].oid, kState);
   EXPECT_EQ(records[0].varbinds[3].value, "3");  // enabled
   ASSERT_EQ(records[1].varbinds.size(), 1u);
   EXPECT_EQ(records[1].varbinds[0].oid, kRx);
-  EXPECT_EQ(records[1].varbinds[0].value, "80 80 00 00 00 00 00 00");
+  EXPECT_EQ(records[1].varbinds[0].value, "80 80 00 00 00 00 00");
   ASSERT_EQ(records[2].varbinds.size(), 1u);
   EXPECT_EQ(records[2].varbinds[0].oid, kTx);
-  EXPECT_EQ(records[2].varbinds[0].value, "00 00 00 00 00 00 10 00");
+  EXPECT_EQ(records[2].varbinds[0].value, "00 00 00 00 00 00 10");
   // Read back after the writes.
   EXPECT_EQ(Checked(form.IngressPorts), (std::vector<int>{1, 9}));
   EXPECT_TRUE(form.CK_Status->isChecked());

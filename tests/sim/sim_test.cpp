@@ -120,7 +120,8 @@ TEST_F(SimTest, WalksPerPortTablesAndTheDefaultVlan) {
   // VLAN 1 "default" with every port.
   vb = Varbinds(Walk(kVlan).out);
   EXPECT_EQ(vb[kVlan + ".1.1"], "STRING: \"default\"");
-  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0, 0x00}));
+  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0}))
+      << "a 52-port switch sends its port lists in 7 octets";
   EXPECT_EQ(vb[kVlan + ".5.1"], "INTEGER: 1");
 
   // The interfaces of a 52-port switch.
@@ -128,6 +129,31 @@ TEST_F(SimTest, WalksPerPortTablesAndTheDefaultVlan) {
   EXPECT_EQ(vb["1.3.6.1.2.1.2.1.0"], "INTEGER: 52");
   EXPECT_EQ(vb["1.3.6.1.2.1.2.2.1.1.52"], "INTEGER: 52");
   EXPECT_EQ(vb.count("1.3.6.1.2.1.2.2.1.1.53"), 0u);
+}
+
+// Port lists in 7 octets (the default) or 8; BITS objects that are no port
+// lists in the size of their MIB whatever the switch.
+TEST_F(SimTest, PortListLengthIsChosenOnTheCommandLine) {
+  const std::string mirrorRx = "1.3.6.1.4.1.32473.11.63.8.2.6.1.0";
+  const std::string trunkMembers = "1.3.6.1.4.1.32473.11.63.8.2.4.3.1.3.1";
+  const std::string tlvs = "1.0.8802.1.1.2.1.1.6.1.4.1";
+  const std::string dot3Tlvs = "1.0.8802.1.1.2.1.5.4623.1.1.1.1.1.1";
+  const std::string aclPorts = "1.3.6.1.4.1.32473.12.9.3.1.1.14";
+  for (const char* octets : {"7", "8"}) {
+    SCOPED_TRACE(octets);
+    StartSim({"--port-list-octets", octets});
+    const size_t n = static_cast<size_t>(octets[0] - '0');
+    auto vb = Varbinds(Get({kVlan + ".2.1", mirrorRx, trunkMembers, tlvs, dot3Tlvs}).out);
+    EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]).size(), n);
+    EXPECT_EQ(HexBytes(vb[mirrorRx]).size(), n);
+    EXPECT_EQ(HexBytes(vb[trunkMembers]).size(), n);
+    EXPECT_EQ(HexBytes(vb[tlvs]).size(), 1u) << vb[tlvs];
+    EXPECT_EQ(HexBytes(vb[dot3Tlvs]).size(), 1u) << vb[dot3Tlvs];
+    vb = Varbinds(Walk(aclPorts).out);
+    ASSERT_FALSE(vb.empty());
+    for (const auto& [oid, value] : vb) EXPECT_EQ(HexBytes(value).size(), n) << oid;
+    sim.Stop();
+  }
 }
 
 TEST_F(SimTest, BulkWalkOfEverythingIsOrderedAndComplete) {
@@ -577,6 +603,7 @@ TEST(SimCommandLine, BadSwitchesAreRefusedWithAMessage) {
       {"--no-such-switch"},     {"--port", "70000"},        {"--port"},
       {"--fault-error", "1.3"}, {"--fault-error", "1.x=5"}, {"--fault-error", "1.3=bogus"},
       {"--rows", "X"},          {"--auth-password", "short"}, {"--security-level", "max"},
+      {"--port-list-octets", "9"}, {"--port-list-octets"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args{qrxtest::SimProcess::DefaultExecutable()};
