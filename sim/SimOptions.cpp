@@ -80,6 +80,13 @@ Faults on demand:
                             firmware does not have them (GET: noSuchObject, or
                             noSuchName over SNMPv1; walks pass over them); repeatable
   --fault-led-short N       cut the front-panel LED string to N bytes
+  --fault-set-fail N        refuse the N-th SET request received (counted from 1,
+                            refused ones too) with genErr; nothing of it is applied;
+                            repeatable
+  --fault-hold-after N      handle the first N SET requests, then hold every later
+                            one: received (and journaled), neither handled nor
+                            answered, while other requests are; SIGUSR1 ends the
+                            hold and handles the held ones in the order they came
 
 On start it prints "qrx900-sim: listening on udp:ADDR:PORT" once it answers.
 )";
@@ -166,6 +173,12 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     } else if (a == "--fault-answer-every") { if (!number(1, 1000000, o.answerEvery)) return false; }
     else if (a == "--fault-delay") { if (!number(0, 600000, o.delayMs)) return false; }
     else if (a == "--fault-led-short") { if (!number(0, 105, o.ledLength)) return false; }
+    else if (a == "--fault-set-fail") {
+      int n = 0;
+      if (!number(1, 1000000, n)) return false;
+      o.failSets.push_back(n);
+    }
+    else if (a == "--fault-hold-after") { if (!number(0, 1000000, o.holdSetsAfter)) return false; }
     else if (a == "--fault-error" || a.rfind("--fault-error=", 0) == 0) {
       if (a != "--fault-error") value = a.substr(a.find('=') + 1);
       else if (!next()) return false;

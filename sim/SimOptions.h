@@ -44,6 +44,8 @@ struct Options {
   std::vector<FaultSubtree> nonIncreasingSubtrees;
   std::vector<FaultSubtree> missingSubtrees;
   int ledLength = -1;  // cut the LED string to this many bytes
+  std::vector<int> failSets;  // refuse the N-th SET request received (from 1)
+  int holdSetsAfter = -1;     // hold every SET request after the first N, until SIGUSR1
 };
 
 // Parses argv; false with a message on a bad switch or value.

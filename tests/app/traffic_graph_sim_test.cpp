@@ -93,7 +93,7 @@ class TrafficSim : public ::testing::Test {
     sim = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << sim->error();
+    ASSERT_TRUE(started) << "the simulator did not start: " << sim->error();
     if (!sim->running()) {
       ASSERT_TRUE(sim->Start({"--port", std::to_string(GlobalDevice.port)})) << sim->error();
     }
