@@ -478,6 +478,7 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
   cfg.excluded = NetSnmpSubtrees();
+  cfg.portTraffic = o.portTraffic;
   auto m = std::make_unique<Model>(cfg);
   m->Build(AllDefinitionTables());
   if (o.ledLength >= 0) m->ledLength = static_cast<size_t>(o.ledLength);
@@ -523,6 +524,7 @@ std::string ListObjects(const Model& m) {
 int RunAgent(const Options& o) {
   g_agent.options = &o;
   g_agent.model = BuildModel(o);
+  g_agent.model->uptimeTicks = [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); };
   if (!o.journalFile.empty()) {
     std::string err;
     if (!g_agent.journal.Open(o.journalFile, &err)) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -156,6 +157,9 @@ struct ModelConfig {
   std::map<std::string, int> rowCounts;
   // Subtrees served by the agent library's own modules: left out.
   std::vector<Oid> excluded;
+  // Ports whose octet counters (in and out) grow by this many octets a
+  // second of the agent's uptime, their other counters standing still.
+  std::map<int, uint32_t> portTraffic;
 };
 
 inline constexpr int kPortCount = 52;
@@ -211,6 +215,9 @@ class Model {
   const PortSim& Port(int p) const { return ports_[static_cast<size_t>(p - 1)]; }
   bool PortEnabled(int p) const;
   size_t ledLength = kLedLength;  // shorter values only as a fault
+  // The agent's uptime in hundredths of a second (its sysUpTime); unset, the
+  // time since the model was made.
+  std::function<uint32_t()> uptimeTicks;
 
  private:
   void AddDefinition(const KyVarDefTable& def);

@@ -62,6 +62,10 @@ Agent:
                             per varbind in request order; flushed as written
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
+  --port-traffic PORT=OCTETS  port PORT (1-52) receives and sends OCTETS octets a
+                            second of the agent's uptime (sysUpTime), counted to the
+                            hundredth of a second; its other counters stand still;
+                            repeatable
   --list                    print every object served (OID, type, access) and the
                             counts of the definition tables, and exit
   --verbose                 log requests to stderr
@@ -170,6 +174,16 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
         return false;
       }
       o.rowCounts[value.substr(0, eq)] = n;
+    } else if (a == "--port-traffic") {
+      if (!next()) return false;
+      size_t eq = value.find('=');
+      int port = 0, octets = 0;
+      if (eq == std::string::npos || !ToInt(value.substr(0, eq), 1, 52, port) ||
+          !ToInt(value.substr(eq + 1), 0, 125000000, octets)) {
+        error = "--port-traffic wants PORT=OCTETS (port 1-52, at most 125000000 octets), got: " + value;
+        return false;
+      }
+      o.portTraffic[port] = static_cast<uint32_t>(octets);
     } else if (a == "--fault-answer-every") { if (!number(1, 1000000, o.answerEvery)) return false; }
     else if (a == "--fault-delay") { if (!number(0, 600000, o.delayMs)) return false; }
     else if (a == "--fault-led-short") { if (!number(0, 105, o.ledLength)) return false; }

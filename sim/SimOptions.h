@@ -31,6 +31,7 @@ struct Options {
   std::string journalFile;  // --journal: one record per SET PDU received
   unsigned seed = 900;
   std::map<std::string, int> rowCounts;
+  std::map<int, uint32_t> portTraffic;  // --port-traffic PORT=OCTETS
   bool list = false;
   bool help = false;
   bool verbose = false;

@@ -212,6 +212,36 @@ TEST_F(SimTest, FrontPanelLedShowsActivity) {
   EXPECT_TRUE(WaitUntil([&] { return Varbinds(Tool("snmpget", V2c(), {kLed}, hex).out)[kLed] != first; }));
 }
 
+// A port told to carry 12500 octets a second counts 125 octets per hundredth
+// of a second of sysUpTime, in and out, 64-bit and 32-bit alike; its errors
+// and discards stand still.
+TEST_F(SimTest, PortTrafficCountsAtTheToldRate) {
+  StartSim({"--port-traffic", "5=12500"});
+  const Args oids{"1.3.6.1.2.1.1.3.0",         "1.3.6.1.2.1.31.1.1.1.6.5", "1.3.6.1.2.1.31.1.1.1.10.5",
+                  "1.3.6.1.2.1.2.2.1.10.5",    "1.3.6.1.2.1.2.2.1.16.5",   "1.3.6.1.2.1.2.2.1.14.5",
+                  "1.3.6.1.2.1.2.2.1.13.5"};
+  auto read = [&] {
+    std::vector<long long> v;
+    std::istringstream in(Tool("snmpget", V2c(), oids, {"-t", "2", "-r", "2", "-Oqvt"}).out);
+    for (std::string line; std::getline(in, line);) v.push_back(std::stoll(line));
+    return v;
+  };
+  const auto a = read();
+  ASSERT_EQ(a.size(), oids.size());
+  std::vector<long long> b;
+  ASSERT_TRUE(WaitUntil([&] { return (b = read()).size() == oids.size() && b[0] >= a[0] + 200; }));
+  const long long ticks = b[0] - a[0];
+  for (size_t i = 1; i <= 4; ++i) {
+    SCOPED_TRACE(oids[i]);
+    // sysUpTime and the counter are read one after the other: a hundredth
+    // of a second may turn between them.
+    EXPECT_GE(b[i] - a[i], 125 * (ticks - 2));
+    EXPECT_LE(b[i] - a[i], 125 * (ticks + 2));
+  }
+  EXPECT_EQ(b[5], a[5]) << "errors stand still";
+  EXPECT_EQ(b[6], a[6]) << "discards stand still";
+}
+
 // ---------------------------------------------------------------------------
 // Writing
 
@@ -578,6 +608,7 @@ TEST(SimCommandLine, BadSwitchesAreRefusedWithAMessage) {
       {"--no-such-switch"},     {"--port", "70000"},        {"--port"},
       {"--fault-error", "1.3"}, {"--fault-error", "1.x=5"}, {"--fault-error", "1.3=bogus"},
       {"--rows", "X"},          {"--auth-password", "short"}, {"--security-level", "max"},
+      {"--port-traffic", "53=1"}, {"--port-traffic", "5"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args{qrxtest::SimProcess::DefaultExecutable()};
