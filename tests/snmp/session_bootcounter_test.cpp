@@ -260,7 +260,9 @@ TEST_F(BootCounterTest, DamagedOrUnreadableFileIsALoadErrorAndStaysAsItIs) {
       o = Observe(dir_, path_, unreadable);
     }
     EXPECT_LT(o.read, BootCounterResult::FileOpen);
-    if (unreadable) EXPECT_NE(o.save, 0) << "not overwritten";
+    if (unreadable) {
+      EXPECT_NE(o.save, 0) << "not overwritten";
+    }
     EXPECT_EQ(o.code, -507);
     EXPECT_EQ(o.text, "(KySNMP++) Error when loading SNMP engine boots counter!");
     struct stat st {};
