@@ -375,9 +375,11 @@ TEST_F(SnmpdTest, CreateAndGoThenDestroyARow) {
 }
 
 // Only the last column, through a community that sees the system group
-// alone: past its last row lies the end of the view (endOfMibView in SNMPv2c,
-// noSuchName in SNMPv1). The walk ends there with every row, and the item
-// past the end is left not done.
+// alone: past its last row lies the end of the view. The walk ends there with
+// every row. In SNMPv2c the reply says endOfMibView for the column, which
+// then reads "(NOTDONE)"; in SNMPv1 the agent refuses the whole step with
+// noSuchName, which ends the walk and leaves the items as the last row had
+// them.
 TEST_F(SnmpdTest, EndOfTheViewEndsTheWalk) {
   for (const Creds& c : {kV2c, kV1}) {
     SCOPED_TRACE(c.name);
@@ -392,8 +394,15 @@ TEST_F(SnmpdTest, EndOfTheViewEndsTheWalk) {
     r->varList.keyCount = 1;
     r->varList.AppendItem("1.3.6.1.2.1.1.9.1.1", "sysORIndex", Syntax::Integer, Access::Key);
     r->varList.AppendItem("1.3.6.1.2.1.1.9.1.4", "sysORUpTime", Syntax::TimeTicks, Access::Read);
-    EXPECT_EQ(WalkIndexes(*r).size(), rows);
-    EXPECT_EQ(r->varList.Item(1).value, "(NOTDONE)");
+    size_t walked = 0;
+    std::string lastUpTime;
+    for (bool more = r->Read(true); more && walked < 1000; more = r->Read(false)) {
+      ++walked;
+      lastUpTime = r->varList.Item(1).value;
+    }
+    EXPECT_EQ(walked, rows);
+    EXPECT_NE(lastUpTime, "(NOTDONE)");
+    EXPECT_EQ(r->varList.Item(1).value, c.version == SnmpVersion::V1 ? lastUpTime : std::string("(NOTDONE)"));
   }
 }
 
