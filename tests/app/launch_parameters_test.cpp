@@ -639,9 +639,15 @@ TEST_F(LaunchTest, ExePathAndMibFileChooseTheProfileFolder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove(store.path());  // a store with these keys alone
-    if (!c.exePath.empty()) ASSERT_TRUE(store.WriteString(kExePathKey, kPathValue, c.exePath));
-    if (c.mib != Mib::None) ASSERT_TRUE(store.WriteString(kMibFileKey, kPathValue, Path("Profiles")));
-    if (c.mib == Mib::KeyOnly) ASSERT_TRUE(store.DeleteValue(kMibFileKey, kPathValue));
+    if (!c.exePath.empty()) {
+      ASSERT_TRUE(store.WriteString(kExePathKey, kPathValue, c.exePath));
+    }
+    if (c.mib != Mib::None) {
+      ASSERT_TRUE(store.WriteString(kMibFileKey, kPathValue, Path("Profiles")));
+    }
+    if (c.mib == Mib::KeyOnly) {
+      ASSERT_TRUE(store.DeleteValue(kMibFileKey, kPathValue));
+    }
     ++port;
     WriteProfile(c.profile, With(V1Profile(), "AgentPort", std::to_string(port)));
     AssignDefaultSessionParams();
