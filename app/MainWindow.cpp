@@ -20,7 +20,6 @@
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/QtSnmpPump.h"
-#include "editors/QtSnmpPump.h"
 #include "editors/UiSupport.h"
 #include "platform/KeyStore.h"
 #include "snmp/Request.h"
@@ -213,7 +212,9 @@ void TMainForm::RefreshPanel2Click() {
 
 void TMainForm::Help2Click() { OpenHelpContents(this); }
 
-DialogContext TMainForm::Context() { return DialogContext{this, &launchTexts_, this}; }
+DialogContext TMainForm::Context() {
+  return DialogContext{this, QString::fromLocal8Bit(launchTexts_.agent), this};
+}
 
 void TMainForm::About1Click() {
   if (const MenuEntry* about = FindMenuEntry("About1Click")) RunDedicatedCommand(*about, Context());

@@ -15,7 +15,7 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
+GeneratedDialog::GeneratedDialog(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("ConfigForm"));
   setWindowTitle(QStringLiteral("ConfigForm"));
   // The hosted panel decides the size (SetEditor, SetListView): start from
@@ -23,7 +23,7 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
   resize(1, 1);
 }
 
-TConfigForm::~TConfigForm() {
+GeneratedDialog::~GeneratedDialog() {
   MuteControlHandlers(this);
   FormClose();
   // The panels use the editor objects: they go first.
@@ -32,12 +32,12 @@ TConfigForm::~TConfigForm() {
   editors_.clear();
 }
 
-KySNMPRequest2Edits* TConfigForm::Editor(int i) const {
+KySNMPRequest2Edits* GeneratedDialog::Editor(int i) const {
   if (i < 0 || i >= EditorCount()) return nullptr;
   return editors_[static_cast<size_t>(i)].get();
 }
 
-TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
+TSNMPEditorPanel* GeneratedDialog::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
   if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
   formType_ = 1;
   KySNMPRequest2Edits* e = editor.get();
@@ -48,7 +48,7 @@ TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> ed
   return panel_;
 }
 
-TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits> editor, int addIndex,
+TSNMPListViewPanel* GeneratedDialog::SetListView(std::unique_ptr<KySNMPRequest2Edits> editor, int addIndex,
                                              const std::string& addStatus, int deleteIndex,
                                              const std::string& deleteStatus) {
   if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
@@ -64,7 +64,7 @@ TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits
   return panel;
 }
 
-void TConfigForm::showEvent(QShowEvent* event) {
+void GeneratedDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (refreshPosted_) return;
   refreshPosted_ = true;
@@ -79,7 +79,7 @@ void TConfigForm::showEvent(QShowEvent* event) {
   });
 }
 
-void TConfigForm::keyPressEvent(QKeyEvent* event) {
+void GeneratedDialog::keyPressEvent(QKeyEvent* event) {
   // The dialog has no default button: Enter typed into a value must neither
   // re-read the device over it ("Refresh") nor close the dialog.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -89,7 +89,7 @@ void TConfigForm::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TConfigForm::RefreshForm() {
+void GeneratedDialog::RefreshForm() {
   if (formType_ == 0) return;
   if (formType_ != 1 && formType_ != 2) RaiseText("Refresh a Form with unknown Form Type!");
   if (editors_.empty()) return;
@@ -105,7 +105,7 @@ void TConfigForm::RefreshForm() {
   }
 }
 
-void TConfigForm::FormClose() {
+void GeneratedDialog::FormClose() {
   for (auto& e : editors_) {
     e->request.enabled = false;
     // A stopped chain ends at its next reply or timeout; never wait for ever.
@@ -119,15 +119,15 @@ void TConfigForm::FormClose() {
   current_ = nullptr;
 }
 
-void TConfigForm::done(int result) {
+void GeneratedDialog::done(int result) {
   FormClose();
   QDialog::done(result);
 }
 
 // ---------------------------------------------------------------------------
-std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
+std::unique_ptr<GeneratedDialog> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
   if (command.table == nullptr) RaiseKySnmp(KyErr::BadItemType);
-  auto form = std::make_unique<TConfigForm>(owner);
+  auto form = std::make_unique<GeneratedDialog>(owner);
   auto editor = std::make_unique<KySNMPRequest2Edits>(form.get());
   editor->request.varList = KySNMPVarList(*command.table, command.kind, command.keyCount);
   TSNMPEditorPanel* panel;
@@ -155,7 +155,7 @@ std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& comman
 }
 
 int OpenGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
-  std::unique_ptr<TConfigForm> form;
+  std::unique_ptr<GeneratedDialog> form;
   try {
     form = BuildGeneratedDialog(command, owner);
   } catch (const std::exception& e) {

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(out);
   std::vector<std::string> switches = LaunchArguments(argc - 1, argv + 1);
 
-  RegisterDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
   TMainForm window(switches);
   if (window.TerminateRequested()) return 2;
   window.show();

@@ -901,7 +901,9 @@ std::optional<Value> Model::Live(const ServedObject& obj, const Oid& index, cons
     }
   }
   if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64)) {
-    auto secs = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
+    auto secs = config_.frozen
+                    ? 0
+                    : std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
     uint64_t rate = Fnv(OidToString(c.oid) + OidToString(index), config_.seed) % 2000;
     uint64_t v = stored.number + static_cast<uint64_t>(secs) * rate;
     if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;

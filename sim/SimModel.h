@@ -160,6 +160,8 @@ struct ModelConfig {
   // Ports whose octet counters (in and out) grow by this many octets a
   // second of the agent's uptime, their other counters standing still.
   std::map<int, uint32_t> portTraffic;
+  // Counters keep the values they start with instead of growing by the second.
+  bool frozen = false;
 };
 
 inline constexpr int kPortCount = 52;

@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-#include "app/PortPanel.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 
 QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text) {
@@ -16,7 +16,7 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
   return button;
 }
 
-TPortUitForm* AddPortGridPage(QTabWidget* pages, const QString& title) {
+PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title) {
   auto* page = new QWidget(pages);
   page->setMinimumHeight(Px(pages, 150));
   pages->addTab(page, title);

@@ -15,10 +15,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "dialogs/RegisterDialogs.h"
-#include "dialogs/help/AboutForm.h"
 #include "app/Help.h"
 #include "app/MenuBar.h"
+#include "dialogs/RegisterDialogs.h"
+#include "dialogs/help/AboutDialog.h"
 #include "mainwindow_sim_support.h"
 #include "snmp/Resolver.h"
 
@@ -213,7 +213,7 @@ TEST_F(MainWindowSim, RebootRefusedByTheDeviceShowsNothing) {
 }
 
 TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
-  RegisterDedicatedDialogs();  // as the program does before its main window
+  RegisterDedicatedDialogs(DedicatedDialogs());  // as the program does before its main window
   ASSERT_TRUE(StartSim());
   WriteProfile("127.0.0.1", sim.port());
   Open(HostSwitches());
@@ -233,9 +233,9 @@ TEST_F(MainWindowSim, MenuCarriesOutRebootHelpAndAbout) {
   QString title;
   QTimer::singleShot(0, [&] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (auto* form = qobject_cast<TAboutForm*>(modal)) {
+    if (auto* form = qobject_cast<AboutDialog*>(modal)) {
       title = form->windowTitle();
-      form->BT_Ok->click();
+      form->okButton->click();
     } else if (modal) {
       modal->close();
     }

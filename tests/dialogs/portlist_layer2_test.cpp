@@ -5,8 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/layer2/AggregatorPortTableUnit.h"
-#include "dialogs/layer2/RouterPortsUnit.h"
+#include "dialogs/layer2/AggregatorPortDialog.h"
+#include "dialogs/layer2/IgmpRouterPortsDialog.h"
+#include "dialogs/layer2/MldRouterPortsDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr const char* kLacp = "1.3.6.1.4.1.32473.12.4.1.2.1.1.";
 class Lacp : public qrxtest::DialogSimTest {};
 
 TEST_F(Lacp, StateBitsGoBothWaysAndThePartnerIdMustBeTwelveHexDigits) {
-  TAggregatorPortTableForm form(DialogContext{});
+  AggregatorPortDialog form(DialogContext{});
   Open(form);
   ASSERT_TRUE(form.Ready());
   ASSERT_EQ(form.ListView1->topLevelItemCount(), 52);
@@ -77,7 +78,7 @@ TEST_F(Lacp, StateBitsGoBothWaysAndThePartnerIdMustBeTwelveHexDigits) {
 class RouterPorts : public qrxtest::DialogSimTest {};
 
 TEST_F(RouterPorts, IgmpWritesTheGridsAndReadsThemBack) {
-  TIGMPRouterPortsForm form(DialogContext{});
+  IgmpRouterPortsDialog form(DialogContext{});
   Open(form);
   ASSERT_TRUE(form.Ready());
   ASSERT_GE(form.ListView1->topLevelItemCount(), 1);
@@ -112,7 +113,7 @@ class SlowRouterPorts : public qrxtest::DialogSimTest {
 };
 
 TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
-  TMLD_SnoopingRouterPortsForm form(DialogContext{});
+  MldRouterPortsDialog form(DialogContext{});
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());
@@ -145,7 +146,7 @@ TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
 }
 
 TEST_F(SlowRouterPorts, MldStopEndsTheReadAndLeavesTheDialogUsable) {
-  TMLD_SnoopingRouterPortsForm form(DialogContext{});
+  MldRouterPortsDialog form(DialogContext{});
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());

@@ -7,7 +7,7 @@
 #include <csignal>
 #include <thread>
 
-#include "dialogs/layer2/PortMirrorFormUnit.h"
+#include "dialogs/layer2/PortMirrorDialog.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 
@@ -36,7 +36,7 @@ class PortMirror : public qrxtest::DialogSimTest {
 
 TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
   Start();
-  TPortMirrorForm form(DialogContext{});
+  PortMirrorDialog form(DialogContext{});
   Open(form);
   EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);  // the hidden trunk editor read too
   Check(form.IngressPorts, {1, 9});
@@ -73,7 +73,7 @@ TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
   // receive port list alone) is on hold: stopping the simulator then makes
   // that write time out while the other three variables are left out of it.
   Start({"--fault-delay", "200"});
-  TPortMirrorForm form(DialogContext{});
+  PortMirrorDialog form(DialogContext{});
   Open(form);
   form.MirrorBinding()->request.timeout = 60;
   form.MirrorBinding()->request.retries = 0;

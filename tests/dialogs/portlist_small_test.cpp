@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/layer2/SmallPortListFormsUnit.h"
+#include "dialogs/layer2/PortSecurityDeleteDialog.h"
+#include "dialogs/layer2/TrafficSegmentationDialog.h"
+#include "dialogs/security/GuestVlanDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 class SmallPortLists : public qrxtest::DialogSimTest {};
 
 TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort) {
-  TTrafficSegmentationForm form(DialogContext{});
+  TrafficSegmentationDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.ListView1->topLevelItemCount(), 52);
   EXPECT_FALSE(form.BT_Set->isEnabled());
@@ -39,7 +41,7 @@ TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort
 }
 
 TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) {
-  TPrtSecDelCtrlForm form(DialogContext{});
+  PortSecurityDeleteDialog form(DialogContext{});
   Open(form);
   EXPECT_EQ(form.UnitEdit->text(), "1");
   EXPECT_FALSE(form.PortEdit->text().isEmpty());
@@ -91,7 +93,7 @@ TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) 
 }
 
 TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
-  TGuestVlanForm form(DialogContext{});
+  GuestVlanDialog form(DialogContext{});
   Open(form);
   form.edtName->setText("guests");
   Check(form.Ports, {1, 9});

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/layer2/PortTrunkFormUnit.h"
+#include "dialogs/layer2/PortTrunkDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -40,7 +40,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
       {"nine members", "3", "5", 0, {5, 6, 7, 8, 9, 10, 11, 12, 13}, "The trunk member can't over eight!"},
       {"valid", "3", "5", 1, {5, 6, 7}, ""},
   };
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
   for (const AddCase& c : cases) {
@@ -83,7 +83,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
 }
 
 TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   Select(form.LV_PortTrunk, 0);
   EXPECT_FALSE(form.ED_Index->isEnabled());
@@ -134,7 +134,7 @@ TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
 }
 
 TEST_F(PortTrunk, PortFieldsTakeOnlyDigits) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   form.PortEdit->setFocus();
   QTest::keyClicks(form.PortEdit, "4a2");
@@ -154,7 +154,7 @@ class RefusingTrunk : public qrxtest::DialogSimTest {
 };
 
 TEST_F(RefusingTrunk, ARequestErrorLeavesTheFieldsAsTheyAre) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
   form.ED_Index->setText("3");

@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/vlan/VlanInfoFormsUnit.h"
-#include "dialogs/vlan/VlanStaticFormUnit.h"
+#include "dialogs/vlan/CurrentVlanDialog.h"
+#include "dialogs/vlan/StaticVlanDialog.h"
+#include "dialogs/vlan/VlanBasicConfigDialog.h"
+#include "dialogs/vlan/VlanPortsDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -21,7 +23,7 @@ class VlanStatic : public qrxtest::DialogSimTest {
 };
 
 TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
   EXPECT_EQ(form.findChild<QLabel*>("ST_Count")->text(), "3");
@@ -53,7 +55,7 @@ TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
 }
 
 TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   form.ED_VLANID->setText("10");
   form.ED_VLANName->setText("ten");
@@ -85,7 +87,7 @@ TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
 }
 
 TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   Select(form.LV_dot1qVlanStaticEntry, 1);
   form.ED_VLANName->setText("two");
@@ -119,7 +121,7 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
 class VlanViews : public qrxtest::DialogSimTest {};
 
 TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
-  TVLanCurrentTableForm form(DialogContext{});
+  CurrentVlanDialog form(DialogContext{});
   Open(form);
   EXPECT_FALSE(form.BT_Set->isVisible());
   EXPECT_FALSE(form.VlanNumDeletes->text().isEmpty());
@@ -134,7 +136,7 @@ TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
 }
 
 TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
-  TVLanGeneralInfoForm form(DialogContext{});
+  VlanBasicConfigDialog form(DialogContext{});
   Open(form);
   EXPECT_FALSE(form.MaxVlanId->text().isEmpty());
   form.GvrpStatus->setCurrentIndex(form.GvrpStatus->findText("disabled"));
@@ -149,7 +151,7 @@ TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
 }
 
 TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
-  TVLanPortInfomationForm form(DialogContext{});
+  VlanPortsDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_dot1qPortVlanEntry->topLevelItemCount(), 52);
   Select(form.LV_dot1qPortVlanEntry, 6);

@@ -513,6 +513,63 @@ TEST_F(SimTest, FaultMissingObjects) {
   EXPECT_NE(set.exitCode, 0);
 }
 
+TEST_F(SimTest, FaultEchoedName) {
+  // Port control rows are indexed port.100: the echo starts at port 5.
+  StartSim({"--fault-echo", kPortCtl + ".5.5.100"});
+  const std::string port4 = kPortCtl + ".5.4.100";
+  for (const auto& auth : {V2c(), V3()}) {
+    // GET-NEXT of port 4 comes back as port 4 with NULL; a GET-BULK repeats it.
+    auto next = Varbinds(Tool("snmpgetnext", auth, {port4, kPortCtl + ".6.4.100"}).out);
+    EXPECT_EQ(next[port4], "NULL");
+    ASSERT_EQ(next.count(kPortCtl + ".6.5.100"), 1u) << "the other binding is answered";
+    EXPECT_NE(next[kPortCtl + ".6.5.100"], "NULL");
+    auto bulk = Tool("snmpbulkget", auth, {"-Cr3", kPortCtl + ".5.3.100"});
+    EXPECT_NE(bulk.out.find(port4 + " = INTEGER"), std::string::npos) << bulk.out;
+    EXPECT_NE(bulk.out.find(port4 + " = NULL"), std::string::npos) << bulk.out;
+    EXPECT_EQ(bulk.out.find(kPortCtl + ".5.5.100"), std::string::npos) << bulk.out;
+  }
+  auto walk = Walk(kPortCtl + ".5");
+  EXPECT_NE(walk.err.find("not increasing"), std::string::npos) << walk.err;
+  // Elsewhere and for GET nothing changes.
+  EXPECT_EQ(Varbinds(Get({kPortCtl + ".5.5.100"}).out)[kPortCtl + ".5.5.100"].rfind("INTEGER", 0), 0u);
+  EXPECT_EQ(Varbinds(Walk(kPortCtl + ".6").out).size(), 54u);
+}
+
+TEST_F(SimTest, FaultSetAnsweredNoSuchInstance) {
+  StartSim({"--fault-set-nosuch", kPortCtl + ".4"});
+  const std::string faulty = kPortCtl + ".4.7.100", fine = kPortCtl + ".3.7.100";
+  const std::string before = Varbinds(Get({faulty, fine}).out)[faulty];
+  for (const auto& auth : {V2cWrite(), V3()}) {
+    auto set = Set({fine, "i", "2", faulty, "i", "2"}, auth);
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    auto answer = Varbinds(set.out);
+    EXPECT_EQ(answer[faulty].find("No Such Instance"), 0u) << set.out;
+    EXPECT_EQ(answer[fine], "INTEGER: 2") << set.out;
+    EXPECT_EQ(Varbinds(Get({faulty}).out)[faulty], before) << "nothing written";
+  }
+  EXPECT_NE(Varbinds(Get({fine}).out)[fine], "INTEGER: 2") << "nothing of such a SET is written";
+  EXPECT_EQ(Set({fine, "i", "2"}).exitCode, 0);
+  EXPECT_EQ(Varbinds(Get({fine}).out)[fine], "INTEGER: 2") << "other SETs write";
+}
+
+TEST_F(SimTest, FaultSilentToUnknownEngine) {
+  const std::string sysName = "1.3.6.1.2.1.1.5.0";
+  Args stale = V3();
+  stale.insert(stale.end(), {"-e", "0x80007ed90473746174", "-d"});  // -d: show the datagrams
+  for (bool silent : {false, true}) {
+    SCOPED_TRACE(silent ? "silent" : "reporting");
+    if (silent) StartSim({"--fault-silent-unknown-engine"});
+    else StartSim();
+    EXPECT_EQ(Get({sysName}, V3()).exitCode, 0) << "discovery is answered";
+    // net-snmp's tools wait in vain either way; on the wire the report comes or not.
+    auto r = Tool("snmpget", stale, {sysName}, {"-t", "1", "-r", "0"});
+    EXPECT_NE(r.exitCode, 0);
+    const bool received = (r.out + r.err).find("Received") != std::string::npos;
+    EXPECT_EQ(received, !silent) << r.out << r.err;
+    sim.Stop();
+  }
+}
+
 TEST_F(SimTest, FaultLedCutShort) {
   StartSim({"--fault-led-short", "20"});
   auto vb = Varbinds(Tool("snmpget", V2c(), {kLed}, {"-t", "1", "-r", "1", "-Ox"}).out);
@@ -684,6 +741,28 @@ TEST(SimIndex, EncodesAndDecodesBySyntax) {
   EXPECT_FALSE(sim::DecodeIndex(std::vector<sim::KeySpec>{K(Syntax::Integer)}, {}));   // missing
   EXPECT_FALSE(sim::DecodeIndex(std::vector<sim::KeySpec>{K(Syntax::Integer)}, {1, 2}));  // left over
   EXPECT_FALSE(sim::DecodeIndex(std::vector<sim::KeySpec>{K(Syntax::IpAddress)}, {10, 0, 0}));
+}
+
+// Counters grow by the second; with --frozen they and the port activity (the
+// LED string) answer the same a while later.
+TEST_F(SimTest, FrozenHoldsCountersAndPortActivityStill) {
+  const std::string hcInOctets = "1.3.6.1.2.1.31.1.1.1.6.1";
+  const std::string led = "1.3.6.1.4.1.32473.11.63.8.2.1.1.5.0";
+  for (const bool frozen : {false, true}) {
+    SCOPED_TRACE(frozen ? "--frozen" : "running");
+    StartSim(frozen ? Args{"--frozen"} : Args{});
+    auto first = Get({hcInOctets, led});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    usleep(2100000);  // two seconds of simulated activity
+    auto later = Get({hcInOctets, led});
+    ASSERT_EQ(later.exitCode, 0) << later.err;
+    const auto a = Varbinds(first.out), b = Varbinds(later.out);
+    if (frozen)
+      EXPECT_EQ(a, b);
+    else
+      EXPECT_NE(a.at(hcInOctets), b.at(hcInOctets));
+    sim.Stop();
+  }
 }
 
 }  // namespace
