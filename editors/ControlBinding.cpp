@@ -17,6 +17,7 @@
 
 #include "editors/ByteImage.h"
 #include "editors/Errors.h"
+#include "snmp/SnmpPump.h"
 #include "snmp/Value.h"
 
 namespace {
@@ -911,7 +912,7 @@ void KySNMPRequest2Edits::AddRow() {
   // shorter than that (no one would see its lines come) shows them once.
   heldRows_.append(line);
   const qint64 interval = RowShowInterval(listView_->topLevelItemCount());
-  if (!shownAt_.isValid() || shownAt_.elapsed() >= interval) {
+  if (shownAtMs_ < 0 || SinceShownMs() >= interval) {
     ShowHeldRows();
     // A synchronous walk holds the event loop: let the window draw them. An
     // asynchronous one goes back to the loop by itself, and drawing here
@@ -927,12 +928,16 @@ void KySNMPRequest2Edits::AddRow() {
     QObject::connect(rowTimer_.get(), &QTimer::timeout, [this] { ShowHeldRows(); });
   }
   if (!rowTimer_->isActive())
-    rowTimer_->start(static_cast<int>(std::max<qint64>(0, interval - shownAt_.elapsed())));
+    rowTimer_->start(static_cast<int>(std::max<qint64>(0, interval - SinceShownMs())));
+}
+
+long long KySNMPRequest2Edits::SinceShownMs() const {
+  return (rowClock ? rowClock() : KySnmpNowMs()) - shownAtMs_;
 }
 
 void KySNMPRequest2Edits::ShowHeldRows() {
   if (rowTimer_) rowTimer_->stop();
-  shownAt_.start();
+  shownAtMs_ = rowClock ? rowClock() : KySnmpNowMs();
   if (heldRows_.isEmpty()) return;
   QList<QTreeWidgetItem*> lines;
   lines.swap(heldRows_);
@@ -958,7 +963,7 @@ void KySNMPRequest2Edits::BeforeGet() {
   if (rowTimer_) rowTimer_->stop();
   qDeleteAll(heldRows_);  // lines of a walk that never ended
   heldRows_.clear();
-  shownAt_.start();
+  shownAtMs_ = rowClock ? rowClock() : KySnmpNowMs();
   walking_ = true;
   listView_->clear();
 }

@@ -170,6 +170,9 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   // Variable shown in list-view column `column` (-1 for none).
   int ColumnVariable(int column) const;
   bool disableUntilSelected = false;
+  // The clock (milliseconds) by which a walk's held lines are timed: the SNMP
+  // pump's. A test sets its own to decide when the interval has passed.
+  std::function<long long()> rowClock;
 
   // Public for the panels that drive the flows.
   void ControlsToValues() override;
@@ -204,7 +207,8 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   bool walking_ = false;                   // from BeforeGet to the end of the read
   QList<QTreeWidgetItem*> heldRows_;       // owned until they go into the view
   std::unique_ptr<QTimer> rowTimer_;       // shows held lines between replies
-  QElapsedTimer shownAt_;                  // when lines last went into the view
+  long long shownAtMs_ = -1;               // rowClock when lines last went into the view, -1: never
+  long long SinceShownMs() const;
   // Port lists as the agent sent them in the last read without a list view,
   // by variable.
   std::map<int, std::string> readPortLists_;

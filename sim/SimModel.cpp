@@ -954,6 +954,28 @@ std::optional<Value> Model::Live(const ServedObject& obj, const Oid& index, cons
     return std::nullopt;
   }
   const Column& c = obj.Def();
+  static const Oid kIfEntry = *ParseOid("1.3.6.1.2.1.2.2.1");
+  static const Oid kIfXEntry = *ParseOid("1.3.6.1.2.1.31.1.1.1");
+  if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64) && index.size() == 1 &&
+      (obj.table->entry == kIfEntry || obj.table->entry == kIfXEntry)) {
+    auto told = config_.portTraffic.find(static_cast<int>(index[0]));
+    if (told != config_.portTraffic.end()) {
+      // ifInOctets, ifOutOctets; ifHCInOctets, ifHCOutOctets.
+      const bool octets = obj.table->entry == kIfEntry ? (c.subid == 10 || c.subid == 16) : (c.subid == 6 || c.subid == 10);
+      uint64_t v = stored.number;
+      if (octets) {
+        const uint64_t ticks =
+            uptimeTicks ? uptimeTicks()
+                        : static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                    std::chrono::steady_clock::now() - start_)
+                                                    .count() /
+                                                10);
+        v += static_cast<uint64_t>(told->second) * ticks / 100;
+      }
+      if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;
+      return Value::Num(c.type, v);
+    }
+  }
   if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64)) {
     auto secs = config_.frozen
                     ? 0
@@ -963,8 +985,6 @@ std::optional<Value> Model::Live(const ServedObject& obj, const Oid& index, cons
     if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;
     return Value::Num(c.type, v);
   }
-  static const Oid kIfEntry = *ParseOid("1.3.6.1.2.1.2.2.1");
-  static const Oid kIfXEntry = *ParseOid("1.3.6.1.2.1.31.1.1.1");
   if (index.size() == 1 && index[0] >= 1 && index[0] <= static_cast<uint32_t>(kPortCount)) {
     int p = static_cast<int>(index[0]);
     bool up = PortEnabled(p) && Port(p).link;

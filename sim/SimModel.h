@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -158,6 +159,9 @@ struct ModelConfig {
   std::vector<Oid> excluded;
   // Port lists are this long: 7 octets carry the 52 ports, 8 a unit of 64.
   size_t portListOctets = 7;
+  // Ports whose octet counters (in and out) grow by this many octets a
+  // second of the agent's uptime, their other counters standing still.
+  std::map<int, uint32_t> portTraffic;
   // Counters keep the values they start with instead of growing by the second.
   bool frozen = false;
 };
@@ -231,6 +235,9 @@ class Model {
   // per-port table).
   double CounterRate(const Column& c, uint32_t row) const;
   size_t ledLength = kLedLength;  // shorter values only as a fault
+  // The agent's uptime in hundredths of a second (its sysUpTime); unset, the
+  // time since the model was made.
+  std::function<uint32_t()> uptimeTicks;
 
  private:
   void AddDefinition(const KyVarDefTable& def);

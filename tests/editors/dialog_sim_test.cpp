@@ -64,7 +64,7 @@ class SimDialogs : public ::testing::Test {
     sim = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << session->error();
+    ASSERT_TRUE(started) << "the simulator did not start: " << session->error();
   }
 
   // snmpget of one OID on the simulator: the value part of the output line.
