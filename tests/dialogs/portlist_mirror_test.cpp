@@ -98,7 +98,9 @@ TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
     ASSERT_EQ(records[1].varbinds.size(), 1u);
     EXPECT_EQ(records[1].varbinds[0].oid, kRx);
     // The held write is handled once released; from then on writes are answered.
-    if (c.held) ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);
+    if (c.held) {
+      ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);
+    }
 
     // Other values in the device now; a refresh must bring all four.
     form.MirrorBinding()->request.timeout = 300;
