@@ -206,6 +206,13 @@ bool IsUnsignedType(uint8_t t) {
 bool IsSettingObject(const KyVarDefRow& row) {
   if ((row.access & Access::Read) == 0 || (row.access & Access::Write) == 0) return false;
   if (IsIndexOnly(row)) return false;
+  // Writable, but running: the switch's clock is set, not kept, and reads
+  // differently every second.
+  static constexpr std::string_view kRunning[] = {
+      "1.3.6.1.4.1.32473.12.10.2",  // "Current Clock" of "Current Time"
+  };
+  for (std::string_view oid : kRunning)
+    if (Trim(row.oid) == oid) return false;
   switch (row.syntax) {
     case Syntax::Counter32:
     case Syntax::Counter64:

@@ -135,6 +135,11 @@ TEST(SettingsPlan, CommandsInMenuOrderWithUniquePathsAndOnlySettings) {
   EXPECT_NE(FindSettingsCommand(kTablePath), nullptr);
   EXPECT_NE(FindSettingsCommand("VLAN > 802.1Q > 802.1Q VLAN > Static Table"), nullptr);
   EXPECT_EQ(FindSettingsCommand("Basic Configuration > Agent Management > CPU Utilization"), nullptr);
+  // The running clock is written but is no setting.
+  const auto* time = FindSettingsCommand("Basic Configuration > Time Management > Current Time");
+  ASSERT_NE(time, nullptr);
+  for (int i : time->tables.at(0).items) EXPECT_STRNE(time->tables[0].table->rows[static_cast<size_t>(i)].oid,
+                                                      "1.3.6.1.4.1.32473.12.10.2");
   // A table keeps its keys first.
   const auto* trust = FindSettingsCommand(kTablePath);
   ASSERT_NE(trust, nullptr);

@@ -132,6 +132,41 @@ TEST_F(SnapshotSim, TheSameStateOverEveryVersionComparesEqual) {
   EXPECT_TRUE(CompareSnapshots(v1, *back).empty());
 }
 
+TEST_F(SnapshotSim, ObjectsTheAgentLacksAreMissingNotErrorsInEveryVersion) {
+  // The agent lacks the logout time of the console group and the whole trust host table.
+  qrxtest::SimProcess lacking;
+  ASSERT_TRUE(lacking.Start({"--fault-missing", "1.3.6.1.4.1.32473.12.1.5.5", "--fault-missing",
+                             "1.3.6.1.4.1.32473.12.1.2.10.1"}))
+      << lacking.error();
+  std::map<std::string, SettingsSnapshot> byVersion;
+  for (const char* version : {"v1", "v2c", "v3"}) {
+    if (std::string(version) == "v3") qrxtest::UseSimV3(lacking.host(), lacking.port());
+    else qrxtest::UseSimCommunities(lacking.host(), lacking.port(), std::string(version) == "v1");
+    std::string failure;
+    SettingsSnapshot s = TakeSnapshot(&failure);
+    ASSERT_TRUE(failure.empty()) << version << ": " << failure;
+    EXPECT_TRUE(s.complete) << version;
+    const SnapshotCommand* console = FindCommand(s, kConsolePath);
+    ASSERT_NE(console, nullptr);
+    ASSERT_TRUE(console->read) << version << ": " << console->error;
+    const auto& values = console->tables.at(0).rows.at(0).values;
+    ASSERT_EQ(values.size(), 2u) << version;
+    EXPECT_FALSE(values[0].missing) << version;  // the baud rate is there
+    EXPECT_TRUE(values[1].missing) << version;   // the logout time is not
+    EXPECT_TRUE(RowIndexes(s, kTrustHostPath).empty()) << version;
+    byVersion[version] = std::move(s);
+  }
+  EXPECT_TRUE(CompareSnapshots(byVersion["v1"], byVersion["v2c"]).empty())
+      << DifferencesText(CompareSnapshots(byVersion["v1"], byVersion["v2c"]));
+  EXPECT_TRUE(CompareSnapshots(byVersion["v2c"], byVersion["v3"]).empty());
+  // Against the full agent the missing object is named as such.
+  qrxtest::UseSimCommunities(session->sim().host(), session->sim().port());
+  const auto diffs = CompareSnapshots(byVersion["v2c"], TakeSnapshot());
+  bool named = false;
+  for (const auto& d : diffs) named = named || (d.kind == SnapshotDiffKind::MissingBefore && d.label == "Logout Time");
+  EXPECT_TRUE(named) << DifferencesText(diffs);
+}
+
 TEST_F(SnapshotSim, ThreeSettingsChangedThroughDialogsAreThreeDifferences) {
   BoxRecorder boxes(QMessageBox::Yes);
   const SettingsSnapshot before = TakeSnapshot();
