@@ -1,7 +1,9 @@
 // Grabs the pictures of the README and the operator's guide: the main window
 // with its front panel once the LEDs have been read, then the dialogs listed
-// in kDialogShots once each has read its values, and the connect window of
-// "qrx900 --connect" filled in for an SNMPv3 switch. Run headless against a
+// in kDialogShots once each has read its values, the connect window of
+// "qrx900 --connect" filled in for an SNMPv3 switch, and the settings
+// comparison window (a snapshot of the simulator against the same snapshot
+// with a few settings changed). Run headless against a
 // simulator by scripts/grab-windows:
 //
 //   qrx900-grab-windows <out-dir> /I127.0.0.1 /Rmenlak /Wtorvesk /v1
@@ -27,6 +29,8 @@
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
+#include "app/snapshot/SnapshotForms.h"
+#include "app/snapshot/SnapshotReader.h"
 #include "dialogs/RegisterDialogs.h"
 
 namespace {
@@ -83,6 +87,57 @@ bool GrabConnectWindow(const QString& out) {
   return saved;
 }
 
+// The comparison window: what the switch was "last week" (its snapshot with
+// a setting changed, a row it did not have yet and one it had) against the
+// switch now.
+bool GrabComparison(TMainForm& window, const QString& path) {
+  KySettingsSnapshotReader reader;
+  bool done = false;
+  reader.Start(nullptr, [&done] { done = true; });
+  if (!QTest::qWaitFor([&] { return done; }, 60000) || !reader.Failure().empty()) {
+    std::fprintf(stderr, "no snapshot of the simulator: %s\n", reader.Failure().c_str());
+    return false;
+  }
+  SettingsSnapshot now = reader.Result();
+  SettingsSnapshot before = now;
+  before.time = "2026-12-03T09:00:00Z";
+  KyVb vb;
+  for (SnapshotCommand& c : before.commands) {
+    if (c.tables.empty() || c.tables[0].rows.empty()) continue;
+    SnapshotTable& t = c.tables[0];
+    if (c.handler == "ConsoleModeControl1Click" || c.handler == "SystemLogState1Click") {
+      // The last setting one step away (the texts are made again from the bytes below).
+      SnapshotValue& v = t.rows[0].values.back();
+      if (DecodeValueBytes(v.bytes, vb) && vb.type == KyVbType::Integer) {
+        vb.SetInteger(vb.integer == 1 ? 2 : 1);
+        v.bytes = EncodeValueBytes(vb);
+      }
+    } else if (c.handler == "StaticForm1Click" && t.rows.size() > 1) {
+      t.rows.pop_back();  // a VLAN added since
+    } else if (c.handler == "TrustHostTable1Click") {
+      SnapshotRow extra = t.rows.back();
+      extra.index = "9";
+      t.rows.push_back(extra);  // a trusted host removed since
+    }
+  }
+  SnapshotParseError error;
+  auto reread = SnapshotFromJson(SnapshotToJson(before), error);
+  if (!reread) {
+    std::fprintf(stderr, "the changed snapshot does not read back: %s: %s\n", error.place.c_str(),
+                 error.message.c_str());
+    return false;
+  }
+  auto* form = new TSettingsCompareForm(&window, *reread, "127.0.0.1-20261203-0900.json (127.0.0.1, 2026-12-03T09:00:00Z)",
+                                        now, "the switch 127.0.0.1 now");
+  form->setWindowTitle("Compare Settings : 127.0.0.1");
+  form->resize(900, 360);
+  form->show();
+  QTest::qWait(300);
+  const bool saved = Save(form, path);
+  delete form;
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,5 +191,6 @@ int main(int argc, char** argv) {
     ok = ok && saved;
   }
   ok = GrabConnectWindow(out) && ok;
+  ok = GrabComparison(window, out + "/settings-compare.png") && ok;
   return ok ? 0 : 1;
 }
