@@ -17,9 +17,9 @@
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
 #include "app/MenuCommands.h"
+#include "app/ToolsMenu.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
-#include "editors/QtSnmpPump.h"
 #include "editors/QtSnmpPump.h"
 #include "editors/UiSupport.h"
 #include "platform/KeyStore.h"
@@ -46,6 +46,7 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, QWidget* parent)
   MainMenu1 = BuildMainMenu(this, [this](const MenuEntry& entry) { MenuCommand(entry); });
   MainMenu1->setObjectName("MainMenu1");
   setMenuBar(MainMenu1);
+  BuildToolsMenu(*this);
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");
@@ -213,7 +214,9 @@ void TMainForm::RefreshPanel2Click() {
 
 void TMainForm::Help2Click() { OpenHelpContents(this); }
 
-DialogContext TMainForm::Context() { return DialogContext{this, &launchTexts_, this}; }
+DialogContext TMainForm::Context() {
+  return DialogContext{this, QString::fromLocal8Bit(launchTexts_.agent), this};
+}
 
 void TMainForm::About1Click() {
   if (const MenuEntry* about = FindMenuEntry("About1Click")) RunDedicatedCommand(*about, Context());

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogContext.h"
 #include "app/LaunchParameters.h"
+#include "editors/DialogContext.h"
 
 class KySNMPRequest2Edits;
 class QLabel;

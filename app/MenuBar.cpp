@@ -29,25 +29,25 @@ const char kHandlerProperty[] = "handler";
 
 }  // namespace
 
-void RegisterDedicatedDialog(std::string_view handlerOrClass, DedicatedDialogFactory factory) {
+void RegisterDedicatedDialog(std::string_view handler, DedicatedDialogFactory factory) {
   auto& registry = Registry();
   if (!factory) {
-    auto it = registry.find(handlerOrClass);
+    auto it = registry.find(handler);
     if (it != registry.end()) registry.erase(it);
     return;
   }
-  registry.insert_or_assign(std::string(handlerOrClass), std::move(factory));
+  registry.insert_or_assign(std::string(handler), std::move(factory));
+}
+
+void RegisterDedicatedDialogs(const std::vector<DedicatedDialog>& dialogs) {
+  for (const DedicatedDialog& dialog : dialogs) RegisterDedicatedDialog(dialog.handler, dialog.factory);
 }
 
 const DedicatedDialogFactory* FindDedicatedDialogFactory(const MenuEntry& entry) {
   if (entry.pattern != CommandPattern::Dedicated) return nullptr;
   const auto& registry = Registry();
-  for (std::string_view key : {entry.handler, entry.dialogClass}) {
-    if (key.empty()) continue;
-    auto it = registry.find(key);
-    if (it != registry.end() && it->second) return &it->second;
-  }
-  return nullptr;
+  auto it = registry.find(entry.handler);
+  return it != registry.end() && it->second ? &it->second : nullptr;
 }
 
 void ClearDedicatedDialogs() { Registry().clear(); }
@@ -57,8 +57,10 @@ bool RunDedicatedCommand(const MenuEntry& entry, const DialogContext& context) {
   if (factory == nullptr) return false;
   QPointer<QDialog> dialog = (*factory)(context);
   if (dialog.isNull()) return false;
-  const std::string device = context.texts != nullptr ? context.texts->agent : std::string();
-  if (entry.form != TitleForm::OwnCaption) dialog->setWindowTitle(QString::fromStdString(EntryCaption(entry, device)));
+  if (entry.form != TitleForm::OwnCaption) {
+    const std::string device = context.agent.toLocal8Bit().toStdString();
+    dialog->setWindowTitle(QString::fromStdString(EntryCaption(entry, device)));
+  }
   dialog->exec();
   // A dialog that deletes itself on close may already be gone.
   delete dialog.data();

@@ -4,9 +4,10 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
-#include "app/DialogContext.h"
 #include "app/MenuCatalogue.h"
+#include "editors/DialogContext.h"
 
 class QAction;
 class QDialog;
@@ -15,20 +16,18 @@ class QMenuBar;
 class QWidget;
 
 // ---------------------------------------------------------------------------
-// Dedicated dialogs. RegisterDedicatedDialogs (dialogs/RegisterDialogs.h), called
-// before the main window is built, registers a factory per dialog under its
-// command's handler name ("SummerTime1Click") or its class name
-// ("TfrmSummerTime"). A dedicated command is enabled exactly when its dialog
-// is registered; the others are present in the menu but disabled.
+// Dedicated dialogs. Before the main window is built, the program registers
+// the list of dedicated dialogs it was built with, a factory per dialog under
+// its command's handler name ("SummerTime1Click"). A dedicated command is
+// enabled exactly when its dialog is registered; the others are present in
+// the menu but disabled.
 
-// Creates the dialog (not yet shown) with context.owner as parent; the caller
-// shows it modally and frees it.
-using DedicatedDialogFactory = std::function<QDialog*(const DialogContext& context)>;
-
-// Registers (or replaces) the factory for a handler or class name. An empty
+// Registers (or replaces) the factory for a command's handler name. An empty
 // factory removes the registration.
-void RegisterDedicatedDialog(std::string_view handlerOrClass, DedicatedDialogFactory factory);
-// The factory for a dedicated command (by handler, then by class), or nullptr.
+void RegisterDedicatedDialog(std::string_view handler, DedicatedDialogFactory factory);
+// Registers every dialog of the list.
+void RegisterDedicatedDialogs(const std::vector<DedicatedDialog>& dialogs);
+// The factory for a dedicated command, or nullptr.
 const DedicatedDialogFactory* FindDedicatedDialogFactory(const MenuEntry& entry);
 // Removes every registration.
 void ClearDedicatedDialogs();

@@ -87,9 +87,6 @@ struct MenuEntry {
   // Sibling commands.
   std::string_view siblingPage;   // page switch such as "/TMIB_Info"
 
-  // Dedicated commands.
-  std::string_view dialogClass;   // "TfrmSummerTime"
-
   constexpr bool IsCommand() const { return type == MenuItemType::Command; }
   constexpr bool IsMenu() const { return type == MenuItemType::Menu; }
   constexpr bool IsSeparator() const { return type == MenuItemType::Separator; }

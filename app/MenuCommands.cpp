@@ -44,7 +44,7 @@ std::optional<GeneratedCommand> GeneratedCommandOf(const MenuEntry& entry, std::
   return c;
 }
 
-std::unique_ptr<TConfigForm> BuildCommandDialog(const MenuEntry& entry, std::string_view device, QWidget* owner) {
+std::unique_ptr<GeneratedDialog> BuildCommandDialog(const MenuEntry& entry, std::string_view device, QWidget* owner) {
   const std::optional<GeneratedCommand> command = GeneratedCommandOf(entry, device);
   if (!command) return nullptr;
   return BuildGeneratedDialog(*command, owner);
@@ -71,10 +71,13 @@ CommandOutcome RunMenuCommand(const MenuEntry& entry, const MenuCommandContext& 
           context.startSibling ? context.startSibling(texts, page, std::string()) : StartSiblingModule(texts, page, "");
       return started ? CommandOutcome::SiblingStarted : CommandOutcome::SiblingNotStarted;
     }
-    case CommandPattern::Dedicated:
-      if (RunDedicatedCommand(entry, DialogContext{context.owner, context.texts, context.mainWindow}))
+    case CommandPattern::Dedicated: {
+      const std::string_view device = DeviceOf(context);
+      const QString agent = QString::fromLocal8Bit(device.data(), static_cast<qsizetype>(device.size()));
+      if (RunDedicatedCommand(entry, DialogContext{context.owner, agent, context.mainWindow}))
         return CommandOutcome::DialogShown;
       return PassOn(entry, context);
+    }
     case CommandPattern::Special:
       return PassOn(entry, context);
     case CommandPattern::None:

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/DialogContext.h"
 #include "app/LaunchParameters.h"
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
+#include "editors/DialogContext.h"
 #include "editors/GUIConfigForm.h"
 
 class QWidget;
@@ -50,7 +50,7 @@ std::optional<GeneratedCommand> GeneratedCommandOf(const MenuEntry& entry, std::
 // Builds the dialog of a generated command without showing it (the caller
 // shows it and frees it); nullptr when the entry is not a generated command
 // or its table is not there. Raises the editors' exception on a bad definition.
-std::unique_ptr<TConfigForm> BuildCommandDialog(const MenuEntry& entry, std::string_view device,
+std::unique_ptr<GeneratedDialog> BuildCommandDialog(const MenuEntry& entry, std::string_view device,
                                                 QWidget* owner = nullptr);
 
 // Carries out a command of the catalogue:

@@ -133,7 +133,7 @@ int RunListViewChild(const ListViewJob& job, int argc, char** argv) {
     command.tableEditor = true;
     command.caption = QString::fromUtf8(table->name) + " : " +
                       QString::fromStdString(job.host + ":" + std::to_string(job.port));
-    std::unique_ptr<TConfigForm> form = BuildGeneratedDialog(command);
+    std::unique_ptr<GeneratedDialog> form = BuildGeneratedDialog(command);
     auto* panel = static_cast<TSNMPListViewPanel*>(form->Panel());
     KySNMPRequest2Edits* editor = form->Editor();
     QTreeWidget* view = panel->ListPanel()->ListView();

@@ -2,58 +2,72 @@
 
 #include <QDialog>
 #include <type_traits>
+#include <vector>
 
-#include "app/MenuBar.h"
-#include "dialogs/acl/Cpuethernetinformaitonrule.h"
-#include "dialogs/acl/Cpuethernetinformationformunit.h"
-#include "dialogs/acl/Cpuipruleformunit.h"
-#include "dialogs/acl/Cpuipmaskinformationformunit.h"
-#include "dialogs/acl/Cpuusermaskinforunit.h"
-#include "dialogs/acl/Cpuusermaskruleunit.h"
-#include "dialogs/acl/Ethernetmaskinformationformunit.h"
-#include "dialogs/acl/Ethernetinformationruleunit.h"
-#include "dialogs/acl/Ipmaskinformationformunit.h"
-#include "dialogs/acl/Ipruleunit.h"
-#include "dialogs/acl/Userdefinedruleunit.h"
-#include "dialogs/acl/Usermaskinforunit.h"
-#include "dialogs/basic/NetworkTimeUnit.h"
-#include "dialogs/basic/SMTPControlUnit.h"
-#include "dialogs/basic/SummerTimeUnit.h"
-#include "dialogs/basic/SystemLogServerUnit.h"
-#include "dialogs/bridge/STP_InfoUnit.h"
-#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
-#include "dialogs/help/AboutForm.h"
-#include "dialogs/layer2/AggregatorPortTableUnit.h"
-#include "dialogs/layer2/PortMirrorFormUnit.h"
-#include "dialogs/layer2/PortTrunkFormUnit.h"
-#include "dialogs/layer2/RouterPortsUnit.h"
-#include "dialogs/layer2/SmallPortListFormsUnit.h"
-#include "dialogs/layer2/TimeRangeUnit.h"
-#include "dialogs/vlan/VlanInfoFormsUnit.h"
-#include "dialogs/vlan/VlanStaticFormUnit.h"
-#include "dialogs/lldp/LLDPConfigTxUnit.h"
-#include "dialogs/lldp/LLDPLocSysDataUnit.h"
-#include "dialogs/lldp/LLDPPortConfigUnit.h"
-#include "dialogs/lldp/LldpViewForms.h"
-#include "dialogs/security/ACCServerCtrlUnit.h"
-#include "dialogs/security/CertificateFileFormUnit.h"
-#include "dialogs/security/IPMACBindingFormUnit.h"
-#include "dialogs/security/MethodListFormUnit.h"
-#include "dialogs/security/RadiusServerFormUnit.h"
-#include "dialogs/security/SSLManagementFormUnit.h"
-#include "dialogs/security/SafeguardCtrlFormUnit.h"
-#include "dialogs/security/ServerInformationFormUnit.h"
-#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
-#include "dialogs/basic/Dot3Unit.h"
-#include "dialogs/layer2/BOOTCtrlTableUnit.h"
-#include "dialogs/layer2/IGMPMulticastVlanUnit.h"
-#include "dialogs/layer2/ISMVLANUnit.h"
-#include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
-#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
-#include "dialogs/security/MacStatisticUnit.h"
-#include "dialogs/singleip/MSInformationUnit.h"
-#include "dialogs/vlan/PortCapabilitiesUnit.h"
-#include "dialogs/vlan/StaticFilterUnit.h"
+#include "dialogs/acl/CpuEthernetMaskDialog.h"
+#include "dialogs/acl/CpuEthernetRuleDialog.h"
+#include "dialogs/acl/CpuIpMaskDialog.h"
+#include "dialogs/acl/CpuIpRuleDialog.h"
+#include "dialogs/acl/CpuPacketContentMaskDialog.h"
+#include "dialogs/acl/CpuPacketContentRuleDialog.h"
+#include "dialogs/acl/EthernetMaskDialog.h"
+#include "dialogs/acl/EthernetRuleDialog.h"
+#include "dialogs/acl/IpMaskDialog.h"
+#include "dialogs/acl/IpRuleDialog.h"
+#include "dialogs/acl/PacketContentMaskDialog.h"
+#include "dialogs/acl/PacketContentRuleDialog.h"
+#include "dialogs/basic/Dot3ControlDialog.h"
+#include "dialogs/basic/Dot3PauseDialog.h"
+#include "dialogs/basic/NetworkTimeDialog.h"
+#include "dialogs/basic/SmtpControlDialog.h"
+#include "dialogs/basic/SummerTimeDialog.h"
+#include "dialogs/basic/SystemLogHostDialog.h"
+#include "dialogs/basic/UpdateFilesDialog.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
+#include "dialogs/bridge/StpControlDialog.h"
+#include "dialogs/help/AboutDialog.h"
+#include "dialogs/layer2/AggregatorPortDialog.h"
+#include "dialogs/layer2/DhcpRelayDialog.h"
+#include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
+#include "dialogs/layer2/IgmpRouterPortsDialog.h"
+#include "dialogs/layer2/MldRouterPortsDialog.h"
+#include "dialogs/layer2/MldSnoopingGroupDialog.h"
+#include "dialogs/layer2/PortMirrorDialog.h"
+#include "dialogs/layer2/PortSecurityDeleteDialog.h"
+#include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/TimeRangeDialog.h"
+#include "dialogs/layer2/TrafficSegmentationDialog.h"
+#include "dialogs/lldp/LldpDot3PortConfigDialog.h"
+#include "dialogs/lldp/LldpLocalLinkAggDialog.h"
+#include "dialogs/lldp/LldpLocalSystemDialog.h"
+#include "dialogs/lldp/LldpPortConfigDialog.h"
+#include "dialogs/lldp/LldpProtocolTxDialog.h"
+#include "dialogs/lldp/LldpProtocolVlanTxDialog.h"
+#include "dialogs/lldp/LldpRemoteLinkAggDialog.h"
+#include "dialogs/lldp/LldpRemoteTableDialog.h"
+#include "dialogs/lldp/LldpVlanNameTxDialog.h"
+#include "dialogs/security/AacServerControlDialog.h"
+#include "dialogs/security/AacServerHostDialog.h"
+#include "dialogs/security/EnableMethodListDialog.h"
+#include "dialogs/security/GuestVlanDialog.h"
+#include "dialogs/security/IpMacBindingDialog.h"
+#include "dialogs/security/LoginMethodListDialog.h"
+#include "dialogs/security/MacAuthDiagnosticsDialog.h"
+#include "dialogs/security/MacEapolStatisticsDialog.h"
+#include "dialogs/security/RadiusServerDialog.h"
+#include "dialogs/security/SafeguardControlDialog.h"
+#include "dialogs/security/SslCertificateFileDialog.h"
+#include "dialogs/security/SslManagementDialog.h"
+#include "dialogs/singleip/MemberSwitchDialog.h"
+#include "dialogs/vlan/CurrentVlanDialog.h"
+#include "dialogs/vlan/PortCapabilityDialog.h"
+#include "dialogs/vlan/StaticMulticastFilterDialog.h"
+#include "dialogs/vlan/StaticUnicastFilterDialog.h"
+#include "dialogs/vlan/StaticVlanDialog.h"
+#include "dialogs/vlan/VlanBasicConfigDialog.h"
+#include "dialogs/vlan/VlanPortsDialog.h"
 
 namespace {
 
@@ -72,84 +86,86 @@ DedicatedDialogFactory Make() {
 }  // namespace
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
-void RegisterDedicatedDialogs() {
-  // ---- "Basic Configuration"
-  RegisterDedicatedDialog("NetworkTime1Click", Make<TfrmNetwroktime>());
-  RegisterDedicatedDialog("SummerTime1Click", Make<TfrmSummerTime>());
-  RegisterDedicatedDialog("SystemLogServerTable1Click", Make<TSystemLogServerForm>());
-  RegisterDedicatedDialog("SMTPControlTable1Click", Make<TSMTPControlForm>());
+std::vector<DedicatedDialog> DedicatedDialogs() {
+  return {
+      // ---- "Basic Configuration"
+      {"NetworkTime1Click", Make<NetworkTimeDialog>()},
+      {"SummerTime1Click", Make<SummerTimeDialog>()},
+      {"SystemLogServerTable1Click", Make<SystemLogHostDialog>()},
+      {"SMTPControlTable1Click", Make<SmtpControlDialog>()},
 
-  // ---- "Layer 2 Management"
-  RegisterDedicatedDialog("TimeRangeManagement1Click", Make<TTimeRangeForm>());
-  RegisterDedicatedDialog("PortConfiguration1Click", Make<TLLDPPortConfigForm>());
-  RegisterDedicatedDialog("PortConfigurationTable1Click", Make<TLLDPDot3PortConfigForm>());
-  RegisterDedicatedDialog("SystemData1Click", Make<TLLDPLocSysDataForm>());
-  RegisterDedicatedDialog("RemoteTable2Click", Make<TLLDPRemoteForm>());
-  RegisterDedicatedDialog("LinkAggregationTable1Click", Make<TLLDPDot3LinkAggForm>());
-  RegisterDedicatedDialog("LinkAggregationTable2Click", Make<TLLDPDot3RemoteLinkAggForm>());
-  RegisterDedicatedDialog("VLANNameTable1Click", Make<TLLDPConfigVLANNameForm>());
-  RegisterDedicatedDialog("ProtocolVLANTable1Click", Make<TLLDPConfigProtocolVLANForm>());
-  RegisterDedicatedDialog("ProtocolTable1Click", Make<TLLDPConfigProtocolForm>());
+      // ---- "Layer 2 Management"
+      {"TimeRangeManagement1Click", Make<TimeRangeDialog>()},
+      {"PortConfiguration1Click", Make<LldpPortConfigDialog>()},
+      {"PortConfigurationTable1Click", Make<LldpDot3PortConfigDialog>()},
+      {"SystemData1Click", Make<LldpLocalSystemDialog>()},
+      {"RemoteTable2Click", Make<LldpRemoteTableDialog>()},
+      {"LinkAggregationTable1Click", Make<LldpLocalLinkAggDialog>()},
+      {"LinkAggregationTable2Click", Make<LldpRemoteLinkAggDialog>()},
+      {"VLANNameTable1Click", Make<LldpVlanNameTxDialog>()},
+      {"ProtocolVLANTable1Click", Make<LldpProtocolVlanTxDialog>()},
+      {"ProtocolTable1Click", Make<LldpProtocolTxDialog>()},
 
-  // ---- "Bridge"
-  RegisterDedicatedDialog("SpanningTreeAlgorithm1Click", Make<TSpanningTreeAlgorithmForm>());
-  RegisterDedicatedDialog("Information2Click", Make<TSTP_Info>());
-  // ---- "VLAN"
-  RegisterDedicatedDialog("BasicConfigureClick", Make<TVLanGeneralInfoForm>());
-  RegisterDedicatedDialog("PortsInfo1Click", Make<TVLanPortInfomationForm>());
-  RegisterDedicatedDialog("StaticForm1Click", Make<TVlanStaticForm>());
-  RegisterDedicatedDialog("CurrentForm1Click", Make<TVLanCurrentTableForm>());
-  // ---- "Layer 2 Management"
-  RegisterDedicatedDialog("PortTrunk2Click", Make<TPortTrunkForm>());
-  RegisterDedicatedDialog("PortMirrorTable1Click", Make<TPortMirrorForm>());
-  RegisterDedicatedDialog("PortSecurityDeleteTable1Click", Make<TPrtSecDelCtrlForm>());
-  RegisterDedicatedDialog("IGMPRouterPort1Click", Make<TIGMPRouterPortsForm>());
-  RegisterDedicatedDialog("TrafficSegmentationTable1Click", Make<TTrafficSegmentationForm>());
-  RegisterDedicatedDialog("AggreatorPortTable1Click", Make<TAggregatorPortTableForm>());
-  RegisterDedicatedDialog("MLDSnoopingRouterPort1Click", Make<TMLD_SnoopingRouterPortsForm>());
-  // ---- "Security Management"
-  RegisterDedicatedDialog("GuestVLAN1Click", Make<TGuestVlanForm>());
-  // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
-  RegisterDedicatedDialog("EthernetMask1Click", Make<TEthernetMaskInformationForm>());
-  RegisterDedicatedDialog("RuleOfEthernetInformation1Click", Make<TEthernetInformationRuleForm>());
-  RegisterDedicatedDialog("IPMaskInformation1Click", Make<TIPMaskInformationForm>());
-  RegisterDedicatedDialog("IPRule1Click", Make<TIPRuleForm>());
-  RegisterDedicatedDialog("PayloadMaskInformation1Click", Make<TUserMaskInfoForm>());
-  RegisterDedicatedDialog("PayloadRule1Click", Make<TUserDefinedInformationRuleForm>());
-  RegisterDedicatedDialog("EthernetMaskCPUFilter1Click", Make<TCPUEthernetInformationForm>());
-  RegisterDedicatedDialog("EthernetRuleCPUFilter1Click", Make<TCPUEthernetInformationRuleForm>());
-  RegisterDedicatedDialog("IPMaskCPUFilter1Click", Make<TCPUIPMaskInformationForm>());
-  RegisterDedicatedDialog("IPRuleCPUFilter1Click", Make<TCPUIPRuleForm>());
-  RegisterDedicatedDialog("PacketContentMaskCPUFilter1Click", Make<TCPUUserMaskInfoForm>());
-  RegisterDedicatedDialog("PacketContentRuleCPUFilter1Click", Make<TCPUUserMaskRuleForm>());
+      // ---- "Bridge"
+      {"SpanningTreeAlgorithm1Click", Make<SpanningTreeAlgorithmDialog>()},
+      {"Information2Click", Make<StpControlDialog>()},
+      // ---- "VLAN"
+      {"BasicConfigureClick", Make<VlanBasicConfigDialog>()},
+      {"PortsInfo1Click", Make<VlanPortsDialog>()},
+      {"StaticForm1Click", Make<StaticVlanDialog>()},
+      {"CurrentForm1Click", Make<CurrentVlanDialog>()},
+      // ---- "Layer 2 Management"
+      {"PortTrunk2Click", Make<PortTrunkDialog>()},
+      {"PortMirrorTable1Click", Make<PortMirrorDialog>()},
+      {"PortSecurityDeleteTable1Click", Make<PortSecurityDeleteDialog>()},
+      {"IGMPRouterPort1Click", Make<IgmpRouterPortsDialog>()},
+      {"TrafficSegmentationTable1Click", Make<TrafficSegmentationDialog>()},
+      {"AggreatorPortTable1Click", Make<AggregatorPortDialog>()},
+      {"MLDSnoopingRouterPort1Click", Make<MldRouterPortsDialog>()},
+      // ---- "Security Management"
+      {"GuestVLAN1Click", Make<GuestVlanDialog>()},
+      // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"
+      {"EthernetMask1Click", Make<EthernetMaskDialog>()},
+      {"RuleOfEthernetInformation1Click", Make<EthernetRuleDialog>()},
+      {"IPMaskInformation1Click", Make<IpMaskDialog>()},
+      {"IPRule1Click", Make<IpRuleDialog>()},
+      {"PayloadMaskInformation1Click", Make<PacketContentMaskDialog>()},
+      {"PayloadRule1Click", Make<PacketContentRuleDialog>()},
+      {"EthernetMaskCPUFilter1Click", Make<CpuEthernetMaskDialog>()},
+      {"EthernetRuleCPUFilter1Click", Make<CpuEthernetRuleDialog>()},
+      {"IPMaskCPUFilter1Click", Make<CpuIpMaskDialog>()},
+      {"IPRuleCPUFilter1Click", Make<CpuIpRuleDialog>()},
+      {"PacketContentMaskCPUFilter1Click", Make<CpuPacketContentMaskDialog>()},
+      {"PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>()},
 
-  // ---- "Security Management"
-  RegisterDedicatedDialog("LoginMethodControl1Click", Make<TLoginMethodListForm>());
-  RegisterDedicatedDialog("EnableMethodControl1Click", Make<TEnableMethodForm>());
-  RegisterDedicatedDialog("ServerInformation1Click", Make<TServerInformationForm>());
-  RegisterDedicatedDialog("ServerControl1Click", Make<TfrmACCServerCtrl>());
-  RegisterDedicatedDialog("RadiusServerTabl1Click", Make<TRadiusServerForm>());
-  RegisterDedicatedDialog("SSLManagement1Click", Make<TSSLManagementForm>());
-  RegisterDedicatedDialog("SSLCertificateLevel1Click", Make<TCertificateFileForm>());
-  RegisterDedicatedDialog("ProtectControl1Click", Make<TSafeguardCtrlForm>());
-  RegisterDedicatedDialog("BindingTable1Click", Make<TIPMACBindingForm>());
-  // ---- Multicast and miscellaneous dialogs.
-  RegisterDedicatedDialog("dot3ControlTable1Click", Make<Tdot3ControlForm>());
-  RegisterDedicatedDialog("dot3PauseTable1Click", Make<Tdot3PauseForm>());
-  RegisterDedicatedDialog("AgentSuportedUpdateFiles1Click", Make<TfrmAgentSupportedUpdateFiles>());
-  RegisterDedicatedDialog("IGMPMulticastVLANTable1Click", Make<TISMVLANForm>());
-  RegisterDedicatedDialog("IGMPMulticastVLANGroup1Click", Make<TIGMPMulticastVlanForm>());
-  RegisterDedicatedDialog("IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<TIGMPSnoopingClearDnyIpMultForm>());
-  RegisterDedicatedDialog("MLDSnoopingGroupInformation1Click", Make<TMLD_SnoopingGroupForm>());
-  RegisterDedicatedDialog("Control1Click", Make<TBOOTCtrlTableForm>());
-  RegisterDedicatedDialog("MemberSwitch1Click", Make<TMSInformationForm>());
-  RegisterDedicatedDialog("MulticastInformation1Click", Make<TMulticastFilterInformationForm>());
-  RegisterDedicatedDialog("UnicastInformation1Click", Make<TUnicastFilterInformationForm>());
-  RegisterDedicatedDialog("PortCapbility1Click", Make<TPortCapabilities8021dForm>());
-  RegisterDedicatedDialog("DiagnosticsInformation1Click", Make<TDiagnosticsInformationForm>());
-  RegisterDedicatedDialog("StatisticTable1Click", Make<TMacStatisticTableForm>());
-  // ---- end of the multicast and miscellaneous dialogs.
+      // ---- "Security Management"
+      {"LoginMethodControl1Click", Make<LoginMethodListDialog>()},
+      {"EnableMethodControl1Click", Make<EnableMethodListDialog>()},
+      {"ServerInformation1Click", Make<AacServerHostDialog>()},
+      {"ServerControl1Click", Make<AacServerControlDialog>()},
+      {"RadiusServerTabl1Click", Make<RadiusServerDialog>()},
+      {"SSLManagement1Click", Make<SslManagementDialog>()},
+      {"SSLCertificateLevel1Click", Make<SslCertificateFileDialog>()},
+      {"ProtectControl1Click", Make<SafeguardControlDialog>()},
+      {"BindingTable1Click", Make<IpMacBindingDialog>()},
+      // ---- Multicast and miscellaneous dialogs.
+      {"dot3ControlTable1Click", Make<Dot3ControlDialog>()},
+      {"dot3PauseTable1Click", Make<Dot3PauseDialog>()},
+      {"AgentSuportedUpdateFiles1Click", Make<UpdateFilesDialog>()},
+      {"IGMPMulticastVLANTable1Click", Make<IgmpMulticastVlanTableDialog>()},
+      {"IGMPMulticastVLANGroup1Click", Make<IgmpMulticastVlanGroupDialog>()},
+      {"IGMPSnoopingClearDynamicIPMulticastTable1Click", Make<IgmpClearDynamicMulticastDialog>()},
+      {"MLDSnoopingGroupInformation1Click", Make<MldSnoopingGroupDialog>()},
+      {"Control1Click", Make<DhcpRelayDialog>()},
+      {"MemberSwitch1Click", Make<MemberSwitchDialog>()},
+      {"MulticastInformation1Click", Make<StaticMulticastFilterDialog>()},
+      {"UnicastInformation1Click", Make<StaticUnicastFilterDialog>()},
+      {"PortCapbility1Click", Make<PortCapabilityDialog>()},
+      {"DiagnosticsInformation1Click", Make<MacAuthDiagnosticsDialog>()},
+      {"StatisticTable1Click", Make<MacEapolStatisticsDialog>()},
+      // ---- end of the multicast and miscellaneous dialogs.
 
-  // ---- "Help"
-  RegisterDedicatedDialog("About1Click", Make<TAboutForm>());
+      // ---- "Help"
+      {"About1Click", Make<AboutDialog>()},
+  };
 }

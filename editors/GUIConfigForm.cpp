@@ -15,8 +15,8 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
-  group_->waitsEnded = [self = QPointer<TConfigForm>(this)] {
+GeneratedDialog::GeneratedDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
+  group_->waitsEnded = [self = QPointer<GeneratedDialog>(this)] {
     if (self && self->deleteAfterWait_) {
       self->deleteAfterWait_ = false;
       self->deleteLater();
@@ -29,7 +29,7 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner), group_(BindingGroup::
   resize(1, 1);
 }
 
-TConfigForm::~TConfigForm() {
+GeneratedDialog::~GeneratedDialog() {
   MuteControlHandlers(this);
   FormClose();
   // The panels use the editor objects: they go first.
@@ -38,12 +38,12 @@ TConfigForm::~TConfigForm() {
   editors_.clear();
 }
 
-KySNMPRequest2Edits* TConfigForm::Editor(int i) const {
+KySNMPRequest2Edits* GeneratedDialog::Editor(int i) const {
   if (i < 0 || i >= EditorCount()) return nullptr;
   return editors_[static_cast<size_t>(i)].get();
 }
 
-TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
+TSNMPEditorPanel* GeneratedDialog::SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor) {
   if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
   formType_ = 1;
   KySNMPRequest2Edits* e = editor.get();
@@ -55,7 +55,7 @@ TSNMPEditorPanel* TConfigForm::SetEditor(std::unique_ptr<KySNMPRequest2Edits> ed
   return panel_;
 }
 
-TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits> editor, int addIndex,
+TSNMPListViewPanel* GeneratedDialog::SetListView(std::unique_ptr<KySNMPRequest2Edits> editor, int addIndex,
                                              const std::string& addStatus, int deleteIndex,
                                              const std::string& deleteStatus) {
   if (formType_ != 0) RaiseText("Can not change Type of a Config Form!");
@@ -72,7 +72,7 @@ TSNMPListViewPanel* TConfigForm::SetListView(std::unique_ptr<KySNMPRequest2Edits
   return panel;
 }
 
-bool TConfigForm::event(QEvent* event) {
+bool GeneratedDialog::event(QEvent* event) {
   if (event->type() == QEvent::DeferredDelete && group_->waiting()) {
     deleteAfterWait_ = true;
     return true;
@@ -80,7 +80,7 @@ bool TConfigForm::event(QEvent* event) {
   return QDialog::event(event);
 }
 
-void TConfigForm::showEvent(QShowEvent* event) {
+void GeneratedDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (refreshPosted_) return;
   refreshPosted_ = true;
@@ -95,7 +95,7 @@ void TConfigForm::showEvent(QShowEvent* event) {
   });
 }
 
-void TConfigForm::keyPressEvent(QKeyEvent* event) {
+void GeneratedDialog::keyPressEvent(QKeyEvent* event) {
   // The dialog has no default button: Enter typed into a value must neither
   // re-read the device over it ("Refresh") nor close the dialog.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -105,7 +105,7 @@ void TConfigForm::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TConfigForm::RefreshForm() {
+void GeneratedDialog::RefreshForm() {
   if (formType_ == 0) return;
   if (formType_ != 1 && formType_ != 2) RaiseText("Refresh a Form with unknown Form Type!");
   if (editors_.empty()) return;
@@ -121,7 +121,7 @@ void TConfigForm::RefreshForm() {
   }
 }
 
-void TConfigForm::FormClose() {
+void GeneratedDialog::FormClose() {
   for (auto& e : editors_) e->request.enabled = false;
   current_ = nullptr;
   // Inside a completion (a row being shown) the pump cannot run: the chain
@@ -130,15 +130,15 @@ void TConfigForm::FormClose() {
   if (!GlobalEventPump.busy()) group_->waitIdle(kCloseWaitMs);
 }
 
-void TConfigForm::done(int result) {
+void GeneratedDialog::done(int result) {
   FormClose();
   QDialog::done(result);
 }
 
 // ---------------------------------------------------------------------------
-std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
+std::unique_ptr<GeneratedDialog> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
   if (command.table == nullptr) RaiseKySnmp(KyErr::BadItemType);
-  auto form = std::make_unique<TConfigForm>(owner);
+  auto form = std::make_unique<GeneratedDialog>(owner);
   auto editor = std::make_unique<KySNMPRequest2Edits>(form.get());
   editor->request.varList = KySNMPVarList(*command.table, command.kind, command.keyCount);
   TSNMPEditorPanel* panel;
@@ -166,7 +166,7 @@ std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& comman
 }
 
 int OpenGeneratedDialog(const GeneratedCommand& command, QWidget* owner) {
-  std::unique_ptr<TConfigForm> form;
+  std::unique_ptr<GeneratedDialog> form;
   try {
     form = BuildGeneratedDialog(command, owner);
   } catch (const std::exception& e) {

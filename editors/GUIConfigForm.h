@@ -16,11 +16,11 @@ class KySNMPRequest2Edits;
 class TSNMPEditorPanel;
 class TSNMPListViewPanel;
 
-class TConfigForm : public QDialog {
+class GeneratedDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TConfigForm(QWidget* owner = nullptr);
-  ~TConfigForm() override;
+  explicit GeneratedDialog(QWidget* owner = nullptr);
+  ~GeneratedDialog() override;
 
   // Form type 1: a scalar editor for the editor object (the form takes it over).
   TSNMPEditorPanel* SetEditor(std::unique_ptr<KySNMPRequest2Edits> editor);
@@ -84,7 +84,7 @@ struct GeneratedCommand {
 
 // Builds the dialog of a generated command (steps 2 to 5 and the caption);
 // the caller shows it. Raises the layer's exception on a bad definition.
-std::unique_ptr<TConfigForm> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner = nullptr);
+std::unique_ptr<GeneratedDialog> BuildGeneratedDialog(const GeneratedCommand& command, QWidget* owner = nullptr);
 // Builds it, shows it modally and frees it. Errors while building are shown
 // in a message box. Returns the dialog's result.
 int OpenGeneratedDialog(const GeneratedCommand& command, QWidget* owner = nullptr);

@@ -14,8 +14,8 @@
 #include "editors/UiSupport.h"
 #include "snmp/SnmpPump.h"
 
-TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
-  group_->waitsEnded = [self = QPointer<TSnmpDialog>(this)] {
+SnmpDialog::SnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
+  group_->waitsEnded = [self = QPointer<SnmpDialog>(this)] {
     if (self && self->deleteAfterWait_) {
       self->deleteAfterWait_ = false;
       self->deleteLater();
@@ -23,7 +23,7 @@ TSnmpDialog::TSnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::
   };
 }
 
-bool TSnmpDialog::event(QEvent* event) {
+bool SnmpDialog::event(QEvent* event) {
   if (event->type() == QEvent::DeferredDelete && group_->waiting()) {
     deleteAfterWait_ = true;
     return true;
@@ -31,7 +31,7 @@ bool TSnmpDialog::event(QEvent* event) {
   return QDialog::event(event);
 }
 
-TSnmpDialog::~TSnmpDialog() {
+SnmpDialog::~SnmpDialog() {
   // The children (a list's model among them) outlive this part of the
   // dialog while the widgets are torn down (a cleared list resets its model):
   // none of them may call back in here.
@@ -43,11 +43,11 @@ TSnmpDialog::~TSnmpDialog() {
   while (!bindings_.empty()) bindings_.pop_back();
 }
 
-KySNMPRequest2Edits* TSnmpDialog::AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
+KySNMPRequest2Edits* SnmpDialog::AddBinding(const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
   return AdoptBinding(std::make_unique<KySNMPRequest2Edits>(this), list, asynchronous, statusTarget);
 }
 
-KySNMPRequest2Edits* TSnmpDialog::AdoptBinding(std::unique_ptr<KySNMPRequest2Edits> binding,
+KySNMPRequest2Edits* SnmpDialog::AdoptBinding(std::unique_ptr<KySNMPRequest2Edits> binding,
                                                const KySNMPVarList& list, bool asynchronous, QWidget* statusTarget) {
   binding->request.varList = list;
   binding->asynchronous = asynchronous;
@@ -58,22 +58,22 @@ KySNMPRequest2Edits* TSnmpDialog::AdoptBinding(std::unique_ptr<KySNMPRequest2Edi
   return bindings_.back().get();
 }
 
-KySNMPRequest2Edits* TSnmpDialog::AddBinding(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget) {
+KySNMPRequest2Edits* SnmpDialog::AddBinding(const KyVarDefTable& table, bool asynchronous, QWidget* statusTarget) {
   return AddBinding(KySNMPVarList(table), asynchronous, statusTarget);
 }
 
-KySNMPRequest2Edits* TSnmpDialog::Binding(int i) const {
+KySNMPRequest2Edits* SnmpDialog::Binding(int i) const {
   if (i < 0 || i >= BindingCount()) return nullptr;
   return bindings_[static_cast<size_t>(i)].get();
 }
 
-bool TSnmpDialog::AnyBusy() const {
+bool SnmpDialog::AnyBusy() const {
   for (const auto& b : bindings_)
     if (b->busy) return true;
   return false;
 }
 
-void TSnmpDialog::FormClose() {
+void SnmpDialog::FormClose() {
   closed_ = true;
   for (auto& b : bindings_) b->request.enabled = false;
   // Inside a completion the pump cannot run: nothing to wait for there.
@@ -81,17 +81,17 @@ void TSnmpDialog::FormClose() {
   group_->waitIdle(kCloseWaitMs);
 }
 
-void TSnmpDialog::done(int result) {
+void SnmpDialog::done(int result) {
   FormClose();
   QDialog::done(result);
 }
 
-void TSnmpDialog::closeEvent(QCloseEvent* event) {
+void SnmpDialog::closeEvent(QCloseEvent* event) {
   FormClose();
   QDialog::closeEvent(event);
 }
 
-void TSnmpDialog::showEvent(QShowEvent* event) {
+void SnmpDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (firstRefreshPosted_) return;
   firstRefreshPosted_ = true;
@@ -107,7 +107,7 @@ void TSnmpDialog::showEvent(QShowEvent* event) {
   });
 }
 
-void TSnmpDialog::keyPressEvent(QKeyEvent* event) {
+void SnmpDialog::keyPressEvent(QKeyEvent* event) {
   // No default button: Enter typed into a value neither re-reads the device
   // over it nor closes the dialog (a focused button still answers it).
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -117,7 +117,7 @@ void TSnmpDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TSnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()> onReady) {
+void SnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()> onReady) {
   if (binding == nullptr) return;
   binding->getDone = [this, onReady = std::move(onReady)](void*, KySNMPRequest2Controls*, const KySNMPError&) {
     ready_ = true;
@@ -125,7 +125,7 @@ void TSnmpDialog::TrackReady(KySNMPRequest2Edits* binding, std::function<void()>
   };
 }
 
-bool TSnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message) {
+bool SnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QString& message) {
   if (binding == nullptr) return false;
   // Its own binding busy: refused whoever asks (the handler may have been
   // called by the dialog's own code in the turn that started the read).
@@ -136,9 +136,9 @@ bool TSnmpDialog::RefuseWhileBusy(const KySNMPRequest2Edits* binding, const QStr
   return !group_->admit(message);
 }
 
-void TSnmpDialog::SetBusyText(const QString& text) { group_->busyText = text; }
+void SnmpDialog::SetBusyText(const QString& text) { group_->busyText = text; }
 
-QLabel* TSnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption) {
+QLabel* SnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption) {
   auto* label = new QLabel(QStringLiteral("Samples"), parent);
   label->setObjectName(QStringLiteral("SamplesLabel"));
   auto* count = new QLabel(QStringLiteral("0"), parent);
@@ -150,20 +150,20 @@ QLabel* TSnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabe
   samplesView_ = view;
   if (view != nullptr) {
     QAbstractItemModel* model = view->model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, &TSnmpDialog::UpdateSamples);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &TSnmpDialog::UpdateSamples);
-    connect(model, &QAbstractItemModel::modelReset, this, &TSnmpDialog::UpdateSamples);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &SnmpDialog::UpdateSamples);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &SnmpDialog::UpdateSamples);
+    connect(model, &QAbstractItemModel::modelReset, this, &SnmpDialog::UpdateSamples);
   }
   UpdateSamples();
   return count;
 }
 
-void TSnmpDialog::UpdateSamples() {
+void SnmpDialog::UpdateSamples() {
   if (!samples_) return;
   samples_->setText(QString::number(samplesView_ ? samplesView_->topLevelItemCount() : 0));
 }
 
-void TSnmpDialog::ShowError(const std::string& text) {
+void SnmpDialog::ShowError(const std::string& text) {
   KySNMPRequest2Edits* b = Binding(0);
   if (b != nullptr && b->StatusTarget() != nullptr)
     b->ShowStatus(text);

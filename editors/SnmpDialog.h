@@ -1,4 +1,4 @@
-// The base of hand-written SNMP dialogs, the counterpart of TConfigForm for
+// The base of hand-written SNMP dialogs, the counterpart of GeneratedDialog for
 // generated ones. It owns the dialog's bindings and frees them in a safe
 // order; on close it stops them and waits (bounded, never from inside a
 // completion) for running requests; it runs the dialog's first refresh once
@@ -23,16 +23,16 @@ class KySNMPRequest2Edits;
 class QLabel;
 class QTreeWidget;
 
-class TSnmpDialog : public QDialog {
+class SnmpDialog : public QDialog {
   Q_OBJECT
 
  public:
   // How long closing waits for running requests at most.
   static constexpr int kCloseWaitMs = 10000;
 
-  explicit TSnmpDialog(QWidget* owner = nullptr);
+  explicit SnmpDialog(QWidget* owner = nullptr);
   // Stops and waits as on close, then frees the bindings, the last made first.
-  ~TSnmpDialog() override;
+  ~SnmpDialog() override;
 
   // A new binding owned by the dialog, with a copy of `list` in its request,
   // the dialog as constraint form, and the given mode and status target

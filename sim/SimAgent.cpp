@@ -15,8 +15,11 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
+#include <vector>
 
 #include "sim/SimJournal.h"
 #include "tables/DefTables.h"
@@ -95,11 +98,16 @@ struct Agent {
   netsnmp_callback original = nullptr;
   unsigned long received = 0;
   SetJournal journal;
+  SetJournal requestJournal;  // every request, SET or not
+  unsigned long setsReceived = 0;
+  std::set<long> failingSets;  // transaction ids of SET requests to refuse (--fault-set-fail)
 };
 Agent g_agent;
 volatile sig_atomic_t g_stop = 0;
+volatile sig_atomic_t g_releaseHeld = 0;
 
 void OnSignal(int) { g_stop = 1; }
+void OnRelease(int) { g_releaseHeld = 1; }
 
 Oid ToOid(const oid* name, size_t len) { return Oid(name, name + len); }
 
@@ -295,6 +303,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
           tx.check = model.Check(tx.vbs);
         }
         if (o.verbose) std::cerr << "SET " << OidToString(full) << "\n";
+        if (g_agent.failingSets.count(txid)) {
+          netsnmp_set_request_error(reqinfo, req, SNMP_ERR_GENERR);
+          break;
+        }
         if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
           netsnmp_set_request_error(reqinfo, req, f->status);
           break;
@@ -335,7 +347,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
         }
         break;
       }
-      case MODE_SET_FREE: g_agent.transactions.erase(txid); break;
+      case MODE_SET_FREE:
+        g_agent.transactions.erase(txid);
+        g_agent.failingSets.erase(txid);
+        break;
       default: break;
     }
   }
@@ -352,6 +367,20 @@ struct Delayed {
 
 std::set<Delayed*> g_delayed;  // freed at exit if still waiting
 
+// SET requests held by --fault-hold-after until SIGUSR1, in the order they came.
+std::vector<Delayed> g_held;
+bool g_holding = true;
+
+void ReleaseHeld() {
+  g_holding = false;
+  std::vector<Delayed> held;
+  held.swap(g_held);
+  for (Delayed& d : held) {
+    g_agent.original(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d.session, d.reqid, d.pdu, d.magic);
+    snmp_free_pdu(d.pdu);
+  }
+}
+
 void DelayedAlarm(unsigned int, void* arg) {
   auto* d = static_cast<Delayed*>(arg);
   g_delayed.erase(d);
@@ -360,7 +389,179 @@ void DelayedAlarm(unsigned int, void* arg) {
   delete d;
 }
 
-// Sits in front of net-snmp's packet handler: drops and delays requests.
+// Writes a request PDU to the request journal (nothing for other PDUs).
+void JournalRequestPdu(const netsnmp_pdu& pdu) {
+  JournalRequest request;
+  switch (pdu.command) {
+    case SNMP_MSG_GET: request.op = JournalRequest::Op::Get; break;
+    case SNMP_MSG_GETNEXT: request.op = JournalRequest::Op::GetNext; break;
+    case SNMP_MSG_GETBULK:
+      request.op = JournalRequest::Op::GetBulk;
+      request.nonRepeaters = pdu.non_repeaters;
+      request.maxRepetitions = pdu.max_repetitions;
+      break;
+    case SNMP_MSG_SET: request.op = JournalRequest::Op::Set; break;
+    default: return;
+  }
+  request.requestId = pdu.reqid;
+  for (netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
+    request.vbs.push_back({ToOid(v->name, v->name_length),
+                           request.op == JournalRequest::Op::Set ? JournalValue(v) : Value{}});
+  std::string err;
+  if (!g_agent.requestJournal.WriteRecord(FormatRequestRecord(request), &err))
+    std::cerr << "qrx900-sim: " << err << "\n";
+}
+
+// ---------------------------------------------------------------------------
+// Answers made here instead of by the agent (--fault-echo, --fault-set-nosuch).
+
+bool CommunityAccepted(const netsnmp_pdu* pdu, bool write) {
+  if (pdu->version == SNMP_VERSION_3) return true;  // USM has checked the user
+  const Options& o = *g_agent.options;
+  const std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
+  return write ? community == o.writeCommunity : community == o.readCommunity || community == o.writeCommunity;
+}
+
+// The first object of the model after `name`, passing over missing ones.
+std::optional<std::pair<Oid, Value>> ModelNext(const Oid& name) {
+  const Options& o = *g_agent.options;
+  for (const ServedObject& obj : g_agent.model->Objects()) {
+    if (obj.oid < name && !IsPrefix(obj.oid, name)) continue;  // wholly before the name
+    auto r = g_agent.model->Next(obj, name);
+    while (r && InFault(o.missingSubtrees, r->first)) r = g_agent.model->Next(obj, r->first);
+    if (r) return r;
+  }
+  return std::nullopt;
+}
+
+struct Answer {
+  Oid name;
+  Value value;
+  uint8_t exception = 0;  // SNMP_ENDOFMIBVIEW, SNMP_NOSUCHINSTANCE or 0
+};
+
+// The GET-NEXT answer for `name`; `echoed` tells whether the echo fault made it.
+Answer NextAnswer(const Oid& name, bool* echoed) {
+  Answer a;
+  auto r = ModelNext(name);
+  if (r && InFault(g_agent.options->echoSubtrees, r->first)) {
+    *echoed = true;
+    a.name = name;  // the value stays NULL
+    return a;
+  }
+  if (!r) {
+    a.name = name;
+    a.exception = SNMP_ENDOFMIBVIEW;
+    return a;
+  }
+  a.name = r->first;
+  a.value = InFault(g_agent.options->wrongTypeSubtrees, r->first) ? WrongType(r->second) : r->second;
+  return a;
+}
+
+// Sends a response made from the request: same message, security state and
+// return address, new bindings.
+void SendResponse(netsnmp_session* session, const netsnmp_pdu* request, const std::vector<Answer>& answers,
+                  long errstat, long errindex) {
+  netsnmp_pdu* resp = snmp_clone_pdu(const_cast<netsnmp_pdu*>(request));
+  if (!resp) return;
+  snmp_free_varbind(resp->variables);
+  resp->variables = nullptr;
+  resp->command = SNMP_MSG_RESPONSE;
+  resp->errstat = errstat;
+  resp->errindex = errindex;
+  for (const Answer& a : answers) {
+    auto name = ToNet(a.name);
+    netsnmp_variable_list* vb =
+        snmp_varlist_add_variable(&resp->variables, name.data(), name.size(), ASN_NULL, nullptr, 0);
+    if (!vb) break;
+    if (a.exception != 0)
+      snmp_set_var_typed_value(vb, a.exception, nullptr, 0);
+    else
+      SetVar(vb, a.value);
+  }
+  if (snmp_send(session, resp) == 0) snmp_free_pdu(resp);
+}
+
+// GET-NEXT and GET-BULK of which a binding is echoed: answered here, the
+// other bindings from the model. False: the agent answers as usual.
+bool AnswerWithEcho(netsnmp_session* session, const netsnmp_pdu* pdu) {
+  if (!CommunityAccepted(pdu, false)) return false;
+  std::vector<Oid> asked;
+  for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) asked.push_back(ToOid(v->name, v->name_length));
+  std::vector<Answer> answers;
+  bool echoed = false;
+  if (pdu->command == SNMP_MSG_GETNEXT) {
+    for (const Oid& name : asked) answers.push_back(NextAnswer(name, &echoed));
+    if (!echoed) return false;
+    if (pdu->version == SNMP_VERSION_1) {
+      for (size_t k = 0; k < answers.size(); ++k)
+        if (answers[k].exception != 0) {
+          SendResponse(session, pdu, {}, SNMP_ERR_NOSUCHNAME, static_cast<long>(k + 1));
+          return true;
+        }
+    }
+    SendResponse(session, pdu, answers, 0, 0);
+    return true;
+  }
+  // GET-BULK: non-repeaters and max-repetitions travel in errstat/errindex.
+  constexpr size_t kMaxBindings = 200;
+  const size_t nonRepeaters = std::min<size_t>(asked.size(), static_cast<size_t>(std::max(0L, pdu->errstat)));
+  const size_t reps = static_cast<size_t>(std::clamp(pdu->errindex, 0L, 1000L));
+  for (size_t k = 0; k < nonRepeaters; ++k) answers.push_back(NextAnswer(asked[k], &echoed));
+  std::vector<Oid> at(asked.begin() + static_cast<long>(nonRepeaters), asked.end());
+  for (size_t rep = 0; rep < reps && !at.empty() && answers.size() + at.size() <= kMaxBindings; ++rep) {
+    bool allEnded = true;
+    for (Oid& name : at) {
+      Answer a = NextAnswer(name, &echoed);
+      if (a.exception == 0) allEnded = false;
+      name = a.name;
+      answers.push_back(std::move(a));
+    }
+    if (allEnded) break;
+  }
+  if (!echoed) return false;
+  SendResponse(session, pdu, answers, 0, 0);
+  return true;
+}
+
+// A SET that touches a --fault-set-nosuch subtree: noError, those bindings
+// noSuchInstance, the others as sent; nothing is written.
+bool AnswerSetNoSuch(netsnmp_session* session, const netsnmp_pdu* pdu) {
+  if (pdu->version == SNMP_VERSION_1 || !CommunityAccepted(pdu, true)) return false;
+  std::vector<Answer> answers;
+  bool hit = false;
+  for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) {
+    Answer a;
+    a.name = ToOid(v->name, v->name_length);
+    a.value = FromVar(v);
+    if (InFault(g_agent.options->setNoSuchSubtrees, a.name)) {
+      a.exception = SNMP_NOSUCHINSTANCE;
+      hit = true;
+    }
+    answers.push_back(std::move(a));
+  }
+  if (!hit) return false;
+  SendResponse(session, pdu, answers, 0, 0);
+  return true;
+}
+
+// --fault-silent-unknown-engine: net-snmp's USM answers a message for an
+// unknown engine with a report; an agent may as well say nothing. A probe
+// with an empty engine ID (discovery) still gets its report.
+SecmodHandleReport* g_usmHandleReport = nullptr;
+
+void SilentUnknownEngine(struct session_list* slp, netsnmp_transport* transport, netsnmp_session* session, int result,
+                         netsnmp_pdu* pdu) {
+  if (result == SNMPERR_USM_UNKNOWNENGINEID && pdu && pdu->securityEngineIDLen > 0) {
+    if (g_agent.options->verbose) std::cerr << "message for an unknown engine ID: no report\n";
+    return;
+  }
+  if (g_usmHandleReport) g_usmHandleReport(slp, transport, session, result, pdu);
+}
+
+// Sits in front of net-snmp's packet handler: drops, delays and answers
+// requests for the faults.
 int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic) {
   if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
     const Options& o = *g_agent.options;
@@ -372,6 +573,19 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
         vbs.push_back({ToOid(v->name, v->name_length), JournalValue(v)});
       std::string err;
       if (!g_agent.journal.Write(vbs, &err)) std::cerr << "qrx900-sim: " << err << "\n";
+    }
+    if (pdu && g_agent.requestJournal.IsOpen()) JournalRequestPdu(*pdu);
+    if (pdu && pdu->command == SNMP_MSG_SET) {
+      const unsigned long n = ++g_agent.setsReceived;
+      for (int k : o.failSets)
+        if (static_cast<unsigned long>(k) == n) g_agent.failingSets.insert(pdu->transid);
+      if (o.holdSetsAfter >= 0 && g_holding && n > static_cast<unsigned long>(o.holdSetsAfter)) {
+        netsnmp_pdu* copy = snmp_clone_pdu(pdu);
+        if (!copy) return 1;
+        if (o.verbose) std::cerr << "SET request " << n << " held\n";
+        g_held.push_back(Delayed{session, reqid, copy, magic});
+        return 1;
+      }
     }
     if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
@@ -388,6 +602,11 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
       snmp_alarm_register_hr(tv, 0, DelayedAlarm, d);
       return 1;
     }
+    if (pdu && !o.echoSubtrees.empty() && (pdu->command == SNMP_MSG_GETNEXT || pdu->command == SNMP_MSG_GETBULK) &&
+        AnswerWithEcho(session, pdu))
+      return 1;
+    if (pdu && !o.setNoSuchSubtrees.empty() && pdu->command == SNMP_MSG_SET && AnswerSetNoSuch(session, pdu))
+      return 1;
   }
   return g_agent.original(op, session, reqid, pdu, magic);
 }
@@ -439,7 +658,10 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.writeCommunity = o.writeCommunity;
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
+  cfg.portListOctets = static_cast<size_t>(o.portListOctets);
   cfg.excluded = NetSnmpSubtrees();
+  cfg.frozen = o.frozen;
+  cfg.portTraffic = o.portTraffic;
   auto m = std::make_unique<Model>(cfg);
   m->Build(AllDefinitionTables());
   if (o.ledLength >= 0) m->ledLength = static_cast<size_t>(o.ledLength);
@@ -485,9 +707,17 @@ std::string ListObjects(const Model& m) {
 int RunAgent(const Options& o) {
   g_agent.options = &o;
   g_agent.model = BuildModel(o);
+  g_agent.model->uptimeTicks = [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); };
   if (!o.journalFile.empty()) {
     std::string err;
     if (!g_agent.journal.Open(o.journalFile, &err)) {
+      std::cerr << "qrx900-sim: " << err << "\n";
+      return 1;
+    }
+  }
+  if (!o.requestJournalFile.empty()) {
+    std::string err;
+    if (!g_agent.requestJournal.Open(o.requestJournalFile, &err)) {
       std::cerr << "qrx900-sim: " << err << "\n";
       return 1;
     }
@@ -588,13 +818,23 @@ int RunAgent(const Options& o) {
     g_agent.original = main_session->callback;
     main_session->callback = PacketFilter;
   }
-  snmp_alarm_register(1, SA_REPEAT, TickAlarm, nullptr);
+  if (!o.frozen) snmp_alarm_register(1, SA_REPEAT, TickAlarm, nullptr);
+  if (o.silentUnknownEngine) {
+    if (snmp_secmod_def* usm = find_sec_mod(USM_SEC_MODEL_NUMBER)) {
+      g_usmHandleReport = usm->handle_report;
+      usm->handle_report = SilentUnknownEngine;
+    }
+  }
 
   struct sigaction sa {};
   sa.sa_handler = OnSignal;
   sigemptyset(&sa.sa_mask);
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGINT, &sa, nullptr);
+  struct sigaction release {};
+  release.sa_handler = OnRelease;  // no SA_RESTART: the wait for requests returns at once
+  sigemptyset(&release.sa_mask);
+  sigaction(SIGUSR1, &release, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
   int port = BoundPort();
@@ -606,7 +846,13 @@ int RunAgent(const Options& o) {
       continue;
     }
     agent_check_and_process(1);
+    if (g_releaseHeld) {
+      g_releaseHeld = 0;
+      ReleaseHeld();
+    }
   }
+  for (Delayed& d : g_held) snmp_free_pdu(d.pdu);
+  g_held.clear();
   for (Delayed* d : g_delayed) {
     snmp_free_pdu(d->pdu);
     delete d;

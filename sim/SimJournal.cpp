@@ -56,18 +56,39 @@ std::string ValueText(const Value& v) {
     default: return {};
   }
 }
+
+void AppendVarbinds(const std::vector<Varbind>& vbs, bool withValues, std::string& out) {
+  for (const Varbind& vb : vbs) {
+    out += OidToString(vb.oid);
+    if (withValues) {
+      out += ' ';
+      out += JournalTypeName(vb.value.type);
+      std::string value = ValueText(vb.value);
+      if (!value.empty()) out += ' ' + value;
+    }
+    out += '\n';
+  }
+}
 }  // namespace
 
 std::string FormatJournalRecord(const std::vector<Varbind>& vbs) {
   std::string out = "SET " + std::to_string(vbs.size()) + "\n";
-  for (const Varbind& vb : vbs) {
-    out += OidToString(vb.oid);
-    out += ' ';
-    out += JournalTypeName(vb.value.type);
-    std::string value = ValueText(vb.value);
-    if (!value.empty()) out += ' ' + value;
-    out += '\n';
-  }
+  AppendVarbinds(vbs, true, out);
+  return out;
+}
+
+std::string FormatRequestRecord(const JournalRequest& request) {
+  using Op = JournalRequest::Op;
+  const char* name = request.op == Op::Get       ? "GET"
+                     : request.op == Op::GetNext ? "GETNEXT"
+                     : request.op == Op::GetBulk ? "GETBULK"
+                                                 : "SET";
+  std::string out = std::string(name) + " " + std::to_string(request.vbs.size()) + " id=" +
+                    std::to_string(request.requestId);
+  if (request.op == Op::GetBulk)
+    out += " nr=" + std::to_string(request.nonRepeaters) + " mr=" + std::to_string(request.maxRepetitions);
+  out += '\n';
+  AppendVarbinds(request.vbs, request.op == Op::Set, out);
   return out;
 }
 
@@ -87,8 +108,11 @@ bool SetJournal::Open(const std::string& path, std::string* error) {
 }
 
 bool SetJournal::Write(const std::vector<Varbind>& vbs, std::string* error) {
+  return WriteRecord(FormatJournalRecord(vbs), error);
+}
+
+bool SetJournal::WriteRecord(const std::string& record, std::string* error) {
   if (fd_ < 0) return false;
-  const std::string record = FormatJournalRecord(vbs);
   size_t done = 0;
   while (done < record.size()) {
     ssize_t n = write(fd_, record.data() + done, record.size() - done);

@@ -9,6 +9,15 @@
 // Gauge32, TimeTicks, Opaque, Counter64 or NULL. Numbers in decimal; octets
 // as uppercase hex pairs separated by single spaces (nothing after the type
 // when empty); IpAddress dotted; OIDs numeric without a leading dot.
+//
+// The request journal ("--request-journal FILE") holds one record per
+// request PDU received, whatever becomes of it:
+//
+//   <GET|GETNEXT|GETBULK|SET> <number of varbinds> id=<request-id>[ nr=<n> mr=<m>]
+//   <numeric oid>[ <TYPE> <value>]    one line per varbind, in PDU order
+//
+// nr= and mr= (non-repeaters, max-repetitions) only for GETBULK; the type and
+// value only for SET, written as in the SET journal.
 #pragma once
 
 #include <string>
@@ -24,6 +33,17 @@ const char* JournalTypeName(uint8_t type);
 // One complete record, ending with a newline.
 std::string FormatJournalRecord(const std::vector<Varbind>& vbs);
 
+// A request as the request journal shows it.
+struct JournalRequest {
+  enum class Op { Get, GetNext, GetBulk, Set } op = Op::Get;
+  long requestId = 0;
+  long nonRepeaters = 0;    // GETBULK
+  long maxRepetitions = 0;  // GETBULK
+  std::vector<Varbind> vbs;  // values only for SET
+};
+// One complete record of the request journal, ending with a newline.
+std::string FormatRequestRecord(const JournalRequest& request);
+
 class SetJournal {
  public:
   SetJournal() = default;
@@ -37,6 +57,8 @@ class SetJournal {
   // Appends one record in a single write; false (with a message) when the
   // file could not take all of it.
   bool Write(const std::vector<Varbind>& vbs, std::string* error);
+  // The same with a record already formatted.
+  bool WriteRecord(const std::string& record, std::string* error);
 
  private:
   int fd_ = -1;

@@ -263,13 +263,28 @@ size_t EncodedSize(const KyVb& vb) {
 // Error-status values of a reply.
 constexpr long kErrorTooBig = 1;
 constexpr long kErrorNoSuchName = 2;
+constexpr long kErrorGenErr = 5;
 
 // GETBULK repetitions before a reply has shown how large the rows are.
 constexpr int32_t kFirstRepetitions = 10;
 // Bytes per binding assumed before then.
 constexpr double kAssumedBindingBytes = 40;
+
 // GETBULK exchanges one read may need at most before it asks by GET-NEXT.
 constexpr int kMaxBulkRounds = 16;
+
+// A read whose GETBULK failed (`bulk`: the last GETBULK outcome) was
+// answered by GET-NEXT. True when that shows the agent refuses GETBULK
+// itself: it never answers GETBULK, or its first GETBULK reply of the
+// session is noSuchName or genErr (an agent that does not know the
+// operation) or brings nothing usable. Any other failure is an error of
+// some object ahead of the walk: only that walk goes on with GET-NEXT.
+bool RefusesBulk(const KySnmpOutcome& bulk) {
+  if (bulk.status == SnmpStatus::Timeout) return true;
+  if (!bulk.firstBulkReply) return false;
+  return bulk.status == 0 || bulk.status == MapErrorStatus(kErrorNoSuchName) ||
+         bulk.status == MapErrorStatus(kErrorGenErr);
+}
 
 KySnmpSession& Session() {
   if (!GlobalSnmp || !GlobalSnmp->valid()) ThrowIfStatusError(MapLocalFailure(KyLocalFailure::NoSession));
@@ -498,7 +513,7 @@ void KySNMPRequest::ForgetWalk() {
 }
 
 bool KySNMPRequest::BulkWalk(const KySnmpTarget& target) const {
-  return useGetBulk && varList.IsTable() && target.version != SnmpVersion::V1 &&
+  return useGetBulk && !walkByNext_ && varList.IsTable() && target.version != SnmpVersion::V1 &&
          !Session().BulkRefused(target.addressText, target.port);
 }
 
@@ -675,6 +690,7 @@ void KySNMPRequest::OnReadAhead(uint64_t walk, KySnmpOutcome& reply) {
 
 KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked) {
   const int tooBig = MapErrorStatus(kErrorTooBig);
+  KySnmpOutcome lastBulk;
   for (int round = 0; round < kMaxBulkRounds; ++round) {
     std::vector<size_t> missing;
     std::vector<KyVb> answers = AnswerFromFacts(asked, missing);
@@ -689,6 +705,8 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     for (size_t k : missing) ask.push_back(asked[k]);
     const int32_t reps = BulkRepetitions(ask.size());
     KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
+    lastBulk.status = reply.status;
+    lastBulk.firstBulkReply = reply.firstBulkReply;
     if (reply.status == 0) PruneFacts(asked);
     if (reply.status == 0 && LearnFromBulk(asked, missing, reply.vbs)) continue;
     if (reply.status == tooBig && reps > 1) {
@@ -697,10 +715,11 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     }
     break;
   }
-  // Refused (an error, no answer, or nothing usable): the same read by
-  // GET-NEXT. When that works the agent is walked by GET-NEXT from now on.
+  // Failed (an error, no answer, or nothing usable): the same read by
+  // GET-NEXT. When that works this walk goes on by GET-NEXT, and every walk
+  // to the agent when it refuses GETBULK itself.
   KySnmpOutcome next = Session().SendSync(target, scope, KySnmpOp::GetNext, asked);
-  if (next.status == 0) Session().RefuseBulk(target.addressText, target.port);
+  if (next.status == 0) FallBackToGetNext(target, lastBulk, walk_);
   return next;
 }
 
@@ -748,11 +767,16 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
     repsCap_ = std::max(1, step->reps / 2);
     rc = StepBulk(step);
   } else {
-    // Refused: the same read by GET-NEXT, which decides for the session.
+    // Failed: the same read by GET-NEXT, which decides for the walk or
+    // the session.
+    KySnmpOutcome bulk;
+    bulk.status = reply.status;
+    bulk.firstBulkReply = reply.firstBulkReply;
+    const uint64_t walk = walk_;
     rc = Session().SendAsync(step->target, scope, KySnmpOp::GetNext, step->asked,
-                             [this, token, step](KySnmpOutcome& outcome) {
+                             [this, token, step, bulk, walk](KySnmpOutcome& outcome) {
                                if (token.expired()) return;
-                               if (outcome.status == 0) Session().RefuseBulk(step->target.addressText, step->target.port);
+                               if (outcome.status == 0) FallBackToGetNext(step->target, bulk, walk);
                                Complete(*step->record, outcome);
                              });
   }
@@ -765,11 +789,21 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
   }
 }
 
+void KySNMPRequest::FallBackToGetNext(const KySnmpTarget& target, const KySnmpOutcome& bulk, uint64_t walk) {
+  if (RefusesBulk(bulk)) {
+    Session().RefuseBulk(target.addressText, target.port);
+  } else if (walk == walk_) {
+    walkByNext_ = true;
+  }
+}
+
 bool KySNMPRequest::MissingObjectsAsNoSuchName(KySnmpOp op, KySnmpOutcome& outcome) {
-  if (op != KySnmpOp::Get || outcome.status != 0) return false;
+  if ((op != KySnmpOp::Get && op != KySnmpOp::Set) || outcome.status != 0) return false;
   for (size_t k = 0; k < outcome.vbs.size(); ++k) {
     const uint8_t t = outcome.vbs[k].type;
-    if (t == KyVbType::NoSuchObject || t == KyVbType::NoSuchInstance) {
+    // A SET answered with an exception wrote nothing to that variable.
+    if (t == KyVbType::NoSuchObject || t == KyVbType::NoSuchInstance ||
+        (op == KySnmpOp::Set && t == KyVbType::EndOfMibView)) {
       outcome.status = MapErrorStatus(kErrorNoSuchName);
       outcome.errorIndex = static_cast<int32_t>(k + 1);
       return true;
@@ -806,14 +840,12 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
     const bool isMissing = sent >= vbs.size();
     const KyVb* vb = isMissing ? &kMissing : &vbs[sent];
     const std::string received = vb->OidText();
-    const bool inColumn = received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0 &&
-                          received[base.size()] == '.';
-    if (table && !isMissing && !vb->HasNoValue() && !badValue && (inColumn || sent < asked.size())) {
-      // A value that does not come after the one asked for (inside the
-      // column or not: the name asked for itself, or one before it): the
-      // agent is broken and the walk cannot go on. A name past the column
-      // ends the column. Both names are at hand as numbers when the
-      // question is known.
+    if (table && !isMissing && vb->type != KyVbType::EndOfMibView && !badValue) {
+      // A name that does not come after the one asked for, whatever its
+      // value (an agent that swallowed an error may echo the name with
+      // NULL): the agent is broken and the walk cannot go on. Only the end
+      // of the MIB view is answered with the name asked for.
+      // Both names are at hand as numbers when the question is known.
       const bool follows = sent < asked.size() ? asked[sent].oid < vb->oid : CompareOids(received, base) > 0;
       if (!follows) {
         const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
@@ -870,6 +902,7 @@ bool KySNMPRequest::Read(bool first) {
   KySnmpTarget target = BuildTarget(device, security, timeout, retries);
   std::vector<KyVb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
   KySnmpOp op = first ? ReadOperation() : KySnmpOp::GetNext;
+  if (first) walkByNext_ = false;
   KySnmpOutcome outcome;
   if (op == KySnmpOp::GetNext && BulkWalk(target)) {
     if (first) ForgetWalk();
@@ -907,6 +940,7 @@ void KySNMPRequest::SendAsync(bool first, bool read, RequestCallback callback, v
   if (read) {
     vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
     op = first ? ReadOperation() : KySnmpOp::GetNext;
+    if (first) walkByNext_ = false;
   } else {
     vbs = BuildPdu(Mode::Write);
   }
@@ -944,6 +978,7 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
   KySNMPError error;
   const bool partial = record.flag && record.get && MissingObjectsAsNoSuchName(KySnmpOp::Get, outcome);
   if (record.flag) partialValues = false;
+  if (!record.flag) MissingObjectsAsNoSuchName(KySnmpOp::Set, outcome);
   KyStatusText st = OutcomeStatusText(outcome);
   error.code = st.code;
   error.message = st.text;
@@ -1025,6 +1060,7 @@ void KySNMPRequest::Write(const std::string& indexList, const std::vector<std::s
     vbs = BuildPdu(Mode::Write);
   }
   KySnmpOutcome outcome = Session().SendSync(target, scope, KySnmpOp::Set, vbs);
+  MissingObjectsAsNoSuchName(KySnmpOp::Set, outcome);
   KyStatusText st = OutcomeStatusText(outcome);
   if (st.code != 0) ThrowKySNMPError(st.code, st.text);
 }

@@ -13,8 +13,12 @@
 // read is then answered from that knowledge exactly as the agent would answer
 // a GET-NEXT, so the rules of the walk (scope, "(NOTDONE)", row suffix, the
 // non-increasing-OID guard, the end of the MIB view) see the same bindings by
-// either operation, and rows are handed on one per read. An agent that
-// refuses GETBULK is walked with GET-NEXT for the rest of the session.
+// either operation, and rows are handed on one per read. When a GETBULK fails
+// and GET-NEXT answers the same read, the walk goes on by GET-NEXT; an agent
+// that refuses GETBULK itself (no answer to it, or noSuchName, genErr or
+// nothing usable as its first GETBULK reply of the session) is walked with
+// GET-NEXT for the rest of the session, while after an error of one object
+// the next walk asks by GETBULK again.
 //
 // Synchronous operations raise KySNMPException. Asynchronous ones raise only
 // when the send itself fails; their outcome reaches the callback, which runs
@@ -159,8 +163,13 @@ class KySNMPRequest {
   // completion) or sends the GETBULK it needs; 0 or the status of a failed send.
   int StepBulk(const std::shared_ptr<BulkStep>& step);
   void OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOutcome& reply);
-  // A GET reply with noSuchObject/noSuchInstance bindings reads as the
-  // SNMPv1 noSuchName: status and error index are set; true when it did.
+  // The GET-NEXT that stood in for a failed GETBULK of walk `walk` worked:
+  // the rest of that walk, or every walk to an agent that refuses GETBULK,
+  // goes on by GET-NEXT.
+  void FallBackToGetNext(const KySnmpTarget& target, const KySnmpOutcome& bulk, uint64_t walk);
+  // A GET reply with noSuchObject/noSuchInstance bindings, or a SET reply
+  // with those or endOfMibView (nothing was written), reads as the SNMPv1
+  // noSuchName: status and error index are set; true when it did.
   static bool MissingObjectsAsNoSuchName(KySnmpOp op, KySnmpOutcome& outcome);
   KySnmpOp ReadOperation() const;
   // Reply processing shared by Read and the asynchronous completion; true
@@ -175,6 +184,7 @@ class KySNMPRequest {
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   std::map<KyOid, WalkFact> facts_;
   uint64_t walk_ = 0;                  // number of the current walk
+  bool walkByNext_ = false;            // the current walk's GETBULK failed: it goes on by GET-NEXT
   uint64_t batch_ = 0;                 // number of the latest reply learnt
   std::vector<KyVb> aheadFrom_;        // where the columns of the latest reply go on (empty OID: ended)
   bool aheadSent_ = true;              // the read-ahead of the latest reply is sent (or not needed)

@@ -519,6 +519,23 @@ int KySnmpSession::SendRequest(Exchange& ex) {
   return SendPdu(ex, pdu, false);
 }
 
+namespace {
+// net-snmp keeps the engine ID of the first report the session receives and
+// fills it into every later SNMPv3 PDU that carries none, discovery probes
+// included (with that engine's boots and time). One session talks to any
+// number of agents, so it keeps no engine ID of its own: a probe goes out
+// with an empty engine ID, boots and time 0.
+void ForgetLibraryEngineIds(netsnmp_session* ss) {
+  if (!ss) return;
+  if (ss->securityEngineID) std::free(ss->securityEngineID);
+  ss->securityEngineID = nullptr;
+  ss->securityEngineIDLen = 0;
+  if (ss->contextEngineID) std::free(ss->contextEngineID);
+  ss->contextEngineID = nullptr;
+  ss->contextEngineIDLen = 0;
+}
+}  // namespace
+
 int KySnmpSession::SendPdu(Exchange& ex, netsnmp_pdu* pdu, bool discovery) {
   auto* pair = static_cast<netsnmp_indexed_addr_pair*>(std::calloc(1, sizeof(netsnmp_indexed_addr_pair)));
   if (!pair) {
@@ -536,6 +553,7 @@ int KySnmpSession::SendPdu(Exchange& ex, netsnmp_pdu* pdu, bool discovery) {
   ticket.deadlineMs = KySnmpNowMs() + static_cast<long long>(ex.target.timeout) * 10 + kWatchdogGraceMs;
 
   netsnmp_session* ss = snmp_sess_session(sp_);
+  ForgetLibraryEngineIds(ss);
   ss->timeout = static_cast<long>(ex.target.timeout) * 10000L;
   ss->retries = 0;
   ss->s_snmp_errno = 0;
@@ -680,6 +698,7 @@ int KySnmpSession::HandleCallback(int op, netsnmp_pdu* pdu, uint64_t ticketId) {
         int e = snmpv3_get_report_type(pdu);
         t.status = MapLibraryError(e != 0 ? e : SNMPERR_UNKNOWN_REPORT);
       } else {
+        t.answered = true;
         t.status = MapErrorStatus(pdu->errstat);
         t.errorIndex = static_cast<int32_t>(std::clamp<long>(pdu->errindex, 0, 0x7FFFFFFF));
         for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) t.vbs.push_back(FromVariable(v));
@@ -748,6 +767,7 @@ void KySnmpSession::Advance() {
     } else {
       // After a final timeout the next exchange starts with a fresh discovery.
       if (v3 && t.status == SnmpStatus::Timeout) engineIds_.erase(ex.key);
+      ex.outcome.firstBulkReply = ex.op == KySnmpOp::GetBulk && t.answered && bulkAnswered_.insert(ex.key).second;
       Finish(ex.id, t.status, t.errorIndex, std::move(t.vbs));
     }
   }

@@ -14,8 +14,11 @@
 // completions run at the pump's next round.
 //
 // SNMPv3: the agent's engine ID is discovered once per address and port and
-// kept; a report "unknown engine ID" (the agent was replaced) makes the
-// exchange discover it again and resend once. USM users are registered per
+// kept; a discovery probe always carries an empty engine ID, boots and time 0.
+// A report "unknown engine ID" or a try without an answer (an agent that was
+// replaced or reset may answer a stale engine ID with silence) makes the
+// exchange discover it again and resend once; after a final timeout the next
+// exchange to that agent starts with a discovery. USM users are registered per
 // (engine ID, user name) with the exchange's protocols and passwords; a user
 // registered with other credentials is removed and added again.
 #pragma once
@@ -79,6 +82,9 @@ struct KySnmpOutcome {
   std::string agentAddress; // the target's address, dotted
   uint16_t agentPort = 0;
   int32_t moduleError = 0;  // a failure of this layer's own (-509: the name did not resolve)
+  // GETBULK: this reply is the first one of the session from its agent
+  // (whatever its error-status).
+  bool firstBulkReply = false;
 };
 
 // The catalogue code and text of an outcome.
@@ -115,11 +121,15 @@ class KySnmpSession : public KySnmpPumpClient {
   // completion).
   void PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion);
 
-  // Agents that refused GETBULK (an error or no answer where GET-NEXT
-  // worked): walks of every request go on with GET-NEXT to them.
+  // Agents that refused GETBULK (see KySNMPRequest): walks of every request
+  // go on with GET-NEXT to them.
   bool BulkRefused(const std::string& address, uint16_t port) const;
   void RefuseBulk(const std::string& address, uint16_t port);
-  void ForgetBulkRefusals() { noBulk_.clear(); }
+  // Forgets the refusals and which agents have answered a GETBULK.
+  void ForgetBulkRefusals() {
+    noBulk_.clear();
+    bulkAnswered_.clear();
+  }
 
   // Exchanges sent and not yet completed (completions not yet run included).
   size_t PendingCount() const { return exchanges_.size(); }
@@ -143,6 +153,7 @@ class KySnmpSession : public KySnmpPumpClient {
     int status = 0;
     int32_t errorIndex = 0;
     std::vector<KyVb> vbs;
+    bool answered = false;    // a response PDU came (not a report, a timeout or a failure)
     std::string engineId;     // discovery: the agent's engine ID
     long long deadlineMs = 0; // given up when the library has not finished it by then
   };
@@ -176,6 +187,7 @@ class KySnmpSession : public KySnmpPumpClient {
   std::deque<uint64_t> ready_;               // finished tickets waiting for Advance
   std::map<std::string, std::string> engineIds_;
   std::set<std::string> noBulk_;             // "address:port" of agents that refused GETBULK
+  std::set<std::string> bulkAnswered_;       // "address:port" of agents that have answered a GETBULK
   struct UserKey {
     std::string engineId, name;
     bool operator<(const UserKey& o) const { return engineId != o.engineId ? engineId < o.engineId : name < o.name; }

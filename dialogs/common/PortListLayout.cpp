@@ -1,11 +1,13 @@
 #include "dialogs/common/PortListLayout.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
-#include "app/PortPanel.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 
 QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text) {
@@ -16,7 +18,16 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
   return button;
 }
 
-TPortUitForm* AddPortGridPage(QTabWidget* pages, const QString& title) {
+PortGrid* AddPortGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+  auto* group = new QGroupBox(title, parent);
+  auto* host = new QWidget(group);
+  host->setMinimumHeight(Px(parent, 110));
+  (new QVBoxLayout(group))->addWidget(host);
+  layout->addWidget(group);
+  return AddStandardPortGrid(host);
+}
+
+PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title) {
   auto* page = new QWidget(pages);
   page->setMinimumHeight(Px(pages, 150));
   pages->addTab(page, title);

@@ -38,11 +38,11 @@
 #include "common/SimProcess.h"
 #include "common/SimSession.h"
 #include "dialogs/RegisterDialogs.h"
-#include "editors/SnmpDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/GUIConfigForm.h"
 #include "editors/GUIGenerator.h"
+#include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
 #include "snmp/Messages.h"
 #include "snmp/Session.h"
@@ -242,7 +242,7 @@ class CatalogueSmoke : public ::testing::Test {
   std::vector<std::string> Exercise(const MenuEntry& entry) {
     std::vector<std::string> reasons;
     boxes_.clear();
-    std::unique_ptr<TConfigForm> form;
+    std::unique_ptr<GeneratedDialog> form;
     try {
       form = BuildCommandDialog(entry, kDevice);
     } catch (const std::exception& e) {
@@ -364,9 +364,23 @@ void CatalogueSmoke::RunAll(bool v1) {
     std::cout << "  " << handler << "\n";
     for (const std::string& r : reasons) std::cout << "      " << r << "\n";
   }
-  EXPECT_EQ(opened, 167);
-  EXPECT_EQ(scalars, 58);
-  EXPECT_EQ(tables, 109);
+  // What the catalogue holds, counted by the kind of each command's own
+  // definition table (scalar group 0, tables 2 and 3): every one was opened,
+  // each in the form its table calls for.
+  int catalogueScalars = 0, catalogueTables = 0;
+  for (const MenuEntry& entry : MenuCatalogue()) {
+    if (!entry.IsCommand() || !entry.IsGenerated()) continue;
+    if (entry.definition == nullptr) {
+      ADD_FAILURE() << entry.handler << " has no definition table";
+      continue;
+    }
+    (entry.definition->kind == 0 ? catalogueScalars : catalogueTables)++;
+  }
+  EXPECT_EQ(opened, catalogueScalars + catalogueTables);
+  EXPECT_EQ(scalars, catalogueScalars);
+  EXPECT_EQ(tables, catalogueTables);
+  EXPECT_GT(catalogueScalars, 0);
+  EXPECT_GT(catalogueTables, 0);
   EXPECT_GT(rowsSeen_, 0u);
   std::string names;
   for (const auto& [handler, reasons] : failures) names += " " + handler;
@@ -392,13 +406,13 @@ std::vector<std::string> OpenDedicated(const MenuEntry& entry, const DedicatedDi
   boxes.clear();
   std::unique_ptr<QDialog> dialog;
   try {
-    dialog.reset(factory(DialogContext{nullptr, &texts, &mainWindow}));
+    dialog.reset(factory(DialogContext{nullptr, QString::fromLocal8Bit(texts.agent), &mainWindow}));
   } catch (const std::exception& e) {
     return {"making the dialog raised: " + ErrorText(e)};
   }
   if (!dialog) return {"the factory made no dialog"};
   dialog->show();
-  if (auto* snmp = qobject_cast<TSnmpDialog*>(dialog.get())) {
+  if (auto* snmp = qobject_cast<SnmpDialog*>(dialog.get())) {
     if (!RunUntil([&] { return snmp->FirstRefreshDone() && !snmp->AnyBusy(); }, 60000))
       reasons.push_back("first read did not finish");
   } else {
@@ -418,7 +432,7 @@ std::vector<std::string> OpenDedicated(const MenuEntry& entry, const DedicatedDi
 
 TEST_F(CatalogueSmoke, EveryRegisteredDedicatedCommandOpensAgainstTheSimulator) {
   ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
   UseCommunities(false);
   int all = 0, registered = 0, opened = 0;
   std::map<std::string, std::vector<std::string>> failures;
@@ -440,9 +454,9 @@ TEST_F(CatalogueSmoke, EveryRegisteredDedicatedCommandOpensAgainstTheSimulator) 
     std::cout << "  " << handler << "\n";
     for (const std::string& r : reasons) std::cout << "      " << r << "\n";
   }
-  EXPECT_EQ(all, 64) << "every dedicated command of the catalogue, \"About\" included";
+  EXPECT_EQ(registered, all) << "every dedicated command of the catalogue, \"About\" included, has its dialog";
   EXPECT_EQ(opened, registered) << failures.size() << " registered dialogs failed";
-  EXPECT_GE(registered, 6);
+  EXPECT_GT(all, 0);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 #include "app/FrontPanel.h"
 #include "editors/LedBinding.h"
-#include "snmp/VarList.h"
 #include "mainwindow_test_support.h"
+#include "snmp/VarList.h"
 
 namespace {
 

@@ -5,26 +5,26 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/help/AboutForm.h"
+#include "dialogs/help/AboutDialog.h"
 #include "mainwindow_test_support.h"
 
 namespace {
 
 TEST(AboutForm, ShowsTheQrx900AloneWithItsTitle) {
   AppForTests();
-  TAboutForm about;
+  AboutDialog about;
   about.show();
   QCoreApplication::processEvents();
   EXPECT_EQ(about.windowTitle(), "About QRX-900 Module");
-  EXPECT_EQ(about.AboutLabel->text(), "Norvane QRX-900 Management Module");
-  EXPECT_EQ(about.VersionLabel->text(), "Release Version 2.0");
-  EXPECT_EQ(about.BT_Ok->text(), "OK");
-  ASSERT_EQ(about.ModelIcons.size(), 5);
+  EXPECT_EQ(about.aboutLabel->text(), "Norvane QRX-900 Management Module");
+  EXPECT_EQ(about.versionLabel->text(), "Release Version 2.0");
+  EXPECT_EQ(about.okButton->text(), "OK");
+  ASSERT_EQ(about.modelIcons.size(), 5);
   for (int i = 0; i < 5; ++i) {
-    SCOPED_TRACE(TAboutForm::kModels[i]);
-    EXPECT_EQ(about.ModelIcons[i]->isVisible(), QString(TAboutForm::kModels[i]) == "QRX-900");
-    EXPECT_EQ(about.ModelIcons[i]->pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(about.ModelIcons[i]->geometry(), about.ModelIcons[0]->geometry());
+    SCOPED_TRACE(AboutDialog::kModels[i]);
+    EXPECT_EQ(about.modelIcons[i]->isVisible(), QString(AboutDialog::kModels[i]) == "QRX-900");
+    EXPECT_EQ(about.modelIcons[i]->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(about.modelIcons[i]->geometry(), about.modelIcons[0]->geometry());
   }
 }
 
@@ -43,10 +43,10 @@ TEST(AboutForm, ShiftAltF3OnOkShowsTheBuild) {
       {Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier, Qt::Key_F3, true},
   };
   for (const auto& c : cases) {
-    TAboutForm about;
+    AboutDialog about;
     about.show();
-    QTest::keyClick(about.BT_Ok, static_cast<Qt::Key>(c.key), c.modifiers);
-    EXPECT_EQ(about.VersionLabel->text(),
+    QTest::keyClick(about.okButton, static_cast<Qt::Key>(c.key), c.modifiers);
+    EXPECT_EQ(about.versionLabel->text(),
               c.shows ? "Release Version 2.00V09(Build 2008/12/12)" : "Release Version 2.0")
         << c.key << " " << c.modifiers.toInt();
   }
@@ -58,7 +58,7 @@ TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
   AppForTests();
   for (int points : {8, 12, 20, 28}) {
     SCOPED_TRACE(points);
-    TAboutForm about;
+    AboutDialog about;
     QFont font = about.font();
     font.setPointSize(points);
     about.setFont(font);
@@ -66,10 +66,10 @@ TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
     QCoreApplication::processEvents();
     for (bool build : {false, true}) {
       if (build) {
-        QTest::keyClick(about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+        QTest::keyClick(about.okButton, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
         QCoreApplication::processEvents();
       }
-      for (QLabel* label : {about.AboutLabel, about.VersionLabel, about.InfoLabel}) {
+      for (QLabel* label : {about.aboutLabel, about.versionLabel, about.infoLabel}) {
         SCOPED_TRACE(label->text().toStdString());
         EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()));
         EXPECT_GE(label->contentsRect().height(), label->fontMetrics().height());
@@ -78,19 +78,19 @@ TEST(AboutForm, TextsAreShownWholeAtAnyFontSize) {
             << label->geometry().width() << "x" << label->geometry().height() << " outside the box "
             << about.width() << "x" << about.height();
       }
-      EXPECT_TRUE(about.rect().contains(about.BT_Ok->geometry()));
+      EXPECT_TRUE(about.rect().contains(about.okButton->geometry()));
       // The texts lie right of the icon, not over it.
-      EXPECT_GE(about.AboutLabel->mapTo(&about, QPoint(0, 0)).x(),
-                about.ModelIcons[0]->mapTo(&about, QPoint(32, 0)).x());
+      EXPECT_GE(about.aboutLabel->mapTo(&about, QPoint(0, 0)).x(),
+                about.modelIcons[0]->mapTo(&about, QPoint(32, 0)).x());
     }
   }
 }
 
 TEST(AboutForm, OkClosesIt) {
   AppForTests();
-  TAboutForm about;
+  AboutDialog about;
   about.show();
-  QTest::mouseClick(about.BT_Ok, Qt::LeftButton);
+  QTest::mouseClick(about.okButton, Qt::LeftButton);
   EXPECT_FALSE(about.isVisible());
   EXPECT_EQ(about.result(), QDialog::Accepted);
 }

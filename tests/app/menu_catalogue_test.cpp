@@ -18,6 +18,7 @@
 
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
+#include "dialogs/RegisterDialogs.h"
 #include "tables/DefTables.h"
 
 namespace {
@@ -88,24 +89,45 @@ TEST(MenuCatalogue, TopLevelMenusInOrder) {
   EXPECT_EQ(actual, expected);
 }
 
-TEST(MenuCatalogue, CommandCountsByPattern) {
+// A dedicated command opens the dialog listed under its handler name: every
+// one of them has a dialog, only they have one, and each is listed once.
+TEST(MenuCatalogue, EveryDedicatedCommandHasADialog) {
   std::map<CommandPattern, int> counts;
   for (const MenuEntry* e : Commands()) ++counts[e->pattern];
   std::cout << "commands: " << Commands().size() << " (generated scalar " << counts[CommandPattern::GeneratedScalar]
             << ", generated table " << counts[CommandPattern::GeneratedTable] << ", sibling "
             << counts[CommandPattern::Sibling] << ", dedicated " << counts[CommandPattern::Dedicated]
             << ", special " << counts[CommandPattern::Special] << ")\n";
-  EXPECT_EQ(Commands().size(), 250u);
-  EXPECT_EQ(counts[CommandPattern::GeneratedScalar], 58);
-  EXPECT_EQ(counts[CommandPattern::GeneratedTable], 109);
-  EXPECT_EQ(counts[CommandPattern::Sibling], 17);
-  EXPECT_EQ(counts[CommandPattern::Dedicated], 64);
-  EXPECT_EQ(counts[CommandPattern::Special], 2);
   EXPECT_EQ(counts[CommandPattern::None], 0);
+
+  std::set<std::string_view> listed;
+  for (const DedicatedDialog& d : DedicatedDialogs()) {
+    EXPECT_TRUE(listed.insert(d.handler).second) << "listed twice: " << d.handler;
+    EXPECT_TRUE(d.factory) << d.handler;
+    const MenuEntry* e = FindMenuEntry(d.handler);
+    ASSERT_NE(e, nullptr) << "no command " << d.handler;
+    EXPECT_EQ(e->pattern, CommandPattern::Dedicated) << d.handler;
+  }
+
+  // Registered as the program does, they enable exactly their commands.
+  App();
+  ClearDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
+  QWidget window;
+  QMenuBar* bar = BuildMainMenu(&window, {});
+  for (const MenuEntry* e : Commands()) {
+    const bool dedicated = e->pattern == CommandPattern::Dedicated;
+    EXPECT_EQ(dedicated, listed.contains(e->handler)) << "no dialog for " << e->handler;
+    EXPECT_EQ(FindDedicatedDialogFactory(*e) != nullptr, dedicated) << e->handler;
+    if (dedicated) {
+      EXPECT_TRUE(FindCommandAction(bar, e->handler)->isEnabled()) << e->handler;
+    }
+  }
+  ClearDedicatedDialogs();
 }
 
 TEST(MenuCatalogue, HandlersAndItemNamesAreUniqueAndWellFormed) {
-  std::set<std::string_view> handlers, names, classes;
+  std::set<std::string_view> handlers, names;
   for (const MenuEntry& e : MenuCatalogue()) {
     if (e.IsSeparator()) {
       EXPECT_TRUE(e.name.empty() && e.handler.empty());
@@ -122,10 +144,6 @@ TEST(MenuCatalogue, HandlersAndItemNamesAreUniqueAndWellFormed) {
     EXPECT_TRUE(e.handler.ends_with("Click")) << e.handler;
     EXPECT_EQ(std::string(e.name) + "Click", e.handler) << "a command's item is named after its handler";
     EXPECT_EQ(FindMenuEntry(e.handler), &e);
-    if (e.pattern == CommandPattern::Dedicated) {
-      EXPECT_TRUE(e.dialogClass.starts_with("T")) << e.handler;
-      EXPECT_TRUE(classes.insert(e.dialogClass).second) << "dialog class twice: " << e.dialogClass;
-    }
   }
   EXPECT_EQ(FindMenuEntry("NoSuchCommandClick"), nullptr);
   EXPECT_EQ(FindMenuEntry(""), nullptr);
@@ -222,7 +240,7 @@ TEST(MenuCatalogue, EveryPatternHasItsData) {
           ASSERT_NE(c.text, nullptr);
           EXPECT_TRUE(std::string_view(c.text).starts_with("%")) << c.text;
         }
-        EXPECT_TRUE(e->siblingPage.empty() && e->dialogClass.empty());
+        EXPECT_TRUE(e->siblingPage.empty());
         break;
       case CommandPattern::Sibling:
         EXPECT_TRUE(e->siblingPage.starts_with("/T")) << e->siblingPage;
@@ -232,7 +250,7 @@ TEST(MenuCatalogue, EveryPatternHasItsData) {
         EXPECT_EQ(e->definition, nullptr);
         break;
       case CommandPattern::Dedicated:
-        EXPECT_FALSE(e->dialogClass.empty());
+        EXPECT_TRUE(e->siblingPage.empty());
         EXPECT_EQ(e->definition, nullptr);
         if (e->form == TitleForm::OwnCaption)
           EXPECT_TRUE(e->title.empty());
@@ -300,7 +318,7 @@ TEST(MenuCatalogue, NotableEntries) {
 
   EXPECT_EQ(Entry("RefreshPanel2Click").pattern, CommandPattern::Special);
   EXPECT_EQ(Entry("Help2Click").pattern, CommandPattern::Special);
-  EXPECT_EQ(Entry("About1Click").dialogClass, "TAboutForm");
+  EXPECT_EQ(Entry("About1Click").pattern, CommandPattern::Dedicated);
   EXPECT_EQ(Entry("About1Click").form, TitleForm::OwnCaption);
   EXPECT_EQ(Entry("SMTPControlTable1Click").form, TitleForm::OwnCaption);
 }
@@ -499,7 +517,7 @@ class MenuBarTest : public ::testing::Test {
   // The context a dedicated command of this window receives.
   DialogContext Context() {
     texts.agent = std::string(kDevice);
-    return DialogContext{window.get(), &texts, nullptr};
+    return DialogContext{window.get(), QString::fromLocal8Bit(texts.agent), nullptr};
   }
 
   std::unique_ptr<QWidget> window;
@@ -572,7 +590,7 @@ TEST_F(MenuBarTest, PoESubmenuHiddenAndOthersVisible) {
 
 TEST_F(MenuBarTest, DedicatedCommandsDisabledUntilTheirDialogIsRegistered) {
   RegisterDedicatedDialog("SummerTime1Click", [](const DialogContext& c) { return new QDialog(c.owner); });
-  RegisterDedicatedDialog("TSTP_Info", [](const DialogContext& c) { return new QDialog(c.owner); });  // by class name
+  RegisterDedicatedDialog("Information2Click", [](const DialogContext& c) { return new QDialog(c.owner); });
   QMenuBar* bar = Build();
   for (const MenuEntry* e : Commands()) {
     QAction* a = FindCommandAction(bar, e->handler);
@@ -582,7 +600,7 @@ TEST_F(MenuBarTest, DedicatedCommandsDisabledUntilTheirDialogIsRegistered) {
     EXPECT_EQ(a->isEnabled(), expected) << e->handler;
   }
 
-  RegisterDedicatedDialog("TfrmNetwroktime", [](const DialogContext& c) { return new QDialog(c.owner); });
+  RegisterDedicatedDialog("NetworkTime1Click", [](const DialogContext& c) { return new QDialog(c.owner); });
   RegisterDedicatedDialog("SummerTime1Click", {});  // removed
   UpdateDedicatedCommands(bar);
   EXPECT_TRUE(FindCommandAction(bar, "NetworkTime1Click")->isEnabled());
@@ -622,9 +640,9 @@ TEST_F(MenuBarTest, RunDedicatedCommandSetsCaptionShowsAndFrees) {
     made.emplace_back(d);
     return d;
   };
-  RegisterDedicatedDialog("TfrmSummerTime", factory);
+  RegisterDedicatedDialog("SummerTime1Click", factory);
   RegisterDedicatedDialog("SMTPControlTable1Click", factory);
-  RegisterDedicatedDialog("TMulticastFilterInformationForm", factory);
+  RegisterDedicatedDialog("MulticastInformation1Click", factory);
 
   EXPECT_TRUE(RunDedicatedCommand(Entry("SummerTime1Click"), Context()));
   EXPECT_TRUE(RunDedicatedCommand(Entry("SMTPControlTable1Click"), Context()));
@@ -634,7 +652,7 @@ TEST_F(MenuBarTest, RunDedicatedCommandSetsCaptionShowsAndFrees) {
   for (const auto& d : made) EXPECT_TRUE(d.isNull()) << "dialog freed after it closes";
 
   // A dialog that frees itself on close is not freed twice.
-  RegisterDedicatedDialog("TfrmNetwroktime", [](const DialogContext& c) {
+  RegisterDedicatedDialog("NetworkTime1Click", [](const DialogContext& c) {
     auto* d = new QDialog(c.owner);
     d->setAttribute(Qt::WA_DeleteOnClose);
     QTimer::singleShot(0, d, &QDialog::accept);

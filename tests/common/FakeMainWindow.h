@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/DialogContext.h"
+#include "editors/DialogContext.h"
 
 namespace qrxtest {
 

@@ -7,7 +7,7 @@
 //
 //   class NetworkTime : public DialogTest {};
 //   TEST_F(NetworkTime, ...) {
-//     auto dialog = Open<TfrmNetwroktime>();       // shown, first read done
+//     auto dialog = Open<NetworkTimeDialog>();       // shown, first read done
 //     const size_t mark = JournalSize();
 //     dialog->Button_SetCheckedClick();
 //     auto sets = JournalSince(mark);              // the SETs it sent
@@ -30,11 +30,11 @@
 #include <type_traits>
 #include <vector>
 
-#include "app/DialogContext.h"
 #include "common/FakeMainWindow.h"
 #include "common/QtTestApp.h"
 #include "common/SetJournal.h"
 #include "common/SimSession.h"
+#include "editors/DialogContext.h"
 #include "editors/QtSnmpPump.h"
 #include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
@@ -123,16 +123,15 @@ class DialogTest : public ::testing::Test {
     }
   }
   void SetUp() override {
-    if (!started_) GTEST_SKIP() << "simulator did not start: " << session_->error();
+    ASSERT_TRUE(started_) << "the simulator did not start: " << session_->error();
     UseSimCommunities(session_->sim().host(), session_->sim().port());
     GlobalTimeout = 200;
     GlobalRetries = 1;
-    texts_.agent = "qrx-sim";
   }
   void TearDown() override { SetMessageBoxHook({}); }
 
   // The context a menu command gives a dialog.
-  DialogContext Context() { return DialogContext{nullptr, &texts_, &mainWindow_}; }
+  DialogContext Context() { return DialogContext{nullptr, QStringLiteral("qrx-sim"), &mainWindow_}; }
 
   // A dialog of class T made from the context (or from its owner, for a
   // dialog that needs nothing else), shown (without a modal loop, so that
@@ -151,7 +150,7 @@ class DialogTest : public ::testing::Test {
   }
 
   // Lets the dialog's running requests finish.
-  static bool Settle(const TSnmpDialog& dialog, int limitMs = 15000) {
+  static bool Settle(const SnmpDialog& dialog, int limitMs = 15000) {
     return WaitFor([&] { return !dialog.AnyBusy(); }, limitMs);
   }
 
@@ -181,7 +180,6 @@ class DialogTest : public ::testing::Test {
 
   BoxAnswers boxes;
   FakeMainWindow mainWindow_;
-  LaunchTexts texts_;
 
   static inline SimSession* session_ = nullptr;
   static inline bool started_ = false;

@@ -46,15 +46,15 @@ class BindingRules : public qrxtest::DialogSimTest {
   }
 
   // The dialog of a menu command, made as the menu makes it.
-  std::unique_ptr<TSnmpDialog> Make(const char* handler) {
+  std::unique_ptr<SnmpDialog> Make(const char* handler) {
     const MenuEntry* entry = FindMenuEntry(handler);
     if (entry == nullptr) return nullptr;
     const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(*entry);
     if (factory == nullptr) return nullptr;
     std::unique_ptr<QDialog> made((*factory)(DialogContext{nullptr, nullptr, &mainWindow}));
-    auto* dialog = qobject_cast<TSnmpDialog*>(made.get());
+    auto* dialog = qobject_cast<SnmpDialog*>(made.get());
     if (dialog != nullptr) made.release();
-    return std::unique_ptr<TSnmpDialog>(dialog);
+    return std::unique_ptr<SnmpDialog>(dialog);
   }
 
   // Every text the dialog shows on a status line or memo, and its message boxes.
@@ -183,19 +183,19 @@ TEST_F(BindingRules, ARefusedReadOrWriteIsReportedByEveryDialog) {
   struct Case {
     const char* name;
     const char* handler;
-    std::function<void(TSnmpDialog&)> act;
+    std::function<void(SnmpDialog&)> act;
   };
   const Case cases[] = {
       {"update files, Refresh", "AgentSuportedUpdateFiles1Click",
-       [](TSnmpDialog& d) { Child<QPushButton>(d, "GetButton")->click(); }},
-      {"DHCP relay, Refresh", "Control1Click", [](TSnmpDialog& d) { Child<QPushButton>(d, "RefreshBtn")->click(); }},
+       [](SnmpDialog& d) { Child<QPushButton>(d, "GetButton")->click(); }},
+      {"DHCP relay, Refresh", "Control1Click", [](SnmpDialog& d) { Child<QPushButton>(d, "RefreshBtn")->click(); }},
       {"DHCP relay, Delete", "Control1Click",
-       [](TSnmpDialog& d) {
+       [](SnmpDialog& d) {
          Select(Child<QTreeWidget>(d, "ListView1"), 0);
          Child<QPushButton>(d, "DeleteBtn")->click();
        }},
       {"DHCP relay, Set of the new entry", "Control1Click",
-       [](TSnmpDialog& d) {
+       [](SnmpDialog& d) {
          auto* entry = Child<QWidget>(d, "NewBootpCtrlForm");
          Child<QLineEdit>(*entry, "Edit1")->setText(QStringLiteral("vlan9"));
          Child<QLineEdit>(*entry, "Edit2")->setText(QStringLiteral("10.0.0.9"));

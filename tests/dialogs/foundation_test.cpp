@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -13,13 +12,11 @@
 #include <stdexcept>
 
 #include "DialogTestSupport.h"
-#include "app/MenuBar.h"
-#include "app/MenuCatalogue.h"
-#include "app/PortPanel.h"
-#include "dialogs/RegisterDialogs.h"
-#include "dialogs/common/ProgressForm.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
+#include "editors/PortGrid.h"
 #include "tables/DefTables.h"
 
 namespace {
@@ -115,7 +112,7 @@ TEST(FieldChecks, HexField) {
 TEST(PortGrid, StandardGridShows52PortsAndBindsBitsMostSignificantFirst) {
   qrxtest::TestApp();
   QWidget host;
-  TPortUitForm* grid = AddStandardPortGrid(&host);
+  PortGrid* grid = AddStandardPortGrid(&host);
   host.resize(600, 300);
   host.show();
   ASSERT_EQ(grid->CheckBoxes().size(), 64);
@@ -163,13 +160,13 @@ TEST(PortGrid, GlobalPortSplitAndJoin) {
 
 TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
   qrxtest::TestApp();
-  TProgressForm::SetTickInterval(0);  // only the test's ticks
+  ProgressDialog::SetTickInterval(0);  // only the test's ticks
   for (int which = 0; which < 2; ++which) {
-    std::unique_ptr<TProgressForm> form;
+    std::unique_ptr<ProgressDialog> form;
     if (which == 0)
-      form = std::make_unique<TProgressForm>();
+      form = std::make_unique<ProgressDialog>();
     else
-      form = std::make_unique<TProgressForm2>();
+      form = std::make_unique<StpVersionProgressDialog>();
     EXPECT_EQ(form->windowTitle(), "Progress");
     EXPECT_EQ(form->ProgressBar->maximum(), 76);
     EXPECT_FALSE(form->ProgressTimer->isActive());
@@ -188,8 +185,8 @@ TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
     EXPECT_EQ(form->ProgressBar->value(), 30);
     EXPECT_FALSE(closedEarly);
   }
-  TProgressForm::SetTickInterval(1000);
-  TProgressForm timed;
+  ProgressDialog::SetTickInterval(1000);
+  ProgressDialog timed;
   EXPECT_TRUE(timed.ProgressTimer->isActive());
   EXPECT_EQ(timed.ProgressTimer->interval(), 1000);
 }
@@ -198,9 +195,9 @@ TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
 // The dialog base against the simulator: a small table dialog on the 802.1Q
 // static VLAN table.
 
-class VlanProbe : public TSnmpDialog {
+class VlanProbe : public SnmpDialog {
  public:
-  explicit VlanProbe(const DialogContext& context) : TSnmpDialog(context.owner) {
+  explicit VlanProbe(const DialogContext& context) : SnmpDialog(context.owner) {
     auto* layout = new QVBoxLayout(this);
     view = new QTreeWidget(this);
     name = new QLineEdit(this);
@@ -273,29 +270,6 @@ TEST_F(DialogBase, ClosingStopsTheBindingsAndWaitsForTheRunningRead) {
   EXPECT_FALSE(dialog->binding->request.enabled);
   dialog.reset();  // freed without a completion left to arrive
   QApplication::processEvents();
-}
-
-// ---------------------------------------------------------------------------
-// Registration.
-
-TEST(Registration, CommandsEnabledExactlyForRegisteredDialogs) {
-  qrxtest::TestApp();
-  ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
-  QWidget window;
-  QMenuBar* bar = BuildMainMenu(&window, {});
-  int registered = 0;
-  for (const MenuEntry& e : MenuCatalogue()) {
-    if (e.pattern != CommandPattern::Dedicated) continue;
-    const bool has = FindDedicatedDialogFactory(e) != nullptr;
-    registered += has;
-    EXPECT_EQ(FindCommandAction(bar, e.handler)->isEnabled(), has) << e.handler;
-  }
-  for (const char* handler : {"About1Click", "NetworkTime1Click", "SummerTime1Click", "TimeRangeManagement1Click",
-                              "SystemLogServerTable1Click", "SMTPControlTable1Click"})
-    EXPECT_TRUE(FindCommandAction(bar, handler)->isEnabled()) << handler;
-  EXPECT_GE(registered, 6);
-  ClearDedicatedDialogs();
 }
 
 }  // namespace

@@ -19,12 +19,18 @@
 #include <unistd.h>
 
 #include "DialogTestSupport.h"
-#include "dialogs/lldp/LLDPConfigTxUnit.h"
-#include "dialogs/lldp/LLDPLocSysDataUnit.h"
-#include "dialogs/lldp/LLDPPortConfigUnit.h"
+#include "dialogs/lldp/LldpDot3PortConfigDialog.h"
+#include "dialogs/lldp/LldpLocalLinkAggDialog.h"
+#include "dialogs/lldp/LldpLocalSystemDialog.h"
 #include "dialogs/lldp/LldpNames.h"
-#include "dialogs/lldp/LldpRequest2Edits.h"
-#include "dialogs/lldp/LldpViewForms.h"
+#include "dialogs/lldp/LldpNamesBinding.h"
+#include "dialogs/lldp/LldpPortConfigDialog.h"
+#include "dialogs/lldp/LldpProtocolTxDialog.h"
+#include "dialogs/lldp/LldpRemoteLinkAggDialog.h"
+#include "dialogs/lldp/LldpRemoteTableDialog.h"
+#include "dialogs/lldp/LldpTlvPickerDialog.h"
+#include "dialogs/lldp/LldpTxSwitchDialog.h"
+#include "dialogs/lldp/LldpVlanNameTxDialog.h"
 
 namespace {
 
@@ -90,7 +96,7 @@ class LldpDialogs : public qrxtest::DialogTest {
 TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
   const std::string tlvs = "1.0.8802.1.1.2.1.1.6.1.4";
   ASSERT_TRUE(SnmpSet({tlvs + ".3", "x", "C0"}));
-  auto form = Open<TLLDPPortConfigForm>();
+  auto form = Open<LldpPortConfigDialog>();
   QTreeWidgetItem* line = Line(form->ListView1, "3");
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->text(Column(form->ListView1, "TLVs TX Enable")), " Port Description,System Name");
@@ -104,7 +110,7 @@ TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
   std::vector<bool> ticked;
   qrxtest::OnNextModal(
       [&](QWidget* modal) {
-        auto* setting = qobject_cast<TLldpTlvSettingForm*>(modal);
+        auto* setting = qobject_cast<LldpTlvPickerDialog*>(modal);
         ASSERT_NE(setting, nullptr);
         caption = setting->windowTitle();
         for (QCheckBox* b : setting->boxes) ticked.push_back(b->isChecked());
@@ -134,7 +140,7 @@ TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
 TEST_F(LldpDialogs, Dot3PortConfigurationKeepsFurtherOctets) {
   const std::string tlvs = "1.0.8802.1.1.2.1.5.4623.1.1.1.1.1";
   ASSERT_TRUE(SnmpSet({tlvs + ".2", "x", "F081"}));
-  auto form = Open<TLLDPDot3PortConfigForm>();
+  auto form = Open<LldpDot3PortConfigDialog>();
   QTreeWidgetItem* line = Line(form->ListView1, "2");
   ASSERT_NE(line, nullptr);
   form->ListView1->setCurrentItem(line);
@@ -151,7 +157,7 @@ TEST_F(LldpDialogs, Dot3PortConfigurationKeepsFurtherOctets) {
 }
 
 TEST_F(LldpDialogs, TransmitSwitchWaitsForItsWriteAndReadsAgain) {
-  auto form = Open<TLLDPConfigVLANNameForm>();
+  auto form = Open<LldpVlanNameTxDialog>();
   ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
   ASSERT_GT(form->ListView1->topLevelItemCount(), 4);
   QTreeWidgetItem* line = form->ListView1->topLevelItem(4);
@@ -165,7 +171,7 @@ TEST_F(LldpDialogs, TransmitSwitchWaitsForItsWriteAndReadsAgain) {
   form->SetReady(false);
   form->SetClick();
   form->RefreshClick();
-  EXPECT_EQ(boxes.texts, (QStringList{"Get data not complete", TLldpTxSwitchForm::kNotReadyRefresh}));
+  EXPECT_EQ(boxes.texts, (QStringList{"Get data not complete", LldpTxSwitchDialog::kNotReadyRefresh}));
   EXPECT_TRUE(JournalSince(mark).empty());
   form->SetReady(true);
 
@@ -214,7 +220,7 @@ class SilentPort {
 };
 
 TEST_F(LldpDialogs, TransmitSwitchWaitEndsWhenTheWriteIsNotAnswered) {
-  auto form = Open<TLLDPConfigProtocolForm>();
+  auto form = Open<LldpProtocolTxDialog>();
   ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
   form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
@@ -232,26 +238,26 @@ TEST_F(LldpDialogs, TransmitSwitchWaitEndsWhenTheWriteIsNotAnswered) {
 
 TEST_F(LldpDialogs, ViewsShowBitSetsByName) {
   {
-    auto form = Open<TLLDPRemoteForm>();
+    auto form = Open<LldpRemoteTableDialog>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     auto* line = form->ListView1->topLevelItem(0);
     EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Supported")), " bridge,router");
     EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Enabled")), " bridge");
   }
   {
-    auto form = Open<TLLDPDot3LinkAggForm>();
+    auto form = Open<LldpLocalLinkAggDialog>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
               " aggCapable");
   }
   {
-    auto form = Open<TLLDPDot3RemoteLinkAggForm>();
+    auto form = Open<LldpRemoteLinkAggDialog>();
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
               " aggCapable,aggEnabled");
   }
   {
-    auto form = Open<TLLDPLocSysDataForm>();
+    auto form = Open<LldpLocalSystemDialog>();
     EXPECT_EQ(form->CapSupportEdit->text(), " bridge,router");
     EXPECT_EQ(form->capEnableEdit->text(), " bridge");
     EXPECT_FALSE(form->SysNameText->text().isEmpty());

@@ -13,12 +13,17 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "dialogs/basic/AgentSupportedUpdateFilesUnit.h"
-#include "dialogs/basic/Dot3Unit.h"
-#include "dialogs/layer2/BOOTCtrlTableUnit.h"
-#include "dialogs/security/MacStatisticUnit.h"
-#include "dialogs/singleip/MSInformationUnit.h"
-#include "dialogs/vlan/PortCapabilitiesUnit.h"
+#include "dialogs/basic/Dot3ControlDialog.h"
+#include "dialogs/basic/Dot3PauseDialog.h"
+#include "dialogs/basic/Dot3PortsDialog.h"
+#include "dialogs/basic/UpdateFilesDialog.h"
+#include "dialogs/layer2/DhcpRelayAddDialog.h"
+#include "dialogs/layer2/DhcpRelayDialog.h"
+#include "dialogs/security/MacAuthDiagnosticsDialog.h"
+#include "dialogs/security/MacEapolStatisticsDialog.h"
+#include "dialogs/singleip/MemberSwitchAddDialog.h"
+#include "dialogs/singleip/MemberSwitchDialog.h"
+#include "dialogs/vlan/PortCapabilityDialog.h"
 #include "editors/ControlBinding.h"
 #include "snmp/SessionParams.h"
 
@@ -52,7 +57,7 @@ class ReadOnlyViews : public DialogTest {
 
 TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
   {
-    auto dialog = Open<TMacStatisticTableForm>();
+    auto dialog = Open<MacEapolStatisticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.2.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
@@ -66,13 +71,13 @@ TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
   }
   {
-    auto dialog = Open<TDiagnosticsInformationForm>();
+    auto dialog = Open<MacAuthDiagnosticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.3.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
   }
   {
-    auto dialog = Open<TPortCapabilities8021dForm>();
+    auto dialog = Open<PortCapabilityDialog>();
     const int rows = SimRows("1.3.6.1.2.1.17.6.1.1.4.1.1");
     ASSERT_GT(rows, 0);
     EXPECT_EQ(dialog->LV_dot1dPortCapabilitiesEntry->topLevelItemCount(), rows);
@@ -89,7 +94,7 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
   GlobalSecurity.readCommunity = "not-the-community";
   GlobalTimeout = 30;
   GlobalRetries = 0;
-  auto dialog = Open<TMacStatisticTableForm>();
+  auto dialog = Open<MacEapolStatisticsDialog>();
   EXPECT_TRUE(dialog->isVisible());
   const QString memo = dialog->Memo1->toPlainText();
   EXPECT_FALSE(memo.isEmpty());
@@ -103,15 +108,15 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
 class UpdateFiles : public DialogTest {};
 
 TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
-  auto dialog = Open<TfrmAgentSupportedUpdateFiles>();
-  ASSERT_GT(dialog->ListView1->topLevelItemCount(), 0);
-  EXPECT_FALSE(dialog->EditButton->isEnabled());
-  QTreeWidgetItem* line = dialog->ListView1->topLevelItem(0);
+  auto dialog = Open<UpdateFilesDialog>();
+  ASSERT_GT(dialog->fileList->topLevelItemCount(), 0);
+  EXPECT_FALSE(dialog->setButton->isEnabled());
+  QTreeWidgetItem* line = dialog->fileList->topLevelItem(0);
   const std::string index = line->text(0).toStdString();
-  dialog->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(dialog->EditButton->isEnabled());
-  EXPECT_FALSE(dialog->ED_Index->isEnabled());
-  EXPECT_EQ(dialog->ED_Index->text().toStdString(), index);
+  dialog->fileList->setCurrentItem(line);
+  EXPECT_TRUE(dialog->setButton->isEnabled());
+  EXPECT_FALSE(dialog->indexEdit->isEnabled());
+  EXPECT_EQ(dialog->indexEdit->text().toStdString(), index);
 
   struct Case {
     const char* address;
@@ -120,11 +125,11 @@ TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
   const Case cases[] = {{"10.1.1.300", false}, {"", false}, {"10.1", false}, {"10.90.90.9", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
-    dialog->ListView1->setCurrentItem(dialog->ListView1->topLevelItem(0));
-    dialog->ED_IPAddress->setText(QString::fromLatin1(c.address));
+    dialog->fileList->setCurrentItem(dialog->fileList->topLevelItem(0));
+    dialog->addressEdit->setText(QString::fromLatin1(c.address));
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    dialog->EditButton->click();
+    dialog->setButton->click();
     ASSERT_TRUE(Settle(*dialog));
     const auto sets = JournalSince(mark);
     if (!c.accepted) {
@@ -143,8 +148,8 @@ TEST_F(UpdateFiles, SetChecksTheFileAddressAndWritesTheSelectedRow) {
     for (const auto& l : lines) EXPECT_NE(l.rfind("1.3.6.1.4.1.32473.12.1.2.1.1.1.", 0), 0u) << l;
     EXPECT_EQ(SnmpGet("1.3.6.1.4.1.32473.12.1.2.1.1.3." + index), "10.90.90.9");
     // Read again, nothing selected, the fields empty.
-    EXPECT_TRUE(dialog->ED_IPAddress->text().isEmpty());
-    EXPECT_FALSE(dialog->EditButton->isEnabled());
+    EXPECT_TRUE(dialog->addressEdit->text().isEmpty());
+    EXPECT_FALSE(dialog->setButton->isEnabled());
   }
 }
 
@@ -155,10 +160,10 @@ class DhcpRelay : public DialogTest {
  protected:
   // "Add", then the entry window filled and "Set" (its own message boxes
   // are answered by the fixture).
-  void AddThroughEntryWindow(TBOOTCtrlTableForm& form, const QString& name, const QString& ip) {
+  void AddThroughEntryWindow(DhcpRelayDialog& form, const QString& name, const QString& ip) {
     qrxtest::OnNextModal(
         [&](QWidget* window) {
-          auto* entry = qobject_cast<TNewBootpCtrlForm*>(window);
+          auto* entry = qobject_cast<DhcpRelayAddDialog*>(window);
           ASSERT_NE(entry, nullptr);
           EXPECT_TRUE(entry->Edit1->text().isEmpty());
           entry->Edit1->setText(name);
@@ -182,7 +187,7 @@ std::string RelayIndex(const std::string& name, const std::string& ip) {
 }
 
 TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("DHCP Relay Control: qrx-sim"));
   const QString name = QStringLiteral("relay4");
   ASSERT_EQ(form->ServersOf(name), 0);
@@ -207,7 +212,7 @@ TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
 }
 
 TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   struct Case {
     const char* name;
     const char* ip;
@@ -229,7 +234,7 @@ TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
 }
 
 TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
-  auto form = Open<TBOOTCtrlTableForm>();
+  auto form = Open<DhcpRelayDialog>();
   AddThroughEntryWindow(*form, QStringLiteral("del1"), QStringLiteral("10.9.9.9"));
   size_t mark = JournalSize();
   form->ListView1->clearSelection();
@@ -255,19 +260,19 @@ TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
 class MemberSwitch : public DialogTest {
  protected:
   // "Add" with the add window filled by `fill`, then "Set".
-  void AddThroughWindow(TMSInformationForm& form, const std::function<void(TMSEditForm&)>& fill) {
+  void AddThroughWindow(MemberSwitchDialog& form, const std::function<void(MemberSwitchAddDialog&)>& fill) {
     qrxtest::OnNextModal(
         [&](QWidget* window) {
-          auto* add = qobject_cast<TMSEditForm*>(window);
+          auto* add = qobject_cast<MemberSwitchAddDialog*>(window);
           ASSERT_NE(add, nullptr);
-          EXPECT_TRUE(add->MSIDEdit->text().isEmpty());
-          EXPECT_EQ(add->Row_Status->currentText(), QStringLiteral("createAndGo"));
+          EXPECT_TRUE(add->memberIdEdit->text().isEmpty());
+          EXPECT_EQ(add->rowStatusCombo->currentText(), QStringLiteral("createAndGo"));
           fill(*add);
-          add->SetButton->click();
-          if (add->isVisible()) add->CloseButton->click();
+          add->setButton->click();
+          if (add->isVisible()) add->closeButton->click();
         },
         &form);
-    form.AddButton->click();
+    form.addButton->click();
     ASSERT_TRUE(Settle(form));
   }
 };
@@ -275,10 +280,10 @@ class MemberSwitch : public DialogTest {
 constexpr const char* kMember = "1.3.6.1.4.1.32473.12.8.1.3.1";
 
 TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
-  auto form = Open<TMSInformationForm>();
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  EXPECT_FALSE(form->DeleteButton->isEnabled());
-  const QString existing = form->ListView1->topLevelItem(0)->text(0);
+  auto form = Open<MemberSwitchDialog>();
+  ASSERT_GT(form->memberList->topLevelItemCount(), 0);
+  EXPECT_FALSE(form->deleteButton->isEnabled());
+  const QString existing = form->memberList->topLevelItem(0)->text(0);
 
   struct Case {
     const char* what;
@@ -298,10 +303,10 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
     SCOPED_TRACE(c.what);
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    AddThroughWindow(*form, [&](TMSEditForm& add) {
-      add.MSIDEdit->setText(c.id);
-      add.KeyIDEdit->setText(c.candidate);
-      add.Row_Status->setCurrentIndex(add.Row_Status->findText(QString::fromLatin1(c.status)));
+    AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
+      add.memberIdEdit->setText(c.id);
+      add.candidateIdEdit->setText(c.candidate);
+      add.rowStatusCombo->setCurrentIndex(add.rowStatusCombo->findText(QString::fromLatin1(c.status)));
     });
     EXPECT_EQ(boxes.texts, QStringList{c.message});
     EXPECT_TRUE(JournalSince(mark).empty());
@@ -309,10 +314,10 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
 
   boxes.texts.clear();
   const size_t mark = JournalSize();
-  AddThroughWindow(*form, [&](TMSEditForm& add) {
-    add.MSIDEdit->setText("21");
-    add.KeyIDEdit->setText("3");
-    add.MS_Password->setText("pw21");
+  AddThroughWindow(*form, [&](MemberSwitchAddDialog& add) {
+    add.memberIdEdit->setText("21");
+    add.candidateIdEdit->setText("3");
+    add.passwordEdit->setText("pw21");
   });
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
   const auto sets = JournalSince(mark);
@@ -320,31 +325,31 @@ TEST_F(MemberSwitch, AddChecksInOrderAndWritesTheThreeColumnsOfTheNewID) {
   const std::string m(kMember);
   EXPECT_EQ(Lines(sets[0]), (Strings{m + ".8.21 INTEGER 3", m + ".9.21 OCTET_STRING 70 77 32 31", m + ".10.21 INTEGER 4"}));
   // The list was read again: the new member is in it.
-  EXPECT_EQ(form->ListView1->findItems("21", Qt::MatchExactly, 0).size(), 1);
+  EXPECT_EQ(form->memberList->findItems("21", Qt::MatchExactly, 0).size(), 1);
 }
 
 TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
-  auto form = Open<TMSInformationForm>();
-  form->ListView1->clearSelection();
+  auto form = Open<MemberSwitchDialog>();
+  form->memberList->clearSelection();
   size_t mark = JournalSize();
-  form->DeleteButton->setEnabled(true);
-  form->DeleteButton->click();
+  form->deleteButton->setEnabled(true);
+  form->deleteButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
+  ASSERT_GT(form->memberList->topLevelItemCount(), 0);
+  QTreeWidgetItem* line = form->memberList->topLevelItem(0);
   const std::string id = line->text(0).toStdString();
-  form->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(form->DeleteButton->isEnabled());
+  form->memberList->setCurrentItem(line);
+  EXPECT_TRUE(form->deleteButton->isEnabled());
   mark = JournalSize();
-  form->DeleteButton->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMember) + ".10." + id + " INTEGER 6"});
-  EXPECT_FALSE(form->DeleteButton->isEnabled());
-  EXPECT_TRUE(form->ListView1->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
+  EXPECT_FALSE(form->deleteButton->isEnabled());
+  EXPECT_TRUE(form->memberList->findItems(QString::fromStdString(id), Qt::MatchExactly, 0).isEmpty());
   // The two columns left out of the delete are written again by the next add.
   const auto& list = form->AddEditor()->request.varList;
   EXPECT_FALSE(list.IsExcluded(1));
@@ -356,10 +361,10 @@ TEST_F(MemberSwitch, DeleteSendsOnlyTheRowStatusOfTheSelectedID) {
 
 class Dot3Views : public DialogTest {
  protected:
-  static QString Value(const TDot3View& view, int row) { return view.ListView2->topLevelItem(row)->text(1); }
-  static void Choose(TDot3View& view, const char* interval) {
-    view.cbxInterval->setCurrentIndex(view.cbxInterval->findText(QString::fromLatin1(interval)));
-    view.cbxIntervalChange();
+  static QString Value(const Dot3PortsDialog& view, int row) { return view.counterList->topLevelItem(row)->text(1); }
+  static void Choose(Dot3PortsDialog& view, const char* interval) {
+    view.intervalCombo->setCurrentIndex(view.intervalCombo->findText(QString::fromLatin1(interval)));
+    view.intervalChanged();
   }
 };
 
@@ -368,14 +373,14 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
   // read is certainly still running when Refresh is pressed.
   const pid_t sim = session_->sim().pid();
   ASSERT_GT(sim, 0);
-  auto view = std::make_unique<Tdot3ControlForm>(Context());
+  auto view = std::make_unique<Dot3ControlDialog>(Context());
   kill(sim, SIGSTOP);
   view->show();
   const bool started = WaitFor([&] { return view->FirstRefreshDone(); });
   const bool busy = view->PortEditor()->busy;
   const bool ready = view->Ready();
-  view->ListView2->topLevelItem(0)->setText(1, "kept");
-  view->btnGet->click();
+  view->counterList->topLevelItem(0)->setText(1, "kept");
+  view->refreshButton->click();
   const QString kept = Value(*view, 0);
   kill(sim, SIGCONT);
   ASSERT_TRUE(started);
@@ -384,77 +389,77 @@ TEST_F(Dot3Views, RefreshWhileTheFirstReadRunsDoesNothing) {
   EXPECT_EQ(kept, QStringLiteral("kept"));  // not cleared: nothing started
   ASSERT_TRUE(Settle(*view));
   EXPECT_TRUE(view->Ready());
-  EXPECT_TRUE(view->FunctionBoxes[0]->isEnabled());
-  EXPECT_GT(view->ListView1->topLevelItemCount(), 0);
-  view->btnGet->click();
+  EXPECT_TRUE(view->functionBoxes[0]->isEnabled());
+  EXPECT_GT(view->portList->topLevelItemCount(), 0);
+  view->refreshButton->click();
   EXPECT_TRUE(Value(*view, 0).isEmpty());  // cleared: a new read started
   ASSERT_TRUE(Settle(*view));
 }
 
 TEST_F(Dot3Views, APortClickPollsItsCountersUntilStopped) {
-  auto view = Open<Tdot3PauseForm>();
-  ASSERT_GT(view->ListView1->topLevelItemCount(), 1);
-  EXPECT_FALSE(view->Timer1->isActive());
-  EXPECT_FALSE(view->btnSet->isEnabled());
-  view->ListView1->setCurrentItem(view->ListView1->topLevelItem(1));
-  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("5s"));
-  EXPECT_TRUE(view->Timer1->isActive());
-  EXPECT_EQ(view->Timer1->interval(), 5000);
-  EXPECT_TRUE(view->btnSet->isEnabled());
+  auto view = Open<Dot3PauseDialog>();
+  ASSERT_GT(view->portList->topLevelItemCount(), 1);
+  EXPECT_FALSE(view->pollTimer->isActive());
+  EXPECT_FALSE(view->setButton->isEnabled());
+  view->portList->setCurrentItem(view->portList->topLevelItem(1));
+  EXPECT_EQ(view->intervalCombo->currentText(), QStringLiteral("5s"));
+  EXPECT_TRUE(view->pollTimer->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 5000);
+  EXPECT_TRUE(view->setButton->isEnabled());
   const QString in1 = Value(*view, 0), out1 = Value(*view, 1);
   EXPECT_FALSE(in1.isEmpty());
   EXPECT_FALSE(out1.isEmpty());
   // The counter request reads the selected port's instance.
   EXPECT_EQ(view->CounterEditor()->request.varList.Item(0).oid,
-            "1.3.6.1.2.1.10.7.10.1.3." + view->ListView1->topLevelItem(1)->text(0).toStdString());
+            "1.3.6.1.2.1.10.7.10.1.3." + view->portList->topLevelItem(1)->text(0).toStdString());
 
   // The ticks, driven: the simulator's counters grow with time.
   EXPECT_TRUE(WaitFor(
       [&] {
-        view->Timer1Timer();
+        view->pollCounters();
         return Value(*view, 0) != in1 || Value(*view, 1) != out1;
       },
       4000))
       << "counters did not move";
   EXPECT_FALSE(Value(*view, 0).isEmpty());
-  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_TRUE(view->pollTimer->isActive());
 
   Choose(*view, "30s");
-  EXPECT_EQ(view->Timer1->interval(), 30000);
-  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 30000);
+  EXPECT_TRUE(view->pollTimer->isActive());
   Choose(*view, "none");
-  EXPECT_FALSE(view->Timer1->isActive());
+  EXPECT_FALSE(view->pollTimer->isActive());
 }
 
 TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
-  auto view = Open<Tdot3ControlForm>();
+  auto view = Open<Dot3ControlDialog>();
   Choose(*view, "2s");
-  EXPECT_TRUE(view->Timer1->isActive());
-  EXPECT_EQ(view->Timer1->interval(), 2000);
-  view->Timer1Timer();
-  EXPECT_TRUE(view->Memo1->toPlainText().contains(TDot3View::kNoData));
-  EXPECT_FALSE(view->Timer1->isActive());
-  EXPECT_EQ(view->cbxInterval->currentText(), QStringLiteral("none"));
+  EXPECT_TRUE(view->pollTimer->isActive());
+  EXPECT_EQ(view->pollTimer->interval(), 2000);
+  view->pollCounters();
+  EXPECT_TRUE(view->memo->toPlainText().contains(Dot3PortsDialog::kNoData));
+  EXPECT_FALSE(view->pollTimer->isActive());
+  EXPECT_EQ(view->intervalCombo->currentText(), QStringLiteral("none"));
   ASSERT_TRUE(Settle(*view));
 }
 
 TEST_F(Dot3Views, PauseSetWritesTheAdminModeOfTheSelectedPort) {
-  auto view = Open<Tdot3PauseForm>();
-  ASSERT_GT(view->ListView1->topLevelItemCount(), 0);
-  view->btnSet->click();  // no port selected: nothing
-  QTreeWidgetItem* line = view->ListView1->topLevelItem(0);
+  auto view = Open<Dot3PauseDialog>();
+  ASSERT_GT(view->portList->topLevelItemCount(), 0);
+  view->setButton->click();  // no port selected: nothing
+  QTreeWidgetItem* line = view->portList->topLevelItem(0);
   const std::string port = line->text(0).toStdString();
-  view->ListView1->setCurrentItem(line);
-  view->cbxAdminMode->setCurrentIndex(view->cbxAdminMode->findText("enabledXmit"));
+  view->portList->setCurrentItem(line);
+  view->adminModeCombo->setCurrentIndex(view->adminModeCombo->findText("enabledXmit"));
   const size_t mark = JournalSize();
-  view->btnSet->click();
-  EXPECT_FALSE(view->Timer1->isActive());
+  view->setButton->click();
+  EXPECT_FALSE(view->pollTimer->isActive());
   ASSERT_TRUE(Settle(*view));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{"1.3.6.1.2.1.10.7.10.1.1." + port + " INTEGER 2"});
   EXPECT_TRUE(view->Ready());
-  EXPECT_FALSE(view->btnSet->isEnabled());
+  EXPECT_FALSE(view->setButton->isEnabled());
   EXPECT_EQ(SnmpGet("1.3.6.1.2.1.10.7.10.1.1." + port), "2");
 }
 

@@ -9,13 +9,15 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "app/PortPanel.h"
-#include "dialogs/layer2/IGMPMulticastVlanUnit.h"
-#include "dialogs/layer2/IGMPSnoopingClearDnyIpMultUnit.h"
-#include "dialogs/layer2/ISMVLANUnit.h"
-#include "dialogs/layer2/MLD_SnoopingGroupUnit.h"
-#include "dialogs/vlan/StaticFilterUnit.h"
+#include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanGroupAddDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
+#include "dialogs/layer2/MldSnoopingGroupDialog.h"
+#include "dialogs/vlan/StaticMulticastFilterDialog.h"
+#include "dialogs/vlan/StaticUnicastFilterDialog.h"
 #include "editors/ControlBinding.h"
+#include "editors/PortGrid.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ class ClearDynamic : public DialogTest {};
 constexpr const char* kClear = "1.3.6.1.4.1.32473.11.63.8.2.7.12.2";
 
 TEST_F(ClearDynamic, ChecksTheFieldsThenWritesTheThreeScalarsInOneSet) {
-  auto form = Open<TIGMPSnoopingClearDnyIpMultForm>();
+  auto form = Open<IgmpClearDynamicMulticastDialog>();
   struct Case {
     const char* vid;
     const char* ip;
@@ -73,7 +75,7 @@ TEST_F(ClearDynamic, ChecksTheFieldsThenWritesTheThreeScalarsInOneSet) {
 class MldGroups : public DialogTest {};
 
 TEST_F(MldGroups, ReadsTheGroupsWithTheirIpv6IndexesAndShowsTheSelectedOne) {
-  auto form = Open<TMLD_SnoopingGroupForm>();
+  auto form = Open<MldSnoopingGroupDialog>();
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
   EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
   QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
@@ -98,7 +100,7 @@ constexpr const char* kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1";
 bool StartsWith(const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; }
 
 TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
-  auto form = Open<TUnicastFilterInformationForm>();
+  auto form = Open<StaticUnicastFilterDialog>();
   auto fill = [&](const char* mac, std::initializer_list<int> ports) {
     form->ED_UnicastVID->setText("7");
     form->UnicastAddress->setText(QString::fromLatin1(mac));
@@ -162,7 +164,7 @@ TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
 }
 
 TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWritesInvalid) {
-  auto form = Open<TMulticastFilterInformationForm>();
+  auto form = Open<StaticMulticastFilterDialog>();
   // A new entry first, so that there is one to change.
   form->ED_MulticastVID->setText("9");
   form->ED_MACAddress->setText("01005E000009");
@@ -189,7 +191,7 @@ TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWri
   ASSERT_TRUE(Settle(*form));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
-  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00 00"});
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00"});
   EXPECT_FALSE(form->SetBtn->isEnabled());
   EXPECT_TRUE(form->ED_MACAddress->isEnabled());
 
@@ -214,11 +216,11 @@ class VlanGroups : public DialogTest {};
 constexpr const char* kGroup = "1.3.6.1.4.1.32473.11.63.8.2.7.9.1";
 
 TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
-  auto form = Open<TIGMPMulticastVlanForm>();
+  auto form = Open<IgmpMulticastVlanGroupDialog>();
   const int before = form->ListView1->topLevelItemCount();
   qrxtest::OnNextModal(
       [&](QWidget* window) {
-        auto* add = qobject_cast<TIGMPMulticastVLANGroupAddForm*>(window);
+        auto* add = qobject_cast<IgmpMulticastVlanGroupAddDialog*>(window);
         ASSERT_NE(add, nullptr);
         EXPECT_EQ(add->windowTitle(), QStringLiteral("IGMP Multicast VLAN Group (Add): qrx-sim"));
         EXPECT_FALSE(add->cbxState->isEnabled());
@@ -266,7 +268,7 @@ class IsmVlans : public DialogTest {};
 constexpr const char* kIsm = "1.3.6.1.4.1.32473.11.63.8.2.7.8.1";
 
 TEST_F(IsmVlans, RefreshTwiceStartsOneWalkAndClosingDuringItIsRefused) {
-  auto form = std::make_unique<TISMVLANForm>(Context());
+  auto form = std::make_unique<IgmpMulticastVlanTableDialog>(Context());
   form->show();
   ASSERT_TRUE(WaitFor([&] { return form->FirstRefreshDone(); }));
   ASSERT_TRUE(Settle(*form));
@@ -285,7 +287,7 @@ TEST_F(IsmVlans, RefreshTwiceStartsOneWalkAndClosingDuringItIsRefused) {
 }
 
 TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
-  auto form = Open<TISMVLANForm>();
+  auto form = Open<IgmpMulticastVlanTableDialog>();
   struct Case {
     const char* vid;
     const char* name;
@@ -318,7 +320,7 @@ TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
 }
 
 TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
-  auto form = Open<TISMVLANForm>();
+  auto form = Open<IgmpMulticastVlanTableDialog>();
   form->ED_VLANID->setText("41");
   form->ED_VLANName->setText("mv41");
   size_t mark = JournalSize();
@@ -348,8 +350,8 @@ TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
   ASSERT_EQ(sets.size(), 1u);
   const Strings lines = Lines(sets[0]);
   for (const std::string& want :
-       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00 00",
-        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
+       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00",
+        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
     EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << " in " << testing::PrintToString(lines);
   for (const auto& l : lines) EXPECT_NE(l.rfind(k + ".8.", 0), 0u) << l;
 

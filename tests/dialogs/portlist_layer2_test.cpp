@@ -5,8 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/layer2/AggregatorPortTableUnit.h"
-#include "dialogs/layer2/RouterPortsUnit.h"
+#include "dialogs/layer2/AggregatorPortDialog.h"
+#include "dialogs/layer2/IgmpRouterPortsDialog.h"
+#include "dialogs/layer2/MldRouterPortsDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr const char* kLacp = "1.3.6.1.4.1.32473.12.4.1.2.1.1.";
 class Lacp : public qrxtest::DialogSimTest {};
 
 TEST_F(Lacp, StateBitsGoBothWaysAndThePartnerIdMustBeTwelveHexDigits) {
-  TAggregatorPortTableForm form(DialogContext{});
+  AggregatorPortDialog form(DialogContext{});
   Open(form);
   ASSERT_TRUE(form.Ready());
   ASSERT_EQ(form.ListView1->topLevelItemCount(), 52);
@@ -77,7 +78,7 @@ TEST_F(Lacp, StateBitsGoBothWaysAndThePartnerIdMustBeTwelveHexDigits) {
 class RouterPorts : public qrxtest::DialogSimTest {};
 
 TEST_F(RouterPorts, IgmpWritesTheGridsAndReadsThemBack) {
-  TIGMPRouterPortsForm form(DialogContext{});
+  IgmpRouterPortsDialog form(DialogContext{});
   Open(form);
   ASSERT_TRUE(form.Ready());
   ASSERT_GE(form.ListView1->topLevelItemCount(), 1);
@@ -96,8 +97,8 @@ TEST_F(RouterPorts, IgmpWritesTheGridsAndReadsThemBack) {
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 2u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.11.63.8.2.7.6.1.3.1");
-  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 00 00");
-  EXPECT_EQ(records[0].varbinds[1].value, "00 00 00 00 00 00 10 00");
+  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "00 00 00 00 00 00 10");
   Select(form.ListView1, 0);
   EXPECT_EQ(Checked(form.StaticPorts), (std::vector<int>{1, 9}));
   EXPECT_EQ(Checked(form.ForbiddenPorts), (std::vector<int>{52}));
@@ -112,7 +113,7 @@ class SlowRouterPorts : public qrxtest::DialogSimTest {
 };
 
 TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
-  TMLD_SnoopingRouterPortsForm form(DialogContext{});
+  MldRouterPortsDialog form(DialogContext{});
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());
@@ -136,8 +137,8 @@ TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 2u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.34.3.4.1.2.1");
-  EXPECT_EQ(records[0].varbinds[0].value, "40 00 00 00 00 00 00 00");
-  EXPECT_EQ(records[0].varbinds[1].value, "20 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[0].value, "40 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "20 00 00 00 00 00 00");
   Select(form.ListView1, 0);
   EXPECT_EQ(Checked(form.StaticPorts), (std::vector<int>{2}));
   form.reject();
@@ -145,7 +146,7 @@ TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
 }
 
 TEST_F(SlowRouterPorts, MldStopEndsTheReadAndLeavesTheDialogUsable) {
-  TMLD_SnoopingRouterPortsForm form(DialogContext{});
+  MldRouterPortsDialog form(DialogContext{});
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());
@@ -161,7 +162,7 @@ TEST_F(SlowRouterPorts, MldStopEndsTheReadAndLeavesTheDialogUsable) {
   form.BT_StopClick();
   form.BT_SetClick();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return !NewRecords().empty(); }));
-  EXPECT_EQ(NewRecords()[0].varbinds[0].value, "10 00 00 00 00 00 00 00");
+  EXPECT_EQ(NewRecords()[0].varbinds[0].value, "10 00 00 00 00 00 00");
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.Ready() && !form.AnyBusy(); }));
 }
 

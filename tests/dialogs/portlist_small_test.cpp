@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/layer2/SmallPortListFormsUnit.h"
+#include "dialogs/layer2/PortSecurityDeleteDialog.h"
+#include "dialogs/layer2/TrafficSegmentationDialog.h"
+#include "dialogs/security/GuestVlanDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 class SmallPortLists : public qrxtest::DialogSimTest {};
 
 TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort) {
-  TTrafficSegmentationForm form(DialogContext{});
+  TrafficSegmentationDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.ListView1->topLevelItemCount(), 52);
   EXPECT_FALSE(form.BT_Set->isEnabled());
@@ -32,14 +34,14 @@ TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.11.63.8.2.12.1.1.2.5");
-  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 10 00");
+  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 10");
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.ListView1->topLevelItemCount() == 52; }));
   Select(form.ListView1, 4);
   EXPECT_EQ(Checked(form.ForwardPorts), (std::vector<int>{1, 9, 52}));
 }
 
 TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) {
-  TPrtSecDelCtrlForm form(DialogContext{});
+  PortSecurityDeleteDialog form(DialogContext{});
   Open(form);
   EXPECT_EQ(form.UnitEdit->text(), "1");
   EXPECT_FALSE(form.PortEdit->text().isEmpty());
@@ -91,7 +93,7 @@ TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) 
 }
 
 TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
-  TGuestVlanForm form(DialogContext{});
+  GuestVlanDialog form(DialogContext{});
   Open(form);
   form.edtName->setText("guests");
   Check(form.Ports, {1, 9});
@@ -102,7 +104,7 @@ TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
   ASSERT_EQ(records[0].varbinds.size(), 2u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.30.1.1.0");
   EXPECT_EQ(records[0].varbinds[1].oid, "1.3.6.1.4.1.32473.12.30.1.2.0");
-  EXPECT_EQ(records[0].varbinds[1].value, "80 80 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "80 80 00 00 00 00 00");
 
   MarkJournal();
   form.BT_DeleteClick();

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/layer2/PortTrunkFormUnit.h"
+#include "dialogs/layer2/PortTrunkDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -40,7 +40,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
       {"nine members", "3", "5", 0, {5, 6, 7, 8, 9, 10, 11, 12, 13}, "The trunk member can't over eight!"},
       {"valid", "3", "5", 1, {5, 6, 7}, ""},
   };
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
   for (const AddCase& c : cases) {
@@ -72,7 +72,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
     EXPECT_EQ(vbs[0].oid, t + "2.3");
     EXPECT_EQ(vbs[0].value, "5");
     EXPECT_EQ(vbs[1].oid, t + "3.3");
-    EXPECT_EQ(vbs[1].value, "0E 00 00 00 00 00 00 00");  // ports 5, 6, 7
+    EXPECT_EQ(vbs[1].value, "0E 00 00 00 00 00 00");  // ports 5, 6, 7
     EXPECT_EQ(vbs[2].oid, t + "4.3");
     EXPECT_EQ(vbs[2].value, "2");  // lacp
     EXPECT_EQ(vbs[3].oid, t + "6.3");
@@ -83,7 +83,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
 }
 
 TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   Select(form.LV_PortTrunk, 0);
   EXPECT_FALSE(form.ED_Index->isEnabled());
@@ -109,7 +109,7 @@ TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
   ASSERT_EQ(records[0].varbinds.size(), 4u);
   EXPECT_EQ(records[0].varbinds[0].oid, std::string(kTrunk) + "2.1");
   EXPECT_EQ(records[0].varbinds[0].value, "2");
-  EXPECT_EQ(records[0].varbinds[1].value, "60 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "60 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[3].value, "1");  // active
   EXPECT_TRUE(form.ED_Index->isEnabled());
   EXPECT_TRUE(form.ED_Index->text().isEmpty());
@@ -134,7 +134,7 @@ TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
 }
 
 TEST_F(PortTrunk, PortFieldsTakeOnlyDigits) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   form.PortEdit->setFocus();
   QTest::keyClicks(form.PortEdit, "4a2");
@@ -154,7 +154,7 @@ class RefusingTrunk : public qrxtest::DialogSimTest {
 };
 
 TEST_F(RefusingTrunk, ARequestErrorLeavesTheFieldsAsTheyAre) {
-  TPortTrunkForm form(DialogContext{});
+  PortTrunkDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
   form.ED_Index->setText("3");

@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/vlan/VlanInfoFormsUnit.h"
-#include "dialogs/vlan/VlanStaticFormUnit.h"
+#include "dialogs/vlan/CurrentVlanDialog.h"
+#include "dialogs/vlan/StaticVlanDialog.h"
+#include "dialogs/vlan/VlanBasicConfigDialog.h"
+#include "dialogs/vlan/VlanPortsDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -21,7 +23,7 @@ class VlanStatic : public qrxtest::DialogSimTest {
 };
 
 TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
   EXPECT_EQ(form.findChild<QLabel*>("ST_Count")->text(), "3");
@@ -53,7 +55,7 @@ TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
 }
 
 TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   form.ED_VLANID->setText("10");
   form.ED_VLANName->setText("ten");
@@ -73,9 +75,9 @@ TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
   EXPECT_EQ(vbs[0].oid, s + "1.10");
   EXPECT_EQ(vbs[0].value, "74 65 6E");  // "ten"
   EXPECT_EQ(vbs[1].oid, s + "2.10");
-  EXPECT_EQ(vbs[1].value, "80 80 00 00 00 00 00 00");
-  EXPECT_EQ(vbs[2].value, "40 00 00 00 00 00 10 00");
-  EXPECT_EQ(vbs[3].value, "00 80 00 00 00 00 00 00");
+  EXPECT_EQ(vbs[1].value, "80 80 00 00 00 00 00");
+  EXPECT_EQ(vbs[2].value, "40 00 00 00 00 00 10");
+  EXPECT_EQ(vbs[3].value, "00 80 00 00 00 00 00");
   EXPECT_EQ(vbs[4].oid, s + "5.10");
   EXPECT_EQ(vbs[4].type, "INTEGER");
   EXPECT_EQ(vbs[4].value, "4");
@@ -85,7 +87,7 @@ TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
 }
 
 TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) {
-  TVlanStaticForm form(DialogContext{});
+  StaticVlanDialog form(DialogContext{});
   Open(form);
   Select(form.LV_dot1qVlanStaticEntry, 1);
   form.ED_VLANName->setText("two");
@@ -98,7 +100,7 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
   ASSERT_EQ(records[0].varbinds.size(), 5u);
   EXPECT_EQ(records[0].varbinds[0].oid, std::string(kStatic) + "1.2");
   EXPECT_EQ(records[0].varbinds[0].value, "74 77 6F");
-  EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[4].value, "1");  // active
   EXPECT_FALSE(form.BT_Set->isEnabled());
 
@@ -119,7 +121,7 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
 class VlanViews : public qrxtest::DialogSimTest {};
 
 TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
-  TVLanCurrentTableForm form(DialogContext{});
+  CurrentVlanDialog form(DialogContext{});
   Open(form);
   EXPECT_FALSE(form.BT_Set->isVisible());
   EXPECT_FALSE(form.VlanNumDeletes->text().isEmpty());
@@ -134,7 +136,7 @@ TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
 }
 
 TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
-  TVLanGeneralInfoForm form(DialogContext{});
+  VlanBasicConfigDialog form(DialogContext{});
   Open(form);
   EXPECT_FALSE(form.MaxVlanId->text().isEmpty());
   form.GvrpStatus->setCurrentIndex(form.GvrpStatus->findText("disabled"));
@@ -149,7 +151,7 @@ TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
 }
 
 TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
-  TVLanPortInfomationForm form(DialogContext{});
+  VlanPortsDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.LV_dot1qPortVlanEntry->topLevelItemCount(), 52);
   Select(form.LV_dot1qPortVlanEntry, 6);

@@ -11,15 +11,18 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
-#include "dialogs/security/ACCServerCtrlUnit.h"
-#include "dialogs/security/CertificateFileFormUnit.h"
-#include "dialogs/security/IPMACBindingFormUnit.h"
-#include "dialogs/security/MethodListFormUnit.h"
-#include "dialogs/security/RadiusServerFormUnit.h"
-#include "dialogs/security/SSLManagementFormUnit.h"
-#include "dialogs/security/SafeguardCtrlFormUnit.h"
-#include "app/PortPanel.h"
-#include "dialogs/security/ServerInformationFormUnit.h"
+#include "dialogs/security/AacServerControlDialog.h"
+#include "dialogs/security/AacServerHostDialog.h"
+#include "dialogs/security/EnableMethodListDialog.h"
+#include "dialogs/security/IpMacBindingDialog.h"
+#include "dialogs/security/LoginMethodListDialog.h"
+#include "dialogs/security/MethodListDialog.h"
+#include "dialogs/security/RadiusServerDialog.h"
+#include "dialogs/security/RadiusServerEditDialog.h"
+#include "dialogs/security/SafeguardControlDialog.h"
+#include "dialogs/security/SslCertificateFileDialog.h"
+#include "dialogs/security/SslManagementDialog.h"
+#include "editors/PortGrid.h"
 
 namespace {
 
@@ -101,11 +104,11 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
   int n = 0;
   for (const SlotCase& c : cases) {
     SCOPED_TRACE(c.what);
-    auto form = Open<TLoginMethodListForm>();
+    auto form = Open<LoginMethodListDialog>();
     const std::string name = "ops" + std::to_string(++n);
     form->nameEdit->setText(QString::fromStdString(name));
     for (int k = 0; k < 4; ++k) {
-      TRowEditForm::SetComboText(form->typeCombos[k], QString::fromLatin1(c.types[k]));
+      RowEditDialog::SetComboText(form->typeCombos[k], QString::fromLatin1(c.types[k]));
       if (form->serverEdits[k]->isEnabled()) form->serverEdits[k]->setText(QString::fromLatin1(c.groups[k]));
     }
     EXPECT_FALSE(form->serverEdits[1]->isEnabled() && std::string(c.types[1]) == "other");
@@ -113,7 +116,7 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
     boxes.texts.clear();
     if (c.asked) boxes.Queue(c.answer);
     form->AddButton->click();
-    EXPECT_EQ(boxes.texts.contains(QString::fromLatin1(TMethodListForm::kIneffectiveQuestion)), c.asked);
+    EXPECT_EQ(boxes.texts.contains(QString::fromLatin1(MethodListDialog::kIneffectiveQuestion)), c.asked);
     std::vector<std::string> expected;
     for (const std::string& w : c.written) {
       const size_t eq = w.find('=');
@@ -125,7 +128,7 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
 }
 
 TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
-  auto form = Open<TLoginMethodListForm>();
+  auto form = Open<LoginMethodListDialog>();
   ASSERT_NE(FindLine(form->ListView1, "default"), nullptr);
   struct Case {
     const char* name;
@@ -139,8 +142,8 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
   };
   for (const Case& c : cases) {
     form->nameEdit->setText(QString::fromLatin1(c.name));
-    TRowEditForm::SetComboText(form->RowComboBox, QString::fromLatin1(c.status));
-    TRowEditForm::SetComboText(form->typeCombos[0], "radius");
+    RowEditDialog::SetComboText(form->RowComboBox, QString::fromLatin1(c.status));
+    RowEditDialog::SetComboText(form->typeCombos[0], "radius");
     boxes.texts.clear();
     form->AddButton->click();
     EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)}) << c.name;
@@ -149,7 +152,7 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
 }
 
 TEST_F(MethodLists, DefaultListIsNeverDeleted) {
-  auto form = Open<TEnableMethodForm>();
+  auto form = Open<EnableMethodListDialog>();
   QTreeWidgetItem* line = FindLine(form->ListView1, "default");
   ASSERT_NE(line, nullptr);
   form->ListView1->setCurrentItem(line);
@@ -158,19 +161,19 @@ TEST_F(MethodLists, DefaultListIsNeverDeleted) {
   EXPECT_FALSE(form->DeleteButton->isEnabled());
   EXPECT_FALSE(form->nameEdit->isEnabled());
   form->DeleteClick();  // even when called past the disabled button
-  TRowEditForm::SetComboText(form->RowComboBox, "destroy");
+  RowEditDialog::SetComboText(form->RowComboBox, "destroy");
   form->EditButton->click();
-  EXPECT_EQ(boxes.texts.count(QString::fromLatin1(TMethodListForm::kDefaultNotDeleted)), 2);
+  EXPECT_EQ(boxes.texts.count(QString::fromLatin1(MethodListDialog::kDefaultNotDeleted)), 2);
   EXPECT_TRUE(NewSets().empty());
   EXPECT_NE(FindLine(form->ListView1, "default"), nullptr);
 }
 
 TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
   constexpr const char* kEnableEntry = "1.3.6.1.4.1.32473.12.5.4.1";
-  auto form = Open<TEnableMethodForm>();
+  auto form = Open<EnableMethodListDialog>();
   // A list of its own, so that the test does not depend on the seeded rows.
   form->nameEdit->setText("adm");
-  TRowEditForm::SetComboText(form->typeCombos[0], "radius");
+  RowEditDialog::SetComboText(form->typeCombos[0], "radius");
   form->AddButton->click();
   QTreeWidgetItem* line = FindLine(form->ListView1, "adm");
   ASSERT_NE(line, nullptr);
@@ -178,10 +181,10 @@ TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
   EXPECT_EQ(form->typeCombos[0]->currentText(), "radius");
   EXPECT_FALSE(form->AddButton->isEnabled());
   Mark();
-  TRowEditForm::SetComboText(form->typeCombos[0], "local-enable");
-  TRowEditForm::SetComboText(form->typeCombos[1], "");
-  TRowEditForm::SetComboText(form->typeCombos[2], "");
-  TRowEditForm::SetComboText(form->typeCombos[3], "");
+  RowEditDialog::SetComboText(form->typeCombos[0], "local-enable");
+  RowEditDialog::SetComboText(form->typeCombos[1], "");
+  RowEditDialog::SetComboText(form->typeCombos[2], "");
+  RowEditDialog::SetComboText(form->typeCombos[3], "");
   form->EditButton->click();
   const std::string suffix = "." + TextIndex("adm");
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kEnableEntry) + ".2" + suffix + "=7"});
@@ -204,7 +207,7 @@ constexpr const char* kHostEntry = "1.3.6.1.4.1.32473.12.5.10.1";
 class ServerHosts : public SecurityDialogTest {};
 
 TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
-  auto form = Open<TServerInformationForm>();
+  auto form = Open<AacServerHostDialog>();
   struct Case {
     const char* protocol;
     bool key, retry;
@@ -222,7 +225,7 @@ TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
     // Filled first: choosing the protocol empties what it does not use.
     form->KeyEdit->setText("k1");
     form->RetryCEdit->setText("2");
-    TRowEditForm::SetComboText(form->ProtocolComboBox, QString::fromLatin1(c.protocol));
+    RowEditDialog::SetComboText(form->ProtocolComboBox, QString::fromLatin1(c.protocol));
     EXPECT_EQ(form->KeyEdit->isEnabled(), c.key);
     EXPECT_EQ(form->RetryCEdit->isEnabled(), c.retry);
     form->PortEdit->setText("49");
@@ -244,14 +247,14 @@ TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
 }
 
 TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
-  auto form = Open<TServerInformationForm>();
+  auto form = Open<AacServerHostDialog>();
   form->IPEdit->setText("10.8.8.8");
-  TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
+  RowEditDialog::SetComboText(form->ProtocolComboBox, "radius");
   form->AddButton->click();
   ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   // The same address and protocol again.
   form->IPEdit->setText("10.8.8.8");
-  TRowEditForm::SetComboText(form->ProtocolComboBox, "radius");
+  RowEditDialog::SetComboText(form->ProtocolComboBox, "radius");
   Mark();
   form->AddButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Has already a record with the same Server IP and Protocol. Please change Server "
@@ -280,28 +283,28 @@ TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
 class ServerGroupMember : public SecurityDialogTest {};
 
 TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
-  auto form = std::make_unique<TfrmACCServerCtrl>();
+  auto form = std::make_unique<AacServerControlDialog>();
   form->show();
   const std::string oid = "1.3.6.1.4.1.32473.12.5.12.1.4." + TextIndex("grp1") + ".10.0.0.5.3";
   // Nothing is sent while a field is empty.
   form->edtGroupName->setText("grp1");
   form->Button1->click();
-  EXPECT_EQ(form->StatusPanel0->text(), TfrmACCServerCtrl::kEmptyFields);
+  EXPECT_EQ(form->StatusPanel0->text(), AacServerControlDialog::kEmptyFields);
   form->edtIPAddr->setText("10.0.0.5");
-  TRowEditForm::SetComboText(form->cbAuthProtocol, "tacacs-plus");
-  TRowEditForm::SetComboText(form->cbRowState, "add");
+  RowEditDialog::SetComboText(form->cbAuthProtocol, "tacacs-plus");
+  RowEditDialog::SetComboText(form->cbRowState, "add");
   form->Button1->click();
   EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set: Ok!. Receive at ")) << form->StatusPanel0->text().toStdString();
   // What was entered stays on screen.
   EXPECT_EQ(form->edtGroupName->text(), "grp1");
   EXPECT_EQ(form->cbRowState->currentText(), "add");
-  TRowEditForm::SetComboText(form->cbRowState, "delete");
+  RowEditDialog::SetComboText(form->cbRowState, "delete");
   form->Button1->click();
   EXPECT_TRUE(boxes.texts.isEmpty());
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{oid + "=1", oid + "=2"}));
   // The membership is gone: deleting it again fails.
   form->Button1->click();
-  EXPECT_EQ(boxes.texts, QStringList{TfrmACCServerCtrl::kSetFailed});
+  EXPECT_EQ(boxes.texts, QStringList{AacServerControlDialog::kSetFailed});
 }
 
 // ---------------------------------------------------------------------------
@@ -312,8 +315,8 @@ constexpr const char* kRadiusEntry = "1.3.6.1.4.1.32473.12.3.2.4.1";
 class RadiusServers : public SecurityDialogTest {};
 
 TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
-  auto form = Open<TRadiusServerForm>();
-  TRadiusServerEditForm& edit = *form->EditForm;
+  auto form = Open<RadiusServerDialog>();
+  RadiusServerEditDialog& edit = *form->EditForm;
   const QString third = "swRadiusServerIndex-third";
   ASSERT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
   struct Case {
@@ -328,7 +331,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   };
   for (const Case& c : refused) {
     edit.Prepare(true);
-    TRowEditForm::SetComboText(edit.IndexComboBox, third);
+    RowEditDialog::SetComboText(edit.IndexComboBox, third);
     edit.IpEdit->setText(QString::fromLatin1(c.ip));
     boxes.texts.clear();
     edit.SetClick();
@@ -341,7 +344,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   EXPECT_FALSE(edit.StatusComboBox->isEnabled());
   EXPECT_EQ(edit.StatusComboBox->currentText(), "createAndGo");
   EXPECT_EQ(edit.windowTitle(), form->windowTitle() + " (Add)");
-  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  RowEditDialog::SetComboText(edit.IndexComboBox, third);
   edit.IpEdit->setText("248.1.1.1");
   edit.KeyEdit->setText("k");
   boxes.texts.clear();
@@ -354,7 +357,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
 
   // The same index again is refused; Delete writes destroy only.
   edit.Prepare(true);
-  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  RowEditDialog::SetComboText(edit.IndexComboBox, third);
   boxes.texts.clear();
   edit.SetClick();
   EXPECT_EQ(boxes.texts, QStringList{"Index is already exist!"});
@@ -367,7 +370,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   // All fields empty equal a seeded server (no address, no key, the
   // standard ports): the duplicate rule refuses it.
   edit.Prepare(true);
-  TRowEditForm::SetComboText(edit.IndexComboBox, third);
+  RowEditDialog::SetComboText(edit.IndexComboBox, third);
   boxes.texts.clear();
   Mark();
   edit.SetClick();
@@ -387,17 +390,17 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
 }
 
 TEST_F(RadiusServers, AddButtonOpensTheEditWindowWhichClosesAfterSet) {
-  auto form = Open<TRadiusServerForm>();
+  auto form = Open<RadiusServerDialog>();
   const QString third = "swRadiusServerIndex-third";
   QString caption;
   bool statusEnabled = true;
   qrxtest::OnNextModal(
       [&](QWidget* modal) {
-        auto* edit = qobject_cast<TRadiusServerEditForm*>(modal);
+        auto* edit = qobject_cast<RadiusServerEditDialog*>(modal);
         ASSERT_NE(edit, nullptr);
         caption = edit->windowTitle();
         statusEnabled = edit->StatusComboBox->isEnabled();
-        TRowEditForm::SetComboText(edit->IndexComboBox, third);
+        RowEditDialog::SetComboText(edit->IndexComboBox, third);
         edit->IpEdit->setText("10.2.2.2");
         edit->SetButton->click();
       },
@@ -414,10 +417,10 @@ TEST_F(RadiusServers, AddButtonOpensTheEditWindowWhichClosesAfterSet) {
 }
 
 TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
-  auto form = Open<TRadiusServerForm>();
+  auto form = Open<RadiusServerDialog>();
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
   form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
-  TRadiusServerEditForm& edit = *form->EditForm;
+  RadiusServerEditDialog& edit = *form->EditForm;
   edit.Prepare(false);
   EXPECT_FALSE(edit.IndexComboBox->isEnabled());
   EXPECT_EQ(edit.IndexComboBox->currentText(), "swRadiusServerIndex-first");
@@ -442,7 +445,7 @@ TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
   ASSERT_TRUE(SimSet("1.3.6.1.4.1.32473.12.7.1.2.0", "x", "A0"));
   ASSERT_TRUE(SimSet("1.3.6.1.4.1.32473.12.7.1.3.0", "u", "600"));
   Mark();
-  auto form = Open<TSSLManagementForm>();
+  auto form = Open<SslManagementDialog>();
   EXPECT_EQ(form->edtciphersuites->text(), "A0");
   const char* shown[] = {"enabled", "disabled", "enabled", "disabled"};
   for (int k = 0; k < 4; ++k) EXPECT_EQ(form->cbxciphersuites[k]->currentText(), shown[k]) << k;
@@ -461,16 +464,16 @@ TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
   form->edtCacheTimeOut->clear();
   Mark();
   form->btnSet->click();
-  EXPECT_EQ(boxes.texts, QStringList{TSSLManagementForm::kSomeItemsEmpty});
+  EXPECT_EQ(boxes.texts, QStringList{SslManagementDialog::kSomeItemsEmpty});
   EXPECT_TRUE(NewSets().empty());
 }
 
 TEST_F(SecurityScalars, CertificateFileWritesTheCheckedFields) {
-  auto form = Open<TCertificateFileForm>();
+  auto form = Open<SslCertificateFileDialog>();
   form->ED_IPAddress->setText("10.1.2.3");
   form->ED_FilePath->setText("cert.pem");
   form->ED_KeyFilePath->setText("key.pem");
-  TRowEditForm::SetComboText(form->Combox_FileControl, "start");
+  RowEditDialog::SetComboText(form->Combox_FileControl, "start");
   form->CheckBox_FilePath->setChecked(true);
   form->CheckBox_FileControl->setChecked(true);
   form->SetCheckedButton->click();
@@ -508,7 +511,7 @@ TEST_F(SecurityScalars, SafeguardWriteOrderFollowsTheFallingThreshold) {
     SCOPED_TRACE(c.what);
     ASSERT_TRUE(SimSet(rising, "i", "80"));
     ASSERT_TRUE(SimSet(falling, "i", "50"));
-    auto form = Open<TSafeguardCtrlForm>();
+    auto form = Open<SafeguardControlDialog>();
     EXPECT_EQ(form->lbFalling->text(), "50");
     EXPECT_FALSE(form->btnSet->isEnabled());
     form->edtRising->setText(QString::fromLatin1(c.newRising));
@@ -524,7 +527,7 @@ TEST_F(SecurityScalars, SafeguardWriteOrderFollowsTheFallingThreshold) {
     EXPECT_EQ(form->lbFalling->text(), QString::fromLatin1(c.newFalling));
   }
   // Out of range: nothing sent.
-  auto form = Open<TSafeguardCtrlForm>();
+  auto form = Open<SafeguardControlDialog>();
   form->edtRising->setText("101");
   form->ckRising->setChecked(true);
   form->ckMode->setChecked(true);
@@ -541,7 +544,7 @@ class IpMacBinding : public SecurityDialogTest {};
 
 TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   constexpr const char* kEntry = "1.3.6.1.4.1.32473.12.23.4.1.1";
-  auto form = Open<TIPMACBindingForm>();
+  auto form = Open<IpMacBindingDialog>();
   EXPECT_EQ(form->cbxMode->currentText(), "arp");
   EXPECT_FALSE(form->cbxActive->isEnabled());
   form->edtIpAddr->setText("10.5.5.5");
@@ -549,7 +552,7 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
     form->edtMacAddr->setText(QString::fromLatin1(mac));
     boxes.texts.clear();
     form->AddButton->click();
-    EXPECT_EQ(boxes.texts, QStringList{TIPMACBindingForm::kInvalidMac}) << mac;
+    EXPECT_EQ(boxes.texts, QStringList{IpMacBindingDialog::kInvalidMac}) << mac;
   }
   EXPECT_TRUE(NewSets().empty());
   form->edtMacAddr->setText("001122334455");
@@ -561,7 +564,7 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   const std::string e = std::string(kEntry);
   EXPECT_EQ(NewVarbinds(),
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=4",
-                                      e + ".4.10.5.5.5=80 40 00 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
+                                      e + ".4.10.5.5.5=80 40 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
   auto found = form->ListView1->findItems("10.5.5.5", Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
   form->ListView1->setCurrentItem(found.first());
@@ -577,7 +580,7 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
 }
 
 TEST_F(IpMacBinding, RefusedAddReadsAgainAndShowsTheError) {
-  auto form = Open<TIPMACBindingForm>();
+  auto form = Open<IpMacBindingDialog>();
   ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
   // A binding that exists already: the agent refuses to create it again.
   const QString existing = form->ListView1->topLevelItem(0)->text(0);

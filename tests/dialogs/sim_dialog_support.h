@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/PortPanel.h"
 #include "common/QtTestApp.h"
 #include "common/SetJournal.h"
 #include "common/SimSession.h"
+#include "editors/PortGrid.h"
 #include "editors/QtSnmpPump.h"
 #include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
@@ -54,11 +54,11 @@ class DialogSimTest : public ::testing::Test {
   }
 
   // Shows the dialog and waits until its first read has finished.
-  void Open(TSnmpDialog& dialog) {
+  void Open(SnmpDialog& dialog) {
     dialog.show();
     ASSERT_TRUE(WaitFor([&] { return dialog.FirstRefreshDone() && !dialog.AnyBusy(); }));
   }
-  bool Idle(TSnmpDialog& dialog) {
+  bool Idle(SnmpDialog& dialog) {
     return WaitFor([&] { return !dialog.AnyBusy(); });
   }
   std::vector<JournalRecord> Journal() const { return ReadSetJournal(session_.journalPath()); }
@@ -74,12 +74,12 @@ class DialogSimTest : public ::testing::Test {
     view->clearSelection();
     if (row >= 0) view->topLevelItem(row)->setSelected(true);
   }
-  static void Check(TPortUitForm* grid, std::initializer_list<int> ports, bool on = true) {
+  static void Check(PortGrid* grid, std::initializer_list<int> ports, bool on = true) {
     for (int p : ports) grid->CheckBox(p - 1)->setChecked(on);
   }
-  static std::vector<int> Checked(TPortUitForm* grid) {
+  static std::vector<int> Checked(PortGrid* grid) {
     std::vector<int> ports;
-    for (int k = 0; k < TPortUitForm::kBoxesPerUnit; ++k)
+    for (int k = 0; k < PortGrid::kBoxesPerUnit; ++k)
       if (grid->CheckBox(k)->isChecked()) ports.push_back(k + 1);
     return ports;
   }

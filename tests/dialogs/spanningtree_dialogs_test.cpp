@@ -9,9 +9,10 @@
 #include <QTreeWidget>
 
 #include "common/FakeMainWindow.h"
-#include "dialogs/common/ProgressForm.h"
-#include "dialogs/bridge/STP_InfoUnit.h"
-#include "dialogs/bridge/SpanningTreeAlgorithmFormUnit.h"
+#include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
+#include "dialogs/bridge/StpControlDialog.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 
@@ -28,7 +29,7 @@ class ProgressDriver {
   ProgressDriver() {
     timer_.setInterval(2);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      auto* form = qobject_cast<TProgressForm*>(QApplication::activeModalWidget());
+      auto* form = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
       if (form == nullptr || !form->isVisible()) return;
       if (form != current_) {
         current_ = form;
@@ -50,17 +51,17 @@ class ProgressDriver {
 
  private:
   QTimer timer_;
-  QPointer<TProgressForm> current_;
+  QPointer<ProgressDialog> current_;
 };
 
 class SpanningTree : public qrxtest::DialogSimTest {
  protected:
   void SetUp() override {
-    TProgressForm::SetTickInterval(0);  // only driven ticks
+    ProgressDialog::SetTickInterval(0);  // only driven ticks
     qrxtest::DialogSimTest::SetUp();
   }
   void TearDown() override {
-    TProgressForm::SetTickInterval(1000);
+    ProgressDialog::SetTickInterval(1000);
     qrxtest::DialogSimTest::TearDown();
   }
   bool SnmpSet(const std::string& oid, const std::string& value) {
@@ -72,9 +73,9 @@ class SpanningTree : public qrxtest::DialogSimTest {
 
 TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
   qrxtest::TestApp();
-  TProgressForm::SetTickInterval(0);
+  ProgressDialog::SetTickInterval(0);
   for (int kind = 0; kind < 2; ++kind) {
-    std::unique_ptr<TProgressForm> form(kind == 0 ? new TProgressForm : new TProgressForm2);
+    std::unique_ptr<ProgressDialog> form(kind == 0 ? new ProgressDialog : new StpVersionProgressDialog);
     form->show();
     for (int tick = 1; tick <= 30; ++tick) {
       form->ProgressTimerTimer();
@@ -85,14 +86,14 @@ TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->ProgressBar->value(), 30);
   }
-  TProgressForm::SetTickInterval(1000);
+  ProgressDialog::SetTickInterval(1000);
 }
 
 TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
   ASSERT_TRUE(SnmpSet(kState, "2"));
   for (QMessageBox::StandardButton choice : {QMessageBox::Cancel, QMessageBox::Ok}) {
     SCOPED_TRACE(choice == QMessageBox::Ok ? "OK" : "Cancel");
-    TSpanningTreeAlgorithmForm form(DialogContext{});
+    SpanningTreeAlgorithmDialog form(DialogContext{});
     Open(form);
     EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
     EXPECT_EQ(form.lbSTPState->text(), "disabled");
@@ -126,7 +127,7 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
 }
 
 TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
-  TSpanningTreeAlgorithmForm form(DialogContext{});
+  SpanningTreeAlgorithmDialog form(DialogContext{});
   Open(form);
   ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
   ProgressDriver progress;
@@ -145,9 +146,9 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
 
 class StpInfo : public SpanningTree {
  protected:
-  std::unique_ptr<TSTP_Info> OpenInfo(const char* stVersion) {
+  std::unique_ptr<StpControlDialog> OpenInfo(const char* stVersion) {
     main.VersionText()->setText(stVersion);
-    auto form = std::make_unique<TSTP_Info>(DialogContext{nullptr, nullptr, &main});
+    auto form = std::make_unique<StpControlDialog>(DialogContext{nullptr, QString(), &main});
     Open(*form);
     return form;
   }
@@ -173,18 +174,18 @@ TEST_F(StpInfo, SetChecksTimersAndRecoverTimeBeforeWriting) {
       {"2000", "1100", "", "Don't Leave Empty Fileds !"},
   };
   auto form = OpenInfo("stp");
-  EXPECT_EQ(form->ET_AgingTime->text(), "2000");
-  EXPECT_EQ(form->ET_HelloTime->text(), "200");
+  EXPECT_EQ(form->maxAgeEdit->text(), "2000");
+  EXPECT_EQ(form->helloTimeEdit->text(), "200");
   for (const CheckCase& c : cases) {
     SCOPED_TRACE(std::string(c.forwardDelay) + "/" + c.maxAge + "/" + c.recover);
-    form->ET_AgingTime->setText(c.maxAge);
-    form->ET_ForwardDelay->setText(c.forwardDelay);
-    form->ET_LBDRecover->setText(c.recover);
+    form->maxAgeEdit->setText(c.maxAge);
+    form->forwardDelayEdit->setText(c.forwardDelay);
+    form->lbdRecoverEdit->setText(c.recover);
     MarkJournal();
-    form->BT_SetClick();
+    form->setClicked();
     const auto records = NewRecords();
     if (*c.message) {
-      EXPECT_EQ(form->StatusPanel->text(), c.message);
+      EXPECT_EQ(form->statusPanel->text(), c.message);
       EXPECT_TRUE(records.empty());
       continue;
     }
@@ -195,33 +196,33 @@ TEST_F(StpInfo, SetChecksTimersAndRecoverTimeBeforeWriting) {
     EXPECT_EQ(records[0].varbinds[8].value, c.recover);
   }
   // Hello Time: empty, then too long for the maximum age.
-  form->ET_LBDRecover->setText("60");
-  form->ET_HelloTime->clear();
-  form->BT_SetClick();
-  EXPECT_EQ(form->StatusPanel->text(), "Don't Leave Empty Fileds !");
-  form->ET_AgingTime->setText("550");  // below 2 * 200 + 200
-  form->ET_ForwardDelay->setText("400");
-  form->ET_HelloTime->setText("200");
-  form->BT_SetClick();
-  EXPECT_EQ(form->StatusPanel->text(), "Data Error !");
+  form->lbdRecoverEdit->setText("60");
+  form->helloTimeEdit->clear();
+  form->setClicked();
+  EXPECT_EQ(form->statusPanel->text(), "Don't Leave Empty Fileds !");
+  form->maxAgeEdit->setText("550");  // below 2 * 200 + 200
+  form->forwardDelayEdit->setText("400");
+  form->helloTimeEdit->setText("200");
+  form->setClicked();
+  EXPECT_EQ(form->statusPanel->text(), "Data Error !");
 }
 
 TEST_F(StpInfo, MstpWritesEightParametersThroughTheRowViewWithoutHelloTime) {
   ASSERT_TRUE(SnmpSet(kVersion, "2"));
   auto form = OpenInfo("mstp");
-  EXPECT_EQ(form->Combo_STPVersion->currentText(), "mstp");
-  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
-  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
-  form->BT_GetClick();
+  EXPECT_EQ(form->versionCombo->currentText(), "mstp");
+  EXPECT_FALSE(form->helloTimeEdit->isEnabled());
+  EXPECT_TRUE(form->helloTimeEdit->text().isEmpty());
+  form->refreshClicked();
   ASSERT_TRUE(Idle(*form));
-  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
-  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
+  EXPECT_FALSE(form->helloTimeEdit->isEnabled());
+  EXPECT_TRUE(form->helloTimeEdit->text().isEmpty());
 
-  form->ET_AgingTime->setText("2200");
-  form->ET_ForwardDelay->setText("1300");
-  form->ET_LBDRecover->setText("120");
+  form->maxAgeEdit->setText("2200");
+  form->forwardDelayEdit->setText("1300");
+  form->lbdRecoverEdit->setText("120");
   MarkJournal();
-  form->BT_SetClick();
+  form->setClicked();
   ASSERT_TRUE(Idle(*form));
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
@@ -241,37 +242,37 @@ TEST_F(StpInfo, MstpWritesEightParametersThroughTheRowViewWithoutHelloTime) {
 TEST_F(StpInfo, VersionChangeFillsHelloTimeAndTheVersionTextFollowsOnlyAWrite) {
   ASSERT_TRUE(SnmpSet(kVersion, "2"));
   auto form = OpenInfo("mstp");
-  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("rstp"));
-  form->Combo_STPVersionChange();
-  EXPECT_TRUE(form->ET_HelloTime->isEnabled());
-  EXPECT_EQ(form->ET_HelloTime->text(), "200");
+  form->versionCombo->setCurrentIndex(form->versionCombo->findText("rstp"));
+  form->versionChanged();
+  EXPECT_TRUE(form->helloTimeEdit->isEnabled());
+  EXPECT_EQ(form->helloTimeEdit->text(), "200");
   EXPECT_EQ(main.VersionText()->text(), "mstp");  // nothing written yet
 
   // The state shows enabled: the version change holds the operator.
   ProgressDriver progress;
   MarkJournal();
-  form->BT_SetClick();
+  form->setClicked();
   ASSERT_EQ(NewRecords().size(), 1u);
   EXPECT_EQ(main.VersionText()->text(), "rstp");
   EXPECT_EQ(progress.shown, 1);
   EXPECT_EQ(progress.caption, "Set STP Progress");
   EXPECT_EQ(progress.prompt, "Change STP Version is doing...");
 
-  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("mstp"));
-  form->Combo_STPVersionChange();
-  EXPECT_FALSE(form->ET_HelloTime->isEnabled());
-  EXPECT_TRUE(form->ET_HelloTime->text().isEmpty());
+  form->versionCombo->setCurrentIndex(form->versionCombo->findText("mstp"));
+  form->versionChanged();
+  EXPECT_FALSE(form->helloTimeEdit->isEnabled());
+  EXPECT_TRUE(form->helloTimeEdit->text().isEmpty());
 }
 
 TEST_F(StpInfo, AFailedWriteLeavesTheVersionText) {
   auto form = OpenInfo("stp");
-  form->Combo_STPVersion->setCurrentIndex(form->Combo_STPVersion->findText("rstp"));
-  form->Combo_STPVersionChange();
+  form->versionCombo->setCurrentIndex(form->versionCombo->findText("rstp"));
+  form->versionChanged();
   session_.sim().Stop();  // the write times out
   form->ParametersBinding()->request.timeout = 50;
   form->ParametersBinding()->request.retries = 0;
-  form->BT_SetClick();
-  EXPECT_TRUE(form->StatusPanel->text().startsWith("Set:")) << form->StatusPanel->text().toStdString();
+  form->setClicked();
+  EXPECT_TRUE(form->statusPanel->text().startsWith("Set:")) << form->statusPanel->text().toStdString();
   EXPECT_EQ(main.VersionText()->text(), "stp");
 }
 

@@ -11,12 +11,12 @@
 #include <QTreeWidget>
 
 #include "DialogTestSupport.h"
-#include "dialogs/basic/NetworkTimeUnit.h"
-#include "dialogs/basic/SMTPControlUnit.h"
-#include "dialogs/basic/SummerTimeUnit.h"
-#include "dialogs/basic/SystemLogServerUnit.h"
-#include "dialogs/common/ProgressForm.h"
-#include "dialogs/layer2/TimeRangeUnit.h"
+#include "dialogs/basic/NetworkTimeDialog.h"
+#include "dialogs/basic/SmtpControlDialog.h"
+#include "dialogs/basic/SummerTimeDialog.h"
+#include "dialogs/basic/SystemLogHostDialog.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/layer2/TimeRangeDialog.h"
 #include "editors/ControlBinding.h"
 
 namespace {
@@ -59,48 +59,48 @@ void ExpectLaidOut(QWidget* dialog) {
 class NetworkTime : public DialogTest {};
 
 TEST_F(NetworkTime, OnlyTheCheckedPollIntervalIsSentThenEverythingIsReadAgain) {
-  auto d = Open<TfrmNetwroktime>();
-  EXPECT_FALSE(d->ED_TimeSource->isEnabled());
-  EXPECT_EQ(d->ED_Server1IPAddress->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
-  const int readsBefore = MemoLines(d->Memo1).filter("Get: ").size();
+  auto d = Open<NetworkTimeDialog>();
+  EXPECT_FALSE(d->timeSourceEdit->isEnabled());
+  EXPECT_EQ(d->server1Edit->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
+  const int readsBefore = MemoLines(d->memo).filter("Get: ").size();
 
-  d->Button_ClearAllClick();
-  d->CheckBox_PollInterval->setChecked(true);
-  d->ED_PollInterval->setText("45");
+  d->clearAllClicked();
+  d->usePollIntervalBox->setChecked(true);
+  d->pollIntervalEdit->setText("45");
   const size_t mark = JournalSize();
-  d->Button_SetCheckedClick();
-  ASSERT_TRUE(WaitFor([&] { return MemoLines(d->Memo1).filter("Get: ").size() > readsBefore && !d->AnyBusy(); }));
+  d->setCheckedClicked();
+  ASSERT_TRUE(WaitFor([&] { return MemoLines(d->memo).filter("Get: ").size() > readsBefore && !d->AnyBusy(); }));
 
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{O(kNtp, "5.0") + " INTEGER 45"});
   EXPECT_EQ(SnmpGet(O(kNtp, "5.0")), "45");
-  EXPECT_EQ(d->ED_PollInterval->text(), "45");
-  for (QCheckBox* box : {d->CheckBox_TimeState, d->CheckBox_Server1IP, d->CheckBox_Server2IP, d->CheckBox_PollInterval})
+  EXPECT_EQ(d->pollIntervalEdit->text(), "45");
+  for (QCheckBox* box : {d->useStateBox, d->useServer1Box, d->useServer2Box, d->usePollIntervalBox})
     EXPECT_FALSE(box->isChecked());
   for (int i : {0, 2, 3, 4}) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
-  for (const QString& line : MemoLines(d->Memo1)) EXPECT_TRUE(line.contains(" Ok ") || line.contains(": Ok")) << line.toStdString();
+  for (const QString& line : MemoLines(d->memo)) EXPECT_TRUE(line.contains(" Ok ") || line.contains(": Ok")) << line.toStdString();
 }
 
 TEST_F(NetworkTime, BadServerAddressSendsNothingAndTheNextRefreshReadsEverything) {
-  auto d = Open<TfrmNetwroktime>();
+  auto d = Open<NetworkTimeDialog>();
   ASSERT_TRUE(SnmpSet({O(kNtp, "4.0"), "a", "198.51.100.7"}));
-  d->CheckBox_Server1IP->setChecked(true);
-  d->CheckBox_Server2IP->setChecked(true);
-  d->ED_Server1IPAddress->setText("10.1.1");
+  d->useServer1Box->setChecked(true);
+  d->useServer2Box->setChecked(true);
+  d->server1Edit->setText("10.1.1");
   const size_t mark = JournalSize();
-  d->Button_SetCheckedClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
-  EXPECT_TRUE(d->ED_Server1IPAddress->hasFocus() || !d->isActiveWindow());
+  EXPECT_TRUE(d->server1Edit->hasFocus() || !d->isActiveWindow());
   QApplication::processEvents();
   EXPECT_TRUE(JournalSince(mark).empty()) << "nothing is written";
   for (int i : {0, 2, 3, 4}) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
 
-  d->Button_RefreshClick();
+  d->refreshClicked();
   ASSERT_TRUE(Settle(*d));
-  EXPECT_EQ(d->ED_ServerIPAddress2->text(), "198.51.100.7") << "every variable read again";
-  EXPECT_EQ(d->ED_Server1IPAddress->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
-  EXPECT_FALSE(d->CheckBox_Server1IP->isChecked());
+  EXPECT_EQ(d->server2Edit->text(), "198.51.100.7") << "every variable read again";
+  EXPECT_EQ(d->server1Edit->text(), QString::fromStdString(SnmpGet(O(kNtp, "3.0"))));
+  EXPECT_FALSE(d->useServer1Box->isChecked());
   EXPECT_TRUE(JournalSince(mark).empty());
 }
 
@@ -138,42 +138,42 @@ void Choose(QComboBox* combo, const QString& text) {
 
 TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "1"}));
-  auto d = Open<TfrmSummerTime>();
-  EXPECT_EQ(d->cbxTimeStatus->currentText(), "repeating");
-  EXPECT_TRUE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualStartRow->isVisible());
+  auto d = Open<SummerTimeDialog>();
+  EXPECT_EQ(d->statusCombo->currentText(), "repeating");
+  EXPECT_TRUE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualStartRow->isVisible());
 
-  Choose(d->cbxRepeatWeekS, "2nd");
-  Choose(d->cbxRepeatWeekdayS, "Sun");
-  Choose(d->cbxRepeatMonthS, "Mar");
-  d->edtRepeatHourS->setText("2");
-  d->edtRepeatMinuteS->setText("0");
-  Choose(d->cbxRepeatWeekE, "last");
-  Choose(d->cbxRepeatWeekdayE, "Sun");
-  Choose(d->cbxRepeatMonthE, "Oct");
-  d->edtRepeatHourE->setText("3");
-  d->edtRepeatMinuteE->setText("0");
+  Choose(d->repeatStartWeekCombo, "2nd");
+  Choose(d->repeatStartWeekdayCombo, "Sun");
+  Choose(d->repeatStartMonthCombo, "Mar");
+  d->repeatStartHourEdit->setText("2");
+  d->repeatStartMinuteEdit->setText("0");
+  Choose(d->repeatEndWeekCombo, "last");
+  Choose(d->repeatEndWeekdayCombo, "Sun");
+  Choose(d->repeatEndMonthCombo, "Oct");
+  d->repeatEndHourEdit->setText("3");
+  d->repeatEndMinuteEdit->setText("0");
 
   // One box alone is refused.
-  d->CheckBox3->setChecked(true);
+  d->useRepeatStartBox->setChecked(true);
   size_t mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts,
             QStringList{"The Repeat Summer Time Start and Repeat Summer Time End should be set together!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->CheckBox4->setChecked(true);
-  d->btnSetClick();
+  d->useRepeatEndBox->setChecked(true);
+  d->setCheckedClicked();
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), (Strings{O(kSummer, "3.0") + " OCTET_STRING 02 00 00 03 02 00",
                                      O(kSummer, "4.0") + " OCTET_STRING 00 00 00 0A 03 00"}));
 
   // An hour that is not a number is refused before anything is sent.
-  d->edtRepeatHourE->setText("");
+  d->repeatEndHourEdit->setText("");
   boxes.texts.clear();
   mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 }
@@ -181,31 +181,31 @@ TEST_F(SummerTime, RepeatingValuesAreWrittenByteForByte) {
 TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
   ASSERT_TRUE(SnmpSet({O(kSummer, "1.0"), "i", "2", O(kSummer, "5.0"), "x", "1F0C173B", O(kSummer, "6.0"), "x",
                        "01030200"}));
-  auto d = Open<TfrmSummerTime>();
-  EXPECT_EQ(d->cbxTimeStatus->currentText(), "annual");
-  EXPECT_TRUE(d->AnnualStartRow->isVisible());
-  EXPECT_FALSE(d->RepeatStartRow->isVisible());
-  EXPECT_EQ(d->edtAnnualDayS->text(), "31");
-  EXPECT_EQ(d->cbxAnnualMonthS->currentText(), "Dec");
-  EXPECT_EQ(d->edtAnnualHourS->text(), "23");
-  EXPECT_EQ(d->edtAnnualMinuteS->text(), "59");
-  EXPECT_EQ(d->cbxAnnualMonthE->currentText(), "Mar");
-  const QRect annualPlace = d->AnnualStartRow->geometry();
+  auto d = Open<SummerTimeDialog>();
+  EXPECT_EQ(d->statusCombo->currentText(), "annual");
+  EXPECT_TRUE(d->annualStartRow->isVisible());
+  EXPECT_FALSE(d->repeatStartRow->isVisible());
+  EXPECT_EQ(d->annualStartDayEdit->text(), "31");
+  EXPECT_EQ(d->annualStartMonthCombo->currentText(), "Dec");
+  EXPECT_EQ(d->annualStartHourEdit->text(), "23");
+  EXPECT_EQ(d->annualStartMinuteEdit->text(), "59");
+  EXPECT_EQ(d->annualEndMonthCombo->currentText(), "Mar");
+  const QRect annualPlace = d->annualStartRow->geometry();
 
-  d->edtAnnualDayS->setText("31");
-  Choose(d->cbxAnnualMonthS, "Apr");
-  d->CheckBox5->setChecked(true);
-  d->CheckBox6->setChecked(true);
-  d->CheckBox2->setChecked(true);  // the offset would be written first: it is not either
-  d->edtTimeOffset->setText("60");
+  d->annualStartDayEdit->setText("31");
+  Choose(d->annualStartMonthCombo, "Apr");
+  d->useAnnualStartBox->setChecked(true);
+  d->useAnnualEndBox->setChecked(true);
+  d->useOffsetBox->setChecked(true);  // the offset would be written first: it is not either
+  d->offsetEdit->setText("60");
   const size_t mark = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"time error!!"});
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->edtAnnualDayS->setText("30");
+  d->annualStartDayEdit->setText("30");
   boxes.texts.clear();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(';').toStdString();
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 2u);
@@ -214,26 +214,26 @@ TEST_F(SummerTime, AnnualValuesReadBackAndDaysBeyondTheMonthAreRefused) {
                                      O(kSummer, "6.0") + " OCTET_STRING 01 03 02 00"}));
 
   // The layout switch: the repeat rows come, their boxes cleared.
-  d->CheckBox5->setChecked(true);
-  Choose(d->cbxTimeStatus, "repeating");
-  d->cbxTimeStatusChange();
-  EXPECT_TRUE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualEndRow->isVisible());
-  EXPECT_FALSE(d->CheckBox5->isChecked());
+  d->useAnnualStartBox->setChecked(true);
+  Choose(d->statusCombo, "repeating");
+  d->statusChanged();
+  EXPECT_TRUE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualEndRow->isVisible());
+  EXPECT_FALSE(d->useAnnualStartBox->isChecked());
   QApplication::processEvents();
-  EXPECT_EQ(d->RepeatStartRow->geometry().topLeft(), annualPlace.topLeft())
+  EXPECT_EQ(d->repeatStartRow->geometry().topLeft(), annualPlace.topLeft())
       << "the annual rows stand where the repeat rows stand";
-  Choose(d->cbxTimeStatus, "disable");
-  d->cbxTimeStatusChange();
-  EXPECT_FALSE(d->RepeatStartRow->isVisible());
-  EXPECT_FALSE(d->AnnualStartRow->isVisible());
-  d->CheckBox3->setChecked(true);
-  d->CheckBox4->setChecked(true);
+  Choose(d->statusCombo, "disable");
+  d->statusChanged();
+  EXPECT_FALSE(d->repeatStartRow->isVisible());
+  EXPECT_FALSE(d->annualStartRow->isVisible());
+  d->useRepeatStartBox->setChecked(true);
+  d->useRepeatEndBox->setChecked(true);
   // A bad offset stops the whole set.
-  d->edtTimeOffset->setText("45");
+  d->offsetEdit->setText("45");
   boxes.texts.clear();
   const size_t mark2 = JournalSize();
-  d->btnSetClick();
+  d->setCheckedClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Time Offset error!"});
   EXPECT_TRUE(JournalSince(mark2).empty());
 }
@@ -248,7 +248,7 @@ QTreeWidgetItem* Line(QTreeWidget* view, const QString& key) {
 }
 
 TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
-  auto d = Open<TTimeRangeForm>();
+  auto d = Open<TimeRangeDialog>();
   EXPECT_TRUE(d->RefreshAllowed()) << "the read at creation allows Refresh";
   EXPECT_FALSE(d->btnSet->isEnabled());
   EXPECT_FALSE(d->btnDelete->isEnabled());
@@ -316,51 +316,51 @@ TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
 class SystemLog : public DialogTest {};
 
 TEST_F(SystemLog, AddChecksIndexAndPortAndLeavesAnEmptyPortOut) {
-  auto d = Open<TSystemLogServerForm>();
-  ASSERT_NE(Line(d->LV_SystemLogServerEntry, "2"), nullptr);
-  EXPECT_EQ(d->ST_Count->text(), QString::number(d->LV_SystemLogServerEntry->topLevelItemCount()));
-  EXPECT_FALSE(d->Btn_Edit->isEnabled());
+  auto d = Open<SystemLogHostDialog>();
+  ASSERT_NE(Line(d->hostList, "2"), nullptr);
+  EXPECT_EQ(d->countLabel->text(), QString::number(d->hostList->topLevelItemCount()));
+  EXPECT_FALSE(d->setButton->isEnabled());
 
   size_t mark = JournalSize();
-  d->Ed_Index->setText("2");
-  d->Ed_IP->setText("192.0.2.50");
-  d->Btn_AddClick();
-  d->Ed_Index->setText("4");
-  d->Ed_IP->setText("192.0.2");
-  d->Btn_AddClick();
-  d->Ed_IP->setText("192.0.2.50");
-  d->Ed_Port->setText("600");
-  d->Btn_AddClick();
+  d->indexEdit->setText("2");
+  d->ipEdit->setText("192.0.2.50");
+  d->addClicked();
+  d->indexEdit->setText("4");
+  d->ipEdit->setText("192.0.2");
+  d->addClicked();
+  d->ipEdit->setText("192.0.2.50");
+  d->portEdit->setText("600");
+  d->addClicked();
   EXPECT_EQ(boxes.texts, (QStringList{"This Index has already existed. Please Change Server Index.",
                                       "Please input a valid ip",
                                       "The range of Server UDP Port for syslog is 514 or 6000-65535."}));
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->Ed_Port->clear();
-  Choose(d->CBox_Facility, "local3");
-  Choose(d->CBox_State, "enabled");
-  d->Btn_AddClick();
-  EXPECT_TRUE(d->Ed_Index->text().isEmpty()) << "the fields are reset";
-  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->LV_SystemLogServerEntry, "4") != nullptr; }));
+  d->portEdit->clear();
+  Choose(d->facilityCombo, "local3");
+  Choose(d->stateCombo, "enabled");
+  d->addClicked();
+  EXPECT_TRUE(d->indexEdit->text().isEmpty()) << "the fields are reset";
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->hostList, "4") != nullptr; }));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), (Strings{O(kSyslog, "2.4") + " IpAddress 192.0.2.50", O(kSyslog, "3.4") + " INTEGER 3",
                                      O(kSyslog, "6.4") + " INTEGER 3", O(kSyslog, "7.4") + " INTEGER 4"}));
-  EXPECT_EQ(d->ST_Count->text(), QString::number(d->LV_SystemLogServerEntry->topLevelItemCount()));
+  EXPECT_EQ(d->countLabel->text(), QString::number(d->hostList->topLevelItemCount()));
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(d->Editor()->request.varList.Item(i).access, 0x06) << i;
 
   // "Set" on the new row: an empty port stays out as well; a bad one is refused.
-  Line(d->LV_SystemLogServerEntry, "4")->setSelected(true);
-  EXPECT_TRUE(d->Btn_Edit->isEnabled());
-  EXPECT_FALSE(d->Ed_Index->isEnabled());
-  d->Ed_Port->setText("70000");
+  Line(d->hostList, "4")->setSelected(true);
+  EXPECT_TRUE(d->setButton->isEnabled());
+  EXPECT_FALSE(d->indexEdit->isEnabled());
+  d->portEdit->setText("70000");
   boxes.texts.clear();
   mark = JournalSize();
-  d->Btn_EditClick();
+  d->setClicked();
   EXPECT_EQ(boxes.texts, QStringList{"The range of Server UDP Port for syslog is 514 or 6000-65535."});
-  d->Ed_Port->setText("514");
-  d->Ed_IP->setText("192.0.2.51");
-  d->Btn_EditClick();
+  d->portEdit->setText("514");
+  d->ipEdit->setText("192.0.2.51");
+  d->setClicked();
   ASSERT_TRUE(Settle(*d));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -368,11 +368,11 @@ TEST_F(SystemLog, AddChecksIndexAndPortAndLeavesAnEmptyPortOut) {
   EXPECT_EQ(SnmpGet(O(kSyslog, "5.4")), "514");
 
   // Delete carries only the row status.
-  ASSERT_NE(Line(d->LV_SystemLogServerEntry, "4"), nullptr);
-  Line(d->LV_SystemLogServerEntry, "4")->setSelected(true);
+  ASSERT_NE(Line(d->hostList, "4"), nullptr);
+  Line(d->hostList, "4")->setSelected(true);
   mark = JournalSize();
-  d->Btn_DelClick();
-  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->LV_SystemLogServerEntry, "4") == nullptr; }));
+  d->deleteClicked();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->hostList, "4") == nullptr; }));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{O(kSyslog, "7.4") + " INTEGER 6"});
@@ -383,25 +383,25 @@ class Smtp : public DialogTest {};
 
 TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
   ASSERT_TRUE(SnmpSet({O(kSmtp, "1.0"), "i", "2"}));
-  auto d = Open<TSMTPControlForm>();
+  auto d = Open<SmtpControlDialog>();
   EXPECT_EQ(d->windowTitle(), "SMTP Control Table :qrx-sim");
-  EXPECT_EQ(d->CB_Status->currentText(), "disabled");
-  Choose(d->CB_SendTest, "send");
+  EXPECT_EQ(d->stateCombo->currentText(), "disabled");
+  Choose(d->sendTestCombo, "send");
   size_t mark = JournalSize();
-  d->Btn_SetClick();
+  d->setClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Enable SMTP first if you want send a mail"});
   EXPECT_TRUE(JournalSince(mark).empty());
 
   // Confirmed: the progress window runs (driven here) while the write goes out.
-  Choose(d->CB_Status, "enabled");
-  Choose(d->CB_SendTest, "send");
+  Choose(d->stateCombo, "enabled");
+  Choose(d->sendTestCombo, "send");
   boxes.texts.clear();
   boxes.okCancel = QMessageBox::Ok;
-  TProgressForm::SetTickInterval(0);
+  ProgressDialog::SetTickInterval(0);
   QString caption, prompt;
   int ticks = 0;
   qrxtest::OnNextModal([&](QWidget* modal) {
-    auto* progress = qobject_cast<TProgressForm*>(modal);
+    auto* progress = qobject_cast<ProgressDialog*>(modal);
     if (progress == nullptr) {
       modal->close();
       return;
@@ -414,8 +414,8 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
       ++ticks;
     }
   }, d.get());
-  d->Btn_SetClick();
-  TProgressForm::SetTickInterval(1000);
+  d->setClicked();
+  ProgressDialog::SetTickInterval(1000);
   EXPECT_EQ(boxes.texts, QStringList{"To Send the mail may take a long time. Do you want to go on?"});
   EXPECT_EQ(caption, "Send the mail Progress");
   EXPECT_EQ(prompt, "Send the mail is doing...");
@@ -427,18 +427,18 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
   EXPECT_EQ(Lines(sets[0]).back(), O(kSmtp, "7.0") + " INTEGER 1");
 
   // Cancel: nothing is written.
-  Choose(d->CB_SendTest, "send");
+  Choose(d->sendTestCombo, "send");
   boxes.okCancel = QMessageBox::Cancel;
   mark = JournalSize();
-  d->Btn_SetClick();
+  d->setClicked();
   ASSERT_TRUE(Settle(*d));
   EXPECT_TRUE(JournalSince(mark).empty());
 
   // "noAction" leaves the send variable out.
-  Choose(d->CB_SendTest, "noAction");
-  d->ED_Subject->setText("hello");
+  Choose(d->sendTestCombo, "noAction");
+  d->subjectEdit->setText("hello");
   mark = JournalSize();
-  d->Btn_SetClick();
+  d->setClicked();
   ASSERT_TRUE(Settle(*d));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -447,10 +447,10 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
   EXPECT_EQ(d->Editor()->request.varList.Item(6).access, 0x06);
 
   // Empty server fields: a note in the status panel, nothing written.
-  d->Ed_SourcePort->clear();
+  d->serverPortEdit->clear();
   mark = JournalSize();
-  d->Btn_SetClick();
-  EXPECT_EQ(d->StatusPanel0->text(), "Please Input Value!");
+  d->setClicked();
+  EXPECT_EQ(d->statusPanel->text(), "Please Input Value!");
   EXPECT_TRUE(JournalSince(mark).empty());
 }
 
@@ -459,11 +459,11 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
 class Layout : public DialogTest {};
 
 TEST_F(Layout, EveryDialogShowsItsControlsWhole) {
-  ExpectLaidOut(Open<TfrmNetwroktime>().get());
-  ExpectLaidOut(Open<TfrmSummerTime>().get());
-  ExpectLaidOut(Open<TTimeRangeForm>().get());
-  ExpectLaidOut(Open<TSystemLogServerForm>().get());
-  ExpectLaidOut(Open<TSMTPControlForm>().get());
+  ExpectLaidOut(Open<NetworkTimeDialog>().get());
+  ExpectLaidOut(Open<SummerTimeDialog>().get());
+  ExpectLaidOut(Open<TimeRangeDialog>().get());
+  ExpectLaidOut(Open<SystemLogHostDialog>().get());
+  ExpectLaidOut(Open<SmtpControlDialog>().get());
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ struct ReadyProbe {
     binding = dialog.AddBinding(tbl::NetworkTime, asynchronous, statusTarget ? status : nullptr);
     dialog.TrackReady(binding, [this] { ++readyCalls; });
   }
-  TSnmpDialog dialog;
+  SnmpDialog dialog;
   QLabel* status = nullptr;
   KySNMPRequest2Edits* binding = nullptr;
   int readyCalls = 0;
@@ -125,7 +125,7 @@ struct TwoBindings {
     table->AttachListView(view, false);
     scalars = dialog.AddBinding(tbl::NetworkTime, true, memo);
   }
-  TSnmpDialog dialog;
+  SnmpDialog dialog;
   QPlainTextEdit* memo = nullptr;
   QTreeWidget* view = nullptr;
   KySNMPRequest2Edits* table = nullptr;
@@ -210,7 +210,7 @@ TEST_F(BindingFlow, SynchronousExchangesLetTheEventLoopRun) {
   for (const Case& c : {Case{"scalar read", &tbl::NetworkTime, false}, Case{"table walk", &tbl::Dot1qVlanStatic, false},
                         Case{"write and re-read", &tbl::Dot1qVlanStatic, true}}) {
     SCOPED_TRACE(c.name);
-    TSnmpDialog dialog;
+    SnmpDialog dialog;
     auto* memo = new QPlainTextEdit(&dialog);
     auto* view = new QTreeWidget(&dialog);
     KySNMPRequest2Edits* b = dialog.AddBinding(*c.table, false, memo);
@@ -242,7 +242,7 @@ TEST_F(BindingFlow, SynchronousExchangesLetTheEventLoopRun) {
 // handler goes on with the dialog still there, and the dialog goes after.
 TEST_F(BindingFlow, ADialogClosedWhileAHandlerWaitsGoesAfterTheHandler) {
   StartSim({"--fault-delay", "700", "--rows", "Dot1qVlanStatic=30"});
-  QPointer<TSnmpDialog> dialog = new TSnmpDialog;
+  QPointer<SnmpDialog> dialog = new SnmpDialog;
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   auto* view = new QTreeWidget(dialog);
   auto* button = new QPushButton(QStringLiteral("Refresh"), dialog);
@@ -270,7 +270,7 @@ TEST_F(BindingFlow, AFailedWritesErrorStaysOverTheReReadThatFollows) {
   const std::vector<std::string> createVlan1 = {"1", "createAndGo"};
   for (const bool async : {true, false}) {
     SCOPED_TRACE(async ? "asynchronous" : "synchronous");
-    TSnmpDialog dialog;
+    SnmpDialog dialog;
     auto* memo = new QPlainTextEdit(&dialog);
     auto* view = new QTreeWidget(&dialog);
     KySNMPRequest2Edits* b = dialog.AddBinding(tbl::Dot1qVlanStatic, async, memo);

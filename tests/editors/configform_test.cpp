@@ -38,7 +38,7 @@ class ConfigFormKeys : public ::testing::Test {
   }
 
   BoxRecorder boxes;
-  TConfigForm form;
+  GeneratedDialog form;
   TSNMPEditorPanel* panel = nullptr;
   QStringList clicked;
 };
@@ -77,7 +77,7 @@ TEST(ConfigFormSize, SmallGroupOpensAtThePanelSize) {
   TSNMPEditorPanel alone(&host, &hostEditor);
   const QSize wanted = alone.size();
 
-  TConfigForm form;
+  GeneratedDialog form;
   auto editor = std::make_unique<KySNMPRequest2Edits>(&form);
   editor->request.varList = KySNMPVarList(kTable);
   form.SetEditor(std::move(editor));
@@ -89,7 +89,7 @@ TEST(ConfigFormSize, SmallGroupOpensAtThePanelSize) {
 // leave-check of the edit would see a control that is no longer an edit).
 TEST(ConfigFormLifetime, DestroyedWhileAnEditHasTheFocusRunsNoHandler) {
   BoxRecorder boxes;
-  auto* form = new TConfigForm;
+  auto* form = new GeneratedDialog;
   auto editor = std::make_unique<KySNMPRequest2Edits>(form);
   editor->request.varList = KySNMPVarList(kTable);
   TSNMPEditorPanel* panel = form->SetEditor(std::move(editor));

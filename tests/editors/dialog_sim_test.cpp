@@ -64,7 +64,7 @@ class SimDialogs : public ::testing::Test {
     sim = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << session->error();
+    ASSERT_TRUE(started) << "the simulator did not start: " << session->error();
   }
 
   // snmpget of one OID on the simulator: the value part of the output line.
@@ -388,7 +388,7 @@ TEST_F(SimDialogs, MenuEntryPointShowsTheDialogModally) {
   int lines = -1;
   OnNextModal([&](QWidget* w) {
     caption = w->windowTitle();
-    auto* form = qobject_cast<TConfigForm*>(w);
+    auto* form = qobject_cast<GeneratedDialog*>(w);
     ASSERT_NE(form, nullptr);
     WaitFor([&] { return form->FirstRefreshDone() && !form->Editor()->busy; });
     lines = form->Panel()->findChild<QTreeWidget*>()->topLevelItemCount();
@@ -505,6 +505,36 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
   }
 }
 
+// What a read of the static VLAN table into a list view left: the lines
+// listed and the last status line (a synchronous read's error is written
+// there as the dialogs write it).
+struct VlanTableRead {
+  int rows = 0;
+  QString lastStatus;
+};
+
+VlanTableRead ReadVlanTable(const qrxtest::SimProcess& agent, bool async) {
+  QWidget form;
+  QPlainTextEdit memo;
+  QTreeWidget view;
+  KySNMPRequest2Edits editor(&form);
+  editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
+  editor.request.device.address = agent.host();
+  editor.request.device.port = static_cast<uint16_t>(agent.port());
+  editor.AttachListView(&view, false);
+  editor.SetStatusTarget(&memo);
+  editor.asynchronous = async;
+  try {
+    editor.Refresh();
+    EXPECT_TRUE(WaitFor([&] { return !editor.busy; })) << "the walk did not end";
+    EXPECT_TRUE(async) << "no error raised";
+  } catch (const KySNMPException& e) {
+    EXPECT_FALSE(async);
+    memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
+  }
+  return {view.topLevelItemCount(), memo.toPlainText().split(QLatin1Char('\n')).last()};
+}
+
 // An agent whose OIDs stop increasing: the walk ends there, the rows read
 // stay in the view, and the status line says why. Inside a column the agent
 // answers a name before the one asked for; over the whole table it answers
@@ -522,30 +552,64 @@ TEST_F(SimDialogs, NonIncreasingOidsEndTheWalkWithAReason) {
         << broken.error();
     for (const bool async : {true, false}) {
       SCOPED_TRACE(async ? "asynchronous" : "synchronous");
-      QWidget form;
-      QPlainTextEdit memo;
-      QTreeWidget view;
-      KySNMPRequest2Edits editor(&form);
-      editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
-      editor.request.device.address = broken.host();
-      editor.request.device.port = static_cast<uint16_t>(broken.port());
-      editor.AttachListView(&view, false);
-      editor.SetStatusTarget(&memo);
-      editor.asynchronous = async;
-      try {
-        editor.Refresh();
-        ASSERT_TRUE(WaitFor([&] { return !editor.busy; }));
-        EXPECT_TRUE(async) << "no error raised";
-      } catch (const KySNMPException& e) {
-        EXPECT_FALSE(async);
-        memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
-      }
-      EXPECT_EQ(view.topLevelItemCount(), fault.rowsKept);
-      const QString last = memo.toPlainText().split(QLatin1Char('\n')).last();
-      EXPECT_TRUE(last.startsWith("Get: (SNMPClass) Invalid Object Identifier! (")) << last.toStdString();
-      EXPECT_TRUE(last.contains("does not follow")) << last.toStdString();
+      const VlanTableRead read = ReadVlanTable(broken, async);
+      EXPECT_EQ(read.rows, fault.rowsKept);
+      EXPECT_TRUE(read.lastStatus.startsWith("Get: (SNMPClass) Invalid Object Identifier! ("))
+          << read.lastStatus.toStdString();
+      EXPECT_TRUE(read.lastStatus.contains("does not follow")) << read.lastStatus.toStdString();
     }
   }
+}
+
+// Agents that are not ours. A walk answered with the name asked for and
+// NULL ends with the rows read and the reason; a SET answered noError with
+// noSuchInstance wrote nothing and says so instead of "Set: Ok".
+TEST_F(SimDialogs, EchoedNamesAndUnwrittenSetsAreErrors) {
+  qrxtest::SimProcess broken;
+  ASSERT_TRUE(broken.Start({"--rows", "Dot1qVlanStatic=5"})) << broken.error();
+  const QStringList indexes = VlanIndexes(broken.address());
+  ASSERT_EQ(indexes.size(), 5);
+  const std::string echoed = std::string(kVlanEgress) + "." + indexes[2].toStdString();
+  const std::string history = std::string(tbl::DeviceControl2.rows[11].oid);
+  ASSERT_TRUE(broken.Start({"--rows", "Dot1qVlanStatic=5", "--fault-echo", echoed, "--fault-set-nosuch", history}))
+      << broken.error();
+  for (const bool async : {true, false}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    const VlanTableRead read = ReadVlanTable(broken, async);
+    EXPECT_EQ(read.rows, 2) << "the rows before the echo stay";
+    EXPECT_TRUE(read.lastStatus.startsWith("Get: (SNMPClass) Invalid Object Identifier! ("))
+        << read.lastStatus.toStdString();
+  }
+
+  const KySNMPDevice saved = GlobalDevice;
+  GlobalDevice.address = broken.host();
+  GlobalDevice.port = static_cast<uint16_t>(broken.port());
+  GeneratedCommand command;
+  command.table = &tbl::DeviceControl2;
+  command.kind = 0;
+  command.caption = "Layer 2 Device Control";
+  auto form = BuildGeneratedDialog(command);
+  GlobalDevice = saved;
+  auto* panel = form->Panel();
+  QPlainTextEdit* memo = panel->Messages()->Memo();
+  form->show();
+  ASSERT_TRUE(WaitFor([&] { return form->FirstRefreshDone() && !form->Editor()->busy; }));
+  TEditsPanel* rows = panel->EditsPanel();
+  const QString before = rows->RowText(11);
+  auto* edit = static_cast<QLineEdit*>(rows->Row(11).editor);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, before == "77" ? "78" : "77");
+  QTest::mouseClick(rows->Row(11).check, Qt::LeftButton);
+  QTest::mouseClick(panel->ButtonBar()->btnSetChecked, Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return !form->Editor()->busy; }));
+  const QString last = memo->toPlainText().split(QLatin1Char('\n')).last();
+  EXPECT_TRUE(last.startsWith("Set: (SNMP) Variable does not exist!")) << last.toStdString();
+  EXPECT_FALSE(memo->toPlainText().contains("Set: Ok")) << memo->toPlainText().toStdString();
+  QTest::mouseClick(panel->ButtonBar()->btnRefresh, Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return !form->Editor()->busy; }));
+  EXPECT_EQ(rows->RowText(11), before) << "nothing was written";
+  form->close();
 }
 
 }  // namespace

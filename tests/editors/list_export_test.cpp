@@ -63,7 +63,7 @@ class ListExportTest : public ::testing::Test {
     return menu.findChild<QAction*>(name);
   }
 
-  TConfigForm form;
+  GeneratedDialog form;
   TSNMPListViewPanel* panel = nullptr;
   QTreeWidget* view = nullptr;
   QMenu menu;

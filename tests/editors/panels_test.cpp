@@ -485,7 +485,7 @@ TEST(ListPanelWithoutStatus, ShowsNeitherAddNorDelete) {
 
 // ---------------------------------------------------------------------------
 TEST(ConfigForm, TypeIsSetOnce) {
-  TConfigForm form;
+  GeneratedDialog form;
   auto first = std::make_unique<KySNMPRequest2Edits>(&form);
   first->request.varList = KySNMPVarList(kScalarTable);
   form.SetEditor(std::move(first));

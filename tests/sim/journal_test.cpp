@@ -1,9 +1,12 @@
-// The simulator's SET journal ("--journal FILE") and its test-side reader.
+// The simulator's SET journal ("--journal FILE") and request journal
+// ("--request-journal FILE"), and their test-side readers.
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
+#include "common/RequestJournal.h"
 #include "common/SetJournal.h"
 #include "sim/SimJournal.h"
 #include "tests/sim/SimFixture.h"
@@ -193,6 +196,164 @@ TEST(JournalReader, MissingFileIsEmptyAndMalformedFilesThrow) {
       out << bad;
     }
     EXPECT_THROW(qrxtest::ReadSetJournal(path), std::runtime_error);
+  }
+  std::filesystem::remove(path);
+}
+
+// Every kind of request, over SNMPv1 and SNMPv2c, in the order received, with
+// its names in PDU order; the SET journal beside it keeps its SETs only.
+TEST_F(JournalTest, RequestJournalRecordsEveryRequestBesideTheSetJournal) {
+  const std::string requests = path + "-requests";
+  std::filesystem::remove(requests);
+  StartSim({"--journal", path, "--request-journal", requests});
+  const std::string sysDescr = "1.3.6.1.2.1.1.1.0";
+  ASSERT_EQ(Get({kSystemIp, sysDescr}).exitCode, 0);
+  ASSERT_EQ(Tool("snmpgetnext", V1(), {kPortCtl + ".3"}).exitCode, 0);
+  ASSERT_EQ(Tool("snmpbulkget", V2c(), {"-Cn1", "-Cr5", "1.3.6.1.2.1.1", kPortCtl + ".3"}).exitCode, 0);
+  ASSERT_EQ(Set({kPortCtl + ".3.1.100", "i", "7"}).exitCode == 0, false) << "refused, journaled all the same";
+
+  const auto records = qrxtest::ReadRequestJournal(requests);
+  std::filesystem::remove(requests);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].op, "GET");
+  ASSERT_EQ(records[0].varbinds.size(), 2u);
+  EXPECT_EQ(records[0].varbinds[0].oid, kSystemIp);
+  EXPECT_EQ(records[0].varbinds[1].oid, sysDescr);
+  EXPECT_EQ(records[1].op, "GETNEXT");
+  ASSERT_EQ(records[1].varbinds.size(), 1u);
+  EXPECT_EQ(records[1].varbinds[0].oid, kPortCtl + ".3");
+  EXPECT_EQ(records[2].op, "GETBULK");
+  EXPECT_EQ(records[2].nonRepeaters, 1);
+  EXPECT_EQ(records[2].maxRepetitions, 5);
+  ASSERT_EQ(records[2].varbinds.size(), 2u);
+  EXPECT_EQ(records[2].varbinds[1].oid, kPortCtl + ".3");
+  EXPECT_EQ(records[3].op, "SET");
+  ASSERT_EQ(records[3].varbinds.size(), 1u);
+  EXPECT_EQ(records[3].varbinds[0].type, "INTEGER");
+  EXPECT_EQ(records[3].varbinds[0].value, "7");
+  // Every request has its own id.
+  std::set<long> ids;
+  for (const auto& r : records) ids.insert(r.id);
+  EXPECT_EQ(ids.size(), records.size());
+
+  const auto sets = qrxtest::ReadSetJournal(path);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(sets[0].varbinds.at(0).value, "7");
+}
+
+TEST(JournalCommandLine, AnUnwritableRequestJournalStopsTheStartWithAMessage) {
+  auto r = qrxtest::RunCommand({qrxtest::SimProcess::DefaultExecutable(), "--port", "0", "--request-journal",
+                                "/nonexistent-dir/requests.txt"},
+                               5000);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("/nonexistent-dir/requests.txt"), std::string::npos) << r.err;
+  r = qrxtest::RunCommand({qrxtest::SimProcess::DefaultExecutable(), "--request-journal", ""}, 5000);
+  EXPECT_EQ(r.exitCode, 2);
+}
+
+TEST(JournalFormat, RequestRecordsRoundTripThroughTheReader) {
+  using Op = sim::JournalRequest::Op;
+  sim::JournalRequest bulk{Op::GetBulk, 7, 1, 25, {{{1, 3, 6, 1, 2}, {}}, {{1, 3, 6, 1, 4, 5}, {}}}};
+  sim::JournalRequest set{Op::Set, -3, 0, 0, {{{1, 3, 6, 1, 9, 0}, sim::Value::Octets("ab")}}};
+  sim::JournalRequest probe{Op::Get, 8, 0, 0, {}};
+  const std::string text =
+      sim::FormatRequestRecord(bulk) + sim::FormatRequestRecord(set) + sim::FormatRequestRecord(probe);
+  EXPECT_EQ(text,
+            "GETBULK 2 id=7 nr=1 mr=25\n"
+            "1.3.6.1.2\n"
+            "1.3.6.1.4.5\n"
+            "SET 1 id=-3\n"
+            "1.3.6.1.9.0 OCTET_STRING 61 62\n"
+            "GET 0 id=8\n");
+  const std::string path = TempPath("request-format");
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+  }
+  const auto records = qrxtest::ReadRequestJournal(path);
+  std::filesystem::remove(path);
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0].op, "GETBULK");
+  EXPECT_EQ(records[0].id, 7);
+  EXPECT_EQ(records[0].maxRepetitions, 25);
+  EXPECT_EQ(records[0].varbinds.at(1).oid, "1.3.6.1.4.5");
+  EXPECT_EQ(records[1].id, -3);
+  EXPECT_EQ(records[1].varbinds.at(0).value, "61 62");
+  EXPECT_TRUE(records[2].varbinds.empty());
+}
+
+TEST(JournalReader, MalformedRequestJournalsThrow) {
+  const char* const kBad[] = {
+      "1.3.6\n",                         // varbind without a record
+      "GET 1\n1.3.6\n",                  // no id
+      "GET 1 id=x\n1.3.6\n",             // id not a number
+      "TRAP 1 id=1\n1.3.6\n",            // not a request
+      "GETBULK 1 id=1\n1.3.6\n",         // GETBULK without nr= and mr=
+      "GET 2 id=1\n1.3.6\n",             // cut short
+      "GET 1 id=1\n1.3.6 INTEGER 1\n",   // a value in a read
+      "SET 1 id=1\n1.3.6\n",             // a SET without its type
+      "GETNEXT 1 id=1\n.1.3.6\n",        // leading dot
+  };
+  const std::string path = TempPath("request-bad");
+  for (const char* bad : kBad) {
+    SCOPED_TRACE(bad);
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << bad;
+    }
+    EXPECT_THROW(qrxtest::ReadRequestJournal(path), std::runtime_error);
+  }
+  std::filesystem::remove(path);
+}
+
+// What the manager asked for: the same whatever the exchanges of its walks.
+struct AskedCase {
+  const char* what;
+  const char* journal;
+  const char* asked;
+};
+const AskedCase kAsked[] = {
+    {"a two-column walk by GETBULK in three exchanges, the last one column only",
+     "GET 1 id=1\n1.3.6.1.2.1.1.5.0\n"
+     "GETBULK 2 id=2 nr=0 mr=2\n1.3.6.1.9.1.2\n1.3.6.1.9.1.3\n"
+     "GETBULK 2 id=3 nr=0 mr=8\n1.3.6.1.9.1.2.2\n1.3.6.1.9.1.3.2\n"
+     "GETBULK 1 id=4 nr=0 mr=30\n1.3.6.1.9.1.3.10\n",
+     "GET\n  1.3.6.1.2.1.1.5.0\nWALK 1.3.6.1.9.1.2\nWALK 1.3.6.1.9.1.3\n"},
+    {"the same walk by GET-NEXT, the columns' steps interleaved with a second walk",
+     "GET 1 id=11\n1.3.6.1.2.1.1.5.0\n"
+     "GETNEXT 2 id=12\n1.3.6.1.9.1.2\n1.3.6.1.9.1.3\n"
+     "GETNEXT 1 id=13\n1.3.6.1.9.1.2.1\n"
+     "GETNEXT 1 id=14\n1.3.6.1.9.1.3.1\n"
+     "GETNEXT 1 id=15\n1.3.6.1.8\n"
+     "GETNEXT 2 id=16\n1.3.6.1.9.1.2.2\n1.3.6.1.8.4.0\n",
+     "GET\n  1.3.6.1.2.1.1.5.0\nWALK 1.3.6.1.9.1.2\nWALK 1.3.6.1.9.1.3\nWALK 1.3.6.1.8\n"},
+    {"a column walked twice (a second refresh) shows twice",
+     "GETBULK 1 id=1 nr=0 mr=10\n1.3.6.1.9.1.2\nGETBULK 1 id=2 nr=0 mr=10\n1.3.6.1.9.1.2.10\n"
+     "GETBULK 1 id=3 nr=0 mr=10\n1.3.6.1.9.1.2\n",
+     "WALK 1.3.6.1.9.1.2\nWALK 1.3.6.1.9.1.2\n"},
+    {"GETs and SETs kept whole in their order, a repeated GET too; retransmissions and probes left out",
+     "GET 0 id=1\n"
+     "GET 2 id=2\n1.3.6.1.5.0\n1.3.6.1.4.0\n"
+     "GET 2 id=2\n1.3.6.1.5.0\n1.3.6.1.4.0\n"
+     "SET 2 id=3\n1.3.6.1.7.0 INTEGER 2\n1.3.6.1.6.0 OCTET_STRING\n"
+     "GET 2 id=4\n1.3.6.1.5.0\n1.3.6.1.4.0\n",
+     "GET\n  1.3.6.1.5.0\n  1.3.6.1.4.0\n"
+     "SET\n  1.3.6.1.7.0 INTEGER 2\n  1.3.6.1.6.0 OCTET_STRING\n"
+     "GET\n  1.3.6.1.5.0\n  1.3.6.1.4.0\n"},
+    {"a neighbouring column is no step of a walk (1.3.6.1.9.1.20 is not inside 1.3.6.1.9.1.2)",
+     "GETNEXT 1 id=1\n1.3.6.1.9.1.2\nGETNEXT 1 id=2\n1.3.6.1.9.1.20\n",
+     "WALK 1.3.6.1.9.1.2\nWALK 1.3.6.1.9.1.20\n"},
+};
+
+TEST(JournalReader, AskedForLeavesOutHowWalksWereCutIntoExchanges) {
+  const std::string path = TempPath("asked");
+  for (const AskedCase& c : kAsked) {
+    SCOPED_TRACE(c.what);
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << c.journal;
+    }
+    EXPECT_EQ(qrxtest::AskedFor(qrxtest::ReadRequestJournal(path)), c.asked);
   }
   std::filesystem::remove(path);
 }

@@ -397,6 +397,51 @@ TEST_F(EngineTest, WriteAsyncRefusedWithNoSuchNameIsAnError) {
   EXPECT_EQ(agent_->requests().back().vbs[0].oid, Cat(kEntry, {2, 7}));
 }
 
+// A SET answered noError whose binding is an exception wrote nothing: it is
+// that variable's error, synchronously and asynchronously, with its index.
+TEST_F(EngineTest, SetAnsweredWithAnExceptionIsThatVariablesError) {
+  struct Case {
+    const char* name;
+    uint8_t exception;
+  };
+  const Case cases[] = {{"noSuchObject", 0x80}, {"noSuchInstance", 0x81}, {"endOfMibView", 0x82}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    mib_.setException.clear();
+    AddRow(7, "seven", 70);
+    auto r = NewRequest();
+    TableList(r->varList);
+    r->varList.Item(0).value = "7";
+    r->varList.Item(1).value = "renamed";
+    r->varList.Item(2).value = "71";
+    mib_.setException[Cat(kEntry, {3})] = c.exception;  // the second binding
+    try {
+      r->Write();
+      ADD_FAILURE() << "reported as written";
+    } catch (const KySNMPException& e) {
+      EXPECT_EQ(e.code(), KyErr::SnmpNoSuchName);
+      EXPECT_EQ(e.text(), "(SNMP) Variable does not exist!");
+    }
+    std::vector<KySNMPError> seen;
+    r->WriteAsync([&](void*, const KySNMPError& e, KySNMPVarList&) { seen.push_back(e); }, nullptr);
+    testsession::Pump([&] { return !seen.empty(); });
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].code, KyErr::SnmpNoSuchName);
+    EXPECT_EQ(seen[0].message, "(SNMP) Variable does not exist!");
+    EXPECT_EQ(seen[0].errorIndex, 2);
+    EXPECT_TRUE(seen[0].finished);
+    EXPECT_EQ(r->varList.Item(2).value, "71") << "the list is as before";
+  }
+  // Written bindings echoed back are a success.
+  mib_.setException.clear();
+  auto r = NewRequest();
+  TableList(r->varList);
+  r->varList.Item(0).value = "7";
+  r->varList.Item(1).value = "renamed";
+  r->varList.Item(2).value = "71";
+  EXPECT_EQ(CodeOf([&] { r->Write(); }), 0);
+}
+
 TEST_F(EngineTest, ShortReplyDoesNotReadPastTheBindings) {
   AddRow(1, "one", 10);
   mib_.truncateTo = 1;

@@ -114,6 +114,9 @@ struct WalkCase {
   int32_t timeout = 100;       // hundredths of a second
   bool fewerExchanges = true;  // the agent lets GETBULK save exchanges
   int code = 0;                // the walk's status: a broken agent ends it
+  // The agent has answered a GETBULK of another table before (its first
+  // GETBULK reply of the session is not this walk's).
+  bool warmUp = false;
 };
 
 void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
@@ -166,6 +169,32 @@ const WalkCase kCases[] = {
        a.nextOverride[same] = fake::Gauge(same, 1);
      },
      11, true, 100, true, KyErr::ClassInvalidOid},
+    {"echoed name with NULL",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 20);
+       AfterTable(a);
+       // Asked for row 11 of one column, the agent answers with that very
+       // name and NULL, as one that swallowed an internal error.
+       Oid same = Cat(kEntry, {3, 11});
+       a.nextOverride[same] = fake::Vb{same, 0x05, {}};
+     },
+     11, true, 100, true, KyErr::ClassInvalidOid},
+    {"echoed column name with NULL at the first step",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 20);
+       AfterTable(a);
+       Oid column = Cat(kEntry, {4});
+       a.nextOverride[column] = fake::Vb{column, 0x05, {}};
+     },
+     0, true, 100, true, KyErr::ClassInvalidOid},
+    {"echoed name with noSuchInstance",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 20);
+       AfterTable(a);
+       Oid same = Cat(kEntry, {2, 6});
+       a.nextOverride[same] = fake::Vb{same, 0x81, {}};
+     },
+     6, true, 100, true, KyErr::ClassInvalidOid},
     {"end of the MIB view inside a reply", [](fake::MibAgent& a) { Rows(a, 1, 23); }, 23},
     {"empty table", [](fake::MibAgent& a) { AfterTable(a); }, 0},
     {"empty table at the end of the view", [](fake::MibAgent&) {}, 0},
@@ -190,6 +219,43 @@ const WalkCase kCases[] = {
        a.bulkError = 5;
      },
      12, false, 100, false},
+    {"GETBULK refused with noSuchName",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 12);
+       AfterTable(a);
+       a.bulkError = 2;
+     },
+     12, false, 100, false},
+    {"every GETBULK fails with authorizationError",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 12);
+       AfterTable(a);
+       a.bulkError = 16;
+     },
+     // Not a refusal of GETBULK: each walk falls back by itself.
+     12, true, 100, false},
+    {"genErr two rows ahead",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 30);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {3, 3})] = 5;
+     },
+     2, true, 100, false, -105, true},
+    {"authorizationError two rows ahead",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 30);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {4, 3})] = 16;
+     },
+     2, true, 100, false, -116},
+    {"genErr two rows ahead in the first GETBULK of the session",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 30);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {3, 3})] = 5;
+     },
+     // Cannot be told from an agent that answers GETBULK with genErr.
+     2, false, 100, false, -105},
     {"GETBULK not answered",
      [](fake::MibAgent& a) {
        Rows(a, 1, 6);
@@ -244,6 +310,17 @@ TEST_P(WalkModesTest, SameRowsByGetNextAndByGetBulk) {
   const size_t getNexts = agent.requests().size();
   EXPECT_EQ(CountOf(agent.requests(), kGetBulk), 0u);
   EXPECT_EQ(WalkAsync(*NewRequest(agent.port(), false, c.timeout)), expected);
+
+  if (c.warmUp) {
+    // A GETBULK walk of the object after the table.
+    auto other = NewRequest(agent.port(), true, c.timeout);
+    other->varList.items.clear();
+    other->varList.keyCount = 0;
+    other->varList.AppendItem("1.3.6.1.4.1.32473.9.2", "After", Syntax::Integer, Access::Read);
+    const size_t bulksBefore = CountOf(agent.requests(), kGetBulk);
+    EXPECT_EQ(WalkSync(*other).rows.size(), 1u);
+    ASSERT_GT(CountOf(agent.requests(), kGetBulk), bulksBefore);
+  }
 
   const size_t before = agent.requests().size();
   auto bulk = NewRequest(agent.port(), true, c.timeout);

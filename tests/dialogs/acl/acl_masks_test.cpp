@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 
 #include "dialogs/acl/AclTestSupport.h"
-#include "dialogs/acl/Cpuethernetinformationformunit.h"
-#include "dialogs/acl/Ethernetmaskinformationformunit.h"
+#include "dialogs/acl/CpuEthernetMaskDialog.h"
+#include "dialogs/acl/EthernetMaskDialog.h"
 
 namespace {
 using namespace acltest;
@@ -19,19 +19,19 @@ const std::string kCpuEthEntry = "1.3.6.1.4.1.32473.12.9.4.1.1";
 class EthernetMask : public AclDialogTest {};
 
 TEST_F(EthernetMask, AddWithDefaultsAsksForCreateAndGoAndSendsNothing) {
-  auto d = OpenRead<TEthernetMaskInformationForm>();
+  auto d = OpenRead<EthernetMaskDialog>();
   d->IDEdit->setText("9");
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
   EXPECT_TRUE(NewSets().empty());
 
   // The CPU filter's dialog opens on createAndGo.
-  auto cpu = OpenRead<TCPUEthernetInformationForm>();
+  auto cpu = OpenRead<CpuEthernetMaskDialog>();
   EXPECT_EQ(cpu->RowStatusComBo->currentText().toStdString(), "createAndGo");
 }
 
 TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
-  auto d = OpenRead<TEthernetMaskInformationForm>();
+  auto d = OpenRead<EthernetMaskDialog>();
   d->IDEdit->setText("9");
   Choose(d->MacMaskStateComBo, "dst-mac-addr");
   d->MacMaskDstEdit->setText("00aaBBccDDee");
@@ -64,7 +64,7 @@ TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
 }
 
 TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
-  auto d = OpenRead<TCPUEthernetInformationForm>();
+  auto d = OpenRead<CpuEthernetMaskDialog>();
   d->IDEdit->setText("3");
   Choose(d->MacMaskStateComBo, "dst-mac-addr");  // destination empty: passes, not sent
   d->AddButton->click();
@@ -91,7 +91,7 @@ TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
 // so createAndGo is inconsistent) is reported on the status line; the flags
 // come back and the window returns to the no-selection state.
 TEST_F(EthernetMask, AFailedWriteIsReportedAndLeavesNothingExcluded) {
-  auto d = OpenRead<TCPUEthernetInformationForm>();
+  auto d = OpenRead<CpuEthernetMaskDialog>();
   const std::string status3 = kCpuEthEntry + ".8.3";
   ASSERT_TRUE(SnmpSet({status3, "i", "4"}));
   d->IDEdit->setText("3");
@@ -107,7 +107,7 @@ TEST_F(EthernetMask, AFailedWriteIsReportedAndLeavesNothingExcluded) {
 }
 
 TEST_F(EthernetMask, DuplicateIdIsRefused) {
-  auto d = OpenRead<TEthernetMaskInformationForm>();
+  auto d = OpenRead<EthernetMaskDialog>();
   ASSERT_TRUE(HasRow(d->ListView1, {"1"}));
   d->IDEdit->setText("1");
   Choose(d->RowStatusComBo, "createAndGo");
@@ -132,7 +132,7 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
       {"src-mac-addr", "aAbBcCdDeEfF", "not looked at", ""},
       {"dst-src-mac-addr", "0123456789ab", "ABCDEF012345", ""},
   };
-  auto d = OpenRead<TEthernetMaskInformationForm>();
+  auto d = OpenRead<EthernetMaskDialog>();
   int id = 20;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.state) + " " + c.source + " / " + c.dest);
@@ -159,10 +159,10 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-#include "dialogs/acl/Cpuipmaskinformationformunit.h"
-#include "dialogs/acl/Cpuusermaskinforunit.h"
-#include "dialogs/acl/Ipmaskinformationformunit.h"
-#include "dialogs/acl/Usermaskinforunit.h"
+#include "dialogs/acl/CpuIpMaskDialog.h"
+#include "dialogs/acl/CpuPacketContentMaskDialog.h"
+#include "dialogs/acl/IpMaskDialog.h"
+#include "dialogs/acl/PacketContentMaskDialog.h"
 
 namespace {
 using namespace acltest;
@@ -175,7 +175,7 @@ const std::string kCpuPayloadEntry = "1.3.6.1.4.1.32473.12.9.4.3.1";
 class IpMask : public AclDialogTest {};
 
 TEST_F(IpMask, AddWithDefaultsAsksForCreateAndGo) {
-  auto d = OpenRead<TIPMaskInformationForm>();
+  auto d = OpenRead<IpMaskDialog>();
   d->IPIDEdit->setText("9");
   d->AddButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
@@ -193,7 +193,7 @@ TEST_F(IpMask, Ipv4MasksAreChecked) {
   };
   const Case cases[] = {{"192.168.1.1", true}, {"10.0.0.0", true},   {"192.168.1", false}, {"1.2.3.256", false},
                         {"1.2.3.00", false},   {".1.2.3", false},    {"1.2.3.4a", false}};
-  auto d = OpenRead<TIPMaskInformationForm>();
+  auto d = OpenRead<IpMaskDialog>();
   int id = 30;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -235,7 +235,7 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
       {"tcp", "dst-src-addr", "00ff", "FF00", "", ""},
       {"protocolId", "other", "", "", "1f", ""},
   };
-  auto d = OpenRead<TIPMaskInformationForm>();
+  auto d = OpenRead<IpMaskDialog>();
   int id = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.protocol) + " " + c.srcPort + " " + c.dstPort + " " + c.protoMask);
@@ -258,7 +258,7 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
 // The protocol ID is entered as two hex digits and is an INTEGER column:
 // "1F" goes out as 31 and comes back as "1F".
 TEST_F(IpMask, ProtocolIdTravelsAsItsHexValue) {
-  auto d = OpenRead<TIPMaskInformationForm>();
+  auto d = OpenRead<IpMaskDialog>();
   d->IPIDEdit->setText("50");
   Choose(d->UseProTypeComBo, "protocolId");
   Choose(d->ProOptionComBo, "enable");
@@ -291,12 +291,12 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       {"udp", {2, 3, 4, 5, 6, 7, 11, 12, 13, 19}, {2, 3, 4, 5, 6, 7, 11, 12, 13, 19}},
       {"protocolId", {2, 3, 4, 5, 6, 7, 10, 16, 17, 19}, {2, 3, 4, 5, 6, 7, 16, 17, 18, 19}},
   };
-  auto normal = OpenRead<TIPMaskInformationForm>();
-  auto cpu = OpenRead<TCPUIPMaskInformationForm>();
+  auto normal = OpenRead<IpMaskDialog>();
+  auto cpu = OpenRead<CpuIpMaskDialog>();
   int id = 60;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.protocol);
-    for (TIPMaskInformationForm* d : {normal.get(), static_cast<TIPMaskInformationForm*>(cpu.get())}) {
+    for (IpMaskDialog* d : {normal.get(), static_cast<IpMaskDialog*>(cpu.get())}) {
       const bool isCpu = d == cpu.get();
       ClearMessages();
       const QString id_ = isCpu ? QStringLiteral("3") : QString::number(++id);
@@ -338,11 +338,11 @@ class PacketContentMask : public AclDialogTest {};
 TEST_F(PacketContentMask, AddWritesTheFilledChunksAndDeleteRemovesTheRow) {
   for (bool isCpu : {false, true}) {
     SCOPED_TRACE(isCpu ? "CPU" : "normal");
-    std::unique_ptr<TUserMaskInfoForm> d;
+    std::unique_ptr<PacketContentMaskDialog> d;
     if (isCpu)
-      d = OpenRead<TCPUUserMaskInfoForm>();
+      d = OpenRead<CpuPacketContentMaskDialog>();
     else
-      d = OpenRead<TUserMaskInfoForm>();
+      d = OpenRead<PacketContentMaskDialog>();
     const std::string entry = isCpu ? kCpuPayloadEntry : kPayloadEntry;
     EXPECT_EQ(d->ComboBox1->currentText().toStdString(), "createAndGo");
     d->AddButton->click();
@@ -377,7 +377,7 @@ TEST_F(PacketContentMask, ABadChunkIsRefusedWithItsRangeAndTheNextRefreshReadsEv
                         {2, "0011223344556677889900112233445566", "32 to 47"},
                         {4, "ABC", "64 to 79"},
                         {1, "12 34", "16 to 31"}};
-  auto d = OpenRead<TUserMaskInfoForm>();
+  auto d = OpenRead<PacketContentMaskDialog>();
   QLineEdit* chunks[] = {d->Edit5, d->Edit3, d->Edit4, d->Edit6, d->Edit7};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

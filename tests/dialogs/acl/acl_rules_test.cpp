@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/PortPanel.h"
 #include "dialogs/acl/AclTestSupport.h"
-#include "dialogs/acl/Cpuethernetinformaitonrule.h"
-#include "dialogs/acl/Cpuipruleformunit.h"
-#include "dialogs/acl/Ethernetinformationruleunit.h"
-#include "dialogs/acl/Ipruleunit.h"
-#include "dialogs/acl/Cpuusermaskruleunit.h"
-#include "dialogs/acl/Userdefinedruleunit.h"
+#include "dialogs/acl/CpuEthernetRuleDialog.h"
+#include "dialogs/acl/CpuIpRuleDialog.h"
+#include "dialogs/acl/CpuPacketContentRuleDialog.h"
+#include "dialogs/acl/EthernetRuleDialog.h"
+#include "dialogs/acl/IpRuleDialog.h"
+#include "dialogs/acl/PacketContentRuleDialog.h"
+#include "editors/PortGrid.h"
 
 namespace {
 using namespace acltest;
@@ -26,7 +26,7 @@ const std::string kCpuIpRuleEntry = "1.3.6.1.4.1.32473.12.9.5.2.1";
 class EthernetRule : public AclDialogTest {};
 
 TEST_F(EthernetRule, OnlyTheRowStatusCheckedSendsIndexRowStatusAndPorts) {
-  auto d = OpenRead<TEthernetInformationRuleForm>();
+  auto d = OpenRead<EthernetRuleDialog>();
   d->CheckAll(true);
   d->VlanRuleEdit->setText("10");  // filled but unchecked below: not sent
   d->CheckAll(false);
@@ -38,7 +38,7 @@ TEST_F(EthernetRule, OnlyTheRowStatusCheckedSendsIndexRowStatusAndPorts) {
   d->AddButton->click();
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kEthRuleEntry),
-            (Sent{{"14.7.1", "OCTET_STRING 80 00 00 00 00 00 10 00"}, {"15.7.1", "INTEGER 4"}}));
+            (Sent{{"14.7.1", "OCTET_STRING 80 00 00 00 00 00 10"}, {"15.7.1", "INTEGER 4"}}));
   ASSERT_TRUE(HasRow(d->ListView1, {"7", "1"}));
   EXPECT_EQ(d->StaticText1->text().toStdString(), std::to_string(d->ListView1->topLevelItemCount()));
 
@@ -56,7 +56,7 @@ TEST_F(EthernetRule, OnlyTheRowStatusCheckedSendsIndexRowStatusAndPorts) {
 }
 
 TEST_F(EthernetRule, SameAccessIdUnderTwoProfilesButNotTheSamePairTwice) {
-  auto d = OpenRead<TEthernetInformationRuleForm>();
+  auto d = OpenRead<EthernetRuleDialog>();
   for (const char* mask : {"8", "9", "8"}) {
     ClearMessages();
     d->MaskIDEdit->setText(mask);
@@ -73,7 +73,7 @@ TEST_F(EthernetRule, SameAccessIdUnderTwoProfilesButNotTheSamePairTwice) {
 TEST_F(EthernetRule, FieldChecks) {
   struct Case {
     const char* what;
-    std::function<void(TEthernetInformationRuleForm&)> fill;
+    std::function<void(EthernetRuleDialog&)> fill;
     const char* message;
   };
   const Case cases[] = {
@@ -113,7 +113,7 @@ TEST_F(EthernetRule, FieldChecks) {
        },
        ""},
   };
-  auto d = OpenRead<TEthernetInformationRuleForm>();
+  auto d = OpenRead<EthernetRuleDialog>();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ClearMessages();
@@ -141,7 +141,7 @@ TEST_F(EthernetRule, FieldChecks) {
 // The edit's own range (64 to 1024000) holds as well: below 64 the value does
 // not stay; above 156249 the Add refuses it. Together: 64 to 156249.
 TEST_F(EthernetRule, RxRateBelowSixtyFourDoesNotStay) {
-  auto d = OpenRead<TEthernetInformationRuleForm>();
+  auto d = OpenRead<EthernetRuleDialog>();
   d->activateWindow();
   d->RxRateEdit->setFocus();
   QApplication::processEvents();
@@ -154,7 +154,7 @@ TEST_F(EthernetRule, RxRateBelowSixtyFourDoesNotStay) {
 }
 
 TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
-  auto d = OpenRead<TCPUEthernetInformationRuleForm>();
+  auto d = OpenRead<CpuEthernetRuleDialog>();
   ASSERT_NE(d->PortPanel, nullptr);
   for (int k = 0; k < 64; ++k) EXPECT_EQ(d->PortPanel->CheckBox(k)->isHidden(), k >= 52) << "port " << k + 1;
   EXPECT_EQ(d->EnablePriorityComboBox, nullptr);  // the CPU filter's rules have no priority
@@ -168,14 +168,14 @@ TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kCpuEthRuleEntry), (Sent{{"8.3.5", "INTEGER 1"},
                                              {"9.3.5", "INTEGER 4"},
-                                             {"10.3.5", "OCTET_STRING 00 00 00 00 00 00 00 00"}}));
+                                             {"10.3.5", "OCTET_STRING 00 00 00 00 00 00 00"}}));
 }
 
 // ---------------------------------------------------------------------------
 class IpRule : public AclDialogTest {
  protected:
   // Every field checked and filled with a valid value.
-  static void FillAll(TIPRuleForm& d) {
+  static void FillAll(IpRuleDialog& d) {
     d.CheckAll(true);
     d.VlanEdit->setText("default");
     d.SourceIPEdit->setText("10.0.0.1");
@@ -215,12 +215,12 @@ TEST_F(IpRule, ProtocolDecidesTheColumnsWhenItsBoxIsChecked) {
        {3, 4, 5, 6, 10, 11, 12, 13, 15, 16, 17, 20, 21, 22, 24},
        {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
   };
-  auto normal = OpenRead<TIPRuleForm>();
-  auto cpu = OpenRead<TCPUIPRuleForm>();
+  auto normal = OpenRead<IpRuleDialog>();
+  auto cpu = OpenRead<CpuIpRuleDialog>();
   int access = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.protocol) + (c.protocolChecked ? "" : " (box unchecked)"));
-    for (TIPRuleForm* d : {normal.get(), static_cast<TIPRuleForm*>(cpu.get())}) {
+    for (IpRuleDialog* d : {normal.get(), static_cast<IpRuleDialog*>(cpu.get())}) {
       const bool isCpu = d == cpu.get();
       ClearMessages();
       d->IPRuleEdit->setText("3");
@@ -240,10 +240,10 @@ TEST_F(IpRule, ProtocolDecidesTheColumnsWhenItsBoxIsChecked) {
 }
 
 TEST_F(IpRule, FieldChecksAndTheSelectedRow) {
-  auto d = OpenRead<TIPRuleForm>();
+  auto d = OpenRead<IpRuleDialog>();
   struct Case {
     const char* what;
-    std::function<void(TIPRuleForm&)> fill;
+    std::function<void(IpRuleDialog&)> fill;
     const char* message;
   };
   const Case cases[] = {
@@ -288,7 +288,7 @@ TEST_F(IpRule, FieldChecksAndTheSelectedRow) {
 }
 
 TEST_F(IpRule, CpuUserMaskIsEightHexDigits) {
-  auto d = OpenRead<TCPUIPRuleForm>();
+  auto d = OpenRead<CpuIpRuleDialog>();
   for (const char* mask : {"0000FFF", "0000FFFG", "0000FFFF0"}) {
     SCOPED_TRACE(mask);
     ClearMessages();
@@ -315,7 +315,7 @@ TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
   };
   const Case cases[] = {{"1234567G", false}, {"G2345678", false}, {"12 4", false}, {"123456789", false},
                         {"12345", false},    {"a1b2c3d4", true}};
-  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  auto d = OpenRead<PacketContentRuleDialog>();
   int access = 40;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.data);
@@ -334,7 +334,7 @@ TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
       const std::string id = "1." + std::to_string(access);
       EXPECT_EQ(LastSet(kPayloadRuleEntry), (Sent{{"11." + id, "INTEGER 12"},
                                                   {"13." + id, "OCTET_STRING A1 B2 C3 D4"},
-                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00 00"},
+                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00"},
                                                   {"33." + id, "INTEGER 4"}}));
     } else {
       EXPECT_EQ(LastMessage(), "Packet(s) Offset can not contain invalid character(s).");
@@ -356,7 +356,7 @@ TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
 }
 
 TEST_F(PacketContentRule, DenyRuleDisablesThePriorityFields) {
-  auto d = OpenRead<TUserDefinedInformationRuleForm>();
+  auto d = OpenRead<PacketContentRuleDialog>();
   for (const char* permit : {"deny", "permit"}) {
     d->ProfileIDEdit->setText("2");
     d->AccessIDEdit->setText(permit[0] == 'd' ? "61" : "62");
@@ -377,7 +377,7 @@ TEST_F(PacketContentRule, DenyRuleDisablesThePriorityFields) {
 }
 
 TEST_F(PacketContentRule, CpuAddEditAndEditWithDestroy) {
-  auto d = OpenRead<TCPUUserMaskRuleForm>();
+  auto d = OpenRead<CpuPacketContentRuleDialog>();
   EXPECT_FALSE(d->OperButton->isEnabled());
   // No access ID: refused, nothing sent.
   d->ProfileID_Edit->setText("3");
@@ -408,7 +408,7 @@ TEST_F(PacketContentRule, CpuAddEditAndEditWithDestroy) {
   d->OperButton->click();
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kCpuPayloadRuleEntry),
-            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00 00"}}));
+            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00"}}));
 
   // Edit with an emptied access ID is refused.
   ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));

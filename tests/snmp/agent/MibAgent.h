@@ -18,6 +18,12 @@ class MibAgent {
   std::map<Oid, Vb> nextOverride;
   bool v1Style = false;     // noSuchName at the end instead of endOfMibView
   long setError = 0;        // error-status for every SET
+  // SET: bindings under these names are answered noError with this
+  // exception type (0x80, 0x81, 0x82) and not written.
+  std::map<Oid, uint8_t> setException;
+  // GET-NEXT and GET-BULK whose answer would be one of these names fail
+  // with its error-status (an object that cannot be read).
+  std::map<Oid, long> errorAt;
   int delayMs = 0;
   bool silent = false;
   size_t truncateTo = static_cast<size_t>(-1);  // at most this many bindings in a reply
@@ -44,6 +50,13 @@ class MibAgent {
     for (const Vb& in : req.vbs) {
       ++k;
       if (req.pduType == 0xA3) {
+        auto ex = std::find_if(setException.begin(), setException.end(), [&](const auto& e) {
+          return in.oid.size() >= e.first.size() && std::equal(e.first.begin(), e.first.end(), in.oid.begin());
+        });
+        if (ex != setException.end()) {
+          r.vbs.push_back(Vb{in.oid, ex->second, {}});
+          continue;
+        }
         if (setError == 0) mib[in.oid] = in;
         r.vbs.push_back(in);
         continue;
@@ -60,6 +73,7 @@ class MibAgent {
         continue;
       }
       std::optional<Vb> next = Next(in.oid);
+      if (next && errorAt.count(next->oid)) return Error(req, errorAt[next->oid], k);
       if (next) {
         r.vbs.push_back(*next);
       } else if (v1Style) {
@@ -117,6 +131,7 @@ class MibAgent {
           r.vbs.push_back(EndOfMib(at[k]));
           continue;
         }
+        if (errorAt.count(next->oid)) return Error(req, errorAt[next->oid], k + 1);
         r.vbs.push_back(*next);
         at[k] = next->oid;
       }
@@ -125,10 +140,12 @@ class MibAgent {
     return r;
   }
 
-  Response NoSuchName(const Request& req, size_t index) {
+  Response NoSuchName(const Request& req, size_t index) { return Error(req, 2, index); }
+
+  Response Error(const Request& req, long status, size_t index) {
     Response r;
     r.delayMs = delayMs;
-    r.errorStatus = 2;
+    r.errorStatus = status;
     r.errorIndex = static_cast<long>(index);
     r.vbs = req.vbs;  // an SNMPv1 agent returns the request's bindings
     return r;

@@ -1,3 +1,0 @@
-#include "app/Version.h"
-
-const char* ProgramVersion() { return "0.1"; }

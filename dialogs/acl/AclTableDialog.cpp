@@ -1,0 +1,313 @@
+#include "dialogs/acl/AclTableDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/PortGrid.h"
+#include "editors/UiSupport.h"
+
+AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns)
+    : SnmpDialog(context.owner), fieldColumns_(std::max(1, fieldColumns)) {
+  auto* main = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  main->addLayout(top);
+
+  fieldArea_ = new QWidget(this);
+  fieldGrid_ = new QGridLayout(fieldArea_);
+  fieldGrid_->setContentsMargins(0, 0, 0, 0);
+  fieldGrid_->setHorizontalSpacing(Px(this, 6));
+  top->addWidget(fieldArea_, 1);
+
+  buttonColumn_ = new QWidget(this);
+  auto* buttons = new QVBoxLayout(buttonColumn_);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  RefreshButton = new QPushButton(QStringLiteral("Refresh"), buttonColumn_);
+  AddButton = new QPushButton(QStringLiteral("Add"), buttonColumn_);
+  DeleteButton = new QPushButton(QStringLiteral("Delete"), buttonColumn_);
+  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton}) {
+    b->setAutoDefault(false);
+    b->setMinimumWidth(Px(this, 90));
+    buttons->addWidget(b);
+  }
+  buttons->addStretch(1);
+  top->addWidget(buttonColumn_, 0);
+
+  StackingPortPanel = new QWidget(this);
+  StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+  StackingPortPanel->hide();
+  main->addWidget(StackingPortPanel);
+
+  ListView1 = new QTreeWidget(this);
+  ListView1->setObjectName(QStringLiteral("ListView1"));
+  ListView1->setMinimumHeight(Px(this, 150));
+  ListView1->setMinimumWidth(Px(this, 560));
+  main->addWidget(ListView1, 1);
+
+  RowCountText = new QLabel(QStringLiteral("0"), this);
+  RowCountText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  RowCountText->setMinimumWidth(Px(this, 40));
+  RowCountText->hide();
+  main->addWidget(RowCountText, 0, Qt::AlignRight);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  StatusPanel0 = new QLabel(StatusBar1);
+  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+  StatusBar1->addWidget(StatusPanel0, 1);
+  main->addWidget(StatusBar1);
+
+  binding_ = AddBinding(table, /*asynchronous=*/false, nullptr);
+  binding_->AttachListView(ListView1, true);
+  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &AclTableDialog::ListSelectionChanged);
+  connect(RefreshButton, &QPushButton::clicked, this, [this] { Refresh(); });
+  connect(AddButton, &QPushButton::clicked, this, [this] { Add(); });
+  connect(DeleteButton, &QPushButton::clicked, this, [this] { Delete(); });
+  binding_->SetStatusTarget(StatusPanel0);
+}
+
+KySNMPVarList& AclTableDialog::list() const { return binding_->request.varList; }
+
+// ---------------------------------------------------------------------------
+// Layout
+
+void AclTableDialog::NewFieldLine() {
+  if (fieldGroup_ != 0) {
+    ++fieldLine_;
+    fieldGroup_ = 0;
+  }
+}
+
+namespace {
+// Places [box] caption field as group `group` of line `line`.
+void PlaceField(QGridLayout* grid, int line, int group, QCheckBox* box, QLabel* caption, QWidget* field) {
+  const int col = group * 3;
+  if (box) grid->addWidget(box, line, col);
+  grid->addWidget(caption, line, col + 1);
+  grid->addWidget(field, line, col + 2);
+}
+}  // namespace
+
+QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
+                                  const char* useBoxName) {
+  auto* edit = new QLineEdit(fieldArea_);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMinimumWidth(Px(this, 130));
+  QCheckBox* box = nullptr;
+  if (useBox) {
+    box = new QCheckBox(fieldArea_);
+    box->setObjectName(QString::fromLatin1(useBoxName));
+    useBoxes_.push_back(box);
+    *useBox = box;
+  }
+  auto* label = new QLabel(caption, fieldArea_);
+  label->setBuddy(edit);
+  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, edit);
+  if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
+  return edit;
+}
+
+QComboBox* AclTableDialog::AddCombo(const char* name, const QString& caption, QCheckBox** useBox,
+                                   const char* useBoxName) {
+  auto* combo = new QComboBox(fieldArea_);
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->setMinimumWidth(Px(this, 130));
+  QCheckBox* box = nullptr;
+  if (useBox) {
+    box = new QCheckBox(fieldArea_);
+    box->setObjectName(QString::fromLatin1(useBoxName));
+    useBoxes_.push_back(box);
+    *useBox = box;
+  }
+  auto* label = new QLabel(caption, fieldArea_);
+  label->setBuddy(combo);
+  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, combo);
+  if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
+  return combo;
+}
+
+void AclTableDialog::HideField(QWidget* field) {
+  field->hide();
+  for (QLabel* label : fieldArea_->findChildren<QLabel*>())
+    if (label->buddy() == field) label->hide();
+}
+
+void AclTableDialog::NameButtons(const char* refresh, const char* add, const char* del) {
+  RefreshButton->setObjectName(QString::fromLatin1(refresh));
+  AddButton->setObjectName(QString::fromLatin1(add));
+  DeleteButton->setObjectName(QString::fromLatin1(del));
+}
+
+QPushButton* AclTableDialog::AddButtonToColumn(const char* name, const QString& caption) {
+  auto* layout = static_cast<QVBoxLayout*>(buttonColumn_->layout());
+  auto* b = new QPushButton(caption, buttonColumn_);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  b->setMinimumWidth(Px(this, 90));
+  layout->insertWidget(layout->count() - 1, b);  // above the stretch
+  return b;
+}
+
+void AclTableDialog::AddPortGrid(int variable) {
+  StackingPortPanel->show();
+  StackingPortPanel->setMinimumHeight(Px(this, 130));
+  PortPanel = AddStandardPortGrid(StackingPortPanel);
+  BindPortList(*binding_, variable, *PortPanel);
+}
+
+void AclTableDialog::AddRowCount(const char* name, bool visible) {
+  RowCountText->setObjectName(QString::fromLatin1(name));
+  RowCountText->setVisible(visible);
+}
+
+// ---------------------------------------------------------------------------
+// Bindings
+
+void AclTableDialog::BindEdit(int variable, QLineEdit* edit, const std::string& format) {
+  binding_->AssociateEdits(variable, format, edit);
+  fieldEdits_.push_back(edit);
+}
+
+void AclTableDialog::BindCombo(int variable, QComboBox* combo, const QString& initial) {
+  binding_->AssociateControl(variable, combo);
+  if (initial.isEmpty())
+    combo->setCurrentIndex(-1);
+  else
+    SelectLabel(combo, initial);
+}
+
+void AclTableDialog::BindIndexEdit(int variable, QLineEdit* edit, const std::string& format) {
+  binding_->AssociateEdits(variable, format, edit);
+  indexEdits_.push_back(edit);
+  fieldEdits_.push_back(edit);
+}
+
+// ---------------------------------------------------------------------------
+// State
+
+void AclTableDialog::ResetButtons() {
+  AddButton->setEnabled(true);
+  DeleteButton->setEnabled(false);
+  for (QLineEdit* e : indexEdits_) e->setEnabled(true);
+}
+
+void AclTableDialog::ClearFields() {
+  for (QLineEdit* e : fieldEdits_) e->clear();
+  for (QCheckBox* b : useBoxes_) b->setChecked(false);
+  if (PortPanel) PortPanel->ClearAll();
+  ShowRowCount();
+}
+
+void AclTableDialog::RowSelected(bool selected) {
+  AddButton->setEnabled(!selected);
+  DeleteButton->setEnabled(selected);
+  for (QLineEdit* e : indexEdits_) e->setEnabled(!selected);
+  if (!selected) ClearFields();
+}
+
+void AclTableDialog::ShowRowCount() { RowCountText->setText(QString::number(ListView1->topLevelItemCount())); }
+
+void AclTableDialog::ListSelectionChanged() {
+  // The binding has loaded the selected line into the bound controls.
+  RowSelected(!ListView1->selectedItems().isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// Flows
+
+void AclTableDialog::Refresh() {
+  try {
+    binding_->Refresh();
+  } catch (const std::exception& e) {
+    binding_->statusKind = kGetStatus;
+    binding_->ShowStatus(ErrorText(e));
+  }
+  ResetButtons();
+  ClearFields();
+  AfterRefresh();
+}
+
+bool AclTableDialog::HasRow(const QStringList& keys) const {
+  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* line = ListView1->topLevelItem(i);
+    bool same = true;
+    for (int k = 0; k < keys.size() && same; ++k) same = line->text(k) == keys[k];
+    if (same) return true;
+  }
+  return false;
+}
+
+void AclTableDialog::Refuse(const QString& text, QWidget* focus) {
+  ShowMessageBox(this, text, ProgramCaption());
+  if (focus) focus->setFocus();
+}
+
+bool AclTableDialog::Write() {
+  try {
+    binding_->Apply(/*refreshAfter=*/false, /*convert=*/true);
+    return true;
+  } catch (const std::exception& e) {
+    binding_->statusKind = kSetStatus;
+    binding_->ShowStatus(ErrorText(e));
+    return false;
+  }
+}
+
+void AclTableDialog::Finish(KyColumnExclusion& exclusion, bool ok, bool refreshOnFailure) {
+  exclusion.Restore();
+  if (ok || refreshOnFailure) {
+    const QString failure = StatusPanel0->text();
+    Refresh();
+    // A failed write stays on the status line after the re-read.
+    if (!ok) StatusPanel0->setText(failure);
+    return;
+  }
+  ResetButtons();
+  ClearFields();
+}
+
+void AclTableDialog::ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep) {
+  const KySNMPVarList& l = list();
+  for (int i = 0; i < l.Count(); ++i) {
+    if (i < l.keyCount) continue;
+    if (std::find(keep.begin(), keep.end(), i) != keep.end()) continue;
+    exclusion.Exclude(i);
+  }
+}
+
+void AclTableDialog::ExcludeUnchecked(KyColumnExclusion& exclusion,
+                                     const std::vector<std::pair<QCheckBox*, int>>& fields) {
+  for (const auto& [box, variable] : fields)
+    if (!Checked(box)) exclusion.Exclude(variable);
+}
+
+void AclTableDialog::Delete() {
+  if (ListView1->selectedItems().isEmpty() || rowStatusCombo_ == nullptr) return;
+  KyColumnExclusion exclusion(list());
+  ExcludeAllButKeys(exclusion, {rowStatusVar_});
+  SelectLabel(rowStatusCombo_, QStringLiteral("destroy"));
+  const bool ok = Write();
+  Finish(exclusion, ok, refreshOnDeleteFailure_);
+}
+
+void AclTableDialog::SelectLabel(QComboBox* combo, const QString& label) {
+  const int i = combo->findText(label);
+  if (i >= 0) combo->setCurrentIndex(i);
+}
+
+bool AclTableDialog::Is(const QComboBox* combo, const char* label) {
+  return combo->currentIndex() >= 0 && combo->currentText() == QLatin1String(label);
+}
+
+bool AclTableDialog::Checked(const QCheckBox* box) { return box != nullptr && box->isChecked(); }

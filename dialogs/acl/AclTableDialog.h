@@ -1,0 +1,147 @@
+// The row editing that the access-profile (mask) and access-rule dialogs
+// share: one table in a list view, read and written through a synchronous
+// table binding; index edits that address the row; Refresh, Add and Delete
+// with two button states (no row selected: Add and the index edits enabled,
+// Delete disabled; a row selected: the reverse); the duplicate check against
+// the list; Delete as "destroy" with every other column left out; and for the
+// rules a use check box per field and the standard port grid.
+//
+// A dialog lays out its fields with AddEdit / AddCombo, binds them, names its
+// buttons, and implements its own Add; the exclusion of one write is a
+// KyColumnExclusion made by the Add handler, so the access flags come back on
+// every way out.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "editors/DialogContext.h"
+#include "editors/DialogHelpers.h"
+#include "editors/SnmpDialog.h"
+
+class KySNMPRequest2Edits;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+class PortGrid;
+
+class AclTableDialog : public SnmpDialog {
+  Q_OBJECT
+
+ public:
+  AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns);
+
+  KySNMPRequest2Edits* binding() const { return binding_; }
+  KySNMPVarList& list() const;
+
+  QTreeWidget* ListView1 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* StatusPanel0 = nullptr;  // panel 0 of StatusBar1, the binding's status target
+  QPushButton* RefreshButton = nullptr;
+  QPushButton* AddButton = nullptr;
+  QPushButton* DeleteButton = nullptr;
+  // The rules' port grid (null in the mask dialogs) and its host panel.
+  QWidget* StackingPortPanel = nullptr;
+  PortGrid* PortPanel = nullptr;
+  // The row count (the rules' StaticText1, the packet-content masks' hidden
+  // Static).
+  QLabel* RowCountText = nullptr;
+
+  // The buttons' handlers, public so that tests click them through the
+  // buttons or call them.
+  void Refresh();
+  void Delete();
+  virtual void Add() = 0;
+
+ protected:
+  void FirstRefresh() override { Refresh(); }
+
+  // ---- Layout. Fields go into a grid of `fieldColumns` groups per line,
+  // each group [use box] caption field.
+  QLineEdit* AddEdit(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
+                     const char* useBoxName = nullptr);
+  QComboBox* AddCombo(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
+                      const char* useBoxName = nullptr);
+  // Hides a field with its caption (and use box).
+  void HideField(QWidget* field);
+  // Starts the next field on a new line.
+  void NewFieldLine();
+  // The button names, as each layout has them.
+  void NameButtons(const char* refresh, const char* add, const char* del);
+  // A further button in the button column.
+  QPushButton* AddButtonToColumn(const char* name, const QString& caption);
+  // The port grid below the fields, bound to the port list `variable`.
+  void AddPortGrid(int variable);
+  // The row-count text ("Static" hidden for the masks, "StaticText1" shown for the rules).
+  void AddRowCount(const char* name, bool visible);
+
+  // ---- Bindings.
+  void BindEdit(int variable, QLineEdit* edit, const std::string& format);
+  void BindCombo(int variable, QComboBox* combo, const QString& initial = QString());
+  // An index edit: bound like an edit, moves with the button states.
+  void BindIndexEdit(int variable, QLineEdit* edit, const std::string& format);
+  // The row-status combo and its variable (Delete puts it on destroy).
+  void SetRowStatus(int variable, QComboBox* combo) {
+    rowStatusVar_ = variable;
+    rowStatusCombo_ = combo;
+  }
+
+  // ---- State.
+  // No row selected: Add and the index edits enabled, Delete disabled.
+  virtual void ResetButtons();
+  // Empties the field edits, unchecks the use boxes and the port boxes
+  // (combo selections stay).
+  virtual void ClearFields();
+  // After the binding has loaded a selected row, or when no row is selected.
+  virtual void RowSelected(bool selected);
+  // After every Refresh (good or failed), once the buttons are reset.
+  virtual void AfterRefresh() {}
+  void ShowRowCount();
+
+  // ---- Flows.
+  // Whether a list row shows `keys` in its first columns.
+  bool HasRow(const QStringList& keys) const;
+  // Message box with `text`; `focus` (may be null) takes the focus.
+  void Refuse(const QString& text, QWidget* focus);
+  // Apply with the current exclusions; a failure is shown in status panel
+  // 0. Answers whether the write went through.
+  bool Write();
+  // The end of an Add or Delete: restore the flags, then on success Refresh;
+  // on failure reset the buttons and clear the fields (and Refresh when
+  // `refreshOnFailure`).
+  void Finish(KyColumnExclusion& exclusion, bool ok, bool refreshOnFailure);
+  // Leaves out every column except the index columns and `keep`.
+  void ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep);
+  // Selects the combo item with this label (no change when there is none).
+  static void SelectLabel(QComboBox* combo, const QString& label);
+  static bool Is(const QComboBox* combo, const char* label);
+  static bool Checked(const QCheckBox* box);
+  // Whether a use box is checked (the rules leave out each field whose box is not).
+  void ExcludeUnchecked(KyColumnExclusion& exclusion, const std::vector<std::pair<QCheckBox*, int>>& fields);
+
+  std::vector<QLineEdit*> indexEdits_;
+  std::vector<QLineEdit*> fieldEdits_;
+  std::vector<QCheckBox*> useBoxes_;
+  QComboBox* rowStatusCombo_ = nullptr;
+  int rowStatusVar_ = -1;
+  bool refreshOnDeleteFailure_ = false;
+
+ private:
+  void ListSelectionChanged();
+
+  KySNMPRequest2Edits* binding_ = nullptr;
+  QWidget* fieldArea_ = nullptr;
+  QGridLayout* fieldGrid_ = nullptr;
+  QWidget* buttonColumn_ = nullptr;
+  int fieldColumns_ = 1;
+  int fieldLine_ = 0;
+  int fieldGroup_ = 0;
+};

@@ -1,0 +1,6 @@
+#include "dialogs/acl/CpuIpMaskDialog.h"
+
+#include "tables/DefTables.h"
+
+CpuIpMaskDialog::CpuIpMaskDialog(const DialogContext& context)
+    : IpMaskDialog(context, tbl::IPMaskCPUFilter1, true) {}

@@ -1,0 +1,32 @@
+// The EtherLike-MIB MAC-control views: the ports with their control
+// functions ("Dot3 Control Table") or PAUSE modes ("Dot3 Pause Table"), and
+// the counters of the selected port polled at a chosen interval.
+#pragma once
+
+#include <vector>
+
+#include "dialogs/basic/Dot3PortsDialog.h"
+#include "editors/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+class Dot3ControlDialog : public Dot3PortsDialog {
+  Q_OBJECT
+
+ public:
+  explicit Dot3ControlDialog(const DialogContext& context);
+
+  // "Function Support": only the first ("pause") is shown.
+  std::vector<QCheckBox*> functionBoxes;  // CheckBox1 .. CheckBox8
+
+ protected:
+  void Clear() override;
+  void OnReady() override;
+};

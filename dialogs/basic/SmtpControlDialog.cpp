@@ -1,0 +1,145 @@
+#include "dialogs/basic/SmtpControlDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "editors/ControlBinding.h"
+#include "editors/DialogHelpers.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "tables/DefTables.h"
+
+namespace {
+constexpr int kSendTest = 6;
+}  // namespace
+
+SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
+  setObjectName(QStringLiteral("SMTPControlForm"));
+  setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
+
+  stateCombo = MakeCombo(this, "CB_Status");
+  serverAddressEdit = MakeEdit(this, "Ed_SourceAddress");
+  serverPortEdit = MakeEdit(this, "Ed_SourcePort");
+  selfMailAddressEdit = MakeEdit(this, "Ed_SelfMailAddress");
+  subjectEdit = MakeEdit(this, "ED_Subject");
+  contentEdit = MakeEdit(this, "Ed_Content");
+  sendTestCombo = MakeCombo(this, "CB_SendTest");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
+  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Set");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  statusBar = MakeStatusBar(this, &statusPanel);
+
+  auto* grid = new QGridLayout;
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"SMTP State", stateCombo},
+      {"SMTP Server Address", serverAddressEdit},
+      {"SMTP Server Port", serverPortEdit},
+      {"Self Mail Address", selfMailAddressEdit},
+      {"Test Message Subject", subjectEdit},
+      {"Test Message Content", contentEdit},
+      {"Send Test Message", sendTestCombo},
+  };
+  int r = 0;
+  for (const auto& [label, field] : rows) {
+    grid->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
+    grid->addWidget(field, r, 1);
+    ++r;
+  }
+  grid->setColumnMinimumWidth(1, Px(this, 220));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+  layout->addWidget(statusBar);
+
+  KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
+  b->request.timeout = kRequestTimeout;
+  b->AssociateControl(0, stateCombo);
+  b->AssociateEdits(1, "%s", serverAddressEdit);
+  b->AssociateEdits(2, "%i{n0x65535l5a}", serverPortEdit);
+  b->AssociateEdits(3, "%s", selfMailAddressEdit);
+  b->AssociateEdits(4, "%s", subjectEdit);
+  b->AssociateEdits(5, "%s", contentEdit);
+  b->AssociateControl(kSendTest, sendTestCombo);
+  // The fields are read again once a write has ended.
+  b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
+    if (!refreshAfterWrite_ || Closed()) return;
+    refreshAfterWrite_ = false;
+    Refresh();
+  };
+
+  connect(refreshButton, &QPushButton::clicked, this, &SmtpControlDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &SmtpControlDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &SmtpControlDialog::closeClicked);
+}
+
+void SmtpControlDialog::FirstRefresh() { Editor()->Refresh(); }
+
+void SmtpControlDialog::Refresh() {
+  try {
+    if (!Editor()->busy) Editor()->Refresh();
+  } catch (const std::exception& e) {
+    Editor()->ShowStatus(ErrorText(e));
+  }
+}
+
+void SmtpControlDialog::refreshClicked() { Refresh(); }
+
+void SmtpControlDialog::Write() {
+  try {
+    refreshAfterWrite_ = true;
+    Editor()->Apply(false, true);
+  } catch (const std::exception& e) {
+    refreshAfterWrite_ = false;
+    Editor()->statusKind = kSetStatus;
+    Editor()->ShowStatus(ErrorText(e));
+  }
+  // A write that did not start (refused, or the dialog closing) leaves
+  // nothing to wait for.
+  if (!Editor()->busy) refreshAfterWrite_ = false;
+}
+
+void SmtpControlDialog::setClicked() {
+  if (Editor()->busy) return;
+  if (serverAddressEdit->text().isEmpty() || serverPortEdit->text().isEmpty()) {
+    statusPanel->setText(QStringLiteral("Please Input Value!"));
+    return;
+  }
+  if (sendTestCombo->currentText() == QLatin1String("send")) {
+    if (stateCombo->currentText() == QLatin1String("disabled")) {
+      ShowMessageBox(this, "Enable SMTP first if you want send a mail", ProgramCaption());
+      return;
+    }
+    if (ShowMessageBox(this, "To Send the mail may take a long time. Do you want to go on?", ProgramCaption(),
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) == QMessageBox::Ok) {
+      Write();
+      // The switch works on the mail after the write: the operator waits
+      // while it is outstanding, in the progress window.
+      if (Editor()->busy) {
+        ProgressDialog progress(this);
+        progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
+        progress.LB_Prompt->setText(QStringLiteral("Send the mail is doing..."));
+        progress_ = &progress;
+        progress.exec();
+        progress_ = nullptr;
+      }
+    }
+  } else {
+    // "noAction" (or nothing chosen): the send variable stays out.
+    KyColumnExclusion exclusion(Editor()->request.varList);
+    exclusion.Exclude(kSendTest);
+    Write();
+  }
+  if (!refreshAfterWrite_) Refresh();
+}
+
+void SmtpControlDialog::closeClicked() { close(); }

@@ -1,0 +1,92 @@
+// "Summer Time": the switch's daylight-saving rule, either repeating (week,
+// weekday, month, time) or annual (day, month, time). The device holds each
+// start and end as a short octet string; the dialog codes and decodes them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "dialogs/basic/SummerTimeCoding.h"
+#include "editors/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class SummerTimeDialog : public SnmpDialog {
+  Q_OBJECT
+
+ public:
+  explicit SummerTimeDialog(const DialogContext& context);
+
+  void refreshClicked();
+  void setCheckedClicked();  // "Set Checked"
+  void checkAllClicked();
+  void clearChecksClicked();
+  void closeClicked();
+  void statusChanged();
+
+  KySNMPRequest2Edits* StatusEditor() const { return Binding(0); }
+  KySNMPRequest2Edits* RepeatEditor() const { return Binding(1); }
+  KySNMPRequest2Edits* AnnualEditor() const { return Binding(2); }
+
+  QComboBox* statusCombo;
+  QLineEdit* offsetEdit;
+  QCheckBox* useStatusBox;  // status
+  QCheckBox* useOffsetBox;  // offset
+  QCheckBox* useRepeatStartBox;  // repeat start
+  QCheckBox* useRepeatEndBox;  // repeat end
+  QCheckBox* useAnnualStartBox;  // annual start
+  QCheckBox* useAnnualEndBox;  // annual end
+  // Repeat rows: start (S) and end (E).
+  QComboBox* repeatStartMonthCombo;
+  QComboBox* repeatStartWeekCombo;
+  QComboBox* repeatStartWeekdayCombo;
+  QLineEdit* repeatStartHourEdit;
+  QLineEdit* repeatStartMinuteEdit;
+  QComboBox* repeatEndMonthCombo;
+  QComboBox* repeatEndWeekCombo;
+  QComboBox* repeatEndWeekdayCombo;
+  QLineEdit* repeatEndHourEdit;
+  QLineEdit* repeatEndMinuteEdit;
+  // Annual rows.
+  QLineEdit* annualStartDayEdit;
+  QComboBox* annualStartMonthCombo;
+  QLineEdit* annualStartHourEdit;
+  QLineEdit* annualStartMinuteEdit;
+  QLineEdit* annualEndDayEdit;
+  QComboBox* annualEndMonthCombo;
+  QLineEdit* annualEndHourEdit;
+  QLineEdit* annualEndMinuteEdit;
+  // The hidden edits that hold the values' hexadecimal text.
+  QLineEdit* repeatStartValue;
+  QLineEdit* repeatEndValue;
+  QLineEdit* annualStartValue;
+  QLineEdit* annualEndValue;
+  QPlainTextEdit* memo;
+  QPushButton* refreshButton;
+  QPushButton* setCheckedButton;
+  QPushButton* checkAllButton;
+  QPushButton* clearChecksButton;
+  QPushButton* closeButton;
+  // The rows as laid out (use box, caption and fields), for the layout switch.
+  QWidget* repeatStartRow;
+  QWidget* repeatEndRow;
+  QWidget* annualStartRow;
+  QWidget* annualEndRow;
+
+ protected:
+  void FirstRefresh() override;
+
+ private:
+  void RefreshCycle();
+  void DecodeRepeat();
+  void DecodeAnnual();
+  void AppendMemo(const QString& text);
+  std::optional<RepeatTime> RepeatFields(bool start) const;
+  std::optional<AnnualTime> AnnualFields(bool start) const;
+};

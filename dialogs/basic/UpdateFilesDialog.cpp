@@ -1,0 +1,145 @@
+#include "dialogs/basic/UpdateFilesDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/common/DialogParts.h"
+#include "editors/ControlBinding.h"
+#include "editors/DialogHelpers.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "tables/DefTables.h"
+
+UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
+    : SnmpDialog(context.owner) {
+  setObjectName(QStringLiteral("frmAgentSupportedUpdateFiles"));
+  setWindowTitle(QStringLiteral("Agent Supported Update Files: ") + context.agent);
+
+  fileList = new QTreeWidget(this);
+  fileList->setObjectName(QStringLiteral("ListView1"));
+  fileList->setMinimumSize(Px(this, 560), Px(this, 160));
+  indexEdit = MakeEdit(this, "ED_Index");
+  descriptionEdit = MakeEdit(this, "ED_Description");
+  addressEdit = MakeEdit(this, "ED_IPAddress");
+  transferTypeCombo = MakeCombo(this, "CBox_TransferType");
+  nameEdit = MakeEdit(this, "ED_Name");
+  locateIdEdit = MakeEdit(this, "ED_LocateID");
+  loadTypeCombo = MakeCombo(this, "CBox_LoadType");
+  controlCombo = MakeCombo(this, "CBox_Control");
+  incrementCombo = MakeCombo(this, "CBox_FileBIncrement");
+  multipleImageControlIdEdit = MakeEdit(this, "ED_MultipleImageControlID");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
+  setButton = MakeButton(this, QStringLiteral("Set"), "EditButton");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  statusBar = MakeStatusBar(this, &statusPanel);
+
+  auto* fields = new QGridLayout;
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"File Index", indexEdit},
+      {"File Description", descriptionEdit},
+      {"File Address", addressEdit},
+      {"File Transfer Type", transferTypeCombo},
+      {"File Name", nameEdit},
+      {"File Locate ID", locateIdEdit},
+      {"File Load Type", loadTypeCombo},
+      {"File Control", controlCombo},
+      {"File BIncrement", incrementCombo},
+      {"Multiple Image Control ID", multipleImageControlIdEdit},
+  };
+  int r = 0;
+  for (const auto& [label, field] : rows) {
+    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r / 2, (r % 2) * 2);
+    fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
+    ++r;
+  }
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  QLabel* samples = nullptr;
+  samplesLabel = AddSamplesCounter(this, fileList, &samples);
+  samplesLabel->setObjectName(QStringLiteral("Static"));
+  buttons->addWidget(samples);
+  buttons->addWidget(samplesLabel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(fileList, 1);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  layout->addWidget(statusBar);
+
+  KySNMPRequest2Edits* b = AddBinding(tbl::UpdateFiles, true, statusPanel);
+  b->AttachListView(fileList, true);
+  b->AssociateEdits(0, "%s", indexEdit);
+  b->AssociateEdits(1, "%s{l64}", descriptionEdit);
+  b->AssociateEdits(2, "%s{l16}", addressEdit);
+  b->AssociateControl(3, transferTypeCombo);
+  b->AssociateEdits(4, "%s{l128}", nameEdit);
+  b->AssociateEdits(5, "%i{n1x16}", locateIdEdit);
+  b->AssociateControl(6, loadTypeCombo);
+  b->AssociateControl(7, controlCombo);
+  b->AssociateControl(8, incrementCombo);
+  b->AssociateEdits(9, "%s", multipleImageControlIdEdit);
+
+  connect(fileList, &QTreeWidget::itemSelectionChanged, this, &UpdateFilesDialog::fileSelected);
+  connect(refreshButton, &QPushButton::clicked, this, &UpdateFilesDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &UpdateFilesDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+  setButton->setEnabled(false);
+}
+
+void UpdateFilesDialog::FirstRefresh() {
+  try {
+    Editor()->Refresh();
+  } catch (const std::exception& e) {
+    statusPanel->setText(QString::fromStdString(ErrorText(e)));
+  }
+  setButton->setEnabled(false);
+}
+
+void UpdateFilesDialog::ClearControls() {
+  for (QLineEdit* e : {indexEdit, descriptionEdit, addressEdit, nameEdit, locateIdEdit, multipleImageControlIdEdit})
+    e->clear();
+  for (QComboBox* c : {transferTypeCombo, loadTypeCombo, controlCombo, incrementCombo}) c->setCurrentIndex(-1);
+}
+
+void UpdateFilesDialog::fileSelected() {
+  if (!fileList->selectedItems().isEmpty()) {
+    setButton->setEnabled(true);
+    indexEdit->setEnabled(false);
+    return;
+  }
+  setButton->setEnabled(false);
+  indexEdit->setEnabled(true);
+  ClearControls();
+}
+
+void UpdateFilesDialog::setClicked() {
+  if (Editor()->busy || fileList->selectedItems().isEmpty()) return;
+  if (!CheckIpv4Text(this, addressEdit->text())) {
+    if (addressEdit->isEnabled()) addressEdit->setFocus();
+    return;
+  }
+  try {
+    // The write reads the table again when it is done.
+    Editor()->Apply(true, true);
+  } catch (const std::exception& e) {
+    setButton->setEnabled(false);
+    statusPanel->setText(QString::fromStdString(ErrorText(e)));
+  }
+  ClearControls();
+}
+
+void UpdateFilesDialog::refreshClicked() {
+  try {
+    if (!Editor()->busy) Editor()->Refresh();
+  } catch (const std::exception& e) {
+    Editor()->ShowStatus(ErrorText(e));
+  }
+  ClearControls();
+}

@@ -1,0 +1,116 @@
+#include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "tables/DefTables.h"
+
+SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& context) : SnmpDialog(context.owner) {
+  setObjectName(QStringLiteral("SpanningTreeAlgorithmForm"));
+  setWindowTitle(QStringLiteral("Spanning Tree Algorithm: ") + context.agent);
+  resize(Px(this, 360), Px(this, 130));
+
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  lbSTPState = new QLabel(this);
+  lbSTPState->setObjectName(QStringLiteral("lbSTPState"));
+  lbSTPState->hide();
+  GetButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
+  SetButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
+  row->addWidget(ComboBox1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(GetButton);
+  buttons->addWidget(SetButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addStretch(1);
+  layout->addLayout(buttons);
+  StatusPanel = AddStatusPanel(this);
+  layout->addWidget(StatusPanel->parentWidget());
+
+  state_ = AddBinding(tbl::StpState, true, StatusPanel);
+  state_->AssociateControl(0, ComboBox1);
+  state_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
+    if (!refreshPending_) return;
+    refreshPending_ = false;
+    // Run after the completion has returned.
+    QMetaObject::invokeMethod(this, [this] { RefreshWhenWritten(); }, Qt::QueuedConnection);
+  };
+  stateText_ = AddBinding(tbl::StpState, true, StatusPanel);
+  stateText_->AssociateControl(0, lbSTPState);
+
+  connect(GetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::GetButtonClick);
+  connect(SetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::SetButtonClick);
+}
+
+void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { StatusPanel->setText(QString::fromStdString(ErrorText(e))); }
+
+void SpanningTreeAlgorithmDialog::FirstRefresh() {
+  try {
+    state_->Refresh();
+    stateText_->Refresh();
+  } catch (const std::exception& e) {
+    ShowStateError(e);
+  }
+}
+
+void SpanningTreeAlgorithmDialog::GetButtonClick() {
+  try {
+    state_->Refresh();
+  } catch (const std::exception& e) {
+    ShowStateError(e);
+  }
+}
+
+void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
+  if (Closed()) return;
+  if (state_->busy) {
+    refreshPending_ = true;
+    return;
+  }
+  try {
+    state_->Refresh();
+    // The hidden state follows the device as well.
+    if (!stateText_->busy) stateText_->Refresh();
+  } catch (const std::exception& e) {
+    ShowStateError(e);
+  }
+}
+
+void SpanningTreeAlgorithmDialog::SetButtonClick() {
+  if (state_->busy) return;  // a write of this window is still running
+  const QString chosen = ComboBox1->currentText();
+  try {
+    if (chosen == QLatin1String("disabled")) {
+      state_->Apply(true, true);
+    } else if (chosen == QLatin1String("enabled")) {
+      // Whatever the state shown when the window opened: enabling from
+      // disabled takes the same path as enabling again.
+      if (ShowMessageBox(this, QStringLiteral("To enable STP may take a long time. Do you want to go on?"),
+                         ProgramCaption(), QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Question) == QMessageBox::Ok) {
+        auto progress = std::make_unique<ProgressDialog>(this);
+        progress->setWindowTitle(QStringLiteral("Enable STP Progress"));
+        progress->LB_Prompt->setText(QStringLiteral("Enable STP is doing..."));
+        state_->Apply(true, true);
+        progress->exec();
+      }
+    }
+  } catch (const std::exception& e) {
+    ShowStateError(e);
+  }
+  RefreshWhenWritten();
+}

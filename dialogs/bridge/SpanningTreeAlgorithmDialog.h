@@ -1,0 +1,38 @@
+// Switches the spanning tree of the switch on and off. Enabling asks first
+// and holds the operator in a progress window while the switch works.
+#pragma once
+
+#include "editors/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class SpanningTreeAlgorithmDialog : public SnmpDialog {
+  Q_OBJECT
+
+ public:
+  explicit SpanningTreeAlgorithmDialog(const DialogContext& context);
+
+  void GetButtonClick();
+  void SetButtonClick();
+
+  QComboBox* ComboBox1 = nullptr;
+  QLabel* lbSTPState = nullptr;  // hidden: the state read when the window opened
+  QPushButton* GetButton = nullptr;
+  QPushButton* SetButton = nullptr;
+  QLabel* StatusPanel = nullptr;
+
+ protected:
+  void FirstRefresh() override;
+
+ private:
+  void ShowStateError(const std::exception& e);
+  // Refreshes the state now, or once the running write has ended.
+  void RefreshWhenWritten();
+
+  KySNMPRequest2Edits* state_ = nullptr;
+  KySNMPRequest2Edits* stateText_ = nullptr;
+  bool refreshPending_ = false;
+};

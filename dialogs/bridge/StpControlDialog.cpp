@@ -1,0 +1,242 @@
+#include "dialogs/bridge/StpControlDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/StpVersionProgressDialog.h"
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "tables/DefTables.h"
+
+namespace {
+const QString kMstp = QStringLiteral("mstp");
+const QString kEmptyFields = QStringLiteral("Don't Leave Empty Fileds !");
+const QString kDataError = QStringLiteral("Data Error !");
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  return edit;
+}
+
+// A whole number, or the error raised for a text that is none.
+int Number(const QLineEdit* edit) {
+  bool ok = false;
+  const int n = edit->text().trimmed().toInt(&ok);
+  if (!ok) RaiseText("'" + edit->text().toStdString() + "' is not a valid integer value");
+  return n;
+}
+}  // namespace
+
+StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(context.owner), mainWindow_(context.mainWindow) {
+  // The version text must be current before the window is built.
+  if (mainWindow_ != nullptr && mainWindow_->VersionBinding() != nullptr) {
+    try {
+      mainWindow_->VersionBinding()->Refresh();
+    } catch (const std::exception& e) {
+      if (QLabel* panel = mainWindow_->StatusPanel0()) panel->setText(QString::fromStdString(ErrorText(e)));
+    }
+  }
+  setObjectName(QStringLiteral("STP_Info"));
+  setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.agent);
+  resize(Px(this, 420), Px(this, 380));
+
+  versionCombo = new QComboBox(this);
+  versionCombo->setObjectName(QStringLiteral("Combo_STPVersion"));
+  maxAgeEdit = MakeEdit(this, "ET_AgingTime");
+  helloTimeEdit = MakeEdit(this, "ET_HelloTime");
+  forwardDelayEdit = MakeEdit(this, "ET_ForwardDelay");
+  maxHopsEdit = MakeEdit(this, "ET_Priority");
+  txHoldCountEdit = MakeEdit(this, "ED_TxHoldCount");
+  forwardBpduCombo = new QComboBox(this);
+  forwardBpduCombo->setObjectName(QStringLiteral("Combo_BPDU"));
+  lbdCombo = new QComboBox(this);
+  lbdCombo->setObjectName(QStringLiteral("Combo_LBD"));
+  lbdRecoverEdit = MakeEdit(this, "ET_LBDRecover");
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("STP Version"), versionCombo);
+  fields->addRow(QStringLiteral("Maxi Age (600-4000)"), maxAgeEdit);
+  fields->addRow(QStringLiteral("Hello Time(100-200)"), helloTimeEdit);
+  fields->addRow(QStringLiteral("Forward Delay(400-3000)"), forwardDelayEdit);
+  fields->addRow(QStringLiteral("Max Hops[1-20]"), maxHopsEdit);
+  fields->addRow(QStringLiteral("TX Hold Count (1-10)"), txHoldCountEdit);
+  fields->addRow(QStringLiteral("Forwarding BPDU"), forwardBpduCombo);
+  fields->addRow(QStringLiteral("STP LBD"), lbdCombo);
+  fields->addRow(QStringLiteral("STP LBD Recover time"), lbdRecoverEdit);
+
+  rowView = new QTreeWidget(this);
+  rowView->setObjectName(QStringLiteral("ListView1"));
+  rowView->hide();
+  stpStateLabel = new QLabel(this);
+  stpStateLabel->setObjectName(QStringLiteral("lbMSTPState"));
+  stpStateLabel->hide();
+
+  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(refreshButton);
+  buttons->addWidget(setButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(new QLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), this));
+  layout->addWidget(new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), this));
+  layout->addStretch(1);
+  layout->addLayout(buttons);
+  statusPanel = AddStatusPanel(this);
+  layout->addWidget(statusPanel->parentWidget());
+
+  // The parameters binding first: its status line reports the dialog's errors.
+  params_ = AddBinding(tbl::StpBridge, false, statusPanel);
+  params_->request.timeout = 300;
+  params_->AssociateControl(0, versionCombo);
+  params_->AssociateEdits(1, "%i{n600x4000l4a}", maxAgeEdit);
+  params_->AssociateEdits(2, "%i{n100x200l3a}", helloTimeEdit);
+  params_->AssociateEdits(3, "%i{n400x3000l4a}", forwardDelayEdit);
+  params_->AssociateEdits(4, "%i{n1x20l2a}", maxHopsEdit);
+  params_->AssociateEdits(5, "%i{n1x10l2a}", txHoldCountEdit);
+  params_->AssociateControl(6, forwardBpduCombo);
+  params_->AssociateControl(7, lbdCombo);
+  params_->AssociateEdits(8, "%i{n0x1000000l7a}", lbdRecoverEdit);
+
+  rowView_ = AddBinding(tbl::StpBridgeMstp, true, statusPanel);
+  rowView_->request.timeout = 300;
+  rowView_->AttachListView(rowView, true);
+  rowView_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
+    // The main window learns the new version once the switch has taken it.
+    if (result.code == 0 && !pendingVersion_.isNull()) SetStVersion(pendingVersion_);
+    pendingVersion_ = QString();
+  };
+
+  state_ = AddBinding(tbl::StpState, false, statusPanel);
+  state_->AssociateControl(0, stpStateLabel);
+
+  connect(versionCombo, &QComboBox::activated, this, [this](int) { versionChanged(); });
+  connect(refreshButton, &QPushButton::clicked, this, &StpControlDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &StpControlDialog::setClicked);
+}
+
+QString StpControlDialog::StVersion() const {
+  QLabel* text = mainWindow_ != nullptr ? mainWindow_->VersionText() : nullptr;
+  return text != nullptr ? text->text() : QString();
+}
+
+void StpControlDialog::SetStVersion(const QString& version) {
+  if (QLabel* text = mainWindow_ != nullptr ? mainWindow_->VersionText() : nullptr) text->setText(version);
+}
+
+void StpControlDialog::HelloTimeFor(bool mstp, bool fill) {
+  helloTimeEdit->setEnabled(!mstp);
+  QPalette p = helloTimeEdit->palette();
+  p.setColor(QPalette::Base, mstp ? p.color(QPalette::Button) : QColor(Qt::white));
+  helloTimeEdit->setPalette(p);
+  if (mstp) helloTimeEdit->clear();
+  else if (fill) helloTimeEdit->setText(QStringLiteral("200"));
+}
+
+void StpControlDialog::FirstRefresh() {
+  try {
+    rowView_->Refresh();
+    state_->Refresh();
+    params_->Refresh();
+  } catch (const std::exception& e) {
+    params_->ShowStatus(ErrorText(e));
+  }
+  if (StVersion() == kMstp) HelloTimeFor(true, false);
+}
+
+void StpControlDialog::versionChanged() { HelloTimeFor(versionCombo->currentText() == kMstp, true); }
+
+void StpControlDialog::refreshClicked() {
+  try {
+    params_->Refresh();
+    if (StVersion() == kMstp) {
+      if (!rowView_->busy) rowView_->Refresh();
+      state_->Refresh();
+      HelloTimeFor(true, false);
+    } else {
+      state_->Refresh();
+      HelloTimeFor(false, false);
+    }
+  } catch (const std::exception& e) {
+    params_->ShowStatus(ErrorText(e));
+  }
+}
+
+bool StpControlDialog::FillRowView(const QString& version) {
+  // The row comes from the view's read: wait for a running one.
+  Bindings().waitUntil([this] { return !rowView_->busy; }, kCloseWaitMs);
+  if (rowView->topLevelItemCount() == 0) return false;
+  QTreeWidgetItem* row = rowView->topLevelItem(0);
+  rowView->clearSelection();
+  row->setSelected(true);
+  const QString texts[] = {version,
+                           maxAgeEdit->text(),
+                           forwardDelayEdit->text(),
+                           maxHopsEdit->text(),
+                           txHoldCountEdit->text(),
+                           forwardBpduCombo->currentText(),
+                           lbdCombo->currentText(),
+                           lbdRecoverEdit->text()};
+  for (int c = 0; c < 8 && c < row->columnCount(); ++c) row->setText(c, texts[c]);
+  return true;
+}
+
+void StpControlDialog::setClicked() {
+  statusPanel->clear();
+  auto say = [this](const QString& text) { statusPanel->setText(text); };
+  const QString version = versionCombo->currentText();
+  const bool mstp = version == kMstp;
+  try {
+    if (maxHopsEdit->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
+        lbdRecoverEdit->text().isEmpty())
+      return say(kEmptyFields);
+    const int maxHops = Number(maxHopsEdit);
+    const int maxAge = Number(maxAgeEdit);
+    const int forwardDelay = Number(forwardDelayEdit);
+    if (2 * forwardDelay - 200 < maxAge) return say(kDataError);
+    if (maxHops > 65535) return say(QStringLiteral("Priority value is wrong!"));
+    const int recover = Number(lbdRecoverEdit);
+    if (recover != 0 && (recover < 60 || recover > 1000000))
+      return say(QStringLiteral("LBD recover time should be equal to 0 or between 60-1000000!"));
+
+    const QString versionBefore = StVersion();
+    if (mstp) {
+      if (rowView_->busy && !pendingVersion_.isNull()) return say(QString::fromLatin1(kRefreshNotComplete));
+      if (!FillRowView(version)) return say(QString::fromLatin1(kRefreshNotComplete));
+      pendingVersion_ = version;
+      try {
+        rowView_->Apply(true, true);
+      } catch (...) {
+        pendingVersion_ = QString();
+        throw;
+      }
+    } else {
+      if (helloTimeEdit->text().isEmpty()) return say(kEmptyFields);
+      const int hello = Number(helloTimeEdit);
+      if (maxAge < 2 * hello + 200) return say(kDataError);
+      params_->Apply(true, true);
+      SetStVersion(version);
+    }
+    if (version != versionBefore && stpStateLabel->text() == QLatin1String("enabled")) {
+      auto progress = std::make_unique<StpVersionProgressDialog>(this);
+      progress->setWindowTitle(QStringLiteral("Set STP Progress"));
+      progress->LB_Prompt->setText(QStringLiteral("Change STP Version is doing..."));
+      progress->exec();
+    }
+  } catch (const std::exception& e) {
+    params_->ShowStatus(ErrorText(e));
+  }
+}

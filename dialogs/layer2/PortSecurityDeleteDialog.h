@@ -1,0 +1,41 @@
+// Three small port-list dialogs: traffic segmentation (the ports each port
+// may forward to), the deletion of a learned port-security entry, and the
+// guest VLAN of 802.1X.
+#pragma once
+
+#include "editors/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class PortGrid;
+
+class PortSecurityDeleteDialog : public SnmpDialog {
+  Q_OBJECT
+
+ public:
+  explicit PortSecurityDeleteDialog(const DialogContext& context);
+  void BT_GetClick();
+  void BT_SetClick();
+
+  QLineEdit* edtVlan = nullptr;
+  QLineEdit* edtPort = nullptr;  // hidden: the global port
+  QLineEdit* edtMac = nullptr;
+  QComboBox* cbxOper = nullptr;  // hidden
+  QLineEdit* UnitEdit = nullptr;  // hidden: always unit 1
+  QLineEdit* PortEdit = nullptr;
+  QLabel* StatusPanel = nullptr;
+  QPushButton* BT_Get = nullptr;
+  QPushButton* BT_Set = nullptr;
+  QPushButton* BT_Close = nullptr;
+
+ protected:
+  void FirstRefresh() override { BT_GetClick(); }
+
+ private:
+  void ShowUnitPort();
+  KySNMPRequest2Edits* delete_ = nullptr;
+};

@@ -1,0 +1,21 @@
+#include "dialogs/lldp/LldpProtocolTxDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "editors/ControlBinding.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "snmp/Messages.h"
+#include "tables/DefTables.h"
+
+LldpProtocolTxDialog::LldpProtocolTxDialog(QWidget* owner) : LldpTxSwitchDialog(owner, tbl::LldpConfigProtocol) {}

@@ -1,0 +1,104 @@
+#include "dialogs/singleip/MemberSwitchAddDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/common/ComboChoice.h"
+#include "dialogs/common/DialogParts.h"
+#include "dialogs/singleip/MemberSwitchDialog.h"
+#include "editors/ControlBinding.h"
+#include "editors/DialogHelpers.h"
+#include "editors/Errors.h"
+#include "editors/UiSupport.h"
+#include "tables/DefTables.h"
+
+// ---------------------------------------------------------------------------
+MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialog(table), table_(table) {
+  setObjectName(QStringLiteral("MSEditForm"));
+  setWindowTitle(QStringLiteral("MS Add"));
+  setModal(true);
+  memberIdEdit = MakeEdit(this, "MSIDEdit");
+  candidateIdEdit = MakeEdit(this, "KeyIDEdit");
+  passwordEdit = MakeEdit(this, "MS_Password");
+  rowStatusCombo = MakeCombo(this, "Row_Status");
+  setButton = MakeButton(this, QStringLiteral("Set"), "SetButton");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
+  setButton->setAutoDefault(false);
+  closeButton->setAutoDefault(false);
+  auto* fields = new QGridLayout;
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"Member Switch ID", memberIdEdit},
+      {"Member Candidate ID", candidateIdEdit},
+      {"Member Password", passwordEdit},
+      {"Member Row Status", rowStatusCombo},
+  };
+  int r = 0;
+  for (const auto& [label, field] : rows) {
+    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
+    fields->addWidget(field, r++, 1);
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(setButton);
+  buttons->addWidget(closeButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  connect(setButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::closeClicked);
+}
+
+void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (mode != kAddMode) return;
+  candidateIdEdit->setEnabled(true);
+  memberIdEdit->clear();
+  candidateIdEdit->clear();
+  memberIdEdit->setFocus();
+}
+
+void MemberSwitchAddDialog::setClicked() {
+  if (mode != kAddMode) return;
+  const QString id = memberIdEdit->text().trimmed();
+  if (!id.isEmpty() && !table_->memberList->findItems(id, Qt::MatchExactly, 0).isEmpty()) {
+    ShowMessageBox(this, QStringLiteral("There is already a record with the same Member Switch ID. Please modified it."),
+                   ProgramCaption(), QMessageBox::Ok, QMessageBox::Warning);
+    return;
+  }
+  if (id.isEmpty()) {
+    ShowMessageBox(this, QStringLiteral("Member Siwitch ID is needed."), ProgramCaption());
+    memberIdEdit->setFocus();
+    return;
+  }
+  if (candidateIdEdit->text().trimmed().isEmpty()) {
+    ShowMessageBox(this, QStringLiteral("Member Candidate ID is needed."), ProgramCaption());
+    candidateIdEdit->setFocus();
+    return;
+  }
+  if (rowStatusCombo->currentText() != QStringLiteral("createAndGo")) {
+    ShowMessageBox(this, QStringLiteral("Member Row State must be createAndGo."), ProgramCaption());
+    rowStatusCombo->setFocus();
+    return;
+  }
+  KySNMPRequest2Edits* editor = table_->AddEditor();
+  if (editor->busy) {
+    ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
+    return;
+  }
+  editor->request.varList.index = id.toStdString();
+  try {
+    // The table window reads its list again once this window is closed.
+    editor->Apply(false, true);
+  } catch (const std::exception& e) {
+    ShowMessageBox(this, QString::fromStdString(ErrorText(e)), ProgramCaption());
+  }
+  close();
+}

@@ -1,0 +1,45 @@
+// "Member Switch": the member switches of the single-IP group, with the add
+// window of a new member.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "editors/DialogContext.h"
+#include "editors/SnmpDialog.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+class MemberSwitchDialog;
+
+// The add window: made with the table window and owned by it; its four
+// controls are bound to the table window's second binding, a single-instance
+// list whose instance is the member switch ID of each write.
+class MemberSwitchAddDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int32_t kAddMode = 2;
+
+  explicit MemberSwitchAddDialog(MemberSwitchDialog* table);
+
+  void setClicked();
+  void closeClicked() { close(); }
+
+  int32_t mode = 0;
+  QLineEdit* memberIdEdit;
+  QLineEdit* candidateIdEdit;
+  QLineEdit* passwordEdit;
+  QComboBox* rowStatusCombo;
+  QPushButton* setButton;
+  QPushButton* closeButton;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  MemberSwitchDialog* table_;
+};

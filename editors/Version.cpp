@@ -1,0 +1,3 @@
+#include "editors/Version.h"
+
+const char* ProgramVersion() { return "0.1"; }
