@@ -118,6 +118,7 @@
 #include "common/SimSession.h"
 #include "dialogs/RegisterDialogs.h"
 #include "editors/QtSnmpPump.h"
+#include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
 #include "snmp/Session.h"
 #include "snmp/SessionParams.h"
@@ -659,7 +660,16 @@ class DialogGolden : public ::testing::Test {
     QTimer watcher;
     watcher.setSingleShot(true);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-      // Inside the dialog's modal loop.
+      // Inside the dialog's modal loop, not inside the wait of a synchronous
+      // exchange that the dialog's opening started (its handler goes on
+      // only once the timer's call has returned).
+      for (QWidget* w : QApplication::allWidgets()) {
+        auto* dialog = qobject_cast<SnmpDialog*>(w);
+        if (dialog != nullptr && dialog->Bindings().waiting()) {
+          watcher.start(10);
+          return;
+        }
+      }
       std::vector<QWidget*> windows;
       if (!RunUntil([&] { return !(windows = NewWindows(before)).empty(); })) {
         snap.problems.push_back("no window appeared");

@@ -37,7 +37,7 @@ class BindingRules : public qrxtest::DialogSimTest {
  protected:
   std::vector<std::string> SimSwitches() const override { return switches; }
   void SetUp() override {
-    RegisterDedicatedDialogs();
+    RegisterDedicatedDialogs(DedicatedDialogs());
     // The switches come from the test's name (set before SetUp runs).
   }
   void StartWith(std::vector<std::string> s) {
