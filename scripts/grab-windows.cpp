@@ -130,7 +130,7 @@ bool GrabComparison(TMainForm& window, const QString& path) {
   auto* form = new TSettingsCompareForm(&window, *reread, "127.0.0.1-20261203-0900.json (127.0.0.1, 2026-12-03T09:00:00Z)",
                                         now, "the switch 127.0.0.1 now");
   form->setWindowTitle("Compare Settings : 127.0.0.1");
-  form->resize(900, 360);
+  form->resize(1060, 360);
   form->show();
   QTest::qWait(300);
   const bool saved = Save(form, path);
