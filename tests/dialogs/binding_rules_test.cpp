@@ -40,9 +40,11 @@ class BindingRules : public qrxtest::DialogSimTest {
     RegisterDedicatedDialogs(DedicatedDialogs());
     // The switches come from the test's name (set before SetUp runs).
   }
-  void StartWith(std::vector<std::string> s) {
+  // False (with the failure recorded) when the simulator did not start.
+  bool StartWith(std::vector<std::string> s) {
     switches = std::move(s);
     qrxtest::DialogSimTest::SetUp();
+    return !HasFatalFailure();
   }
 
   // The dialog of a menu command, made as the menu makes it.
@@ -81,7 +83,7 @@ W* Child(QWidget& dialog, const char* name) {
 // Add clicked in the 802.1Q static VLAN dialog while its Refresh walks the
 // table: refused with the busy text, nothing written, the list complete.
 TEST_F(BindingRules, AddDuringTheVlanTablesRefreshIsRefusedAndTheListStaysComplete) {
-  StartWith({"--fault-delay", "300", "--rows", "Dot1qVlanStatic=30"});
+  ASSERT_TRUE(StartWith({"--fault-delay", "300", "--rows", "Dot1qVlanStatic=30"}));
   auto dialog = Make("StaticForm1Click");
   ASSERT_NE(dialog, nullptr);
   Open(*dialog);
@@ -109,7 +111,7 @@ TEST_F(BindingRules, AddDuringTheVlanTablesRefreshIsRefusedAndTheListStaysComple
 // ticks of a 10 ms timer while a dialog with synchronous bindings reads
 // (its first Refresh, on opening) stays far below the exchange's time.
 TEST_F(BindingRules, DialogsWithSynchronousBindingsKeepDrawingWhileTheyRead) {
-  StartWith({"--fault-delay", "700"});
+  ASSERT_TRUE(StartWith({"--fault-delay", "700"}));
   std::vector<std::string> measured;
   for (const MenuEntry& entry : MenuCatalogue()) {
     if (FindDedicatedDialogFactory(entry) == nullptr) continue;
@@ -163,7 +165,7 @@ TEST_F(BindingRules, NonIncreasingOidsAreReportedByEveryTableDialog) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.handler);
-    StartWith({"--rows", std::string(c.table) + "=3", "--fault-non-increasing", c.subtree});
+    ASSERT_TRUE(StartWith({"--rows", std::string(c.table) + "=3", "--fault-non-increasing", c.subtree}));
     auto dialog = Make(c.handler);
     ASSERT_NE(dialog, nullptr);
     Open(*dialog);
@@ -179,7 +181,7 @@ TEST_F(BindingRules, NonIncreasingOidsAreReportedByEveryTableDialog) {
 // anything is sent: every read and write of these dialogs says so where the
 // dialog shows its errors.
 TEST_F(BindingRules, ARefusedReadOrWriteIsReportedByEveryDialog) {
-  StartWith({"--rows", "DhcpRelayServers=2"});
+  ASSERT_TRUE(StartWith({"--rows", "DhcpRelayServers=2"}));
   struct Case {
     const char* name;
     const char* handler;

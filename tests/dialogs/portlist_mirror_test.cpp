@@ -20,9 +20,11 @@ class PortMirror : public qrxtest::DialogSimTest {
  protected:
   std::vector<std::string> SimSwitches() const override { return switches; }
   void SetUp() override {}  // each test starts the simulator with its own switches
-  void Start(std::vector<std::string> s = {}) {
+  // False (with the failure recorded) when the simulator did not start.
+  bool Start(std::vector<std::string> s = {}) {
     switches = std::move(s);
     qrxtest::DialogSimTest::SetUp();
+    return !HasFatalFailure();
   }
   bool SnmpSet(const std::string& oid, const char* type, const std::string& value) {
     auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
@@ -33,7 +35,7 @@ class PortMirror : public qrxtest::DialogSimTest {
 };
 
 TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
-  Start();
+  ASSERT_TRUE(Start());
   PortMirrorDialog form(DialogContext{});
   Open(form);
   EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);  // the hidden trunk editor read too
@@ -82,7 +84,7 @@ TEST_F(PortMirror, AfterAFailedWriteTheNextRefreshReadsEveryVariable) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     session_.Stop();
-    Start(c.switches);
+    ASSERT_TRUE(Start(c.switches));
     PortMirrorDialog form(DialogContext{});
     Open(form);
     form.MirrorBinding()->request.timeout = 60;
