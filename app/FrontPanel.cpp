@@ -167,7 +167,13 @@ void TPanelQRX900Form::ShowView(KyPanelView view, int vlan) {
     viewer_->Show(view);
     setFixedSize(783, 96);
     // The LEDs as always: a poll every 3 s, the first at once.
-    if (!wasLeds && leds_) leds_->StartPolling(kLedPollInterval);
+    if (!wasLeds && leds_) {
+      try {
+        leds_->StartPolling(kLedPollInterval);
+      } catch (const std::exception&) {
+        // As at creation: the later polls report the error.
+      }
+    }
   } else {
     if (wasLeds && leds_) leds_->StopPolling();
     setFixedSize(783, 96 + TPanelViewer::kLegendHeight);

@@ -525,6 +525,7 @@ void TPanelViewer::Show(KyPanelView view, int vlan) {
   }
   legend_->show();
   legend_->raise();
+  if (!autoPoll) return;
   timer_->start();
   PollNow();
 }
@@ -540,7 +541,7 @@ bool TPanelViewer::Busy() const { return reader_ && reader_->Busy(); }
 
 bool TPanelViewer::PollNow() {
   if (!reader_ || reader_->Busy()) return false;
-  return reader_->Poll([this](const std::vector<KyVb>& values, const QString& error) { PollDone(values, error); });
+  return reader_->Poll([this](const std::vector<KyVb>& values, const QString& error) { TakeReading(values, error); });
 }
 
 void TPanelViewer::SetAllUnknown(const QString& reason) {
@@ -557,7 +558,13 @@ void TPanelViewer::Apply() {
   UpdateLegend();
 }
 
-void TPanelViewer::PollDone(const std::vector<KyVb>& values, const QString& error) {
+std::vector<std::string> TPanelViewer::PolledOids() const {
+  std::vector<std::string> oids;
+  for (const auto& group : Groups()) oids.insert(oids.end(), group.begin(), group.end());
+  return oids;
+}
+
+void TPanelViewer::TakeReading(const std::vector<KyVb>& values, const QString& error) {
   ++polls_;
   QString reason;
   auto valueAt = [&](size_t i) -> const KyVb& {

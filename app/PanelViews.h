@@ -124,6 +124,13 @@ class TPanelViewer : public QObject {
   int PollsCompleted() const { return polls_; }
   bool Busy() const;
 
+  // Takes one reading as a poll delivers it: the values of the view's
+  // instances in order, and the error text of a failed exchange (empty
+  // when all answered). Tests feed their own.
+  void TakeReading(const std::vector<KyVb>& values, const QString& error);
+  // The instances one poll of the current view reads, in order.
+  std::vector<std::string> PolledOids() const;
+
   // The shade of port p (1 to 52), the legend's texts.
   const KyPortShade& PortShade(int port) const { return shades_.at(static_cast<size_t>(port - 1)); }
   QString LegendTitle() const;
@@ -133,6 +140,9 @@ class TPanelViewer : public QObject {
   KyPortShadeWidget* Overlay(int button) const { return overlays_.value(button - 1); }
 
   static constexpr int kLegendHeight = 22;
+  // Show polls at once and then every interval; tests that feed their own
+  // readings turn this off.
+  bool autoPoll = true;
 
  signals:
   void polled();
@@ -142,7 +152,6 @@ class TPanelViewer : public QObject {
   void UpdateLegend();
   void Apply();
   void SetAllUnknown(const QString& reason);
-  void PollDone(const std::vector<KyVb>& values, const QString& error);
   std::vector<std::vector<std::string>> Groups() const;
 
   QPointer<TPanelQRX900Form> panel_;

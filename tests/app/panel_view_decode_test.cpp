@@ -124,3 +124,98 @@ TEST(PanelViewDecode, LoadAndErrors) {
 }
 
 }  // namespace
+
+// The load view fed readings as its polls deliver them: the rate over a
+// 32-bit counter that wrapped, and no rate (unknown, not a stale or bogus
+// colour) across a counter reset.
+#include <QApplication>
+
+#include "app/FrontPanel.h"
+#include "mainwindow_test_support.h"
+#include "snmp/SessionParams.h"
+
+namespace {
+
+KyVb Ticks(uint64_t t) {
+  KyVb vb;
+  vb.SetUnsigned(KyVbType::TimeTicks, t);
+  return vb;
+}
+KyVb Counter(uint64_t v) {
+  KyVb vb;
+  vb.SetUnsigned(KyVbType::Counter32, v);
+  return vb;
+}
+KyVb Gauge(uint64_t v) {
+  KyVb vb;
+  vb.SetUnsigned(KyVbType::Gauge32, v);
+  return vb;
+}
+
+// One SNMPv1 reading of the load view: every port up at 1 Gbit/s, its in
+// and out octets as given (port 1 from `in1`, the others standing still).
+std::vector<KyVb> LoadReading(uint32_t upTime, uint64_t in1, uint64_t out1) {
+  std::vector<KyVb> v{Ticks(upTime)};
+  for (int p = 1; p <= kPanelViewPorts; ++p) {
+    v.push_back(Counter(p == 1 ? in1 : 1000));
+    v.push_back(Counter(p == 1 ? out1 : 1000));
+    v.push_back(Gauge(1000000000));
+    v.push_back(Int(1));
+  }
+  return v;
+}
+
+class PanelLoadView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppForTests();
+    saved_ = GlobalSecurity;
+    GlobalSecurity.version = SnmpVersion::V1;  // 32-bit counters
+    panel = std::make_unique<TPanelQRX900Form>(nullptr);
+    panel->Viewer()->autoPoll = false;
+    panel->ShowView(KyPanelView::Load);
+  }
+  void TearDown() override {
+    panel.reset();
+    GlobalSecurity = saved_;
+  }
+  std::unique_ptr<TPanelQRX900Form> panel;
+  KySNMPSecurity saved_;
+};
+
+TEST_F(PanelLoadView, RatesOverAWrapAndNoneAcrossAReset) {
+  TPanelViewer* v = panel->Viewer();
+  ASSERT_EQ(v->PolledOids().size(), 1u + 4u * kPanelViewPorts);
+  EXPECT_EQ(v->PolledOids()[1], "1.3.6.1.2.1.2.2.1.10.1");  // ifInOctets over SNMPv1
+  EXPECT_EQ(v->PortShade(1).mark, KyPortMark::Unknown);      // nothing read yet
+
+  // 12.5 MB/s in over 10 s (10% of 1 Gbit/s), the counter wrapping on the way; 5% out.
+  const uint64_t start = 0xFFFFFFFFull - 50000000ull;
+  v->TakeReading(LoadReading(1000, start, 0), QString());
+  EXPECT_EQ(v->PortShade(1).mark, KyPortMark::Unknown);  // one reading gives no rate
+  v->TakeReading(LoadReading(2000, (start + 125000000ull) & 0xFFFFFFFFull, 62500000ull), QString());
+  EXPECT_EQ(v->PortShade(1).mark, KyPortMark::Level);
+  EXPECT_EQ(v->PortShade(1).caption, "10%");
+  EXPECT_EQ(v->PortShade(2).caption, "0%");
+  EXPECT_EQ(v->Overlay(1)->Shade().caption, "10%");
+
+  // The agent restarted: sysUpTime and the counters went back. No rate, and
+  // the legend says why; the next reading has one again.
+  v->TakeReading(LoadReading(300, 5000, 5000), QString());
+  EXPECT_EQ(v->PortShade(1).mark, KyPortMark::Unknown);
+  EXPECT_FALSE(v->LegendReason().isEmpty());
+  v->TakeReading(LoadReading(1300, 5000 + 25000000ull, 5000), QString());
+  EXPECT_EQ(v->PortShade(1).caption, "2%");
+
+  // A failed poll: every port unknown, the error in the legend.
+  v->TakeReading(std::vector<KyVb>(v->PolledOids().size()), "No response");
+  for (int p : {1, 2, 52}) EXPECT_EQ(v->PortShade(p).mark, KyPortMark::Unknown) << p;
+  EXPECT_EQ(v->LegendReason(), "No response");
+
+  // Back to the LEDs: the overlays and the legend go, the panel is its old size.
+  panel->ShowView(KyPanelView::Leds);
+  EXPECT_FALSE(v->Overlay(1)->isVisibleTo(panel.get()));
+  EXPECT_EQ(panel->size(), QSize(783, 96));
+}
+
+}  // namespace
