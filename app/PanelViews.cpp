@@ -677,7 +677,13 @@ int ChooseVlan(QWidget* owner, int current) {
       if (list->topLevelItem(i)->text(0).toInt() == current) list->setCurrentItem(list->topLevelItem(i));
     if (!list->currentItem() && list->topLevelItemCount() > 0) list->setCurrentItem(list->topLevelItem(0));
   };
-  QTimer::singleShot(0, &dialog, [&editor] { editor.Refresh(); });
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  try {
+    editor.Refresh();
+  } catch (const std::exception& e) {
+    status->setText(QString::fromLocal8Bit(e.what()));
+  }
   const int result = dialog.exec();
   int vlan = 0;
   if (result == QDialog::Accepted && list->currentItem()) vlan = list->currentItem()->text(0).toInt();
