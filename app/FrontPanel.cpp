@@ -10,9 +10,13 @@
 #include <QPixmap>
 #include <QActionGroup>
 #include <QShortcut>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QCursor>
 #include <QToolButton>
 
 #include "app/PanelViews.h"
+#include "app/PortTooltip.h"
 #include "app/TrafficGraphForm.h"
 #include "editors/LedBinding.h"
 #include "snmp/VarList.h"
@@ -115,6 +119,7 @@ TPanelQRX900Form::TPanelQRX900Form(QWidget* owner, QLabel* statusPanel)
   FormCreate();
 
   viewer_ = new TPanelViewer(this, kLedPollInterval * 10);
+  tooltips_ = new KyPortTooltips(this, kLedPollInterval * 10);
   Image1->installEventFilter(this);
   auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   back->setContext(Qt::WindowShortcut);
@@ -325,8 +330,17 @@ bool TPanelQRX900Form::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* b = qobject_cast<QToolButton*>(watched);
   if (b && speedButtons_.contains(b)) {
-    // The hints name the port and its medium for the program; they are not shown.
-    if (event->type() == QEvent::ToolTip) return true;
+    // The hints name the port and its medium for the program; the tooltip
+    // shows what the port is and does, read when it is hovered.
+    if (event->type() == QEvent::ToolTip) {
+      const int port = ButtonPort(static_cast<int>(speedButtons_.indexOf(b)) + 1);
+      QPointer<QToolButton> button(b);
+      const QString text = tooltips_->Text(port, [button](const QString& t) {
+        if (button && button->underMouse() && QToolTip::isVisible()) QToolTip::showText(QCursor::pos(), t, button);
+      });
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, b);
+      return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) SpeedButton1DblClick(b);
     if (event->type() == QEvent::ContextMenu) {
       // The selection stays as it is: the menu is about the port under the mouse.

@@ -17,6 +17,7 @@ class QMenu;
 class QToolButton;
 class TTrafficGraphForm;
 class TPanelViewer;
+class KyPortTooltips;
 enum class KyPanelView;
 
 // The three colour maps of the front panel, built once for the process.
@@ -89,6 +90,8 @@ class TPanelQRX900Form : public QWidget {
   void ShowView(KyPanelView view, int vlan = 0);
   KyPanelView CurrentView() const;
   TPanelViewer* Viewer() const { return viewer_; }
+  // The port tooltips (read when a port is hovered).
+  KyPortTooltips* Tooltips() const { return tooltips_; }
   // "VLAN membership...": asks for the VLAN, then shows it.
   void ChooseVlanView();
 
@@ -124,4 +127,5 @@ class TPanelQRX900Form : public QWidget {
   std::unique_ptr<KySNMPRequest2Leds> leds_;
   bool closed_ = false;
   TPanelViewer* viewer_ = nullptr;
+  KyPortTooltips* tooltips_ = nullptr;
 };

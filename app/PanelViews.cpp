@@ -18,96 +18,9 @@
 #include <cmath>
 
 #include "app/FrontPanel.h"
+#include "app/RawReader.h"
 #include "editors/ControlBinding.h"
 #include "snmp/Request.h"
-
-// ---------------------------------------------------------------------------
-// Reading a set of instances in groups: one asynchronous GET per group, all
-// sent at once; the poll ends when every group has answered or failed. The
-// values are kept as received.
-
-namespace {
-
-class KyRawRequest : public KySNMPRequest {
- public:
-  void StoreValue(int i, const KyVb& vb) override {
-    if (i >= 0 && static_cast<size_t>(i) < raw.size()) raw[static_cast<size_t>(i)] = vb;
-  }
-  std::vector<KyVb> raw;
-};
-
-constexpr int kGroupSize = 40;  // bindings per GET: a reply every agent can send
-
-}  // namespace
-
-class KyRawReader {
- public:
-  using Done = std::function<void(const std::vector<KyVb>& values, const QString& error)>;
-
-  explicit KyRawReader(const std::vector<std::vector<std::string>>& groups) {
-    for (const auto& oids : groups) {
-      auto r = std::make_unique<KyRawRequest>();
-      KySNMPVarList list;
-      list.kind = 1;
-      list.keyCount = 0;
-      list.name = " Panel";
-      for (const std::string& oid : oids) list.AppendItem(oid, "value", Syntax::OctetString, Access::Read);
-      r->varList = list;
-      r->raw.assign(oids.size(), KyVb{});
-      requests_.push_back(std::move(r));
-    }
-  }
-  ~KyRawReader() {
-    *alive_ = false;
-    for (auto& r : requests_) r->enabled = false;
-  }
-
-  bool Busy() const { return pending_ > 0; }
-  bool Version1() const { return !requests_.empty() && requests_[0]->security.version == SnmpVersion::V1; }
-
-  bool Poll(Done done) {
-    if (Busy() || requests_.empty()) return false;
-    done_ = std::move(done);
-    error_.clear();
-    pending_ = static_cast<int>(requests_.size());
-    auto alive = alive_;
-    for (auto& r : requests_) {
-      std::fill(r->raw.begin(), r->raw.end(), KyVb{});
-      KyRawRequest* req = r.get();
-      try {
-        req->ReadAsync(
-            [this, alive, req](void*, const KySNMPError& error, KySNMPVarList&) {
-              if (!*alive) return;
-              // Missing objects leave their values empty; the others count.
-              if (error.code != 0 && !req->partialValues) {
-                for (KyVb& vb : req->raw) vb = KyVb{};
-                if (error_.isEmpty()) error_ = QString::fromStdString(error.message);
-              }
-              GroupDone();
-            },
-            nullptr, true);
-      } catch (const KySNMPException& e) {
-        if (error_.isEmpty()) error_ = QString::fromStdString(e.text());
-        GroupDone();
-      }
-    }
-    return true;
-  }
-
- private:
-  void GroupDone() {
-    if (--pending_ > 0) return;
-    std::vector<KyVb> values;
-    for (auto& r : requests_) values.insert(values.end(), r->raw.begin(), r->raw.end());
-    if (done_) done_(values, error_);
-  }
-
-  std::vector<std::unique_ptr<KyRawRequest>> requests_;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-  int pending_ = 0;
-  QString error_;
-  Done done_;
-};
 
 // ---------------------------------------------------------------------------
 // Decoding
@@ -359,9 +272,9 @@ std::string At(const char* column, int port) { return std::string(column) + "." 
 
 std::vector<std::vector<std::string>> Chunks(const std::vector<std::string>& oids) {
   std::vector<std::vector<std::string>> groups;
-  for (size_t i = 0; i < oids.size(); i += kGroupSize)
+  for (size_t i = 0; i < oids.size(); i += kRawGroupSize)
     groups.emplace_back(oids.begin() + static_cast<long>(i),
-                        oids.begin() + static_cast<long>(std::min(oids.size(), i + kGroupSize)));
+                        oids.begin() + static_cast<long>(std::min(oids.size(), i + kRawGroupSize)));
   return groups;
 }
 

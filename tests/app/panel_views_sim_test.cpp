@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -18,9 +21,11 @@
 
 #include "app/FrontPanel.h"
 #include "app/PanelViews.h"
+#include "app/PortTooltip.h"
 #include "common/SimProcess.h"
 #include "editors/QtSnmpPump.h"
 #include "snmp/Session.h"
+#include "tables/OptionTables.h"
 #include "snmp/SessionParams.h"
 
 namespace {
@@ -239,6 +244,83 @@ TEST_F(PanelViewsSim, LoadViewShowsTheToldLoadAndNothingAcrossARestart) {
   PollAgain();
   EXPECT_EQ(panel->Viewer()->PortShade(5).mark, KyPortMark::Level);
   EXPECT_EQ(panel->Viewer()->PortShade(5).level, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The GET records of a request journal: the OIDs of each.
+std::vector<std::vector<std::string>> JournalGets(const QString& path) {
+  std::vector<std::vector<std::string>> gets;
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return gets;
+  bool inGet = false;
+  for (const QByteArray& raw : f.readAll().split('\n')) {
+    const std::string line = raw.trimmed().toStdString();
+    if (line.empty()) continue;
+    if (std::isalpha(static_cast<unsigned char>(line[0]))) {
+      inGet = line.rfind("GET ", 0) == 0;
+      if (inGet) gets.emplace_back();
+    } else if (inGet) {
+      gets.back().push_back(line);
+    }
+  }
+  return gets;
+}
+
+TEST_F(PanelViewsSim, LedViewReadsOnlyTheLedsAndATooltipReadsOncePerInterval) {
+  QTemporaryDir dir;
+  const QString journal = dir.filePath("requests.txt");
+  StartSim(Switches({"--request-journal", journal.toStdString()}));
+  panel = std::make_unique<TPanelQRX900Form>(nullptr);
+  // Two LED polls, nobody hovering: the LED variable and nothing else.
+  ASSERT_TRUE(WaitFor([&] { return JournalGets(journal).size() >= 2; }, 20000));
+  for (const auto& get : JournalGets(journal)) EXPECT_EQ(get, std::vector<std::string>{"1.3.6.1.4.1.32473.11.63.8.2.1.1.5.0"});
+
+  // Hovering port 5 (button 5) reads it once.
+  KyPortTooltips* tips = panel->Tooltips();
+  qint64 now = 0;
+  tips->clock = [&] { return now; };
+  QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), panel->SpeedButton(5)->mapToGlobal(QPoint(3, 3)));
+  QApplication::sendEvent(panel->SpeedButton(5), &hover);
+  EXPECT_EQ(tips->Reads(), 1);
+  ASSERT_TRUE(WaitFor([&] { return !tips->Busy(); }));
+  const QString first = tips->Text(5);
+  EXPECT_TRUE(first.startsWith("Port 5\n")) << first.toStdString();
+  const std::string pvid = Tool({"snmpget", "-v2c", "-Oqv", "-c", qrxtest::SimProcess::kReadCommunity, sim.address(),
+                                 "1.3.6.1.2.1.17.7.1.4.5.1.1.5"});
+  EXPECT_TRUE(first.contains(QString("PVID: %1").arg(QString::fromStdString(pvid).trimmed()))) << first.toStdString();
+  // Link and speed/duplex as the switch's port table has them.
+  std::istringstream states(Tool({"snmpget", "-v2c", "-Oqv", "-c", qrxtest::SimProcess::kReadCommunity, sim.address(),
+                                  "1.3.6.1.4.1.32473.11.63.8.2.2.1.1.2.5", "1.3.6.1.4.1.32473.11.63.8.2.2.1.1.3.5"}));
+  int link = 0, nway = 0;
+  ASSERT_TRUE(states >> link >> nway);
+  auto label = [](const KyOptionTable& t, int v) {
+    for (const KyOptionPair& p : t.pairs)
+      if (p.value == v) return QString::fromUtf8(p.label);
+    return QString::number(v);
+  };
+  EXPECT_TRUE(first.contains(QString("Link: %1, %2").arg(label(opt::PortLinkStatus, link), label(opt::PortNwayStatus, nway))))
+      << first.toStdString();
+  EXPECT_TRUE(first.contains("measured from the next reading")) << first.toStdString();
+  bool sawPortRead = false;
+  for (const auto& get : JournalGets(journal))
+    if (std::find(get.begin(), get.end(), "1.3.6.1.2.1.31.1.1.1.18.5") != get.end()) sawPortRead = true;
+  EXPECT_TRUE(sawPortRead);
+
+  // Within the interval: nothing more is read.
+  now += 2000;
+  tips->Text(5);
+  EXPECT_EQ(tips->Reads(), 1);
+  // After it: read again, and the rates are those the simulator was told.
+  WaitForASecondOfUptime();
+  now += 1500;
+  tips->Text(5);
+  EXPECT_EQ(tips->Reads(), 2);
+  ASSERT_TRUE(WaitFor([&] { return !tips->Busy(); }));
+  EXPECT_TRUE(tips->Text(5).contains("In: 100.00 Mbit/s, out: 100.00 Mbit/s")) << tips->Text(5).toStdString();
+  EXPECT_EQ(tips->Reads(), 2);
 }
 
 }  // namespace
