@@ -82,7 +82,7 @@ QColor ShadeColour(const KyPortShade& s) {
     case KyPortMark::Learning: return QColor(0xe6, 0xc2, 0x1a);
     case KyPortMark::Listening: return QColor(0x9e, 0xca, 0xe1);
     case KyPortMark::Blocking: return QColor(0xff, 0x7f, 0x0e);
-    case KyPortMark::Disabled: return QColor(0x50, 0x50, 0x50);
+    case KyPortMark::Disabled: return QColor(0xc8, 0xc8, 0xc8);
     case KyPortMark::Broken: return QColor(0xd6, 0x27, 0x28);
     case KyPortMark::Level: {
       const QColor green(0x2c, 0xa0, 0x2c), yellow(0xf0, 0xd0, 0x20), red(0xd6, 0x27, 0x28);
@@ -184,7 +184,7 @@ KyPortShade LoadShade(const KyPortRates& rates, uint64_t speed, std::optional<in
   if (speed == 0) return Unknown(QStringLiteral("speed not read"));
   if (!rates.rxBits || !rates.txBits)
     return Unknown(first ? QStringLiteral("waiting for a second reading")
-                         : QStringLiteral("counters not read, or restarted: no rate for this interval"));
+                         : QStringLiteral("no plausible rate for this interval (counters not read, reset, or beyond the port's speed)"));
   const double percent = std::max(*rates.rxBits, *rates.txBits) * 100.0 / static_cast<double>(speed);
   KyPortShade s{KyPortMark::Level, std::clamp(percent / 100.0, 0.0, 1.0), Percent(percent), QString()};
   s.detail = QStringLiteral("%1 of %2 Mbit/s").arg(Percent(percent)).arg(static_cast<double>(speed) / 1e6);
@@ -194,7 +194,7 @@ KyPortShade LoadShade(const KyPortRates& rates, uint64_t speed, std::optional<in
 KyPortShade ErrorShade(const KyPortRates& rates, bool first) {
   if (!rates.errors || !rates.discards)
     return Unknown(first ? QStringLiteral("waiting for a second reading")
-                         : QStringLiteral("counters not read, or restarted: no rate for this interval"));
+                         : QStringLiteral("no plausible rate for this interval (counters not read, reset, or beyond the port's speed)"));
   const double perSecond = *rates.errors + *rates.discards;
   // A logarithmic scale: one a second is a third of the way, ten is the top.
   const double level = perSecond <= 0 ? 0 : std::clamp((std::log10(perSecond) + 0.5) / 1.5, 0.05, 1.0);
@@ -309,7 +309,7 @@ void TPanelViewer::BuildLegend() {
   legend_->setAutoFillBackground(true);
   auto* row = new QHBoxLayout(legend_);
   row->setContentsMargins(4, 1, 4, 1);
-  row->setSpacing(8);
+  row->setSpacing(6);
   title_ = new QLabel(legend_);
   title_->setObjectName(QStringLiteral("LegendTitle"));
   QFont bold = title_->font();
@@ -321,7 +321,8 @@ void TPanelViewer::BuildLegend() {
   instanceBox_ = new QSpinBox(legend_);
   instanceBox_->setObjectName(QStringLiteral("InstanceBox"));
   instanceBox_->setRange(0, 4094);
-  instanceBox_->setPrefix(QStringLiteral("MST instance "));
+  instanceBox_->setPrefix(QStringLiteral("MSTI "));
+  instanceBox_->setToolTip(QStringLiteral("The MST instance whose port states are shown"));
   instanceBox_->setValue(instance_);
   connect(instanceBox_, &QSpinBox::valueChanged, this, [this](int v) { SetInstance(v); });
   reasonLabel_ = new QLabel(legend_);
@@ -368,7 +369,7 @@ void TPanelViewer::UpdateLegend() {
   }
   QString html;
   for (const auto& [colour, name] : items)
-    html += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;</span>&nbsp;%2&nbsp;&nbsp;")
+    html += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;</span>&nbsp;%2&nbsp; ")
                 .arg(colour.name(), name.toHtmlEscaped());
   html += QStringLiteral("<span style=\"background:#c0c0c0\">&nbsp;/&nbsp;</span>&nbsp;unknown");
   swatches_->setText(html);
