@@ -414,9 +414,19 @@ std::vector<std::vector<std::string>> TPanelViewer::Groups() const {
   return {};
 }
 
+void TPanelViewer::RetireReader() {
+  std::erase_if(retired_, [](const std::unique_ptr<KyRawReader>& r) { return !r->Busy(); });
+  if (!reader_) return;
+  if (reader_->Busy()) {
+    reader_->Discard();
+    retired_.push_back(std::move(reader_));
+  }
+  reader_.reset();
+}
+
 void TPanelViewer::Show(KyPanelView view, int vlan) {
   timer_->stop();
-  reader_.reset();
+  RetireReader();
   rates_.Reset();
   firstRates_ = true;
   view_ = view;
@@ -454,6 +464,7 @@ void TPanelViewer::SetInstance(int instance) {
 bool TPanelViewer::Busy() const { return reader_ && reader_->Busy(); }
 
 bool TPanelViewer::PollNow() {
+  std::erase_if(retired_, [](const std::unique_ptr<KyRawReader>& r) { return !r->Busy(); });
   if (!reader_ || reader_->Busy()) return false;
   return reader_->Poll([this](const std::vector<KyVb>& values, const QString& error) { TakeReading(values, error); });
 }
@@ -503,7 +514,12 @@ void TPanelViewer::TakeReading(const std::vector<KyVb>& values, const QString& e
       // state from the next poll on.
       if (!anyState && !bridgeMib_ && error.isEmpty() && valueAt(0).type == KyVbType::NoSuchObject) {
         bridgeMib_ = true;
-        reader_ = std::make_unique<KyRawReader>(Groups());
+        // Not from inside the reader's own callback: once it has returned.
+        QTimer::singleShot(0, this, [this] {
+          if (view_ != KyPanelView::SpanningTree || !bridgeMib_) return;
+          RetireReader();
+          reader_ = std::make_unique<KyRawReader>(Groups());
+        });
       }
       break;
     }

@@ -161,6 +161,10 @@ class TPanelViewer : public QObject {
   bool bridgeMib_ = false;   // the switch lacks its MSTP port table: the bridge MIB's
   bool counters64_ = true;
   std::unique_ptr<KyRawReader> reader_;
+  // Readers of earlier views whose last poll is still out: freed once it
+  // ended, so that changing the view never waits for an agent.
+  std::vector<std::unique_ptr<KyRawReader>> retired_;
+  void RetireReader();
   KyTrafficRates rates_;
   bool firstRates_ = true;
   std::vector<KyPortShade> shades_;

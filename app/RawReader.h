@@ -46,6 +46,9 @@ class KyRawReader {
   }
 
   bool Busy() const { return pending_ > 0; }
+  // The poll under way ends without calling back (its requests still
+  // complete, so the reader can go once it is no longer busy).
+  void Discard() { done_ = nullptr; }
   bool Version1() const { return !requests_.empty() && requests_[0]->security.version == SnmpVersion::V1; }
 
   bool Poll(Done done) {
@@ -82,7 +85,9 @@ class KyRawReader {
     if (--pending_ > 0) return;
     std::vector<KyVb> values;
     for (auto& r : requests_) values.insert(values.end(), r->raw.begin(), r->raw.end());
-    if (done_) done_(values, error_);
+    // A copy: the callback may discard this poll or retire the reader.
+    const Done done = done_;
+    if (done) done(values, error_);
   }
 
   std::vector<std::unique_ptr<KyRawRequest>> requests_;

@@ -128,7 +128,11 @@ TEST(PanelViewDecode, LoadAndErrors) {
 // The load view fed readings as its polls deliver them: the rate over a
 // 32-bit counter that wrapped, and no rate (unknown, not a stale or bogus
 // colour) across a counter reset.
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
 
 #include "app/FrontPanel.h"
 #include "mainwindow_test_support.h"
@@ -171,7 +175,9 @@ class PanelLoadView : public ::testing::Test {
     AppForTests();
     saved_ = GlobalSecurity;
     GlobalSecurity.version = SnmpVersion::V1;  // 32-bit counters
-    panel = std::make_unique<TPanelQRX900Form>(nullptr);
+    // The LED poll's status goes to a status panel, as in the main window
+    // (without one, a failed poll would open a message box).
+    panel = std::make_unique<TPanelQRX900Form>(nullptr, &status);
     panel->Viewer()->autoPoll = false;
     panel->ShowView(KyPanelView::Load);
   }
@@ -179,6 +185,7 @@ class PanelLoadView : public ::testing::Test {
     panel.reset();
     GlobalSecurity = saved_;
   }
+  QLabel status;
   std::unique_ptr<TPanelQRX900Form> panel;
   KySNMPSecurity saved_;
 };
@@ -216,6 +223,29 @@ TEST_F(PanelLoadView, RatesOverAWrapAndNoneAcrossAReset) {
   panel->ShowView(KyPanelView::Leds);
   EXPECT_FALSE(v->Overlay(1)->isVisibleTo(panel.get()));
   EXPECT_EQ(panel->size(), QSize(783, 96));
+}
+
+TEST_F(PanelLoadView, TheContextMenuAndEscapeChooseTheView) {
+  std::unique_ptr<QMenu> menu(panel->ViewMenu());
+  QStringList captions;
+  QString checked;
+  for (QAction* a : menu->actions()) {
+    captions << a->text();
+    if (a->isChecked()) checked = a->text();
+  }
+  EXPECT_EQ(captions, (QStringList{"Show: LEDs", "VLAN membership...", "Spanning Tree State", "Load", "Errors"}));
+  EXPECT_EQ(checked, "Load");
+  menu->findChild<QAction*>("actionShowErrors")->trigger();
+  EXPECT_EQ(panel->CurrentView(), KyPanelView::Errors);
+  EXPECT_EQ(panel->size(), QSize(783, 96 + TPanelViewer::kLegendHeight));
+  EXPECT_EQ(panel->Viewer()->LegendTitle(), "Errors:");
+
+  panel->show();
+  panel->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+  QTest::keyClick(panel.get(), Qt::Key_Escape);
+  EXPECT_EQ(panel->CurrentView(), KyPanelView::Leds);
+  EXPECT_FALSE(panel->Viewer()->Legend()->isVisibleTo(panel.get()));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ class PanelViewsSim : public ::testing::Test {
   // Shows a view and waits for its first answered poll; the timer is stopped
   // so that the test decides when the next poll goes.
   void ShowAndPoll(KyPanelView view, int vlan = 0) {
-    if (!panel) panel = std::make_unique<TPanelQRX900Form>(nullptr);
+    if (!panel) panel = std::make_unique<TPanelQRX900Form>(nullptr, &status);
     const int before = panel->Viewer()->PollsCompleted();
     panel->ShowView(view, vlan);
     panel->Viewer()->PollTimer()->stop();
@@ -123,6 +123,7 @@ class PanelViewsSim : public ::testing::Test {
   }
 
   qrxtest::SimProcess sim;
+  QLabel status;  // the LED poll's status, as in the main window
   std::unique_ptr<TPanelQRX900Form> panel;
 };
 
@@ -135,7 +136,7 @@ TEST_F(PanelViewsSim, VlanViewShowsTheMembersTheStaticTableHas) {
         e + ".5.20", "i", "4"});
 
   // Chosen from the list of the switch's VLANs with their names.
-  panel = std::make_unique<TPanelQRX900Form>(nullptr);
+  panel = std::make_unique<TPanelQRX900Form>(nullptr, &status);
   // Answers the VLAN window once its list has the VLANs; gives up (and
   // cancels it) after a generous bound so that the test cannot hang.
   bool listed = false;
@@ -273,7 +274,7 @@ TEST_F(PanelViewsSim, LedViewReadsOnlyTheLedsAndATooltipReadsOncePerInterval) {
   QTemporaryDir dir;
   const QString journal = dir.filePath("requests.txt");
   StartSim(Switches({"--request-journal", journal.toStdString()}));
-  panel = std::make_unique<TPanelQRX900Form>(nullptr);
+  panel = std::make_unique<TPanelQRX900Form>(nullptr, &status);
   // Two LED polls, nobody hovering: the LED variable and nothing else.
   ASSERT_TRUE(WaitFor([&] { return JournalGets(journal).size() >= 2; }, 20000));
   for (const auto& get : JournalGets(journal)) EXPECT_EQ(get, std::vector<std::string>{"1.3.6.1.4.1.32473.11.63.8.2.1.1.5.0"});
