@@ -2,7 +2,8 @@
 // with its front panel once the LEDs have been read, then the dialogs listed
 // in kDialogShots once each has read its values, the connect window of
 // "qrx900 --connect" filled in for an SNMPv3 switch, the front panel's views
-// (VLAN membership, spanning-tree state, load, errors), and the settings
+// (VLAN membership, spanning-tree state, load, errors), the find-command
+// window, and the settings
 // comparison window (a snapshot of the simulator against the same snapshot
 // with a few settings changed). Run headless against a
 // simulator by scripts/grab-windows:
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "app/ConnectForm.h"
+#include "app/FindCommandForm.h"
 #include "app/FrontPanel.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
@@ -173,6 +175,16 @@ bool GrabPanelViews(TMainForm& window, const QString& out) {
   return ok;
 }
 
+// The find-command window with a query typed.
+bool GrabFindCommand(TMainForm& window, const QString& path) {
+  TFindCommandForm* form = OpenFindCommand(&window, window.MainMenu1);
+  form->SearchEdit->setText("vlan table");
+  QTest::qWait(200);
+  const bool saved = Save(form, path);
+  form->close();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,6 +238,7 @@ int main(int argc, char** argv) {
     ok = ok && saved;
   }
   ok = GrabPanelViews(window, out) && ok;
+  ok = GrabFindCommand(window, out + "/find-command.png") && ok;
   ok = GrabConnectWindow(out) && ok;
   ok = GrabComparison(window, out + "/settings-compare.png") && ok;
   return ok ? 0 : 1;
