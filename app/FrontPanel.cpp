@@ -8,8 +8,15 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QActionGroup>
+#include <QShortcut>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QCursor>
 #include <QToolButton>
 
+#include "app/PanelViews.h"
+#include "app/PortTooltip.h"
 #include "app/TrafficGraphForm.h"
 #include "editors/LedBinding.h"
 #include "snmp/VarList.h"
@@ -110,6 +117,74 @@ TPanelQRX900Form::TPanelQRX900Form(QWidget* owner, QLabel* statusPanel)
   Port52LedPanel->setGeometry(773, 8, 7, 7);
 
   FormCreate();
+
+  viewer_ = new TPanelViewer(this, kLedPollInterval * 10);
+  tooltips_ = new KyPortTooltips(this, kLedPollInterval * 10);
+  Image1->installEventFilter(this);
+  auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  back->setContext(Qt::WindowShortcut);
+  connect(back, &QShortcut::activated, this, [this] {
+    if (CurrentView() != KyPanelView::Leds) ShowView(KyPanelView::Leds);
+  });
+}
+
+QMenu* TPanelQRX900Form::ViewMenu() {
+  auto* menu = new QMenu(this);
+  auto* group = new QActionGroup(menu);
+  struct Item {
+    const char* caption;
+    const char* name;
+    KyPanelView view;
+  };
+  const Item items[] = {
+      {"Show: LEDs", "actionShowLeds", KyPanelView::Leds},
+      {"VLAN membership...", "actionShowVlan", KyPanelView::Vlan},
+      {"Spanning Tree State", "actionShowSpanningTree", KyPanelView::SpanningTree},
+      {"Load", "actionShowLoad", KyPanelView::Load},
+      {"Errors", "actionShowErrors", KyPanelView::Errors},
+  };
+  for (const Item& item : items) {
+    QAction* a = menu->addAction(QString::fromUtf8(item.caption));
+    a->setObjectName(QString::fromUtf8(item.name));
+    a->setCheckable(true);
+    a->setChecked(CurrentView() == item.view);
+    group->addAction(a);
+    const KyPanelView view = item.view;
+    connect(a, &QAction::triggered, this, [this, view] {
+      if (view == KyPanelView::Vlan) ChooseVlanView();
+      else ShowView(view);
+    });
+  }
+  return menu;
+}
+
+KyPanelView TPanelQRX900Form::CurrentView() const { return viewer_ ? viewer_->View() : KyPanelView::Leds; }
+
+void TPanelQRX900Form::ChooseVlanView() {
+  const int vlan = ChooseVlan(window(), viewer_->Vlan());
+  if (vlan > 0) ShowView(KyPanelView::Vlan, vlan);
+}
+
+void TPanelQRX900Form::ShowView(KyPanelView view, int vlan) {
+  if (closed_ || viewer_ == nullptr) return;
+  const bool wasLeds = CurrentView() == KyPanelView::Leds;
+  if (view == KyPanelView::Leds) {
+    viewer_->Show(view);
+    setFixedSize(783, 96);
+    // The LEDs as always: a poll every 3 s, the first at once.
+    if (!wasLeds && leds_) {
+      try {
+        leds_->StartPolling(kLedPollInterval);
+      } catch (const std::exception&) {
+        // As at creation: the later polls report the error.
+      }
+    }
+  } else {
+    if (wasLeds && leds_) leds_->StopPolling();
+    setFixedSize(783, 96 + TPanelViewer::kLegendHeight);
+    viewer_->Show(view, vlan);
+  }
+  emit resized();
 }
 
 TPanelQRX900Form::~TPanelQRX900Form() { FormClose(); }
@@ -247,10 +322,25 @@ void TPanelQRX900Form::SpeedButton1Click(QToolButton* sender) {
 void TPanelQRX900Form::SpeedButton1DblClick(QToolButton*) {}
 
 bool TPanelQRX900Form::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::ContextMenu) {
+    QMenu* menu = ViewMenu();
+    menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+    delete menu;
+    return true;
+  }
   auto* b = qobject_cast<QToolButton*>(watched);
   if (b && speedButtons_.contains(b)) {
-    // The hints name the port and its medium for the program; they are not shown.
-    if (event->type() == QEvent::ToolTip) return true;
+    // The hints name the port and its medium for the program; the tooltip
+    // shows what the port is and does, read when it is hovered.
+    if (event->type() == QEvent::ToolTip) {
+      const int port = ButtonPort(static_cast<int>(speedButtons_.indexOf(b)) + 1);
+      QPointer<QToolButton> button(b);
+      const QString text = tooltips_->Text(port, [button](const QString& t) {
+        if (button && button->underMouse() && QToolTip::isVisible()) QToolTip::showText(QCursor::pos(), t, button);
+      });
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, b);
+      return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) SpeedButton1DblClick(b);
     if (event->type() == QEvent::ContextMenu) {
       // The selection stays as it is: the menu is about the port under the mouse.
@@ -273,6 +363,7 @@ void TPanelQRX900Form::closeEvent(QCloseEvent* event) {
 void TPanelQRX900Form::FormClose() {
   if (closed_) return;
   closed_ = true;
+  if (viewer_) viewer_->Show(KyPanelView::Leds);
   if (!leds_) return;
   leds_->StopPolling();
   leds_->request.enabled = false;

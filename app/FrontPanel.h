@@ -16,6 +16,9 @@ class QFrame;
 class QMenu;
 class QToolButton;
 class TTrafficGraphForm;
+class TPanelViewer;
+class KyPortTooltips;
+enum class KyPanelView;
 
 // The three colour maps of the front panel, built once for the process.
 const KySNMPLedColorMapList& SystemLedColorMap();  // power and console LEDs
@@ -47,6 +50,10 @@ class KyClickImage : public QLabel {
 class TPanelQRX900Form : public QWidget {
   Q_OBJECT
 
+ signals:
+  // The panel changed its size (the legend strip came or went).
+  void resized();
+
  public:
   static constexpr int kPortButtons = 54;
 
@@ -71,6 +78,22 @@ class TPanelQRX900Form : public QWidget {
   QMenu* PortMenu(QToolButton* button);
   // Opens a traffic graph window for the ports and starts it polling.
   TTrafficGraphForm* OpenTrafficGraph(const std::vector<int>& ports);
+
+  // The context menu of the panel outside the ports: the views ("Show:
+  // LEDs", "VLAN membership...", "Spanning Tree State", "Load", "Errors"),
+  // owned by the caller.
+  QMenu* ViewMenu();
+  // Shows a view (`vlan` for the VLAN view). The LED view is the panel as
+  // it always is; the others colour the ports, show the legend strip under
+  // the picture and stop the LED poll while they are shown. Esc goes back to
+  // the LEDs.
+  void ShowView(KyPanelView view, int vlan = 0);
+  KyPanelView CurrentView() const;
+  TPanelViewer* Viewer() const { return viewer_; }
+  // The port tooltips (read when a port is hovered).
+  KyPortTooltips* Tooltips() const { return tooltips_; }
+  // "VLAN membership...": asks for the VLAN, then shows it.
+  void ChooseVlanView();
 
   // Handlers.
   void Image1Click();
@@ -103,4 +126,6 @@ class TPanelQRX900Form : public QWidget {
   QToolButton* selected_ = nullptr;
   std::unique_ptr<KySNMPRequest2Leds> leds_;
   bool closed_ = false;
+  TPanelViewer* viewer_ = nullptr;
+  KyPortTooltips* tooltips_ = nullptr;
 };

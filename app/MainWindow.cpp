@@ -165,6 +165,10 @@ void TMainForm::FormActivate() {
   panel->show();
   if (width() < panel->width()) SetClientSize(panel->width() + 4, ClientSize().height());
   panelList_.push_back(panel);
+  // The legend strip of the panel's views comes and goes under the picture.
+  connect(panel, &TPanelQRX900Form::resized, this, [this, panel] {
+    SetClientSize(std::max(width(), panel->width() + 3), panel->height() + StatusBar->height() + 3);
+  });
 
   // 2. The RMON items follow the device.
   UpdateRmonMenu();

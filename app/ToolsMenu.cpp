@@ -1,11 +1,13 @@
 #include "app/ToolsMenu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QToolButton>
 
+#include "app/FindCommandForm.h"
 #include "app/FrontPanel.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
@@ -36,10 +38,16 @@ void TrafficGraph(TMainForm& window) {
 }
 bool HasSelectedPort(TMainForm& window) { return SelectedPort(window) > 0; }
 
+void FindCommand(TMainForm& window) {
+  const QAction* self = window.MainMenu1 ? window.MainMenu1->findChild<QAction*>(QStringLiteral("FindCommand1")) : nullptr;
+  OpenFindCommand(&window, window.MainMenu1, self);
+}
+
 const ToolsMenuItem kItems[] = {
-    {"Save Settings Snapshot...", "SaveSettingsSnapshot1", &SaveSnapshot, nullptr},
-    {"Compare Settings...", "CompareSettings1", &Compare, nullptr},
-    {"Traffic Graph...", "TrafficGraph1", &TrafficGraph, &HasSelectedPort},
+    {"Find Command...", "FindCommand1", &FindCommand, nullptr, "Ctrl+K"},
+    {"Save Settings Snapshot...", "SaveSettingsSnapshot1", &SaveSnapshot, nullptr, nullptr},
+    {"Compare Settings...", "CompareSettings1", &Compare, nullptr, nullptr},
+    {"Traffic Graph...", "TrafficGraph1", &TrafficGraph, &HasSelectedPort, nullptr},
 };
 
 }  // namespace
@@ -65,6 +73,11 @@ QMenu* BuildToolsMenu(TMainForm& window) {
   for (const ToolsMenuItem& item : ToolsMenuItems()) {
     QAction* action = tools->addAction(QString::fromUtf8(item.caption));
     action->setObjectName(QString::fromUtf8(item.name));
+    if (item.shortcut != nullptr) {
+      action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+      // The key works wherever the main window has the focus.
+      window.addAction(action);
+    }
     const ToolsMenuItem* it = &item;  // the list is static
     QObject::connect(action, &QAction::triggered, tools, [w, it] {
       if (w) it->run(*w);

@@ -14,6 +14,7 @@ struct ToolsMenuItem {
   const char* name;                     // object name of its action
   void (*run)(TMainForm& window);
   bool (*enabled)(TMainForm& window);   // null: always enabled
+  const char* shortcut;                 // key sequence ("Ctrl+K"), null for none
 };
 
 // Every item, in menu order.

@@ -1,5 +1,7 @@
 #include "editors/ControlBinding.h"
 
+#include "editors/PortListText.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -1152,6 +1154,17 @@ void KySNMPRequest2Edits::BuildColumns() {
     }
   listView_->setColumnCount(static_cast<int>(captions.size()));
   listView_->setHeaderLabels(captions);
+  // Port lists show as port numbers and ranges; the cells keep the value text.
+  auto* portLists = listView_->findChild<KyPortListDelegate*>(QString(), Qt::FindDirectChildrenOnly);
+  for (int c = 0; c < static_cast<int>(columnVar_.size()); ++c) {
+    const auto& item = list.Item(columnVar_[static_cast<size_t>(c)]);
+    if (IsPortListVariable(item.syntax, item.label)) {
+      if (portLists == nullptr) portLists = new KyPortListDelegate(listView_);
+      listView_->setItemDelegateForColumn(c, portLists);
+    } else if (portLists != nullptr && listView_->itemDelegateForColumn(c) == portLists) {
+      listView_->setItemDelegateForColumn(c, nullptr);
+    }
+  }
   auto* header = listView_->header();
   header->setSectionResizeMode(QHeaderView::Interactive);
   const QFontMetrics fm(header->font());

@@ -104,6 +104,13 @@ QStringList Captions(const QAbstractItemView* view) {
   return captions;
 }
 
+QString CellText(const QAbstractItemView* view, const QModelIndex& index) {
+  if (view != nullptr)
+    if (const auto* shown = dynamic_cast<const ShownText*>(view->itemDelegateForIndex(index)))
+      return shown->Text(index);
+  return index.data(Qt::DisplayRole).toString();
+}
+
 std::vector<QStringList> Rows(const QAbstractItemView* view, bool selectedOnly) {
   std::vector<QStringList> rows;
   const QAbstractItemModel* model = view ? view->model() : nullptr;
@@ -118,7 +125,7 @@ std::vector<QStringList> Rows(const QAbstractItemView* view, bool selectedOnly) 
     if (RowHidden(view, r)) continue;
     if (!selected.empty() && !selected.count(r)) continue;
     QStringList cells;
-    for (int c : columns) cells << model->data(model->index(r, c, root), Qt::DisplayRole).toString();
+    for (int c : columns) cells << CellText(view, model->index(r, c, root));
     rows.push_back(cells);
   }
   return rows;

@@ -4,7 +4,8 @@
 // the column captions as first line, or writes every row to a CSV file
 // (RFC 4180 quoting, UTF-8, the captions as header).
 //
-// The texts are the cells as shown (the display role); columns that are
+// The texts are the cells as shown (the display role, or what the
+// column's delegate draws instead); columns that are
 // hidden or shrunk to zero width are left out. Nothing else of the list
 // changes: its selection, its signals and its model are only read.
 #pragma once
@@ -15,10 +16,23 @@
 #include <vector>
 
 class QAbstractItemView;
+class QModelIndex;
 class QMenu;
 class QWidget;
 
 namespace KyListExport {
+
+// A delegate that draws cells with a text other than their display role
+// (a port list as ranges) tells through this what it shows; Copy and Export
+// CSV take that text.
+class ShownText {
+ public:
+  virtual ~ShownText() = default;
+  virtual QString Text(const QModelIndex& index) const = 0;
+};
+
+// The text a view shows in the cell at `index`.
+QString CellText(const QAbstractItemView* view, const QModelIndex& index);
 
 // Captions of the context menu.
 inline constexpr const char* kCopyCaption = "Copy";

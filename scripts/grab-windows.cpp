@@ -1,7 +1,9 @@
 // Grabs the pictures of the README and the operator's guide: the main window
 // with its front panel once the LEDs have been read, then the dialogs listed
 // in kDialogShots once each has read its values, the connect window of
-// "qrx900 --connect" filled in for an SNMPv3 switch, and the settings
+// "qrx900 --connect" filled in for an SNMPv3 switch, the front panel's views
+// (VLAN membership, spanning-tree state, load, errors), the find-command
+// window, and the settings
 // comparison window (a snapshot of the simulator against the same snapshot
 // with a few settings changed). Run headless against a
 // simulator by scripts/grab-windows:
@@ -25,10 +27,12 @@
 #include <vector>
 
 #include "app/ConnectForm.h"
+#include "app/FindCommandForm.h"
 #include "app/FrontPanel.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
+#include "app/PanelViews.h"
 #include "app/snapshot/SnapshotForms.h"
 #include "app/snapshot/SnapshotReader.h"
 #include "dialogs/RegisterDialogs.h"
@@ -138,6 +142,49 @@ bool GrabComparison(TMainForm& window, const QString& path) {
   return saved;
 }
 
+// The main window with each view of the front panel, once the view has
+// answered (twice for the rates of the load and error views).
+bool GrabPanelViews(TMainForm& window, const QString& out) {
+  struct Shot {
+    KyPanelView view;
+    int vlan;
+    int polls;
+    const char* file;
+  };
+  const Shot shots[] = {
+      {KyPanelView::Vlan, 1, 1, "panel-vlan.png"},
+      {KyPanelView::SpanningTree, 0, 1, "panel-spanning-tree.png"},
+      {KyPanelView::Load, 0, 2, "panel-load.png"},
+      {KyPanelView::Errors, 0, 2, "panel-errors.png"},
+  };
+  TPanelQRX900Form* panel = window.FrontPanel();
+  bool ok = true;
+  for (const Shot& shot : shots) {
+    panel->ShowView(shot.view, shot.vlan);
+    TPanelViewer* viewer = panel->Viewer();
+    const int start = viewer->PollsCompleted();
+    if (!QTest::qWaitFor([&] { return viewer->PollsCompleted() >= start + shot.polls; }, kWaitMs)) {
+      std::fprintf(stderr, "the %s view read nothing\n", qPrintable(ViewTitle(shot.view)));
+      ok = false;
+      continue;
+    }
+    QTest::qWait(200);
+    ok = Save(&window, out + "/" + shot.file) && ok;
+  }
+  panel->ShowView(KyPanelView::Leds);
+  return ok;
+}
+
+// The find-command window with a query typed.
+bool GrabFindCommand(TMainForm& window, const QString& path) {
+  TFindCommandForm* form = OpenFindCommand(&window, window.MainMenu1);
+  form->SearchEdit->setText("vlan table");
+  QTest::qWait(200);
+  const bool saved = Save(form, path);
+  form->close();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,6 +237,8 @@ int main(int argc, char** argv) {
     if (!saved) std::fprintf(stderr, "no picture of %s\n", shot.command);
     ok = ok && saved;
   }
+  ok = GrabPanelViews(window, out) && ok;
+  ok = GrabFindCommand(window, out + "/find-command.png") && ok;
   ok = GrabConnectWindow(out) && ok;
   ok = GrabComparison(window, out + "/settings-compare.png") && ok;
   return ok ? 0 : 1;

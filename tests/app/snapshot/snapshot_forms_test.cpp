@@ -104,7 +104,7 @@ TEST_F(ToolsMenuSim, ToolsIsTheLastButOneMenuWithItsItems) {
   EXPECT_EQ(tools->title(), "Tools");
   QStringList items;
   for (QAction* a : tools->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Save Settings Snapshot...", "Compare Settings...", "Traffic Graph..."}));
+  EXPECT_EQ(items, (QStringList{"Find Command...", "Save Settings Snapshot...", "Compare Settings...", "Traffic Graph..."}));
 
   // "Traffic Graph..." is for the selected port only.
   emit tools->aboutToShow();
