@@ -109,6 +109,10 @@ QSize TMainForm::ClientSize() const {
 }
 
 void TMainForm::SetClientSize(int width, int height) {
+  // Wide enough for every menu title as well (with the "Tools" menu the
+  // titles are wider than the front panel): none hides behind the menu
+  // bar's extension button.
+  if (MainMenu1) width = std::max(width, MainMenu1->sizeHint().width());
   const int menu = MainMenu1 ? std::max(0, MainMenu1->heightForWidth(width)) : 0;
   setFixedSize(width, height + menu);
 }
