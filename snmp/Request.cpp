@@ -627,7 +627,8 @@ void KySNMPRequest::PruneFacts(const std::vector<KyVb>& at) {
 }
 
 void KySNMPRequest::ReadAhead() {
-  if (aheadSent_ || aheadInFlight_ || !enabled) return;
+  // With one exchange allowed, the walk's own read is the only one.
+  if (aheadSent_ || aheadInFlight_ || !enabled || maxInFlight <= 1) return;
   aheadSent_ = true;
   std::vector<KyVb> ask;
   for (const KyVb& vb : aheadFrom_)

@@ -108,6 +108,8 @@ class KySNMPRequest {
   int32_t outstanding = 0;  // asynchronous exchanges sent and not yet completed
   // Table walks use GETBULK over SNMPv2c and SNMPv3 (GET-NEXT when false).
   bool useGetBulk = true;
+  // Exchanges a table walk keeps in flight at most (GlobalMaxInFlight).
+  int32_t maxInFlight = GlobalMaxInFlight;
   // Set by every read: a GET over SNMPv2c or SNMPv3 reported noSuchName
   // (-102) for a binding that carried noSuchObject or noSuchInstance, and the
   // values of the other bindings went into the items all the same.
