@@ -1,4 +1,5 @@
 #include "app/LaunchParameters.h"
+#include "app/LaunchSwitches.h"
 
 #include <algorithm>
 #include <climits>
@@ -44,8 +45,6 @@ uint8_t Low8(int32_t n) { return static_cast<uint8_t>(static_cast<uint32_t>(n) &
 
 // n + 1 with 32-bit wrap-around.
 int32_t PlusOne(int32_t n) { return static_cast<int32_t>(static_cast<uint32_t>(n) + 1u); }
-
-bool GateOpen(const LaunchTexts& texts) { return texts.version == "3" || GlobalSecurity.version == 3; }
 
 std::string ReadKey(KyKeyStore& keys, const char* key, const char* name, bool create) {
   if (!keys.OpenKey(key, create)) return {};
@@ -161,63 +160,69 @@ void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
                               ProfilePlace(profilePath, kProfileRetriesKey));
 }
 
-// "/R", "/W", "/v": true when one matched.
-bool ApplyCommonSwitch(LaunchTexts& texts, const std::string& arg) {
-  std::string value;
-  if (MatchSwitch(arg, "/R", value)) {
-    GlobalSecurity.readCommunity = value;
-    texts.readCommunity = value;
-    return true;
-  }
-  if (MatchSwitch(arg, "/W", value)) {
-    GlobalSecurity.writeCommunity = value;
-    texts.writeCommunity = value;
-    return true;
-  }
-  if (MatchSwitch(arg, "/v", value)) {
-    GlobalSecurity.version = Low8(LaunchStrToInt(value));
-    return true;
-  }
-  return false;
+// Switches in the order they are tried after "/I": the first whose two
+// characters occur in an argument is the one it holds.
+constexpr const char* kCommonSwitches[] = {"/R", "/W", "/v"};
+constexpr const char* kV3Switches[] = {"/t", "/c", "/d", "/m", "/l", "/n", "/A", "/P", "/a", "/p"};
+
+// The parameter records the switches write: the global ones at start-up,
+// private copies when switches are only checked.
+struct SwitchTarget {
+  KySNMPDevice& device;
+  KySNMPScope& scope;
+  KySNMPSecurity& security;
+};
+
+bool GateOpen(const LaunchTexts& texts, const KySNMPSecurity& security) {
+  return texts.version == "3" || security.version == 3;
 }
 
-// The SNMPv3 switches, the first that matches.
-void ApplyV3Switch(LaunchTexts& texts, const std::string& arg) {
+// Applies the switch sw (as LaunchSwitchOf found it) that arg holds.
+void ApplySwitch(LaunchTexts& texts, SwitchTarget to, const std::string& arg, const std::string& sw) {
   std::string value;
-  if (MatchSwitch(arg, "/t", value)) {
+  if (sw.empty() || !MatchSwitch(arg, sw.c_str(), value)) return;
+  if (sw == "/R") {
+    to.security.readCommunity = value;
+    texts.readCommunity = value;
+  } else if (sw == "/W") {
+    to.security.writeCommunity = value;
+    texts.writeCommunity = value;
+  } else if (sw == "/v") {
+    to.security.version = Low8(LaunchStrToInt(value));
+  } else if (sw == "/t") {
     const uint16_t port = Port(value, SwitchPlace("/t"));
-    GlobalDevice.port = port;
+    to.device.port = port;
     texts.port = std::to_string(port);
-  } else if (MatchSwitch(arg, "/c", value)) {
-    GlobalScope.contextName = value;
+  } else if (sw == "/c") {
+    to.scope.contextName = value;
     if (!value.empty()) texts.contextName = value;
-  } else if (MatchSwitch(arg, "/d", value)) {
-    GlobalScope.contextEngineId = value;
+  } else if (sw == "/d") {
+    to.scope.contextEngineId = value;
     texts.contextEngineId = value;
-  } else if (MatchSwitch(arg, "/m", value)) {
+  } else if (sw == "/m") {
     const int32_t model = LaunchStrToInt(value);
-    GlobalSecurity.securityModel = model;
+    to.security.securityModel = model;
     texts.securityModel = Decimal(model);
-  } else if (MatchSwitch(arg, "/l", value)) {
+  } else if (sw == "/l") {
     const int32_t level = LaunchStrToInt(value);
-    GlobalSecurity.securityLevel = level;
+    to.security.securityLevel = level;
     if (level != 0) texts.securityLevel = Decimal(level);
-  } else if (MatchSwitch(arg, "/n", value)) {
-    GlobalSecurity.securityName = value;
+  } else if (sw == "/n") {
+    to.security.securityName = value;
     texts.securityName = value;
-  } else if (MatchSwitch(arg, "/A", value)) {
-    GlobalSecurity.authPassword = value;
+  } else if (sw == "/A") {
+    to.security.authPassword = value;
     if (!value.empty()) texts.authPassword = value;
-  } else if (MatchSwitch(arg, "/P", value)) {
-    GlobalSecurity.privPassword = value;
+  } else if (sw == "/P") {
+    to.security.privPassword = value;
     if (!value.empty()) texts.privPassword = value;
-  } else if (MatchSwitch(arg, "/a", value)) {
+  } else if (sw == "/a") {
     const int32_t protocol = LaunchStrToInt(value);
-    GlobalSecurity.authProtocol = protocol;
+    to.security.authProtocol = protocol;
     if (texts.authProtocol != "0") texts.authProtocol = Decimal(protocol);
-  } else if (MatchSwitch(arg, "/p", value)) {
+  } else if (sw == "/p") {
     const int32_t protocol = LaunchStrToInt(value);
-    GlobalSecurity.privProtocol = protocol;
+    to.security.privProtocol = protocol;
     if (texts.privProtocol != "0") texts.privProtocol = Decimal(protocol);
   }
 }
@@ -290,10 +295,36 @@ LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::str
     const std::string profilePath = ProfilePath(currentFolder, result.profileFolder, texts.agent);
     if (FileExists(profilePath)) ApplyProfile(texts, profilePath);
 
-    if (ApplyCommonSwitch(texts, arg)) continue;
-    if (GateOpen(texts)) ApplyV3Switch(texts, arg);
+    ApplySwitch(texts, {GlobalDevice, GlobalScope, GlobalSecurity}, arg,
+                LaunchSwitchOf(arg, GateOpen(texts, GlobalSecurity)));
   }
   return result;
+}
+
+LaunchSettings ReadLaunchSwitches(const std::vector<std::string>& arguments) {
+  LaunchSettings settings;
+  for (const std::string& arg : arguments) {
+    std::string value;
+    if (MatchSwitch(arg, "/I", value)) {
+      settings.device.address = value;
+      settings.texts.agent = value;
+      continue;
+    }
+    ApplySwitch(settings.texts, {settings.device, settings.scope, settings.security}, arg,
+                LaunchSwitchOf(arg, GateOpen(settings.texts, settings.security)));
+  }
+  return settings;
+}
+
+std::string LaunchSwitchOf(const std::string& arg, bool v3Gate) {
+  std::string value;
+  if (MatchSwitch(arg, "/I", value)) return "/I";
+  for (const char* sw : kCommonSwitches)
+    if (MatchSwitch(arg, sw, value)) return sw;
+  if (v3Gate)
+    for (const char* sw : kV3Switches)
+      if (MatchSwitch(arg, sw, value)) return sw;
+  return {};
 }
 
 LaunchResult ReadLaunchParameters(LaunchTexts& texts, const std::vector<std::string>& arguments) {

@@ -17,6 +17,7 @@
 #include "app/MenuBar.h"
 #include "app/MenuCatalogue.h"
 #include "app/MenuCommands.h"
+#include "app/ToolsMenu.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/QtSnmpPump.h"
@@ -45,6 +46,7 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, QWidget* parent)
   MainMenu1 = BuildMainMenu(this, [this](const MenuEntry& entry) { MenuCommand(entry); });
   MainMenu1->setObjectName("MainMenu1");
   setMenuBar(MainMenu1);
+  BuildToolsMenu(*this);
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");

@@ -62,6 +62,8 @@ int RunListViewChild(const ListViewJob&, int, char**) {
   std::fprintf(stderr, "built without the Qt parts\n");
   return 2;
 }
+bool SnapshotAvailable() { return false; }
+int RunSnapshotFigure(const std::string&, bool, int, int, int, char**) { return 2; }
 #endif
 
 }  // namespace walkbench
@@ -84,6 +86,8 @@ struct Options {
   bool listView = true;
   int listViewSeconds = 120;
   std::string sim;
+  bool snapshot = false;
+  int snapshotDelay = 20;
 };
 
 void Usage(FILE* to) {
@@ -96,6 +100,10 @@ void Usage(FILE* to) {
                "  --v3                  SNMPv3 authPriv (SHA, AES) instead of SNMPv2c\n"
                "  --no-list-view        skip the list-view figure\n"
                "  --list-view-time S    time allowed for the list-view figure (default 120)\n"
+               "  --snapshot            time a full settings snapshot instead (loopback and with\n"
+               "                        the simulator's --fault-delay), beside the same reads one\n"
+               "                        command at a time as the dialogs do\n"
+               "  --snapshot-delay MS   the delay of that slow link (default 20)\n"
                "  --sim PATH            the simulator (default $QRX_SIM, else ../sim/qrx900-sim\n"
                "                        next to this program, else qrx900-sim in PATH)\n"
                "  --help                this text\n");
@@ -764,6 +772,10 @@ int main(int argc, char** argv) {
       o.listView = false;
     } else if (a == "--list-view-time") {
       number(1, o.listViewSeconds);
+    } else if (a == "--snapshot") {
+      o.snapshot = true;
+    } else if (a == "--snapshot-delay") {
+      number(0, o.snapshotDelay);
     } else if (a == "--sim") {
       o.sim = value("a path");
     } else {
@@ -771,6 +783,14 @@ int main(int argc, char** argv) {
       Usage(stderr);
       return 2;
     }
+  }
+
+  if (o.snapshot) {
+    if (!walkbench::SnapshotAvailable()) {
+      std::fprintf(stderr, "qrx900-walk-bench: --snapshot needs a build with the Qt parts\n");
+      return 2;
+    }
+    return walkbench::RunSnapshotFigure(FindSimulator(o), o.v3, o.repeat, o.snapshotDelay, argc, argv);
   }
 
   const KyVarDefTable* table = FindTable(o.table);

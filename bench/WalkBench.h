@@ -33,4 +33,11 @@ void AssignSessionGlobals(const std::string& host, int port, bool v3);
 
 double Median(std::vector<double> values);
 
+// The snapshot figure (--snapshot): a full settings snapshot of the
+// simulator beside the same reads one command at a time, on loopback and with
+// the simulator's --fault-delay `delayMs`. Prints its lines; returns the exit
+// code. Only in builds with the Qt parts.
+bool SnapshotAvailable();
+int RunSnapshotFigure(const std::string& simulator, bool v3, int repeat, int delayMs, int argc, char** argv);
+
 }  // namespace walkbench

@@ -15,7 +15,8 @@
 include(GNUInstallDirs)
 
 set(QRX_GUIDE_FILES ${PROJECT_SOURCE_DIR}/docs/guide.html ${PROJECT_SOURCE_DIR}/docs/main-window.png
-    ${PROJECT_SOURCE_DIR}/docs/table-dialog.png ${PROJECT_SOURCE_DIR}/docs/vlan-static-dialog.png)
+    ${PROJECT_SOURCE_DIR}/docs/table-dialog.png ${PROJECT_SOURCE_DIR}/docs/vlan-static-dialog.png
+    ${PROJECT_SOURCE_DIR}/docs/connect-window.png)
 set(QRX_GUIDE_BUILD_DIR ${PROJECT_BINARY_DIR}/share/qrx900/guide)
 foreach(_f ${QRX_GUIDE_FILES})
   get_filename_component(_name ${_f} NAME)

@@ -17,6 +17,7 @@
 
 #include "editors/ByteImage.h"
 #include "editors/Errors.h"
+#include "snmp/SnmpPump.h"
 #include "snmp/Value.h"
 
 namespace {
@@ -62,6 +63,17 @@ qint64 RowShowInterval(int linesShown) {
 }
 
 QWidget* Control(const ControlBinding& b, int k) { return b.controls[static_cast<size_t>(k)].data(); }
+
+// The bytes of a value as read: none for the placeholders and for a text
+// that is no value of the syntax.
+std::string ValueImage(const std::string& text, ImageSyntax syntax) {
+  if (text.empty() || text == kNullText || text == kNotDoneText) return {};
+  try {
+    return TextToImage(text, syntax);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
 
 // A line of a walked table. It keeps the values' bytes as they came and
 // makes their texts only when they are asked for (drawn, exported, sorted):
@@ -609,6 +621,12 @@ void KySNMPRequest2Edits::AssociateBits(int index, const std::string& bitList, c
   AddBinding(std::move(b));
 }
 
+void KySNMPRequest2Edits::AssociatePortList(int index, const std::string& bitList,
+                                            const std::vector<QCheckBox*>& boxes) {
+  AssociateBits(index, bitList, boxes);
+  bindings_.back()->portList = true;
+}
+
 void KySNMPRequest2Edits::Disassociate(int index) {
   for (auto it = bindings_.begin(); it != bindings_.end();) {
     ControlBinding& b = **it;
@@ -669,8 +687,14 @@ void KySNMPRequest2Edits::FillBinding(const ControlBinding& b) {
   if (!b.bits.empty()) {
     for (int k = 0; k < b.count(); ++k) {
       auto* box = qobject_cast<QCheckBox*>(Control(b, k));
-      if (!HasBit(pieceImage, b.bits[static_cast<size_t>(k)])) RaiseKySnmp(KyErr::AssocIndexOutOfRange);
-      if (box) box->setChecked(GetBit(pieceImage, b.bits[static_cast<size_t>(k)]));
+      const int bit = b.bits[static_cast<size_t>(k)];
+      if (!HasBit(pieceImage, bit)) {
+        // A switch sends the ports it has: the others are not members.
+        if (!b.portList) RaiseKySnmp(KyErr::AssocIndexOutOfRange);
+        if (box) box->setChecked(false);
+        continue;
+      }
+      if (box) box->setChecked(GetBit(pieceImage, bit));
     }
     return;
   }
@@ -746,9 +770,15 @@ void KySNMPRequest2Edits::ReadVariable(int index) {
 
     if (!b.bits.empty()) {
       pieceImage = static_cast<size_t>(b.offset) <= image.size() ? image.substr(static_cast<size_t>(b.offset)) : "";
+      if (b.portList && pieceImage.empty()) pieceImage = PortListBase(index);
       for (int k = 0; k < b.count(); ++k) {
         auto* box = qobject_cast<QCheckBox*>(Control(b, k));
-        if (box) SetBit(pieceImage, b.bits[static_cast<size_t>(k)], box->isChecked());
+        if (box == nullptr) continue;
+        const int bit = b.bits[static_cast<size_t>(k)];
+        // A port list keeps its length: a port it does not cover is only
+        // added when it is checked.
+        if (b.portList && !HasBit(pieceImage, bit) && !box->isChecked()) continue;
+        SetBit(pieceImage, bit, box->isChecked());
       }
     } else {
       std::string piece;
@@ -882,7 +912,7 @@ void KySNMPRequest2Edits::AddRow() {
   // shorter than that (no one would see its lines come) shows them once.
   heldRows_.append(line);
   const qint64 interval = RowShowInterval(listView_->topLevelItemCount());
-  if (!shownAt_.isValid() || shownAt_.elapsed() >= interval) {
+  if (shownAtMs_ < 0 || SinceShownMs() >= interval) {
     ShowHeldRows();
     // A synchronous walk holds the event loop: let the window draw them. An
     // asynchronous one goes back to the loop by itself, and drawing here
@@ -898,12 +928,16 @@ void KySNMPRequest2Edits::AddRow() {
     QObject::connect(rowTimer_.get(), &QTimer::timeout, [this] { ShowHeldRows(); });
   }
   if (!rowTimer_->isActive())
-    rowTimer_->start(static_cast<int>(std::max<qint64>(0, interval - shownAt_.elapsed())));
+    rowTimer_->start(static_cast<int>(std::max<qint64>(0, interval - SinceShownMs())));
+}
+
+long long KySNMPRequest2Edits::SinceShownMs() const {
+  return (rowClock ? rowClock() : KySnmpNowMs()) - shownAtMs_;
 }
 
 void KySNMPRequest2Edits::ShowHeldRows() {
   if (rowTimer_) rowTimer_->stop();
-  shownAt_.start();
+  shownAtMs_ = rowClock ? rowClock() : KySnmpNowMs();
   if (heldRows_.isEmpty()) return;
   QList<QTreeWidgetItem*> lines;
   lines.swap(heldRows_);
@@ -929,14 +963,53 @@ void KySNMPRequest2Edits::BeforeGet() {
   if (rowTimer_) rowTimer_->stop();
   qDeleteAll(heldRows_);  // lines of a walk that never ended
   heldRows_.clear();
-  shownAt_.start();
+  shownAtMs_ = rowClock ? rowClock() : KySnmpNowMs();
   walking_ = true;
   listView_->clear();
 }
 
 void KySNMPRequest2Edits::RowReceived() {
-  if (listView_) AddRow();
-  else FillControls(-1);
+  if (listView_) {
+    AddRow();
+    return;
+  }
+  NotePortListsRead();
+  FillControls(-1);
+}
+
+void KySNMPRequest2Edits::NotePortListsRead() {
+  const auto& list = request.varList;
+  for (const auto& bp : bindings_) {
+    const ControlBinding& b = *bp;
+    if (!b.portList || b.variable < 0 || b.variable >= list.Count()) continue;
+    const std::string image = ValueImage(list.Item(b.variable).value, list.Item(b.variable).syntax);
+    if (image.empty()) readPortLists_.erase(b.variable);
+    else readPortLists_[b.variable] = image;
+  }
+}
+
+std::string KySNMPRequest2Edits::PortListBase(int index) const {
+  if (listView_) {
+    // A new row: as long as the rows the agent has in the table.
+    const auto column = std::find(columnVar_.begin(), columnVar_.end(), index);
+    if (column != columnVar_.end()) {
+      const int c = static_cast<int>(column - columnVar_.begin());
+      const ImageSyntax syntax = request.varList.Item(index).syntax;
+      for (int i = 0; i < listView_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* line = listView_->topLevelItem(i);
+        const auto* walked = dynamic_cast<const WalkedLine*>(line);
+        const std::string image =
+            ValueImage(walked && c < walked->CellCount() ? std::string(walked->Cell(c)) : S(line->text(c)), syntax);
+        if (!image.empty()) return std::string(image.size(), '\0');
+      }
+    }
+  } else {
+    // The values were emptied before the controls were read back: start
+    // from what the agent sent.
+    const auto it = readPortLists_.find(index);
+    if (it != readPortLists_.end()) return it->second;
+  }
+  return std::string(kPortListOctets, '\0');
 }
 
 void KySNMPRequest2Edits::AfterGet() {

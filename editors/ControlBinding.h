@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -110,6 +111,9 @@ struct ControlBinding {
   std::optional<ImageSyntax> pieceSyntax; // unset: the variable's own syntax
   const KyOptionList* options = nullptr;  // instead of the variable's own
   std::vector<int> bits;                  // bit binding: bit number per control
+  // A port grid bound to a port list: a value shorter than the grid reads
+  // as unchecked ports, and a write keeps the length the agent uses.
+  bool portList = false;
   std::vector<QPointer<QWidget>> controls;
   std::vector<ControlHandler> savedHandlers;
   int count() const { return static_cast<int>(controls.size()); }
@@ -133,6 +137,16 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   // Bit binding: the bit list is comma-separated numbers; the first n check
   // boxes are bound, n = count of numbers.
   void AssociateBits(int index, const std::string& bitList, const std::vector<QCheckBox*>& boxes);
+  // A port grid: bit binding of a port list. Ports the value does not cover
+  // read as unchecked (no error); the value written has the length the
+  // agent sent for the variable (a new table row: the length of the rows
+  // in the list view, else kPortListOctets) and keeps the bits no box is
+  // bound to as they were read. A checked port beyond that length
+  // lengthens the value.
+  void AssociatePortList(int index, const std::string& bitList, const std::vector<QCheckBox*>& boxes);
+  // The length of a port list of which the agent has sent nothing: one unit
+  // of 64 ports.
+  static constexpr size_t kPortListOctets = 8;
   // A binding built by the caller (pieces at offsets, own option lists,
   // combo box with a second edit). Controls are checked like the others.
   void AddBinding(ControlBinding binding);
@@ -156,6 +170,9 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   // Variable shown in list-view column `column` (-1 for none).
   int ColumnVariable(int column) const;
   bool disableUntilSelected = false;
+  // The clock (milliseconds) by which a walk's held lines are timed: the SNMP
+  // pump's. A test sets its own to decide when the interval has passed.
+  std::function<long long()> rowClock;
 
   // Public for the panels that drive the flows.
   void ControlsToValues() override;
@@ -172,6 +189,10 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   void FillBinding(const ControlBinding& b);
   void ReadVariable(int index);
   void FillOptionItems(const ControlBinding& b);
+  // Notes what the agent sent for the port lists of the row just read.
+  void NotePortListsRead();
+  // The bytes a port list is written over when the variable holds none.
+  std::string PortListBase(int index) const;
   // Puts the lines held back during a walk into the list view.
   void ShowHeldRows();
 
@@ -186,5 +207,9 @@ class KySNMPRequest2Edits : public KySNMPRequest2Controls {
   bool walking_ = false;                   // from BeforeGet to the end of the read
   QList<QTreeWidgetItem*> heldRows_;       // owned until they go into the view
   std::unique_ptr<QTimer> rowTimer_;       // shows held lines between replies
-  QElapsedTimer shownAt_;                  // when lines last went into the view
+  long long shownAtMs_ = -1;               // rowClock when lines last went into the view, -1: never
+  long long SinceShownMs() const;
+  // Port lists as the agent sent them in the last read without a list view,
+  // by variable.
+  std::map<int, std::string> readPortLists_;
 };

@@ -395,12 +395,12 @@ void TEditsPanel::OpenPortGrid(int index) {
     std::string bits;
     for (int i = 0; i < item.count; ++i) bits += (i ? "," : "") + std::to_string(i);
     try {
-      editor_->AssociateBits(index, bits, boxes);
+      editor_->AssociatePortList(index, bits, boxes);
       bound = true;
       editor_->FillControls(index);
     } catch (const std::exception&) {
-      // A value that does not fit the grid (none yet, too short) starts
-      // with every box unchecked: nothing is lost.
+      // A value that cannot be read as a port list starts with every box
+      // unchecked: nothing is lost.
       ClearRow(index);
       for (auto* b : boxes) b->setChecked(false);
     }

@@ -152,7 +152,7 @@ std::string PortBitList(int count) {
 void BindPortList(KySNMPRequest2Edits& binding, int index, const PortGrid& grid) {
   std::vector<QCheckBox*> boxes;
   for (int k = 0; k < PortGrid::kBoxesPerUnit; ++k) boxes.push_back(grid.CheckBox(k));
-  binding.AssociateBits(index, PortBitList(), boxes);
+  binding.AssociatePortList(index, PortBitList(), boxes);
 }
 
 UnitPort SplitGlobalPort(int global) {

@@ -12,6 +12,8 @@
 #include "app/ConnectForm.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
+#include "app/MenuBar.h"
+#include "app/snapshot/SnapshotCommandLine.h"
 #include "dialogs/RegisterDialogs.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -39,6 +41,8 @@ void LogStatusPanel(TMainForm& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --snapshot and --compare run without a window.
+  if (IsSnapshotCommandLine(argc, argv)) return RunSnapshotCommandLine(argc, argv);
   QApplication app(argc, argv);
   try {
     std::vector<std::string> arguments = LaunchArguments(argc, argv);

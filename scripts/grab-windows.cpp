@@ -1,6 +1,9 @@
 // Grabs the pictures of the README and the operator's guide: the main window
 // with its front panel once the LEDs have been read, then the dialogs listed
-// in kDialogShots once each has read its values. Run headless against a
+// in kDialogShots once each has read its values, the connect window of
+// "qrx900 --connect" filled in for an SNMPv3 switch, and the settings
+// comparison window (a snapshot of the simulator against the same snapshot
+// with a few settings changed). Run headless against a
 // simulator by scripts/grab-windows:
 //
 //   qrx900-grab-windows <out-dir> /I127.0.0.1 /Rmenlak /Wtorvesk /v1
@@ -11,17 +14,23 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/ConnectForm.h"
 #include "app/FrontPanel.h"
 #include "app/LaunchParameters.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
+#include "app/snapshot/SnapshotForms.h"
+#include "app/snapshot/SnapshotReader.h"
 #include "dialogs/RegisterDialogs.h"
 
 namespace {
@@ -50,6 +59,83 @@ bool HasRead(QWidget* dialog) {
   for (auto* memo : dialog->findChildren<QPlainTextEdit*>())
     if (memo->toPlainText().contains("Receive at")) return true;
   return false;
+}
+
+// The connect window as an operator fills it in for an SNMPv3 switch, with
+// a history of its own (the user's is left alone).
+bool GrabConnectWindow(const QString& out) {
+  QTemporaryDir dir;
+  ConnectHistory history(dir.filePath("connect-history.json"));
+  ConnectEntry recent;
+  for (const char* agent : {"sw-edge-2.example.net", "192.0.2.10"}) {
+    recent.agent = agent;
+    history.Use(recent);
+  }
+  TConnectForm form(nullptr, history.path());
+  form.ED_Port->setText("161");
+  form.CB_Version->setCurrentIndex(form.CB_Version->findData(3));
+  form.ED_UserName->setText("qrxadmin");
+  form.CB_SecurityLevel->setCurrentIndex(form.CB_SecurityLevel->findData(3));
+  form.CB_AuthProtocol->setCurrentIndex(form.CB_AuthProtocol->findData(5));
+  form.ED_AuthPassword->setText("qrxauthpass");
+  form.CB_PrivProtocol->setCurrentIndex(form.CB_PrivProtocol->findData(19));
+  form.ED_PrivPassword->setText("qrxprivpass");
+  form.show();
+  QTest::qWait(300);
+  const bool saved = Save(&form, out + "/connect-window.png");
+  form.close();
+  return saved;
+}
+
+// The comparison window: what the switch was "last week" (its snapshot with
+// a setting changed, a row it did not have yet and one it had) against the
+// switch now.
+bool GrabComparison(TMainForm& window, const QString& path) {
+  KySettingsSnapshotReader reader;
+  bool done = false;
+  reader.Start(nullptr, [&done] { done = true; });
+  if (!QTest::qWaitFor([&] { return done; }, 60000) || !reader.Failure().empty()) {
+    std::fprintf(stderr, "no snapshot of the simulator: %s\n", reader.Failure().c_str());
+    return false;
+  }
+  SettingsSnapshot now = reader.Result();
+  SettingsSnapshot before = now;
+  before.time = "2026-12-03T09:00:00Z";
+  KyVb vb;
+  for (SnapshotCommand& c : before.commands) {
+    if (c.tables.empty() || c.tables[0].rows.empty()) continue;
+    SnapshotTable& t = c.tables[0];
+    if (c.handler == "ConsoleModeControl1Click" || c.handler == "SystemLogState1Click") {
+      // The last setting one step away (the texts are made again from the bytes below).
+      SnapshotValue& v = t.rows[0].values.back();
+      if (DecodeValueBytes(v.bytes, vb) && vb.type == KyVbType::Integer) {
+        vb.SetInteger(vb.integer == 1 ? 2 : 1);
+        v.bytes = EncodeValueBytes(vb);
+      }
+    } else if (c.handler == "StaticForm1Click" && t.rows.size() > 1) {
+      t.rows.pop_back();  // a VLAN added since
+    } else if (c.handler == "TrustHostTable1Click") {
+      SnapshotRow extra = t.rows.back();
+      extra.index = "9";
+      t.rows.push_back(extra);  // a trusted host removed since
+    }
+  }
+  SnapshotParseError error;
+  auto reread = SnapshotFromJson(SnapshotToJson(before), error);
+  if (!reread) {
+    std::fprintf(stderr, "the changed snapshot does not read back: %s: %s\n", error.place.c_str(),
+                 error.message.c_str());
+    return false;
+  }
+  auto* form = new TSettingsCompareForm(&window, *reread, "127.0.0.1-20261203-0900.json (127.0.0.1, 2026-12-03T09:00:00Z)",
+                                        now, "the switch 127.0.0.1 now");
+  form->setWindowTitle("Compare Settings : 127.0.0.1");
+  form->resize(900, 360);
+  form->show();
+  QTest::qWait(300);
+  const bool saved = Save(form, path);
+  delete form;
+  return saved;
 }
 
 }  // namespace
@@ -104,5 +190,7 @@ int main(int argc, char** argv) {
     if (!saved) std::fprintf(stderr, "no picture of %s\n", shot.command);
     ok = ok && saved;
   }
+  ok = GrabConnectWindow(out) && ok;
+  ok = GrabComparison(window, out + "/settings-compare.png") && ok;
   return ok ? 0 : 1;
 }

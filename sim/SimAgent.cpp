@@ -19,6 +19,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "sim/SimJournal.h"
 #include "tables/DefTables.h"
@@ -98,11 +99,15 @@ struct Agent {
   unsigned long received = 0;
   SetJournal journal;
   SetJournal requestJournal;  // every request, SET or not
+  unsigned long setsReceived = 0;
+  std::set<long> failingSets;  // transaction ids of SET requests to refuse (--fault-set-fail)
 };
 Agent g_agent;
 volatile sig_atomic_t g_stop = 0;
+volatile sig_atomic_t g_releaseHeld = 0;
 
 void OnSignal(int) { g_stop = 1; }
+void OnRelease(int) { g_releaseHeld = 1; }
 
 Oid ToOid(const oid* name, size_t len) { return Oid(name, name + len); }
 
@@ -298,6 +303,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
           tx.check = model.Check(tx.vbs);
         }
         if (o.verbose) std::cerr << "SET " << OidToString(full) << "\n";
+        if (g_agent.failingSets.count(txid)) {
+          netsnmp_set_request_error(reqinfo, req, SNMP_ERR_GENERR);
+          break;
+        }
         if (const FaultSubtree* f = InFault(o.errorSubtrees, full)) {
           netsnmp_set_request_error(reqinfo, req, f->status);
           break;
@@ -338,7 +347,10 @@ int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reginfo, netsnmp
         }
         break;
       }
-      case MODE_SET_FREE: g_agent.transactions.erase(txid); break;
+      case MODE_SET_FREE:
+        g_agent.transactions.erase(txid);
+        g_agent.failingSets.erase(txid);
+        break;
       default: break;
     }
   }
@@ -354,6 +366,20 @@ struct Delayed {
 };
 
 std::set<Delayed*> g_delayed;  // freed at exit if still waiting
+
+// SET requests held by --fault-hold-after until SIGUSR1, in the order they came.
+std::vector<Delayed> g_held;
+bool g_holding = true;
+
+void ReleaseHeld() {
+  g_holding = false;
+  std::vector<Delayed> held;
+  held.swap(g_held);
+  for (Delayed& d : held) {
+    g_agent.original(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d.session, d.reqid, d.pdu, d.magic);
+    snmp_free_pdu(d.pdu);
+  }
+}
 
 void DelayedAlarm(unsigned int, void* arg) {
   auto* d = static_cast<Delayed*>(arg);
@@ -549,6 +575,18 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
       if (!g_agent.journal.Write(vbs, &err)) std::cerr << "qrx900-sim: " << err << "\n";
     }
     if (pdu && g_agent.requestJournal.IsOpen()) JournalRequestPdu(*pdu);
+    if (pdu && pdu->command == SNMP_MSG_SET) {
+      const unsigned long n = ++g_agent.setsReceived;
+      for (int k : o.failSets)
+        if (static_cast<unsigned long>(k) == n) g_agent.failingSets.insert(pdu->transid);
+      if (o.holdSetsAfter >= 0 && g_holding && n > static_cast<unsigned long>(o.holdSetsAfter)) {
+        netsnmp_pdu* copy = snmp_clone_pdu(pdu);
+        if (!copy) return 1;
+        if (o.verbose) std::cerr << "SET request " << n << " held\n";
+        g_held.push_back(Delayed{session, reqid, copy, magic});
+        return 1;
+      }
+    }
     if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
       return 1;
@@ -620,8 +658,10 @@ std::unique_ptr<Model> BuildModel(const Options& o) {
   cfg.writeCommunity = o.writeCommunity;
   cfg.engineId = EngineIdBytes(o);
   cfg.rowCounts = o.rowCounts;
+  cfg.portListOctets = static_cast<size_t>(o.portListOctets);
   cfg.excluded = NetSnmpSubtrees();
   cfg.frozen = o.frozen;
+  cfg.portTraffic = o.portTraffic;
   auto m = std::make_unique<Model>(cfg);
   m->Build(AllDefinitionTables());
   if (o.ledLength >= 0) m->ledLength = static_cast<size_t>(o.ledLength);
@@ -667,6 +707,7 @@ std::string ListObjects(const Model& m) {
 int RunAgent(const Options& o) {
   g_agent.options = &o;
   g_agent.model = BuildModel(o);
+  g_agent.model->uptimeTicks = [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); };
   if (!o.journalFile.empty()) {
     std::string err;
     if (!g_agent.journal.Open(o.journalFile, &err)) {
@@ -790,6 +831,10 @@ int RunAgent(const Options& o) {
   sigemptyset(&sa.sa_mask);
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGINT, &sa, nullptr);
+  struct sigaction release {};
+  release.sa_handler = OnRelease;  // no SA_RESTART: the wait for requests returns at once
+  sigemptyset(&release.sa_mask);
+  sigaction(SIGUSR1, &release, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
   int port = BoundPort();
@@ -801,7 +846,13 @@ int RunAgent(const Options& o) {
       continue;
     }
     agent_check_and_process(1);
+    if (g_releaseHeld) {
+      g_releaseHeld = 0;
+      ReleaseHeld();
+    }
   }
+  for (Delayed& d : g_held) snmp_free_pdu(d.pdu);
+  g_held.clear();
   for (Delayed* d : g_delayed) {
     snmp_free_pdu(d->pdu);
     delete d;

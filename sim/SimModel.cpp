@@ -122,16 +122,48 @@ uint64_t Fnv(const std::string& s, uint64_t h = 1469598103934665603ull) {
   return h;
 }
 
-// A port list covers a whole unit of 64 ports (8 bytes), as the switch sends
-// it; bits past the last port stay 0.
-std::string PortList(const std::vector<int>& ports) {
-  std::string b(8, '\0');
-  for (int p : ports) {
-    if (p < 1 || p > kPortCount) continue;
-    int bit = p - 1;
-    b[static_cast<size_t>(bit / 8)] = static_cast<char>(b[static_cast<size_t>(bit / 8)] | (0x80 >> (bit % 8)));
-  }
-  return b;
+// BITS objects that are no port lists, with the octets their MIBs give them
+// (the named bits, rounded up to whole octets). A prefix stands for the
+// columns of a table.
+struct BitsObject {
+  const char* oid;
+  size_t octets;
+};
+constexpr BitsObject kBitsObjects[] = {
+    {"1.3.6.1.4.1.32473.12.1.1.1", 1},            // protocol capability
+    {"1.3.6.1.4.1.32473.12.10.1", 1},             // time capacity
+    {"1.3.6.1.4.1.32473.12.7.1.2", 1},            // SSL cipher suites
+    {"1.3.6.1.4.1.32473.12.15.2.3.1.", 8},        // MSTP instance VLAN ranges: 64 VLANs each
+    {"1.3.6.1.2.1.10.7.9.1.1", 1},                // dot3ControlFunctionsSupported
+    {"1.3.6.1.2.1.17.6.1.1.1", 1},                // dot1dDeviceCapabilities
+    {"1.0.8802.1.1.1.1.1.2.1.3", 1},              // dot1xPaePortCapabilities
+    {"1.0.8802.1.1.2.1.1.6.1.4", 1},              // lldpPortConfigTLVsTxEnable
+    {"1.0.8802.1.1.2.1.5.4623.1.1.1.1.1", 1},     // lldpXdot3PortConfigTLVsTxEnable
+    {"1.0.8802.1.1.2.1.3.5", 1},                  // lldpLocSysCapSupported
+    {"1.0.8802.1.1.2.1.3.6", 1},                  // lldpLocSysCapEnabled
+    {"1.0.8802.1.1.2.1.4.1.1.11", 1},             // lldpRemSysCapSupported
+    {"1.0.8802.1.1.2.1.4.1.1.12", 1},             // lldpRemSysCapEnabled
+    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", 1},     // lldpXdot3LocLinkAggStatus
+    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", 1},     // lldpXdot3RemLinkAggStatus
+    {"1.3.6.1.6.3.12.1.2.1.3", 6},                // snmpTargetAddrTAddress: a UDP address
+};
+
+// Counters by what they count, from their labels.
+enum class CounterKind { Octets, Packets, FewPackets, Discards, Faults };
+
+CounterKind KindOfCounter(const std::string& lowered) {
+  if (Has(lowered, {"discard", "drop"})) return CounterKind::Discards;
+  if (Has(lowered, {"error", "collision", "crc", "fcs", "align", "undersize", "oversize", "fragment", "jabber",
+                    "unknown", "invalid", "bad ", "fail", "lost", "overrun", "overflow"}))
+    return CounterKind::Faults;
+  if (Has(lowered, {"octet", "byte"})) return CounterKind::Octets;
+  if (Has(lowered, {"multicast", "broadcast", "non-unicast", "nucast", "pause"})) return CounterKind::FewPackets;
+  return CounterKind::Packets;
+}
+
+// A counter's label without the "HC" of its 64-bit twin: both count alike.
+std::string CounterKey(const std::string& lowered) {
+  return lowered.rfind("hc ", 0) == 0 ? lowered.substr(3) : lowered;
 }
 
 std::optional<std::string> HexToBytes(const std::string& hex) {
@@ -705,6 +737,43 @@ void Model::SeedRows(Table& t) {
   }
 }
 
+size_t BitsObjectOctets(const std::string& oid) {
+  for (const BitsObject& b : kBitsObjects) {
+    const std::string prefix = b.oid;
+    if (prefix.back() == '.' ? oid.rfind(prefix, 0) == 0 : oid == prefix) return b.octets;
+  }
+  return 0;
+}
+
+// The ports given set, in the length of the switch's port lists; bits past
+// the last port stay 0.
+std::string Model::PortList(const std::vector<int>& ports) const {
+  std::string b(config_.portListOctets, '\0');
+  for (int p : ports) {
+    if (p < 1 || p > kPortCount) continue;
+    const size_t bit = static_cast<size_t>(p - 1);
+    if (bit / 8 < b.size()) b[bit / 8] = static_cast<char>(b[bit / 8] | (0x80 >> (bit % 8)));
+  }
+  return b;
+}
+
+double Model::CounterRate(const Column& c, uint32_t row) const {
+  const std::string lab = Lower(c.label);
+  const std::string out = Has(lab, {"out", "tx", "transmit", "sent"}) ? "out/" : "in/";
+  const std::string where = out + std::to_string(row);
+  // Packets a second: light office traffic, 5 to 64 frames of 64 to 1063 octets.
+  const double packets = 5 + static_cast<double>(Fnv("packets/" + where, config_.seed) % 60);
+  switch (KindOfCounter(lab)) {
+    case CounterKind::Octets: return packets * static_cast<double>(64 + Fnv("frame/" + where, config_.seed) % 1000);
+    case CounterKind::Packets: return packets;
+    case CounterKind::FewPackets: return packets / 20;
+    case CounterKind::Discards:  // a full queue now and then on one port in six
+      return Fnv("discards/" + std::to_string(row), config_.seed) % 6 == 0 ? packets / 500 : 0;
+    case CounterKind::Faults: return row == static_cast<uint32_t>(kErrorPort) ? packets / 100 : 0;
+  }
+  return 0;
+}
+
 Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) const {
   const std::string lab = Lower(c.label);
   const std::string tname = t ? Lower(t->name) : "";
@@ -774,8 +843,16 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
       return Value::Num(Asn::Gauge32, 0);
     case Asn::Counter32:
     case Asn::Counter64: {
-      uint64_t h = Fnv(oidText + "/" + std::to_string(n), config_.seed);
-      return Value::Num(WireType(sx), h % 1000000);
+      // A 32-bit counter and its 64-bit twin start alike.
+      const uint32_t row = static_cast<uint32_t>(n);
+      if (n == kWrapPort && KindOfCounter(lab) == CounterKind::Octets) {
+        const auto before = static_cast<uint64_t>(CounterRate(c, row) * kWrapSeconds);
+        return Value::Num(WireType(sx), 0x100000000ull - before);
+      }
+      if (CounterRate(c, row) == 0) return Value::Num(WireType(sx), 0);
+      const uint64_t h = Fnv(CounterKey(lab) + "/" + std::to_string(n), config_.seed);
+      const uint64_t start = h % 1000000;
+      return Value::Num(WireType(sx), KindOfCounter(lab) == CounterKind::Octets ? start : start / 100);
     }
     case Asn::TimeTicks: return Value::Num(Asn::TimeTicks, 0);
     case Asn::IpAddress:
@@ -795,8 +872,7 @@ Value Model::DefaultValue(const Table* t, const Column& c, int n, int port) cons
     case Syntax::DateTime: return Value::Octets(std::string(8, '\0'));
     case Syntax::DateAndTime: return Value::Octets(std::string{'\x07', '\xea', 1, 1, 0, 0, 0, 0, '+', 0, 0});
     case Syntax::Bits: {
-      // The access rules' port lists cover a whole unit of 64 ports.
-      if (oidText.rfind("1.3.6.1.4.1.32473.12.9.", 0) == 0) return Value::Octets(std::string(8, '\0'));
+      if (const size_t octets = BitsObjectOctets(oidText)) return Value::Octets(std::string(octets, '\0'));
       if (vlanTable && n == 1 && Has(lab, {"egress", "untagged", "member"}) && !Has(lab, {"forbidden"})) {
         std::vector<int> all;
         for (int p = 1; p <= kPortCount; ++p) all.push_back(p);
@@ -878,17 +954,37 @@ std::optional<Value> Model::Live(const ServedObject& obj, const Oid& index, cons
     return std::nullopt;
   }
   const Column& c = obj.Def();
+  static const Oid kIfEntry = *ParseOid("1.3.6.1.2.1.2.2.1");
+  static const Oid kIfXEntry = *ParseOid("1.3.6.1.2.1.31.1.1.1");
+  if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64) && index.size() == 1 &&
+      (obj.table->entry == kIfEntry || obj.table->entry == kIfXEntry)) {
+    auto told = config_.portTraffic.find(static_cast<int>(index[0]));
+    if (told != config_.portTraffic.end()) {
+      // ifInOctets, ifOutOctets; ifHCInOctets, ifHCOutOctets.
+      const bool octets = obj.table->entry == kIfEntry ? (c.subid == 10 || c.subid == 16) : (c.subid == 6 || c.subid == 10);
+      uint64_t v = stored.number;
+      if (octets) {
+        const uint64_t ticks =
+            uptimeTicks ? uptimeTicks()
+                        : static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                    std::chrono::steady_clock::now() - start_)
+                                                    .count() /
+                                                10);
+        v += static_cast<uint64_t>(told->second) * ticks / 100;
+      }
+      if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;
+      return Value::Num(c.type, v);
+    }
+  }
   if (c.indexPos < 0 && (c.type == Asn::Counter32 || c.type == Asn::Counter64)) {
     auto secs = config_.frozen
                     ? 0
                     : std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
-    uint64_t rate = Fnv(OidToString(c.oid) + OidToString(index), config_.seed) % 2000;
-    uint64_t v = stored.number + static_cast<uint64_t>(secs) * rate;
+    const double rate = CounterRate(c, index.empty() ? 0 : index[0]);
+    uint64_t v = stored.number + static_cast<uint64_t>(static_cast<double>(secs) * rate);
     if (c.type == Asn::Counter32) v &= 0xFFFFFFFFull;
     return Value::Num(c.type, v);
   }
-  static const Oid kIfEntry = *ParseOid("1.3.6.1.2.1.2.2.1");
-  static const Oid kIfXEntry = *ParseOid("1.3.6.1.2.1.31.1.1.1");
   if (index.size() == 1 && index[0] >= 1 && index[0] <= static_cast<uint32_t>(kPortCount)) {
     int p = static_cast<int>(index[0]);
     bool up = PortEnabled(p) && Port(p).link;

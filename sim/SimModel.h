@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -156,6 +157,11 @@ struct ModelConfig {
   std::map<std::string, int> rowCounts;
   // Subtrees served by the agent library's own modules: left out.
   std::vector<Oid> excluded;
+  // Port lists are this long: 7 octets carry the 52 ports, 8 a unit of 64.
+  size_t portListOctets = 7;
+  // Ports whose octet counters (in and out) grow by this many octets a
+  // second of the agent's uptime, their other counters standing still.
+  std::map<int, uint32_t> portTraffic;
   // Counters keep the values they start with instead of growing by the second.
   bool frozen = false;
 };
@@ -164,6 +170,19 @@ inline constexpr int kPortCount = 52;
 inline constexpr const char* kLedOid = "1.3.6.1.4.1.32473.11.63.8.2.1.1.5";
 inline constexpr const char* kPortControlEntry = "1.3.6.1.4.1.32473.11.63.8.2.2.2.1";
 inline constexpr size_t kLedLength = 2 + 2 * kPortCount;  // 106
+
+// Traffic counters. Each port carries its own packet rate; octets follow
+// from its frame size, errors and discards are a small fraction of the
+// packets and zero on most ports. Port kErrorPort has errors (and every
+// kind of fault counter), and the 32-bit octet counters of port kWrapPort
+// wrap kWrapSeconds after the start.
+inline constexpr int kErrorPort = 6;
+inline constexpr int kWrapPort = 2;
+inline constexpr int kWrapSeconds = 8;
+
+// The octets of a BITS object that is no port list, as its MIB gives them;
+// 0 for a port list (or an object that is no BITS).
+size_t BitsObjectOctets(const std::string& oid);
 
 struct PortSim {
   bool link = true;
@@ -212,7 +231,13 @@ class Model {
   std::string Led() const;
   const PortSim& Port(int p) const { return ports_[static_cast<size_t>(p - 1)]; }
   bool PortEnabled(int p) const;
+  // What a counter column counts in a second on row `row` (the port of a
+  // per-port table).
+  double CounterRate(const Column& c, uint32_t row) const;
   size_t ledLength = kLedLength;  // shorter values only as a fault
+  // The agent's uptime in hundredths of a second (its sysUpTime); unset, the
+  // time since the model was made.
+  std::function<uint32_t()> uptimeTicks;
 
  private:
   void AddDefinition(const KyVarDefTable& def);
@@ -220,6 +245,7 @@ class Model {
   void SetUpRowless(Table& t);
   RowRec NewRow(Table& t, const Oid& index) const;
   Value DefaultValue(const Table* t, const Column& c, int n, int port) const;
+  std::string PortList(const std::vector<int>& ports) const;
   std::optional<Value> Live(const ServedObject& obj, const Oid& index, const Value& stored) const;
   bool Excluded(const Oid& oid) const;
   void IndexObjects();

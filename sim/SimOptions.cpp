@@ -68,9 +68,15 @@ Agent:
                             for SET its type and value as in --journal
   --rows TABLE=N            number of rows of a table (definition-table name or entry OID)
   --seed N                  seed of the simulated port activity (default 900)
+  --port-list-octets N      length of the port lists served: 7 (the 52 ports, as a
+                            52-port switch sends them; default) or 8 (a unit of 64)
   --frozen                  counters keep their starting values and the port
                             activity (front-panel LEDs) stands still: every read
                             answers the same whenever it comes
+  --port-traffic PORT=OCTETS  port PORT (1-52) receives and sends OCTETS octets a
+                            second of the agent's uptime (sysUpTime), counted to the
+                            hundredth of a second; its other counters stand still;
+                            repeatable
   --list                    print every object served (OID, type, access) and the
                             counts of the definition tables, and exit
   --verbose                 log requests to stderr
@@ -101,6 +107,13 @@ Faults on demand:
                             unknownEngineID (discovery with an empty engine ID is
                             still answered)
   --fault-led-short N       cut the front-panel LED string to N bytes
+  --fault-set-fail N        refuse the N-th SET request received (counted from 1,
+                            refused ones too) with genErr; nothing of it is applied;
+                            repeatable
+  --fault-hold-after N      handle the first N SET requests, then hold every later
+                            one: received (and journaled), neither handled nor
+                            answered, while other requests are; SIGUSR1 ends the
+                            hold and handles the held ones in the order they came
 
 On start it prints "qrx900-sim: listening on udp:ADDR:PORT" once it answers.
 )";
@@ -185,6 +198,13 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
       int s = 0;
       if (!number(0, 2147483647, s)) return false;
       o.seed = static_cast<unsigned>(s);
+    } else if (a == "--port-list-octets") {
+      if (!next()) return false;
+      if (value != "7" && value != "8") {
+        error = "--port-list-octets wants 7 or 8, got: " + value;
+        return false;
+      }
+      o.portListOctets = value[0] - '0';
     } else if (a == "--rows") {
       if (!next()) return false;
       size_t eq = value.find('=');
@@ -194,9 +214,25 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
         return false;
       }
       o.rowCounts[value.substr(0, eq)] = n;
+    } else if (a == "--port-traffic") {
+      if (!next()) return false;
+      size_t eq = value.find('=');
+      int port = 0, octets = 0;
+      if (eq == std::string::npos || !ToInt(value.substr(0, eq), 1, 52, port) ||
+          !ToInt(value.substr(eq + 1), 0, 125000000, octets)) {
+        error = "--port-traffic wants PORT=OCTETS (port 1-52, at most 125000000 octets), got: " + value;
+        return false;
+      }
+      o.portTraffic[port] = static_cast<uint32_t>(octets);
     } else if (a == "--fault-answer-every") { if (!number(1, 1000000, o.answerEvery)) return false; }
     else if (a == "--fault-delay") { if (!number(0, 600000, o.delayMs)) return false; }
     else if (a == "--fault-led-short") { if (!number(0, 105, o.ledLength)) return false; }
+    else if (a == "--fault-set-fail") {
+      int n = 0;
+      if (!number(1, 1000000, n)) return false;
+      o.failSets.push_back(n);
+    }
+    else if (a == "--fault-hold-after") { if (!number(0, 1000000, o.holdSetsAfter)) return false; }
     else if (a == "--fault-error" || a.rfind("--fault-error=", 0) == 0) {
       if (a != "--fault-error") value = a.substr(a.find('=') + 1);
       else if (!next()) return false;

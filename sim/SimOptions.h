@@ -31,7 +31,9 @@ struct Options {
   std::string journalFile;  // --journal: one record per SET PDU received
   std::string requestJournalFile;  // --request-journal: one record per request PDU received
   unsigned seed = 900;
+  int portListOctets = 7;  // --port-list-octets: the length of every port list served
   std::map<std::string, int> rowCounts;
+  std::map<int, uint32_t> portTraffic;  // --port-traffic PORT=OCTETS
   bool list = false;
   bool help = false;
   bool verbose = false;
@@ -49,6 +51,8 @@ struct Options {
   std::vector<FaultSubtree> setNoSuchSubtrees;  // SET answered noError with noSuchInstance, nothing written
   bool silentUnknownEngine = false;          // no report for a stale SNMPv3 engine ID
   int ledLength = -1;  // cut the LED string to this many bytes
+  std::vector<int> failSets;  // refuse the N-th SET request received (from 1)
+  int holdSetsAfter = -1;     // hold every SET request after the first N, until SIGUSR1
 };
 
 // Parses argv; false with a message on a bad switch or value.

@@ -56,7 +56,8 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines, bool& a
   absent = false;
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) {
-    absent = errno == ENOENT;
+    // No such file, or its folder is no folder: nothing there to lose.
+    absent = errno == ENOENT || errno == ENOTDIR;
     return false;
   }
   if (!S_ISREG(st.st_mode)) return false;

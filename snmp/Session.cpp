@@ -767,9 +767,8 @@ void KySnmpSession::Advance() {
     } else {
       // After a final timeout the next exchange starts with a fresh discovery.
       if (v3 && t.status == SnmpStatus::Timeout) engineIds_.erase(ex.key);
-      const bool firstBulkReply = ex.op == KySnmpOp::GetBulk && t.answered && bulkAnswered_.insert(ex.key).second;
+      ex.outcome.firstBulkReply = ex.op == KySnmpOp::GetBulk && t.answered && bulkAnswered_.insert(ex.key).second;
       Finish(ex.id, t.status, t.errorIndex, std::move(t.vbs));
-      ex.outcome.firstBulkReply = firstBulkReply;
     }
   }
 }

@@ -2,11 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTreeWidget>
+
+#include "editors/UiSupport.h"
 
 QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name) {
   auto* b = new QPushButton(text, parent);
@@ -57,4 +62,31 @@ QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel0) {
   bar->addWidget(panel, 1);
   if (panel0) *panel0 = panel;
   return bar;
+}
+
+QPlainTextEdit* MakeStatusMemo(QWidget* parent) {
+  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
+  memo->setMaximumHeight(Px(parent, 60));
+  return memo;
+}
+
+QLabel* MakeStaticText(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return label;
+}
+
+QTreeWidget* MakeListView(QWidget* parent, const char* name, int minWidth, int minHeight) {
+  auto* view = new QTreeWidget(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setMinimumSize(Px(parent, minWidth), Px(parent, minHeight));
+  return view;
+}
+
+QHBoxLayout* RightAlignedButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* b : buttons) row->addWidget(b);
+  return row;
 }

@@ -1,9 +1,11 @@
 #include "dialogs/common/PortListLayout.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
@@ -14,6 +16,15 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
   button->setAutoDefault(false);
   button->setMinimumWidth(Px(parent, 75));
   return button;
+}
+
+PortGrid* AddPortGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+  auto* group = new QGroupBox(title, parent);
+  auto* host = new QWidget(group);
+  host->setMinimumHeight(Px(parent, 110));
+  (new QVBoxLayout(group))->addWidget(host);
+  layout->addWidget(group);
+  return AddStandardPortGrid(host);
 }
 
 PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title) {

@@ -9,12 +9,16 @@ class QLabel;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
+class QVBoxLayout;
 class QWidget;
 class PortGrid;
 
 QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text);
 // A page titled `title` added to `pages`, filled with a standard port grid.
 PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title);
+// A group box titled `title` added to `layout`, holding a standard port grid
+// at least 110 px high (96 dpi).
+PortGrid* AddPortGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title);
 // A status bar with one stretching panel; returns panel 0 (the status target).
 QLabel* AddStatusPanel(QWidget* parent, QStatusBar** bar = nullptr);
 // Unit and port of a global port number as texts ("" for neither when n is 0).

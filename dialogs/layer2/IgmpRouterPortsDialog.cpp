@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -17,21 +18,10 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QLabel* StaticText(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return label;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 IgmpRouterPortsDialog::IgmpRouterPortsDialog(const DialogContext& context)
     : RouterPortsDialog(context, tbl::IgmpRouterPortVlan,
-                       {StaticText(nullptr, "ST_VlanID"), StaticText(nullptr, "ST_VlanName")}, 2,
+                       {MakeStaticText(nullptr, "ST_VlanID"), MakeStaticText(nullptr, "ST_VlanName")}, 2,
                        "IGMPRouterPortsForm") {
   setWindowTitle(QStringLiteral("IGMP Router Ports"));
   ST_VlanID = texts_[0];

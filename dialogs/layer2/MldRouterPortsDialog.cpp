@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -17,20 +18,9 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QLabel* StaticText(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return label;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 MldRouterPortsDialog::MldRouterPortsDialog(const DialogContext& context)
-    : RouterPortsDialog(context, tbl::MldRouterPortVlan, {StaticText(nullptr, "stVlanID")}, 1,
+    : RouterPortsDialog(context, tbl::MldRouterPortVlan, {MakeStaticText(nullptr, "stVlanID")}, 1,
                        "MLD_SnoopingRouterPortsForm") {
   setWindowTitle(QStringLiteral("MLD Snooping Router Ports Form"));
   stVlanID = texts_[0];

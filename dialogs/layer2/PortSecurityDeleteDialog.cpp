@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -18,38 +19,21 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  return edit;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 PortSecurityDeleteDialog::PortSecurityDeleteDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PrtSecDelCtrlForm"));
   setWindowTitle(QStringLiteral("Port Sercurity Delete Control Form"));
   resize(Px(this, 380), Px(this, 220));
-  edtVlan = Edit(this, "edtVlan");
-  edtPort = Edit(this, "edtPort");
+  edtVlan = MakeEdit(this, "edtVlan");
+  edtPort = MakeEdit(this, "edtPort");
   edtPort->hide();
-  edtMac = Edit(this, "edtMac");
+  edtMac = MakeEdit(this, "edtMac");
   cbxOper = new QComboBox(this);
   cbxOper->setObjectName(QStringLiteral("cbxOper"));
   cbxOper->hide();
-  UnitEdit = Edit(this, "UnitEdit");
+  UnitEdit = MakeEdit(this, "UnitEdit");
   UnitEdit->hide();
-  PortEdit = Edit(this, "PortEdit");
+  PortEdit = MakeEdit(this, "PortEdit");
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("VLAN Name"), edtVlan);
   fields->addRow(QStringLiteral("Port"), PortEdit);
@@ -60,7 +44,7 @@ PortSecurityDeleteDialog::PortSecurityDeleteDialog(const DialogContext& context)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch(1);
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Close}));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
   StatusPanel = AddStatusPanel(this);
   layout->addWidget(StatusPanel->parentWidget());
 

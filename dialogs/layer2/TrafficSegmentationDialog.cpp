@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -17,26 +18,6 @@
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
-
-namespace {
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-PortGrid* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
-  auto* group = new QGroupBox(title, parent);
-  auto* host = new QWidget(group);
-  host->setMinimumHeight(Px(parent, 110));
-  (new QVBoxLayout(group))->addWidget(host);
-  layout->addWidget(group);
-  return AddStandardPortGrid(host);
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& context) : SnmpDialog(context.owner) {
@@ -68,8 +49,8 @@ TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& contex
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView1, 1);
   layout->addLayout(fields);
-  ForwardPorts = GridGroup(this, layout, QStringLiteral("Forward Ports"));
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Close}));
+  ForwardPorts = AddPortGridGroup(this, layout, QStringLiteral("Forward Ports"));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
   StatusPanel = AddStatusPanel(this);
   layout->addWidget(StatusPanel->parentWidget());
 

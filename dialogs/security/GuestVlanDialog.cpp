@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -18,38 +19,12 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  return edit;
-}
-
-PortGrid* GridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
-  auto* group = new QGroupBox(title, parent);
-  auto* host = new QWidget(group);
-  host->setMinimumHeight(Px(parent, 110));
-  (new QVBoxLayout(group))->addWidget(host);
-  layout->addWidget(group);
-  return AddStandardPortGrid(host);
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("GuestVlanForm"));
   setWindowTitle(QStringLiteral("Guest VLAN :") + context.agent);
   resize(Px(this, 600), Px(this, 360));
-  edtName = Edit(this, "edtName");
+  edtName = MakeEdit(this, "edtName");
   cbxDel = new QComboBox(this);
   cbxDel->setObjectName(QStringLiteral("cbxDel"));
   cbxDel->hide();
@@ -61,8 +36,8 @@ GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(cont
   BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  Ports = GridGroup(this, layout, QStringLiteral("Port"));
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Delete, BT_Close}));
+  Ports = AddPortGridGroup(this, layout, QStringLiteral("Port"));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Delete, BT_Close}));
   StatusPanel = AddStatusPanel(this);
   layout->addWidget(StatusPanel->parentWidget());
 

@@ -13,32 +13,14 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QTreeWidget* MakeList(QWidget* parent, const char* name) {
-  auto* view = new QTreeWidget(parent);
-  view->setObjectName(QString::fromLatin1(name));
-  view->setMinimumSize(Px(parent, 520), Px(parent, 200));
-  return view;
-}
-
-QPlainTextEdit* MakeReadOnlyMemo(QWidget* parent) {
-  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 MacAuthTableDialog::MacAuthTableDialog(const DialogContext& context, const KyVarDefTable& table, const char* name,
                                      const QString& title)
     : SnmpDialog(context.owner) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(title + context.agent);
-  ListView1 = MakeList(this, "ListView1");
-  Memo1 = MakeReadOnlyMemo(this);
+  ListView1 = MakeListView(this, "ListView1", 520, 200);
+  Memo1 = MakeStatusMemo(this);
   Button1 = MakeButton(this, QStringLiteral("Refresh"), "Button1");
   CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/security/RadiusServerEditDialog.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -29,13 +30,6 @@ constexpr int kCreateAndGoItem = 3;
 constexpr int kDestroyItem = 5;
 
 void Message(QWidget* owner, const QString& text) { ShowMessageBox(owner, text, ProgramCaption()); }
-
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* name) {
-  auto* b = new QPushButton(QString::fromLatin1(text), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 // A field as the duplicate rule compares it: empty reads as its default.
 QString OrDefault(const QString& text, const char* fallback) {

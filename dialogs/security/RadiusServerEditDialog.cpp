@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/security/RadiusServerDialog.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -21,13 +22,6 @@
 namespace {
 
 constexpr int kCreateAndGoItem = 3;
-
-QPushButton* MakeButton(QWidget* parent, const char* text, const char* name) {
-  auto* b = new QPushButton(QString::fromLatin1(text), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 }  // namespace
 

@@ -11,38 +11,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
-
-namespace {
-
-QLabel* StaticText(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return label;
-}
-
-QPlainTextEdit* Memo(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(QStringLiteral("Memo1"));
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(context.owner) {
@@ -52,15 +27,15 @@ CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(
 
   LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
   LV_dot1qVlanCurrentEntry->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
-  VlanNumDeletes = StaticText(this, "VlanNumDeletes");
-  StaticText1 = StaticText(this, "StaticText1");
+  VlanNumDeletes = MakeStaticText(this, "VlanNumDeletes");
+  StaticText1 = MakeStaticText(this, "StaticText1");
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("VLAN Number Deletes"), VlanNumDeletes);
   fields->addRow(QStringLiteral("VLAN Index"), StaticText1);
   auto* pages = new QTabWidget(this);
   EgressPorts = AddPortGridPage(pages, QStringLiteral("Egress Port"));
   UntaggedPorts = AddPortGridPage(pages, QStringLiteral("Untagged Port"));
-  Memo1 = Memo(this);
+  Memo1 = MakeStatusMemo(this);
   BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
   BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   BT_Set->hide();
@@ -69,7 +44,7 @@ CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(
   layout->addWidget(LV_dot1qVlanCurrentEntry, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Close}));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
   layout->addWidget(Memo1);
 
   scalars_ = AddBinding(tbl::Dot1qVlanNumDeletes, true, Memo1);

@@ -13,31 +13,13 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QTreeWidget* MakeList(QWidget* parent, const char* name) {
-  auto* view = new QTreeWidget(parent);
-  view->setObjectName(QString::fromLatin1(name));
-  view->setMinimumSize(Px(parent, 520), Px(parent, 200));
-  return view;
-}
-
-QPlainTextEdit* MakeReadOnlyMemo(QWidget* parent) {
-  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 PortCapabilityDialog::PortCapabilityDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortCapabilities8021dForm"));
   setWindowTitle(QStringLiteral("Port Capability Form: ") + context.agent);
-  LV_dot1dPortCapabilitiesEntry = MakeList(this, "LV_dot1dPortCapabilitiesEntry");
+  LV_dot1dPortCapabilitiesEntry = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
   LV_dot1dPortCapabilitiesEntry->setMinimumWidth(Px(this, 320));
-  Memo1 = MakeReadOnlyMemo(this);
+  Memo1 = MakeStatusMemo(this);
   RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
   CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
 

@@ -32,20 +32,6 @@ const QString kPermanent = QStringLiteral("permanent");
 
 const QString kInvalid = QStringLiteral("invalid");
 
-QTreeWidget* MakeList(QWidget* parent, const char* name) {
-  auto* view = new QTreeWidget(parent);
-  view->setObjectName(QString::fromLatin1(name));
-  view->setMinimumSize(Px(parent, 480), Px(parent, 150));
-  return view;
-}
-
-QPlainTextEdit* MakeStatusMemo(QWidget* parent) {
-  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
 void SetLocked(QWidget* w, bool locked) {
   w->setEnabled(!locked);
   w->setStyleSheet(locked ? QStringLiteral("background-color: palette(button);") : QString());
@@ -67,7 +53,7 @@ StaticMulticastFilterDialog::StaticMulticastFilterDialog(const DialogContext& co
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MulticastFilterInformationForm"));
   setWindowTitle(QStringLiteral("Multicast Filter Information") + context.agent);
-  LV_dot1qStaticMulticastEntry = MakeList(this, "LV_dot1qStaticMulticastEntry");
+  LV_dot1qStaticMulticastEntry = MakeListView(this, "LV_dot1qStaticMulticastEntry", 480, 150);
   ED_MulticastVID = MakeEdit(this, "ED_MulticastVID");
   ED_MACAddress = MakeEdit(this, "ED_MACAddress");
   Status = MakeCombo(this, "Status");

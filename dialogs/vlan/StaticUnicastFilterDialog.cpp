@@ -32,20 +32,6 @@ const QString kPermanent = QStringLiteral("permanent");
 
 const QString kInvalid = QStringLiteral("invalid");
 
-QTreeWidget* MakeList(QWidget* parent, const char* name) {
-  auto* view = new QTreeWidget(parent);
-  view->setObjectName(QString::fromLatin1(name));
-  view->setMinimumSize(Px(parent, 480), Px(parent, 150));
-  return view;
-}
-
-QPlainTextEdit* MakeStatusMemo(QWidget* parent) {
-  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
 // The receive port index has no visible control: a hidden edit holds the
 // selected entry's own, and 0 (frames from any port) for a new entry.
 QLineEdit* BindReceivePort(QWidget* parent, KySNMPRequest2Edits* editor) {
@@ -68,7 +54,7 @@ StaticUnicastFilterDialog::StaticUnicastFilterDialog(const DialogContext& contex
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("UnicastFilterInformationForm"));
   setWindowTitle(QStringLiteral("Unicast Filter Information: ") + context.agent);
-  LV_dot1qStaticUnicastEntry = MakeList(this, "LV_dot1qStaticUnicastEntry");
+  LV_dot1qStaticUnicastEntry = MakeListView(this, "LV_dot1qStaticUnicastEntry", 480, 150);
   ED_UnicastVID = MakeEdit(this, "ED_UnicastVID");
   UnicastAddress = MakeEdit(this, "UnicastAddress");
   UStatus = MakeCombo(this, "UStatus");

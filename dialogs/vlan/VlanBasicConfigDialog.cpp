@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -18,62 +19,30 @@
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-namespace {
-
-QLabel* StaticText(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  return label;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  return combo;
-}
-
-QPlainTextEdit* Memo(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(QStringLiteral("Memo1"));
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 VlanBasicConfigDialog::VlanBasicConfigDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("VLanGeneralInfoForm"));
   setWindowTitle(QStringLiteral("802.1Q Basic Configure"));
   resize(Px(this, 380), Px(this, 300));
-  VlanVersionNumber = StaticText(this, "VlanVersionNumber");
-  MaxVlanId = StaticText(this, "MaxVlanId");
-  MaxSupportedVlans = StaticText(this, "MaxSupportedVlans");
-  NumVlans = StaticText(this, "NumVlans");
-  GvrpStatus = Combo(this, "GvrpStatus");
+  VlanVersionNumber = MakeStaticText(this, "VlanVersionNumber");
+  MaxVlanId = MakeStaticText(this, "MaxVlanId");
+  MaxSupportedVlans = MakeStaticText(this, "MaxSupportedVlans");
+  NumVlans = MakeStaticText(this, "NumVlans");
+  GvrpStatus = MakeCombo(this, "GvrpStatus");
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("VLAN Version Number"), VlanVersionNumber);
   fields->addRow(QStringLiteral("Max VLAN ID"), MaxVlanId);
   fields->addRow(QStringLiteral("Max Supported VLANs"), MaxSupportedVlans);
   fields->addRow(QStringLiteral("Num VLANs"), NumVlans);
   fields->addRow(QStringLiteral("GVRP Status"), GvrpStatus);
-  Memo1 = Memo(this);
+  Memo1 = MakeStatusMemo(this);
   BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
   BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch(1);
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Close}));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
   layout->addWidget(Memo1);
 
   general_ = AddBinding(tbl::Dot1qVlanGeneral, true, Memo1);

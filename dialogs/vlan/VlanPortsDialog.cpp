@@ -11,37 +11,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
-
-namespace {
-
-QComboBox* Combo(QWidget* parent, const char* name) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  return combo;
-}
-
-QPlainTextEdit* Memo(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(QStringLiteral("Memo1"));
-  memo->setReadOnly(true);
-  memo->setMaximumHeight(Px(parent, 60));
-  return memo;
-}
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  for (QPushButton* b : buttons) row->addWidget(b);
-  return row;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 VlanPortsDialog::VlanPortsDialog(const DialogContext& context) : SnmpDialog(context.owner) {
@@ -52,22 +28,22 @@ VlanPortsDialog::VlanPortsDialog(const DialogContext& context) : SnmpDialog(cont
   LV_dot1qPortVlanEntry->setObjectName(QStringLiteral("LV_dot1qPortVlanEntry"));
   PortVLanID = new QLineEdit(this);
   PortVLanID->setObjectName(QStringLiteral("PortVLanID"));
-  PortAcceptableFrameTypes = Combo(this, "PortAcceptableFrameTypes");
-  PortIngressFiltering = Combo(this, "PortIngressFiltering");
-  PortGvrpStatus = Combo(this, "PortGvrpStatus");
+  PortAcceptableFrameTypes = MakeCombo(this, "PortAcceptableFrameTypes");
+  PortIngressFiltering = MakeCombo(this, "PortIngressFiltering");
+  PortGvrpStatus = MakeCombo(this, "PortGvrpStatus");
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Port VLAN ID"), PortVLanID);
   fields->addRow(QStringLiteral("Port Acceptable Frame Types"), PortAcceptableFrameTypes);
   fields->addRow(QStringLiteral("Port Ingress Filtering"), PortIngressFiltering);
   fields->addRow(QStringLiteral("Port GVRP Status"), PortGvrpStatus);
-  Memo1 = Memo(this);
+  Memo1 = MakeStatusMemo(this);
   BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
   BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LV_dot1qPortVlanEntry, 1);
   layout->addLayout(fields);
-  layout->addLayout(ButtonRow({BT_Get, BT_Set, BT_Close}));
+  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
   layout->addWidget(Memo1);
 
   ports_ = AddBinding(tbl::Dot1qPortVlan, true, Memo1);

@@ -752,7 +752,7 @@ class DialogGolden : public ::testing::Test {
 
 TEST_F(DialogGolden, DedicatedDialogsMatchTheirGoldenFiles) {
   ClearDedicatedDialogs();
-  RegisterDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
   RunAll(true);
   ClearDedicatedDialogs();
 }

@@ -615,44 +615,46 @@ TEST_F(LaunchTest, UnwritableKeyStoreStillLaunches) {
   }
 }
 
+// Where the profile is looked for: "MibFile" "Path" used as it is, else
+// "ExePath" "Path" followed by "../Conf/MBF/" ("\\" read as "/"), else the
+// current folder. A "MibFile" key without "Path" still replaces "ExePath".
 TEST_F(LaunchTest, ExePathAndMibFileChooseTheProfileFolder) {
-  const std::string exePath = Path("Host/Bin/");
-  ASSERT_TRUE(store.WriteString(kExePathKey, kPathValue, exePath));
-  WriteProfile("Host/Conf/MBF/192.0.2.10.cfg", With(V1Profile(), "AgentPort", "1001"));
-  LaunchResult result = Run({"/I192.0.2.10", "/Rr"});
-  EXPECT_EQ(result.profileFolder, exePath + "../Conf/MBF/");
-  EXPECT_EQ(GlobalDevice.port, 1001);
-
-  // MibFile replaces it, used as it is: no separator is added.
-  ASSERT_TRUE(store.WriteString(kMibFileKey, kPathValue, Path("Profiles")));
-  WriteProfile("Profiles192.0.2.10.cfg", With(V1Profile(), "AgentPort", "1002"));
-  AssignDefaultSessionParams();
-  result = Run({"/I192.0.2.10", "/Rr"});
-  EXPECT_EQ(result.profileFolder, Path("Profiles"));
-  EXPECT_EQ(GlobalDevice.port, 1002);
-
-  // A MibFile key without a "Path" value still replaces the ExePath folder.
-  ASSERT_TRUE(store.DeleteValue(kMibFileKey, kPathValue));
-  WriteProfile("192.0.2.10.cfg", With(V1Profile(), "AgentPort", "1003"));
-  AssignDefaultSessionParams();
-  result = Run({"/I192.0.2.10", "/Rr"});
-  EXPECT_EQ(result.profileFolder, "");
-  EXPECT_EQ(GlobalDevice.port, 1003);
-}
-
-TEST_F(LaunchTest, ExePathWithBackslashesIsMappedToSlashes) {
-  ASSERT_TRUE(store.WriteString(kExePathKey, kPathValue, "Host\\Bin\\"));
-  WriteProfile("Host/Conf/MBF/192.0.2.10.cfg", With(V1Profile(), "AgentPort", "1004"));
-  const LaunchResult result = Run({"/I192.0.2.10", "/Rr"});
-  EXPECT_EQ(result.profileFolder, "Host/Bin/../Conf/MBF/");
-  EXPECT_EQ(GlobalDevice.port, 1004);
-}
-
-TEST_F(LaunchTest, ProfileFolderWithoutKeysIsTheCurrentFolder) {
-  WriteProfile("192.0.2.10.cfg", With(V1Profile(), "AgentPort", "1005"));
-  const LaunchResult result = Run({"/I192.0.2.10", "/Rr"});
-  EXPECT_EQ(result.profileFolder, "");
-  EXPECT_EQ(GlobalDevice.port, 1005);
+  enum class Mib { None, Path, KeyOnly };
+  const struct Case {
+    const char* what;
+    std::string exePath;  // empty: no value
+    Mib mib;
+    std::string profile;  // where the profile is written, relative to the test's folder
+    std::string folder;   // the profile folder the launch reports
+  } cases[] = {
+      {"ExePath", Path("Host/Bin/"), Mib::None, "Host/Conf/MBF/192.0.2.10.cfg", Path("Host/Bin/") + "../Conf/MBF/"},
+      {"MibFile replaces ExePath, no separator added", Path("Host/Bin/"), Mib::Path, "Profiles192.0.2.10.cfg",
+       Path("Profiles")},
+      {"a MibFile key without Path replaces ExePath too", Path("Host/Bin/"), Mib::KeyOnly, "192.0.2.10.cfg", ""},
+      {"backslashes of ExePath read as slashes", "Host\\Bin\\", Mib::None, "Host/Conf/MBF/192.0.2.10.cfg",
+       "Host/Bin/../Conf/MBF/"},
+      {"no key: the current folder", "", Mib::None, "192.0.2.10.cfg", ""},
+  };
+  int port = 1000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(store.path());  // a store with these keys alone
+    if (!c.exePath.empty()) {
+      ASSERT_TRUE(store.WriteString(kExePathKey, kPathValue, c.exePath));
+    }
+    if (c.mib != Mib::None) {
+      ASSERT_TRUE(store.WriteString(kMibFileKey, kPathValue, Path("Profiles")));
+    }
+    if (c.mib == Mib::KeyOnly) {
+      ASSERT_TRUE(store.DeleteValue(kMibFileKey, kPathValue));
+    }
+    ++port;
+    WriteProfile(c.profile, With(V1Profile(), "AgentPort", std::to_string(port)));
+    AssignDefaultSessionParams();
+    const LaunchResult result = Run({"/I192.0.2.10", "/Rr"});
+    EXPECT_EQ(result.profileFolder, c.folder);
+    EXPECT_EQ(GlobalDevice.port, port) << "the profile there was read";
+  }
 }
 
 TEST_F(LaunchTest, WithoutAStoreTheUsersDefaultStoreIsUsed) {

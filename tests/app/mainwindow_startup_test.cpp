@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <iostream>
+#include <map>
 
 #include "app/MenuBar.h"
 #include "mainwindow_sim_support.h"
@@ -26,28 +27,46 @@ std::string HexStringBytes(const std::string& out) {
   return bytes;
 }
 
-// What an LED must show, written out from the device's rules rather than
-// taken from the program: power and console one byte, ports a (status,
-// colour) pair, status 1 black.
-QColor ExpectedLed(const std::string& bytes, int position) {
-  const QColor black(0, 0, 0), green(0, 255, 0), blue(0, 0, 255), red(255, 0, 0), orange(255, 128, 64);
-  const QColor system[] = {black, black, green, green, blue, red};
-  const QColor port[] = {orange, orange, green, green, green, red};
-  const QColor uplink[] = {black, orange, orange, green, green, red};
-  if (position >= static_cast<int>(bytes.size())) return black;
-  const auto at = [&](int i) { return static_cast<uint8_t>(bytes[static_cast<size_t>(i)]); };
-  if (position < 2) {
-    const int code = at(position) & 7;
-    return code < 6 ? system[code] : black;
+const QColor kBlack(0, 0, 0), kGreen(0, 255, 0), kRed(255, 0, 0), kOrange(255, 128, 64);
+
+// The colour of what the simulator serves: its LED string uses only these
+// codes. Power 0x02 (on) and console 0x01 (nothing attached); per port a
+// status byte (0x01 no link, 0x02 link, 0x82 link with traffic) and a colour
+// byte (0x01 link at 10/100, 0x03 at 1000 Mbit/s, 0x05 error). A code outside
+// these fails the test.
+QColor ServedColour(const std::string& bytes, int position) {
+  const auto at = [&](int i) { return static_cast<int>(static_cast<uint8_t>(bytes.at(static_cast<size_t>(i)))); };
+  if (position == 0) {
+    EXPECT_EQ(at(0), 0x02) << "power";
+    return kGreen;
   }
-  if (at(position) == 1 || position + 1 >= static_cast<int>(bytes.size())) return black;
-  const int code = at(position + 1) & 7;
-  if (code >= 6) return black;
-  return position >= 98 ? uplink[code] : port[code];
+  if (position == 1) {
+    EXPECT_EQ(at(1), 0x01) << "console";
+    return kBlack;
+  }
+  const int status = at(position), colour = at(position + 1);
+  if (status == 0x01) return kBlack;
+  EXPECT_TRUE(status == 0x02 || status == 0x82) << "status byte " << status << " at " << position;
+  switch (colour) {
+    case 0x01: return kOrange;
+    case 0x03: return kGreen;
+    case 0x05: return kRed;
+    default: ADD_FAILURE() << "colour byte " << colour << " at " << position; return kBlack;
+  }
+}
+
+constexpr const char* kPortControlEntry = "1.3.6.1.4.1.32473.11.63.8.2.2.2.1";
+// Port control instances of a port: port number, medium (100 copper).
+std::string PortControl(int column, int port) {
+  return std::string(kPortControlEntry) + "." + std::to_string(column) + "." + std::to_string(port) + ".100";
 }
 
 TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
   ASSERT_TRUE(StartSim());
+  // What the switch is told before the window opens: port 3 disabled (no
+  // link, dark), port 4 forced to 100 Mbit/s (orange, or red on an error).
+  ASSERT_EQ(Snmp({"snmpset", PortControl(3, 3), "i", "2"}).exitCode, 0);
+  ASSERT_EQ(Snmp({"snmpset", PortControl(4, 4), "i", "5"}).exitCode, 0);
   WriteProfile("127.0.0.1", sim.port());
   Open(HostSwitches());
 
@@ -99,13 +118,18 @@ TEST_F(MainWindowSim, StartsWithTheAgentAsCaptionAndALiveFrontPanel) {
   const QImage grab = panel->grab().toImage();
   ASSERT_EQ(leds->Leds().size(), 54u);
   int lit = 0;
+  std::map<int, QColor> shown;
   for (const auto& led : leds->Leds()) {
     SCOPED_TRACE(led.position);
-    const QColor expected = ExpectedLed(received, led.position);
-    EXPECT_EQ(LedPixel(grab, led, panel), expected);
-    if (expected != QColor(0, 0, 0)) ++lit;
+    const QColor expected = ServedColour(received, led.position);
+    shown[led.position] = LedPixel(grab, led, panel);
+    EXPECT_EQ(shown[led.position], expected);
+    if (expected != kBlack) ++lit;
   }
   EXPECT_GT(lit, 10);  // the simulated switch has links
+  EXPECT_EQ(shown[2 * 3], kBlack) << "port 3 was disabled";
+  EXPECT_TRUE(shown[2 * 4] == kOrange || shown[2 * 4] == kRed) << "port 4 runs at 100 Mbit/s";
+  EXPECT_EQ(shown[0], kGreen) << "power";
 
   // A picture of the window for people.
   QTest::qWait(50);
@@ -134,12 +158,10 @@ TEST_F(MainWindowSim, ShortLedValueDarkensTheLedsBeyondItAndSaysSo) {
   int lit = 0;
   for (const auto& led : leds->Leds()) {
     const QColor shown = LedPixel(grab, led, window->FrontPanel());
-    EXPECT_EQ(shown, ExpectedLed(received, led.position)) << led.position;
-    // Port 25's pair starts at byte 50, its colour byte is missing.
-    if (led.position >= 50) {
-      EXPECT_EQ(shown, QColor(0, 0, 0)) << led.position;
-    }
-    if (shown != QColor(0, 0, 0)) ++lit;
+    // Port 25's pair starts at byte 50, its colour byte is missing: it and
+    // every LED beyond are dark.
+    EXPECT_EQ(shown, led.position >= 50 ? kBlack : ServedColour(received, led.position)) << led.position;
+    if (shown != kBlack) ++lit;
   }
   EXPECT_GT(lit, 5);
 }

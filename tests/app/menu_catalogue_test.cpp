@@ -119,7 +119,9 @@ TEST(MenuCatalogue, EveryDedicatedCommandHasADialog) {
     const bool dedicated = e->pattern == CommandPattern::Dedicated;
     EXPECT_EQ(dedicated, listed.contains(e->handler)) << "no dialog for " << e->handler;
     EXPECT_EQ(FindDedicatedDialogFactory(*e) != nullptr, dedicated) << e->handler;
-    if (dedicated) EXPECT_TRUE(FindCommandAction(bar, e->handler)->isEnabled()) << e->handler;
+    if (dedicated) {
+      EXPECT_TRUE(FindCommandAction(bar, e->handler)->isEnabled()) << e->handler;
+    }
   }
   ClearDedicatedDialogs();
 }

@@ -5,7 +5,9 @@
 //   ASSERT_TRUE(sim.Start({"--fault-delay", "500"})) << sim.error();
 //   auto r = qrxtest::RunCommand({"snmpget", "-v2c", "-c", "menlak", sim.address(), "1.3.6.1.2.1.1.1.0"});
 //
-// The executable is $QRX_SIM, else $QRX_BUILD_DIR/sim/qrx900-sim.
+// The executable is $QRX_SIM, else $QRX_BUILD_DIR/sim/qrx900-sim. Its
+// standard error goes to a log file of its own (log()); when it does not
+// start, error() says why and carries that log.
 #pragma once
 
 #include <fcntl.h>
@@ -15,9 +17,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -110,7 +115,10 @@ class SimProcess {
   SimProcess() = default;
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
-  ~SimProcess() { Stop(); }
+  ~SimProcess() {
+    Stop();
+    if (!logPath_.empty()) unlink(logPath_.c_str());
+  }
 
   static std::string DefaultExecutable() {
     if (const char* e = std::getenv("QRX_SIM"); e && *e) return e;
@@ -141,21 +149,41 @@ class SimProcess {
       args.push_back("0");
     }
     args.insert(args.end(), switches.begin(), switches.end());
+    if (logPath_.empty()) {
+      char name[] = "/tmp/qrx-sim-log-XXXXXX";
+      int fd = mkstemp(name);
+      if (fd < 0) {
+        error_ = "cannot create the simulator's log file";
+        return false;
+      }
+      close(fd);
+      logPath_ = name;
+    }
+    int log = open(logPath_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     int outPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0) {  // no other child inherits it
-      error_ = "pipe failed";
+    if (log < 0 || pipe2(outPipe, O_CLOEXEC) != 0) {  // no other child inherits it
+      if (log >= 0) close(log);
+      error_ = "cannot open the simulator's log or its output pipe";
       return false;
     }
+    logStart_ = LogSize();
     auto argv = detail::Argv(args);
+    const std::string cannotRun = "cannot run " + args[0] + ": ";  // made before the fork: no allocation after it
     pid_ = fork();
     if (pid_ == 0) {
       dup2(outPipe[1], 1);
+      dup2(log, 2);
       close(outPipe[0]);
       close(outPipe[1]);
       execv(argv[0], argv.data());
       execvp(argv[0], argv.data());
+      const char* why = std::strerror(errno);
+      if (write(2, cannotRun.data(), cannotRun.size()) < 0 || write(2, why, std::strlen(why)) < 0 ||
+          write(2, "\n", 1) < 0)
+        _exit(126);
       _exit(127);
     }
+    close(log);
     close(outPipe[1]);
     if (pid_ < 0) {
       close(outPipe[0]);
@@ -178,8 +206,8 @@ class SimProcess {
       }
       long long left = deadline - detail::NowMs();
       if (left <= 0) {
-        error_ = "qrx900-sim did not start in time; output: " + text;
         Stop();
+        error_ = "qrx900-sim did not start in time; output: " + text + LogSinceStart();
         return false;
       }
       pollfd fd{out_, POLLIN, 0};
@@ -191,7 +219,8 @@ class SimProcess {
         waitpid(pid_, &status, 0);
         pid_ = -1;
         exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        error_ = "qrx900-sim ended (exit " + std::to_string(exitCode_) + ", see its standard error); output: " + text;
+        error_ = "qrx900-sim (" + args[0] + ") ended (exit " + std::to_string(exitCode_) + "); output: " + text +
+                 LogSinceStart();
         close(out_);
         out_ = -1;
         return false;
@@ -232,6 +261,14 @@ class SimProcess {
   // "127.0.0.1:PORT", the agent argument of net-snmp's tools.
   std::string address() const { return host_ + ":" + std::to_string(port_); }
   const std::string& error() const { return error_; }
+  // What the simulator wrote to its standard error, every run of this object.
+  std::string log() const {
+    if (logPath_.empty()) return {};
+    std::ifstream in(logPath_, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
 
   // The default credentials of the simulator.
   static constexpr const char* kReadCommunity = "menlak";
@@ -248,6 +285,19 @@ class SimProcess {
   int port_ = 0;
   std::string host_ = "127.0.0.1";
   std::string error_;
+  std::string logPath_;
+  size_t logStart_ = 0;
+
+  size_t LogSize() const {
+    std::ifstream in(logPath_, std::ios::binary | std::ios::ate);
+    return in ? static_cast<size_t>(in.tellg()) : 0;
+  }
+  // The log of the last run, for error().
+  std::string LogSinceStart() const {
+    std::string all = log();
+    std::string part = logStart_ < all.size() ? all.substr(logStart_) : std::string();
+    return part.empty() ? "; nothing on its standard error" : "; its standard error:\n" + part;
+  }
 };
 
 }  // namespace qrxtest

@@ -123,7 +123,7 @@ class DialogTest : public ::testing::Test {
     }
   }
   void SetUp() override {
-    if (!started_) GTEST_SKIP() << "simulator did not start: " << session_->error();
+    ASSERT_TRUE(started_) << "the simulator did not start: " << session_->error();
     UseSimCommunities(session_->sim().host(), session_->sim().port());
     GlobalTimeout = 200;
     GlobalRetries = 1;

@@ -191,7 +191,7 @@ TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWri
   ASSERT_TRUE(Settle(*form));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
-  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00 00"});
+  EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00"});
   EXPECT_FALSE(form->SetBtn->isEnabled());
   EXPECT_TRUE(form->ED_MACAddress->isEnabled());
 
@@ -350,8 +350,8 @@ TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
   ASSERT_EQ(sets.size(), 1u);
   const Strings lines = Lines(sets[0]);
   for (const std::string& want :
-       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00 00",
-        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
+       {k + ".3.41 OCTET_STRING 80 00 00 00 00 00 00", k + ".4.41 OCTET_STRING 40 00 00 00 00 00 00",
+        k + ".5.41 OCTET_STRING 20 00 00 00 00 00 00", k + ".6.41 INTEGER 1", k + ".7.41 IpAddress 10.0.0.41"})
     EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << " in " << testing::PrintToString(lines);
   for (const auto& l : lines) EXPECT_NE(l.rfind(k + ".8.", 0), 0u) << l;
 

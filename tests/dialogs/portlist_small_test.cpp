@@ -34,7 +34,7 @@ TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.11.63.8.2.12.1.1.2.5");
-  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 10 00");
+  EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 10");
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.ListView1->topLevelItemCount() == 52; }));
   Select(form.ListView1, 4);
   EXPECT_EQ(Checked(form.ForwardPorts), (std::vector<int>{1, 9, 52}));
@@ -104,7 +104,7 @@ TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
   ASSERT_EQ(records[0].varbinds.size(), 2u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.30.1.1.0");
   EXPECT_EQ(records[0].varbinds[1].oid, "1.3.6.1.4.1.32473.12.30.1.2.0");
-  EXPECT_EQ(records[0].varbinds[1].value, "80 80 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "80 80 00 00 00 00 00");
 
   MarkJournal();
   form.BT_DeleteClick();

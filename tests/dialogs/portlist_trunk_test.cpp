@@ -72,7 +72,7 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
     EXPECT_EQ(vbs[0].oid, t + "2.3");
     EXPECT_EQ(vbs[0].value, "5");
     EXPECT_EQ(vbs[1].oid, t + "3.3");
-    EXPECT_EQ(vbs[1].value, "0E 00 00 00 00 00 00 00");  // ports 5, 6, 7
+    EXPECT_EQ(vbs[1].value, "0E 00 00 00 00 00 00");  // ports 5, 6, 7
     EXPECT_EQ(vbs[2].oid, t + "4.3");
     EXPECT_EQ(vbs[2].value, "2");  // lacp
     EXPECT_EQ(vbs[3].oid, t + "6.3");
@@ -109,7 +109,7 @@ TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
   ASSERT_EQ(records[0].varbinds.size(), 4u);
   EXPECT_EQ(records[0].varbinds[0].oid, std::string(kTrunk) + "2.1");
   EXPECT_EQ(records[0].varbinds[0].value, "2");
-  EXPECT_EQ(records[0].varbinds[1].value, "60 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[1].value, "60 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[3].value, "1");  // active
   EXPECT_TRUE(form.ED_Index->isEnabled());
   EXPECT_TRUE(form.ED_Index->text().isEmpty());

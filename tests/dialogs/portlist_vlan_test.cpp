@@ -75,9 +75,9 @@ TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
   EXPECT_EQ(vbs[0].oid, s + "1.10");
   EXPECT_EQ(vbs[0].value, "74 65 6E");  // "ten"
   EXPECT_EQ(vbs[1].oid, s + "2.10");
-  EXPECT_EQ(vbs[1].value, "80 80 00 00 00 00 00 00");
-  EXPECT_EQ(vbs[2].value, "40 00 00 00 00 00 10 00");
-  EXPECT_EQ(vbs[3].value, "00 80 00 00 00 00 00 00");
+  EXPECT_EQ(vbs[1].value, "80 80 00 00 00 00 00");
+  EXPECT_EQ(vbs[2].value, "40 00 00 00 00 00 10");
+  EXPECT_EQ(vbs[3].value, "00 80 00 00 00 00 00");
   EXPECT_EQ(vbs[4].oid, s + "5.10");
   EXPECT_EQ(vbs[4].type, "INTEGER");
   EXPECT_EQ(vbs[4].value, "4");
@@ -100,7 +100,7 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
   ASSERT_EQ(records[0].varbinds.size(), 5u);
   EXPECT_EQ(records[0].varbinds[0].oid, std::string(kStatic) + "1.2");
   EXPECT_EQ(records[0].varbinds[0].value, "74 77 6F");
-  EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00 00");
+  EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[4].value, "1");  // active
   EXPECT_FALSE(form.BT_Set->isEnabled());
 

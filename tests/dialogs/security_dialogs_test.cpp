@@ -564,7 +564,7 @@ TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   const std::string e = std::string(kEntry);
   EXPECT_EQ(NewVarbinds(),
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=4",
-                                      e + ".4.10.5.5.5=80 40 00 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
+                                      e + ".4.10.5.5.5=80 40 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
   auto found = form->ListView1->findItems("10.5.5.5", Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
   form->ListView1->setCurrentItem(found.first());

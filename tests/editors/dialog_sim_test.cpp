@@ -64,7 +64,7 @@ class SimDialogs : public ::testing::Test {
     sim = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << session->error();
+    ASSERT_TRUE(started) << "the simulator did not start: " << session->error();
   }
 
   // snmpget of one OID on the simulator: the value part of the output line.
@@ -505,6 +505,36 @@ TEST_F(SimDialogs, LongWalkShowsEveryLineOnceAndWhileItRuns) {
   }
 }
 
+// What a read of the static VLAN table into a list view left: the lines
+// listed and the last status line (a synchronous read's error is written
+// there as the dialogs write it).
+struct VlanTableRead {
+  int rows = 0;
+  QString lastStatus;
+};
+
+VlanTableRead ReadVlanTable(const qrxtest::SimProcess& agent, bool async) {
+  QWidget form;
+  QPlainTextEdit memo;
+  QTreeWidget view;
+  KySNMPRequest2Edits editor(&form);
+  editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
+  editor.request.device.address = agent.host();
+  editor.request.device.port = static_cast<uint16_t>(agent.port());
+  editor.AttachListView(&view, false);
+  editor.SetStatusTarget(&memo);
+  editor.asynchronous = async;
+  try {
+    editor.Refresh();
+    EXPECT_TRUE(WaitFor([&] { return !editor.busy; })) << "the walk did not end";
+    EXPECT_TRUE(async) << "no error raised";
+  } catch (const KySNMPException& e) {
+    EXPECT_FALSE(async);
+    memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
+  }
+  return {view.topLevelItemCount(), memo.toPlainText().split(QLatin1Char('\n')).last()};
+}
+
 // An agent whose OIDs stop increasing inside a column: the walk ends there,
 // the rows read stay in the view, and the status line says why.
 TEST_F(SimDialogs, NonIncreasingOidsEndTheWalkWithAReason) {
@@ -512,28 +542,11 @@ TEST_F(SimDialogs, NonIncreasingOidsEndTheWalkWithAReason) {
   ASSERT_TRUE(broken.Start({"--rows", "Dot1qVlanStatic=5", "--fault-non-increasing", kVlanName})) << broken.error();
   for (const bool async : {true, false}) {
     SCOPED_TRACE(async ? "asynchronous" : "synchronous");
-    QWidget form;
-    QPlainTextEdit memo;
-    QTreeWidget view;
-    KySNMPRequest2Edits editor(&form);
-    editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
-    editor.request.device.address = broken.host();
-    editor.request.device.port = static_cast<uint16_t>(broken.port());
-    editor.AttachListView(&view, false);
-    editor.SetStatusTarget(&memo);
-    editor.asynchronous = async;
-    try {
-      editor.Refresh();
-      ASSERT_TRUE(WaitFor([&] { return !editor.busy; }));
-      EXPECT_TRUE(async) << "no error raised";
-    } catch (const KySNMPException& e) {
-      EXPECT_FALSE(async);
-      memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
-    }
-    EXPECT_EQ(view.topLevelItemCount(), 1) << "the first row stays";
-    const QString last = memo.toPlainText().split(QLatin1Char('\n')).last();
-    EXPECT_TRUE(last.startsWith("Get: (SNMPClass) Invalid Object Identifier! (")) << last.toStdString();
-    EXPECT_TRUE(last.contains("does not follow")) << last.toStdString();
+    const VlanTableRead read = ReadVlanTable(broken, async);
+    EXPECT_EQ(read.rows, 1) << "the first row stays";
+    EXPECT_TRUE(read.lastStatus.startsWith("Get: (SNMPClass) Invalid Object Identifier! ("))
+        << read.lastStatus.toStdString();
+    EXPECT_TRUE(read.lastStatus.contains("does not follow")) << read.lastStatus.toStdString();
   }
 }
 
@@ -551,27 +564,10 @@ TEST_F(SimDialogs, EchoedNamesAndUnwrittenSetsAreErrors) {
       << broken.error();
   for (const bool async : {true, false}) {
     SCOPED_TRACE(async ? "asynchronous" : "synchronous");
-    QWidget form;
-    QPlainTextEdit memo;
-    QTreeWidget view;
-    KySNMPRequest2Edits editor(&form);
-    editor.request.varList = KySNMPVarList(tbl::Dot1qVlanStatic);
-    editor.request.device.address = broken.host();
-    editor.request.device.port = static_cast<uint16_t>(broken.port());
-    editor.AttachListView(&view, false);
-    editor.SetStatusTarget(&memo);
-    editor.asynchronous = async;
-    try {
-      editor.Refresh();
-      ASSERT_TRUE(WaitFor([&] { return !editor.busy; }));
-      EXPECT_TRUE(async) << "no error raised";
-    } catch (const KySNMPException& e) {
-      EXPECT_FALSE(async);
-      memo.appendPlainText(QString::fromStdString("Get: " + e.text()));
-    }
-    EXPECT_EQ(view.topLevelItemCount(), 2) << "the rows before the echo stay";
-    const QString last = memo.toPlainText().split(QLatin1Char('\n')).last();
-    EXPECT_TRUE(last.startsWith("Get: (SNMPClass) Invalid Object Identifier! (")) << last.toStdString();
+    const VlanTableRead read = ReadVlanTable(broken, async);
+    EXPECT_EQ(read.rows, 2) << "the rows before the echo stay";
+    EXPECT_TRUE(read.lastStatus.startsWith("Get: (SNMPClass) Invalid Object Identifier! ("))
+        << read.lastStatus.toStdString();
   }
 
   const KySNMPDevice saved = GlobalDevice;

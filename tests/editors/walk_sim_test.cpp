@@ -86,7 +86,7 @@ class SimWalks : public ::testing::Test {
     plain = faulty = nullptr;
   }
   void SetUp() override {
-    if (!started) GTEST_SKIP() << "simulator did not start: " << plain->error() << faulty->error();
+    ASSERT_TRUE(started) << "the simulator did not start: " << plain->error() << faulty->error();
     GlobalSnmp->ForgetBulkRefusals();
   }
 

@@ -125,10 +125,11 @@ TEST_F(DialogObjectsTest, MacControlCountersAreReadPerPort) {
   const std::string counters[] = {"1.3.6.1.2.1.10.7.9.1.2", "1.3.6.1.2.1.10.7.10.1.3", "1.3.6.1.2.1.10.7.10.1.4"};
   for (const std::string& c : counters) {
     SCOPED_TRACE(c);
-    auto vb = Varbinds(Get({c + ".1", c + ".52"}).out);
+    // Port 6 is the port with errors (unknown opcodes among them).
+    auto vb = Varbinds(Get({c + ".1", c + ".6"}).out);
     EXPECT_EQ(vb[c + ".1"].rfind("Counter32: ", 0), 0u) << vb[c + ".1"];
-    EXPECT_EQ(vb[c + ".52"].rfind("Counter32: ", 0), 0u) << vb[c + ".52"];
-    EXPECT_NE(vb[c + ".1"], vb[c + ".52"]) << "each port counts for itself";
+    EXPECT_EQ(vb[c + ".6"].rfind("Counter32: ", 0), 0u) << vb[c + ".6"];
+    EXPECT_NE(vb[c + ".1"], vb[c + ".6"]) << "each port counts for itself";
     EXPECT_FALSE(Exists(c + ".0")) << "not a scalar";
     EXPECT_EQ(Rows(c), 52u);
   }

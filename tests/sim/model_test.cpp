@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "sim/SimModel.h"
 
@@ -218,6 +219,103 @@ TEST(ModelActions, ActionVariablesReadTheirIdleValueAfterAWrite) {
     m.Revert(*undo);
   }
   EXPECT_FALSE(m.Resolve(O("1.3.6.1.4.1.99999.1.4.5"))->Def().idle);
+}
+
+// Traffic counters look like a switch's: errors and discards a small
+// fraction of the packets and zero on most ports, errors on one port.
+TEST_F(ModelTest, ErrorsAndDiscardsAreAFewPacketsOnFewPorts) {
+  const std::string ifEntry = "1.3.6.1.2.1.2.2.1.";
+  struct Pair {
+    const char* fault;
+    const char* packets;
+  };
+  const Pair pairs[] = {{"14", "11"}, {"20", "17"}, {"13", "11"}, {"19", "17"}};  // errors, discards; in, out
+  std::set<int> withErrors, withDiscards;
+  for (int p = 1; p <= sim::kPortCount; ++p) {
+    for (const Pair& pair : pairs) {
+      const auto& fault = Obj((ifEntry + pair.fault).c_str());
+      const auto& packets = Obj((ifEntry + pair.packets).c_str());
+      const double faults = m->CounterRate(fault.Def(), static_cast<uint32_t>(p));
+      EXPECT_LE(faults, m->CounterRate(packets.Def(), static_cast<uint32_t>(p)) / 50) << pair.fault << "." << p;
+      const auto value = m->Get(fault, O((ifEntry + pair.fault + "." + std::to_string(p)).c_str()));
+      ASSERT_TRUE(value);
+      EXPECT_EQ(value->type, sim::Asn::Counter32);
+      if (value->number == 0) continue;
+      (std::string(pair.fault) == "14" || std::string(pair.fault) == "20" ? withErrors : withDiscards).insert(p);
+    }
+  }
+  EXPECT_EQ(withErrors, std::set<int>{sim::kErrorPort});
+  EXPECT_FALSE(withDiscards.empty());
+  EXPECT_LT(withDiscards.size(), static_cast<size_t>(sim::kPortCount / 4)) << "discards on most ports";
+}
+
+// A 32-bit counter is the low half of its 64-bit twin; the octets of port
+// kWrapPort start kWrapSeconds of its traffic short of 2^32, so that its
+// 32-bit counters wrap soon after the start.
+TEST_F(ModelTest, ThirtyTwoBitCountersAreTheLowHalfOfTheirTwins) {
+  const auto& octets = Obj("1.3.6.1.2.1.2.2.1.10");
+  const auto& hcOctets = Obj("1.3.6.1.2.1.31.1.1.1.6");
+  for (int p = 1; p <= sim::kPortCount; ++p) {
+    const std::string n = "." + std::to_string(p);
+    bool compared = false;
+    // The counters move once a second: compare readings of one second.
+    for (int attempt = 0; attempt < 5 && !compared; ++attempt) {
+      const auto low = m->Get(octets, O(("1.3.6.1.2.1.2.2.1.10" + n).c_str()));
+      const auto high = m->Get(hcOctets, O(("1.3.6.1.2.1.31.1.1.1.6" + n).c_str()));
+      const auto again = m->Get(octets, O(("1.3.6.1.2.1.2.2.1.10" + n).c_str()));
+      ASSERT_TRUE(low && high && again);
+      if (low->number != again->number) continue;
+      EXPECT_EQ(low->number, high->number & 0xFFFFFFFFull) << "port " << p;
+      if (p == sim::kWrapPort) {
+        const auto rate = static_cast<uint64_t>(m->CounterRate(hcOctets.Def(), static_cast<uint32_t>(p)));
+        EXPECT_GE(high->number, 0x100000000ull - rate * sim::kWrapSeconds);
+      } else {
+        EXPECT_LT(high->number, 0x80000000ull) << "port " << p;
+      }
+      compared = true;
+    }
+    EXPECT_TRUE(compared) << "port " << p;
+  }
+}
+
+// Port lists have the length the switch is set to send; other BITS objects
+// the size their MIB gives them.
+constexpr KyVarDefRow kVlans[] = {
+    {" ", "VLAN ID", Integer, Access::Key},
+    {"1.3.6.1.4.1.99999.1.5.1.2", "Egress Ports", Bits, RW},
+    {"1.3.6.1.4.1.99999.1.5.1.3", "Forbidden Egress Ports", Bits, RW},
+};
+constexpr KyVarDefRow kBitsScalars[] = {
+    {"1.0.8802.1.1.2.1.1.6.1.4", "TLVs TX Enable", Bits, RW},
+    {"1.3.6.1.4.1.32473.12.15.2.3.1.2", "VLAN Range [1-64]", Bits, RW},
+    {"1.3.6.1.4.1.99999.1.5.2", "Mirror Port List", Bits, RW},
+};
+const KyVarDefTable Vlans{"TestVlanTable", 3, 1, kVlans};
+const KyVarDefTable BitsScalars{"BitsScalars", 0, 0, kBitsScalars};
+
+TEST(ModelBits, PortListsHaveTheSwitchsLengthOtherBitsTheirMibSize) {
+  const KyVarDefTable* const defs[] = {&Vlans, &BitsScalars};
+  for (size_t octets : {size_t{7}, size_t{8}}) {
+    SCOPED_TRACE(octets);
+    sim::ModelConfig cfg;
+    cfg.portListOctets = octets;
+    Model m(cfg);
+    m.Build(defs);
+    auto get = [&](const char* oid) {
+      const sim::ServedObject* obj = m.Resolve(O(oid));
+      EXPECT_NE(obj, nullptr) << oid;
+      auto v = obj ? m.Get(*obj, O(oid)) : std::nullopt;
+      return v ? v->bytes : std::string("(none)");
+    };
+    std::string all(octets, '\0');
+    for (size_t i = 0; i < 6; ++i) all[i] = '\xff';
+    all[6] = '\xf0';  // ports 49 to 52
+    EXPECT_EQ(get("1.3.6.1.4.1.99999.1.5.1.2.1"), all);
+    EXPECT_EQ(get("1.3.6.1.4.1.99999.1.5.1.3.1"), std::string(octets, '\0'));
+    EXPECT_EQ(get("1.3.6.1.4.1.99999.1.5.2.0"), std::string(octets, '\0'));
+    EXPECT_EQ(get("1.0.8802.1.1.2.1.1.6.1.4.0").size(), 1u);
+    EXPECT_EQ(get("1.3.6.1.4.1.32473.12.15.2.3.1.2.0").size(), 8u);
+  }
 }
 
 }  // namespace

@@ -210,7 +210,7 @@ TEST_F(ServedTypesTest, NetSnmpModuleObjectsHaveTheDefinitionsType) {
     const bool indexOnly = (n.row->access & (Access::Read | Access::Write)) == 0;
     if (NetSnmpSubtreeOf(n.row->oid) != nullptr && !indexOnly) named.push_back(n);
   }
-  if (named.empty()) GTEST_SKIP() << "no table names an object of net-snmp's modules";
+  ASSERT_FALSE(named.empty()) << "no table names an object of net-snmp's modules: nothing to compare";
 
   StartSim();
   // The target and notification tables start empty: one row each, so that

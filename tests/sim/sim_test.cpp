@@ -1,13 +1,16 @@
 // qrx900-sim seen from outside: net-snmp's command-line tools against the
 // running simulator.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <set>
 #include <sstream>
 
+#include "common/SetJournal.h"
 #include "sim/SimModel.h"
 #include "tables/DefTables.h"
 #include "tests/sim/SimFixture.h"
@@ -29,6 +32,13 @@ std::string TempPath(const std::string& name) {
 }
 
 class SimTest : public SimFixture {};
+
+// Looks until done() holds, 30 s at most (a bound, not a pace).
+bool WaitUntil(const std::function<bool()>& done) {
+  for (const long long end = qrxtest::detail::NowMs() + 30000; qrxtest::detail::NowMs() < end; usleep(20000))
+    if (done()) return true;
+  return done();
+}
 
 // ---------------------------------------------------------------------------
 // Versions and credentials
@@ -120,7 +130,8 @@ TEST_F(SimTest, WalksPerPortTablesAndTheDefaultVlan) {
   // VLAN 1 "default" with every port.
   vb = Varbinds(Walk(kVlan).out);
   EXPECT_EQ(vb[kVlan + ".1.1"], "STRING: \"default\"");
-  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0, 0x00}));
+  EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]), (std::vector<int>{0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xf0}))
+      << "a 52-port switch sends its port lists in 7 octets";
   EXPECT_EQ(vb[kVlan + ".5.1"], "INTEGER: 1");
 
   // The interfaces of a 52-port switch.
@@ -128,6 +139,31 @@ TEST_F(SimTest, WalksPerPortTablesAndTheDefaultVlan) {
   EXPECT_EQ(vb["1.3.6.1.2.1.2.1.0"], "INTEGER: 52");
   EXPECT_EQ(vb["1.3.6.1.2.1.2.2.1.1.52"], "INTEGER: 52");
   EXPECT_EQ(vb.count("1.3.6.1.2.1.2.2.1.1.53"), 0u);
+}
+
+// Port lists in 7 octets (the default) or 8; BITS objects that are no port
+// lists in the size of their MIB whatever the switch.
+TEST_F(SimTest, PortListLengthIsChosenOnTheCommandLine) {
+  const std::string mirrorRx = "1.3.6.1.4.1.32473.11.63.8.2.6.1.0";
+  const std::string trunkMembers = "1.3.6.1.4.1.32473.11.63.8.2.4.3.1.3.1";
+  const std::string tlvs = "1.0.8802.1.1.2.1.1.6.1.4.1";
+  const std::string dot3Tlvs = "1.0.8802.1.1.2.1.5.4623.1.1.1.1.1.1";
+  const std::string aclPorts = "1.3.6.1.4.1.32473.12.9.3.1.1.14";
+  for (const char* octets : {"7", "8"}) {
+    SCOPED_TRACE(octets);
+    StartSim({"--port-list-octets", octets});
+    const size_t n = static_cast<size_t>(octets[0] - '0');
+    auto vb = Varbinds(Get({kVlan + ".2.1", mirrorRx, trunkMembers, tlvs, dot3Tlvs}).out);
+    EXPECT_EQ(HexBytes(vb[kVlan + ".2.1"]).size(), n);
+    EXPECT_EQ(HexBytes(vb[mirrorRx]).size(), n);
+    EXPECT_EQ(HexBytes(vb[trunkMembers]).size(), n);
+    EXPECT_EQ(HexBytes(vb[tlvs]).size(), 1u) << vb[tlvs];
+    EXPECT_EQ(HexBytes(vb[dot3Tlvs]).size(), 1u) << vb[dot3Tlvs];
+    vb = Varbinds(Walk(aclPorts).out);
+    ASSERT_FALSE(vb.empty());
+    for (const auto& [oid, value] : vb) EXPECT_EQ(HexBytes(value).size(), n) << oid;
+    sim.Stop();
+  }
 }
 
 TEST_F(SimTest, BulkWalkOfEverythingIsOrderedAndComplete) {
@@ -198,12 +234,38 @@ TEST_F(SimTest, FrontPanelLedShowsActivity) {
   StartSim({"--seed", "7"});
   const Args hex{"-t", "1", "-r", "1", "-Ox"};
   auto first = Varbinds(Tool("snmpget", V2c(), {kLed}, hex).out)[kLed];
-  bool changed = false;
-  for (int i = 0; i < 50 && !changed; ++i) {  // activity changes every second
-    usleep(100000);
-    changed = Varbinds(Tool("snmpget", V2c(), {kLed}, hex).out)[kLed] != first;
+  // Activity changes every second of the simulator's clock.
+  EXPECT_TRUE(WaitUntil([&] { return Varbinds(Tool("snmpget", V2c(), {kLed}, hex).out)[kLed] != first; }));
+}
+
+// A port told to carry 12500 octets a second counts 125 octets per hundredth
+// of a second of sysUpTime, in and out, 64-bit and 32-bit alike; its errors
+// and discards stand still.
+TEST_F(SimTest, PortTrafficCountsAtTheToldRate) {
+  StartSim({"--port-traffic", "5=12500"});
+  const Args oids{"1.3.6.1.2.1.1.3.0",         "1.3.6.1.2.1.31.1.1.1.6.5", "1.3.6.1.2.1.31.1.1.1.10.5",
+                  "1.3.6.1.2.1.2.2.1.10.5",    "1.3.6.1.2.1.2.2.1.16.5",   "1.3.6.1.2.1.2.2.1.14.5",
+                  "1.3.6.1.2.1.2.2.1.13.5"};
+  auto read = [&] {
+    std::vector<long long> v;
+    std::istringstream in(Tool("snmpget", V2c(), oids, {"-t", "2", "-r", "2", "-Oqvt"}).out);
+    for (std::string line; std::getline(in, line);) v.push_back(std::stoll(line));
+    return v;
+  };
+  const auto a = read();
+  ASSERT_EQ(a.size(), oids.size());
+  std::vector<long long> b;
+  ASSERT_TRUE(WaitUntil([&] { return (b = read()).size() == oids.size() && b[0] >= a[0] + 200; }));
+  const long long ticks = b[0] - a[0];
+  for (size_t i = 1; i <= 4; ++i) {
+    SCOPED_TRACE(oids[i]);
+    // sysUpTime and the counter are read one after the other: a hundredth
+    // of a second may turn between them.
+    EXPECT_GE(b[i] - a[i], 125 * (ticks - 2));
+    EXPECT_LE(b[i] - a[i], 125 * (ticks + 2));
   }
-  EXPECT_TRUE(changed);
+  EXPECT_EQ(b[5], a[5]) << "errors stand still";
+  EXPECT_EQ(b[6], a[6]) << "discards stand still";
 }
 
 // ---------------------------------------------------------------------------
@@ -354,15 +416,67 @@ TEST_F(SimTest, FaultAnswerEveryKthRequest) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
+// Each request is answered 1.2 s late: a shorter timeout never sees the
+// answer, a longer one does, while the late answer of the first request is
+// still on its way (it goes to the first tool's port, not to the next).
 TEST_F(SimTest, FaultDelay) {
   StartSim({"--fault-delay", "1200"});
   EXPECT_NE(Tool("snmpget", V2c(), {kSysDescr}, {"-t", "0.3", "-r", "0"}).exitCode, 0);
-  // The late answer to the first request must not be taken for this one.
-  usleep(1500000);
-  auto r = Tool("snmpget", V2c(), {kSysDescr}, {"-t", "5", "-r", "0"});
+  auto r = Tool("snmpget", V2c(), {kSysDescr}, {"-t", "10", "-r", "0"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  r = Tool("snmpget", V3(), {kSysDescr}, {"-t", "5", "-r", "0"});
+  EXPECT_NE(r.out.find("QRX-900"), std::string::npos) << r.out;
+  r = Tool("snmpget", V3(), {kSysDescr}, {"-t", "10", "-r", "0"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+// The 2nd and 4th SET requests are refused with genErr and change nothing;
+// the others are applied. One transmission each (no retry), so that the
+// simulator counts exactly the requests sent.
+TEST_F(SimTest, FaultSetFailRefusesTheNthSet) {
+  StartSim({"--fault-set-fail", "2", "--fault-set-fail", "4"});
+  const std::string name = kPortCtl + ".6.3.100";
+  const struct {
+    const char* value;
+    bool applied;
+  } sets[] = {{"one", true}, {"two", false}, {"three", true}, {"four", false}, {"five", true}};
+  std::string kept = "\"\"";
+  for (const auto& c : sets) {
+    SCOPED_TRACE(c.value);
+    auto r = Tool("snmpset", V2cWrite(), {name, "s", c.value}, {"-t", "10", "-r", "0"});
+    if (c.applied) {
+      EXPECT_EQ(r.exitCode, 0) << r.err;
+      kept = std::string("STRING: \"") + c.value + "\"";
+    } else {
+      EXPECT_NE(r.exitCode, 0);
+      EXPECT_NE(r.err.find("genError"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Varbinds(Get({name}).out)[name], kept);
+  }
+}
+
+// SET requests after the first are held: not answered and not applied, while
+// reads are answered; SIGUSR1 applies the held one and ends the hold.
+TEST_F(SimTest, FaultHoldAfterHoldsLaterSetsUntilReleased) {
+  const std::string journal = TempPath("hold-journal");
+  std::filesystem::remove(journal);
+  StartSim({"--fault-hold-after", "1", "--journal", journal});
+  const std::string name = kPortCtl + ".6.3.100";
+  const Args once{"-t", "10", "-r", "0"};
+  ASSERT_EQ(Tool("snmpset", V2cWrite(), {name, "s", "first"}, once).exitCode, 0);
+  auto held = Tool("snmpset", V2cWrite(), {name, "s", "held"}, {"-t", "1", "-r", "0"});
+  EXPECT_NE(held.exitCode, 0);
+  EXPECT_NE(held.err.find("Timeout"), std::string::npos) << held.err;
+  EXPECT_EQ(Varbinds(Get({name}).out)[name], "STRING: \"first\"") << "reads are answered meanwhile";
+  EXPECT_TRUE(WaitUntil([&] { return qrxtest::ReadSetJournal(journal).size() == 2; }))
+      << "the held request is journaled";
+
+  ASSERT_EQ(kill(sim.pid(), SIGUSR1), 0);
+  std::string value;
+  EXPECT_TRUE(WaitUntil([&] { return (value = Varbinds(Get({name}).out)[name]) == "STRING: \"held\""; }))
+      << "the held request is applied once released; the value read: " << value;
+  EXPECT_EQ(Tool("snmpset", V2cWrite(), {name, "s", "after"}, once).exitCode, 0) << "the hold has ended";
+  EXPECT_EQ(Varbinds(Get({name}).out)[name], "STRING: \"after\"");
+  std::filesystem::remove(journal);
 }
 
 TEST_F(SimTest, FaultErrorStatusForASubtree) {
@@ -577,6 +691,8 @@ TEST(SimCommandLine, BadSwitchesAreRefusedWithAMessage) {
       {"--no-such-switch"},     {"--port", "70000"},        {"--port"},
       {"--fault-error", "1.3"}, {"--fault-error", "1.x=5"}, {"--fault-error", "1.3=bogus"},
       {"--rows", "X"},          {"--auth-password", "short"}, {"--security-level", "max"},
+      {"--port-list-octets", "9"}, {"--port-list-octets"},
+      {"--port-traffic", "53=1"}, {"--port-traffic", "5"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args{qrxtest::SimProcess::DefaultExecutable()};
@@ -588,14 +704,31 @@ TEST(SimCommandLine, BadSwitchesAreRefusedWithAMessage) {
   }
   auto help = qrxtest::RunCommand({qrxtest::SimProcess::DefaultExecutable(), "--help"});
   EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.out.find("--fault-non-increasing"), std::string::npos);
+  for (const char* s : {"--fault-non-increasing", "--fault-set-fail N", "--fault-hold-after N"})
+    EXPECT_NE(help.out.find(s), std::string::npos) << s;
+  for (const std::vector<std::string>& c :
+       std::vector<std::vector<std::string>>{{"--fault-set-fail", "0"}, {"--fault-set-fail"}, {"--fault-hold-after", "x"}}) {
+    std::vector<std::string> args{qrxtest::SimProcess::DefaultExecutable()};
+    args.insert(args.end(), c.begin(), c.end());
+    EXPECT_EQ(qrxtest::RunCommand(args, 5000).exitCode, 2) << c[0];
+  }
 }
 
 TEST(SimCommandLine, PortInUseIsReported) {
   qrxtest::SimProcess first, second;
   ASSERT_TRUE(first.Start()) << first.error();
   EXPECT_FALSE(second.Start({"--port", std::to_string(first.port())}));
-  EXPECT_NE(second.exitCode(), 0) << second.error();  // "cannot listen" on its standard error
+  EXPECT_NE(second.exitCode(), 0) << second.error();
+  EXPECT_NE(second.error().find("cannot listen"), std::string::npos) << second.error();  // its standard error
+}
+
+// A simulator that cannot be run at all is reported with the reason.
+TEST(SimCommandLine, MissingExecutableIsReportedWithTheReason) {
+  qrxtest::SimProcess sim;
+  sim.setExecutable(TempPath("no-such-simulator"));
+  EXPECT_FALSE(sim.Start());
+  EXPECT_NE(sim.error().find("cannot run " + TempPath("no-such-simulator")), std::string::npos) << sim.error();
+  EXPECT_NE(sim.error().find("No such file"), std::string::npos) << sim.error();
 }
 
 // ---------------------------------------------------------------------------

@@ -38,7 +38,7 @@ TEST_F(EthernetRule, OnlyTheRowStatusCheckedSendsIndexRowStatusAndPorts) {
   d->AddButton->click();
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kEthRuleEntry),
-            (Sent{{"14.7.1", "OCTET_STRING 80 00 00 00 00 00 10 00"}, {"15.7.1", "INTEGER 4"}}));
+            (Sent{{"14.7.1", "OCTET_STRING 80 00 00 00 00 00 10"}, {"15.7.1", "INTEGER 4"}}));
   ASSERT_TRUE(HasRow(d->ListView1, {"7", "1"}));
   EXPECT_EQ(d->StaticText1->text().toStdString(), std::to_string(d->ListView1->topLevelItemCount()));
 
@@ -168,7 +168,7 @@ TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kCpuEthRuleEntry), (Sent{{"8.3.5", "INTEGER 1"},
                                              {"9.3.5", "INTEGER 4"},
-                                             {"10.3.5", "OCTET_STRING 00 00 00 00 00 00 00 00"}}));
+                                             {"10.3.5", "OCTET_STRING 00 00 00 00 00 00 00"}}));
 }
 
 // ---------------------------------------------------------------------------
@@ -334,7 +334,7 @@ TEST_F(PacketContentRule, DataValuesAreHexDigitsToTheLastCharacter) {
       const std::string id = "1." + std::to_string(access);
       EXPECT_EQ(LastSet(kPayloadRuleEntry), (Sent{{"11." + id, "INTEGER 12"},
                                                   {"13." + id, "OCTET_STRING A1 B2 C3 D4"},
-                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00 00"},
+                                                  {"30." + id, "OCTET_STRING 00 00 00 00 00 00 00"},
                                                   {"33." + id, "INTEGER 4"}}));
     } else {
       EXPECT_EQ(LastMessage(), "Packet(s) Offset can not contain invalid character(s).");
@@ -408,7 +408,7 @@ TEST_F(PacketContentRule, CpuAddEditAndEditWithDestroy) {
   d->OperButton->click();
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kCpuPayloadRuleEntry),
-            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00 00"}}));
+            (Sent{{"7.3.4", "OCTET_STRING FF"}, {"10.3.4", "OCTET_STRING 20 00 00 00 00 00 00"}}));
 
   // Edit with an emptied access ID is refused.
   ASSERT_TRUE(SelectRow(d->ListView1, {"3", "4"}));

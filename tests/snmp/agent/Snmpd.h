@@ -13,7 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -90,6 +92,8 @@ class Agent {
       std::string addr = "udp:127.0.0.1:" + std::to_string(port_);
       execl(kBinary, kBinary, "-f", "-Lo", "-C", "-c", conf.c_str(), "-I", "-smux", addr.c_str(),
             static_cast<char*>(nullptr));
+      const char* why = std::strerror(errno);
+      if (write(2, "cannot run snmpd: ", 18) < 0 || write(2, why, std::strlen(why)) < 0) _exit(126);
       _exit(127);
     }
     return WaitReady();

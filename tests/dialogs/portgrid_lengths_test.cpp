@@ -1,0 +1,328 @@
+// Every dedicated dialog with a port grid against a switch that sends its
+// port lists in 7 octets (the 52 ports) and one that sends 8 (a unit of 64):
+// it opens without an error, shows a selected line's ports, adds, changes
+// and deletes, and every port list it writes has the length the switch uses.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <functional>
+#include <type_traits>
+
+#include "common/FakeMainWindow.h"
+#include "dialogs/acl/EthernetRuleDialog.h"
+#include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
+#include "dialogs/layer2/IgmpRouterPortsDialog.h"
+#include "dialogs/layer2/MldSnoopingGroupDialog.h"
+#include "dialogs/layer2/PortMirrorDialog.h"
+#include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/TrafficSegmentationDialog.h"
+#include "dialogs/security/GuestVlanDialog.h"
+#include "dialogs/security/IpMacBindingDialog.h"
+#include "dialogs/vlan/CurrentVlanDialog.h"
+#include "dialogs/vlan/StaticMulticastFilterDialog.h"
+#include "dialogs/vlan/StaticVlanDialog.h"
+#include "sim_dialog_support.h"
+
+namespace {
+
+using qrxtest::JournalRecord;
+using qrxtest::WaitFor;
+
+class PortGridLengths;
+
+// One dialog: what the operator does with it; `lists` are the port-list
+// columns (OIDs without instance) whose writes are checked.
+struct DialogCase {
+  const char* name;
+  std::vector<std::string> lists;
+  std::function<void(PortGridLengths&)> run;
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+
+class PortGridLengths : public qrxtest::DialogSimTest,
+                        public ::testing::WithParamInterface<std::tuple<DialogCase, int>> {
+ public:
+  int Octets() const { return std::get<1>(GetParam()); }
+
+  // The dialog as its menu command makes it, shown, after its first read.
+  template <class T>
+  std::unique_ptr<T> Show() {
+    std::unique_ptr<T> dialog;
+    if constexpr (std::is_constructible_v<T, const DialogContext&>)
+      dialog = std::make_unique<T>(DialogContext{nullptr, QStringLiteral("qrx-sim"), &mainWindow_});
+    else
+      dialog = std::make_unique<T>(nullptr);
+    Open(*dialog);
+    return dialog;
+  }
+  bool Idle(SnmpDialog& dialog) { return DialogSimTest::Idle(dialog); }
+  static void Select(QTreeWidget* view, int row) { DialogSimTest::Select(view, row); }
+  static void Check(PortGrid* grid, std::initializer_list<int> ports) { DialogSimTest::Check(grid, ports); }
+  static std::vector<int> Checked(PortGrid* grid) { return DialogSimTest::Checked(grid); }
+  // Selects the line with `first` in its first column; false when none.
+  static bool SelectLine(QTreeWidget* view, const QString& first) {
+    const auto found = view->findItems(first, Qt::MatchExactly, 0);
+    if (found.isEmpty()) return false;
+    view->clearSelection();
+    view->setCurrentItem(found.first());
+    found.first()->setSelected(true);
+    return true;
+  }
+  // A read of the switch shows every port of a full port list (VLAN 1's
+  // egress ports) however long the list is.
+  static void ExpectAllPorts(PortGrid* grid) {
+    const auto ports = Checked(grid);
+    ASSERT_EQ(ports.size(), 52u);
+    EXPECT_EQ(ports.back(), 52);
+  }
+
+ protected:
+  std::vector<std::string> SimSwitches() const override {
+    return {"--port-list-octets", std::to_string(Octets())};
+  }
+
+  qrxtest::FakeMainWindow mainWindow_;
+};
+
+// The octets of a journal value ("80 00 0F").
+size_t OctetCount(const std::string& value) { return value.empty() ? 0 : (value.size() + 1) / 3; }
+
+TEST_P(PortGridLengths, OpensSelectsAddsDeletesAndWritesTheSwitchsLength) {
+  const DialogCase& c = std::get<0>(GetParam());
+  MarkJournal();
+  c.run(*this);
+  EXPECT_TRUE(messages.empty()) << LastMessage();
+  size_t written = 0;
+  for (const JournalRecord& record : NewRecords()) {
+    for (const auto& vb : record.varbinds) {
+      for (const std::string& list : c.lists) {
+        if (vb.oid.rfind(list + ".", 0) != 0) continue;
+        ++written;
+        EXPECT_EQ(vb.type, "OCTET_STRING") << vb.oid;
+        EXPECT_EQ(OctetCount(vb.value), static_cast<size_t>(Octets())) << vb.oid << " " << vb.value;
+      }
+    }
+  }
+  if (!c.lists.empty()) {
+    EXPECT_GT(written, 0u) << "no port list written";
+  }
+}
+
+const std::string kStatic = "1.3.6.1.2.1.17.7.1.4.3.1.";
+const std::string kTrunk = "1.3.6.1.4.1.32473.11.63.8.2.4.3.1.";
+const std::string kMirror = "1.3.6.1.4.1.32473.11.63.8.2.6.";
+const std::string kIgmpRouter = "1.3.6.1.4.1.32473.11.63.8.2.7.6.1.";
+const std::string kSegmentation = "1.3.6.1.4.1.32473.11.63.8.2.12.1.1.2";
+const std::string kGuestPorts = "1.3.6.1.4.1.32473.12.30.1.2";
+const std::string kIsm = "1.3.6.1.4.1.32473.11.63.8.2.7.8.1.";
+const std::string kMulticastFilter = "1.3.6.1.2.1.17.7.1.3.2.1.3";
+const std::string kIpMac = "1.3.6.1.4.1.32473.12.23.4.1.1.4";
+const std::string kEthRule = "1.3.6.1.4.1.32473.12.9.3.1.1.14";
+
+const DialogCase kDialogs[] = {
+    {"StaticVlans",
+     {kStatic + "2", kStatic + "3", kStatic + "4"},
+     [](PortGridLengths& t) {
+       auto form = t.Show<StaticVlanDialog>();
+       ASSERT_TRUE(t.SelectLine(form->LV_dot1qVlanStaticEntry, "1"));
+       t.ExpectAllPorts(form->EgressPorts);
+       t.Select(form->LV_dot1qVlanStaticEntry, -1);
+       form->ED_VLANID->setText("10");
+       form->ED_VLANName->setText("ten");
+       t.Check(form->EgressPorts, {1, 52});
+       t.Check(form->UntaggedPorts, {52});
+       form->BT_AddClick();
+       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->LV_dot1qVlanStaticEntry->findItems("10", Qt::MatchExactly, 0).size() == 1; }));
+       ASSERT_TRUE(t.SelectLine(form->LV_dot1qVlanStaticEntry, "10"));
+       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{1, 52}));
+       t.Check(form->ForbiddenEgressPorts, {2});
+       form->BT_SetClick();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qVlanStaticEntry, "10"); }));
+       form->BT_DeleteClick();
+       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->LV_dot1qVlanStaticEntry->findItems("10", Qt::MatchExactly, 0).isEmpty(); }));
+       EXPECT_FALSE(form->Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->Memo1->toPlainText().toStdString();
+     }},
+    {"CurrentVlans",
+     {},
+     [](PortGridLengths& t) {
+       auto form = t.Show<CurrentVlanDialog>();
+       ASSERT_GE(form->LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
+       t.Select(form->LV_dot1qVlanCurrentEntry, 0);
+       t.ExpectAllPorts(form->EgressPorts);
+       EXPECT_FALSE(form->Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->Memo1->toPlainText().toStdString();
+     }},
+    {"PortTrunks",
+     {kTrunk + "3"},
+     [](PortGridLengths& t) {
+       auto form = t.Show<PortTrunkDialog>();
+       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "1"));
+       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{45, 46}));
+       form->BT_GetClick();
+       ASSERT_TRUE(t.Idle(*form));
+       form->ED_Index->setText("3");
+       form->PortEdit->setText("5");
+       form->Combo_Type->setCurrentIndex(0);
+       t.Check(form->MemberPorts, {5, 6});
+       form->BT_SetClick();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "3"));
+       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{5, 6}));
+       t.Check(form->MemberPorts, {52});
+       form->SetBtnClick();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "3"));
+       form->BT_DeleteClick();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_TRUE(form->LV_PortTrunk->findItems("3", Qt::MatchExactly, 0).isEmpty());
+     }},
+    {"PortMirror",
+     {kMirror + "1", kMirror + "2"},
+     [](PortGridLengths& t) {
+       auto form = t.Show<PortMirrorDialog>();
+       t.Check(form->IngressPorts, {1, 9});
+       t.Check(form->EgressPorts, {52});
+       form->PortEdit->setText("3");
+       form->BT_SetMemberClick();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_EQ(t.Checked(form->IngressPorts), (std::vector<int>{1, 9}));
+       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{52}));
+     }},
+    {"IgmpRouterPorts",
+     {kIgmpRouter + "3", kIgmpRouter + "5"},
+     [](PortGridLengths& t) {
+       auto form = t.Show<IgmpRouterPortsDialog>();
+       ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
+       t.Select(form->ListView1, 0);
+       t.Check(form->StaticPorts, {1, 52});
+       t.Check(form->ForbiddenPorts, {9});
+       form->BT_SetClick();
+       ASSERT_TRUE(WaitFor([&] { return form->Ready() && !form->AnyBusy(); }));
+       t.Select(form->ListView1, 0);
+       EXPECT_EQ(t.Checked(form->StaticPorts), (std::vector<int>{1, 52}));
+     }},
+    {"MldSnoopingGroups",
+     {},
+     [](PortGridLengths& t) {
+       auto form = t.Show<MldSnoopingGroupDialog>();
+       ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+       form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+       EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
+     }},
+    {"TrafficSegmentation",
+     {kSegmentation},
+     [](PortGridLengths& t) {
+       auto form = t.Show<TrafficSegmentationDialog>();
+       t.Select(form->ListView1, 4);
+       t.Check(form->ForwardPorts, {1, 9, 52});
+       form->BT_SetClick();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return form->ListView1->topLevelItemCount() == 52; }));
+       t.Select(form->ListView1, 4);
+       EXPECT_EQ(t.Checked(form->ForwardPorts), (std::vector<int>{1, 9, 52}));
+     }},
+    {"GuestVlan",
+     {kGuestPorts},
+     [](PortGridLengths& t) {
+       auto form = t.Show<GuestVlanDialog>();
+       form->edtName->setText("guests");
+       t.Check(form->Ports, {1, 52});
+       form->BT_SetClick();
+       form->BT_DeleteClick();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_TRUE(form->StatusPanel->text().contains("Ok")) << form->StatusPanel->text().toStdString();
+     }},
+    {"MulticastVlans",
+     {kIsm + "3", kIsm + "4", kIsm + "5"},
+     [](PortGridLengths& t) {
+       auto form = t.Show<IgmpMulticastVlanTableDialog>();
+       form->ED_VLANID->setText("41");
+       form->ED_VLANName->setText("mv41");
+       form->btnAdd->click();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->lvISMVLAN, "41"); }));
+       t.Check(form->SourcePorts, {1});
+       t.Check(form->MemberPorts, {2, 52});
+       t.Check(form->TagMemberPorts, {3});
+       form->edtSourceIP->setText("10.0.0.41");
+       form->btnSet->click();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->lvISMVLAN, "41"); }));
+       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{2, 52}));
+       form->btnDelete->click();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_TRUE(form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0).isEmpty());
+     }},
+    {"StaticMulticastFilters",
+     {kMulticastFilter},
+     [](PortGridLengths& t) {
+       auto form = t.Show<StaticMulticastFilterDialog>();
+       form->ED_MulticastVID->setText("9");
+       form->ED_MACAddress->setText("01005E000009");
+       form->Status->setCurrentIndex(form->Status->findText("permanent"));
+       t.Check(form->EgressPorts, {1});
+       form->AddBtn->click();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qStaticMulticastEntry, "9"); }));
+       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{1}));
+       t.Check(form->EgressPorts, {52});
+       form->SetBtn->click();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qStaticMulticastEntry, "9"); }));
+       form->DeleteBtn->click();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
+     }},
+    {"IpMacBinding",
+     {kIpMac},
+     [](PortGridLengths& t) {
+       auto form = t.Show<IpMacBindingDialog>();
+       form->edtIpAddr->setText("10.5.5.5");
+       form->edtMacAddr->setText("001122334455");
+       t.Check(form->PortPanel, {1, 52});
+       form->AddButton->click();
+       ASSERT_TRUE(t.Idle(*form));
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->ListView1, "10.5.5.5"); }));
+       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
+       form->DeleteButton->click();
+       ASSERT_TRUE(t.Idle(*form));
+       EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly, 0).isEmpty());
+     }},
+    {"EthernetAccessRules",
+     {kEthRule},
+     [](PortGridLengths& t) {
+       auto form = t.Show<EthernetRuleDialog>();
+       form->CheckAll(false);
+       form->cbxRow->setChecked(true);
+       form->MaskIDEdit->setText("7");
+       form->AccessEdit->setText("1");
+       t.Check(form->PortPanel, {1, 52});
+       form->AddButton->click();
+       ASSERT_TRUE(t.Idle(*form));
+       QTreeWidgetItem* added = nullptr;
+       for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
+         QTreeWidgetItem* line = form->ListView1->topLevelItem(i);
+         if (line->text(0) == "7" && line->text(1) == "1") added = line;
+       }
+       ASSERT_NE(added, nullptr);
+       form->ListView1->setCurrentItem(added);
+       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
+       form->DeleteButton->click();
+       ASSERT_TRUE(t.Idle(*form));
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(DialogsByLength, PortGridLengths,
+                         ::testing::Combine(::testing::ValuesIn(kDialogs), ::testing::Values(7, 8)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" +
+                                  std::to_string(std::get<1>(info.param)) + "Octets";
+                         });
+
+}  // namespace
