@@ -456,7 +456,11 @@ std::vector<KyVb> KySNMPRequest::BuildPdu(Mode mode) {
     } else if (mode == Mode::NextRead) {
       if (!varList.IsReadable(i)) continue;
       if (!table) Raise(KyErr::GetNextSingle);
-      vb.oid = ParseOidOrRaise(item.lastOid.empty() ? RequestOid(i) : item.lastOid);
+      const NameCache* c = static_cast<size_t>(i) < names_.size() ? &names_[static_cast<size_t>(i)] : nullptr;
+      if (c && !item.lastOid.empty() && c->lastText == item.lastOid)
+        vb.oid = c->last;  // the name the last reply brought, kept as a number
+      else
+        vb.oid = ParseOidOrRaise(item.lastOid.empty() ? RequestOid(i) : item.lastOid);
     } else {
       if ((table && i < varList.keyCount) || !varList.IsWritable(i)) continue;
       std::string base = RequestOid(i);
@@ -549,6 +553,7 @@ const KyOid& KySNMPRequest::BaseOf(int i) {
   if (!same || c.base.empty()) {
     c.baseText = RequestOid(i);
     if (!ParseOidText(c.baseText, c.base)) c.base.clear();
+    c.baseCanonical.clear();
   }
   return c.base;
 }
@@ -939,31 +944,52 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
   std::unique_ptr<KySNMPException> badValue;
   std::string rowSuffix;
   const bool table = varList.IsTable();
+  if (names_.size() != varList.items.size()) names_.resize(varList.items.size());
+  // The names stay numbers: the text of a row's instance is made once and
+  // shared by the columns that answered with it.
+  const KyOid* suffixOf = nullptr;  // the name the text was made from ...
+  size_t suffixFrom = 0;            // ... after this many sub-identifiers
+  std::string suffixText;
   for (int i = 0; i < varList.Count(); ++i) {
     if (!varList.IsReadable(i)) continue;
     KySNMPVarDef& item = varList.Item(i);
-    const std::string base = RequestOid(i);
     // A reply with fewer bindings than asked for: the missing ones carry no
     // value (a scalar reads "(NULL)", a walked column has ended).
     static const KyVb kMissing;
     const bool isMissing = sent >= vbs.size();
     const KyVb* vb = isMissing ? &kMissing : &vbs[sent];
-    const std::string received = vb->OidText();
-    if (table && !isMissing && vb->type != KyVbType::EndOfMibView && !badValue) {
-      // A name that does not come after the one asked for, whatever its
-      // value (an agent that swallowed an error may echo the name with
-      // NULL): the agent is broken and the walk cannot go on. Only the end
-      // of the MIB view is answered with the name asked for.
-      // Both names are at hand as numbers when the question is known.
-      const bool follows = sent < asked.size() ? asked[sent].oid < vb->oid : CompareOids(received, base) > 0;
-      if (!follows) {
-        const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
-        badValue = std::make_unique<KySNMPException>(
-            MessageText(KyErr::ClassInvalidOid) + " (" + received + " does not follow " + question + ")",
-            KyErr::ClassInvalidOid);
+    bool outOfScope = false;
+    bool inSubtree = false;
+    const KyOid* base = nullptr;
+    if (table) {
+      base = &BaseOf(i);
+      const KyOid& received = vb->oid;
+      inSubtree = !isMissing && !base->empty() && received.size() > base->size() &&
+                  std::equal(base->begin(), base->end(), received.begin());
+      // The name asked for: the column's last name, or the column itself.
+      KyOid previous;
+      const KyOid* question = sent < asked.size() ? &asked[sent].oid : nullptr;
+      if (!question) {
+        if (item.lastOid.empty() || !ParseOidText(item.lastOid, previous)) previous = *base;
+        question = &previous;
       }
+      if (!isMissing && vb->type != KyVbType::EndOfMibView && !badValue) {
+        // A name that does not come after the one asked for, whatever its
+        // value (an agent that swallowed an error may echo the name with
+        // NULL): the agent is broken and the walk cannot go on. Only the end
+        // of the MIB view is answered with the name asked for.
+        if (!(*question < received)) {
+          badValue = std::make_unique<KySNMPException>(MessageText(KyErr::ClassInvalidOid) + " (" + vb->OidText() +
+                                                           " does not follow " + OidToText(*question) + ")",
+                                                       KyErr::ClassInvalidOid);
+        }
+      }
+      // Inside the column's subtree and after the name asked for; an equal
+      // name ends the MIB view (SNMPv2c), a smaller one would make the walk
+      // go round for ever.
+      outOfScope = isMissing || !inSubtree || !(*question < received);
     }
-    if ((table && isMissing) || IsOutOfScope(base, item.lastOid, received)) {
+    if (outOfScope) {
       ++done;
       item.value = kNotDoneText;
       // Point back at the current row so that the column stays out of
@@ -975,7 +1001,8 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
       } catch (const KySNMPException&) {
         suffix.clear();
       }
-      item.lastOid = suffix.empty() ? (received.empty() ? base : received) : base + "." + suffix;
+      const std::string baseText = RequestOid(i);
+      item.lastOid = suffix.empty() ? (isMissing || vb->oid.empty() ? baseText : vb->OidText()) : baseText + "." + suffix;
     } else {
       try {
         StoreValue(i, *vb);
@@ -984,9 +1011,28 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
         // stored, then the exchange fails with it.
         if (!badValue) badValue = std::make_unique<KySNMPException>(e);
       }
-      item.lastOid = isMissing ? base : received;
-      // The row's instance comes from a column still in its subtree.
-      if (rowSuffix.empty() && received.size() > base.size() + 1) rowSuffix = received.substr(base.size() + 1);
+      if (table) {
+        const KyOid& received = vb->oid;
+        const size_t from = base->size();
+        if (!suffixOf || suffixOf->size() - suffixFrom != received.size() - from ||
+            !std::equal(received.begin() + static_cast<ptrdiff_t>(from), received.end(),
+                        suffixOf->begin() + static_cast<ptrdiff_t>(suffixFrom))) {
+          suffixText = OidToText(KyOid(received.begin() + static_cast<ptrdiff_t>(from), received.end()));
+          suffixOf = &received;
+          suffixFrom = from;
+        }
+        NameCache& names = names_[static_cast<size_t>(i)];
+        if (names.baseCanonical.empty()) names.baseCanonical = OidToText(*base);
+        item.lastOid.assign(names.baseCanonical);
+        item.lastOid += '.';
+        item.lastOid += suffixText;
+        names.lastText.assign(item.lastOid);
+        names.last.assign(received.begin(), received.end());
+        // The row's instance comes from a column still in its subtree.
+        if (rowSuffix.empty()) rowSuffix = suffixText;
+      } else {
+        item.lastOid = isMissing ? RequestOid(i) : vb->OidText();
+      }
     }
     ++sent;
   }

@@ -101,6 +101,8 @@ class KySNMPRequest {
   virtual void LoadValue(int i, KyVb& vb);
   virtual void EvaluateExpression(int i, bool afterRead);
   virtual bool EvaluateCondition(const std::string& text);
+  // The walk's scope rule on texts; reply processing applies the same rule
+  // to the names as numbers.
   virtual bool IsOutOfScope(const std::string& base, const std::string& previous, const std::string& received);
 
   // --- Fields --------------------------------------------------------------
@@ -228,7 +230,7 @@ class KySNMPRequest {
   // The walked columns' names as numbers, with the texts they were read
   // from, and the name each column asked for last (text and number).
   struct NameCache {
-    std::string baseText, lastText;
+    std::string baseText, baseCanonical, lastText;
     KyOid base, last;
   };
   std::vector<NameCache> names_;
