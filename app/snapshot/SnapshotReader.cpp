@@ -4,7 +4,7 @@
 #include <ctime>
 #include <map>
 
-#include "app/Version.h"
+#include "editors/Version.h"
 #include "snmp/Messages.h"
 #include "snmp/Request.h"
 

@@ -116,7 +116,7 @@ class TrafficSim : public ::testing::Test {
 
   // net-snmp's snmpget of several OIDs: the numbers, in order.
   static std::vector<uint64_t> ToolGet(Version v, const std::vector<std::string>& oids) {
-    std::vector<std::string> args{"snmpget", "-Oqv"};
+    std::vector<std::string> args{"snmpget", "-Oqvt"};  // t: time ticks as a number
     if (v == Version::V3)
       args.insert(args.end(), {"-v3", "-l", "authPriv", "-u", qrxtest::SimProcess::kUser, "-a", "SHA", "-A",
                                qrxtest::SimProcess::kAuthPassword, "-x", "AES", "-X",

@@ -327,7 +327,7 @@ class SnapshotCommandLines : public SnapshotSim {
     std::vector<std::string> full{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
                                   "QRX_KEYSTORE=" + keyStore, "sh", "-c", "cd \"$0\" && exec \"$@\"",
                                   dir.path().toStdString(),
-                                  std::string(build ? build : ".") + "/app/qrx900"};
+                                  std::string(build ? build : ".") + "/main/qrx900"};
     full.insert(full.end(), args.begin(), args.end());
     return qrxtest::RunCommand(full, 120000);
   }
