@@ -495,6 +495,8 @@ size_t MessageOverhead(const KySNMPSecurity& security, const KySNMPScope& scope)
 
 // Names a column's lane may know ahead of the reads at most.
 constexpr size_t kAheadNames = 2048;
+// The shortest try of a lane's GETBULK.
+constexpr long long kShortestLaneTryMs = 100;
 
 }  // namespace
 
@@ -512,8 +514,8 @@ int32_t KySNMPRequest::BulkRepetitions(size_t columns) const {
   return std::clamp<int32_t>(static_cast<int32_t>(reps), 1, std::min(repsCap_, kMaxRepetitions));
 }
 
-void KySNMPRequest::AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs) {
-  const long long tryMs = static_cast<long long>(std::max<int32_t>(timeout, 1)) * 10;
+void KySNMPRequest::AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs,
+                                      long long tryMs) {
   if (reply.status == MapErrorStatus(kErrorTooBig)) {
     repsCap_ = std::max(1, reps / 2);
     return;
@@ -732,11 +734,23 @@ void KySNMPRequest::FillLanes() {
     std::weak_ptr<int> token = alive_;
     const uint64_t walk = walk_;
     const long long sent = KySnmpNowMs();
+    // A lane whose reply is lost is asked again as soon as the replies of
+    // the others show it is late: its tries are a few round trips long, and
+    // as many as fit in the time the profile's Timeout and Retries allow.
+    KySnmpTarget target = *walkTarget_;
+    long long tryMs = TryMs();
+    if (laneRoundTripMs_ > 0) {
+      const long long allowed = tryMs * (std::max<int32_t>(retries, 0) + 1);
+      tryMs = std::clamp<long long>(static_cast<long long>(4 * laneRoundTripMs_), kShortestLaneTryMs, tryMs);
+      target.timeout = static_cast<int32_t>((tryMs + 9) / 10);
+      tryMs = static_cast<long long>(target.timeout) * 10;
+      target.retries = static_cast<int32_t>(std::max<long long>(retries, (allowed + tryMs - 1) / tryMs - 1));
+    }
     int rc = Session().SendAsync(
-        *walkTarget_, scope, KySnmpOp::GetBulk, ask,
-        [this, token, walk, best, reps, sent](KySnmpOutcome& reply) {
+        target, scope, KySnmpOp::GetBulk, ask,
+        [this, token, walk, best, reps, sent, tryMs](KySnmpOutcome& reply) {
           if (token.expired()) return;
-          OnLaneReply(walk, best, reps, sent, reply);
+          OnLaneReply(walk, best, reps, sent, tryMs, reply);
         },
         reps, &lane.exchange);
     if (rc != 0) {
@@ -748,12 +762,18 @@ void KySNMPRequest::FillLanes() {
   }
 }
 
-void KySNMPRequest::OnLaneReply(uint64_t walk, size_t p, int32_t reps, long long sentMs, KySnmpOutcome& reply) {
+void KySNMPRequest::OnLaneReply(uint64_t walk, size_t p, int32_t reps, long long sentMs, long long tryMs,
+                                KySnmpOutcome& reply) {
   --lanesInFlight_;
+  const long long elapsed = KySnmpNowMs() - sentMs;
+  if (reply.status == 0 && elapsed <= tryMs) {
+    // The slowest recent round trip, forgotten slowly.
+    laneRoundTripMs_ = std::max(static_cast<double>(elapsed), laneRoundTripMs_ * 0.9);
+  }
   if (walk == walk_ && p < lanes_.size()) {
     Lane& lane = lanes_[p];
     lane.busy = false;
-    AdjustRepetitions(reply, 1, reps, KySnmpNowMs() - sentMs);
+    AdjustRepetitions(reply, 1, reps, elapsed, tryMs);
     if (reply.status == 0 && !walkOver_) {
       PruneBehindItems();
       std::vector<KyVb> asked(lanes_.size());
@@ -809,7 +829,7 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     const int32_t reps = BulkRepetitions(ask.size());
     const long long sent = KySnmpNowMs();
     KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
-    AdjustRepetitions(reply, ask.size(), reps, KySnmpNowMs() - sent);
+    AdjustRepetitions(reply, ask.size(), reps, KySnmpNowMs() - sent, TryMs());
     lastBulk.status = reply.status;
     lastBulk.firstBulkReply = reply.firstBulkReply;
     if (reply.status == 0) PruneFacts(asked);
@@ -872,7 +892,7 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
   std::weak_ptr<int> token = alive_;
   stepInFlight_ = false;
   stepColumns_.clear();
-  AdjustRepetitions(reply, step->missing.size(), step->reps, KySnmpNowMs() - step->sentMs);
+  AdjustRepetitions(reply, step->missing.size(), step->reps, KySnmpNowMs() - step->sentMs, TryMs());
   int rc = 0;
   const bool more = step->rounds < kMaxBulkRounds;
   if (reply.status == 0) PruneFacts(step->asked);

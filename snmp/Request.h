@@ -171,7 +171,10 @@ class KySNMPRequest {
                      const std::vector<KyVb>& reply);
   // Adjusts the reply size aimed at after a GETBULK of `columns` bindings
   // asking `reps` repetitions, sent `elapsedMs` ago, came back.
-  void AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs);
+  // tryMs: how long one try of it could take.
+  void AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs,
+                         long long tryMs);
+  long long TryMs() const { return static_cast<long long>(timeout > 0 ? timeout : 1) * 10; }
   // Drops what lies behind the walk: `at` holds the name each column asks
   // for next (empty: unknown).
   void PruneFacts(const std::vector<KyVb>& at);
@@ -180,7 +183,8 @@ class KySNMPRequest {
   // maxInFlight leaves beside the read's own exchange; the agent works on
   // them while the rows are used. A read that needs one of them waits.
   void FillLanes();
-  void OnLaneReply(uint64_t walk, size_t lane, int32_t reps, long long sentMs, KySnmpOutcome& reply);
+  void OnLaneReply(uint64_t walk, size_t lane, int32_t reps, long long sentMs, long long tryMs,
+                   KySnmpOutcome& reply);
   // A read waiting for the lanes tries again (answers, asks, or waits on).
   void WakeWaitingRead();
   // Gives up the lanes in flight (the walk ended or starts again).
@@ -227,6 +231,7 @@ class KySNMPRequest {
   double agentBytes_ = kLargestReply;  // the largest reply the agent sent when it cut one short
   size_t agentBindings_ = SIZE_MAX;    // the bindings of that reply
   double vbBytes_ = 0;                 // encoded bytes per binding, as measured
+  double laneRoundTripMs_ = 0;         // of the lanes' replies that came at the first try
   // The walked columns' names as numbers, with the texts they were read
   // from, and the name each column asked for last (text and number).
   struct NameCache {
