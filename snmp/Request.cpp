@@ -712,6 +712,7 @@ void KySNMPRequest::PruneBehindItems() {
 void KySNMPRequest::FillLanes() {
   // With one exchange allowed, the walk's own read is the only one.
   if (walkOver_ || !enabled || maxInFlight <= 1 || !walkTarget_) return;
+  if (InFlight() >= maxInFlight || !BulkWalk(*walkTarget_)) return;  // full, or the walk goes on by GET-NEXT
   while (InFlight() < maxInFlight) {
     // The column with the fewest names known ahead of the reads goes first.
     size_t best = lanes_.size();
