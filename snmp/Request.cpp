@@ -503,7 +503,7 @@ constexpr long long kShortestLaneTryMs = 100;
 int32_t KySNMPRequest::BulkRepetitions(size_t columns) const {
   if (columns == 0) return 1;
   const double overhead = static_cast<double>(MessageOverhead(security, scope));
-  const double budget = std::max<double>(256, std::min(aimBytes_, agentBytes_) - overhead);
+  const double budget = std::max<double>(256, aimBytes_ - overhead);
   double reps;
   if (vbBytes_ > 0) {
     reps = budget / (vbBytes_ * 1.1 * static_cast<double>(columns));  // a tenth in hand for longer rows
@@ -527,19 +527,16 @@ void KySNMPRequest::AdjustRepetitions(const KySnmpOutcome& reply, size_t columns
   }
   if (reply.vbs.empty() || columns == 0) return;
   if (reply.vbs.size() < static_cast<size_t>(reps) * columns) {
-    // Cut short by the agent: that is the most it sends.
-    size_t bytes = 0;
-    for (const KyVb& vb : reply.vbs) bytes += EncodedSize(vb);
+    // Cut short by the agent: that is the most it sends (whether it counts
+    // bindings or bytes, a reply of larger bindings is cut again).
     agentBindings_ = std::min(agentBindings_, reply.vbs.size());
-    agentBytes_ = std::min(agentBytes_, static_cast<double>(bytes + MessageOverhead(security, scope)));
-    aimBytes_ = std::min(aimBytes_, agentBytes_);
     return;
   }
   if (elapsedMs > tryMs) {
     // It took a retry: smaller replies travel better.
     aimBytes_ = std::max<double>(kReplyBudget, aimBytes_ / 2);
   } else if (elapsedMs * 2 <= tryMs) {
-    aimBytes_ = std::min({aimBytes_ * 2, agentBytes_, static_cast<double>(kLargestReply)});
+    aimBytes_ = std::min(aimBytes_ * 2, static_cast<double>(kLargestReply));
   }
 }
 

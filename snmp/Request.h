@@ -228,8 +228,7 @@ class KySNMPRequest {
   std::shared_ptr<BulkStep> waiting_;  // a read waiting for the lanes
   int32_t repsCap_ = kMaxRepetitions;  // lowered when the agent answers tooBig
   double aimBytes_ = kReplyBudget;     // reply size aimed at
-  double agentBytes_ = kLargestReply;  // the largest reply the agent sent when it cut one short
-  size_t agentBindings_ = SIZE_MAX;    // the bindings of that reply
+  size_t agentBindings_ = SIZE_MAX;    // the bindings of the shortest reply the agent cut short
   double vbBytes_ = 0;                 // encoded bytes per binding, as measured
   double laneRoundTripMs_ = 0;         // of the lanes' replies that came at the first try
   // The walked columns' names as numbers, with the texts they were read
