@@ -627,7 +627,6 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
   const size_t n = missing.size();
   if (n == 0) return true;
   // Binding j of the reply is repetition j / n of the request's binding j % n.
-  ++batch_;
   std::vector<const KyOid*> previous(n);
   std::vector<bool> stopped(n, false);
   std::vector<size_t> learnt(n, 0);
@@ -640,8 +639,6 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
     if (stopped[k]) continue;
     WalkFact f;
     f.next = vb;
-    f.column = missing[k];
-    f.batch = batch_;
     if (vb.type == KyVbType::EndOfMibView) {
       f.spans = true;
       stopped[k] = true;

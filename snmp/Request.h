@@ -146,8 +146,6 @@ class KySNMPRequest {
   struct WalkFact {
     KyVb next;
     bool spans = false;  // nothing lies between the name and `next` (or nothing follows)
-    size_t column = 0;
-    uint64_t batch = 0;  // the reply it came from
   };
   struct BulkStep;
   // One walked column continued by GETBULKs of its own ahead of the reads.
@@ -217,7 +215,6 @@ class KySNMPRequest {
   std::map<KyOid, WalkFact> facts_;
   uint64_t walk_ = 0;                  // number of the current walk
   bool walkByNext_ = false;            // the current walk's GETBULK failed: it goes on by GET-NEXT
-  uint64_t batch_ = 0;                 // number of the latest reply learnt
   std::shared_ptr<const KySnmpTarget> walkTarget_;  // where the lanes of the walk go
   std::vector<Lane> lanes_;            // by position of the walked column
   std::vector<KyOid> laneBases_;       // the walked columns' names

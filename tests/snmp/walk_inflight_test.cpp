@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -405,6 +406,41 @@ TEST(WalkInFlight, AReplyCutShortSetsTheMostAsked) {
       EXPECT_GE(overAsked, 1u) << "the walk asked for more than the agent sends";
       EXPECT_LE(overAsked, static_cast<size_t>(bound));
     }
+  }
+}
+
+// On a link that loses datagrams a lost request is asked again as it was,
+// and the walk never goes back: every column is asked for names that only
+// grow (or repeat, when a request is sent again).
+TEST(WalkInFlight, LossIsAskedAgainAloneAndTheWalkNeverGoesBack) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 1000);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  mib.dropEvery = 3;
+  for (bool async : {false, true}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    const size_t before = agent.requests().size();
+    auto r = ThreeColumns(agent.port(), 4);
+    r->timeout = 10;
+    r->retries = 3;
+    const Walk w = async ? WalkAsync(*r) : WalkSync(*r);
+    EXPECT_EQ(w.rows.size(), 1000u);
+    EXPECT_EQ(w.code, 0);
+    std::map<uint32_t, Oid> lastAsked;  // by column
+    size_t again = 0;
+    for (const fake::Request& q : SentSince(agent, before)) {
+      for (const fake::Vb& vb : q.vbs) {
+        ASSERT_GT(vb.oid.size(), kEntry.size());
+        Oid& last = lastAsked[vb.oid[kEntry.size()]];
+        EXPECT_FALSE(vb.oid < last) << "a column asked for a name behind one it asked for before";
+        if (vb.oid == last) ++again;
+        last = vb.oid;
+      }
+    }
+    EXPECT_GT(again, 0u) << "requests were lost and asked again";
   }
 }
 
