@@ -158,6 +158,10 @@ void ApplyProfile(LaunchTexts& texts, const std::string& profilePath) {
   if (const std::string retries = read(kProfileRetriesKey); !retries.empty())
     GlobalRetries = RangedInt(retries, 0, kMaxProfileRetries, "number of retries",
                               ProfilePlace(profilePath, kProfileRetriesKey));
+  // For an agent that copes badly with several requests at once.
+  if (const std::string inFlight = read(kProfileMaxInFlightKey); !inFlight.empty())
+    GlobalMaxInFlight = RangedInt(inFlight, 1, kMaxMaxInFlight, "number of exchanges in flight",
+                                  ProfilePlace(profilePath, kProfileMaxInFlightKey));
 }
 
 // Switches in the order they are tried after "/I": the first whose two

@@ -71,10 +71,12 @@ class KyConvertError : public std::runtime_error {
 int32_t LaunchStrToInt(const std::string& text);
 
 // Optional keys of the profile's section: the timeout of every exchange in
-// hundredths of a second and the number of retries. Absent or empty, the
+// hundredths of a second, the number of retries and the exchanges a table
+// walk keeps in flight at once (1 to kMaxMaxInFlight). Absent or empty, the
 // defaults stay.
 inline constexpr const char* kProfileTimeoutKey = "Timeout";
 inline constexpr const char* kProfileRetriesKey = "Retries";
+inline constexpr const char* kProfileMaxInFlightKey = "MaxInFlight";
 inline constexpr int32_t kMaxProfileTimeout = 360000;  // one hour
 inline constexpr int32_t kMaxProfileRetries = 100;
 

@@ -14,12 +14,23 @@
 //      driven by a blocking select loop: the latency the engine adds per reply.
 // It prints; it asserts nothing. The last three lines are the ratios of the
 // engine's rows per second to snmpwalk's, snmpbulkwalk's and the in-process
-// bulk walk's.
+// bulk walk's. Beside the times it prints the processor time the client
+// spends per 1000 rows, for the engine and for the in-process bulk walk.
+//
+// With --delay MS it measures a slow link instead: the simulator answers
+// every request MS milliseconds late (each on its own, like a link), and
+// with --drop-every K leaves every K-th request unanswered. The engine,
+// `snmpbulkwalk` and the in-process bulk walk then walk the table at 1000
+// and at 16000 rows (with drops the engine also walks a lossless simulator
+// of the same delay), and the last line is the ratio of the engine's rows
+// per second to snmpbulkwalk's at 1000 rows (at --rows N instead of both
+// sizes when given).
 #include "bench/WalkBench.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <sys/select.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -77,6 +88,13 @@ double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// Processor time of this process (the client; the simulator is another), ms.
+double CpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 struct Options {
   std::string table = "Dot1qVlanStatic";
   int rows = 1000;
@@ -88,6 +106,11 @@ struct Options {
   std::string sim;
   bool snapshot = false;
   int snapshotDelay = 20;
+  bool repeatGiven = false;
+  bool rowsGiven = false;
+  int delay = -1;  // slow link: the simulator's answer delay, ms
+  int dropEvery = 0;
+  int maxInFlight = 0;  // 0: the session's default
 };
 
 void Usage(FILE* to) {
@@ -104,6 +127,14 @@ void Usage(FILE* to) {
                "                        the simulator's --fault-delay), beside the same reads one\n"
                "                        command at a time as the dialogs do\n"
                "  --snapshot-delay MS   the delay of that slow link (default 20)\n"
+               "  --delay MS            slow link: the simulator answers MS ms late; the engine,\n"
+               "                        snmpbulkwalk and the in-process bulk walk at 1000 and\n"
+               "                        16000 rows (only --rows N when given; --repeat defaults\n"
+               "                        to 1 then)\n"
+               "  --drop-every K        with --delay: the simulator leaves every K-th request\n"
+               "                        unanswered\n"
+               "  --max-in-flight N     exchanges a walk keeps in flight (1-16; default the\n"
+               "                        session's)\n"
                "  --sim PATH            the simulator (default $QRX_SIM, else ../sim/qrx900-sim\n"
                "                        next to this program, else qrx900-sim in PATH)\n"
                "  --help                this text\n");
@@ -187,6 +218,7 @@ struct WalkRun {
   bool ok = false;
   long rows = 0;
   double ms = 0;
+  double cpuMs = 0;  // processor time of this process during the walk
   std::string error;
   std::string firstInstance;  // full OID of the first column of the first row
   std::vector<double> gaps;   // engine: ms between consecutive completions
@@ -226,6 +258,7 @@ WalkRun EngineWalk(const KyVarDefTable& table) {
     }
   };
   const auto start = Clock::now();
+  const double cpu = CpuMs();
   last = start;
   try {
     request.ReadAsync(next, nullptr, true);
@@ -235,6 +268,7 @@ WalkRun EngineWalk(const KyVarDefTable& table) {
   }
   GlobalEventPump.RunUntil([&] { return finished; }, 300000);
   run.ms = MsSince(start);
+  run.cpuMs = CpuMs() - cpu;
   if (!finished) run.error = "the walk did not end in 300 s";
   return run;
 }
@@ -242,17 +276,17 @@ WalkRun EngineWalk(const KyVarDefTable& table) {
 // A net-snmp tool walking the table entry; rows are counted on the first
 // walked column, the other columns must have as many lines.
 WalkRun ToolWalk(const std::string& tool, const std::vector<std::string>& credentials, const std::string& agent,
-                 const std::string& entry, const std::vector<std::string>& columns) {
+                 const std::string& entry, const std::vector<std::string>& columns, int limitSeconds = 300) {
   WalkRun run;
   std::vector<std::string> args{tool};
   args.insert(args.end(), credentials.begin(), credentials.end());
   args.insert(args.end(), {"-On", agent, entry});
   const auto start = Clock::now();
-  qrxtest::CommandResult r = qrxtest::RunCommand(args, 300000);
+  qrxtest::CommandResult r = qrxtest::RunCommand(args, limitSeconds * 1000);
   run.ms = MsSince(start);
   if (r.exitCode != 0) {
     std::string err = r.err.substr(0, r.err.find('\n'));
-    run.error = r.timedOut ? "did not end in 300 s"
+    run.error = r.timedOut ? "did not end in " + std::to_string(limitSeconds) + " s"
                            : r.exitCode == 127 ? "not installed"
                                                : "exit " + std::to_string(r.exitCode) + (err.empty() ? "" : ": " + err);
     return run;
@@ -286,6 +320,9 @@ struct Figure {
   std::vector<double> ms;
   long rows = -1;
   std::string error;
+  std::vector<double> cpuMs;
+  // Median processor time per 1000 rows (negative when not measured).
+  double cpuPer1000() const { return cpuMs.empty() || rows <= 0 ? -1 : Median(cpuMs) * 1000.0 / rows; }
   bool ok() const { return error.empty() && !ms.empty(); }
   double medianMs() const { return Median(ms); }
   double rowsPerSecond() const {
@@ -306,12 +343,19 @@ void Record(Figure& f, const WalkRun& run) {
   }
   f.rows = run.rows;
   f.ms.push_back(run.ms);
+  if (run.cpuMs > 0) f.cpuMs.push_back(run.cpuMs);
 }
 
 std::string Fixed(double v, int decimals) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
   return buf;
+}
+
+void PrintCpu(const Figure& engine, const Figure& inProcess) {
+  auto text = [](const Figure& f) { return f.cpuPer1000() < 0 ? std::string("n/a") : Fixed(f.cpuPer1000(), 2) + " ms"; };
+  std::printf("%-36s engine %s, net-snmp bulk walk in process %s\n", "client processor time per 1000 rows:",
+              text(engine).c_str(), text(inProcess).c_str());
 }
 
 std::string RunsText(const std::vector<double>& ms) {
@@ -620,8 +664,10 @@ WalkRun NetSnmpBulkWalk(DirectSession& direct, const std::vector<std::string>& c
   }
   std::vector<long> rows;
   const auto start = Clock::now();
+  const double cpu = CpuMs();
   if (!direct.BulkWalk(oids, rows, run.error)) return run;
   run.ms = MsSince(start);
+  run.cpuMs = CpuMs() - cpu;
   run.rows = rows.empty() ? 0 : rows.front();
   for (size_t c = 0; c < rows.size(); ++c)
     if (rows[c] != run.rows) {
@@ -723,6 +769,87 @@ std::string Ratio(const Figure& engine, const Figure& tool) {
   return Fixed(engine.rowsPerSecond() / tool.rowsPerSecond(), 2);
 }
 
+// The slow link: for each size, a simulator answering `delay` ms late (and
+// one with drops when asked), the engine against snmpbulkwalk and the
+// in-process bulk walk.
+int RunSlowLink(const Options& o, const KyVarDefTable& table, const std::vector<std::string>& columns,
+                const std::string& entry, const std::vector<std::string>& credentials) {
+  const std::string simulator = FindSimulator(o);
+  std::printf("qrx900-walk-bench: slow link, table %s (entry %s), %zu columns; %s; answers %d ms late%s; "
+              "MaxInFlight %d\n",
+              o.table.c_str(), entry.c_str(), columns.size(), o.v3 ? "SNMPv3 authPriv SHA/AES" : "SNMPv2c", o.delay,
+              o.dropEvery > 0 ? (", every " + std::to_string(o.dropEvery) + "th request unanswered").c_str() : "",
+              GlobalMaxInFlight);
+  std::printf("median of %d runs each (the engine after one unmeasured run); a tool's time includes starting it\n",
+              o.repeat);
+  std::fflush(stdout);
+  std::string firstRatio = "n/a";
+  const std::vector<int> sizes = o.rowsGiven ? std::vector<int>{o.rows} : std::vector<int>{1000, 16000};
+  for (int rows : sizes) {
+    std::vector<std::string> args{"--rows", o.table + "=" + std::to_string(rows), "--fault-delay",
+                                  std::to_string(o.delay)};
+    qrxtest::SimProcess lossless;
+    if (o.dropEvery > 0) {
+      lossless.setExecutable(simulator);
+      if (!lossless.Start(args)) {
+        std::fprintf(stderr, "qrx900-walk-bench: %s\n", lossless.error().c_str());
+        return 1;
+      }
+      args.insert(args.end(), {"--fault-drop-every", std::to_string(o.dropEvery)});
+    }
+    qrxtest::SimProcess sim;
+    sim.setExecutable(simulator);
+    if (!sim.Start(args)) {
+      std::fprintf(stderr, "qrx900-walk-bench: %s\n", sim.error().c_str());
+      return 1;
+    }
+    const std::string size = std::to_string(rows) + " rows";
+    Figure engine{"engine, " + size, {}, -1, {}, {}};
+    Figure clean{"engine without drops, " + size, {}, -1, {}, {}};
+    Figure bulk{"snmpbulkwalk, " + size, {}, -1, {}, {}};
+    Figure inProcess{"in-process bulk walk, " + size, {}, -1, {}, {}};
+    DirectSession direct;
+    std::string directError;
+    if (!direct.Open(sim.host(), sim.port(), o.v3, directError)) inProcess.error = directError;
+    for (int rep = 0; rep <= o.repeat; ++rep) {
+      walkbench::AssignSessionGlobals(sim.host(), sim.port(), o.v3);
+      WalkRun e = EngineWalk(table);
+      if (rep == 0) {
+        if (!e.ok) engine.error = e.error;
+        continue;
+      }
+      Record(engine, e);
+      if (o.dropEvery > 0) {
+        walkbench::AssignSessionGlobals(lossless.host(), lossless.port(), o.v3);
+        Record(clean, EngineWalk(table));
+      }
+      // A tool that waits a second for every lost reply takes long.
+      Record(bulk, ToolWalk("snmpbulkwalk", credentials, sim.address(), entry, columns, 1800));
+      if (inProcess.error.empty()) Record(inProcess, NetSnmpBulkWalk(direct, columns));
+    }
+    PrintFigure(engine);
+    if (o.dropEvery > 0) {
+      PrintFigure(clean);
+      if (engine.ok() && clean.ok())
+        std::printf("%-36s %.2f times the lossless walk's time\n", "engine with drops:",
+                    engine.medianMs() / clean.medianMs());
+    }
+    PrintFigure(bulk);
+    PrintFigure(inProcess);
+    PrintCpu(engine, inProcess);
+    if (engine.ok() && engine.rows != rows)
+      std::printf("note: the simulator gave %ld rows, not %d\n", engine.rows, rows);
+    std::printf("%-36s vs snmpbulkwalk %s, vs the in-process bulk walk %s\n", ("ratio at " + size + ":").c_str(),
+                Ratio(engine, bulk).c_str(), Ratio(engine, inProcess).c_str());
+    std::fflush(stdout);
+    if (rows == sizes.front()) firstRatio = Ratio(engine, bulk);
+    sim.Stop();
+    if (o.dropEvery > 0) lossless.Stop();
+  }
+  std::printf("slow link ratio vs snmpbulkwalk: %s\n", firstRatio.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -762,8 +889,20 @@ int main(int argc, char** argv) {
       o.table = value("a definition-table name");
     } else if (a == "--rows") {
       number(1, o.rows);
+      o.rowsGiven = true;
     } else if (a == "--repeat") {
       number(1, o.repeat);
+      o.repeatGiven = true;
+    } else if (a == "--delay") {
+      number(0, o.delay);
+    } else if (a == "--drop-every") {
+      number(2, o.dropEvery);
+    } else if (a == "--max-in-flight") {
+      number(1, o.maxInFlight);
+      if (o.maxInFlight > kMaxMaxInFlight) {
+        std::fprintf(stderr, "qrx900-walk-bench: --max-in-flight wants 1 to %d\n", kMaxMaxInFlight);
+        return 2;
+      }
     } else if (a == "--gets") {
       number(1, o.gets);
     } else if (a == "--v3") {
@@ -805,12 +944,16 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  qrxtest::SimProcess sim;
-  sim.setExecutable(FindSimulator(o));
-  if (!sim.Start({"--rows", o.table + "=" + std::to_string(o.rows)})) {
-    std::fprintf(stderr, "qrx900-walk-bench: %s\n", sim.error().c_str());
-    return 1;
+  if (o.dropEvery > 0 && o.delay < 0) {
+    std::fprintf(stderr, "qrx900-walk-bench: --drop-every goes with --delay\n");
+    return 2;
   }
+  std::vector<std::string> credentials;
+  if (o.v3)
+    credentials = {"-v3", "-l", "authPriv", "-u", qrxtest::SimProcess::kUser, "-a", "SHA", "-A",
+                   qrxtest::SimProcess::kAuthPassword, "-x", "AES", "-X", qrxtest::SimProcess::kPrivPassword};
+  else
+    credentials = {"-v2c", "-c", qrxtest::SimProcess::kReadCommunity};
 
   char folderTemplate[] = "/tmp/qrx-walk-bench-XXXXXX";
   const char* folder = mkdtemp(folderTemplate);
@@ -820,14 +963,25 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "qrx900-walk-bench: %s\n", e.text().c_str());
     return 1;
   }
-  walkbench::AssignSessionGlobals(sim.host(), sim.port(), o.v3);
+  if (o.maxInFlight > 0) GlobalMaxInFlight = o.maxInFlight;
+  if (o.delay >= 0) {
+    if (!o.repeatGiven) o.repeat = 1;
+    const int rc = RunSlowLink(o, *table, columns, entry, credentials);
+    if (folder) {
+      std::error_code ec;
+      std::filesystem::remove_all(folder, ec);
+    }
+    return rc;
+  }
 
-  std::vector<std::string> credentials;
-  if (o.v3)
-    credentials = {"-v3", "-l", "authPriv", "-u", qrxtest::SimProcess::kUser, "-a", "SHA", "-A",
-                   qrxtest::SimProcess::kAuthPassword, "-x", "AES", "-X", qrxtest::SimProcess::kPrivPassword};
-  else
-    credentials = {"-v2c", "-c", qrxtest::SimProcess::kReadCommunity};
+  qrxtest::SimProcess sim;
+  sim.setExecutable(FindSimulator(o));
+  if (!sim.Start({"--rows", o.table + "=" + std::to_string(o.rows)})) {
+    std::fprintf(stderr, "qrx900-walk-bench: %s\n", sim.error().c_str());
+    return 1;
+  }
+
+  walkbench::AssignSessionGlobals(sim.host(), sim.port(), o.v3);
 
   std::printf("qrx900-walk-bench: table %s (entry %s), %zu columns, %d rows asked; %s; simulator udp:%s\n",
               o.table.c_str(), entry.c_str(), columns.size(), o.rows, o.v3 ? "SNMPv3 authPriv SHA/AES" : "SNMPv2c",
@@ -835,10 +989,10 @@ int main(int argc, char** argv) {
   std::printf("median of %d runs each, after one unmeasured run; a tool's time includes starting it\n", o.repeat);
   std::fflush(stdout);
 
-  Figure engine{"engine (async, GETBULK walk)", {}, -1, {}};
-  Figure walk{"snmpwalk", {}, -1, {}};
-  Figure bulk{"snmpbulkwalk", {}, -1, {}};
-  Figure inProcess{"net-snmp bulk walk, in process", {}, -1, {}};
+  Figure engine{"engine (async, GETBULK walk)", {}, -1, {}, {}};
+  Figure walk{"snmpwalk", {}, -1, {}, {}};
+  Figure bulk{"snmpbulkwalk", {}, -1, {}, {}};
+  Figure inProcess{"net-snmp bulk walk, in process", {}, -1, {}, {}};
   DirectSession direct;
   std::string directError;
   if (!direct.Open(sim.host(), sim.port(), o.v3, directError)) inProcess.error = directError;
@@ -876,6 +1030,7 @@ int main(int argc, char** argv) {
   PrintFigure(walk);
   PrintFigure(bulk);
   PrintFigure(inProcess);
+  PrintCpu(engine, inProcess);
   if (engine.ok() && engine.rows != o.rows)
     std::printf("note: the simulator gave %ld rows, not %d\n", engine.rows, o.rows);
   std::fflush(stdout);

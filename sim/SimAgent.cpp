@@ -587,7 +587,8 @@ int PacketFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
         return 1;
       }
     }
-    if (o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) {
+    if ((o.answerEvery > 1 && g_agent.received % static_cast<unsigned long>(o.answerEvery) != 0) ||
+        (o.dropEvery > 0 && g_agent.received % static_cast<unsigned long>(o.dropEvery) == 0)) {
       if (o.verbose) std::cerr << "request " << g_agent.received << " dropped\n";
       return 1;
     }

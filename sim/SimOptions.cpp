@@ -85,6 +85,7 @@ Agent:
 Faults on demand:
   --fault-no-answer         never answer
   --fault-answer-every K    answer only every K-th request, drop the others
+  --fault-drop-every K      drop every K-th request, answer the others
   --fault-delay MS          answer each request MS milliseconds late
   --fault-error OID=STATUS  answer requests in the subtree OID with error-status
                             STATUS (number or name, e.g. genErr); repeatable
@@ -225,6 +226,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
       }
       o.portTraffic[port] = static_cast<uint32_t>(octets);
     } else if (a == "--fault-answer-every") { if (!number(1, 1000000, o.answerEvery)) return false; }
+    else if (a == "--fault-drop-every") { if (!number(1, 1000000, o.dropEvery)) return false; }
     else if (a == "--fault-delay") { if (!number(0, 600000, o.delayMs)) return false; }
     else if (a == "--fault-led-short") { if (!number(0, 105, o.ledLength)) return false; }
     else if (a == "--fault-set-fail") {

@@ -42,6 +42,7 @@ struct Options {
   // Faults
   bool noAnswer = false;
   int answerEvery = 0;  // answer only every k-th request (k > 1)
+  int dropEvery = 0;    // leave every k-th request unanswered (k > 0)
   int delayMs = 0;
   std::vector<FaultSubtree> errorSubtrees;
   std::vector<FaultSubtree> wrongTypeSubtrees;

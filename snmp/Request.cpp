@@ -401,6 +401,7 @@ struct KySNMPRequest::BulkStep {
   std::vector<size_t> missing;
   int32_t reps = 0;  // of the GETBULK in flight
   int rounds = 0;
+  long long sentMs = 0;  // when the GETBULK in flight left
 };
 
 KySNMPRequest::KySNMPRequest()
@@ -412,6 +413,7 @@ KySNMPRequest::KySNMPRequest()
 
 KySNMPRequest::~KySNMPRequest() {
   enabled = false;
+  AbandonLanes();
   // Completions run from the pump only; inside one of them the pump cannot
   // run, so waiting would only freeze the program for nothing.
   if (outstanding > 0 && !GlobalEventPump.busy() && GlobalEventPump.started()) {
@@ -454,7 +456,11 @@ std::vector<KyVb> KySNMPRequest::BuildPdu(Mode mode) {
     } else if (mode == Mode::NextRead) {
       if (!varList.IsReadable(i)) continue;
       if (!table) Raise(KyErr::GetNextSingle);
-      vb.oid = ParseOidOrRaise(item.lastOid.empty() ? RequestOid(i) : item.lastOid);
+      const NameCache* c = static_cast<size_t>(i) < names_.size() ? &names_[static_cast<size_t>(i)] : nullptr;
+      if (c && !item.lastOid.empty() && c->lastText == item.lastOid)
+        vb.oid = c->last;  // the name the last reply brought, kept as a number
+      else
+        vb.oid = ParseOidOrRaise(item.lastOid.empty() ? RequestOid(i) : item.lastOid);
     } else {
       if ((table && i < varList.keyCount) || !varList.IsWritable(i)) continue;
       std::string base = RequestOid(i);
@@ -477,30 +483,90 @@ std::vector<KyVb> KySNMPRequest::BuildPdu(Mode mode) {
 
 // ---------------------------------------------------------------------------
 // Walks by GETBULK.
+namespace {
+
+// What the message around the bindings takes: header, community or USM
+// parameters (engine ID, user, digest up to SHA-512, salt, padding),
+// context, PDU header.
+size_t MessageOverhead(const KySNMPSecurity& security, const KySNMPScope& scope) {
+  return security.version == SnmpVersion::V3 ? 256 + security.securityName.size() + scope.contextName.size()
+                                             : 48 + security.readCommunity.size();
+}
+
+// Names a column's lane may know ahead of the reads at most.
+constexpr size_t kAheadNames = 2048;
+// The shortest try of a lane's GETBULK.
+constexpr long long kShortestLaneTryMs = 100;
+
+}  // namespace
+
 int32_t KySNMPRequest::BulkRepetitions(size_t columns) const {
   if (columns == 0) return 1;
-  // What the message around the bindings takes: header, community or USM
-  // parameters (engine ID, user, digest up to SHA-512, salt, padding),
-  // context, PDU header.
-  const size_t overhead = security.version == SnmpVersion::V3
-                              ? 256 + security.securityName.size() + scope.contextName.size()
-                              : 48 + security.readCommunity.size();
-  const double budget = std::max<double>(256, kReplyBudget - static_cast<double>(overhead));
+  const double overhead = static_cast<double>(MessageOverhead(security, scope));
+  const double budget = std::max<double>(256, aimBytes_ - overhead);
   double reps;
   if (vbBytes_ > 0) {
     reps = budget / (vbBytes_ * 1.1 * static_cast<double>(columns));  // a tenth in hand for longer rows
   } else {
     reps = std::min<double>(kFirstRepetitions, budget / (kAssumedBindingBytes * static_cast<double>(columns)));
   }
+  if (agentBindings_ != SIZE_MAX) reps = std::min(reps, static_cast<double>(agentBindings_ / columns));
   return std::clamp<int32_t>(static_cast<int32_t>(reps), 1, std::min(repsCap_, kMaxRepetitions));
 }
 
+void KySNMPRequest::AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs,
+                                      long long tryMs) {
+  if (reply.status == MapErrorStatus(kErrorTooBig)) {
+    repsCap_ = std::max(1, reps / 2);
+    return;
+  }
+  if (reply.status != 0) {
+    // No answer at all: perhaps the replies were too large for the path.
+    if (reply.status == SnmpStatus::Timeout) aimBytes_ = kReplyBudget;
+    return;
+  }
+  if (reply.vbs.empty() || columns == 0) return;
+  if (reply.vbs.size() < static_cast<size_t>(reps) * columns) {
+    // Cut short by the agent: that is the most it sends (whether it counts
+    // bindings or bytes, a reply of larger bindings is cut again).
+    agentBindings_ = std::min(agentBindings_, reply.vbs.size());
+    return;
+  }
+  if (elapsedMs > tryMs) {
+    // It took a retry: smaller replies travel better.
+    aimBytes_ = std::max<double>(kReplyBudget, aimBytes_ / 2);
+  } else if (elapsedMs * 2 <= tryMs) {
+    aimBytes_ = std::min(aimBytes_ * 2, static_cast<double>(kLargestReply));
+  }
+}
+
+const KyOid& KySNMPRequest::BaseOf(int i) {
+  if (names_.size() != varList.items.size()) names_.resize(varList.items.size());
+  NameCache& c = names_[static_cast<size_t>(i)];
+  const KySNMPVarDef& item = varList.Item(i);
+  const bool same = varList.index.empty()
+                        ? c.baseText == item.oid
+                        : c.baseText.size() == item.oid.size() + 1 + varList.index.size() &&
+                              c.baseText.compare(0, item.oid.size(), item.oid) == 0 &&
+                              c.baseText.compare(item.oid.size() + 1, std::string::npos, varList.index) == 0;
+  if (!same || c.base.empty()) {
+    c.baseText = RequestOid(i);
+    if (!ParseOidText(c.baseText, c.base)) c.base.clear();
+    c.baseCanonical.clear();
+  }
+  return c.base;
+}
+
 void KySNMPRequest::ForgetWalk() {
+  AbandonLanes();
   facts_.clear();
-  ++walk_;  // a read-ahead still in flight belongs to an earlier walk
-  aheadFrom_.clear();
-  aheadSent_ = true;
-  aheadInFlight_ = false;
+  ++walk_;  // lanes still in flight belong to an earlier walk
+  walkOver_ = false;
+  laneBases_.clear();
+  for (int i = 0; i < varList.Count(); ++i)
+    if (varList.IsReadable(i)) laneBases_.push_back(BaseOf(i));
+  lanes_.assign(laneBases_.size(), Lane{});
+  stepColumns_.clear();
   if (std::shared_ptr<BulkStep> step = std::move(waiting_)) {
     // Only when a new walk starts while a read of the last one waits: that
     // read asks for itself.
@@ -531,18 +597,19 @@ const KySNMPRequest::WalkFact* KySNMPRequest::KnownFact(const KyOid& name) const
   return &f;
 }
 
-std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing,
-                                                 bool* newest) const {
+std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing) {
   std::vector<KyVb> answers;
   answers.reserve(asked.size());
   missing.clear();
-  if (newest) *newest = false;
   for (size_t k = 0; k < asked.size(); ++k) {
     const WalkFact* f = KnownFact(asked[k].oid);
     if (!f) {
       missing.push_back(k);
       answers.push_back(asked[k]);
-    } else if (f->next.type == KyVbType::EndOfMibView) {
+      continue;
+    }
+    if (k < lanes_.size()) ++lanes_[k].used;
+    if (f->next.type == KyVbType::EndOfMibView) {
       // The end of the view is answered with the name asked for.
       KyVb vb;
       vb.oid = asked[k].oid;
@@ -550,7 +617,6 @@ std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked,
       answers.push_back(std::move(vb));
     } else {
       answers.push_back(f->next);
-      if (newest && f->batch == batch_) *newest = true;
     }
   }
   return answers;
@@ -561,9 +627,9 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
   const size_t n = missing.size();
   if (n == 0) return true;
   // Binding j of the reply is repetition j / n of the request's binding j % n.
-  ++batch_;
   std::vector<const KyOid*> previous(n);
-  std::vector<bool> stopped(n, false), learnt(n, false);
+  std::vector<bool> stopped(n, false);
+  std::vector<size_t> learnt(n, 0);
   for (size_t k = 0; k < n; ++k) previous[k] = &asked[missing[k]].oid;
   size_t bytes = 0;
   for (size_t j = 0; j < reply.size(); ++j) {
@@ -573,8 +639,6 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
     if (stopped[k]) continue;
     WalkFact f;
     f.next = vb;
-    f.column = missing[k];
-    f.batch = batch_;
     if (vb.type == KyVbType::EndOfMibView) {
       f.spans = true;
       stopped[k] = true;
@@ -586,99 +650,153 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
       f.spans = true;
     }
     facts_.insert_or_assign(*previous[k], std::move(f));
-    learnt[k] = true;
+    ++learnt[k];
     if (!stopped[k]) previous[k] = &vb.oid;
   }
   if (!reply.empty()) vbBytes_ = static_cast<double>(bytes) / static_cast<double>(reply.size());
-  // Where the columns go on after this reply: the last name of every chain
-  // still inside its column.
-  aheadFrom_.assign(asked.size(), KyVb{});
-  aheadSent_ = true;
-  size_t position = 0;
-  for (int i = 0; i < varList.Count(); ++i) {
-    if (!varList.IsReadable(i)) continue;
-    const size_t p = position++;
-    auto at = std::find(missing.begin(), missing.end(), p);
-    if (at == missing.end()) continue;
-    const size_t k = static_cast<size_t>(at - missing.begin());
-    if (stopped[k] || !learnt[k]) continue;
-    KyOid base;
-    if (!ParseOidText(RequestOid(i), base)) continue;
+  // Where the columns' lanes go on: the last name of every chain still
+  // inside its column. A chain that starts behind its lane changes nothing.
+  for (size_t k = 0; k < n; ++k) {
+    const size_t p = missing[k];
+    if (p >= lanes_.size() || p >= laneBases_.size()) continue;
+    Lane& lane = lanes_[p];
+    lane.learnt += learnt[k];
+    if (lane.busy || (!lane.from.empty() && asked[p].oid < lane.from)) continue;
+    const KyOid& base = laneBases_[p];
     const KyOid& last = *previous[k];
-    if (last.size() > base.size() && std::equal(base.begin(), base.end(), last.begin())) {
-      aheadFrom_[p].oid = last;
-      aheadSent_ = false;
-    }
+    if (!stopped[k] && learnt[k] > 0 && last.size() > base.size() &&
+        std::equal(base.begin(), base.end(), last.begin()))
+      lane.from = last;
+    else
+      lane.from.clear();
   }
-  return std::all_of(learnt.begin(), learnt.end(), [](bool b) { return b; });
+  return std::all_of(learnt.begin(), learnt.end(), [](size_t c) { return c > 0; });
 }
 
 void KySNMPRequest::PruneFacts(const std::vector<KyVb>& at) {
-  // What lies behind a column's position is of no more use to it.
-  for (auto it = facts_.begin(); it != facts_.end();) {
-    const WalkFact& f = it->second;
-    bool behind = false;
-    if (f.column < at.size() && !at[f.column].oid.empty()) {
-      const KyOid& x = at[f.column].oid;
-      behind = it->first < x && (!f.spans || (f.next.type != KyVbType::EndOfMibView && !(x < f.next.oid)));
+  // What lies behind a column's position is of no more use to it; the
+  // facts are ordered by name, so only the part behind is looked at.
+  for (size_t p = 0; p < at.size() && p < laneBases_.size(); ++p) {
+    const KyOid& x = at[p].oid;
+    if (x.empty()) continue;
+    for (auto it = facts_.lower_bound(laneBases_[p]); it != facts_.end() && it->first < x;) {
+      const WalkFact& f = it->second;
+      const bool keep = f.spans && (f.next.type == KyVbType::EndOfMibView || x < f.next.oid);
+      it = keep ? std::next(it) : facts_.erase(it);
     }
-    it = behind ? facts_.erase(it) : std::next(it);
   }
 }
 
-void KySNMPRequest::ReadAhead() {
-  if (aheadSent_ || aheadInFlight_ || !enabled) return;
-  aheadSent_ = true;
-  std::vector<KyVb> ask;
-  for (const KyVb& vb : aheadFrom_)
-    if (!vb.oid.empty()) ask.push_back(vb);
-  if (ask.empty()) return;
-  KySnmpTarget target;
-  try {
-    target = BuildTarget(device, security, timeout, retries);
-  } catch (const KySNMPException&) {
-    return;  // the read that needs the rows reports it
+void KySNMPRequest::PruneBehindItems() {
+  // The columns are where their items' last names say.
+  std::vector<KyVb> at;
+  for (int i = 0; i < varList.Count(); ++i) {
+    if (!varList.IsReadable(i)) continue;
+    at.emplace_back();
+    const KySNMPVarDef& item = varList.Item(i);
+    const NameCache* c = static_cast<size_t>(i) < names_.size() ? &names_[static_cast<size_t>(i)] : nullptr;
+    if (c && !c->lastText.empty() && c->lastText == item.lastOid)
+      at.back().oid = c->last;
+    else if (!ParseOidText(item.lastOid, at.back().oid))
+      at.back().oid.clear();
   }
-  std::weak_ptr<int> token = alive_;
-  const uint64_t walk = walk_;
-  aheadReps_ = BulkRepetitions(ask.size());
-  int rc = Session().SendAsync(
-      target, scope, KySnmpOp::GetBulk, ask,
-      [this, token, walk](KySnmpOutcome& reply) {
-        if (token.expired()) return;
-        OnReadAhead(walk, reply);
-      },
-      aheadReps_);
-  aheadInFlight_ = rc == 0;
+  PruneFacts(at);
 }
 
-void KySNMPRequest::OnReadAhead(uint64_t walk, KySnmpOutcome& reply) {
-  if (walk != walk_) return;  // a walk that is over
-  aheadInFlight_ = false;
-  std::vector<KyVb> asked = aheadFrom_;
-  std::vector<size_t> positions;
-  for (size_t p = 0; p < asked.size(); ++p)
-    if (!asked[p].oid.empty()) positions.push_back(p);
-  if (reply.status == 0) {
-    // The columns are where their items' last names say.
-    std::vector<KyVb> at;
-    for (int i = 0; i < varList.Count(); ++i) {
-      if (!varList.IsReadable(i)) continue;
-      at.emplace_back();
-      if (!ParseOidText(varList.Item(i).lastOid, at.back().oid)) at.back().oid.clear();
+void KySNMPRequest::FillLanes() {
+  // With one exchange allowed, the walk's own read is the only one.
+  if (walkOver_ || !enabled || maxInFlight <= 1 || !walkTarget_) return;
+  if (InFlight() >= maxInFlight || !BulkWalk(*walkTarget_)) return;  // full, or the walk goes on by GET-NEXT
+  while (InFlight() < maxInFlight) {
+    // The column with the fewest names known ahead of the reads goes first.
+    size_t best = lanes_.size();
+    size_t bestAhead = kAheadNames;
+    for (size_t p = 0; p < lanes_.size(); ++p) {
+      const Lane& lane = lanes_[p];
+      if (lane.busy || lane.from.empty()) continue;
+      if (stepInFlight_ && std::find(stepColumns_.begin(), stepColumns_.end(), p) != stepColumns_.end()) continue;
+      const size_t ahead = lane.learnt > lane.used ? lane.learnt - lane.used : 0;
+      if (ahead < bestAhead) {
+        best = p;
+        bestAhead = ahead;
+      }
     }
-    PruneFacts(at);
-    LearnFromBulk(asked, positions, reply.vbs);
+    if (best == lanes_.size()) return;
+    Lane& lane = lanes_[best];
+    std::vector<KyVb> ask(1);
+    ask[0].oid = lane.from;
+    const int32_t reps = BulkRepetitions(1);
+    std::weak_ptr<int> token = alive_;
+    const uint64_t walk = walk_;
+    const long long sent = KySnmpNowMs();
+    // A lane whose reply is lost is asked again as soon as the replies of
+    // the others show it is late: its tries are a few round trips long, and
+    // as many as fit in the time the profile's Timeout and Retries allow.
+    KySnmpTarget target = *walkTarget_;
+    long long tryMs = TryMs();
+    if (laneRoundTripMs_ > 0) {
+      const long long allowed = tryMs * (std::max<int32_t>(retries, 0) + 1);
+      tryMs = std::clamp<long long>(static_cast<long long>(4 * laneRoundTripMs_), kShortestLaneTryMs, tryMs);
+      target.timeout = static_cast<int32_t>((tryMs + 9) / 10);
+      tryMs = static_cast<long long>(target.timeout) * 10;
+      target.retries = static_cast<int32_t>(std::max<long long>(retries, (allowed + tryMs - 1) / tryMs - 1));
+    }
+    int rc = Session().SendAsync(
+        target, scope, KySnmpOp::GetBulk, ask,
+        [this, token, walk, best, reps, sent, tryMs](KySnmpOutcome& reply) {
+          if (token.expired()) return;
+          OnLaneReply(walk, best, reps, sent, tryMs, reply);
+        },
+        reps, &lane.exchange);
+    if (rc != 0) {
+      lane.from.clear();  // the read that reaches it asks itself
+      continue;
+    }
+    lane.busy = true;
+    ++lanesInFlight_;
   }
+}
+
+void KySNMPRequest::OnLaneReply(uint64_t walk, size_t p, int32_t reps, long long sentMs, long long tryMs,
+                                KySnmpOutcome& reply) {
+  --lanesInFlight_;
+  const long long elapsed = KySnmpNowMs() - sentMs;
+  if (reply.status == 0 && elapsed <= tryMs) {
+    // The slowest recent round trip, forgotten slowly.
+    laneRoundTripMs_ = std::max(static_cast<double>(elapsed), laneRoundTripMs_ * 0.9);
+  }
+  if (walk == walk_ && p < lanes_.size()) {
+    Lane& lane = lanes_[p];
+    lane.busy = false;
+    AdjustRepetitions(reply, 1, reps, elapsed, tryMs);
+    if (reply.status == 0 && !walkOver_) {
+      PruneBehindItems();
+      std::vector<KyVb> asked(lanes_.size());
+      asked[p].oid = lane.from;
+      if (!LearnFromBulk(asked, {p}, reply.vbs)) lane.from.clear();
+    } else if (reply.status != MapErrorStatus(kErrorTooBig)) {
+      // Failed: the read that reaches the column asks itself, and meets
+      // the failure as the walk would without the lanes.
+      lane.from.clear();
+    }
+  }
+  WakeWaitingRead();
+  FillLanes();
+}
+
+void KySNMPRequest::AbandonLanes() {
+  if (lanesInFlight_ <= 0 || !GlobalSnmp) return;
+  for (Lane& lane : lanes_) {
+    if (!lane.busy) continue;
+    GlobalSnmp->Abandon(lane.exchange);
+    lane.busy = false;
+    --lanesInFlight_;
+  }
+}
+
+void KySNMPRequest::WakeWaitingRead() {
   std::shared_ptr<BulkStep> step = std::move(waiting_);
-  if (!step) return;  // its rows are used later; a failure is met then
-  if (reply.status != 0) {
-    // The read that waited meets the failure as if it had asked itself.
-    step->reps = aheadReps_;
-    ++step->rounds;
-    OnBulkReply(step, reply);
-    return;
-  }
+  if (!step) return;
   if (int rc = StepBulk(step); rc != 0) {
     KySnmpOutcome failed;
     failed.status = rc;
@@ -704,15 +822,14 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     std::vector<KyVb> ask;
     for (size_t k : missing) ask.push_back(asked[k]);
     const int32_t reps = BulkRepetitions(ask.size());
+    const long long sent = KySnmpNowMs();
     KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
+    AdjustRepetitions(reply, ask.size(), reps, KySnmpNowMs() - sent, TryMs());
     lastBulk.status = reply.status;
     lastBulk.firstBulkReply = reply.firstBulkReply;
     if (reply.status == 0) PruneFacts(asked);
     if (reply.status == 0 && LearnFromBulk(asked, missing, reply.vbs)) continue;
-    if (reply.status == tooBig && reps > 1) {
-      repsCap_ = std::max(1, reps / 2);
-      continue;
-    }
+    if (reply.status == tooBig && reps > 1) continue;
     break;
   }
   // Failed (an error, no answer, or nothing usable): the same read by
@@ -725,13 +842,7 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
 
 int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
   std::weak_ptr<int> token = alive_;
-  bool newest = false;
-  std::vector<KyVb> answers = AnswerFromFacts(step->asked, step->missing, &newest);
-  if (newest) ReadAhead();
-  if (!step->missing.empty() && aheadInFlight_ && !waiting_) {
-    waiting_ = step;  // the rows it needs are on their way
-    return 0;
-  }
+  std::vector<KyVb> answers = AnswerFromFacts(step->asked, step->missing);
   if (step->missing.empty()) {
     KySnmpOutcome known;
     known.vbs = std::move(answers);
@@ -741,30 +852,48 @@ int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
       if (token.expired()) return;
       Complete(*step->record, outcome);
     });
+    FillLanes();
+    return 0;
+  }
+  // A lane in flight brings what a column needs, or every exchange allowed
+  // is in flight: the read waits for the lanes.
+  bool laneComing = false;
+  for (size_t k : step->missing)
+    if (k < lanes_.size() && lanes_[k].busy) laneComing = true;
+  if ((laneComing || InFlight() >= maxInFlight) && lanesInFlight_ > 0 && !waiting_) {
+    waiting_ = step;
     return 0;
   }
   std::vector<KyVb> ask;
   for (size_t k : step->missing) ask.push_back(step->asked[k]);
   step->reps = BulkRepetitions(ask.size());
+  step->sentMs = KySnmpNowMs();
   ++step->rounds;
-  return Session().SendAsync(
+  const int rc = Session().SendAsync(
       step->target, scope, KySnmpOp::GetBulk, ask,
       [this, token, step](KySnmpOutcome& reply) {
         if (token.expired()) return;
         OnBulkReply(step, reply);
       },
       step->reps);
+  if (rc == 0) {
+    stepInFlight_ = true;
+    stepColumns_ = step->missing;
+  }
+  return rc;
 }
 
 void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOutcome& reply) {
   std::weak_ptr<int> token = alive_;
+  stepInFlight_ = false;
+  stepColumns_.clear();
+  AdjustRepetitions(reply, step->missing.size(), step->reps, KySnmpNowMs() - step->sentMs, TryMs());
   int rc = 0;
   const bool more = step->rounds < kMaxBulkRounds;
   if (reply.status == 0) PruneFacts(step->asked);
   if (more && reply.status == 0 && LearnFromBulk(step->asked, step->missing, reply.vbs)) {
     rc = StepBulk(step);
   } else if (more && reply.status == MapErrorStatus(kErrorTooBig) && step->reps > 1) {
-    repsCap_ = std::max(1, step->reps / 2);
     rc = StepBulk(step);
   } else {
     // Failed: the same read by GET-NEXT, which decides for the walk or
@@ -830,31 +959,52 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
   std::unique_ptr<KySNMPException> badValue;
   std::string rowSuffix;
   const bool table = varList.IsTable();
+  if (names_.size() != varList.items.size()) names_.resize(varList.items.size());
+  // The names stay numbers: the text of a row's instance is made once and
+  // shared by the columns that answered with it.
+  const KyOid* suffixOf = nullptr;  // the name the text was made from ...
+  size_t suffixFrom = 0;            // ... after this many sub-identifiers
+  std::string suffixText;
   for (int i = 0; i < varList.Count(); ++i) {
     if (!varList.IsReadable(i)) continue;
     KySNMPVarDef& item = varList.Item(i);
-    const std::string base = RequestOid(i);
     // A reply with fewer bindings than asked for: the missing ones carry no
     // value (a scalar reads "(NULL)", a walked column has ended).
     static const KyVb kMissing;
     const bool isMissing = sent >= vbs.size();
     const KyVb* vb = isMissing ? &kMissing : &vbs[sent];
-    const std::string received = vb->OidText();
-    if (table && !isMissing && vb->type != KyVbType::EndOfMibView && !badValue) {
-      // A name that does not come after the one asked for, whatever its
-      // value (an agent that swallowed an error may echo the name with
-      // NULL): the agent is broken and the walk cannot go on. Only the end
-      // of the MIB view is answered with the name asked for.
-      // Both names are at hand as numbers when the question is known.
-      const bool follows = sent < asked.size() ? asked[sent].oid < vb->oid : CompareOids(received, base) > 0;
-      if (!follows) {
-        const std::string question = sent < asked.size() ? asked[sent].OidText() : base;
-        badValue = std::make_unique<KySNMPException>(
-            MessageText(KyErr::ClassInvalidOid) + " (" + received + " does not follow " + question + ")",
-            KyErr::ClassInvalidOid);
+    bool outOfScope = false;
+    bool inSubtree = false;
+    const KyOid* base = nullptr;
+    if (table) {
+      base = &BaseOf(i);
+      const KyOid& received = vb->oid;
+      inSubtree = !isMissing && !base->empty() && received.size() > base->size() &&
+                  std::equal(base->begin(), base->end(), received.begin());
+      // The name asked for: the column's last name, or the column itself.
+      KyOid previous;
+      const KyOid* question = sent < asked.size() ? &asked[sent].oid : nullptr;
+      if (!question) {
+        if (item.lastOid.empty() || !ParseOidText(item.lastOid, previous)) previous = *base;
+        question = &previous;
       }
+      if (!isMissing && vb->type != KyVbType::EndOfMibView && !badValue) {
+        // A name that does not come after the one asked for, whatever its
+        // value (an agent that swallowed an error may echo the name with
+        // NULL): the agent is broken and the walk cannot go on. Only the end
+        // of the MIB view is answered with the name asked for.
+        if (!(*question < received)) {
+          badValue = std::make_unique<KySNMPException>(MessageText(KyErr::ClassInvalidOid) + " (" + vb->OidText() +
+                                                           " does not follow " + OidToText(*question) + ")",
+                                                       KyErr::ClassInvalidOid);
+        }
+      }
+      // Inside the column's subtree and after the name asked for; an equal
+      // name ends the MIB view (SNMPv2c), a smaller one would make the walk
+      // go round for ever.
+      outOfScope = isMissing || !inSubtree || !(*question < received);
     }
-    if ((table && isMissing) || IsOutOfScope(base, item.lastOid, received)) {
+    if (outOfScope) {
       ++done;
       item.value = kNotDoneText;
       // Point back at the current row so that the column stays out of
@@ -866,7 +1016,8 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
       } catch (const KySNMPException&) {
         suffix.clear();
       }
-      item.lastOid = suffix.empty() ? (received.empty() ? base : received) : base + "." + suffix;
+      const std::string baseText = RequestOid(i);
+      item.lastOid = suffix.empty() ? (isMissing || vb->oid.empty() ? baseText : vb->OidText()) : baseText + "." + suffix;
     } else {
       try {
         StoreValue(i, *vb);
@@ -875,9 +1026,28 @@ bool KySNMPRequest::ProcessReply(const std::vector<KyVb>& vbs, const std::vector
         // stored, then the exchange fails with it.
         if (!badValue) badValue = std::make_unique<KySNMPException>(e);
       }
-      item.lastOid = isMissing ? base : received;
-      // The row's instance comes from a column still in its subtree.
-      if (rowSuffix.empty() && received.size() > base.size() + 1) rowSuffix = received.substr(base.size() + 1);
+      if (table) {
+        const KyOid& received = vb->oid;
+        const size_t from = base->size();
+        if (!suffixOf || suffixOf->size() - suffixFrom != received.size() - from ||
+            !std::equal(received.begin() + static_cast<ptrdiff_t>(from), received.end(),
+                        suffixOf->begin() + static_cast<ptrdiff_t>(suffixFrom))) {
+          suffixText = OidToText(KyOid(received.begin() + static_cast<ptrdiff_t>(from), received.end()));
+          suffixOf = &received;
+          suffixFrom = from;
+        }
+        NameCache& names = names_[static_cast<size_t>(i)];
+        if (names.baseCanonical.empty()) names.baseCanonical = OidToText(*base);
+        item.lastOid.assign(names.baseCanonical);
+        item.lastOid += '.';
+        item.lastOid += suffixText;
+        names.lastText.assign(item.lastOid);
+        names.last.assign(received.begin(), received.end());
+        // The row's instance comes from a column still in its subtree.
+        if (rowSuffix.empty()) rowSuffix = suffixText;
+      } else {
+        item.lastOid = isMissing ? RequestOid(i) : vb->OidText();
+      }
     }
     ++sent;
   }
@@ -951,7 +1121,10 @@ void KySNMPRequest::SendAsync(bool first, bool read, RequestCallback callback, v
   record->callback = std::move(callback);
   record->userData = userData;
   if (read && op == KySnmpOp::GetNext && BulkWalk(target)) {
-    if (first) ForgetWalk();
+    if (first) {
+      walkTarget_ = std::make_shared<const KySnmpTarget>(target);
+      ForgetWalk();
+    }
     auto step = std::make_shared<BulkStep>();
     step->record = record;
     step->target = target;
@@ -1019,6 +1192,11 @@ void KySNMPRequest::Complete(const ExchangeRecord& record, KySnmpOutcome& outcom
     error.code = e.code();
     error.message = e.text();
     error.finished = true;
+  }
+  // A walk that ended keeps no lanes going.
+  if (record.flag && error.finished) {
+    walkOver_ = true;
+    AbandonLanes();
   }
   std::weak_ptr<int> token = alive_;
   if (record.callback) {

@@ -13,7 +13,14 @@
 // read is then answered from that knowledge exactly as the agent would answer
 // a GET-NEXT, so the rules of the walk (scope, "(NOTDONE)", row suffix, the
 // non-increasing-OID guard, the end of the MIB view) see the same bindings by
-// either operation, and rows are handed on one per read. When a GETBULK fails
+// either operation, and rows are handed on one per read. The max-repetitions
+// start modest and grow while replies come back whole and in time, up to what
+// the agent's largest reply holds; a reply the agent cut short, tooBig or a
+// reply that needed a retry shrinks them. Asynchronous walks keep up to
+// `maxInFlight` exchanges in flight: besides the read's own, one GETBULK per
+// walked column continues that column ahead of the reads (a lost one is asked
+// again alone by the session's retries; a failed one is left to the read that
+// reaches it, which asks as it would without them). When a GETBULK fails
 // and GET-NEXT answers the same read, the walk goes on by GET-NEXT; an agent
 // that refuses GETBULK itself (no answer to it, or noSuchName, genErr or
 // nothing usable as its first GETBULK reply of the session) is walked with
@@ -26,6 +33,7 @@
 // finds that out and touches nothing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -93,6 +101,8 @@ class KySNMPRequest {
   virtual void LoadValue(int i, KyVb& vb);
   virtual void EvaluateExpression(int i, bool afterRead);
   virtual bool EvaluateCondition(const std::string& text);
+  // The walk's scope rule on texts; reply processing applies the same rule
+  // to the names as numbers.
   virtual bool IsOutOfScope(const std::string& base, const std::string& previous, const std::string& received);
 
   // --- Fields --------------------------------------------------------------
@@ -108,6 +118,8 @@ class KySNMPRequest {
   int32_t outstanding = 0;  // asynchronous exchanges sent and not yet completed
   // Table walks use GETBULK over SNMPv2c and SNMPv3 (GET-NEXT when false).
   bool useGetBulk = true;
+  // Exchanges a table walk keeps in flight at most (GlobalMaxInFlight).
+  int32_t maxInFlight = GlobalMaxInFlight;
   // Set by every read: a GET over SNMPv2c or SNMPv3 reported noSuchName
   // (-102) for a binding that carried noSuchObject or noSuchInstance, and the
   // values of the other bindings went into the items all the same.
@@ -115,10 +127,11 @@ class KySNMPRequest {
 
   // How long the destructor waits for outstanding exchanges.
   static constexpr int kDestroyWaitMs = 6000;
-  // GETBULK: repetitions asked at most, and the largest reply aimed at (one
-  // unfragmented UDP datagram over Ethernet).
-  static constexpr int32_t kMaxRepetitions = 100;
+  // GETBULK: repetitions asked at most; the reply aimed at first (one
+  // unfragmented UDP datagram over Ethernet) and at most (one UDP datagram).
+  static constexpr int32_t kMaxRepetitions = 1000;
   static constexpr int32_t kReplyBudget = 1472;
+  static constexpr int32_t kLargestReply = 65000;
   // The max-repetitions the next GETBULK of `columns` bindings would ask.
   int32_t BulkRepetitions(size_t columns) const;
   // Forgets what earlier GETBULK replies taught (the next walk starts afresh).
@@ -133,31 +146,48 @@ class KySNMPRequest {
   struct WalkFact {
     KyVb next;
     bool spans = false;  // nothing lies between the name and `next` (or nothing follows)
-    size_t column = 0;
-    uint64_t batch = 0;  // the reply it came from
   };
   struct BulkStep;
+  // One walked column continued by GETBULKs of its own ahead of the reads.
+  struct Lane {
+    KyOid from;          // where the column goes on (empty: ended, failed or not known)
+    bool busy = false;   // a GETBULK from `from` is in flight ...
+    uint64_t exchange = 0;  // ... with this number in the session
+    size_t learnt = 0;   // names learnt for the column ...
+    size_t used = 0;     // ... and answers the reads took from them
+  };
 
   std::vector<KyVb> BuildPdu(Mode mode);
   bool BulkWalk(const KySnmpTarget& target) const;
   const WalkFact* KnownFact(const KyOid& name) const;
   // Answers for the bindings of a GET-NEXT from the walk's knowledge; the
-  // positions without an answer go into `missing`. `newest`: an answer came
-  // from the latest reply.
-  std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing,
-                                    bool* newest = nullptr) const;
+  // positions without an answer go into `missing`.
+  std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing);
   // Learns from a GETBULK reply to `asked[missing]`; false when it brought
   // no successor for one of them.
   bool LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
                      const std::vector<KyVb>& reply);
+  // Adjusts the reply size aimed at after a GETBULK of `columns` bindings
+  // asking `reps` repetitions, sent `elapsedMs` ago, came back.
+  // tryMs: how long one try of it could take.
+  void AdjustRepetitions(const KySnmpOutcome& reply, size_t columns, int32_t reps, long long elapsedMs,
+                         long long tryMs);
+  long long TryMs() const { return static_cast<long long>(timeout > 0 ? timeout : 1) * 10; }
   // Drops what lies behind the walk: `at` holds the name each column asks
   // for next (empty: unknown).
   void PruneFacts(const std::vector<KyVb>& at);
-  // Asynchronous walks read one reply ahead: once rows of the latest reply
-  // are handed on, the GETBULK that continues its columns is sent, and the
-  // agent works on it while the rows are used. A read that needs it waits.
-  void ReadAhead();
-  void OnReadAhead(uint64_t walk, KySnmpOutcome& reply);
+  void PruneBehindItems();
+  // Asynchronous walks keep the columns' own GETBULKs in flight, as many as
+  // maxInFlight leaves beside the read's own exchange; the agent works on
+  // them while the rows are used. A read that needs one of them waits.
+  void FillLanes();
+  void OnLaneReply(uint64_t walk, size_t lane, int32_t reps, long long sentMs, long long tryMs,
+                   KySnmpOutcome& reply);
+  // A read waiting for the lanes tries again (answers, asks, or waits on).
+  void WakeWaitingRead();
+  // Gives up the lanes in flight (the walk ended or starts again).
+  void AbandonLanes();
+  int32_t InFlight() const { return lanesInFlight_ + (stepInFlight_ ? 1 : 0); }
   KySnmpOutcome ReadBulkSync(const KySnmpTarget& target, const std::vector<KyVb>& asked);
   // Asynchronous: answers the step from the walk's knowledge (a posted
   // completion) or sends the GETBULK it needs; 0 or the status of a failed send.
@@ -185,14 +215,27 @@ class KySNMPRequest {
   std::map<KyOid, WalkFact> facts_;
   uint64_t walk_ = 0;                  // number of the current walk
   bool walkByNext_ = false;            // the current walk's GETBULK failed: it goes on by GET-NEXT
-  uint64_t batch_ = 0;                 // number of the latest reply learnt
-  std::vector<KyVb> aheadFrom_;        // where the columns of the latest reply go on (empty OID: ended)
-  bool aheadSent_ = true;              // the read-ahead of the latest reply is sent (or not needed)
-  bool aheadInFlight_ = false;
-  int32_t aheadReps_ = 0;
-  std::shared_ptr<BulkStep> waiting_;  // a read waiting for the read-ahead
+  std::shared_ptr<const KySnmpTarget> walkTarget_;  // where the lanes of the walk go
+  std::vector<Lane> lanes_;            // by position of the walked column
+  std::vector<KyOid> laneBases_;       // the walked columns' names
+  int32_t lanesInFlight_ = 0;
+  bool stepInFlight_ = false;          // a read's own GETBULK is in flight
+  std::vector<size_t> stepColumns_;    // the columns it asks
+  bool walkOver_ = true;               // the walk ended: no more lanes
+  std::shared_ptr<BulkStep> waiting_;  // a read waiting for the lanes
   int32_t repsCap_ = kMaxRepetitions;  // lowered when the agent answers tooBig
+  double aimBytes_ = kReplyBudget;     // reply size aimed at
+  size_t agentBindings_ = SIZE_MAX;    // the bindings of the shortest reply the agent cut short
   double vbBytes_ = 0;                 // encoded bytes per binding, as measured
+  double laneRoundTripMs_ = 0;         // of the lanes' replies that came at the first try
+  // The walked columns' names as numbers, with the texts they were read
+  // from, and the name each column asked for last (text and number).
+  struct NameCache {
+    std::string baseText, baseCanonical, lastText;
+    KyOid base, last;
+  };
+  std::vector<NameCache> names_;
+  const KyOid& BaseOf(int i);
 };
 
 // Numeric evaluation of an expression text (after substitution): + - * /,

@@ -371,10 +371,12 @@ std::string KySnmpSession::EngineId(const std::string& address, uint16_t port) c
 
 // ---------------------------------------------------------------------------
 int KySnmpSession::SendAsync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
-                             const std::vector<KyVb>& vbs, KySnmpCompletion completion, int32_t maxRepetitions) {
+                             const std::vector<KyVb>& vbs, KySnmpCompletion completion, int32_t maxRepetitions,
+                             uint64_t* exchangeId) {
   if (!sp_) return MapLocalFailure(KyLocalFailure::NoSession);
   auto ex = std::make_unique<Exchange>();
   ex->id = nextId_++;
+  if (exchangeId) *exchangeId = ex->id;
   ex->target = target;
   ex->scope = scope;
   ex->op = op;
@@ -396,6 +398,14 @@ int KySnmpSession::SendAsync(const KySnmpTarget& target, const KySNMPScope& scop
     return rc;
   }
   return 0;
+}
+
+void KySnmpSession::Abandon(uint64_t exchangeId) {
+  auto it = exchanges_.find(exchangeId);
+  if (it == exchanges_.end() || it->second->sync) return;
+  // A try still with the library finds no exchange when it ends: nothing is
+  // sent again and nothing completes.
+  exchanges_.erase(it);
 }
 
 void KySnmpSession::PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion) {

@@ -111,8 +111,12 @@ class KySnmpSession : public KySnmpPumpClient {
   // will run.
   // GETBULK (SNMPv2c, SNMPv3 only) asks maxRepetitions successors of every
   // binding (non-repeaters 0).
+  // exchangeId (optional) receives the exchange's number for Abandon.
   int SendAsync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op, const std::vector<KyVb>& vbs,
-                KySnmpCompletion completion, int32_t maxRepetitions = 0);
+                KySnmpCompletion completion, int32_t maxRepetitions = 0, uint64_t* exchangeId = nullptr);
+  // Gives up an asynchronous exchange: its completion never runs and it is
+  // not sent again; a reply that still comes is dropped.
+  void Abandon(uint64_t exchangeId);
   // Sends and waits for the reply, the final timeout or a failure.
   KySnmpOutcome SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
                          const std::vector<KyVb>& vbs, int32_t maxRepetitions = 0);

@@ -6,6 +6,7 @@ KySNMPScope GlobalScope{};
 KySNMPSecurity GlobalSecurity{0, "", "", 0, 0, "", "", "", 0, 0};
 int32_t GlobalTimeout = 0;
 int32_t GlobalRetries = kDefaultRetries;  // every request starts with one retry
+int32_t GlobalMaxInFlight = kDefaultMaxInFlight;
 
 void AssignDefaultSessionParams() {
   GlobalDevice = KySNMPDevice{};
@@ -13,4 +14,5 @@ void AssignDefaultSessionParams() {
   GlobalSecurity = KySNMPSecurity{};
   GlobalTimeout = kDefaultTimeout;
   GlobalRetries = kDefaultRetries;
+  GlobalMaxInFlight = kDefaultMaxInFlight;
 }

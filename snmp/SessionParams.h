@@ -87,6 +87,10 @@ extern KySNMPScope GlobalScope;
 extern KySNMPSecurity GlobalSecurity;
 extern int32_t GlobalTimeout;   // hundredths of a second
 extern int32_t GlobalRetries;   // retransmissions of every new request (1)
+// Exchanges one table walk keeps in flight at most (4; 1 to 16).
+extern int32_t GlobalMaxInFlight;
+inline constexpr int32_t kDefaultMaxInFlight = 4;
+inline constexpr int32_t kMaxMaxInFlight = 16;
 
 // Assigns the default values to the four global parameter records.
 void AssignDefaultSessionParams();

@@ -477,6 +477,10 @@ TEST_F(LaunchTest, ConversionErrorsNameTheOffendingTextAndWhereItCameFrom) {
        "'0' is not a valid timeout in hundredths of a second (1 to 360000)" + inProfile("Timeout")},
       {"profile Retries negative", With(V1Profile(), "Retries", "-1"), {"/I192.0.2.10", "/Rr"},
        "'-1' is not a valid number of retries (0 to 100)" + inProfile("Retries")},
+      {"profile MaxInFlight 0", With(V1Profile(), "MaxInFlight", "0"), {"/I192.0.2.10", "/Rr"},
+       "'0' is not a valid number of exchanges in flight (1 to 16)" + inProfile("MaxInFlight")},
+      {"profile MaxInFlight 17", With(V1Profile(), "MaxInFlight", "17"), {"/I192.0.2.10", "/Rr"},
+       "'17' is not a valid number of exchanges in flight (1 to 16)" + inProfile("MaxInFlight")},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -494,18 +498,21 @@ TEST_F(LaunchTest, ConversionErrorsNameTheOffendingTextAndWhereItCameFrom) {
 }
 
 // A switch behind a slow link: the profile may give every exchange more time
-// and more retries; without the keys the defaults stay as they are.
+// and more retries, and bound the exchanges a walk keeps in flight; without
+// the keys the defaults stay as they are.
 TEST_F(LaunchTest, ProfileTimeoutAndRetries) {
   const struct {
     const char* what;
     std::vector<std::string> profile;
     int32_t timeout, retries;
+    int32_t maxInFlight = 4;
   } cases[] = {
       {"absent", V1Profile(), 100, 1},
-      {"empty", With(With(V1Profile(), "Timeout", ""), "Retries", ""), 100, 1},
+      {"empty", With(With(With(V1Profile(), "Timeout", ""), "Retries", ""), "MaxInFlight", ""), 100, 1},
       {"both", With(With(V1Profile(), "Timeout", "500"), "Retries", "3"), 500, 3},
-      {"limits", With(With(V1Profile(), "Timeout", "360000"), "Retries", "0"), 360000, 0},
+      {"limits", With(With(With(V1Profile(), "Timeout", "360000"), "Retries", "0"), "MaxInFlight", "1"), 360000, 0, 1},
       {"retries only", With(V1Profile(), "Retries", "100"), 100, 100},
+      {"in flight only", With(V1Profile(), "MaxInFlight", "16"), 100, 1, 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -515,9 +522,11 @@ TEST_F(LaunchTest, ProfileTimeoutAndRetries) {
     Run({"/I192.0.2.10", "/Rr"});
     EXPECT_EQ(GlobalTimeout, c.timeout);
     EXPECT_EQ(GlobalRetries, c.retries);
+    EXPECT_EQ(GlobalMaxInFlight, c.maxInFlight);
     KySNMPRequest request;  // every new request takes them
     EXPECT_EQ(request.timeout, c.timeout);
     EXPECT_EQ(request.retries, c.retries);
+    EXPECT_EQ(request.maxInFlight, c.maxInFlight);
   }
 }
 

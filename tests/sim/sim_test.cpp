@@ -416,6 +416,19 @@ TEST_F(SimTest, FaultAnswerEveryKthRequest) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
+// Every third request goes unanswered, the others are answered; a retry
+// after a lost one is answered.
+TEST_F(SimTest, FaultDropEveryKthRequest) {
+  StartSim({"--fault-drop-every", "3"});
+  const Args once{"-t", "0.5", "-r", "0"};
+  std::string pattern;
+  for (int i = 0; i < 6; ++i) pattern += Tool("snmpget", V2c(), {kSysDescr}, once).exitCode == 0 ? 'A' : '-';
+  EXPECT_EQ(pattern, "AA-AA-");
+  Tool("snmpget", V2c(), {kSysDescr}, once);
+  auto r = Tool("snmpget", V2c(), {kSysDescr}, {"-t", "0.5", "-r", "1"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
 // Each request is answered 1.2 s late: a shorter timeout never sees the
 // answer, a longer one does, while the late answer of the first request is
 // still on its way (it goes to the first tool's port, not to the next).

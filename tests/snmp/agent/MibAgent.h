@@ -35,6 +35,10 @@ class MibAgent {
   // GET-BULK: only so many are answered, the later ones not.
   size_t bulkAnswers = static_cast<size_t>(-1);
   size_t bulkSeen = 0;
+  // Every dropEvery-th datagram (of any kind) is not answered, as on a
+  // lossy link (0: none).
+  size_t dropEvery = 0;
+  size_t datagramsSeen = 0;
 
   Agent::Handler Handler() {
     return [this](const Request& req) { return Answer(req); };
@@ -43,6 +47,10 @@ class MibAgent {
   Response Answer(const Request& req) {
     std::lock_guard<std::mutex> lock(mu_);
     Response r;
+    if (dropEvery != 0 && ++datagramsSeen % dropEvery == 0) {
+      r.drop = true;
+      return r;
+    }
     r.drop = silent;
     r.delayMs = delayMs;
     if (req.pduType == 0xA5) return Bulk(req, r);

@@ -1,0 +1,456 @@
+// Walks with exchanges in flight against the GET-NEXT walk: for every table
+// and every misbehaving agent the walk must hand on byte-identical rows, stop
+// with the same values and last OIDs and end with the same status, whatever
+// the number of exchanges it may keep in flight, synchronously and
+// asynchronously, on a clean link and on one that loses datagrams.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snmp/Messages.h"
+#include "snmp/Request.h"
+#include "snmp/Session.h"
+#include "snmp/StatusMap.h"
+#include "snmp/agent/MibAgent.h"
+#include "snmp/agent/TestSession.h"
+
+namespace {
+
+using fake::Cat;
+using fake::Oid;
+
+const Oid kEntry = {1, 3, 6, 1, 4, 1, 32473, 9, 1};
+const std::string kEntryText = "1.3.6.1.4.1.32473.9.1";
+const Oid kAfterTable = {1, 3, 6, 1, 4, 1, 32473, 9, 2, 1};
+constexpr size_t kRowLimit = 5000;  // a runaway walk stops here
+constexpr size_t kCounted = static_cast<size_t>(-1);  // rows as the GET-NEXT walk counts them
+
+void Put(fake::MibAgent& a, uint32_t column, uint32_t index) {
+  Oid o = Cat(kEntry, {column, index});
+  if (column == 2) a.mib[o] = fake::Str(o, "name" + std::to_string(index));
+  else a.mib[o] = fake::Gauge(o, index * 10 + column);
+}
+
+void Rows(fake::MibAgent& a, uint32_t first, uint32_t last, std::vector<uint32_t> columns = {2, 3, 4}) {
+  for (uint32_t i = first; i <= last; ++i)
+    for (uint32_t c : columns) Put(a, c, i);
+}
+
+void AfterTable(fake::MibAgent& a) { a.mib[kAfterTable] = fake::Int(kAfterTable, 1); }
+
+struct Walk {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> endValues;
+  std::vector<std::string> endLastOids;
+  int code = 0;
+  bool partial = false;
+
+  bool operator==(const Walk&) const = default;
+};
+
+void PrintTo(const Walk& w, std::ostream* os) {
+  *os << "code " << w.code << ", " << w.rows.size() << " rows:";
+  for (size_t k = 0; k < w.rows.size() && k < 40; ++k) {
+    *os << "\n   ";
+    for (const auto& v : w.rows[k]) *os << " " << v;
+  }
+  *os << "\n  end:";
+  for (size_t i = 0; i < w.endValues.size(); ++i) *os << " " << w.endValues[i] << " @" << w.endLastOids[i];
+}
+
+void Snapshot(const KySNMPVarList& l, std::vector<std::string>& values, std::vector<std::string>* lastOids) {
+  values.clear();
+  if (lastOids) lastOids->clear();
+  for (const KySNMPVarDef& item : l.items) {
+    values.push_back(item.value);
+    if (lastOids) lastOids->push_back(item.lastOid);
+  }
+}
+
+Walk WalkSync(KySNMPRequest& r) {
+  Walk w;
+  try {
+    for (bool more = r.Read(true); more && w.rows.size() < kRowLimit; more = r.Read(false)) {
+      w.rows.emplace_back();
+      Snapshot(r.varList, w.rows.back(), nullptr);
+    }
+  } catch (const KySNMPException& e) {
+    w.code = e.code();
+  }
+  Snapshot(r.varList, w.endValues, &w.endLastOids);
+  w.partial = r.partialValues;
+  return w;
+}
+
+// mostInFlight: the most exchanges of the session seen pending at once.
+Walk WalkAsync(KySNMPRequest& r, size_t* mostInFlight = nullptr) {
+  Walk w;
+  bool done = false;
+  size_t most = 0;
+  auto look = [&] { most = std::max(most, GlobalSnmp->PendingCount()); };
+  // Looked at between completions only: inside one, the exchange that
+  // completes still counts.
+  RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
+    if (e.code != 0 || e.finished || w.rows.size() >= kRowLimit) {
+      w.code = e.code;
+      done = true;
+      return;
+    }
+    w.rows.emplace_back();
+    Snapshot(list, w.rows.back(), nullptr);
+    r.ReadAsync(next, nullptr, false);
+  };
+  r.ReadAsync(next, nullptr, true);
+  look();
+  testsession::Pump(
+      [&] {
+        look();
+        return done;
+      },
+      60000);
+  EXPECT_TRUE(done) << "the walk ended";
+  Snapshot(r.varList, w.endValues, &w.endLastOids);
+  w.partial = r.partialValues;
+  if (mostInFlight) *mostInFlight = most;
+  return w;
+}
+
+struct TableCase {
+  const char* name;
+  std::function<void(fake::MibAgent&)> setup;
+  size_t rows;   // rows the GET-NEXT walk hands on
+  int code = 0;  // its status
+};
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
+
+// Asked for `at`, the agent answers every column with `vb` instead.
+void Override(fake::MibAgent& a, uint32_t column, uint32_t row, fake::Vb vb) {
+  a.nextOverride[Cat(kEntry, {column, row})] = std::move(vb);
+}
+
+const TableCase kTables[] = {
+    {"empty", [](fake::MibAgent& a) { AfterTable(a); }, 0},
+    {"empty at the end of the view", [](fake::MibAgent&) {}, 0},
+    {"one row", [](fake::MibAgent& a) { Rows(a, 4, 4); AfterTable(a); }, 1},
+    {"seven rows", [](fake::MibAgent& a) { Rows(a, 1, 7); AfterTable(a); }, 7},
+    {"seven rows at the end of the view", [](fake::MibAgent& a) { Rows(a, 1, 7); }, 7},
+    {"thousand rows", [](fake::MibAgent& a) { Rows(a, 1, 1000); AfterTable(a); }, 1000},
+    {"thousand rows with holes",
+     [](fake::MibAgent& a) {
+       // Gaps in the index and in single columns; the walk's rules repeat or
+       // skip rows around a gap in one column, the same way every time.
+       for (uint32_t i = 1; i <= 1400; ++i) {
+         if (i % 7 == 0) continue;
+         Put(a, 2, i);
+         if (i % 5 != 0) Put(a, 3, i);
+         if (i % 11 != 0 && i < 1300) Put(a, 4, i);
+       }
+       AfterTable(a);
+     },
+     kCounted},
+    {"columns of different lengths",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 90);
+       Rows(a, 91, 300, {3});
+       AfterTable(a);
+     },
+     kCounted},
+    {"non-increasing OIDs",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 400);
+       AfterTable(a);
+       for (uint32_t c : {2u, 3u, 4u}) {
+         Oid back = Cat(kEntry, {c, 30});
+         Override(a, c, 317, c == 2 ? fake::Str(back, "again") : fake::Gauge(back, 3));
+       }
+     },
+     317, KyErr::ClassInvalidOid},
+    {"echoed name in one column",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 300);
+       AfterTable(a);
+       Oid same = Cat(kEntry, {4, 211});
+       Override(a, 4, 211, fake::Gauge(same, 1));
+     },
+     211, KyErr::ClassInvalidOid},
+    {"echoed column name at the first step",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 20);
+       AfterTable(a);
+       Oid column = Cat(kEntry, {3});
+       a.nextOverride[column] = fake::Vb{column, 0x05, {}};
+     },
+     0, KyErr::ClassInvalidOid},
+    {"wrong types",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 120);
+       AfterTable(a);
+       // A counter column answered with texts, and a text with a number.
+       for (uint32_t i = 40; i <= 45; ++i) {
+         Oid o = Cat(kEntry, {3, i});
+         a.mib[o] = fake::Str(o, "oops" + std::to_string(i));
+         Oid n = Cat(kEntry, {2, i + 20});
+         a.mib[n] = fake::Int(n, -7);
+       }
+     },
+     // The text in a counter column cannot be stored: the walk stops there.
+     39, KyErr::BadSyntax},
+    {"genErr mid-walk",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 600);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {3, 437})] = 5;
+     },
+     436, -105},
+    {"authorizationError mid-walk",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 600);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {4, 250})] = 16;
+     },
+     249, -116},
+    {"noSuchObject column",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 60, {2, 3});
+       AfterTable(a);
+       // The agent has no column 4 and says so with that very name instead
+       // of going on: an echoed name ends the walk.
+       Oid column = Cat(kEntry, {4});
+       a.nextOverride[column] = fake::Vb{column, 0x80, {}};
+     },
+     0, KyErr::ClassInvalidOid},
+    {"noSuchInstance mid-column",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 80);
+       AfterTable(a);
+       Oid at = Cat(kEntry, {2, 33});
+       Override(a, 2, 32, fake::Vb{at, 0x81, {}});
+     },
+     kCounted},
+};
+
+struct Mode {
+  int32_t maxInFlight;
+  size_t dropEvery;  // 0: no loss
+};
+
+class WalkInFlightTest : public ::testing::TestWithParam<TableCase> {
+ protected:
+  void SetUp() override {
+    testsession::Ensure();
+    GlobalSnmp->ForgetBulkRefusals();
+  }
+
+  static std::unique_ptr<KySNMPRequest> NewRequest(uint16_t port, bool bulk, int32_t maxInFlight) {
+    auto r = std::make_unique<KySNMPRequest>();
+    r->device.address = "127.0.0.1";
+    r->device.port = port;
+    r->security.version = SnmpVersion::V2c;
+    r->security.readCommunity = "rd";
+    r->timeout = 10;  // a lost datagram is asked again after 100 ms
+    r->retries = 2;
+    r->useGetBulk = bulk;
+    r->maxInFlight = maxInFlight;
+    r->varList.kind = 2;
+    r->varList.keyCount = 1;
+    r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+    r->varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+    r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+    r->varList.AppendItem(kEntryText + ".4", "Other", Syntax::Gauge32, Access::Read);
+    return r;
+  }
+};
+
+TEST_P(WalkInFlightTest, SameRowsAsTheGetNextWalk) {
+  const TableCase& c = GetParam();
+  fake::MibAgent mib;
+  c.setup(mib);
+  fake::Agent agent(mib.Handler());
+
+  const Walk expected = WalkSync(*NewRequest(agent.port(), false, 1));
+  if (c.rows != kCounted)
+    ASSERT_EQ(expected.rows.size(), c.rows) << ::testing::PrintToString(expected);
+  else
+    ASSERT_GT(expected.rows.size(), 1u);
+  ASSERT_LT(expected.rows.size(), kRowLimit);
+  EXPECT_EQ(expected.code, c.code);
+
+  for (const Mode m : {Mode{1, 0}, Mode{4, 0}, Mode{16, 0}, Mode{4, 9}, Mode{1, 5}}) {
+    SCOPED_TRACE("MaxInFlight " + std::to_string(m.maxInFlight) + ", every " + std::to_string(m.dropEvery) +
+                 "th datagram lost");
+    GlobalSnmp->ForgetBulkRefusals();
+    mib.dropEvery = m.dropEvery;
+    mib.datagramsSeen = 0;
+    EXPECT_EQ(WalkSync(*NewRequest(agent.port(), true, m.maxInFlight)), expected) << "synchronous";
+    EXPECT_EQ(GlobalSnmp->PendingCount(), 0u) << "a synchronous walk leaves nothing pending";
+    GlobalSnmp->ForgetBulkRefusals();
+    size_t most = 0;
+    EXPECT_EQ(WalkAsync(*NewRequest(agent.port(), true, m.maxInFlight), &most), expected) << "asynchronous";
+    EXPECT_LE(most, static_cast<size_t>(m.maxInFlight)) << "exchanges in flight at once";
+    mib.dropEvery = 0;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, WalkInFlightTest, ::testing::ValuesIn(kTables),
+                         [](const ::testing::TestParamInfo<TableCase>& info) {
+                           std::string n = info.param.name;
+                           for (char& ch : n)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return n;
+                         });
+
+// With MaxInFlight 1 the agent never has two requests of one walk at once:
+// each request leaves after the reply to the one before.
+TEST(WalkInFlight, OneAtATimeWhenMaxInFlightIsOne) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 500);
+  AfterTable(mib);
+  mib.delayMs = 2;
+  fake::Agent agent(mib.Handler());
+  auto r = std::make_unique<KySNMPRequest>();
+  r->device = {"127.0.0.1", agent.port()};
+  r->security.version = SnmpVersion::V2c;
+  r->security.readCommunity = "rd";
+  r->timeout = 100;
+  r->maxInFlight = 1;
+  r->varList.kind = 2;
+  r->varList.keyCount = 1;
+  r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+  r->varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+  r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+  size_t most = 0;
+  const Walk w = WalkAsync(*r, &most);
+  EXPECT_EQ(w.rows.size(), 500u);
+  EXPECT_EQ(most, 1u);
+  EXPECT_GT(agent.requests().size(), 1u);
+}
+
+std::unique_ptr<KySNMPRequest> ThreeColumns(uint16_t port, int32_t maxInFlight) {
+  auto r = std::make_unique<KySNMPRequest>();
+  r->device = {"127.0.0.1", port};
+  r->security.version = SnmpVersion::V2c;
+  r->security.readCommunity = "rd";
+  r->timeout = 100;
+  r->maxInFlight = maxInFlight;
+  r->varList.kind = 2;
+  r->varList.keyCount = 1;
+  r->varList.AppendItem(kEntryText + ".1", "Index", Syntax::Integer, Access::Key);
+  r->varList.AppendItem(kEntryText + ".2", "Name", Syntax::DisplayString, Access::Read);
+  r->varList.AppendItem(kEntryText + ".3", "Count", Syntax::Gauge32, Access::Read);
+  r->varList.AppendItem(kEntryText + ".4", "Other", Syntax::Gauge32, Access::Read);
+  return r;
+}
+
+std::vector<fake::Request> SentSince(fake::Agent& agent, size_t from) {
+  std::vector<fake::Request> all = agent.requests();
+  all.erase(all.begin(), all.begin() + static_cast<long>(std::min(from, all.size())));
+  return all;
+}
+
+// An asynchronous walk keeps several exchanges in flight, up to its bound
+// (here one per walked column), and its GETBULKs grow from a modest start.
+TEST(WalkInFlight, SeveralExchangesInFlightAndGrowingReplies) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 1000);
+  AfterTable(mib);
+  mib.delayMs = 1;
+  fake::Agent agent(mib.Handler());
+  for (int32_t bound : {2, 3}) {
+    SCOPED_TRACE("MaxInFlight " + std::to_string(bound));
+    const size_t before = agent.requests().size();
+    size_t most = 0;
+    EXPECT_EQ(WalkAsync(*ThreeColumns(agent.port(), bound), &most).rows.size(), 1000u);
+    EXPECT_EQ(most, static_cast<size_t>(bound));
+    std::vector<long> reps;
+    for (const fake::Request& q : SentSince(agent, before))
+      if (q.vbs.size() == 1) reps.push_back(q.maxRepetitions);
+    ASSERT_GE(reps.size(), 3u);
+    EXPECT_LT(reps.front() * 4, *std::max_element(reps.begin(), reps.end()));
+  }
+}
+
+// A reply the agent cuts short shows the most it sends: no later GETBULK
+// asks for more bindings, and the rows stay the same.
+TEST(WalkInFlight, AReplyCutShortSetsTheMostAsked) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 700);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  const Walk expected = WalkSync(*ThreeColumns(agent.port(), 1));
+  ASSERT_EQ(expected.rows.size(), 700u);
+  GlobalSnmp->ForgetBulkRefusals();
+  mib.truncateTo = 45;
+  for (int32_t bound : {1, 4}) {
+    for (bool async : {false, true}) {
+      SCOPED_TRACE(std::string(async ? "asynchronous" : "synchronous") + ", MaxInFlight " + std::to_string(bound));
+      const size_t before = agent.requests().size();
+      auto r = ThreeColumns(agent.port(), bound);
+      r->useGetBulk = true;
+      EXPECT_EQ(async ? WalkAsync(*r) : WalkSync(*r), expected);
+      // Asked before the first cut reply came back: one per exchange in flight.
+      size_t overAsked = 0;
+      for (const fake::Request& q : SentSince(agent, before))
+        if (q.pduType == 0xA5 && q.vbs.size() * static_cast<size_t>(q.maxRepetitions) > 45) ++overAsked;
+      EXPECT_GE(overAsked, 1u) << "the walk asked for more than the agent sends";
+      EXPECT_LE(overAsked, static_cast<size_t>(bound));
+    }
+  }
+}
+
+// On a link that loses datagrams a lost request is asked again as it was,
+// and the walk never goes back: every column is asked for names that only
+// grow (or repeat, when a request is sent again).
+TEST(WalkInFlight, LossIsAskedAgainAloneAndTheWalkNeverGoesBack) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 1000);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  mib.dropEvery = 3;
+  for (bool async : {false, true}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    const size_t before = agent.requests().size();
+    auto r = ThreeColumns(agent.port(), 4);
+    r->timeout = 10;
+    r->retries = 3;
+    const Walk w = async ? WalkAsync(*r) : WalkSync(*r);
+    EXPECT_EQ(w.rows.size(), 1000u);
+    EXPECT_EQ(w.code, 0);
+    std::map<uint32_t, Oid> lastAsked;  // by column
+    size_t again = 0;
+    for (const fake::Request& q : SentSince(agent, before)) {
+      for (const fake::Vb& vb : q.vbs) {
+        ASSERT_GT(vb.oid.size(), kEntry.size());
+        Oid& last = lastAsked[vb.oid[kEntry.size()]];
+        EXPECT_FALSE(vb.oid < last) << "a column asked for a name behind one it asked for before";
+        if (vb.oid == last) ++again;
+        last = vb.oid;
+      }
+    }
+    EXPECT_GT(again, 0u) << "requests were lost and asked again";
+  }
+}
+
+// A new request takes the session's MaxInFlight.
+TEST(WalkInFlight, RequestsTakeTheSessionsMaxInFlight) {
+  const int32_t saved = GlobalMaxInFlight;
+  GlobalMaxInFlight = 7;
+  EXPECT_EQ(KySNMPRequest().maxInFlight, 7);
+  GlobalMaxInFlight = saved;
+  EXPECT_EQ(KySNMPRequest().maxInFlight, saved);
+}
+
+}  // namespace
