@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +28,9 @@
 #include "app/MenuCatalogue.h"
 #include "common/FakeMainWindow.h"
 #include "dialogs/RegisterDialogs.h"
+#include "dialogs/basic/SmtpControlDialog.h"
+#include "dialogs/bridge/StpControlDialog.h"
+#include "dialogs/common/ProgressDialog.h"
 #include "dialogs/security/RadiusServerDialog.h"
 #include "dialogs/security/RadiusServerEditDialog.h"
 #include "editors/ControlBinding.h"
@@ -321,6 +326,84 @@ TEST_F(RadiusEdit, ASecondSetWhileTheFirstIsWrittenIsRefusedInTheEditWindow) {
   ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);  // the held write is handled now
   ASSERT_TRUE(WaitFor([&] { return SnmpGetKey() == "\"typed-key\""; }));
   EXPECT_EQ(NewRecords().size(), 1u) << "the refused second Set sent nothing";
+}
+
+// The captions of the progress windows shown while it lives.
+class ProgressShown : public QObject {
+ public:
+  ProgressShown() { QApplication::instance()->installEventFilter(this); }
+  ~ProgressShown() override { QApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      if (auto* window = qobject_cast<ProgressDialog*>(watched)) captions << window->windowTitle();
+    return false;
+  }
+  QStringList captions;
+};
+
+// A progress window that holds the operator while a write works closes as
+// soon as that write has failed (the switch refuses the first SET), not
+// after its ticks, and the write's error stays on the status line.
+TEST_F(BindingRules, AProgressWindowClosesAsSoonAsItsWriteHasFailed) {
+  struct Case {
+    const char* handler;
+    const char* progressCaption;
+    std::function<void(SnmpDialog&)> act;
+  };
+  const Case cases[] = {
+      {"SMTPControlTable1Click", "Send the mail Progress",
+       [](SnmpDialog& d) {
+         auto& smtp = static_cast<SmtpControlDialog&>(d);
+         smtp.stateCombo->setCurrentIndex(smtp.stateCombo->findText(QStringLiteral("enabled")));
+         smtp.sendTestCombo->setCurrentIndex(smtp.sendTestCombo->findText(QStringLiteral("send")));
+         smtp.serverAddressEdit->setText(QStringLiteral("192.0.2.25"));
+         smtp.serverPortEdit->setText(QStringLiteral("25"));
+         smtp.setClicked();
+       }},
+      {"Information2Click", "Set STP Progress",
+       [](SnmpDialog& d) {
+         auto& stp = static_cast<StpControlDialog&>(d);
+         stp.versionCombo->setCurrentIndex(stp.versionCombo->findText(QStringLiteral("mstp")));
+         stp.versionChanged();
+         stp.setClicked();
+       }},
+  };
+  ProgressDialog::SetTickInterval(0);  // no ticks: only the failure may close the window
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    StartWith({"--fault-set-fail", "1"});
+    mainWindow.VersionText()->setText(QStringLiteral("rstp"));
+    auto dialog = Make(c.handler);
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    const ProgressShown shown;
+    bool closedByTest = false;
+    QElapsedTimer shownFor;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      auto* window = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
+      if (window == nullptr || !window->isVisible()) return;
+      if (!shownFor.isValid()) shownFor.start();
+      if (shownFor.elapsed() > 10000) {
+        closedByTest = true;
+        window->close();
+      }
+    });
+    watch.start(0);
+    MarkJournal();
+    c.act(*dialog);
+    watch.stop();
+    ASSERT_TRUE(Idle(*dialog));
+    EXPECT_EQ(shown.captions, QStringList{QString::fromLatin1(c.progressCaption)});
+    EXPECT_FALSE(closedByTest) << "the progress window stayed after its write had failed";
+    EXPECT_EQ(NewRecords().size(), 1u);
+    auto* status = Child<QLabel>(*dialog, "StatusPanel0");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Set:"))) << status->text().toStdString();
+    dialog.reset();
+    TearDown();
+  }
+  ProgressDialog::SetTickInterval(1000);
 }
 
 // A session whose privacy protocol the program refuses (IDEA) before
