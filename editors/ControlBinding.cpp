@@ -508,6 +508,16 @@ void KySNMPRequest2Controls::ShowOk() {
   ShowStatus(KySnmpText(0));
 }
 
+void KySNMPRequest2Controls::ShowReadEnd() {
+  if (!walkStopped_) {
+    ShowOk();
+    return;
+  }
+  if (!statusTarget_) return;
+  // Not "Ok": the list holds only the rows read before the stop.
+  ShowStatus("Stopped, " + std::to_string(rowsRead_) + (rowsRead_ == 1 ? " row read." : " rows read."));
+}
+
 void KySNMPRequest2Controls::WriteFailed() {
   if (group_) group_->keepError_ = true;
 }
@@ -529,6 +539,8 @@ void KySNMPRequest2Controls::ShowStatus(const std::string& errorText) {
 bool KySNMPRequest2Controls::Refresh() {
   if (group_ && !Admitted(*group_, busy, owner_)) return false;
   statusKind = kGetStatus;
+  rowsRead_ = 0;
+  walkStopped_ = false;
   BeforeGet();
   busy = true;
   if (!asynchronous && (!request.enabled || !CanWaitNested())) {
@@ -565,7 +577,7 @@ bool KySNMPRequest2Controls::Refresh() {
     ThrowKySNMPError(result.code, result.message);
   }
   statusKind = kGetStatus;
-  ShowOk();
+  ShowReadEnd();
   if (getDone) getDone(userData, this, result);
   return true;
 }
@@ -697,13 +709,17 @@ void KySNMPRequest2Controls::OnReadDone(const KySNMPError& error) {
   try {
     const bool table = request.varList.IsTable();
     if (!table || !error.finished) {
-      if (request.CheckFilter("")) RowReceived();
+      if (request.CheckFilter("")) {
+        RowReceived();
+        ++rowsRead_;
+      }
       if (*token == nullptr) return;  // the window went while the row was shown
       if (table) {
         if (request.enabled) {
           request.ReadAsync(ReadCallback(), nullptr, false);
           return;
         }
+        walkStopped_ = true;  // switched off before the table's end
       }
     }
     FinishGet(error);
@@ -735,7 +751,7 @@ void KySNMPRequest2Controls::FinishGet(const KySNMPError& result) {
   ReadEnd();
   if (EndSyncWait(result)) return;
   statusKind = kGetStatus;
-  ShowOk();
+  ShowReadEnd();
   if (getDone) getDone(userData, this, result);
 }
 

@@ -213,6 +213,9 @@ class KySNMPRequest2Controls {
   void ApplyBlocking(const std::string& indexList, const std::vector<std::string>* values);
   // "Ok" on the status line, unless a failed write's error must stay.
   void ShowOk();
+  // The end of a read on the status line: "Ok", or, for a walk switched off
+  // before the table's end, that it was stopped and how many rows it read.
+  void ShowReadEnd();
   void WriteFailed();  // marks the group's error as one to keep
 
   void ReadEnd();  // ReadStopped, then busy cleared
@@ -226,6 +229,8 @@ class KySNMPRequest2Controls {
   std::shared_ptr<KySNMPRequest2Controls*> self_;
   std::shared_ptr<BindingGroup> group_;
   std::shared_ptr<SyncWait> syncWait_;
+  int rowsRead_ = 0;          // rows the running or last read delivered
+  bool walkStopped_ = false;  // the last walk was switched off before its end
 };
 
 // One association between a variable and its controls.

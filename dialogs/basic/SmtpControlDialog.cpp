@@ -71,7 +71,9 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   b->AssociateEdits(5, "%s", contentEdit);
   b->AssociateControl(kSendTest, sendTestCombo);
   // The fields are read again once a write has ended.
-  b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
+  b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
+    // No mail goes out: the operator need not wait in the progress window.
+    if (result.code != 0 && progress_ != nullptr) progress_->close();
     if (!refreshAfterWrite_ || Closed()) return;
     refreshAfterWrite_ = false;
     Refresh();

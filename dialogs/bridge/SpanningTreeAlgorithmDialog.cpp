@@ -43,11 +43,17 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
 
   state_ = AddBinding(tbl::StpState, true, StatusPanel);
   state_->AssociateControl(0, ComboBox1);
-  state_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) {
-    if (!refreshPending_) return;
+  state_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
+    if (result.code != 0) {
+      // The switch will not enable: the operator need not wait any longer.
+      writeFailed_ = true;
+      if (progress_) progress_->close();
+    }
+    if (!refreshPending_ && result.code == 0) return;
     refreshPending_ = false;
-    // Run after the completion has returned.
-    QMetaObject::invokeMethod(this, [this] { RefreshWhenWritten(); }, Qt::QueuedConnection);
+    // Read from within the write's completion: the read follows the write,
+    // so its "Ok" leaves a failed write's error on the status line.
+    RefreshState();
   };
   stateText_ = AddBinding(tbl::StpState, true, StatusPanel);
   stateText_->AssociateControl(0, lbSTPState);
@@ -75,12 +81,8 @@ void SpanningTreeAlgorithmDialog::GetButtonClick() {
   }
 }
 
-void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
+void SpanningTreeAlgorithmDialog::RefreshState() {
   if (Closed()) return;
-  if (state_->busy) {
-    refreshPending_ = true;
-    return;
-  }
   try {
     state_->Refresh();
     // The hidden state follows the device as well.
@@ -90,9 +92,20 @@ void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
   }
 }
 
+void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
+  // A failed write has been followed by its read already.
+  if (Closed() || writeFailed_) return;
+  if (state_->busy) {
+    refreshPending_ = true;
+    return;
+  }
+  RefreshState();
+}
+
 void SpanningTreeAlgorithmDialog::SetButtonClick() {
   if (state_->busy) return;  // a write of this window is still running
   const QString chosen = ComboBox1->currentText();
+  writeFailed_ = false;
   try {
     if (chosen == QLatin1String("disabled")) {
       state_->Apply(true, true);
@@ -105,8 +118,13 @@ void SpanningTreeAlgorithmDialog::SetButtonClick() {
         auto progress = std::make_unique<ProgressDialog>(this);
         progress->setWindowTitle(QStringLiteral("Enable STP Progress"));
         progress->LB_Prompt->setText(QStringLiteral("Enable STP is doing..."));
+        // The window closes by itself, or as soon as the write has failed.
         state_->Apply(true, true);
-        progress->exec();
+        if (state_->busy && !writeFailed_) {
+          progress_ = progress.get();
+          progress->exec();
+          progress_ = nullptr;
+        }
       }
     }
   } catch (const std::exception& e) {

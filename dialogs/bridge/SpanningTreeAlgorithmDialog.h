@@ -2,12 +2,15 @@
 // and holds the operator in a progress window while the switch works.
 #pragma once
 
+#include <QPointer>
+
 #include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
+class ProgressDialog;
 
 class SpanningTreeAlgorithmDialog : public SnmpDialog {
   Q_OBJECT
@@ -31,8 +34,11 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   void ShowStateError(const std::exception& e);
   // Refreshes the state now, or once the running write has ended.
   void RefreshWhenWritten();
+  void RefreshState();
 
   KySNMPRequest2Edits* state_ = nullptr;
   KySNMPRequest2Edits* stateText_ = nullptr;
   bool refreshPending_ = false;
+  bool writeFailed_ = false;     // the last write was refused or timed out
+  QPointer<ProgressDialog> progress_;  // shown while enabling
 };

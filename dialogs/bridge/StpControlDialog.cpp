@@ -118,6 +118,8 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
     // The main window learns the new version once the switch has taken it.
     if (result.code == 0 && !pendingVersion_.isNull()) SetStVersion(pendingVersion_);
     pendingVersion_ = QString();
+    // The version does not change: the operator need not wait any longer.
+    if (result.code != 0 && progress_) progress_->close();
   };
 
   state_ = AddBinding(tbl::StpState, false, statusPanel);
@@ -234,7 +236,10 @@ void StpControlDialog::setClicked() {
       auto progress = std::make_unique<StpVersionProgressDialog>(this);
       progress->setWindowTitle(QStringLiteral("Set STP Progress"));
       progress->LB_Prompt->setText(QStringLiteral("Change STP Version is doing..."));
+      // The window closes by itself, or as soon as the mstp write has failed.
+      progress_ = progress.get();
       progress->exec();
+      progress_ = nullptr;
     }
   } catch (const std::exception& e) {
     params_->ShowStatus(ErrorText(e));

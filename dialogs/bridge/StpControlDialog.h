@@ -3,11 +3,13 @@
 // written through a hidden one-row view of the other eight parameters.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include "editors/DialogContext.h"
 #include "editors/SnmpDialog.h"
 
+class ProgressDialog;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -57,4 +59,5 @@ class StpControlDialog : public SnmpDialog {
   KySNMPRequest2Edits* rowView_ = nullptr;
   KySNMPRequest2Edits* state_ = nullptr;
   QString pendingVersion_;  // the version the running row-view write sets
+  QPointer<ProgressDialog> progress_;  // shown while the version changes
 };

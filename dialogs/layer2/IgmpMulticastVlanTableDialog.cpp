@@ -224,8 +224,9 @@ void IgmpMulticastVlanTableDialog::btnSetClick() {
   if (NotReady() || lvISMVLAN->selectedItems().isEmpty()) return;
   Editor()->request.enabled = true;
   {
+    // Every column, the row status as read with the row included; only the
+    // rules of the source IP and the State may leave theirs out.
     KyColumnExclusion exclusion(Editor()->request.varList);
-    exclusion.Exclude(kRowStatus);
     if (!OptionalColumns(exclusion)) return;
     Write();
   }

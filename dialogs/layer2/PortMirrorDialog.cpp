@@ -113,7 +113,11 @@ void PortMirrorDialog::BT_SetMemberClick() {
     exclusion.ExcludeAllBut({kTx});
     mirror_->Apply(true, true);
   } catch (const std::exception& e) {
+    // The error stays on the status line, and the fields keep what the
+    // operator chose (a read now would put the switch's values over them):
+    // he can try again or read with Refresh.
     mirror_->ShowStatus(ErrorText(e));
+    return;
   }
   BT_GetClick();
 }

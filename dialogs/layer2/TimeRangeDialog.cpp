@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -116,15 +117,56 @@ void TimeRangeDialog::btnGetClick() {
   }
 }
 
+namespace {
+
+// "h:mm" or "hh:mm", hours 0 to 23, minutes 0 to 59.
+bool IsTimeOfDay(const QString& text) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{2})$"));
+  const QRegularExpressionMatch m = form.match(text);
+  return m.hasMatch() && m.captured(1).toInt() <= 23 && m.captured(2).toInt() <= 59;
+}
+
+// Day names separated by commas, each at most once, in any case.
+bool IsWeekdaySet(const QString& text) {
+  static const QStringList days = {QStringLiteral("mon"), QStringLiteral("tue"), QStringLiteral("wed"),
+                                   QStringLiteral("thu"), QStringLiteral("fri"), QStringLiteral("sat"),
+                                   QStringLiteral("sun")};
+  QStringList seen;
+  for (const QString& part : text.split(QLatin1Char(','))) {
+    const QString day = part.trimmed().toLower();
+    if (!days.contains(day) || seen.contains(day)) return false;
+    seen << day;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool TimeRangeDialog::CheckTimes() {
-  const std::pair<QLineEdit*, const char*> required[] = {
-      {edtweekdays, "Please input the weekdays"},
-      {edtStart, "Please select the daily start time"},
-      {edtEnd, "Please select the daily end time"},
+  struct Field {
+    QLineEdit* edit;
+    const char* empty;
+    bool (*valid)(const QString&);
+    const char* invalid;
   };
-  for (const auto& [edit, message] : required) {
-    if (edit->text().isEmpty()) {
-      ShowMessageBox(this, message, ProgramCaption());
+  const Field fields[] = {
+      {edtweekdays, "Please input the weekdays", IsWeekdaySet,
+       "Please input valid weekdays (mon,tue,wed,thu,fri,sat,sun)"},
+      {edtStart, "Please select the daily start time", IsTimeOfDay,
+       "Please input a valid daily start time (hh:mm, hour 0-23, minute 0-59)"},
+      {edtEnd, "Please select the daily end time", IsTimeOfDay,
+       "Please input a valid daily end time (hh:mm, hour 0-23, minute 0-59)"},
+  };
+  for (const Field& f : fields) {
+    if (f.edit->text().isEmpty()) {
+      ShowMessageBox(this, f.empty, ProgramCaption());
+      return false;
+    }
+  }
+  for (const Field& f : fields) {
+    if (!f.valid(f.edit->text())) {
+      ShowMessageBox(this, f.invalid, ProgramCaption());
+      f.edit->setFocus();
       return false;
     }
   }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -156,6 +157,11 @@ bool RadiusServerDialog::IsDuplicate() const {
 
 bool RadiusServerDialog::SetFromEditForm() {
   RadiusServerEditDialog& f = *EditForm;
+  // A second Set while the first is written (a double click) sends nothing.
+  if (Bindings().refuses()) {
+    Message(&f, Bindings().busyText);
+    return false;
+  }
   const bool add = f.AddMode();
   if (add) {
     const QString index = f.IndexComboBox->currentText();
@@ -198,12 +204,33 @@ bool RadiusServerDialog::SetFromEditForm() {
   try {
     binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
   } catch (const std::exception& e) {
+    guard.Restore();
     binding->ShowStatus(ErrorText(e));
+    // The operator looks at the edit window, which stays open: the error
+    // shows there too. What the switch holds now is read again.
+    Message(&f, QString::fromStdString(StatusLine(kSetStatus, binding->request.varList.name, ErrorText(e))));
+    const QString index = f.IndexComboBox->currentText();
+    RefreshClick();
+    if (!add) SelectKeepingFields(index);
     return false;
   }
   guard.Restore();
   RefreshClick();
   return true;
+}
+
+void RadiusServerDialog::SelectKeepingFields(const QString& index) {
+  const QList<QTreeWidgetItem*> lines = ListView1->findItems(index, Qt::MatchExactly, 0);
+  if (lines.isEmpty()) return;
+  {
+    // Without the selection's handlers, which would put the line's values
+    // over what the operator typed.
+    const QSignalBlocker quiet(ListView1);
+    ListView1->clearSelection();
+    lines.first()->setSelected(true);
+  }
+  EditButton->setEnabled(true);
+  DeleteButton->setEnabled(true);
 }
 
 void RadiusServerDialog::DeleteClick() {
@@ -220,9 +247,9 @@ void RadiusServerDialog::DeleteClick() {
       binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
     } catch (const std::exception& e) {
       binding->ShowStatus(ErrorText(e));
-      return;
     }
   }
+  // Read again whatever the outcome: the list shows what the switch holds.
   RefreshClick();
   UpdateSamples();
 }

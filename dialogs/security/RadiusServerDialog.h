@@ -44,4 +44,7 @@ class RadiusServerDialog : public SnmpDialog {
  private:
   bool CheckAddress();
   bool IsDuplicate() const;
+  // Selects the line of the server `index` again after a read, leaving the
+  // edit window's fields as they are.
+  void SelectKeepingFields(const QString& index);
 };

@@ -20,6 +20,8 @@
 
 namespace {
 enum { kIndex = 0, kName = 1, kEgress = 2, kForbidden = 3, kUntagged = 4, kRowStatus = 5 };
+constexpr int kFirstVlanId = 1;
+constexpr int kLastVlanId = 4094;
 }
 
 StaticVlanDialog::StaticVlanDialog(const DialogContext& context) : SnmpDialog(context.owner) {
@@ -80,7 +82,7 @@ StaticVlanDialog::StaticVlanDialog(const DialogContext& context) : SnmpDialog(co
 
   table_ = AddBinding(tbl::Dot1qVlanStatic, true, Memo1);
   table_->AttachListView(LV_dot1qVlanStaticEntry, true);
-  table_->AssociateEdits(kIndex, "%s", ED_VLANID);
+  table_->AssociateEdits(kIndex, "%i{n1x4094l4}", ED_VLANID);
   table_->AssociateEdits(kName, "%s", ED_VLANName);
   BindPortList(*table_, kEgress, *EgressPorts);
   BindPortList(*table_, kForbidden, *ForbiddenEgressPorts);
@@ -140,6 +142,29 @@ void StaticVlanDialog::LV_dot1qVlanStaticEntryClick() {
   BT_Add->setEnabled(false);
 }
 
+bool StaticVlanDialog::CheckVlanId() {
+  const QString text = ED_VLANID->text().trimmed();
+  if (text.isEmpty()) {
+    ShowMessageBox(this, QStringLiteral("VLAN ID must be set."), ProgramCaption());
+    ED_VLANID->setFocus();
+    return false;
+  }
+  bool number = false;
+  const int id = text.toInt(&number);
+  if (!number || id < kFirstVlanId || id > kLastVlanId) {
+    ShowMessageBox(this, QStringLiteral("VLAN ID should between 1-4094"), ProgramCaption());
+    ED_VLANID->setFocus();
+    return false;
+  }
+  return true;
+}
+
+bool StaticVlanDialog::RefusedWhileBusy() {
+  if (!Bindings().refuses()) return false;
+  ShowMessageBox(this, Bindings().busyText, ProgramCaption());
+  return true;
+}
+
 void StaticVlanDialog::Write() {
   try {
     table_->Apply(true, true);
@@ -149,18 +174,23 @@ void StaticVlanDialog::Write() {
 }
 
 void StaticVlanDialog::BT_SetClick() {
+  if (RefusedWhileBusy() || !CheckVlanId()) return;
   Write();
   ClearFields();
   ButtonsAfterRefresh();
 }
 
 void StaticVlanDialog::BT_AddClick() {
+  // A second click while the first Add is written (or the list read after
+  // it) is refused before its fields, cleared by the first, are looked at.
+  if (RefusedWhileBusy() || !CheckVlanId()) return;
   Status->setCurrentIndex(1);  // createAndGo
   Write();
   ClearFields();
 }
 
 void StaticVlanDialog::BT_DeleteClick() {
+  if (RefusedWhileBusy() || !CheckVlanId()) return;
   Status->setCurrentIndex(2);  // destroy
   Write();
   ClearFields();

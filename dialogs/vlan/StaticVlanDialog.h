@@ -49,6 +49,10 @@ class StaticVlanDialog : public SnmpDialog {
  private:
   void ClearFields();
   void ButtonsAfterRefresh();
+  // While a read or write of the dialog runs: shows the busy text, true.
+  bool RefusedWhileBusy();
+  // The VLAN ID field holds a VLAN (1 to 4094); otherwise says so.
+  bool CheckVlanId();
   // Apply on the table binding; an error goes to the memo.
   void Write();
 

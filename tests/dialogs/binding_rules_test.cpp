@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -25,6 +28,11 @@
 #include "app/MenuCatalogue.h"
 #include "common/FakeMainWindow.h"
 #include "dialogs/RegisterDialogs.h"
+#include "dialogs/basic/SmtpControlDialog.h"
+#include "dialogs/bridge/StpControlDialog.h"
+#include "dialogs/common/ProgressDialog.h"
+#include "dialogs/security/RadiusServerDialog.h"
+#include "dialogs/security/RadiusServerEditDialog.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 
@@ -175,6 +183,229 @@ TEST_F(BindingRules, NonIncreasingOidsAreReportedByEveryTableDialog) {
     dialog.reset();
     TearDown();
   }
+}
+
+// Stop pressed while a long table is read: the list keeps the rows read so
+// far and the status line says that the read was stopped and how many rows
+// it read, never "Ok".
+TEST_F(BindingRules, AStoppedReadSaysSoWithTheRowsItRead) {
+  struct Case {
+    const char* handler;
+    const char* table;
+    const char* refresh;
+    const char* stop;
+    const char* list;
+  };
+  const Case cases[] = {
+      {"IGMPMulticastVLANTable1Click", "IsmVlan", "btnRefresh", "btnStop", "lvISMVLAN"},
+      {"MLDSnoopingRouterPort1Click", "MldRouterPortVlan", "BT_Get", "BT_Stop", "ListView1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    StartWith({"--rows", std::string(c.table) + "=200", "--fault-delay", "50"});
+    auto dialog = Make(c.handler);
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    auto* list = Child<QTreeWidget>(*dialog, c.list);
+    ASSERT_EQ(list->topLevelItemCount(), 200);
+    QApplication::processEvents();  // the operator clicks in a later turn
+    Child<QPushButton>(*dialog, c.refresh)->click();
+    ASSERT_TRUE(dialog->AnyBusy());
+    Child<QPushButton>(*dialog, c.stop)->click();
+    ASSERT_TRUE(Idle(*dialog));
+    const int rows = list->topLevelItemCount();
+    EXPECT_LT(rows, 200);
+    const QString memo = Child<QPlainTextEdit>(*dialog, "Memo1")->toPlainText();
+    const QString last = memo.split(QLatin1Char('\n')).last();
+    EXPECT_TRUE(last.startsWith(QStringLiteral("Get: Stopped, %1 row").arg(rows))) << memo.toStdString();
+    EXPECT_FALSE(last.contains(QStringLiteral("Ok"))) << memo.toStdString();
+    dialog.reset();
+    TearDown();
+  }
+}
+
+// The RADIUS edit window, which writes through the list window's binding: a
+// failed Set shows its error in the edit window the operator looks at (and
+// in the list's memo), the edit window stays open with what he typed, and
+// the list is read again; a second Set while the first is written is
+// refused there and sends nothing.
+class RadiusEdit : public BindingRules {
+ protected:
+  struct Box {
+    QWidget* parent;
+    std::string text;
+  };
+  // Opens the list, selects the first server and puts the edit window up in
+  // edit mode with a new key typed.
+  std::unique_ptr<RadiusServerDialog> OpenEdit(std::vector<std::string> switches) {
+    StartWith(std::move(switches));
+    SetMessageBoxHook([this](QWidget* parent, const QString& text, const QString&, QMessageBox::StandardButtons) {
+      boxes.push_back({parent, text.toStdString()});
+      return QMessageBox::Ok;
+    });
+    std::unique_ptr<RadiusServerDialog> list(qobject_cast<RadiusServerDialog*>(Make("RadiusServerTabl1Click").release()));
+    EXPECT_NE(list, nullptr);
+    if (list == nullptr) return list;
+    Open(*list);
+    list->binding->request.timeout = 100;
+    list->binding->request.retries = 0;
+    Select(list->ListView1, 0);
+    list->EditForm->Prepare(false);
+    list->EditForm->show();
+    list->EditForm->KeyEdit->setText(QStringLiteral("typed-key"));
+    return list;
+  }
+  // The column of the list that shows variable `var`.
+  static int Column(RadiusServerDialog& list, int var) {
+    for (int c = 0; c < list.ListView1->columnCount(); ++c)
+      if (list.binding->ColumnVariable(c) == var) return c;
+    return -1;
+  }
+  // The first server's key in the simulator.
+  std::string SnmpGetKey() {
+    auto r = qrxtest::RunCommand({"snmpget", "-v2c", "-c", qrxtest::SimProcess::kReadCommunity, "-Oqv",
+                                  session_.sim().address(), "1.3.6.1.4.1.32473.12.3.2.4.1.3.1"});
+    return r.out.substr(0, r.out.find_last_not_of("\r\n") + 1);
+  }
+  std::vector<Box> boxes;
+};
+
+constexpr const char* kRadiusAuthPort = "1.3.6.1.4.1.32473.12.3.2.4.1.4.2";
+
+TEST_F(RadiusEdit, ARefusedSetShowsItsErrorInTheEditWindowAndTheListIsReadAgain) {
+  // The second SET is refused: the first changes the second server behind
+  // the window's back, the second is the window's.
+  auto list = OpenEdit({"--rows", "RadiusServer=2", "--fault-set-fail", "2"});
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
+                                   session_.sim().address(), kRadiusAuthPort, "i", "1999"})
+                  .exitCode == 0);
+  MarkJournal();
+  list->EditForm->SetClick();
+  ASSERT_TRUE(Idle(*list));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].parent, list->EditForm);
+  EXPECT_EQ(boxes[0].text.rfind("Set:", 0), 0u) << boxes[0].text;
+  EXPECT_TRUE(list->Memo1->toPlainText().contains(QString::fromStdString(boxes[0].text)));
+  EXPECT_TRUE(list->EditForm->isVisible());
+  EXPECT_EQ(list->EditForm->KeyEdit->text(), "typed-key");
+  EXPECT_EQ(NewRecords().size(), 1u);
+  EXPECT_EQ(list->ListView1->topLevelItem(1)->text(Column(*list, 3)), "1999") << "the list is read again";
+  // The server is still selected: Set may be tried again.
+  ASSERT_EQ(list->ListView1->selectedItems().size(), 1);
+  EXPECT_EQ(list->ListView1->selectedItems().first(), list->ListView1->topLevelItem(0));
+  list->EditForm->SetClick();
+  ASSERT_TRUE(Idle(*list));
+  EXPECT_FALSE(list->EditForm->isVisible());
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].varbinds.front().value, "74 79 70 65 64 2D 6B 65 79");  // "typed-key"
+}
+
+TEST_F(RadiusEdit, ASecondSetWhileTheFirstIsWrittenIsRefusedInTheEditWindow) {
+  auto list = OpenEdit({"--rows", "RadiusServer=2", "--fault-hold-after", "0"});
+  ASSERT_NE(list, nullptr);
+  MarkJournal();
+  // The second click comes while the first Set waits for the held write.
+  bool secondDone = false;
+  QTimer second;
+  QObject::connect(&second, &QTimer::timeout, [&] {
+    if (secondDone || !list->Bindings().refuses()) return;
+    secondDone = true;
+    list->EditForm->SetButton->click();
+  });
+  second.start(5);
+  list->EditForm->SetButton->click();  // returns when the write has timed out
+  second.stop();
+  ASSERT_TRUE(secondDone);
+  ASSERT_TRUE(Idle(*list));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].parent, list->EditForm);
+  EXPECT_EQ(boxes[0].text, "Get data not complete");
+  EXPECT_EQ(boxes[1].parent, list->EditForm);
+  EXPECT_EQ(boxes[1].text.rfind("Set:", 0), 0u) << boxes[1].text;
+  EXPECT_TRUE(list->EditForm->isVisible());
+  ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);  // the held write is handled now
+  ASSERT_TRUE(WaitFor([&] { return SnmpGetKey() == "\"typed-key\""; }));
+  EXPECT_EQ(NewRecords().size(), 1u) << "the refused second Set sent nothing";
+}
+
+// The captions of the progress windows shown while it lives.
+class ProgressShown : public QObject {
+ public:
+  ProgressShown() { QApplication::instance()->installEventFilter(this); }
+  ~ProgressShown() override { QApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      if (auto* window = qobject_cast<ProgressDialog*>(watched)) captions << window->windowTitle();
+    return false;
+  }
+  QStringList captions;
+};
+
+// A progress window that holds the operator while a write works closes as
+// soon as that write has failed (the switch refuses the first SET), not
+// after its ticks, and the write's error stays on the status line.
+TEST_F(BindingRules, AProgressWindowClosesAsSoonAsItsWriteHasFailed) {
+  struct Case {
+    const char* handler;
+    const char* progressCaption;
+    std::function<void(SnmpDialog&)> act;
+  };
+  const Case cases[] = {
+      {"SMTPControlTable1Click", "Send the mail Progress",
+       [](SnmpDialog& d) {
+         auto& smtp = static_cast<SmtpControlDialog&>(d);
+         smtp.stateCombo->setCurrentIndex(smtp.stateCombo->findText(QStringLiteral("enabled")));
+         smtp.sendTestCombo->setCurrentIndex(smtp.sendTestCombo->findText(QStringLiteral("send")));
+         smtp.serverAddressEdit->setText(QStringLiteral("192.0.2.25"));
+         smtp.serverPortEdit->setText(QStringLiteral("25"));
+         smtp.setClicked();
+       }},
+      {"Information2Click", "Set STP Progress",
+       [](SnmpDialog& d) {
+         auto& stp = static_cast<StpControlDialog&>(d);
+         stp.versionCombo->setCurrentIndex(stp.versionCombo->findText(QStringLiteral("mstp")));
+         stp.versionChanged();
+         stp.setClicked();
+       }},
+  };
+  ProgressDialog::SetTickInterval(0);  // no ticks: only the failure may close the window
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    StartWith({"--fault-set-fail", "1"});
+    mainWindow.VersionText()->setText(QStringLiteral("rstp"));
+    auto dialog = Make(c.handler);
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    const ProgressShown shown;
+    bool closedByTest = false;
+    QElapsedTimer shownFor;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      auto* window = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
+      if (window == nullptr || !window->isVisible()) return;
+      if (!shownFor.isValid()) shownFor.start();
+      if (shownFor.elapsed() > 10000) {
+        closedByTest = true;
+        window->close();
+      }
+    });
+    watch.start(0);
+    MarkJournal();
+    c.act(*dialog);
+    watch.stop();
+    ASSERT_TRUE(Idle(*dialog));
+    EXPECT_EQ(shown.captions, QStringList{QString::fromLatin1(c.progressCaption)});
+    EXPECT_FALSE(closedByTest) << "the progress window stayed after its write had failed";
+    EXPECT_EQ(NewRecords().size(), 1u);
+    auto* status = Child<QLabel>(*dialog, "StatusPanel0");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Set:"))) << status->text().toStdString();
+    dialog.reset();
+    TearDown();
+  }
+  ProgressDialog::SetTickInterval(1000);
 }
 
 // A session whose privacy protocol the program refuses (IDEA) before

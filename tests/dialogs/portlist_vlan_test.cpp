@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <csignal>
 
 #include "dialogs/vlan/CurrentVlanDialog.h"
 #include "dialogs/vlan/StaticVlanDialog.h"
@@ -117,6 +118,67 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
   EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
 }
 
+// Add sends a VLAN ID only from 1 to 4094; anything else is refused with a
+// message naming the field before anything goes to the switch.
+TEST_F(VlanStatic, AddSendsOnlyAVlanIdFromOneTo4094) {
+  const struct {
+    const char* id;
+    const char* message;  // "" when the row is created
+  } cases[] = {
+      {"5000", "VLAN ID should between 1-4094"}, {"4095", "VLAN ID should between 1-4094"},
+      {"0", "VLAN ID should between 1-4094"},    {"-5", "VLAN ID should between 1-4094"},
+      {"abc", "VLAN ID must be set."},           {"", "VLAN ID must be set."},
+      {"4094", ""},                              {"1", ""},
+  };
+  StaticVlanDialog form(DialogContext{});
+  Open(form);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("VLAN ID '") + c.id + "'");
+    messages.clear();
+    form.ED_VLANID->setText(QString::fromLatin1(c.id));
+    form.ED_VLANName->setText("v");
+    MarkJournal();
+    form.BT_AddClick();
+    ASSERT_TRUE(Idle(form));
+    const auto records = NewRecords();
+    if (*c.message) {
+      EXPECT_EQ(messages, std::vector<std::string>{c.message});
+      EXPECT_TRUE(records.empty());
+      continue;
+    }
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].varbinds.back().oid, std::string(kStatic) + "5." + c.id);
+    EXPECT_EQ(records[0].varbinds.back().value, "4");
+  }
+}
+
+// A second Add while the first one is written (held by the switch until
+// released) is refused: one SET, one new row.
+class VlanStaticHeldWrite : public VlanStatic {
+ protected:
+  std::vector<std::string> SimSwitches() const override {
+    return {"--rows", "Dot1qVlanStatic=3", "--fault-hold-after", "0"};
+  }
+};
+
+TEST_F(VlanStaticHeldWrite, ASecondAddWhileTheFirstIsWrittenSendsNothing) {
+  StaticVlanDialog form(DialogContext{});
+  Open(form);
+  form.ED_VLANID->setText("10");
+  form.ED_VLANName->setText("ten");
+  MarkJournal();
+  form.BT_Add->click();
+  // The second click of a double click comes in a later turn of the event loop.
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.Bindings().refuses(); }));
+  form.BT_Add->click();
+  EXPECT_EQ(messages, std::vector<std::string>{"Refresh Not Complete"});
+  ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 4; }));
+  const auto records = NewRecords();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].varbinds.back().oid, std::string(kStatic) + "5.10");
+}
 
 class VlanViews : public qrxtest::DialogSimTest {};
 

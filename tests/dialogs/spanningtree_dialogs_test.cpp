@@ -1,6 +1,7 @@
 // The spanning-tree dialogs against the simulator, with the progress windows
 // driven tick by tick.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -142,6 +143,70 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].value, "2");
   EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+}
+
+// Counts the windows of class W that are shown.
+template <class W>
+class ShowCounter : public QObject {
+ public:
+  ShowCounter() { QApplication::instance()->installEventFilter(this); }
+  ~ShowCounter() override { QApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<W*>(watched) != nullptr) ++count;
+    return false;
+  }
+  int count = 0;
+};
+
+// Writes the switch refuses (the first two SETs get genErr): the progress
+// window of enabling closes as soon as the write has failed, not after its
+// 31 ticks, and the error stays on the status line after the state has been
+// read again.
+class SpanningTreeRefused : public SpanningTree {
+ protected:
+  std::vector<std::string> SimSwitches() const override {
+    return {"--fault-set-fail", "1", "--fault-set-fail", "2"};
+  }
+};
+
+TEST_F(SpanningTreeRefused, AFailedWriteClosesTheProgressWindowAndItsErrorStays) {
+  const struct {
+    const char* chosen;
+    bool progress;
+  } cases[] = {{"enabled", true}, {"disabled", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    SpanningTreeAlgorithmDialog form(DialogContext{});
+    Open(form);
+    ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+    // Only a failed write closes the window (no ticks run); should it not,
+    // the test closes it after a while and says so.
+    ShowCounter<ProgressDialog> progressShown;
+    bool closedByTest = false;
+    QTimer watch;
+    QElapsedTimer shownFor;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      auto* window = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
+      if (window == nullptr || !window->isVisible()) return;
+      if (!shownFor.isValid()) shownFor.start();
+      if (shownFor.elapsed() > 10000) {
+        closedByTest = true;
+        window->close();
+      }
+    });
+    watch.start(5);
+    MarkJournal();
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(c.chosen));
+    form.SetButtonClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_FALSE(closedByTest) << "the progress window stayed after the write had failed";
+    EXPECT_EQ(progressShown.count, c.progress ? 1 : 0);
+    ASSERT_EQ(NewRecords().size(), 1u);
+    const std::string status = form.StatusPanel->text().toStdString();
+    EXPECT_EQ(status.rfind("Set:", 0), 0u) << status;
+    EXPECT_EQ(status.find("Ok"), std::string::npos) << status;
+    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");  // read again: the switch's state
+  }
 }
 
 class StpInfo : public SpanningTree {

@@ -312,6 +312,76 @@ TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
   ASSERT_TRUE(WaitFor([&] { return d->RefreshAllowed() && !d->AnyBusy(); }));
 }
 
+// The weekdays and the two times are checked before anything is written, by
+// Add and by Edit alike; a refused field is named in the message.
+TEST_F(TimeRange, AddAndEditSendOnlyValidWeekdaysAndTimes) {
+  const char* const kStartMessage = "Please input a valid daily start time (hh:mm, hour 0-23, minute 0-59)";
+  const char* const kEndMessage = "Please input a valid daily end time (hh:mm, hour 0-23, minute 0-59)";
+  const char* const kDaysMessage = "Please input valid weekdays (mon,tue,wed,thu,fri,sat,sun)";
+  const struct {
+    const char* days;
+    const char* start;
+    const char* end;
+    const char* message;  // "" when written
+  } cases[] = {
+      {"mon,tue", "25:99", "23:00", kStartMessage},
+      {"mon", "24:00", "23:00", kStartMessage},
+      {"mon", "08:60", "23:00", kStartMessage},
+      {"mon", "8", "23:00", kStartMessage},
+      {"mon", "-1:00", "23:00", kStartMessage},
+      {"mon", "08:00", "23:5", kEndMessage},
+      {"mon", "08:00", "ab:cd", kEndMessage},
+      {"xyz", "08:00", "09:00", kDaysMessage},
+      {"mon,,tue", "08:00", "09:00", kDaysMessage},
+      {"mon,mon", "08:00", "09:00", kDaysMessage},
+      {"mon;tue", "08:00", "09:00", kDaysMessage},
+      {"Sun,sat", "0:00", "23:59", ""},
+      {"mon,tue,wed,thu,fri", "08:30", "17:45", ""},
+  };
+  auto d = Open<TimeRangeDialog>();
+  for (bool edit : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(edit ? "Edit " : "Add ") + c.days + " " + c.start + "-" + c.end);
+      const std::string name = edit ? "r" : "a" + std::to_string(&c - cases);
+      if (edit) {
+        ASSERT_TRUE(WaitFor([&] { return Line(d->ListView1, "r") != nullptr; }));
+        Line(d->ListView1, "r")->setSelected(true);
+      } else {
+        d->edtName->setText(QString::fromStdString(name));
+      }
+      d->edtweekdays->setText(c.days);
+      d->edtStart->setText(c.start);
+      d->edtEnd->setText(c.end);
+      boxes.texts.clear();
+      const size_t mark = JournalSize();
+      if (edit) d->btnSetClick();
+      else d->btnAddClick();
+      ASSERT_TRUE(Settle(*d));
+      const auto sets = JournalSince(mark);
+      if (*c.message) {
+        EXPECT_EQ(boxes.texts, QStringList{c.message});
+        EXPECT_TRUE(sets.empty());
+        if (edit) d->ListView1->clearSelection();
+        continue;
+      }
+      EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(" | ").toStdString();
+      ASSERT_EQ(sets.size(), 1u);
+      std::string index = std::to_string(name.size());  // the name as the row's index, length first
+      for (char ch : name) index += "." + std::to_string(static_cast<unsigned char>(ch));
+      EXPECT_EQ(SnmpGet(O(kRange, "3." + index)), c.start);
+    }
+    if (!edit) {
+      // The row Edit works on.
+      d->edtName->setText("r");
+      d->edtweekdays->setText("mon");
+      d->edtStart->setText("01:00");
+      d->edtEnd->setText("02:00");
+      d->btnAddClick();
+      ASSERT_TRUE(Settle(*d));
+    }
+  }
+}
+
 // ---------------------------------------------------------------------------
 class SystemLog : public DialogTest {};
 
