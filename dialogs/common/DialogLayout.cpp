@@ -50,8 +50,6 @@ void ButtonBar::place(QPushButton* button) {
   const bool row = qobject_cast<QHBoxLayout*>(layout_) != nullptr;
   // A row: counter items, stretch, buttons. A column: buttons, stretch.
   layout_->insertWidget(row ? counterItems_ + 1 + position : position, button);
-  // Tab goes through the buttons in the order they are shown.
-  for (size_t i = 1; i < buttons_.size(); ++i) QWidget::setTabOrder(buttons_[i - 1], buttons_[i]);
 }
 
 QPushButton* ButtonBar::add(const QString& text, Name name, std::function<void()> clicked) {

@@ -6,7 +6,7 @@
 //     scroll area or list are the area's business),
 //   - the window, title bar and frame included, fits the screen,
 //   - every visible push button is wholly visible (not scrolled away, not
-//     clipped),
+//     clipped), and one of them closes the window ("Close"),
 //   - no list column cuts a cell's text while the column is below the
 //     width limit of list columns (the window would have had room).
 // QRX_GEOMETRY_ONLY=<handler>[,<handler>...] opens only those commands.
@@ -128,6 +128,13 @@ std::vector<std::string> GeometryFaults(QWidget* window) {
     const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
     if (!inside.contains(at)) faults.push_back("widget " + Name(w) + " lies outside the window");
   }
+  // A way to close the window beside its title bar: a "Close" button (a
+  // message window's "OK").
+  bool closable = false;
+  for (QPushButton* button : window->findChildren<QPushButton*>())
+    if (button->isVisibleTo(window) && (button->text() == QLatin1String("Close") || button->text() == QLatin1String("OK")))
+      closable = true;
+  if (!closable) faults.push_back("no Close button");
   const int limit = Px(window, kListColumnLimit);
   for (QTreeView* view : window->findChildren<QTreeView*>()) {
     if (!view->isVisibleTo(window) || view->model() == nullptr) continue;
