@@ -107,11 +107,10 @@ void PlaceField(QGridLayout* grid, int line, int group, QCheckBox* box, QLabel* 
 }
 }  // namespace
 
-QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
+QWidget* AclTableDialog::AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
                                   const char* useBoxName) {
-  auto* edit = new QLineEdit(fieldArea_);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setMinimumWidth(Px(this, 130));
+  field->setObjectName(QString::fromLatin1(name));
+  field->setMinimumWidth(Px(this, 130));
   QCheckBox* box = nullptr;
   if (useBox) {
     box = new QCheckBox(fieldArea_);
@@ -120,29 +119,20 @@ QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCh
     *useBox = box;
   }
   auto* label = new QLabel(caption, fieldArea_);
-  label->setBuddy(edit);
-  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, edit);
+  label->setBuddy(field);
+  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, field);
   if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
-  return edit;
+  return field;
+}
+
+QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
+                                  const char* useBoxName) {
+  return static_cast<QLineEdit*>(AddField(new QLineEdit(fieldArea_), name, caption, useBox, useBoxName));
 }
 
 QComboBox* AclTableDialog::AddCombo(const char* name, const QString& caption, QCheckBox** useBox,
                                    const char* useBoxName) {
-  auto* combo = new QComboBox(fieldArea_);
-  combo->setObjectName(QString::fromLatin1(name));
-  combo->setMinimumWidth(Px(this, 130));
-  QCheckBox* box = nullptr;
-  if (useBox) {
-    box = new QCheckBox(fieldArea_);
-    box->setObjectName(QString::fromLatin1(useBoxName));
-    useBoxes_.push_back(box);
-    *useBox = box;
-  }
-  auto* label = new QLabel(caption, fieldArea_);
-  label->setBuddy(combo);
-  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, combo);
-  if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
-  return combo;
+  return static_cast<QComboBox*>(AddField(new QComboBox(fieldArea_), name, caption, useBox, useBoxName));
 }
 
 void AclTableDialog::HideField(QWidget* field) {

@@ -72,6 +72,10 @@ class AclTableDialog : public SnmpDialog {
 
   // ---- Layout. Fields go into a grid of `fieldColumns` groups per line,
   // each group [use box] caption field.
+  // `field` named `name`, captioned, with its use box when asked for, in
+  // the next place of the field grid.
+  QWidget* AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
+                    const char* useBoxName);
   QLineEdit* AddEdit(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
                      const char* useBoxName = nullptr);
   QComboBox* AddCombo(const char* name, const QString& caption, QCheckBox** useBox = nullptr,

@@ -251,7 +251,7 @@ TEST_F(DialogGeometry, EveryDedicatedDialogFitsItsScreenAndShowsItsTexts) {
   QScreen* screen = QGuiApplication::primaryScreen();
   ASSERT_NE(screen, nullptr);
   const QSizeF pixels = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
-  ASSERT_LE(std::abs(pixels.width() - kScreenWidth), 2.0) << "run on the offscreen platform with tests/app/screen-1280x1024.json";
+  ASSERT_LE(std::abs(pixels.width() - kScreenWidth), 2.0) << "run on the offscreen platform with tests/common/screen-1280x1024.json";
   ASSERT_LE(std::abs(pixels.height() - kScreenHeight), 2.0);
   ClearDedicatedDialogs();
   RegisterDedicatedDialogs(DedicatedDialogs());
