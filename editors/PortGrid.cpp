@@ -98,6 +98,11 @@ void PortGrid::AddUnit(const QString& caption, int /*firstPort*/, int count, int
     bottom = std::max(bottom, top + height);
   }
   box->resize(right + 4, bottom + 4);
+  // The page is as large as its boxes at any font size: the grid never
+  // scrolls, and never hides a port behind a scroll bar.
+  box->setMinimumSize(box->size());
+  scroll->setMinimumSize(box->size());
+  page->setMinimumSize(box->size());
 
   // The pages are shown without a tab row.
   UnitPageControl->tabBar()->hide();

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QFrame>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
@@ -12,6 +13,7 @@
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
+#include "editors/WindowFit.h"
 #include "snmp/SnmpPump.h"
 
 SnmpDialog::SnmpDialog(QWidget* owner) : QDialog(owner), group_(BindingGroup::Create(this)) {
@@ -107,6 +109,49 @@ void SnmpDialog::showEvent(QShowEvent* event) {
   });
 }
 
+void SnmpDialog::setVisible(bool visible) {
+  if (visible && !fitted_) {
+    fitted_ = true;
+    PlaceSamplesCaption();
+    for (QTreeView* view : findChildren<QTreeView*>()) KeepListFitted(view);
+    FitWindowToScreen(this);
+  }
+  QDialog::setVisible(visible);
+}
+
+namespace {
+// The box layout below `layout` (itself included) that holds `widget`.
+QBoxLayout* BoxHolding(QLayout* layout, QWidget* widget) {
+  if (layout == nullptr) return nullptr;
+  if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0) return box;
+  for (int i = 0; i < layout->count(); ++i)
+    if (QBoxLayout* found = BoxHolding(layout->itemAt(i)->layout(), widget)) return found;
+  return nullptr;
+}
+bool InLayout(QLayout* layout, QWidget* widget) {
+  if (layout == nullptr) return false;
+  if (layout->indexOf(widget) >= 0) return true;
+  for (int i = 0; i < layout->count(); ++i)
+    if (InLayout(layout->itemAt(i)->layout(), widget)) return true;
+  return false;
+}
+}  // namespace
+
+void SnmpDialog::PlaceSamplesCaption() {
+  if (!samplesCaption_ || !samples_) return;
+  QWidget* holder = samples_->parentWidget();
+  if (holder == nullptr) return;
+  // The caption's own parent may differ from the counter's: it joins the
+  // counter's widget when it has no place yet.
+  QWidget* captionHolder = samplesCaption_->parentWidget();
+  if (captionHolder != nullptr && InLayout(captionHolder->layout(), samplesCaption_)) return;
+  QBoxLayout* box = BoxHolding(holder->layout(), samples_);
+  if (box == nullptr) return;
+  if (captionHolder != holder) samplesCaption_->setParent(holder);
+  box->insertWidget(box->indexOf(samples_), samplesCaption_);
+  samplesCaption_->show();
+}
+
 void SnmpDialog::keyPressEvent(QKeyEvent* event) {
   // No default button: Enter typed into a value neither re-reads the device
   // over it nor closes the dialog (a focused button still answers it).
@@ -146,6 +191,7 @@ QLabel* SnmpDialog::AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel
   count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   count->setMinimumWidth(Px(this, 40));
   if (caption) *caption = label;
+  samplesCaption_ = label;
   samples_ = count;
   samplesView_ = view;
   if (view != nullptr) {

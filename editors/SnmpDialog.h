@@ -82,7 +82,9 @@ class SnmpDialog : public QDialog {
 
   // The "Samples" counter: a caption "Samples" and a sunken static text under
   // `parent`, kept at the line count of `view` (after each read and on every
-  // change of the view). Returns the static text.
+  // change of the view). Returns the static text. The caller places the
+  // caption (given through `caption`) or leaves it to the dialog, which puts
+  // it just before the static text once that is in a layout.
   QLabel* AddSamplesCounter(QWidget* parent, QTreeWidget* view, QLabel** caption = nullptr);
   void UpdateSamples();
 
@@ -91,6 +93,10 @@ class SnmpDialog : public QDialog {
   virtual void ShowError(const std::string& text);
 
   void done(int result) override;
+  // Before the first show: places a "Samples" caption its caller left out
+  // beside its counter, keeps every list fitted to its texts and fits the
+  // window to its caption and its screen (editors/WindowFit.h).
+  void setVisible(bool visible) override;
 
  protected:
   // The dialog's first read; runs once, after the dialog is first shown.
@@ -112,6 +118,10 @@ class SnmpDialog : public QDialog {
   bool closed_ = false;
   bool ready_ = false;
   bool deleteAfterWait_ = false;
+  void PlaceSamplesCaption();
+
+  bool fitted_ = false;
+  QPointer<QLabel> samplesCaption_;
   QPointer<QLabel> samples_;
   QPointer<QTreeWidget> samplesView_;
 };

@@ -10,10 +10,14 @@
 //
 //   qrx900-grab-windows <out-dir> /I127.0.0.1 /Rmenlak /Wtorvesk /v1
 //
-// (the key store and the device profile as for qrx900 itself).
+// (the key store and the device profile as for qrx900 itself). With
+// --dialogs first, it grabs every dedicated dialog of the menu instead, once
+// each has read its values, into <out-dir>/<handler>.png (scripts/grab-windows
+// --dialogs runs it at 96 and at 144 dpi).
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QComboBox>
@@ -33,9 +37,11 @@
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
 #include "app/PanelViews.h"
+#include "app/MenuCatalogue.h"
 #include "app/snapshot/SnapshotForms.h"
 #include "app/snapshot/SnapshotReader.h"
 #include "dialogs/RegisterDialogs.h"
+#include "snmp/Session.h"
 
 namespace {
 
@@ -185,12 +191,52 @@ bool GrabFindCommand(TMainForm& window, const QString& path) {
   return saved;
 }
 
+// Opens every dedicated dialog from the menu and grabs it once no exchange
+// has been in flight for a moment.
+bool GrabEveryDedicatedDialog(TMainForm& window, const QString& out) {
+  bool ok = true;
+  for (const MenuEntry& entry : MenuCatalogue()) {
+    if (!entry.IsCommand() || entry.pattern != CommandPattern::Dedicated) continue;
+    const std::string handler(entry.handler);
+    QAction* action = FindCommandAction(window.MainMenu1, handler);
+    if (!action || !action->isEnabled()) {
+      std::fprintf(stderr, "no enabled command %s\n", handler.c_str());
+      ok = false;
+      continue;
+    }
+    bool saved = false;
+    QTimer watch;
+    QElapsedTimer clock, quiet;
+    clock.start();
+    quiet.start();
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      if (GlobalSnmp != nullptr && GlobalSnmp->PendingCount() > 0) quiet.restart();
+      if (quiet.elapsed() < 500 && clock.elapsed() < kWaitMs) return;
+      watch.stop();
+      saved = Save(dialog, out + "/" + QString::fromStdString(handler) + ".png");
+      dialog->close();
+    });
+    watch.start(50);
+    action->trigger();
+    if (!saved) std::fprintf(stderr, "no picture of %s\n", handler.c_str());
+    ok = ok && saved;
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool everyDialog = argc > 1 && std::string(argv[1]) == "--dialogs";
+  if (everyDialog) {
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: qrx900-grab-windows OUT-DIR SWITCHES...\n");
+    std::fprintf(stderr, "usage: qrx900-grab-windows [--dialogs] OUT-DIR SWITCHES...\n");
     return 2;
   }
   const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -209,6 +255,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   QTest::qWait(800);  // past the blinking that follows a reply
+  if (everyDialog) return GrabEveryDedicatedDialog(window, out) ? 0 : 1;
   bool ok = Save(&window, out + "/main-window.png");
 
   for (const DialogShot& shot : kDialogShots) {

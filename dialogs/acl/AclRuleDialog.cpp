@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-AclRuleDialog::AclRuleDialog(const DialogContext& context, const KyVarDefTable& table, const QString& duplicateMessage)
-    : AclTableDialog(context, table, 3), duplicateMessage_(duplicateMessage) {
+AclRuleDialog::AclRuleDialog(const DialogContext& context, const KyVarDefTable& table, const QString& duplicateMessage,
+                             int fieldColumns)
+    : AclTableDialog(context, table, fieldColumns), duplicateMessage_(duplicateMessage) {
   NameButtons("GetButton", "AddButton", "DeleteButton");
   CheckButton = AddButtonToColumn("CheckButton", QStringLiteral("Check All"));
   UncheckButton = AddButtonToColumn("UncheckButton", QStringLiteral("Clear Checks"));

@@ -35,7 +35,10 @@ class AclRuleDialog : public AclTableDialog {
     int variable = -1;
   };
 
-  AclRuleDialog(const DialogContext& context, const KyVarDefTable& table, const QString& duplicateMessage);
+  // `fieldColumns` caption and field groups a line (three unless the
+  // fields are too wide for that).
+  AclRuleDialog(const DialogContext& context, const KyVarDefTable& table, const QString& duplicateMessage,
+                int fieldColumns = 3);
 
   // The two index edits, bound.
   void BindIds(QLineEdit* first, const std::string& firstFormat, QLineEdit* access, const std::string& accessFormat);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -29,18 +30,17 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   fieldGrid_->setHorizontalSpacing(Px(this, 6));
   top->addWidget(fieldArea_, 1);
 
+  // The button column, in the order of every dialog's buttons.
   buttonColumn_ = new QWidget(this);
-  auto* buttons = new QVBoxLayout(buttonColumn_);
-  buttons->setContentsMargins(0, 0, 0, 0);
-  RefreshButton = new QPushButton(QStringLiteral("Refresh"), buttonColumn_);
-  AddButton = new QPushButton(QStringLiteral("Add"), buttonColumn_);
-  DeleteButton = new QPushButton(QStringLiteral("Delete"), buttonColumn_);
-  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton}) {
-    b->setAutoDefault(false);
-    b->setMinimumWidth(Px(this, 90));
-    buttons->addWidget(b);
-  }
-  buttons->addStretch(1);
+  buttons_ = std::make_unique<ButtonBar>(buttonColumn_, ButtonBar::Direction::Column);
+  buttonColumn_->setLayout(buttons_->layout());
+  buttons_->layout()->setContentsMargins(0, 0, 0, 0);
+  RefreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""});
+  AddButton = buttons_->add(QStringLiteral("Add"), Name{""});
+  DeleteButton = buttons_->add(QStringLiteral("Delete"), Name{""});
+  CloseButton = buttons_->close(Name{"CloseButton"});
+  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton, CloseButton}) b->setMinimumWidth(Px(this, 90));
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
   top->addWidget(buttonColumn_, 0);
 
   StackingPortPanel = new QWidget(this);
@@ -54,11 +54,19 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   ListView1->setMinimumWidth(Px(this, 560));
   main->addWidget(ListView1, 1);
 
+  // The row count and its caption, right under the list.
+  rowCountCaption_ = new QLabel(QStringLiteral("Samples"), this);
+  rowCountCaption_->setObjectName(QStringLiteral("SamplesLabel"));
+  rowCountCaption_->hide();
   RowCountText = new QLabel(QStringLiteral("0"), this);
   RowCountText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   RowCountText->setMinimumWidth(Px(this, 40));
   RowCountText->hide();
-  main->addWidget(RowCountText, 0, Qt::AlignRight);
+  auto* count = new QHBoxLayout;
+  count->addStretch(1);
+  count->addWidget(rowCountCaption_);
+  count->addWidget(RowCountText);
+  main->addLayout(count);
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -99,11 +107,10 @@ void PlaceField(QGridLayout* grid, int line, int group, QCheckBox* box, QLabel* 
 }
 }  // namespace
 
-QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
+QWidget* AclTableDialog::AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
                                   const char* useBoxName) {
-  auto* edit = new QLineEdit(fieldArea_);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setMinimumWidth(Px(this, 130));
+  field->setObjectName(QString::fromLatin1(name));
+  field->setMinimumWidth(Px(this, 130));
   QCheckBox* box = nullptr;
   if (useBox) {
     box = new QCheckBox(fieldArea_);
@@ -112,29 +119,20 @@ QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCh
     *useBox = box;
   }
   auto* label = new QLabel(caption, fieldArea_);
-  label->setBuddy(edit);
-  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, edit);
+  label->setBuddy(field);
+  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, field);
   if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
-  return edit;
+  return field;
+}
+
+QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
+                                  const char* useBoxName) {
+  return static_cast<QLineEdit*>(AddField(new QLineEdit(fieldArea_), name, caption, useBox, useBoxName));
 }
 
 QComboBox* AclTableDialog::AddCombo(const char* name, const QString& caption, QCheckBox** useBox,
                                    const char* useBoxName) {
-  auto* combo = new QComboBox(fieldArea_);
-  combo->setObjectName(QString::fromLatin1(name));
-  combo->setMinimumWidth(Px(this, 130));
-  QCheckBox* box = nullptr;
-  if (useBox) {
-    box = new QCheckBox(fieldArea_);
-    box->setObjectName(QString::fromLatin1(useBoxName));
-    useBoxes_.push_back(box);
-    *useBox = box;
-  }
-  auto* label = new QLabel(caption, fieldArea_);
-  label->setBuddy(combo);
-  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, combo);
-  if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
-  return combo;
+  return static_cast<QComboBox*>(AddField(new QComboBox(fieldArea_), name, caption, useBox, useBoxName));
 }
 
 void AclTableDialog::HideField(QWidget* field) {
@@ -150,12 +148,8 @@ void AclTableDialog::NameButtons(const char* refresh, const char* add, const cha
 }
 
 QPushButton* AclTableDialog::AddButtonToColumn(const char* name, const QString& caption) {
-  auto* layout = static_cast<QVBoxLayout*>(buttonColumn_->layout());
-  auto* b = new QPushButton(caption, buttonColumn_);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
+  QPushButton* b = buttons_->add(caption, Name{name});
   b->setMinimumWidth(Px(this, 90));
-  layout->insertWidget(layout->count() - 1, b);  // above the stretch
   return b;
 }
 
@@ -169,6 +163,7 @@ void AclTableDialog::AddPortGrid(int variable) {
 void AclTableDialog::AddRowCount(const char* name, bool visible) {
   RowCountText->setObjectName(QString::fromLatin1(name));
   RowCountText->setVisible(visible);
+  rowCountCaption_->setVisible(visible);
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,10 @@
 // every way out.
 #pragma once
 
+#include <memory>
+
+#include "dialogs/common/DialogLayout.h"
+
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -33,6 +37,7 @@ class QStatusBar;
 class QTreeWidget;
 class PortGrid;
 
+
 class AclTableDialog : public SnmpDialog {
   Q_OBJECT
 
@@ -48,6 +53,7 @@ class AclTableDialog : public SnmpDialog {
   QPushButton* RefreshButton = nullptr;
   QPushButton* AddButton = nullptr;
   QPushButton* DeleteButton = nullptr;
+  QPushButton* CloseButton = nullptr;
   // The rules' port grid (null in the mask dialogs) and its host panel.
   QWidget* StackingPortPanel = nullptr;
   PortGrid* PortPanel = nullptr;
@@ -66,6 +72,10 @@ class AclTableDialog : public SnmpDialog {
 
   // ---- Layout. Fields go into a grid of `fieldColumns` groups per line,
   // each group [use box] caption field.
+  // `field` named `name`, captioned, with its use box when asked for, in
+  // the next place of the field grid.
+  QWidget* AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
+                    const char* useBoxName);
   QLineEdit* AddEdit(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
                      const char* useBoxName = nullptr);
   QComboBox* AddCombo(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
@@ -141,6 +151,8 @@ class AclTableDialog : public SnmpDialog {
   QWidget* fieldArea_ = nullptr;
   QGridLayout* fieldGrid_ = nullptr;
   QWidget* buttonColumn_ = nullptr;
+  std::unique_ptr<ButtonBar> buttons_;
+  QLabel* rowCountCaption_ = nullptr;
   int fieldColumns_ = 1;
   int fieldLine_ = 0;
   int fieldGroup_ = 0;

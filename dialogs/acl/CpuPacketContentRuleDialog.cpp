@@ -12,7 +12,8 @@
 CpuPacketContentRuleDialog::CpuPacketContentRuleDialog(const DialogContext& context)
     : AclRuleDialog(context, tbl::PacketContentRuleCPUFilter1,
                    QStringLiteral("Has already a record with the same Profile Rule ID and Access ID. Please change "
-                                  "eithor of them.")) {
+                                  "eithor of them."),
+                    /*fieldColumns=*/2) {
   ProfileID_Edit = AddEdit("ProfileID_Edit", QStringLiteral("Profile ID"));
   AccessID_Edit = AddEdit("AccessID_Edit", QStringLiteral("Access ID"));
   NewFieldLine();

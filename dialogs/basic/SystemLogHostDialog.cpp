@@ -27,109 +27,33 @@ constexpr int kRowStatus = 6;
 constexpr const char* kPortMessage = "The range of Server UDP Port for syslog is 514 or 6000-65535.";
 }  // namespace
 
-SystemLogHostDialog::SystemLogHostDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  setObjectName(QStringLiteral("SystemLogServerForm"));
-  setWindowTitle(QStringLiteral("System Log Host : ") + context.agent);
-
-  hostList = new QTreeWidget(this);
-  hostList->setObjectName(QStringLiteral("LV_SystemLogServerEntry"));
-  hostList->setMinimumSize(Px(this, 460), Px(this, 140));
-  indexEdit = MakeEdit(this, "Ed_Index");
-  ipEdit = MakeEdit(this, "Ed_IP");
-  facilityCombo = MakeCombo(this, "CBox_Facility");
-  severityCombo = MakeCombo(this, "CBox_Severity");
-  portEdit = MakeEdit(this, "Ed_Port");
-  stateCombo = MakeCombo(this, "CBox_State");
-  rowStatusCombo = MakeCombo(this, "CBox_RowStatus");
-  rowStatusCombo->hide();
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
-  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Edit");
-  addButton = MakeButton(this, QStringLiteral("Add"), "Btn_Add");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "Btn_Del");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
-  statusBar = MakeStatusBar(this, &statusPanel);
-
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Server Index", indexEdit},   {"Server IP Address", ipEdit}, {"Facility", facilityCombo},
-      {"Severity", severityCombo},  {"UDP Port", portEdit},        {"Server State", stateCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r / 2, (r % 2) * 2);
-    fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
-    ++r;
-  }
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {refreshButton, setButton, addButton, deleteButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  countLabel = AddSamplesCounter(this, hostList, &samples);
-  buttons->addWidget(samples);
-  buttons->addWidget(countLabel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(hostList, 1);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
-  layout->addWidget(statusBar);
-
-  KySNMPRequest2Edits* b = AddBinding(tbl::SystemLogServer, true, statusPanel);
-  b->AttachListView(hostList, true);
-  b->AssociateEdits(kIndex, "%i{n1x4}", indexEdit);
-  b->AssociateEdits(kIp, "%s", ipEdit);
-  b->AssociateControl(kFacility, facilityCombo);
-  b->AssociateControl(kSeverity, severityCombo);
-  b->AssociateEdits(kPort, "%i", portEdit);
-  b->AssociateControl(kState, stateCombo);
-  b->AssociateControl(kRowStatus, rowStatusCombo);
-
-  connect(hostList, &QTreeWidget::itemSelectionChanged, this,
-          &SystemLogHostDialog::hostSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &SystemLogHostDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &SystemLogHostDialog::setClicked);
-  connect(addButton, &QPushButton::clicked, this, &SystemLogHostDialog::addClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &SystemLogHostDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &SystemLogHostDialog::closeClicked);
-  deleteButton->setEnabled(false);
-  setButton->setEnabled(false);
+SystemLogHostDialog::SystemLogHostDialog(const DialogContext& context)
+    : TableDialog(context, tbl::SystemLogServer,
+                  {.objectName = "SystemLogServerForm",
+                   .caption = QStringLiteral("System Log Host : "),
+                   .list = {Name{"LV_SystemLogServerEntry"}, {460, 140}},
+                   .fieldColumns = 2,
+                   .asynchronous = true}) {
+  hostList = list();
+  indexEdit = edit(kIndex, QStringLiteral("Server Index"), Name{"Ed_Index"}, "%i{n1x4}", Role::Index);
+  ipEdit = edit(kIp, QStringLiteral("Server IP Address"), Name{"Ed_IP"}, "%s");
+  facilityCombo = combo(kFacility, QStringLiteral("Facility"), Name{"CBox_Facility"});
+  severityCombo = combo(kSeverity, QStringLiteral("Severity"), Name{"CBox_Severity"});
+  portEdit = edit(kPort, QStringLiteral("UDP Port"), Name{"Ed_Port"}, "%i");
+  stateCombo = combo(kState, QStringLiteral("Server State"), Name{"CBox_State"});
+  rowStatusCombo = rowStatus(kRowStatus, Name{"CBox_RowStatus"});
+  refreshButton = button(QStringLiteral("Refresh"), Name{"Btn_Refresh"}, [this] { refreshClicked(); });
+  addButton = button(QStringLiteral("Add"), Name{"Btn_Add"}, [this] { addClicked(); });
+  setButton = button(QStringLiteral("Set"), Name{"Btn_Edit"}, [this] { setClicked(); }, Enable::WithSelection);
+  deleteButton = button(QStringLiteral("Delete"), Name{"Btn_Del"}, [this] { deleteClicked(); }, Enable::WithSelection);
+  closeButton = addCloseButton(Name{"Button1"});
+  countLabel = samplesCounter();
+  statusPanel = statusBar(&statusBarWidget);
 }
-
-void SystemLogHostDialog::FirstRefresh() { Editor()->Refresh(); }
-
-void SystemLogHostDialog::Reset() {
-  for (QLineEdit* e : {indexEdit, ipEdit, portEdit}) {
-    e->clear();
-    e->setReadOnly(false);
-    e->setEnabled(true);
-  }
-  indexEdit->setStyleSheet(QString());  // white again
-  for (QComboBox* c : {facilityCombo, severityCombo, stateCombo, rowStatusCombo}) c->setCurrentIndex(-1);
-  setButton->setEnabled(false);
-  deleteButton->setEnabled(false);
-  addButton->setEnabled(true);
-  refreshButton->setEnabled(true);
-  UpdateSamples();
-}
-
-void SystemLogHostDialog::hostSelected() {
-  if (hostList->selectedItems().isEmpty()) {
-    Reset();
-    return;
-  }
-  setButton->setEnabled(true);
-  deleteButton->setEnabled(true);
-  indexEdit->setEnabled(false);
-}
-
-void SystemLogHostDialog::hostsChanged() { UpdateSamples(); }
 
 void SystemLogHostDialog::refreshClicked() {
-  try {
-    if (!Editor()->busy) Editor()->Refresh();
-  } catch (const std::exception& e) {
-    Editor()->ShowStatus(ErrorText(e));
-  }
-  Reset();
+  refresh();
+  clearFields();
 }
 
 bool SystemLogHostDialog::CheckPort() {
@@ -143,15 +67,6 @@ bool SystemLogHostDialog::CheckPort() {
   return false;
 }
 
-void SystemLogHostDialog::Write() {
-  try {
-    Editor()->Apply(true, true);
-  } catch (const std::exception& e) {
-    Editor()->statusKind = kSetStatus;
-    Editor()->ShowStatus(ErrorText(e));
-  }
-}
-
 void SystemLogHostDialog::setClicked() {
   if (Editor()->busy) return;
   if (!CheckIpv4Text(this, ipEdit->text())) {
@@ -163,28 +78,23 @@ void SystemLogHostDialog::setClicked() {
     // An empty port is left out, as "Add" does: the agent would take 0.
     KyColumnExclusion exclusion(Editor()->request.varList);
     if (portEdit->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
-    Write();
+    write();
   }
-  Reset();
+  clearFields();
 }
 
 void SystemLogHostDialog::addClicked() {
   if (Editor()->busy) return;
   if (indexEdit->text().trimmed().isEmpty()) {
-    ShowMessageBox(this, "Server Index must be set", ProgramCaption());
-    indexEdit->setFocus();
+    refuse(QStringLiteral("Server Index must be set"), indexEdit);
     return;
   }
-  for (int i = 0; i < hostList->topLevelItemCount(); ++i) {
-    if (hostList->topLevelItem(i)->text(0) == indexEdit->text().trimmed()) {
-      ShowMessageBox(this, "This Index has already existed. Please Change Server Index.", ProgramCaption());
-      indexEdit->setFocus();
-      return;
-    }
+  if (hasRow(indexEdit->text().trimmed())) {
+    refuse(QStringLiteral("This Index has already existed. Please Change Server Index."), indexEdit);
+    return;
   }
   if (ipEdit->text().isEmpty()) {
-    ShowMessageBox(this, "Server IP Address must be set", ProgramCaption());
-    ipEdit->setFocus();
+    refuse(QStringLiteral("Server IP Address must be set"), ipEdit);
     return;
   }
   if (!CheckIpv4Text(this, ipEdit->text())) {
@@ -199,9 +109,9 @@ void SystemLogHostDialog::addClicked() {
     if (portEdit->text().trimmed().isEmpty()) exclusion.Exclude(kPort);
     if (severityCombo->currentText().isEmpty()) exclusion.Exclude(kSeverity);
     rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("createAndGo")));
-    Write();
+    write();
   }
-  Reset();
+  clearFields();
 }
 
 void SystemLogHostDialog::deleteClicked() {
@@ -210,9 +120,8 @@ void SystemLogHostDialog::deleteClicked() {
     KyColumnExclusion exclusion(Editor()->request.varList);
     exclusion.Exclude({kIp, kFacility, kSeverity, kPort, kState});
     rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("destroy")));
-    Write();
+    write();
   }
-  Reset();
+  clearFields();
 }
 
-void SystemLogHostDialog::closeClicked() { close(); }

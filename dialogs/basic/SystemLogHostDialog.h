@@ -2,8 +2,7 @@
 // and deleted through their row status.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/TableDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -12,7 +11,7 @@ class QPushButton;
 class QStatusBar;
 class QTreeWidget;
 
-class SystemLogHostDialog : public SnmpDialog {
+class SystemLogHostDialog : public TableDialog {
   Q_OBJECT
 
  public:
@@ -22,11 +21,8 @@ class SystemLogHostDialog : public SnmpDialog {
   void setClicked();  // "Set"
   void addClicked();
   void deleteClicked();
-  void closeClicked();  // "Close"
-  void hostSelected();
-  void hostsChanged();
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  KySNMPRequest2Edits* Editor() const { return binding(); }
 
   QTreeWidget* hostList;
   QLineEdit* indexEdit;
@@ -42,14 +38,9 @@ class SystemLogHostDialog : public SnmpDialog {
   QPushButton* addButton;
   QPushButton* deleteButton;
   QPushButton* closeButton;
-  QStatusBar* statusBar;
+  QStatusBar* statusBarWidget;
   QLabel* statusPanel;
 
- protected:
-  void FirstRefresh() override;
-
  private:
-  void Reset();
   bool CheckPort();
-  void Write();
 };

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "editors/ControlBinding.h"
@@ -30,10 +31,11 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
   row->addWidget(ComboBox1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(GetButton);
-  buttons->addWidget(SetButton);
+  ButtonBar buttonBar(this);
+  buttonBar.place(GetButton);
+  buttonBar.place(SetButton);
+  CloseButton = buttonBar.close(Name{"CloseButton"});
+  QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addStretch(1);

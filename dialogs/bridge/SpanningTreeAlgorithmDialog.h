@@ -25,6 +25,7 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   QLabel* lbSTPState = nullptr;  // hidden: the state read when the window opened
   QPushButton* GetButton = nullptr;
   QPushButton* SetButton = nullptr;
+  QPushButton* CloseButton = nullptr;
   QLabel* StatusPanel = nullptr;
 
  protected:

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
@@ -84,10 +85,11 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
 
   refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
   setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(refreshButton);
-  buttons->addWidget(setButton);
+  ButtonBar buttonBar(this);
+  buttonBar.place(refreshButton);
+  buttonBar.place(setButton);
+  closeButton = buttonBar.close(Name{"CloseButton"});
+  QBoxLayout* buttons = buttonBar.layout();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);

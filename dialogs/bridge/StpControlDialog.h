@@ -39,6 +39,7 @@ class StpControlDialog : public SnmpDialog {
   QLabel* stpStateLabel = nullptr;     // hidden: the STP state
   QPushButton* refreshButton = nullptr;
   QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
   QLabel* statusPanel = nullptr;
 
   KySNMPRequest2Edits* ParametersBinding() const { return params_; }

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/layer2/DhcpRelayAddDialog.h"
@@ -47,9 +48,9 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   AddBtn = MakeButton(this, QStringLiteral("Add"), "AddBtn");
   CloseBtn = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {RefreshBtn, DeleteBtn, AddBtn, CloseBtn}) buttons->addWidget(b);
-  buttons->addStretch(1);
+  ButtonBar buttonBar(this);
+  for (QPushButton* b : {RefreshBtn, DeleteBtn, AddBtn, CloseBtn}) buttonBar.place(b);
+  QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView1, 1);
   layout->addWidget(Memo1);

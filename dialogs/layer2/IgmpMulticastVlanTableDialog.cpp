@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
@@ -69,14 +70,11 @@ IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& 
     fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
     ++r;
   }
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {btnRefresh, btnSet, btnAdd, btnDelete, btnStop, btnClose}) buttons->addWidget(b);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  ST_Count2 = AddSamplesCounter(this, lvISMVLAN, &samples);
+  ButtonBar buttonBar(this);
+  for (QPushButton* b : {btnRefresh, btnSet, btnAdd, btnDelete, btnStop, btnClose}) buttonBar.place(b);
+  ST_Count2 = buttonBar.samplesCounter(this, lvISMVLAN);
   ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
-  buttons->addWidget(samples);
-  buttons->addWidget(ST_Count2);
+  QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvISMVLAN, 1);
   layout->addLayout(fields);

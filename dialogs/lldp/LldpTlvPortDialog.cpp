@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/lldp/LldpNamesBinding.h"
 #include "dialogs/lldp/LldpTlvPickerDialog.h"
 #include "editors/Errors.h"
@@ -73,11 +74,11 @@ void LldpTlvPortDialog::Build(LldpNamesBinding* namesBinding, LldpTlvPickerDialo
   counter->addWidget(count);
   top->addLayout(counter);
   top->addLayout(form);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(RefreshButton);
-  buttons->addWidget(EditButton);
-  top->addLayout(buttons);
+  ButtonBar buttons(this);
+  buttons.place(RefreshButton);
+  buttons.place(EditButton);
+  CloseButton = buttons.close(Name{"CloseButton"});
+  top->addLayout(buttons.layout());
   top->addWidget(StatusBar1);
   EditButton->setEnabled(false);
 }

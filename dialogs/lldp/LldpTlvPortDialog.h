@@ -37,6 +37,7 @@ class LldpTlvPortDialog : public SnmpDialog {
   QLineEdit* TLVsEdit = nullptr;
   QPushButton* RefreshButton = nullptr;
   QPushButton* EditButton = nullptr;
+  QPushButton* CloseButton = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QLabel* StatusPanel0 = nullptr;
 

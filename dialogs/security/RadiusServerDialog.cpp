@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/security/RadiusServerEditDialog.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
@@ -64,13 +65,14 @@ RadiusServerDialog::RadiusServerDialog(QWidget* owner) : SnmpDialog(owner) {
 
   auto* top = new QVBoxLayout(this);
   top->addWidget(ListView1, 1);
-  auto* row = new QHBoxLayout;
-  QLabel* count = AddSamplesCounter(this, ListView1);
+  ButtonBar row(this);
+  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton, EditButton}) row.place(b);
+  CloseButton = row.close(Name{"CloseButton"});
+  QLabel* caption = nullptr;
+  QLabel* count = AddSamplesCounter(this, ListView1, &caption);
   count->setObjectName(QStringLiteral("StaticText1"));
-  row->addWidget(count);
-  row->addStretch(1);
-  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton, EditButton}) row->addWidget(b);
-  top->addLayout(row);
+  row.placeCounter(caption, count);
+  top->addLayout(row.layout());
   top->addWidget(Memo1);
 
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {

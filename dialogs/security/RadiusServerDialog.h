@@ -36,6 +36,7 @@ class RadiusServerDialog : public SnmpDialog {
   QPushButton* AddButton = nullptr;
   QPushButton* DeleteButton = nullptr;
   QPushButton* EditButton = nullptr;
+  QPushButton* CloseButton = nullptr;
   RadiusServerEditDialog* EditForm = nullptr;
 
  protected:

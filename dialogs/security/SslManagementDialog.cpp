@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -49,10 +50,11 @@ SslManagementDialog::SslManagementDialog(QWidget* owner) : SnmpDialog(owner) {
   StatusPanel0 = new QLabel(StatusBar1);
   StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
   StatusBar1->addWidget(StatusPanel0, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(btnGet);
-  buttons->addWidget(btnSet);
+  ButtonBar buttonBar(this);
+  buttonBar.place(btnGet);
+  buttonBar.place(btnSet);
+  closeButton = buttonBar.close(Name{"CloseButton"});
+  QBoxLayout* buttons = buttonBar.layout();
   auto* top = new QVBoxLayout(this);
   top->addLayout(form);
   top->addWidget(edtciphersuites);

@@ -33,6 +33,7 @@ class SslManagementDialog : public SnmpDialog {
   std::array<QComboBox*, 4> cbxciphersuites{};
   QPushButton* btnGet = nullptr;
   QPushButton* btnSet = nullptr;
+  QPushButton* closeButton = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QLabel* StatusPanel0 = nullptr;
 

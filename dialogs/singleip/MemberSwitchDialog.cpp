@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/singleip/MemberSwitchAddDialog.h"
@@ -43,9 +44,9 @@ MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialo
   closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
   deleteButton->setEnabled(false);
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {refreshButton, deleteButton, addButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
+  ButtonBar buttonBar(this);
+  for (QPushButton* b : {refreshButton, deleteButton, addButton, closeButton}) buttonBar.place(b);
+  QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memberList, 1);
   layout->addWidget(memo);

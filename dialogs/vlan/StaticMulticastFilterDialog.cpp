@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
@@ -78,13 +79,10 @@ StaticMulticastFilterDialog::StaticMulticastFilterDialog(const DialogContext& co
   fields->addWidget(ED_MACAddress, 0, 3);
   fields->addWidget(MakeLabel(this, QStringLiteral("Status")), 1, 0);
   fields->addWidget(Status, 1, 1);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {RefreshBtn, SetBtn, DeleteBtn, AddBtn, CloseBtn}) buttons->addWidget(b);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  ST_Count = AddSamplesCounter(this, LV_dot1qStaticMulticastEntry, &samples);
-  buttons->addWidget(samples);
-  buttons->addWidget(ST_Count);
+  ButtonBar buttonBar(this);
+  for (QPushButton* b : {RefreshBtn, SetBtn, DeleteBtn, AddBtn, CloseBtn}) buttonBar.place(b);
+  ST_Count = buttonBar.samplesCounter(this, LV_dot1qStaticMulticastEntry);
+  QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LV_dot1qStaticMulticastEntry, 1);
   layout->addLayout(fields);

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -65,13 +66,10 @@ StaticVlanDialog::StaticVlanDialog(const DialogContext& context) : SnmpDialog(co
   BT_Add = MakeDialogButton(this, "BT_Add", QStringLiteral("Add"));
   BT_Delete = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
   BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  QLabel* samplesCaption = nullptr;
-  QLabel* samples = AddSamplesCounter(this, LV_dot1qVlanStaticEntry, &samplesCaption);
-  buttons->addWidget(samplesCaption);
-  buttons->addWidget(samples);
-  buttons->addStretch(1);
-  for (QPushButton* b : {BT_Get, BT_Set, BT_Add, BT_Delete, BT_Close}) buttons->addWidget(b);
+  ButtonBar buttonBar(this);
+  buttonBar.samplesCounter(this, LV_dot1qVlanStaticEntry);
+  for (QPushButton* b : {BT_Get, BT_Set, BT_Add, BT_Delete, BT_Close}) buttonBar.place(b);
+  QBoxLayout* buttons = buttonBar.layout();
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LV_dot1qVlanStaticEntry, 1);

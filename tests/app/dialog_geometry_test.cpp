@@ -1,0 +1,270 @@
+// Every dedicated dialog of the menu, opened against the simulator as the
+// menu opens it, on a 1280x1024 screen at the font resolution the run is
+// given (QT_FONT_DPI; the test list runs it at 96 and at 144 dpi): once it
+// has read its values,
+//   - no visible widget lies outside the window (widgets scrolled inside a
+//     scroll area or list are the area's business),
+//   - the window, title bar and frame included, fits the screen,
+//   - every visible push button is wholly visible (not scrolled away, not
+//     clipped), and one of them closes the window ("Close"),
+//   - no list column cuts a cell's text while the column is below the
+//     width limit of list columns (the window would have had room).
+// QRX_GEOMETRY_ONLY=<handler>[,<handler>...] opens only those commands.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QTimer>
+#include <QTreeView>
+#include <cmath>
+#include <cstdlib>
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/MenuBar.h"
+#include "app/MenuCatalogue.h"
+#include "app/MenuCommands.h"
+#include "common/FakeMainWindow.h"
+#include "common/QtTestApp.h"
+#include "common/SimSession.h"
+#include "dialogs/RegisterDialogs.h"
+#include "editors/QtSnmpPump.h"
+#include "editors/SnmpDialog.h"
+#include "editors/UiSupport.h"
+#include "editors/WindowFit.h"
+#include "snmp/Session.h"
+
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+// The longest wait for a window to appear or to read its values.
+constexpr int kLimitMs = 60000;
+// How long a dialog must stay without exchanges to count as settled.
+constexpr int kQuietMs = 100;
+
+template <typename Done>
+bool RunUntil(Done done) {
+  QElapsedTimer total;
+  total.start();
+  while (!done()) {
+    if (total.elapsed() > kLimitMs) return false;
+    QEventLoop slice;
+    QTimer::singleShot(5, &slice, &QEventLoop::quit);
+    slice.exec();
+  }
+  return true;
+}
+
+bool ExchangesInFlight() { return GlobalSnmp != nullptr && GlobalSnmp->PendingCount() > 0; }
+
+bool Settle() {
+  QElapsedTimer quiet;
+  quiet.start();
+  return RunUntil([&] {
+    if (ExchangesInFlight()) {
+      quiet.restart();
+      return false;
+    }
+    return quiet.elapsed() >= kQuietMs;
+  });
+}
+
+std::string Name(const QWidget* w) {
+  const QString name = w->objectName();
+  return (name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : name).toStdString();
+}
+
+// Whether `w` lies inside the viewport of a scroll area or list below `window`.
+bool Scrolled(const QWidget* w, const QWidget* window) {
+  for (const QWidget* p = w->parentWidget(); p != nullptr && p != window; p = p->parentWidget())
+    if (auto* area = qobject_cast<const QAbstractScrollArea*>(p->parentWidget()); area && area->viewport() == p)
+      return true;
+  return false;
+}
+
+// What is wrong with the geometry of `window`, one line per fault.
+std::vector<std::string> GeometryFaults(QWidget* window) {
+  std::vector<std::string> faults;
+  // In the screen's own units: at 144 dpi the 1280x1024 pixels are 853x683
+  // of them.
+  const QRect frame = window->frameGeometry();
+  const QSize screen = window->screen()->geometry().size();
+  if (frame.width() > screen.width() || frame.height() > screen.height()) {
+    std::ostringstream s;
+    s << "window " << frame.width() << "x" << frame.height() << " does not fit the screen's " << screen.width() << "x"
+      << screen.height();
+    faults.push_back(s.str());
+  }
+  if (window->width() < std::min(CaptionWidth(window), screen.width()))
+    faults.push_back("window narrower than its caption \"" + window->windowTitle().toStdString() + "\"");
+  // A scroll area inside the window (the port grids among them) never
+  // scrolls sideways; only the body of a window too large for its screen may.
+  for (QScrollArea* area : window->findChildren<QScrollArea*>()) {
+    if (!area->isVisibleTo(window) || area->objectName() == QLatin1String("DialogScroll")) continue;
+    if (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0)
+      faults.push_back("scroll area " + Name(area) + " scrolls");
+  }
+  const QRect inside = window->rect();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    // A button scrolled out of sight is not visible, whatever holds it.
+    if (auto* button = qobject_cast<QPushButton*>(w); button && button->visibleRegion() != QRegion(button->rect()))
+      faults.push_back("button " + button->text().toStdString() + " (" + Name(w) + ") is not wholly visible");
+    if (Scrolled(w, window)) continue;
+    const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+    if (!inside.contains(at)) faults.push_back("widget " + Name(w) + " lies outside the window");
+  }
+  // A way to close the window beside its title bar: a "Close" button (a
+  // message window's "OK").
+  bool closable = false;
+  for (QPushButton* button : window->findChildren<QPushButton*>())
+    if (button->isVisibleTo(window) && (button->text() == QLatin1String("Close") || button->text() == QLatin1String("OK")))
+      closable = true;
+  if (!closable) faults.push_back("no Close button");
+  const int limit = Px(window, kListColumnLimit);
+  for (QTreeView* view : window->findChildren<QTreeView*>()) {
+    if (!view->isVisibleTo(window) || view->model() == nullptr) continue;
+    const QAbstractItemModel* model = view->model();
+    for (int c = 0; c < model->columnCount(); ++c) {
+      if (view->isColumnHidden(c)) continue;
+      const int width = view->columnWidth(c);
+      if (width >= limit) continue;
+      for (int r = 0; r < model->rowCount(); ++r) {
+        const QModelIndex index = model->index(r, c);
+        if (CellTextWidth(view, index) <= width) continue;
+        faults.push_back("list " + Name(view) + " column " + std::to_string(c) + " cuts \"" +
+                         index.data().toString().toStdString() + "\"");
+        break;
+      }
+    }
+  }
+  return faults;
+}
+
+std::set<std::string> OnlyHandlers() {
+  std::set<std::string> only;
+  if (const char* env = std::getenv("QRX_GEOMETRY_ONLY"))
+    for (const QString& h : QString::fromLocal8Bit(env).split(',', Qt::SkipEmptyParts)) only.insert(h.trimmed().toStdString());
+  return only;
+}
+
+class DialogGeometry : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qrxtest::TestApp();
+    session_ = new qrxtest::SimSession;
+    if (!session_->Start(false, {"--frozen"}, &InstallQtSnmpPump)) startError_ = session_->error();
+  }
+  static void TearDownTestSuite() {
+    delete session_;
+    session_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(startError_.empty()) << startError_;
+    SetMessageBoxHook([](QWidget*, const QString&, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; });
+  }
+  void TearDown() override { SetMessageBoxHook({}); }
+
+  // Opens the command's windows, checks each once settled and closes it.
+  std::vector<std::string> Check(const MenuEntry& entry) {
+    std::vector<std::string> faults;
+    const auto path = MenuPath(entry);
+    if (!path.empty() && path.front() == "SNMP V3")
+      qrxtest::UseSimV3(session_->sim().host(), session_->sim().port());
+    else
+      qrxtest::UseSimCommunities(session_->sim().host(), session_->sim().port());
+    RunUntil([] { return !ExchangesInFlight(); });
+
+    qrxtest::FakeMainWindow mainWindow;
+    LaunchTexts texts;
+    texts.agent = "qrx900-sim";
+    MenuCommandContext context;
+    context.owner = mainWindow.Window();
+    context.texts = &texts;
+    context.mainWindow = &mainWindow;
+    context.special = [](const MenuEntry&) {};
+    QSet<QWidget*> before;
+    for (QWidget* w : QApplication::topLevelWidgets()) before.insert(w);
+    bool checked = false;
+    QTimer watcher;
+    watcher.setSingleShot(true);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      for (QWidget* w : QApplication::allWidgets()) {
+        auto* dialog = qobject_cast<SnmpDialog*>(w);
+        if (dialog != nullptr && dialog->Bindings().waiting()) {
+          watcher.start(10);
+          return;
+        }
+      }
+      std::vector<QPointer<QWidget>> windows;
+      RunUntil([&] {
+        windows.clear();
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (!before.contains(w) && w->isVisible())
+            windows.push_back(w);
+        return !windows.empty();
+      });
+      Settle();
+      checked = true;
+      for (const QPointer<QWidget>& w : windows) {
+        if (!w) continue;
+        for (const std::string& f : GeometryFaults(w)) faults.push_back(Name(w) + ": " + f);
+      }
+      for (const QPointer<QWidget>& w : windows) {
+        if (!w) continue;
+        w->close();
+        if (w && w->isVisible()) {
+          if (auto* dialog = qobject_cast<QDialog*>(w.data()))
+            dialog->done(QDialog::Rejected);
+          else
+            w->hide();
+        }
+      }
+    });
+    watcher.start(0);
+    RunMenuCommand(entry, context);
+    watcher.stop();
+    if (!checked) faults.push_back("no window was checked");
+    RunUntil([] { return !ExchangesInFlight(); });
+    return faults;
+  }
+
+  static inline qrxtest::SimSession* session_ = nullptr;
+  static inline std::string startError_;
+};
+
+TEST_F(DialogGeometry, EveryDedicatedDialogFitsItsScreenAndShowsItsTexts) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  const QSizeF pixels = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
+  ASSERT_LE(std::abs(pixels.width() - kScreenWidth), 2.0) << "run on the offscreen platform with tests/common/screen-1280x1024.json";
+  ASSERT_LE(std::abs(pixels.height() - kScreenHeight), 2.0);
+  ClearDedicatedDialogs();
+  RegisterDedicatedDialogs(DedicatedDialogs());
+  const std::set<std::string> only = OnlyHandlers();
+  const char* dpi = std::getenv("QT_FONT_DPI");
+  for (const MenuEntry& entry : MenuCatalogue()) {
+    if (!entry.IsCommand() || entry.pattern != CommandPattern::Dedicated) continue;
+    const std::string handler(entry.handler);
+    if (!only.empty() && !only.count(handler)) continue;
+    for (const std::string& fault : Check(entry))
+      ADD_FAILURE() << handler << " at " << (dpi ? dpi : "96") << " dpi: " << fault;
+  }
+  ClearDedicatedDialogs();
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The layout rules every dialog gets from DialogLayout (button order, Close,
+// the counter) and from its base before it is shown (editors/WindowFit.h:
+// fitted list columns, no current row without a selection, window width and
+// screen, port grids that never scroll).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+#include <vector>
+
+#include "common/QtTestApp.h"
+#include "dialogs/common/DialogLayout.h"
+#include "editors/PortGrid.h"
+#include "editors/SnmpDialog.h"
+#include "editors/UiSupport.h"
+#include "editors/WindowFit.h"
+
+namespace {
+
+QStringList Shown(QBoxLayout* layout) {
+  QStringList texts;
+  for (int i = 0; i < layout->count(); ++i) {
+    QWidget* w = layout->itemAt(i)->widget();
+    if (auto* b = qobject_cast<QPushButton*>(w)) texts << b->text();
+    else if (auto* l = qobject_cast<QLabel*>(w)) texts << "[" + l->text() + "]";
+    else if (layout->itemAt(i)->spacerItem()) texts << "~";
+  }
+  return texts;
+}
+
+struct OrderCase {
+  const char* what;
+  ButtonBar::Direction direction;
+  QStringList added;
+  QStringList shown;  // "~" the stretch
+};
+
+TEST(ButtonBarTest, ShowsButtonsInTheOneOrderWhateverTheyAreAddedIn) {
+  const OrderCase cases[] = {
+      {"a list dialog's row", ButtonBar::Direction::Row, {"Close", "Delete", "Set", "Add", "Refresh"},
+       {"~", "Refresh", "Add", "Set", "Delete", "Close"}},
+      {"own actions after Delete, in their order, before Close", ButtonBar::Direction::Row,
+       {"Refresh", "Close", "Stop", "Set", "Add", "Delete", "Check All"},
+       {"~", "Refresh", "Add", "Set", "Delete", "Stop", "Check All", "Close"}},
+      {"Edit stands where Set does", ButtonBar::Direction::Row, {"Refresh", "Add", "Delete", "Edit"},
+       {"~", "Refresh", "Add", "Edit", "Delete"}},
+      {"a button column, from the top", ButtonBar::Direction::Column, {"Refresh", "Add", "Delete", "Close", "Check All", "Edit"},
+       {"Refresh", "Add", "Edit", "Delete", "Check All", "Close", "~"}},
+  };
+  for (const OrderCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    QDialog dialog;
+    ButtonBar bar(&dialog, c.direction);
+    std::vector<QPushButton*> buttons;
+    for (const QString& text : c.added) buttons.push_back(bar.add(text, Name{"b"}));
+    EXPECT_EQ(Shown(bar.layout()), c.shown);
+    // Enter typed into a field clicks none of them.
+    for (QPushButton* b : buttons) EXPECT_FALSE(b->autoDefault()) << b->text().toStdString();
+  }
+}
+
+TEST(ButtonBarTest, CloseClosesTheDialogAsEscapeDoesAndTheCounterStandsAtTheLeft) {
+  for (const bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "Escape" : "Close");
+    SnmpDialog dialog;
+    auto* list = new QTreeWidget(&dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    ButtonBar bar(&dialog);
+    bar.add(QStringLiteral("Refresh"), Name{"RefreshButton"});
+    QPushButton* close = bar.close(Name{"CloseButton"});
+    QLabel* count = bar.samplesCounter(&dialog, list);
+    layout->addLayout(bar.layout());
+    EXPECT_EQ(Shown(bar.layout()), (QStringList{"[Samples]", "[0]", "~", "Refresh", "Close"}));
+    new QTreeWidgetItem(list, QStringList{"1"});
+    EXPECT_EQ(count->text(), "1");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    if (byKey)
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+    else
+      close->click();
+    EXPECT_FALSE(dialog.isVisible());
+  }
+}
+
+// A caption left out by a caller of AddSamplesCounter is placed just before
+// its counter when the dialog is shown.
+TEST(WindowFitTest, SamplesCaptionJoinsItsCounter) {
+  SnmpDialog dialog;
+  auto* list = new QTreeWidget(&dialog);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(list);
+  auto* row = new QHBoxLayout;
+  QLabel* count = dialog.AddSamplesCounter(&dialog, list);
+  row->addStretch(1);
+  row->addWidget(count);
+  layout->addLayout(row);
+  dialog.show();
+  ASSERT_EQ(row->count(), 3);
+  auto* caption = qobject_cast<QLabel*>(row->itemAt(1)->widget());
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), "Samples");
+  EXPECT_TRUE(caption->isVisible());
+}
+
+TEST(WindowFitTest, ColumnsFitTheirTextsUpToTheLimitAndNoRowIsCurrentWithoutASelection) {
+  SnmpDialog dialog;
+  auto* list = new QTreeWidget(&dialog);
+  list->setHeaderLabels({"Index", "Name", "Note"});
+  (new QVBoxLayout(&dialog))->addWidget(list);
+  const QString name = QStringLiteral("a name wider than its header");
+  const QString note = QString(400, QLatin1Char('x'));
+  new QTreeWidgetItem(list, QStringList{"1", name, "short"});
+  new QTreeWidgetItem(list, QStringList{"2", "b", note});
+  list->header()->setStretchLastSection(false);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  list->setFocus();
+  QTest::qWait(1);
+  QApplication::processEvents();
+  const QModelIndex nameCell = list->model()->index(0, 1);
+  EXPECT_GE(list->columnWidth(1), CellTextWidth(list, nameCell));
+  EXPECT_EQ(list->columnWidth(2), Px(list, kListColumnLimit));  // the note is cut, at the limit
+  EXPECT_FALSE(list->currentIndex().isValid()) << "row 1 looks current with nothing selected";
+  list->setCurrentItem(list->topLevelItem(1));
+  QApplication::processEvents();
+  EXPECT_TRUE(list->currentIndex().isValid());
+  list->clearSelection();
+  QTest::qWait(1);
+  QApplication::processEvents();
+  EXPECT_FALSE(list->currentIndex().isValid());
+}
+
+TEST(WindowFitTest, WindowIsAsWideAsItsCaptionAndNoLargerThanItsScreen) {
+  {
+    SnmpDialog narrow;
+    narrow.setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast : a-switch.example.net"));
+    (new QVBoxLayout(&narrow))->addWidget(new QPushButton(QStringLiteral("Close")));
+    narrow.show();
+    EXPECT_GE(narrow.width(), CaptionWidth(&narrow));
+  }
+  {
+    SnmpDialog wide;
+    const QSize screen = wide.screen()->availableGeometry().size();
+    auto* body = new QWidget;
+    body->setMinimumSize(screen.width() + 300, 100);
+    auto* layout = new QVBoxLayout(&wide);
+    layout->addWidget(body);
+    layout->addWidget(new QPushButton(QStringLiteral("Close")));
+    wide.show();
+    EXPECT_LE(wide.frameGeometry().width(), screen.width());
+    auto* scroll = wide.findChild<QScrollArea*>(QStringLiteral("DialogScroll"));
+    ASSERT_NE(scroll, nullptr) << "the body scrolls in a window that fits";
+    EXPECT_TRUE(scroll->widget()->isAncestorOf(body));
+  }
+}
+
+TEST(WindowFitTest, PortGridNeverScrolls) {
+  QWidget host;
+  PortGrid* grid = AddStandardPortGrid(&host);
+  host.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+  const auto* scroll = grid->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+  for (QCheckBox* box : grid->CheckBoxes()) {
+    if (!box->isVisibleTo(&host)) continue;
+    EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(box->mapTo(scroll->viewport(), QPoint(0, 0)), box->size())))
+        << box->text().toStdString();
+  }
+}
+
+}  // namespace
