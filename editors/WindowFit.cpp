@@ -82,6 +82,9 @@ class ListFitter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // Only these two; the events of a view being torn down (its viewport
+    // goes before this filter) never reach the view's pointer.
+    if (event->type() != QEvent::ToolTip && event->type() != QEvent::FocusIn) return false;
     if (!view_) return false;
     if (watched == view_->viewport() && event->type() == QEvent::ToolTip) return ShowTip(static_cast<QHelpEvent*>(event));
     if (watched == view_ && event->type() == QEvent::FocusIn) Schedule();  // focus makes row 1 current
