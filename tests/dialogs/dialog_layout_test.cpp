@@ -67,6 +67,7 @@ TEST(ButtonBarTest, ShowsButtonsInTheOneOrderWhateverTheyAreAddedIn) {
     EXPECT_EQ(Shown(bar.layout()), c.shown);
     // Enter typed into a field clicks none of them.
     for (QPushButton* b : buttons) EXPECT_FALSE(b->autoDefault()) << b->text().toStdString();
+    dialog.setLayout(bar.layout());  // the dialog owns the bar's layout, as in a dialog
   }
 }
 
