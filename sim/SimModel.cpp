@@ -208,13 +208,6 @@ bool IsRowStatusOptions(const KyOptionTable* opts) {
   return go && destroy;
 }
 
-// The add(1) / delete(2) switch of a membership table (server-group members).
-bool IsMemberStateOptions(const KyOptionTable* opts) {
-  if (!opts || opts->kind != 1 || opts->pairs.size() != 2) return false;
-  return opts->pairs[0].value == 1 && Lower(opts->pairs[0].label) == "add" && opts->pairs[1].value == 2 &&
-         Lower(opts->pairs[1].label) == "delete";
-}
-
 // An index component made from a row number.
 Value FromNumber(const KeySpec& k, int n, const std::string& word) {
   uint32_t u = static_cast<uint32_t>(n);
@@ -285,10 +278,11 @@ struct RowlessRule {
   uint32_t column;
   int64_t create, remove, fresh;
 };
-// Standard Q-BRIDGE static unicast and multicast filters: any write creates
-// the entry, Status invalid(2) removes it, a new one is permanent(3). The
-// authentication server-group members: "Row State" add(1) creates, delete(2)
-// removes.
+// The tables whose rows come and go without a RowStatus column; the one place
+// they are recognised. The standard Q-BRIDGE static unicast and multicast
+// filters: any write creates the entry, Status invalid(2) removes it, a new
+// one is permanent(3). The authentication server-group members: "Row State"
+// add(1) creates, delete(2) removes.
 constexpr RowlessRule kRowless[] = {
     {"1.3.6.1.2.1.17.7.1.3.1.1", 4, 0, 2, 3},
     {"1.3.6.1.2.1.17.7.1.3.2.1", 5, 0, 2, 3},
@@ -557,7 +551,6 @@ void Model::AddDefinition(const KyVarDefTable& def) {
     Table* t = tableFor(Oid(oid->begin(), oid->end() - 1));
     Column c = makeColumn(r, *oid);
     c.rowStatus = IsRowStatusOptions(r.options);
-    c.memberState = IsMemberStateOptions(r.options);
     t->columns[c.subid] = c;
   }
   // Index columns with an OID of their own: served from the instance suffix
@@ -1089,7 +1082,6 @@ struct RowGroup {
   Oid index;
   std::vector<size_t> vbs;   // varbind positions, in order
   int statusVb = -1;         // position of the RowStatus varbind, if any
-  int memberVb = -1;         // position of a membership switch, if any
 };
 }  // namespace
 
@@ -1134,7 +1126,6 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
     it->second.index = index;
     it->second.vbs.push_back(i);
     if (c.rowStatus) it->second.statusVb = static_cast<int>(i);
-    if (c.memberState) it->second.memberVb = static_cast<int>(i);
   }
   for (const auto& key : order) {
     const RowGroup& g = groups[key];
@@ -1157,7 +1148,7 @@ SetCheck Model::Check(const std::vector<Varbind>& vbs) const {
         remove = remove || vbs[i].value.AsInt() == g.table->rowlessDelete;
       }
       if (!create || remove) return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
-    } else if (!exists && !(g.memberVb >= 0 && vbs[static_cast<size_t>(g.memberVb)].value.AsInt() == 1)) {
+    } else if (!exists) {
       return {Err::NoCreation, static_cast<int>(g.vbs.front() + 1)};
     }
   }
@@ -1217,8 +1208,8 @@ std::shared_ptr<Model::Undo> Model::Apply(const std::vector<Varbind>& vbs) {
       if (it != t->rows.end()) it->second.cells[c.subid] = v;
       continue;
     }
-    if (t->rowlessCol || c.memberState) {
-      if (t->rowlessCol ? (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) : v.AsInt() == 2) {
+    if (t->rowlessCol) {
+      if (c.subid == t->rowlessCol && v.AsInt() == t->rowlessDelete) {
         if (it != t->rows.end()) t->rows.erase(it);
         destroyed.insert(key);
         continue;

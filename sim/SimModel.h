@@ -90,8 +90,6 @@ struct Column {
   ObjAccess access = ObjAccess::ReadOnly;
   int indexPos = -1;  // >= 0: an index column, its value is that index component
   bool rowStatus = false;
-  // A membership switch add(1) / delete(2): add makes the row, delete removes it.
-  bool memberState = false;
   const KyOptionTable* options = nullptr;
   // An action variable (send, start, clear ...): a write triggers it and the
   // variable reads its idle value again right after, as on the switch.

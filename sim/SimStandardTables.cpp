@@ -89,44 +89,20 @@ constexpr KyVarDefRow kLed[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", DisplayString, RO},
 };
 
-// Objects of the switch that the dedicated windows use.
+// EtherLike-MIB statistics: only the port index, by which the MAC control and
+// PAUSE tables of the program are indexed.
+constexpr KyVarDefRow kDot3StatsIndex[] = {
+    {"1.3.6.1.2.1.10.7.2.1.1", "Index", Integer, KEY},
+};
+
+// Static multicast filters: the forbidden egress ports, which the program's
+// multicast filter window neither shows nor reads (adding the column to its
+// table would add it to the window's reads and writes). Served here so that
+// the filter rows are whole, as a switch has them.
 constexpr KyOptionPair kStaticStatus[] = {{1, nullptr, "other"},         {2, nullptr, "invalid"},
                                           {3, nullptr, "permanent"},     {4, nullptr, "deleteOnReset"},
                                           {5, nullptr, "deleteOnTimeout"}};
-constexpr KyOptionPair kAacProtocol[] = {
-    {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs+"}, {4, nullptr, "radius"}};
-constexpr KyOptionPair kAddDelete[] = {{1, nullptr, "add"}, {2, nullptr, "delete"}};
-constexpr KyOptionPair kPauseMode[] = {{1, nullptr, "disabled"},
-                                       {2, nullptr, "enabledXmit"},
-                                       {3, nullptr, "enabledRcv"},
-                                       {4, nullptr, "enabledXmitAndRcv"}};
-constexpr KyOptionPair kMemberRowStatus[] = {
-    {1, nullptr, "active"}, {4, nullptr, "createAndGo"}, {6, nullptr, "destroy"}};
-constexpr KyOptionPair kDisabledEnabled23[] = {{2, nullptr, "disabled"}, {3, nullptr, "enabled"}};
-constexpr KyOptionPair kSendNoAction[] = {{1, nullptr, "send"}, {2, nullptr, "noAction"}};
-constexpr KyOptionPair kTransferType[] = {{2, nullptr, "network-load"}, {3, nullptr, "out-of-band-load"}};
-constexpr KyOptionPair kLoadType[] = {{2, nullptr, "upload"}, {3, nullptr, "download"}};
-constexpr KyOptionPair kFileControl[] = {
-    {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
 const KyOptionTable StaticStatus{"SimStaticStatus", 1, false, kStaticStatus};
-const KyOptionTable AacProtocol{"SimAacProtocol", 1, false, kAacProtocol};
-const KyOptionTable AddDelete{"SimAddDelete", 1, false, kAddDelete};
-const KyOptionTable PauseMode{"SimPauseMode", 1, false, kPauseMode};
-const KyOptionTable MemberRowStatus{"SimMemberRowStatus", 1, false, kMemberRowStatus};
-const KyOptionTable DisabledEnabled23{"SimDisabledEnabled23", 1, false, kDisabledEnabled23};
-const KyOptionTable SendNoAction{"SimSendNoAction", 1, false, kSendNoAction};
-const KyOptionTable TransferType{"SimTransferType", 1, false, kTransferType};
-const KyOptionTable LoadType{"SimLoadType", 1, false, kLoadType};
-const KyOptionTable FileControl{"SimFileControl", 1, false, kFileControl};
-
-// Q-BRIDGE static filters: rows without RowStatus (Status invalid removes).
-constexpr KyVarDefRow kStaticUnicast[] = {
-    {" ", "VLAN ID", Integer, KEY},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", MacAddress, KEY},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", Integer, KEY},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Allowed To Go To", Bits, RW},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", Integer, RW, &StaticStatus},
-};
 constexpr KyVarDefRow kStaticMulticast[] = {
     {" ", "VLAN Index", Integer, KEY},
     {"1.3.6.1.2.1.17.7.1.3.2.1.1", "Address", MacAddress, KEY},
@@ -136,101 +112,17 @@ constexpr KyVarDefRow kStaticMulticast[] = {
     {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", Integer, RW, &StaticStatus},
 };
 
-// Authentication server-group members: "Row State" add / delete.
-constexpr KyVarDefRow kServerGroupMembers[] = {
-    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", DisplayString, KEY},
-    {"1.3.6.1.4.1.32473.12.5.12.1.2", "IP Address", IpAddress, KEY},
-    {"1.3.6.1.4.1.32473.12.5.12.1.3", "Auth Protocol", Integer, KEY, &AacProtocol},
-    {"1.3.6.1.4.1.32473.12.5.12.1.4", "Row State", Integer, RW, &AddDelete},
-};
-
-// EtherLike-MIB MAC control and PAUSE: port tables, and their counters as
-// single-instance lists read per port.
-constexpr KyVarDefRow kDot3Control[] = {
-    {"1.3.6.1.2.1.10.7.2.1.1", "Index", Integer, KEY},
-    {"1.3.6.1.2.1.10.7.9.1.1", "Function Supported", Bits, RO},
-};
-constexpr KyVarDefRow kDot3ControlCounters[] = {
-    {"1.3.6.1.2.1.10.7.9.1.2", "Received Unknown Opcode", Counter32, RO},
-};
-constexpr KyVarDefRow kDot3Pause[] = {
-    {"1.3.6.1.2.1.10.7.2.1.1", "Index", Integer, KEY},
-    {"1.3.6.1.2.1.10.7.10.1.1", "Admin Mode", Integer, RW, &PauseMode},
-    {"1.3.6.1.2.1.10.7.10.1.2", "Operate Mode", Integer, RO, &PauseMode},
-};
-constexpr KyVarDefRow kDot3PauseCounters[] = {
-    {"1.3.6.1.2.1.10.7.10.1.3", "In Pause Frames", Counter32, RO},
-    {"1.3.6.1.2.1.10.7.10.1.4", "Out Pause Frames", Counter32, RO},
-};
-
-// Single-IP member switches, and the add window's list of four of its columns.
-constexpr KyVarDefRow kMemberSwitchAdd[] = {
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", Integer, KEY},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", Integer, RW, &MemberRowStatus},
-};
-constexpr KyVarDefRow kMemberSwitches[] = {
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", Integer, KEY},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.2", "Device Name", DisplayString, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.3", "MAC Address", MacAddress, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.4", "Firmware Version", DisplayString, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.5", "Capability", DisplayString, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.6", "Platform", DisplayString, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.7", "Hold Time", Integer, RO},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", Integer, RW, &MemberRowStatus},
-};
-
-// SMTP control: "SMTP Send Test Message" is an action.
-constexpr KyVarDefRow kSmtp[] = {
-    {"1.3.6.1.4.1.32473.12.29.1.1", "SMTP Status", Integer, RW, &DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.29.1.2", "SMTP Server Address", IpAddress, RW},
-    {"1.3.6.1.4.1.32473.12.29.1.3", "SMTP Server Port", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.29.1.4", "SMTP Self Mail Address", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.29.1.5", "SMTP Test Messsage Subject", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.29.1.6", "SMTP Test Message Content", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.29.1.7", "SMTP Send Test Message", Integer, RW, &SendNoAction},
-};
-
-// Update files: "File Control" start is an action.
-constexpr KyVarDefRow kUpdateFiles[] = {
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.1", "File Index", Integer, KEY},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.2", "File Description", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.3", "File Address", IpAddress, RW},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.4", "File Transfer Type", Integer, RW, &TransferType},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.5", "File", DisplayString, RW},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.6", "File Locate ID", Integer, RW},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.7", "File Load Type", Integer, RW, &LoadType},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.8", "File Control", Integer, RW, &FileControl},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.9", "File BIncrement", Integer, RW, &Truth},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1.10", "Multiple Image Control ID", Integer, RW},
-};
-
 const KyVarDefTable Interfaces{"Interfaces", 0, 0, kInterfaces};
 const KyVarDefTable IfTable{"IfTable", 3, 1, kIfTable};
 const KyVarDefTable IfXTable{"IfXTable", 3, 1, kIfXTable};
 const KyVarDefTable Community{"SnmpCommunity", 3, 1, kCommunity};
 const KyVarDefTable Led{"FrontPanelLed", 1, 0, kLed};
 
-const KyVarDefTable StaticUnicast{"Dot1qStaticUnicastTable", 3, 3, kStaticUnicast};
 const KyVarDefTable StaticMulticast{"Dot1qStaticMulticastTable", 3, 3, kStaticMulticast};
-const KyVarDefTable ServerGroupMembers{"AacServerGroupMemberTable", 3, 3, kServerGroupMembers};
-const KyVarDefTable Dot3Control{"Dot3ControlPortTable", 2, 1, kDot3Control};
-const KyVarDefTable Dot3ControlCounters{"Dot3ControlCounters", 1, 0, kDot3ControlCounters};
-const KyVarDefTable Dot3Pause{"Dot3PausePortTable", 2, 1, kDot3Pause};
-const KyVarDefTable Dot3PauseCounters{"Dot3PauseCounters", 1, 0, kDot3PauseCounters};
-const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 1, kMemberSwitchAdd};
-const KyVarDefTable MemberSwitches{"MemberSwitchTable", 3, 1, kMemberSwitches};
-const KyVarDefTable Smtp{"SmtpControl", 0, 0, kSmtp};
-const KyVarDefTable UpdateFiles{"UpdateFileTable", 3, 1, kUpdateFiles};
+const KyVarDefTable Dot3StatsIndex{"Dot3StatsIndex", 3, 1, kDot3StatsIndex};
 
 // Lists before the tables they lie in: the model does not depend on the order.
-const KyVarDefTable* const kStandard[] = {
-    &Interfaces,    &IfTable,        &IfXTable,           &Community,         &Led,
-    &StaticUnicast, &StaticMulticast, &ServerGroupMembers, &Dot3ControlCounters, &Dot3Control,
-    &Dot3PauseCounters, &Dot3Pause,  &MemberSwitchAdd,    &MemberSwitches, &Smtp, &UpdateFiles};
+const KyVarDefTable* const kStandard[] = {&Interfaces, &IfTable, &IfXTable, &Community, &Led, &StaticMulticast, &Dot3StatsIndex};
 }  // namespace
 
 std::span<const KyVarDefTable* const> StandardTables() { return kStandard; }

@@ -1,8 +1,11 @@
 #include "tables/DefTables.h"
 
+#include <iterator>
+#include <vector>
+
 namespace {
-// Keep in menu order; every table appears once.
-const KyVarDefTable* const kAll[] = {
+// The generated commands' tables, in menu order; every table appears once.
+const KyVarDefTable* const kGenerated[] = {
     &tbl::RmonState,
     &tbl::StpVersion,
     // "Basic Configuration"
@@ -181,87 +184,25 @@ const KyVarDefTable* const kAll[] = {
     &tbl::CandidateSwitch1,
     &tbl::GroupInformation1,
     &tbl::NeighborSwitch1,
-    // Dedicated dialogs
-    &tbl::NetworkTime,
-    &tbl::SummerTimeStatus,
-    &tbl::SummerTimeRepeat,
-    &tbl::SummerTimeAnnual,
-    &tbl::SystemLogServer,
-    &tbl::SmtpControl,
-    &tbl::TimeRange,
-    // ---- Port-list and spanning-tree dialogs (begin)
-    &tbl::Dot1qNextFreeLocalVlanIndex,
-    &tbl::Dot1qVlanNumDeletes,
-    &tbl::Dot1qVlanCurrent,
-    &tbl::Dot1qVlanGeneral,
-    &tbl::Dot1qPortVlan,
-    &tbl::PortMirror,
-    &tbl::TrunkGroup,
-    &tbl::LacpAggregationPort,
-    &tbl::TrafficSegmentation,
-    &tbl::IgmpRouterPortVlan,
-    &tbl::MldRouterPortVlan,
-    &tbl::PortSecurityDelete,
-    &tbl::GuestVlan,
-    &tbl::GuestVlanDelete,
-    &tbl::StpState,
-    &tbl::StpBridge,
-    &tbl::StpBridgeMstp,
-    // ---- Port-list and spanning-tree dialogs (end)
-    // ---- access profiles and rules (dedicated dialogs)
-    &tbl::EthernetMask1,
-    &tbl::IPMaskInformation1,
-    &tbl::PayloadMaskInformation1,
-    &tbl::EthernetMaskCPUFilter1,
-    &tbl::IPMaskCPUFilter1,
-    &tbl::PacketContentMaskCPUFilter1,
-    &tbl::RuleOfEthernetInformation1,
-    &tbl::IPRule1,
-    &tbl::PayloadRule1,
-    &tbl::EthernetRuleCPUFilter1,
-    &tbl::IPRuleCPUFilter1,
-    &tbl::PacketContentRuleCPUFilter1,
-    // ---- end of access profiles and rules
-    // ---- Hand-written dialogs: authentication, security and LLDP.
-    &tbl::LoginMethodList,
-    &tbl::EnableMethodList,
-    &tbl::AacServerHost,
-    &tbl::AacServerGroupMember,
-    &tbl::RadiusServer,
-    &tbl::SslManagement,
-    &tbl::SslCertificateFile,
-    &tbl::SafeguardControl,
-    &tbl::IpMacBinding,
-    &tbl::LldpPortConfig,
-    &tbl::LldpDot3PortConfig,
-    &tbl::LldpLocSysData,
-    &tbl::LldpRemote,
-    &tbl::LldpDot3LinkAgg,
-    &tbl::LldpDot3RemoteLinkAgg,
-    &tbl::LldpConfigVlanName,
-    &tbl::LldpConfigProtocolVlan,
-    &tbl::LldpConfigProtocol,
-    // ---- end of authentication, security and LLDP.
-    // ---- Hand-written dialogs: multicast and miscellaneous.
-    &tbl::Dot3ControlPorts,
-    &tbl::Dot3ControlCounters,
-    &tbl::Dot3PausePorts,
-    &tbl::Dot3PauseCounters,
-    &tbl::UpdateFiles,
-    &tbl::DhcpRelayServers,
-    &tbl::MemberSwitches,
-    // (MemberSwitchAdd: four columns of MemberSwitches, served with that table.)
-    &tbl::MacEapolStatistics,
-    &tbl::MacAuthDiagnostics,
-    &tbl::PortCapabilities,
-    &tbl::IsmVlan,
-    &tbl::IgmpMulticastVlanGroup,
-    &tbl::IgmpClearDynamicIpMulticast,
-    &tbl::MldSnoopingGroups,
-    &tbl::StaticMulticastFilter,
-    &tbl::StaticUnicastFilter,
-    // ---- end of the multicast and miscellaneous dialogs.
 };
 }  // namespace
 
-std::span<const KyVarDefTable* const> AllDefinitionTables() { return kAll; }
+std::span<const KyVarDefTable* const> DedicatedTables() {
+  static const std::vector<const KyVarDefTable*> all = [] {
+    std::vector<const KyVarDefTable*> v;
+    for (auto area : {tbl::dedicated::Basic, tbl::dedicated::Bridge, tbl::dedicated::Vlan, tbl::dedicated::Layer2,
+                      tbl::dedicated::Lldp, tbl::dedicated::Security, tbl::dedicated::Acl, tbl::dedicated::SingleIp})
+      for (const KyVarDefTable* t : area()) v.push_back(t);
+    return v;
+  }();
+  return all;
+}
+
+std::span<const KyVarDefTable* const> AllDefinitionTables() {
+  static const std::vector<const KyVarDefTable*> all = [] {
+    std::vector<const KyVarDefTable*> v(std::begin(kGenerated), std::end(kGenerated));
+    for (const KyVarDefTable* t : DedicatedTables()) v.push_back(t);
+    return v;
+  }();
+  return all;
+}

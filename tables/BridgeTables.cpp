@@ -99,40 +99,4 @@ const KyVarDefTable InstanceInformation1{"InstanceInformation1", 3, 1, kInstance
 const KyVarDefTable PortStateInformation1{"PortStateInformation1", 3, 1, kPortStateInformation1};
 const KyVarDefTable PortMSTPInformation1{"PortMSTPInformation1", 3, 2, kPortMSTPInformation1};
 
-// ---- Port-list and spanning-tree dialogs (begin)
-namespace {
-using enum Syntax;
-constexpr int32_t kRW = Access::Read | Access::Write;
-
-constexpr KyVarDefRow kStpState[] = {
-    {"1.3.6.1.4.1.32473.12.15.1.1", "STP State Control", Integer, kRW, &opt::DisabledEnabled23},
-};
-constexpr KyVarDefRow kStpBridge[] = {
-    {"1.3.6.1.4.1.32473.12.15.1.2", "STP Version", Integer, kRW, &opt::StpVersion},
-    {"1.3.6.1.4.1.32473.12.15.1.3", "Max Age", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.4", "Hello Time", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.5", "Forward Delay", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.6", "Max Hops", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.7", "TX Hold Count", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.8", "Forward BPDU", Integer, kRW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.15.1.9", "Loop-back Detection", Integer, kRW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.15.1.10", "Loop-back Detection Recover Time", Integer, kRW},
-};
-// The same without Hello Time: what an MSTP bridge is written with.
-constexpr KyVarDefRow kStpBridgeMstp[] = {
-    {"1.3.6.1.4.1.32473.12.15.1.2", "STP Version", Integer, kRW, &opt::StpVersion},
-    {"1.3.6.1.4.1.32473.12.15.1.3", "Max Age", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.5", "Forward Delay", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.6", "Max Hops", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.7", "TX Hold Count", Integer, kRW},
-    {"1.3.6.1.4.1.32473.12.15.1.8", "Forward BPDU", Integer, kRW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.15.1.9", "LBD", Integer, kRW, &opt::DisabledEnabled23},
-    {"1.3.6.1.4.1.32473.12.15.1.10", "LBD Recover Time", Integer, kRW},
-};
-}  // namespace
-
-const KyVarDefTable StpState{"StpState", 0, 0, kStpState};
-const KyVarDefTable StpBridge{"StpBridge", 0, 0, kStpBridge};
-const KyVarDefTable StpBridgeMstp{"StpBridgeMstp", 0, 0, kStpBridgeMstp};
-// ---- Port-list and spanning-tree dialogs (end)
 }  // namespace tbl

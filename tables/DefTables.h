@@ -7,6 +7,7 @@
 #include <span>
 
 #include "snmp/VarList.h"
+#include "tables/DedicatedTables.h"
 
 namespace tbl {
 // Main window (hidden static texts).
@@ -197,94 +198,9 @@ extern const KyVarDefTable CandidateSwitch1;
 extern const KyVarDefTable GroupInformation1;
 extern const KyVarDefTable NeighborSwitch1;
 
-// Dedicated dialogs (named after what they hold, not after a command).
-// "Basic Configuration" > "Time Management", "System Log Management", "SMTP Management".
-extern const KyVarDefTable NetworkTime;
-extern const KyVarDefTable SummerTimeStatus;
-extern const KyVarDefTable SummerTimeRepeat;
-extern const KyVarDefTable SummerTimeAnnual;
-extern const KyVarDefTable SystemLogServer;
-extern const KyVarDefTable SmtpControl;
-// "Layer 2 Management" > "Time Range".
-extern const KyVarDefTable TimeRange;
-// ---- Port-list and spanning-tree dialogs (begin)
-extern const KyVarDefTable Dot1qNextFreeLocalVlanIndex;
-extern const KyVarDefTable Dot1qVlanNumDeletes;
-extern const KyVarDefTable Dot1qVlanCurrent;
-extern const KyVarDefTable Dot1qVlanGeneral;
-extern const KyVarDefTable Dot1qPortVlan;
-extern const KyVarDefTable PortMirror;
-extern const KyVarDefTable TrunkGroup;
-extern const KyVarDefTable LacpAggregationPort;
-extern const KyVarDefTable TrafficSegmentation;
-extern const KyVarDefTable IgmpRouterPortVlan;
-extern const KyVarDefTable MldRouterPortVlan;
-extern const KyVarDefTable PortSecurityDelete;
-extern const KyVarDefTable GuestVlan;
-extern const KyVarDefTable GuestVlanDelete;
-extern const KyVarDefTable StpState;
-extern const KyVarDefTable StpBridge;
-extern const KyVarDefTable StpBridgeMstp;
-// ---- Port-list and spanning-tree dialogs (end)
-// ---- Hand-written dialogs of "Security Management" (authentication and security).
-extern const KyVarDefTable LoginMethodList;
-extern const KyVarDefTable EnableMethodList;
-extern const KyVarDefTable AacServerHost;
-extern const KyVarDefTable AacServerGroupMember;
-extern const KyVarDefTable RadiusServer;
-extern const KyVarDefTable SslManagement;
-extern const KyVarDefTable SslCertificateFile;
-extern const KyVarDefTable SafeguardControl;
-extern const KyVarDefTable IpMacBinding;
-// ---- Hand-written dialogs of "Layer 2 Management" (LLDP).
-extern const KyVarDefTable LldpPortConfig;
-extern const KyVarDefTable LldpDot3PortConfig;
-extern const KyVarDefTable LldpLocSysData;
-extern const KyVarDefTable LldpRemote;
-extern const KyVarDefTable LldpDot3LinkAgg;
-extern const KyVarDefTable LldpDot3RemoteLinkAgg;
-extern const KyVarDefTable LldpConfigVlanName;
-extern const KyVarDefTable LldpConfigProtocolVlan;
-extern const KyVarDefTable LldpConfigProtocol;
-// ---- end of the authentication, security and LLDP dialogs.
-// ---- Hand-written dialogs: multicast and miscellaneous.
-extern const KyVarDefTable Dot3ControlPorts;
-extern const KyVarDefTable Dot3ControlCounters;
-extern const KyVarDefTable Dot3PausePorts;
-extern const KyVarDefTable Dot3PauseCounters;
-extern const KyVarDefTable UpdateFiles;
-extern const KyVarDefTable DhcpRelayServers;
-extern const KyVarDefTable MemberSwitches;
-extern const KyVarDefTable MemberSwitchAdd;
-extern const KyVarDefTable MacEapolStatistics;
-extern const KyVarDefTable MacAuthDiagnostics;
-extern const KyVarDefTable PortCapabilities;
-extern const KyVarDefTable IsmVlan;
-extern const KyVarDefTable IgmpMulticastVlanGroup;
-extern const KyVarDefTable IgmpClearDynamicIpMulticast;
-extern const KyVarDefTable MldSnoopingGroups;
-extern const KyVarDefTable StaticMulticastFilter;
-extern const KyVarDefTable StaticUnicastFilter;
-// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace tbl
 
-// ---- Access profiles and rules (dedicated dialogs of "Access Control Information").
-namespace tbl {
-extern const KyVarDefTable EthernetMask1;
-extern const KyVarDefTable IPMaskInformation1;
-extern const KyVarDefTable PayloadMaskInformation1;
-extern const KyVarDefTable EthernetMaskCPUFilter1;
-extern const KyVarDefTable IPMaskCPUFilter1;
-extern const KyVarDefTable PacketContentMaskCPUFilter1;
-extern const KyVarDefTable RuleOfEthernetInformation1;
-extern const KyVarDefTable IPRule1;
-extern const KyVarDefTable PayloadRule1;
-extern const KyVarDefTable EthernetRuleCPUFilter1;
-extern const KyVarDefTable IPRuleCPUFilter1;
-extern const KyVarDefTable PacketContentRuleCPUFilter1;
-}  // namespace tbl
-// ---- end of access profiles and rules
-
-// Every definition table of the program, in menu order, for the simulator and
-// the checks that span all tables.
+// Every definition table of the program, for the simulator and the checks
+// that span all tables: the generated commands' in menu order, then the
+// dedicated tables.
 std::span<const KyVarDefTable* const> AllDefinitionTables();

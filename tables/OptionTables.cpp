@@ -378,7 +378,6 @@ constexpr KyOptionPair kUsmPrivProtocol[] = {
     {0, "1.3.6.1.6.3.10.1.2.4", "AES-128"},
 };
 constexpr KyOptionPair kEquipmentCapacity[] = {{0, "40", "Redundant Power"}};
-// ---- Authentication, security and LLDP dialogs.
 constexpr KyOptionPair kAacLoginMethodType[] = {
     {1, nullptr, "tacacs"}, {2, nullptr, "xtacacs"}, {3, nullptr, "tacacs-plus"}, {4, nullptr, "radius"},
     {5, nullptr, "server-group"}, {6, nullptr, "local"}, {8, nullptr, "none"}, {9, nullptr, "other"},
@@ -406,8 +405,6 @@ constexpr KyOptionPair kLldpChassisIdSubtype[] = {
     {4, nullptr, "macAddress"},       {5, nullptr, "networkAddress"}, {6, nullptr, "interfaceName"},
     {7, nullptr, "local"},
 };
-// ---- end of the authentication, security and LLDP dialogs.
-// ---- Multicast and miscellaneous dialogs.
 constexpr KyOptionPair kDot3PauseMode[] = {
     {1, nullptr, "disabled"}, {2, nullptr, "enabledXmit"}, {3, nullptr, "enabledRcv"}, {4, nullptr, "enabledXmitAndRcv"}};
 constexpr KyOptionPair kFileTransferType[] = {{2, nullptr, "network-load"}, {3, nullptr, "out-of-band-load"}};
@@ -416,7 +413,6 @@ constexpr KyOptionPair kFileControl[] = {
     {2, nullptr, "inactive"}, {3, nullptr, "start"}, {4, nullptr, "delete"}, {5, nullptr, "config-as-bootup-fw"}};
 constexpr KyOptionPair kIgmpClearAction[] = {{1, nullptr, "all"}, {2, nullptr, "vlan"}, {3, nullptr, "group"}, {4, nullptr, "other"}};
 constexpr KyOptionPair kStaticFilterStatus[] = {{2, nullptr, "invalid"}, {3, nullptr, "permanent"}};
-// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace
 
 const KyOptionTable DisabledEnabled23{"DisabledEnabled23", 1, false, kDisabledEnabled23};
@@ -526,7 +522,6 @@ const KyOptionTable UsmAuthProtocol{"UsmAuthProtocol", 2, false, kUsmAuthProtoco
 const KyOptionTable UsmPrivProtocol{"UsmPrivProtocol", 2, false, kUsmPrivProtocol};
 const KyOptionTable EquipmentCapacity{"EquipmentCapacity", 2, false, kEquipmentCapacity};
 
-// ---- Port-list and spanning-tree dialogs (begin)
 namespace {
 constexpr KyOptionPair kTrunkType[] = {{1, nullptr, "static"}, {2, nullptr, "lacp"}};
 constexpr KyOptionPair kRowStatusActiveNisCreateDestroy[] = {
@@ -541,8 +536,6 @@ const KyOptionTable RowStatusActiveNisCreateDestroy{"RowStatusActiveNisCreateDes
 const KyOptionTable VlanCurrentStatus{"VlanCurrentStatus", 1, false, kVlanCurrentStatus};
 const KyOptionTable AcceptableFrameTypes{"AcceptableFrameTypes", 1, false, kAcceptableFrameTypes};
 const KyOptionTable NoneStart{"NoneStart", 1, false, kNoneStart};
-// ---- Port-list and spanning-tree dialogs (end)
-// ---- Authentication, security and LLDP dialogs.
 const KyOptionTable AacLoginMethodType{"AacLoginMethodType", 1, false, kAacLoginMethodType};
 const KyOptionTable AacEnableMethodType{"AacEnableMethodType", 1, false, kAacEnableMethodType};
 const KyOptionTable AacAuthProtocol{"AacAuthProtocol", 1, false, kAacAuthProtocol};
@@ -555,15 +548,12 @@ const KyOptionTable SafeguardStatus{"SafeguardStatus", 1, false, kSafeguardStatu
 const KyOptionTable IpMacBindingMode{"IpMacBindingMode", 1, false, kIpMacBindingMode};
 const KyOptionTable LldpAdminStatus{"LldpAdminStatus", 1, false, kLldpAdminStatus};
 const KyOptionTable LldpChassisIdSubtype{"LldpChassisIdSubtype", 1, false, kLldpChassisIdSubtype};
-// ---- end of the authentication, security and LLDP dialogs.
-// ---- Multicast and miscellaneous dialogs.
 const KyOptionTable Dot3PauseMode{"Dot3PauseMode", 1, false, kDot3PauseMode};
 const KyOptionTable FileTransferType{"FileTransferType", 1, false, kFileTransferType};
 const KyOptionTable FileLoadType{"FileLoadType", 1, false, kFileLoadType};
 const KyOptionTable FileControl{"FileControl", 1, false, kFileControl};
 const KyOptionTable IgmpClearAction{"IgmpClearAction", 1, false, kIgmpClearAction};
 const KyOptionTable StaticFilterStatus{"StaticFilterStatus", 1, false, kStaticFilterStatus};
-// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 namespace {
@@ -671,14 +661,11 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::UsmAuthProtocol,
     &opt::UsmPrivProtocol,
     &opt::EquipmentCapacity,
-    // ---- Port-list and spanning-tree dialogs (begin)
     &opt::TrunkType,
     &opt::RowStatusActiveNisCreateDestroy,
     &opt::VlanCurrentStatus,
     &opt::AcceptableFrameTypes,
     &opt::NoneStart,
-    // ---- Port-list and spanning-tree dialogs (end)
-    // ---- access profiles and rules
     &opt::AclEnableDisable12,
     &opt::AclMacMaskState,
     &opt::AclIpMaskState,
@@ -686,8 +673,6 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::AclPortOption,
     &opt::AclIcmpOption,
     &opt::AclPermit,
-    // ---- end of access profiles and rules
-    // ---- Authentication, security and LLDP dialogs.
     &opt::AacLoginMethodType,
     &opt::AacEnableMethodType,
     &opt::AacAuthProtocol,
@@ -700,7 +685,6 @@ const KyOptionTable* const kAllOptions[] = {
     &opt::IpMacBindingMode,
     &opt::LldpAdminStatus,
     &opt::LldpChassisIdSubtype,
-    // ---- end of the authentication, security and LLDP dialogs.
     &opt::Dot3PauseMode,
     &opt::FileTransferType,
     &opt::FileLoadType,
@@ -712,7 +696,6 @@ const KyOptionTable* const kAllOptions[] = {
 
 std::span<const KyOptionTable* const> AllOptionTables() { return kAllOptions; }
 
-// ---- Access profiles and rules ("Access Control Information" menu).
 namespace opt {
 namespace {
 constexpr KyOptionPair kAclEnableDisable12[] = {{1, nullptr, "enable"}, {2, nullptr, "disable"}};
@@ -736,4 +719,3 @@ const KyOptionTable AclPortOption{"AclPortOption", 1, false, kAclPortOption};
 const KyOptionTable AclIcmpOption{"AclIcmpOption", 1, false, kAclIcmpOption};
 const KyOptionTable AclPermit{"AclPermit", 1, false, kAclPermit};
 }  // namespace opt
-// ---- end of access profiles and rules

@@ -112,14 +112,12 @@ extern const KyOptionTable UsmAuthProtocol;
 extern const KyOptionTable UsmPrivProtocol;
 extern const KyOptionTable EquipmentCapacity;
 
-// ---- Port-list and spanning-tree dialogs (begin)
+// Lists of the dedicated dialogs.
 extern const KyOptionTable TrunkType;                      // 1 static, 2 lacp
 extern const KyOptionTable RowStatusActiveNisCreateDestroy;  // 1 active, 2 notInService, 4 createAndGo, 6 destroy
 extern const KyOptionTable VlanCurrentStatus;              // 1 other, 2 permanent, 3 dynamicGvrp
 extern const KyOptionTable AcceptableFrameTypes;           // 1 admitAll, 2 admitOnlyVlanTagged
 extern const KyOptionTable NoneStart;                      // 1 none, 2 start
-// ---- Port-list and spanning-tree dialogs (end)
-// ---- Access profiles and rules ("Access Control Information" menu).
 extern const KyOptionTable AclEnableDisable12;  // 1 enable, 2 disable
 extern const KyOptionTable AclMacMaskState;
 extern const KyOptionTable AclIpMaskState;
@@ -127,8 +125,6 @@ extern const KyOptionTable AclProtocolType;
 extern const KyOptionTable AclPortOption;
 extern const KyOptionTable AclIcmpOption;
 extern const KyOptionTable AclPermit;  // 1 deny, 2 permit
-// ---- end of access profiles and rules
-// ---- Authentication, security and LLDP dialogs.
 extern const KyOptionTable AacLoginMethodType;
 extern const KyOptionTable AacEnableMethodType;
 extern const KyOptionTable AacAuthProtocol;  // "tacacs-plus", unlike AacServerProtocol
@@ -141,15 +137,12 @@ extern const KyOptionTable SafeguardStatus;
 extern const KyOptionTable IpMacBindingMode;
 extern const KyOptionTable LldpAdminStatus;
 extern const KyOptionTable LldpChassisIdSubtype;
-// ---- end of the authentication, security and LLDP dialogs.
-// ---- Multicast and miscellaneous dialogs.
 extern const KyOptionTable Dot3PauseMode;
 extern const KyOptionTable FileTransferType;
 extern const KyOptionTable FileLoadType;
 extern const KyOptionTable FileControl;
 extern const KyOptionTable IgmpClearAction;
 extern const KyOptionTable StaticFilterStatus;
-// ---- end of the multicast and miscellaneous dialogs.
 }  // namespace opt
 
 // Every static option table, for the checks that span all of them.
