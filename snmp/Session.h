@@ -120,6 +120,15 @@ class KySnmpSession : public KySnmpPumpClient {
   // Sends and waits for the reply, the final timeout or a failure.
   KySnmpOutcome SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
                          const std::vector<KyVb>& vbs, int32_t maxRepetitions = 0);
+  // Several exchanges at once, each with its own target and bindings, all
+  // of the same operation: sends them all, then waits until every one has
+  // its reply, its final timeout or a failure. Outcomes in the order asked.
+  struct SyncAsk {
+    KySnmpTarget target;
+    std::vector<KyVb> vbs;
+    int32_t maxRepetitions = 0;
+  };
+  std::vector<KySnmpOutcome> SendSyncAll(const KySNMPScope& scope, KySnmpOp op, const std::vector<SyncAsk>& asks);
   // An outcome known without asking the agent: its completion runs from the
   // pump like that of a sent exchange (in the same round when posted from a
   // completion).
