@@ -1141,12 +1141,15 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
     bulk.status = reply.status;
     bulk.firstBulkReply = reply.firstBulkReply;
     const uint64_t walk = walk_;
+    // It takes the read's place among the exchanges in flight.
     rc = Session().SendAsync(step->target, scope, KySnmpOp::GetNext, step->asked,
                              [this, token, step, bulk, walk](KySnmpOutcome& outcome) {
                                if (token.expired()) return;
+                               stepInFlight_ = false;
                                if (outcome.status == 0) FallBackToGetNext(step->target, bulk, walk);
                                Complete(*step->record, outcome);
                              });
+    if (rc == 0) stepInFlight_ = true;
   }
   if (rc != 0) {
     KySnmpOutcome failed;

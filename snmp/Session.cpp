@@ -408,6 +408,13 @@ void KySnmpSession::Abandon(uint64_t exchangeId) {
   exchanges_.erase(it);
 }
 
+size_t KySnmpSession::WaitingCount() const {
+  size_t n = 0;
+  for (const auto& [id, ex] : exchanges_)
+    if (!ex->done) ++n;
+  return n;
+}
+
 void KySnmpSession::PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion) {
   auto ex = std::make_unique<Exchange>();
   ex->id = nextId_++;

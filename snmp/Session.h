@@ -146,6 +146,9 @@ class KySnmpSession : public KySnmpPumpClient {
 
   // Exchanges sent and not yet completed (completions not yet run included).
   size_t PendingCount() const { return exchanges_.size(); }
+  // Exchanges with the agents: sent and waiting for a reply (or for a name
+  // to be resolved), without the outcomes known and not yet handed on.
+  size_t WaitingCount() const;
 
   // KySnmpPumpClient
   int PumpSocket() const override;

@@ -99,14 +99,13 @@ inline Walk WalkSync(KySNMPRequest& r) {
   return w;
 }
 
-// mostInFlight: the most exchanges of the session seen pending at once.
+// mostInFlight: the most exchanges of the session seen waiting for the
+// agent at once.
 inline Walk WalkAsync(KySNMPRequest& r, size_t* mostInFlight = nullptr) {
   Walk w;
   bool done = false;
   size_t most = 0;
-  auto look = [&] { most = std::max(most, GlobalSnmp->PendingCount()); };
-  // Looked at between completions only: inside one, the exchange that
-  // completes still counts.
+  auto look = [&] { most = std::max(most, GlobalSnmp->WaitingCount()); };
   RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
     if (e.code != 0 || e.finished || w.rows.size() >= kRowLimit) {
       w.code = e.code;

@@ -47,6 +47,45 @@ const TableCase kTables[] = {
     {"seven rows", [](fake::MibAgent& a) { Rows(a, 1, 7); AfterTable(a); }, 7},
     {"seven rows at the end of the view", [](fake::MibAgent& a) { Rows(a, 1, 7); }, 7},
     {"thousand rows", [](fake::MibAgent& a) { Rows(a, 1, 1000); AfterTable(a); }, 1000},
+    {"sixteen thousand rows", [](fake::MibAgent& a) { Rows(a, 1, 16000); AfterTable(a); }, 16000},
+    {"sixteen thousand rows at the end of the view", [](fake::MibAgent& a) { Rows(a, 1, 16000); }, 16000},
+    {"MAC-indexed rows",
+     [](fake::MibAgent& a) {
+       // VLAN and MAC address, spread unevenly over the address space.
+       uint32_t x = 12345;
+       for (uint32_t i = 0; i < 1500; ++i) {
+         x = x * 1103515245u + 12345u;
+         const uint32_t vlan = i < 1200 ? 1 : 20 + i % 3;
+         Oid index{vlan, 0, (x >> 24) % 4 == 0 ? 0x1cu : 0x9cu, (x >> 16) & 0xff, (x >> 8) & 0xff, x & 0xff,
+                   (x >> 20) & 0xff};
+         for (uint32_t c : {2u, 3u, 4u}) PutAt(a, c, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
+    {"IP-indexed rows with a column ending early",
+     [](fake::MibAgent& a) {
+       for (uint32_t i = 1; i <= 1200; ++i) {
+         Oid index{i % 5 == 0 ? 192u : 10u, (i * 37) % 256, (i * 11) % 200, i % 251 + 1};
+         PutAt(a, 2, index);
+         PutAt(a, 3, index);
+         if (index[0] == 10) PutAt(a, 4, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
+    {"text-indexed rows",
+     [](fake::MibAgent& a) {
+       // An index of varying length: a length, then the characters.
+       for (uint32_t i = 1; i <= 900; ++i) {
+         std::string name = "port-" + std::to_string(i * 7919 % 100003);
+         Oid index{static_cast<uint32_t>(name.size())};
+         for (unsigned char ch : name) index.push_back(ch);
+         for (uint32_t c : {2u, 3u, 4u}) PutAt(a, c, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
     {"thousand rows with holes",
      [](fake::MibAgent& a) {
        // Gaps in the index and in single columns; the walk's rules repeat or
@@ -67,6 +106,31 @@ const TableCase kTables[] = {
        AfterTable(a);
      },
      kCounted},
+    {"non-increasing OIDs far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       for (uint32_t c : {2u, 3u, 4u}) {
+         Oid back = Cat(kEntry, {c, 30});
+         Override(a, c, 2417, c == 2 ? fake::Str(back, "again") : fake::Gauge(back, 3));
+       }
+     },
+     2417, KyErr::ClassInvalidOid},
+    {"genErr far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {3, 2600})] = 5;
+     },
+     2599, -105},
+    {"wrong types far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       Oid o = Cat(kEntry, {4, 1800});
+       a.mib[o] = fake::Str(o, "oops");
+     },
+     1799, KyErr::BadSyntax},
     {"non-increasing OIDs",
      [](fake::MibAgent& a) {
        Rows(a, 1, 400);
@@ -144,6 +208,9 @@ const TableCase kTables[] = {
 struct Mode {
   int32_t maxInFlight;
   size_t dropEvery;  // 0: no loss
+  // The agent sends at most this many bindings in a reply, as many agents
+  // do: a table of a few hundred rows already has columns worth splitting.
+  size_t cutTo = static_cast<size_t>(-1);
 };
 
 class WalkInFlightTest : public ::testing::TestWithParam<TableCase> {
@@ -187,11 +254,14 @@ TEST_P(WalkInFlightTest, SameRowsAsTheGetNextWalk) {
   ASSERT_LT(expected.rows.size(), kRowLimit);
   EXPECT_EQ(expected.code, c.code);
 
-  for (const Mode m : {Mode{1, 0}, Mode{4, 0}, Mode{16, 0}, Mode{4, 9}, Mode{1, 5}}) {
+  for (const Mode m : {Mode{1, 0}, Mode{4, 0}, Mode{16, 0}, Mode{4, 9}, Mode{1, 5}, Mode{16, 0, 40},
+                       Mode{8, 9, 40}}) {
     SCOPED_TRACE("MaxInFlight " + std::to_string(m.maxInFlight) + ", every " + std::to_string(m.dropEvery) +
-                 "th datagram lost");
+                 "th datagram lost, at most " + std::to_string(static_cast<long long>(m.cutTo)) +
+                 " bindings a reply");
     GlobalSnmp->ForgetBulkRefusals();
     mib.dropEvery = m.dropEvery;
+    mib.truncateTo = m.cutTo;
     mib.datagramsSeen = 0;
     EXPECT_EQ(WalkSync(*NewRequest(agent.port(), true, m.maxInFlight)), expected) << "synchronous";
     EXPECT_EQ(GlobalSnmp->PendingCount(), 0u) << "a synchronous walk leaves nothing pending";
@@ -200,6 +270,7 @@ TEST_P(WalkInFlightTest, SameRowsAsTheGetNextWalk) {
     EXPECT_EQ(WalkAsync(*NewRequest(agent.port(), true, m.maxInFlight), &most), expected) << "asynchronous";
     EXPECT_LE(most, static_cast<size_t>(m.maxInFlight)) << "exchanges in flight at once";
     mib.dropEvery = 0;
+    mib.truncateTo = static_cast<size_t>(-1);
   }
 }
 
@@ -282,6 +353,46 @@ TEST(WalkInFlight, SeveralExchangesInFlightAndGrowingReplies) {
       if (q.vbs.size() == 1) reps.push_back(q.maxRepetitions);
     ASSERT_GE(reps.size(), 3u);
     EXPECT_LT(reps.front() * 4, *std::max_element(reps.begin(), reps.end()));
+  }
+}
+
+// Columns whose replies come cut short are split at later points of their
+// index space: with a bound above the number of columns more exchanges are
+// in flight than columns, names far ahead are asked before the walk reached
+// them, and the rows stay those of the GET-NEXT walk.
+TEST(WalkInFlight, ColumnsSplitWhenTheBoundAllowsMoreExchanges) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 3000);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  const Walk expected = WalkSync(*ThreeColumns(agent.port(), 1));
+  ASSERT_EQ(expected.rows.size(), 3000u);
+  mib.truncateTo = 30;
+  mib.delayMs = 1;
+  for (bool async : {false, true}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    GlobalSnmp->ForgetBulkRefusals();
+    const size_t before = agent.requests().size();
+    size_t most = 0;
+    auto r = ThreeColumns(agent.port(), 12);
+    EXPECT_EQ(async ? WalkAsync(*r, &most) : WalkSync(*r), expected);
+    if (async) {
+      EXPECT_GT(most, 4u) << "more exchanges in flight than the three columns and the read";
+    }
+    // A name asked before the replies of the column had reached its half.
+    std::map<uint32_t, uint32_t> reached;  // column -> the highest row a reply could have brought
+    bool ahead = false;
+    for (const fake::Request& q : SentSince(agent, before)) {
+      for (const fake::Vb& vb : q.vbs) {
+        if (vb.oid.size() != kEntry.size() + 2) continue;
+        const uint32_t column = vb.oid[kEntry.size()], row = vb.oid[kEntry.size() + 1];
+        if (row > 1500 && reached[column] < 1000) ahead = true;
+        reached[column] = std::max(reached[column], row);
+      }
+    }
+    EXPECT_TRUE(ahead) << "a column was asked at a later point before its walk got there";
   }
 }
 
