@@ -393,6 +393,13 @@ struct KySNMPRequest::ExchangeRecord {
   void* userData = nullptr;
 };
 
+struct KySNMPRequest::LaneAsk {
+  size_t lane = 0;
+  int32_t reps = 0;
+  long long tryMs = 0;  // how long one try of it may take
+  KySnmpTarget target;
+};
+
 // One continuation (or first) read of a walk made with GETBULK.
 struct KySNMPRequest::BulkStep {
   std::shared_ptr<ExchangeRecord> record;
@@ -497,6 +504,17 @@ size_t MessageOverhead(const KySNMPSecurity& security, const KySNMPScope& scope)
 constexpr size_t kAheadNames = 2048;
 // The shortest try of a lane's GETBULK.
 constexpr long long kShortestLaneTryMs = 100;
+// Streams started at later points of one column at most, and the names a
+// walk may know ahead of its reads before it starts or continues no more
+// of them (the columns' own streams go on).
+constexpr size_t kMostSplits = 64;
+constexpr size_t kMostFacts = size_t{1} << 17;
+// Places of an instance that measure where it lies in its column.
+constexpr size_t kSpreadDepth = 8;
+
+bool InSubtree(const KyOid& base, const KyOid& name) {
+  return name.size() > base.size() && std::equal(base.begin(), base.end(), name.begin());
+}
 
 }  // namespace
 
@@ -566,6 +584,11 @@ void KySNMPRequest::ForgetWalk() {
   for (int i = 0; i < varList.Count(); ++i)
     if (varList.IsReadable(i)) laneBases_.push_back(BaseOf(i));
   lanes_.assign(laneBases_.size(), Lane{});
+  for (size_t p = 0; p < lanes_.size(); ++p) {
+    lanes_[p].column = p;
+    lanes_[p].start = laneBases_[p];
+  }
+  spreads_.assign(laneBases_.size(), Spread{});
   stepColumns_.clear();
   if (std::shared_ptr<BulkStep> step = std::move(waiting_)) {
     // Only when a new walk starts while a read of the last one waits: that
@@ -623,13 +646,17 @@ std::vector<KyVb> KySNMPRequest::AnswerFromFacts(const std::vector<KyVb>& asked,
 }
 
 bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
-                                  const std::vector<KyVb>& reply) {
+                                  const std::vector<KyVb>& reply, bool forReads, std::vector<Chain>* chains) {
   const size_t n = missing.size();
+  if (chains) chains->assign(n, Chain{});
   if (n == 0) return true;
   // Binding j of the reply is repetition j / n of the request's binding j % n.
   std::vector<const KyOid*> previous(n);
   std::vector<bool> stopped(n, false);
   std::vector<size_t> learnt(n, 0);
+  // The names of each chain inside its column: the first, the last, how many.
+  std::vector<const KyOid*> firstIn(n, nullptr), lastIn(n, nullptr);
+  std::vector<size_t> namesIn(n, 0);
   for (size_t k = 0; k < n; ++k) previous[k] = &asked[missing[k]].oid;
   size_t bytes = 0;
   for (size_t j = 0; j < reply.size(); ++j) {
@@ -642,35 +669,180 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
     if (vb.type == KyVbType::EndOfMibView) {
       f.spans = true;
       stopped[k] = true;
+      if (chains) (*chains)[k].endOfView = true;
     } else if (vb.IsException() || !(*previous[k] < vb.oid)) {
       // Not a successor: the answer holds for exactly this name, and
       // nothing after it in the reply can be trusted for this column.
       stopped[k] = true;
     } else {
       f.spans = true;
+      const size_t p = missing[k];
+      if (p < laneBases_.size() && InSubtree(laneBases_[p], vb.oid)) {
+        if (!firstIn[k]) firstIn[k] = &vb.oid;
+        lastIn[k] = &vb.oid;
+        ++namesIn[k];
+      }
     }
     facts_.insert_or_assign(*previous[k], std::move(f));
     ++learnt[k];
     if (!stopped[k]) previous[k] = &vb.oid;
   }
   if (!reply.empty()) vbBytes_ = static_cast<double>(bytes) / static_cast<double>(reply.size());
-  // Where the columns' lanes go on: the last name of every chain still
-  // inside its column. A chain that starts behind its lane changes nothing.
   for (size_t k = 0; k < n; ++k) {
+    if (firstIn[k]) NoteSpread(missing[k], *firstIn[k], *lastIn[k], namesIn[k]);
+    if (chains) {
+      Chain& c = (*chains)[k];
+      c.last = *previous[k];
+      c.learnt = learnt[k];
+      c.stopped = stopped[k];
+    }
+  }
+  // Where the columns' own streams go on after a read's GETBULK: the last
+  // name of every chain still inside its column. A chain that starts
+  // behind its stream changes nothing.
+  for (size_t k = 0; k < n && forReads; ++k) {
     const size_t p = missing[k];
     if (p >= lanes_.size() || p >= laneBases_.size()) continue;
     Lane& lane = lanes_[p];
     lane.learnt += learnt[k];
     if (lane.busy || (!lane.from.empty() && asked[p].oid < lane.from)) continue;
-    const KyOid& base = laneBases_[p];
     const KyOid& last = *previous[k];
-    if (!stopped[k] && learnt[k] > 0 && last.size() > base.size() &&
-        std::equal(base.begin(), base.end(), last.begin()))
+    if (!stopped[k] && learnt[k] > 0 && InSubtree(laneBases_[p], last)) {
       lane.from = last;
-    else
+      EndAtNextStart(p);
+    } else {
       lane.from.clear();
+    }
   }
   return std::all_of(learnt.begin(), learnt.end(), [](size_t c) { return c > 0; });
+}
+
+void KySNMPRequest::NoteSpread(size_t p, const KyOid& first, const KyOid& last, size_t names) {
+  if (p >= spreads_.size() || p >= laneBases_.size()) return;
+  Spread& s = spreads_[p];
+  const size_t from = laneBases_[p].size();
+  for (const KyOid* name : {&first, &last}) {
+    const size_t depth = std::min(name->size() - from, kSpreadDepth);
+    if (s.radix.size() < depth) s.radix.resize(depth, 2);
+    s.depth = std::max(s.depth, depth);
+    for (size_t i = 1; i < depth; ++i) s.radix[i] = std::max(s.radix[i], static_cast<double>((*name)[from + i]) + 1);
+  }
+  if (!s.seen) {
+    s.seen = true;
+    s.first = SpreadPosition(p, first);
+  }
+  if (names < 2) return;
+  const double width = SpreadPosition(p, last) - SpreadPosition(p, first);
+  if (width <= 0) return;
+  const double density = static_cast<double>(names - 1) / width;
+  s.density = s.density > 0 ? (s.density + density) / 2 : density;
+}
+
+double KySNMPRequest::SpreadPosition(size_t p, const KyOid& name) const {
+  const Spread& s = spreads_[p];
+  const size_t from = laneBases_[p].size();
+  if (name.size() <= from) return 0;
+  double position = name[from];
+  double scale = 1;
+  for (size_t i = 1; i < s.depth && from + i < name.size(); ++i) {
+    scale /= s.radix[i];
+    position += std::min(static_cast<double>(name[from + i]), s.radix[i] - 1) * scale;
+  }
+  return position;
+}
+
+KyOid KySNMPRequest::SpreadName(size_t p, double position) const {
+  const Spread& s = spreads_[p];
+  KyOid name = laneBases_[p];
+  const double head = std::clamp(std::floor(position), 0.0, 4294967295.0);
+  name.push_back(static_cast<uint32_t>(head));
+  double rest = position - head;
+  for (size_t i = 1; i < s.depth; ++i) {
+    rest *= s.radix[i];
+    const double v = std::clamp(std::floor(rest), 0.0, s.radix[i] - 1);
+    name.push_back(static_cast<uint32_t>(v));
+    rest -= v;
+  }
+  return name;
+}
+
+void KySNMPRequest::EndAtNextStart(size_t q) {
+  Lane& lane = lanes_[q];
+  if (lane.from.empty()) return;
+  for (size_t r = 0; r < lanes_.size(); ++r) {
+    const Lane& next = lanes_[r];
+    if (r == q || next.column != lane.column || next.failed) continue;
+    // Where a later stream of the column started, the names from there on
+    // are its own to learn.
+    if (lane.start < next.start && !(lane.from < next.start)) {
+      lane.from.clear();
+      return;
+    }
+  }
+}
+
+bool KySNMPRequest::LaneComing(size_t column, const KyOid& name) const {
+  const Lane* coming = nullptr;
+  for (const Lane& lane : lanes_)
+    if (lane.column == column && lane.busy && !(name < lane.from) && (!coming || coming->from < lane.from))
+      coming = &lane;
+  if (!coming) return false;
+  // A stream that started in between brings it instead, or nothing does.
+  for (const Lane& lane : lanes_)
+    if (lane.column == column && !lane.busy && !lane.failed && coming->from < lane.start && !(name < lane.start))
+      return false;
+  return true;
+}
+
+bool KySNMPRequest::StartSplit() {
+  if (facts_.size() >= kMostFacts) return false;
+  const double perReply = static_cast<double>(
+      std::max<size_t>(1, std::min<size_t>(agentBindings_, static_cast<size_t>(BulkRepetitions(1)))));
+  double bestEstimate = 2 * perReply;  // a part smaller than two replies is not worth a stream
+  size_t bestColumn = SIZE_MAX;
+  KyOid bestName;
+  for (size_t q = 0; q < lanes_.size(); ++q) {
+    const Lane& lane = lanes_[q];
+    const size_t p = lane.column;
+    if (lane.from.empty() || lane.failed || p >= spreads_.size()) continue;
+    const Spread& s = spreads_[p];
+    if (!s.seen || s.density <= 0 || s.splits >= kMostSplits) continue;
+    // The part of the column ahead of the stream: up to the start of the
+    // next stream, or open (then as much again as was seen so far).
+    double at = SpreadPosition(p, lane.from);
+    if (lane.busy) at += perReply / s.density;
+    const KyOid* limit = nullptr;
+    for (const Lane& other : lanes_)
+      if (other.column == p && !other.failed && lane.from < other.start && (!limit || other.start < *limit))
+        limit = &other.start;
+    double estimate, point;
+    if (limit) {
+      const double end = SpreadPosition(p, *limit);
+      estimate = (end - at) * s.density;
+      point = (at + end) / 2;
+    } else {
+      const double seen = std::max(at - s.first, perReply / s.density);
+      estimate = seen * s.density;
+      point = at + seen;
+    }
+    if (!(estimate > bestEstimate)) continue;
+    KyOid name = SpreadName(p, point);
+    if (!(lane.from < name) || (limit && !(name < *limit))) continue;
+    bestEstimate = estimate;
+    bestColumn = p;
+    bestName = std::move(name);
+  }
+  if (bestColumn == SIZE_MAX) return false;
+  for (const Lane& lane : lanes_)
+    if (lane.column == bestColumn && lane.start == bestName) return false;
+  Lane lane;
+  lane.column = bestColumn;
+  lane.start = bestName;
+  lane.from = std::move(bestName);
+  lane.split = true;
+  lanes_.push_back(std::move(lane));
+  ++spreads_[bestColumn].splits;
+  return true;
 }
 
 void KySNMPRequest::PruneFacts(const std::vector<KyVb>& at) {
@@ -703,15 +875,17 @@ void KySNMPRequest::PruneBehindItems() {
   PruneFacts(at);
 }
 
-void KySNMPRequest::FillLanes() {
+std::vector<KySNMPRequest::LaneAsk> KySNMPRequest::PickLanes(int32_t slots) {
+  std::vector<LaneAsk> picked;
   // With one exchange allowed, the walk's own read is the only one.
-  if (walkOver_ || !enabled || maxInFlight <= 1 || !walkTarget_) return;
-  if (InFlight() >= maxInFlight || !BulkWalk(*walkTarget_)) return;  // full, or the walk goes on by GET-NEXT
-  while (InFlight() < maxInFlight) {
-    // The column with the fewest names known ahead of the reads goes first.
+  if (walkOver_ || !enabled || maxInFlight <= 1 || !walkTarget_ || !BulkWalk(*walkTarget_)) return picked;
+  const size_t columns = std::min(laneBases_.size(), lanes_.size());
+  while (static_cast<int32_t>(picked.size()) < slots) {
+    // The column with the fewest names known ahead of the reads goes first,
+    // then the streams at later points of the columns, then a new one.
     size_t best = lanes_.size();
     size_t bestAhead = kAheadNames;
-    for (size_t p = 0; p < lanes_.size(); ++p) {
+    for (size_t p = 0; p < columns; ++p) {
       const Lane& lane = lanes_[p];
       if (lane.busy || lane.from.empty()) continue;
       if (stepInFlight_ && std::find(stepColumns_.begin(), stepColumns_.end(), p) != stepColumns_.end()) continue;
@@ -721,67 +895,111 @@ void KySNMPRequest::FillLanes() {
         bestAhead = ahead;
       }
     }
-    if (best == lanes_.size()) return;
+    if (best == lanes_.size() && facts_.size() < kMostFacts) {
+      for (size_t q = columns; q < lanes_.size() && best == lanes_.size(); ++q)
+        if (!lanes_[q].busy && !lanes_[q].from.empty() && !lanes_[q].failed) best = q;
+      if (best == lanes_.size() && StartSplit()) best = lanes_.size() - 1;
+    }
+    if (best == lanes_.size()) break;
     Lane& lane = lanes_[best];
-    std::vector<KyVb> ask(1);
-    ask[0].oid = lane.from;
-    const int32_t reps = BulkRepetitions(1);
-    std::weak_ptr<int> token = alive_;
-    const uint64_t walk = walk_;
-    const long long sent = KySnmpNowMs();
+    LaneAsk ask;
+    ask.lane = best;
+    ask.reps = BulkRepetitions(1);
     // A lane whose reply is lost is asked again as soon as the replies of
     // the others show it is late: its tries are a few round trips long, and
     // as many as fit in the time the profile's Timeout and Retries allow.
-    KySnmpTarget target = *walkTarget_;
-    long long tryMs = TryMs();
+    ask.target = *walkTarget_;
+    ask.tryMs = TryMs();
     if (laneRoundTripMs_ > 0) {
-      const long long allowed = tryMs * (std::max<int32_t>(retries, 0) + 1);
-      tryMs = std::clamp<long long>(static_cast<long long>(4 * laneRoundTripMs_), kShortestLaneTryMs, tryMs);
-      target.timeout = static_cast<int32_t>((tryMs + 9) / 10);
-      tryMs = static_cast<long long>(target.timeout) * 10;
-      target.retries = static_cast<int32_t>(std::max<long long>(retries, (allowed + tryMs - 1) / tryMs - 1));
+      const long long allowed = ask.tryMs * (std::max<int32_t>(retries, 0) + 1);
+      long long tryMs = std::clamp<long long>(static_cast<long long>(4 * laneRoundTripMs_), kShortestLaneTryMs,
+                                              ask.tryMs);
+      ask.target.timeout = static_cast<int32_t>((tryMs + 9) / 10);
+      tryMs = static_cast<long long>(ask.target.timeout) * 10;
+      ask.target.retries = static_cast<int32_t>(std::max<long long>(retries, (allowed + tryMs - 1) / tryMs - 1));
+      ask.tryMs = tryMs;
     }
+    lane.busy = true;
+    picked.push_back(std::move(ask));
+  }
+  return picked;
+}
+
+void KySNMPRequest::FillLanes() {
+  if (walkOver_ || !enabled || maxInFlight <= 1 || !walkTarget_) return;
+  if (InFlight() >= maxInFlight) return;
+  for (LaneAsk& ask : PickLanes(maxInFlight - InFlight())) {
+    Lane& lane = lanes_[ask.lane];
+    std::vector<KyVb> vbs(1);
+    vbs[0].oid = lane.from;
+    std::weak_ptr<int> token = alive_;
+    const uint64_t walk = walk_;
+    const long long sent = KySnmpNowMs();
+    const size_t q = ask.lane;
+    const int32_t reps = ask.reps;
+    const long long tryMs = ask.tryMs;
     int rc = Session().SendAsync(
-        target, scope, KySnmpOp::GetBulk, ask,
-        [this, token, walk, best, reps, sent, tryMs](KySnmpOutcome& reply) {
+        ask.target, scope, KySnmpOp::GetBulk, vbs,
+        [this, token, walk, q, reps, sent, tryMs](KySnmpOutcome& reply) {
           if (token.expired()) return;
-          OnLaneReply(walk, best, reps, sent, tryMs, reply);
+          OnLaneReply(walk, q, reps, sent, tryMs, reply);
         },
         reps, &lane.exchange);
     if (rc != 0) {
-      lane.from.clear();  // the read that reaches it asks itself
+      // The read that reaches it asks itself.
+      Lane& failed = lanes_[q];
+      failed.busy = false;
+      failed.from.clear();
+      if (failed.split) failed.failed = true;
       continue;
     }
-    lane.busy = true;
     ++lanesInFlight_;
   }
 }
 
-void KySNMPRequest::OnLaneReply(uint64_t walk, size_t p, int32_t reps, long long sentMs, long long tryMs,
+void KySNMPRequest::OnLaneReply(uint64_t walk, size_t q, int32_t reps, long long sentMs, long long tryMs,
                                 KySnmpOutcome& reply) {
   --lanesInFlight_;
-  const long long elapsed = KySnmpNowMs() - sentMs;
-  if (reply.status == 0 && elapsed <= tryMs) {
-    // The slowest recent round trip, forgotten slowly.
-    laneRoundTripMs_ = std::max(static_cast<double>(elapsed), laneRoundTripMs_ * 0.9);
-  }
-  if (walk == walk_ && p < lanes_.size()) {
-    Lane& lane = lanes_[p];
-    lane.busy = false;
-    AdjustRepetitions(reply, 1, reps, elapsed, tryMs);
-    if (reply.status == 0 && !walkOver_) {
-      PruneBehindItems();
-      std::vector<KyVb> asked(lanes_.size());
-      asked[p].oid = lane.from;
-      if (!LearnFromBulk(asked, {p}, reply.vbs)) lane.from.clear();
-    } else if (reply.status != MapErrorStatus(kErrorTooBig)) {
-      // Failed: the read that reaches the column asks itself, and meets
-      // the failure as the walk would without the lanes.
-      lane.from.clear();
-    }
-  }
+  if (walk == walk_ && q < lanes_.size()) LearnFromLane(q, reps, KySnmpNowMs() - sentMs, tryMs, reply);
   WakeWaitingRead();
   FillLanes();
+}
+
+void KySNMPRequest::LearnFromLane(size_t q, int32_t reps, long long elapsedMs, long long tryMs,
+                                  const KySnmpOutcome& reply) {
+  if (reply.status == 0 && elapsedMs <= tryMs) {
+    // The slowest recent round trip, forgotten slowly.
+    laneRoundTripMs_ = std::max(static_cast<double>(elapsedMs), laneRoundTripMs_ * 0.9);
+  }
+  Lane& lane = lanes_[q];
+  lane.busy = false;
+  AdjustRepetitions(reply, 1, reps, elapsedMs, tryMs);
+  if (reply.status == 0 && !walkOver_) {
+    PruneBehindItems();
+    const size_t p = lane.column;
+    std::vector<KyVb> asked(laneBases_.size());
+    asked[p].oid = lane.from;
+    std::vector<Chain> chains;
+    LearnFromBulk(asked, {p}, reply.vbs, false, &chains);
+    const Chain& chain = chains.front();
+    Lane& same = lanes_[q];  // (the lanes are not added to while learning)
+    if (!same.split) same.learnt += chain.learnt;
+    if (chain.learnt > 0 && !chain.stopped && InSubtree(laneBases_[p], chain.last)) {
+      same.from = chain.last;
+      EndAtNextStart(q);
+    } else {
+      // The column ends here, or the stream met what is no successor: the
+      // read that reaches it asks itself, and meets it as the walk would
+      // without the streams.
+      if (same.split && chain.stopped && !chain.endOfView) same.failed = true;
+      same.from.clear();
+    }
+  } else if (reply.status != MapErrorStatus(kErrorTooBig)) {
+    // Failed: the read that reaches the column asks itself, and meets the
+    // failure as the walk would without the lanes.
+    lane.from.clear();
+    if (lane.split) lane.failed = true;
+  }
 }
 
 void KySNMPRequest::AbandonLanes() {
@@ -819,12 +1037,33 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
       known.agentPort = target.port;
       return known;
     }
-    std::vector<KyVb> ask;
-    for (size_t k : missing) ask.push_back(asked[k]);
-    const int32_t reps = BulkRepetitions(ask.size());
+    std::vector<KySnmpSession::SyncAsk> batch(1);
+    batch[0].target = target;
+    for (size_t k : missing) batch[0].vbs.push_back(asked[k]);
+    const int32_t reps = BulkRepetitions(missing.size());
+    batch[0].maxRepetitions = reps;
+    // The columns' streams go along, as many as the bound leaves beside
+    // the read's own GETBULK; all of them are waited for.
+    stepInFlight_ = true;
+    stepColumns_ = missing;
+    std::vector<LaneAsk> lanes = PickLanes(maxInFlight - 1);
+    stepInFlight_ = false;
+    stepColumns_.clear();
+    for (const LaneAsk& la : lanes) {
+      KySnmpSession::SyncAsk a;
+      a.target = la.target;
+      a.vbs.resize(1);
+      a.vbs[0].oid = lanes_[la.lane].from;
+      a.maxRepetitions = la.reps;
+      batch.push_back(std::move(a));
+    }
     const long long sent = KySnmpNowMs();
-    KySnmpOutcome reply = Session().SendSync(target, scope, KySnmpOp::GetBulk, ask, reps);
-    AdjustRepetitions(reply, ask.size(), reps, KySnmpNowMs() - sent, TryMs());
+    std::vector<KySnmpOutcome> replies = Session().SendSyncAll(scope, KySnmpOp::GetBulk, batch);
+    const long long elapsed = KySnmpNowMs() - sent;
+    for (size_t i = 0; i < lanes.size(); ++i)
+      LearnFromLane(lanes[i].lane, lanes[i].reps, elapsed, lanes[i].tryMs, replies[i + 1]);
+    KySnmpOutcome reply = std::move(replies.front());
+    AdjustRepetitions(reply, missing.size(), reps, elapsed, TryMs());
     lastBulk.status = reply.status;
     lastBulk.firstBulkReply = reply.firstBulkReply;
     if (reply.status == 0) PruneFacts(asked);
@@ -859,7 +1098,7 @@ int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
   // is in flight: the read waits for the lanes.
   bool laneComing = false;
   for (size_t k : step->missing)
-    if (k < lanes_.size() && lanes_[k].busy) laneComing = true;
+    if (LaneComing(k, step->asked[k].oid)) laneComing = true;
   if ((laneComing || InFlight() >= maxInFlight) && lanesInFlight_ > 0 && !waiting_) {
     waiting_ = step;
     return 0;
@@ -902,12 +1141,15 @@ void KySNMPRequest::OnBulkReply(const std::shared_ptr<BulkStep>& step, KySnmpOut
     bulk.status = reply.status;
     bulk.firstBulkReply = reply.firstBulkReply;
     const uint64_t walk = walk_;
+    // It takes the read's place among the exchanges in flight.
     rc = Session().SendAsync(step->target, scope, KySnmpOp::GetNext, step->asked,
                              [this, token, step, bulk, walk](KySnmpOutcome& outcome) {
                                if (token.expired()) return;
+                               stepInFlight_ = false;
                                if (outcome.status == 0) FallBackToGetNext(step->target, bulk, walk);
                                Complete(*step->record, outcome);
                              });
+    if (rc == 0) stepInFlight_ = true;
   }
   if (rc != 0) {
     KySnmpOutcome failed;
@@ -1075,7 +1317,10 @@ bool KySNMPRequest::Read(bool first) {
   if (first) walkByNext_ = false;
   KySnmpOutcome outcome;
   if (op == KySnmpOp::GetNext && BulkWalk(target)) {
-    if (first) ForgetWalk();
+    if (first) {
+      walkTarget_ = std::make_shared<const KySnmpTarget>(target);
+      ForgetWalk();
+    }
     outcome = ReadBulkSync(target, vbs);
   } else {
     outcome = Session().SendSync(target, scope, op, vbs);

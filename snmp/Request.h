@@ -148,13 +148,38 @@ class KySNMPRequest {
     bool spans = false;  // nothing lies between the name and `next` (or nothing follows)
   };
   struct BulkStep;
-  // One walked column continued by GETBULKs of its own ahead of the reads.
+  // A stream of GETBULKs through one walked column ahead of the reads: the
+  // column's own continuation (lanes_[p] for the column at position p), or
+  // a stream started at a later point of the column's index space.
   struct Lane {
-    KyOid from;          // where the column goes on (empty: ended, failed or not known)
+    size_t column = 0;   // position of the walked column
+    KyOid start;         // where the stream started (the column for its own continuation)
+    KyOid from;          // where the stream goes on (empty: ended, failed or not known)
     bool busy = false;   // a GETBULK from `from` is in flight ...
     uint64_t exchange = 0;  // ... with this number in the session
     size_t learnt = 0;   // names learnt for the column ...
     size_t used = 0;     // ... and answers the reads took from them
+    bool split = false;  // started at a later point of the column
+    bool failed = false; // a split stream that met an error: what lies after its start is not known
+  };
+  // How a walked column's names are spread, from the names seen: the index
+  // space is measured by the instance's first sub-identifier, the following
+  // ones as fractions of the range seen at their place.
+  struct Spread {
+    bool seen = false;
+    size_t depth = 0;            // sub-identifiers of the longest instance seen (at most kSpreadDepth)
+    std::vector<double> radix;   // by place: one more than the largest value seen
+    double first = 0;            // where the first name seen lies
+    double density = 0;          // names per unit, as the replies showed
+    size_t splits = 0;           // streams started in the column
+  };
+  struct LaneAsk;  // a stream's GETBULK about to leave
+  // What a GETBULK reply taught about one binding asked.
+  struct Chain {
+    KyOid last;          // the last name of the chain of successors
+    size_t learnt = 0;
+    bool stopped = false;  // ended by an exception, the end of the view or a non-successor
+    bool endOfView = false;
   };
 
   std::vector<KyVb> BuildPdu(Mode mode);
@@ -165,8 +190,10 @@ class KySNMPRequest {
   std::vector<KyVb> AnswerFromFacts(const std::vector<KyVb>& asked, std::vector<size_t>& missing);
   // Learns from a GETBULK reply to `asked[missing]`; false when it brought
   // no successor for one of them.
+  // forReads: the GETBULK was a read's own (the columns' own streams go on
+  // from its chains); chains (optional) receives what each binding taught.
   bool LearnFromBulk(const std::vector<KyVb>& asked, const std::vector<size_t>& missing,
-                     const std::vector<KyVb>& reply);
+                     const std::vector<KyVb>& reply, bool forReads = true, std::vector<Chain>* chains = nullptr);
   // Adjusts the reply size aimed at after a GETBULK of `columns` bindings
   // asking `reps` repetitions, sent `elapsedMs` ago, came back.
   // tryMs: how long one try of it could take.
@@ -181,8 +208,23 @@ class KySNMPRequest {
   // maxInFlight leaves beside the read's own exchange; the agent works on
   // them while the rows are used. A read that needs one of them waits.
   void FillLanes();
+  // Chooses up to `slots` streams to ask next and marks them busy.
+  std::vector<LaneAsk> PickLanes(int32_t slots);
+  // Starts a stream at a later point of a column; false when no part of a
+  // column is worth one.
+  bool StartSplit();
   void OnLaneReply(uint64_t walk, size_t lane, int32_t reps, long long sentMs, long long tryMs,
                    KySnmpOutcome& reply);
+  // What a stream's reply teaches (both ways of walking).
+  void LearnFromLane(size_t lane, int32_t reps, long long elapsedMs, long long tryMs, const KySnmpOutcome& reply);
+  // A stream that reached the start of a later one of its column ends there.
+  void EndAtNextStart(size_t lane);
+  // A stream of column `column` in flight brings the answer for `name`.
+  bool LaneComing(size_t column, const KyOid& name) const;
+  // The spread of column p learns from a chain of its names.
+  void NoteSpread(size_t p, const KyOid& first, const KyOid& last, size_t names);
+  double SpreadPosition(size_t p, const KyOid& name) const;
+  KyOid SpreadName(size_t p, double position) const;
   // A read waiting for the lanes tries again (answers, asks, or waits on).
   void WakeWaitingRead();
   // Gives up the lanes in flight (the walk ended or starts again).
@@ -216,7 +258,8 @@ class KySNMPRequest {
   uint64_t walk_ = 0;                  // number of the current walk
   bool walkByNext_ = false;            // the current walk's GETBULK failed: it goes on by GET-NEXT
   std::shared_ptr<const KySnmpTarget> walkTarget_;  // where the lanes of the walk go
-  std::vector<Lane> lanes_;            // by position of the walked column
+  std::vector<Lane> lanes_;            // the columns' own by position, then the split streams
+  std::vector<Spread> spreads_;        // by position of the walked column
   std::vector<KyOid> laneBases_;       // the walked columns' names
   int32_t lanesInFlight_ = 0;
   bool stepInFlight_ = false;          // a read's own GETBULK is in flight

@@ -408,6 +408,13 @@ void KySnmpSession::Abandon(uint64_t exchangeId) {
   exchanges_.erase(it);
 }
 
+size_t KySnmpSession::WaitingCount() const {
+  size_t n = 0;
+  for (const auto& [id, ex] : exchanges_)
+    if (!ex->done) ++n;
+  return n;
+}
+
 void KySnmpSession::PostCompletion(KySnmpOutcome outcome, KySnmpCompletion completion) {
   auto ex = std::make_unique<Exchange>();
   ex->id = nextId_++;
@@ -459,6 +466,59 @@ KySnmpOutcome KySnmpSession::SendSync(const KySnmpTarget& target, const KySNMPSc
   result = std::move(p->outcome);
   exchanges_.erase(id);
   return result;
+}
+
+std::vector<KySnmpOutcome> KySnmpSession::SendSyncAll(const KySNMPScope& scope, KySnmpOp op,
+                                                     const std::vector<SyncAsk>& asks) {
+  std::vector<KySnmpOutcome> results(asks.size());
+  std::vector<uint64_t> ids(asks.size(), 0);
+  for (size_t k = 0; k < asks.size(); ++k) {
+    const SyncAsk& ask = asks[k];
+    results[k].agentAddress = ask.target.addressText;
+    results[k].agentPort = ask.target.port;
+    if (!sp_) {
+      results[k].status = MapLocalFailure(KyLocalFailure::NoSession);
+      continue;
+    }
+    auto ex = std::make_unique<Exchange>();
+    ex->id = nextId_++;
+    ex->target = ask.target;
+    ex->scope = scope;
+    ex->op = op;
+    ex->maxRepetitions = ask.maxRepetitions;
+    ex->vbs = ask.vbs;
+    ex->sync = true;
+    ex->triesLeft = ask.target.retries;
+    ex->key = AddressKey(ask.target.addressText, ask.target.port);
+    Exchange* p = ex.get();
+    const uint64_t id = p->id;
+    exchanges_[id] = std::move(ex);
+    p->waitingName = !ask.target.resolved;
+    p->nameDeadline = KySnmpNowMs() + NameWaitMs(ask.target);
+    if (int rc = p->waitingName ? 0 : StartStep(*p); rc != 0) {
+      exchanges_.erase(id);
+      results[k].status = rc;
+      continue;
+    }
+    ids[k] = id;
+  }
+  auto pending = [&] {
+    for (uint64_t id : ids) {
+      if (id == 0) continue;
+      auto it = exchanges_.find(id);
+      if (it != exchanges_.end() && !it->second->done) return true;
+    }
+    return false;
+  };
+  while (pending()) Drive(50);
+  for (size_t k = 0; k < asks.size(); ++k) {
+    if (ids[k] == 0) continue;
+    auto it = exchanges_.find(ids[k]);
+    if (it == exchanges_.end()) continue;
+    results[k] = std::move(it->second->outcome);
+    exchanges_.erase(it);
+  }
+  return results;
 }
 
 int KySnmpSession::StartStep(Exchange& ex) {

@@ -120,6 +120,15 @@ class KySnmpSession : public KySnmpPumpClient {
   // Sends and waits for the reply, the final timeout or a failure.
   KySnmpOutcome SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
                          const std::vector<KyVb>& vbs, int32_t maxRepetitions = 0);
+  // Several exchanges at once, each with its own target and bindings, all
+  // of the same operation: sends them all, then waits until every one has
+  // its reply, its final timeout or a failure. Outcomes in the order asked.
+  struct SyncAsk {
+    KySnmpTarget target;
+    std::vector<KyVb> vbs;
+    int32_t maxRepetitions = 0;
+  };
+  std::vector<KySnmpOutcome> SendSyncAll(const KySNMPScope& scope, KySnmpOp op, const std::vector<SyncAsk>& asks);
   // An outcome known without asking the agent: its completion runs from the
   // pump like that of a sent exchange (in the same round when posted from a
   // completion).
@@ -137,6 +146,9 @@ class KySnmpSession : public KySnmpPumpClient {
 
   // Exchanges sent and not yet completed (completions not yet run included).
   size_t PendingCount() const { return exchanges_.size(); }
+  // Exchanges with the agents: sent and waiting for a reply (or for a name
+  // to be resolved), without the outcomes known and not yet handed on.
+  size_t WaitingCount() const;
 
   // KySnmpPumpClient
   int PumpSocket() const override;

@@ -18,107 +18,13 @@
 #include "snmp/StatusMap.h"
 #include "snmp/agent/MibAgent.h"
 #include "snmp/agent/TestSession.h"
+#include "snmp/WalkFixture.h"
 
 namespace {
 
-using fake::Cat;
-using fake::Oid;
+using namespace walkfixture;
 
-const Oid kEntry = {1, 3, 6, 1, 4, 1, 32473, 9, 1};
-const std::string kEntryText = "1.3.6.1.4.1.32473.9.1";
-const Oid kAfterTable = {1, 3, 6, 1, 4, 1, 32473, 9, 2, 1};
-constexpr size_t kRowLimit = 5000;  // a runaway walk stops here
 constexpr size_t kCounted = static_cast<size_t>(-1);  // rows as the GET-NEXT walk counts them
-
-void Put(fake::MibAgent& a, uint32_t column, uint32_t index) {
-  Oid o = Cat(kEntry, {column, index});
-  if (column == 2) a.mib[o] = fake::Str(o, "name" + std::to_string(index));
-  else a.mib[o] = fake::Gauge(o, index * 10 + column);
-}
-
-void Rows(fake::MibAgent& a, uint32_t first, uint32_t last, std::vector<uint32_t> columns = {2, 3, 4}) {
-  for (uint32_t i = first; i <= last; ++i)
-    for (uint32_t c : columns) Put(a, c, i);
-}
-
-void AfterTable(fake::MibAgent& a) { a.mib[kAfterTable] = fake::Int(kAfterTable, 1); }
-
-struct Walk {
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> endValues;
-  std::vector<std::string> endLastOids;
-  int code = 0;
-  bool partial = false;
-
-  bool operator==(const Walk&) const = default;
-};
-
-void PrintTo(const Walk& w, std::ostream* os) {
-  *os << "code " << w.code << ", " << w.rows.size() << " rows:";
-  for (size_t k = 0; k < w.rows.size() && k < 40; ++k) {
-    *os << "\n   ";
-    for (const auto& v : w.rows[k]) *os << " " << v;
-  }
-  *os << "\n  end:";
-  for (size_t i = 0; i < w.endValues.size(); ++i) *os << " " << w.endValues[i] << " @" << w.endLastOids[i];
-}
-
-void Snapshot(const KySNMPVarList& l, std::vector<std::string>& values, std::vector<std::string>* lastOids) {
-  values.clear();
-  if (lastOids) lastOids->clear();
-  for (const KySNMPVarDef& item : l.items) {
-    values.push_back(item.value);
-    if (lastOids) lastOids->push_back(item.lastOid);
-  }
-}
-
-Walk WalkSync(KySNMPRequest& r) {
-  Walk w;
-  try {
-    for (bool more = r.Read(true); more && w.rows.size() < kRowLimit; more = r.Read(false)) {
-      w.rows.emplace_back();
-      Snapshot(r.varList, w.rows.back(), nullptr);
-    }
-  } catch (const KySNMPException& e) {
-    w.code = e.code();
-  }
-  Snapshot(r.varList, w.endValues, &w.endLastOids);
-  w.partial = r.partialValues;
-  return w;
-}
-
-// mostInFlight: the most exchanges of the session seen pending at once.
-Walk WalkAsync(KySNMPRequest& r, size_t* mostInFlight = nullptr) {
-  Walk w;
-  bool done = false;
-  size_t most = 0;
-  auto look = [&] { most = std::max(most, GlobalSnmp->PendingCount()); };
-  // Looked at between completions only: inside one, the exchange that
-  // completes still counts.
-  RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
-    if (e.code != 0 || e.finished || w.rows.size() >= kRowLimit) {
-      w.code = e.code;
-      done = true;
-      return;
-    }
-    w.rows.emplace_back();
-    Snapshot(list, w.rows.back(), nullptr);
-    r.ReadAsync(next, nullptr, false);
-  };
-  r.ReadAsync(next, nullptr, true);
-  look();
-  testsession::Pump(
-      [&] {
-        look();
-        return done;
-      },
-      60000);
-  EXPECT_TRUE(done) << "the walk ended";
-  Snapshot(r.varList, w.endValues, &w.endLastOids);
-  w.partial = r.partialValues;
-  if (mostInFlight) *mostInFlight = most;
-  return w;
-}
 
 struct TableCase {
   const char* name;
@@ -141,6 +47,45 @@ const TableCase kTables[] = {
     {"seven rows", [](fake::MibAgent& a) { Rows(a, 1, 7); AfterTable(a); }, 7},
     {"seven rows at the end of the view", [](fake::MibAgent& a) { Rows(a, 1, 7); }, 7},
     {"thousand rows", [](fake::MibAgent& a) { Rows(a, 1, 1000); AfterTable(a); }, 1000},
+    {"sixteen thousand rows", [](fake::MibAgent& a) { Rows(a, 1, 16000); AfterTable(a); }, 16000},
+    {"sixteen thousand rows at the end of the view", [](fake::MibAgent& a) { Rows(a, 1, 16000); }, 16000},
+    {"MAC-indexed rows",
+     [](fake::MibAgent& a) {
+       // VLAN and MAC address, spread unevenly over the address space.
+       uint32_t x = 12345;
+       for (uint32_t i = 0; i < 1500; ++i) {
+         x = x * 1103515245u + 12345u;
+         const uint32_t vlan = i < 1200 ? 1 : 20 + i % 3;
+         Oid index{vlan, 0, (x >> 24) % 4 == 0 ? 0x1cu : 0x9cu, (x >> 16) & 0xff, (x >> 8) & 0xff, x & 0xff,
+                   (x >> 20) & 0xff};
+         for (uint32_t c : {2u, 3u, 4u}) PutAt(a, c, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
+    {"IP-indexed rows with a column ending early",
+     [](fake::MibAgent& a) {
+       for (uint32_t i = 1; i <= 1200; ++i) {
+         Oid index{i % 5 == 0 ? 192u : 10u, (i * 37) % 256, (i * 11) % 200, i % 251 + 1};
+         PutAt(a, 2, index);
+         PutAt(a, 3, index);
+         if (index[0] == 10) PutAt(a, 4, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
+    {"text-indexed rows",
+     [](fake::MibAgent& a) {
+       // An index of varying length: a length, then the characters.
+       for (uint32_t i = 1; i <= 900; ++i) {
+         std::string name = "port-" + std::to_string(i * 7919 % 100003);
+         Oid index{static_cast<uint32_t>(name.size())};
+         for (unsigned char ch : name) index.push_back(ch);
+         for (uint32_t c : {2u, 3u, 4u}) PutAt(a, c, index);
+       }
+       AfterTable(a);
+     },
+     kCounted},
     {"thousand rows with holes",
      [](fake::MibAgent& a) {
        // Gaps in the index and in single columns; the walk's rules repeat or
@@ -161,6 +106,31 @@ const TableCase kTables[] = {
        AfterTable(a);
      },
      kCounted},
+    {"non-increasing OIDs far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       for (uint32_t c : {2u, 3u, 4u}) {
+         Oid back = Cat(kEntry, {c, 30});
+         Override(a, c, 2417, c == 2 ? fake::Str(back, "again") : fake::Gauge(back, 3));
+       }
+     },
+     2417, KyErr::ClassInvalidOid},
+    {"genErr far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       a.errorAt[Cat(kEntry, {3, 2600})] = 5;
+     },
+     2599, -105},
+    {"wrong types far into the table",
+     [](fake::MibAgent& a) {
+       Rows(a, 1, 3000);
+       AfterTable(a);
+       Oid o = Cat(kEntry, {4, 1800});
+       a.mib[o] = fake::Str(o, "oops");
+     },
+     1799, KyErr::BadSyntax},
     {"non-increasing OIDs",
      [](fake::MibAgent& a) {
        Rows(a, 1, 400);
@@ -238,6 +208,9 @@ const TableCase kTables[] = {
 struct Mode {
   int32_t maxInFlight;
   size_t dropEvery;  // 0: no loss
+  // The agent sends at most this many bindings in a reply, as many agents
+  // do: a table of a few hundred rows already has columns worth splitting.
+  size_t cutTo = static_cast<size_t>(-1);
 };
 
 class WalkInFlightTest : public ::testing::TestWithParam<TableCase> {
@@ -281,11 +254,14 @@ TEST_P(WalkInFlightTest, SameRowsAsTheGetNextWalk) {
   ASSERT_LT(expected.rows.size(), kRowLimit);
   EXPECT_EQ(expected.code, c.code);
 
-  for (const Mode m : {Mode{1, 0}, Mode{4, 0}, Mode{16, 0}, Mode{4, 9}, Mode{1, 5}}) {
+  for (const Mode m : {Mode{1, 0}, Mode{4, 0}, Mode{16, 0}, Mode{4, 9}, Mode{1, 5}, Mode{16, 0, 40},
+                       Mode{8, 9, 40}}) {
     SCOPED_TRACE("MaxInFlight " + std::to_string(m.maxInFlight) + ", every " + std::to_string(m.dropEvery) +
-                 "th datagram lost");
+                 "th datagram lost, at most " + std::to_string(static_cast<long long>(m.cutTo)) +
+                 " bindings a reply");
     GlobalSnmp->ForgetBulkRefusals();
     mib.dropEvery = m.dropEvery;
+    mib.truncateTo = m.cutTo;
     mib.datagramsSeen = 0;
     EXPECT_EQ(WalkSync(*NewRequest(agent.port(), true, m.maxInFlight)), expected) << "synchronous";
     EXPECT_EQ(GlobalSnmp->PendingCount(), 0u) << "a synchronous walk leaves nothing pending";
@@ -294,6 +270,7 @@ TEST_P(WalkInFlightTest, SameRowsAsTheGetNextWalk) {
     EXPECT_EQ(WalkAsync(*NewRequest(agent.port(), true, m.maxInFlight), &most), expected) << "asynchronous";
     EXPECT_LE(most, static_cast<size_t>(m.maxInFlight)) << "exchanges in flight at once";
     mib.dropEvery = 0;
+    mib.truncateTo = static_cast<size_t>(-1);
   }
 }
 
@@ -379,6 +356,46 @@ TEST(WalkInFlight, SeveralExchangesInFlightAndGrowingReplies) {
   }
 }
 
+// Columns whose replies come cut short are split at later points of their
+// index space: with a bound above the number of columns more exchanges are
+// in flight than columns, names far ahead are asked before the walk reached
+// them, and the rows stay those of the GET-NEXT walk.
+TEST(WalkInFlight, ColumnsSplitWhenTheBoundAllowsMoreExchanges) {
+  testsession::Ensure();
+  GlobalSnmp->ForgetBulkRefusals();
+  fake::MibAgent mib;
+  Rows(mib, 1, 3000);
+  AfterTable(mib);
+  fake::Agent agent(mib.Handler());
+  const Walk expected = WalkSync(*ThreeColumns(agent.port(), 1));
+  ASSERT_EQ(expected.rows.size(), 3000u);
+  mib.truncateTo = 30;
+  mib.delayMs = 1;
+  for (bool async : {false, true}) {
+    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+    GlobalSnmp->ForgetBulkRefusals();
+    const size_t before = agent.requests().size();
+    size_t most = 0;
+    auto r = ThreeColumns(agent.port(), 12);
+    EXPECT_EQ(async ? WalkAsync(*r, &most) : WalkSync(*r), expected);
+    if (async) {
+      EXPECT_GT(most, 4u) << "more exchanges in flight than the three columns and the read";
+    }
+    // A name asked before the replies of the column had reached its half.
+    std::map<uint32_t, uint32_t> reached;  // column -> the highest row a reply could have brought
+    bool ahead = false;
+    for (const fake::Request& q : SentSince(agent, before)) {
+      for (const fake::Vb& vb : q.vbs) {
+        if (vb.oid.size() != kEntry.size() + 2) continue;
+        const uint32_t column = vb.oid[kEntry.size()], row = vb.oid[kEntry.size() + 1];
+        if (row > 1500 && reached[column] < 1000) ahead = true;
+        reached[column] = std::max(reached[column], row);
+      }
+    }
+    EXPECT_TRUE(ahead) << "a column was asked at a later point before its walk got there";
+  }
+}
+
 // A reply the agent cuts short shows the most it sends: no later GETBULK
 // asks for more bindings, and the rows stay the same.
 TEST(WalkInFlight, AReplyCutShortSetsTheMostAsked) {
@@ -410,8 +427,9 @@ TEST(WalkInFlight, AReplyCutShortSetsTheMostAsked) {
 }
 
 // On a link that loses datagrams a lost request is asked again as it was,
-// and the walk never goes back: every column is asked for names that only
-// grow (or repeat, when a request is sent again).
+// and the walk never goes back: a name is asked again only by a request
+// that repeats the one that asked it (the same names, the same repetitions),
+// so no part of a column is walked twice and the walk never starts over.
 TEST(WalkInFlight, LossIsAskedAgainAloneAndTheWalkNeverGoesBack) {
   testsession::Ensure();
   GlobalSnmp->ForgetBulkRefusals();
@@ -420,27 +438,33 @@ TEST(WalkInFlight, LossIsAskedAgainAloneAndTheWalkNeverGoesBack) {
   AfterTable(mib);
   fake::Agent agent(mib.Handler());
   mib.dropEvery = 3;
-  for (bool async : {false, true}) {
-    SCOPED_TRACE(async ? "asynchronous" : "synchronous");
-    const size_t before = agent.requests().size();
-    auto r = ThreeColumns(agent.port(), 4);
-    r->timeout = 10;
-    r->retries = 3;
-    const Walk w = async ? WalkAsync(*r) : WalkSync(*r);
-    EXPECT_EQ(w.rows.size(), 1000u);
-    EXPECT_EQ(w.code, 0);
-    std::map<uint32_t, Oid> lastAsked;  // by column
-    size_t again = 0;
-    for (const fake::Request& q : SentSince(agent, before)) {
-      for (const fake::Vb& vb : q.vbs) {
-        ASSERT_GT(vb.oid.size(), kEntry.size());
-        Oid& last = lastAsked[vb.oid[kEntry.size()]];
-        EXPECT_FALSE(vb.oid < last) << "a column asked for a name behind one it asked for before";
-        if (vb.oid == last) ++again;
-        last = vb.oid;
+  for (int32_t bound : {4, 16}) {
+    for (bool async : {false, true}) {
+      SCOPED_TRACE(std::string(async ? "asynchronous" : "synchronous") + ", MaxInFlight " + std::to_string(bound));
+      const size_t before = agent.requests().size();
+      auto r = ThreeColumns(agent.port(), bound);
+      r->timeout = 10;
+      r->retries = 3;
+      const Walk w = async ? WalkAsync(*r) : WalkSync(*r);
+      EXPECT_EQ(w.rows.size(), 1000u);
+      EXPECT_EQ(w.code, 0);
+      auto asks = [](const fake::Request& q) {
+        std::vector<Oid> names;
+        for (const fake::Vb& vb : q.vbs) names.push_back(vb.oid);
+        return std::make_pair(names, q.maxRepetitions);
+      };
+      std::map<Oid, std::pair<std::vector<Oid>, long>> askedBy;  // name -> the request that asked it
+      size_t again = 0;
+      for (const fake::Request& q : SentSince(agent, before)) {
+        for (const fake::Vb& vb : q.vbs) {
+          auto [at, added] = askedBy.emplace(vb.oid, asks(q));
+          if (added) continue;
+          EXPECT_TRUE(at->second == asks(q)) << "a name asked by two different requests";
+          ++again;
+        }
       }
+      EXPECT_GT(again, 0u) << "requests were lost and asked again";
     }
-    EXPECT_GT(again, 0u) << "requests were lost and asked again";
   }
 }
 

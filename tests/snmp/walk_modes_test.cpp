@@ -16,95 +16,14 @@
 #include "snmp/StatusMap.h"
 #include "snmp/agent/MibAgent.h"
 #include "snmp/agent/TestSession.h"
+#include "snmp/WalkFixture.h"
 
 namespace {
 
-using fake::Cat;
-using fake::Oid;
-
-const Oid kEntry = {1, 3, 6, 1, 4, 1, 32473, 9, 1};
-const std::string kEntryText = "1.3.6.1.4.1.32473.9.1";
-const Oid kAfterTable = {1, 3, 6, 1, 4, 1, 32473, 9, 2, 1};
+using namespace walkfixture;
 
 constexpr uint8_t kGetNext = 0xA1;
 constexpr uint8_t kGetBulk = 0xA5;
-
-void Put(fake::MibAgent& a, uint32_t column, uint32_t index) {
-  Oid o = Cat(kEntry, {column, index});
-  if (column == 2) a.mib[o] = fake::Str(o, "name" + std::to_string(index));
-  else a.mib[o] = fake::Gauge(o, index * 10 + column);
-}
-
-void Rows(fake::MibAgent& a, uint32_t first, uint32_t last, std::vector<uint32_t> columns = {2, 3, 4}) {
-  for (uint32_t i = first; i <= last; ++i)
-    for (uint32_t c : columns) Put(a, c, i);
-}
-
-void AfterTable(fake::MibAgent& a) { a.mib[kAfterTable] = fake::Int(kAfterTable, 1); }
-
-// What a walk leaves: every row as it was handed on, then the items where
-// the walk stopped, and the status.
-struct Walk {
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> endValues;
-  std::vector<std::string> endLastOids;
-  int code = 0;
-
-  bool operator==(const Walk&) const = default;
-};
-
-void PrintTo(const Walk& w, std::ostream* os) {
-  *os << "code " << w.code << ", " << w.rows.size() << " rows:";
-  for (const auto& r : w.rows) {
-    *os << "\n   ";
-    for (const auto& v : r) *os << " " << v;
-  }
-  *os << "\n  end:";
-  for (size_t i = 0; i < w.endValues.size(); ++i) *os << " " << w.endValues[i] << " @" << w.endLastOids[i];
-}
-
-void Snapshot(const KySNMPVarList& l, std::vector<std::string>& values, std::vector<std::string>* lastOids) {
-  values.clear();
-  if (lastOids) lastOids->clear();
-  for (const KySNMPVarDef& item : l.items) {
-    values.push_back(item.value);
-    if (lastOids) lastOids->push_back(item.lastOid);
-  }
-}
-
-Walk WalkSync(KySNMPRequest& r) {
-  Walk w;
-  try {
-    for (bool more = r.Read(true); more && w.rows.size() < 1000; more = r.Read(false)) {
-      w.rows.emplace_back();
-      Snapshot(r.varList, w.rows.back(), nullptr);
-    }
-  } catch (const KySNMPException& e) {
-    w.code = e.code();
-  }
-  Snapshot(r.varList, w.endValues, &w.endLastOids);
-  return w;
-}
-
-Walk WalkAsync(KySNMPRequest& r) {
-  Walk w;
-  bool done = false;
-  RequestCallback next = [&](void*, const KySNMPError& e, KySNMPVarList& list) {
-    if (e.code != 0 || e.finished || w.rows.size() >= 1000) {
-      w.code = e.code;
-      done = true;
-      return;
-    }
-    w.rows.emplace_back();
-    Snapshot(list, w.rows.back(), nullptr);
-    r.ReadAsync(next, nullptr, false);
-  };
-  r.ReadAsync(next, nullptr, true);
-  testsession::Pump([&] { return done; }, 20000);
-  EXPECT_TRUE(done) << "the walk ended";
-  Snapshot(r.varList, w.endValues, &w.endLastOids);
-  return w;
-}
 
 struct WalkCase {
   const char* name;
