@@ -22,9 +22,6 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
 
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  lbSTPState = new QLabel(this);
-  lbSTPState->setObjectName(QStringLiteral("lbSTPState"));
-  lbSTPState->hide();
   GetButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
   SetButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
 
@@ -57,8 +54,6 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
     // so its "Ok" leaves a failed write's error on the status line.
     RefreshState();
   };
-  stateText_ = AddBinding(tbl::StpState, true, StatusPanel);
-  stateText_->AssociateControl(0, lbSTPState);
 
   connect(GetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::GetButtonClick);
   connect(SetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::SetButtonClick);
@@ -66,14 +61,7 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
 
 void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { StatusPanel->setText(QString::fromStdString(ErrorText(e))); }
 
-void SpanningTreeAlgorithmDialog::FirstRefresh() {
-  try {
-    state_->Refresh();
-    stateText_->Refresh();
-  } catch (const std::exception& e) {
-    ShowStateError(e);
-  }
-}
+void SpanningTreeAlgorithmDialog::FirstRefresh() { GetButtonClick(); }
 
 void SpanningTreeAlgorithmDialog::GetButtonClick() {
   try {
@@ -87,8 +75,6 @@ void SpanningTreeAlgorithmDialog::RefreshState() {
   if (Closed()) return;
   try {
     state_->Refresh();
-    // The hidden state follows the device as well.
-    if (!stateText_->busy) stateText_->Refresh();
   } catch (const std::exception& e) {
     ShowStateError(e);
   }

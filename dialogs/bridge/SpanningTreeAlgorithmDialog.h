@@ -22,7 +22,6 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   void SetButtonClick();
 
   QComboBox* ComboBox1 = nullptr;
-  QLabel* lbSTPState = nullptr;  // hidden: the state read when the window opened
   QPushButton* GetButton = nullptr;
   QPushButton* SetButton = nullptr;
   QPushButton* CloseButton = nullptr;
@@ -38,7 +37,6 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   void RefreshState();
 
   KySNMPRequest2Edits* state_ = nullptr;
-  KySNMPRequest2Edits* stateText_ = nullptr;
   bool refreshPending_ = false;
   bool writeFailed_ = false;     // the last write was refused or timed out
   QPointer<ProgressDialog> progress_;  // shown while enabling

@@ -8,8 +8,10 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "common/FakeMainWindow.h"
+#include "common/RequestJournal.h"
 #include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
 #include "dialogs/bridge/StpControlDialog.h"
 #include "dialogs/common/ProgressDialog.h"
@@ -55,22 +57,52 @@ class ProgressDriver {
   QPointer<ProgressDialog> current_;
 };
 
+// The simulator also notes every request it receives, so that a test can
+// see what a dialog read and wrote.
 class SpanningTree : public qrxtest::DialogSimTest {
  protected:
   void SetUp() override {
     ProgressDialog::SetTickInterval(0);  // only driven ticks
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    requests_ = (std::filesystem::temp_directory_path() /
+                 ("qrx-stp-requests-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                  test->test_suite_name() + "-" + test->name()))
+                    .string();
+    std::filesystem::remove(requests_);
     qrxtest::DialogSimTest::SetUp();
   }
   void TearDown() override {
     ProgressDialog::SetTickInterval(1000);
     qrxtest::DialogSimTest::TearDown();
+    std::filesystem::remove(requests_);
+  }
+  std::vector<std::string> SimSwitches() const override {
+    std::vector<std::string> switches = FaultSwitches();
+    switches.insert(switches.end(), {"--request-journal", requests_});
+    return switches;
+  }
+  virtual std::vector<std::string> FaultSwitches() const { return {}; }
+
+  // What the manager asked the simulator for since the last MarkRequests().
+  void MarkRequests() { requestMark_ = qrxtest::ReadRequestJournal(requests_).size(); }
+  std::string NewRequests() const {
+    auto all = qrxtest::ReadRequestJournal(requests_);
+    all.erase(all.begin(), all.begin() + static_cast<long>(std::min(requestMark_, all.size())));
+    return qrxtest::AskedFor(all);
   }
   bool SnmpSet(const std::string& oid, const std::string& value) {
     auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
                                   session_.sim().address(), oid, "i", value});
     return r.exitCode == 0;
   }
+
+  std::string requests_;
+  size_t requestMark_ = 0;
 };
+
+// One read of the state, as AskedFor writes it.
+const std::string kReadState = std::string("GET\n  ") + kState + "\n";
+std::string WriteState(const char* value) { return std::string("SET\n  ") + kState + " INTEGER " + value + "\n"; }
 
 TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
   qrxtest::TestApp();
@@ -95,13 +127,15 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
   for (QMessageBox::StandardButton choice : {QMessageBox::Cancel, QMessageBox::Ok}) {
     SCOPED_TRACE(choice == QMessageBox::Ok ? "OK" : "Cancel");
     SpanningTreeAlgorithmDialog form(DialogContext{});
+    MarkRequests();
     Open(form);
     EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
-    EXPECT_EQ(form.lbSTPState->text(), "disabled");
+    EXPECT_EQ(NewRequests(), kReadState) << "one read of the state on open";
     ProgressDriver progress;
     answer = choice;
     messages.clear();
     MarkJournal();
+    MarkRequests();
     form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("enabled"));
     form.SetButtonClick();
     ASSERT_TRUE(Idle(form));
@@ -111,6 +145,7 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
       EXPECT_TRUE(records.empty());
       EXPECT_EQ(progress.shown, 0);
       EXPECT_EQ(form.ComboBox1->currentText(), "disabled");  // read again
+      EXPECT_EQ(NewRequests(), kReadState);
       continue;
     }
     ASSERT_EQ(records.size(), 1u);
@@ -123,7 +158,7 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
     EXPECT_EQ(progress.ticks, 31);
     EXPECT_EQ(progress.position, 30);
     EXPECT_EQ(form.ComboBox1->currentText(), "enabled");
-    EXPECT_EQ(form.lbSTPState->text(), "enabled");
+    EXPECT_EQ(NewRequests(), WriteState("3") + kReadState) << "the write, then one read of the state";
   }
 }
 
@@ -133,10 +168,13 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
   ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
   ProgressDriver progress;
   MarkJournal();
+  MarkRequests();
   form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("disabled"));
   form.SetButtonClick();
   ASSERT_TRUE(Idle(form));
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.lbSTPState->text() == "disabled" && !form.AnyBusy(); }));
+  // The read that follows the write.
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return NewRequests() == WriteState("2") + kReadState && !form.AnyBusy(); }))
+      << NewRequests();
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(progress.shown, 0);
   const auto records = NewRecords();
@@ -164,7 +202,7 @@ class ShowCounter : public QObject {
 // read again.
 class SpanningTreeRefused : public SpanningTree {
  protected:
-  std::vector<std::string> SimSwitches() const override {
+  std::vector<std::string> FaultSwitches() const override {
     return {"--fault-set-fail", "1", "--fault-set-fail", "2"};
   }
 };
