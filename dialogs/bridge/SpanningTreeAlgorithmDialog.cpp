@@ -20,28 +20,28 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
   setWindowTitle(QStringLiteral("Spanning Tree Algorithm: ") + context.agent);
   resize(Px(this, 360), Px(this, 130));
 
-  ComboBox1 = new QComboBox(this);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  GetButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
-  SetButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
+  stateCombo = new QComboBox(this);
+  stateCombo->setObjectName(QStringLiteral("ComboBox1"));
+  refreshButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
+  setButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
-  row->addWidget(ComboBox1, 1);
+  row->addWidget(stateCombo, 1);
   ButtonBar buttonBar(this);
-  buttonBar.place(GetButton);
-  buttonBar.place(SetButton);
-  CloseButton = buttonBar.close(Name{"CloseButton"});
+  buttonBar.place(refreshButton);
+  buttonBar.place(setButton);
+  closeButton = buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addStretch(1);
   layout->addLayout(buttons);
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  statusLabel = AddStatusPanel(this);
+  layout->addWidget(statusLabel->parentWidget());
 
-  state_ = AddBinding(tbl::StpState, true, StatusPanel);
-  state_->AssociateControl(0, ComboBox1);
+  state_ = AddBinding(tbl::StpState, true, statusLabel);
+  state_->AssociateControl(0, stateCombo);
   state_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     if (result.code != 0) {
       // The switch will not enable: the operator need not wait any longer.
@@ -55,15 +55,15 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
     RefreshState();
   };
 
-  connect(GetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::GetButtonClick);
-  connect(SetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::SetButtonClick);
+  connect(refreshButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::setClicked);
 }
 
-void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { StatusPanel->setText(QString::fromStdString(ErrorText(e))); }
+void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { statusLabel->setText(QString::fromStdString(ErrorText(e))); }
 
-void SpanningTreeAlgorithmDialog::FirstRefresh() { GetButtonClick(); }
+void SpanningTreeAlgorithmDialog::FirstRefresh() { refreshClicked(); }
 
-void SpanningTreeAlgorithmDialog::GetButtonClick() {
+void SpanningTreeAlgorithmDialog::refreshClicked() {
   try {
     state_->Refresh();
   } catch (const std::exception& e) {
@@ -90,9 +90,9 @@ void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
   RefreshState();
 }
 
-void SpanningTreeAlgorithmDialog::SetButtonClick() {
+void SpanningTreeAlgorithmDialog::setClicked() {
   if (state_->busy) return;  // a write of this window is still running
-  const QString chosen = ComboBox1->currentText();
+  const QString chosen = stateCombo->currentText();
   writeFailed_ = false;
   try {
     if (chosen == QLatin1String("disabled")) {

@@ -17,34 +17,34 @@
 PortCapabilityDialog::PortCapabilityDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortCapabilities8021dForm"));
   setWindowTitle(QStringLiteral("Port Capability Form: ") + context.agent);
-  LV_dot1dPortCapabilitiesEntry = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
-  LV_dot1dPortCapabilitiesEntry->setMinimumWidth(Px(this, 320));
-  Memo1 = MakeStatusMemo(this);
-  RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
+  capabilityList = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
+  capabilityList->setMinimumWidth(Px(this, 320));
+  messages = MakeStatusMemo(this);
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(RefreshBtn);
-  buttons->addWidget(CloseButton);
+  buttons->addWidget(refreshButton);
+  buttons->addWidget(closeButton);
   buttons->addStretch(1);
   QLabel* samples = nullptr;
-  ST_Count = AddSamplesCounter(this, LV_dot1dPortCapabilitiesEntry, &samples);
+  countLabel = AddSamplesCounter(this, capabilityList, &samples);
   buttons->addWidget(samples);
-  buttons->addWidget(ST_Count);
+  buttons->addWidget(countLabel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_dot1dPortCapabilitiesEntry, 1);
-  layout->addWidget(Memo1);
+  layout->addWidget(capabilityList, 1);
+  layout->addWidget(messages);
   layout->addLayout(buttons);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::PortCapabilities, /*asynchronous=*/true, Memo1);
-  b->AttachListView(LV_dot1dPortCapabilitiesEntry, true);
-  connect(RefreshBtn, &QPushButton::clicked, this, &PortCapabilityDialog::RefreshBtnClick);
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+  KySNMPRequest2Edits* b = AddBinding(tbl::PortCapabilities, /*asynchronous=*/true, messages);
+  b->AttachListView(capabilityList, true);
+  connect(refreshButton, &QPushButton::clicked, this, &PortCapabilityDialog::refreshClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void PortCapabilityDialog::FirstRefresh() { RefreshBtnClick(); }
+void PortCapabilityDialog::FirstRefresh() { refreshClicked(); }
 
-void PortCapabilityDialog::RefreshBtnClick() {
+void PortCapabilityDialog::refreshClicked() {
   if (Editor()->busy) return;
   try {
     Editor()->Refresh();

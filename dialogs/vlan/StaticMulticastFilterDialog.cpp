@@ -54,87 +54,87 @@ StaticMulticastFilterDialog::StaticMulticastFilterDialog(const DialogContext& co
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MulticastFilterInformationForm"));
   setWindowTitle(QStringLiteral("Multicast Filter Information") + context.agent);
-  LV_dot1qStaticMulticastEntry = MakeListView(this, "LV_dot1qStaticMulticastEntry", 480, 150);
-  ED_MulticastVID = MakeEdit(this, "ED_MulticastVID");
-  ED_MACAddress = MakeEdit(this, "ED_MACAddress");
-  Status = MakeCombo(this, "Status");
-  PortTabs = new QTabWidget(this);
-  PortTabs->setObjectName(QStringLiteral("PortTabs"));
-  auto* egress = new QWidget(PortTabs);
-  PortTabs->addTab(egress, QStringLiteral("Egress Ports"));
-  PortTabs->addTab(new QWidget(PortTabs), QStringLiteral("Forbidden Ports"));
-  PortTabs->setTabVisible(1, false);
-  EgressPorts = AddStandardPortGrid(egress);
-  Memo1 = MakeStatusMemo(this);
-  RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  SetBtn = MakeButton(this, QStringLiteral("Set"), "SetBtn");
-  DeleteBtn = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
-  AddBtn = MakeButton(this, QStringLiteral("Add"), "AddBtn");
-  CloseBtn = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
+  filterList = MakeListView(this, "LV_dot1qStaticMulticastEntry", 480, 150);
+  vlanIdEdit = MakeEdit(this, "ED_MulticastVID");
+  macEdit = MakeEdit(this, "ED_MACAddress");
+  statusCombo = MakeCombo(this, "Status");
+  portTabs = new QTabWidget(this);
+  portTabs->setObjectName(QStringLiteral("PortTabs"));
+  auto* egress = new QWidget(portTabs);
+  portTabs->addTab(egress, QStringLiteral("Egress Ports"));
+  portTabs->addTab(new QWidget(portTabs), QStringLiteral("Forbidden Ports"));
+  portTabs->setTabVisible(1, false);
+  egressPorts = AddStandardPortGrid(egress);
+  messages = MakeStatusMemo(this);
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
+  setButton = MakeButton(this, QStringLiteral("Set"), "SetBtn");
+  deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
+  addButton = MakeButton(this, QStringLiteral("Add"), "AddBtn");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
 
   auto* fields = new QGridLayout;
   fields->addWidget(MakeLabel(this, QStringLiteral("VID")), 0, 0);
-  fields->addWidget(ED_MulticastVID, 0, 1);
+  fields->addWidget(vlanIdEdit, 0, 1);
   fields->addWidget(MakeLabel(this, QStringLiteral("MAC Address")), 0, 2);
-  fields->addWidget(ED_MACAddress, 0, 3);
+  fields->addWidget(macEdit, 0, 3);
   fields->addWidget(MakeLabel(this, QStringLiteral("Status")), 1, 0);
-  fields->addWidget(Status, 1, 1);
+  fields->addWidget(statusCombo, 1, 1);
   ButtonBar buttonBar(this);
-  for (QPushButton* b : {RefreshBtn, SetBtn, DeleteBtn, AddBtn, CloseBtn}) buttonBar.place(b);
-  ST_Count = buttonBar.samplesCounter(this, LV_dot1qStaticMulticastEntry);
+  for (QPushButton* b : {refreshButton, setButton, deleteButton, addButton, closeButton}) buttonBar.place(b);
+  countLabel = buttonBar.samplesCounter(this, filterList);
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_dot1qStaticMulticastEntry, 1);
+  layout->addWidget(filterList, 1);
   layout->addLayout(fields);
-  layout->addWidget(PortTabs);
-  layout->addWidget(Memo1);
+  layout->addWidget(portTabs);
+  layout->addWidget(messages);
   layout->addLayout(buttons);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::StaticMulticastFilter, true, Memo1);
+  KySNMPRequest2Edits* b = AddBinding(tbl::StaticMulticastFilter, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  b->AttachListView(LV_dot1qStaticMulticastEntry, true);
-  b->AssociateEdits(kVid, "%i{n1x4094}", ED_MulticastVID);
-  b->AssociateEdits(kMac, "%h", ED_MACAddress);
-  BindPortList(*b, kPorts, *EgressPorts);
-  b->AssociateControl(kStatus, Status);
+  b->AttachListView(filterList, true);
+  b->AssociateEdits(kVid, "%i{n1x4094}", vlanIdEdit);
+  b->AssociateEdits(kMac, "%h", macEdit);
+  BindPortList(*b, kPorts, *egressPorts);
+  b->AssociateControl(kStatus, statusCombo);
   receivePort_ = BindReceivePort(this, b);
-  connect(LV_dot1qStaticMulticastEntry, &QTreeWidget::itemSelectionChanged, this,
-          &StaticMulticastFilterDialog::ListViewClick);
-  connect(RefreshBtn, &QPushButton::clicked, this, &StaticMulticastFilterDialog::RefreshBtnClick);
-  connect(SetBtn, &QPushButton::clicked, this, &StaticMulticastFilterDialog::SetBtnClick);
-  connect(DeleteBtn, &QPushButton::clicked, this, &StaticMulticastFilterDialog::DeleteBtnClick);
-  connect(AddBtn, &QPushButton::clicked, this, &StaticMulticastFilterDialog::AddBtnClick);
-  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
+  connect(filterList, &QTreeWidget::itemSelectionChanged, this,
+          &StaticMulticastFilterDialog::selectionChanged);
+  connect(refreshButton, &QPushButton::clicked, this, &StaticMulticastFilterDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &StaticMulticastFilterDialog::setClicked);
+  connect(deleteButton, &QPushButton::clicked, this, &StaticMulticastFilterDialog::deleteClicked);
+  connect(addButton, &QPushButton::clicked, this, &StaticMulticastFilterDialog::addClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   NoSelection();
 }
 
-void StaticMulticastFilterDialog::FirstRefresh() { RefreshBtnClick(); }
+void StaticMulticastFilterDialog::FirstRefresh() { refreshClicked(); }
 
 void StaticMulticastFilterDialog::NoSelection() {
-  for (QWidget* w : std::initializer_list<QWidget*>{ED_MulticastVID, ED_MACAddress, Status}) SetLocked(w, false);
-  ED_MulticastVID->clear();
-  ED_MACAddress->clear();
+  for (QWidget* w : std::initializer_list<QWidget*>{vlanIdEdit, macEdit, statusCombo}) SetLocked(w, false);
+  vlanIdEdit->clear();
+  macEdit->clear();
   receivePort_->setText(QStringLiteral("0"));
-  Status->setCurrentIndex(-1);
-  EgressPorts->ClearAll();
-  SetBtn->setEnabled(false);
-  DeleteBtn->setEnabled(false);
-  AddBtn->setEnabled(true);
+  statusCombo->setCurrentIndex(-1);
+  egressPorts->ClearAll();
+  setButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
   UpdateSamples();
 }
 
-void StaticMulticastFilterDialog::ListViewClick() {
-  if (LV_dot1qStaticMulticastEntry->selectedItems().isEmpty()) {
+void StaticMulticastFilterDialog::selectionChanged() {
+  if (filterList->selectedItems().isEmpty()) {
     NoSelection();
     return;
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{ED_MulticastVID, ED_MACAddress, Status}) SetLocked(w, true);
-  SetBtn->setEnabled(true);
-  DeleteBtn->setEnabled(true);
-  AddBtn->setEnabled(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{vlanIdEdit, macEdit, statusCombo}) SetLocked(w, true);
+  setButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
 }
 
-void StaticMulticastFilterDialog::RefreshBtnClick() {
+void StaticMulticastFilterDialog::refreshClicked() {
   if (Editor()->busy) return;
   try {
     Editor()->Refresh();
@@ -158,8 +158,8 @@ void StaticMulticastFilterDialog::Write(bool excludeStatus) {
   NoSelection();
 }
 
-void StaticMulticastFilterDialog::AddBtnClick() {
-  if (Status->currentText() != kPermanent) {
+void StaticMulticastFilterDialog::addClicked() {
+  if (statusCombo->currentText() != kPermanent) {
     ShowMessageBox(this, QStringLiteral("Status should be set to permanent"), ProgramCaption());
     return;
   }
@@ -167,16 +167,16 @@ void StaticMulticastFilterDialog::AddBtnClick() {
   Write(false);
 }
 
-void StaticMulticastFilterDialog::SetBtnClick() {
-  if (LV_dot1qStaticMulticastEntry->selectedItems().isEmpty()) return;
+void StaticMulticastFilterDialog::setClicked() {
+  if (filterList->selectedItems().isEmpty()) return;
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetBtn->setEnabled(false);
+  setButton->setEnabled(false);
   Write(true);  // the egress ports of the selected entry; never its status
 }
 
-void StaticMulticastFilterDialog::DeleteBtnClick() {
-  if (LV_dot1qStaticMulticastEntry->selectedItems().isEmpty()) return;
+void StaticMulticastFilterDialog::deleteClicked() {
+  if (filterList->selectedItems().isEmpty()) return;
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetComboText(Status, kInvalid);
+  SetComboText(statusCombo, kInvalid);
   Write(false);
 }

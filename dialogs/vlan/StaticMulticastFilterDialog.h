@@ -1,20 +1,8 @@
-// The Q-BRIDGE static forwarding tables: "Multicast Information" (static
-// multicast entries with their egress ports) and "Unicast Information"
-// (static unicast entries with the one port they may go to).
+// "Multicast Information": the static multicast entries of the Q-BRIDGE
+// forwarding table with their egress ports, added, set and deleted.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class StaticMulticastFilterDialog : public SnmpDialog {
   Q_OBJECT
@@ -22,27 +10,27 @@ class StaticMulticastFilterDialog : public SnmpDialog {
  public:
   explicit StaticMulticastFilterDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
-  void SetBtnClick();
-  void DeleteBtnClick();
-  void AddBtnClick();
-  void ListViewClick();
+  void refreshClicked();
+  void setClicked();
+  void deleteClicked();
+  void addClicked();
+  void selectionChanged();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* LV_dot1qStaticMulticastEntry;
-  QLineEdit* ED_MulticastVID;
-  QLineEdit* ED_MACAddress;
-  QComboBox* Status;
-  QTabWidget* PortTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
-  PortGrid* EgressPorts;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* SetBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* AddBtn;
-  QPushButton* CloseBtn;
+  QTreeWidget* filterList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* macEdit;
+  QComboBox* statusCombo;
+  QTabWidget* portTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
+  PortGrid* egressPorts;
+  QPlainTextEdit* messages;
+  QLabel* countLabel;
+  QPushButton* refreshButton;
+  QPushButton* setButton;
+  QPushButton* deleteButton;
+  QPushButton* addButton;
+  QPushButton* closeButton;
 
  protected:
   void FirstRefresh() override;

@@ -55,91 +55,91 @@ StaticUnicastFilterDialog::StaticUnicastFilterDialog(const DialogContext& contex
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("UnicastFilterInformationForm"));
   setWindowTitle(QStringLiteral("Unicast Filter Information: ") + context.agent);
-  LV_dot1qStaticUnicastEntry = MakeListView(this, "LV_dot1qStaticUnicastEntry", 480, 150);
-  ED_UnicastVID = MakeEdit(this, "ED_UnicastVID");
-  UnicastAddress = MakeEdit(this, "UnicastAddress");
-  UStatus = MakeCombo(this, "UStatus");
-  AllowGroup = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
-  AllowGroup->setObjectName(QStringLiteral("AllowGroup"));
-  auto* host = new QWidget(AllowGroup);
-  (new QVBoxLayout(AllowGroup))->addWidget(host);
-  AllowPorts = AddStandardPortGrid(host);
-  Memo1 = MakeStatusMemo(this);
-  RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  SetBtn = MakeButton(this, QStringLiteral("Add"), "SetBtn");
-  DeleteBtn = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
-  CloseBtn = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
+  filterList = MakeListView(this, "LV_dot1qStaticUnicastEntry", 480, 150);
+  vlanIdEdit = MakeEdit(this, "ED_UnicastVID");
+  macEdit = MakeEdit(this, "UnicastAddress");
+  statusCombo = MakeCombo(this, "UStatus");
+  allowGroup = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
+  allowGroup->setObjectName(QStringLiteral("AllowGroup"));
+  auto* host = new QWidget(allowGroup);
+  (new QVBoxLayout(allowGroup))->addWidget(host);
+  allowPorts = AddStandardPortGrid(host);
+  messages = MakeStatusMemo(this);
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
+  addButton = MakeButton(this, QStringLiteral("Add"), "SetBtn");
+  deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
 
   auto* fields = new QGridLayout;
   fields->addWidget(MakeLabel(this, QStringLiteral("VLAN ID")), 0, 0);
-  fields->addWidget(ED_UnicastVID, 0, 1);
+  fields->addWidget(vlanIdEdit, 0, 1);
   fields->addWidget(MakeLabel(this, QStringLiteral("MAC  Address")), 0, 2);
-  fields->addWidget(UnicastAddress, 0, 3);
+  fields->addWidget(macEdit, 0, 3);
   fields->addWidget(MakeLabel(this, QStringLiteral("Status")), 1, 0);
-  fields->addWidget(UStatus, 1, 1);
+  fields->addWidget(statusCombo, 1, 1);
   ButtonBar buttonBar(this);
-  for (QPushButton* b : {RefreshBtn, SetBtn, DeleteBtn, CloseBtn}) buttonBar.place(b);
-  ST_Count = buttonBar.samplesCounter(this, LV_dot1qStaticUnicastEntry);
+  for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) buttonBar.place(b);
+  countLabel = buttonBar.samplesCounter(this, filterList);
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_dot1qStaticUnicastEntry, 1);
+  layout->addWidget(filterList, 1);
   layout->addLayout(fields);
-  layout->addWidget(AllowGroup);
-  layout->addWidget(Memo1);
+  layout->addWidget(allowGroup);
+  layout->addWidget(messages);
   layout->addLayout(buttons);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::StaticUnicastFilter, true, Memo1);
+  KySNMPRequest2Edits* b = AddBinding(tbl::StaticUnicastFilter, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  b->AttachListView(LV_dot1qStaticUnicastEntry, true);
-  b->AssociateEdits(kVid, "%i{n1x4094}", ED_UnicastVID);
-  b->AssociateEdits(kMac, "%h", UnicastAddress);
-  BindPortList(*b, kPorts, *AllowPorts);
-  b->AssociateControl(kStatus, UStatus);
+  b->AttachListView(filterList, true);
+  b->AssociateEdits(kVid, "%i{n1x4094}", vlanIdEdit);
+  b->AssociateEdits(kMac, "%h", macEdit);
+  BindPortList(*b, kPorts, *allowPorts);
+  b->AssociateControl(kStatus, statusCombo);
   receivePort_ = BindReceivePort(this, b);
-  connect(LV_dot1qStaticUnicastEntry, &QTreeWidget::itemSelectionChanged, this,
-          &StaticUnicastFilterDialog::ListViewClick);
-  connect(RefreshBtn, &QPushButton::clicked, this, &StaticUnicastFilterDialog::RefreshBtnClick);
-  connect(SetBtn, &QPushButton::clicked, this, &StaticUnicastFilterDialog::SetBtnClick);
-  connect(DeleteBtn, &QPushButton::clicked, this, &StaticUnicastFilterDialog::DeleteBtnClick);
-  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
+  connect(filterList, &QTreeWidget::itemSelectionChanged, this,
+          &StaticUnicastFilterDialog::selectionChanged);
+  connect(refreshButton, &QPushButton::clicked, this, &StaticUnicastFilterDialog::refreshClicked);
+  connect(addButton, &QPushButton::clicked, this, &StaticUnicastFilterDialog::addClicked);
+  connect(deleteButton, &QPushButton::clicked, this, &StaticUnicastFilterDialog::deleteClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   NoSelection();
 }
 
-void StaticUnicastFilterDialog::FirstRefresh() { RefreshBtnClick(); }
+void StaticUnicastFilterDialog::FirstRefresh() { refreshClicked(); }
 
 void StaticUnicastFilterDialog::NoSelection() {
-  for (QLineEdit* e : {ED_UnicastVID, UnicastAddress}) {
+  for (QLineEdit* e : {vlanIdEdit, macEdit}) {
     e->clear();
     e->setReadOnly(false);
     e->setStyleSheet(QString());
   }
-  UStatus->setCurrentIndex(-1);
+  statusCombo->setCurrentIndex(-1);
   receivePort_->setText(QStringLiteral("0"));
-  AllowPorts->ClearAll();
-  DeleteBtn->setEnabled(false);
-  SetBtn->setEnabled(true);
+  allowPorts->ClearAll();
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
   UpdateSamples();
 }
 
-void StaticUnicastFilterDialog::ListViewClick() {
-  if (LV_dot1qStaticUnicastEntry->selectedItems().isEmpty()) {
+void StaticUnicastFilterDialog::selectionChanged() {
+  if (filterList->selectedItems().isEmpty()) {
     NoSelection();
     return;
   }
-  for (QLineEdit* e : {ED_UnicastVID, UnicastAddress}) {
+  for (QLineEdit* e : {vlanIdEdit, macEdit}) {
     e->setReadOnly(true);
     e->setStyleSheet(QStringLiteral("background-color: palette(button);"));
   }
-  DeleteBtn->setEnabled(true);
-  SetBtn->setEnabled(false);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
 }
 
-void StaticUnicastFilterDialog::RefreshBtnClick() {
+void StaticUnicastFilterDialog::refreshClicked() {
   if (Editor()->busy) return;
   try {
     Editor()->Refresh();
   } catch (const std::exception& e) {
-    Memo1->appendPlainText(QString::fromStdString(ErrorText(e)));
+    messages->appendPlainText(QString::fromStdString(ErrorText(e)));
   }
   NoSelection();
 }
@@ -151,22 +151,22 @@ void StaticUnicastFilterDialog::Write(bool excludePorts) {
     try {
       Editor()->Apply(true, true);
     } catch (const std::exception& e) {
-      Memo1->appendPlainText(QString::fromStdString(ErrorText(e)));
+      messages->appendPlainText(QString::fromStdString(ErrorText(e)));
     }
   }
   NoSelection();
 }
 
-void StaticUnicastFilterDialog::SetBtnClick() {
-  if (ED_UnicastVID->text().trimmed().isEmpty() || UnicastAddress->text().trimmed().isEmpty()) {
+void StaticUnicastFilterDialog::addClicked() {
+  if (vlanIdEdit->text().trimmed().isEmpty() || macEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Please input VID and MAC Address!"), ProgramCaption());
     return;
   }
-  if (CheckedCount(*AllowPorts) > 1) {
+  if (CheckedCount(*allowPorts) > 1) {
     ShowMessageBox(this, QStringLiteral("Allow To Go To Port just for one Port."), ProgramCaption());
     return;
   }
-  if (UStatus->currentText() != kPermanent) {
+  if (statusCombo->currentText() != kPermanent) {
     ShowMessageBox(this, QStringLiteral("Status Should be permanent"), ProgramCaption());
     return;
   }
@@ -174,13 +174,13 @@ void StaticUnicastFilterDialog::SetBtnClick() {
   Write(false);
 }
 
-void StaticUnicastFilterDialog::DeleteBtnClick() {
-  if (ED_UnicastVID->text().trimmed().isEmpty() || UnicastAddress->text().trimmed().isEmpty()) {
+void StaticUnicastFilterDialog::deleteClicked() {
+  if (vlanIdEdit->text().trimmed().isEmpty() || macEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Please select which entry you want to delete."), ProgramCaption(),
                    QMessageBox::Ok, QMessageBox::Warning);
     return;
   }
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetComboText(UStatus, kInvalid);
+  SetComboText(statusCombo, kInvalid);
   Write(true);
 }

@@ -1,20 +1,8 @@
-// The Q-BRIDGE static forwarding tables: "Multicast Information" (static
-// multicast entries with their egress ports) and "Unicast Information"
-// (static unicast entries with the one port they may go to).
+// "Unicast Information": the static unicast entries of the Q-BRIDGE
+// forwarding table with the one port each may go to, added and deleted.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class StaticUnicastFilterDialog : public SnmpDialog {
   Q_OBJECT
@@ -22,25 +10,25 @@ class StaticUnicastFilterDialog : public SnmpDialog {
  public:
   explicit StaticUnicastFilterDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
-  void SetBtnClick();  // "Add"
-  void DeleteBtnClick();
-  void ListViewClick();
+  void refreshClicked();
+  void addClicked();  // "Add"
+  void deleteClicked();
+  void selectionChanged();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* LV_dot1qStaticUnicastEntry;
-  QLineEdit* ED_UnicastVID;
-  QLineEdit* UnicastAddress;
-  QComboBox* UStatus;
-  QGroupBox* AllowGroup;  // "Allow To Go To Port"
-  PortGrid* AllowPorts;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* SetBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* CloseBtn;
+  QTreeWidget* filterList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* macEdit;
+  QComboBox* statusCombo;
+  QGroupBox* allowGroup;  // "Allow To Go To Port"
+  PortGrid* allowPorts;
+  QPlainTextEdit* messages;
+  QLabel* countLabel;
+  QPushButton* refreshButton;
+  QPushButton* addButton;
+  QPushButton* deleteButton;
+  QPushButton* closeButton;
 
  protected:
   void FirstRefresh() override;

@@ -129,22 +129,22 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
     SpanningTreeAlgorithmDialog form(DialogContext{});
     MarkRequests();
     Open(form);
-    EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+    EXPECT_EQ(form.stateCombo->currentText(), "disabled");
     EXPECT_EQ(NewRequests(), kReadState) << "one read of the state on open";
     ProgressDriver progress;
     answer = choice;
     messages.clear();
     MarkJournal();
     MarkRequests();
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("enabled"));
-    form.SetButtonClick();
+    form.stateCombo->setCurrentIndex(form.stateCombo->findText("enabled"));
+    form.setClicked();
     ASSERT_TRUE(Idle(form));
     EXPECT_EQ(LastMessage(), "To enable STP may take a long time. Do you want to go on?");
     const auto records = NewRecords();
     if (choice == QMessageBox::Cancel) {
       EXPECT_TRUE(records.empty());
       EXPECT_EQ(progress.shown, 0);
-      EXPECT_EQ(form.ComboBox1->currentText(), "disabled");  // read again
+      EXPECT_EQ(form.stateCombo->currentText(), "disabled");  // read again
       EXPECT_EQ(NewRequests(), kReadState);
       continue;
     }
@@ -157,7 +157,7 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
     EXPECT_EQ(progress.prompt, "Enable STP is doing...");
     EXPECT_EQ(progress.ticks, 31);
     EXPECT_EQ(progress.position, 30);
-    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");
+    EXPECT_EQ(form.stateCombo->currentText(), "enabled");
     EXPECT_EQ(NewRequests(), WriteState("3") + kReadState) << "the write, then one read of the state";
   }
 }
@@ -165,12 +165,12 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
 TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
   SpanningTreeAlgorithmDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+  ASSERT_EQ(form.stateCombo->currentText(), "enabled");
   ProgressDriver progress;
   MarkJournal();
   MarkRequests();
-  form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("disabled"));
-  form.SetButtonClick();
+  form.stateCombo->setCurrentIndex(form.stateCombo->findText("disabled"));
+  form.setClicked();
   ASSERT_TRUE(Idle(form));
   // The read that follows the write.
   ASSERT_TRUE(qrxtest::WaitFor([&] { return NewRequests() == WriteState("2") + kReadState && !form.AnyBusy(); }))
@@ -180,7 +180,7 @@ TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].value, "2");
-  EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+  EXPECT_EQ(form.stateCombo->currentText(), "disabled");
 }
 
 // Counts the windows of class W that are shown.
@@ -216,7 +216,7 @@ TEST_F(SpanningTreeRefused, AFailedWriteClosesTheProgressWindowAndItsErrorStays)
     SCOPED_TRACE(c.chosen);
     SpanningTreeAlgorithmDialog form(DialogContext{});
     Open(form);
-    ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+    ASSERT_EQ(form.stateCombo->currentText(), "enabled");
     // Only a failed write closes the window (no ticks run); should it not,
     // the test closes it after a while and says so.
     ShowCounter<ProgressDialog> progressShown;
@@ -234,16 +234,16 @@ TEST_F(SpanningTreeRefused, AFailedWriteClosesTheProgressWindowAndItsErrorStays)
     });
     watch.start(5);
     MarkJournal();
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(c.chosen));
-    form.SetButtonClick();
+    form.stateCombo->setCurrentIndex(form.stateCombo->findText(c.chosen));
+    form.setClicked();
     ASSERT_TRUE(Idle(form));
     EXPECT_FALSE(closedByTest) << "the progress window stayed after the write had failed";
     EXPECT_EQ(progressShown.count, c.progress ? 1 : 0);
     ASSERT_EQ(NewRecords().size(), 1u);
-    const std::string status = form.StatusPanel->text().toStdString();
+    const std::string status = form.statusLabel->text().toStdString();
     EXPECT_EQ(status.rfind("Set:", 0), 0u) << status;
     EXPECT_EQ(status.find("Ok"), std::string::npos) << status;
-    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");  // read again: the switch's state
+    EXPECT_EQ(form.stateCombo->currentText(), "enabled");  // read again: the switch's state
   }
 }
 
