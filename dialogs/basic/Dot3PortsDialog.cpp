@@ -55,7 +55,6 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
   counterList->setMaximumHeight(Px(this, 90));
   for (const QString& counter : counterNames) counterList->addTopLevelItem(new QTreeWidgetItem({counter, QString()}));
   memo = MakeMemo(this, "Memo1");
-  memo->setReadOnly(true);
   memo->setMaximumHeight(Px(this, 60));
   intervalCombo = MakeCombo(this, "cbxInterval");
   for (const Interval& i : kIntervals) intervalCombo->addItem(QString::fromLatin1(i.text));

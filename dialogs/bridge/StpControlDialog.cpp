@@ -207,11 +207,10 @@ void StpControlDialog::setClicked() {
     if (maxHopsEdit->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
         lbdRecoverEdit->text().isEmpty())
       return say(kEmptyFields);
-    const int maxHops = Number(maxHopsEdit);
+    Number(maxHopsEdit);  // a value that is no number is refused
     const int maxAge = Number(maxAgeEdit);
     const int forwardDelay = Number(forwardDelayEdit);
     if (2 * forwardDelay - 200 < maxAge) return say(kDataError);
-    if (maxHops > 65535) return say(QStringLiteral("Priority value is wrong!"));
     const int recover = Number(lbdRecoverEdit);
     if (recover != 0 && (recover < 60 || recover > 1000000))
       return say(QStringLiteral("LBD recover time should be equal to 0 or between 60-1000000!"));

@@ -58,7 +58,6 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
 
 void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (mode != kAddMode) return;
   candidateIdEdit->setEnabled(true);
   memberIdEdit->clear();
   candidateIdEdit->clear();
@@ -66,7 +65,6 @@ void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
 }
 
 void MemberSwitchAddDialog::setClicked() {
-  if (mode != kAddMode) return;
   const QString id = memberIdEdit->text().trimmed();
   if (!id.isEmpty() && !table_->memberList->findItems(id, Qt::MatchExactly, 0).isEmpty()) {
     ShowMessageBox(this, QStringLiteral("There is already a record with the same Member Switch ID. Please modified it."),

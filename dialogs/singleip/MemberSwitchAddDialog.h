@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <cstdint>
 
 #include "dialogs/common/DialogBase.h"
 
@@ -16,14 +15,12 @@ class MemberSwitchAddDialog : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int32_t kAddMode = 2;
 
   explicit MemberSwitchAddDialog(MemberSwitchDialog* table);
 
   void setClicked();
   void closeClicked() { close(); }
 
-  int32_t mode = 0;
   QLineEdit* memberIdEdit;
   QLineEdit* candidateIdEdit;
   QLineEdit* passwordEdit;

@@ -36,7 +36,6 @@ MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialo
   memberList->setObjectName(QStringLiteral("ListView1"));
   memberList->setMinimumSize(Px(this, 560), Px(this, 180));
   memo = MakeMemo(this, "Memo1");
-  memo->setReadOnly(true);
   memo->setMaximumHeight(Px(this, 60));
   refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
   deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteButton");
@@ -91,7 +90,6 @@ void MemberSwitchDialog::refresh() {
 void MemberSwitchDialog::selectionChanged() { deleteButton->setEnabled(!memberList->selectedItems().isEmpty()); }
 
 void MemberSwitchDialog::addClicked() {
-  addDialog->mode = MemberSwitchAddDialog::kAddMode;
   SetComboText(addDialog->rowStatusCombo, QStringLiteral("createAndGo"));
   addDialog->exec();
   // A write still running reads the list when it ends.
