@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
@@ -36,15 +37,14 @@ CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(
   egressPorts = AddPortGridPage(pages, QStringLiteral("Egress Port"));
   untaggedPorts = AddPortGridPage(pages, QStringLiteral("Untagged Port"));
   messages = MakeStatusMemo(this);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  setButton->hide();
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(vlanList, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, closeButton}));
+  layout->addLayout(buttons.layout());
   layout->addWidget(messages);
 
   scalars_ = AddBinding(tbl::Dot1qVlanNumDeletes, true, messages);
@@ -57,8 +57,6 @@ CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(
 
   connect(vlanList, &QTreeWidget::itemSelectionChanged, this,
           &CurrentVlanDialog::selectionChanged);
-  connect(refreshButton, &QPushButton::clicked, this, &CurrentVlanDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CurrentVlanDialog::ClearFields() {

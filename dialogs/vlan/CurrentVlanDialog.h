@@ -19,7 +19,6 @@ class CurrentVlanDialog : public SnmpDialog {
   PortGrid* untaggedPorts = nullptr;
   QPlainTextEdit* messages = nullptr;
   QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;  // hidden
   QPushButton* closeButton = nullptr;
 
  protected:
