@@ -129,7 +129,7 @@ void SmtpControlDialog::setClicked() {
       if (Editor()->busy) {
         ProgressDialog progress(this);
         progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
-        progress.LB_Prompt->setText(QStringLiteral("Send the mail is doing..."));
+        progress.promptLabel->setText(QStringLiteral("Send the mail is doing..."));
         progress_ = &progress;
         progress.exec();
         progress_ = nullptr;

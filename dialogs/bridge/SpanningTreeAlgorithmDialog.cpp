@@ -105,7 +105,7 @@ void SpanningTreeAlgorithmDialog::setClicked() {
                          QMessageBox::Question) == QMessageBox::Ok) {
         auto progress = std::make_unique<ProgressDialog>(this);
         progress->setWindowTitle(QStringLiteral("Enable STP Progress"));
-        progress->LB_Prompt->setText(QStringLiteral("Enable STP is doing..."));
+        progress->promptLabel->setText(QStringLiteral("Enable STP is doing..."));
         // The window closes by itself, or as soon as the write has failed.
         state_->Apply(true, true);
         if (state_->busy && !writeFailed_) {

@@ -236,7 +236,7 @@ void StpControlDialog::setClicked() {
     if (version != versionBefore && stpStateLabel->text() == QLatin1String("enabled")) {
       auto progress = std::make_unique<StpVersionProgressDialog>(this);
       progress->setWindowTitle(QStringLiteral("Set STP Progress"));
-      progress->LB_Prompt->setText(QStringLiteral("Change STP Version is doing..."));
+      progress->promptLabel->setText(QStringLiteral("Change STP Version is doing..."));
       // The window closes by itself, or as soon as the mstp write has failed.
       progress_ = progress.get();
       progress->exec();

@@ -19,25 +19,23 @@ class ProgressDialog : public QDialog {
   static constexpr int kStopPosition = 30;
 
   // Shown inside `parent` (the calling dialog). The caller sets the caption
-  // and LB_Prompt, shows the window modally and frees it afterwards.
+  // and promptLabel, shows the window modally and frees it afterwards.
   explicit ProgressDialog(QWidget* parent = nullptr);
 
-  // One tick of ProgressTimer; tests call it to drive the window.
-  void ProgressTimerTimer();
-  int StopPosition() const { return stopPosition_; }
+  // One tick of the timer; tests call it to drive the window.
+  void tick();
 
   // The timer interval of windows made from now on, in milliseconds (1000
   // by default); 0 starts no timer, so that only driven ticks advance.
   static void SetTickInterval(int ms);
   static int TickInterval();
 
-  QLabel* LB_Prompt = nullptr;
-  QProgressBar* ProgressBar = nullptr;
-  QTimer* ProgressTimer = nullptr;
+  QLabel* promptLabel = nullptr;
+  QProgressBar* progressBar = nullptr;
+  QTimer* timer = nullptr;
 
  protected:
-  void FormCreate();
-  void FormClose();
+  void startTicking();
+  void stopTicking();
   void done(int result) override;
-  int stopPosition_ = kStopPosition;
 };

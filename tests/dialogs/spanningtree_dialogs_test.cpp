@@ -39,11 +39,11 @@ class ProgressDriver {
         ++shown;
         ticks = 0;
         caption = form->windowTitle();
-        prompt = form->LB_Prompt->text();
+        prompt = form->promptLabel->text();
       }
-      position = form->ProgressBar->value();
+      position = form->progressBar->value();
       ++ticks;
-      form->ProgressTimerTimer();
+      form->tick();
     });
     timer_.start();
   }
@@ -111,13 +111,13 @@ TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
     std::unique_ptr<ProgressDialog> form(kind == 0 ? new ProgressDialog : new StpVersionProgressDialog);
     form->show();
     for (int tick = 1; tick <= 30; ++tick) {
-      form->ProgressTimerTimer();
+      form->tick();
       ASSERT_TRUE(form->isVisible()) << "tick " << tick;
     }
-    EXPECT_EQ(form->ProgressBar->value(), 30);
-    form->ProgressTimerTimer();  // tick 31
+    EXPECT_EQ(form->progressBar->value(), 30);
+    form->tick();  // tick 31
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->ProgressBar->value(), 30);
+    EXPECT_EQ(form->progressBar->value(), 30);
   }
   ProgressDialog::SetTickInterval(1000);
 }
