@@ -22,15 +22,13 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
 
   stateCombo = new QComboBox(this);
   stateCombo->setObjectName(QStringLiteral("ComboBox1"));
-  refreshButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
   row->addWidget(stateCombo, 1);
   ButtonBar buttonBar(this);
-  buttonBar.place(refreshButton);
-  buttonBar.place(setButton);
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
+  setButton = buttonBar.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
   closeButton = buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
@@ -55,8 +53,6 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
     RefreshState();
   };
 
-  connect(refreshButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::setClicked);
 }
 
 void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { statusLabel->setText(QString::fromStdString(ErrorText(e))); }

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -20,26 +21,17 @@ PortCapabilityDialog::PortCapabilityDialog(const DialogContext& context) : SnmpD
   capabilityList = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
   capabilityList->setMinimumWidth(Px(this, 320));
   messages = MakeStatusMemo(this);
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(refreshButton);
-  buttons->addWidget(closeButton);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  countLabel = AddSamplesCounter(this, capabilityList, &samples);
-  buttons->addWidget(samples);
-  buttons->addWidget(countLabel);
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"RefreshBtn"}, [this] { refreshClicked(); });
+  closeButton = buttons.close(Name{"CloseButton"});
+  countLabel = buttons.samplesCounter(this, capabilityList);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(capabilityList, 1);
   layout->addWidget(messages);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
 
   KySNMPRequest2Edits* b = AddBinding(tbl::PortCapabilities, /*asynchronous=*/true, messages);
   b->AttachListView(capabilityList, true);
-  connect(refreshButton, &QPushButton::clicked, this, &PortCapabilityDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void PortCapabilityDialog::FirstRefresh() { refreshClicked(); }

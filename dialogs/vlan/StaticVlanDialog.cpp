@@ -61,14 +61,13 @@ StaticVlanDialog::StaticVlanDialog(const DialogContext& context) : SnmpDialog(co
   messages->setReadOnly(true);
   messages->setMaximumHeight(Px(this, 60));
 
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  addButton = MakeDialogButton(this, "BT_Add", QStringLiteral("Add"));
-  deleteButton = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   ButtonBar buttonBar(this);
   buttonBar.samplesCounter(this, vlanList);
-  for (QPushButton* b : {refreshButton, setButton, addButton, deleteButton, closeButton}) buttonBar.place(b);
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttonBar.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  addButton = buttonBar.add(QStringLiteral("Add"), Name{"BT_Add"}, [this] { addClicked(); });
+  deleteButton = buttonBar.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
+  closeButton = buttonBar.close(Name{"BT_Close"});
   QBoxLayout* buttons = buttonBar.layout();
 
   auto* layout = new QVBoxLayout(this);
@@ -92,11 +91,6 @@ StaticVlanDialog::StaticVlanDialog(const DialogContext& context) : SnmpDialog(co
   // After the binding's own handler has filled the fields from the line.
   connect(vlanList, &QTreeWidget::itemSelectionChanged, this,
           &StaticVlanDialog::selectionChanged);
-  connect(refreshButton, &QPushButton::clicked, this, &StaticVlanDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &StaticVlanDialog::setClicked);
-  connect(addButton, &QPushButton::clicked, this, &StaticVlanDialog::addClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &StaticVlanDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   ButtonsAfterRefresh();
 }
 

@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
-#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -36,13 +36,14 @@ VlanBasicConfigDialog::VlanBasicConfigDialog(const DialogContext& context) : Snm
   fields->addRow(QStringLiteral("Num VLANs"), vlanCountLabel);
   fields->addRow(QStringLiteral("GVRP Status"), gvrpCombo);
   messages = MakeStatusMemo(this);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch(1);
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, closeButton}));
+  layout->addLayout(buttons.layout());
   layout->addWidget(messages);
 
   general_ = AddBinding(tbl::Dot1qVlanGeneral, true, messages);
@@ -51,9 +52,6 @@ VlanBasicConfigDialog::VlanBasicConfigDialog(const DialogContext& context) : Snm
   general_->AssociateControl(2, maxSupportedVlansLabel);
   general_->AssociateControl(3, vlanCountLabel);
   general_->AssociateControl(4, gvrpCombo);
-  connect(refreshButton, &QPushButton::clicked, this, &VlanBasicConfigDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &VlanBasicConfigDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void VlanBasicConfigDialog::refreshClicked() {

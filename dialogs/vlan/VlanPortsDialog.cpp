@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
-#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -37,13 +37,14 @@ VlanPortsDialog::VlanPortsDialog(const DialogContext& context) : SnmpDialog(cont
   fields->addRow(QStringLiteral("Port Ingress Filtering"), ingressFilteringCombo);
   fields->addRow(QStringLiteral("Port GVRP Status"), gvrpCombo);
   messages = MakeStatusMemo(this);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(portList, 1);
   layout->addLayout(fields);
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, closeButton}));
+  layout->addLayout(buttons.layout());
   layout->addWidget(messages);
 
   ports_ = AddBinding(tbl::Dot1qPortVlan, true, messages);
@@ -63,9 +64,6 @@ VlanPortsDialog::VlanPortsDialog(const DialogContext& context) : SnmpDialog(cont
         break;
       }
   };
-  connect(refreshButton, &QPushButton::clicked, this, &VlanPortsDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &VlanPortsDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void VlanPortsDialog::refreshClicked() {
