@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "editors/ControlBinding.h"
@@ -31,9 +32,10 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   subjectEdit = MakeEdit(this, "ED_Subject");
   contentEdit = MakeEdit(this, "Ed_Content");
   sendTestCombo = MakeCombo(this, "CB_SendTest");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
-  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Set");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Btn_Refresh"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"Btn_Set"}, [this] { setClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"Button1"}, [this] { closeClicked(); });
   statusBar = MakeStatusBar(this, &statusPanel);
 
   auto* grid = new QGridLayout;
@@ -53,12 +55,9 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
     ++r;
   }
   grid->setColumnMinimumWidth(1, Px(this, 220));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
@@ -79,9 +78,6 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
     Refresh();
   };
 
-  connect(refreshButton, &QPushButton::clicked, this, &SmtpControlDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &SmtpControlDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &SmtpControlDialog::closeClicked);
 }
 
 void SmtpControlDialog::FirstRefresh() { Editor()->Refresh(); }

@@ -83,11 +83,9 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   stpStateLabel->setObjectName(QStringLiteral("lbMSTPState"));
   stpStateLabel->hide();
 
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   ButtonBar buttonBar(this);
-  buttonBar.place(refreshButton);
-  buttonBar.place(setButton);
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttonBar.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
   closeButton = buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
 
@@ -128,8 +126,6 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   state_->AssociateControl(0, stpStateLabel);
 
   connect(versionCombo, &QComboBox::activated, this, [this](int) { versionChanged(); });
-  connect(refreshButton, &QPushButton::clicked, this, &StpControlDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &StpControlDialog::setClicked);
 }
 
 QString StpControlDialog::StVersion() const {

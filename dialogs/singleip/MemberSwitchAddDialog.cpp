@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/ComboChoice.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/singleip/MemberSwitchDialog.h"
 #include "editors/ControlBinding.h"
@@ -29,10 +30,9 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
   candidateIdEdit = MakeEdit(this, "KeyIDEdit");
   passwordEdit = MakeEdit(this, "MS_Password");
   rowStatusCombo = MakeCombo(this, "Row_Status");
-  setButton = MakeButton(this, QStringLiteral("Set"), "SetButton");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-  setButton->setAutoDefault(false);
-  closeButton->setAutoDefault(false);
+  ButtonBar buttons(this);
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"CloseButton"}, [this] { closeClicked(); });
   auto* fields = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
       {"Member Switch ID", memberIdEdit},
@@ -45,15 +45,9 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
     fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
     fields->addWidget(field, r++, 1);
   }
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(setButton);
-  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
-  connect(setButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::closeClicked);
+  layout->addLayout(buttons.layout());
 }
 
 void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
