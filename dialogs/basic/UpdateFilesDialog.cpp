@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -35,9 +36,12 @@ UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
   controlCombo = MakeCombo(this, "CBox_Control");
   incrementCombo = MakeCombo(this, "CBox_FileBIncrement");
   multipleImageControlIdEdit = MakeEdit(this, "ED_MultipleImageControlID");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
-  setButton = MakeButton(this, QStringLiteral("Set"), "EditButton");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"EditButton"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"Button1"});
+  samplesLabel = buttons.samplesCounter(this, fileList);
+  samplesLabel->setObjectName(QStringLiteral("Static"));
   statusBar = MakeStatusBar(this, &statusPanel);
 
   auto* fields = new QGridLayout;
@@ -59,18 +63,10 @@ UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
     fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
     ++r;
   }
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  samplesLabel = AddSamplesCounter(this, fileList, &samples);
-  samplesLabel->setObjectName(QStringLiteral("Static"));
-  buttons->addWidget(samples);
-  buttons->addWidget(samplesLabel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fileList, 1);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::UpdateFiles, true, statusPanel);
@@ -87,9 +83,6 @@ UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
   b->AssociateEdits(9, "%s", multipleImageControlIdEdit);
 
   connect(fileList, &QTreeWidget::itemSelectionChanged, this, &UpdateFilesDialog::fileSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &UpdateFilesDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &UpdateFilesDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   setButton->setEnabled(false);
 }
 
