@@ -25,35 +25,21 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   setObjectName(QStringLiteral("SMTPControlForm"));
   setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
 
-  stateCombo = MakeCombo(this, "CB_Status");
-  serverAddressEdit = MakeEdit(this, "Ed_SourceAddress");
-  serverPortEdit = MakeEdit(this, "Ed_SourcePort");
-  selfMailAddressEdit = MakeEdit(this, "Ed_SelfMailAddress");
-  subjectEdit = MakeEdit(this, "ED_Subject");
-  contentEdit = MakeEdit(this, "Ed_Content");
-  sendTestCombo = MakeCombo(this, "CB_SendTest");
+  FieldGrid fields(this, 1);
+  stateCombo = fields.combo(QStringLiteral("SMTP State"), Name{"CB_Status"});
+  serverAddressEdit = fields.edit(QStringLiteral("SMTP Server Address"), Name{"Ed_SourceAddress"});
+  serverPortEdit = fields.edit(QStringLiteral("SMTP Server Port"), Name{"Ed_SourcePort"});
+  selfMailAddressEdit = fields.edit(QStringLiteral("Self Mail Address"), Name{"Ed_SelfMailAddress"});
+  subjectEdit = fields.edit(QStringLiteral("Test Message Subject"), Name{"ED_Subject"});
+  contentEdit = fields.edit(QStringLiteral("Test Message Content"), Name{"Ed_Content"});
+  sendTestCombo = fields.combo(QStringLiteral("Send Test Message"), Name{"CB_SendTest"});
   ButtonBar buttons(this);
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Btn_Refresh"}, [this] { refreshClicked(); });
   setButton = buttons.add(QStringLiteral("Set"), Name{"Btn_Set"}, [this] { setClicked(); });
   closeButton = buttons.add(QStringLiteral("Close"), Name{"Button1"}, [this] { closeClicked(); });
   statusBar = MakeStatusBar(this, &statusPanel);
 
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"SMTP State", stateCombo},
-      {"SMTP Server Address", serverAddressEdit},
-      {"SMTP Server Port", serverPortEdit},
-      {"Self Mail Address", selfMailAddressEdit},
-      {"Test Message Subject", subjectEdit},
-      {"Test Message Content", contentEdit},
-      {"Send Test Message", sendTestCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    grid->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    grid->addWidget(field, r, 1);
-    ++r;
-  }
+  QGridLayout* grid = fields.layout();
   grid->setColumnMinimumWidth(1, Px(this, 220));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

@@ -26,27 +26,16 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
   setObjectName(QStringLiteral("MSEditForm"));
   setWindowTitle(QStringLiteral("MS Add"));
   setModal(true);
-  memberIdEdit = MakeEdit(this, "MSIDEdit");
-  candidateIdEdit = MakeEdit(this, "KeyIDEdit");
-  passwordEdit = MakeEdit(this, "MS_Password");
-  rowStatusCombo = MakeCombo(this, "Row_Status");
+  FieldGrid fields(this, 1);
+  memberIdEdit = fields.edit(QStringLiteral("Member Switch ID"), Name{"MSIDEdit"});
+  candidateIdEdit = fields.edit(QStringLiteral("Member Candidate ID"), Name{"KeyIDEdit"});
+  passwordEdit = fields.edit(QStringLiteral("Member Password"), Name{"MS_Password"});
+  rowStatusCombo = fields.combo(QStringLiteral("Member Row Status"), Name{"Row_Status"});
   ButtonBar buttons(this);
   setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
   closeButton = buttons.add(QStringLiteral("Close"), Name{"CloseButton"}, [this] { closeClicked(); });
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Member Switch ID", memberIdEdit},
-      {"Member Candidate ID", candidateIdEdit},
-      {"Member Password", passwordEdit},
-      {"Member Row Status", rowStatusCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    fields->addWidget(field, r++, 1);
-  }
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
+  layout->addLayout(fields.layout());
   layout->addLayout(buttons.layout());
 }
 
