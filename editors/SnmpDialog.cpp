@@ -115,6 +115,7 @@ void SnmpDialog::setVisible(bool visible) {
     PlaceSamplesCaption();
     for (QTreeView* view : findChildren<QTreeView*>()) KeepListFitted(view);
     FitWindowToScreen(this);
+    OrderTabsAsShown(this);
   }
   QDialog::setVisible(visible);
 }

@@ -1,21 +1,35 @@
 #include "editors/WindowFit.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <set>
+#include <vector>
 
 #include "editors/UiSupport.h"
 
@@ -199,6 +213,7 @@ void FitWindowToScreen(QDialog* dialog) {
     auto* scroll = new QScrollArea(dialog);
     scroll->setObjectName(QStringLiteral("DialogScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes to the fields, never to the frame around them
     scroll->setWidgetResizable(true);
     scroll->setWidget(body);
     auto* outer = new QVBoxLayout(dialog);
@@ -219,4 +234,108 @@ void FitWindowToScreen(QDialog* dialog) {
                             : dialog->sizeHint().expandedTo(dialog->minimumSize());
   if (planned.width() > room.width() || planned.height() > room.height())
     dialog->resize(planned.boundedTo(room).expandedTo(dialog->minimumSize()));
+}
+
+namespace {
+
+// Widgets that take the focus as a whole: their own children are parts of
+// them, never stops of their own.
+bool TakesFocusWhole(const QWidget* w) {
+  return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+         qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+         qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+         qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractSlider*>(w);
+}
+
+// Collects the Tab stops below a window in reading order.
+class ReadingOrder {
+ public:
+  explicit ReadingOrder(QWidget* window) : window_(window) {}
+
+  std::vector<QWidget*> Stops() {
+    Children(window_);
+    return stops_;
+  }
+
+ private:
+  void Widget(QWidget* w) {
+    if (w == nullptr || w->isWindow() || !seen_.insert(w).second) return;
+    // A widget that hands its focus to a part of it (a tab widget to its
+    // tab bar) is the stop for that part.
+    if ((w->focusPolicy() & Qt::TabFocus) && !StandsInFor(w)) stops_.push_back(w);
+    if (!TakesFocusWhole(w)) Children(w);
+  }
+
+  bool StandsInFor(const QWidget* w) const {
+    for (const QWidget* p = w->parentWidget(); p != nullptr && p != window_; p = p->parentWidget())
+      if (p->focusProxy() == w) return true;
+    return false;
+  }
+
+  // The widget's layout first, then its children outside it, by position.
+  void Children(QWidget* w) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      // The tab titles, then the pages.
+      Widget(tabs->tabBar());
+      for (int i = 0; i < tabs->count(); ++i) Widget(tabs->widget(i));
+    }
+    if (w->layout() != nullptr) Layout(w->layout());
+    std::vector<QWidget*> free;
+    for (QObject* o : w->children()) {
+      auto* child = qobject_cast<QWidget*>(o);
+      if (child != nullptr && !child->isWindow() && !seen_.count(child)) free.push_back(child);
+    }
+    std::stable_sort(free.begin(), free.end(), [](const QWidget* a, const QWidget* b) {
+      return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
+    });
+    for (QWidget* child : free) Widget(child);
+  }
+
+  void Item(QLayoutItem* item) {
+    if (item == nullptr) return;
+    if (item->widget() != nullptr) Widget(item->widget());
+    else if (item->layout() != nullptr) Layout(item->layout());
+  }
+
+  void Layout(QLayout* layout) {
+    struct Cell {
+      int row, column;
+      QLayoutItem* item;
+    };
+    std::vector<Cell> cells;
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+      for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(i, &row, &column, &rows, &columns);
+        cells.push_back({row, column, grid->itemAt(i)});
+      }
+    } else if (auto* form = qobject_cast<QFormLayout*>(layout)) {
+      for (int i = 0; i < form->count(); ++i) {
+        int row = 0;
+        QFormLayout::ItemRole role = QFormLayout::LabelRole;
+        form->getItemPosition(i, &row, &role);
+        cells.push_back({row, role == QFormLayout::LabelRole ? 0 : role == QFormLayout::FieldRole ? 1 : 0, form->itemAt(i)});
+      }
+    } else {
+      const auto* box = qobject_cast<QBoxLayout*>(layout);
+      const bool backwards = box != nullptr && (box->direction() == QBoxLayout::RightToLeft ||
+                                                box->direction() == QBoxLayout::BottomToTop);
+      for (int i = 0; i < layout->count(); ++i) cells.push_back({backwards ? -i : i, 0, layout->itemAt(i)});
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
+      return std::make_pair(a.row, a.column) < std::make_pair(b.row, b.column);
+    });
+    for (const Cell& cell : cells) Item(cell.item);
+  }
+
+  QWidget* window_;
+  std::vector<QWidget*> stops_;
+  std::set<QWidget*> seen_;
+};
+
+}  // namespace
+
+void OrderTabsAsShown(QWidget* window) {
+  const std::vector<QWidget*> stops = ReadingOrder(window).Stops();
+  for (size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1], stops[i]);
 }

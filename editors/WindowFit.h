@@ -1,8 +1,9 @@
 // What every dialog window gets before it is first shown, whatever built it:
 // list columns as wide as their texts (up to a limit; a longer text is elided
 // and shown whole in its tooltip), no list row drawn as current unless it is
-// selected, and a window at least as wide as its caption and never larger
-// than the screen it opens on (its body scrolls then).
+// selected, a Tab order that follows what is shown, and a window at least as
+// wide as its caption and never larger than the screen it opens on (its body
+// scrolls then).
 #pragma once
 
 class QDialog;
@@ -31,3 +32,11 @@ int CaptionWidth(const QWidget* window);
 // (the dialog's own layout then holds only that area). Call before the first
 // show, once the dialog's layout is complete.
 void FitWindowToScreen(QDialog* dialog);
+
+// Sets the Tab chain of `window` in reading order: the items of each layout in
+// the order they are shown (a box from its start, a grid and a form line by
+// line, left to right), into group boxes, tab pages and other containers
+// where they stand; widgets outside any layout by position, top then left.
+// The widgets of a button row follow in the row's order. Call once the
+// window's layout is complete, before it is shown.
+void OrderTabsAsShown(QWidget* window);

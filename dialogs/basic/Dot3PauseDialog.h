@@ -1,21 +1,12 @@
-// The EtherLike-MIB MAC-control views: the ports with their control
-// functions ("Dot3 Control Table") or PAUSE modes ("Dot3 Pause Table"), and
-// the counters of the selected port polled at a chosen interval.
+// "Dot3 Pause Table": the ports with their PAUSE modes, the admin mode of the
+// selected port written with Set, and its counters.
 #pragma once
 
 #include <vector>
 
-#include "dialogs/basic/Dot3PortsDialog.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTimer;
-class QTreeWidget;
+#include "dialogs/basic/Dot3PortsDialog.h"
 
 class Dot3PauseDialog : public Dot3PortsDialog {
   Q_OBJECT

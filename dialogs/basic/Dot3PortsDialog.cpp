@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -55,7 +56,6 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
   counterList->setMaximumHeight(Px(this, 90));
   for (const QString& counter : counterNames) counterList->addTopLevelItem(new QTreeWidgetItem({counter, QString()}));
   memo = MakeMemo(this, "Memo1");
-  memo->setReadOnly(true);
   memo->setMaximumHeight(Px(this, 60));
   intervalCombo = MakeCombo(this, "cbxInterval");
   for (const Interval& i : kIntervals) intervalCombo->addItem(QString::fromLatin1(i.text));
@@ -63,6 +63,7 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
   pollTimer->setObjectName(QStringLiteral("Timer1"));
   refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
   closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
   KySNMPRequest2Edits* port = AddBinding(ports, true, memo);
   port->AttachListView(portList, true);
@@ -74,7 +75,6 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
   connect(intervalCombo, &QComboBox::activated, this, &Dot3PortsDialog::intervalChanged);
   connect(pollTimer, &QTimer::timeout, this, &Dot3PortsDialog::pollCounters);
   connect(refreshButton, &QPushButton::clicked, this, &Dot3PortsDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   pollTimer->stop();
   intervalCombo->setCurrentIndex(0);
 }
@@ -84,11 +84,10 @@ void Dot3PortsDialog::FinishLayout(QLayout* middle, const std::vector<QPushButto
   interval->addWidget(MakeLabel(this, QStringLiteral("Interval Time")));
   interval->addWidget(intervalCombo);
   interval->addStretch(1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(refreshButton);
-  for (QPushButton* b : extraButtons) buttons->addWidget(b);
-  buttons->addWidget(closeButton);
-  buttons->addStretch(1);
+  ButtonBar buttons(this);
+  buttons.place(refreshButton);
+  for (QPushButton* b : extraButtons) buttons.place(b);
+  buttons.place(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(portList, 1);
   if (middle != nullptr) layout->addLayout(middle);
@@ -96,7 +95,7 @@ void Dot3PortsDialog::FinishLayout(QLayout* middle, const std::vector<QPushButto
   layout->addWidget(counterList);
   layout->addWidget(counterRows);
   layout->addWidget(memo);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
 }
 
 void Dot3PortsDialog::AppendError(const std::string& text) { memo->appendPlainText(QString::fromStdString(text)); }

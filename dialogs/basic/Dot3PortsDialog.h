@@ -1,20 +1,10 @@
-// The EtherLike-MIB MAC-control views: the ports with their control
-// functions ("Dot3 Control Table") or PAUSE modes ("Dot3 Pause Table"), and
+// The base of the two EtherLike-MIB MAC-control views: the port list, and
 // the counters of the selected port polled at a chosen interval.
 #pragma once
 
 #include <vector>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTimer;
-class QTreeWidget;
+#include "dialogs/common/DialogBase.h"
 
 // What both views share: port binding (0) and counter binding (1).
 class Dot3PortsDialog : public SnmpDialog {

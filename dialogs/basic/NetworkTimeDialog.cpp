@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -38,11 +39,12 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
   server2Edit = MakeEdit(this, "ED_ServerIPAddress2");
   pollIntervalEdit = MakeEdit(this, "ED_PollInterval");
   memo = MakeMemo(this, "Memo1");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Button_Refresh");
-  setCheckedButton = MakeButton(this, QStringLiteral("Set Checked "), "Button_SetChecked");
-  checkAllButton = MakeButton(this, QStringLiteral("Check All"), "Button_CheckAll");
-  clearAllButton = MakeButton(this, QStringLiteral("Clear All"), "Button_ClearAll");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button_Close");
+  ButtonBar buttons(this, ButtonBar::Direction::Column);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Button_Refresh"}, [this] { refreshClicked(); });
+  setCheckedButton = buttons.add(QStringLiteral("Set Checked "), Name{"Button_SetChecked"}, [this] { setCheckedClicked(); });
+  checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"Button_CheckAll"}, [this] { checkAllClicked(); });
+  clearAllButton = buttons.add(QStringLiteral("Clear All"), Name{"Button_ClearAll"}, [this] { clearAllClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"Button_Close"}, [this] { closeClicked(); });
 
   auto* grid = new QGridLayout;
   struct Row {
@@ -64,13 +66,9 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
     ++r;
   }
   grid->setColumnMinimumWidth(2, Px(this, 140));
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {refreshButton, setCheckedButton, checkAllButton, clearAllButton, closeButton})
-    buttons->addWidget(b);
-  buttons->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
-  top->addLayout(buttons);
+  top->addLayout(buttons.layout());
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(memo, 1);
@@ -88,11 +86,6 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
     Refresh();
   };
 
-  connect(refreshButton, &QPushButton::clicked, this, &NetworkTimeDialog::refreshClicked);
-  connect(setCheckedButton, &QPushButton::clicked, this, &NetworkTimeDialog::setCheckedClicked);
-  connect(checkAllButton, &QPushButton::clicked, this, &NetworkTimeDialog::checkAllClicked);
-  connect(clearAllButton, &QPushButton::clicked, this, &NetworkTimeDialog::clearAllClicked);
-  connect(closeButton, &QPushButton::clicked, this, &NetworkTimeDialog::closeClicked);
 }
 
 void NetworkTimeDialog::FirstRefresh() {

@@ -3,14 +3,7 @@
 // Checked " writes it.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "dialogs/common/DialogBase.h"
 
 class NetworkTimeDialog : public SnmpDialog {
   Q_OBJECT

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "editors/ControlBinding.h"
@@ -24,41 +25,25 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   setObjectName(QStringLiteral("SMTPControlForm"));
   setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
 
-  stateCombo = MakeCombo(this, "CB_Status");
-  serverAddressEdit = MakeEdit(this, "Ed_SourceAddress");
-  serverPortEdit = MakeEdit(this, "Ed_SourcePort");
-  selfMailAddressEdit = MakeEdit(this, "Ed_SelfMailAddress");
-  subjectEdit = MakeEdit(this, "ED_Subject");
-  contentEdit = MakeEdit(this, "Ed_Content");
-  sendTestCombo = MakeCombo(this, "CB_SendTest");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Btn_Refresh");
-  setButton = MakeButton(this, QStringLiteral("Set"), "Btn_Set");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  FieldGrid fields(this, 1);
+  stateCombo = fields.combo(QStringLiteral("SMTP State"), Name{"CB_Status"});
+  serverAddressEdit = fields.edit(QStringLiteral("SMTP Server Address"), Name{"Ed_SourceAddress"});
+  serverPortEdit = fields.edit(QStringLiteral("SMTP Server Port"), Name{"Ed_SourcePort"});
+  selfMailAddressEdit = fields.edit(QStringLiteral("Self Mail Address"), Name{"Ed_SelfMailAddress"});
+  subjectEdit = fields.edit(QStringLiteral("Test Message Subject"), Name{"ED_Subject"});
+  contentEdit = fields.edit(QStringLiteral("Test Message Content"), Name{"Ed_Content"});
+  sendTestCombo = fields.combo(QStringLiteral("Send Test Message"), Name{"CB_SendTest"});
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Btn_Refresh"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"Btn_Set"}, [this] { setClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"Button1"}, [this] { closeClicked(); });
   statusBar = MakeStatusBar(this, &statusPanel);
 
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"SMTP State", stateCombo},
-      {"SMTP Server Address", serverAddressEdit},
-      {"SMTP Server Port", serverPortEdit},
-      {"Self Mail Address", selfMailAddressEdit},
-      {"Test Message Subject", subjectEdit},
-      {"Test Message Content", contentEdit},
-      {"Send Test Message", sendTestCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    grid->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    grid->addWidget(field, r, 1);
-    ++r;
-  }
+  QGridLayout* grid = fields.layout();
   grid->setColumnMinimumWidth(1, Px(this, 220));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
@@ -79,9 +64,6 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
     Refresh();
   };
 
-  connect(refreshButton, &QPushButton::clicked, this, &SmtpControlDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &SmtpControlDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &SmtpControlDialog::closeClicked);
 }
 
 void SmtpControlDialog::FirstRefresh() { Editor()->Refresh(); }
@@ -129,7 +111,7 @@ void SmtpControlDialog::setClicked() {
       if (Editor()->busy) {
         ProgressDialog progress(this);
         progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
-        progress.LB_Prompt->setText(QStringLiteral("Send the mail is doing..."));
+        progress.promptLabel->setText(QStringLiteral("Send the mail is doing..."));
         progress_ = &progress;
         progress.exec();
         progress_ = nullptr;

@@ -3,14 +3,8 @@
 // works.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
 class ProgressDialog;
 
 class SmtpControlDialog : public SnmpDialog {

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -90,11 +91,12 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
   annualEndValue = MakeEdit(this, "edt_AnnualEnd");
   for (QLineEdit* hidden : {repeatStartValue, repeatEndValue, annualStartValue, annualEndValue}) hidden->hide();
   memo = MakeMemo(this, "Memo1");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  setCheckedButton = MakeButton(this, QStringLiteral("Set Checked"), "btnSet");
-  checkAllButton = MakeButton(this, QStringLiteral("Check All"), "btnCheckAll");
-  clearChecksButton = MakeButton(this, QStringLiteral("Clear Checks"), "btnClearChecks");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  ButtonBar buttons(this, ButtonBar::Direction::Column);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  setCheckedButton = buttons.add(QStringLiteral("Set Checked"), Name{"btnSet"}, [this] { setCheckedClicked(); });
+  checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"btnCheckAll"}, [this] { checkAllClicked(); });
+  clearChecksButton = buttons.add(QStringLiteral("Clear Checks"), Name{"btnClearChecks"}, [this] { clearChecksClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"btnClose"}, [this] { closeClicked(); });
 
   // One row: use box, caption, then the fields.
   auto row = [this](const char* name, QCheckBox* use, const char* caption, std::initializer_list<QWidget*> fields,
@@ -136,12 +138,9 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
   grid->addWidget(annualStartRow, 2, 0);
   grid->addWidget(repeatEndRow, 3, 0);
   grid->addWidget(annualEndRow, 3, 0);
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {refreshButton, setCheckedButton, checkAllButton, clearChecksButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
-  top->addLayout(buttons);
+  top->addLayout(buttons.layout());
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(memo, 1);
@@ -158,11 +157,6 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
   annual->AssociateEdits(1, "%s", annualEndValue);
 
   connect(statusCombo, &QComboBox::activated, this, &SummerTimeDialog::statusChanged);
-  connect(refreshButton, &QPushButton::clicked, this, &SummerTimeDialog::refreshClicked);
-  connect(setCheckedButton, &QPushButton::clicked, this, &SummerTimeDialog::setCheckedClicked);
-  connect(checkAllButton, &QPushButton::clicked, this, &SummerTimeDialog::checkAllClicked);
-  connect(clearChecksButton, &QPushButton::clicked, this, &SummerTimeDialog::clearChecksClicked);
-  connect(closeButton, &QPushButton::clicked, this, &SummerTimeDialog::closeClicked);
   statusChanged();
 }
 

@@ -3,19 +3,11 @@
 // start and end as a short octet string; the dialog codes and decodes them.
 #pragma once
 
-#include <QString>
 #include <optional>
 
-#include "dialogs/basic/SummerTimeCoding.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "dialogs/basic/SummerTimeCoding.h"
 
 class SummerTimeDialog : public SnmpDialog {
   Q_OBJECT

@@ -4,13 +4,6 @@
 
 #include "dialogs/common/TableDialog.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
-
 class SystemLogHostDialog : public TableDialog {
   Q_OBJECT
 

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -25,52 +26,29 @@ UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
   fileList = new QTreeWidget(this);
   fileList->setObjectName(QStringLiteral("ListView1"));
   fileList->setMinimumSize(Px(this, 560), Px(this, 160));
-  indexEdit = MakeEdit(this, "ED_Index");
-  descriptionEdit = MakeEdit(this, "ED_Description");
-  addressEdit = MakeEdit(this, "ED_IPAddress");
-  transferTypeCombo = MakeCombo(this, "CBox_TransferType");
-  nameEdit = MakeEdit(this, "ED_Name");
-  locateIdEdit = MakeEdit(this, "ED_LocateID");
-  loadTypeCombo = MakeCombo(this, "CBox_LoadType");
-  controlCombo = MakeCombo(this, "CBox_Control");
-  incrementCombo = MakeCombo(this, "CBox_FileBIncrement");
-  multipleImageControlIdEdit = MakeEdit(this, "ED_MultipleImageControlID");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
-  setButton = MakeButton(this, QStringLiteral("Set"), "EditButton");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "Button1");
+  FieldGrid fields(this, 2);
+  indexEdit = fields.edit(QStringLiteral("File Index"), Name{"ED_Index"});
+  descriptionEdit = fields.edit(QStringLiteral("File Description"), Name{"ED_Description"});
+  addressEdit = fields.edit(QStringLiteral("File Address"), Name{"ED_IPAddress"});
+  transferTypeCombo = fields.combo(QStringLiteral("File Transfer Type"), Name{"CBox_TransferType"});
+  nameEdit = fields.edit(QStringLiteral("File Name"), Name{"ED_Name"});
+  locateIdEdit = fields.edit(QStringLiteral("File Locate ID"), Name{"ED_LocateID"});
+  loadTypeCombo = fields.combo(QStringLiteral("File Load Type"), Name{"CBox_LoadType"});
+  controlCombo = fields.combo(QStringLiteral("File Control"), Name{"CBox_Control"});
+  incrementCombo = fields.combo(QStringLiteral("File BIncrement"), Name{"CBox_FileBIncrement"});
+  multipleImageControlIdEdit = fields.edit(QStringLiteral("Multiple Image Control ID"), Name{"ED_MultipleImageControlID"});
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"EditButton"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"Button1"});
+  samplesLabel = buttons.samplesCounter(this, fileList);
+  samplesLabel->setObjectName(QStringLiteral("Static"));
   statusBar = MakeStatusBar(this, &statusPanel);
 
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"File Index", indexEdit},
-      {"File Description", descriptionEdit},
-      {"File Address", addressEdit},
-      {"File Transfer Type", transferTypeCombo},
-      {"File Name", nameEdit},
-      {"File Locate ID", locateIdEdit},
-      {"File Load Type", loadTypeCombo},
-      {"File Control", controlCombo},
-      {"File BIncrement", incrementCombo},
-      {"Multiple Image Control ID", multipleImageControlIdEdit},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r / 2, (r % 2) * 2);
-    fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
-    ++r;
-  }
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  samplesLabel = AddSamplesCounter(this, fileList, &samples);
-  samplesLabel->setObjectName(QStringLiteral("Static"));
-  buttons->addWidget(samples);
-  buttons->addWidget(samplesLabel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fileList, 1);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(fields.layout());
+  layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::UpdateFiles, true, statusPanel);
@@ -87,9 +65,6 @@ UpdateFilesDialog::UpdateFilesDialog(const DialogContext& context)
   b->AssociateEdits(9, "%s", multipleImageControlIdEdit);
 
   connect(fileList, &QTreeWidget::itemSelectionChanged, this, &UpdateFilesDialog::fileSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &UpdateFilesDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &UpdateFilesDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   setButton->setEnabled(false);
 }
 

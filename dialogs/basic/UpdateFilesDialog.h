@@ -2,15 +2,7 @@
 // agent knows, edited one selected row at a time.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
+#include "dialogs/common/DialogBase.h"
 
 class UpdateFilesDialog : public SnmpDialog {
   Q_OBJECT

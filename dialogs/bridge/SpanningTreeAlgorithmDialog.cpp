@@ -20,31 +20,26 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
   setWindowTitle(QStringLiteral("Spanning Tree Algorithm: ") + context.agent);
   resize(Px(this, 360), Px(this, 130));
 
-  ComboBox1 = new QComboBox(this);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  lbSTPState = new QLabel(this);
-  lbSTPState->setObjectName(QStringLiteral("lbSTPState"));
-  lbSTPState->hide();
-  GetButton = MakeDialogButton(this, "GetButton", QStringLiteral("Refresh"));
-  SetButton = MakeDialogButton(this, "SetButton", QStringLiteral("Set"));
+  stateCombo = new QComboBox(this);
+  stateCombo->setObjectName(QStringLiteral("ComboBox1"));
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
-  row->addWidget(ComboBox1, 1);
+  row->addWidget(stateCombo, 1);
   ButtonBar buttonBar(this);
-  buttonBar.place(GetButton);
-  buttonBar.place(SetButton);
-  CloseButton = buttonBar.close(Name{"CloseButton"});
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
+  setButton = buttonBar.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addStretch(1);
   layout->addLayout(buttons);
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  statusLabel = AddStatusPanel(this);
+  layout->addWidget(statusLabel->parentWidget());
 
-  state_ = AddBinding(tbl::StpState, true, StatusPanel);
-  state_->AssociateControl(0, ComboBox1);
+  state_ = AddBinding(tbl::StpState, true, statusLabel);
+  state_->AssociateControl(0, stateCombo);
   state_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     if (result.code != 0) {
       // The switch will not enable: the operator need not wait any longer.
@@ -57,25 +52,14 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
     // so its "Ok" leaves a failed write's error on the status line.
     RefreshState();
   };
-  stateText_ = AddBinding(tbl::StpState, true, StatusPanel);
-  stateText_->AssociateControl(0, lbSTPState);
 
-  connect(GetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::GetButtonClick);
-  connect(SetButton, &QPushButton::clicked, this, &SpanningTreeAlgorithmDialog::SetButtonClick);
 }
 
-void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { StatusPanel->setText(QString::fromStdString(ErrorText(e))); }
+void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { statusLabel->setText(QString::fromStdString(ErrorText(e))); }
 
-void SpanningTreeAlgorithmDialog::FirstRefresh() {
-  try {
-    state_->Refresh();
-    stateText_->Refresh();
-  } catch (const std::exception& e) {
-    ShowStateError(e);
-  }
-}
+void SpanningTreeAlgorithmDialog::FirstRefresh() { refreshClicked(); }
 
-void SpanningTreeAlgorithmDialog::GetButtonClick() {
+void SpanningTreeAlgorithmDialog::refreshClicked() {
   try {
     state_->Refresh();
   } catch (const std::exception& e) {
@@ -87,8 +71,6 @@ void SpanningTreeAlgorithmDialog::RefreshState() {
   if (Closed()) return;
   try {
     state_->Refresh();
-    // The hidden state follows the device as well.
-    if (!stateText_->busy) stateText_->Refresh();
   } catch (const std::exception& e) {
     ShowStateError(e);
   }
@@ -104,9 +86,9 @@ void SpanningTreeAlgorithmDialog::RefreshWhenWritten() {
   RefreshState();
 }
 
-void SpanningTreeAlgorithmDialog::SetButtonClick() {
+void SpanningTreeAlgorithmDialog::setClicked() {
   if (state_->busy) return;  // a write of this window is still running
-  const QString chosen = ComboBox1->currentText();
+  const QString chosen = stateCombo->currentText();
   writeFailed_ = false;
   try {
     if (chosen == QLatin1String("disabled")) {
@@ -119,7 +101,7 @@ void SpanningTreeAlgorithmDialog::SetButtonClick() {
                          QMessageBox::Question) == QMessageBox::Ok) {
         auto progress = std::make_unique<ProgressDialog>(this);
         progress->setWindowTitle(QStringLiteral("Enable STP Progress"));
-        progress->LB_Prompt->setText(QStringLiteral("Enable STP is doing..."));
+        progress->promptLabel->setText(QStringLiteral("Enable STP is doing..."));
         // The window closes by itself, or as soon as the write has failed.
         state_->Apply(true, true);
         if (state_->busy && !writeFailed_) {

@@ -4,12 +4,8 @@
 
 #include <QPointer>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLabel;
-class QPushButton;
 class ProgressDialog;
 
 class SpanningTreeAlgorithmDialog : public SnmpDialog {
@@ -18,15 +14,14 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
  public:
   explicit SpanningTreeAlgorithmDialog(const DialogContext& context);
 
-  void GetButtonClick();
-  void SetButtonClick();
+  void refreshClicked();
+  void setClicked();
 
-  QComboBox* ComboBox1 = nullptr;
-  QLabel* lbSTPState = nullptr;  // hidden: the state read when the window opened
-  QPushButton* GetButton = nullptr;
-  QPushButton* SetButton = nullptr;
-  QPushButton* CloseButton = nullptr;
-  QLabel* StatusPanel = nullptr;
+  QComboBox* stateCombo = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
+  QLabel* statusLabel = nullptr;
 
  protected:
   void FirstRefresh() override;
@@ -38,7 +33,6 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   void RefreshState();
 
   KySNMPRequest2Edits* state_ = nullptr;
-  KySNMPRequest2Edits* stateText_ = nullptr;
   bool refreshPending_ = false;
   bool writeFailed_ = false;     // the last write was refused or timed out
   QPointer<ProgressDialog> progress_;  // shown while enabling

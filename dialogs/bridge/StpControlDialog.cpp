@@ -83,11 +83,9 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   stpStateLabel->setObjectName(QStringLiteral("lbMSTPState"));
   stpStateLabel->hide();
 
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
   ButtonBar buttonBar(this);
-  buttonBar.place(refreshButton);
-  buttonBar.place(setButton);
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttonBar.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
   closeButton = buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
 
@@ -128,8 +126,6 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   state_->AssociateControl(0, stpStateLabel);
 
   connect(versionCombo, &QComboBox::activated, this, [this](int) { versionChanged(); });
-  connect(refreshButton, &QPushButton::clicked, this, &StpControlDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &StpControlDialog::setClicked);
 }
 
 QString StpControlDialog::StVersion() const {
@@ -207,11 +203,10 @@ void StpControlDialog::setClicked() {
     if (maxHopsEdit->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
         lbdRecoverEdit->text().isEmpty())
       return say(kEmptyFields);
-    const int maxHops = Number(maxHopsEdit);
+    Number(maxHopsEdit);  // a value that is no number is refused
     const int maxAge = Number(maxAgeEdit);
     const int forwardDelay = Number(forwardDelayEdit);
     if (2 * forwardDelay - 200 < maxAge) return say(kDataError);
-    if (maxHops > 65535) return say(QStringLiteral("Priority value is wrong!"));
     const int recover = Number(lbdRecoverEdit);
     if (recover != 0 && (recover < 60 || recover > 1000000))
       return say(QStringLiteral("LBD recover time should be equal to 0 or between 60-1000000!"));
@@ -237,7 +232,7 @@ void StpControlDialog::setClicked() {
     if (version != versionBefore && stpStateLabel->text() == QLatin1String("enabled")) {
       auto progress = std::make_unique<StpVersionProgressDialog>(this);
       progress->setWindowTitle(QStringLiteral("Set STP Progress"));
-      progress->LB_Prompt->setText(QStringLiteral("Change STP Version is doing..."));
+      progress->promptLabel->setText(QStringLiteral("Change STP Version is doing..."));
       // The window closes by itself, or as soon as the mstp write has failed.
       progress_ = progress.get();
       progress->exec();

@@ -4,17 +4,10 @@
 #pragma once
 
 #include <QPointer>
-#include <QString>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
 class ProgressDialog;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
 
 class StpControlDialog : public SnmpDialog {
   Q_OBJECT

@@ -26,45 +26,45 @@ ProgressDialog::ProgressDialog(QWidget* parent)
   setModal(true);
   setFixedSize(Px(this, 300), Px(this, 90));
 
-  LB_Prompt = new QLabel(this);
-  LB_Prompt->setObjectName(QStringLiteral("LB_Prompt"));
-  QFont bold = LB_Prompt->font();
+  promptLabel = new QLabel(this);
+  promptLabel->setObjectName(QStringLiteral("LB_Prompt"));
+  QFont bold = promptLabel->font();
   bold.setBold(true);
-  LB_Prompt->setFont(bold);
-  LB_Prompt->setGeometry(Px(this, 16), Px(this, 12), Px(this, 268), Px(this, 20));
+  promptLabel->setFont(bold);
+  promptLabel->setGeometry(Px(this, 16), Px(this, 12), Px(this, 268), Px(this, 20));
 
-  ProgressBar = new QProgressBar(this);
-  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-  ProgressBar->setRange(0, kMaximum);
-  ProgressBar->setValue(0);
-  ProgressBar->setTextVisible(false);
-  ProgressBar->setGeometry(Px(this, 16), Px(this, 44), Px(this, 268), Px(this, 20));
+  progressBar = new QProgressBar(this);
+  progressBar->setObjectName(QStringLiteral("ProgressBar"));
+  progressBar->setRange(0, kMaximum);
+  progressBar->setValue(0);
+  progressBar->setTextVisible(false);
+  progressBar->setGeometry(Px(this, 16), Px(this, 44), Px(this, 268), Px(this, 20));
 
-  ProgressTimer = new QTimer(this);
-  ProgressTimer->setObjectName(QStringLiteral("ProgressTimer"));
-  connect(ProgressTimer, &QTimer::timeout, this, &ProgressDialog::ProgressTimerTimer);
-  FormCreate();
+  timer = new QTimer(this);
+  timer->setObjectName(QStringLiteral("ProgressTimer"));
+  connect(timer, &QTimer::timeout, this, &ProgressDialog::tick);
+  startTicking();
 }
 
-void ProgressDialog::FormCreate() {
+void ProgressDialog::startTicking() {
   if (TickInterval() <= 0) return;
-  ProgressTimer->setInterval(TickInterval());
-  ProgressTimer->start();
+  timer->setInterval(TickInterval());
+  timer->start();
 }
 
-void ProgressDialog::ProgressTimerTimer() {
-  if (ProgressBar->value() >= stopPosition_) {
+void ProgressDialog::tick() {
+  if (progressBar->value() >= kStopPosition) {
     close();
     return;
   }
-  int position = ProgressBar->value() + 1;
-  if (position == ProgressBar->maximum()) position = ProgressBar->minimum();
-  ProgressBar->setValue(position);
+  int position = progressBar->value() + 1;
+  if (position == progressBar->maximum()) position = progressBar->minimum();
+  progressBar->setValue(position);
 }
 
-void ProgressDialog::FormClose() { ProgressTimer->stop(); }
+void ProgressDialog::stopTicking() { timer->stop(); }
 
 void ProgressDialog::done(int result) {
-  FormClose();
+  stopTicking();
   QDialog::done(result);
 }

@@ -101,7 +101,6 @@ void TableDialog::clearFields() {
     e->setReadOnly(false);
     e->setEnabled(true);
   }
-  for (QLineEdit* e : indexEdits_) e->setStyleSheet(QString());
   for (QComboBox* c : combos_) c->setCurrentIndex(-1);
   for (QPushButton* b : withSelection_) b->setEnabled(false);
   for (QPushButton* b : always_) b->setEnabled(true);

@@ -8,9 +8,8 @@
 
 #include <QString>
 
+#include "dialogs/common/DialogBase.h"
 #include "dialogs/common/DialogLayout.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
 
 class KyVarDefTable;
 class KySNMPRequest2Edits;

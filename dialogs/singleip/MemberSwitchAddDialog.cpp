@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/ComboChoice.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/singleip/MemberSwitchDialog.h"
 #include "editors/ControlBinding.h"
@@ -25,40 +26,21 @@ MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialo
   setObjectName(QStringLiteral("MSEditForm"));
   setWindowTitle(QStringLiteral("MS Add"));
   setModal(true);
-  memberIdEdit = MakeEdit(this, "MSIDEdit");
-  candidateIdEdit = MakeEdit(this, "KeyIDEdit");
-  passwordEdit = MakeEdit(this, "MS_Password");
-  rowStatusCombo = MakeCombo(this, "Row_Status");
-  setButton = MakeButton(this, QStringLiteral("Set"), "SetButton");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-  setButton->setAutoDefault(false);
-  closeButton->setAutoDefault(false);
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Member Switch ID", memberIdEdit},
-      {"Member Candidate ID", candidateIdEdit},
-      {"Member Password", passwordEdit},
-      {"Member Row Status", rowStatusCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    fields->addWidget(field, r++, 1);
-  }
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(setButton);
-  buttons->addWidget(closeButton);
+  FieldGrid fields(this, 1);
+  memberIdEdit = fields.edit(QStringLiteral("Member Switch ID"), Name{"MSIDEdit"});
+  candidateIdEdit = fields.edit(QStringLiteral("Member Candidate ID"), Name{"KeyIDEdit"});
+  passwordEdit = fields.edit(QStringLiteral("Member Password"), Name{"MS_Password"});
+  rowStatusCombo = fields.combo(QStringLiteral("Member Row Status"), Name{"Row_Status"});
+  ButtonBar buttons(this);
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = buttons.add(QStringLiteral("Close"), Name{"CloseButton"}, [this] { closeClicked(); });
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
-  connect(setButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &MemberSwitchAddDialog::closeClicked);
+  layout->addLayout(fields.layout());
+  layout->addLayout(buttons.layout());
 }
 
 void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (mode != kAddMode) return;
   candidateIdEdit->setEnabled(true);
   memberIdEdit->clear();
   candidateIdEdit->clear();
@@ -66,7 +48,6 @@ void MemberSwitchAddDialog::showEvent(QShowEvent* event) {
 }
 
 void MemberSwitchAddDialog::setClicked() {
-  if (mode != kAddMode) return;
   const QString id = memberIdEdit->text().trimmed();
   if (!id.isEmpty() && !table_->memberList->findItems(id, Qt::MatchExactly, 0).isEmpty()) {
     ShowMessageBox(this, QStringLiteral("There is already a record with the same Member Switch ID. Please modified it."),

@@ -1,18 +1,11 @@
-// "Member Switch": the member switches of the single-IP group, with the add
-// window of a new member.
+// The window that adds a member switch to the single-IP group: its ID, the
+// candidate's ID and the password, written with createAndGo.
 #pragma once
 
 #include <QDialog>
-#include <cstdint>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 class MemberSwitchDialog;
 
 // The add window: made with the table window and owned by it; its four
@@ -22,14 +15,12 @@ class MemberSwitchAddDialog : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int32_t kAddMode = 2;
 
   explicit MemberSwitchAddDialog(MemberSwitchDialog* table);
 
   void setClicked();
   void closeClicked() { close(); }
 
-  int32_t mode = 0;
   QLineEdit* memberIdEdit;
   QLineEdit* candidateIdEdit;
   QLineEdit* passwordEdit;

@@ -36,16 +36,14 @@ MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialo
   memberList->setObjectName(QStringLiteral("ListView1"));
   memberList->setMinimumSize(Px(this, 560), Px(this, 180));
   memo = MakeMemo(this, "Memo1");
-  memo->setReadOnly(true);
   memo->setMaximumHeight(Px(this, 60));
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "GetButton");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteButton");
-  addButton = MakeButton(this, QStringLiteral("Add"), "AddButton");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-  deleteButton->setEnabled(false);
 
   ButtonBar buttonBar(this);
-  for (QPushButton* b : {refreshButton, deleteButton, addButton, closeButton}) buttonBar.place(b);
+  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refresh(); });
+  deleteButton = buttonBar.add(QStringLiteral("Delete"), Name{"DeleteButton"}, [this] { deleteClicked(); });
+  addButton = buttonBar.add(QStringLiteral("Add"), Name{"AddButton"}, [this] { addClicked(); });
+  closeButton = buttonBar.close(Name{"CloseButton"});
+  deleteButton->setEnabled(false);
   QBoxLayout* buttons = buttonBar.layout();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memberList, 1);
@@ -69,10 +67,6 @@ MemberSwitchDialog::MemberSwitchDialog(const DialogContext& context) : SnmpDialo
   add->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refresh(); };
 
   connect(memberList, &QTreeWidget::itemSelectionChanged, this, &MemberSwitchDialog::selectionChanged);
-  connect(refreshButton, &QPushButton::clicked, this, &MemberSwitchDialog::refresh);
-  connect(deleteButton, &QPushButton::clicked, this, &MemberSwitchDialog::deleteClicked);
-  connect(addButton, &QPushButton::clicked, this, &MemberSwitchDialog::addClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void MemberSwitchDialog::AppendError(const std::string& text) { memo->appendPlainText(QString::fromStdString(text)); }
@@ -91,7 +85,6 @@ void MemberSwitchDialog::refresh() {
 void MemberSwitchDialog::selectionChanged() { deleteButton->setEnabled(!memberList->selectedItems().isEmpty()); }
 
 void MemberSwitchDialog::addClicked() {
-  addDialog->mode = MemberSwitchAddDialog::kAddMode;
   SetComboText(addDialog->rowStatusCombo, QStringLiteral("createAndGo"));
   addDialog->exec();
   // A write still running reads the list when it ends.

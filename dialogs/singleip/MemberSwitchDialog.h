@@ -1,18 +1,12 @@
-// "Member Switch": the member switches of the single-IP group, with the add
-// window of a new member.
+// "Member Switch": the member switches of the single-IP group; Add opens the
+// window that adds one, Delete removes the selected one.
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 class MemberSwitchAddDialog;
 
 class MemberSwitchDialog : public SnmpDialog {

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
@@ -25,49 +26,46 @@ CurrentVlanDialog::CurrentVlanDialog(const DialogContext& context) : SnmpDialog(
   setWindowTitle(QStringLiteral("VLAN Current Table"));
   resize(Px(this, 640), Px(this, 520));
 
-  LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
-  LV_dot1qVlanCurrentEntry->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
-  VlanNumDeletes = MakeStaticText(this, "VlanNumDeletes");
-  StaticText1 = MakeStaticText(this, "StaticText1");
+  vlanList = new QTreeWidget(this);
+  vlanList->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
+  deletedCountLabel = MakeStaticText(this, "VlanNumDeletes");
+  vlanIdLabel = MakeStaticText(this, "StaticText1");
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("VLAN Number Deletes"), VlanNumDeletes);
-  fields->addRow(QStringLiteral("VLAN Index"), StaticText1);
+  fields->addRow(QStringLiteral("VLAN Number Deletes"), deletedCountLabel);
+  fields->addRow(QStringLiteral("VLAN Index"), vlanIdLabel);
   auto* pages = new QTabWidget(this);
-  EgressPorts = AddPortGridPage(pages, QStringLiteral("Egress Port"));
-  UntaggedPorts = AddPortGridPage(pages, QStringLiteral("Untagged Port"));
-  Memo1 = MakeStatusMemo(this);
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  BT_Set->hide();
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  egressPorts = AddPortGridPage(pages, QStringLiteral("Egress Port"));
+  untaggedPorts = AddPortGridPage(pages, QStringLiteral("Untagged Port"));
+  messages = MakeStatusMemo(this);
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_dot1qVlanCurrentEntry, 1);
+  layout->addWidget(vlanList, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
-  layout->addWidget(Memo1);
+  layout->addLayout(buttons.layout());
+  layout->addWidget(messages);
 
-  scalars_ = AddBinding(tbl::Dot1qVlanNumDeletes, true, Memo1);
-  scalars_->AssociateControl(0, VlanNumDeletes);
-  table_ = AddBinding(tbl::Dot1qVlanCurrent, true, Memo1);
-  table_->AttachListView(LV_dot1qVlanCurrentEntry, true);
-  table_->AssociateControl(1, StaticText1);
-  BindPortList(*table_, 3, *EgressPorts);
-  BindPortList(*table_, 4, *UntaggedPorts);
+  scalars_ = AddBinding(tbl::Dot1qVlanNumDeletes, true, messages);
+  scalars_->AssociateControl(0, deletedCountLabel);
+  table_ = AddBinding(tbl::Dot1qVlanCurrent, true, messages);
+  table_->AttachListView(vlanList, true);
+  table_->AssociateControl(1, vlanIdLabel);
+  BindPortList(*table_, 3, *egressPorts);
+  BindPortList(*table_, 4, *untaggedPorts);
 
-  connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this,
-          &CurrentVlanDialog::LV_dot1qVlanCurrentEntryClick);
-  connect(BT_Get, &QPushButton::clicked, this, &CurrentVlanDialog::BT_GetClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(vlanList, &QTreeWidget::itemSelectionChanged, this,
+          &CurrentVlanDialog::selectionChanged);
 }
 
 void CurrentVlanDialog::ClearFields() {
-  EgressPorts->ClearAll();
-  UntaggedPorts->ClearAll();
-  StaticText1->clear();
+  egressPorts->ClearAll();
+  untaggedPorts->ClearAll();
+  vlanIdLabel->clear();
 }
 
-void CurrentVlanDialog::BT_GetClick() {
+void CurrentVlanDialog::refreshClicked() {
   try {
     scalars_->Refresh();
     table_->Refresh();
@@ -77,6 +75,6 @@ void CurrentVlanDialog::BT_GetClick() {
   ClearFields();
 }
 
-void CurrentVlanDialog::LV_dot1qVlanCurrentEntryClick() {
-  if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty()) ClearFields();
+void CurrentVlanDialog::selectionChanged() {
+  if (vlanList->selectedItems().isEmpty()) ClearFields();
 }

@@ -1,41 +1,28 @@
-// The 802.1Q views beside the static table: the current VLAN table (read
-// only, with its port lists on grids), the bridge's basic configuration and
-// the per-port VLAN settings.
+// "Current Table": the VLANs the switch uses now, read only, with the egress
+// and untagged ports of the selected one on port grids.
 #pragma once
 
-#include <QString>
-
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class CurrentVlanDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit CurrentVlanDialog(const DialogContext& context);
-  void BT_GetClick();
-  void LV_dot1qVlanCurrentEntryClick();
+  void refreshClicked();
+  void selectionChanged();
 
-  QTreeWidget* LV_dot1qVlanCurrentEntry = nullptr;
-  QLabel* VlanNumDeletes = nullptr;
-  QLabel* StaticText1 = nullptr;  // the selected VLAN index
-  PortGrid* EgressPorts = nullptr;
-  PortGrid* UntaggedPorts = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;  // hidden
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* vlanList = nullptr;
+  QLabel* deletedCountLabel = nullptr;
+  QLabel* vlanIdLabel = nullptr;  // the selected VLAN index
+  PortGrid* egressPorts = nullptr;
+  PortGrid* untaggedPorts = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   void ClearFields();

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -17,34 +18,25 @@
 PortCapabilityDialog::PortCapabilityDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("PortCapabilities8021dForm"));
   setWindowTitle(QStringLiteral("Port Capability Form: ") + context.agent);
-  LV_dot1dPortCapabilitiesEntry = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
-  LV_dot1dPortCapabilitiesEntry->setMinimumWidth(Px(this, 320));
-  Memo1 = MakeStatusMemo(this);
-  RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(RefreshBtn);
-  buttons->addWidget(CloseButton);
-  buttons->addStretch(1);
-  QLabel* samples = nullptr;
-  ST_Count = AddSamplesCounter(this, LV_dot1dPortCapabilitiesEntry, &samples);
-  buttons->addWidget(samples);
-  buttons->addWidget(ST_Count);
+  capabilityList = MakeListView(this, "LV_dot1dPortCapabilitiesEntry", 520, 200);
+  capabilityList->setMinimumWidth(Px(this, 320));
+  messages = MakeStatusMemo(this);
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"RefreshBtn"}, [this] { refreshClicked(); });
+  closeButton = buttons.close(Name{"CloseButton"});
+  countLabel = buttons.samplesCounter(this, capabilityList);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_dot1dPortCapabilitiesEntry, 1);
-  layout->addWidget(Memo1);
-  layout->addLayout(buttons);
+  layout->addWidget(capabilityList, 1);
+  layout->addWidget(messages);
+  layout->addLayout(buttons.layout());
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::PortCapabilities, /*asynchronous=*/true, Memo1);
-  b->AttachListView(LV_dot1dPortCapabilitiesEntry, true);
-  connect(RefreshBtn, &QPushButton::clicked, this, &PortCapabilityDialog::RefreshBtnClick);
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+  KySNMPRequest2Edits* b = AddBinding(tbl::PortCapabilities, /*asynchronous=*/true, messages);
+  b->AttachListView(capabilityList, true);
 }
 
-void PortCapabilityDialog::FirstRefresh() { RefreshBtnClick(); }
+void PortCapabilityDialog::FirstRefresh() { refreshClicked(); }
 
-void PortCapabilityDialog::RefreshBtnClick() {
+void PortCapabilityDialog::refreshClicked() {
   if (Editor()->busy) return;
   try {
     Editor()->Refresh();

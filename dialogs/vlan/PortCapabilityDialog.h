@@ -2,13 +2,7 @@
 // a row count.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
+#include "dialogs/common/DialogBase.h"
 
 class PortCapabilityDialog : public SnmpDialog {
   Q_OBJECT
@@ -16,15 +10,15 @@ class PortCapabilityDialog : public SnmpDialog {
  public:
   explicit PortCapabilityDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
+  void refreshClicked();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* LV_dot1dPortCapabilitiesEntry;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* CloseButton;
+  QTreeWidget* capabilityList;
+  QPlainTextEdit* messages;
+  QLabel* countLabel;
+  QPushButton* refreshButton;
+  QPushButton* closeButton;
 
  protected:
   void FirstRefresh() override;

@@ -1,55 +1,24 @@
-// The Q-BRIDGE static forwarding tables: "Multicast Information" (static
-// multicast entries with their egress ports) and "Unicast Information"
-// (static unicast entries with the one port they may go to).
+// "Multicast Information": the static multicast entries of the Q-BRIDGE
+// forwarding table with their egress ports, added, set and deleted.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/vlan/StaticFilterDialog.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
-
-class StaticMulticastFilterDialog : public SnmpDialog {
+class StaticMulticastFilterDialog : public StaticFilterDialog {
   Q_OBJECT
 
  public:
   explicit StaticMulticastFilterDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
-  void SetBtnClick();
-  void DeleteBtnClick();
-  void AddBtnClick();
-  void ListViewClick();
+  void addClicked() override;
+  void setClicked();
+  void deleteClicked() override;
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QTreeWidget* LV_dot1qStaticMulticastEntry;
-  QLineEdit* ED_MulticastVID;
-  QLineEdit* ED_MACAddress;
-  QComboBox* Status;
-  QTabWidget* PortTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
-  PortGrid* EgressPorts;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* SetBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* AddBtn;
-  QPushButton* CloseBtn;
+  QTabWidget* portTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
+  PortGrid* egressPorts;
+  QPushButton* setButton;
 
  protected:
-  void FirstRefresh() override;
-
- private:
-  void NoSelection();
-  void Write(bool excludeStatus);
-
-  QLineEdit* receivePort_ = nullptr;
+  void NoSelection() override;
+  void Selected() override;
 };

@@ -1,53 +1,18 @@
-// The Q-BRIDGE static forwarding tables: "Multicast Information" (static
-// multicast entries with their egress ports) and "Unicast Information"
-// (static unicast entries with the one port they may go to).
+// "Unicast Information": the static unicast entries of the Q-BRIDGE
+// forwarding table with the one port each may go to, added and deleted.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/vlan/StaticFilterDialog.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
-
-class StaticUnicastFilterDialog : public SnmpDialog {
+class StaticUnicastFilterDialog : public StaticFilterDialog {
   Q_OBJECT
 
  public:
   explicit StaticUnicastFilterDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
-  void SetBtnClick();  // "Add"
-  void DeleteBtnClick();
-  void ListViewClick();
+  void addClicked() override;
+  void deleteClicked() override;
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QTreeWidget* LV_dot1qStaticUnicastEntry;
-  QLineEdit* ED_UnicastVID;
-  QLineEdit* UnicastAddress;
-  QComboBox* UStatus;
-  QGroupBox* AllowGroup;  // "Allow To Go To Port"
-  PortGrid* AllowPorts;
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count;
-  QPushButton* RefreshBtn;
-  QPushButton* SetBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* CloseBtn;
-
- protected:
-  void FirstRefresh() override;
-
- private:
-  void NoSelection();
-  void Write(bool excludePorts);
-
-  QLineEdit* receivePort_ = nullptr;
+  QGroupBox* allowGroup;  // "Allow To Go To Port"
+  PortGrid* allowPorts;
 };

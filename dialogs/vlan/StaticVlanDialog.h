@@ -3,17 +3,7 @@
 // added with createAndGo, changed and deleted with destroy.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class StaticVlanDialog : public SnmpDialog {
   Q_OBJECT
@@ -21,27 +11,27 @@ class StaticVlanDialog : public SnmpDialog {
  public:
   explicit StaticVlanDialog(const DialogContext& context);
 
-  void BT_GetClick();
-  void BT_SetClick();
-  void BT_AddClick();
-  void BT_DeleteClick();
-  void LV_dot1qVlanStaticEntryClick();
+  void refreshClicked();
+  void setClicked();
+  void addClicked();
+  void deleteClicked();
+  void selectionChanged();
 
-  QTreeWidget* LV_dot1qVlanStaticEntry = nullptr;
-  QLineEdit* ED_VLANID = nullptr;
-  QLineEdit* ED_VLANName = nullptr;
-  QComboBox* Status = nullptr;
-  QLabel* NextFreeLocalVlanIndex = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  PortGrid* EgressPorts = nullptr;
-  PortGrid* ForbiddenEgressPorts = nullptr;
-  PortGrid* UntaggedPorts = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Add = nullptr;
-  QPushButton* BT_Delete = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* vlanList = nullptr;
+  QLineEdit* vlanIdEdit = nullptr;
+  QLineEdit* vlanNameEdit = nullptr;
+  QComboBox* statusCombo = nullptr;
+  QLabel* nextFreeIndexLabel = nullptr;
+  QTabWidget* portTabs = nullptr;
+  PortGrid* egressPorts = nullptr;
+  PortGrid* forbiddenPorts = nullptr;
+  PortGrid* untaggedPorts = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* addButton = nullptr;
+  QPushButton* deleteButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override;

@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
-#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -24,39 +24,37 @@ VlanBasicConfigDialog::VlanBasicConfigDialog(const DialogContext& context) : Snm
   setObjectName(QStringLiteral("VLanGeneralInfoForm"));
   setWindowTitle(QStringLiteral("802.1Q Basic Configure"));
   resize(Px(this, 380), Px(this, 300));
-  VlanVersionNumber = MakeStaticText(this, "VlanVersionNumber");
-  MaxVlanId = MakeStaticText(this, "MaxVlanId");
-  MaxSupportedVlans = MakeStaticText(this, "MaxSupportedVlans");
-  NumVlans = MakeStaticText(this, "NumVlans");
-  GvrpStatus = MakeCombo(this, "GvrpStatus");
+  versionLabel = MakeStaticText(this, "VlanVersionNumber");
+  maxVlanIdLabel = MakeStaticText(this, "MaxVlanId");
+  maxSupportedVlansLabel = MakeStaticText(this, "MaxSupportedVlans");
+  vlanCountLabel = MakeStaticText(this, "NumVlans");
+  gvrpCombo = MakeCombo(this, "GvrpStatus");
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("VLAN Version Number"), VlanVersionNumber);
-  fields->addRow(QStringLiteral("Max VLAN ID"), MaxVlanId);
-  fields->addRow(QStringLiteral("Max Supported VLANs"), MaxSupportedVlans);
-  fields->addRow(QStringLiteral("Num VLANs"), NumVlans);
-  fields->addRow(QStringLiteral("GVRP Status"), GvrpStatus);
-  Memo1 = MakeStatusMemo(this);
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  fields->addRow(QStringLiteral("VLAN Version Number"), versionLabel);
+  fields->addRow(QStringLiteral("Max VLAN ID"), maxVlanIdLabel);
+  fields->addRow(QStringLiteral("Max Supported VLANs"), maxSupportedVlansLabel);
+  fields->addRow(QStringLiteral("Num VLANs"), vlanCountLabel);
+  fields->addRow(QStringLiteral("GVRP Status"), gvrpCombo);
+  messages = MakeStatusMemo(this);
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch(1);
-  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Close}));
-  layout->addWidget(Memo1);
+  layout->addLayout(buttons.layout());
+  layout->addWidget(messages);
 
-  general_ = AddBinding(tbl::Dot1qVlanGeneral, true, Memo1);
-  general_->AssociateControl(0, VlanVersionNumber);
-  general_->AssociateControl(1, MaxVlanId);
-  general_->AssociateControl(2, MaxSupportedVlans);
-  general_->AssociateControl(3, NumVlans);
-  general_->AssociateControl(4, GvrpStatus);
-  connect(BT_Get, &QPushButton::clicked, this, &VlanBasicConfigDialog::BT_GetClick);
-  connect(BT_Set, &QPushButton::clicked, this, &VlanBasicConfigDialog::BT_SetClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+  general_ = AddBinding(tbl::Dot1qVlanGeneral, true, messages);
+  general_->AssociateControl(0, versionLabel);
+  general_->AssociateControl(1, maxVlanIdLabel);
+  general_->AssociateControl(2, maxSupportedVlansLabel);
+  general_->AssociateControl(3, vlanCountLabel);
+  general_->AssociateControl(4, gvrpCombo);
 }
 
-void VlanBasicConfigDialog::BT_GetClick() {
+void VlanBasicConfigDialog::refreshClicked() {
   if (general_->busy) return;
   try {
     general_->Refresh();
@@ -65,7 +63,7 @@ void VlanBasicConfigDialog::BT_GetClick() {
   }
 }
 
-void VlanBasicConfigDialog::BT_SetClick() {
+void VlanBasicConfigDialog::setClicked() {
   if (general_->busy) return;
   try {
     general_->ControlsToValues();

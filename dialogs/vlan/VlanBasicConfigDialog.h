@@ -1,41 +1,29 @@
-// The 802.1Q views beside the static table: the current VLAN table (read
-// only, with its port lists on grids), the bridge's basic configuration and
-// the per-port VLAN settings.
+// "Basic Configure": the 802.1Q bridge's version, limits and VLAN count, and
+// its GVRP state, written with Set.
 #pragma once
 
-#include <QString>
-
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class VlanBasicConfigDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit VlanBasicConfigDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_SetClick();
+  void refreshClicked();
+  void setClicked();
 
-  QLabel* VlanVersionNumber = nullptr;
-  QLabel* MaxVlanId = nullptr;
-  QLabel* MaxSupportedVlans = nullptr;
-  QLabel* NumVlans = nullptr;
-  QComboBox* GvrpStatus = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QLabel* versionLabel = nullptr;
+  QLabel* maxVlanIdLabel = nullptr;
+  QLabel* maxSupportedVlansLabel = nullptr;
+  QLabel* vlanCountLabel = nullptr;
+  QComboBox* gvrpCombo = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   KySNMPRequest2Edits* general_ = nullptr;

@@ -1,41 +1,29 @@
-// The 802.1Q views beside the static table: the current VLAN table (read
-// only, with its port lists on grids), the bridge's basic configuration and
-// the per-port VLAN settings.
+// "Ports Information": the 802.1Q settings of each port (PVID, acceptable
+// frame types, ingress filtering, GVRP), the selected port written with Set.
 #pragma once
 
-#include <QString>
-
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class VlanPortsDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit VlanPortsDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_SetClick();
+  void refreshClicked();
+  void setClicked();
 
-  QTreeWidget* LV_dot1qPortVlanEntry = nullptr;
-  QLineEdit* PortVLanID = nullptr;
-  QComboBox* PortAcceptableFrameTypes = nullptr;
-  QComboBox* PortIngressFiltering = nullptr;
-  QComboBox* PortGvrpStatus = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* portList = nullptr;
+  QLineEdit* pvidEdit = nullptr;
+  QComboBox* frameTypesCombo = nullptr;
+  QComboBox* ingressFilteringCombo = nullptr;
+  QComboBox* gvrpCombo = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   KySNMPRequest2Edits* ports_ = nullptr;

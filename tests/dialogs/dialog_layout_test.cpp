@@ -1,21 +1,29 @@
 // The layout rules every dialog gets from DialogLayout (button order, Close,
 // the counter) and from its base before it is shown (editors/WindowFit.h:
-// fitted list columns, no current row without a selection, window width and
-// screen, port grids that never scroll).
+// fitted list columns, no current row without a selection, Tab in reading
+// order, window width and screen, port grids that never scroll).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -165,6 +173,107 @@ TEST(WindowFitTest, WindowIsAsWideAsItsCaptionAndNoLargerThanItsScreen) {
     auto* scroll = wide.findChild<QScrollArea*>(QStringLiteral("DialogScroll"));
     ASSERT_NE(scroll, nullptr) << "the body scrolls in a window that fits";
     EXPECT_TRUE(scroll->widget()->isAncestorOf(body));
+  }
+}
+
+template <class W>
+W* Named(QWidget* parent, const char* name) {
+  auto* w = new W(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+// A dialog's widgets are made in an order of their own (the buttons first,
+// a grid column by column, a page before its tab widget); Tab goes through
+// them as they are shown.
+struct TabCase {
+  const char* what;
+  std::function<void(SnmpDialog&)> build;
+  QStringList chain;  // from the first stop, back to it
+};
+
+TEST(WindowFitTest, TabFollowsTheShownOrder) {
+  const TabCase cases[] = {
+      {"a list, fields two a line and a button row under them",
+       [](SnmpDialog& d) {
+         ButtonBar bar(&d);
+         bar.close(Name{"close"});
+         bar.add(QStringLiteral("Delete"), Name{"delete"});
+         bar.add(QStringLiteral("Refresh"), Name{"refresh"});
+         FieldGrid fields(&d, 2);
+         fields.edit(QStringLiteral("Index"), Name{"index"});
+         fields.combo(QStringLiteral("State"), Name{"state"});
+         fields.edit(QStringLiteral("Port"), Name{"port"});
+         auto* layout = new QVBoxLayout(&d);
+         layout->addWidget(Named<QTreeWidget>(&d, "list"));
+         layout->addLayout(fields.layout());
+         layout->addLayout(bar.layout());
+       },
+       {"list", "index", "state", "port", "refresh", "delete", "close"}},
+      {"use boxes at the left of their fields, a button column at the right",
+       [](SnmpDialog& d) {
+         auto* grid = new QGridLayout;
+         QLineEdit* edits[] = {Named<QLineEdit>(&d, "server"), Named<QLineEdit>(&d, "interval")};
+         QCheckBox* boxes[] = {Named<QCheckBox>(&d, "useServer"), Named<QCheckBox>(&d, "useInterval")};
+         for (int row = 0; row < 2; ++row) {
+           grid->addWidget(edits[row], row, 2);
+           grid->addWidget(new QLabel(QStringLiteral("caption"), &d), row, 1);
+           grid->addWidget(boxes[row], row, 0);
+         }
+         ButtonBar column(&d, ButtonBar::Direction::Column);
+         column.close(Name{"close"});
+         column.add(QStringLiteral("Set Checked"), Name{"setChecked"});
+         column.add(QStringLiteral("Refresh"), Name{"refresh"});
+         auto* layout = new QHBoxLayout(&d);
+         layout->addLayout(grid);
+         layout->addLayout(column.layout());
+       },
+       {"useServer", "server", "useInterval", "interval", "refresh", "setChecked", "close"}},
+      {"a form, tab pages and a group box",
+       [](SnmpDialog& d) {
+         auto* group = new QGroupBox(QStringLiteral("Mode"), &d);
+         (new QVBoxLayout(group))->addWidget(Named<QComboBox>(group, "mode"));
+         auto* page = new QWidget;
+         auto* pageLayout = new QHBoxLayout(page);
+         pageLayout->addWidget(Named<QCheckBox>(page, "port1"));
+         pageLayout->addWidget(Named<QCheckBox>(page, "port2"));
+         auto* tabs = Named<QTabWidget>(&d, "pages");
+         tabs->addTab(page, QStringLiteral("Ports"));
+         auto* form = new QFormLayout;
+         form->addRow(QStringLiteral("Name"), Named<QLineEdit>(&d, "name"));
+         ButtonBar bar(&d);
+         bar.add(QStringLiteral("Set"), Name{"set"});
+         auto* layout = new QVBoxLayout(&d);
+         layout->addLayout(form);
+         layout->addWidget(tabs);
+         layout->addWidget(group);
+         layout->addLayout(bar.layout());
+       },
+       {"name", "pages", "port1", "port2", "mode", "set"}},
+  };
+  for (const TabCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    SnmpDialog dialog;
+    c.build(dialog);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* first = dialog.findChild<QWidget*>(c.chain.first());
+    ASSERT_NE(first, nullptr);
+    first->setFocus(Qt::TabFocusReason);
+    // A tab widget's stop is its tab bar.
+    auto focused = [] {
+      QWidget* w = QApplication::focusWidget();
+      if (w == nullptr) return QString();
+      if (qobject_cast<QTabBar*>(w) && w->parentWidget()) w = w->parentWidget();
+      return w->objectName();
+    };
+    QStringList reached{focused()};
+    for (qsizetype i = 0; i < c.chain.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      reached << focused();
+    }
+    EXPECT_EQ(reached.join(' ').toStdString(), (c.chain + QStringList{c.chain.first()}).join(' ').toStdString());
   }
 }
 

@@ -168,27 +168,27 @@ TEST(ProgressWindows, CloseOnTheirThirtyFirstTickAndNeverFillTheBar) {
     else
       form = std::make_unique<StpVersionProgressDialog>();
     EXPECT_EQ(form->windowTitle(), "Progress");
-    EXPECT_EQ(form->ProgressBar->maximum(), 76);
-    EXPECT_FALSE(form->ProgressTimer->isActive());
-    form->LB_Prompt->setText("Send the mail is doing...");
+    EXPECT_EQ(form->progressBar->maximum(), 76);
+    EXPECT_FALSE(form->timer->isActive());
+    form->promptLabel->setText("Send the mail is doing...");
     int ticks = 0;
     bool closedEarly = false;
     QTimer::singleShot(0, form.get(), [&] {
       while (form->isVisible() && ticks < 100) {
-        form->ProgressTimerTimer();
+        form->tick();
         ++ticks;
-        if (form->isVisible() && form->ProgressBar->value() >= 76) closedEarly = true;
+        if (form->isVisible() && form->progressBar->value() >= 76) closedEarly = true;
       }
     });
     form->exec();
     EXPECT_EQ(ticks, 31) << which;
-    EXPECT_EQ(form->ProgressBar->value(), 30);
+    EXPECT_EQ(form->progressBar->value(), 30);
     EXPECT_FALSE(closedEarly);
   }
   ProgressDialog::SetTickInterval(1000);
   ProgressDialog timed;
-  EXPECT_TRUE(timed.ProgressTimer->isActive());
-  EXPECT_EQ(timed.ProgressTimer->interval(), 1000);
+  EXPECT_TRUE(timed.timer->isActive());
+  EXPECT_EQ(timed.timer->interval(), 1000);
 }
 
 // ---------------------------------------------------------------------------

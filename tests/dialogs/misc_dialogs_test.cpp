@@ -80,13 +80,13 @@ TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
     auto dialog = Open<PortCapabilityDialog>();
     const int rows = SimRows("1.3.6.1.2.1.17.6.1.1.4.1.1");
     ASSERT_GT(rows, 0);
-    EXPECT_EQ(dialog->LV_dot1dPortCapabilitiesEntry->topLevelItemCount(), rows);
-    EXPECT_EQ(dialog->ST_Count->text(), QString::number(rows));
-    EXPECT_EQ(Column(dialog->LV_dot1dPortCapabilitiesEntry, 0).first(), QStringLiteral("1"));
-    dialog->RefreshBtn->click();
-    dialog->RefreshBtn->click();  // while the walk runs: ignored
+    EXPECT_EQ(dialog->capabilityList->topLevelItemCount(), rows);
+    EXPECT_EQ(dialog->countLabel->text(), QString::number(rows));
+    EXPECT_EQ(Column(dialog->capabilityList, 0).first(), QStringLiteral("1"));
+    dialog->refreshButton->click();
+    dialog->refreshButton->click();  // while the walk runs: ignored
     ASSERT_TRUE(Settle(*dialog));
-    EXPECT_EQ(dialog->ST_Count->text(), QString::number(rows));
+    EXPECT_EQ(dialog->countLabel->text(), QString::number(rows));
   }
 }
 

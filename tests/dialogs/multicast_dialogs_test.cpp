@@ -102,16 +102,16 @@ bool StartsWith(const std::string& text, const std::string& head) { return text.
 TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
   auto form = Open<StaticUnicastFilterDialog>();
   auto fill = [&](const char* mac, std::initializer_list<int> ports) {
-    form->ED_UnicastVID->setText("7");
-    form->UnicastAddress->setText(QString::fromLatin1(mac));
-    form->AllowPorts->ClearAll();
-    for (int p : ports) form->AllowPorts->CheckBox(p - 1)->setChecked(true);
-    form->UStatus->setCurrentIndex(form->UStatus->findText("permanent"));
+    form->vlanIdEdit->setText("7");
+    form->macEdit->setText(QString::fromLatin1(mac));
+    form->allowPorts->ClearAll();
+    for (int p : ports) form->allowPorts->CheckBox(p - 1)->setChecked(true);
+    form->statusCombo->setCurrentIndex(form->statusCombo->findText("permanent"));
   };
   // Two ports: refused, nothing sent.
   fill("001122334401", {1, 2});
   size_t mark = JournalSize();
-  form->SetBtn->click();
+  form->addButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Allow To Go To Port just for one Port."});
   EXPECT_TRUE(JournalSince(mark).empty());
 
@@ -126,11 +126,11 @@ TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
     boxes.texts.clear();
     fill(c.mac, c.ports);
     mark = JournalSize();
-    form->SetBtn->click();
+    form->addButton->click();
     ASSERT_TRUE(Settle(*form));
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
     const auto sets = JournalSince(mark);
-    ASSERT_EQ(sets.size(), 1u) << form->Memo1->toPlainText().toStdString();
+    ASSERT_EQ(sets.size(), 1u) << form->messages->toPlainText().toStdString();
     const Strings lines = Lines(sets[0]);
     ASSERT_EQ(lines.size(), 2u) << testing::PrintToString(lines);
     EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".3.7.0.17.34.51.68.")) << lines[0];
@@ -141,18 +141,18 @@ TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
 
   // Delete without an entry: the warning; with the selected entry: status invalid only.
   boxes.texts.clear();
-  form->LV_dot1qStaticUnicastEntry->clearSelection();
+  form->filterList->clearSelection();
   mark = JournalSize();
-  form->DeleteBtn->setEnabled(true);
-  form->DeleteBtn->click();
+  form->deleteButton->setEnabled(true);
+  form->deleteButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Please select which entry you want to delete."});
   EXPECT_TRUE(JournalSince(mark).empty());
-  ASSERT_GT(form->LV_dot1qStaticUnicastEntry->topLevelItemCount(), 0);
-  form->LV_dot1qStaticUnicastEntry->setCurrentItem(form->LV_dot1qStaticUnicastEntry->topLevelItem(0));
-  EXPECT_FALSE(form->ED_UnicastVID->text().isEmpty());
-  EXPECT_TRUE(form->ED_UnicastVID->isReadOnly());
+  ASSERT_GT(form->filterList->topLevelItemCount(), 0);
+  form->filterList->setCurrentItem(form->filterList->topLevelItem(0));
+  EXPECT_FALSE(form->vlanIdEdit->text().isEmpty());
+  EXPECT_TRUE(form->vlanIdEdit->isReadOnly());
   mark = JournalSize();
-  form->DeleteBtn->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -160,52 +160,52 @@ TEST_F(StaticFilters, UnicastAddTakesNoneOrOnePortAndDeleteWritesInvalid) {
   ASSERT_EQ(lines.size(), 1u) << testing::PrintToString(lines);
   EXPECT_TRUE(StartsWith(lines[0], std::string(kUnicast) + ".4.")) << lines[0];
   EXPECT_NE(lines[0].find("INTEGER 2"), std::string::npos) << lines[0];
-  EXPECT_FALSE(form->ED_UnicastVID->isReadOnly());
+  EXPECT_FALSE(form->vlanIdEdit->isReadOnly());
 }
 
 TEST_F(StaticFilters, MulticastSetWritesTheEgressPortsNeverTheStatusAndDeleteWritesInvalid) {
   auto form = Open<StaticMulticastFilterDialog>();
   // A new entry first, so that there is one to change.
-  form->ED_MulticastVID->setText("9");
-  form->ED_MACAddress->setText("01005E000009");
-  form->AddBtn->click();  // status not chosen
+  form->vlanIdEdit->setText("9");
+  form->macEdit->setText("01005E000009");
+  form->addButton->click();  // status not chosen
   EXPECT_EQ(boxes.texts, QStringList{"Status should be set to permanent"});
-  form->Status->setCurrentIndex(form->Status->findText("permanent"));
-  form->EgressPorts->CheckBox(0)->setChecked(true);
+  form->statusCombo->setCurrentIndex(form->statusCombo->findText("permanent"));
+  form->egressPorts->CheckBox(0)->setChecked(true);
   size_t mark = JournalSize();
-  form->AddBtn->click();
+  form->addButton->click();
   ASSERT_TRUE(Settle(*form));
   ASSERT_EQ(JournalSince(mark).size(), 1u);
   const std::string index = "9.1.0.94.0.0.9.0";
   EXPECT_EQ(SnmpGet(std::string(kMulticast) + ".5." + index), "3");
 
-  const auto found = form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0);
+  const auto found = form->filterList->findItems("9", Qt::MatchExactly, 0);
   ASSERT_FALSE(found.isEmpty());
-  form->LV_dot1qStaticMulticastEntry->setCurrentItem(found.first());
-  EXPECT_FALSE(form->ED_MACAddress->isEnabled());
-  EXPECT_TRUE(form->SetBtn->isEnabled());
-  EXPECT_FALSE(form->AddBtn->isEnabled());
-  form->EgressPorts->CheckBox(1)->setChecked(true);
+  form->filterList->setCurrentItem(found.first());
+  EXPECT_FALSE(form->macEdit->isEnabled());
+  EXPECT_TRUE(form->setButton->isEnabled());
+  EXPECT_FALSE(form->addButton->isEnabled());
+  form->egressPorts->CheckBox(1)->setChecked(true);
   mark = JournalSize();
-  form->SetBtn->click();
+  form->setButton->click();
   ASSERT_TRUE(Settle(*form));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kMulticast) + ".3." + index + " OCTET_STRING C0 00 00 00 00 00 00"});
-  EXPECT_FALSE(form->SetBtn->isEnabled());
-  EXPECT_TRUE(form->ED_MACAddress->isEnabled());
+  EXPECT_FALSE(form->setButton->isEnabled());
+  EXPECT_TRUE(form->macEdit->isEnabled());
 
-  form->LV_dot1qStaticMulticastEntry->setCurrentItem(
-      form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).first());
+  form->filterList->setCurrentItem(
+      form->filterList->findItems("9", Qt::MatchExactly, 0).first());
   mark = JournalSize();
-  form->DeleteBtn->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   const Strings lines = Lines(sets[0]);
   EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(kMulticast) + ".5." + index + " INTEGER 2"), lines.end())
       << testing::PrintToString(lines);
-  EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
+  EXPECT_TRUE(form->filterList->findItems("9", Qt::MatchExactly, 0).isEmpty());
 }
 
 // ---------------------------------------------------------------------------

@@ -130,33 +130,33 @@ const DialogCase kDialogs[] = {
      {kStatic + "2", kStatic + "3", kStatic + "4"},
      [](PortGridLengths& t) {
        auto form = t.Show<StaticVlanDialog>();
-       ASSERT_TRUE(t.SelectLine(form->LV_dot1qVlanStaticEntry, "1"));
-       t.ExpectAllPorts(form->EgressPorts);
-       t.Select(form->LV_dot1qVlanStaticEntry, -1);
-       form->ED_VLANID->setText("10");
-       form->ED_VLANName->setText("ten");
-       t.Check(form->EgressPorts, {1, 52});
-       t.Check(form->UntaggedPorts, {52});
-       form->BT_AddClick();
-       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->LV_dot1qVlanStaticEntry->findItems("10", Qt::MatchExactly, 0).size() == 1; }));
-       ASSERT_TRUE(t.SelectLine(form->LV_dot1qVlanStaticEntry, "10"));
-       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{1, 52}));
-       t.Check(form->ForbiddenEgressPorts, {2});
-       form->BT_SetClick();
+       ASSERT_TRUE(t.SelectLine(form->vlanList, "1"));
+       t.ExpectAllPorts(form->egressPorts);
+       t.Select(form->vlanList, -1);
+       form->vlanIdEdit->setText("10");
+       form->vlanNameEdit->setText("ten");
+       t.Check(form->egressPorts, {1, 52});
+       t.Check(form->untaggedPorts, {52});
+       form->addClicked();
+       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->vlanList->findItems("10", Qt::MatchExactly, 0).size() == 1; }));
+       ASSERT_TRUE(t.SelectLine(form->vlanList, "10"));
+       EXPECT_EQ(t.Checked(form->egressPorts), (std::vector<int>{1, 52}));
+       t.Check(form->forbiddenPorts, {2});
+       form->setClicked();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qVlanStaticEntry, "10"); }));
-       form->BT_DeleteClick();
-       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->LV_dot1qVlanStaticEntry->findItems("10", Qt::MatchExactly, 0).isEmpty(); }));
-       EXPECT_FALSE(form->Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->Memo1->toPlainText().toStdString();
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->vlanList, "10"); }));
+       form->deleteClicked();
+       ASSERT_TRUE(WaitFor([&] { return !form->AnyBusy() && form->vlanList->findItems("10", Qt::MatchExactly, 0).isEmpty(); }));
+       EXPECT_FALSE(form->messages->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->messages->toPlainText().toStdString();
      }},
     {"CurrentVlans",
      {},
      [](PortGridLengths& t) {
        auto form = t.Show<CurrentVlanDialog>();
-       ASSERT_GE(form->LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
-       t.Select(form->LV_dot1qVlanCurrentEntry, 0);
-       t.ExpectAllPorts(form->EgressPorts);
-       EXPECT_FALSE(form->Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->Memo1->toPlainText().toStdString();
+       ASSERT_GE(form->vlanList->topLevelItemCount(), 1);
+       t.Select(form->vlanList, 0);
+       t.ExpectAllPorts(form->egressPorts);
+       EXPECT_FALSE(form->messages->toPlainText().contains("ERROR", Qt::CaseInsensitive)) << form->messages->toPlainText().toStdString();
      }},
     {"PortTrunks",
      {kTrunk + "3"},
@@ -263,21 +263,21 @@ const DialogCase kDialogs[] = {
      {kMulticastFilter},
      [](PortGridLengths& t) {
        auto form = t.Show<StaticMulticastFilterDialog>();
-       form->ED_MulticastVID->setText("9");
-       form->ED_MACAddress->setText("01005E000009");
-       form->Status->setCurrentIndex(form->Status->findText("permanent"));
-       t.Check(form->EgressPorts, {1});
-       form->AddBtn->click();
+       form->vlanIdEdit->setText("9");
+       form->macEdit->setText("01005E000009");
+       form->statusCombo->setCurrentIndex(form->statusCombo->findText("permanent"));
+       t.Check(form->egressPorts, {1});
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qStaticMulticastEntry, "9"); }));
-       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{1}));
-       t.Check(form->EgressPorts, {52});
-       form->SetBtn->click();
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->filterList, "9"); }));
+       EXPECT_EQ(t.Checked(form->egressPorts), (std::vector<int>{1}));
+       t.Check(form->egressPorts, {52});
+       form->setButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->LV_dot1qStaticMulticastEntry, "9"); }));
-       form->DeleteBtn->click();
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->filterList, "9"); }));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->LV_dot1qStaticMulticastEntry->findItems("9", Qt::MatchExactly, 0).isEmpty());
+       EXPECT_TRUE(form->filterList->findItems("9", Qt::MatchExactly, 0).isEmpty());
      }},
     {"IpMacBinding",
      {kIpMac},

@@ -26,47 +26,47 @@ class VlanStatic : public qrxtest::DialogSimTest {
 TEST_F(VlanStatic, ListsEveryVlanAndFillsTheFieldsFromALine) {
   StaticVlanDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
+  ASSERT_EQ(form.vlanList->topLevelItemCount(), 3);
   EXPECT_EQ(form.findChild<QLabel*>("ST_Count")->text(), "3");
-  EXPECT_FALSE(form.NextFreeLocalVlanIndex->text().isEmpty());
-  EXPECT_FALSE(form.BT_Set->isEnabled());
-  EXPECT_TRUE(form.BT_Add->isEnabled());
+  EXPECT_FALSE(form.nextFreeIndexLabel->text().isEmpty());
+  EXPECT_FALSE(form.setButton->isEnabled());
+  EXPECT_TRUE(form.addButton->isEnabled());
 
-  Select(form.LV_dot1qVlanStaticEntry, 0);
-  EXPECT_EQ(form.ED_VLANID->text(), "1");
-  EXPECT_EQ(form.ED_VLANName->text(), "default");
-  const std::vector<int> egress = Checked(form.EgressPorts);
+  Select(form.vlanList, 0);
+  EXPECT_EQ(form.vlanIdEdit->text(), "1");
+  EXPECT_EQ(form.vlanNameEdit->text(), "default");
+  const std::vector<int> egress = Checked(form.egressPorts);
   ASSERT_EQ(egress.size(), 52u);  // VLAN 1 holds every port
   EXPECT_EQ(egress.back(), 52);
-  EXPECT_TRUE(Checked(form.ForbiddenEgressPorts).empty());
-  EXPECT_EQ(form.Status->currentText(), "active");
-  EXPECT_TRUE(form.BT_Set->isEnabled());
-  EXPECT_TRUE(form.BT_Delete->isEnabled());
-  EXPECT_FALSE(form.BT_Add->isEnabled());
+  EXPECT_TRUE(Checked(form.forbiddenPorts).empty());
+  EXPECT_EQ(form.statusCombo->currentText(), "active");
+  EXPECT_TRUE(form.setButton->isEnabled());
+  EXPECT_TRUE(form.deleteButton->isEnabled());
+  EXPECT_FALSE(form.addButton->isEnabled());
 
-  Select(form.LV_dot1qVlanStaticEntry, 1);
-  EXPECT_EQ(form.ED_VLANID->text(), "2");
-  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+  Select(form.vlanList, 1);
+  EXPECT_EQ(form.vlanIdEdit->text(), "2");
+  EXPECT_TRUE(Checked(form.egressPorts).empty());
 
-  Select(form.LV_dot1qVlanStaticEntry, -1);  // no line: fields cleared
-  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
-  EXPECT_TRUE(Checked(form.EgressPorts).empty());
-  EXPECT_FALSE(form.BT_Set->isEnabled());
-  EXPECT_TRUE(form.BT_Add->isEnabled());
+  Select(form.vlanList, -1);  // no line: fields cleared
+  EXPECT_TRUE(form.vlanIdEdit->text().isEmpty());
+  EXPECT_TRUE(Checked(form.egressPorts).empty());
+  EXPECT_FALSE(form.setButton->isEnabled());
+  EXPECT_TRUE(form.addButton->isEnabled());
 }
 
 TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
   StaticVlanDialog form(DialogContext{});
   Open(form);
-  form.ED_VLANID->setText("10");
-  form.ED_VLANName->setText("ten");
-  Check(form.EgressPorts, {1, 9});
-  Check(form.ForbiddenEgressPorts, {2, 52});
-  Check(form.UntaggedPorts, {9});
+  form.vlanIdEdit->setText("10");
+  form.vlanNameEdit->setText("ten");
+  Check(form.egressPorts, {1, 9});
+  Check(form.forbiddenPorts, {2, 52});
+  Check(form.untaggedPorts, {9});
   MarkJournal();
-  form.BT_AddClick();
+  form.addClicked();
   ASSERT_TRUE(Idle(form));
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 4; }));
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.vlanList->topLevelItemCount() == 4; }));
 
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
@@ -83,18 +83,18 @@ TEST_F(VlanStatic, AddWritesNameAndPortListsByteForByte) {
   EXPECT_EQ(vbs[4].type, "INTEGER");
   EXPECT_EQ(vbs[4].value, "4");
   // Fields cleared after the write.
-  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
-  EXPECT_TRUE(Checked(form.EgressPorts).empty());
+  EXPECT_TRUE(form.vlanIdEdit->text().isEmpty());
+  EXPECT_TRUE(Checked(form.egressPorts).empty());
 }
 
 TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) {
   StaticVlanDialog form(DialogContext{});
   Open(form);
-  Select(form.LV_dot1qVlanStaticEntry, 1);
-  form.ED_VLANName->setText("two");
-  Check(form.UntaggedPorts, {3});
+  Select(form.vlanList, 1);
+  form.vlanNameEdit->setText("two");
+  Check(form.untaggedPorts, {3});
   MarkJournal();
-  form.BT_SetClick();
+  form.setClicked();
   ASSERT_TRUE(Idle(form));
   auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
@@ -103,19 +103,19 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanAndDeleteWritesDestroyAndReadsAgain) 
   EXPECT_EQ(records[0].varbinds[0].value, "74 77 6F");
   EXPECT_EQ(records[0].varbinds[3].value, "20 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[4].value, "1");  // active
-  EXPECT_FALSE(form.BT_Set->isEnabled());
+  EXPECT_FALSE(form.setButton->isEnabled());
 
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 3; }));
-  Select(form.LV_dot1qVlanStaticEntry, 2);
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.vlanList->topLevelItemCount() == 3; }));
+  Select(form.vlanList, 2);
   MarkJournal();
-  form.BT_DeleteClick();
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 2; }));
+  form.deleteClicked();
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.vlanList->topLevelItemCount() == 2; }));
   records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].varbinds.back().oid, std::string(kStatic) + "5.3");
   EXPECT_EQ(records[0].varbinds.back().value, "6");
-  EXPECT_FALSE(form.BT_Delete->isEnabled());
-  EXPECT_TRUE(form.ED_VLANID->text().isEmpty());
+  EXPECT_FALSE(form.deleteButton->isEnabled());
+  EXPECT_TRUE(form.vlanIdEdit->text().isEmpty());
 }
 
 // Add sends a VLAN ID only from 1 to 4094; anything else is refused with a
@@ -135,10 +135,10 @@ TEST_F(VlanStatic, AddSendsOnlyAVlanIdFromOneTo4094) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("VLAN ID '") + c.id + "'");
     messages.clear();
-    form.ED_VLANID->setText(QString::fromLatin1(c.id));
-    form.ED_VLANName->setText("v");
+    form.vlanIdEdit->setText(QString::fromLatin1(c.id));
+    form.vlanNameEdit->setText("v");
     MarkJournal();
-    form.BT_AddClick();
+    form.addClicked();
     ASSERT_TRUE(Idle(form));
     const auto records = NewRecords();
     if (*c.message) {
@@ -165,16 +165,16 @@ class VlanStaticHeldWrite : public VlanStatic {
 TEST_F(VlanStaticHeldWrite, ASecondAddWhileTheFirstIsWrittenSendsNothing) {
   StaticVlanDialog form(DialogContext{});
   Open(form);
-  form.ED_VLANID->setText("10");
-  form.ED_VLANName->setText("ten");
+  form.vlanIdEdit->setText("10");
+  form.vlanNameEdit->setText("ten");
   MarkJournal();
-  form.BT_Add->click();
+  form.addButton->click();
   // The second click of a double click comes in a later turn of the event loop.
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.Bindings().refuses(); }));
-  form.BT_Add->click();
+  form.addButton->click();
   EXPECT_EQ(messages, std::vector<std::string>{"Refresh Not Complete"});
   ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.LV_dot1qVlanStaticEntry->topLevelItemCount() == 4; }));
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.AnyBusy() && form.vlanList->topLevelItemCount() == 4; }));
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].varbinds.back().oid, std::string(kStatic) + "5.10");
@@ -185,25 +185,24 @@ class VlanViews : public qrxtest::DialogSimTest {};
 TEST_F(VlanViews, CurrentTableShowsALineOnItsGridsAndClearsWithoutOne) {
   CurrentVlanDialog form(DialogContext{});
   Open(form);
-  EXPECT_FALSE(form.BT_Set->isVisible());
-  EXPECT_FALSE(form.VlanNumDeletes->text().isEmpty());
-  ASSERT_GE(form.LV_dot1qVlanCurrentEntry->topLevelItemCount(), 1);
-  Select(form.LV_dot1qVlanCurrentEntry, 0);
-  EXPECT_EQ(form.StaticText1->text(), "1");
-  EXPECT_EQ(Checked(form.EgressPorts).size(), 52u);
-  Select(form.LV_dot1qVlanCurrentEntry, -1);
-  EXPECT_TRUE(form.StaticText1->text().isEmpty());
-  EXPECT_TRUE(Checked(form.EgressPorts).empty());
-  EXPECT_FALSE(form.Memo1->toPlainText().contains("ERROR", Qt::CaseInsensitive));
+  EXPECT_FALSE(form.deletedCountLabel->text().isEmpty());
+  ASSERT_GE(form.vlanList->topLevelItemCount(), 1);
+  Select(form.vlanList, 0);
+  EXPECT_EQ(form.vlanIdLabel->text(), "1");
+  EXPECT_EQ(Checked(form.egressPorts).size(), 52u);
+  Select(form.vlanList, -1);
+  EXPECT_TRUE(form.vlanIdLabel->text().isEmpty());
+  EXPECT_TRUE(Checked(form.egressPorts).empty());
+  EXPECT_FALSE(form.messages->toPlainText().contains("ERROR", Qt::CaseInsensitive));
 }
 
 TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
   VlanBasicConfigDialog form(DialogContext{});
   Open(form);
-  EXPECT_FALSE(form.MaxVlanId->text().isEmpty());
-  form.GvrpStatus->setCurrentIndex(form.GvrpStatus->findText("disabled"));
+  EXPECT_FALSE(form.maxVlanIdLabel->text().isEmpty());
+  form.gvrpCombo->setCurrentIndex(form.gvrpCombo->findText("disabled"));
   MarkJournal();
-  form.BT_SetClick();
+  form.setClicked();
   ASSERT_TRUE(Idle(form));
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
@@ -215,14 +214,14 @@ TEST_F(VlanViews, BasicConfigureWritesOnlyTheGvrpStatus) {
 TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
   VlanPortsDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.LV_dot1qPortVlanEntry->topLevelItemCount(), 52);
-  Select(form.LV_dot1qPortVlanEntry, 6);
-  form.PortVLanID->setText("20");
-  form.PortAcceptableFrameTypes->setCurrentIndex(form.PortAcceptableFrameTypes->findText("admitOnlyVlanTagged"));
+  ASSERT_EQ(form.portList->topLevelItemCount(), 52);
+  Select(form.portList, 6);
+  form.pvidEdit->setText("20");
+  form.frameTypesCombo->setCurrentIndex(form.frameTypesCombo->findText("admitOnlyVlanTagged"));
   MarkJournal();
-  form.BT_SetClick();
+  form.setClicked();
   EXPECT_EQ(LastMessage(), "");
-  form.BT_GetClick();  // while the write and its read run
+  form.refreshClicked();  // while the write and its read run
   EXPECT_EQ(LastMessage(), "Refresh Not Complete");
   ASSERT_TRUE(Idle(form));
   const auto records = NewRecords();
@@ -231,9 +230,9 @@ TEST_F(VlanViews, PortInformationWritesTheSelectedPortAndSelectsItAgain) {
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.2.1.17.7.1.4.5.1.1.7");
   EXPECT_EQ(records[0].varbinds[0].value, "20");
   EXPECT_EQ(records[0].varbinds[1].value, "2");
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.LV_dot1qPortVlanEntry->selectedItems().isEmpty(); }));
-  EXPECT_EQ(form.LV_dot1qPortVlanEntry->selectedItems().first()->text(0), "7");
-  EXPECT_EQ(form.PortVLanID->text(), "20");
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return !form.portList->selectedItems().isEmpty(); }));
+  EXPECT_EQ(form.portList->selectedItems().first()->text(0), "7");
+  EXPECT_EQ(form.pvidEdit->text(), "20");
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "common/FakeMainWindow.h"
+#include "common/RequestJournal.h"
 #include "dialogs/bridge/SpanningTreeAlgorithmDialog.h"
 #include "dialogs/bridge/StpControlDialog.h"
 #include "dialogs/common/ProgressDialog.h"
@@ -37,11 +39,11 @@ class ProgressDriver {
         ++shown;
         ticks = 0;
         caption = form->windowTitle();
-        prompt = form->LB_Prompt->text();
+        prompt = form->promptLabel->text();
       }
-      position = form->ProgressBar->value();
+      position = form->progressBar->value();
       ++ticks;
-      form->ProgressTimerTimer();
+      form->tick();
     });
     timer_.start();
   }
@@ -55,22 +57,52 @@ class ProgressDriver {
   QPointer<ProgressDialog> current_;
 };
 
+// The simulator also notes every request it receives, so that a test can
+// see what a dialog read and wrote.
 class SpanningTree : public qrxtest::DialogSimTest {
  protected:
   void SetUp() override {
     ProgressDialog::SetTickInterval(0);  // only driven ticks
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    requests_ = (std::filesystem::temp_directory_path() /
+                 ("qrx-stp-requests-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                  test->test_suite_name() + "-" + test->name()))
+                    .string();
+    std::filesystem::remove(requests_);
     qrxtest::DialogSimTest::SetUp();
   }
   void TearDown() override {
     ProgressDialog::SetTickInterval(1000);
     qrxtest::DialogSimTest::TearDown();
+    std::filesystem::remove(requests_);
+  }
+  std::vector<std::string> SimSwitches() const override {
+    std::vector<std::string> switches = FaultSwitches();
+    switches.insert(switches.end(), {"--request-journal", requests_});
+    return switches;
+  }
+  virtual std::vector<std::string> FaultSwitches() const { return {}; }
+
+  // What the manager asked the simulator for since the last MarkRequests().
+  void MarkRequests() { requestMark_ = qrxtest::ReadRequestJournal(requests_).size(); }
+  std::string NewRequests() const {
+    auto all = qrxtest::ReadRequestJournal(requests_);
+    all.erase(all.begin(), all.begin() + static_cast<long>(std::min(requestMark_, all.size())));
+    return qrxtest::AskedFor(all);
   }
   bool SnmpSet(const std::string& oid, const std::string& value) {
     auto r = qrxtest::RunCommand({"snmpset", "-v2c", "-c", qrxtest::SimProcess::kWriteCommunity,
                                   session_.sim().address(), oid, "i", value});
     return r.exitCode == 0;
   }
+
+  std::string requests_;
+  size_t requestMark_ = 0;
 };
+
+// One read of the state, as AskedFor writes it.
+const std::string kReadState = std::string("GET\n  ") + kState + "\n";
+std::string WriteState(const char* value) { return std::string("SET\n  ") + kState + " INTEGER " + value + "\n"; }
 
 TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
   qrxtest::TestApp();
@@ -79,13 +111,13 @@ TEST(ProgressWindow, ClosesOnTick31AtPosition30AndNeverShowsFull) {
     std::unique_ptr<ProgressDialog> form(kind == 0 ? new ProgressDialog : new StpVersionProgressDialog);
     form->show();
     for (int tick = 1; tick <= 30; ++tick) {
-      form->ProgressTimerTimer();
+      form->tick();
       ASSERT_TRUE(form->isVisible()) << "tick " << tick;
     }
-    EXPECT_EQ(form->ProgressBar->value(), 30);
-    form->ProgressTimerTimer();  // tick 31
+    EXPECT_EQ(form->progressBar->value(), 30);
+    form->tick();  // tick 31
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->ProgressBar->value(), 30);
+    EXPECT_EQ(form->progressBar->value(), 30);
   }
   ProgressDialog::SetTickInterval(1000);
 }
@@ -95,22 +127,25 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
   for (QMessageBox::StandardButton choice : {QMessageBox::Cancel, QMessageBox::Ok}) {
     SCOPED_TRACE(choice == QMessageBox::Ok ? "OK" : "Cancel");
     SpanningTreeAlgorithmDialog form(DialogContext{});
+    MarkRequests();
     Open(form);
-    EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
-    EXPECT_EQ(form.lbSTPState->text(), "disabled");
+    EXPECT_EQ(form.stateCombo->currentText(), "disabled");
+    EXPECT_EQ(NewRequests(), kReadState) << "one read of the state on open";
     ProgressDriver progress;
     answer = choice;
     messages.clear();
     MarkJournal();
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("enabled"));
-    form.SetButtonClick();
+    MarkRequests();
+    form.stateCombo->setCurrentIndex(form.stateCombo->findText("enabled"));
+    form.setClicked();
     ASSERT_TRUE(Idle(form));
     EXPECT_EQ(LastMessage(), "To enable STP may take a long time. Do you want to go on?");
     const auto records = NewRecords();
     if (choice == QMessageBox::Cancel) {
       EXPECT_TRUE(records.empty());
       EXPECT_EQ(progress.shown, 0);
-      EXPECT_EQ(form.ComboBox1->currentText(), "disabled");  // read again
+      EXPECT_EQ(form.stateCombo->currentText(), "disabled");  // read again
+      EXPECT_EQ(NewRequests(), kReadState);
       continue;
     }
     ASSERT_EQ(records.size(), 1u);
@@ -122,27 +157,30 @@ TEST_F(SpanningTree, EnablingFromDisabledAsksWritesAndHoldsTheOperator) {
     EXPECT_EQ(progress.prompt, "Enable STP is doing...");
     EXPECT_EQ(progress.ticks, 31);
     EXPECT_EQ(progress.position, 30);
-    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");
-    EXPECT_EQ(form.lbSTPState->text(), "enabled");
+    EXPECT_EQ(form.stateCombo->currentText(), "enabled");
+    EXPECT_EQ(NewRequests(), WriteState("3") + kReadState) << "the write, then one read of the state";
   }
 }
 
 TEST_F(SpanningTree, DisablingWritesWithoutAskingAndReadsAfterTheWrite) {
   SpanningTreeAlgorithmDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+  ASSERT_EQ(form.stateCombo->currentText(), "enabled");
   ProgressDriver progress;
   MarkJournal();
-  form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("disabled"));
-  form.SetButtonClick();
+  MarkRequests();
+  form.stateCombo->setCurrentIndex(form.stateCombo->findText("disabled"));
+  form.setClicked();
   ASSERT_TRUE(Idle(form));
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.lbSTPState->text() == "disabled" && !form.AnyBusy(); }));
+  // The read that follows the write.
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return NewRequests() == WriteState("2") + kReadState && !form.AnyBusy(); }))
+      << NewRequests();
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(progress.shown, 0);
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].value, "2");
-  EXPECT_EQ(form.ComboBox1->currentText(), "disabled");
+  EXPECT_EQ(form.stateCombo->currentText(), "disabled");
 }
 
 // Counts the windows of class W that are shown.
@@ -164,7 +202,7 @@ class ShowCounter : public QObject {
 // read again.
 class SpanningTreeRefused : public SpanningTree {
  protected:
-  std::vector<std::string> SimSwitches() const override {
+  std::vector<std::string> FaultSwitches() const override {
     return {"--fault-set-fail", "1", "--fault-set-fail", "2"};
   }
 };
@@ -178,7 +216,7 @@ TEST_F(SpanningTreeRefused, AFailedWriteClosesTheProgressWindowAndItsErrorStays)
     SCOPED_TRACE(c.chosen);
     SpanningTreeAlgorithmDialog form(DialogContext{});
     Open(form);
-    ASSERT_EQ(form.ComboBox1->currentText(), "enabled");
+    ASSERT_EQ(form.stateCombo->currentText(), "enabled");
     // Only a failed write closes the window (no ticks run); should it not,
     // the test closes it after a while and says so.
     ShowCounter<ProgressDialog> progressShown;
@@ -196,16 +234,16 @@ TEST_F(SpanningTreeRefused, AFailedWriteClosesTheProgressWindowAndItsErrorStays)
     });
     watch.start(5);
     MarkJournal();
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(c.chosen));
-    form.SetButtonClick();
+    form.stateCombo->setCurrentIndex(form.stateCombo->findText(c.chosen));
+    form.setClicked();
     ASSERT_TRUE(Idle(form));
     EXPECT_FALSE(closedByTest) << "the progress window stayed after the write had failed";
     EXPECT_EQ(progressShown.count, c.progress ? 1 : 0);
     ASSERT_EQ(NewRecords().size(), 1u);
-    const std::string status = form.StatusPanel->text().toStdString();
+    const std::string status = form.statusLabel->text().toStdString();
     EXPECT_EQ(status.rfind("Set:", 0), 0u) << status;
     EXPECT_EQ(status.find("Ok"), std::string::npos) << status;
-    EXPECT_EQ(form.ComboBox1->currentText(), "enabled");  // read again: the switch's state
+    EXPECT_EQ(form.stateCombo->currentText(), "enabled");  // read again: the switch's state
   }
 }
 

@@ -477,10 +477,10 @@ TEST_F(Smtp, SendNeedsSmtpEnabledAndRunsTheProgressWindowWhileItWrites) {
       return;
     }
     caption = progress->windowTitle();
-    prompt = progress->LB_Prompt->text();
+    prompt = progress->promptLabel->text();
     WaitFor([&] { return !d->Editor()->busy; });  // the write is answered meanwhile
     while (progress->isVisible() && ticks < 100) {
-      progress->ProgressTimerTimer();
+      progress->tick();
       ++ticks;
     }
   }, d.get());
