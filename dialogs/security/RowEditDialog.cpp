@@ -58,16 +58,23 @@ void RowEditDialog::FinishLayout(const QString& samplesObjectName) {
   ListView1->setMinimumSize(Px(this, 560), Px(this, 180));
   auto* top = new QVBoxLayout(this);
   top->addWidget(ListView1, 1);
-  auto* counter = new QHBoxLayout;
-  QLabel* count = AddSamplesCounter(this, ListView1);
-  count->setObjectName(samplesObjectName);
-  counter->addStretch(1);
-  counter->addWidget(count);
-  top->addLayout(counter);
   top->addLayout(grid_);
+  // The row count and its caption at the start of the button row.
   auto* buttons = new QHBoxLayout;
+  QLabel* caption = nullptr;
+  QLabel* count = AddSamplesCounter(this, ListView1, &caption);
+  count->setObjectName(samplesObjectName);
+  buttons->addWidget(caption);
+  buttons->addWidget(count);
   buttons->addStretch(1);
-  for (QPushButton* b : {RefreshButton, AddButton, EditButton, DeleteButton, CloseButton}) buttons->addWidget(b);
+  // Tab goes through the buttons last, as they are shown.
+  QWidget* last = previousInFocusChain();
+  while (last != this && !(last->focusPolicy() & Qt::TabFocus)) last = last->previousInFocusChain();
+  for (QPushButton* b : {RefreshButton, AddButton, EditButton, DeleteButton, CloseButton}) {
+    buttons->addWidget(b);
+    setTabOrder(last, b);
+    last = b;
+  }
   top->addLayout(buttons);
   top->addWidget(StatusBar1);
   NoSelectionState();
