@@ -1,15 +1,12 @@
-// Login and enable method lists: ordered authentication methods per list
-// name. The two dialogs differ only in their control names, the "local"
-// method and their texts.
+// The enable method lists: the authentication methods tried, in order, for
+// each list name.
 #pragma once
 
-#include <array>
-
 #include "dialogs/security/MethodListDialog.h"
-#include "dialogs/security/RowEditDialog.h"
 
 class EnableMethodListDialog : public MethodListDialog {
   Q_OBJECT
+
  public:
-  explicit EnableMethodListDialog(QWidget* owner = nullptr);
+  explicit EnableMethodListDialog(const DialogContext& context);
 };

@@ -1,6 +1,6 @@
-// Login and enable method lists: ordered authentication methods per list
-// name. The two dialogs differ only in their control names, the "local"
-// method and their texts.
+// A method list dialog: the ordered authentication methods (four slots of
+// type and server group) of each list name. The login and enable lists
+// differ only in their control names and their texts.
 #pragma once
 
 #include <array>
@@ -24,21 +24,21 @@ class MethodListDialog : public RowEditDialog {
   static constexpr int kLocalItem = 5;
   static constexpr int kNoneItem = 6;
 
-  void AddClick();
-  void EditClick();
-  void DeleteClick();
+  void addClicked() override;
+  void editClicked() override;
+  void deleteClicked() override;
 
   QLineEdit* nameEdit = nullptr;
   std::array<QComboBox*, 4> typeCombos{};
   std::array<QLineEdit*, 4> serverEdits{};
-  QComboBox* RowComboBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
 
  protected:
-  MethodListDialog(QWidget* owner, const KyVarDefTable& table, const Texts& texts);
+  MethodListDialog(const DialogContext& context, const KyVarDefTable& table, const Texts& texts);
   // Names the controls and lays them out; called by the concrete dialogs.
   void Build(const char* nameEditName, const std::array<const char*, 4>& typeNames,
              const std::array<const char*, 4>& serverNames);
-  void StateChanged(bool selected) override;
+  void stateChanged(bool selected) override;
 
  private:
   void TypeChanged(int slot);

@@ -283,16 +283,16 @@ const DialogCase kDialogs[] = {
      {kIpMac},
      [](PortGridLengths& t) {
        auto form = t.Show<IpMacBindingDialog>();
-       form->edtIpAddr->setText("10.5.5.5");
-       form->edtMacAddr->setText("001122334455");
-       t.Check(form->PortPanel, {1, 52});
-       form->AddButton->click();
+       form->ipEdit->setText("10.5.5.5");
+       form->macEdit->setText("001122334455");
+       t.Check(form->portGrid, {1, 52});
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->ListView1, "10.5.5.5"); }));
-       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
-       form->DeleteButton->click();
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->list(), "10.5.5.5"); }));
+       EXPECT_EQ(t.Checked(form->portGrid), (std::vector<int>{1, 52}));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly, 0).isEmpty());
+       EXPECT_TRUE(form->list()->findItems("10.5.5.5", Qt::MatchExactly, 0).isEmpty());
      }},
     {"EthernetAccessRules",
      {kEthRule},

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
+#include "dialogs/common/ComboChoice.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
 #include "dialogs/security/EnableMethodListDialog.h"
@@ -108,14 +109,14 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
     const std::string name = "ops" + std::to_string(++n);
     form->nameEdit->setText(QString::fromStdString(name));
     for (int k = 0; k < 4; ++k) {
-      RowEditDialog::SetComboText(form->typeCombos[k], QString::fromLatin1(c.types[k]));
+      SetComboText(form->typeCombos[k], QString::fromLatin1(c.types[k]));
       if (form->serverEdits[k]->isEnabled()) form->serverEdits[k]->setText(QString::fromLatin1(c.groups[k]));
     }
     EXPECT_FALSE(form->serverEdits[1]->isEnabled() && std::string(c.types[1]) == "other");
     Mark();
     boxes.texts.clear();
     if (c.asked) boxes.Queue(c.answer);
-    form->AddButton->click();
+    form->addButton->click();
     EXPECT_EQ(boxes.texts.contains(QString::fromLatin1(MethodListDialog::kIneffectiveQuestion)), c.asked);
     std::vector<std::string> expected;
     for (const std::string& w : c.written) {
@@ -123,13 +124,13 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
       expected.push_back(std::string(kLoginEntry) + "." + w.substr(0, eq) + "." + TextIndex(name) + w.substr(eq));
     }
     EXPECT_EQ(NewVarbinds(), expected);
-    EXPECT_EQ(FindLine(form->ListView1, QString::fromStdString(name)) != nullptr, !c.written.empty());
+    EXPECT_EQ(FindLine(form->list(), QString::fromStdString(name)) != nullptr, !c.written.empty());
   }
 }
 
 TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
   auto form = Open<LoginMethodListDialog>();
-  ASSERT_NE(FindLine(form->ListView1, "default"), nullptr);
+  ASSERT_NE(FindLine(form->list(), "default"), nullptr);
   struct Case {
     const char* name;
     const char* status;
@@ -142,10 +143,10 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
   };
   for (const Case& c : cases) {
     form->nameEdit->setText(QString::fromLatin1(c.name));
-    RowEditDialog::SetComboText(form->RowComboBox, QString::fromLatin1(c.status));
-    RowEditDialog::SetComboText(form->typeCombos[0], "radius");
+    SetComboText(form->rowStatusCombo, QString::fromLatin1(c.status));
+    SetComboText(form->typeCombos[0], "radius");
     boxes.texts.clear();
-    form->AddButton->click();
+    form->addButton->click();
     EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)}) << c.name;
   }
   EXPECT_TRUE(NewSets().empty());
@@ -153,19 +154,19 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
 
 TEST_F(MethodLists, DefaultListIsNeverDeleted) {
   auto form = Open<EnableMethodListDialog>();
-  QTreeWidgetItem* line = FindLine(form->ListView1, "default");
+  QTreeWidgetItem* line = FindLine(form->list(), "default");
   ASSERT_NE(line, nullptr);
-  form->ListView1->setCurrentItem(line);
+  form->list()->setCurrentItem(line);
   EXPECT_EQ(form->nameEdit->text(), "default");
-  EXPECT_TRUE(form->EditButton->isEnabled());
-  EXPECT_FALSE(form->DeleteButton->isEnabled());
+  EXPECT_TRUE(form->editButton->isEnabled());
+  EXPECT_FALSE(form->deleteButton->isEnabled());
   EXPECT_FALSE(form->nameEdit->isEnabled());
-  form->DeleteClick();  // even when called past the disabled button
-  RowEditDialog::SetComboText(form->RowComboBox, "destroy");
-  form->EditButton->click();
+  form->deleteClicked();  // even when called past the disabled button
+  SetComboText(form->rowStatusCombo, "destroy");
+  form->editButton->click();
   EXPECT_EQ(boxes.texts.count(QString::fromLatin1(MethodListDialog::kDefaultNotDeleted)), 2);
   EXPECT_TRUE(NewSets().empty());
-  EXPECT_NE(FindLine(form->ListView1, "default"), nullptr);
+  EXPECT_NE(FindLine(form->list(), "default"), nullptr);
 }
 
 TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
@@ -173,30 +174,30 @@ TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
   auto form = Open<EnableMethodListDialog>();
   // A list of its own, so that the test does not depend on the seeded rows.
   form->nameEdit->setText("adm");
-  RowEditDialog::SetComboText(form->typeCombos[0], "radius");
-  form->AddButton->click();
-  QTreeWidgetItem* line = FindLine(form->ListView1, "adm");
+  SetComboText(form->typeCombos[0], "radius");
+  form->addButton->click();
+  QTreeWidgetItem* line = FindLine(form->list(), "adm");
   ASSERT_NE(line, nullptr);
-  form->ListView1->setCurrentItem(line);
+  form->list()->setCurrentItem(line);
   EXPECT_EQ(form->typeCombos[0]->currentText(), "radius");
-  EXPECT_FALSE(form->AddButton->isEnabled());
+  EXPECT_FALSE(form->addButton->isEnabled());
   Mark();
-  RowEditDialog::SetComboText(form->typeCombos[0], "local-enable");
-  RowEditDialog::SetComboText(form->typeCombos[1], "");
-  RowEditDialog::SetComboText(form->typeCombos[2], "");
-  RowEditDialog::SetComboText(form->typeCombos[3], "");
-  form->EditButton->click();
+  SetComboText(form->typeCombos[0], "local-enable");
+  SetComboText(form->typeCombos[1], "");
+  SetComboText(form->typeCombos[2], "");
+  SetComboText(form->typeCombos[3], "");
+  form->editButton->click();
   const std::string suffix = "." + TextIndex("adm");
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kEnableEntry) + ".2" + suffix + "=7"});
-  EXPECT_EQ(form->ListView1->selectedItems().size(), 0);
+  EXPECT_EQ(form->list()->selectedItems().size(), 0);
 
-  line = FindLine(form->ListView1, "adm");
+  line = FindLine(form->list(), "adm");
   ASSERT_NE(line, nullptr);
-  form->ListView1->setCurrentItem(line);
+  form->list()->setCurrentItem(line);
   Mark();
-  form->DeleteButton->click();
+  form->deleteButton->click();
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kEnableEntry) + ".10" + suffix + "=6"});
-  EXPECT_EQ(FindLine(form->ListView1, "adm"), nullptr);
+  EXPECT_EQ(FindLine(form->list(), "adm"), nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -221,18 +222,18 @@ TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.protocol);
     const std::string ip = "10.9.9." + std::to_string(++n);
-    form->IPEdit->setText(QString::fromStdString(ip));
+    form->ipEdit->setText(QString::fromStdString(ip));
     // Filled first: choosing the protocol empties what it does not use.
-    form->KeyEdit->setText("k1");
-    form->RetryCEdit->setText("2");
-    RowEditDialog::SetComboText(form->ProtocolComboBox, QString::fromLatin1(c.protocol));
-    EXPECT_EQ(form->KeyEdit->isEnabled(), c.key);
-    EXPECT_EQ(form->RetryCEdit->isEnabled(), c.retry);
-    form->PortEdit->setText("49");
-    form->TimeoutEdit->setText("5");
+    form->keyEdit->setText("k1");
+    form->retryEdit->setText("2");
+    SetComboText(form->protocolCombo, QString::fromLatin1(c.protocol));
+    EXPECT_EQ(form->keyEdit->isEnabled(), c.key);
+    EXPECT_EQ(form->retryEdit->isEnabled(), c.retry);
+    form->portEdit->setText("49");
+    form->timeoutEdit->setText("5");
     Mark();
-    form->AddButton->click();
-    const int protocol = form->ProtocolComboBox->findText(QString::fromLatin1(c.protocol)) + 1;
+    form->addButton->click();
+    const int protocol = form->protocolCombo->findText(QString::fromLatin1(c.protocol)) + 1;
     std::vector<std::string> expected;
     for (const std::string& w : c.written) {
       const size_t eq = w.find('=');
@@ -241,43 +242,43 @@ TEST_F(ServerHosts, ProtocolDecidesKeyAndRetry) {
     }
     EXPECT_EQ(NewVarbinds(), expected);
     // Without a row both edits are open again.
-    EXPECT_TRUE(form->KeyEdit->isEnabled());
-    EXPECT_TRUE(form->RetryCEdit->isEnabled());
+    EXPECT_TRUE(form->keyEdit->isEnabled());
+    EXPECT_TRUE(form->retryEdit->isEnabled());
   }
 }
 
 TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
   auto form = Open<AacServerHostDialog>();
-  form->IPEdit->setText("10.8.8.8");
-  RowEditDialog::SetComboText(form->ProtocolComboBox, "radius");
-  form->AddButton->click();
+  form->ipEdit->setText("10.8.8.8");
+  SetComboText(form->protocolCombo, "radius");
+  form->addButton->click();
   ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   // The same address and protocol again.
-  form->IPEdit->setText("10.8.8.8");
-  RowEditDialog::SetComboText(form->ProtocolComboBox, "radius");
+  form->ipEdit->setText("10.8.8.8");
+  SetComboText(form->protocolCombo, "radius");
   Mark();
-  form->AddButton->click();
+  form->addButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Has already a record with the same Server IP and Protocol. Please change Server "
                                   "IP or Protocol."});
   EXPECT_TRUE(NewSets().empty());
   // A bad address is refused as well.
   boxes.texts.clear();
-  form->IPEdit->setText("10.8.8");
-  form->AddButton->click();
+  form->ipEdit->setText("10.8.8");
+  form->addButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
   EXPECT_TRUE(NewSets().empty());
 
   QTreeWidgetItem* line = nullptr;
-  for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
-    auto* l = form->ListView1->topLevelItem(i);
+  for (int i = 0; i < form->list()->topLevelItemCount(); ++i) {
+    auto* l = form->list()->topLevelItem(i);
     if (l->text(0) == "10.8.8.8" && l->text(1) == "radius") line = l;
   }
   ASSERT_NE(line, nullptr);
-  form->ListView1->setCurrentItem(line);
-  EXPECT_FALSE(form->IPEdit->isEnabled());
-  form->DeleteButton->click();
+  form->list()->setCurrentItem(line);
+  EXPECT_FALSE(form->ipEdit->isEnabled());
+  form->deleteButton->click();
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{std::string(kHostEntry) + ".7.10.8.8.8.4=6"});
-  EXPECT_EQ(form->ListView1->findItems("10.8.8.8", Qt::MatchExactly).size(), 0);
+  EXPECT_EQ(form->list()->findItems("10.8.8.8", Qt::MatchExactly).size(), 0);
 }
 
 class ServerGroupMember : public SecurityDialogTest {};
@@ -291,14 +292,14 @@ TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
   form->Button1->click();
   EXPECT_EQ(form->StatusPanel0->text(), AacServerControlDialog::kEmptyFields);
   form->edtIPAddr->setText("10.0.0.5");
-  RowEditDialog::SetComboText(form->cbAuthProtocol, "tacacs-plus");
-  RowEditDialog::SetComboText(form->cbRowState, "add");
+  SetComboText(form->cbAuthProtocol, "tacacs-plus");
+  SetComboText(form->cbRowState, "add");
   form->Button1->click();
   EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set: Ok!. Receive at ")) << form->StatusPanel0->text().toStdString();
   // What was entered stays on screen.
   EXPECT_EQ(form->edtGroupName->text(), "grp1");
   EXPECT_EQ(form->cbRowState->currentText(), "add");
-  RowEditDialog::SetComboText(form->cbRowState, "delete");
+  SetComboText(form->cbRowState, "delete");
   form->Button1->click();
   EXPECT_TRUE(boxes.texts.isEmpty());
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{oid + "=1", oid + "=2"}));
@@ -331,7 +332,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   };
   for (const Case& c : refused) {
     edit.Prepare(true);
-    RowEditDialog::SetComboText(edit.IndexComboBox, third);
+    SetComboText(edit.IndexComboBox, third);
     edit.IpEdit->setText(QString::fromLatin1(c.ip));
     boxes.texts.clear();
     edit.SetClick();
@@ -344,7 +345,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   EXPECT_FALSE(edit.StatusComboBox->isEnabled());
   EXPECT_EQ(edit.StatusComboBox->currentText(), "createAndGo");
   EXPECT_EQ(edit.windowTitle(), form->windowTitle() + " (Add)");
-  RowEditDialog::SetComboText(edit.IndexComboBox, third);
+  SetComboText(edit.IndexComboBox, third);
   edit.IpEdit->setText("248.1.1.1");
   edit.KeyEdit->setText("k");
   boxes.texts.clear();
@@ -357,7 +358,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
 
   // The same index again is refused; Delete writes destroy only.
   edit.Prepare(true);
-  RowEditDialog::SetComboText(edit.IndexComboBox, third);
+  SetComboText(edit.IndexComboBox, third);
   boxes.texts.clear();
   edit.SetClick();
   EXPECT_EQ(boxes.texts, QStringList{"Index is already exist!"});
@@ -370,7 +371,7 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   // All fields empty equal a seeded server (no address, no key, the
   // standard ports): the duplicate rule refuses it.
   edit.Prepare(true);
-  RowEditDialog::SetComboText(edit.IndexComboBox, third);
+  SetComboText(edit.IndexComboBox, third);
   boxes.texts.clear();
   Mark();
   edit.SetClick();
@@ -400,7 +401,7 @@ TEST_F(RadiusServers, AddButtonOpensTheEditWindowWhichClosesAfterSet) {
         ASSERT_NE(edit, nullptr);
         caption = edit->windowTitle();
         statusEnabled = edit->StatusComboBox->isEnabled();
-        RowEditDialog::SetComboText(edit->IndexComboBox, third);
+        SetComboText(edit->IndexComboBox, third);
         edit->IpEdit->setText("10.2.2.2");
         edit->SetButton->click();
       },
@@ -473,7 +474,7 @@ TEST_F(SecurityScalars, CertificateFileWritesTheCheckedFields) {
   form->ED_IPAddress->setText("10.1.2.3");
   form->ED_FilePath->setText("cert.pem");
   form->ED_KeyFilePath->setText("key.pem");
-  RowEditDialog::SetComboText(form->Combox_FileControl, "start");
+  SetComboText(form->Combox_FileControl, "start");
   form->CheckBox_FilePath->setChecked(true);
   form->CheckBox_FileControl->setChecked(true);
   form->SetCheckedButton->click();
@@ -545,58 +546,58 @@ class IpMacBinding : public SecurityDialogTest {};
 TEST_F(IpMacBinding, AddWithPortsThenDelete) {
   constexpr const char* kEntry = "1.3.6.1.4.1.32473.12.23.4.1.1";
   auto form = Open<IpMacBindingDialog>();
-  EXPECT_EQ(form->cbxMode->currentText(), "arp");
-  EXPECT_FALSE(form->cbxActive->isEnabled());
-  form->edtIpAddr->setText("10.5.5.5");
+  EXPECT_EQ(form->modeCombo->currentText(), "arp");
+  EXPECT_FALSE(form->actionCombo->isEnabled());
+  form->ipEdit->setText("10.5.5.5");
   for (const char* mac : {"00-11-22-33-44-55", "00:11:22:33:44:55", "0011223344", "00112233445G"}) {
-    form->edtMacAddr->setText(QString::fromLatin1(mac));
+    form->macEdit->setText(QString::fromLatin1(mac));
     boxes.texts.clear();
-    form->AddButton->click();
+    form->addButton->click();
     EXPECT_EQ(boxes.texts, QStringList{IpMacBindingDialog::kInvalidMac}) << mac;
   }
   EXPECT_TRUE(NewSets().empty());
-  form->edtMacAddr->setText("001122334455");
-  form->PortPanel->CheckBox(0)->setChecked(true);   // port 1
-  form->PortPanel->CheckBox(9)->setChecked(true);   // port 10
+  form->macEdit->setText("001122334455");
+  form->portGrid->CheckBox(0)->setChecked(true);   // port 1
+  form->portGrid->CheckBox(9)->setChecked(true);   // port 10
   boxes.texts.clear();
-  form->AddButton->click();
+  form->addButton->click();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = std::string(kEntry);
   EXPECT_EQ(NewVarbinds(),
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=4",
                                       e + ".4.10.5.5.5=80 40 00 00 00 00 00", e + ".6.10.5.5.5=1"}));
-  auto found = form->ListView1->findItems("10.5.5.5", Qt::MatchExactly);
+  auto found = form->list()->findItems("10.5.5.5", Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
-  form->ListView1->setCurrentItem(found.first());
-  EXPECT_TRUE(form->PortPanel->CheckBox(9)->isChecked());
-  EXPECT_FALSE(form->edtIpAddr->isEnabled());
+  form->list()->setCurrentItem(found.first());
+  EXPECT_TRUE(form->portGrid->CheckBox(9)->isChecked());
+  EXPECT_FALSE(form->ipEdit->isEnabled());
   Mark();
-  form->DeleteButton->click();
+  form->deleteButton->click();
   // Ports and mode stay out; the address, MAC and status go.
   EXPECT_EQ(NewVarbinds(),
             (std::vector<std::string>{e + ".2.10.5.5.5=00 11 22 33 44 55", e + ".3.10.5.5.5=6"}));
-  EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly).isEmpty());
-  EXPECT_FALSE(form->PortPanel->CheckBox(9)->isChecked());
+  EXPECT_TRUE(form->list()->findItems("10.5.5.5", Qt::MatchExactly).isEmpty());
+  EXPECT_FALSE(form->portGrid->CheckBox(9)->isChecked());
 }
 
 TEST_F(IpMacBinding, RefusedAddReadsAgainAndShowsTheError) {
   auto form = Open<IpMacBindingDialog>();
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
+  ASSERT_GT(form->list()->topLevelItemCount(), 0);
   // A binding that exists already: the agent refuses to create it again.
-  const QString existing = form->ListView1->topLevelItem(0)->text(0);
-  form->edtIpAddr->setText(existing);
-  form->edtMacAddr->setText("001122334466");
-  form->AddButton->click();
+  const QString existing = form->list()->topLevelItem(0)->text(0);
+  form->ipEdit->setText(existing);
+  form->macEdit->setText("001122334466");
+  form->addButton->click();
   EXPECT_EQ(NewSets().size(), 1u);
   auto* status = form->findChild<QLabel*>("StatusPanel0");
   ASSERT_NE(status, nullptr);
   EXPECT_TRUE(status->text().startsWith("Set:")) << status->text().toStdString();
   EXPECT_FALSE(status->text().contains("Ok")) << status->text().toStdString();
-  EXPECT_TRUE(form->edtIpAddr->text().isEmpty());
-  EXPECT_TRUE(form->edtMacAddr->text().isEmpty());
-  EXPECT_TRUE(form->edtIpAddr->isEnabled());
-  EXPECT_FALSE(form->EditButton->isEnabled());
-  EXPECT_EQ(form->ListView1->findItems(existing, Qt::MatchExactly).size(), 1);
+  EXPECT_TRUE(form->ipEdit->text().isEmpty());
+  EXPECT_TRUE(form->macEdit->text().isEmpty());
+  EXPECT_TRUE(form->ipEdit->isEnabled());
+  EXPECT_FALSE(form->editButton->isEnabled());
+  EXPECT_EQ(form->list()->findItems(existing, Qt::MatchExactly).size(), 1);
 }
 
 }  // namespace
