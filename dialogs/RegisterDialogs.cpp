@@ -4,11 +4,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "dialogs/acl/CpuEthernetMaskDialog.h"
-#include "dialogs/acl/CpuEthernetRuleDialog.h"
-#include "dialogs/acl/CpuIpMaskDialog.h"
-#include "dialogs/acl/CpuIpRuleDialog.h"
-#include "dialogs/acl/CpuPacketContentMaskDialog.h"
 #include "dialogs/acl/CpuPacketContentRuleDialog.h"
 #include "dialogs/acl/EthernetMaskDialog.h"
 #include "dialogs/acl/EthernetRuleDialog.h"
@@ -83,6 +78,13 @@ DedicatedDialogFactory Make() {
   };
 }
 
+// The factory of dialog class T over the tables `variant` selects:
+// T(const DialogContext&, variant).
+template <class T, class Variant>
+DedicatedDialogFactory Make(Variant variant) {
+  return [variant](const DialogContext& context) -> QDialog* { return new T(context, variant); };
+}
+
 }  // namespace
 
 // One line per dialog, grouped by menu, keyed by the command's click handler.
@@ -131,11 +133,11 @@ std::vector<DedicatedDialog> DedicatedDialogs() {
       {"IPRule1Click", Make<IpRuleDialog>()},
       {"PayloadMaskInformation1Click", Make<PacketContentMaskDialog>()},
       {"PayloadRule1Click", Make<PacketContentRuleDialog>()},
-      {"EthernetMaskCPUFilter1Click", Make<CpuEthernetMaskDialog>()},
-      {"EthernetRuleCPUFilter1Click", Make<CpuEthernetRuleDialog>()},
-      {"IPMaskCPUFilter1Click", Make<CpuIpMaskDialog>()},
-      {"IPRuleCPUFilter1Click", Make<CpuIpRuleDialog>()},
-      {"PacketContentMaskCPUFilter1Click", Make<CpuPacketContentMaskDialog>()},
+      {"EthernetMaskCPUFilter1Click", Make<EthernetMaskDialog>(AclFilter::CpuInterface)},
+      {"EthernetRuleCPUFilter1Click", Make<EthernetRuleDialog>(AclFilter::CpuInterface)},
+      {"IPMaskCPUFilter1Click", Make<IpMaskDialog>(AclFilter::CpuInterface)},
+      {"IPRuleCPUFilter1Click", Make<IpRuleDialog>(AclFilter::CpuInterface)},
+      {"PacketContentMaskCPUFilter1Click", Make<PacketContentMaskDialog>(AclFilter::CpuInterface)},
       {"PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>()},
 
       // ---- "Security Management"

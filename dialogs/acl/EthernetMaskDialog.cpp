@@ -5,18 +5,12 @@
 
 #include "tables/DefTables.h"
 
-EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::EthernetMask1, 2) {
-  Build("%i{n1x256l3}", QStringLiteral("active"));
-}
-
-EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context, const KyVarDefTable& table,
-                                                           const char* idFormat, const QString& initialRowStatus)
-    : AclTableDialog(context, table, 2) {
-  Build(idFormat, initialRowStatus);
-}
-
-void EthernetMaskDialog::Build(const char* idFormat, const QString& initialRowStatus) {
+EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context, filter == AclFilter::CpuInterface ? tbl::EthernetMaskCPUFilter1 : tbl::EthernetMask1, 2) {
+  const bool cpu = filter == AclFilter::CpuInterface;
+  const char* idFormat = cpu ? "%i{n1x3}" : "%i{n1x256l3}";
+  // The CPU filter's dialog opens on createAndGo.
+  const QString initialRowStatus = cpu ? QStringLiteral("createAndGo") : QStringLiteral("active");
   SetBusyText(QString::fromLatin1(kGetDataNotComplet));
   NameButtons("BT_Get", "BT_Add", "BT_Delete");
   IDEdit = AddEdit("IDEdit", QStringLiteral("Ethernet Mask ID"));

@@ -1,7 +1,8 @@
-// Ethernet access profiles (masks) of the access-control list, and the base
-// of their CPU-interface-filter twin.
+// Ethernet access profiles (masks), of the access-control list or of the CPU
+// interface filter.
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
 
 class QComboBox;
@@ -11,7 +12,7 @@ class EthernetMaskDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  explicit EthernetMaskDialog(const DialogContext& context);
+  explicit EthernetMaskDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the table, in table order.
   enum Var { kId, kUseVlan, kMaskState, kSourceMask, kDestMask, kUse8021p, kUseEthType, kRowStatus };
@@ -27,12 +28,6 @@ class EthernetMaskDialog : public AclTableDialog {
 
   void Add() override;
 
- protected:
-  // The CPU filter's twin: its own table, ID range and initial row status.
-  EthernetMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat,
-                               const QString& initialRowStatus);
-
  private:
-  void Build(const char* idFormat, const QString& initialRowStatus);
   bool Validate();
 };

@@ -11,14 +11,11 @@ const QString kDuplicate =
     QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them.");
 }
 
-EthernetRuleDialog::EthernetRuleDialog(const DialogContext& context)
-    : AclRuleDialog(context, tbl::RuleOfEthernetInformation1, kDuplicate) {
-  Build();
-}
-
-EthernetRuleDialog::EthernetRuleDialog(const DialogContext& context, const KyVarDefTable& table,
-                                                           bool cpu)
-    : AclRuleDialog(context, table, kDuplicate), cpu_(cpu) {
+EthernetRuleDialog::EthernetRuleDialog(const DialogContext& context, AclFilter filter)
+    : AclRuleDialog(context,
+                    filter == AclFilter::CpuInterface ? tbl::EthernetRuleCPUFilter1 : tbl::RuleOfEthernetInformation1,
+                    kDuplicate),
+      cpu_(filter == AclFilter::CpuInterface) {
   Build();
 }
 

@@ -1,13 +1,15 @@
-// Ethernet access rules, and the base of their CPU-interface-filter twin.
+// Ethernet access rules, of the access-control list or of the CPU interface
+// filter (which has no priority fields and no RX rate).
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclRuleDialog.h"
 
 class EthernetRuleDialog : public AclRuleDialog {
   Q_OBJECT
 
  public:
-  explicit EthernetRuleDialog(const DialogContext& context);
+  explicit EthernetRuleDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the normal table.
   enum Var {
@@ -44,7 +46,6 @@ class EthernetRuleDialog : public AclRuleDialog {
   QCheckBox* cbxRxRate = nullptr;
 
  protected:
-  EthernetRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu);
   bool Validate() override;
 
  private:

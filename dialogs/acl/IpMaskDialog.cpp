@@ -3,18 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "dialogs/acl/CpuIpMaskDialog.h"
 #include "tables/DefTables.h"
 
-using C = CpuIpMaskDialog;
-
-IpMaskDialog::IpMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::IPMaskInformation1, 2) {
-  Build();
-}
-
-IpMaskDialog::IpMaskDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu)
-    : AclTableDialog(context, table, 2), cpu_(cpu) {
+IpMaskDialog::IpMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context, filter == AclFilter::CpuInterface ? tbl::IPMaskCPUFilter1 : tbl::IPMaskInformation1, 2),
+      cpu_(filter == AclFilter::CpuInterface) {
   Build();
 }
 
@@ -50,8 +43,8 @@ void IpMaskDialog::Build() {
   BindCombo(Var(kUseDscp), UseDSCPComBo, QStringLiteral("disabled"));
   BindCombo(Var(kProtocol), UseProTypeComBo, QStringLiteral("none"));
   if (cpu_) {
-    BindCombo(C::kCpuIcmpOption, ICMPOpetionComboBo, QStringLiteral("none"));
-    BindCombo(C::kCpuIgmpOption, IGMPOpetionComboBo, QStringLiteral("enable"));
+    BindCombo(kCpuIcmpOption, ICMPOpetionComboBo, QStringLiteral("none"));
+    BindCombo(kCpuIgmpOption, IGMPOpetionComboBo, QStringLiteral("enable"));
   }
   BindCombo(Var(kTcpOption), TCPOptionComBo, QStringLiteral("other"));
   BindCombo(Var(kUdpOption), UDPOptionComBo, QStringLiteral("other"));
@@ -61,8 +54,8 @@ void IpMaskDialog::Build() {
   BindEdit(Var(kTcpFlagMask), TCPFlagBitMaskEdit, "%i");
   BindCombo(Var(kProtocolIdOption), ProOptionComBo, QStringLiteral("disable"));
   if (cpu_) {
-    BindEdit(C::kCpuProtocolIdMask, ProtoIDEdit, "%i");
-    BindEdit(C::kCpuUserMask, ProIDMaskEdit, "%s{l8}");
+    BindEdit(kCpuProtocolIdMask, ProtoIDEdit, "%i");
+    BindEdit(kCpuUserMask, ProIDMaskEdit, "%s{l8}");
   } else {
     // "Protocol ID" is an INTEGER entered as two hex digits: the hidden
     // ProtoIDEdit carries it as a number, ProIDMaskEdit shows it.
@@ -80,15 +73,15 @@ void IpMaskDialog::Build() {
 int IpMaskDialog::Var(int normal) const {
   if (!cpu_) return normal;
   switch (normal) {
-    case kTcpOption: return C::kCpuTcpOption;
-    case kUdpOption: return C::kCpuUdpOption;
-    case kSourcePortMask: return C::kCpuSourcePortMask;
-    case kDestPortMask: return C::kCpuDestPortMask;
-    case kTcpFlag: return C::kCpuTcpFlag;
-    case kTcpFlagMask: return C::kCpuTcpFlagMask;
-    case kProtocolIdOption: return C::kCpuProtocolIdOption;
-    case kProtocolId: return C::kCpuProtocolIdMask;
-    case kRowStatus: return C::kCpuRowStatus;
+    case kTcpOption: return kCpuTcpOption;
+    case kUdpOption: return kCpuUdpOption;
+    case kSourcePortMask: return kCpuSourcePortMask;
+    case kDestPortMask: return kCpuDestPortMask;
+    case kTcpFlag: return kCpuTcpFlag;
+    case kTcpFlagMask: return kCpuTcpFlagMask;
+    case kProtocolIdOption: return kCpuProtocolIdOption;
+    case kProtocolId: return kCpuProtocolIdMask;
+    case kRowStatus: return kCpuRowStatus;
     default: return normal;  // the first seven are the same
   }
 }
@@ -231,48 +224,48 @@ void IpMaskDialog::ExcludeNormal(KyColumnExclusion& x) {
 
 void IpMaskDialog::ExcludeCpu(KyColumnExclusion& x) {
   if (IpAddMaskStateComboBox->currentText().isEmpty() || Is(IpAddMaskStateComboBox, "other"))
-    x.Exclude({C::kCpuMaskState, C::kCpuSourceIp, C::kCpuDestIp});
+    x.Exclude({kCpuMaskState, kCpuSourceIp, kCpuDestIp});
   else if (Is(IpAddMaskStateComboBox, "dst-ip-addr"))
-    x.Exclude(C::kCpuSourceIp);
+    x.Exclude(kCpuSourceIp);
   else if (Is(IpAddMaskStateComboBox, "src-ip-addr"))
-    x.Exclude(C::kCpuDestIp);
-  if (Is(ICMPOpetionComboBo, "none")) x.Exclude(C::kCpuIcmpOption);
-  if (TCPOptionComBo->currentIndex() <= 0) x.Exclude({C::kCpuSourcePortMask, C::kCpuDestPortMask});
-  if (UDPOptionComBo->currentIndex() <= 0) x.Exclude({C::kCpuSourcePortMask, C::kCpuDestPortMask});
+    x.Exclude(kCpuDestIp);
+  if (Is(ICMPOpetionComboBo, "none")) x.Exclude(kCpuIcmpOption);
+  if (TCPOptionComBo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});
+  if (UDPOptionComBo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});
   for (QComboBox* option : {TCPOptionComBo, UDPOptionComBo}) {
-    if (Is(option, "dst-addr") || Is(option, "dst-src-addr")) x.Include(C::kCpuDestPortMask);
-    if (Is(option, "src-addr") || Is(option, "dst-src-addr")) x.Include(C::kCpuSourcePortMask);
+    if (Is(option, "dst-addr") || Is(option, "dst-src-addr")) x.Include(kCpuDestPortMask);
+    if (Is(option, "src-addr") || Is(option, "dst-src-addr")) x.Include(kCpuSourcePortMask);
   }
-  if (Is(TCPFlagBitOptionComBo, "disable")) x.Exclude(C::kCpuTcpFlagMask);
-  if (Is(ProOptionComBo, "disable")) x.Exclude(C::kCpuUserMask);
+  if (Is(TCPFlagBitOptionComBo, "disable")) x.Exclude(kCpuTcpFlagMask);
+  if (Is(ProOptionComBo, "disable")) x.Exclude(kCpuUserMask);
   auto range = [&](int first, int last) {
     for (int i = first; i <= last; ++i) x.Exclude(i);
   };
   if (Is(UseProTypeComBo, "none")) {
-    range(C::kCpuProtocol, C::kCpuUserMask);
+    range(kCpuProtocol, kCpuUserMask);
   } else if (Is(UseProTypeComBo, "icmp")) {
-    range(C::kCpuIgmpOption, C::kCpuUserMask);
+    range(kCpuIgmpOption, kCpuUserMask);
   } else if (Is(UseProTypeComBo, "igmp")) {
-    x.Exclude(C::kCpuIcmpOption);
-    range(C::kCpuTcpOption, C::kCpuUserMask);
+    x.Exclude(kCpuIcmpOption);
+    range(kCpuTcpOption, kCpuUserMask);
   } else if (Is(UseProTypeComBo, "tcp")) {
-    x.Exclude({C::kCpuIcmpOption, C::kCpuIgmpOption, C::kCpuUdpOption, C::kCpuProtocolIdOption,
-               C::kCpuProtocolIdMask, C::kCpuUserMask});
+    x.Exclude({kCpuIcmpOption, kCpuIgmpOption, kCpuUdpOption, kCpuProtocolIdOption,
+               kCpuProtocolIdMask, kCpuUserMask});
   } else if (Is(UseProTypeComBo, "udp")) {
-    x.Exclude({C::kCpuIcmpOption, C::kCpuIgmpOption, C::kCpuTcpOption, C::kCpuTcpFlag, C::kCpuTcpFlagMask,
-               C::kCpuProtocolIdOption, C::kCpuProtocolIdMask, C::kCpuUserMask});
+    x.Exclude({kCpuIcmpOption, kCpuIgmpOption, kCpuTcpOption, kCpuTcpFlag, kCpuTcpFlagMask,
+               kCpuProtocolIdOption, kCpuProtocolIdMask, kCpuUserMask});
   } else if (Is(UseProTypeComBo, "protocolId")) {
-    range(C::kCpuIcmpOption, C::kCpuTcpFlagMask);
+    range(kCpuIcmpOption, kCpuTcpFlagMask);
   }
-  if (Is(UseProTypeComBo, "tcp") && Is(TCPOptionComBo, "other")) x.Exclude(C::kCpuTcpOption);
-  if (Is(UseProTypeComBo, "udp") && Is(UDPOptionComBo, "other")) x.Exclude(C::kCpuUdpOption);
-  if (Is(UseProTypeComBo, "protocolId") && Is(ProOptionComBo, "disable")) x.Exclude(C::kCpuUserMask);
-  if (TCPFlagBitMaskEdit->text().isEmpty()) x.Exclude(C::kCpuTcpFlagMask);
-  if (IpAddMaskSrcEdit->text().isEmpty()) x.Exclude(C::kCpuSourceIp);
-  if (IpAddMaskDstEdit->text().isEmpty()) x.Exclude(C::kCpuDestIp);
-  if (TCPUDPSrcMaskEdit->text().isEmpty()) x.Exclude(C::kCpuSourcePortMask);
-  if (TCPUDPDstPortMaskEdit->text().isEmpty()) x.Exclude(C::kCpuDestPortMask);
-  if (ProtoIDEdit->text().isEmpty()) x.Exclude(C::kCpuProtocolIdMask);
-  if (ProIDMaskEdit->text().isEmpty()) x.Exclude(C::kCpuUserMask);
+  if (Is(UseProTypeComBo, "tcp") && Is(TCPOptionComBo, "other")) x.Exclude(kCpuTcpOption);
+  if (Is(UseProTypeComBo, "udp") && Is(UDPOptionComBo, "other")) x.Exclude(kCpuUdpOption);
+  if (Is(UseProTypeComBo, "protocolId") && Is(ProOptionComBo, "disable")) x.Exclude(kCpuUserMask);
+  if (TCPFlagBitMaskEdit->text().isEmpty()) x.Exclude(kCpuTcpFlagMask);
+  if (IpAddMaskSrcEdit->text().isEmpty()) x.Exclude(kCpuSourceIp);
+  if (IpAddMaskDstEdit->text().isEmpty()) x.Exclude(kCpuDestIp);
+  if (TCPUDPSrcMaskEdit->text().isEmpty()) x.Exclude(kCpuSourcePortMask);
+  if (TCPUDPDstPortMaskEdit->text().isEmpty()) x.Exclude(kCpuDestPortMask);
+  if (ProtoIDEdit->text().isEmpty()) x.Exclude(kCpuProtocolIdMask);
+  if (ProIDMaskEdit->text().isEmpty()) x.Exclude(kCpuUserMask);
   SelectLabel(RowStatusComBo, QStringLiteral("createAndGo"));
 }

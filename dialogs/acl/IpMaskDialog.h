@@ -1,7 +1,9 @@
-// IPv4 access profiles (masks) of the access-control list, and the base of
-// their CPU-interface-filter twin.
+// IPv4 access profiles (masks), of the access-control list or of the CPU
+// interface filter (with ICMP and IGMP options, a protocol ID mask and a user
+// mask).
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
 
 class QComboBox;
@@ -11,12 +13,18 @@ class IpMaskDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  explicit IpMaskDialog(const DialogContext& context);
+  explicit IpMaskDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the normal table, in table order.
   enum Var {
     kId, kUseVlan, kMaskState, kSourceIp, kDestIp, kUseDscp, kProtocol, kTcpOption, kUdpOption,
     kSourcePortMask, kDestPortMask, kTcpFlag, kTcpFlagMask, kProtocolIdOption, kProtocolId, kRowStatus
+  };
+  // Variables of the CPU filter's table, in table order.
+  enum CpuVar {
+    kCpuId, kCpuUseVlan, kCpuMaskState, kCpuSourceIp, kCpuDestIp, kCpuUseDscp, kCpuProtocol, kCpuIcmpOption,
+    kCpuIgmpOption, kCpuTcpOption, kCpuUdpOption, kCpuSourcePortMask, kCpuDestPortMask, kCpuTcpFlag,
+    kCpuTcpFlagMask, kCpuProtocolIdOption, kCpuProtocolIdMask, kCpuUserMask, kCpuRowStatus
   };
 
   QLineEdit* IPIDEdit = nullptr;
@@ -45,7 +53,6 @@ class IpMaskDialog : public AclTableDialog {
   void Add() override;
 
  protected:
-  IpMaskDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu);
   void RowSelected(bool selected) override;
 
  private:

@@ -11,10 +11,9 @@ const QString kDuplicate =
     QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.");
 }
 
-IpRuleDialog::IpRuleDialog(const DialogContext& context) : AclRuleDialog(context, tbl::IPRule1, kDuplicate) { Build(); }
-
-IpRuleDialog::IpRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu)
-    : AclRuleDialog(context, table, kDuplicate), cpu_(cpu) {
+IpRuleDialog::IpRuleDialog(const DialogContext& context, AclFilter filter)
+    : AclRuleDialog(context, filter == AclFilter::CpuInterface ? tbl::IPRuleCPUFilter1 : tbl::IPRule1, kDuplicate),
+      cpu_(filter == AclFilter::CpuInterface) {
   Build();
 }
 

@@ -1,13 +1,15 @@
-// IPv4 access rules, and the base of their CPU-interface-filter twin.
+// IPv4 access rules, of the access-control list or of the CPU interface
+// filter (with ICMP type and code and a user mask, without priorities).
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclRuleDialog.h"
 
 class IpRuleDialog : public AclRuleDialog {
   Q_OBJECT
 
  public:
-  explicit IpRuleDialog(const DialogContext& context);
+  explicit IpRuleDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the normal table.
   enum Var {
@@ -58,7 +60,6 @@ class IpRuleDialog : public AclRuleDialog {
   QCheckBox* cbxRxRate = nullptr;
 
  protected:
-  IpRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu);
   bool Validate() override;
   bool KindExclusions(KyColumnExclusion& exclusion) override;
   void RowSelected(bool selected) override;

@@ -7,17 +7,11 @@
 #include "dialogs/acl/AclChunks.h"
 #include "tables/DefTables.h"
 
-PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::PayloadMaskInformation1, 1) {
-  Build("%i{n1x256l3}");
-}
-
-PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat)
-    : AclTableDialog(context, table, 1) {
-  Build(idFormat);
-}
-
-void PacketContentMaskDialog::Build(const char* idFormat) {
+PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context,
+                     filter == AclFilter::CpuInterface ? tbl::PacketContentMaskCPUFilter1 : tbl::PayloadMaskInformation1,
+                     1) {
+  const char* idFormat = filter == AclFilter::CpuInterface ? "%i{n1x3}" : "%i{n1x256l3}";
   NameButtons("GetButton", "AddButton", "DeleteButton");
   refreshOnDeleteFailure_ = true;
   Edit1 = AddEdit("Edit1", QStringLiteral("Mask Entry ID"));

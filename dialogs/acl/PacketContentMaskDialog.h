@@ -1,7 +1,8 @@
 // Packet-content access profiles (byte masks over the first 80 frame bytes),
-// and the base of their CPU-interface-filter twin.
+// of the access-control list or of the CPU interface filter.
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
 
 class QComboBox;
@@ -11,7 +12,7 @@ class PacketContentMaskDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  explicit PacketContentMaskDialog(const DialogContext& context);
+  explicit PacketContentMaskDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables: the index, the five 16-byte chunks, the row status.
   enum Var { kId, kChunk0, kChunk1, kChunk2, kChunk3, kChunk4, kRowStatus };
@@ -27,10 +28,4 @@ class PacketContentMaskDialog : public AclTableDialog {
   QLabel* Static = nullptr;        // hidden row count
 
   void Add() override;
-
- protected:
-  PacketContentMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat);
-
- private:
-  void Build(const char* idFormat);
 };

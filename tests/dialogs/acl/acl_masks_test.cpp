@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 
 #include "dialogs/acl/AclTestSupport.h"
-#include "dialogs/acl/CpuEthernetMaskDialog.h"
 #include "dialogs/acl/EthernetMaskDialog.h"
 
 namespace {
@@ -26,7 +25,7 @@ TEST_F(EthernetMask, AddWithDefaultsAsksForCreateAndGoAndSendsNothing) {
   EXPECT_TRUE(NewSets().empty());
 
   // The CPU filter's dialog opens on createAndGo.
-  auto cpu = OpenRead<CpuEthernetMaskDialog>();
+  auto cpu = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
   EXPECT_EQ(cpu->RowStatusComBo->currentText().toStdString(), "createAndGo");
 }
 
@@ -64,7 +63,7 @@ TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
 }
 
 TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
-  auto d = OpenRead<CpuEthernetMaskDialog>();
+  auto d = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
   d->IDEdit->setText("3");
   Choose(d->MacMaskStateComBo, "dst-mac-addr");  // destination empty: passes, not sent
   d->AddButton->click();
@@ -91,7 +90,7 @@ TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
 // so createAndGo is inconsistent) is reported on the status line; the flags
 // come back and the window returns to the no-selection state.
 TEST_F(EthernetMask, AFailedWriteIsReportedAndLeavesNothingExcluded) {
-  auto d = OpenRead<CpuEthernetMaskDialog>();
+  auto d = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
   const std::string status3 = kCpuEthEntry + ".8.3";
   ASSERT_TRUE(SnmpSet({status3, "i", "4"}));
   d->IDEdit->setText("3");
@@ -159,8 +158,6 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-#include "dialogs/acl/CpuIpMaskDialog.h"
-#include "dialogs/acl/CpuPacketContentMaskDialog.h"
 #include "dialogs/acl/IpMaskDialog.h"
 #include "dialogs/acl/PacketContentMaskDialog.h"
 
@@ -292,7 +289,7 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       {"protocolId", {2, 3, 4, 5, 6, 7, 10, 16, 17, 19}, {2, 3, 4, 5, 6, 7, 16, 17, 18, 19}},
   };
   auto normal = OpenRead<IpMaskDialog>();
-  auto cpu = OpenRead<CpuIpMaskDialog>();
+  auto cpu = OpenRead<IpMaskDialog>(AclFilter::CpuInterface);
   int id = 60;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.protocol);
@@ -340,7 +337,7 @@ TEST_F(PacketContentMask, AddWritesTheFilledChunksAndDeleteRemovesTheRow) {
     SCOPED_TRACE(isCpu ? "CPU" : "normal");
     std::unique_ptr<PacketContentMaskDialog> d;
     if (isCpu)
-      d = OpenRead<CpuPacketContentMaskDialog>();
+      d = OpenRead<PacketContentMaskDialog>(AclFilter::CpuInterface);
     else
       d = OpenRead<PacketContentMaskDialog>();
     const std::string entry = isCpu ? kCpuPayloadEntry : kPayloadEntry;

@@ -7,8 +7,6 @@
 #include <QTreeWidget>
 
 #include "dialogs/acl/AclTestSupport.h"
-#include "dialogs/acl/CpuEthernetRuleDialog.h"
-#include "dialogs/acl/CpuIpRuleDialog.h"
 #include "dialogs/acl/CpuPacketContentRuleDialog.h"
 #include "dialogs/acl/EthernetRuleDialog.h"
 #include "dialogs/acl/IpRuleDialog.h"
@@ -154,7 +152,7 @@ TEST_F(EthernetRule, RxRateBelowSixtyFourDoesNotStay) {
 }
 
 TEST_F(EthernetRule, PortsFiftyThreeToSixtyFourAreHidden) {
-  auto d = OpenRead<CpuEthernetRuleDialog>();
+  auto d = OpenRead<EthernetRuleDialog>(AclFilter::CpuInterface);
   ASSERT_NE(d->PortPanel, nullptr);
   for (int k = 0; k < 64; ++k) EXPECT_EQ(d->PortPanel->CheckBox(k)->isHidden(), k >= 52) << "port " << k + 1;
   EXPECT_EQ(d->EnablePriorityComboBox, nullptr);  // the CPU filter's rules have no priority
@@ -216,7 +214,7 @@ TEST_F(IpRule, ProtocolDecidesTheColumnsWhenItsBoxIsChecked) {
        {3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
   };
   auto normal = OpenRead<IpRuleDialog>();
-  auto cpu = OpenRead<CpuIpRuleDialog>();
+  auto cpu = OpenRead<IpRuleDialog>(AclFilter::CpuInterface);
   int access = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.protocol) + (c.protocolChecked ? "" : " (box unchecked)"));
@@ -288,7 +286,7 @@ TEST_F(IpRule, FieldChecksAndTheSelectedRow) {
 }
 
 TEST_F(IpRule, CpuUserMaskIsEightHexDigits) {
-  auto d = OpenRead<CpuIpRuleDialog>();
+  auto d = OpenRead<IpRuleDialog>(AclFilter::CpuInterface);
   for (const char* mask : {"0000FFF", "0000FFFG", "0000FFFF0"}) {
     SCOPED_TRACE(mask);
     ClearMessages();
