@@ -231,12 +231,12 @@ const DialogCase kDialogs[] = {
      {kGuestPorts},
      [](PortGridLengths& t) {
        auto form = t.Show<GuestVlanDialog>();
-       form->edtName->setText("guests");
-       t.Check(form->Ports, {1, 52});
-       form->BT_SetClick();
-       form->BT_DeleteClick();
+       form->nameEdit->setText("guests");
+       t.Check(form->portGrid, {1, 52});
+       form->setClicked();
+       form->deleteClicked();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->StatusPanel->text().contains("Ok")) << form->StatusPanel->text().toStdString();
+       EXPECT_TRUE(form->statusLabel->text().contains("Ok")) << form->statusLabel->text().toStdString();
      }},
     {"MulticastVlans",
      {kIsm + "3", kIsm + "4", kIsm + "5"},
