@@ -284,27 +284,27 @@ TEST_F(ServerHosts, DuplicateRefusedThenDeleteByBothIndexes) {
 class ServerGroupMember : public SecurityDialogTest {};
 
 TEST_F(ServerGroupMember, AddThenDeleteByThreeIndexes) {
-  auto form = std::make_unique<AacServerControlDialog>();
+  auto form = std::make_unique<AacServerControlDialog>(DialogContext{});
   form->show();
   const std::string oid = "1.3.6.1.4.1.32473.12.5.12.1.4." + TextIndex("grp1") + ".10.0.0.5.3";
   // Nothing is sent while a field is empty.
-  form->edtGroupName->setText("grp1");
-  form->Button1->click();
-  EXPECT_EQ(form->StatusPanel0->text(), AacServerControlDialog::kEmptyFields);
-  form->edtIPAddr->setText("10.0.0.5");
-  SetComboText(form->cbAuthProtocol, "tacacs-plus");
-  SetComboText(form->cbRowState, "add");
-  form->Button1->click();
-  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set: Ok!. Receive at ")) << form->StatusPanel0->text().toStdString();
+  form->groupNameEdit->setText("grp1");
+  form->setButton->click();
+  EXPECT_EQ(form->statusLabel->text(), AacServerControlDialog::kEmptyFields);
+  form->ipEdit->setText("10.0.0.5");
+  SetComboText(form->protocolCombo, "tacacs-plus");
+  SetComboText(form->rowStateCombo, "add");
+  form->setButton->click();
+  EXPECT_TRUE(form->statusLabel->text().startsWith("Set: Ok!. Receive at ")) << form->statusLabel->text().toStdString();
   // What was entered stays on screen.
-  EXPECT_EQ(form->edtGroupName->text(), "grp1");
-  EXPECT_EQ(form->cbRowState->currentText(), "add");
-  SetComboText(form->cbRowState, "delete");
-  form->Button1->click();
+  EXPECT_EQ(form->groupNameEdit->text(), "grp1");
+  EXPECT_EQ(form->rowStateCombo->currentText(), "add");
+  SetComboText(form->rowStateCombo, "delete");
+  form->setButton->click();
   EXPECT_TRUE(boxes.texts.isEmpty());
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{oid + "=1", oid + "=2"}));
   // The membership is gone: deleting it again fails.
-  form->Button1->click();
+  form->setButton->click();
   EXPECT_EQ(boxes.texts, QStringList{AacServerControlDialog::kSetFailed});
 }
 
@@ -317,9 +317,9 @@ class RadiusServers : public SecurityDialogTest {};
 
 TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   auto form = Open<RadiusServerDialog>();
-  RadiusServerEditDialog& edit = *form->EditForm;
+  RadiusServerEditDialog& edit = *form->editWindow;
   const QString third = "swRadiusServerIndex-third";
-  ASSERT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+  ASSERT_TRUE(form->serverList->findItems(third, Qt::MatchExactly).isEmpty());
   struct Case {
     const char* ip;
     const char* message;
@@ -332,61 +332,61 @@ TEST_F(RadiusServers, AddressRulesAndDefaultPorts) {
   };
   for (const Case& c : refused) {
     edit.Prepare(true);
-    SetComboText(edit.IndexComboBox, third);
-    edit.IpEdit->setText(QString::fromLatin1(c.ip));
+    SetComboText(edit.indexCombo, third);
+    edit.ipEdit->setText(QString::fromLatin1(c.ip));
     boxes.texts.clear();
-    edit.SetClick();
+    edit.setClicked();
     EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)}) << c.ip;
   }
   EXPECT_TRUE(NewSets().empty());
 
   // 248.1.1.1 passes; the empty ports become the standard ones.
   edit.Prepare(true);
-  EXPECT_FALSE(edit.StatusComboBox->isEnabled());
-  EXPECT_EQ(edit.StatusComboBox->currentText(), "createAndGo");
+  EXPECT_FALSE(edit.statusCombo->isEnabled());
+  EXPECT_EQ(edit.statusCombo->currentText(), "createAndGo");
   EXPECT_EQ(edit.windowTitle(), form->windowTitle() + " (Add)");
-  SetComboText(edit.IndexComboBox, third);
-  edit.IpEdit->setText("248.1.1.1");
-  edit.KeyEdit->setText("k");
+  SetComboText(edit.indexCombo, third);
+  edit.ipEdit->setText("248.1.1.1");
+  edit.keyEdit->setText("k");
   boxes.texts.clear();
-  edit.SetClick();
+  edit.setClicked();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = kRadiusEntry;
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".2.3=248.1.1.1", e + ".3.3=" + JournalOctets("k"),
                                                      e + ".4.3=1812", e + ".5.3=1813", e + ".6.3=4"}));
-  ASSERT_EQ(form->ListView1->findItems(third, Qt::MatchExactly).size(), 1);
+  ASSERT_EQ(form->serverList->findItems(third, Qt::MatchExactly).size(), 1);
 
   // The same index again is refused; Delete writes destroy only.
   edit.Prepare(true);
-  SetComboText(edit.IndexComboBox, third);
+  SetComboText(edit.indexCombo, third);
   boxes.texts.clear();
-  edit.SetClick();
+  edit.setClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Index is already exist!"});
-  form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
+  form->serverList->setCurrentItem(form->serverList->findItems(third, Qt::MatchExactly).first());
   Mark();
-  form->DeleteButton->click();
+  form->deleteButton->click();
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{e + ".6.3=6"});
-  EXPECT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+  EXPECT_TRUE(form->serverList->findItems(third, Qt::MatchExactly).isEmpty());
 
   // All fields empty equal a seeded server (no address, no key, the
   // standard ports): the duplicate rule refuses it.
   edit.Prepare(true);
-  SetComboText(edit.IndexComboBox, third);
+  SetComboText(edit.indexCombo, third);
   boxes.texts.clear();
   Mark();
-  edit.SetClick();
+  edit.setClicked();
   EXPECT_EQ(boxes.texts, QStringList{"the variable is already exist"});
   EXPECT_TRUE(NewSets().empty());
   // An empty address skips the checks and is not sent.
-  edit.KeyEdit->setText("k2");
-  edit.SetClick();
+  edit.keyEdit->setText("k2");
+  edit.setClicked();
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.3=" + JournalOctets("k2"), e + ".4.3=1812",
                                                      e + ".5.3=1813", e + ".6.3=4"}));
-  form->ListView1->setCurrentItem(form->ListView1->findItems(third, Qt::MatchExactly).first());
-  form->DeleteClick();
-  form->ListView1->clearSelection();
+  form->serverList->setCurrentItem(form->serverList->findItems(third, Qt::MatchExactly).first());
+  form->deleteClicked();
+  form->serverList->clearSelection();
   boxes.texts.clear();
-  form->DeleteClick();
+  form->deleteClicked();
   EXPECT_EQ(boxes.texts, QStringList{"Choose the item first."});
 }
 
@@ -400,33 +400,33 @@ TEST_F(RadiusServers, AddButtonOpensTheEditWindowWhichClosesAfterSet) {
         auto* edit = qobject_cast<RadiusServerEditDialog*>(modal);
         ASSERT_NE(edit, nullptr);
         caption = edit->windowTitle();
-        statusEnabled = edit->StatusComboBox->isEnabled();
-        SetComboText(edit->IndexComboBox, third);
-        edit->IpEdit->setText("10.2.2.2");
-        edit->SetButton->click();
+        statusEnabled = edit->statusCombo->isEnabled();
+        SetComboText(edit->indexCombo, third);
+        edit->ipEdit->setText("10.2.2.2");
+        edit->setButton->click();
       },
       form.get());
-  form->AddButton->click();  // returns when the edit window has closed
+  form->addButton->click();  // returns when the edit window has closed
   EXPECT_EQ(caption, form->windowTitle() + " (Add)");
   EXPECT_FALSE(statusEnabled);
-  EXPECT_FALSE(form->EditForm->isVisible());
-  auto found = form->ListView1->findItems(third, Qt::MatchExactly);
+  EXPECT_FALSE(form->editWindow->isVisible());
+  auto found = form->serverList->findItems(third, Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
-  form->ListView1->setCurrentItem(found.first());
-  form->DeleteButton->click();
-  EXPECT_TRUE(form->ListView1->findItems(third, Qt::MatchExactly).isEmpty());
+  form->serverList->setCurrentItem(found.first());
+  form->deleteButton->click();
+  EXPECT_TRUE(form->serverList->findItems(third, Qt::MatchExactly).isEmpty());
 }
 
 TEST_F(RadiusServers, EditOfTheKeyWritesKeyAndStatus) {
   auto form = Open<RadiusServerDialog>();
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
-  RadiusServerEditDialog& edit = *form->EditForm;
+  ASSERT_GT(form->serverList->topLevelItemCount(), 0);
+  form->serverList->setCurrentItem(form->serverList->topLevelItem(0));
+  RadiusServerEditDialog& edit = *form->editWindow;
   edit.Prepare(false);
-  EXPECT_FALSE(edit.IndexComboBox->isEnabled());
-  EXPECT_EQ(edit.IndexComboBox->currentText(), "swRadiusServerIndex-first");
-  edit.KeyEdit->setText("secret2");
-  edit.SetClick();
+  EXPECT_FALSE(edit.indexCombo->isEnabled());
+  EXPECT_EQ(edit.indexCombo->currentText(), "swRadiusServerIndex-first");
+  edit.keyEdit->setText("secret2");
+  edit.setClicked();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   const std::string e = kRadiusEntry;
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{e + ".3.1=" + JournalOctets("secret2"), e + ".6.1=1"}));
