@@ -447,53 +447,53 @@ TEST_F(SecurityScalars, SslCipherSuitesFromAndToTheOctet) {
   ASSERT_TRUE(SimSet("1.3.6.1.4.1.32473.12.7.1.3.0", "u", "600"));
   Mark();
   auto form = Open<SslManagementDialog>();
-  EXPECT_EQ(form->edtciphersuites->text(), "A0");
+  EXPECT_EQ(form->cipherSuitesEdit->text(), "A0");
   const char* shown[] = {"enabled", "disabled", "enabled", "disabled"};
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(form->cbxciphersuites[k]->currentText(), shown[k]) << k;
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(form->cipherCombos[k]->currentText(), shown[k]) << k;
   // Only the fourth suite.
-  for (int k = 0; k < 4; ++k) form->cbxciphersuites[k]->setCurrentIndex(k == 3 ? 1 : 0);
-  form->btnSet->click();
+  for (int k = 0; k < 4; ++k) form->cipherCombos[k]->setCurrentIndex(k == 3 ? 1 : 0);
+  form->setButton->click();
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join("|").toStdString();
   auto sets = NewSets();
   ASSERT_EQ(sets.size(), 1u);
   ASSERT_EQ(sets[0].varbinds.size(), 3u);
   EXPECT_EQ(sets[0].varbinds[1].oid, "1.3.6.1.4.1.32473.12.7.1.2.0");
   EXPECT_EQ(sets[0].varbinds[1].value, "10");
-  EXPECT_EQ(form->cbxciphersuites[3]->currentText(), "enabled");
-  EXPECT_EQ(form->cbxciphersuites[0]->currentText(), "disabled");
+  EXPECT_EQ(form->cipherCombos[3]->currentText(), "enabled");
+  EXPECT_EQ(form->cipherCombos[0]->currentText(), "disabled");
   // An empty field stops the write.
-  form->edtCacheTimeOut->clear();
+  form->cacheTimeoutEdit->clear();
   Mark();
-  form->btnSet->click();
+  form->setButton->click();
   EXPECT_EQ(boxes.texts, QStringList{SslManagementDialog::kSomeItemsEmpty});
   EXPECT_TRUE(NewSets().empty());
 }
 
 TEST_F(SecurityScalars, CertificateFileWritesTheCheckedFields) {
   auto form = Open<SslCertificateFileDialog>();
-  form->ED_IPAddress->setText("10.1.2.3");
-  form->ED_FilePath->setText("cert.pem");
-  form->ED_KeyFilePath->setText("key.pem");
-  SetComboText(form->Combox_FileControl, "start");
-  form->CheckBox_FilePath->setChecked(true);
-  form->CheckBox_FileControl->setChecked(true);
-  form->SetCheckedButton->click();
+  form->ipEdit->setText("10.1.2.3");
+  form->filePathEdit->setText("cert.pem");
+  form->keyFilePathEdit->setText("key.pem");
+  SetComboText(form->fileControlCombo, "start");
+  form->filePathBox->setChecked(true);
+  form->fileControlBox->setChecked(true);
+  form->setCheckedButton->click();
   EXPECT_EQ(NewVarbinds(), (std::vector<std::string>{"1.3.6.1.4.1.32473.12.7.2.2.0=" + JournalOctets("cert.pem"),
                                                      "1.3.6.1.4.1.32473.12.7.2.4.0=3"}));
-  EXPECT_FALSE(form->CheckBox_FilePath->isChecked());
-  EXPECT_EQ(form->ED_FilePath->text(), "cert.pem");  // read back
+  EXPECT_FALSE(form->filePathBox->isChecked());
+  EXPECT_EQ(form->filePathEdit->text(), "cert.pem");  // read back
   // A checked bad address stops everything.
   Mark();
-  form->ED_IPAddress->setText("10.1.2.300");
-  form->CheckAllButton->click();
-  form->SetCheckedButton->click();
+  form->ipEdit->setText("10.1.2.300");
+  form->checkAllButton->click();
+  form->setCheckedButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
   EXPECT_TRUE(NewSets().empty());
   // The address alone.
-  form->ClearAllButton->click();
-  form->ED_IPAddress->setText("10.1.2.3");
-  form->CheckBox_IPAddress->setChecked(true);
-  form->SetCheckedButton->click();
+  form->clearAllButton->click();
+  form->ipEdit->setText("10.1.2.3");
+  form->ipBox->setChecked(true);
+  form->setCheckedButton->click();
   EXPECT_EQ(NewVarbinds(), std::vector<std::string>{"1.3.6.1.4.1.32473.12.7.2.1.0=10.1.2.3"});
 }
 
@@ -513,27 +513,27 @@ TEST_F(SecurityScalars, SafeguardWriteOrderFollowsTheFallingThreshold) {
     ASSERT_TRUE(SimSet(rising, "i", "80"));
     ASSERT_TRUE(SimSet(falling, "i", "50"));
     auto form = Open<SafeguardControlDialog>();
-    EXPECT_EQ(form->lbFalling->text(), "50");
-    EXPECT_FALSE(form->btnSet->isEnabled());
-    form->edtRising->setText(QString::fromLatin1(c.newRising));
-    form->edtFalling->setText(QString::fromLatin1(c.newFalling));
-    form->ckRising->setChecked(true);
-    form->ckFalling->setChecked(true);
-    EXPECT_TRUE(form->btnSet->isEnabled());
+    EXPECT_EQ(form->fallingReadLabel->text(), "50");
+    EXPECT_FALSE(form->setButton->isEnabled());
+    form->risingEdit->setText(QString::fromLatin1(c.newRising));
+    form->fallingEdit->setText(QString::fromLatin1(c.newFalling));
+    form->risingBox->setChecked(true);
+    form->fallingBox->setChecked(true);
+    EXPECT_TRUE(form->setButton->isEnabled());
     Mark();
-    form->btnSet->click();
+    form->setButton->click();
     auto sets = NewSets();
     ASSERT_EQ(sets.size(), 2u);  // one variable per request
     EXPECT_EQ(NewVarbinds(), c.order);
-    EXPECT_EQ(form->lbFalling->text(), QString::fromLatin1(c.newFalling));
+    EXPECT_EQ(form->fallingReadLabel->text(), QString::fromLatin1(c.newFalling));
   }
   // Out of range: nothing sent.
   auto form = Open<SafeguardControlDialog>();
-  form->edtRising->setText("101");
-  form->ckRising->setChecked(true);
-  form->ckMode->setChecked(true);
+  form->risingEdit->setText("101");
+  form->risingBox->setChecked(true);
+  form->modeBox->setChecked(true);
   Mark();
-  form->btnSet->click();
+  form->setButton->click();
   EXPECT_EQ(boxes.texts, QStringList{"Rising Threshold should between 20-100"});
   EXPECT_TRUE(NewSets().empty());
 }
