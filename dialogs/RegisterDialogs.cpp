@@ -45,10 +45,9 @@
 #include "dialogs/lldp/LldpVlanNameTxDialog.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
-#include "dialogs/security/EnableMethodListDialog.h"
 #include "dialogs/security/GuestVlanDialog.h"
 #include "dialogs/security/IpMacBindingDialog.h"
-#include "dialogs/security/LoginMethodListDialog.h"
+#include "dialogs/security/MethodListDialog.h"
 #include "dialogs/security/MacAuthDiagnosticsDialog.h"
 #include "dialogs/security/MacEapolStatisticsDialog.h"
 #include "dialogs/security/RadiusServerDialog.h"
@@ -141,8 +140,8 @@ std::vector<DedicatedDialog> DedicatedDialogs() {
       {"PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>()},
 
       // ---- "Security Management"
-      {"LoginMethodControl1Click", Make<LoginMethodListDialog>()},
-      {"EnableMethodControl1Click", Make<EnableMethodListDialog>()},
+      {"LoginMethodControl1Click", Make<MethodListDialog>(MethodListDialog::Kind::Login)},
+      {"EnableMethodControl1Click", Make<MethodListDialog>(MethodListDialog::Kind::Enable)},
       {"ServerInformation1Click", Make<AacServerHostDialog>()},
       {"ServerControl1Click", Make<AacServerControlDialog>()},
       {"RadiusServerTabl1Click", Make<RadiusServerDialog>()},

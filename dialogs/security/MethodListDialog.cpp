@@ -23,17 +23,49 @@ int GroupVar(int slot) { return 2 + 2 * slot; }
 
 }  // namespace
 
-MethodListDialog::MethodListDialog(const DialogContext& context, const KyVarDefTable& table, const Texts& texts)
-    : RowEditDialog(context, table), texts_(texts) {}
+namespace {
 
-void MethodListDialog::Build(const char* nameEditName, const std::array<const char*, 4>& typeNames,
-                             const std::array<const char*, 4>& serverNames) {
-  nameEdit = field(kName, QStringLiteral("Method List Name"), Name{nameEditName}, "%s{l15}", Role::Index);
+// What the kind of list selects.
+struct Variant {
+  const KyVarDefTable& table;
+  const char* nameMissing;
+  const char* nameTaken;
+  const char* nameEdit;
+  std::array<const char*, 4> typeCombos;
+  std::array<const char*, 4> serverEdits;
+};
+
+const Variant& VariantOf(MethodListDialog::Kind kind) {
+  static const Variant login{
+      tbl::LoginMethodList,
+      "AAC Login Method List Name must be set.",
+      "Has already a record with the same Login Method List Name. Please Change Login Method List Name.",
+      "ListnameEdit",
+      {"ComboBoxType1", "ComboBoxType2", "ComboBoxType3", "ComboBoxType4"},
+      {"Server1Edit", "Server2Edit", "Server3Edit", "Server4Edit"}};
+  static const Variant enable{
+      tbl::EnableMethodList,
+      "Enable MethodList Name must be set.",
+      "Has already a record with the same Enable MethodList Name. Please Change Enable MethodList Name.",
+      "NameEdit",
+      {"Type1ComboBox", "Type2ComboBox", "Type3ComboBox", "Type4ComboBox"},
+      {"ServerGroupEdit1", "ServerGroupEdit2", "ServerGroupEdit3", "ServerGroupEdit4"}};
+  return kind == MethodListDialog::Kind::Login ? login : enable;
+}
+
+}  // namespace
+
+MethodListDialog::MethodListDialog(const DialogContext& context, Kind kind)
+    : RowEditDialog(context, VariantOf(kind).table),
+      nameMissing_(VariantOf(kind).nameMissing),
+      nameTaken_(VariantOf(kind).nameTaken) {
+  const Variant& v = VariantOf(kind);
+  nameEdit = field(kName, QStringLiteral("Method List Name"), Name{v.nameEdit}, "%s{l15}", Role::Index);
   rowStatusCombo = rowStatusChoice(kRowStatus, QStringLiteral("Row Status"), Name{"RowComboBox"});
   for (int k = 0; k < 4; ++k) {
-    typeCombos[k] = choice(TypeVar(k), QStringLiteral("Method%1 Type").arg(k + 1), Name{typeNames[k]});
+    typeCombos[k] = choice(TypeVar(k), QStringLiteral("Method%1 Type").arg(k + 1), Name{v.typeCombos[k]});
     serverEdits[k] =
-        field(GroupVar(k), QStringLiteral("Method%1 Server Group").arg(k + 1), Name{serverNames[k]}, "%s{l15}");
+        field(GroupVar(k), QStringLiteral("Method%1 Server Group").arg(k + 1), Name{v.serverEdits[k]}, "%s{l15}");
     connect(typeCombos[k], &QComboBox::currentIndexChanged, this, [this, k] { TypeChanged(k); });
   }
   finishLayout(Name{"StaticText1"});
@@ -86,13 +118,13 @@ void MethodListDialog::ExcludeSlots(KyColumnExclusion& guard, int lastSlot) {
 void MethodListDialog::addClicked() {
   const QString name = nameEdit->text();
   if (name.isEmpty()) {
-    ShowMessageBox(this, QString::fromLatin1(texts_.nameMissing), ProgramCaption());
+    ShowMessageBox(this, QString::fromLatin1(nameMissing_), ProgramCaption());
     nameEdit->setFocus();
     return;
   }
   for (int i = 0; i < list()->topLevelItemCount(); ++i) {
     if (list()->topLevelItem(i)->text(0) == name) {
-      ShowMessageBox(this, QString::fromLatin1(texts_.nameTaken), ProgramCaption());
+      ShowMessageBox(this, QString::fromLatin1(nameTaken_), ProgramCaption());
       nameEdit->setFocus();
       return;
     }
@@ -109,7 +141,7 @@ void MethodListDialog::addClicked() {
 
 void MethodListDialog::editClicked() {
   if (nameEdit->text().isEmpty()) {
-    ShowMessageBox(this, QString::fromLatin1(texts_.nameMissing), ProgramCaption());
+    ShowMessageBox(this, QString::fromLatin1(nameMissing_), ProgramCaption());
     return;
   }
   if (rowStatusCombo->currentText() == QLatin1String("destroy")) {

@@ -1,6 +1,7 @@
-// A method list dialog: the ordered authentication methods (four slots of
-// type and server group) of each list name. The login and enable lists
-// differ only in their control names and their texts.
+// "Login Method List" and "Enable Method List": the authentication methods
+// (four slots of type and server group) tried, in order, for each list
+// name. The two lists differ only in their table, control names and texts,
+// which the kind of list selects.
 #pragma once
 
 #include <array>
@@ -11,10 +12,10 @@ class MethodListDialog : public RowEditDialog {
   Q_OBJECT
 
  public:
-  struct Texts {
-    const char* nameMissing;
-    const char* nameTaken;
-  };
+  enum class Kind { Login, Enable };
+
+  MethodListDialog(const DialogContext& context, Kind kind);
+
   static constexpr const char* kIneffectiveQuestion =
       "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
   static constexpr const char* kDefaultNotDeleted = "The method list \"default\" cannot be deleted.";
@@ -34,10 +35,6 @@ class MethodListDialog : public RowEditDialog {
   QComboBox* rowStatusCombo = nullptr;
 
  protected:
-  MethodListDialog(const DialogContext& context, const KyVarDefTable& table, const Texts& texts);
-  // Names the controls and lays them out; called by the concrete dialogs.
-  void Build(const char* nameEditName, const std::array<const char*, 4>& typeNames,
-             const std::array<const char*, 4>& serverNames);
   void stateChanged(bool selected) override;
 
  private:
@@ -49,5 +46,6 @@ class MethodListDialog : public RowEditDialog {
   void DeleteRow();
   bool IsDefault() const;
 
-  Texts texts_;
+  const char* nameMissing_;
+  const char* nameTaken_;
 };

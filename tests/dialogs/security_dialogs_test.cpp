@@ -14,9 +14,7 @@
 #include "dialogs/common/ComboChoice.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
-#include "dialogs/security/EnableMethodListDialog.h"
 #include "dialogs/security/IpMacBindingDialog.h"
-#include "dialogs/security/LoginMethodListDialog.h"
 #include "dialogs/security/MethodListDialog.h"
 #include "dialogs/security/RadiusServerDialog.h"
 #include "dialogs/security/RadiusServerEditDialog.h"
@@ -80,7 +78,17 @@ std::string JournalOctets(const std::string& bytes) {
 
 constexpr const char* kLoginEntry = "1.3.6.1.4.1.32473.12.5.3.1";
 
-class MethodLists : public SecurityDialogTest {};
+class MethodLists : public SecurityDialogTest {
+ protected:
+  // The list of `kind` as its menu command makes it, after its first read.
+  std::unique_ptr<MethodListDialog> OpenList(MethodListDialog::Kind kind) {
+    auto dialog = std::make_unique<MethodListDialog>(Context(), kind);
+    dialog->show();
+    EXPECT_TRUE(qrxtest::WaitFor([&] { return dialog->FirstRefreshDone() && !dialog->AnyBusy(); }))
+        << "first read did not finish";
+    return dialog;
+  }
+};
 
 struct SlotCase {
   const char* what;
@@ -105,7 +113,7 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
   int n = 0;
   for (const SlotCase& c : cases) {
     SCOPED_TRACE(c.what);
-    auto form = Open<LoginMethodListDialog>();
+    auto form = OpenList(MethodListDialog::Kind::Login);
     const std::string name = "ops" + std::to_string(++n);
     form->nameEdit->setText(QString::fromStdString(name));
     for (int k = 0; k < 4; ++k) {
@@ -129,7 +137,7 @@ TEST_F(MethodLists, AddWritesOnlyTheEffectiveSlots) {
 }
 
 TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
-  auto form = Open<LoginMethodListDialog>();
+  auto form = OpenList(MethodListDialog::Kind::Login);
   ASSERT_NE(FindLine(form->list(), "default"), nullptr);
   struct Case {
     const char* name;
@@ -153,7 +161,7 @@ TEST_F(MethodLists, AddRefusesBadInputWithoutSending) {
 }
 
 TEST_F(MethodLists, DefaultListIsNeverDeleted) {
-  auto form = Open<EnableMethodListDialog>();
+  auto form = OpenList(MethodListDialog::Kind::Enable);
   QTreeWidgetItem* line = FindLine(form->list(), "default");
   ASSERT_NE(line, nullptr);
   form->list()->setCurrentItem(line);
@@ -171,7 +179,7 @@ TEST_F(MethodLists, DefaultListIsNeverDeleted) {
 
 TEST_F(MethodLists, EditSkipsTheStatusAndDeleteSendsDestroy) {
   constexpr const char* kEnableEntry = "1.3.6.1.4.1.32473.12.5.4.1";
-  auto form = Open<EnableMethodListDialog>();
+  auto form = OpenList(MethodListDialog::Kind::Enable);
   // A list of its own, so that the test does not depend on the seeded rows.
   form->nameEdit->setText("adm");
   SetComboText(form->typeCombos[0], "radius");
