@@ -5,9 +5,6 @@
 #include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
 
-class QComboBox;
-class QLineEdit;
-
 class EthernetMaskDialog : public AclTableDialog {
   Q_OBJECT
 
@@ -17,16 +14,16 @@ class EthernetMaskDialog : public AclTableDialog {
   // Variables of the table, in table order.
   enum Var { kId, kUseVlan, kMaskState, kSourceMask, kDestMask, kUse8021p, kUseEthType, kRowStatus };
 
-  QLineEdit* IDEdit = nullptr;
-  QComboBox* UseVLanComBo = nullptr;
-  QComboBox* MacMaskStateComBo = nullptr;
-  QLineEdit* MacAddMaskSourceEdit = nullptr;
-  QLineEdit* MacMaskDstEdit = nullptr;
-  QComboBox* Use8021pComBo = nullptr;
-  QComboBox* UseEthTypeCombo = nullptr;
-  QComboBox* RowStatusComBo = nullptr;
+  QLineEdit* idEdit = nullptr;
+  QComboBox* useVlanCombo = nullptr;
+  QComboBox* maskStateCombo = nullptr;
+  QLineEdit* sourceMaskEdit = nullptr;
+  QLineEdit* destinationMaskEdit = nullptr;
+  QComboBox* use8021pCombo = nullptr;
+  QComboBox* useEthernetTypeCombo = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
 
-  void Add() override;
+  void addClicked() override;
 
  private:
   bool Validate();

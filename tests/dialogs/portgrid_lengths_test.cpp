@@ -298,22 +298,22 @@ const DialogCase kDialogs[] = {
      {kEthRule},
      [](PortGridLengths& t) {
        auto form = t.Show<EthernetRuleDialog>();
-       form->CheckAll(false);
-       form->cbxRow->setChecked(true);
-       form->MaskIDEdit->setText("7");
-       form->AccessEdit->setText("1");
-       t.Check(form->PortPanel, {1, 52});
-       form->AddButton->click();
+       form->checkAll(false);
+       form->rowStatusBox->setChecked(true);
+       form->maskIdEdit->setText("7");
+       form->accessIdEdit->setText("1");
+       t.Check(form->portGrid, {1, 52});
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
        QTreeWidgetItem* added = nullptr;
-       for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
-         QTreeWidgetItem* line = form->ListView1->topLevelItem(i);
+       for (int i = 0; i < form->rowList->topLevelItemCount(); ++i) {
+         QTreeWidgetItem* line = form->rowList->topLevelItem(i);
          if (line->text(0) == "7" && line->text(1) == "1") added = line;
        }
        ASSERT_NE(added, nullptr);
-       form->ListView1->setCurrentItem(added);
-       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
-       form->DeleteButton->click();
+       form->rowList->setCurrentItem(added);
+       EXPECT_EQ(t.Checked(form->portGrid), (std::vector<int>{1, 52}));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
      }},
 };

@@ -40,8 +40,8 @@ class AclDialogTest : public qrxtest::DialogTest {
     } else {
       dialog = Open<T>();
     }
-    EXPECT_EQ(dialog->StatusPanel0->text().left(8).toStdString(), "Get: Ok.")
-        << dialog->StatusPanel0->text().toStdString();
+    EXPECT_EQ(dialog->statusLabel->text().left(8).toStdString(), "Get: Ok.")
+        << dialog->statusLabel->text().toStdString();
     return dialog;
   }
 
