@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -35,9 +36,9 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   buttons_ = std::make_unique<ButtonBar>(buttonColumn_, ButtonBar::Direction::Column);
   buttonColumn_->setLayout(buttons_->layout());
   buttons_->layout()->setContentsMargins(0, 0, 0, 0);
-  refreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""});
-  addButton = buttons_->add(QStringLiteral("Add"), Name{""});
-  deleteButton = buttons_->add(QStringLiteral("Delete"), Name{""});
+  refreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""}, [this] { refreshClicked(); });
+  addButton = buttons_->add(QStringLiteral("Add"), Name{""}, [this] { addClicked(); });
+  deleteButton = buttons_->add(QStringLiteral("Delete"), Name{""}, [this] { deleteClicked(); });
   closeButton = buttons_->close(Name{"CloseButton"});
   for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) b->setMinimumWidth(Px(this, 90));
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
@@ -48,10 +49,7 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   portPanel->hide();
   main->addWidget(portPanel);
 
-  rowList = new QTreeWidget(this);
-  rowList->setObjectName(QStringLiteral("ListView1"));
-  rowList->setMinimumHeight(Px(this, 150));
-  rowList->setMinimumWidth(Px(this, 560));
+  rowList = MakeListView(this, "ListView1", 560, 150);
   main->addWidget(rowList, 1);
 
   // The row count and its caption, right under the list.
@@ -68,20 +66,11 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   count->addWidget(rowCountLabel);
   main->addLayout(count);
 
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  statusLabel = new QLabel(StatusBar1);
-  statusLabel->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(statusLabel, 1);
-  main->addWidget(StatusBar1);
+  main->addWidget(MakeStatusBar(this, &statusLabel));
 
   binding_ = AddBinding(table, /*asynchronous=*/false, nullptr);
   binding_->AttachListView(rowList, true);
   connect(rowList, &QTreeWidget::itemSelectionChanged, this, &AclTableDialog::ListSelectionChanged);
-  connect(refreshButton, &QPushButton::clicked, this, [this] { refreshClicked(); });
-  connect(addButton, &QPushButton::clicked, this, [this] { addClicked(); });
-  connect(deleteButton, &QPushButton::clicked, this, [this] { deleteClicked(); });
   binding_->SetStatusTarget(statusLabel);
 }
 

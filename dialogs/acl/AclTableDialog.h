@@ -33,8 +33,7 @@ class AclTableDialog : public SnmpDialog {
   KySNMPVarList& varList() const;
 
   QTreeWidget* rowList = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* statusLabel = nullptr;  // panel 0 of StatusBar1, the binding's status target
+  QLabel* statusLabel = nullptr;  // panel 0 of the status bar, the binding's status target
   QPushButton* refreshButton = nullptr;
   QPushButton* addButton = nullptr;
   QPushButton* deleteButton = nullptr;
