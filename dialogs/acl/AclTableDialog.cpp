@@ -261,6 +261,29 @@ void AclTableDialog::Finish(KyColumnExclusion& exclusion, bool ok, bool refreshO
   ClearFields();
 }
 
+bool AclTableDialog::CheckNewMask(QLineEdit* id, const QString& duplicate, QComboBox* rowStatus,
+                                  const QString& notCreate) {
+  if (HasRow({id->text()})) {
+    Refuse(duplicate, id);
+    return false;
+  }
+  if (!Is(rowStatus, "createAndGo")) {
+    Refuse(notCreate, rowStatus);
+    return false;
+  }
+  return true;
+}
+
+void AclTableDialog::ExcludeByMaskState(KyColumnExclusion& x, QComboBox* state, const char* destinationOnly,
+                                        const char* sourceOnly, MaskColumns columns) {
+  if (state->currentText().isEmpty() || Is(state, "other"))
+    x.Exclude({columns.state, columns.source, columns.destination});
+  else if (Is(state, destinationOnly))
+    x.Exclude(columns.source);
+  else if (Is(state, sourceOnly))
+    x.Exclude(columns.destination);
+}
+
 void AclTableDialog::ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep) {
   const KySNMPVarList& l = varList();
   for (int i = 0; i < l.Count(); ++i) {

@@ -111,6 +111,18 @@ class AclTableDialog : public SnmpDialog {
   // on failure reset the buttons and clear the fields (and Refresh when
   // `refreshOnFailure`).
   void Finish(KyColumnExclusion& exclusion, bool ok, bool refreshOnFailure);
+  // The checks before a mask is added: no row has the ID in `id` yet
+  // (`duplicate` otherwise) and `rowStatus` is on createAndGo (`notCreate`
+  // otherwise). The first that fails shows its message and answers false.
+  bool CheckNewMask(QLineEdit* id, const QString& duplicate, QComboBox* rowStatus, const QString& notCreate);
+  // The address masks of a mask state: the state and both masks are left out
+  // with no state or "other", the source mask with `destinationOnly`, the
+  // destination mask with `sourceOnly`.
+  struct MaskColumns {
+    int state, source, destination;
+  };
+  void ExcludeByMaskState(KyColumnExclusion& exclusion, QComboBox* state, const char* destinationOnly,
+                          const char* sourceOnly, MaskColumns columns);
   // Leaves out every column except the index columns and `keep`.
   void ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep);
   // Selects the combo item with this label (no change when there is none).

@@ -53,26 +53,16 @@ bool EthernetMaskDialog::Validate() {
 }
 
 void EthernetMaskDialog::addClicked() {
-  if (HasRow({idEdit->text()})) {
-    Refuse(QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."), idEdit);
+  if (!CheckNewMask(idEdit,
+                    QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."),
+                    rowStatusCombo, QStringLiteral("Row Status must be createAndGo.")))
     return;
-  }
-  if (!Is(rowStatusCombo, "createAndGo")) {
-    Refuse(QStringLiteral("Row Status must be createAndGo."), rowStatusCombo);
-    return;
-  }
   if (!Validate()) return;
 
   KyColumnExclusion exclusion(varList());
   if (useVlanCombo->currentText().isEmpty()) exclusion.Exclude(kUseVlan);
   if (use8021pCombo->currentText().isEmpty()) exclusion.Exclude(kUse8021p);
-  if (maskStateCombo->currentText().isEmpty() || Is(maskStateCombo, "other")) {
-    exclusion.Exclude({kMaskState, kSourceMask, kDestMask});
-  } else if (Is(maskStateCombo, "dst-mac-addr")) {
-    exclusion.Exclude(kSourceMask);
-  } else if (Is(maskStateCombo, "src-mac-addr")) {
-    exclusion.Exclude(kDestMask);
-  }
+  ExcludeByMaskState(exclusion, maskStateCombo, "dst-mac-addr", "src-mac-addr", {kMaskState, kSourceMask, kDestMask});
   if (destinationMaskEdit->text().isEmpty()) exclusion.Exclude(kDestMask);
   if (sourceMaskEdit->text().isEmpty()) exclusion.Exclude(kSourceMask);
   if (useEthernetTypeCombo->currentText().isEmpty()) exclusion.Exclude(kUseEthType);

@@ -160,14 +160,9 @@ bool IpMaskDialog::Validate() {
 
 void IpMaskDialog::addClicked() {
   if (!Validate()) return;
-  if (HasRow({idEdit->text()})) {
-    Refuse(QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."), idEdit);
+  if (!CheckNewMask(idEdit, QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."),
+                    rowStatusCombo, QStringLiteral("Row Status must be createAndGo.")))
     return;
-  }
-  if (!Is(rowStatusCombo, "createAndGo")) {
-    Refuse(QStringLiteral("Row Status must be createAndGo."), rowStatusCombo);
-    return;
-  }
   if (!cpu_) {
     bool ok = false;
     const int id = userMaskEdit->text().toInt(&ok, 16);
@@ -184,12 +179,7 @@ void IpMaskDialog::addClicked() {
 
 void IpMaskDialog::ExcludeNormal(KyColumnExclusion& x) {
   // Address masks by the mask state.
-  if (maskStateCombo->currentText().isEmpty() || Is(maskStateCombo, "other"))
-    x.Exclude({kMaskState, kSourceIp, kDestIp});
-  else if (Is(maskStateCombo, "dst-ip-addr"))
-    x.Exclude(kSourceIp);
-  else if (Is(maskStateCombo, "src-ip-addr"))
-    x.Exclude(kDestIp);
+  ExcludeByMaskState(x, maskStateCombo, "dst-ip-addr", "src-ip-addr", {kMaskState, kSourceIp, kDestIp});
   // Port masks by the TCP and UDP options.
   if (tcpOptionCombo->currentIndex() <= 0) x.Exclude({kTcpOption, kSourcePortMask, kDestPortMask});
   if (udpOptionCombo->currentIndex() <= 0) x.Exclude({kUdpOption, kSourcePortMask, kDestPortMask});
@@ -223,12 +213,7 @@ void IpMaskDialog::ExcludeNormal(KyColumnExclusion& x) {
 }
 
 void IpMaskDialog::ExcludeCpu(KyColumnExclusion& x) {
-  if (maskStateCombo->currentText().isEmpty() || Is(maskStateCombo, "other"))
-    x.Exclude({kCpuMaskState, kCpuSourceIp, kCpuDestIp});
-  else if (Is(maskStateCombo, "dst-ip-addr"))
-    x.Exclude(kCpuSourceIp);
-  else if (Is(maskStateCombo, "src-ip-addr"))
-    x.Exclude(kCpuDestIp);
+  ExcludeByMaskState(x, maskStateCombo, "dst-ip-addr", "src-ip-addr", {kCpuMaskState, kCpuSourceIp, kCpuDestIp});
   if (Is(icmpOptionCombo, "none")) x.Exclude(kCpuIcmpOption);
   if (tcpOptionCombo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});
   if (udpOptionCombo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});

@@ -32,14 +32,9 @@ void PacketContentMaskDialog::addClicked() {
     Refuse(QStringLiteral("Payload Entry ID must be set."), idEdit);
     return;
   }
-  if (HasRow({idEdit->text()})) {
-    Refuse(QStringLiteral("Payload Entry ID must be different."), idEdit);
+  if (!CheckNewMask(idEdit, QStringLiteral("Payload Entry ID must be different."), rowStatusCombo,
+                    QStringLiteral("Row State must be createAndGo.")))
     return;
-  }
-  if (!Is(rowStatusCombo, "createAndGo")) {
-    Refuse(QStringLiteral("Row State must be createAndGo."), rowStatusCombo);
-    return;
-  }
   KyColumnExclusion exclusion(varList());
   for (int k = 0; k < kAclChunks; ++k) {
     QLineEdit* edit = chunkEdits[k];
