@@ -4,11 +4,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "dialogs/acl/CpuEthernetMaskDialog.h"
-#include "dialogs/acl/CpuEthernetRuleDialog.h"
-#include "dialogs/acl/CpuIpMaskDialog.h"
-#include "dialogs/acl/CpuIpRuleDialog.h"
-#include "dialogs/acl/CpuPacketContentMaskDialog.h"
 #include "dialogs/acl/CpuPacketContentRuleDialog.h"
 #include "dialogs/acl/EthernetMaskDialog.h"
 #include "dialogs/acl/EthernetRuleDialog.h"
@@ -50,10 +45,9 @@
 #include "dialogs/lldp/LldpVlanNameTxDialog.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
-#include "dialogs/security/EnableMethodListDialog.h"
 #include "dialogs/security/GuestVlanDialog.h"
 #include "dialogs/security/IpMacBindingDialog.h"
-#include "dialogs/security/LoginMethodListDialog.h"
+#include "dialogs/security/MethodListDialog.h"
 #include "dialogs/security/MacAuthDiagnosticsDialog.h"
 #include "dialogs/security/MacEapolStatisticsDialog.h"
 #include "dialogs/security/RadiusServerDialog.h"
@@ -81,6 +75,13 @@ DedicatedDialogFactory Make() {
     else
       return new T(context.owner);
   };
+}
+
+// The factory of dialog class T over the tables `variant` selects:
+// T(const DialogContext&, variant).
+template <class T, class Variant>
+DedicatedDialogFactory Make(Variant variant) {
+  return [variant](const DialogContext& context) -> QDialog* { return new T(context, variant); };
 }
 
 }  // namespace
@@ -131,16 +132,16 @@ std::vector<DedicatedDialog> DedicatedDialogs() {
       {"IPRule1Click", Make<IpRuleDialog>()},
       {"PayloadMaskInformation1Click", Make<PacketContentMaskDialog>()},
       {"PayloadRule1Click", Make<PacketContentRuleDialog>()},
-      {"EthernetMaskCPUFilter1Click", Make<CpuEthernetMaskDialog>()},
-      {"EthernetRuleCPUFilter1Click", Make<CpuEthernetRuleDialog>()},
-      {"IPMaskCPUFilter1Click", Make<CpuIpMaskDialog>()},
-      {"IPRuleCPUFilter1Click", Make<CpuIpRuleDialog>()},
-      {"PacketContentMaskCPUFilter1Click", Make<CpuPacketContentMaskDialog>()},
+      {"EthernetMaskCPUFilter1Click", Make<EthernetMaskDialog>(AclFilter::CpuInterface)},
+      {"EthernetRuleCPUFilter1Click", Make<EthernetRuleDialog>(AclFilter::CpuInterface)},
+      {"IPMaskCPUFilter1Click", Make<IpMaskDialog>(AclFilter::CpuInterface)},
+      {"IPRuleCPUFilter1Click", Make<IpRuleDialog>(AclFilter::CpuInterface)},
+      {"PacketContentMaskCPUFilter1Click", Make<PacketContentMaskDialog>(AclFilter::CpuInterface)},
       {"PacketContentRuleCPUFilter1Click", Make<CpuPacketContentRuleDialog>()},
 
       // ---- "Security Management"
-      {"LoginMethodControl1Click", Make<LoginMethodListDialog>()},
-      {"EnableMethodControl1Click", Make<EnableMethodListDialog>()},
+      {"LoginMethodControl1Click", Make<MethodListDialog>(MethodListDialog::Kind::Login)},
+      {"EnableMethodControl1Click", Make<MethodListDialog>(MethodListDialog::Kind::Enable)},
       {"ServerInformation1Click", Make<AacServerHostDialog>()},
       {"ServerControl1Click", Make<AacServerControlDialog>()},
       {"RadiusServerTabl1Click", Make<RadiusServerDialog>()},

@@ -11,14 +11,13 @@ AclRuleDialog::AclRuleDialog(const DialogContext& context, const KyVarDefTable& 
                              int fieldColumns)
     : AclTableDialog(context, table, fieldColumns), duplicateMessage_(duplicateMessage) {
   NameButtons("GetButton", "AddButton", "DeleteButton");
-  CheckButton = AddButtonToColumn("CheckButton", QStringLiteral("Check All"));
-  UncheckButton = AddButtonToColumn("UncheckButton", QStringLiteral("Clear Checks"));
-  connect(CheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
-  connect(UncheckButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
+  checkAllButton = AddButtonToColumn("CheckButton", QStringLiteral("Check All"));
+  clearChecksButton = AddButtonToColumn("UncheckButton", QStringLiteral("Clear Checks"));
+  connect(checkAllButton, &QPushButton::clicked, this, [this] { checkAll(true); });
+  connect(clearChecksButton, &QPushButton::clicked, this, [this] { checkAll(false); });
   AddRowCount("StaticText1", true);
-  StaticText1 = RowCountText;
-  connect(ListView1->model(), &QAbstractItemModel::rowsInserted, this, [this] { ShowRowCount(); });
-  connect(ListView1->model(), &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
+  connect(rowList->model(), &QAbstractItemModel::rowsInserted, this, [this] { ShowRowCount(); });
+  connect(rowList->model(), &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
 }
 
 void AclRuleDialog::BindIds(QLineEdit* first, const std::string& firstFormat, QLineEdit* access,
@@ -51,7 +50,7 @@ void AclRuleDialog::FinishLayout(int portVariable, int rowStatusVariable) {
   ResetButtons();
 }
 
-void AclRuleDialog::CheckAll(bool checked) {
+void AclRuleDialog::checkAll(bool checked) {
   for (QCheckBox* b : useBoxes_) b->setChecked(checked);
 }
 
@@ -101,14 +100,14 @@ bool AclRuleDialog::CheckRowStatus() {
   return false;
 }
 
-void AclRuleDialog::Add() {
+void AclRuleDialog::addClicked() {
   if (!Validate()) return;
   if (HasRow({firstIdEdit_->text(), accessIdEdit_->text()})) {
     Refuse(duplicateMessage_, firstIdEdit_);
     return;
   }
   if (!CheckRowStatus()) return;
-  KyColumnExclusion exclusion(list());
+  KyColumnExclusion exclusion(varList());
   for (const Field& f : fields_)
     if (!Checked(f.box)) exclusion.Exclude(f.variable);
   if (!KindExclusions(exclusion)) return;  // the guard restores the flags

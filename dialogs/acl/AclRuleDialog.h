@@ -11,22 +11,16 @@
 
 #include "dialogs/acl/AclTableDialog.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-
 class AclRuleDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  QPushButton* CheckButton = nullptr;    // "Check All"
-  QPushButton* UncheckButton = nullptr;  // "Clear Checks"
-  QLabel* StaticText1 = nullptr;         // row count
+  QPushButton* checkAllButton = nullptr;    // "Check All"
+  QPushButton* clearChecksButton = nullptr;  // "Clear Checks"
 
-  void Add() override;
+  void addClicked() override;
   // Checks or unchecks every use box (never the port boxes).
-  void CheckAll(bool checked);
+  void checkAll(bool checked);
 
  protected:
   struct Field {

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -35,57 +36,45 @@ AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable
   buttons_ = std::make_unique<ButtonBar>(buttonColumn_, ButtonBar::Direction::Column);
   buttonColumn_->setLayout(buttons_->layout());
   buttons_->layout()->setContentsMargins(0, 0, 0, 0);
-  RefreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""});
-  AddButton = buttons_->add(QStringLiteral("Add"), Name{""});
-  DeleteButton = buttons_->add(QStringLiteral("Delete"), Name{""});
-  CloseButton = buttons_->close(Name{"CloseButton"});
-  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton, CloseButton}) b->setMinimumWidth(Px(this, 90));
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+  refreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""}, [this] { refreshClicked(); });
+  addButton = buttons_->add(QStringLiteral("Add"), Name{""}, [this] { addClicked(); });
+  deleteButton = buttons_->add(QStringLiteral("Delete"), Name{""}, [this] { deleteClicked(); });
+  closeButton = buttons_->close(Name{"CloseButton"});
+  for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) b->setMinimumWidth(Px(this, 90));
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   top->addWidget(buttonColumn_, 0);
 
-  StackingPortPanel = new QWidget(this);
-  StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
-  StackingPortPanel->hide();
-  main->addWidget(StackingPortPanel);
+  portPanel = new QWidget(this);
+  portPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+  portPanel->hide();
+  main->addWidget(portPanel);
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumHeight(Px(this, 150));
-  ListView1->setMinimumWidth(Px(this, 560));
-  main->addWidget(ListView1, 1);
+  rowList = MakeListView(this, "ListView1", 560, 150);
+  main->addWidget(rowList, 1);
 
   // The row count and its caption, right under the list.
   rowCountCaption_ = new QLabel(QStringLiteral("Samples"), this);
   rowCountCaption_->setObjectName(QStringLiteral("SamplesLabel"));
   rowCountCaption_->hide();
-  RowCountText = new QLabel(QStringLiteral("0"), this);
-  RowCountText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  RowCountText->setMinimumWidth(Px(this, 40));
-  RowCountText->hide();
+  rowCountLabel = new QLabel(QStringLiteral("0"), this);
+  rowCountLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  rowCountLabel->setMinimumWidth(Px(this, 40));
+  rowCountLabel->hide();
   auto* count = new QHBoxLayout;
   count->addStretch(1);
   count->addWidget(rowCountCaption_);
-  count->addWidget(RowCountText);
+  count->addWidget(rowCountLabel);
   main->addLayout(count);
 
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
-  main->addWidget(StatusBar1);
+  main->addWidget(MakeStatusBar(this, &statusLabel));
 
   binding_ = AddBinding(table, /*asynchronous=*/false, nullptr);
-  binding_->AttachListView(ListView1, true);
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &AclTableDialog::ListSelectionChanged);
-  connect(RefreshButton, &QPushButton::clicked, this, [this] { Refresh(); });
-  connect(AddButton, &QPushButton::clicked, this, [this] { Add(); });
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { Delete(); });
-  binding_->SetStatusTarget(StatusPanel0);
+  binding_->AttachListView(rowList, true);
+  connect(rowList, &QTreeWidget::itemSelectionChanged, this, &AclTableDialog::ListSelectionChanged);
+  binding_->SetStatusTarget(statusLabel);
 }
 
-KySNMPVarList& AclTableDialog::list() const { return binding_->request.varList; }
+KySNMPVarList& AclTableDialog::varList() const { return binding_->request.varList; }
 
 // ---------------------------------------------------------------------------
 // Layout
@@ -142,9 +131,9 @@ void AclTableDialog::HideField(QWidget* field) {
 }
 
 void AclTableDialog::NameButtons(const char* refresh, const char* add, const char* del) {
-  RefreshButton->setObjectName(QString::fromLatin1(refresh));
-  AddButton->setObjectName(QString::fromLatin1(add));
-  DeleteButton->setObjectName(QString::fromLatin1(del));
+  refreshButton->setObjectName(QString::fromLatin1(refresh));
+  addButton->setObjectName(QString::fromLatin1(add));
+  deleteButton->setObjectName(QString::fromLatin1(del));
 }
 
 QPushButton* AclTableDialog::AddButtonToColumn(const char* name, const QString& caption) {
@@ -154,15 +143,15 @@ QPushButton* AclTableDialog::AddButtonToColumn(const char* name, const QString& 
 }
 
 void AclTableDialog::AddPortGrid(int variable) {
-  StackingPortPanel->show();
-  StackingPortPanel->setMinimumHeight(Px(this, 130));
-  PortPanel = AddStandardPortGrid(StackingPortPanel);
-  BindPortList(*binding_, variable, *PortPanel);
+  portPanel->show();
+  portPanel->setMinimumHeight(Px(this, 130));
+  portGrid = AddStandardPortGrid(portPanel);
+  BindPortList(*binding_, variable, *portGrid);
 }
 
 void AclTableDialog::AddRowCount(const char* name, bool visible) {
-  RowCountText->setObjectName(QString::fromLatin1(name));
-  RowCountText->setVisible(visible);
+  rowCountLabel->setObjectName(QString::fromLatin1(name));
+  rowCountLabel->setVisible(visible);
   rowCountCaption_->setVisible(visible);
 }
 
@@ -192,36 +181,36 @@ void AclTableDialog::BindIndexEdit(int variable, QLineEdit* edit, const std::str
 // State
 
 void AclTableDialog::ResetButtons() {
-  AddButton->setEnabled(true);
-  DeleteButton->setEnabled(false);
+  addButton->setEnabled(true);
+  deleteButton->setEnabled(false);
   for (QLineEdit* e : indexEdits_) e->setEnabled(true);
 }
 
 void AclTableDialog::ClearFields() {
   for (QLineEdit* e : fieldEdits_) e->clear();
   for (QCheckBox* b : useBoxes_) b->setChecked(false);
-  if (PortPanel) PortPanel->ClearAll();
+  if (portGrid) portGrid->ClearAll();
   ShowRowCount();
 }
 
 void AclTableDialog::RowSelected(bool selected) {
-  AddButton->setEnabled(!selected);
-  DeleteButton->setEnabled(selected);
+  addButton->setEnabled(!selected);
+  deleteButton->setEnabled(selected);
   for (QLineEdit* e : indexEdits_) e->setEnabled(!selected);
   if (!selected) ClearFields();
 }
 
-void AclTableDialog::ShowRowCount() { RowCountText->setText(QString::number(ListView1->topLevelItemCount())); }
+void AclTableDialog::ShowRowCount() { rowCountLabel->setText(QString::number(rowList->topLevelItemCount())); }
 
 void AclTableDialog::ListSelectionChanged() {
   // The binding has loaded the selected line into the bound controls.
-  RowSelected(!ListView1->selectedItems().isEmpty());
+  RowSelected(!rowList->selectedItems().isEmpty());
 }
 
 // ---------------------------------------------------------------------------
 // Flows
 
-void AclTableDialog::Refresh() {
+void AclTableDialog::refreshClicked() {
   try {
     binding_->Refresh();
   } catch (const std::exception& e) {
@@ -234,8 +223,8 @@ void AclTableDialog::Refresh() {
 }
 
 bool AclTableDialog::HasRow(const QStringList& keys) const {
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* line = ListView1->topLevelItem(i);
+  for (int i = 0; i < rowList->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* line = rowList->topLevelItem(i);
     bool same = true;
     for (int k = 0; k < keys.size() && same; ++k) same = line->text(k) == keys[k];
     if (same) return true;
@@ -262,18 +251,41 @@ bool AclTableDialog::Write() {
 void AclTableDialog::Finish(KyColumnExclusion& exclusion, bool ok, bool refreshOnFailure) {
   exclusion.Restore();
   if (ok || refreshOnFailure) {
-    const QString failure = StatusPanel0->text();
-    Refresh();
+    const QString failure = statusLabel->text();
+    refreshClicked();
     // A failed write stays on the status line after the re-read.
-    if (!ok) StatusPanel0->setText(failure);
+    if (!ok) statusLabel->setText(failure);
     return;
   }
   ResetButtons();
   ClearFields();
 }
 
+bool AclTableDialog::CheckNewMask(QLineEdit* id, const QString& duplicate, QComboBox* rowStatus,
+                                  const QString& notCreate) {
+  if (HasRow({id->text()})) {
+    Refuse(duplicate, id);
+    return false;
+  }
+  if (!Is(rowStatus, "createAndGo")) {
+    Refuse(notCreate, rowStatus);
+    return false;
+  }
+  return true;
+}
+
+void AclTableDialog::ExcludeByMaskState(KyColumnExclusion& x, QComboBox* state, const char* destinationOnly,
+                                        const char* sourceOnly, MaskColumns columns) {
+  if (state->currentText().isEmpty() || Is(state, "other"))
+    x.Exclude({columns.state, columns.source, columns.destination});
+  else if (Is(state, destinationOnly))
+    x.Exclude(columns.source);
+  else if (Is(state, sourceOnly))
+    x.Exclude(columns.destination);
+}
+
 void AclTableDialog::ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep) {
-  const KySNMPVarList& l = list();
+  const KySNMPVarList& l = varList();
   for (int i = 0; i < l.Count(); ++i) {
     if (i < l.keyCount) continue;
     if (std::find(keep.begin(), keep.end(), i) != keep.end()) continue;
@@ -287,9 +299,9 @@ void AclTableDialog::ExcludeUnchecked(KyColumnExclusion& exclusion,
     if (!Checked(box)) exclusion.Exclude(variable);
 }
 
-void AclTableDialog::Delete() {
-  if (ListView1->selectedItems().isEmpty() || rowStatusCombo_ == nullptr) return;
-  KyColumnExclusion exclusion(list());
+void AclTableDialog::deleteClicked() {
+  if (rowList->selectedItems().isEmpty() || rowStatusCombo_ == nullptr) return;
+  KyColumnExclusion exclusion(varList());
   ExcludeAllButKeys(exclusion, {rowStatusVar_});
   SelectLabel(rowStatusCombo_, QStringLiteral("destroy"));
   const bool ok = Write();

@@ -12,31 +12,16 @@
 // every way out.
 #pragma once
 
-#include <memory>
-
-#include "dialogs/common/DialogLayout.h"
-
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "editors/DialogContext.h"
+#include "dialogs/common/DialogBase.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/DialogHelpers.h"
-#include "editors/SnmpDialog.h"
-
-class KySNMPRequest2Edits;
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
-class PortGrid;
-
 
 class AclTableDialog : public SnmpDialog {
   Q_OBJECT
@@ -45,30 +30,28 @@ class AclTableDialog : public SnmpDialog {
   AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns);
 
   KySNMPRequest2Edits* binding() const { return binding_; }
-  KySNMPVarList& list() const;
+  KySNMPVarList& varList() const;
 
-  QTreeWidget* ListView1 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel0 = nullptr;  // panel 0 of StatusBar1, the binding's status target
-  QPushButton* RefreshButton = nullptr;
-  QPushButton* AddButton = nullptr;
-  QPushButton* DeleteButton = nullptr;
-  QPushButton* CloseButton = nullptr;
+  QTreeWidget* rowList = nullptr;
+  QLabel* statusLabel = nullptr;  // panel 0 of the status bar, the binding's status target
+  QPushButton* refreshButton = nullptr;
+  QPushButton* addButton = nullptr;
+  QPushButton* deleteButton = nullptr;
+  QPushButton* closeButton = nullptr;
   // The rules' port grid (null in the mask dialogs) and its host panel.
-  QWidget* StackingPortPanel = nullptr;
-  PortGrid* PortPanel = nullptr;
-  // The row count (the rules' StaticText1, the packet-content masks' hidden
-  // Static).
-  QLabel* RowCountText = nullptr;
+  QWidget* portPanel = nullptr;
+  PortGrid* portGrid = nullptr;
+  // The row count (shown for the rules, hidden for the packet-content masks).
+  QLabel* rowCountLabel = nullptr;
 
   // The buttons' handlers, public so that tests click them through the
   // buttons or call them.
-  void Refresh();
-  void Delete();
-  virtual void Add() = 0;
+  void refreshClicked();
+  void deleteClicked();
+  virtual void addClicked() = 0;
 
  protected:
-  void FirstRefresh() override { Refresh(); }
+  void FirstRefresh() override { refreshClicked(); }
 
   // ---- Layout. Fields go into a grid of `fieldColumns` groups per line,
   // each group [use box] caption field.
@@ -84,7 +67,7 @@ class AclTableDialog : public SnmpDialog {
   void HideField(QWidget* field);
   // Starts the next field on a new line.
   void NewFieldLine();
-  // The button names, as each layout has them.
+  // The object names of the Refresh, Add and Delete buttons.
   void NameButtons(const char* refresh, const char* add, const char* del);
   // A further button in the button column.
   QPushButton* AddButtonToColumn(const char* name, const QString& caption);
@@ -128,6 +111,18 @@ class AclTableDialog : public SnmpDialog {
   // on failure reset the buttons and clear the fields (and Refresh when
   // `refreshOnFailure`).
   void Finish(KyColumnExclusion& exclusion, bool ok, bool refreshOnFailure);
+  // The checks before a mask is added: no row has the ID in `id` yet
+  // (`duplicate` otherwise) and `rowStatus` is on createAndGo (`notCreate`
+  // otherwise). The first that fails shows its message and answers false.
+  bool CheckNewMask(QLineEdit* id, const QString& duplicate, QComboBox* rowStatus, const QString& notCreate);
+  // The address masks of a mask state: the state and both masks are left out
+  // with no state or "other", the source mask with `destinationOnly`, the
+  // destination mask with `sourceOnly`.
+  struct MaskColumns {
+    int state, source, destination;
+  };
+  void ExcludeByMaskState(KyColumnExclusion& exclusion, QComboBox* state, const char* destinationOnly,
+                          const char* sourceOnly, MaskColumns columns);
   // Leaves out every column except the index columns and `keep`.
   void ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep);
   // Selects the combo item with this label (no change when there is none).

@@ -14,36 +14,35 @@ CpuPacketContentRuleDialog::CpuPacketContentRuleDialog(const DialogContext& cont
                    QStringLiteral("Has already a record with the same Profile Rule ID and Access ID. Please change "
                                   "eithor of them."),
                     /*fieldColumns=*/2) {
-  ProfileID_Edit = AddEdit("ProfileID_Edit", QStringLiteral("Profile ID"));
-  AccessID_Edit = AddEdit("AccessID_Edit", QStringLiteral("Access ID"));
+  profileIdEdit = AddEdit("ProfileID_Edit", QStringLiteral("Profile ID"));
+  accessIdEdit = AddEdit("AccessID_Edit", QStringLiteral("Access ID"));
   NewFieldLine();
-  BindIds(ProfileID_Edit, "%i{n1x3}", AccessID_Edit, "%i{n0x5}");
-  QLineEdit** edits[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5};
-  QCheckBox** boxes[] = {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5};
+  BindIds(profileIdEdit, "%i{n1x3}", accessIdEdit, "%i{n0x5}");
   for (int k = 0; k < kAclChunks; ++k) {
     const QByteArray edit = "Edit" + QByteArray::number(k + 1);
     const QByteArray box = "CheckBox" + QByteArray::number(k + 1);
-    *edits[k] = UseEdit(edit.constData(), ChunkCaption(k), box.constData(), boxes[k], kChunk0 + k, "%s{l32}");
+    chunkEdits[k] =
+        UseEdit(edit.constData(), ChunkCaption(k), box.constData(), &chunkBoxes[k], kChunk0 + k, "%s{l32}");
   }
-  PermitComboBox = UseCombo("PermitComboBox", QStringLiteral("Permit"), "PermitCBox", &PermitCBox, kPermit,
+  permitCombo = UseCombo("PermitComboBox", QStringLiteral("Permit"), "PermitCBox", &permitBox, kPermit,
                             QStringLiteral("permit"));
-  StatusComboBox = UseCombo("StatusComboBox", QStringLiteral("Mask Row Status"), "StatusCBox", &StatusCBox, kRowStatus,
+  rowStatusCombo = UseCombo("StatusComboBox", QStringLiteral("Mask Row Status"), "StatusCBox", &rowStatusBox, kRowStatus,
                             QStringLiteral("createAndGo"));
-  rowCombo_ = StatusComboBox;
-  rowBox_ = StatusCBox;
-  OperButton = AddButtonToColumn("OperButton", QStringLiteral("Edit"));
-  connect(OperButton, &QPushButton::clicked, this, [this] { OperButtonClick(); });
+  rowCombo_ = rowStatusCombo;
+  rowBox_ = rowStatusBox;
+  editButton = AddButtonToColumn("OperButton", QStringLiteral("Edit"));
+  connect(editButton, &QPushButton::clicked, this, [this] { editClicked(); });
   FinishLayout(kPort, kRowStatus);
 }
 
 void CpuPacketContentRuleDialog::ResetButtons() {
   AclRuleDialog::ResetButtons();
-  OperButton->setEnabled(false);
+  editButton->setEnabled(false);
 }
 
 void CpuPacketContentRuleDialog::RowSelected(bool selected) {
   AclRuleDialog::RowSelected(selected);
-  OperButton->setEnabled(selected);
+  editButton->setEnabled(selected);
 }
 
 bool CpuPacketContentRuleDialog::Validate() {
@@ -51,14 +50,14 @@ bool CpuPacketContentRuleDialog::Validate() {
 }
 
 bool CpuPacketContentRuleDialog::AnyPortChecked() const {
-  for (QCheckBox* b : PortPanel->CheckBoxes())
+  for (QCheckBox* b : portGrid->CheckBoxes())
     if (b->isChecked()) return true;
   return false;
 }
 
 bool CpuPacketContentRuleDialog::CheckChunks(KyColumnExclusion& x) {
-  QLineEdit* edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5};
-  QCheckBox* boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5};
+  QLineEdit* const* edits = chunkEdits;
+  QCheckBox* const* boxes = chunkBoxes;
   for (int k = 0; k < kAclChunks; ++k) {
     if (!Checked(boxes[k])) {
       x.Exclude(kChunk0 + k);
@@ -70,25 +69,25 @@ bool CpuPacketContentRuleDialog::CheckChunks(KyColumnExclusion& x) {
       return false;
     }
   }
-  if (!Checked(PermitCBox)) x.Exclude(kPermit);
+  if (!Checked(permitBox)) x.Exclude(kPermit);
   if (!AnyPortChecked()) x.Exclude(kPort);
   return true;
 }
 
 bool CpuPacketContentRuleDialog::KindExclusions(KyColumnExclusion& x) {
   if (!CheckChunks(x)) return false;
-  SelectLabel(StatusComboBox, QStringLiteral("createAndGo"));
+  SelectLabel(rowStatusCombo, QStringLiteral("createAndGo"));
   return true;
 }
 
-void CpuPacketContentRuleDialog::OperButtonClick() {
+void CpuPacketContentRuleDialog::editClicked() {
   if (!Validate()) return;
-  KyColumnExclusion exclusion(list());
-  if (Is(StatusComboBox, "destroy") && Checked(StatusCBox)) {
+  KyColumnExclusion exclusion(varList());
+  if (Is(rowStatusCombo, "destroy") && Checked(rowStatusBox)) {
     ExcludeAllButKeys(exclusion, {kRowStatus});
   } else {
     if (!CheckChunks(exclusion)) return;
-    if (!Checked(StatusCBox)) exclusion.Exclude(kRowStatus);
+    if (!Checked(rowStatusBox)) exclusion.Exclude(kRowStatus);
   }
   const bool ok = Write();
   Finish(exclusion, ok, false);

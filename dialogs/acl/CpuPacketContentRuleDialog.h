@@ -3,6 +3,7 @@
 // rule.
 #pragma once
 
+#include "dialogs/acl/AclChunks.h"
 #include "dialogs/acl/AclRuleDialog.h"
 
 class CpuPacketContentRuleDialog : public AclRuleDialog {
@@ -13,25 +14,18 @@ class CpuPacketContentRuleDialog : public AclRuleDialog {
 
   static constexpr int kChunk0 = 2, kPermit = 7, kRowStatus = 8, kPort = 9;
 
-  QLineEdit* ProfileID_Edit = nullptr;
-  QLineEdit* AccessID_Edit = nullptr;
-  QLineEdit* Edit1 = nullptr;  // frame bytes 0-15
-  QLineEdit* Edit2 = nullptr;
-  QLineEdit* Edit3 = nullptr;
-  QLineEdit* Edit4 = nullptr;
-  QLineEdit* Edit5 = nullptr;  // frame bytes 64-79
-  QCheckBox* CheckBox1 = nullptr;
-  QCheckBox* CheckBox2 = nullptr;
-  QCheckBox* CheckBox3 = nullptr;
-  QCheckBox* CheckBox4 = nullptr;
-  QCheckBox* CheckBox5 = nullptr;
-  QComboBox* PermitComboBox = nullptr;
-  QCheckBox* PermitCBox = nullptr;
-  QComboBox* StatusComboBox = nullptr;
-  QCheckBox* StatusCBox = nullptr;
-  QPushButton* OperButton = nullptr;  // "Edit"
+  QLineEdit* profileIdEdit = nullptr;
+  QLineEdit* accessIdEdit = nullptr;
+  // The chunks for frame bytes 0-15, 16-31, 32-47, 48-63 and 64-79, and their use boxes.
+  QLineEdit* chunkEdits[kAclChunks] = {};
+  QCheckBox* chunkBoxes[kAclChunks] = {};
+  QComboBox* permitCombo = nullptr;
+  QCheckBox* permitBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
+  QCheckBox* rowStatusBox = nullptr;
+  QPushButton* editButton = nullptr;  // "Edit"
 
-  void OperButtonClick();
+  void editClicked();
 
  protected:
   bool Validate() override;

@@ -5,50 +5,44 @@
 
 #include "tables/DefTables.h"
 
-EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::EthernetMask1, 2) {
-  Build("%i{n1x256l3}", QStringLiteral("active"));
-}
-
-EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context, const KyVarDefTable& table,
-                                                           const char* idFormat, const QString& initialRowStatus)
-    : AclTableDialog(context, table, 2) {
-  Build(idFormat, initialRowStatus);
-}
-
-void EthernetMaskDialog::Build(const char* idFormat, const QString& initialRowStatus) {
+EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context, filter == AclFilter::CpuInterface ? tbl::EthernetMaskCPUFilter1 : tbl::EthernetMask1, 2) {
+  const bool cpu = filter == AclFilter::CpuInterface;
+  const char* idFormat = cpu ? "%i{n1x3}" : "%i{n1x256l3}";
+  // The CPU filter's dialog opens on createAndGo.
+  const QString initialRowStatus = cpu ? QStringLiteral("createAndGo") : QStringLiteral("active");
   SetBusyText(QString::fromLatin1(kGetDataNotComplet));
   NameButtons("BT_Get", "BT_Add", "BT_Delete");
-  IDEdit = AddEdit("IDEdit", QStringLiteral("Ethernet Mask ID"));
-  UseVLanComBo = AddCombo("UseVLanComBo", QStringLiteral("Use VLAN"));
-  MacMaskStateComBo = AddCombo("MacMaskStateComBo", QStringLiteral("MAC Address Mask State"));
-  MacAddMaskSourceEdit = AddEdit("MacAddMaskSourceEdit", QStringLiteral("MAC Address Mask Source"));
-  MacMaskDstEdit = AddEdit("MacMaskDstEdit", QStringLiteral("MAC Address Mask Destination"));
-  Use8021pComBo = AddCombo("Use8021pComBo", QStringLiteral("Use 8021p"));
-  UseEthTypeCombo = AddCombo("UseEthTypeCombo", QStringLiteral("Use Ethernet Type"));
-  RowStatusComBo = AddCombo("RowStatusComBo", QStringLiteral("Row Status"));
+  idEdit = AddEdit("IDEdit", QStringLiteral("Ethernet Mask ID"));
+  useVlanCombo = AddCombo("UseVLanComBo", QStringLiteral("Use VLAN"));
+  maskStateCombo = AddCombo("MacMaskStateComBo", QStringLiteral("MAC Address Mask State"));
+  sourceMaskEdit = AddEdit("MacAddMaskSourceEdit", QStringLiteral("MAC Address Mask Source"));
+  destinationMaskEdit = AddEdit("MacMaskDstEdit", QStringLiteral("MAC Address Mask Destination"));
+  use8021pCombo = AddCombo("Use8021pComBo", QStringLiteral("Use 8021p"));
+  useEthernetTypeCombo = AddCombo("UseEthTypeCombo", QStringLiteral("Use Ethernet Type"));
+  rowStatusCombo = AddCombo("RowStatusComBo", QStringLiteral("Row Status"));
 
-  BindIndexEdit(kId, IDEdit, idFormat);
-  BindCombo(kUseVlan, UseVLanComBo, QStringLiteral("enabled"));
-  BindCombo(kMaskState, MacMaskStateComBo, QStringLiteral("other"));
-  BindEdit(kSourceMask, MacAddMaskSourceEdit, "%s");
-  BindEdit(kDestMask, MacMaskDstEdit, "%s");
-  BindCombo(kUse8021p, Use8021pComBo, QStringLiteral("enabled"));
-  BindCombo(kUseEthType, UseEthTypeCombo, QStringLiteral("enabled"));
-  BindCombo(kRowStatus, RowStatusComBo, initialRowStatus);
-  SetRowStatus(kRowStatus, RowStatusComBo);
+  BindIndexEdit(kId, idEdit, idFormat);
+  BindCombo(kUseVlan, useVlanCombo, QStringLiteral("enabled"));
+  BindCombo(kMaskState, maskStateCombo, QStringLiteral("other"));
+  BindEdit(kSourceMask, sourceMaskEdit, "%s");
+  BindEdit(kDestMask, destinationMaskEdit, "%s");
+  BindCombo(kUse8021p, use8021pCombo, QStringLiteral("enabled"));
+  BindCombo(kUseEthType, useEthernetTypeCombo, QStringLiteral("enabled"));
+  BindCombo(kRowStatus, rowStatusCombo, initialRowStatus);
+  SetRowStatus(kRowStatus, rowStatusCombo);
   ResetButtons();
 }
 
 bool EthernetMaskDialog::Validate() {
-  if (IDEdit->text().isEmpty()) {
-    Refuse(QStringLiteral("Mask ID must be set"), IDEdit);
+  if (idEdit->text().isEmpty()) {
+    Refuse(QStringLiteral("Mask ID must be set"), idEdit);
     return false;
   }
   if (RefuseWhileBusy(binding(), kGetDataNotComplet)) return false;
-  const bool dst = Is(MacMaskStateComBo, "dst-mac-addr") || Is(MacMaskStateComBo, "dst-src-mac-addr");
-  const bool src = Is(MacMaskStateComBo, "src-mac-addr") || Is(MacMaskStateComBo, "dst-src-mac-addr");
-  for (auto [wanted, edit] : {std::pair{dst, MacMaskDstEdit}, std::pair{src, MacAddMaskSourceEdit}}) {
+  const bool dst = Is(maskStateCombo, "dst-mac-addr") || Is(maskStateCombo, "dst-src-mac-addr");
+  const bool src = Is(maskStateCombo, "src-mac-addr") || Is(maskStateCombo, "dst-src-mac-addr");
+  for (auto [wanted, edit] : {std::pair{dst, destinationMaskEdit}, std::pair{src, sourceMaskEdit}}) {
     if (!wanted || edit->text().isEmpty()) continue;
     if (!CheckHexField(this, edit->text(), 12, QStringLiteral("Invalid MAC Address"))) {
       edit->setFocus();
@@ -58,31 +52,21 @@ bool EthernetMaskDialog::Validate() {
   return true;
 }
 
-void EthernetMaskDialog::Add() {
-  if (HasRow({IDEdit->text()})) {
-    Refuse(QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."), IDEdit);
+void EthernetMaskDialog::addClicked() {
+  if (!CheckNewMask(idEdit,
+                    QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."),
+                    rowStatusCombo, QStringLiteral("Row Status must be createAndGo.")))
     return;
-  }
-  if (!Is(RowStatusComBo, "createAndGo")) {
-    Refuse(QStringLiteral("Row Status must be createAndGo."), RowStatusComBo);
-    return;
-  }
   if (!Validate()) return;
 
-  KyColumnExclusion exclusion(list());
-  if (UseVLanComBo->currentText().isEmpty()) exclusion.Exclude(kUseVlan);
-  if (Use8021pComBo->currentText().isEmpty()) exclusion.Exclude(kUse8021p);
-  if (MacMaskStateComBo->currentText().isEmpty() || Is(MacMaskStateComBo, "other")) {
-    exclusion.Exclude({kMaskState, kSourceMask, kDestMask});
-  } else if (Is(MacMaskStateComBo, "dst-mac-addr")) {
-    exclusion.Exclude(kSourceMask);
-  } else if (Is(MacMaskStateComBo, "src-mac-addr")) {
-    exclusion.Exclude(kDestMask);
-  }
-  if (MacMaskDstEdit->text().isEmpty()) exclusion.Exclude(kDestMask);
-  if (MacAddMaskSourceEdit->text().isEmpty()) exclusion.Exclude(kSourceMask);
-  if (UseEthTypeCombo->currentText().isEmpty()) exclusion.Exclude(kUseEthType);
-  if (Is(RowStatusComBo, "destroy")) ExcludeAllButKeys(exclusion, {kRowStatus});
+  KyColumnExclusion exclusion(varList());
+  if (useVlanCombo->currentText().isEmpty()) exclusion.Exclude(kUseVlan);
+  if (use8021pCombo->currentText().isEmpty()) exclusion.Exclude(kUse8021p);
+  ExcludeByMaskState(exclusion, maskStateCombo, "dst-mac-addr", "src-mac-addr", {kMaskState, kSourceMask, kDestMask});
+  if (destinationMaskEdit->text().isEmpty()) exclusion.Exclude(kDestMask);
+  if (sourceMaskEdit->text().isEmpty()) exclusion.Exclude(kSourceMask);
+  if (useEthernetTypeCombo->currentText().isEmpty()) exclusion.Exclude(kUseEthType);
+  if (Is(rowStatusCombo, "destroy")) ExcludeAllButKeys(exclusion, {kRowStatus});
   const bool ok = Write();
   Finish(exclusion, ok, false);
 }

@@ -1,38 +1,30 @@
-// Ethernet access profiles (masks) of the access-control list, and the base
-// of their CPU-interface-filter twin.
+// Ethernet access profiles (masks), of the access-control list or of the CPU
+// interface filter.
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
-
-class QComboBox;
-class QLineEdit;
 
 class EthernetMaskDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  explicit EthernetMaskDialog(const DialogContext& context);
+  explicit EthernetMaskDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the table, in table order.
   enum Var { kId, kUseVlan, kMaskState, kSourceMask, kDestMask, kUse8021p, kUseEthType, kRowStatus };
 
-  QLineEdit* IDEdit = nullptr;
-  QComboBox* UseVLanComBo = nullptr;
-  QComboBox* MacMaskStateComBo = nullptr;
-  QLineEdit* MacAddMaskSourceEdit = nullptr;
-  QLineEdit* MacMaskDstEdit = nullptr;
-  QComboBox* Use8021pComBo = nullptr;
-  QComboBox* UseEthTypeCombo = nullptr;
-  QComboBox* RowStatusComBo = nullptr;
+  QLineEdit* idEdit = nullptr;
+  QComboBox* useVlanCombo = nullptr;
+  QComboBox* maskStateCombo = nullptr;
+  QLineEdit* sourceMaskEdit = nullptr;
+  QLineEdit* destinationMaskEdit = nullptr;
+  QComboBox* use8021pCombo = nullptr;
+  QComboBox* useEthernetTypeCombo = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
 
-  void Add() override;
-
- protected:
-  // The CPU filter's twin: its own table, ID range and initial row status.
-  EthernetMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat,
-                               const QString& initialRowStatus);
+  void addClicked() override;
 
  private:
-  void Build(const char* idFormat, const QString& initialRowStatus);
   bool Validate();
 };

@@ -1,13 +1,15 @@
-// Ethernet access rules, and the base of their CPU-interface-filter twin.
+// Ethernet access rules, of the access-control list or of the CPU interface
+// filter (which has no priority fields and no RX rate).
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclRuleDialog.h"
 
 class EthernetRuleDialog : public AclRuleDialog {
   Q_OBJECT
 
  public:
-  explicit EthernetRuleDialog(const DialogContext& context);
+  explicit EthernetRuleDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the normal table.
   enum Var {
@@ -18,33 +20,32 @@ class EthernetRuleDialog : public AclRuleDialog {
   static constexpr int kCpuVlan = 2, kCpuSourceMac = 3, kCpuDestMac = 4, kCpu8021p = 5, kCpuEthType = 6,
                        kCpuPermit = 7, kCpuRowStatus = 8, kCpuPort = 9;
 
-  QLineEdit* MaskIDEdit = nullptr;
-  QLineEdit* AccessEdit = nullptr;
-  QLineEdit* VlanRuleEdit = nullptr;
-  QCheckBox* cbxVlan = nullptr;
-  QLineEdit* SourceMACEdit = nullptr;
-  QCheckBox* cbxSource = nullptr;
-  QLineEdit* DestMACEdit = nullptr;
-  QCheckBox* cbxDestination = nullptr;
-  QLineEdit* IEEE8021pEdit = nullptr;
-  QCheckBox* cbxIEEE802dot1P = nullptr;
-  QLineEdit* EthTypeEdit = nullptr;
-  QCheckBox* cbxEtherType = nullptr;
-  QComboBox* EnablePriorityComboBox = nullptr;  // normal table only
-  QCheckBox* cbxEablePriority = nullptr;
-  QLineEdit* PriorityEdit = nullptr;
-  QCheckBox* cbxPriority = nullptr;
-  QComboBox* ReplacePriorityComboBox = nullptr;
-  QCheckBox* cbxReplacePriority = nullptr;
-  QComboBox* PermitComboBox = nullptr;
-  QCheckBox* cbxPermit = nullptr;
-  QComboBox* RowComboBox = nullptr;
-  QCheckBox* cbxRow = nullptr;
-  QLineEdit* RxRateEdit = nullptr;  // normal table only
-  QCheckBox* cbxRxRate = nullptr;
+  QLineEdit* maskIdEdit = nullptr;
+  QLineEdit* accessIdEdit = nullptr;
+  QLineEdit* vlanEdit = nullptr;
+  QCheckBox* vlanBox = nullptr;
+  QLineEdit* sourceMacEdit = nullptr;
+  QCheckBox* sourceMacBox = nullptr;
+  QLineEdit* destinationMacEdit = nullptr;
+  QCheckBox* destinationMacBox = nullptr;
+  QLineEdit* priority8021pEdit = nullptr;
+  QCheckBox* priority8021pBox = nullptr;
+  QLineEdit* ethernetTypeEdit = nullptr;
+  QCheckBox* ethernetTypeBox = nullptr;
+  QComboBox* enablePriorityCombo = nullptr;  // normal table only
+  QCheckBox* enablePriorityBox = nullptr;
+  QLineEdit* priorityEdit = nullptr;
+  QCheckBox* priorityBox = nullptr;
+  QComboBox* replacePriorityCombo = nullptr;
+  QCheckBox* replacePriorityBox = nullptr;
+  QComboBox* permitCombo = nullptr;
+  QCheckBox* permitBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
+  QCheckBox* rowStatusBox = nullptr;
+  QLineEdit* rxRateEdit = nullptr;  // normal table only
+  QCheckBox* rxRateBox = nullptr;
 
  protected:
-  EthernetRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu);
   bool Validate() override;
 
  private:

@@ -3,76 +3,69 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "dialogs/acl/CpuIpMaskDialog.h"
 #include "tables/DefTables.h"
 
-using C = CpuIpMaskDialog;
-
-IpMaskDialog::IpMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::IPMaskInformation1, 2) {
-  Build();
-}
-
-IpMaskDialog::IpMaskDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu)
-    : AclTableDialog(context, table, 2), cpu_(cpu) {
+IpMaskDialog::IpMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context, filter == AclFilter::CpuInterface ? tbl::IPMaskCPUFilter1 : tbl::IPMaskInformation1, 2),
+      cpu_(filter == AclFilter::CpuInterface) {
   Build();
 }
 
 void IpMaskDialog::Build() {
   NameButtons("BT_Get", "BT_Add", "BT_Delete");
-  IPIDEdit = AddEdit("IPIDEdit", QStringLiteral("IP Mask ID"));
-  UseVLANComboBox = AddCombo("UseVLANComboBox", QStringLiteral("Use VLAN"));
-  IpAddMaskStateComboBox = AddCombo("IpAddMaskStateComboBox", QStringLiteral("IP Address Mask State"));
-  UseDSCPComBo = AddCombo("UseDSCPComBo", QStringLiteral("Use DSCP"));
-  IpAddMaskSrcEdit = AddEdit("IpAddMaskSrcEdit", QStringLiteral("Source IP Address Mask"));
-  IpAddMaskDstEdit = AddEdit("IpAddMaskDstEdit", QStringLiteral("Destination IP Address Mask"));
-  UseProTypeComBo = AddCombo("UseProTypeComBo", QStringLiteral("Use Protocol Type"));
+  idEdit = AddEdit("IPIDEdit", QStringLiteral("IP Mask ID"));
+  useVlanCombo = AddCombo("UseVLANComboBox", QStringLiteral("Use VLAN"));
+  maskStateCombo = AddCombo("IpAddMaskStateComboBox", QStringLiteral("IP Address Mask State"));
+  useDscpCombo = AddCombo("UseDSCPComBo", QStringLiteral("Use DSCP"));
+  sourceMaskEdit = AddEdit("IpAddMaskSrcEdit", QStringLiteral("Source IP Address Mask"));
+  destinationMaskEdit = AddEdit("IpAddMaskDstEdit", QStringLiteral("Destination IP Address Mask"));
+  protocolTypeCombo = AddCombo("UseProTypeComBo", QStringLiteral("Use Protocol Type"));
   if (cpu_) {
-    ICMPOpetionComboBo = AddCombo("ICMPOpetionComboBo", QStringLiteral("ICMP Opetion"));
-    IGMPOpetionComboBo = AddCombo("IGMPOpetionComboBo", QStringLiteral("IGMP Opetion"));
+    icmpOptionCombo = AddCombo("ICMPOpetionComboBo", QStringLiteral("ICMP Opetion"));
+    igmpOptionCombo = AddCombo("IGMPOpetionComboBo", QStringLiteral("IGMP Opetion"));
   }
-  TCPOptionComBo = AddCombo("TCPOptionComBo", QStringLiteral("TCP Option"));
-  UDPOptionComBo = AddCombo("UDPOptionComBo", QStringLiteral("UDP Option"));
-  TCPUDPSrcMaskEdit = AddEdit("TCPUDPSrcMaskEdit", QStringLiteral("TCP or UDP Srouce Port Mask"));
-  TCPUDPDstPortMaskEdit = AddEdit("TCPUDPDstPortMaskEdit", QStringLiteral("TCP or UDP Destination Port Mask"));
-  TCPFlagBitOptionComBo = AddCombo("TCPFlagBitOptionComBo", QStringLiteral("TCP Flag Bit Option"));
-  TCPFlagBitMaskEdit = AddEdit("TCPFlagBitMaskEdit", QStringLiteral("TCP Flag Bit Mask (0-63)"));
-  ProOptionComBo = AddCombo("ProOptionComBo", QStringLiteral("Protocol ID Option"));
-  ProtoIDEdit = AddEdit("ProtoIDEdit", cpu_ ? QStringLiteral("Proto ID Mask(0-255)") : QStringLiteral("Proto ID (0-255)"));
-  ProIDMaskEdit = AddEdit("ProIDMaskEdit", QStringLiteral("User Mask"));
-  RowStatusComBo = AddCombo("RowStatusComBo", QStringLiteral("Row Status"));
+  tcpOptionCombo = AddCombo("TCPOptionComBo", QStringLiteral("TCP Option"));
+  udpOptionCombo = AddCombo("UDPOptionComBo", QStringLiteral("UDP Option"));
+  sourcePortMaskEdit = AddEdit("TCPUDPSrcMaskEdit", QStringLiteral("TCP or UDP Srouce Port Mask"));
+  destinationPortMaskEdit = AddEdit("TCPUDPDstPortMaskEdit", QStringLiteral("TCP or UDP Destination Port Mask"));
+  tcpFlagOptionCombo = AddCombo("TCPFlagBitOptionComBo", QStringLiteral("TCP Flag Bit Option"));
+  tcpFlagMaskEdit = AddEdit("TCPFlagBitMaskEdit", QStringLiteral("TCP Flag Bit Mask (0-63)"));
+  protocolIdOptionCombo = AddCombo("ProOptionComBo", QStringLiteral("Protocol ID Option"));
+  protocolIdEdit = AddEdit("ProtoIDEdit", cpu_ ? QStringLiteral("Proto ID Mask(0-255)") : QStringLiteral("Proto ID (0-255)"));
+  userMaskEdit = AddEdit("ProIDMaskEdit", QStringLiteral("User Mask"));
+  rowStatusCombo = AddCombo("RowStatusComBo", QStringLiteral("Row Status"));
 
-  BindIndexEdit(Var(kId), IPIDEdit, cpu_ ? "%i{n1x3}" : "%i{n1x256l3}");
-  BindCombo(Var(kUseVlan), UseVLANComboBox, QStringLiteral("enabled"));
-  BindCombo(Var(kMaskState), IpAddMaskStateComboBox, QStringLiteral("other"));
-  BindEdit(Var(kSourceIp), IpAddMaskSrcEdit, "%s");
-  BindEdit(Var(kDestIp), IpAddMaskDstEdit, "%s");
-  BindCombo(Var(kUseDscp), UseDSCPComBo, QStringLiteral("disabled"));
-  BindCombo(Var(kProtocol), UseProTypeComBo, QStringLiteral("none"));
+  BindIndexEdit(Var(kId), idEdit, cpu_ ? "%i{n1x3}" : "%i{n1x256l3}");
+  BindCombo(Var(kUseVlan), useVlanCombo, QStringLiteral("enabled"));
+  BindCombo(Var(kMaskState), maskStateCombo, QStringLiteral("other"));
+  BindEdit(Var(kSourceIp), sourceMaskEdit, "%s");
+  BindEdit(Var(kDestIp), destinationMaskEdit, "%s");
+  BindCombo(Var(kUseDscp), useDscpCombo, QStringLiteral("disabled"));
+  BindCombo(Var(kProtocol), protocolTypeCombo, QStringLiteral("none"));
   if (cpu_) {
-    BindCombo(C::kCpuIcmpOption, ICMPOpetionComboBo, QStringLiteral("none"));
-    BindCombo(C::kCpuIgmpOption, IGMPOpetionComboBo, QStringLiteral("enable"));
+    BindCombo(kCpuIcmpOption, icmpOptionCombo, QStringLiteral("none"));
+    BindCombo(kCpuIgmpOption, igmpOptionCombo, QStringLiteral("enable"));
   }
-  BindCombo(Var(kTcpOption), TCPOptionComBo, QStringLiteral("other"));
-  BindCombo(Var(kUdpOption), UDPOptionComBo, QStringLiteral("other"));
-  BindEdit(Var(kSourcePortMask), TCPUDPSrcMaskEdit, "%s");
-  BindEdit(Var(kDestPortMask), TCPUDPDstPortMaskEdit, "%s");
-  BindCombo(Var(kTcpFlag), TCPFlagBitOptionComBo, QStringLiteral("disable"));
-  BindEdit(Var(kTcpFlagMask), TCPFlagBitMaskEdit, "%i");
-  BindCombo(Var(kProtocolIdOption), ProOptionComBo, QStringLiteral("disable"));
+  BindCombo(Var(kTcpOption), tcpOptionCombo, QStringLiteral("other"));
+  BindCombo(Var(kUdpOption), udpOptionCombo, QStringLiteral("other"));
+  BindEdit(Var(kSourcePortMask), sourcePortMaskEdit, "%s");
+  BindEdit(Var(kDestPortMask), destinationPortMaskEdit, "%s");
+  BindCombo(Var(kTcpFlag), tcpFlagOptionCombo, QStringLiteral("disable"));
+  BindEdit(Var(kTcpFlagMask), tcpFlagMaskEdit, "%i");
+  BindCombo(Var(kProtocolIdOption), protocolIdOptionCombo, QStringLiteral("disable"));
   if (cpu_) {
-    BindEdit(C::kCpuProtocolIdMask, ProtoIDEdit, "%i");
-    BindEdit(C::kCpuUserMask, ProIDMaskEdit, "%s{l8}");
+    BindEdit(kCpuProtocolIdMask, protocolIdEdit, "%i");
+    BindEdit(kCpuUserMask, userMaskEdit, "%s{l8}");
   } else {
     // "Protocol ID" is an INTEGER entered as two hex digits: the hidden
-    // ProtoIDEdit carries it as a number, ProIDMaskEdit shows it.
-    BindEdit(kProtocolId, ProtoIDEdit, "%i");
-    fieldEdits_.push_back(ProIDMaskEdit);
-    ProIDMaskEdit->setMaxLength(2);
-    HideField(ProtoIDEdit);
+    // protocolIdEdit carries it as a number, userMaskEdit shows it.
+    BindEdit(kProtocolId, protocolIdEdit, "%i");
+    fieldEdits_.push_back(userMaskEdit);
+    userMaskEdit->setMaxLength(2);
+    HideField(protocolIdEdit);
   }
-  BindCombo(Var(kRowStatus), RowStatusComBo, QStringLiteral("active"));
-  SetRowStatus(Var(kRowStatus), RowStatusComBo);
+  BindCombo(Var(kRowStatus), rowStatusCombo, QStringLiteral("active"));
+  SetRowStatus(Var(kRowStatus), rowStatusCombo);
   ResetButtons();
 }
 
@@ -80,15 +73,15 @@ void IpMaskDialog::Build() {
 int IpMaskDialog::Var(int normal) const {
   if (!cpu_) return normal;
   switch (normal) {
-    case kTcpOption: return C::kCpuTcpOption;
-    case kUdpOption: return C::kCpuUdpOption;
-    case kSourcePortMask: return C::kCpuSourcePortMask;
-    case kDestPortMask: return C::kCpuDestPortMask;
-    case kTcpFlag: return C::kCpuTcpFlag;
-    case kTcpFlagMask: return C::kCpuTcpFlagMask;
-    case kProtocolIdOption: return C::kCpuProtocolIdOption;
-    case kProtocolId: return C::kCpuProtocolIdMask;
-    case kRowStatus: return C::kCpuRowStatus;
+    case kTcpOption: return kCpuTcpOption;
+    case kUdpOption: return kCpuUdpOption;
+    case kSourcePortMask: return kCpuSourcePortMask;
+    case kDestPortMask: return kCpuDestPortMask;
+    case kTcpFlag: return kCpuTcpFlag;
+    case kTcpFlagMask: return kCpuTcpFlagMask;
+    case kProtocolIdOption: return kCpuProtocolIdOption;
+    case kProtocolId: return kCpuProtocolIdMask;
+    case kRowStatus: return kCpuRowStatus;
     default: return normal;  // the first seven are the same
   }
 }
@@ -97,8 +90,8 @@ void IpMaskDialog::RowSelected(bool selected) {
   AclTableDialog::RowSelected(selected);
   if (selected && !cpu_) {
     bool ok = false;
-    const int id = ProtoIDEdit->text().toInt(&ok);
-    ProIDMaskEdit->setText(ok && id >= 0 ? QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper() : QString());
+    const int id = protocolIdEdit->text().toInt(&ok);
+    userMaskEdit->setText(ok && id >= 0 ? QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper() : QString());
   }
 }
 
@@ -111,76 +104,71 @@ bool IsIntIn(const QString& text, int low, int high) {
 }  // namespace
 
 bool IpMaskDialog::Validate() {
-  if (IPIDEdit->text().isEmpty()) {
-    Refuse(QStringLiteral("IP Mask ID must be set."), IPIDEdit);
+  if (idEdit->text().isEmpty()) {
+    Refuse(QStringLiteral("IP Mask ID must be set."), idEdit);
     return false;
   }
-  const bool src = Is(IpAddMaskStateComboBox, "src-ip-addr") || Is(IpAddMaskStateComboBox, "dst-src-ip-addr");
-  const bool dst = Is(IpAddMaskStateComboBox, "dst-ip-addr") || Is(IpAddMaskStateComboBox, "dst-src-ip-addr");
-  for (auto [wanted, edit] : {std::pair{src, IpAddMaskSrcEdit}, std::pair{dst, IpAddMaskDstEdit}}) {
+  const bool src = Is(maskStateCombo, "src-ip-addr") || Is(maskStateCombo, "dst-src-ip-addr");
+  const bool dst = Is(maskStateCombo, "dst-ip-addr") || Is(maskStateCombo, "dst-src-ip-addr");
+  for (auto [wanted, edit] : {std::pair{src, sourceMaskEdit}, std::pair{dst, destinationMaskEdit}}) {
     if (wanted && !edit->text().isEmpty() && !CheckIpv4Text(this, edit->text())) {
       edit->setFocus();
       return false;
     }
   }
   const QString invalidMask = QStringLiteral("Invalid Mask!");
-  const bool protocolId = Is(UseProTypeComBo, "protocolId");
+  const bool protocolId = Is(protocolTypeCombo, "protocolId");
   if (!cpu_) {
     // The hex text becomes the column's number, so it is checked whenever
     // it would be written, not only with the option on enable.
-    if (protocolId && !ProIDMaskEdit->text().isEmpty() &&
-        !CheckHexField(this, ProIDMaskEdit->text(), 2, invalidMask)) {
-      ProIDMaskEdit->setFocus();
+    if (protocolId && !userMaskEdit->text().isEmpty() &&
+        !CheckHexField(this, userMaskEdit->text(), 2, invalidMask)) {
+      userMaskEdit->setFocus();
       return false;
     }
   } else {
-    if (protocolId && Is(ProOptionComBo, "enable") && !ProIDMaskEdit->text().isEmpty() &&
-        !CheckHexField(this, ProIDMaskEdit->text(), 8, invalidMask)) {
-      ProIDMaskEdit->setFocus();
+    if (protocolId && Is(protocolIdOptionCombo, "enable") && !userMaskEdit->text().isEmpty() &&
+        !CheckHexField(this, userMaskEdit->text(), 8, invalidMask)) {
+      userMaskEdit->setFocus();
       return false;
     }
-    if (protocolId && !ProtoIDEdit->text().isEmpty() && !IsIntIn(ProtoIDEdit->text(), 0, 255)) {
-      Refuse(QStringLiteral("Please input a valid value"), ProtoIDEdit);
+    if (protocolId && !protocolIdEdit->text().isEmpty() && !IsIntIn(protocolIdEdit->text(), 0, 255)) {
+      Refuse(QStringLiteral("Please input a valid value"), protocolIdEdit);
       return false;
     }
   }
-  if (Is(UseProTypeComBo, "tcp") || Is(UseProTypeComBo, "udp")) {
+  if (Is(protocolTypeCombo, "tcp") || Is(protocolTypeCombo, "udp")) {
     auto either = [&](const char* a, const char* b) {
-      return Is(TCPOptionComBo, a) || Is(TCPOptionComBo, b) || Is(UDPOptionComBo, a) || Is(UDPOptionComBo, b);
+      return Is(tcpOptionCombo, a) || Is(tcpOptionCombo, b) || Is(udpOptionCombo, a) || Is(udpOptionCombo, b);
     };
     const bool dstPort = either("dst-addr", "dst-src-addr");
     const bool srcPort = either("src-addr", "dst-src-addr");
-    for (auto [wanted, edit] : {std::pair{dstPort, TCPUDPDstPortMaskEdit}, std::pair{srcPort, TCPUDPSrcMaskEdit}}) {
+    for (auto [wanted, edit] : {std::pair{dstPort, destinationPortMaskEdit}, std::pair{srcPort, sourcePortMaskEdit}}) {
       if (wanted && !edit->text().isEmpty() && !CheckHexField(this, edit->text(), 4, invalidMask)) {
         edit->setFocus();
         return false;
       }
     }
   }
-  if (Is(UseProTypeComBo, "tcp") && Is(TCPFlagBitOptionComBo, "enable") && !TCPFlagBitMaskEdit->text().isEmpty() &&
-      !IsIntIn(TCPFlagBitMaskEdit->text(), 0, 63)) {
-    Refuse(QStringLiteral("Please input a valid value"), TCPFlagBitMaskEdit);
+  if (Is(protocolTypeCombo, "tcp") && Is(tcpFlagOptionCombo, "enable") && !tcpFlagMaskEdit->text().isEmpty() &&
+      !IsIntIn(tcpFlagMaskEdit->text(), 0, 63)) {
+    Refuse(QStringLiteral("Please input a valid value"), tcpFlagMaskEdit);
     return false;
   }
   return true;
 }
 
-void IpMaskDialog::Add() {
+void IpMaskDialog::addClicked() {
   if (!Validate()) return;
-  if (HasRow({IPIDEdit->text()})) {
-    Refuse(QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."), IPIDEdit);
+  if (!CheckNewMask(idEdit, QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."),
+                    rowStatusCombo, QStringLiteral("Row Status must be createAndGo.")))
     return;
-  }
-  if (!Is(RowStatusComBo, "createAndGo")) {
-    Refuse(QStringLiteral("Row Status must be createAndGo."), RowStatusComBo);
-    return;
-  }
   if (!cpu_) {
     bool ok = false;
-    const int id = ProIDMaskEdit->text().toInt(&ok, 16);
-    ProtoIDEdit->setText(ok ? QString::number(id) : QString());
+    const int id = userMaskEdit->text().toInt(&ok, 16);
+    protocolIdEdit->setText(ok ? QString::number(id) : QString());
   }
-  KyColumnExclusion exclusion(list());
+  KyColumnExclusion exclusion(varList());
   if (cpu_)
     ExcludeCpu(exclusion);
   else
@@ -191,88 +179,78 @@ void IpMaskDialog::Add() {
 
 void IpMaskDialog::ExcludeNormal(KyColumnExclusion& x) {
   // Address masks by the mask state.
-  if (IpAddMaskStateComboBox->currentText().isEmpty() || Is(IpAddMaskStateComboBox, "other"))
-    x.Exclude({kMaskState, kSourceIp, kDestIp});
-  else if (Is(IpAddMaskStateComboBox, "dst-ip-addr"))
-    x.Exclude(kSourceIp);
-  else if (Is(IpAddMaskStateComboBox, "src-ip-addr"))
-    x.Exclude(kDestIp);
+  ExcludeByMaskState(x, maskStateCombo, "dst-ip-addr", "src-ip-addr", {kMaskState, kSourceIp, kDestIp});
   // Port masks by the TCP and UDP options.
-  if (TCPOptionComBo->currentIndex() <= 0) x.Exclude({kTcpOption, kSourcePortMask, kDestPortMask});
-  if (UDPOptionComBo->currentIndex() <= 0) x.Exclude({kUdpOption, kSourcePortMask, kDestPortMask});
-  for (QComboBox* option : {TCPOptionComBo, UDPOptionComBo}) {
+  if (tcpOptionCombo->currentIndex() <= 0) x.Exclude({kTcpOption, kSourcePortMask, kDestPortMask});
+  if (udpOptionCombo->currentIndex() <= 0) x.Exclude({kUdpOption, kSourcePortMask, kDestPortMask});
+  for (QComboBox* option : {tcpOptionCombo, udpOptionCombo}) {
     if (Is(option, "dst-addr") || Is(option, "dst-src-addr")) x.Include(kDestPortMask);
     if (Is(option, "src-addr") || Is(option, "dst-src-addr")) x.Include(kSourcePortMask);
   }
-  if (Is(TCPFlagBitOptionComBo, "disable")) x.Exclude(kTcpFlagMask);
+  if (Is(tcpFlagOptionCombo, "disable")) x.Exclude(kTcpFlagMask);
   // By the protocol type.
-  if (Is(UseProTypeComBo, "none"))
+  if (Is(protocolTypeCombo, "none"))
     x.Exclude({kProtocol, kTcpOption, kUdpOption, kSourcePortMask, kDestPortMask, kTcpFlag, kTcpFlagMask,
                kProtocolIdOption, kProtocolId});
-  else if (Is(UseProTypeComBo, "icmp") || Is(UseProTypeComBo, "igmp"))
+  else if (Is(protocolTypeCombo, "icmp") || Is(protocolTypeCombo, "igmp"))
     x.Exclude({kTcpOption, kUdpOption, kSourcePortMask, kDestPortMask, kTcpFlag, kTcpFlagMask, kProtocolIdOption,
                kProtocolId});
-  else if (Is(UseProTypeComBo, "tcp"))
+  else if (Is(protocolTypeCombo, "tcp"))
     x.Exclude({kUdpOption, kProtocolIdOption, kProtocolId});
-  else if (Is(UseProTypeComBo, "udp"))
+  else if (Is(protocolTypeCombo, "udp"))
     x.Exclude({kTcpOption, kTcpFlag, kTcpFlagMask, kProtocolIdOption, kProtocolId});
-  else if (Is(UseProTypeComBo, "protocolId"))
+  else if (Is(protocolTypeCombo, "protocolId"))
     x.Exclude({kUdpOption, kSourcePortMask, kDestPortMask, kTcpFlag, kTcpFlagMask});
-  if (Is(UseProTypeComBo, "tcp") && Is(TCPOptionComBo, "other")) x.Exclude(kTcpOption);
-  if (Is(UseProTypeComBo, "udp") && Is(UDPOptionComBo, "other")) x.Exclude(kUdpOption);
+  if (Is(protocolTypeCombo, "tcp") && Is(tcpOptionCombo, "other")) x.Exclude(kTcpOption);
+  if (Is(protocolTypeCombo, "udp") && Is(udpOptionCombo, "other")) x.Exclude(kUdpOption);
   // Empty edits.
-  if (TCPFlagBitMaskEdit->text().isEmpty()) x.Exclude(kTcpFlagMask);
-  if (IpAddMaskSrcEdit->text().isEmpty()) x.Exclude(kSourceIp);
-  if (IpAddMaskDstEdit->text().isEmpty()) x.Exclude(kDestIp);
-  if (TCPUDPSrcMaskEdit->text().isEmpty()) x.Exclude(kSourcePortMask);
-  if (TCPUDPDstPortMaskEdit->text().isEmpty()) x.Exclude(kDestPortMask);
-  if (ProIDMaskEdit->text().isEmpty()) x.Exclude(kProtocolId);
+  if (tcpFlagMaskEdit->text().isEmpty()) x.Exclude(kTcpFlagMask);
+  if (sourceMaskEdit->text().isEmpty()) x.Exclude(kSourceIp);
+  if (destinationMaskEdit->text().isEmpty()) x.Exclude(kDestIp);
+  if (sourcePortMaskEdit->text().isEmpty()) x.Exclude(kSourcePortMask);
+  if (destinationPortMaskEdit->text().isEmpty()) x.Exclude(kDestPortMask);
+  if (userMaskEdit->text().isEmpty()) x.Exclude(kProtocolId);
 }
 
 void IpMaskDialog::ExcludeCpu(KyColumnExclusion& x) {
-  if (IpAddMaskStateComboBox->currentText().isEmpty() || Is(IpAddMaskStateComboBox, "other"))
-    x.Exclude({C::kCpuMaskState, C::kCpuSourceIp, C::kCpuDestIp});
-  else if (Is(IpAddMaskStateComboBox, "dst-ip-addr"))
-    x.Exclude(C::kCpuSourceIp);
-  else if (Is(IpAddMaskStateComboBox, "src-ip-addr"))
-    x.Exclude(C::kCpuDestIp);
-  if (Is(ICMPOpetionComboBo, "none")) x.Exclude(C::kCpuIcmpOption);
-  if (TCPOptionComBo->currentIndex() <= 0) x.Exclude({C::kCpuSourcePortMask, C::kCpuDestPortMask});
-  if (UDPOptionComBo->currentIndex() <= 0) x.Exclude({C::kCpuSourcePortMask, C::kCpuDestPortMask});
-  for (QComboBox* option : {TCPOptionComBo, UDPOptionComBo}) {
-    if (Is(option, "dst-addr") || Is(option, "dst-src-addr")) x.Include(C::kCpuDestPortMask);
-    if (Is(option, "src-addr") || Is(option, "dst-src-addr")) x.Include(C::kCpuSourcePortMask);
+  ExcludeByMaskState(x, maskStateCombo, "dst-ip-addr", "src-ip-addr", {kCpuMaskState, kCpuSourceIp, kCpuDestIp});
+  if (Is(icmpOptionCombo, "none")) x.Exclude(kCpuIcmpOption);
+  if (tcpOptionCombo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});
+  if (udpOptionCombo->currentIndex() <= 0) x.Exclude({kCpuSourcePortMask, kCpuDestPortMask});
+  for (QComboBox* option : {tcpOptionCombo, udpOptionCombo}) {
+    if (Is(option, "dst-addr") || Is(option, "dst-src-addr")) x.Include(kCpuDestPortMask);
+    if (Is(option, "src-addr") || Is(option, "dst-src-addr")) x.Include(kCpuSourcePortMask);
   }
-  if (Is(TCPFlagBitOptionComBo, "disable")) x.Exclude(C::kCpuTcpFlagMask);
-  if (Is(ProOptionComBo, "disable")) x.Exclude(C::kCpuUserMask);
+  if (Is(tcpFlagOptionCombo, "disable")) x.Exclude(kCpuTcpFlagMask);
+  if (Is(protocolIdOptionCombo, "disable")) x.Exclude(kCpuUserMask);
   auto range = [&](int first, int last) {
     for (int i = first; i <= last; ++i) x.Exclude(i);
   };
-  if (Is(UseProTypeComBo, "none")) {
-    range(C::kCpuProtocol, C::kCpuUserMask);
-  } else if (Is(UseProTypeComBo, "icmp")) {
-    range(C::kCpuIgmpOption, C::kCpuUserMask);
-  } else if (Is(UseProTypeComBo, "igmp")) {
-    x.Exclude(C::kCpuIcmpOption);
-    range(C::kCpuTcpOption, C::kCpuUserMask);
-  } else if (Is(UseProTypeComBo, "tcp")) {
-    x.Exclude({C::kCpuIcmpOption, C::kCpuIgmpOption, C::kCpuUdpOption, C::kCpuProtocolIdOption,
-               C::kCpuProtocolIdMask, C::kCpuUserMask});
-  } else if (Is(UseProTypeComBo, "udp")) {
-    x.Exclude({C::kCpuIcmpOption, C::kCpuIgmpOption, C::kCpuTcpOption, C::kCpuTcpFlag, C::kCpuTcpFlagMask,
-               C::kCpuProtocolIdOption, C::kCpuProtocolIdMask, C::kCpuUserMask});
-  } else if (Is(UseProTypeComBo, "protocolId")) {
-    range(C::kCpuIcmpOption, C::kCpuTcpFlagMask);
+  if (Is(protocolTypeCombo, "none")) {
+    range(kCpuProtocol, kCpuUserMask);
+  } else if (Is(protocolTypeCombo, "icmp")) {
+    range(kCpuIgmpOption, kCpuUserMask);
+  } else if (Is(protocolTypeCombo, "igmp")) {
+    x.Exclude(kCpuIcmpOption);
+    range(kCpuTcpOption, kCpuUserMask);
+  } else if (Is(protocolTypeCombo, "tcp")) {
+    x.Exclude({kCpuIcmpOption, kCpuIgmpOption, kCpuUdpOption, kCpuProtocolIdOption,
+               kCpuProtocolIdMask, kCpuUserMask});
+  } else if (Is(protocolTypeCombo, "udp")) {
+    x.Exclude({kCpuIcmpOption, kCpuIgmpOption, kCpuTcpOption, kCpuTcpFlag, kCpuTcpFlagMask,
+               kCpuProtocolIdOption, kCpuProtocolIdMask, kCpuUserMask});
+  } else if (Is(protocolTypeCombo, "protocolId")) {
+    range(kCpuIcmpOption, kCpuTcpFlagMask);
   }
-  if (Is(UseProTypeComBo, "tcp") && Is(TCPOptionComBo, "other")) x.Exclude(C::kCpuTcpOption);
-  if (Is(UseProTypeComBo, "udp") && Is(UDPOptionComBo, "other")) x.Exclude(C::kCpuUdpOption);
-  if (Is(UseProTypeComBo, "protocolId") && Is(ProOptionComBo, "disable")) x.Exclude(C::kCpuUserMask);
-  if (TCPFlagBitMaskEdit->text().isEmpty()) x.Exclude(C::kCpuTcpFlagMask);
-  if (IpAddMaskSrcEdit->text().isEmpty()) x.Exclude(C::kCpuSourceIp);
-  if (IpAddMaskDstEdit->text().isEmpty()) x.Exclude(C::kCpuDestIp);
-  if (TCPUDPSrcMaskEdit->text().isEmpty()) x.Exclude(C::kCpuSourcePortMask);
-  if (TCPUDPDstPortMaskEdit->text().isEmpty()) x.Exclude(C::kCpuDestPortMask);
-  if (ProtoIDEdit->text().isEmpty()) x.Exclude(C::kCpuProtocolIdMask);
-  if (ProIDMaskEdit->text().isEmpty()) x.Exclude(C::kCpuUserMask);
-  SelectLabel(RowStatusComBo, QStringLiteral("createAndGo"));
+  if (Is(protocolTypeCombo, "tcp") && Is(tcpOptionCombo, "other")) x.Exclude(kCpuTcpOption);
+  if (Is(protocolTypeCombo, "udp") && Is(udpOptionCombo, "other")) x.Exclude(kCpuUdpOption);
+  if (Is(protocolTypeCombo, "protocolId") && Is(protocolIdOptionCombo, "disable")) x.Exclude(kCpuUserMask);
+  if (tcpFlagMaskEdit->text().isEmpty()) x.Exclude(kCpuTcpFlagMask);
+  if (sourceMaskEdit->text().isEmpty()) x.Exclude(kCpuSourceIp);
+  if (destinationMaskEdit->text().isEmpty()) x.Exclude(kCpuDestIp);
+  if (sourcePortMaskEdit->text().isEmpty()) x.Exclude(kCpuSourcePortMask);
+  if (destinationPortMaskEdit->text().isEmpty()) x.Exclude(kCpuDestPortMask);
+  if (protocolIdEdit->text().isEmpty()) x.Exclude(kCpuProtocolIdMask);
+  if (userMaskEdit->text().isEmpty()) x.Exclude(kCpuUserMask);
+  SelectLabel(rowStatusCombo, QStringLiteral("createAndGo"));
 }

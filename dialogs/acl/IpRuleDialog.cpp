@@ -11,55 +11,54 @@ const QString kDuplicate =
     QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.");
 }
 
-IpRuleDialog::IpRuleDialog(const DialogContext& context) : AclRuleDialog(context, tbl::IPRule1, kDuplicate) { Build(); }
-
-IpRuleDialog::IpRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu)
-    : AclRuleDialog(context, table, kDuplicate), cpu_(cpu) {
+IpRuleDialog::IpRuleDialog(const DialogContext& context, AclFilter filter)
+    : AclRuleDialog(context, filter == AclFilter::CpuInterface ? tbl::IPRuleCPUFilter1 : tbl::IPRule1, kDuplicate),
+      cpu_(filter == AclFilter::CpuInterface) {
   Build();
 }
 
 void IpRuleDialog::Build() {
-  IPRuleEdit = AddEdit("IPRuleEdit", QStringLiteral("IP Rule ID"));
-  AccessIDEdit = AddEdit("AccessIDEdit", QStringLiteral("Access ID"));
+  ruleIdEdit = AddEdit("IPRuleEdit", QStringLiteral("IP Rule ID"));
+  accessIdEdit = AddEdit("AccessIDEdit", QStringLiteral("Access ID"));
   NewFieldLine();
-  BindIds(IPRuleEdit, cpu_ ? "%i{n1x3}" : "%i{n1x256l3}", AccessIDEdit, cpu_ ? "%i{n0x5}" : "%i{n0x65535l5}");
-  VlanEdit = UseEdit(cpu_ ? "VLANEdit" : "VlanEdit", QStringLiteral("VLAN"), "cbxVlan", &cbxVlan, kVlan,
+  BindIds(ruleIdEdit, cpu_ ? "%i{n1x3}" : "%i{n1x256l3}", accessIdEdit, cpu_ ? "%i{n0x5}" : "%i{n0x65535l5}");
+  vlanEdit = UseEdit(cpu_ ? "VLANEdit" : "VlanEdit", QStringLiteral("VLAN"), "cbxVlan", &vlanBox, kVlan,
                      cpu_ ? "%s{l32}" : "%s{l16}");
-  SourceIPEdit = UseEdit("SourceIPEdit", QStringLiteral("Source IP"), "cbxSourceIP", &cbxSourceIP, kSourceIp, "%s{l16}");
-  DestIPEdit = UseEdit("DestIPEdit", QStringLiteral("Destination IP"), "cbxDestIP", &cbxDestIP, kDestIp, "%s{l16}");
-  DSCPEdit = UseEdit("DSCPEdit", QStringLiteral("DSCP"), "cbxDscp", &cbxDscp, kDscp, "%i{n0x63l2}");
-  ProtocolComboBox = UseCombo("ProtocolComboBox", QStringLiteral("Protocol"), "cbxProtocol", &cbxProtocol, kProtocol,
+  sourceIpEdit = UseEdit("SourceIPEdit", QStringLiteral("Source IP"), "cbxSourceIP", &sourceIpBox, kSourceIp, "%s{l16}");
+  destinationIpEdit = UseEdit("DestIPEdit", QStringLiteral("Destination IP"), "cbxDestIP", &destinationIpBox, kDestIp, "%s{l16}");
+  dscpEdit = UseEdit("DSCPEdit", QStringLiteral("DSCP"), "cbxDscp", &dscpBox, kDscp, "%i{n0x63l2}");
+  protocolCombo = UseCombo("ProtocolComboBox", QStringLiteral("Protocol"), "cbxProtocol", &protocolBox, kProtocol,
                               QStringLiteral("none"));
   if (cpu_) {
-    TypeEdit = UseEdit("TypeEdit", QStringLiteral("Type"), "cbxType", &cbxType, kCpuType, "%i{n0x255l3}");
-    CodeEdit = UseEdit("CodeEdit", QStringLiteral("Code"), "cbxCode", &cbxCode, kCpuCode, "%i{n0x255l3}");
+    icmpTypeEdit = UseEdit("TypeEdit", QStringLiteral("Type"), "cbxType", &icmpTypeBox, kCpuType, "%i{n0x255l3}");
+    icmpCodeEdit = UseEdit("CodeEdit", QStringLiteral("Code"), "cbxCode", &icmpCodeBox, kCpuCode, "%i{n0x255l3}");
   }
-  SourcePortEdit = UseEdit("SourcePortEdit", QStringLiteral("Source Port"), "cbxSourcePort", &cbxSourcePort,
+  sourcePortEdit = UseEdit("SourcePortEdit", QStringLiteral("Source Port"), "cbxSourcePort", &sourcePortBox,
                            cpu_ ? kCpuSourcePort : kSourcePort, "%i{n0x65535l5}");
-  DestPortEdit = UseEdit("DestPortEdit", QStringLiteral("Destination Port"), "cbxDestPort", &cbxDestPort,
+  destinationPortEdit = UseEdit("DestPortEdit", QStringLiteral("Destination Port"), "cbxDestPort", &destinationPortBox,
                          cpu_ ? kCpuDestPort : kDestPort, "%i{n0x65535l5}");
-  FlagEdit = UseEdit("FlagEdit", QStringLiteral("Flag Bits"), "cbxFBs", &cbxFBs, cpu_ ? kCpuFlagBits : kFlagBits,
+  flagBitsEdit = UseEdit("FlagEdit", QStringLiteral("Flag Bits"), "cbxFBs", &flagBitsBox, cpu_ ? kCpuFlagBits : kFlagBits,
                      "%i{n0x63l2}");
-  ProtocolIDEdit = UseEdit("ProtocolIDEdit", QStringLiteral("Protocol ID"), "cbxProtocolID", &cbxProtocolID,
+  protocolIdEdit = UseEdit("ProtocolIDEdit", QStringLiteral("Protocol ID"), "cbxProtocolID", &protocolIdBox,
                            cpu_ ? kCpuProtocolId : kProtocolId, "%i{n0x255l3}");
   if (cpu_) {
-    UserMaskEdit = UseEdit("UserMaskEdit", QStringLiteral("User Mask"), "cbxUserMask", &cbxUserMask, kCpuUserMask, "%s");
+    userMaskEdit = UseEdit("UserMaskEdit", QStringLiteral("User Mask"), "cbxUserMask", &userMaskBox, kCpuUserMask, "%s");
   } else {
-    EnablePriorityComboBox = UseCombo("EnablePriorityComboBox", QStringLiteral(" Enable Priority"),
-                                      "cbxEnabledPriority", &cbxEnabledPriority, kEnablePriority);
-    PriorityEdit =
-        UseEdit("PriorityEdit", QStringLiteral("Priority"), "cbxPriority", &cbxPriority, kPriority, "%i{n0x7l1}");
-    ReplaceComboBox = UseCombo("ReplaceComboBox", QStringLiteral("Replace Priority"), "cbxReplacePriority",
-                               &cbxReplacePriority, kReplacePriority);
+    enablePriorityCombo = UseCombo("EnablePriorityComboBox", QStringLiteral(" Enable Priority"),
+                                      "cbxEnabledPriority", &enablePriorityBox, kEnablePriority);
+    priorityEdit =
+        UseEdit("PriorityEdit", QStringLiteral("Priority"), "cbxPriority", &priorityBox, kPriority, "%i{n0x7l1}");
+    replacePriorityCombo = UseCombo("ReplaceComboBox", QStringLiteral("Replace Priority"), "cbxReplacePriority",
+                               &replacePriorityBox, kReplacePriority);
   }
-  PermitComboBox = UseCombo("PermitComboBox", QStringLiteral("Permit"), "cbxPermit", &cbxPermit,
+  permitCombo = UseCombo("PermitComboBox", QStringLiteral("Permit"), "cbxPermit", &permitBox,
                             cpu_ ? kCpuPermit : kPermit, QStringLiteral("permit"));
   if (!cpu_)
-    RxRateEdit = UseEdit("RxRateEdit", QStringLiteral("RX Rate"), "cbxRxRate", &cbxRxRate, kRxRate, "%i{n64x1024000}");
-  RowComboBox = UseCombo(cpu_ ? "RowStatusComboBox" : "RowComboBox", QStringLiteral("Row Status"), "cbxRow", &cbxRow,
+    rxRateEdit = UseEdit("RxRateEdit", QStringLiteral("RX Rate"), "cbxRxRate", &rxRateBox, kRxRate, "%i{n64x1024000}");
+  rowStatusCombo = UseCombo(cpu_ ? "RowStatusComboBox" : "RowComboBox", QStringLiteral("Row Status"), "cbxRow", &rowStatusBox,
                          cpu_ ? kCpuRowStatus : kRowStatus, QStringLiteral("createAndGo"));
-  rowCombo_ = RowComboBox;
-  rowBox_ = cbxRow;
+  rowCombo_ = rowStatusCombo;
+  rowBox_ = rowStatusBox;
   // Choosing a protocol only chooses it: it does not start an Add.
   FinishLayout(cpu_ ? kCpuPort : kPort, cpu_ ? kCpuRowStatus : kRowStatus);
 }
@@ -67,38 +66,38 @@ void IpRuleDialog::Build() {
 void IpRuleDialog::RowSelected(bool selected) {
   AclRuleDialog::RowSelected(selected);
   // The protocol is the profile's: it is shown, never written.
-  ProtocolComboBox->setEnabled(!selected);
-  cbxProtocol->setEnabled(!selected);
-  if (selected) cbxProtocol->setChecked(false);
+  protocolCombo->setEnabled(!selected);
+  protocolBox->setEnabled(!selected);
+  if (selected) protocolBox->setChecked(false);
 }
 
 bool IpRuleDialog::Validate() {
   if (!IdsSet(QStringLiteral("IP Rule ID must be set."), QStringLiteral("IP Rule Access ID must be set."))) return false;
   if (!CheckedFieldsFilled(QStringLiteral("Some checked field is empty"))) return false;
-  for (QLineEdit* ip : {SourceIPEdit, DestIPEdit}) {
+  for (QLineEdit* ip : {sourceIpEdit, destinationIpEdit}) {
     if (IsFieldChecked(ip) && !CheckIpv4Text(this, ip->text())) {
       ip->setFocus();
       return false;
     }
   }
-  if (UserMaskEdit && IsFieldChecked(UserMaskEdit) &&
-      !CheckHexField(this, UserMaskEdit->text(), 8, QStringLiteral("Invalid User Mask"))) {
-    UserMaskEdit->setFocus();
+  if (userMaskEdit && IsFieldChecked(userMaskEdit) &&
+      !CheckHexField(this, userMaskEdit->text(), 8, QStringLiteral("Invalid User Mask"))) {
+    userMaskEdit->setFocus();
     return false;
   }
-  if (RxRateEdit && IsFieldChecked(RxRateEdit) && !IsIntIn(RxRateEdit->text(), 0, 156249)) {
-    Refuse(QStringLiteral("Rx Rate should between 0-156249"), RxRateEdit);
+  if (rxRateEdit && IsFieldChecked(rxRateEdit) && !IsIntIn(rxRateEdit->text(), 0, 156249)) {
+    Refuse(QStringLiteral("Rx Rate should between 0-156249"), rxRateEdit);
     return false;
   }
   return true;
 }
 
 bool IpRuleDialog::KindExclusions(KyColumnExclusion& x) {
-  if (!Checked(cbxProtocol)) return true;
+  if (!Checked(protocolBox)) return true;
   // The Protocol column itself is read-only: it is never written.
-  const bool none = Is(ProtocolComboBox, "none"), icmp = Is(ProtocolComboBox, "icmp"),
-             igmp = Is(ProtocolComboBox, "igmp"), tcp = Is(ProtocolComboBox, "tcp"), udp = Is(ProtocolComboBox, "udp"),
-             protocolId = Is(ProtocolComboBox, "protocolId");
+  const bool none = Is(protocolCombo, "none"), icmp = Is(protocolCombo, "icmp"),
+             igmp = Is(protocolCombo, "igmp"), tcp = Is(protocolCombo, "tcp"), udp = Is(protocolCombo, "udp"),
+             protocolId = Is(protocolCombo, "protocolId");
   if (!cpu_) {
     if (none || icmp || igmp) x.Exclude({kSourcePort, kDestPort, kFlagBits, kProtocolId});
     if (tcp) x.Exclude(kProtocolId);

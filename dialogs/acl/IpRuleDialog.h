@@ -1,13 +1,15 @@
-// IPv4 access rules, and the base of their CPU-interface-filter twin.
+// IPv4 access rules, of the access-control list or of the CPU interface
+// filter (with ICMP type and code and a user mask, without priorities).
 #pragma once
 
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclRuleDialog.h"
 
 class IpRuleDialog : public AclRuleDialog {
   Q_OBJECT
 
  public:
-  explicit IpRuleDialog(const DialogContext& context);
+  explicit IpRuleDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables of the normal table.
   enum Var {
@@ -18,47 +20,46 @@ class IpRuleDialog : public AclRuleDialog {
   static constexpr int kCpuType = 7, kCpuCode = 8, kCpuSourcePort = 9, kCpuDestPort = 10, kCpuFlagBits = 11,
                        kCpuProtocolId = 12, kCpuUserMask = 13, kCpuPermit = 14, kCpuRowStatus = 15, kCpuPort = 16;
 
-  QLineEdit* IPRuleEdit = nullptr;
-  QLineEdit* AccessIDEdit = nullptr;
-  QLineEdit* VlanEdit = nullptr;  // "VLANEdit" in the CPU filter's layout
-  QCheckBox* cbxVlan = nullptr;
-  QLineEdit* SourceIPEdit = nullptr;
-  QCheckBox* cbxSourceIP = nullptr;
-  QLineEdit* DestIPEdit = nullptr;
-  QCheckBox* cbxDestIP = nullptr;
-  QLineEdit* DSCPEdit = nullptr;
-  QCheckBox* cbxDscp = nullptr;
-  QComboBox* ProtocolComboBox = nullptr;
-  QCheckBox* cbxProtocol = nullptr;
-  QLineEdit* TypeEdit = nullptr;  // CPU filter only
-  QCheckBox* cbxType = nullptr;
-  QLineEdit* CodeEdit = nullptr;  // CPU filter only
-  QCheckBox* cbxCode = nullptr;
-  QLineEdit* SourcePortEdit = nullptr;
-  QCheckBox* cbxSourcePort = nullptr;
-  QLineEdit* DestPortEdit = nullptr;
-  QCheckBox* cbxDestPort = nullptr;
-  QLineEdit* FlagEdit = nullptr;
-  QCheckBox* cbxFBs = nullptr;
-  QLineEdit* ProtocolIDEdit = nullptr;
-  QCheckBox* cbxProtocolID = nullptr;
-  QLineEdit* UserMaskEdit = nullptr;  // CPU filter only
-  QCheckBox* cbxUserMask = nullptr;
-  QComboBox* EnablePriorityComboBox = nullptr;  // normal table only
-  QCheckBox* cbxEnabledPriority = nullptr;
-  QLineEdit* PriorityEdit = nullptr;
-  QCheckBox* cbxPriority = nullptr;
-  QComboBox* ReplaceComboBox = nullptr;
-  QCheckBox* cbxReplacePriority = nullptr;
-  QComboBox* PermitComboBox = nullptr;
-  QCheckBox* cbxPermit = nullptr;
-  QComboBox* RowComboBox = nullptr;  // "RowStatusComboBox" in the CPU filter's layout
-  QCheckBox* cbxRow = nullptr;
-  QLineEdit* RxRateEdit = nullptr;  // normal table only
-  QCheckBox* cbxRxRate = nullptr;
+  QLineEdit* ruleIdEdit = nullptr;
+  QLineEdit* accessIdEdit = nullptr;
+  QLineEdit* vlanEdit = nullptr;  // "VLANEdit" in the CPU filter's layout
+  QCheckBox* vlanBox = nullptr;
+  QLineEdit* sourceIpEdit = nullptr;
+  QCheckBox* sourceIpBox = nullptr;
+  QLineEdit* destinationIpEdit = nullptr;
+  QCheckBox* destinationIpBox = nullptr;
+  QLineEdit* dscpEdit = nullptr;
+  QCheckBox* dscpBox = nullptr;
+  QComboBox* protocolCombo = nullptr;
+  QCheckBox* protocolBox = nullptr;
+  QLineEdit* icmpTypeEdit = nullptr;  // CPU filter only
+  QCheckBox* icmpTypeBox = nullptr;
+  QLineEdit* icmpCodeEdit = nullptr;  // CPU filter only
+  QCheckBox* icmpCodeBox = nullptr;
+  QLineEdit* sourcePortEdit = nullptr;
+  QCheckBox* sourcePortBox = nullptr;
+  QLineEdit* destinationPortEdit = nullptr;
+  QCheckBox* destinationPortBox = nullptr;
+  QLineEdit* flagBitsEdit = nullptr;
+  QCheckBox* flagBitsBox = nullptr;
+  QLineEdit* protocolIdEdit = nullptr;
+  QCheckBox* protocolIdBox = nullptr;
+  QLineEdit* userMaskEdit = nullptr;  // CPU filter only
+  QCheckBox* userMaskBox = nullptr;
+  QComboBox* enablePriorityCombo = nullptr;  // normal table only
+  QCheckBox* enablePriorityBox = nullptr;
+  QLineEdit* priorityEdit = nullptr;
+  QCheckBox* priorityBox = nullptr;
+  QComboBox* replacePriorityCombo = nullptr;
+  QCheckBox* replacePriorityBox = nullptr;
+  QComboBox* permitCombo = nullptr;
+  QCheckBox* permitBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;  // "RowStatusComboBox" in the CPU filter's layout
+  QCheckBox* rowStatusBox = nullptr;
+  QLineEdit* rxRateEdit = nullptr;  // normal table only
+  QCheckBox* rxRateBox = nullptr;
 
  protected:
-  IpRuleDialog(const DialogContext& context, const KyVarDefTable& table, bool cpu);
   bool Validate() override;
   bool KindExclusions(KyColumnExclusion& exclusion) override;
   void RowSelected(bool selected) override;

@@ -7,51 +7,37 @@
 #include "dialogs/acl/AclChunks.h"
 #include "tables/DefTables.h"
 
-PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context)
-    : AclTableDialog(context, tbl::PayloadMaskInformation1, 1) {
-  Build("%i{n1x256l3}");
-}
-
-PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat)
-    : AclTableDialog(context, table, 1) {
-  Build(idFormat);
-}
-
-void PacketContentMaskDialog::Build(const char* idFormat) {
+PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context, AclFilter filter)
+    : AclTableDialog(context,
+                     filter == AclFilter::CpuInterface ? tbl::PacketContentMaskCPUFilter1 : tbl::PayloadMaskInformation1,
+                     1) {
+  const char* idFormat = filter == AclFilter::CpuInterface ? "%i{n1x3}" : "%i{n1x256l3}";
   NameButtons("GetButton", "AddButton", "DeleteButton");
   refreshOnDeleteFailure_ = true;
-  Edit1 = AddEdit("Edit1", QStringLiteral("Mask Entry ID"));
+  idEdit = AddEdit("Edit1", QStringLiteral("Mask Entry ID"));
   const char* names[] = {"Edit5", "Edit3", "Edit4", "Edit6", "Edit7"};
-  QLineEdit** edits[] = {&Edit5, &Edit3, &Edit4, &Edit6, &Edit7};
-  for (int k = 0; k < kAclChunks; ++k) *edits[k] = AddEdit(names[k], ChunkCaption(k));
-  ComboBox1 = AddCombo("ComboBox1", QStringLiteral("Mask Row Status"));
+  for (int k = 0; k < kAclChunks; ++k) chunkEdits[k] = AddEdit(names[k], ChunkCaption(k));
+  rowStatusCombo = AddCombo("ComboBox1", QStringLiteral("Mask Row Status"));
   AddRowCount("Static", false);
-  Static = RowCountText;
 
-  BindIndexEdit(kId, Edit1, idFormat);
-  for (int k = 0; k < kAclChunks; ++k) BindEdit(kChunk0 + k, *edits[k], "%s{l32}");
-  BindCombo(kRowStatus, ComboBox1, QStringLiteral("createAndGo"));
-  SetRowStatus(kRowStatus, ComboBox1);
+  BindIndexEdit(kId, idEdit, idFormat);
+  for (int k = 0; k < kAclChunks; ++k) BindEdit(kChunk0 + k, chunkEdits[k], "%s{l32}");
+  BindCombo(kRowStatus, rowStatusCombo, QStringLiteral("createAndGo"));
+  SetRowStatus(kRowStatus, rowStatusCombo);
   ResetButtons();
 }
 
-void PacketContentMaskDialog::Add() {
-  if (Edit1->text().isEmpty()) {
-    Refuse(QStringLiteral("Payload Entry ID must be set."), Edit1);
+void PacketContentMaskDialog::addClicked() {
+  if (idEdit->text().isEmpty()) {
+    Refuse(QStringLiteral("Payload Entry ID must be set."), idEdit);
     return;
   }
-  if (HasRow({Edit1->text()})) {
-    Refuse(QStringLiteral("Payload Entry ID must be different."), Edit1);
+  if (!CheckNewMask(idEdit, QStringLiteral("Payload Entry ID must be different."), rowStatusCombo,
+                    QStringLiteral("Row State must be createAndGo.")))
     return;
-  }
-  if (!Is(ComboBox1, "createAndGo")) {
-    Refuse(QStringLiteral("Row State must be createAndGo."), ComboBox1);
-    return;
-  }
-  KyColumnExclusion exclusion(list());
-  QLineEdit* chunks[] = {Edit5, Edit3, Edit4, Edit6, Edit7};
+  KyColumnExclusion exclusion(varList());
   for (int k = 0; k < kAclChunks; ++k) {
-    QLineEdit* edit = chunks[k];
+    QLineEdit* edit = chunkEdits[k];
     if (edit->text().isEmpty()) {
       exclusion.Exclude(kChunk0 + k);
       continue;

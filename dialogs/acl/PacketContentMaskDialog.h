@@ -1,36 +1,24 @@
 // Packet-content access profiles (byte masks over the first 80 frame bytes),
-// and the base of their CPU-interface-filter twin.
+// of the access-control list or of the CPU interface filter.
 #pragma once
 
+#include "dialogs/acl/AclChunks.h"
+#include "dialogs/acl/AclFilter.h"
 #include "dialogs/acl/AclTableDialog.h"
-
-class QComboBox;
-class QLineEdit;
 
 class PacketContentMaskDialog : public AclTableDialog {
   Q_OBJECT
 
  public:
-  explicit PacketContentMaskDialog(const DialogContext& context);
+  explicit PacketContentMaskDialog(const DialogContext& context, AclFilter filter = AclFilter::AccessList);
 
   // Variables: the index, the five 16-byte chunks, the row status.
   enum Var { kId, kChunk0, kChunk1, kChunk2, kChunk3, kChunk4, kRowStatus };
 
-  QLineEdit* Edit1 = nullptr;  // "Mask Entry ID"
+  QLineEdit* idEdit = nullptr;  // "Mask Entry ID"
   // The chunks for frame bytes 0-15, 16-31, 32-47, 48-63 and 64-79.
-  QLineEdit* Edit5 = nullptr;
-  QLineEdit* Edit3 = nullptr;
-  QLineEdit* Edit4 = nullptr;
-  QLineEdit* Edit6 = nullptr;
-  QLineEdit* Edit7 = nullptr;
-  QComboBox* ComboBox1 = nullptr;  // "Mask Row Status"
-  QLabel* Static = nullptr;        // hidden row count
+  QLineEdit* chunkEdits[kAclChunks] = {};
+  QComboBox* rowStatusCombo = nullptr;  // "Mask Row Status"
 
-  void Add() override;
-
- protected:
-  PacketContentMaskDialog(const DialogContext& context, const KyVarDefTable& table, const char* idFormat);
-
- private:
-  void Build(const char* idFormat);
+  void addClicked() override;
 };

@@ -11,10 +11,10 @@ PacketContentRuleDialog::PacketContentRuleDialog(const DialogContext& context)
     : AclRuleDialog(context, tbl::PayloadRule1,
                    QStringLiteral("There is already a record with the same Profile ID and Access ID. Please modified "
                                   "eithor of them.")) {
-  ProfileIDEdit = AddEdit("ProfileIDEdit", QStringLiteral("Profile ID"));
-  AccessIDEdit = AddEdit("AccessIDEdit", QStringLiteral("Access ID"));
+  profileIdEdit = AddEdit("ProfileIDEdit", QStringLiteral("Profile ID"));
+  accessIdEdit = AddEdit("AccessIDEdit", QStringLiteral("Access ID"));
   NewFieldLine();
-  BindIds(ProfileIDEdit, "%i{n1x256l3}", AccessIDEdit, "%i{n0x65535l5}");
+  BindIds(profileIdEdit, "%i{n1x256l3}", accessIdEdit, "%i{n0x65535l5}");
   for (int n = 0; n < kGroups; ++n) {
     const QByteArray i = QByteArray::number(n + 1);
     const QByteArray offsetName = "OffsetIndex" + i + "Edit";
@@ -22,41 +22,41 @@ PacketContentRuleDialog::PacketContentRuleDialog(const DialogContext& context)
     const QByteArray maskName = n == 0 ? QByteArray("OffsetMask1Edit") : "Mask" + i + "Edit";
     const QByteArray dataName = n == 0 ? QByteArray("OffsetData1Edit") : "Data" + i + "Edit";
     const QByteArray dataBox = "cbxData" + i;
-    OffsetIndexEdit[n] = UseEdit(offsetName.constData(), QStringLiteral("Offset Index%1").arg(n + 1),
-                                 offsetBox.constData(), &cbxOffsetIndex[n], OffsetVar(n), "%i{n0x76}");
-    MaskEdit[n] = AddEdit(maskName.constData(), QStringLiteral("Mask%1").arg(n + 1));
-    BindEdit(MaskVar(n), MaskEdit[n], "%s{l32}");
-    MaskEdit[n]->setReadOnly(true);
-    DataEdit[n] = UseEdit(dataName.constData(), QStringLiteral("Data%1").arg(n + 1), dataBox.constData(), &cbxData[n],
+    offsetEdits[n] = UseEdit(offsetName.constData(), QStringLiteral("Offset Index%1").arg(n + 1),
+                                 offsetBox.constData(), &offsetBoxes[n], OffsetVar(n), "%i{n0x76}");
+    maskEdits[n] = AddEdit(maskName.constData(), QStringLiteral("Mask%1").arg(n + 1));
+    BindEdit(MaskVar(n), maskEdits[n], "%s{l32}");
+    maskEdits[n]->setReadOnly(true);
+    dataEdits[n] = UseEdit(dataName.constData(), QStringLiteral("Data%1").arg(n + 1), dataBox.constData(), &dataBoxes[n],
                           DataVar(n), "%s{l8}");
   }
-  EnablePriorityComboBox = UseCombo("EnablePriorityComboBox", QStringLiteral("Enable Priority"), "cbxEnablePriority",
-                                    &cbxEnablePriority, kEnablePriority);
-  PriorityEdit = UseEdit("PriorityEdit", QStringLiteral("Priority"), "cbxPriority", &cbxPriority, kPriority, "%i{n0x7}");
-  ReplPriyComboBox = UseCombo("ReplPriyComboBox", QStringLiteral("Replace Priority"), "cbxReplace", &cbxReplace,
+  enablePriorityCombo = UseCombo("EnablePriorityComboBox", QStringLiteral("Enable Priority"), "cbxEnablePriority",
+                                    &enablePriorityBox, kEnablePriority);
+  priorityEdit = UseEdit("PriorityEdit", QStringLiteral("Priority"), "cbxPriority", &priorityBox, kPriority, "%i{n0x7}");
+  replacePriorityCombo = UseCombo("ReplPriyComboBox", QStringLiteral("Replace Priority"), "cbxReplace", &replacePriorityBox,
                               kReplacePriority);
-  RXRateEdit = UseEdit("RXRateEdit", QStringLiteral("RX Rate"), "cbxRXRate", &cbxRXRate, kRxRate, "%i{n64x1024000}");
-  PermitComboBox = UseCombo("PermitComboBox", QStringLiteral("Permit"), "cbxPermit", &cbxPermit, kPermit);
-  RowComboBox = UseCombo("RowComboBox", QStringLiteral("Row Status"), "cbxRow", &cbxRow, kRowStatus,
+  rxRateEdit = UseEdit("RXRateEdit", QStringLiteral("RX Rate"), "cbxRXRate", &rxRateBox, kRxRate, "%i{n64x1024000}");
+  permitCombo = UseCombo("PermitComboBox", QStringLiteral("Permit"), "cbxPermit", &permitBox, kPermit);
+  rowStatusCombo = UseCombo("RowComboBox", QStringLiteral("Row Status"), "cbxRow", &rowStatusBox, kRowStatus,
                          QStringLiteral("createAndGo"));
-  rowCombo_ = RowComboBox;
-  rowBox_ = cbxRow;
+  rowCombo_ = rowStatusCombo;
+  rowBox_ = rowStatusBox;
   FinishLayout(kPort, kRowStatus);
   // The operator's own choice of Permit takes effect at once.
-  connect(PermitComboBox, &QComboBox::activated, this, [this] { ApplyDenyRule(Is(PermitComboBox, "deny")); });
+  connect(permitCombo, &QComboBox::activated, this, [this] { applyDenyRule(Is(permitCombo, "deny")); });
 }
 
-void PacketContentRuleDialog::ApplyDenyRule(bool deny) {
-  for (QWidget* w : std::initializer_list<QWidget*>{PriorityEdit, ReplPriyComboBox, cbxPriority, cbxReplace})
+void PacketContentRuleDialog::applyDenyRule(bool deny) {
+  for (QWidget* w : std::initializer_list<QWidget*>{priorityEdit, replacePriorityCombo, priorityBox, replacePriorityBox})
     w->setEnabled(!deny);
 }
 
-void PacketContentRuleDialog::AfterRefresh() { ApplyDenyRule(Is(PermitComboBox, "deny")); }
+void PacketContentRuleDialog::AfterRefresh() { applyDenyRule(Is(permitCombo, "deny")); }
 
 void PacketContentRuleDialog::RowSelected(bool selected) {
   AclRuleDialog::RowSelected(selected);
   // The binding has loaded the selected row's Permit into its combo.
-  ApplyDenyRule(selected && Is(PermitComboBox, "deny"));
+  applyDenyRule(selected && Is(permitCombo, "deny"));
 }
 
 bool PacketContentRuleDialog::Validate() {
@@ -64,8 +64,8 @@ bool PacketContentRuleDialog::Validate() {
 }
 
 bool PacketContentRuleDialog::CheckRowStatus() {
-  if (!Checked(cbxRow) || Is(RowComboBox, "createAndGo")) return true;
-  Refuse(QStringLiteral("Row State must be createAndGo."), RowComboBox);
+  if (!Checked(rowStatusBox) || Is(rowStatusCombo, "createAndGo")) return true;
+  Refuse(QStringLiteral("Row State must be createAndGo."), rowStatusCombo);
   return false;
 }
 
@@ -73,8 +73,8 @@ bool PacketContentRuleDialog::KindExclusions(KyColumnExclusion&) {
   // The use boxes have left out the unchecked groups; a checked data value
   // is at most 8 hexadecimal digits (the edit's own limit), whole bytes.
   for (int n = 0; n < kGroups; ++n) {
-    if (!Checked(cbxData[n])) continue;
-    QLineEdit* edit = DataEdit[n];
+    if (!Checked(dataBoxes[n])) continue;
+    QLineEdit* edit = dataEdits[n];
     edit->setText(edit->text().toUpper());
     if (edit->text().size() > 8 || !IsChunkText(edit->text())) {
       Refuse(QStringLiteral("Packet(s) Offset can not contain invalid character(s)."), edit);

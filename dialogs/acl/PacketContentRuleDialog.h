@@ -18,28 +18,28 @@ class PacketContentRuleDialog : public AclRuleDialog {
   static int MaskVar(int n) { return 3 + 3 * n; }
   static int DataVar(int n) { return 4 + 3 * n; }
 
-  QLineEdit* ProfileIDEdit = nullptr;
-  QLineEdit* AccessIDEdit = nullptr;
-  QLineEdit* OffsetIndexEdit[kGroups] = {};  // OffsetIndex1Edit ... OffsetIndex5Edit
-  QCheckBox* cbxOffsetIndex[kGroups] = {};   // cbxOffsetIndex1First, cbxOffsetIndex2 ... 5
-  QLineEdit* MaskEdit[kGroups] = {};         // OffsetMask1Edit, Mask2Edit ... Mask5Edit (shown only)
-  QLineEdit* DataEdit[kGroups] = {};         // OffsetData1Edit, Data2Edit ... Data5Edit
-  QCheckBox* cbxData[kGroups] = {};          // cbxData1 ... cbxData5
-  QComboBox* EnablePriorityComboBox = nullptr;
-  QCheckBox* cbxEnablePriority = nullptr;
-  QLineEdit* PriorityEdit = nullptr;
-  QCheckBox* cbxPriority = nullptr;
-  QComboBox* ReplPriyComboBox = nullptr;
-  QCheckBox* cbxReplace = nullptr;
-  QLineEdit* RXRateEdit = nullptr;
-  QCheckBox* cbxRXRate = nullptr;
-  QComboBox* PermitComboBox = nullptr;
-  QCheckBox* cbxPermit = nullptr;
-  QComboBox* RowComboBox = nullptr;
-  QCheckBox* cbxRow = nullptr;
+  QLineEdit* profileIdEdit = nullptr;
+  QLineEdit* accessIdEdit = nullptr;
+  QLineEdit* offsetEdits[kGroups] = {};  // OffsetIndex1Edit ... OffsetIndex5Edit
+  QCheckBox* offsetBoxes[kGroups] = {};   // cbxOffsetIndex1First, cbxOffsetIndex2 ... 5
+  QLineEdit* maskEdits[kGroups] = {};         // OffsetMask1Edit, Mask2Edit ... Mask5Edit (shown only)
+  QLineEdit* dataEdits[kGroups] = {};         // OffsetData1Edit, Data2Edit ... Data5Edit
+  QCheckBox* dataBoxes[kGroups] = {};          // cbxData1 ... cbxData5
+  QComboBox* enablePriorityCombo = nullptr;
+  QCheckBox* enablePriorityBox = nullptr;
+  QLineEdit* priorityEdit = nullptr;
+  QCheckBox* priorityBox = nullptr;
+  QComboBox* replacePriorityCombo = nullptr;
+  QCheckBox* replacePriorityBox = nullptr;
+  QLineEdit* rxRateEdit = nullptr;
+  QCheckBox* rxRateBox = nullptr;
+  QComboBox* permitCombo = nullptr;
+  QCheckBox* permitBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
+  QCheckBox* rowStatusBox = nullptr;
 
   // A deny rule changes no priority: the priority fields are disabled.
-  void ApplyDenyRule(bool deny);
+  void applyDenyRule(bool deny);
 
  protected:
   bool Validate() override;

@@ -135,3 +135,9 @@ QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
   if (bar) *bar = status;
   return panel;
 }
+
+void DialogLayout::addBelowFields(QWidget* widget) {
+  // The list, the fields, what went below them before, then this.
+  main_->insertWidget(2 + belowFields_, widget);
+  ++belowFields_;
+}

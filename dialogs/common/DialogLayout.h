@@ -95,6 +95,8 @@ class DialogLayout {
   ButtonBar& buttons() { return buttons_; }
   // The status bar `StatusBar1` under everything; returns its panel 0.
   QLabel* addStatusBar(QStatusBar** bar = nullptr);
+  // A widget between the fields and the buttons (below those placed there before).
+  void addBelowFields(QWidget* widget);
 
  private:
   QWidget* dialog_;
@@ -102,4 +104,5 @@ class DialogLayout {
   QTreeWidget* list_;
   FieldGrid fields_;
   ButtonBar buttons_;
+  int belowFields_ = 0;
 };

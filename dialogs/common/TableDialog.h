@@ -45,6 +45,8 @@ class TableDialog : public SnmpDialog {
   QLabel* samplesCounter();
   // The status bar under everything; its panel 0 shows the binding's status.
   QLabel* statusBar(QStatusBar** bar = nullptr);
+  // A widget of the dialog's own (a port grid) between the fields and the buttons.
+  void addBelowFields(QWidget* widget) { layout_.addBelowFields(widget); }
 
   // Reads the table again unless a read or write is running; an error goes
   // to the status line.

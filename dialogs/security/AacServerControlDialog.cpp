@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,65 +9,47 @@
 #include <QVBoxLayout>
 #include <ctime>
 
+#include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/UiSupport.h"
 #include "snmp/Messages.h"
 #include "tables/DefTables.h"
 
-AacServerControlDialog::AacServerControlDialog(QWidget* owner) : SnmpDialog(owner) {
-  edtGroupName = new QLineEdit(this);
-  edtGroupName->setObjectName(QStringLiteral("edtGroupName"));
-  edtIPAddr = new QLineEdit(this);
-  edtIPAddr->setObjectName(QStringLiteral("edtIPAddr"));
-  cbAuthProtocol = new QComboBox(this);
-  cbAuthProtocol->setObjectName(QStringLiteral("cbAuthProtocol"));
-  cbRowState = new QComboBox(this);
-  cbRowState->setObjectName(QStringLiteral("cbRowState"));
-  Button1 = new QPushButton(QStringLiteral("Set"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Close"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  for (QPushButton* b : {Button1, Button2}) b->setAutoDefault(false);
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
-
+AacServerControlDialog::AacServerControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
+  groupNameEdit = MakeEdit(this, "edtGroupName");
+  ipEdit = MakeEdit(this, "edtIPAddr");
+  protocolCombo = MakeCombo(this, "cbAuthProtocol");
+  rowStateCombo = MakeCombo(this, "cbRowState");
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Group Name"), edtGroupName);
-  form->addRow(QStringLiteral("IP Address"), edtIPAddr);
-  form->addRow(QStringLiteral("Auth Protocol"), cbAuthProtocol);
-  form->addRow(QStringLiteral("Row State"), cbRowState);
-  for (QWidget* w : {static_cast<QWidget*>(edtGroupName), static_cast<QWidget*>(edtIPAddr),
-                     static_cast<QWidget*>(cbAuthProtocol), static_cast<QWidget*>(cbRowState)})
+  form->addRow(QStringLiteral("Group Name"), groupNameEdit);
+  form->addRow(QStringLiteral("IP Address"), ipEdit);
+  form->addRow(QStringLiteral("Auth Protocol"), protocolCombo);
+  form->addRow(QStringLiteral("Row State"), rowStateCombo);
+  for (QWidget* w : std::initializer_list<QWidget*>{groupNameEdit, ipEdit, protocolCombo, rowStateCombo})
     w->setMinimumWidth(Px(this, 180));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  ButtonBar buttons(this);
+  setButton = buttons.add(QStringLiteral("Set"), Name{"Button1"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"Button2"});
   auto* top = new QVBoxLayout(this);
   top->addLayout(form);
-  top->addLayout(buttons);
-  top->addWidget(StatusBar1);
+  top->addLayout(buttons.layout());
+  top->addWidget(MakeStatusBar(this, &statusLabel));
 
   // No status target: the window reports with its own texts.
   binding_ = AddBinding(tbl::AacServerGroupMember, /*asynchronous=*/false, nullptr);
-  binding_->AssociateEdits(0, "%s{l15}", edtGroupName);
-  binding_->AssociateEdits(1, "%s{l16}", edtIPAddr);
-  binding_->AssociateControl(2, cbAuthProtocol);
-  binding_->AssociateControl(3, cbRowState);
-  cbAuthProtocol->setCurrentIndex(-1);
-  cbRowState->setCurrentIndex(-1);
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+  binding_->AssociateEdits(0, "%s{l15}", groupNameEdit);
+  binding_->AssociateEdits(1, "%s{l16}", ipEdit);
+  binding_->AssociateControl(2, protocolCombo);
+  binding_->AssociateControl(3, rowStateCombo);
+  protocolCombo->setCurrentIndex(-1);
+  rowStateCombo->setCurrentIndex(-1);
 }
 
-void AacServerControlDialog::Button1Click() {
-  if (edtGroupName->text().isEmpty() || edtIPAddr->text().isEmpty() || cbAuthProtocol->currentText().isEmpty() ||
-      cbRowState->currentText().isEmpty()) {
-    StatusPanel0->setText(QString::fromLatin1(kEmptyFields));
+void AacServerControlDialog::setClicked() {
+  if (groupNameEdit->text().isEmpty() || ipEdit->text().isEmpty() || protocolCombo->currentText().isEmpty() ||
+      rowStateCombo->currentText().isEmpty()) {
+    statusLabel->setText(QString::fromLatin1(kEmptyFields));
     return;
   }
   try {
@@ -81,5 +62,5 @@ void AacServerControlDialog::Button1Click() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  StatusPanel0->setText(QStringLiteral("Set: Ok!. Receive at %1.").arg(QString::fromStdString(StatusTime(local))));
+  statusLabel->setText(QStringLiteral("Set: Ok!. Receive at %1.").arg(QString::fromStdString(StatusTime(local))));
 }

@@ -1,13 +1,8 @@
-// Adds one authentication server host to a server group, or removes it.
+// "Server Control": adds one authentication server host to a server group,
+// or removes it.
 #pragma once
 
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
+#include "dialogs/common/DialogBase.h"
 
 class AacServerControlDialog : public SnmpDialog {
   Q_OBJECT
@@ -16,18 +11,17 @@ class AacServerControlDialog : public SnmpDialog {
   static constexpr const char* kEmptyFields = "Don't Leave Empty Fileds !";
   static constexpr const char* kSetFailed = "Set entry failed!";
 
-  explicit AacServerControlDialog(QWidget* owner = nullptr);
+  explicit AacServerControlDialog(const DialogContext& context);
 
-  void Button1Click();
+  void setClicked();
 
-  QLineEdit* edtGroupName = nullptr;
-  QLineEdit* edtIPAddr = nullptr;
-  QComboBox* cbAuthProtocol = nullptr;
-  QComboBox* cbRowState = nullptr;
-  QPushButton* Button1 = nullptr;  // "Set"
-  QPushButton* Button2 = nullptr;  // "Close"
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel0 = nullptr;
+  QLineEdit* groupNameEdit = nullptr;
+  QLineEdit* ipEdit = nullptr;
+  QComboBox* protocolCombo = nullptr;
+  QComboBox* rowStateCombo = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
+  QLabel* statusLabel = nullptr;
 
  private:
   KySNMPRequest2Edits* binding_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -22,119 +23,94 @@ void SetUsable(QLineEdit* edit, bool usable) {
 }
 }  // namespace
 
-AacServerHostDialog::AacServerHostDialog(QWidget* owner) : RowEditDialog(owner, tbl::AacServerHost) {
-  auto edit = [this](const char* name) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromLatin1(name));
-    return e;
-  };
-  IPEdit = edit("IPEdit");
-  ProtocolComboBox = new QComboBox(this);
-  ProtocolComboBox->setObjectName(QStringLiteral("ProtocolComboBox"));
-  PortEdit = edit("PortEdit");
-  KeyEdit = edit("KeyEdit");
-  TimeoutEdit = edit("TimeoutEdit");
-  RetryCEdit = edit("RetryCEdit");
-  RowComboBox = new QComboBox(this);
-  RowComboBox->setObjectName(QStringLiteral("RowComboBox"));
-  rowStatusCombo_ = RowComboBox;
-  AddField(QStringLiteral("Server IP"), IPEdit);
-  AddField(QStringLiteral("Protocol"), ProtocolComboBox);
-  AddField(QStringLiteral("Port"), PortEdit);
-  AddField(QStringLiteral("Key"), KeyEdit);
-  AddField(QStringLiteral("Timeout"), TimeoutEdit);
-  AddField(QStringLiteral("Retry Count"), RetryCEdit);
-  AddField(QStringLiteral("Row Status"), RowComboBox);
-  indexControls_ = {IPEdit, ProtocolComboBox};
-  binding->AssociateEdits(kIp, "%s{l16}", IPEdit);
-  binding->AssociateControl(kProtocol, ProtocolComboBox);
-  binding->AssociateEdits(kPort, "%i{n1x65535l5}", PortEdit);
-  binding->AssociateEdits(kKey, "%s{l254}", KeyEdit);
-  binding->AssociateEdits(kTimeout, "%i{n1x255}", TimeoutEdit);
-  binding->AssociateEdits(kRetry, "%i{n1x255}", RetryCEdit);
-  binding->AssociateControl(kRowStatus, RowComboBox);
+AacServerHostDialog::AacServerHostDialog(const DialogContext& context)
+    : RowEditDialog(context, tbl::AacServerHost) {
+  ipEdit = field(kIp, QStringLiteral("Server IP"), Name{"IPEdit"}, "%s{l16}", Role::Index);
+  protocolCombo = choice(kProtocol, QStringLiteral("Protocol"), Name{"ProtocolComboBox"}, Role::Index);
+  portEdit = field(kPort, QStringLiteral("Port"), Name{"PortEdit"}, "%i{n1x65535l5}");
+  keyEdit = field(kKey, QStringLiteral("Key"), Name{"KeyEdit"}, "%s{l254}");
+  timeoutEdit = field(kTimeout, QStringLiteral("Timeout"), Name{"TimeoutEdit"}, "%i{n1x255}");
+  retryEdit = field(kRetry, QStringLiteral("Retry Count"), Name{"RetryCEdit"}, "%i{n1x255}");
+  rowStatusCombo = rowStatusChoice(kRowStatus, QStringLiteral("Row Status"), Name{"RowComboBox"});
   // Every choice of a protocol applies its rule, with or without a row.
-  connect(ProtocolComboBox, &QComboBox::currentIndexChanged, this, [this] { ProtocolComboBoxChange(); });
-  connect(AddButton, &QPushButton::clicked, this, [this] { AddClick(); });
-  connect(EditButton, &QPushButton::clicked, this, [this] { EditClick(); });
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteClick(); });
-  FinishLayout(QStringLiteral("Static"));
+  connect(protocolCombo, &QComboBox::currentIndexChanged, this, [this] { protocolChanged(); });
+  finishLayout(Name{"Static"});
 }
 
-void AacServerHostDialog::ProtocolComboBoxChange() {
-  const QString protocol = ProtocolComboBox->currentText();
+void AacServerHostDialog::protocolChanged() {
+  const QString protocol = protocolCombo->currentText();
   if (protocol.isEmpty()) {
-    KeyEdit->setEnabled(true);
-    RetryCEdit->setEnabled(true);
+    keyEdit->setEnabled(true);
+    retryEdit->setEnabled(true);
     return;
   }
-  SetUsable(KeyEdit, protocol == QLatin1String("tacacs-plus") || protocol == QLatin1String("radius"));
-  SetUsable(RetryCEdit, protocol != QLatin1String("tacacs-plus"));
+  SetUsable(keyEdit, protocol == QLatin1String("tacacs-plus") || protocol == QLatin1String("radius"));
+  SetUsable(retryEdit, protocol != QLatin1String("tacacs-plus"));
 }
 
-void AacServerHostDialog::StateChanged(bool selected) {
+void AacServerHostDialog::stateChanged(bool selected) {
   if (selected) {
-    ProtocolComboBoxChange();
+    protocolChanged();
   } else {
-    KeyEdit->setEnabled(true);
-    RetryCEdit->setEnabled(true);
+    keyEdit->setEnabled(true);
+    retryEdit->setEnabled(true);
   }
 }
 
 void AacServerHostDialog::ExcludeEmptyEdits(KyColumnExclusion& guard) {
-  const std::pair<QLineEdit*, int> optional[] = {{PortEdit, kPort}, {KeyEdit, kKey}, {TimeoutEdit, kTimeout},
-                                                 {RetryCEdit, kRetry}};
+  const std::pair<QLineEdit*, int> optional[] = {{portEdit, kPort}, {keyEdit, kKey}, {timeoutEdit, kTimeout},
+                                                 {retryEdit, kRetry}};
   for (const auto& [edit, var] : optional)
     if (edit->text().isEmpty()) guard.Exclude(var);
 }
 
-void AacServerHostDialog::AddClick() {
-  if (!CheckIpv4Text(this, IPEdit->text())) {
-    IPEdit->setFocus();
+void AacServerHostDialog::addClicked() {
+  if (!CheckIpv4Text(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return;
   }
-  if (ProtocolComboBox->currentText().isEmpty()) {
+  if (protocolCombo->currentText().isEmpty()) {
     Message(this, "Protocol must be set.");
     return;
   }
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* line = ListView1->topLevelItem(i);
-    if (line->text(0) == IPEdit->text() && line->text(1) == ProtocolComboBox->currentText()) {
+  for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* line = list()->topLevelItem(i);
+    if (line->text(0) == ipEdit->text() && line->text(1) == protocolCombo->currentText()) {
       Message(this, "Has already a record with the same Server IP and Protocol. Please change Server IP or Protocol.");
-      IPEdit->setFocus();
+      ipEdit->setFocus();
       return;
     }
   }
-  if (RowComboBox->currentText() != QLatin1String("createAndGo")) {
+  if (rowStatusCombo->currentText() != QLatin1String("createAndGo")) {
     Message(this, "Row State must be createAndGo.");
     return;
   }
-  WriteRow([&](KyColumnExclusion& guard) { ExcludeEmptyEdits(guard); });
+  writeRow([&](KyColumnExclusion& guard) { ExcludeEmptyEdits(guard); });
 }
 
-void AacServerHostDialog::EditClick() {
-  if (IPEdit->text().isEmpty()) {
+void AacServerHostDialog::editClicked() {
+  if (ipEdit->text().isEmpty()) {
     Message(this, "Server IP must be set.");
     return;
   }
-  if (ProtocolComboBox->currentText().isEmpty()) {
+  if (protocolCombo->currentText().isEmpty()) {
     Message(this, "Protocol must be set.");
     return;
   }
-  if (RowComboBox->currentText() == QLatin1String("destroy")) {
-    WriteRow([&](KyColumnExclusion& guard) { guard.ExcludeAllBut({kIp, kProtocol, kRowStatus}); });
+  if (rowStatusCombo->currentText() == QLatin1String("destroy")) {
+    writeRow([&](KyColumnExclusion& guard) { guard.ExcludeAllBut({kIp, kProtocol, kRowStatus}); });
     return;
   }
-  WriteRow([&](KyColumnExclusion& guard) {
+  writeRow([&](KyColumnExclusion& guard) {
     ExcludeEmptyEdits(guard);
     guard.Exclude(kRowStatus);
   });
 }
 
-void AacServerHostDialog::DeleteClick() {
-  if (!RowSelected()) return;
-  WriteRow([&](KyColumnExclusion& guard) {
+void AacServerHostDialog::deleteClicked() {
+  if (!rowSelected()) return;
+  writeRow([&](KyColumnExclusion& guard) {
     guard.ExcludeAllBut({kIp, kProtocol, kRowStatus});
-    SetComboText(RowComboBox, QStringLiteral("destroy"));
+    SetComboText(rowStatusCombo, QStringLiteral("destroy"));
   });
 }

@@ -1,4 +1,5 @@
-// Authentication server hosts, one row per address and protocol.
+// "Server Information": the authentication server hosts, one row per
+// address and protocol; the key and retry-count edits follow the protocol.
 #pragma once
 
 #include "dialogs/security/RowEditDialog.h"
@@ -7,25 +8,24 @@ class AacServerHostDialog : public RowEditDialog {
   Q_OBJECT
 
  public:
-  explicit AacServerHostDialog(QWidget* owner = nullptr);
+  explicit AacServerHostDialog(const DialogContext& context);
 
-  void AddClick();
-  void EditClick();
-  void DeleteClick();
-  // The key and retry-count edits follow the protocol.
-  void ProtocolComboBoxChange();
+  void addClicked() override;
+  void editClicked() override;
+  void deleteClicked() override;
 
-  QLineEdit* IPEdit = nullptr;
-  QComboBox* ProtocolComboBox = nullptr;
-  QLineEdit* PortEdit = nullptr;
-  QLineEdit* KeyEdit = nullptr;
-  QLineEdit* TimeoutEdit = nullptr;
-  QLineEdit* RetryCEdit = nullptr;
-  QComboBox* RowComboBox = nullptr;
+  QLineEdit* ipEdit = nullptr;
+  QComboBox* protocolCombo = nullptr;
+  QLineEdit* portEdit = nullptr;
+  QLineEdit* keyEdit = nullptr;
+  QLineEdit* timeoutEdit = nullptr;
+  QLineEdit* retryEdit = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
 
  protected:
-  void StateChanged(bool selected) override;
+  void stateChanged(bool selected) override;
 
  private:
+  void protocolChanged();
   void ExcludeEmptyEdits(KyColumnExclusion& guard);
 };

@@ -24,37 +24,37 @@ GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(cont
   setObjectName(QStringLiteral("GuestVlanForm"));
   setWindowTitle(QStringLiteral("Guest VLAN :") + context.agent);
   resize(Px(this, 600), Px(this, 360));
-  edtName = MakeEdit(this, "edtName");
-  cbxDel = new QComboBox(this);
-  cbxDel->setObjectName(QStringLiteral("cbxDel"));
-  cbxDel->hide();
+  nameEdit = MakeEdit(this, "edtName");
+  deleteCombo_ = new QComboBox(this);
+  deleteCombo_->setObjectName(QStringLiteral("cbxDel"));
+  deleteCombo_->hide();
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Guest VLAN Name"), edtName);
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  BT_Delete = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  fields->addRow(QStringLiteral("Guest VLAN Name"), nameEdit);
+  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
+  deleteButton = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
+  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  Ports = AddPortGridGroup(this, layout, QStringLiteral("Port"));
-  layout->addLayout(RightAlignedButtonRow({BT_Get, BT_Set, BT_Delete, BT_Close}));
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  portGrid = AddPortGridGroup(this, layout, QStringLiteral("Port"));
+  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, deleteButton, closeButton}));
+  statusLabel = AddStatusPanel(this);
+  layout->addWidget(statusLabel->parentWidget());
 
-  guest_ = AddBinding(tbl::GuestVlan, false, StatusPanel);
+  guest_ = AddBinding(tbl::GuestVlan, false, statusLabel);
   guest_->request.timeout = 300;
-  guest_->AssociateEdits(0, "%s", edtName);
-  BindPortList(*guest_, 1, *Ports);
-  delete_ = AddBinding(tbl::GuestVlanDelete, false, StatusPanel);
+  guest_->AssociateEdits(0, "%s", nameEdit);
+  BindPortList(*guest_, 1, *portGrid);
+  delete_ = AddBinding(tbl::GuestVlanDelete, false, statusLabel);
   delete_->request.timeout = 300;
-  delete_->AssociateControl(0, cbxDel);
-  connect(BT_Get, &QPushButton::clicked, this, &GuestVlanDialog::BT_GetClick);
-  connect(BT_Set, &QPushButton::clicked, this, &GuestVlanDialog::BT_SetClick);
-  connect(BT_Delete, &QPushButton::clicked, this, &GuestVlanDialog::BT_DeleteClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+  delete_->AssociateControl(0, deleteCombo_);
+  connect(refreshButton, &QPushButton::clicked, this, &GuestVlanDialog::refreshClicked);
+  connect(setButton, &QPushButton::clicked, this, &GuestVlanDialog::setClicked);
+  connect(deleteButton, &QPushButton::clicked, this, &GuestVlanDialog::deleteClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void GuestVlanDialog::BT_GetClick() {
+void GuestVlanDialog::refreshClicked() {
   if (AnyBusy()) return;
   try {
     guest_->Refresh();
@@ -64,7 +64,7 @@ void GuestVlanDialog::BT_GetClick() {
   }
 }
 
-void GuestVlanDialog::BT_SetClick() {
+void GuestVlanDialog::setClicked() {
   try {
     guest_->Apply(true, true);
   } catch (const std::exception& e) {
@@ -72,13 +72,13 @@ void GuestVlanDialog::BT_SetClick() {
   }
 }
 
-void GuestVlanDialog::BT_DeleteClick() {
-  cbxDel->setCurrentIndex(1);  // start
+void GuestVlanDialog::deleteClicked() {
+  deleteCombo_->setCurrentIndex(1);  // start
   try {
     delete_->Apply(true, true);
   } catch (const std::exception& e) {
     delete_->ShowStatus(ErrorText(e));
     return;
   }
-  BT_GetClick();
+  refreshClicked();
 }

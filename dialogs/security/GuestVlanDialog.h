@@ -1,40 +1,31 @@
-// Three small port-list dialogs: traffic segmentation (the ports each port
-// may forward to), the deletion of a learned port-security entry, and the
-// guest VLAN of 802.1X.
+// "Guest VLAN": the name and the ports of the 802.1X guest VLAN, set, or
+// deleted by writing "start" to its delete object.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class GuestVlanDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit GuestVlanDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_SetClick();
-  void BT_DeleteClick();
+  void refreshClicked();
+  void setClicked();
+  void deleteClicked();
 
-  QLineEdit* edtName = nullptr;
-  PortGrid* Ports = nullptr;
-  QComboBox* cbxDel = nullptr;  // hidden
-  QLabel* StatusPanel = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Delete = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QLineEdit* nameEdit = nullptr;
+  PortGrid* portGrid = nullptr;
+  QLabel* statusLabel = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* deleteButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
+  QComboBox* deleteCombo_ = nullptr;  // hidden
   KySNMPRequest2Edits* guest_ = nullptr;
   KySNMPRequest2Edits* delete_ = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "dialogs/security/IpMacBindingDialog.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -18,82 +18,60 @@ namespace {
 constexpr int kIp = 0, kMac = 1, kStatus = 2, kPorts = 3, kAction = 4, kMode = 5;
 }  // namespace
 
-IpMacBindingDialog::IpMacBindingDialog(QWidget* owner) : RowEditDialog(owner, tbl::IpMacBinding) {
-  edtIpAddr = new QLineEdit(this);
-  edtIpAddr->setObjectName(QStringLiteral("edtIpAddr"));
-  edtMacAddr = new QLineEdit(this);
-  edtMacAddr->setObjectName(QStringLiteral("edtMacAddr"));
-  ComboStatus = new QComboBox(this);
-  ComboStatus->setObjectName(QStringLiteral("ComboStatus"));
-  ComboStatus->hide();
-  rowStatusCombo_ = ComboStatus;
-  cbxActive = new QComboBox(this);
-  cbxActive->setObjectName(QStringLiteral("cbxActive"));
-  cbxMode = new QComboBox(this);
-  cbxMode->setObjectName(QStringLiteral("cbxMode"));
-  AddField(QStringLiteral("IP Address"), edtIpAddr);
-  AddField(QStringLiteral("MAC Address"), edtMacAddr);
-  AddField(QStringLiteral("Mode"), cbxMode);
-  AddField(QStringLiteral("Action"), cbxActive);
-  combos_.push_back(ComboStatus);
-  StackingPortPanel = new QWidget(this);
-  StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
-  PortPanel = AddStandardPortGrid(StackingPortPanel);
-  indexControls_ = {edtIpAddr};
-
-  binding->AssociateEdits(kIp, "%s{l16}", edtIpAddr);
-  binding->AssociateEdits(kMac, "%s{l12}", edtMacAddr);
-  binding->AssociateControl(kStatus, ComboStatus);
-  BindPortList(*binding, kPorts, *PortPanel);
-  binding->AssociateControl(kAction, cbxActive);
-  binding->AssociateControl(kMode, cbxMode);
-  connect(AddButton, &QPushButton::clicked, this, [this] { AddClick(); });
-  connect(EditButton, &QPushButton::clicked, this, [this] { EditClick(); });
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteClick(); });
-  FinishLayout(QStringLiteral("StaticText1"));
+IpMacBindingDialog::IpMacBindingDialog(const DialogContext& context) : RowEditDialog(context, tbl::IpMacBinding) {
+  ipEdit = field(kIp, QStringLiteral("IP Address"), Name{"edtIpAddr"}, "%s{l16}", Role::Index);
+  macEdit = field(kMac, QStringLiteral("MAC Address"), Name{"edtMacAddr"}, "%s{l12}");
+  modeCombo = choice(kMode, QStringLiteral("Mode"), Name{"cbxMode"});
+  actionCombo = choice(kAction, QStringLiteral("Action"), Name{"cbxActive"});
+  statusCombo_ = hiddenRowStatus(kStatus, Name{"ComboStatus"});
   // The ports go between the fields and the buttons.
-  if (auto* top = qobject_cast<QBoxLayout*>(layout())) top->insertWidget(top->count() - 2, StackingPortPanel);
+  auto* ports = new QWidget(this);
+  ports->setObjectName(QStringLiteral("StackingPortPanel"));
+  portGrid = AddStandardPortGrid(ports);
+  BindPortList(*binding(), kPorts, *portGrid);
+  addBelowFields(ports);
+  finishLayout(Name{"StaticText1"});
 }
 
-void IpMacBindingDialog::ClearFields() {
-  RowEditDialog::ClearFields();
-  SetComboText(cbxMode, QStringLiteral("arp"));
-  SetComboText(cbxActive, QStringLiteral("active"));
-  PortPanel->ClearAll();
+void IpMacBindingDialog::clearRow() {
+  RowEditDialog::clearRow();
+  SetComboText(modeCombo, QStringLiteral("arp"));
+  SetComboText(actionCombo, QStringLiteral("active"));
+  portGrid->ClearAll();
 }
 
-void IpMacBindingDialog::StateChanged(bool) { cbxActive->setEnabled(false); }
+void IpMacBindingDialog::stateChanged(bool) { actionCombo->setEnabled(false); }
 
 bool IpMacBindingDialog::CheckFields() {
-  if (!CheckIpv4Text(this, edtIpAddr->text())) {
-    edtIpAddr->setFocus();
+  if (!CheckIpv4Text(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return false;
   }
-  if (!IsHexField(edtMacAddr->text(), 12)) {
+  if (!IsHexField(macEdit->text(), 12)) {
     ShowMessageBox(this, QString::fromLatin1(kInvalidMac), ProgramCaption());
-    edtMacAddr->setFocus();
+    macEdit->setFocus();
     return false;
   }
   return true;
 }
 
 void IpMacBindingDialog::Write(bool add) {
-  if (binding->busy || !CheckFields()) return;
+  if (binding()->busy || !CheckFields()) return;
   // Every column goes (the read-only Action leaves by itself).
-  WriteRow(
+  writeRow(
       [&](KyColumnExclusion&) {
-        if (add) SetComboText(ComboStatus, QStringLiteral("createAndGo"));
+        if (add) SetComboText(statusCombo_, QStringLiteral("createAndGo"));
       },
       /*refreshOnFailure=*/true);
 }
 
-void IpMacBindingDialog::AddClick() { Write(true); }
-void IpMacBindingDialog::EditClick() { Write(false); }
+void IpMacBindingDialog::addClicked() { Write(true); }
+void IpMacBindingDialog::editClicked() { Write(false); }
 
-void IpMacBindingDialog::DeleteClick() {
-  if (binding->busy || !RowSelected()) return;
-  WriteRow([&](KyColumnExclusion& guard) {
+void IpMacBindingDialog::deleteClicked() {
+  if (binding()->busy || !rowSelected()) return;
+  writeRow([&](KyColumnExclusion& guard) {
     guard.Exclude({kPorts, kMode});
-    SetComboText(ComboStatus, QStringLiteral("destroy"));
+    SetComboText(statusCombo_, QStringLiteral("destroy"));
   });
 }

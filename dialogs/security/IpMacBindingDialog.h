@@ -1,9 +1,7 @@
-// IP-MAC bindings: address, MAC address, the ports they apply to and the mode.
+// "IP-MAC Binding": address, MAC address, the ports they apply to and the mode.
 #pragma once
 
 #include "dialogs/security/RowEditDialog.h"
-
-class PortGrid;
 
 class IpMacBindingDialog : public RowEditDialog {
   Q_OBJECT
@@ -11,25 +9,25 @@ class IpMacBindingDialog : public RowEditDialog {
  public:
   static constexpr const char* kInvalidMac = "Invalid MAC address";
 
-  explicit IpMacBindingDialog(QWidget* owner = nullptr);
+  explicit IpMacBindingDialog(const DialogContext& context);
 
-  void AddClick();
-  void EditClick();
-  void DeleteClick();
+  void addClicked() override;
+  void editClicked() override;
+  void deleteClicked() override;
 
-  QLineEdit* edtIpAddr = nullptr;
-  QLineEdit* edtMacAddr = nullptr;
-  QComboBox* ComboStatus = nullptr;  // hidden
-  QWidget* StackingPortPanel = nullptr;
-  PortGrid* PortPanel = nullptr;
-  QComboBox* cbxActive = nullptr;
-  QComboBox* cbxMode = nullptr;
+  QLineEdit* ipEdit = nullptr;
+  QLineEdit* macEdit = nullptr;
+  QComboBox* modeCombo = nullptr;
+  QComboBox* actionCombo = nullptr;
+  PortGrid* portGrid = nullptr;
 
  protected:
-  void ClearFields() override;
-  void StateChanged(bool selected) override;
+  void clearRow() override;
+  void stateChanged(bool selected) override;
 
  private:
   bool CheckFields();
   void Write(bool add);
+
+  QComboBox* statusCombo_ = nullptr;  // hidden
 };

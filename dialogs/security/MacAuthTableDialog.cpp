@@ -15,28 +15,28 @@
 
 // ---------------------------------------------------------------------------
 MacAuthTableDialog::MacAuthTableDialog(const DialogContext& context, const KyVarDefTable& table, const char* name,
-                                     const QString& title)
+                                       const QString& title)
     : SnmpDialog(context.owner) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(title + context.agent);
-  ListView1 = MakeListView(this, "ListView1", 520, 200);
-  Memo1 = MakeStatusMemo(this);
-  Button1 = MakeButton(this, QStringLiteral("Refresh"), "Button1");
-  CloseButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
+  entryList = MakeListView(this, "ListView1", 520, 200);
+  messages = MakeStatusMemo(this);
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Button1");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(Button1);
+  buttons->addWidget(refreshButton);
   buttons->addStretch(1);
-  buttons->addWidget(CloseButton);
+  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
-  layout->addWidget(Memo1);
+  layout->addWidget(entryList, 1);
+  layout->addWidget(messages);
   layout->addLayout(buttons);
 
-  KySNMPRequest2Edits* b = AddBinding(table, /*asynchronous=*/false, Memo1);
-  b->AttachListView(ListView1, true);
-  connect(Button1, &QPushButton::clicked, this, &MacAuthTableDialog::Button1Click);
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+  KySNMPRequest2Edits* b = AddBinding(table, /*asynchronous=*/false, messages);
+  b->AttachListView(entryList, true);
+  connect(refreshButton, &QPushButton::clicked, this, &MacAuthTableDialog::refreshClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void MacAuthTableDialog::Read() {
@@ -49,6 +49,6 @@ void MacAuthTableDialog::Read() {
 
 void MacAuthTableDialog::FirstRefresh() { Read(); }
 
-void MacAuthTableDialog::Button1Click() {
+void MacAuthTableDialog::refreshClicked() {
   if (!Editor()->busy) Read();
 }

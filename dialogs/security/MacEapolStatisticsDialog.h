@@ -1,15 +1,7 @@
-// The 802.1X views of MAC-based authentication: per-MAC EAPOL statistics
-// and authenticator diagnostics, read synchronously.
+// "MAC Statistic": the 802.1X EAPOL statistics per MAC.
 #pragma once
 
 #include "dialogs/security/MacAuthTableDialog.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 
 class MacEapolStatisticsDialog : public MacAuthTableDialog {
   Q_OBJECT

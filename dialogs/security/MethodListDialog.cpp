@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -22,36 +23,52 @@ int GroupVar(int slot) { return 2 + 2 * slot; }
 
 }  // namespace
 
-MethodListDialog::MethodListDialog(QWidget* owner, const KyVarDefTable& table, const Texts& texts)
-    : RowEditDialog(owner, table), texts_(texts) {}
+namespace {
 
-void MethodListDialog::Build(const char* nameEditName, const std::array<const char*, 4>& typeNames,
-                            const std::array<const char*, 4>& serverNames) {
-  nameEdit = new QLineEdit(this);
-  nameEdit->setObjectName(QString::fromLatin1(nameEditName));
-  AddField(QStringLiteral("Method List Name"), nameEdit);
-  RowComboBox = new QComboBox(this);
-  RowComboBox->setObjectName(QStringLiteral("RowComboBox"));
-  AddField(QStringLiteral("Row Status"), RowComboBox);
-  rowStatusCombo_ = RowComboBox;
-  indexControls_.push_back(nameEdit);
-  binding->AssociateEdits(kName, "%s{l15}", nameEdit);
+// What the kind of list selects.
+struct Variant {
+  const KyVarDefTable& table;
+  const char* nameMissing;
+  const char* nameTaken;
+  const char* nameEdit;
+  std::array<const char*, 4> typeCombos;
+  std::array<const char*, 4> serverEdits;
+};
+
+const Variant& VariantOf(MethodListDialog::Kind kind) {
+  static const Variant login{
+      tbl::LoginMethodList,
+      "AAC Login Method List Name must be set.",
+      "Has already a record with the same Login Method List Name. Please Change Login Method List Name.",
+      "ListnameEdit",
+      {"ComboBoxType1", "ComboBoxType2", "ComboBoxType3", "ComboBoxType4"},
+      {"Server1Edit", "Server2Edit", "Server3Edit", "Server4Edit"}};
+  static const Variant enable{
+      tbl::EnableMethodList,
+      "Enable MethodList Name must be set.",
+      "Has already a record with the same Enable MethodList Name. Please Change Enable MethodList Name.",
+      "NameEdit",
+      {"Type1ComboBox", "Type2ComboBox", "Type3ComboBox", "Type4ComboBox"},
+      {"ServerGroupEdit1", "ServerGroupEdit2", "ServerGroupEdit3", "ServerGroupEdit4"}};
+  return kind == MethodListDialog::Kind::Login ? login : enable;
+}
+
+}  // namespace
+
+MethodListDialog::MethodListDialog(const DialogContext& context, Kind kind)
+    : RowEditDialog(context, VariantOf(kind).table),
+      nameMissing_(VariantOf(kind).nameMissing),
+      nameTaken_(VariantOf(kind).nameTaken) {
+  const Variant& v = VariantOf(kind);
+  nameEdit = field(kName, QStringLiteral("Method List Name"), Name{v.nameEdit}, "%s{l15}", Role::Index);
+  rowStatusCombo = rowStatusChoice(kRowStatus, QStringLiteral("Row Status"), Name{"RowComboBox"});
   for (int k = 0; k < 4; ++k) {
-    typeCombos[k] = new QComboBox(this);
-    typeCombos[k]->setObjectName(QString::fromLatin1(typeNames[k]));
-    serverEdits[k] = new QLineEdit(this);
-    serverEdits[k]->setObjectName(QString::fromLatin1(serverNames[k]));
-    AddField(QStringLiteral("Method%1 Type").arg(k + 1), typeCombos[k]);
-    AddField(QStringLiteral("Method%1 Server Group").arg(k + 1), serverEdits[k]);
-    binding->AssociateControl(TypeVar(k), typeCombos[k]);
-    binding->AssociateEdits(GroupVar(k), "%s{l15}", serverEdits[k]);
+    typeCombos[k] = choice(TypeVar(k), QStringLiteral("Method%1 Type").arg(k + 1), Name{v.typeCombos[k]});
+    serverEdits[k] =
+        field(GroupVar(k), QStringLiteral("Method%1 Server Group").arg(k + 1), Name{v.serverEdits[k]}, "%s{l15}");
     connect(typeCombos[k], &QComboBox::currentIndexChanged, this, [this, k] { TypeChanged(k); });
   }
-  binding->AssociateControl(kRowStatus, RowComboBox);
-  connect(AddButton, &QPushButton::clicked, this, [this] { AddClick(); });
-  connect(EditButton, &QPushButton::clicked, this, [this] { EditClick(); });
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteClick(); });
-  FinishLayout(QStringLiteral("StaticText1"));
+  finishLayout(Name{"StaticText1"});
 }
 
 void MethodListDialog::TypeChanged(int slot) {
@@ -60,10 +77,10 @@ void MethodListDialog::TypeChanged(int slot) {
   if (!group) serverEdits[slot]->clear();
 }
 
-void MethodListDialog::StateChanged(bool selected) {
+void MethodListDialog::stateChanged(bool selected) {
   for (int k = 0; k < 4; ++k) TypeChanged(k);
   // The switch's own list stays: it can be edited, never deleted.
-  if (selected && IsDefault()) DeleteButton->setEnabled(false);
+  if (selected && IsDefault()) deleteButton->setEnabled(false);
 }
 
 bool MethodListDialog::IsDefault() const { return nameEdit->text() == QLatin1String("default"); }
@@ -98,49 +115,49 @@ void MethodListDialog::ExcludeSlots(KyColumnExclusion& guard, int lastSlot) {
   }
 }
 
-void MethodListDialog::AddClick() {
+void MethodListDialog::addClicked() {
   const QString name = nameEdit->text();
   if (name.isEmpty()) {
-    ShowMessageBox(this, QString::fromLatin1(texts_.nameMissing), ProgramCaption());
+    ShowMessageBox(this, QString::fromLatin1(nameMissing_), ProgramCaption());
     nameEdit->setFocus();
     return;
   }
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-    if (ListView1->topLevelItem(i)->text(0) == name) {
-      ShowMessageBox(this, QString::fromLatin1(texts_.nameTaken), ProgramCaption());
+  for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+    if (list()->topLevelItem(i)->text(0) == name) {
+      ShowMessageBox(this, QString::fromLatin1(nameTaken_), ProgramCaption());
       nameEdit->setFocus();
       return;
     }
   }
-  if (RowComboBox->currentText() != QLatin1String("createAndGo")) {
+  if (rowStatusCombo->currentText() != QLatin1String("createAndGo")) {
     ShowMessageBox(this, QString::fromLatin1(kRowStateMustBeCreate), ProgramCaption());
-    RowComboBox->setFocus();
+    rowStatusCombo->setFocus();
     return;
   }
   int lastSlot = 3;
   if (!CheckIneffective(lastSlot)) return;
-  WriteRow([&](KyColumnExclusion& guard) { ExcludeSlots(guard, lastSlot); });
+  writeRow([&](KyColumnExclusion& guard) { ExcludeSlots(guard, lastSlot); });
 }
 
-void MethodListDialog::EditClick() {
+void MethodListDialog::editClicked() {
   if (nameEdit->text().isEmpty()) {
-    ShowMessageBox(this, QString::fromLatin1(texts_.nameMissing), ProgramCaption());
+    ShowMessageBox(this, QString::fromLatin1(nameMissing_), ProgramCaption());
     return;
   }
-  if (RowComboBox->currentText() == QLatin1String("destroy")) {
+  if (rowStatusCombo->currentText() == QLatin1String("destroy")) {
     DeleteRow();
     return;
   }
   int lastSlot = 3;
   if (!CheckIneffective(lastSlot)) return;
-  WriteRow([&](KyColumnExclusion& guard) {
+  writeRow([&](KyColumnExclusion& guard) {
     ExcludeSlots(guard, lastSlot);
     guard.Exclude(kRowStatus);
   });
 }
 
-void MethodListDialog::DeleteClick() {
-  if (!RowSelected()) return;
+void MethodListDialog::deleteClicked() {
+  if (!rowSelected()) return;
   DeleteRow();
 }
 
@@ -149,8 +166,8 @@ void MethodListDialog::DeleteRow() {
     ShowMessageBox(this, QString::fromLatin1(kDefaultNotDeleted), ProgramCaption());
     return;
   }
-  WriteRow([&](KyColumnExclusion& guard) {
+  writeRow([&](KyColumnExclusion& guard) {
     guard.ExcludeAllBut({kName, kRowStatus});
-    SetComboText(RowComboBox, QStringLiteral("destroy"));
+    SetComboText(rowStatusCombo, QStringLiteral("destroy"));
   });
 }

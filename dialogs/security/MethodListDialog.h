@@ -1,6 +1,7 @@
-// Login and enable method lists: ordered authentication methods per list
-// name. The two dialogs differ only in their control names, the "local"
-// method and their texts.
+// "Login Method List" and "Enable Method List": the authentication methods
+// (four slots of type and server group) tried, in order, for each list
+// name. The two lists differ only in their table, control names and texts,
+// which the kind of list selects.
 #pragma once
 
 #include <array>
@@ -11,10 +12,10 @@ class MethodListDialog : public RowEditDialog {
   Q_OBJECT
 
  public:
-  struct Texts {
-    const char* nameMissing;
-    const char* nameTaken;
-  };
+  enum class Kind { Login, Enable };
+
+  MethodListDialog(const DialogContext& context, Kind kind);
+
   static constexpr const char* kIneffectiveQuestion =
       "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
   static constexpr const char* kDefaultNotDeleted = "The method list \"default\" cannot be deleted.";
@@ -24,21 +25,17 @@ class MethodListDialog : public RowEditDialog {
   static constexpr int kLocalItem = 5;
   static constexpr int kNoneItem = 6;
 
-  void AddClick();
-  void EditClick();
-  void DeleteClick();
+  void addClicked() override;
+  void editClicked() override;
+  void deleteClicked() override;
 
   QLineEdit* nameEdit = nullptr;
   std::array<QComboBox*, 4> typeCombos{};
   std::array<QLineEdit*, 4> serverEdits{};
-  QComboBox* RowComboBox = nullptr;
+  QComboBox* rowStatusCombo = nullptr;
 
  protected:
-  MethodListDialog(QWidget* owner, const KyVarDefTable& table, const Texts& texts);
-  // Names the controls and lays them out; called by the concrete dialogs.
-  void Build(const char* nameEditName, const std::array<const char*, 4>& typeNames,
-             const std::array<const char*, 4>& serverNames);
-  void StateChanged(bool selected) override;
+  void stateChanged(bool selected) override;
 
  private:
   void TypeChanged(int slot);
@@ -49,5 +46,6 @@ class MethodListDialog : public RowEditDialog {
   void DeleteRow();
   bool IsDefault() const;
 
-  Texts texts_;
+  const char* nameMissing_;
+  const char* nameTaken_;
 };

@@ -41,74 +41,69 @@ QString OrDefault(const QString& text, const char* fallback) {
 }  // namespace
 
 RadiusServerDialog::RadiusServerDialog(QWidget* owner) : SnmpDialog(owner) {
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 560), Px(this, 140));
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 80));
-  RefreshButton = MakeButton(this, "Refresh", "RefreshButton");
-  AddButton = MakeButton(this, "Add", "AddButton");
-  DeleteButton = MakeButton(this, "Delete", "DeleteButton");
-  EditButton = MakeButton(this, "Edit", "EditButton");
-  binding = AddBinding(tbl::RadiusServer, /*asynchronous=*/false, Memo1);
+  serverList = new QTreeWidget(this);
+  serverList->setObjectName(QStringLiteral("ListView1"));
+  serverList->setMinimumSize(Px(this, 560), Px(this, 140));
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 80));
+  binding = AddBinding(tbl::RadiusServer, /*asynchronous=*/false, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  EditForm = new RadiusServerEditDialog(this);
-  binding->AssociateControl(kIndex, EditForm->IndexComboBox);
-  binding->AssociateEdits(kIp, "%s{l16}", EditForm->IpEdit);
-  binding->AssociateEdits(kKey, "%s{l32}", EditForm->KeyEdit);
-  binding->AssociateEdits(kAuthPort, "%i{n1x65535l5}", EditForm->PortIndexEdit);
-  binding->AssociateEdits(kAcctPort, "%i{n1x65535l5}", EditForm->AccountPortEdit);
-  binding->AssociateControl(kStatus, EditForm->StatusComboBox);
-  binding->AttachListView(ListView1, false);
+  editWindow = new RadiusServerEditDialog(this);
+  binding->AssociateControl(kIndex, editWindow->indexCombo);
+  binding->AssociateEdits(kIp, "%s{l16}", editWindow->ipEdit);
+  binding->AssociateEdits(kKey, "%s{l32}", editWindow->keyEdit);
+  binding->AssociateEdits(kAuthPort, "%i{n1x65535l5}", editWindow->authPortEdit);
+  binding->AssociateEdits(kAcctPort, "%i{n1x65535l5}", editWindow->accountingPortEdit);
+  binding->AssociateControl(kStatus, editWindow->statusCombo);
+  binding->AttachListView(serverList, false);
 
   auto* top = new QVBoxLayout(this);
-  top->addWidget(ListView1, 1);
+  top->addWidget(serverList, 1);
   ButtonBar row(this);
-  for (QPushButton* b : {RefreshButton, AddButton, DeleteButton, EditButton}) row.place(b);
-  CloseButton = row.close(Name{"CloseButton"});
+  refreshButton = row.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
+  addButton = row.add(QStringLiteral("Add"), Name{"AddButton"}, [this] { addClicked(); });
+  deleteButton = row.add(QStringLiteral("Delete"), Name{"DeleteButton"}, [this] { deleteClicked(); });
+  editButton = row.add(QStringLiteral("Edit"), Name{"EditButton"}, [this] { editClicked(); });
+  closeButton = row.close(Name{"CloseButton"});
   QLabel* caption = nullptr;
-  QLabel* count = AddSamplesCounter(this, ListView1, &caption);
+  QLabel* count = AddSamplesCounter(this, serverList, &caption);
   count->setObjectName(QStringLiteral("StaticText1"));
   row.placeCounter(caption, count);
   top->addLayout(row.layout());
-  top->addWidget(Memo1);
+  top->addWidget(messages);
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-    const bool selected = !ListView1->selectedItems().isEmpty();
-    EditButton->setEnabled(selected);
-    DeleteButton->setEnabled(selected);
+  connect(serverList, &QTreeWidget::itemSelectionChanged, this, [this] {
+    const bool selected = !serverList->selectedItems().isEmpty();
+    editButton->setEnabled(selected);
+    deleteButton->setEnabled(selected);
   });
-  connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { EditClick(); });
-  connect(RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
-  connect(AddButton, &QPushButton::clicked, this, [this] { AddClick(); });
-  connect(EditButton, &QPushButton::clicked, this, [this] { EditClick(); });
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteClick(); });
-  EditButton->setEnabled(false);
-  DeleteButton->setEnabled(false);
+  connect(serverList, &QTreeWidget::itemDoubleClicked, this, [this] { editClicked(); });
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
 }
 
-void RadiusServerDialog::RefreshClick() {
+void RadiusServerDialog::refreshClicked() {
   if (binding->busy) return;
   try {
     binding->Refresh();
   } catch (const std::exception& e) {
     binding->ShowStatus(ErrorText(e));
   }
-  EditButton->setEnabled(false);
-  DeleteButton->setEnabled(false);
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
 }
 
-void RadiusServerDialog::AddClick() {
-  EditForm->Prepare(true);
-  EditForm->exec();
+void RadiusServerDialog::addClicked() {
+  editWindow->Prepare(true);
+  editWindow->exec();
 }
 
-void RadiusServerDialog::EditClick() {
-  if (ListView1->selectedItems().isEmpty()) return;
-  EditForm->Prepare(false);
-  EditForm->exec();
+void RadiusServerDialog::editClicked() {
+  if (serverList->selectedItems().isEmpty()) return;
+  editWindow->Prepare(false);
+  editWindow->exec();
 }
 
 QString RadiusServerDialog::AddressRuleMessage(const QString& ip) {
@@ -122,16 +117,16 @@ QString RadiusServerDialog::AddressRuleMessage(const QString& ip) {
 }
 
 bool RadiusServerDialog::CheckAddress() {
-  const QString ip = EditForm->IpEdit->text();
+  const QString ip = editWindow->ipEdit->text();
   if (ip.isEmpty()) return true;
   if (ip.startsWith(QLatin1Char('.'))) {
-    Message(EditForm, QString::fromLatin1(kInvalidIpMessage));
+    Message(editWindow, QString::fromLatin1(kInvalidIpMessage));
     return false;
   }
-  if (!CheckIpv4Text(EditForm, ip, QStringLiteral("Please input a valid ip!"))) return false;
+  if (!CheckIpv4Text(editWindow, ip, QStringLiteral("Please input a valid ip!"))) return false;
   const QString rule = AddressRuleMessage(ip);
   if (!rule.isEmpty()) {
-    Message(EditForm, rule);
+    Message(editWindow, rule);
     return false;
   }
   return true;
@@ -139,17 +134,17 @@ bool RadiusServerDialog::CheckAddress() {
 
 bool RadiusServerDialog::IsDuplicate() const {
   auto column = [this](int var) {
-    for (int c = 0; c < ListView1->columnCount(); ++c)
+    for (int c = 0; c < serverList->columnCount(); ++c)
       if (binding->ColumnVariable(c) == var) return c;
     return -1;
   };
-  const QString ip = OrDefault(EditForm->IpEdit->text(), "0.0.0.0");
-  const QString key = OrDefault(EditForm->KeyEdit->text(), "0");
-  const QString auth = OrDefault(EditForm->PortIndexEdit->text(), "1812");
-  const QString acct = OrDefault(EditForm->AccountPortEdit->text(), "1813");
+  const QString ip = OrDefault(editWindow->ipEdit->text(), "0.0.0.0");
+  const QString key = OrDefault(editWindow->keyEdit->text(), "0");
+  const QString auth = OrDefault(editWindow->authPortEdit->text(), "1812");
+  const QString acct = OrDefault(editWindow->accountingPortEdit->text(), "1813");
   const int ipC = column(kIp), keyC = column(kKey), authC = column(kAuthPort), acctC = column(kAcctPort);
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* line = ListView1->topLevelItem(i);
+  for (int i = 0; i < serverList->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* line = serverList->topLevelItem(i);
     if (OrDefault(line->text(ipC), "0.0.0.0") == ip && OrDefault(line->text(keyC), "0") == key &&
         OrDefault(line->text(authC), "1812") == auth && OrDefault(line->text(acctC), "1813") == acct)
       return true;
@@ -157,8 +152,8 @@ bool RadiusServerDialog::IsDuplicate() const {
   return false;
 }
 
-bool RadiusServerDialog::SetFromEditForm() {
-  RadiusServerEditDialog& f = *EditForm;
+bool RadiusServerDialog::setFromEditWindow() {
+  RadiusServerEditDialog& f = *editWindow;
   // A second Set while the first is written (a double click) sends nothing.
   if (Bindings().refuses()) {
     Message(&f, Bindings().busyText);
@@ -166,14 +161,14 @@ bool RadiusServerDialog::SetFromEditForm() {
   }
   const bool add = f.AddMode();
   if (add) {
-    const QString index = f.IndexComboBox->currentText();
+    const QString index = f.indexCombo->currentText();
     if (index.isEmpty()) {
       Message(&f, QStringLiteral("Index is needed!"));
       return false;
     }
-    if (!ListView1->findItems(index, Qt::MatchExactly, 0).isEmpty()) {
+    if (!serverList->findItems(index, Qt::MatchExactly, 0).isEmpty()) {
       Message(&f, QStringLiteral("Index is already exist!"));
-      f.IndexComboBox->setFocus();
+      f.indexCombo->setFocus();
       return false;
     }
   }
@@ -184,24 +179,24 @@ bool RadiusServerDialog::SetFromEditForm() {
   }
   KyColumnExclusion guard(binding->request.varList);
   if (add) {
-    if (f.PortIndexEdit->text().isEmpty()) f.PortIndexEdit->setText(QStringLiteral("1812"));
-    if (f.AccountPortEdit->text().isEmpty()) f.AccountPortEdit->setText(QStringLiteral("1813"));
-    f.StatusComboBox->setCurrentIndex(kCreateAndGoItem);
+    if (f.authPortEdit->text().isEmpty()) f.authPortEdit->setText(QStringLiteral("1812"));
+    if (f.accountingPortEdit->text().isEmpty()) f.accountingPortEdit->setText(QStringLiteral("1813"));
+    f.statusCombo->setCurrentIndex(kCreateAndGoItem);
     // An empty address is not sent (it has no value to send).
-    if (f.IpEdit->text().isEmpty()) guard.Exclude(kIp);
+    if (f.ipEdit->text().isEmpty()) guard.Exclude(kIp);
   } else {
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    const QList<QTreeWidgetItem*> selected = serverList->selectedItems();
     if (selected.isEmpty()) return false;
     const QTreeWidgetItem* line = selected.first();
     const std::pair<QLineEdit*, int> fields[] = {
-        {f.IpEdit, kIp}, {f.KeyEdit, kKey}, {f.PortIndexEdit, kAuthPort}, {f.AccountPortEdit, kAcctPort}};
+        {f.ipEdit, kIp}, {f.keyEdit, kKey}, {f.authPortEdit, kAuthPort}, {f.accountingPortEdit, kAcctPort}};
     for (const auto& [edit, var] : fields) {
       int c = -1;
-      for (int k = 0; k < ListView1->columnCount(); ++k)
+      for (int k = 0; k < serverList->columnCount(); ++k)
         if (binding->ColumnVariable(k) == var) c = k;
       if (edit->text().isEmpty() || (c >= 0 && line->text(c) == edit->text())) guard.Exclude(var);
     }
-    if (f.IpEdit->text() == QLatin1String("0.0.0.0")) guard.Exclude(kIp);
+    if (f.ipEdit->text() == QLatin1String("0.0.0.0")) guard.Exclude(kIp);
   }
   try {
     binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
@@ -211,32 +206,32 @@ bool RadiusServerDialog::SetFromEditForm() {
     // The operator looks at the edit window, which stays open: the error
     // shows there too. What the switch holds now is read again.
     Message(&f, QString::fromStdString(StatusLine(kSetStatus, binding->request.varList.name, ErrorText(e))));
-    const QString index = f.IndexComboBox->currentText();
-    RefreshClick();
+    const QString index = f.indexCombo->currentText();
+    refreshClicked();
     if (!add) SelectKeepingFields(index);
     return false;
   }
   guard.Restore();
-  RefreshClick();
+  refreshClicked();
   return true;
 }
 
 void RadiusServerDialog::SelectKeepingFields(const QString& index) {
-  const QList<QTreeWidgetItem*> lines = ListView1->findItems(index, Qt::MatchExactly, 0);
+  const QList<QTreeWidgetItem*> lines = serverList->findItems(index, Qt::MatchExactly, 0);
   if (lines.isEmpty()) return;
   {
     // Without the selection's handlers, which would put the line's values
     // over what the operator typed.
-    const QSignalBlocker quiet(ListView1);
-    ListView1->clearSelection();
+    const QSignalBlocker quiet(serverList);
+    serverList->clearSelection();
     lines.first()->setSelected(true);
   }
-  EditButton->setEnabled(true);
-  DeleteButton->setEnabled(true);
+  editButton->setEnabled(true);
+  deleteButton->setEnabled(true);
 }
 
-void RadiusServerDialog::DeleteClick() {
-  if (ListView1->selectedItems().isEmpty()) {
+void RadiusServerDialog::deleteClicked() {
+  if (serverList->selectedItems().isEmpty()) {
     Message(this, QStringLiteral("Choose the item first."));
     return;
   }
@@ -244,7 +239,7 @@ void RadiusServerDialog::DeleteClick() {
   {
     KyColumnExclusion guard(binding->request.varList);
     guard.Exclude({kIp, kKey, kAuthPort, kAcctPort});
-    EditForm->StatusComboBox->setCurrentIndex(kDestroyItem);
+    editWindow->statusCombo->setCurrentIndex(kDestroyItem);
     try {
       binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
     } catch (const std::exception& e) {
@@ -252,6 +247,6 @@ void RadiusServerDialog::DeleteClick() {
     }
   }
   // Read again whatever the outcome: the list shows what the switch holds.
-  RefreshClick();
+  refreshClicked();
   UpdateSamples();
 }

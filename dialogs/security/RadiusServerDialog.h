@@ -1,16 +1,10 @@
-// The RADIUS servers (at most three): a list window and its edit window,
-// which share one binding, so that the edit window shows the selected row.
+// "RADIUS Server": the RADIUS servers (at most three) in a list, added and
+// edited in an edit window that shares the list's binding, so that it shows
+// the selected row.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/common/DialogBase.h"
 
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 class RadiusServerEditDialog;
 
 class RadiusServerDialog : public SnmpDialog {
@@ -19,28 +13,28 @@ class RadiusServerDialog : public SnmpDialog {
  public:
   explicit RadiusServerDialog(QWidget* owner = nullptr);
 
-  void RefreshClick();
-  void AddClick();
-  void EditClick();
-  void DeleteClick();
+  void refreshClicked();
+  void addClicked();
+  void editClicked();
+  void deleteClicked();
 
   // The checks and the write of the edit window's "Set"; true when written.
-  bool SetFromEditForm();
+  bool setFromEditWindow();
   // The address rule: "" when `ip` may be a RADIUS server, else the message.
   static QString AddressRuleMessage(const QString& ip);
 
   KySNMPRequest2Edits* binding = nullptr;
-  QTreeWidget* ListView1 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* RefreshButton = nullptr;
-  QPushButton* AddButton = nullptr;
-  QPushButton* DeleteButton = nullptr;
-  QPushButton* EditButton = nullptr;
-  QPushButton* CloseButton = nullptr;
-  RadiusServerEditDialog* EditForm = nullptr;
+  QTreeWidget* serverList = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* addButton = nullptr;
+  QPushButton* deleteButton = nullptr;
+  QPushButton* editButton = nullptr;
+  QPushButton* closeButton = nullptr;
+  RadiusServerEditDialog* editWindow = nullptr;
 
  protected:
-  void FirstRefresh() override { RefreshClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   bool CheckAddress();

@@ -2,17 +2,14 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/security/RadiusServerDialog.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
+#include "dialogs/security/RadiusServerDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -27,38 +24,26 @@ constexpr int kCreateAndGoItem = 3;
 
 RadiusServerEditDialog::RadiusServerEditDialog(RadiusServerDialog* list) : QDialog(list), list_(list) {
   setObjectName(QStringLiteral("RadiusServerEditForm"));
-  IndexComboBox = new QComboBox(this);
-  IndexComboBox->setObjectName(QStringLiteral("IndexComboBox"));
-  auto edit = [this](const char* name) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMinimumWidth(Px(this, 180));
-    return e;
-  };
-  IpEdit = edit("IpEdit");
-  KeyEdit = edit("KeyEdit");
-  PortIndexEdit = edit("PortIndexEdit");
-  AccountPortEdit = edit("AccountPortEdit");
-  StatusComboBox = new QComboBox(this);
-  StatusComboBox->setObjectName(QStringLiteral("StatusComboBox"));
-  SetButton = MakeButton(this, "Set", "SetButton");
-  CloseButton = MakeButton(this, "Close", "CloseButton");
+  indexCombo = MakeCombo(this, "IndexComboBox");
+  ipEdit = MakeEdit(this, "IpEdit");
+  keyEdit = MakeEdit(this, "KeyEdit");
+  authPortEdit = MakeEdit(this, "PortIndexEdit");
+  accountingPortEdit = MakeEdit(this, "AccountPortEdit");
+  for (QLineEdit* e : {ipEdit, keyEdit, authPortEdit, accountingPortEdit}) e->setMinimumWidth(Px(this, 180));
+  statusCombo = MakeCombo(this, "StatusComboBox");
+  ButtonBar buttons(this);
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"CloseButton"});
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("RADIUS Server Index"), IndexComboBox);
-  form->addRow(QStringLiteral("RADIUS Server IP Address"), IpEdit);
-  form->addRow(QStringLiteral("RADIUS Server Key"), KeyEdit);
-  form->addRow(QStringLiteral("RADIUS Auth Port Number"), PortIndexEdit);
-  form->addRow(QStringLiteral("RADIUS Accounting Port Number"), AccountPortEdit);
-  form->addRow(QStringLiteral("RADIUS Server Status"), StatusComboBox);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(SetButton);
-  buttons->addWidget(CloseButton);
+  form->addRow(QStringLiteral("RADIUS Server Index"), indexCombo);
+  form->addRow(QStringLiteral("RADIUS Server IP Address"), ipEdit);
+  form->addRow(QStringLiteral("RADIUS Server Key"), keyEdit);
+  form->addRow(QStringLiteral("RADIUS Auth Port Number"), authPortEdit);
+  form->addRow(QStringLiteral("RADIUS Accounting Port Number"), accountingPortEdit);
+  form->addRow(QStringLiteral("RADIUS Server Status"), statusCombo);
   auto* top = new QVBoxLayout(this);
   top->addLayout(form);
-  top->addLayout(buttons);
-  connect(SetButton, &QPushButton::clicked, this, [this] { SetClick(); });
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+  top->addLayout(buttons.layout());
 }
 
 void RadiusServerEditDialog::keyPressEvent(QKeyEvent* event) {
@@ -72,19 +57,19 @@ void RadiusServerEditDialog::keyPressEvent(QKeyEvent* event) {
 
 void RadiusServerEditDialog::Prepare(bool addMode) {
   addMode_ = addMode;
-  StatusComboBox->setEnabled(false);
+  statusCombo->setEnabled(false);
   if (addMode) {
     setWindowTitle(list_->windowTitle() + QStringLiteral(" (Add)"));
-    StatusComboBox->setCurrentIndex(kCreateAndGoItem);
-    IndexComboBox->setEnabled(true);
-    IndexComboBox->setCurrentIndex(0);
-    for (QLineEdit* e : {IpEdit, KeyEdit, PortIndexEdit, AccountPortEdit}) e->clear();
+    statusCombo->setCurrentIndex(kCreateAndGoItem);
+    indexCombo->setEnabled(true);
+    indexCombo->setCurrentIndex(0);
+    for (QLineEdit* e : {ipEdit, keyEdit, authPortEdit, accountingPortEdit}) e->clear();
   } else {
     setWindowTitle(list_->windowTitle());
-    IndexComboBox->setEnabled(false);
+    indexCombo->setEnabled(false);
   }
 }
 
-void RadiusServerEditDialog::SetClick() {
-  if (list_->SetFromEditForm()) accept();
+void RadiusServerEditDialog::setClicked() {
+  if (list_->setFromEditWindow()) accept();
 }

@@ -1,16 +1,11 @@
-// The RADIUS servers (at most three): a list window and its edit window,
-// which share one binding, so that the edit window shows the selected row.
+// The edit window of the RADIUS server list: the fields of one server, in
+// add mode or edit mode, and "Set", which the list window checks and writes.
 #pragma once
 
 #include <QDialog>
 
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 class RadiusServerDialog;
 
 class RadiusServerEditDialog : public QDialog {
@@ -22,16 +17,16 @@ class RadiusServerEditDialog : public QDialog {
   // Puts the window in add or edit mode, as its activation does.
   void Prepare(bool addMode);
   bool AddMode() const { return addMode_; }
-  void SetClick();
+  void setClicked();
 
-  QComboBox* IndexComboBox = nullptr;
-  QLineEdit* IpEdit = nullptr;
-  QLineEdit* KeyEdit = nullptr;
-  QLineEdit* PortIndexEdit = nullptr;
-  QLineEdit* AccountPortEdit = nullptr;
-  QComboBox* StatusComboBox = nullptr;
-  QPushButton* SetButton = nullptr;
-  QPushButton* CloseButton = nullptr;
+  QComboBox* indexCombo = nullptr;
+  QLineEdit* ipEdit = nullptr;
+  QLineEdit* keyEdit = nullptr;
+  QLineEdit* authPortEdit = nullptr;
+  QLineEdit* accountingPortEdit = nullptr;
+  QComboBox* statusCombo = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

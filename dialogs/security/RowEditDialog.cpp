@@ -1,144 +1,131 @@
 #include "dialogs/security/RowEditDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
+#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
 
-RowEditDialog::RowEditDialog(QWidget* owner, const KyVarDefTable& table) : SnmpDialog(owner) {
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
-  binding = AddBinding(table, /*asynchronous=*/false, StatusPanel0);
-  grid_ = new QGridLayout;
-  auto makeButton = [this](const char* text, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(text), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-  };
-  RefreshButton = makeButton("Refresh", "RefreshButton");
-  AddButton = makeButton("Add", "AddButton");
-  EditButton = makeButton("Edit", "EditButton");
-  DeleteButton = makeButton("Delete", "DeleteButton");
-  CloseButton = makeButton("Close", "CloseButton");
-  connect(RefreshButton, &QPushButton::clicked, this, [this] { RefreshTable(); });
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+RowEditDialog::RowEditDialog(const DialogContext& context, const KyVarDefTable& table)
+    : TableDialog(context, table,
+                  {.objectName = "",
+                   .caption = QString(),
+                   .list = {Name{"ListView1"}, {560, 180}},
+                   .fieldColumns = 2,
+                   .asynchronous = false}) {
+  // The fields stay usable with no row selected.
+  binding()->disableUntilSelected = false;
+  // After the base has filled or cleared the fields.
+  connect(list(), &QTreeWidget::itemSelectionChanged, this, &RowEditDialog::selectionChanged);
 }
 
-void RowEditDialog::AddField(const QString& caption, QWidget* control) {
-  const int row = fieldCount_ / 2;
-  const int col = (fieldCount_ % 2) * 2;
-  auto* label = new QLabel(caption, this);
-  grid_->addWidget(label, row, col);
-  grid_->addWidget(control, row, col + 1);
-  control->setMinimumWidth(Px(this, 140));
-  if (auto* e = qobject_cast<QLineEdit*>(control)) edits_.push_back(e);
-  if (auto* c = qobject_cast<QComboBox*>(control)) combos_.push_back(c);
-  ++fieldCount_;
+QLineEdit* RowEditDialog::field(int variable, const QString& caption, Name name, const std::string& format,
+                                Role role) {
+  QLineEdit* e = edit(variable, caption, name, format, role);
+  e->setMinimumWidth(Px(this, 140));
+  edits_.push_back(e);
+  if (role == Role::Index) indexControls_.push_back(e);
+  return e;
 }
 
-void RowEditDialog::FinishLayout(const QString& samplesObjectName) {
-  binding->AttachListView(ListView1, false);
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
-  ListView1->setMinimumSize(Px(this, 560), Px(this, 180));
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(ListView1, 1);
-  auto* counter = new QHBoxLayout;
-  QLabel* count = AddSamplesCounter(this, ListView1);
-  count->setObjectName(samplesObjectName);
-  counter->addStretch(1);
-  counter->addWidget(count);
-  top->addLayout(counter);
-  top->addLayout(grid_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {RefreshButton, AddButton, EditButton, DeleteButton, CloseButton}) buttons->addWidget(b);
-  top->addLayout(buttons);
-  top->addWidget(StatusBar1);
-  NoSelectionState();
+QComboBox* RowEditDialog::choice(int variable, const QString& caption, Name name, Role role) {
+  QComboBox* c = combo(variable, caption, name);
+  c->setMinimumWidth(Px(this, 140));
+  combos_.push_back(c);
+  if (role == Role::Index) indexControls_.push_back(c);
+  return c;
 }
 
-bool RowEditDialog::RowSelected() const { return !ListView1->selectedItems().isEmpty(); }
+QComboBox* RowEditDialog::rowStatusChoice(int variable, const QString& caption, Name name) {
+  rowStatusCombo_ = choice(variable, caption, name);
+  return rowStatusCombo_;
+}
 
-void RowEditDialog::SetComboText(QComboBox* combo, const QString& text) { combo->setCurrentIndex(combo->findText(text)); }
+QComboBox* RowEditDialog::hiddenRowStatus(int variable, Name name) {
+  rowStatusCombo_ = rowStatus(variable, name);
+  combos_.push_back(rowStatusCombo_);
+  return rowStatusCombo_;
+}
 
-void RowEditDialog::ClearFields() {
+void RowEditDialog::finishLayout(Name samplesName) {
+  refreshButton = button(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshTable(); });
+  addButton = button(QStringLiteral("Add"), Name{"AddButton"}, [this] { addClicked(); });
+  editButton = button(QStringLiteral("Edit"), Name{"EditButton"}, [this] { editClicked(); }, Enable::WithSelection);
+  deleteButton =
+      button(QStringLiteral("Delete"), Name{"DeleteButton"}, [this] { deleteClicked(); }, Enable::WithSelection);
+  closeButton = addCloseButton(Name{"CloseButton"});
+  samplesCounter()->setObjectName(QString::fromLatin1(samplesName.value));
+  statusBar();
+  noSelectionState();
+}
+
+bool RowEditDialog::rowSelected() const { return !list()->selectedItems().isEmpty(); }
+
+void RowEditDialog::clearRow() {
   for (QLineEdit* e : edits_) e->clear();
   for (QComboBox* c : combos_) c->setCurrentIndex(-1);
   if (rowStatusCombo_) SetComboText(rowStatusCombo_, QStringLiteral("createAndGo"));
 }
 
-void RowEditDialog::NoSelectionState() {
-  if (RowSelected()) {
-    ListView1->clearSelection();  // comes back here through SelectionChanged
+void RowEditDialog::noSelectionState() {
+  if (rowSelected()) {
+    list()->clearSelection();  // comes back here through selectionChanged
     return;
   }
-  ClearFields();
-  EditButton->setEnabled(false);
-  DeleteButton->setEnabled(false);
-  AddButton->setEnabled(true);
+  clearRow();
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
   for (QWidget* w : indexControls_) w->setEnabled(true);
-  StateChanged(false);
+  stateChanged(false);
 }
 
-void RowEditDialog::SelectionChanged() {
-  if (!RowSelected()) {
-    NoSelectionState();
+void RowEditDialog::selectionChanged() {
+  if (!rowSelected()) {
+    noSelectionState();
     return;
   }
-  EditButton->setEnabled(true);
-  DeleteButton->setEnabled(true);
-  AddButton->setEnabled(false);
+  addButton->setEnabled(false);
   for (QWidget* w : indexControls_) w->setEnabled(false);
-  StateChanged(true);
+  stateChanged(true);
 }
 
-void RowEditDialog::RefreshTable() {
+void RowEditDialog::refreshTable() {
   try {
-    binding->Refresh();
+    binding()->Refresh();
   } catch (const std::exception& e) {
-    binding->ShowStatus(ErrorText(e));
+    binding()->ShowStatus(ErrorText(e));
   }
-  NoSelectionState();
+  noSelectionState();
 }
 
-bool RowEditDialog::WriteRow(const std::function<void(KyColumnExclusion&)>& prepare, bool refreshOnFailure) {
+bool RowEditDialog::writeRow(const std::function<void(KyColumnExclusion&)>& prepare, bool refreshOnFailure) {
   {
-    KyColumnExclusion guard(binding->request.varList);
+    KyColumnExclusion guard(binding()->request.varList);
     prepare(guard);
     try {
-      binding->Apply(/*refreshAfter=*/false, /*convert=*/true);
+      binding()->Apply(/*refreshAfter=*/false, /*convert=*/true);
     } catch (const std::exception& e) {
       const std::string error = ErrorText(e);
       guard.Restore();
       if (refreshOnFailure) {
         try {
-          binding->Refresh();
+          binding()->Refresh();
         } catch (const std::exception&) {
           // The write's error is the one to show.
         }
       }
-      NoSelectionState();
-      binding->statusKind = kSetStatus;
-      binding->ShowStatus(error);
+      noSelectionState();
+      binding()->statusKind = kSetStatus;
+      binding()->ShowStatus(error);
       return false;
     }
   }
-  RefreshTable();
+  refreshTable();
   return true;
 }

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
+#include "dialogs/security/CheckedFieldGrid.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -28,100 +30,62 @@ bool InRange(const QString& text) {
 }
 }  // namespace
 
-SafeguardControlDialog::SafeguardControlDialog(QWidget* owner) : SnmpDialog(owner) {
-  auto named = [](QWidget* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-  };
-  edtRising = new QLineEdit(this);
-  edtFalling = new QLineEdit(this);
-  cbxMode = new QComboBox(this);
-  cbxAlarm = new QComboBox(this);
-  cbxCurrentState = new QComboBox(this);
-  ckRising = new QCheckBox(this);
-  ckFalling = new QCheckBox(this);
-  ckMode = new QCheckBox(this);
-  ckAlarm = new QCheckBox(this);
-  lbFalling = new QLabel(this);
-  lbFalling->hide();
-  named(edtRising, "edtRising");
-  named(edtFalling, "edtFalling");
-  named(cbxMode, "cbxMode");
-  named(cbxAlarm, "cbxAlarm");
-  named(cbxCurrentState, "cbxCurrentState");
-  named(ckRising, "ckRising");
-  named(ckFalling, "ckFalling");
-  named(ckMode, "ckMode");
-  named(ckAlarm, "ckAlarm");
-  named(lbFalling, "lbFalling");
-  cbxCurrentState->setEnabled(false);
-
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, std::pair<QCheckBox*, QWidget*>> rows[] = {
-      {"Rising Threshold (20-100%)", {ckRising, edtRising}},
-      {"Falling Threshold (20-100%)", {ckFalling, edtFalling}},
-      {"Mode", {ckMode, cbxMode}},
-      {"Trap / Log", {ckAlarm, cbxAlarm}},
-      {"Current Status", {nullptr, cbxCurrentState}},
-  };
-  int r = 0;
-  for (const auto& [caption, controls] : rows) {
-    if (controls.first) grid->addWidget(controls.first, r, 0);
-    grid->addWidget(new QLabel(QString::fromLatin1(caption), this), r, 1);
-    controls.second->setMinimumWidth(Px(this, 140));
-    grid->addWidget(controls.second, r, 2);
-    ++r;
-  }
-  auto button = [this](const char* text, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(text), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-  };
-  btnRefresh = button("Refresh", "btnRefresh");
-  btnSet = button("Set Chekced", "btnSet");
-  btnCheckAll = button("Check All", "btnCheckAll");
-  btnClearChecks = button("Clear Checks", "btnClearChecks");
-  btnClose = button("Close", "btnClose");
-  stbStatus = new QStatusBar(this);
-  stbStatus->setObjectName(QStringLiteral("stbStatus"));
-  stbStatus->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(stbStatus);
-  stbStatus->addWidget(StatusPanel0, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {btnRefresh, btnSet, btnCheckAll, btnClearChecks, btnClose}) buttons->addWidget(b);
+SafeguardControlDialog::SafeguardControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
+  risingEdit = MakeEdit(this, "edtRising");
+  fallingEdit = MakeEdit(this, "edtFalling");
+  modeCombo = MakeCombo(this, "cbxMode");
+  alarmCombo = MakeCombo(this, "cbxAlarm");
+  currentStateCombo = MakeCombo(this, "cbxCurrentState");
+  risingBox = MakeCheckBox(this, QString(), "ckRising");
+  fallingBox = MakeCheckBox(this, QString(), "ckFalling");
+  modeBox = MakeCheckBox(this, QString(), "ckMode");
+  alarmBox = MakeCheckBox(this, QString(), "ckAlarm");
+  fallingReadLabel = MakeLabel(this, QString(), "lbFalling");
+  fallingReadLabel->hide();
+  currentStateCombo->setEnabled(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{risingEdit, fallingEdit, modeCombo, alarmCombo, currentStateCombo})
+    w->setMinimumWidth(Px(this, 140));
+  QGridLayout* grid = CheckedFieldGrid(this, {{"Rising Threshold (20-100%)", risingBox, risingEdit},
+                                              {"Falling Threshold (20-100%)", fallingBox, fallingEdit},
+                                              {"Mode", modeBox, modeCombo},
+                                              {"Trap / Log", alarmBox, alarmCombo},
+                                              {"Current Status", nullptr, currentStateCombo}});
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set Chekced"), Name{"btnSet"}, [this] { setClicked(); });
+  checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"btnCheckAll"}, [this] { checkAll(true); });
+  clearChecksButton =
+      buttons.add(QStringLiteral("Clear Checks"), Name{"btnClearChecks"}, [this] { checkAll(false); });
+  closeButton = buttons.close(Name{"btnClose"});
+  QStatusBar* bar = MakeStatusBar(this, &statusLabel);
+  bar->setObjectName(QStringLiteral("stbStatus"));
+  statusLabel->setObjectName(QString());
   auto* top = new QVBoxLayout(this);
   top->addLayout(grid);
-  top->addLayout(buttons);
-  top->addWidget(stbStatus);
+  top->addLayout(buttons.layout());
+  top->addWidget(bar);
 
-  binding_ = AddBinding(tbl::SafeguardControl, /*asynchronous=*/false, StatusPanel0);
-  binding_->AssociateEdits(kRising, "%i{n20x100l3}", edtRising);
-  binding_->AssociateEdits(kFalling, "%i{n20x100l3}", edtFalling);
-  binding_->AssociateControl(kMode, cbxMode);
-  binding_->AssociateControl(kAlarm, cbxAlarm);
-  binding_->AssociateControl(kCurrent, cbxCurrentState);
+  binding_ = AddBinding(tbl::SafeguardControl, /*asynchronous=*/false, statusLabel);
+  binding_->AssociateEdits(kRising, "%i{n20x100l3}", risingEdit);
+  binding_->AssociateEdits(kFalling, "%i{n20x100l3}", fallingEdit);
+  binding_->AssociateControl(kMode, modeCombo);
+  binding_->AssociateControl(kAlarm, alarmCombo);
+  binding_->AssociateControl(kCurrent, currentStateCombo);
 
-  for (QCheckBox* box : {ckRising, ckFalling, ckMode, ckAlarm})
-    connect(box, &QCheckBox::toggled, this, [this] { UpdateSetButton(); });
-  connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
-  connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
-  connect(btnCheckAll, &QPushButton::clicked, this, [this] { CheckAllClick(true); });
-  connect(btnClearChecks, &QPushButton::clicked, this, [this] { CheckAllClick(false); });
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
-  UpdateSetButton();
+  for (QCheckBox* box : {risingBox, fallingBox, modeBox, alarmBox})
+    connect(box, &QCheckBox::toggled, this, [this] { updateSetButton(); });
+  updateSetButton();
 }
 
-void SafeguardControlDialog::UpdateSetButton() {
-  btnSet->setEnabled(ckRising->isChecked() || ckFalling->isChecked() || ckMode->isChecked() || ckAlarm->isChecked());
+void SafeguardControlDialog::updateSetButton() {
+  setButton->setEnabled(risingBox->isChecked() || fallingBox->isChecked() || modeBox->isChecked() || alarmBox->isChecked());
 }
 
-void SafeguardControlDialog::CheckAllClick(bool checked) {
-  for (QCheckBox* box : {ckRising, ckFalling, ckMode, ckAlarm}) box->setChecked(checked);
+void SafeguardControlDialog::checkAll(bool checked) {
+  for (QCheckBox* box : {risingBox, fallingBox, modeBox, alarmBox}) box->setChecked(checked);
 }
 
-void SafeguardControlDialog::btnRefreshClick() {
+void SafeguardControlDialog::refreshClicked() {
   if (binding_->busy) return;
   try {
     binding_->Refresh();
@@ -129,29 +93,29 @@ void SafeguardControlDialog::btnRefreshClick() {
     binding_->ShowStatus(ErrorText(e));
     return;
   }
-  lbFalling->setText(edtFalling->text());
+  fallingReadLabel->setText(fallingEdit->text());
 }
 
-void SafeguardControlDialog::btnSetClick() {
+void SafeguardControlDialog::setClicked() {
   if (binding_->busy) return;
-  if (ckRising->isChecked() && !InRange(edtRising->text())) {
+  if (risingBox->isChecked() && !InRange(risingEdit->text())) {
     ShowMessageBox(this, QStringLiteral("Rising Threshold should between 20-100"), ProgramCaption());
     return;
   }
-  if (ckFalling->isChecked() && !InRange(edtFalling->text())) {
+  if (fallingBox->isChecked() && !InRange(fallingEdit->text())) {
     ShowMessageBox(this, QStringLiteral("Falling Threshold should between 20-100"), ProgramCaption());
     return;
   }
   // Lowering the falling threshold first keeps falling below rising at
   // every step when both go down; otherwise rising goes first.
   std::vector<int> order;
-  const bool fallingFirst = ckRising->isChecked() && ckFalling->isChecked() &&
-                            edtFalling->text().trimmed().toInt() < lbFalling->text().trimmed().toInt();
+  const bool fallingFirst = risingBox->isChecked() && fallingBox->isChecked() &&
+                            fallingEdit->text().trimmed().toInt() < fallingReadLabel->text().trimmed().toInt();
   if (fallingFirst) order = {kFalling, kRising};
   else order = {kRising, kFalling};
   order.push_back(kMode);
   order.push_back(kAlarm);
-  const QCheckBox* boxes[] = {ckRising, ckFalling, ckMode, ckAlarm};
+  const QCheckBox* boxes[] = {risingBox, fallingBox, modeBox, alarmBox};
   for (int var : order) {
     if (!boxes[var]->isChecked()) continue;
     KyColumnExclusion guard(binding_->request.varList);
@@ -163,5 +127,5 @@ void SafeguardControlDialog::btnSetClick() {
       return;  // the remaining requests are not sent
     }
   }
-  btnRefreshClick();
+  refreshClicked();
 }

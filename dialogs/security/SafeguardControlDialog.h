@@ -1,48 +1,40 @@
-// The CPU safeguard: rising and falling thresholds, mode and alarm state,
-// each written only when its use box is checked.
+// "Safeguard Engine": the rising and falling CPU thresholds, the mode and the
+// trap/log state, each written only when its use box is checked.
 #pragma once
 
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
+#include "dialogs/common/DialogBase.h"
 
 class SafeguardControlDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  explicit SafeguardControlDialog(QWidget* owner = nullptr);
+  explicit SafeguardControlDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnSetClick();
-  void CheckAllClick(bool checked);
+  void refreshClicked();
+  void setClicked();
+  void checkAll(bool checked);
 
-  QLineEdit* edtRising = nullptr;
-  QLineEdit* edtFalling = nullptr;
-  QComboBox* cbxMode = nullptr;
-  QComboBox* cbxAlarm = nullptr;
-  QComboBox* cbxCurrentState = nullptr;
-  QCheckBox* ckRising = nullptr;
-  QCheckBox* ckFalling = nullptr;
-  QCheckBox* ckAlarm = nullptr;
-  QCheckBox* ckMode = nullptr;
-  QLabel* lbFalling = nullptr;  // hidden: the falling threshold last read
-  QPushButton* btnRefresh = nullptr;
-  QPushButton* btnSet = nullptr;  // "Set Chekced"
-  QPushButton* btnCheckAll = nullptr;
-  QPushButton* btnClearChecks = nullptr;
-  QPushButton* btnClose = nullptr;
-  QStatusBar* stbStatus = nullptr;
-  QLabel* StatusPanel0 = nullptr;
+  QLineEdit* risingEdit = nullptr;
+  QLineEdit* fallingEdit = nullptr;
+  QComboBox* modeCombo = nullptr;
+  QComboBox* alarmCombo = nullptr;
+  QComboBox* currentStateCombo = nullptr;
+  QCheckBox* risingBox = nullptr;
+  QCheckBox* fallingBox = nullptr;
+  QCheckBox* alarmBox = nullptr;
+  QCheckBox* modeBox = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;  // "Set Chekced"
+  QPushButton* checkAllButton = nullptr;
+  QPushButton* clearChecksButton = nullptr;
+  QPushButton* closeButton = nullptr;
+  QLabel* statusLabel = nullptr;
+  QLabel* fallingReadLabel = nullptr;  // hidden: the falling threshold last read
 
  protected:
-  void FirstRefresh() override { btnRefreshClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
-  void UpdateSetButton();
+  void updateSetButton();
   KySNMPRequest2Edits* binding_ = nullptr;
 };

@@ -1,43 +1,37 @@
-// Download settings of the SSL certificate, each written only when its use
-// box is checked.
+// "SSL Certificate": where the certificate and its key are downloaded from,
+// and the download control, each written only when its use box is checked.
 #pragma once
 
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "dialogs/common/DialogBase.h"
 
 class SslCertificateFileDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  explicit SslCertificateFileDialog(QWidget* owner = nullptr);
+  explicit SslCertificateFileDialog(const DialogContext& context);
 
-  void RefreshClick();
-  void SetCheckedClick();
-  void CheckAll(bool checked);
+  void refreshClicked();
+  void setCheckedClicked();
+  void checkAll(bool checked);
 
-  QLineEdit* ED_IPAddress = nullptr;
-  QLineEdit* ED_FilePath = nullptr;
-  QLineEdit* ED_KeyFilePath = nullptr;
-  QComboBox* Combox_FileControl = nullptr;
-  QLineEdit* ED_Status = nullptr;
-  QCheckBox* CheckBox_IPAddress = nullptr;
-  QCheckBox* CheckBox_FilePath = nullptr;
-  QCheckBox* CheckBox_KeyFilePath = nullptr;
-  QCheckBox* CheckBox_FileControl = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* RefreshButton = nullptr;
-  QPushButton* SetCheckedButton = nullptr;
-  QPushButton* CheckAllButton = nullptr;
-  QPushButton* ClearAllButton = nullptr;
-  QPushButton* CloseButton = nullptr;
+  QLineEdit* ipEdit = nullptr;
+  QLineEdit* filePathEdit = nullptr;
+  QLineEdit* keyFilePathEdit = nullptr;
+  QComboBox* fileControlCombo = nullptr;
+  QLineEdit* statusEdit = nullptr;
+  QCheckBox* ipBox = nullptr;
+  QCheckBox* filePathBox = nullptr;
+  QCheckBox* keyFilePathBox = nullptr;
+  QCheckBox* fileControlBox = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setCheckedButton = nullptr;
+  QPushButton* checkAllButton = nullptr;
+  QPushButton* clearAllButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
-  void FirstRefresh() override { RefreshClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   KySNMPRequest2Edits* binding_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -21,55 +21,40 @@ constexpr const char* kCipherNames[4] = {"RSA-with-RC4-128-MD5", "RSA-with-3DES-
                                          "DHE-DSS-with-3DES-EDE-CBC-SHA", "RSA-EXPORT-with-RC4-40-MD5"};
 }  // namespace
 
-SslManagementDialog::SslManagementDialog(QWidget* owner) : SnmpDialog(owner) {
-  cbxSSLVersion = new QComboBox(this);
-  cbxSSLVersion->setObjectName(QStringLiteral("cbxSSLVersion"));
-  edtciphersuites = new QLineEdit(this);
-  edtciphersuites->setObjectName(QStringLiteral("edtciphersuites"));
-  edtciphersuites->hide();
-  edtCacheTimeOut = new QLineEdit(this);
-  edtCacheTimeOut->setObjectName(QStringLiteral("edtCacheTimeOut"));
+SslManagementDialog::SslManagementDialog(const DialogContext& context) : SnmpDialog(context.owner) {
+  versionCombo = MakeCombo(this, "cbxSSLVersion");
+  cipherSuitesEdit = MakeEdit(this, "edtciphersuites");
+  cipherSuitesEdit->hide();
+  cacheTimeoutEdit = MakeEdit(this, "edtCacheTimeOut");
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("SSL Status"), cbxSSLVersion);
+  form->addRow(QStringLiteral("SSL Status"), versionCombo);
   for (int k = 0; k < 4; ++k) {
-    cbxciphersuites[k] = new QComboBox(this);
-    cbxciphersuites[k]->setObjectName(QStringLiteral("cbxciphersuites%1").arg(k + 1));
-    cbxciphersuites[k]->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
-    cbxciphersuites[k]->setCurrentIndex(-1);
-    cbxciphersuites[k]->setMinimumWidth(Px(this, 160));
-    form->addRow(QString::fromLatin1(kCipherNames[k]), cbxciphersuites[k]);
+    cipherCombos[k] = MakeCombo(this, QStringLiteral("cbxciphersuites%1").arg(k + 1).toLatin1().constData());
+    cipherCombos[k]->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
+    cipherCombos[k]->setCurrentIndex(-1);
+    cipherCombos[k]->setMinimumWidth(Px(this, 160));
+    form->addRow(QString::fromLatin1(kCipherNames[k]), cipherCombos[k]);
   }
-  form->addRow(QStringLiteral("Cache Timeout"), edtCacheTimeOut);
-  btnGet = new QPushButton(QStringLiteral("Refresh"), this);
-  btnGet->setObjectName(QStringLiteral("btnGet"));
-  btnSet = new QPushButton(QStringLiteral("Set"), this);
-  btnSet->setObjectName(QStringLiteral("btnSet"));
-  for (QPushButton* b : {btnGet, btnSet}) b->setAutoDefault(false);
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
-  ButtonBar buttonBar(this);
-  buttonBar.place(btnGet);
-  buttonBar.place(btnSet);
-  closeButton = buttonBar.close(Name{"CloseButton"});
-  QBoxLayout* buttons = buttonBar.layout();
+  form->addRow(QStringLiteral("Cache Timeout"), cacheTimeoutEdit);
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  closeButton = buttons.close(Name{"CloseButton"});
+  QStatusBar* bar = MakeStatusBar(this, &statusLabel);
+  bar->setObjectName(QString());  // this window's status bar has no name
   auto* top = new QVBoxLayout(this);
   top->addLayout(form);
-  top->addWidget(edtciphersuites);
-  top->addLayout(buttons);
-  top->addWidget(StatusBar1);
+  top->addWidget(cipherSuitesEdit);
+  top->addLayout(buttons.layout());
+  top->addWidget(bar);
 
-  binding_ = AddBinding(tbl::SslManagement, /*asynchronous=*/false, StatusPanel0);
-  binding_->AssociateControl(0, cbxSSLVersion);
-  binding_->AssociateEdits(1, "%s{l2}", edtciphersuites);
-  binding_->AssociateEdits(2, "%i{n60x86400l5}", edtCacheTimeOut);
-  connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
-  connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
+  binding_ = AddBinding(tbl::SslManagement, /*asynchronous=*/false, statusLabel);
+  binding_->AssociateControl(0, versionCombo);
+  binding_->AssociateEdits(1, "%s{l2}", cipherSuitesEdit);
+  binding_->AssociateEdits(2, "%i{n60x86400l5}", cacheTimeoutEdit);
 }
 
-void SslManagementDialog::btnGetClick() {
+void SslManagementDialog::refreshClicked() {
   try {
     binding_->Refresh();
   } catch (const std::exception& e) {
@@ -80,36 +65,36 @@ void SslManagementDialog::btnGetClick() {
 }
 
 void SslManagementDialog::CiphersFromText() {
-  const QString text = edtciphersuites->text();
+  const QString text = cipherSuitesEdit->text();
   if (text.size() != 2) return;
   bool ok = false;
   const int digit = QString(text[0]).toInt(&ok, 16);
   if (!ok) return;
-  for (int k = 0; k < 4; ++k) cbxciphersuites[k]->setCurrentIndex((digit & kBits[k]) != 0 ? 1 : 0);
+  for (int k = 0; k < 4; ++k) cipherCombos[k]->setCurrentIndex((digit & kBits[k]) != 0 ? 1 : 0);
 }
 
 QString SslManagementDialog::CiphersText() const {
   int digit = 0;
   for (int k = 0; k < 4; ++k)
-    if (cbxciphersuites[k]->currentIndex() == 1) digit |= kBits[k];
+    if (cipherCombos[k]->currentIndex() == 1) digit |= kBits[k];
   return QString::number(digit, 16).toUpper() + QLatin1Char('0');
 }
 
-void SslManagementDialog::btnSetClick() {
-  bool empty = cbxSSLVersion->currentText().isEmpty() || edtCacheTimeOut->text().isEmpty();
-  for (QComboBox* c : cbxciphersuites) empty = empty || c->currentText().isEmpty();
+void SslManagementDialog::setClicked() {
+  bool empty = versionCombo->currentText().isEmpty() || cacheTimeoutEdit->text().isEmpty();
+  for (QComboBox* c : cipherCombos) empty = empty || c->currentText().isEmpty();
   if (empty) {
     ShowMessageBox(this, QString::fromLatin1(kSomeItemsEmpty), ProgramCaption(), QMessageBox::Ok,
                    QMessageBox::Warning);
-    btnSet->setFocus();
+    setButton->setFocus();
     return;
   }
-  edtciphersuites->setText(CiphersText());
+  cipherSuitesEdit->setText(CiphersText());
   try {
     binding_->Apply(/*refreshAfter=*/true, /*convert=*/true);
   } catch (const std::exception& e) {
     binding_->ShowStatus(ErrorText(e));
     return;
   }
-  btnGetClick();
+  refreshClicked();
 }

@@ -1,16 +1,10 @@
-// SSL service: state, cipher suites (one octet shown as four combos) and
-// the cache timeout.
+// "SSL Management": the SSL service state, its cipher suites (one octet,
+// shown as four combos) and the cache timeout.
 #pragma once
 
 #include <array>
 
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
+#include "dialogs/common/DialogBase.h"
 
 class SslManagementDialog : public SnmpDialog {
   Q_OBJECT
@@ -18,27 +12,26 @@ class SslManagementDialog : public SnmpDialog {
  public:
   static constexpr const char* kSomeItemsEmpty = "Some items are empty.";
 
-  explicit SslManagementDialog(QWidget* owner = nullptr);
+  explicit SslManagementDialog(const DialogContext& context);
 
-  void btnGetClick();
-  void btnSetClick();
+  void refreshClicked();
+  void setClicked();
   // The combos from the hidden octet text (first digit, bits 8 4 2 1).
   void CiphersFromText();
   // The octet text of the combos: one hexadecimal digit and "0".
   QString CiphersText() const;
 
-  QComboBox* cbxSSLVersion = nullptr;
-  QLineEdit* edtciphersuites = nullptr;
-  QLineEdit* edtCacheTimeOut = nullptr;
-  std::array<QComboBox*, 4> cbxciphersuites{};
-  QPushButton* btnGet = nullptr;
-  QPushButton* btnSet = nullptr;
+  QComboBox* versionCombo = nullptr;
+  QLineEdit* cipherSuitesEdit = nullptr;  // hidden: the octet as read and written
+  QLineEdit* cacheTimeoutEdit = nullptr;
+  std::array<QComboBox*, 4> cipherCombos{};
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
   QPushButton* closeButton = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel0 = nullptr;
+  QLabel* statusLabel = nullptr;
 
  protected:
-  void FirstRefresh() override { btnGetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   KySNMPRequest2Edits* binding_ = nullptr;

@@ -249,15 +249,15 @@ class RadiusEdit : public BindingRules {
     Open(*list);
     list->binding->request.timeout = 100;
     list->binding->request.retries = 0;
-    Select(list->ListView1, 0);
-    list->EditForm->Prepare(false);
-    list->EditForm->show();
-    list->EditForm->KeyEdit->setText(QStringLiteral("typed-key"));
+    Select(list->serverList, 0);
+    list->editWindow->Prepare(false);
+    list->editWindow->show();
+    list->editWindow->keyEdit->setText(QStringLiteral("typed-key"));
     return list;
   }
   // The column of the list that shows variable `var`.
   static int Column(RadiusServerDialog& list, int var) {
-    for (int c = 0; c < list.ListView1->columnCount(); ++c)
+    for (int c = 0; c < list.serverList->columnCount(); ++c)
       if (list.binding->ColumnVariable(c) == var) return c;
     return -1;
   }
@@ -281,22 +281,22 @@ TEST_F(RadiusEdit, ARefusedSetShowsItsErrorInTheEditWindowAndTheListIsReadAgain)
                                    session_.sim().address(), kRadiusAuthPort, "i", "1999"})
                   .exitCode == 0);
   MarkJournal();
-  list->EditForm->SetClick();
+  list->editWindow->setClicked();
   ASSERT_TRUE(Idle(*list));
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].parent, list->EditForm);
+  EXPECT_EQ(boxes[0].parent, list->editWindow);
   EXPECT_EQ(boxes[0].text.rfind("Set:", 0), 0u) << boxes[0].text;
-  EXPECT_TRUE(list->Memo1->toPlainText().contains(QString::fromStdString(boxes[0].text)));
-  EXPECT_TRUE(list->EditForm->isVisible());
-  EXPECT_EQ(list->EditForm->KeyEdit->text(), "typed-key");
+  EXPECT_TRUE(list->messages->toPlainText().contains(QString::fromStdString(boxes[0].text)));
+  EXPECT_TRUE(list->editWindow->isVisible());
+  EXPECT_EQ(list->editWindow->keyEdit->text(), "typed-key");
   EXPECT_EQ(NewRecords().size(), 1u);
-  EXPECT_EQ(list->ListView1->topLevelItem(1)->text(Column(*list, 3)), "1999") << "the list is read again";
+  EXPECT_EQ(list->serverList->topLevelItem(1)->text(Column(*list, 3)), "1999") << "the list is read again";
   // The server is still selected: Set may be tried again.
-  ASSERT_EQ(list->ListView1->selectedItems().size(), 1);
-  EXPECT_EQ(list->ListView1->selectedItems().first(), list->ListView1->topLevelItem(0));
-  list->EditForm->SetClick();
+  ASSERT_EQ(list->serverList->selectedItems().size(), 1);
+  EXPECT_EQ(list->serverList->selectedItems().first(), list->serverList->topLevelItem(0));
+  list->editWindow->setClicked();
   ASSERT_TRUE(Idle(*list));
-  EXPECT_FALSE(list->EditForm->isVisible());
+  EXPECT_FALSE(list->editWindow->isVisible());
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[1].varbinds.front().value, "74 79 70 65 64 2D 6B 65 79");  // "typed-key"
@@ -312,19 +312,19 @@ TEST_F(RadiusEdit, ASecondSetWhileTheFirstIsWrittenIsRefusedInTheEditWindow) {
   QObject::connect(&second, &QTimer::timeout, [&] {
     if (secondDone || !list->Bindings().refuses()) return;
     secondDone = true;
-    list->EditForm->SetButton->click();
+    list->editWindow->setButton->click();
   });
   second.start(5);
-  list->EditForm->SetButton->click();  // returns when the write has timed out
+  list->editWindow->setButton->click();  // returns when the write has timed out
   second.stop();
   ASSERT_TRUE(secondDone);
   ASSERT_TRUE(Idle(*list));
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].parent, list->EditForm);
+  EXPECT_EQ(boxes[0].parent, list->editWindow);
   EXPECT_EQ(boxes[0].text, "Get data not complete");
-  EXPECT_EQ(boxes[1].parent, list->EditForm);
+  EXPECT_EQ(boxes[1].parent, list->editWindow);
   EXPECT_EQ(boxes[1].text.rfind("Set:", 0), 0u) << boxes[1].text;
-  EXPECT_TRUE(list->EditForm->isVisible());
+  EXPECT_TRUE(list->editWindow->isVisible());
   ASSERT_EQ(kill(session_.sim().pid(), SIGUSR1), 0);  // the held write is handled now
   ASSERT_TRUE(WaitFor([&] { return SnmpGetKey() == "\"typed-key\""; }));
   EXPECT_EQ(NewRecords().size(), 1u) << "the refused second Set sent nothing";

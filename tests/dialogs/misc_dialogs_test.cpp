@@ -60,21 +60,21 @@ TEST_F(ReadOnlyViews, EachViewListsTheSimulatorsRows) {
     auto dialog = Open<MacEapolStatisticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.2.1.1");
     ASSERT_GT(rows, 0);
-    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
-    EXPECT_TRUE(dialog->Memo1->toPlainText().startsWith("Get: Ok")) << dialog->Memo1->toPlainText().toStdString();
+    EXPECT_EQ(dialog->entryList->topLevelItemCount(), rows);
+    EXPECT_TRUE(dialog->messages->toPlainText().startsWith("Get: Ok")) << dialog->messages->toPlainText().toStdString();
     // The MAC key is a length-prefixed text of the instance: it shows as text.
-    const QString mac = dialog->ListView1->topLevelItem(0)->text(0);
+    const QString mac = dialog->entryList->topLevelItem(0)->text(0);
     EXPECT_FALSE(mac.isEmpty());
     // "Refresh" reads the same rows again, without doubling them.
-    dialog->Button1->click();
+    dialog->refreshButton->click();
     ASSERT_TRUE(Settle(*dialog));
-    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
+    EXPECT_EQ(dialog->entryList->topLevelItemCount(), rows);
   }
   {
     auto dialog = Open<MacAuthDiagnosticsDialog>();
     const int rows = SimRows("1.3.6.1.4.1.32473.12.3.6.3.1.1");
     ASSERT_GT(rows, 0);
-    EXPECT_EQ(dialog->ListView1->topLevelItemCount(), rows);
+    EXPECT_EQ(dialog->entryList->topLevelItemCount(), rows);
   }
   {
     auto dialog = Open<PortCapabilityDialog>();
@@ -96,10 +96,10 @@ TEST_F(ReadOnlyViews, AFailedFirstReadIsShownInTheOpenWindow) {
   GlobalRetries = 0;
   auto dialog = Open<MacEapolStatisticsDialog>();
   EXPECT_TRUE(dialog->isVisible());
-  const QString memo = dialog->Memo1->toPlainText();
+  const QString memo = dialog->messages->toPlainText();
   EXPECT_FALSE(memo.isEmpty());
   EXPECT_FALSE(memo.contains("Ok")) << memo.toStdString();
-  EXPECT_EQ(dialog->ListView1->topLevelItemCount(), 0);
+  EXPECT_EQ(dialog->entryList->topLevelItemCount(), 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -231,12 +231,12 @@ const DialogCase kDialogs[] = {
      {kGuestPorts},
      [](PortGridLengths& t) {
        auto form = t.Show<GuestVlanDialog>();
-       form->edtName->setText("guests");
-       t.Check(form->Ports, {1, 52});
-       form->BT_SetClick();
-       form->BT_DeleteClick();
+       form->nameEdit->setText("guests");
+       t.Check(form->portGrid, {1, 52});
+       form->setClicked();
+       form->deleteClicked();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->StatusPanel->text().contains("Ok")) << form->StatusPanel->text().toStdString();
+       EXPECT_TRUE(form->statusLabel->text().contains("Ok")) << form->statusLabel->text().toStdString();
      }},
     {"MulticastVlans",
      {kIsm + "3", kIsm + "4", kIsm + "5"},
@@ -283,37 +283,37 @@ const DialogCase kDialogs[] = {
      {kIpMac},
      [](PortGridLengths& t) {
        auto form = t.Show<IpMacBindingDialog>();
-       form->edtIpAddr->setText("10.5.5.5");
-       form->edtMacAddr->setText("001122334455");
-       t.Check(form->PortPanel, {1, 52});
-       form->AddButton->click();
+       form->ipEdit->setText("10.5.5.5");
+       form->macEdit->setText("001122334455");
+       t.Check(form->portGrid, {1, 52});
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->ListView1, "10.5.5.5"); }));
-       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
-       form->DeleteButton->click();
+       ASSERT_TRUE(WaitFor([&] { return t.SelectLine(form->list(), "10.5.5.5"); }));
+       EXPECT_EQ(t.Checked(form->portGrid), (std::vector<int>{1, 52}));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->ListView1->findItems("10.5.5.5", Qt::MatchExactly, 0).isEmpty());
+       EXPECT_TRUE(form->list()->findItems("10.5.5.5", Qt::MatchExactly, 0).isEmpty());
      }},
     {"EthernetAccessRules",
      {kEthRule},
      [](PortGridLengths& t) {
        auto form = t.Show<EthernetRuleDialog>();
-       form->CheckAll(false);
-       form->cbxRow->setChecked(true);
-       form->MaskIDEdit->setText("7");
-       form->AccessEdit->setText("1");
-       t.Check(form->PortPanel, {1, 52});
-       form->AddButton->click();
+       form->checkAll(false);
+       form->rowStatusBox->setChecked(true);
+       form->maskIdEdit->setText("7");
+       form->accessIdEdit->setText("1");
+       t.Check(form->portGrid, {1, 52});
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
        QTreeWidgetItem* added = nullptr;
-       for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
-         QTreeWidgetItem* line = form->ListView1->topLevelItem(i);
+       for (int i = 0; i < form->rowList->topLevelItemCount(); ++i) {
+         QTreeWidgetItem* line = form->rowList->topLevelItem(i);
          if (line->text(0) == "7" && line->text(1) == "1") added = line;
        }
        ASSERT_NE(added, nullptr);
-       form->ListView1->setCurrentItem(added);
-       EXPECT_EQ(t.Checked(form->PortPanel), (std::vector<int>{1, 52}));
-       form->DeleteButton->click();
+       form->rowList->setCurrentItem(added);
+       EXPECT_EQ(t.Checked(form->portGrid), (std::vector<int>{1, 52}));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
      }},
 };

@@ -95,10 +95,10 @@ TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) 
 TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
   GuestVlanDialog form(DialogContext{});
   Open(form);
-  form.edtName->setText("guests");
-  Check(form.Ports, {1, 9});
+  form.nameEdit->setText("guests");
+  Check(form.portGrid, {1, 9});
   MarkJournal();
-  form.BT_SetClick();
+  form.setClicked();
   auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 2u);
@@ -107,13 +107,13 @@ TEST_F(SmallPortLists, GuestVlanSetWritesNameAndPortsThenDeleteWritesStart) {
   EXPECT_EQ(records[0].varbinds[1].value, "80 80 00 00 00 00 00");
 
   MarkJournal();
-  form.BT_DeleteClick();
+  form.deleteClicked();
   records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.30.1.3.0");
   EXPECT_EQ(records[0].varbinds[0].value, "2");
-  EXPECT_TRUE(form.StatusPanel->text().contains("Ok")) << form.StatusPanel->text().toStdString();
+  EXPECT_TRUE(form.statusLabel->text().contains("Ok")) << form.statusLabel->text().toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dialogs/DialogTestSupport.h"
+#include "dialogs/acl/AclFilter.h"
 
 namespace acltest {
 
@@ -27,11 +28,20 @@ class AclDialogTest : public qrxtest::DialogTest {
   }
 
   // A dialog as its menu command makes it, after a good first read.
+  // A dialog made for either set of tables is made for those of `filter`.
   template <class T>
-  std::unique_ptr<T> OpenRead() {
-    auto dialog = Open<T>();
-    EXPECT_EQ(dialog->StatusPanel0->text().left(8).toStdString(), "Get: Ok.")
-        << dialog->StatusPanel0->text().toStdString();
+  std::unique_ptr<T> OpenRead(AclFilter filter = AclFilter::AccessList) {
+    std::unique_ptr<T> dialog;
+    if constexpr (std::is_constructible_v<T, const DialogContext&, AclFilter>) {
+      dialog = std::make_unique<T>(Context(), filter);
+      dialog->show();
+      EXPECT_TRUE(qrxtest::WaitFor([&] { return dialog->FirstRefreshDone() && !dialog->AnyBusy(); }))
+          << "first read did not finish";
+    } else {
+      dialog = Open<T>();
+    }
+    EXPECT_EQ(dialog->statusLabel->text().left(8).toStdString(), "Get: Ok.")
+        << dialog->statusLabel->text().toStdString();
     return dialog;
   }
 

@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 
 #include "dialogs/acl/AclTestSupport.h"
-#include "dialogs/acl/CpuEthernetMaskDialog.h"
 #include "dialogs/acl/EthernetMaskDialog.h"
 
 namespace {
@@ -20,24 +19,24 @@ class EthernetMask : public AclDialogTest {};
 
 TEST_F(EthernetMask, AddWithDefaultsAsksForCreateAndGoAndSendsNothing) {
   auto d = OpenRead<EthernetMaskDialog>();
-  d->IDEdit->setText("9");
-  d->AddButton->click();
+  d->idEdit->setText("9");
+  d->addButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
   EXPECT_TRUE(NewSets().empty());
 
   // The CPU filter's dialog opens on createAndGo.
-  auto cpu = OpenRead<CpuEthernetMaskDialog>();
-  EXPECT_EQ(cpu->RowStatusComBo->currentText().toStdString(), "createAndGo");
+  auto cpu = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
+  EXPECT_EQ(cpu->rowStatusCombo->currentText().toStdString(), "createAndGo");
 }
 
 TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
   auto d = OpenRead<EthernetMaskDialog>();
-  d->IDEdit->setText("9");
-  Choose(d->MacMaskStateComBo, "dst-mac-addr");
-  d->MacMaskDstEdit->setText("00aaBBccDDee");
-  d->MacAddMaskSourceEdit->setText("001122334455");  // not used by dst-mac-addr
-  Choose(d->RowStatusComBo, "createAndGo");
-  d->AddButton->click();
+  d->idEdit->setText("9");
+  Choose(d->maskStateCombo, "dst-mac-addr");
+  d->destinationMaskEdit->setText("00aaBBccDDee");
+  d->sourceMaskEdit->setText("001122334455");  // not used by dst-mac-addr
+  Choose(d->rowStatusCombo, "createAndGo");
+  d->addButton->click();
   EXPECT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kEthEntry), (Sent{{"2.9", "INTEGER 1"},
                                       {"3.9", "INTEGER 2"},
@@ -45,74 +44,74 @@ TEST_F(EthernetMask, AddWritesTheChosenColumnsThenDeleteDestroysTheRow) {
                                       {"6.9", "INTEGER 1"},
                                       {"7.9", "INTEGER 1"},
                                       {"8.9", "INTEGER 4"}}));
-  ASSERT_TRUE(HasRow(d->ListView1, {"9"}));
+  ASSERT_TRUE(HasRow(d->rowList, {"9"}));
   // Back in the no-selection state with the edits empty.
-  EXPECT_TRUE(d->AddButton->isEnabled());
-  EXPECT_FALSE(d->DeleteButton->isEnabled());
-  EXPECT_TRUE(d->IDEdit->text().isEmpty());
+  EXPECT_TRUE(d->addButton->isEnabled());
+  EXPECT_FALSE(d->deleteButton->isEnabled());
+  EXPECT_TRUE(d->idEdit->text().isEmpty());
 
-  ASSERT_TRUE(SelectRow(d->ListView1, {"9"}));
-  EXPECT_EQ(d->IDEdit->text().toStdString(), "9");
-  EXPECT_FALSE(d->AddButton->isEnabled());
-  EXPECT_FALSE(d->IDEdit->isEnabled());
-  EXPECT_TRUE(d->DeleteButton->isEnabled());
-  d->DeleteButton->click();
+  ASSERT_TRUE(SelectRow(d->rowList, {"9"}));
+  EXPECT_EQ(d->idEdit->text().toStdString(), "9");
+  EXPECT_FALSE(d->addButton->isEnabled());
+  EXPECT_FALSE(d->idEdit->isEnabled());
+  EXPECT_TRUE(d->deleteButton->isEnabled());
+  d->deleteButton->click();
   EXPECT_EQ(LastSet(kEthEntry), (Sent{{"8.9", "INTEGER 6"}}));
-  EXPECT_FALSE(HasRow(d->ListView1, {"9"}));
-  EXPECT_TRUE(d->AddButton->isEnabled());
-  EXPECT_FALSE(d->DeleteButton->isEnabled());
+  EXPECT_FALSE(HasRow(d->rowList, {"9"}));
+  EXPECT_TRUE(d->addButton->isEnabled());
+  EXPECT_FALSE(d->deleteButton->isEnabled());
 }
 
 TEST_F(EthernetMask, MaskStateOtherOrAnEmptyMaskLeavesTheMasksOut) {
-  auto d = OpenRead<CpuEthernetMaskDialog>();
-  d->IDEdit->setText("3");
-  Choose(d->MacMaskStateComBo, "dst-mac-addr");  // destination empty: passes, not sent
-  d->AddButton->click();
+  auto d = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
+  d->idEdit->setText("3");
+  Choose(d->maskStateCombo, "dst-mac-addr");  // destination empty: passes, not sent
+  d->addButton->click();
   EXPECT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(Columns(LastSet(kCpuEthEntry)), (std::vector<int>{2, 3, 6, 7, 8}));
-  ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
-  d->DeleteButton->click();
+  ASSERT_TRUE(SelectRow(d->rowList, {"3"}));
+  d->deleteButton->click();
   EXPECT_EQ(LastSet(kCpuEthEntry), (Sent{{"8.3", "INTEGER 6"}}));
 
   // Delete left the row status on destroy.
-  EXPECT_EQ(d->RowStatusComBo->currentText().toStdString(), "destroy");
-  Choose(d->RowStatusComBo, "createAndGo");
-  d->IDEdit->setText("3");
-  Choose(d->MacMaskStateComBo, "other");
-  d->MacMaskDstEdit->setText("001122334455");
-  d->MacAddMaskSourceEdit->setText("001122334455");
-  d->AddButton->click();
+  EXPECT_EQ(d->rowStatusCombo->currentText().toStdString(), "destroy");
+  Choose(d->rowStatusCombo, "createAndGo");
+  d->idEdit->setText("3");
+  Choose(d->maskStateCombo, "other");
+  d->destinationMaskEdit->setText("001122334455");
+  d->sourceMaskEdit->setText("001122334455");
+  d->addButton->click();
   EXPECT_EQ(Columns(LastSet(kCpuEthEntry)), (std::vector<int>{2, 6, 7, 8}));
-  ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
-  d->DeleteButton->click();
+  ASSERT_TRUE(SelectRow(d->rowList, {"3"}));
+  d->deleteButton->click();
 }
 
 // A write that the agent refuses (the row was made behind the dialog's back,
 // so createAndGo is inconsistent) is reported on the status line; the flags
 // come back and the window returns to the no-selection state.
 TEST_F(EthernetMask, AFailedWriteIsReportedAndLeavesNothingExcluded) {
-  auto d = OpenRead<CpuEthernetMaskDialog>();
+  auto d = OpenRead<EthernetMaskDialog>(AclFilter::CpuInterface);
   const std::string status3 = kCpuEthEntry + ".8.3";
   ASSERT_TRUE(SnmpSet({status3, "i", "4"}));
-  d->IDEdit->setText("3");
-  d->AddButton->click();
+  d->idEdit->setText("3");
+  d->addButton->click();
   EXPECT_TRUE(NoMessage()) << LastMessage();
-  const std::string status = d->StatusPanel0->text().toStdString();
+  const std::string status = d->statusLabel->text().toStdString();
   EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
   EXPECT_EQ(status.find("Set: Ok"), std::string::npos) << status;
-  for (int i = 0; i < d->list().Count(); ++i) EXPECT_EQ(d->list().Item(i).access & Access::Excluded, 0) << i;
-  EXPECT_TRUE(d->AddButton->isEnabled());
-  EXPECT_TRUE(d->IDEdit->text().isEmpty());
+  for (int i = 0; i < d->varList().Count(); ++i) EXPECT_EQ(d->varList().Item(i).access & Access::Excluded, 0) << i;
+  EXPECT_TRUE(d->addButton->isEnabled());
+  EXPECT_TRUE(d->idEdit->text().isEmpty());
   EXPECT_TRUE(SnmpSet({status3, "i", "6"}));
 }
 
 TEST_F(EthernetMask, DuplicateIdIsRefused) {
   auto d = OpenRead<EthernetMaskDialog>();
-  ASSERT_TRUE(HasRow(d->ListView1, {"1"}));
-  d->IDEdit->setText("1");
-  Choose(d->RowStatusComBo, "createAndGo");
-  Choose(d->UseVLanComBo, "disabled");  // differs from the row in the list
-  d->AddButton->click();
+  ASSERT_TRUE(HasRow(d->rowList, {"1"}));
+  d->idEdit->setText("1");
+  Choose(d->rowStatusCombo, "createAndGo");
+  Choose(d->useVlanCombo, "disabled");  // differs from the row in the list
+  d->addButton->click();
   EXPECT_EQ(LastMessage(), "There is already a record with the same Ethernet Mask ID. Please modified it.");
   EXPECT_TRUE(NewSets().empty());
 }
@@ -138,17 +137,17 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
     SCOPED_TRACE(std::string(c.state) + " " + c.source + " / " + c.dest);
     ClearMessages();
     const size_t before = NewSets().size();
-    d->IDEdit->setText(QString::number(++id));
-    Choose(d->MacMaskStateComBo, c.state);
-    d->MacAddMaskSourceEdit->setText(c.source);
-    d->MacMaskDstEdit->setText(c.dest);
-    Choose(d->RowStatusComBo, "createAndGo");
-    d->AddButton->click();
+    d->idEdit->setText(QString::number(++id));
+    Choose(d->maskStateCombo, c.state);
+    d->sourceMaskEdit->setText(c.source);
+    d->destinationMaskEdit->setText(c.dest);
+    Choose(d->rowStatusCombo, "createAndGo");
+    d->addButton->click();
     if (*c.message) {
       EXPECT_EQ(LastMessage(), c.message);
       EXPECT_EQ(NewSets().size(), before);
       // The entered values stay for correction.
-      EXPECT_EQ(d->MacMaskDstEdit->text().toStdString(), c.dest);
+      EXPECT_EQ(d->destinationMaskEdit->text().toStdString(), c.dest);
     } else {
       EXPECT_TRUE(NoMessage()) << LastMessage();
       EXPECT_EQ(NewSets().size(), before + 1);
@@ -159,8 +158,6 @@ TEST_F(EthernetMask, MacMasksAreTwelveHexDigits) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-#include "dialogs/acl/CpuIpMaskDialog.h"
-#include "dialogs/acl/CpuPacketContentMaskDialog.h"
 #include "dialogs/acl/IpMaskDialog.h"
 #include "dialogs/acl/PacketContentMaskDialog.h"
 
@@ -176,12 +173,12 @@ class IpMask : public AclDialogTest {};
 
 TEST_F(IpMask, AddWithDefaultsAsksForCreateAndGo) {
   auto d = OpenRead<IpMaskDialog>();
-  d->IPIDEdit->setText("9");
-  d->AddButton->click();
+  d->idEdit->setText("9");
+  d->addButton->click();
   EXPECT_EQ(LastMessage(), "Row Status must be createAndGo.");
-  d->IPIDEdit->setText("1");
-  Choose(d->RowStatusComBo, "createAndGo");
-  d->AddButton->click();
+  d->idEdit->setText("1");
+  Choose(d->rowStatusCombo, "createAndGo");
+  d->addButton->click();
   EXPECT_EQ(LastMessage(), "There is already a record with the same IP Mask ID. Please modified it.");
   EXPECT_TRUE(NewSets().empty());
 }
@@ -199,12 +196,12 @@ TEST_F(IpMask, Ipv4MasksAreChecked) {
     SCOPED_TRACE(c.text);
     ClearMessages();
     const size_t before = NewSets().size();
-    d->IPIDEdit->setText(QString::number(++id));
-    Choose(d->IpAddMaskStateComboBox, "dst-src-ip-addr");
-    d->IpAddMaskSrcEdit->setText("255.255.255.0");
-    d->IpAddMaskDstEdit->setText(c.text);
-    Choose(d->RowStatusComBo, "createAndGo");
-    d->AddButton->click();
+    d->idEdit->setText(QString::number(++id));
+    Choose(d->maskStateCombo, "dst-src-ip-addr");
+    d->sourceMaskEdit->setText("255.255.255.0");
+    d->destinationMaskEdit->setText(c.text);
+    Choose(d->rowStatusCombo, "createAndGo");
+    d->addButton->click();
     if (c.accepted) {
       EXPECT_TRUE(NoMessage()) << LastMessage();
       const Sent sent = LastSet(kIpEntry);
@@ -241,15 +238,15 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
     SCOPED_TRACE(std::string(c.protocol) + " " + c.srcPort + " " + c.dstPort + " " + c.protoMask);
     ClearMessages();
     const size_t before = NewSets().size();
-    d->IPIDEdit->setText(QString::number(++id));
-    Choose(d->UseProTypeComBo, c.protocol);
-    Choose(d->TCPOptionComBo, c.tcpOption);
-    Choose(d->ProOptionComBo, "enable");
-    d->TCPUDPSrcMaskEdit->setText(c.srcPort);
-    d->TCPUDPDstPortMaskEdit->setText(c.dstPort);
-    d->ProIDMaskEdit->setText(c.protoMask);
-    Choose(d->RowStatusComBo, "createAndGo");
-    d->AddButton->click();
+    d->idEdit->setText(QString::number(++id));
+    Choose(d->protocolTypeCombo, c.protocol);
+    Choose(d->tcpOptionCombo, c.tcpOption);
+    Choose(d->protocolIdOptionCombo, "enable");
+    d->sourcePortMaskEdit->setText(c.srcPort);
+    d->destinationPortMaskEdit->setText(c.dstPort);
+    d->userMaskEdit->setText(c.protoMask);
+    Choose(d->rowStatusCombo, "createAndGo");
+    d->addButton->click();
     EXPECT_EQ(LastMessage(), c.message);
     EXPECT_EQ(NewSets().size(), before + (*c.message ? 0 : 1));
   }
@@ -259,19 +256,19 @@ TEST_F(IpMask, PortAndProtocolIdMasks) {
 // "1F" goes out as 31 and comes back as "1F".
 TEST_F(IpMask, ProtocolIdTravelsAsItsHexValue) {
   auto d = OpenRead<IpMaskDialog>();
-  d->IPIDEdit->setText("50");
-  Choose(d->UseProTypeComBo, "protocolId");
-  Choose(d->ProOptionComBo, "enable");
-  d->ProIDMaskEdit->setText("1F");
-  Choose(d->RowStatusComBo, "createAndGo");
-  d->AddButton->click();
+  d->idEdit->setText("50");
+  Choose(d->protocolTypeCombo, "protocolId");
+  Choose(d->protocolIdOptionCombo, "enable");
+  d->userMaskEdit->setText("1F");
+  Choose(d->rowStatusCombo, "createAndGo");
+  d->addButton->click();
   ASSERT_TRUE(NoMessage()) << LastMessage();
   EXPECT_EQ(LastSet(kIpEntry).at("17.50"), "INTEGER 31");
-  ASSERT_TRUE(SelectRow(d->ListView1, {"50"}));
-  EXPECT_EQ(d->ProIDMaskEdit->text().toStdString(), "1F");
-  d->DeleteButton->click();
+  ASSERT_TRUE(SelectRow(d->rowList, {"50"}));
+  EXPECT_EQ(d->userMaskEdit->text().toStdString(), "1F");
+  d->deleteButton->click();
   EXPECT_EQ(LastSet(kIpEntry), (Sent{{"19.50", "INTEGER 6"}}));
-  EXPECT_FALSE(HasRow(d->ListView1, {"50"}));
+  EXPECT_FALSE(HasRow(d->rowList, {"50"}));
 }
 
 // The write of each protocol type, straight from the exclusion rules:
@@ -292,7 +289,7 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       {"protocolId", {2, 3, 4, 5, 6, 7, 10, 16, 17, 19}, {2, 3, 4, 5, 6, 7, 16, 17, 18, 19}},
   };
   auto normal = OpenRead<IpMaskDialog>();
-  auto cpu = OpenRead<CpuIpMaskDialog>();
+  auto cpu = OpenRead<IpMaskDialog>(AclFilter::CpuInterface);
   int id = 60;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.protocol);
@@ -300,34 +297,34 @@ TEST_F(IpMask, ProtocolTypeDecidesTheColumns) {
       const bool isCpu = d == cpu.get();
       ClearMessages();
       const QString id_ = isCpu ? QStringLiteral("3") : QString::number(++id);
-      d->IPIDEdit->setText(id_);
-      Choose(d->IpAddMaskStateComboBox, "dst-src-ip-addr");
-      d->IpAddMaskSrcEdit->setText("255.0.0.0");
-      d->IpAddMaskDstEdit->setText("255.255.0.0");
-      Choose(d->UseProTypeComBo, c.protocol);
-      Choose(d->TCPOptionComBo, "dst-addr");
-      Choose(d->UDPOptionComBo, "dst-addr");
-      d->TCPUDPSrcMaskEdit->setText("FF00");
-      d->TCPUDPDstPortMaskEdit->setText("00FF");
-      Choose(d->TCPFlagBitOptionComBo, "enable");
-      d->TCPFlagBitMaskEdit->setText("63");
-      Choose(d->ProOptionComBo, "enable");
+      d->idEdit->setText(id_);
+      Choose(d->maskStateCombo, "dst-src-ip-addr");
+      d->sourceMaskEdit->setText("255.0.0.0");
+      d->destinationMaskEdit->setText("255.255.0.0");
+      Choose(d->protocolTypeCombo, c.protocol);
+      Choose(d->tcpOptionCombo, "dst-addr");
+      Choose(d->udpOptionCombo, "dst-addr");
+      d->sourcePortMaskEdit->setText("FF00");
+      d->destinationPortMaskEdit->setText("00FF");
+      Choose(d->tcpFlagOptionCombo, "enable");
+      d->tcpFlagMaskEdit->setText("63");
+      Choose(d->protocolIdOptionCombo, "enable");
       if (isCpu) {
-        Choose(d->ICMPOpetionComboBo, "type");
-        Choose(d->IGMPOpetionComboBo, "enable");
-        d->ProtoIDEdit->setText("17");
-        d->ProIDMaskEdit->setText("0000FFFF");
+        Choose(d->icmpOptionCombo, "type");
+        Choose(d->igmpOptionCombo, "enable");
+        d->protocolIdEdit->setText("17");
+        d->userMaskEdit->setText("0000FFFF");
       } else {
-        d->ProIDMaskEdit->setText("11");
+        d->userMaskEdit->setText("11");
       }
-      Choose(d->RowStatusComBo, "createAndGo");
-      d->AddButton->click();
+      Choose(d->rowStatusCombo, "createAndGo");
+      d->addButton->click();
       ASSERT_TRUE(NoMessage()) << LastMessage();
       EXPECT_EQ(Columns(LastSet(isCpu ? kCpuIpEntry : kIpEntry)), isCpu ? c.cpu : c.normal) << (isCpu ? "CPU" : "normal");
       if (isCpu) {  // make room for the next case: ID 3 is the only free one
-        ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
-        d->DeleteButton->click();
-        Choose(d->RowStatusComBo, "createAndGo");
+        ASSERT_TRUE(SelectRow(d->rowList, {"3"}));
+        d->deleteButton->click();
+        Choose(d->rowStatusCombo, "createAndGo");
       }
     }
   }
@@ -340,30 +337,30 @@ TEST_F(PacketContentMask, AddWritesTheFilledChunksAndDeleteRemovesTheRow) {
     SCOPED_TRACE(isCpu ? "CPU" : "normal");
     std::unique_ptr<PacketContentMaskDialog> d;
     if (isCpu)
-      d = OpenRead<CpuPacketContentMaskDialog>();
+      d = OpenRead<PacketContentMaskDialog>(AclFilter::CpuInterface);
     else
       d = OpenRead<PacketContentMaskDialog>();
     const std::string entry = isCpu ? kCpuPayloadEntry : kPayloadEntry;
-    EXPECT_EQ(d->ComboBox1->currentText().toStdString(), "createAndGo");
-    d->AddButton->click();
+    EXPECT_EQ(d->rowStatusCombo->currentText().toStdString(), "createAndGo");
+    d->addButton->click();
     EXPECT_EQ(LastMessage(), "Payload Entry ID must be set.");
-    d->Edit1->setText("1");
-    d->AddButton->click();
+    d->idEdit->setText("1");
+    d->addButton->click();
     EXPECT_EQ(LastMessage(), "Payload Entry ID must be different.");
     ClearMessages();
-    d->Edit1->setText("3");
-    d->Edit5->setText("ffff0000");
-    d->Edit6->setText("00112233445566778899AABBCCDDEEFF");
-    d->AddButton->click();
+    d->idEdit->setText("3");
+    d->chunkEdits[0]->setText("ffff0000");
+    d->chunkEdits[3]->setText("00112233445566778899AABBCCDDEEFF");
+    d->addButton->click();
     ASSERT_TRUE(NoMessage()) << LastMessage();
     EXPECT_EQ(LastSet(entry), (Sent{{"2.3", "OCTET_STRING FF FF 00 00"},
                                     {"5.3", "OCTET_STRING 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF"},
                                     {"7.3", "INTEGER 4"}}));
-    EXPECT_EQ(d->Static->text().toStdString(), "3");
-    ASSERT_TRUE(SelectRow(d->ListView1, {"3"}));
-    d->DeleteButton->click();
+    EXPECT_EQ(d->rowCountLabel->text().toStdString(), "3");
+    ASSERT_TRUE(SelectRow(d->rowList, {"3"}));
+    d->deleteButton->click();
     EXPECT_EQ(LastSet(entry), (Sent{{"7.3", "INTEGER 6"}}));
-    EXPECT_EQ(d->Static->text().toStdString(), "2");
+    EXPECT_EQ(d->rowCountLabel->text().toStdString(), "2");
   }
 }
 
@@ -378,23 +375,23 @@ TEST_F(PacketContentMask, ABadChunkIsRefusedWithItsRangeAndTheNextRefreshReadsEv
                         {4, "ABC", "64 to 79"},
                         {1, "12 34", "16 to 31"}};
   auto d = OpenRead<PacketContentMaskDialog>();
-  QLineEdit* chunks[] = {d->Edit5, d->Edit3, d->Edit4, d->Edit6, d->Edit7};
+  QLineEdit* chunks[] = {d->chunkEdits[0], d->chunkEdits[1], d->chunkEdits[2], d->chunkEdits[3], d->chunkEdits[4]};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     for (QLineEdit* e : chunks) e->setText("00");
-    d->Edit1->setText("9");
+    d->idEdit->setText("9");
     chunks[c.chunk]->setText(c.text);
-    d->AddButton->click();
+    d->addButton->click();
     EXPECT_EQ(LastMessage(), "Filtered Port(s) [" + std::string(c.range) + "] can not contain invalid character(s).");
     EXPECT_TRUE(NewSets().empty());
     EXPECT_TRUE(chunks[c.chunk]->hasFocus() || !d->isActiveWindow());
   }
   // Every column still belongs to the read: a line shows all five chunks.
-  for (int i = 0; i < d->list().Count(); ++i) EXPECT_EQ(d->list().Item(i).access & Access::Excluded, 0) << i;
-  d->RefreshButton->click();
-  ASSERT_GE(d->ListView1->topLevelItemCount(), 1);
-  EXPECT_EQ(d->ListView1->columnCount(), 7);
-  EXPECT_EQ(d->ListView1->topLevelItem(0)->text(6).toStdString(), "active");
+  for (int i = 0; i < d->varList().Count(); ++i) EXPECT_EQ(d->varList().Item(i).access & Access::Excluded, 0) << i;
+  d->refreshButton->click();
+  ASSERT_GE(d->rowList->topLevelItemCount(), 1);
+  EXPECT_EQ(d->rowList->columnCount(), 7);
+  EXPECT_EQ(d->rowList->topLevelItem(0)->text(6).toStdString(), "active");
 }
 
 }  // namespace
