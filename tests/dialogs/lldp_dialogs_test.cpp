@@ -262,9 +262,9 @@ TEST_F(LldpDialogs, ViewsShowBitSetsByName) {
   }
   {
     auto form = Open<LldpLocalSystemDialog>();
-    EXPECT_EQ(form->CapSupportEdit->text(), " bridge,router");
-    EXPECT_EQ(form->capEnableEdit->text(), " bridge");
-    EXPECT_FALSE(form->SysNameText->text().isEmpty());
+    EXPECT_EQ(form->capabilitiesSupportedEdit->text(), " bridge,router");
+    EXPECT_EQ(form->capabilitiesEnabledEdit->text(), " bridge");
+    EXPECT_FALSE(form->systemNameText->text().isEmpty());
   }
 }
 
