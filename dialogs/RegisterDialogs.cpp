@@ -34,15 +34,10 @@
 #include "dialogs/layer2/PortTrunkDialog.h"
 #include "dialogs/layer2/TimeRangeDialog.h"
 #include "dialogs/layer2/TrafficSegmentationDialog.h"
-#include "dialogs/lldp/LldpDot3PortConfigDialog.h"
-#include "dialogs/lldp/LldpLocalLinkAggDialog.h"
 #include "dialogs/lldp/LldpLocalSystemDialog.h"
+#include "dialogs/lldp/LldpNamesViewDialog.h"
 #include "dialogs/lldp/LldpPortConfigDialog.h"
-#include "dialogs/lldp/LldpProtocolTxDialog.h"
-#include "dialogs/lldp/LldpProtocolVlanTxDialog.h"
-#include "dialogs/lldp/LldpRemoteLinkAggDialog.h"
-#include "dialogs/lldp/LldpRemoteTableDialog.h"
-#include "dialogs/lldp/LldpVlanNameTxDialog.h"
+#include "dialogs/lldp/LldpTxSwitchDialog.h"
 #include "dialogs/security/AacServerControlDialog.h"
 #include "dialogs/security/AacServerHostDialog.h"
 #include "dialogs/security/GuestVlanDialog.h"
@@ -77,8 +72,7 @@ DedicatedDialogFactory Make() {
   };
 }
 
-// The factory of dialog class T over the tables `variant` selects:
-// T(const DialogContext&, variant).
+// The factory of dialog class T with a variant: T(const DialogContext&, variant).
 template <class T, class Variant>
 DedicatedDialogFactory Make(Variant variant) {
   return [variant](const DialogContext& context) -> QDialog* { return new T(context, variant); };
@@ -97,15 +91,15 @@ std::vector<DedicatedDialog> DedicatedDialogs() {
 
       // ---- "Layer 2 Management"
       {"TimeRangeManagement1Click", Make<TimeRangeDialog>()},
-      {"PortConfiguration1Click", Make<LldpPortConfigDialog>()},
-      {"PortConfigurationTable1Click", Make<LldpDot3PortConfigDialog>()},
+      {"PortConfiguration1Click", Make<LldpPortConfigDialog>(LldpPortConfigDialog::Tlvs::Basic)},
+      {"PortConfigurationTable1Click", Make<LldpPortConfigDialog>(LldpPortConfigDialog::Tlvs::Dot3)},
       {"SystemData1Click", Make<LldpLocalSystemDialog>()},
-      {"RemoteTable2Click", Make<LldpRemoteTableDialog>()},
-      {"LinkAggregationTable1Click", Make<LldpLocalLinkAggDialog>()},
-      {"LinkAggregationTable2Click", Make<LldpRemoteLinkAggDialog>()},
-      {"VLANNameTable1Click", Make<LldpVlanNameTxDialog>()},
-      {"ProtocolVLANTable1Click", Make<LldpProtocolVlanTxDialog>()},
-      {"ProtocolTable1Click", Make<LldpProtocolTxDialog>()},
+      {"RemoteTable2Click", Make<LldpNamesViewDialog>(LldpNamesViewDialog::Table::Remote)},
+      {"LinkAggregationTable1Click", Make<LldpNamesViewDialog>(LldpNamesViewDialog::Table::LocalLinkAggregation)},
+      {"LinkAggregationTable2Click", Make<LldpNamesViewDialog>(LldpNamesViewDialog::Table::RemoteLinkAggregation)},
+      {"VLANNameTable1Click", Make<LldpTxSwitchDialog>(LldpTxSwitchDialog::Table::VlanName)},
+      {"ProtocolVLANTable1Click", Make<LldpTxSwitchDialog>(LldpTxSwitchDialog::Table::ProtocolVlan)},
+      {"ProtocolTable1Click", Make<LldpTxSwitchDialog>(LldpTxSwitchDialog::Table::Protocol)},
 
       // ---- "Bridge"
       {"SpanningTreeAlgorithm1Click", Make<SpanningTreeAlgorithmDialog>()},

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/common/PortListLayout.h"
@@ -19,7 +18,6 @@
 
 namespace {
 enum { kRx = 0, kTx = 1, kTarget = 2, kState = 3 };
-enum { kTrunkMaster = 1, kTrunkMembers = 2 };
 
 PortGrid* AddGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
   auto* group = new QGroupBox(title, parent);
@@ -63,27 +61,11 @@ PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(co
   StatusPanel = AddStatusPanel(this);
   layout->addWidget(StatusPanel->parentWidget());
 
-  // The hidden trunk editor.
-  LV_PortTrunk = new QTreeWidget(this);
-  LV_PortTrunk->setObjectName(QStringLiteral("LV_PortTrunk"));
-  LV_PortTrunk->hide();
-  ED_MasterPort = new QLineEdit(this);
-  ED_MasterPort->setObjectName(QStringLiteral("ED_MasterPort"));
-  ED_MasterPort->hide();
-  auto* trunkHost = new QWidget(this);
-  trunkHost->hide();
-  TrunkPorts = AddStandardPortGrid(trunkHost);
-
   mirror_ = AddBinding(tbl::PortMirror, false, StatusPanel);
   BindPortList(*mirror_, kRx, *IngressPorts);
   BindPortList(*mirror_, kTx, *EgressPorts);
   mirror_->AssociateEdits(kTarget, "%i", PortEdit);
   mirror_->AssociateControl(kState, CK_Status);
-
-  trunk_ = AddBinding(tbl::TrunkGroup, false, StatusPanel);
-  trunk_->AttachListView(LV_PortTrunk, true);
-  trunk_->AssociateEdits(kTrunkMaster, "%i", ED_MasterPort);
-  BindPortList(*trunk_, kTrunkMembers, *TrunkPorts);
 
   connect(BT_Get, &QPushButton::clicked, this, &PortMirrorDialog::BT_GetClick);
   connect(BT_SetMember, &QPushButton::clicked, this, &PortMirrorDialog::BT_SetMemberClick);
@@ -95,7 +77,6 @@ void PortMirrorDialog::FirstRefresh() { BT_GetClick(); }
 void PortMirrorDialog::BT_GetClick() {
   try {
     mirror_->Refresh();
-    trunk_->Refresh();
   } catch (const std::exception& e) {
     mirror_->ShowStatus(ErrorText(e));
   }

@@ -1,6 +1,6 @@
 // Port mirroring: the ingress and egress ports on two grids, the target
 // port and the mirroring state. "Set Member" writes all four, then each port
-// list on its own. A hidden editor reads the trunk table beside it.
+// list on its own.
 #pragma once
 
 #include "editors/DialogContext.h"
@@ -10,7 +10,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class PortGrid;
 
 class PortMirrorDialog : public SnmpDialog {
@@ -30,10 +29,6 @@ class PortMirrorDialog : public SnmpDialog {
   QPushButton* BT_Get = nullptr;
   QPushButton* BT_SetMember = nullptr;
   QPushButton* BT_Close = nullptr;
-  // The hidden trunk editor's controls.
-  QTreeWidget* LV_PortTrunk = nullptr;
-  QLineEdit* ED_MasterPort = nullptr;
-  PortGrid* TrunkPorts = nullptr;
 
   KySNMPRequest2Edits* MirrorBinding() const { return mirror_; }
 
@@ -42,5 +37,4 @@ class PortMirrorDialog : public SnmpDialog {
 
  private:
   KySNMPRequest2Edits* mirror_ = nullptr;
-  KySNMPRequest2Edits* trunk_ = nullptr;
 };

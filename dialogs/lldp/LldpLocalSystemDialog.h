@@ -1,37 +1,26 @@
-// The device's own LLDP system data, its capabilities shown by name.
+// "LLDP Local System Data": the switch's own chassis ID, name and
+// description, and its capabilities shown by name. Read only.
 #pragma once
 
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
+#include "dialogs/common/DialogBase.h"
 
 class LldpLocalSystemDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  explicit LldpLocalSystemDialog(QWidget* owner = nullptr);
+  explicit LldpLocalSystemDialog(const DialogContext& context);
 
-  void RefreshClick();
+  void refreshClicked();
 
-  QLabel* ChassisIdSubtypeText = nullptr;
-  QLabel* ChassisIdText = nullptr;
-  QLabel* SysNameText = nullptr;
-  QLabel* SysDescText = nullptr;
-  QLabel* CapSupportText = nullptr;  // hidden: the value text
-  QLabel* CapEnableText = nullptr;   // hidden
-  QLineEdit* CapSupportEdit = nullptr;
-  QLineEdit* capEnableEdit = nullptr;
-  QPushButton* RefreshButton = nullptr;
-  QPushButton* CloseButton = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel0 = nullptr;
+  QLabel* systemNameText = nullptr;
+  QLineEdit* capabilitiesSupportedEdit = nullptr;
+  QLineEdit* capabilitiesEnabledEdit = nullptr;
 
  protected:
-  void FirstRefresh() override { RefreshClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
   KySNMPRequest2Edits* binding_ = nullptr;
+  QLabel* supportedHex_ = nullptr;  // hidden: the value texts read
+  QLabel* enabledHex_ = nullptr;
 };

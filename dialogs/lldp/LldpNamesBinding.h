@@ -37,30 +37,3 @@ class LldpNamesBinding : public KySNMPRequest2Edits {
   QLineEdit* tlvEdit_ = nullptr;
   std::map<std::string, std::string> readHex_;  // first named variable, by row key
 };
-
-// "TLVs TX Enable" (variable 3) of the port configuration.
-class LldpPortTlvBinding : public LldpNamesBinding {
- public:
-  explicit LldpPortTlvBinding(QWidget* form) : LldpNamesBinding(form, {{3, lldp::kBasicTlvs}}) {}
-};
-// The 802.3 TLVs (variable 1) of the 802.3 port configuration.
-class LldpDot3TlvBinding : public LldpNamesBinding {
- public:
-  explicit LldpDot3TlvBinding(QWidget* form)
-      : LldpNamesBinding(form, {{1, lldp::kDot3Tlvs}}) {}
-};
-// Link aggregation status, local (variable 1) and remote (variable 3).
-class LldpLocalLinkAggBinding : public LldpNamesBinding {
- public:
-  explicit LldpLocalLinkAggBinding(QWidget* form) : LldpNamesBinding(form, {{1, lldp::kLinkAggStatus}}) {}
-};
-class LldpRemoteLinkAggBinding : public LldpNamesBinding {
- public:
-  explicit LldpRemoteLinkAggBinding(QWidget* form) : LldpNamesBinding(form, {{3, lldp::kLinkAggStatus}}) {}
-};
-// Remote capabilities supported and enabled (variables 10 and 11).
-class LldpRemoteCapabilitiesBinding : public LldpNamesBinding {
- public:
-  explicit LldpRemoteCapabilitiesBinding(QWidget* form)
-      : LldpNamesBinding(form, {{10, lldp::kCapabilities}, {11, lldp::kCapabilities}}) {}
-};

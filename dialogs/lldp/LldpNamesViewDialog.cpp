@@ -1,57 +1,65 @@
 #include "dialogs/lldp/LldpNamesViewDialog.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <memory>
 
+#include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/DialogParts.h"
 #include "dialogs/lldp/LldpNamesBinding.h"
 #include "editors/Errors.h"
-#include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-LldpNamesViewDialog::LldpNamesViewDialog(QWidget* owner) : SnmpDialog(owner) {
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 640), Px(this, 240));
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
-  RefreshButton = new QPushButton(QStringLiteral("Refresh"), this);
-  RefreshButton->setObjectName(QStringLiteral("RefreshButton"));
-  CloseButton = new QPushButton(QStringLiteral("Close"), this);
-  CloseButton->setObjectName(QStringLiteral("CloseButton"));
-  for (QPushButton* b : {RefreshButton, CloseButton}) b->setAutoDefault(false);
-  connect(RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+namespace {
+
+// The table of each view and its variables shown by name.
+struct NamedTable {
+  const KyVarDefTable* table;
+  std::vector<LldpNamesBinding::Named> named;
+};
+
+NamedTable TableOf(LldpNamesViewDialog::Table table) {
+  switch (table) {
+    case LldpNamesViewDialog::Table::Remote:  // capabilities supported and enabled
+      return {&tbl::LldpRemote, {{10, lldp::kCapabilities}, {11, lldp::kCapabilities}}};
+    case LldpNamesViewDialog::Table::LocalLinkAggregation:
+      return {&tbl::LldpDot3LinkAgg, {{1, lldp::kLinkAggStatus}}};
+    case LldpNamesViewDialog::Table::RemoteLinkAggregation:
+      return {&tbl::LldpDot3RemoteLinkAgg, {{3, lldp::kLinkAggStatus}}};
+  }
+  return {};
 }
 
-void LldpNamesViewDialog::Build(LldpNamesBinding* namesBinding) {
-  binding = namesBinding;
-  binding->AttachListView(ListView1, false);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(ListView1, 1);
-  auto* row = new QHBoxLayout;
-  QLabel* count = AddSamplesCounter(this, ListView1);
+}  // namespace
+
+LldpNamesViewDialog::LldpNamesViewDialog(const DialogContext& context, Table table) : SnmpDialog(context.owner) {
+  tableList = MakeListView(this, "ListView1", 640, 240);
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
+  buttons.close(Name{"CloseButton"});
+  QLabel* count = buttons.samplesCounter(this, tableList);
   count->setObjectName(QStringLiteral("StaticText1"));
-  row->addWidget(count);
-  row->addStretch(1);
-  row->addWidget(RefreshButton);
-  row->addWidget(CloseButton);
-  top->addLayout(row);
-  top->addWidget(StatusBar1);
+  QLabel* statusLabel = nullptr;
+  QStatusBar* statusBar = MakeStatusBar(this, &statusLabel);
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(tableList, 1);
+  top->addLayout(buttons.layout());
+  top->addWidget(statusBar);
+
+  NamedTable t = TableOf(table);
+  binding_ = static_cast<LldpNamesBinding*>(AdoptBinding(std::make_unique<LldpNamesBinding>(this, std::move(t.named)),
+                                                         KySNMPVarList(*t.table), /*asynchronous=*/true, statusLabel));
+  binding_->AttachListView(tableList, false);
 }
 
-void LldpNamesViewDialog::RefreshClick() {
-  if (RefuseWhileBusy(binding, QString::fromLatin1(kGetDataNotComplete))) return;
+void LldpNamesViewDialog::refreshClicked() {
+  if (RefuseWhileBusy(binding_, QString::fromLatin1(kGetDataNotComplete))) return;
   try {
-    binding->Refresh();
+    binding_->Refresh();
   } catch (const std::exception& e) {
-    binding->ShowStatus(ErrorText(e));
+    binding_->ShowStatus(ErrorText(e));
   }
 }

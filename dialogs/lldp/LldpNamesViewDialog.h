@@ -1,32 +1,27 @@
-// The read-only LLDP tables whose bit sets are shown by name: neighbours
-// (remote table) and 802.3 link aggregation, local and remote. Each is a
-// list view with "Refresh" and "Close" and a status bar.
+// A read-only LLDP table whose bit sets are shown by name: "LLDP Remote
+// Table" (the neighbours and their capabilities) or the 802.3 link
+// aggregation status of the local ports or of the neighbours. A list with
+// its "Samples" count, "Refresh" and "Close", and a status bar.
 #pragma once
 
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
 class LldpNamesBinding;
-class QLabel;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
 
 class LldpNamesViewDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  void RefreshClick();
+  enum class Table { Remote, LocalLinkAggregation, RemoteLinkAggregation };
+  LldpNamesViewDialog(const DialogContext& context, Table table);
 
-  LldpNamesBinding* binding = nullptr;
-  QTreeWidget* ListView1 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel0 = nullptr;
-  QPushButton* RefreshButton = nullptr;
-  QPushButton* CloseButton = nullptr;
+  void refreshClicked();
+
+  QTreeWidget* tableList = nullptr;
 
  protected:
-  explicit LldpNamesViewDialog(QWidget* owner);
-  // Lays the window out around its binding (made by the concrete form).
-  void Build(LldpNamesBinding* namesBinding);
-  void FirstRefresh() override { RefreshClick(); }
+  void FirstRefresh() override { refreshClicked(); }
+
+ private:
+  LldpNamesBinding* binding_ = nullptr;
 };

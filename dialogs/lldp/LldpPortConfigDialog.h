@@ -1,29 +1,43 @@
-// LLDP port configuration (basic and 802.3): per port, which TLVs it sends,
-// shown by name and chosen in a small setting window of check boxes.
+// "Port Configuration Table" and "LLDP Dot3 Port Configuration Table": per
+// port, which TLVs it sends (basic or 802.3), shown by name in the list and
+// chosen in a setting window of check boxes (LldpTlvPickerDialog) that a
+// click into the TLV field opens; the basic table also sets the port's
+// administration status and notification.
 #pragma once
 
-#include <QDialog>
-#include <span>
 #include <vector>
 
-#include "dialogs/lldp/LldpNames.h"
-#include "dialogs/lldp/LldpTlvPortDialog.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
 class LldpNamesBinding;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
+class LldpTlvPickerDialog;
 
-class LldpPortConfigDialog : public LldpTlvPortDialog {
+class LldpPortConfigDialog : public SnmpDialog {
   Q_OBJECT
+
  public:
-  explicit LldpPortConfigDialog(const DialogContext& context);
-  QComboBox* AdminStateComboBox = nullptr;
-  QComboBox* NotificationComboBox = nullptr;
+  enum class Tlvs { Basic, Dot3 };
+  LldpPortConfigDialog(const DialogContext& context, Tlvs tlvs);
+
+  void refreshClicked();
+  void editClicked();
+  // Opens the setting window for the TLV names (a click into tlvsEdit).
+  void pickTlvs();
+
+  LldpNamesBinding* binding = nullptr;
+  LldpTlvPickerDialog* tlvPicker = nullptr;
+  QTreeWidget* portList = nullptr;
+  QLabel* portText = nullptr;
+  QLineEdit* tlvsEdit = nullptr;
+  QPushButton* editButton = nullptr;
+  QLabel* statusLabel = nullptr;
+
+ protected:
+  void FirstRefresh() override { refreshClicked(); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void selectionChanged();
+  QString device_;
+  int tlvVariable_ = 0;
 };

@@ -1,5 +1,5 @@
-// LLDP port configuration (basic and 802.3): per port, which TLVs it sends,
-// shown by name and chosen in a small setting window of check boxes.
+// The setting window of the LLDP port configuration: one check box per TLV
+// name; "Set Checked" writes the ticked names into the port's TLV field.
 #pragma once
 
 #include <QDialog>
@@ -7,19 +7,11 @@
 #include <vector>
 
 #include "dialogs/lldp/LldpNames.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
 
-class LldpNamesBinding;
 class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
-class QTreeWidget;
 
-// The setting window: one check box per TLV name.
 class LldpTlvPickerDialog : public QDialog {
   Q_OBJECT
 
@@ -31,16 +23,15 @@ class LldpTlvPickerDialog : public QDialog {
 
   // Captions the window with `captionPrefix` and the device name and ticks
   // the boxes of the names found in `target`.
-  void Prepare(QLineEdit* target, const QString& device);
-  void SetCheckedClick();
-  void CloseClick();
+  void prepare(QLineEdit* target, const QString& device);
+  void setCheckedClicked();
+  void closeClicked();
 
   std::vector<QCheckBox*> boxes;
-  QPushButton* SetCheckedButton = nullptr;
-  QPushButton* CloseButton = nullptr;
+  QPushButton* setCheckedButton = nullptr;
 
  private:
-  void UntickAll();
+  void untickAll();
   std::span<const LldpBitName> names_;
   QString captionPrefix_;
   QLineEdit* target_ = nullptr;

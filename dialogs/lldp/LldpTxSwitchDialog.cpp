@@ -1,111 +1,85 @@
 #include "dialogs/lldp/LldpTxSwitchDialog.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
+#include "dialogs/common/DialogParts.h"
+#include "dialogs/lldp/LldpListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
 #include "snmp/Messages.h"
 #include "tables/DefTables.h"
 
-LldpTxSwitchDialog::LldpTxSwitchDialog(QWidget* owner, const KyVarDefTable& table) : SnmpDialog(owner) {
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 420), Px(this, 220));
-  auto keyText = [this](const char* name) {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setMinimumWidth(Px(this, 80));
-    return l;
-  };
-  KeyText1 = keyText("KeyText1");
-  KeyText2 = keyText("KeyText2");
-  TXComboBox = new QComboBox(this);
-  TXComboBox->setObjectName(QStringLiteral("TXComboBox"));
-  TXComboBox->setMinimumWidth(Px(this, 100));
-  auto button = [this](const char* text, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(text), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-  };
-  RefreshButton = button("Refresh", "RefreshButton");
-  SetButton = button("Set", "SetButton");
-  StopButton = button("Stop", "StopButton");
-  CloseButton = button("Close", "CloseButton");
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel0 = new QLabel(StatusBar1);
-  StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-  StatusBar1->addWidget(StatusPanel0, 1);
+namespace {
+const KyVarDefTable& TableOf(LldpTxSwitchDialog::Table table) {
+  switch (table) {
+    case LldpTxSwitchDialog::Table::VlanName:
+      return tbl::LldpConfigVlanName;
+    case LldpTxSwitchDialog::Table::ProtocolVlan:
+      return tbl::LldpConfigProtocolVlan;
+    case LldpTxSwitchDialog::Table::Protocol:
+      break;
+  }
+  return tbl::LldpConfigProtocol;
+}
+}  // namespace
 
-  binding = AddBinding(table, /*asynchronous=*/true, StatusPanel0);
+LldpTxSwitchDialog::LldpTxSwitchDialog(const DialogContext& context, Table table) : SnmpDialog(context.owner) {
+  LldpListLayout layout(this, {420, 220});
+  switchList = layout.list();
+  portText = MakeStaticText(this, "KeyText1");
+  keyText = MakeStaticText(this, "KeyText2");
+  for (QLabel* key : {portText, keyText}) key->setMinimumWidth(Px(this, 80));
+  transmitCombo = MakeCombo(this, "TXComboBox");
+  transmitCombo->setMinimumWidth(Px(this, 100));
+  ButtonBar& buttons = layout.buttons();
+  buttons.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  buttons.add(QStringLiteral("Stop"), Name{"StopButton"}, [this] { stopClicked(); });
+  buttons.close(Name{"CloseButton"});
+  statusLabel = layout.finish();
+
+  binding = AddBinding(TableOf(table), /*asynchronous=*/true, statusLabel);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   const auto& list = binding->request.varList;
-  auto* form = new QFormLayout;
-  form->addRow(QString::fromStdString(list.Item(0).label), KeyText1);
-  form->addRow(QString::fromStdString(list.Item(1).label), KeyText2);
-  form->addRow(QString::fromStdString(list.Item(2).label), TXComboBox);
-  binding->AssociateControl(0, KeyText1);
-  binding->AssociateControl(1, KeyText2);
-  binding->AssociateControl(2, TXComboBox);
-  binding->AttachListView(ListView1, false);
+  layout.field(QString::fromStdString(list.Item(0).label), portText);
+  layout.field(QString::fromStdString(list.Item(1).label), keyText);
+  layout.field(QString::fromStdString(list.Item(2).label), transmitCombo);
+  binding->AssociateControl(0, portText);
+  binding->AssociateControl(1, keyText);
+  binding->AssociateControl(2, transmitCombo);
+  binding->AttachListView(switchList, false);
   TrackReady(binding);
   binding->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     writeDone_ = true;
     writeFailed_ = result.code != 0;
     SetReady(true);
   };
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this,
-          [this] { SetButton->setEnabled(!ListView1->selectedItems().isEmpty()); });
-
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(ListView1, 1);
-  auto* counter = new QHBoxLayout;
-  QLabel* count = AddSamplesCounter(this, ListView1);
-  count->setObjectName(QStringLiteral("StaticText1"));
-  counter->addStretch(1);
-  counter->addWidget(count);
-  top->addLayout(counter);
-  top->addLayout(form);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {RefreshButton, SetButton, StopButton, CloseButton}) buttons->addWidget(b);
-  top->addLayout(buttons);
-  top->addWidget(StatusBar1);
-  SetButton->setEnabled(false);
-  connect(RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
-  connect(SetButton, &QPushButton::clicked, this, [this] { SetClick(); });
-  connect(StopButton, &QPushButton::clicked, this, [this] { StopClick(); });
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(switchList, &QTreeWidget::itemSelectionChanged, this,
+          [this] { setButton->setEnabled(!switchList->selectedItems().isEmpty()); });
+  setButton->setEnabled(false);
 }
 
-void LldpTxSwitchDialog::ClearFields() {
-  KeyText1->clear();
-  KeyText2->clear();
-  TXComboBox->setCurrentIndex(-1);
+void LldpTxSwitchDialog::clearFields() {
+  portText->clear();
+  keyText->clear();
+  transmitCombo->setCurrentIndex(-1);
 }
 
 void LldpTxSwitchDialog::FirstRefresh() {
   SetReady(true);
-  RefreshClick();
+  refreshClicked();
 }
 
-void LldpTxSwitchDialog::StopClick() {
+void LldpTxSwitchDialog::stopClicked() {
   binding->request.enabled = false;
   SetReady(true);
 }
 
-void LldpTxSwitchDialog::StartRead() {
+void LldpTxSwitchDialog::startRead() {
   SetReady(false);
   binding->request.enabled = true;
   try {
@@ -117,19 +91,19 @@ void LldpTxSwitchDialog::StartRead() {
   UpdateSamples();
 }
 
-void LldpTxSwitchDialog::RefreshClick() {
+void LldpTxSwitchDialog::refreshClicked() {
   if (!Ready()) {
     ShowMessageBox(this, QString::fromLatin1(kNotReadyRefresh), ProgramCaption());
     return;
   }
-  StopClick();
-  ClearFields();
-  SetButton->setEnabled(false);
-  StartRead();
+  stopClicked();
+  clearFields();
+  setButton->setEnabled(false);
+  startRead();
 }
 
-void LldpTxSwitchDialog::SetClick() {
-  if (ListView1->selectedItems().isEmpty()) return;
+void LldpTxSwitchDialog::setClicked() {
+  if (switchList->selectedItems().isEmpty()) return;
   if (!Ready() || binding->busy) {
     ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
     return;
@@ -146,7 +120,7 @@ void LldpTxSwitchDialog::SetClick() {
     SetReady(true);
     return;
   }
-  ClearFields();
+  clearFields();
   // Until the write is answered; a request that did not go out, a failed
   // write and the time limit end the wait as well.
   Bindings().waitUntil([&] { return writeDone_ || !binding->busy || Closed(); }, kWriteWaitMs);
@@ -157,6 +131,6 @@ void LldpTxSwitchDialog::SetClick() {
     SetReady(true);
     return;
   }
-  StartRead();
-  ClearFields();
+  startRead();
+  clearFields();
 }

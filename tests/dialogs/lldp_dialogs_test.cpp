@@ -19,18 +19,13 @@
 #include <unistd.h>
 
 #include "DialogTestSupport.h"
-#include "dialogs/lldp/LldpDot3PortConfigDialog.h"
-#include "dialogs/lldp/LldpLocalLinkAggDialog.h"
 #include "dialogs/lldp/LldpLocalSystemDialog.h"
 #include "dialogs/lldp/LldpNames.h"
 #include "dialogs/lldp/LldpNamesBinding.h"
+#include "dialogs/lldp/LldpNamesViewDialog.h"
 #include "dialogs/lldp/LldpPortConfigDialog.h"
-#include "dialogs/lldp/LldpProtocolTxDialog.h"
-#include "dialogs/lldp/LldpRemoteLinkAggDialog.h"
-#include "dialogs/lldp/LldpRemoteTableDialog.h"
 #include "dialogs/lldp/LldpTlvPickerDialog.h"
 #include "dialogs/lldp/LldpTxSwitchDialog.h"
-#include "dialogs/lldp/LldpVlanNameTxDialog.h"
 
 namespace {
 
@@ -91,20 +86,29 @@ class LldpDialogs : public qrxtest::DialogTest {
       if (view->topLevelItem(i)->text(0) == first) return view->topLevelItem(i);
     return nullptr;
   }
+  // A dialog of table `variant`, shown, once its first read is done.
+  template <class T, class Variant>
+  std::unique_ptr<T> OpenTable(Variant variant) {
+    auto dialog = std::make_unique<T>(Context(), variant);
+    dialog->show();
+    EXPECT_TRUE(WaitFor([&] { return dialog->FirstRefreshDone() && !dialog->AnyBusy(); }))
+        << "first read did not finish";
+    return dialog;
+  }
 };
 
-TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
+TEST_F(LldpDialogs, PortConfigurationRoundTripThroughThetlvPicker) {
   const std::string tlvs = "1.0.8802.1.1.2.1.1.6.1.4";
   ASSERT_TRUE(SnmpSet({tlvs + ".3", "x", "C0"}));
-  auto form = Open<LldpPortConfigDialog>();
-  QTreeWidgetItem* line = Line(form->ListView1, "3");
+  auto form = OpenTable<LldpPortConfigDialog>(LldpPortConfigDialog::Tlvs::Basic);
+  QTreeWidgetItem* line = Line(form->portList, "3");
   ASSERT_NE(line, nullptr);
-  EXPECT_EQ(line->text(Column(form->ListView1, "TLVs TX Enable")), " Port Description,System Name");
-  EXPECT_FALSE(form->EditButton->isEnabled());
-  form->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(form->EditButton->isEnabled());
-  EXPECT_EQ(form->PortText->text(), "3");
-  EXPECT_EQ(form->TLVsEdit->text(), " Port Description,System Name");
+  EXPECT_EQ(line->text(Column(form->portList, "TLVs TX Enable")), " Port Description,System Name");
+  EXPECT_FALSE(form->editButton->isEnabled());
+  form->portList->setCurrentItem(line);
+  EXPECT_TRUE(form->editButton->isEnabled());
+  EXPECT_EQ(form->portText->text(), "3");
+  EXPECT_EQ(form->tlvsEdit->text(), " Port Description,System Name");
 
   QString caption;
   std::vector<bool> ticked;
@@ -116,80 +120,80 @@ TEST_F(LldpDialogs, PortConfigurationRoundTripThroughTheSettingForm) {
         for (QCheckBox* b : setting->boxes) ticked.push_back(b->isChecked());
         setting->findChild<QCheckBox*>("portDescCBX")->setChecked(false);
         setting->findChild<QCheckBox*>("sysCapCBX")->setChecked(true);
-        setting->SetCheckedButton->click();
+        setting->setCheckedButton->click();
       },
       form.get());
-  form->TLVsEditClick();
+  form->pickTlvs();
   EXPECT_EQ(caption, "Port Configuration Table Setting: qrx-sim");
   EXPECT_EQ(ticked, (std::vector<bool>{true, true, false, false}));
-  EXPECT_EQ(form->TLVsEdit->text(), " System Name,System Capabilities");
-  for (QCheckBox* b : form->SettingForm->boxes) EXPECT_FALSE(b->isChecked());
+  EXPECT_EQ(form->tlvsEdit->text(), " System Name,System Capabilities");
+  for (QCheckBox* b : form->tlvPicker->boxes) EXPECT_FALSE(b->isChecked());
 
   const size_t mark = JournalSize();
-  form->EditButton->click();
+  form->editButton->click();
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   ASSERT_EQ(sets[0].varbinds.size(), 3u);
   EXPECT_EQ(sets[0].varbinds[2].oid, tlvs + ".3");
   EXPECT_EQ(sets[0].varbinds[2].value, "50");
-  line = Line(form->ListView1, "3");
+  line = Line(form->portList, "3");
   ASSERT_NE(line, nullptr);
-  EXPECT_EQ(line->text(Column(form->ListView1, "TLVs TX Enable")), " System Name,System Capabilities");
+  EXPECT_EQ(line->text(Column(form->portList, "TLVs TX Enable")), " System Name,System Capabilities");
 }
 
 TEST_F(LldpDialogs, Dot3PortConfigurationKeepsFurtherOctets) {
   const std::string tlvs = "1.0.8802.1.1.2.1.5.4623.1.1.1.1.1";
   ASSERT_TRUE(SnmpSet({tlvs + ".2", "x", "F081"}));
-  auto form = Open<LldpDot3PortConfigDialog>();
-  QTreeWidgetItem* line = Line(form->ListView1, "2");
+  auto form = OpenTable<LldpPortConfigDialog>(LldpPortConfigDialog::Tlvs::Dot3);
+  QTreeWidgetItem* line = Line(form->portList, "2");
   ASSERT_NE(line, nullptr);
-  form->ListView1->setCurrentItem(line);
-  EXPECT_EQ(form->TLVsEdit->text(), " macPhyConfigStatus,powerViaMDI,linkAggregation,maxFrameSize");
-  form->TLVsEdit->setText(" powerViaMDI");
+  form->portList->setCurrentItem(line);
+  EXPECT_EQ(form->tlvsEdit->text(), " macPhyConfigStatus,powerViaMDI,linkAggregation,maxFrameSize");
+  form->tlvsEdit->setText(" powerViaMDI");
   const size_t mark = JournalSize();
-  form->EditButton->click();
+  form->editButton->click();
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(qrxtest::Lines(sets[0]), std::vector<std::string>{tlvs + ".2 OCTET_STRING 40 81"});
   // The caption of its setting window.
-  form->SettingForm->Prepare(form->TLVsEdit, "dev");
-  EXPECT_EQ(form->SettingForm->windowTitle(), "LLDP Dot3 Port Configuration Table Setting:dev");
+  form->tlvPicker->prepare(form->tlvsEdit, "dev");
+  EXPECT_EQ(form->tlvPicker->windowTitle(), "LLDP Dot3 Port Configuration Table Setting:dev");
 }
 
 TEST_F(LldpDialogs, TransmitSwitchWaitsForItsWriteAndReadsAgain) {
-  auto form = Open<LldpVlanNameTxDialog>();
+  auto form = OpenTable<LldpTxSwitchDialog>(LldpTxSwitchDialog::Table::VlanName);
   ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 4);
-  QTreeWidgetItem* line = form->ListView1->topLevelItem(4);
+  ASSERT_GT(form->switchList->topLevelItemCount(), 4);
+  QTreeWidgetItem* line = form->switchList->topLevelItem(4);
   const QString port = line->text(0), vlan = line->text(1);
-  form->ListView1->setCurrentItem(line);
-  EXPECT_TRUE(form->SetButton->isEnabled());
-  EXPECT_EQ(form->KeyText1->text(), port);
+  form->switchList->setCurrentItem(line);
+  EXPECT_TRUE(form->setButton->isEnabled());
+  EXPECT_EQ(form->portText->text(), port);
 
   // While a read runs: both refused, nothing sent.
   const size_t mark = JournalSize();
   form->SetReady(false);
-  form->SetClick();
-  form->RefreshClick();
+  form->setClicked();
+  form->refreshClicked();
   EXPECT_EQ(boxes.texts, (QStringList{"Get data not complete", LldpTxSwitchDialog::kNotReadyRefresh}));
   EXPECT_TRUE(JournalSince(mark).empty());
   form->SetReady(true);
 
-  const QString now = form->TXComboBox->currentText();
+  const QString now = form->transmitCombo->currentText();
   const QString other = now == "true" ? "false" : "true";
-  form->TXComboBox->setCurrentIndex(form->TXComboBox->findText(other));
-  form->SetClick();  // returns once the write is answered
+  form->transmitCombo->setCurrentIndex(form->transmitCombo->findText(other));
+  form->setClicked();  // returns once the write is answered
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   const std::string oid = "1.0.8802.1.1.2.1.5.32962.1.1.2.1.1." + port.toStdString() + "." + vlan.toStdString();
   EXPECT_EQ(qrxtest::Lines(sets[0]),
             std::vector<std::string>{oid + " INTEGER " + (other == "true" ? "1" : "2")});
-  EXPECT_TRUE(form->KeyText1->text().isEmpty());
+  EXPECT_TRUE(form->portText->text().isEmpty());
   // Read again.
   ASSERT_TRUE(WaitFor([&] { return form->Ready() && !form->AnyBusy(); }));
   QTreeWidgetItem* again = nullptr;
-  for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
-    auto* l = form->ListView1->topLevelItem(i);
+  for (int i = 0; i < form->switchList->topLevelItemCount(); ++i) {
+    auto* l = form->switchList->topLevelItem(i);
     if (l->text(0) == port && l->text(1) == vlan) again = l;
   }
   ASSERT_NE(again, nullptr);
@@ -220,47 +224,47 @@ class SilentPort {
 };
 
 TEST_F(LldpDialogs, TransmitSwitchWaitEndsWhenTheWriteIsNotAnswered) {
-  auto form = Open<LldpProtocolTxDialog>();
+  auto form = OpenTable<LldpTxSwitchDialog>(LldpTxSwitchDialog::Table::Protocol);
   ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+  ASSERT_GT(form->switchList->topLevelItemCount(), 0);
+  form->switchList->setCurrentItem(form->switchList->topLevelItem(0));
   SilentPort silent;
   ASSERT_NE(silent.port(), 0);
   form->binding->request.device.address = "127.0.0.1";
   form->binding->request.device.port = silent.port();
-  form->StatusPanel0->clear();
-  form->SetClick();  // must come back: the write times out
+  form->statusLabel->clear();
+  form->setClicked();  // must come back: the write times out
   EXPECT_TRUE(form->Ready());
   EXPECT_FALSE(form->AnyBusy());
-  EXPECT_FALSE(form->StatusPanel0->text().isEmpty());
-  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Set:")) << form->StatusPanel0->text().toStdString();
+  EXPECT_FALSE(form->statusLabel->text().isEmpty());
+  EXPECT_TRUE(form->statusLabel->text().startsWith("Set:")) << form->statusLabel->text().toStdString();
 }
 
 TEST_F(LldpDialogs, ViewsShowBitSetsByName) {
   {
-    auto form = Open<LldpRemoteTableDialog>();
-    ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-    auto* line = form->ListView1->topLevelItem(0);
-    EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Supported")), " bridge,router");
-    EXPECT_EQ(line->text(Column(form->ListView1, "Remote System Capabilities Enabled")), " bridge");
+    auto form = OpenTable<LldpNamesViewDialog>(LldpNamesViewDialog::Table::Remote);
+    ASSERT_GT(form->tableList->topLevelItemCount(), 0);
+    auto* line = form->tableList->topLevelItem(0);
+    EXPECT_EQ(line->text(Column(form->tableList, "Remote System Capabilities Supported")), " bridge,router");
+    EXPECT_EQ(line->text(Column(form->tableList, "Remote System Capabilities Enabled")), " bridge");
   }
   {
-    auto form = Open<LldpLocalLinkAggDialog>();
-    ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
+    auto form = OpenTable<LldpNamesViewDialog>(LldpNamesViewDialog::Table::LocalLinkAggregation);
+    ASSERT_GT(form->tableList->topLevelItemCount(), 0);
+    EXPECT_EQ(form->tableList->topLevelItem(0)->text(Column(form->tableList, "Link Aggregation Status")),
               " aggCapable");
   }
   {
-    auto form = Open<LldpRemoteLinkAggDialog>();
-    ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(Column(form->ListView1, "Link Aggregation Status")),
+    auto form = OpenTable<LldpNamesViewDialog>(LldpNamesViewDialog::Table::RemoteLinkAggregation);
+    ASSERT_GT(form->tableList->topLevelItemCount(), 0);
+    EXPECT_EQ(form->tableList->topLevelItem(0)->text(Column(form->tableList, "Link Aggregation Status")),
               " aggCapable,aggEnabled");
   }
   {
     auto form = Open<LldpLocalSystemDialog>();
-    EXPECT_EQ(form->CapSupportEdit->text(), " bridge,router");
-    EXPECT_EQ(form->capEnableEdit->text(), " bridge");
-    EXPECT_FALSE(form->SysNameText->text().isEmpty());
+    EXPECT_EQ(form->capabilitiesSupportedEdit->text(), " bridge,router");
+    EXPECT_EQ(form->capabilitiesEnabledEdit->text(), " bridge");
+    EXPECT_FALSE(form->systemNameText->text().isEmpty());
   }
 }
 

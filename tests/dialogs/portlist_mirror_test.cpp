@@ -1,12 +1,16 @@
-// The port mirror dialog against the simulator: "Set Member" writes three
-// times; a failed write keeps its error and the operator's choices, and the
-// next refresh reads every variable again.
+// The port mirror dialog against the simulator: opening and Refresh read the
+// four mirror variables and nothing else; "Set Member" writes three times; a
+// failed write keeps its error and the operator's choices, and the next
+// refresh reads every variable again.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <csignal>
+#include <cstdio>
+#include <functional>
 
 #include "dialogs/layer2/PortMirrorDialog.h"
+#include "common/RequestJournal.h"
 #include "editors/ControlBinding.h"
 #include "sim_dialog_support.h"
 
@@ -35,11 +39,38 @@ class PortMirror : public qrxtest::DialogSimTest {
   std::vector<std::string> switches;
 };
 
+// What the dialog asks the switch for, from the request journal of the
+// simulator: one GET of the four variables, no other table.
+TEST_F(PortMirror, OpeningAndRefreshReadTheFourMirrorVariablesOnly) {
+  const std::string journal = ::testing::TempDir() + "port_mirror_requests.log";
+  std::remove(journal.c_str());
+  ASSERT_TRUE(Start({"--request-journal", journal}));
+  PortMirrorDialog form(DialogContext{});
+  const std::string fourVariables =
+      std::string("GET\n  ") + kRx + "\n  " + kTx + "\n  " + kTarget + "\n  " + kState + "\n";
+  const struct {
+    const char* what;
+    std::function<void()> act;
+  } cases[] = {
+      {"opening", [&] { Open(form); }},
+      {"Refresh", [&] { form.BT_GetClick(); }},
+  };
+  size_t seen = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.act();
+    ASSERT_TRUE(Idle(form));
+    const auto records = qrxtest::ReadRequestJournal(journal);
+    ASSERT_GE(records.size(), seen);
+    EXPECT_EQ(qrxtest::AskedFor({records.begin() + static_cast<std::ptrdiff_t>(seen), records.end()}), fourVariables);
+    seen = records.size();
+  }
+}
+
 TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
   ASSERT_TRUE(Start());
   PortMirrorDialog form(DialogContext{});
   Open(form);
-  EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);  // the hidden trunk editor read too
   Check(form.IngressPorts, {1, 9});
   Check(form.EgressPorts, {52});
   form.PortEdit->setText("3");
