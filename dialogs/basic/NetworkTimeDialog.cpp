@@ -66,13 +66,7 @@ NetworkTimeDialog::NetworkTimeDialog(const DialogContext& context) : SnmpDialog(
     ++r;
   }
   grid->setColumnMinimumWidth(2, Px(this, 140));
-  auto* top = new QHBoxLayout;
-  top->addLayout(grid, 1);
-  top->addLayout(buttons.layout());
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(memo, 1);
-  memo->setMinimumHeight(Px(this, 80));
+  PlaceFieldsBesideButtons(this, grid, buttons, memo);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::NetworkTime, true, memo);
   b->AssociateControl(kState, stateCombo);

@@ -138,13 +138,7 @@ SummerTimeDialog::SummerTimeDialog(const DialogContext& context) : SnmpDialog(co
   grid->addWidget(annualStartRow, 2, 0);
   grid->addWidget(repeatEndRow, 3, 0);
   grid->addWidget(annualEndRow, 3, 0);
-  auto* top = new QHBoxLayout;
-  top->addLayout(grid, 1);
-  top->addLayout(buttons.layout());
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(memo, 1);
-  memo->setMinimumHeight(Px(this, 80));
+  PlaceFieldsBesideButtons(this, grid, buttons, memo);
 
   KySNMPRequest2Edits* status = AddBinding(tbl::SummerTimeStatus, false, memo);
   status->AssociateControl(0, statusCombo);

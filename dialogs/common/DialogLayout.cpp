@@ -116,6 +116,19 @@ QComboBox* FieldGrid::hiddenCombo(Name name) {
 }
 
 // ---------------------------------------------------------------------------
+// PlaceFieldsBesideButtons
+
+void PlaceFieldsBesideButtons(QWidget* dialog, QLayout* fields, ButtonBar& column, QWidget* memo) {
+  auto* top = new QHBoxLayout;
+  top->addLayout(fields, 1);
+  top->addLayout(column.layout());
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addLayout(top);
+  layout->addWidget(memo, 1);
+  memo->setMinimumHeight(Px(dialog, 80));
+}
+
+// ---------------------------------------------------------------------------
 // DialogLayout
 
 DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns)

@@ -19,6 +19,7 @@ class QBoxLayout;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -80,6 +81,11 @@ class FieldGrid {
   int columns_;
   int next_ = 0;
 };
+
+// The arrangement of the dialogs that write checked fields: the fields at the
+// left, the button column at their right, and the memo under both, taking the
+// height left (at least 80 px at 96 dpi). Gives the dialog its layout.
+void PlaceFieldsBesideButtons(QWidget* dialog, QLayout* fields, ButtonBar& column, QWidget* memo);
 
 // The vertical arrangement: list, fields, buttons, status bar.
 class DialogLayout {
