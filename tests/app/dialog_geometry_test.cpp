@@ -7,6 +7,8 @@
 //   - the window, title bar and frame included, fits the screen,
 //   - every visible push button is wholly visible (not scrolled away, not
 //     clipped), and one of them closes the window ("Close"),
+//   - the buttons of a row (or a column) come in the one order: Refresh,
+//     Add, Set or Edit, Delete, the dialog's own actions, Close,
 //   - no list column cuts a cell's text while the column is below the
 //     width limit of list columns (the window would have had room).
 // QRX_GEOMETRY_ONLY=<handler>[,<handler>...] opens only those commands.
@@ -26,9 +28,10 @@
 #include <QSet>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -97,6 +100,46 @@ bool Scrolled(const QWidget* w, const QWidget* window) {
 }
 
 // What is wrong with the geometry of `window`, one line per fault.
+// Where a button's text puts it in a row: Refresh, Add, Set or Edit, Delete,
+// the dialog's own actions, Close.
+int ButtonRank(const QString& caption) {
+  const QString t = QString(caption).remove(QLatin1Char('&')).trimmed();
+  static const std::pair<const char*, int> kRanks[] = {{"Refresh", 0}, {"Get", 0}, {"Add", 1},    {"Set", 2},
+                                                       {"Edit", 2},    {"Apply", 2}, {"Delete", 3}, {"Close", 5}};
+  for (const auto& [text, rank] : kRanks)
+    if (t == QLatin1String(text)) return rank;
+  return 4;
+}
+
+// The visible buttons that share a parent and a line (a row: the same
+// middle height; a column: the same left edge), each line in the order it is
+// shown, must keep the one order.
+std::vector<std::string> ButtonOrderFaults(QWidget* window) {
+  std::vector<std::string> faults;
+  std::vector<QPushButton*> buttons;
+  for (QPushButton* b : window->findChildren<QPushButton*>())
+    if (b->isVisibleTo(window) && !b->text().isEmpty()) buttons.push_back(b);
+  auto check = [&](std::vector<QPushButton*> line, bool row) {
+    if (line.size() < 2) return;
+    std::sort(line.begin(), line.end(), [row](QPushButton* a, QPushButton* b) { return row ? a->x() < b->x() : a->y() < b->y(); });
+    for (size_t i = 1; i < line.size(); ++i)
+      if (ButtonRank(line[i]->text()) < ButtonRank(line[i - 1]->text())) {
+        std::string shown;
+        for (QPushButton* b : line) shown += (shown.empty() ? "" : " ") + b->text().remove(QLatin1Char('&')).toStdString();
+        faults.push_back(std::string(row ? "button row" : "button column") + " \"" + shown + "\" is out of order");
+        return;
+      }
+  };
+  std::map<std::pair<QWidget*, int>, std::vector<QPushButton*>> rows, columns;
+  for (QPushButton* b : buttons) {
+    rows[{b->parentWidget(), b->geometry().center().y()}].push_back(b);
+    columns[{b->parentWidget(), b->x()}].push_back(b);
+  }
+  for (auto& [key, line] : rows) check(line, true);
+  for (auto& [key, line] : columns) check(line, false);
+  return faults;
+}
+
 std::vector<std::string> GeometryFaults(QWidget* window) {
   std::vector<std::string> faults;
   // In the screen's own units: at 144 dpi the 1280x1024 pixels are 853x683
@@ -135,6 +178,7 @@ std::vector<std::string> GeometryFaults(QWidget* window) {
     if (button->isVisibleTo(window) && (button->text() == QLatin1String("Close") || button->text() == QLatin1String("OK")))
       closable = true;
   if (!closable) faults.push_back("no Close button");
+  for (const std::string& fault : ButtonOrderFaults(window)) faults.push_back(fault);
   const int limit = Px(window, kListColumnLimit);
   for (QTreeView* view : window->findChildren<QTreeView*>()) {
     if (!view->isVisibleTo(window) || view->model() == nullptr) continue;
