@@ -117,7 +117,9 @@ TEST_F(BindingRules, AddDuringTheVlanTablesRefreshIsRefusedAndTheListStaysComple
 
 // With an agent that answers 700 ms late, the longest pause between the
 // ticks of a 10 ms timer while a dialog with synchronous bindings reads
-// (its first Refresh, on opening) stays far below the exchange's time.
+// (its first Refresh, on opening) stays below the exchange's time: a loop
+// that stood still for an exchange would pause for all of it. The margin is
+// for a machine busy with other work, where a tick may come late.
 TEST_F(BindingRules, DialogsWithSynchronousBindingsKeepDrawingWhileTheyRead) {
   ASSERT_TRUE(StartWith({"--fault-delay", "700"}));
   std::vector<std::string> measured;
@@ -146,7 +148,7 @@ TEST_F(BindingRules, DialogsWithSynchronousBindingsKeepDrawingWhileTheyRead) {
     if (clock.elapsed() < 700) continue;
     std::cout << "[ gap ] " << entry.handler << ": longest pause " << longest << " ms while reading for "
               << clock.elapsed() << " ms\n";
-    EXPECT_LT(longest, 300);
+    EXPECT_LT(longest, 600);
     measured.emplace_back(entry.handler);
     dialog.reset();
   }
