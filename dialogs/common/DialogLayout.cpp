@@ -135,3 +135,12 @@ QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
   if (bar) *bar = status;
   return panel;
 }
+
+// ---------------------------------------------------------------------------
+// EntryLayout
+
+EntryLayout::EntryLayout(QWidget* window) : fields_(window, 1), buttons_(window) {
+  auto* main = new QVBoxLayout(window);
+  main->addLayout(fields_.layout());
+  main->addLayout(buttons_.layout());
+}
