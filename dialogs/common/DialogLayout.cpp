@@ -154,3 +154,12 @@ void DialogLayout::addBelowFields(QWidget* widget) {
   main_->insertWidget(2 + belowFields_, widget);
   ++belowFields_;
 }
+
+// ---------------------------------------------------------------------------
+// EntryLayout
+
+EntryLayout::EntryLayout(QWidget* window) : fields_(window, 1), buttons_(window) {
+  auto* main = new QVBoxLayout(window);
+  main->addLayout(fields_.layout());
+  main->addLayout(buttons_.layout());
+}

@@ -112,3 +112,17 @@ class DialogLayout {
   ButtonBar buttons_;
   int belowFields_ = 0;
 };
+
+// A small window of a list dialog that enters a new row: its captioned
+// fields, one a line, over its button row (the action and Close).
+class EntryLayout {
+ public:
+  explicit EntryLayout(QWidget* window);
+
+  FieldGrid& fields() { return fields_; }
+  ButtonBar& buttons() { return buttons_; }
+
+ private:
+  FieldGrid fields_;
+  ButtonBar buttons_;
+};

@@ -4,14 +4,7 @@
 
 #include <QList>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
+#include "dialogs/common/DialogBase.h"
 
 class AggregatorPortDialog : public SnmpDialog {
   Q_OBJECT

@@ -1,17 +1,11 @@
-// "DHCP Relay Control": the DHCP servers the switch relays to, per
-// interface (at most four each), with the entry window of a new server.
+// The entry window of "DHCP Relay Control": a new DHCP server of an
+// interface (at most four each).
 #pragma once
 
 #include <QDialog>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
 class DhcpRelayDialog;
 
 // The entry window: made hidden with the table window and owned by it; its
@@ -24,13 +18,13 @@ class DhcpRelayAddDialog : public QDialog {
 
   explicit DhcpRelayAddDialog(DhcpRelayDialog* table);
 
-  void SetButtonClick();
-  void CloseButtonClick() { close(); }
+  void setClicked();
+  void closeClicked() { close(); }
 
-  QLineEdit* Edit1;  // "Interface Name"
-  QLineEdit* Edit2;  // "DHCP Server IP"
-  QPushButton* SetButton;
-  QPushButton* CloseButton;
+  QLineEdit* interfaceEdit;  // "Interface Name"
+  QLineEdit* serverIpEdit;  // "DHCP Server IP"
+  QPushButton* setButton;
+  QPushButton* closeButton;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -59,8 +59,8 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, Memo1);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(ListView1, true);
-  b->AssociateEdits(kInterface, "%s", NewBootpCtrlForm->Edit1);
-  b->AssociateEdits(kServerIp, "%s", NewBootpCtrlForm->Edit2);
+  b->AssociateEdits(kInterface, "%s", NewBootpCtrlForm->interfaceEdit);
+  b->AssociateEdits(kServerIp, "%s", NewBootpCtrlForm->serverIpEdit);
   b->AssociateControl(kRowStatus, ComboBox1);
 
   connect(RefreshBtn, &QPushButton::clicked, this, &DhcpRelayDialog::RefreshBtnClick);

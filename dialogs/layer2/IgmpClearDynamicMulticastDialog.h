@@ -2,14 +2,7 @@
 // multicast entries of all VLANs, a VLAN or a group, with one write.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
+#include "dialogs/common/DialogBase.h"
 
 class IgmpClearDynamicMulticastDialog : public SnmpDialog {
   Q_OBJECT

@@ -1,17 +1,11 @@
-// "IGMP Multicast VLAN Group": the group address ranges of the multicast
-// VLANs, with the add window of a new range.
+// The add window of "IGMP Multicast VLAN Group": a new group address range
+// of a multicast VLAN.
 #pragma once
 
 #include <QDialog>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
 class IgmpMulticastVlanGroupDialog;
 
 // The add window: made with the list window and owned by it; its controls
@@ -22,14 +16,14 @@ class IgmpMulticastVlanGroupAddDialog : public QDialog {
  public:
   explicit IgmpMulticastVlanGroupAddDialog(IgmpMulticastVlanGroupDialog* list);
 
-  void btnAddClick();
+  void addClicked();
 
-  QLineEdit* edtVID;
-  QLineEdit* edtFormIP;
-  QLineEdit* edtToIP;
-  QComboBox* cbxState;
-  QPushButton* btnAdd;
-  QPushButton* btnClose;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* fromIpEdit;
+  QLineEdit* toIpEdit;
+  QComboBox* stateCombo;
+  QPushButton* addButton;
+  QPushButton* closeButton;
 
  protected:
   void showEvent(QShowEvent* event) override;

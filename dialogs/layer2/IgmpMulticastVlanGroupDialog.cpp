@@ -47,10 +47,10 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
   KySNMPRequest2Edits* b = AddBinding(tbl::IgmpMulticastVlanGroup, true, StatusBar1);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   b->AttachListView(ListView1, true);
-  b->AssociateEdits(0, "%i{n0x4094l4}", AddForm->edtVID);
-  b->AssociateEdits(1, "%s", AddForm->edtFormIP);
-  b->AssociateEdits(2, "%s", AddForm->edtToIP);
-  b->AssociateControl(3, AddForm->cbxState);
+  b->AssociateEdits(0, "%i{n0x4094l4}", AddForm->vlanIdEdit);
+  b->AssociateEdits(1, "%s", AddForm->fromIpEdit);
+  b->AssociateEdits(2, "%s", AddForm->toIpEdit);
+  b->AssociateControl(3, AddForm->stateCombo);
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanGroupDialog::ListView1Click);
   connect(btnRefresh, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::btnRefreshClick);
   connect(btnAdd, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::btnAddClick);
@@ -84,7 +84,7 @@ void IgmpMulticastVlanGroupDialog::btnAddClick() {
 void IgmpMulticastVlanGroupDialog::btnDeleteClick() {
   if (ListView1->selectedItems().isEmpty()) return;
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetComboText(AddForm->cbxState, QStringLiteral("destroy"));
+  SetComboText(AddForm->stateCombo, QStringLiteral("destroy"));
   try {
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {

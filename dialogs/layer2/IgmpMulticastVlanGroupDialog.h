@@ -4,14 +4,8 @@
 
 #include <QDialog>
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
+#include "dialogs/common/DialogBase.h"
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
 class IgmpMulticastVlanGroupAddDialog;
 
 class IgmpMulticastVlanGroupDialog : public SnmpDialog {

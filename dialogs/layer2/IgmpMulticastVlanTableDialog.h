@@ -3,17 +3,7 @@
 // table is read, gates every operation and the closing of the window.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class IgmpMulticastVlanTableDialog : public SnmpDialog {
   Q_OBJECT

@@ -1,16 +1,9 @@
-// The static, dynamic and forbidden router ports of each VLAN, for IGMP
-// snooping and for MLD snooping, on three port grids.
+// MLD snooping router ports: the static, dynamic and forbidden router
+// ports of each VLAN for MLD snooping (RouterPortsDialog).
 #pragma once
 
 #include "dialogs/layer2/RouterPortsDialog.h"
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class MldRouterPortsDialog : public RouterPortsDialog {
   Q_OBJECT

@@ -2,16 +2,7 @@
 // include and exclude ports, read only.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class MldSnoopingGroupDialog : public SnmpDialog {
   Q_OBJECT

@@ -3,14 +3,7 @@
 // list on its own.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class PortMirrorDialog : public SnmpDialog {
   Q_OBJECT

@@ -4,16 +4,7 @@
 // anything is written.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class PortTrunkDialog : public SnmpDialog {
   Q_OBJECT

@@ -1,15 +1,8 @@
-// The static, dynamic and forbidden router ports of each VLAN, for IGMP
-// snooping and for MLD snooping, on three port grids.
+// What the IGMP and MLD snooping router port dialogs share: the static,
+// dynamic and forbidden router ports of each VLAN on three port grids.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 // What the two dialogs share: the list, the three grids, the ready flag.
 class RouterPortsDialog : public SnmpDialog {

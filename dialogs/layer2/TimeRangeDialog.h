@@ -2,15 +2,7 @@
 // to, added, edited and deleted through their status column.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTreeWidget;
+#include "dialogs/common/DialogBase.h"
 
 class TimeRangeDialog : public SnmpDialog {
   Q_OBJECT

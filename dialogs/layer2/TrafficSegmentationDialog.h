@@ -1,17 +1,8 @@
-// Three small port-list dialogs: traffic segmentation (the ports each port
-// may forward to), the deletion of a learned port-security entry, and the
-// guest VLAN of 802.1X.
+// Traffic segmentation: for each port, the ports it may forward to, on a
+// port grid.
 #pragma once
 
-#include "editors/DialogContext.h"
-#include "editors/SnmpDialog.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
-class PortGrid;
+#include "dialogs/common/DialogBase.h"
 
 class TrafficSegmentationDialog : public SnmpDialog {
   Q_OBJECT

@@ -9,9 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+<<<<<<< HEAD
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+=======
+#include <QGridLayout>
+>>>>>>> i22b
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +106,35 @@ TEST(ButtonBarTest, CloseClosesTheDialogAsEscapeDoesAndTheCounterStandsAtTheLeft
       close->click();
     EXPECT_FALSE(dialog.isVisible());
   }
+}
+
+TEST(EntryLayoutTest, FieldsOneALineOverTheButtonRow) {
+  QDialog window;
+  EntryLayout entry(&window);
+  QLineEdit* first = entry.fields().edit(QStringLiteral("VLAN ID"), Name{"first"});
+  QComboBox* second = entry.fields().combo(QStringLiteral("Status"), Name{"second"});
+  entry.buttons().close(Name{"CloseButton"});
+  entry.buttons().add(QStringLiteral("Add"), Name{"AddButton"});
+  auto* main = qobject_cast<QVBoxLayout*>(window.layout());
+  ASSERT_NE(main, nullptr);
+  ASSERT_EQ(main->count(), 2);
+  EXPECT_EQ(main->itemAt(0)->layout(), entry.fields().layout());
+  EXPECT_EQ(main->itemAt(1)->layout(), entry.buttons().layout());
+  const struct {
+    int row;
+    QWidget* field;
+    const char* caption;
+  } lines[] = {{0, first, "VLAN ID"}, {1, second, "Status"}};
+  QGridLayout* grid = entry.fields().layout();
+  for (const auto& line : lines) {
+    SCOPED_TRACE(line.caption);
+    auto* label = qobject_cast<QLabel*>(grid->itemAtPosition(line.row, 0)->widget());
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), line.caption);
+    EXPECT_EQ(label->buddy(), line.field);
+    EXPECT_EQ(grid->itemAtPosition(line.row, 1)->widget(), line.field);
+  }
+  EXPECT_EQ(Shown(entry.buttons().layout()), (QStringList{"~", "Add", "Close"}));
 }
 
 // A caption left out by a caller of AddSamplesCounter is placed just before

@@ -165,11 +165,11 @@ class DhcpRelay : public DialogTest {
         [&](QWidget* window) {
           auto* entry = qobject_cast<DhcpRelayAddDialog*>(window);
           ASSERT_NE(entry, nullptr);
-          EXPECT_TRUE(entry->Edit1->text().isEmpty());
-          entry->Edit1->setText(name);
-          entry->Edit2->setText(ip);
-          entry->SetButton->click();
-          if (entry->isVisible()) entry->CloseButton->click();
+          EXPECT_TRUE(entry->interfaceEdit->text().isEmpty());
+          entry->interfaceEdit->setText(name);
+          entry->serverIpEdit->setText(ip);
+          entry->setButton->click();
+          if (entry->isVisible()) entry->closeButton->click();
         },
         &form);
     form.AddBtn->click();

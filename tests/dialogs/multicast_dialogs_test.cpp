@@ -223,15 +223,15 @@ TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
         auto* add = qobject_cast<IgmpMulticastVlanGroupAddDialog*>(window);
         ASSERT_NE(add, nullptr);
         EXPECT_EQ(add->windowTitle(), QStringLiteral("IGMP Multicast VLAN Group (Add): qrx-sim"));
-        EXPECT_FALSE(add->cbxState->isEnabled());
-        add->edtVID->setText("12");
-        add->edtFormIP->setText("239.0.0.300");  // refused first
-        add->btnAdd->click();
+        EXPECT_FALSE(add->stateCombo->isEnabled());
+        add->vlanIdEdit->setText("12");
+        add->fromIpEdit->setText("239.0.0.300");  // refused first
+        add->addButton->click();
         ASSERT_TRUE(add->isVisible());
-        add->edtFormIP->setText("239.1.1.1");
-        add->edtToIP->setText("239.1.1.9");
-        add->btnAdd->click();
-        if (add->isVisible()) add->btnClose->click();
+        add->fromIpEdit->setText("239.1.1.1");
+        add->toIpEdit->setText("239.1.1.9");
+        add->addButton->click();
+        if (add->isVisible()) add->closeButton->click();
       },
       form.get());
   size_t mark = JournalSize();

@@ -8,6 +8,9 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <string>
+
+#include <unistd.h>
 
 #include "dialogs/layer2/PortMirrorDialog.h"
 #include "common/RequestJournal.h"
@@ -42,7 +45,8 @@ class PortMirror : public qrxtest::DialogSimTest {
 // What the dialog asks the switch for, from the request journal of the
 // simulator: one GET of the four variables, no other table.
 TEST_F(PortMirror, OpeningAndRefreshReadTheFourMirrorVariablesOnly) {
-  const std::string journal = ::testing::TempDir() + "port_mirror_requests.log";
+  // Its own file: the 96 and 144 dpi runs of this suite may run at once.
+  const std::string journal = ::testing::TempDir() + "port_mirror_requests." + std::to_string(getpid()) + ".log";
   std::remove(journal.c_str());
   ASSERT_TRUE(Start({"--request-journal", journal}));
   PortMirrorDialog form(DialogContext{});
@@ -65,6 +69,7 @@ TEST_F(PortMirror, OpeningAndRefreshReadTheFourMirrorVariablesOnly) {
     EXPECT_EQ(qrxtest::AskedFor({records.begin() + static_cast<std::ptrdiff_t>(seen), records.end()}), fourVariables);
     seen = records.size();
   }
+  std::remove(journal.c_str());
 }
 
 TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
