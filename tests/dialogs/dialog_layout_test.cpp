@@ -9,13 +9,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-<<<<<<< HEAD
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-=======
-#include <QGridLayout>
->>>>>>> i22b
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
