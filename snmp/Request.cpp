@@ -714,6 +714,22 @@ bool KySNMPRequest::LearnFromBulk(const std::vector<KyVb>& asked, const std::vec
       lane.from.clear();
     }
   }
+  // A stream of a later part that stood where the read asked goes on
+  // after the read's chain.
+  for (size_t k = 0; k < n && forReads; ++k) {
+    const size_t p = missing[k];
+    for (size_t q = laneBases_.size(); q < lanes_.size(); ++q) {
+      Lane& lane = lanes_[q];
+      if (lane.column != p || lane.busy || lane.failed || lane.from.empty() || lane.from != asked[p].oid) continue;
+      const KyOid& last = *previous[k];
+      if (!stopped[k] && learnt[k] > 0 && InSubtree(laneBases_[p], last)) {
+        lane.from = last;
+        EndAtNextStart(q);
+      } else {
+        lane.from.clear();
+      }
+    }
+  }
   return std::all_of(learnt.begin(), learnt.end(), [](size_t c) { return c > 0; });
 }
 
@@ -798,7 +814,7 @@ bool KySNMPRequest::StartSplit() {
   if (facts_.size() >= kMostFacts) return false;
   const double perReply = static_cast<double>(
       std::max<size_t>(1, std::min<size_t>(agentBindings_, static_cast<size_t>(BulkRepetitions(1)))));
-  double bestEstimate = 2 * perReply;  // a part smaller than two replies is not worth a stream
+  double bestEstimate = 0;
   size_t bestColumn = SIZE_MAX;
   KyOid bestName;
   for (size_t q = 0; q < lanes_.size(); ++q) {
@@ -808,7 +824,7 @@ bool KySNMPRequest::StartSplit() {
     const Spread& s = spreads_[p];
     if (!s.seen || s.density <= 0 || s.splits >= kMostSplits) continue;
     // The part of the column ahead of the stream: up to the start of the
-    // next stream, or open (then as much again as was seen so far).
+    // next stream, or open.
     double at = SpreadPosition(p, lane.from);
     if (lane.busy) at += perReply / s.density;
     const KyOid* limit = nullptr;
@@ -817,10 +833,15 @@ bool KySNMPRequest::StartSplit() {
         limit = &other.start;
     double estimate, point;
     if (limit) {
+      // Halved, when it holds more than two replies.
       const double end = SpreadPosition(p, *limit);
       estimate = (end - at) * s.density;
+      if (estimate < 2 * perReply) continue;
       point = (at + end) / 2;
     } else {
+      // Open: a stream as far ahead as the column was seen to reach (at
+      // least one reply ahead), once the last one started has answered.
+      if (lane.split && lane.busy && lane.from == lane.start) continue;
       const double seen = std::max(at - s.first, perReply / s.density);
       estimate = seen * s.density;
       point = at + seen;
@@ -875,6 +896,15 @@ void KySNMPRequest::PruneBehindItems() {
   PruneFacts(at);
 }
 
+bool KySNMPRequest::StepAsks(size_t q) const {
+  if (!stepInFlight_ || q >= lanes_.size()) return false;
+  const Lane& lane = lanes_[q];
+  if (std::find(stepColumns_.begin(), stepColumns_.end(), lane.column) == stepColumns_.end()) return false;
+  // The column's own stream goes on from the read's reply; another stream
+  // only when it stands where the read asks.
+  return q == lane.column || (lane.column < stepNames_.size() && lane.from == stepNames_[lane.column]);
+}
+
 std::vector<KySNMPRequest::LaneAsk> KySNMPRequest::PickLanes(int32_t slots) {
   std::vector<LaneAsk> picked;
   // With one exchange allowed, the walk's own read is the only one.
@@ -888,7 +918,7 @@ std::vector<KySNMPRequest::LaneAsk> KySNMPRequest::PickLanes(int32_t slots) {
     for (size_t p = 0; p < columns; ++p) {
       const Lane& lane = lanes_[p];
       if (lane.busy || lane.from.empty()) continue;
-      if (stepInFlight_ && std::find(stepColumns_.begin(), stepColumns_.end(), p) != stepColumns_.end()) continue;
+      if (StepAsks(p)) continue;
       const size_t ahead = lane.learnt > lane.used ? lane.learnt - lane.used : 0;
       if (ahead < bestAhead) {
         best = p;
@@ -897,7 +927,7 @@ std::vector<KySNMPRequest::LaneAsk> KySNMPRequest::PickLanes(int32_t slots) {
     }
     if (best == lanes_.size() && facts_.size() < kMostFacts) {
       for (size_t q = columns; q < lanes_.size() && best == lanes_.size(); ++q)
-        if (!lanes_[q].busy && !lanes_[q].from.empty() && !lanes_[q].failed) best = q;
+        if (!lanes_[q].busy && !lanes_[q].from.empty() && !lanes_[q].failed && !StepAsks(q)) best = q;
       if (best == lanes_.size() && StartSplit()) best = lanes_.size() - 1;
     }
     if (best == lanes_.size()) break;
@@ -1046,6 +1076,8 @@ KySnmpOutcome KySNMPRequest::ReadBulkSync(const KySnmpTarget& target, const std:
     // the read's own GETBULK; all of them are waited for.
     stepInFlight_ = true;
     stepColumns_ = missing;
+    stepNames_.assign(asked.size(), KyOid{});
+    for (size_t k : missing) stepNames_[k] = asked[k].oid;
     std::vector<LaneAsk> lanes = PickLanes(maxInFlight - 1);
     stepInFlight_ = false;
     stepColumns_.clear();
@@ -1118,6 +1150,8 @@ int KySNMPRequest::StepBulk(const std::shared_ptr<BulkStep>& step) {
   if (rc == 0) {
     stepInFlight_ = true;
     stepColumns_ = step->missing;
+    stepNames_.assign(step->asked.size(), KyOid{});
+    for (size_t k : step->missing) stepNames_[k] = step->asked[k].oid;
   }
   return rc;
 }

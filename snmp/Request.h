@@ -16,16 +16,23 @@
 // either operation, and rows are handed on one per read. The max-repetitions
 // start modest and grow while replies come back whole and in time, up to what
 // the agent's largest reply holds; a reply the agent cut short, tooBig or a
-// reply that needed a retry shrinks them. Asynchronous walks keep up to
+// reply that needed a retry shrinks them. Walks keep up to
 // `maxInFlight` exchanges in flight: besides the read's own, one GETBULK per
 // walked column continues that column ahead of the reads (a lost one is asked
 // again alone by the session's retries; a failed one is left to the read that
-// reaches it, which asks as it would without them). When a GETBULK fails
-// and GET-NEXT answers the same read, the walk goes on by GET-NEXT; an agent
-// that refuses GETBULK itself (no answer to it, or noSuchName, genErr or
-// nothing usable as its first GETBULK reply of the session) is walked with
-// GET-NEXT for the rest of the session, while after an error of one object
-// the next walk asks by GETBULK again.
+// reaches it, which asks as it would without them). When a column's replies
+// show how its names are spread and the bound leaves room, further streams
+// start at later points of the column's index space (midway between a
+// stream and the next one's start, or as far ahead as the column was seen
+// to reach); a stream ends where it reaches the start of the next one, so
+// no name is asked twice, and a stream that starts beyond the column's
+// end brings nothing of it. A synchronous read that has to ask sends the
+// streams' GETBULKs along with its own and waits for them all. When a
+// GETBULK fails and GET-NEXT answers the same read, the walk goes on by
+// GET-NEXT; an agent that refuses GETBULK itself (no answer to it, or
+// noSuchName, genErr or nothing usable as its first GETBULK reply of the
+// session) is walked with GET-NEXT for the rest of the session, while after
+// an error of one object the next walk asks by GETBULK again.
 //
 // Synchronous operations raise KySNMPException. Asynchronous ones raise only
 // when the send itself fails; their outcome reaches the callback, which runs
@@ -263,7 +270,10 @@ class KySNMPRequest {
   std::vector<KyOid> laneBases_;       // the walked columns' names
   int32_t lanesInFlight_ = 0;
   bool stepInFlight_ = false;          // a read's own GETBULK is in flight
-  std::vector<size_t> stepColumns_;    // the columns it asks
+  std::vector<size_t> stepColumns_;    // the columns it asks ...
+  std::vector<KyOid> stepNames_;       // ... and the names it asks, by column position
+  // The read's own GETBULK asks what stream q would ask.
+  bool StepAsks(size_t q) const;
   bool walkOver_ = true;               // the walk ended: no more lanes
   std::shared_ptr<BulkStep> waiting_;  // a read waiting for the lanes
   int32_t repsCap_ = kMaxRepetitions;  // lowered when the agent answers tooBig

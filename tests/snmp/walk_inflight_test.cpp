@@ -24,6 +24,12 @@ namespace {
 
 using namespace walkfixture;
 
+std::string OidText(const Oid& o) {
+  std::string t;
+  for (uint32_t v : o) t += "." + std::to_string(v);
+  return t;
+}
+
 constexpr size_t kCounted = static_cast<size_t>(-1);  // rows as the GET-NEXT walk counts them
 
 struct TableCase {
@@ -381,14 +387,15 @@ TEST(WalkInFlight, ColumnsSplitWhenTheBoundAllowsMoreExchanges) {
     if (async) {
       EXPECT_GT(most, 4u) << "more exchanges in flight than the three columns and the read";
     }
-    // A name asked before the replies of the column had reached its half.
-    std::map<uint32_t, uint32_t> reached;  // column -> the highest row a reply could have brought
+    // A name asked far beyond any the column was asked for before: more
+    // than three replies' worth, where a continuation goes one reply on.
+    std::map<uint32_t, uint32_t> reached;  // column -> the highest row asked for
     bool ahead = false;
     for (const fake::Request& q : SentSince(agent, before)) {
       for (const fake::Vb& vb : q.vbs) {
         if (vb.oid.size() != kEntry.size() + 2) continue;
         const uint32_t column = vb.oid[kEntry.size()], row = vb.oid[kEntry.size() + 1];
-        if (row > 1500 && reached[column] < 1000) ahead = true;
+        if (row > reached[column] + 3 * 30) ahead = true;
         reached[column] = std::max(reached[column], row);
       }
     }
@@ -459,7 +466,13 @@ TEST(WalkInFlight, LossIsAskedAgainAloneAndTheWalkNeverGoesBack) {
         for (const fake::Vb& vb : q.vbs) {
           auto [at, added] = askedBy.emplace(vb.oid, asks(q));
           if (added) continue;
-          EXPECT_TRUE(at->second == asks(q)) << "a name asked by two different requests";
+          EXPECT_TRUE(at->second == asks(q)) << "a name asked by two different requests: " << [&] {
+            std::string t;
+            for (const Oid& o : at->second.first) t += OidText(o) + " ";
+            t += "r" + std::to_string(at->second.second) + " / ";
+            for (const Oid& o : asks(q).first) t += OidText(o) + " ";
+            return t + "r" + std::to_string(q.maxRepetitions);
+          }();
           ++again;
         }
       }

@@ -422,9 +422,10 @@ TEST_F(BulkWalkTest, ReadAheadAndItsFailure) {
   ASSERT_EQ(expected.rows.size(), 60u);
 
   // While the first row is handed on, a GETBULK per walked column is under
-  // way.
+  // way (a bound of one per column leaves no room for further streams).
   {
     auto r = make(true);
+    r->maxInFlight = 2;
     size_t before = agent.requests().size();
     size_t pendingAtFirstRow = 0;
     int rows = 0;
