@@ -111,6 +111,7 @@ struct Options {
   int delay = -1;  // slow link: the simulator's answer delay, ms
   int dropEvery = 0;
   int maxInFlight = 0;  // 0: the session's default
+  int agentBulkMax = 0;  // 0: the simulator's default
 };
 
 void Usage(FILE* to) {
@@ -135,6 +136,8 @@ void Usage(FILE* to) {
                "                        unanswered\n"
                "  --max-in-flight N     exchanges a walk keeps in flight (1-16; default the\n"
                "                        session's)\n"
+               "  --agent-bulk-max N    the simulator's GETBULK replies carry at most N\n"
+               "                        bindings (its --bulk-max; 100 is net-snmp's agent default)\n"
                "  --sim PATH            the simulator (default $QRX_SIM, else ../sim/qrx900-sim\n"
                "                        next to this program, else qrx900-sim in PATH)\n"
                "  --help                this text\n");
@@ -776,10 +779,11 @@ int RunSlowLink(const Options& o, const KyVarDefTable& table, const std::vector<
                 const std::string& entry, const std::vector<std::string>& credentials) {
   const std::string simulator = FindSimulator(o);
   std::printf("qrx900-walk-bench: slow link, table %s (entry %s), %zu columns; %s; answers %d ms late%s; "
-              "MaxInFlight %d\n",
+              "MaxInFlight %d; GETBULK replies of at most %s bindings\n",
               o.table.c_str(), entry.c_str(), columns.size(), o.v3 ? "SNMPv3 authPriv SHA/AES" : "SNMPv2c", o.delay,
               o.dropEvery > 0 ? (", every " + std::to_string(o.dropEvery) + "th request unanswered").c_str() : "",
-              GlobalMaxInFlight);
+              GlobalMaxInFlight,
+              o.agentBulkMax > 0 ? std::to_string(o.agentBulkMax).c_str() : "the simulator's default");
   std::printf("median of %d runs each (the engine after one unmeasured run); a tool's time includes starting it\n",
               o.repeat);
   std::fflush(stdout);
@@ -788,6 +792,7 @@ int RunSlowLink(const Options& o, const KyVarDefTable& table, const std::vector<
   for (int rows : sizes) {
     std::vector<std::string> args{"--rows", o.table + "=" + std::to_string(rows), "--fault-delay",
                                   std::to_string(o.delay)};
+    if (o.agentBulkMax > 0) args.insert(args.end(), {"--bulk-max", std::to_string(o.agentBulkMax)});
     qrxtest::SimProcess lossless;
     if (o.dropEvery > 0) {
       lossless.setExecutable(simulator);
@@ -903,6 +908,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qrx900-walk-bench: --max-in-flight wants 1 to %d\n", kMaxMaxInFlight);
         return 2;
       }
+    } else if (a == "--agent-bulk-max") {
+      number(1, o.agentBulkMax);
     } else if (a == "--gets") {
       number(1, o.gets);
     } else if (a == "--v3") {
@@ -976,7 +983,9 @@ int main(int argc, char** argv) {
 
   qrxtest::SimProcess sim;
   sim.setExecutable(FindSimulator(o));
-  if (!sim.Start({"--rows", o.table + "=" + std::to_string(o.rows)})) {
+  std::vector<std::string> simArgs{"--rows", o.table + "=" + std::to_string(o.rows)};
+  if (o.agentBulkMax > 0) simArgs.insert(simArgs.end(), {"--bulk-max", std::to_string(o.agentBulkMax)});
+  if (!sim.Start(simArgs)) {
     std::fprintf(stderr, "qrx900-walk-bench: %s\n", sim.error().c_str());
     return 1;
   }

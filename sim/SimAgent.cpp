@@ -761,6 +761,9 @@ int RunAgent(const Options& o) {
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
                           (fs::path(o.configDir) / "persist").string().c_str());
   }
+  // A GETBULK reply holds what the request asks, up to --bulk-max bindings
+  // (a configuration file's maxGetbulkResponses still wins).
+  netsnmp_ds_set_int(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_MAX_GETBULKRESPONSES, o.bulkMax);
   netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
   netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
   std::string ports = "udp:" + o.address + ":" + std::to_string(o.port);

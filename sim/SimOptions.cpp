@@ -77,6 +77,10 @@ Agent:
                             second of the agent's uptime (sysUpTime), counted to the
                             hundredth of a second; its other counters stand still;
                             repeatable
+  --bulk-max N              a GETBULK reply carries at most N bindings, 1-100000
+                            (default 2000, what one UDP datagram holds of bindings
+                            of about 30 bytes; a reply larger than a datagram is
+                            not sent); an agent with net-snmp's defaults sends 100
   --list                    print every object served (OID, type, access) and the
                             counts of the definition tables, and exit
   --verbose                 log requests to stderr
@@ -228,6 +232,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     } else if (a == "--fault-answer-every") { if (!number(1, 1000000, o.answerEvery)) return false; }
     else if (a == "--fault-drop-every") { if (!number(1, 1000000, o.dropEvery)) return false; }
     else if (a == "--fault-delay") { if (!number(0, 600000, o.delayMs)) return false; }
+    else if (a == "--bulk-max") { if (!number(1, 100000, o.bulkMax)) return false; }
     else if (a == "--fault-led-short") { if (!number(0, 105, o.ledLength)) return false; }
     else if (a == "--fault-set-fail") {
       int n = 0;
