@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "dialogs/common/DialogBase.h"
-
 #include "dialogs/basic/Dot3PortsDialog.h"
 
 class Dot3ControlDialog : public Dot3PortsDialog {

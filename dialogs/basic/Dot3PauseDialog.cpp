@@ -1,40 +1,26 @@
 #include "dialogs/basic/Dot3PauseDialog.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
-#include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-// ---------------------------------------------------------------------------
 Dot3PauseDialog::Dot3PauseDialog(const DialogContext& context)
     : Dot3PortsDialog(context, "dot3PauseForm", QStringLiteral("Dot3 Pause Table: "), tbl::Dot3PausePorts,
                 tbl::Dot3PauseCounters, {QStringLiteral("In Pause Frame"), QStringLiteral("Out Pause Frame")}, 130) {
   indexEdit = MakeEdit(this, "edtIndex");
   indexEdit->hide();
   adminModeCombo = MakeCombo(this, "cbxAdminMode");
-  setButton = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  auto* mode = new QHBoxLayout;
-  mode->addWidget(MakeLabel(this, QStringLiteral("Admin Mode")));
-  mode->addWidget(adminModeCombo);
-  mode->addStretch(1);
   PortEditor()->AssociateEdits(0, "%i", indexEdit);
   PortEditor()->AssociateControl(1, adminModeCombo);
-  connect(setButton, &QPushButton::clicked, this, &Dot3PauseDialog::setClicked);
-  FinishLayout(mode, {setButton});
+  PlaceControls(CaptionedRow(this, QStringLiteral("Admin Mode"), {adminModeCombo}));
+  setButton = AddButton(QStringLiteral("Set"), "btnSet", [this] { setClicked(); });
   setButton->setEnabled(false);
 }
 

@@ -2,10 +2,6 @@
 // selected port written with Set, and its counters.
 #pragma once
 
-#include <vector>
-
-#include "dialogs/common/DialogBase.h"
-
 #include "dialogs/basic/Dot3PortsDialog.h"
 
 class Dot3PauseDialog : public Dot3PortsDialog {

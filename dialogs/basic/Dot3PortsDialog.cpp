@@ -1,20 +1,14 @@
 #include "dialogs/basic/Dot3PortsDialog.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -34,14 +28,15 @@ constexpr int kPollMs = 5000;
 }  // namespace
 
 Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name, const QString& title,
-                     const KyVarDefTable& ports, const KyVarDefTable& counters, const QStringList& counterNames,
-                     int nameWidth)
-    : SnmpDialog(context.owner), counters_(counters), counterCount_(static_cast<int>(counterNames.size())) {
+                                 const KyVarDefTable& ports, const KyVarDefTable& counters,
+                                 const QStringList& counterNames, int nameWidth)
+    : SnmpDialog(context.owner),
+      layout_(this, {Name{"ListView1"}, {320, 180}}, DialogLayout::kNoFields),
+      counters_(counters),
+      counterCount_(static_cast<int>(counterNames.size())) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(title + context.agent);
-  portList = new QTreeWidget(this);
-  portList->setObjectName(QStringLiteral("ListView1"));
-  portList->setMinimumSize(Px(this, 320), Px(this, 180));
+  portList = layout_.list();
   counterRows = new QTreeWidget(this);
   counterRows->setObjectName(QStringLiteral("lvChart"));
   counterRows->hide();
@@ -55,50 +50,40 @@ Dot3PortsDialog::Dot3PortsDialog(const DialogContext& context, const char* name,
   counterList->setMinimumWidth(Px(this, nameWidth + 120));
   counterList->setMaximumHeight(Px(this, 90));
   for (const QString& counter : counterNames) counterList->addTopLevelItem(new QTreeWidgetItem({counter, QString()}));
-  memo = MakeMemo(this, "Memo1");
-  memo->setMaximumHeight(Px(this, 60));
+  messages = MakeStatusMemo(this);
   intervalCombo = MakeCombo(this, "cbxInterval");
   for (const Interval& i : kIntervals) intervalCombo->addItem(QString::fromLatin1(i.text));
   pollTimer = new QTimer(this);
   pollTimer->setObjectName(QStringLiteral("Timer1"));
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+  refreshButton = layout_.buttons().add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  layout_.buttons().close(Name{"btnClose"});
 
-  KySNMPRequest2Edits* port = AddBinding(ports, true, memo);
+  KySNMPRequest2Edits* port = AddBinding(ports, true, messages);
   port->AttachListView(portList, true);
   TrackReady(port, [this] { OnReady(); });
-  KySNMPRequest2Edits* counter = AddBinding(counters, true, memo);
+  KySNMPRequest2Edits* counter = AddBinding(counters, true, messages);
   counter->AttachListView(counterRows, false);
 
   connect(portList, &QTreeWidget::itemSelectionChanged, this, &Dot3PortsDialog::portSelected);
   connect(intervalCombo, &QComboBox::activated, this, &Dot3PortsDialog::intervalChanged);
   connect(pollTimer, &QTimer::timeout, this, &Dot3PortsDialog::pollCounters);
-  connect(refreshButton, &QPushButton::clicked, this, &Dot3PortsDialog::refreshClicked);
   pollTimer->stop();
   intervalCombo->setCurrentIndex(0);
 }
 
-void Dot3PortsDialog::FinishLayout(QLayout* middle, const std::vector<QPushButton*>& extraButtons) {
-  auto* interval = new QHBoxLayout;
-  interval->addWidget(MakeLabel(this, QStringLiteral("Interval Time")));
-  interval->addWidget(intervalCombo);
-  interval->addStretch(1);
-  ButtonBar buttons(this);
-  buttons.place(refreshButton);
-  for (QPushButton* b : extraButtons) buttons.place(b);
-  buttons.place(closeButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(portList, 1);
-  if (middle != nullptr) layout->addLayout(middle);
-  layout->addLayout(interval);
-  layout->addWidget(counterList);
-  layout->addWidget(counterRows);
-  layout->addWidget(memo);
-  layout->addLayout(buttons.layout());
+void Dot3PortsDialog::PlaceControls(QLayout* controls) {
+  layout_.addBelowFields(controls);
+  layout_.addBelowFields(CaptionedRow(this, QStringLiteral("Interval Time"), {intervalCombo}));
+  layout_.addBelowFields(counterList);
+  layout_.addBelowFields(counterRows);
+  layout_.addBelowFields(messages);
 }
 
-void Dot3PortsDialog::AppendError(const std::string& text) { memo->appendPlainText(QString::fromStdString(text)); }
+QPushButton* Dot3PortsDialog::AddButton(const QString& text, const char* name, std::function<void()> clicked) {
+  return layout_.buttons().add(text, Name{name}, std::move(clicked));
+}
+
+void Dot3PortsDialog::AppendError(const std::string& text) { messages->appendPlainText(QString::fromStdString(text)); }
 
 void Dot3PortsDialog::FirstRefresh() {
   try {

@@ -2,9 +2,10 @@
 // the counters of the selected port polled at a chosen interval.
 #pragma once
 
-#include <vector>
+#include <functional>
 
 #include "dialogs/common/DialogBase.h"
+#include "dialogs/common/DialogLayout.h"
 
 // What both views share: port binding (0) and counter binding (1).
 class Dot3PortsDialog : public SnmpDialog {
@@ -24,18 +25,19 @@ class Dot3PortsDialog : public SnmpDialog {
   QTreeWidget* portList;
   QTreeWidget* counterRows;    // hidden: the counters of one read
   QTreeWidget* counterList;  // "Name" / "Value"
-  QPlainTextEdit* memo;
+  QPlainTextEdit* messages;
   QComboBox* intervalCombo;
   QTimer* pollTimer;
   QPushButton* refreshButton;
-  QPushButton* closeButton;
 
  protected:
   Dot3PortsDialog(const DialogContext& context, const char* name, const QString& title, const KyVarDefTable& ports,
             const KyVarDefTable& counters, const QStringList& counterNames, int nameWidth);
-  // Lays out the list, `middle` (the view's own controls), the counters and
-  // the buttons; `extraButtons` go before "Close".
-  void FinishLayout(QLayout* middle, const std::vector<QPushButton*>& extraButtons);
+  // Places the view's own line of controls under the list, then the
+  // interval, the counters and the memo.
+  void PlaceControls(QLayout* controls);
+  // A button of the view, in its place in the button row.
+  QPushButton* AddButton(const QString& text, const char* name, std::function<void()> clicked);
   void FirstRefresh() override;
   virtual void Clear();
   // After each read of the port table, successful or not.
@@ -47,6 +49,7 @@ class Dot3PortsDialog : public SnmpDialog {
  private:
   void ShowCounters();
 
+  DialogLayout layout_;
   const KyVarDefTable& counters_;
   int counterCount_;
 };

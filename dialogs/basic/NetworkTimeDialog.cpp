@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -13,9 +13,7 @@ class NetworkTimeDialog : public SnmpDialog {
 
   void refreshClicked();
   void setCheckedClicked();
-  void checkAllClicked();
   void clearAllClicked();
-  void closeClicked();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
@@ -39,6 +37,8 @@ class NetworkTimeDialog : public SnmpDialog {
   void FirstRefresh() override;
 
  private:
+  void checkAllClicked();
+  void closeClicked();
   void SetUseBoxes(bool checked);
   void Refresh();
 };

@@ -9,7 +9,6 @@
 #include <QStatusBar>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"

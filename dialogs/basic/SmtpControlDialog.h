@@ -17,7 +17,6 @@ class SmtpControlDialog : public SnmpDialog {
 
   void refreshClicked();
   void setClicked();
-  void closeClicked();  // "Close"
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // The progress window while it is shown (tests drive its ticks).
@@ -26,20 +25,21 @@ class SmtpControlDialog : public SnmpDialog {
   QComboBox* stateCombo;
   QLineEdit* serverAddressEdit;
   QLineEdit* serverPortEdit;
-  QLineEdit* selfMailAddressEdit;
   QLineEdit* subjectEdit;
-  QLineEdit* contentEdit;
   QComboBox* sendTestCombo;
   QPushButton* refreshButton;
   QPushButton* setButton;
   QPushButton* closeButton;
-  QStatusBar* statusBar;
   QLabel* statusPanel;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void closeClicked();  // "Close"
+  QLineEdit* selfMailAddressEdit;
+  QLineEdit* contentEdit;
+  QStatusBar* statusBar;
   void Refresh();
   void Write();
   ProgressDialog* progress_ = nullptr;

@@ -17,18 +17,10 @@ class SummerTimeDialog : public SnmpDialog {
 
   void refreshClicked();
   void setCheckedClicked();  // "Set Checked"
-  void checkAllClicked();
-  void clearChecksClicked();
-  void closeClicked();
   void statusChanged();
-
-  KySNMPRequest2Edits* StatusEditor() const { return Binding(0); }
-  KySNMPRequest2Edits* RepeatEditor() const { return Binding(1); }
-  KySNMPRequest2Edits* AnnualEditor() const { return Binding(2); }
 
   QComboBox* statusCombo;
   QLineEdit* offsetEdit;
-  QCheckBox* useStatusBox;  // status
   QCheckBox* useOffsetBox;  // offset
   QCheckBox* useRepeatStartBox;  // repeat start
   QCheckBox* useRepeatEndBox;  // repeat end
@@ -50,24 +42,14 @@ class SummerTimeDialog : public SnmpDialog {
   QComboBox* annualStartMonthCombo;
   QLineEdit* annualStartHourEdit;
   QLineEdit* annualStartMinuteEdit;
-  QLineEdit* annualEndDayEdit;
   QComboBox* annualEndMonthCombo;
-  QLineEdit* annualEndHourEdit;
-  QLineEdit* annualEndMinuteEdit;
-  // The hidden edits that hold the values' hexadecimal text.
-  QLineEdit* repeatStartValue;
-  QLineEdit* repeatEndValue;
-  QLineEdit* annualStartValue;
-  QLineEdit* annualEndValue;
   QPlainTextEdit* memo;
   QPushButton* refreshButton;
   QPushButton* setCheckedButton;
   QPushButton* checkAllButton;
-  QPushButton* clearChecksButton;
   QPushButton* closeButton;
   // The rows as laid out (use box, caption and fields), for the layout switch.
   QWidget* repeatStartRow;
-  QWidget* repeatEndRow;
   QWidget* annualStartRow;
   QWidget* annualEndRow;
 
@@ -75,6 +57,23 @@ class SummerTimeDialog : public SnmpDialog {
   void FirstRefresh() override;
 
  private:
+  void checkAllClicked();
+  void clearChecksClicked();
+  void closeClicked();
+  KySNMPRequest2Edits* StatusEditor() const { return Binding(0); }
+  KySNMPRequest2Edits* RepeatEditor() const { return Binding(1); }
+  KySNMPRequest2Edits* AnnualEditor() const { return Binding(2); }
+  QCheckBox* useStatusBox;  // status
+  QLineEdit* annualEndDayEdit;
+  QLineEdit* annualEndHourEdit;
+  QLineEdit* annualEndMinuteEdit;
+  // The hidden edits that hold the values' hexadecimal text.
+  QLineEdit* repeatStartValue;
+  QLineEdit* repeatEndValue;
+  QLineEdit* annualStartValue;
+  QLineEdit* annualEndValue;
+  QPushButton* clearChecksButton;
+  QWidget* repeatEndRow;
   void RefreshCycle();
   void DecodeRepeat();
   void DecodeAnnual();

@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

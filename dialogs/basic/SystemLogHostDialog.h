@@ -21,7 +21,6 @@ class SystemLogHostDialog : public TableDialog {
   QLineEdit* indexEdit;
   QLineEdit* ipEdit;
   QComboBox* facilityCombo;
-  QComboBox* severityCombo;
   QLineEdit* portEdit;
   QComboBox* stateCombo;
   QComboBox* rowStatusCombo;
@@ -31,9 +30,10 @@ class SystemLogHostDialog : public TableDialog {
   QPushButton* addButton;
   QPushButton* deleteButton;
   QPushButton* closeButton;
-  QStatusBar* statusBarWidget;
   QLabel* statusPanel;
 
  private:
+  QComboBox* severityCombo;
+  QStatusBar* statusBarWidget;
   bool CheckPort();
 };

@@ -2,41 +2,25 @@
 // agent knows, edited one selected row at a time.
 #pragma once
 
-#include "dialogs/common/DialogBase.h"
+#include "dialogs/common/TableDialog.h"
 
-class UpdateFilesDialog : public SnmpDialog {
+class UpdateFilesDialog : public TableDialog {
   Q_OBJECT
 
  public:
   explicit UpdateFilesDialog(const DialogContext& context);
 
-  void refreshClicked();   // "Refresh"
-  void setClicked();  // "Set"
-  void fileSelected();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void refreshClicked();
+  void setClicked();
 
   QTreeWidget* fileList;
   QLineEdit* indexEdit;
-  QLineEdit* descriptionEdit;
   QLineEdit* addressEdit;
-  QComboBox* transferTypeCombo;
-  QLineEdit* nameEdit;
-  QLineEdit* locateIdEdit;
-  QComboBox* loadTypeCombo;
-  QComboBox* controlCombo;
-  QComboBox* incrementCombo;
-  QLineEdit* multipleImageControlIdEdit;
-  QLabel* samplesLabel;
-  QPushButton* refreshButton;
   QPushButton* setButton;
-  QPushButton* closeButton;  // "Close"
-  QStatusBar* statusBar;
-  QLabel* statusPanel;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  void ClearControls();
+  QLabel* statusPanel_;
 };

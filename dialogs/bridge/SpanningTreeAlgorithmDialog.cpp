@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/PortListLayout.h"
 #include "dialogs/common/ProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -27,14 +26,13 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
   row->addWidget(new QLabel(QStringLiteral("Spanning Tree Algorithm"), this));
   row->addWidget(stateCombo, 1);
   ButtonBar buttonBar(this);
-  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
-  setButton = buttonBar.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
-  closeButton = buttonBar.close(Name{"CloseButton"});
-  QBoxLayout* buttons = buttonBar.layout();
+  buttonBar.add(QStringLiteral("Refresh"), Name{"GetButton"}, [this] { refreshClicked(); });
+  buttonBar.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  buttonBar.close(Name{"CloseButton"});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addStretch(1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonBar.layout());
   statusLabel = AddStatusPanel(this);
   layout->addWidget(statusLabel->parentWidget());
 
@@ -52,7 +50,6 @@ SpanningTreeAlgorithmDialog::SpanningTreeAlgorithmDialog(const DialogContext& co
     // so its "Ok" leaves a failed write's error on the status line.
     RefreshState();
   };
-
 }
 
 void SpanningTreeAlgorithmDialog::ShowStateError(const std::exception& e) { statusLabel->setText(QString::fromStdString(ErrorText(e))); }

@@ -17,11 +17,8 @@ class SpanningTreeAlgorithmDialog : public SnmpDialog {
   void refreshClicked();
   void setClicked();
 
-  QComboBox* stateCombo = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
-  QLabel* statusLabel = nullptr;
+  QComboBox* stateCombo;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;

@@ -1,7 +1,6 @@
 #include "dialogs/bridge/StpControlDialog.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 #include <memory>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/PortListLayout.h"
 #include "dialogs/common/StpVersionProgressDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
@@ -23,12 +21,6 @@ namespace {
 const QString kMstp = QStringLiteral("mstp");
 const QString kEmptyFields = QStringLiteral("Don't Leave Empty Fileds !");
 const QString kDataError = QStringLiteral("Data Error !");
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  return edit;
-}
 
 // A whole number, or the error raised for a text that is none.
 int Number(const QLineEdit* edit) {
@@ -52,45 +44,32 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.agent);
   resize(Px(this, 420), Px(this, 380));
 
-  versionCombo = new QComboBox(this);
-  versionCombo->setObjectName(QStringLiteral("Combo_STPVersion"));
-  maxAgeEdit = MakeEdit(this, "ET_AgingTime");
-  helloTimeEdit = MakeEdit(this, "ET_HelloTime");
-  forwardDelayEdit = MakeEdit(this, "ET_ForwardDelay");
-  maxHopsEdit = MakeEdit(this, "ET_Priority");
-  txHoldCountEdit = MakeEdit(this, "ED_TxHoldCount");
-  forwardBpduCombo = new QComboBox(this);
-  forwardBpduCombo->setObjectName(QStringLiteral("Combo_BPDU"));
-  lbdCombo = new QComboBox(this);
-  lbdCombo->setObjectName(QStringLiteral("Combo_LBD"));
-  lbdRecoverEdit = MakeEdit(this, "ET_LBDRecover");
+  FieldGrid fields(this, FieldGrid::kForm);
+  versionCombo = fields.combo(QStringLiteral("STP Version"), Name{"Combo_STPVersion"});
+  maxAgeEdit = fields.edit(QStringLiteral("Maxi Age (600-4000)"), Name{"ET_AgingTime"});
+  helloTimeEdit = fields.edit(QStringLiteral("Hello Time(100-200)"), Name{"ET_HelloTime"});
+  forwardDelayEdit = fields.edit(QStringLiteral("Forward Delay(400-3000)"), Name{"ET_ForwardDelay"});
+  maxHopsEdit_ = fields.edit(QStringLiteral("Max Hops[1-20]"), Name{"ET_Priority"});
+  txHoldCountEdit_ = fields.edit(QStringLiteral("TX Hold Count (1-10)"), Name{"ED_TxHoldCount"});
+  forwardBpduCombo_ = fields.combo(QStringLiteral("Forwarding BPDU"), Name{"Combo_BPDU"});
+  lbdCombo_ = fields.combo(QStringLiteral("STP LBD"), Name{"Combo_LBD"});
+  lbdRecoverEdit = fields.edit(QStringLiteral("STP LBD Recover time"), Name{"ET_LBDRecover"});
 
-  auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("STP Version"), versionCombo);
-  fields->addRow(QStringLiteral("Maxi Age (600-4000)"), maxAgeEdit);
-  fields->addRow(QStringLiteral("Hello Time(100-200)"), helloTimeEdit);
-  fields->addRow(QStringLiteral("Forward Delay(400-3000)"), forwardDelayEdit);
-  fields->addRow(QStringLiteral("Max Hops[1-20]"), maxHopsEdit);
-  fields->addRow(QStringLiteral("TX Hold Count (1-10)"), txHoldCountEdit);
-  fields->addRow(QStringLiteral("Forwarding BPDU"), forwardBpduCombo);
-  fields->addRow(QStringLiteral("STP LBD"), lbdCombo);
-  fields->addRow(QStringLiteral("STP LBD Recover time"), lbdRecoverEdit);
-
-  rowView = new QTreeWidget(this);
-  rowView->setObjectName(QStringLiteral("ListView1"));
-  rowView->hide();
-  stpStateLabel = new QLabel(this);
-  stpStateLabel->setObjectName(QStringLiteral("lbMSTPState"));
-  stpStateLabel->hide();
+  rowView_ = new QTreeWidget(this);
+  rowView_->setObjectName(QStringLiteral("ListView1"));
+  rowView_->hide();
+  stpStateLabel_ = new QLabel(this);
+  stpStateLabel_->setObjectName(QStringLiteral("lbMSTPState"));
+  stpStateLabel_->hide();
 
   ButtonBar buttonBar(this);
-  refreshButton = buttonBar.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
-  setButton = buttonBar.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
-  closeButton = buttonBar.close(Name{"CloseButton"});
+  buttonBar.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  buttonBar.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  buttonBar.close(Name{"CloseButton"});
   QBoxLayout* buttons = buttonBar.layout();
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
+  layout->addLayout(fields.arrangement());
   layout->addWidget(new QLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), this));
   layout->addWidget(new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), this));
   layout->addStretch(1);
@@ -105,16 +84,16 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   params_->AssociateEdits(1, "%i{n600x4000l4a}", maxAgeEdit);
   params_->AssociateEdits(2, "%i{n100x200l3a}", helloTimeEdit);
   params_->AssociateEdits(3, "%i{n400x3000l4a}", forwardDelayEdit);
-  params_->AssociateEdits(4, "%i{n1x20l2a}", maxHopsEdit);
-  params_->AssociateEdits(5, "%i{n1x10l2a}", txHoldCountEdit);
-  params_->AssociateControl(6, forwardBpduCombo);
-  params_->AssociateControl(7, lbdCombo);
+  params_->AssociateEdits(4, "%i{n1x20l2a}", maxHopsEdit_);
+  params_->AssociateEdits(5, "%i{n1x10l2a}", txHoldCountEdit_);
+  params_->AssociateControl(6, forwardBpduCombo_);
+  params_->AssociateControl(7, lbdCombo_);
   params_->AssociateEdits(8, "%i{n0x1000000l7a}", lbdRecoverEdit);
 
-  rowView_ = AddBinding(tbl::StpBridgeMstp, true, statusPanel);
-  rowView_->request.timeout = 300;
-  rowView_->AttachListView(rowView, true);
-  rowView_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
+  rowViewBinding_ = AddBinding(tbl::StpBridgeMstp, true, statusPanel);
+  rowViewBinding_->request.timeout = 300;
+  rowViewBinding_->AttachListView(rowView_, true);
+  rowViewBinding_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     // The main window learns the new version once the switch has taken it.
     if (result.code == 0 && !pendingVersion_.isNull()) SetStVersion(pendingVersion_);
     pendingVersion_ = QString();
@@ -123,7 +102,7 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   };
 
   state_ = AddBinding(tbl::StpState, false, statusPanel);
-  state_->AssociateControl(0, stpStateLabel);
+  state_->AssociateControl(0, stpStateLabel_);
 
   connect(versionCombo, &QComboBox::activated, this, [this](int) { versionChanged(); });
 }
@@ -148,7 +127,7 @@ void StpControlDialog::HelloTimeFor(bool mstp, bool fill) {
 
 void StpControlDialog::FirstRefresh() {
   try {
-    rowView_->Refresh();
+    rowViewBinding_->Refresh();
     state_->Refresh();
     params_->Refresh();
   } catch (const std::exception& e) {
@@ -163,7 +142,7 @@ void StpControlDialog::refreshClicked() {
   try {
     params_->Refresh();
     if (StVersion() == kMstp) {
-      if (!rowView_->busy) rowView_->Refresh();
+      if (!rowViewBinding_->busy) rowViewBinding_->Refresh();
       state_->Refresh();
       HelloTimeFor(true, false);
     } else {
@@ -177,18 +156,18 @@ void StpControlDialog::refreshClicked() {
 
 bool StpControlDialog::FillRowView(const QString& version) {
   // The row comes from the view's read: wait for a running one.
-  Bindings().waitUntil([this] { return !rowView_->busy; }, kCloseWaitMs);
-  if (rowView->topLevelItemCount() == 0) return false;
-  QTreeWidgetItem* row = rowView->topLevelItem(0);
-  rowView->clearSelection();
+  Bindings().waitUntil([this] { return !rowViewBinding_->busy; }, kCloseWaitMs);
+  if (rowView_->topLevelItemCount() == 0) return false;
+  QTreeWidgetItem* row = rowView_->topLevelItem(0);
+  rowView_->clearSelection();
   row->setSelected(true);
   const QString texts[] = {version,
                            maxAgeEdit->text(),
                            forwardDelayEdit->text(),
-                           maxHopsEdit->text(),
-                           txHoldCountEdit->text(),
-                           forwardBpduCombo->currentText(),
-                           lbdCombo->currentText(),
+                           maxHopsEdit_->text(),
+                           txHoldCountEdit_->text(),
+                           forwardBpduCombo_->currentText(),
+                           lbdCombo_->currentText(),
                            lbdRecoverEdit->text()};
   for (int c = 0; c < 8 && c < row->columnCount(); ++c) row->setText(c, texts[c]);
   return true;
@@ -200,10 +179,10 @@ void StpControlDialog::setClicked() {
   const QString version = versionCombo->currentText();
   const bool mstp = version == kMstp;
   try {
-    if (maxHopsEdit->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
+    if (maxHopsEdit_->text().isEmpty() || maxAgeEdit->text().isEmpty() || forwardDelayEdit->text().isEmpty() ||
         lbdRecoverEdit->text().isEmpty())
       return say(kEmptyFields);
-    Number(maxHopsEdit);  // a value that is no number is refused
+    Number(maxHopsEdit_);  // a value that is no number is refused
     const int maxAge = Number(maxAgeEdit);
     const int forwardDelay = Number(forwardDelayEdit);
     if (2 * forwardDelay - 200 < maxAge) return say(kDataError);
@@ -213,11 +192,11 @@ void StpControlDialog::setClicked() {
 
     const QString versionBefore = StVersion();
     if (mstp) {
-      if (rowView_->busy && !pendingVersion_.isNull()) return say(QString::fromLatin1(kRefreshNotComplete));
+      if (rowViewBinding_->busy && !pendingVersion_.isNull()) return say(QString::fromLatin1(kRefreshNotComplete));
       if (!FillRowView(version)) return say(QString::fromLatin1(kRefreshNotComplete));
       pendingVersion_ = version;
       try {
-        rowView_->Apply(true, true);
+        rowViewBinding_->Apply(true, true);
       } catch (...) {
         pendingVersion_ = QString();
         throw;
@@ -229,7 +208,7 @@ void StpControlDialog::setClicked() {
       params_->Apply(true, true);
       SetStVersion(version);
     }
-    if (version != versionBefore && stpStateLabel->text() == QLatin1String("enabled")) {
+    if (version != versionBefore && stpStateLabel_->text() == QLatin1String("enabled")) {
       auto progress = std::make_unique<StpVersionProgressDialog>(this);
       progress->setWindowTitle(QStringLiteral("Set STP Progress"));
       progress->promptLabel->setText(QStringLiteral("Change STP Version is doing..."));

@@ -19,24 +19,15 @@ class StpControlDialog : public SnmpDialog {
   void setClicked();
   void versionChanged();
 
-  QComboBox* versionCombo = nullptr;
-  QLineEdit* maxAgeEdit = nullptr;  // Max Age
-  QLineEdit* helloTimeEdit = nullptr;
-  QLineEdit* forwardDelayEdit = nullptr;
-  QLineEdit* maxHopsEdit = nullptr;  // Max Hops
-  QLineEdit* txHoldCountEdit = nullptr;
-  QComboBox* forwardBpduCombo = nullptr;
-  QComboBox* lbdCombo = nullptr;
-  QLineEdit* lbdRecoverEdit = nullptr;
-  QTreeWidget* rowView = nullptr;  // hidden: the MSTP row view
-  QLabel* stpStateLabel = nullptr;     // hidden: the STP state
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
-  QLabel* statusPanel = nullptr;
+  QComboBox* versionCombo;
+  QLineEdit* maxAgeEdit;
+  QLineEdit* helloTimeEdit;
+  QLineEdit* forwardDelayEdit;
+  QLineEdit* lbdRecoverEdit;
+  QLabel* statusPanel;
 
   KySNMPRequest2Edits* ParametersBinding() const { return params_; }
-  KySNMPRequest2Edits* RowViewBinding() const { return rowView_; }
+  KySNMPRequest2Edits* RowViewBinding() const { return rowViewBinding_; }
 
  protected:
   void FirstRefresh() override;
@@ -48,9 +39,15 @@ class StpControlDialog : public SnmpDialog {
   // The hidden row holds the values to write; false when it cannot be had.
   bool FillRowView(const QString& version);
 
+  QLineEdit* maxHopsEdit_;
+  QLineEdit* txHoldCountEdit_;
+  QComboBox* forwardBpduCombo_;
+  QComboBox* lbdCombo_;
+  QTreeWidget* rowView_;       // hidden: the MSTP row view
+  QLabel* stpStateLabel_;      // hidden: the STP state
   MainWindowServices* mainWindow_ = nullptr;
   KySNMPRequest2Edits* params_ = nullptr;
-  KySNMPRequest2Edits* rowView_ = nullptr;
+  KySNMPRequest2Edits* rowViewBinding_ = nullptr;
   KySNMPRequest2Edits* state_ = nullptr;
   QString pendingVersion_;  // the version the running row-view write sets
   QPointer<ProgressDialog> progress_;  // shown while the version changes

@@ -1,19 +1,164 @@
 #include "dialogs/common/DialogLayout.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFrame>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "dialogs/common/DialogParts.h"
+#include "editors/PortGrid.h"
 #include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
+
+// ---------------------------------------------------------------------------
+// Single widgets
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& text, const char* name) {
+  auto* c = new QCheckBox(text, parent);
+  c->setObjectName(QString::fromLatin1(name));
+  return c;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const char* name) {
+  auto* l = new QLabel(text, parent);
+  if (name) l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(QString::fromLatin1(name));
+  return e;
+}
+
+QComboBox* MakeCombo(QWidget* parent, const char* name) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(false);
+  return c;
+}
+
+QPlainTextEdit* MakeMemo(QWidget* parent, const char* name) {
+  auto* m = new QPlainTextEdit(parent);
+  m->setObjectName(QString::fromLatin1(name));
+  m->setReadOnly(true);
+  return m;
+}
+
+QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel0) {
+  auto* bar = new QStatusBar(parent);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  auto* panel = new QLabel(bar);
+  panel->setObjectName(QStringLiteral("StatusPanel0"));
+  panel->setTextFormat(Qt::PlainText);
+  bar->addWidget(panel, 1);
+  if (panel0) *panel0 = panel;
+  return bar;
+}
+
+QPlainTextEdit* MakeStatusMemo(QWidget* parent) {
+  QPlainTextEdit* memo = MakeMemo(parent, "Memo1");
+  memo->setMaximumHeight(Px(parent, 60));
+  return memo;
+}
+
+QLabel* MakeStaticText(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return label;
+}
+
+QTreeWidget* MakeListView(QWidget* parent, const char* name, int minWidth, int minHeight) {
+  auto* view = new QTreeWidget(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setMinimumSize(Px(parent, minWidth), Px(parent, minHeight));
+  return view;
+}
+
+QHBoxLayout* RightAlignedButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* b : buttons) row->addWidget(b);
+  return row;
+}
+
+QHBoxLayout* CaptionedRow(QWidget* parent, const QString& caption, const std::vector<QWidget*>& controls) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(MakeLabel(parent, caption));
+  for (QWidget* w : controls) row->addWidget(w);
+  row->addStretch(1);
+  return row;
+}
+
+// ---------------------------------------------------------------------------
+// Port grids
+
+QTabWidget* MakePortPages(QWidget* dialog, const char* name) {
+  auto* pages = new QTabWidget(dialog);
+  if (name) pages->setObjectName(QString::fromLatin1(name));
+  return pages;
+}
+
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  button->setMinimumWidth(Px(parent, 75));
+  return button;
+}
+
+PortGrid* AddPortGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
+  auto* group = new QGroupBox(title, parent);
+  auto* host = new QWidget(group);
+  host->setMinimumHeight(Px(parent, 110));
+  (new QVBoxLayout(group))->addWidget(host);
+  layout->addWidget(group);
+  return AddStandardPortGrid(host);
+}
+
+PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title) {
+  auto* page = new QWidget(pages);
+  page->setMinimumHeight(Px(pages, 150));
+  pages->addTab(page, title);
+  return AddStandardPortGrid(page);
+}
+
+QLabel* AddStatusPanel(QWidget* parent, QStatusBar** bar) {
+  auto* status = new QStatusBar(parent);
+  status->setObjectName(QStringLiteral("StatusBar1"));
+  status->setSizeGripEnabled(false);
+  auto* panel = new QLabel(status);
+  panel->setObjectName(QStringLiteral("StatusPanel0"));
+  panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status->addWidget(panel, 1);
+  if (bar) *bar = status;
+  return panel;
+}
+
+UnitPortText SplitGlobalPortText(int global) {
+  const UnitPort up = SplitGlobalPort(global);
+  return {QString::number(up.unit), QString::number(up.port)};
+}
 
 // ---------------------------------------------------------------------------
 // ButtonBar
@@ -87,14 +232,34 @@ QLabel* ButtonBar::samplesCounter(SnmpDialog* dialog, QTreeWidget* view) {
 // ---------------------------------------------------------------------------
 // FieldGrid
 
-FieldGrid::FieldGrid(QWidget* dialog, int columns) : dialog_(dialog), grid_(new QGridLayout), columns_(std::max(1, columns)) {}
+FieldGrid::FieldGrid(QWidget* dialog, int columns) : dialog_(dialog), columns_(std::max(1, columns)) {
+  if (columns == kForm)
+    form_ = new QFormLayout;
+  else if (columns > 0)
+    grid_ = new QGridLayout;
+}
+
+QLayout* FieldGrid::arrangement() const {
+  if (form_) return form_;
+  return grid_;
+}
 
 void FieldGrid::place(const QString& caption, QWidget* control) {
   QLabel* label = MakeLabel(dialog_, caption);
   label->setBuddy(control);
+  if (form_) {
+    form_->addRow(label, control);
+    return;
+  }
   grid_->addWidget(label, next_ / columns_, (next_ % columns_) * 2);
   grid_->addWidget(control, next_ / columns_, (next_ % columns_) * 2 + 1);
   ++next_;
+}
+
+QLabel* FieldGrid::display(const QString& caption, Name name) {
+  QLabel* l = MakeStaticText(dialog_, name.value);
+  place(caption, l);
+  return l;
 }
 
 QLineEdit* FieldGrid::edit(const QString& caption, Name name) {
@@ -137,9 +302,19 @@ DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns)
   list_->setObjectName(QString::fromLatin1(list.name.value));
   list_->setMinimumSize(Px(dialog, list.minimum.width()), Px(dialog, list.minimum.height()));
   main_->addWidget(list_, 1);
-  main_->addLayout(fields_.layout());
+  if (fieldColumns != kNoFields)
+    main_->addLayout(fields_.arrangement());
+  else
+    belowFields_ = -1;  // no fields layout: what goes below them comes right after the list
   main_->addLayout(buttons_.layout());
 }
+
+void DialogLayout::addBelowFields(QLayout* line) {
+  main_->insertLayout(2 + belowFields_, line);
+  ++belowFields_;
+}
+
+void DialogLayout::addBelowButtons(QWidget* widget) { main_->addWidget(widget); }
 
 QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
   QLabel* panel = nullptr;

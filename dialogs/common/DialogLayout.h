@@ -13,25 +13,77 @@
 #include <QString>
 #include <QSize>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QBoxLayout;
+class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
+class QTabWidget;
 class QTreeWidget;
 class QVBoxLayout;
 class QWidget;
+class PortGrid;
 class SnmpDialog;
 
 // An object name: a distinct type, so that it cannot be swapped with a text.
 struct Name {
   const char* value;
 };
+
+// ---------------------------------------------------------------------------
+// Single widgets, each with its object name
+
+// A push button (no default button).
+QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name);
+// The same, at least 75 px wide (96 dpi).
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text);
+// A check box, label, edit, combo box (drop-down list) or read-only memo.
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& text, const char* name);
+QLabel* MakeLabel(QWidget* parent, const QString& text, const char* name = nullptr);
+QLineEdit* MakeEdit(QWidget* parent, const char* name);
+QComboBox* MakeCombo(QWidget* parent, const char* name);
+QPlainTextEdit* MakeMemo(QWidget* parent, const char* name);
+// A status bar `StatusBar1` with one panel filling it; *panel0 receives the
+// panel (the status target of the dialog's bindings).
+QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel0);
+// The same with a panel whose text can be selected; returns the panel.
+QLabel* AddStatusPanel(QWidget* parent, QStatusBar** bar = nullptr);
+// The read-only message memo `Memo1` under a dialog's lists, 60 px high at most.
+QPlainTextEdit* MakeStatusMemo(QWidget* parent);
+// A sunken panel label showing a value read from the switch.
+QLabel* MakeStaticText(QWidget* parent, const char* name);
+// A list view with its minimum size at 96 dpi.
+QTreeWidget* MakeListView(QWidget* parent, const char* name, int minWidth, int minHeight);
+// A row of buttons pushed to the right.
+QHBoxLayout* RightAlignedButtonRow(std::initializer_list<QPushButton*> buttons);
+// A caption, then `controls`, then a stretch: one line of a dialog.
+QHBoxLayout* CaptionedRow(QWidget* parent, const QString& caption, const std::vector<QWidget*>& controls);
+
+// Port grids: tab pages each holding a standard port grid (the tab widget,
+// `name` may be nullptr for none; a page titled `title`, at least 150 px
+// high at 96 dpi), or a group box titled `title` added to `layout`, holding
+// a grid at least 110 px high.
+QTabWidget* MakePortPages(QWidget* dialog, const char* name);
+PortGrid* AddPortGridPage(QTabWidget* pages, const QString& title);
+PortGrid* AddPortGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title);
+// Unit and port of a global port number as texts ("" for neither when n is 0).
+struct UnitPortText {
+  QString unit, port;
+};
+UnitPortText SplitGlobalPortText(int global);
+
+// ---------------------------------------------------------------------------
+// Arrangements
 
 // The row (or column) of a dialog's buttons, kept in the one order whatever
 // order they are added in.
@@ -64,20 +116,30 @@ class ButtonBar {
   int counterItems_ = 0;
 };
 
-// Caption and control pairs, `columns` pairs a line, filled line by line.
+// Caption and control pairs, `columns` pairs a line, filled line by line;
+// with kForm, one pair a line in a form (caption column and field column);
+// with 0 columns, none at all.
 class FieldGrid {
  public:
+  static constexpr int kForm = -1;
+
   FieldGrid(QWidget* dialog, int columns);
+  // The grid (nullptr for a form).
   QGridLayout* layout() const { return grid_; }
+  // The grid or the form.
+  QLayout* arrangement() const;
   QLineEdit* edit(const QString& caption, Name name);
   QComboBox* combo(const QString& caption, Name name);
+  // A sunken label showing a value read from the switch.
+  QLabel* display(const QString& caption, Name name);
   // A hidden combo box (a row status set by the dialog itself), not in the grid.
   QComboBox* hiddenCombo(Name name);
   void place(const QString& caption, QWidget* control);
 
  private:
   QWidget* dialog_;
-  QGridLayout* grid_;
+  QGridLayout* grid_ = nullptr;
+  QFormLayout* form_ = nullptr;
   int columns_;
   int next_ = 0;
 };
@@ -87,13 +149,17 @@ class FieldGrid {
 // height left (at least 80 px at 96 dpi). Gives the dialog its layout.
 void PlaceFieldsBesideButtons(QWidget* dialog, QLayout* fields, ButtonBar& column, QWidget* memo);
 
-// The vertical arrangement: list, fields, buttons, status bar.
+// The vertical arrangement: list, fields, what goes below them (port pages,
+// a memo), buttons, and a memo or status bar below the buttons.
 class DialogLayout {
  public:
   struct List {
     Name name;
     QSize minimum;  // at 96 dpi
   };
+  // Fields: `fieldColumns` pairs a line, FieldGrid::kForm for a form, or
+  // kNoFields for a dialog that is only a list.
+  static constexpr int kNoFields = 0;
   DialogLayout(QWidget* dialog, const List& list, int fieldColumns);
 
   QTreeWidget* list() const { return list_; }
@@ -101,8 +167,12 @@ class DialogLayout {
   ButtonBar& buttons() { return buttons_; }
   // The status bar `StatusBar1` under everything; returns its panel 0.
   QLabel* addStatusBar(QStatusBar** bar = nullptr);
-  // A widget between the fields and the buttons (below those placed there before).
+  // A widget or a line of widgets between the fields and the buttons (below
+  // those placed there before).
   void addBelowFields(QWidget* widget);
+  void addBelowFields(QLayout* line);
+  // A widget under everything placed so far.
+  void addBelowButtons(QWidget* widget);
 
  private:
   QWidget* dialog_;

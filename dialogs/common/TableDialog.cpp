@@ -3,11 +3,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
+#include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
@@ -35,6 +38,29 @@ QComboBox* TableDialog::combo(int variable, const QString& caption, Name name) {
   return c;
 }
 
+QLabel* TableDialog::display(int variable, const QString& caption, Name name) {
+  QLabel* l = layout_.fields().display(caption, name);
+  binding()->AssociateControl(variable, l);
+  displays_.push_back(l);
+  return l;
+}
+
+PortGrid* TableDialog::ports(int variable, PortGrid* grid) {
+  BindPortList(*binding(), variable, *grid);
+  grids_.push_back(grid);
+  return grid;
+}
+
+QTabWidget* TableDialog::portPages(const char* name) {
+  QTabWidget* pages = MakePortPages(this, name);
+  layout_.addBelowFields(pages);
+  return pages;
+}
+
+PortGrid* TableDialog::portPage(QTabWidget* pages, const QString& title, int variable) {
+  return ports(variable, AddPortGridPage(pages, title));
+}
+
 QComboBox* TableDialog::rowStatus(int variable, Name name) {
   QComboBox* c = layout_.fields().hiddenCombo(name);
   binding()->AssociateControl(variable, c);
@@ -47,6 +73,8 @@ QPushButton* TableDialog::button(const QString& text, Name name, std::function<v
   if (enable == Enable::WithSelection) {
     withSelection_.push_back(b);
     b->setEnabled(false);
+  } else if (enable == Enable::WithoutSelection) {
+    withoutSelection_.push_back(b);
   } else {
     always_.push_back(b);
   }
@@ -61,6 +89,16 @@ QLabel* TableDialog::statusBar(QStatusBar** bar) {
   QLabel* panel = layout_.addStatusBar(bar);
   binding()->SetStatusTarget(panel);
   return panel;
+}
+
+QPlainTextEdit* TableDialog::addMessages(Place place) {
+  QPlainTextEdit* memo = MakeStatusMemo(this);
+  if (place == Place::AboveButtons)
+    layout_.addBelowFields(memo);
+  else
+    layout_.addBelowButtons(memo);
+  binding()->SetStatusTarget(memo);
+  return memo;
 }
 
 void TableDialog::FirstRefresh() { binding()->Refresh(); }
@@ -95,6 +133,12 @@ void TableDialog::refuse(const QString& text, QWidget* focus) {
   if (focus) focus->setFocus();
 }
 
+bool TableDialog::refusedWhileBusy() {
+  if (!Bindings().refuses()) return false;
+  ShowMessageBox(this, Bindings().busyText, ProgramCaption());
+  return true;
+}
+
 void TableDialog::clearFields() {
   for (QLineEdit* e : edits_) {
     e->clear();
@@ -102,7 +146,10 @@ void TableDialog::clearFields() {
     e->setEnabled(true);
   }
   for (QComboBox* c : combos_) c->setCurrentIndex(-1);
+  for (QLabel* l : displays_) l->clear();
+  for (PortGrid* g : grids_) g->ClearAll();
   for (QPushButton* b : withSelection_) b->setEnabled(false);
+  for (QPushButton* b : withoutSelection_) b->setEnabled(true);
   for (QPushButton* b : always_) b->setEnabled(true);
   UpdateSamples();
 }
@@ -113,5 +160,6 @@ void TableDialog::selectionChanged() {
     return;
   }
   for (QPushButton* b : withSelection_) b->setEnabled(true);
+  for (QPushButton* b : withoutSelection_) b->setEnabled(false);
   for (QLineEdit* e : indexEdits_) e->setEnabled(false);
 }

@@ -1,42 +1,28 @@
 #include "dialogs/singleip/MemberSwitchAddDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
-#include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "dialogs/singleip/MemberSwitchDialog.h"
 #include "editors/ControlBinding.h"
-#include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
-#include "tables/DefTables.h"
 
-// ---------------------------------------------------------------------------
 MemberSwitchAddDialog::MemberSwitchAddDialog(MemberSwitchDialog* table) : QDialog(table), table_(table) {
   setObjectName(QStringLiteral("MSEditForm"));
   setWindowTitle(QStringLiteral("MS Add"));
   setModal(true);
-  FieldGrid fields(this, 1);
-  memberIdEdit = fields.edit(QStringLiteral("Member Switch ID"), Name{"MSIDEdit"});
-  candidateIdEdit = fields.edit(QStringLiteral("Member Candidate ID"), Name{"KeyIDEdit"});
-  passwordEdit = fields.edit(QStringLiteral("Member Password"), Name{"MS_Password"});
-  rowStatusCombo = fields.combo(QStringLiteral("Member Row Status"), Name{"Row_Status"});
-  ButtonBar buttons(this);
-  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
-  closeButton = buttons.add(QStringLiteral("Close"), Name{"CloseButton"}, [this] { closeClicked(); });
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields.layout());
-  layout->addLayout(buttons.layout());
+  EntryLayout layout(this);
+  memberIdEdit = layout.fields().edit(QStringLiteral("Member Switch ID"), Name{"MSIDEdit"});
+  candidateIdEdit = layout.fields().edit(QStringLiteral("Member Candidate ID"), Name{"KeyIDEdit"});
+  passwordEdit = layout.fields().edit(QStringLiteral("Member Password"), Name{"MS_Password"});
+  rowStatusCombo = layout.fields().combo(QStringLiteral("Member Row Status"), Name{"Row_Status"});
+  setButton = layout.buttons().add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = layout.buttons().close(Name{"CloseButton"});
 }
 
 void MemberSwitchAddDialog::showEvent(QShowEvent* event) {

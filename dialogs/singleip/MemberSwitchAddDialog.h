@@ -15,11 +15,9 @@ class MemberSwitchAddDialog : public QDialog {
   Q_OBJECT
 
  public:
-
   explicit MemberSwitchAddDialog(MemberSwitchDialog* table);
 
   void setClicked();
-  void closeClicked() { close(); }
 
   QLineEdit* memberIdEdit;
   QLineEdit* candidateIdEdit;

@@ -2,14 +2,13 @@
 // window that adds one, Delete removes the selected one.
 #pragma once
 
-#include <QDialog>
 #include <cstdint>
 
-#include "dialogs/common/DialogBase.h"
+#include "dialogs/common/TableDialog.h"
 
 class MemberSwitchAddDialog;
 
-class MemberSwitchDialog : public SnmpDialog {
+class MemberSwitchDialog : public TableDialog {
   Q_OBJECT
 
  public:
@@ -18,24 +17,25 @@ class MemberSwitchDialog : public SnmpDialog {
 
   explicit MemberSwitchDialog(const DialogContext& context);
 
-  void refresh();  // "Refresh"
+  void refreshClicked();
   void deleteClicked();
   void addClicked();
-  void selectionChanged();
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  // The add window's binding, a single-instance list whose instance is the
+  // member switch ID of each write.
   KySNMPRequest2Edits* AddEditor() const { return Binding(1); }
-  // Appends an error text to the memo.
-  void AppendError(const std::string& text);
 
   QTreeWidget* memberList;
-  QPlainTextEdit* memo;
+  QPlainTextEdit* messages;
   QPushButton* refreshButton;
   QPushButton* deleteButton;
   QPushButton* addButton;
-  QPushButton* closeButton;
-  MemberSwitchAddDialog* addDialog;
 
  protected:
-  void FirstRefresh() override;
+  void FirstRefresh() override { refreshClicked(); }
+
+ private:
+  void AppendError(const std::string& text);
+
+  MemberSwitchAddDialog* addDialog_;
 };

@@ -2,30 +2,24 @@
 // and untagged ports of the selected one on port grids.
 #pragma once
 
-#include "dialogs/common/DialogBase.h"
+#include "dialogs/common/TableDialog.h"
 
-class CurrentVlanDialog : public SnmpDialog {
+class CurrentVlanDialog : public TableDialog {
   Q_OBJECT
 
  public:
   explicit CurrentVlanDialog(const DialogContext& context);
   void refreshClicked();
-  void selectionChanged();
 
-  QTreeWidget* vlanList = nullptr;
-  QLabel* deletedCountLabel = nullptr;
-  QLabel* vlanIdLabel = nullptr;  // the selected VLAN index
-  PortGrid* egressPorts = nullptr;
-  PortGrid* untaggedPorts = nullptr;
-  QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* closeButton = nullptr;
+  QTreeWidget* vlanList;
+  QLabel* deletedCountLabel;
+  QLabel* vlanIdLabel;  // the selected VLAN index
+  PortGrid* egressPorts;
+  QPlainTextEdit* messages;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
-  void ClearFields();
-  KySNMPRequest2Edits* scalars_ = nullptr;
-  KySNMPRequest2Edits* table_ = nullptr;
+  KySNMPRequest2Edits* scalars_;
 };

@@ -12,14 +12,13 @@ class PortCapabilityDialog : public SnmpDialog {
 
   void refreshClicked();
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
   QTreeWidget* capabilityList;
-  QPlainTextEdit* messages;
   QLabel* countLabel;
   QPushButton* refreshButton;
-  QPushButton* closeButton;
 
  protected:
   void FirstRefresh() override;
+
+ private:
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
 };

@@ -6,33 +6,23 @@
 // keys are locked and Delete is enabled. A write reads the list again.
 #pragma once
 
-#include "dialogs/common/DialogBase.h"
-#include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/TableDialog.h"
 
-class KyVarDefTable;
-class QVBoxLayout;
-
-class StaticFilterDialog : public SnmpDialog {
+class StaticFilterDialog : public TableDialog {
   Q_OBJECT
 
  public:
   void refreshClicked();
   virtual void addClicked() = 0;
   virtual void deleteClicked() = 0;
-  void selectionChanged();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
   QTreeWidget* filterList;
   QLineEdit* vlanIdEdit;
   QLineEdit* macEdit;
   QComboBox* statusCombo;
   QPlainTextEdit* messages;
-  QLabel* countLabel;
-  QPushButton* refreshButton;
   QPushButton* addButton;
   QPushButton* deleteButton;
-  QPushButton* closeButton;
 
  protected:
   // Variables of both tables.
@@ -57,28 +47,21 @@ class StaticFilterDialog : public SnmpDialog {
   };
   StaticFilterDialog(const DialogContext& context, const Variant& variant);
 
-  // The ports of the entry, in `host` (placed between the fields and the memo).
+  // The ports of the entry on `ports`, shown in `host` (placed between the
+  // fields and the memo); then the memo and the state with no entry selected.
   void PlacePorts(QWidget* host, PortGrid* ports);
-  // A button of the subclass, in its place in the row.
-  QPushButton* AddButton(const QString& text, const char* name, std::function<void()> clicked);
 
   void FirstRefresh() override;
-  // The state with no entry selected, and with one.
-  virtual void NoSelection();
-  virtual void Selected() {}
   // Writes the fields, column `leftOut` excepted (-1: none), then shows no selection.
   void Write(int leftOut);
   bool Refused();
 
-  PortGrid* ports_ = nullptr;
-
  private:
+  void NoSelection();
   void LockKeys(bool locked);
   void ReportError(const std::exception& e);
 
   bool lockByDisabling_;
   bool errorsAsStatus_;
-  QVBoxLayout* layout_;
-  ButtonBar buttons_;
   QLineEdit* receivePort_;
 };

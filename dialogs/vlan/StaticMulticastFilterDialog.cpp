@@ -5,7 +5,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -23,24 +22,16 @@ StaticMulticastFilterDialog::StaticMulticastFilterDialog(const DialogContext& co
                                    .addName = "AddBtn",
                                    .lockByDisabling = true,
                                    .errorsAsStatus = true}) {
-  portTabs = new QTabWidget(this);
-  portTabs->setObjectName(QStringLiteral("PortTabs"));
-  auto* egress = new QWidget(portTabs);
-  portTabs->addTab(egress, QStringLiteral("Egress Ports"));
-  portTabs->addTab(new QWidget(portTabs), QStringLiteral("Forbidden Ports"));
-  portTabs->setTabVisible(1, false);
+  // "Egress Ports", and the hidden "Forbidden Ports".
+  QTabWidget* tabs = MakePortPages(this, "PortTabs");
+  auto* egress = new QWidget(tabs);
+  tabs->addTab(egress, QStringLiteral("Egress Ports"));
+  tabs->addTab(new QWidget(tabs), QStringLiteral("Forbidden Ports"));
+  tabs->setTabVisible(1, false);
   egressPorts = AddStandardPortGrid(egress);
-  PlacePorts(portTabs, egressPorts);
-  setButton = AddButton(QStringLiteral("Set"), "SetBtn", [this] { setClicked(); });
-  NoSelection();
+  setButton = button(QStringLiteral("Set"), Name{"SetBtn"}, [this] { setClicked(); }, Enable::WithSelection);
+  PlacePorts(tabs, egressPorts);
 }
-
-void StaticMulticastFilterDialog::NoSelection() {
-  StaticFilterDialog::NoSelection();
-  setButton->setEnabled(false);
-}
-
-void StaticMulticastFilterDialog::Selected() { setButton->setEnabled(true); }
 
 void StaticMulticastFilterDialog::addClicked() {
   if (statusCombo->currentText() != QLatin1String("permanent")) {
@@ -59,6 +50,6 @@ void StaticMulticastFilterDialog::setClicked() {
 
 void StaticMulticastFilterDialog::deleteClicked() {
   if (filterList->selectedItems().isEmpty() || Refused()) return;
-  SetComboText(statusCombo, QStringLiteral("invalid"));
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("invalid")));
   Write(-1);
 }

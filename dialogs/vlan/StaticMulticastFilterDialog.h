@@ -14,11 +14,6 @@ class StaticMulticastFilterDialog : public StaticFilterDialog {
   void setClicked();
   void deleteClicked() override;
 
-  QTabWidget* portTabs;  // "Egress Ports", and the hidden "Forbidden Ports"
   PortGrid* egressPorts;
   QPushButton* setButton;
-
- protected:
-  void NoSelection() override;
-  void Selected() override;
 };

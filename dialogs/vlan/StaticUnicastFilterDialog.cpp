@@ -4,11 +4,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -26,13 +26,12 @@ StaticUnicastFilterDialog::StaticUnicastFilterDialog(const DialogContext& contex
                                    .addName = "SetBtn",
                                    .lockByDisabling = false,
                                    .errorsAsStatus = false}) {
-  allowGroup = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
+  auto* allowGroup = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
   allowGroup->setObjectName(QStringLiteral("AllowGroup"));
   auto* host = new QWidget(allowGroup);
   (new QVBoxLayout(allowGroup))->addWidget(host);
   allowPorts = AddStandardPortGrid(host);
   PlacePorts(allowGroup, allowPorts);
-  NoSelection();
 }
 
 void StaticUnicastFilterDialog::addClicked() {
@@ -60,6 +59,6 @@ void StaticUnicastFilterDialog::deleteClicked() {
     return;
   }
   if (Refused()) return;
-  SetComboText(statusCombo, QStringLiteral("invalid"));
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("invalid")));
   Write(kPorts);
 }

@@ -13,6 +13,5 @@ class StaticUnicastFilterDialog : public StaticFilterDialog {
   void addClicked() override;
   void deleteClicked() override;
 
-  QGroupBox* allowGroup;  // "Allow To Go To Port"
   PortGrid* allowPorts;
 };

@@ -12,19 +12,12 @@ class VlanBasicConfigDialog : public SnmpDialog {
   void refreshClicked();
   void setClicked();
 
-  QLabel* versionLabel = nullptr;
-  QLabel* maxVlanIdLabel = nullptr;
-  QLabel* maxSupportedVlansLabel = nullptr;
-  QLabel* vlanCountLabel = nullptr;
-  QComboBox* gvrpCombo = nullptr;
-  QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
+  QLabel* maxVlanIdLabel;
+  QComboBox* gvrpCombo;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
-  KySNMPRequest2Edits* general_ = nullptr;
+  KySNMPRequest2Edits* general_;
 };

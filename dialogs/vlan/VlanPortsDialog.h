@@ -12,20 +12,16 @@ class VlanPortsDialog : public SnmpDialog {
   void refreshClicked();
   void setClicked();
 
-  QTreeWidget* portList = nullptr;
-  QLineEdit* pvidEdit = nullptr;
-  QComboBox* frameTypesCombo = nullptr;
-  QComboBox* ingressFilteringCombo = nullptr;
-  QComboBox* gvrpCombo = nullptr;
-  QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
+  QTreeWidget* portList;
+  QLineEdit* pvidEdit;
+  QComboBox* frameTypesCombo;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
-  KySNMPRequest2Edits* ports_ = nullptr;
+  void Reselect();
+
+  KySNMPRequest2Edits* ports_;
   QString reselect_;  // the line to select again once the table is read after a write
 };

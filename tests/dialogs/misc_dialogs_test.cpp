@@ -437,7 +437,7 @@ TEST_F(Dot3Views, AnIntervalBeforeAnyPortReportsNoDataAndStops) {
   EXPECT_TRUE(view->pollTimer->isActive());
   EXPECT_EQ(view->pollTimer->interval(), 2000);
   view->pollCounters();
-  EXPECT_TRUE(view->memo->toPlainText().contains(Dot3PortsDialog::kNoData));
+  EXPECT_TRUE(view->messages->toPlainText().contains(Dot3PortsDialog::kNoData));
   EXPECT_FALSE(view->pollTimer->isActive());
   EXPECT_EQ(view->intervalCombo->currentText(), QStringLiteral("none"));
   ASSERT_TRUE(Settle(*view));
