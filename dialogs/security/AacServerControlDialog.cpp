@@ -12,6 +12,7 @@
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
+#include "editors/Errors.h"
 #include "editors/UiSupport.h"
 #include "snmp/Messages.h"
 #include "tables/DefTables.h"
@@ -36,8 +37,8 @@ AacServerControlDialog::AacServerControlDialog(const DialogContext& context) : S
   top->addLayout(buttons.layout());
   top->addWidget(MakeStatusBar(this, &statusLabel));
 
-  // No status target: the window reports with its own texts.
-  binding_ = AddBinding(tbl::AacServerGroupMember, /*asynchronous=*/false, nullptr);
+  // The window never reads: the status line shows its writes only.
+  binding_ = AddBinding(tbl::AacServerGroupMember, /*asynchronous=*/false, statusLabel);
   binding_->AssociateEdits(0, "%s{l15}", groupNameEdit);
   binding_->AssociateEdits(1, "%s{l16}", ipEdit);
   binding_->AssociateControl(2, protocolCombo);
@@ -55,7 +56,10 @@ void AacServerControlDialog::setClicked() {
   try {
     // No read afterwards: the fields keep what the operator entered.
     binding_->Apply(/*refreshAfter=*/false, /*convert=*/true);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    // The cause the agent gave goes to the status line, as every dialog
+    // reports a failed write; the message box says that the entry was not set.
+    binding_->ShowStatus(ErrorText(e));
     ShowMessageBox(this, QString::fromLatin1(kSetFailed), ProgramCaption());
     return;
   }
