@@ -1,6 +1,7 @@
 #include "dialogs/common/DialogLayout.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -109,6 +110,40 @@ QComboBox* FieldGrid::combo(const QString& caption, Name name) {
   return c;
 }
 
+FieldGrid::FieldGrid(QWidget* dialog, int columns, UseBoxes) : FieldGrid(dialog, columns) { width_ = 3; }
+
+void FieldGrid::place(const QString& caption, QWidget* control, QCheckBox* box) {
+  const int line = next_ / columns_, first = (next_ % columns_) * width_;
+  if (box) grid_->addWidget(box, line, first);
+  QLabel* label = MakeLabel(dialog_, caption);
+  label->setBuddy(control);
+  grid_->addWidget(label, line, first + width_ - 2);
+  grid_->addWidget(control, line, first + width_ - 1);
+  ++next_;
+}
+
+QCheckBox* FieldGrid::useBox(Name name) {
+  QCheckBox* box = MakeCheckBox(dialog_, QString(), name.value);
+  boxes_.push_back(box);
+  return box;
+}
+
+void FieldGrid::checkAll(bool checked) {
+  for (QCheckBox* box : boxes_) box->setChecked(checked);
+}
+
+void FieldGrid::newLine() { next_ = (next_ + columns_ - 1) / columns_ * columns_; }
+
+void FieldGrid::hide(QWidget* control) {
+  const int at = grid_->indexOf(control);
+  if (at < 0) return;
+  int line = 0, column = 0, rows = 0, columns = 0;
+  grid_->getItemPosition(at, &line, &column, &rows, &columns);
+  // The caption and the use box stand just before the control.
+  for (int c = column - width_ + 1; c <= column; ++c)
+    if (QLayoutItem* item = grid_->itemAtPosition(line, c); item && item->widget()) item->widget()->hide();
+}
+
 QComboBox* FieldGrid::hiddenCombo(Name name) {
   QComboBox* c = MakeCombo(dialog_, name.value);
   c->hide();
@@ -141,6 +176,47 @@ DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns)
   main_->addLayout(buttons_.layout());
 }
 
+DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns, FieldsBesideButtons)
+    : dialog_(dialog),
+      main_(new QVBoxLayout(dialog)),
+      fields_(dialog, fieldColumns, FieldGrid::UseBoxes::Yes),
+      buttons_(dialog, ButtonBar::Direction::Column) {
+  auto* top = new QHBoxLayout;
+  main_->addLayout(top);
+  auto* fieldArea = new QWidget(dialog);
+  fieldArea->setLayout(fields_.layout());
+  fields_.layout()->setContentsMargins(0, 0, 0, 0);
+  fields_.layout()->setHorizontalSpacing(Px(dialog, 6));
+  top->addWidget(fieldArea, 1);
+  auto* buttonColumn = new QWidget(dialog);
+  buttonColumn->setLayout(buttons_.layout());
+  buttons_.layout()->setContentsMargins(0, 0, 0, 0);
+  top->addWidget(buttonColumn, 0);
+  firstBelowFields_ = 1;
+
+  list_ = new QTreeWidget(dialog);
+  list_->setObjectName(QString::fromLatin1(list.name.value));
+  list_->setMinimumSize(Px(dialog, list.minimum.width()), Px(dialog, list.minimum.height()));
+  main_->addWidget(list_, 1);
+
+  rowCountCaption_ = MakeLabel(dialog, QStringLiteral("Samples"), "SamplesLabel");
+  rowCountCaption_->hide();
+  rowCount_ = new QLabel(QStringLiteral("0"), dialog);
+  rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  rowCount_->setMinimumWidth(Px(dialog, 40));
+  rowCount_->hide();
+  auto* count = new QHBoxLayout;
+  count->addStretch(1);
+  count->addWidget(rowCountCaption_);
+  count->addWidget(rowCount_);
+  main_->addLayout(count);
+}
+
+QLabel* DialogLayout::rowCount(QLabel** caption) {
+  if (caption) *caption = rowCountCaption_;
+  return rowCount_;
+}
+
 QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
   QLabel* panel = nullptr;
   QStatusBar* status = MakeStatusBar(dialog_, &panel);
@@ -151,7 +227,7 @@ QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
 
 void DialogLayout::addBelowFields(QWidget* widget) {
   // The list, the fields, what went below them before, then this.
-  main_->insertWidget(2 + belowFields_, widget);
+  main_->insertWidget(firstBelowFields_ + belowFields_, widget);
   ++belowFields_;
 }
 

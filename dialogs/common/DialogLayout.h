@@ -16,6 +16,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -68,18 +69,34 @@ class ButtonBar {
 class FieldGrid {
  public:
   FieldGrid(QWidget* dialog, int columns);
+  // Groups of [use box] caption control, `columns` groups a line: the use
+  // box of a field says whether the field is written.
+  enum class UseBoxes { Yes };
+  FieldGrid(QWidget* dialog, int columns, UseBoxes);
   QGridLayout* layout() const { return grid_; }
   QLineEdit* edit(const QString& caption, Name name);
   QComboBox* combo(const QString& caption, Name name);
   // A hidden combo box (a row status set by the dialog itself), not in the grid.
   QComboBox* hiddenCombo(Name name);
   void place(const QString& caption, QWidget* control);
+  // `control` with its use box (none when `box` is null) in the next place.
+  void place(const QString& caption, QWidget* control, QCheckBox* box);
+  // A use box named `name`, checked or not by checkAll.
+  QCheckBox* useBox(Name name);
+  const std::vector<QCheckBox*>& useBoxes() const { return boxes_; }
+  void checkAll(bool checked);
+  // The next field starts a new line.
+  void newLine();
+  // Hides a placed control with its caption and use box.
+  void hide(QWidget* control);
 
  private:
   QWidget* dialog_;
   QGridLayout* grid_;
   int columns_;
   int next_ = 0;
+  int width_ = 2;  // grid columns a group takes
+  std::vector<QCheckBox*> boxes_;
 };
 
 // The arrangement of the dialogs that write checked fields: the fields at the
@@ -95,6 +112,11 @@ class DialogLayout {
     QSize minimum;  // at 96 dpi
   };
   DialogLayout(QWidget* dialog, const List& list, int fieldColumns);
+  // The other arrangement: the fields (in use-box groups) with the button
+  // column at their right, the widgets placed below the fields, the list,
+  // its row count at the right, the status bar.
+  struct FieldsBesideButtons {};
+  DialogLayout(QWidget* dialog, const List& list, int fieldColumns, FieldsBesideButtons);
 
   QTreeWidget* list() const { return list_; }
   FieldGrid& fields() { return fields_; }
@@ -103,6 +125,9 @@ class DialogLayout {
   QLabel* addStatusBar(QStatusBar** bar = nullptr);
   // A widget between the fields and the buttons (below those placed there before).
   void addBelowFields(QWidget* widget);
+  // FieldsBesideButtons: the row count under the list, at the right, with
+  // its caption "Samples" (`SamplesLabel`), both hidden until shown.
+  QLabel* rowCount(QLabel** caption = nullptr);
 
  private:
   QWidget* dialog_;
@@ -111,6 +136,9 @@ class DialogLayout {
   FieldGrid fields_;
   ButtonBar buttons_;
   int belowFields_ = 0;
+  int firstBelowFields_ = 2;
+  QLabel* rowCount_ = nullptr;
+  QLabel* rowCountCaption_ = nullptr;
 };
 
 // A small window of a list dialog that enters a new row: its captioned

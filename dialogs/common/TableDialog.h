@@ -20,6 +20,8 @@ struct TableDialogSpec {
   DialogLayout::List list;
   int fieldColumns = 2;
   bool asynchronous = true;
+  // The fields beside the button column, over the list (DialogLayout::FieldsBesideButtons).
+  bool fieldsBesideButtons = false;
 };
 
 class TableDialog : public SnmpDialog {
@@ -47,6 +49,8 @@ class TableDialog : public SnmpDialog {
   QLabel* statusBar(QStatusBar** bar = nullptr);
   // A widget of the dialog's own (a port grid) between the fields and the buttons.
   void addBelowFields(QWidget* widget) { layout_.addBelowFields(widget); }
+  // The arrangement, for what a dialog places itself.
+  DialogLayout& layout() { return layout_; }
 
   // Reads the table again unless a read or write is running; an error goes
   // to the status line.
