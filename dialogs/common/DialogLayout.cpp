@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
+#include <QPlainTextEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,13 +92,7 @@ QLabel* ButtonBar::samplesCounter(SnmpDialog* dialog, QTreeWidget* view) {
 
 FieldGrid::FieldGrid(QWidget* dialog, int columns) : dialog_(dialog), grid_(new QGridLayout), columns_(std::max(1, columns)) {}
 
-void FieldGrid::place(const QString& caption, QWidget* control) {
-  QLabel* label = MakeLabel(dialog_, caption);
-  label->setBuddy(control);
-  grid_->addWidget(label, next_ / columns_, (next_ % columns_) * 2);
-  grid_->addWidget(control, next_ / columns_, (next_ % columns_) * 2 + 1);
-  ++next_;
-}
+void FieldGrid::place(const QString& caption, QWidget* control) { place(caption, control, nullptr); }
 
 QLineEdit* FieldGrid::edit(const QString& caption, Name name) {
   QLineEdit* e = MakeEdit(dialog_, name.value);
@@ -142,6 +138,18 @@ void FieldGrid::hide(QWidget* control) {
   // The caption and the use box stand just before the control.
   for (int c = column - width_ + 1; c <= column; ++c)
     if (QLayoutItem* item = grid_->itemAtPosition(line, c); item && item->widget()) item->widget()->hide();
+}
+
+QLineEdit* FieldGrid::edit(const QString& caption, Name name, QCheckBox* box) {
+  QLineEdit* e = MakeEdit(dialog_, name.value);
+  place(caption, e, box);
+  return e;
+}
+
+QComboBox* FieldGrid::combo(const QString& caption, Name name, QCheckBox* box) {
+  QComboBox* c = MakeCombo(dialog_, name.value);
+  place(caption, c, box);
+  return c;
 }
 
 QComboBox* FieldGrid::hiddenCombo(Name name) {
@@ -238,4 +246,52 @@ EntryLayout::EntryLayout(QWidget* window) : fields_(window, 1), buttons_(window)
   auto* main = new QVBoxLayout(window);
   main->addLayout(fields_.layout());
   main->addLayout(buttons_.layout());
+}
+
+// ---------------------------------------------------------------------------
+// FieldForm
+
+FieldForm::FieldForm(QWidget* dialog) : dialog_(dialog), form_(new QFormLayout) {}
+
+void FieldForm::place(const QString& caption, QWidget* control) { form_->addRow(caption, control); }
+
+QLineEdit* FieldForm::edit(const QString& caption, Name name) {
+  QLineEdit* e = MakeEdit(dialog_, name.value);
+  place(caption, e);
+  return e;
+}
+
+QComboBox* FieldForm::combo(const QString& caption, Name name) {
+  QComboBox* c = MakeCombo(dialog_, name.value);
+  place(caption, c);
+  return c;
+}
+
+// ---------------------------------------------------------------------------
+// SettingsLayout
+
+SettingsLayout::SettingsLayout(QWidget* dialog, QLayout* fields)
+    : dialog_(dialog), main_(new QVBoxLayout(dialog)), buttons_(dialog) {
+  main_->addLayout(fields);
+  main_->addLayout(buttons_.layout());
+}
+
+void SettingsLayout::addBelowFields(QWidget* widget) {
+  main_->insertWidget(1 + belowFields_, widget);
+  ++belowFields_;
+}
+
+QLabel* SettingsLayout::addStatusBar(QStatusBar** bar) {
+  QLabel* panel = nullptr;
+  QStatusBar* status = MakeStatusBar(dialog_, &panel);
+  main_->addWidget(status);
+  if (bar) *bar = status;
+  return panel;
+}
+
+QPlainTextEdit* SettingsLayout::addMemo(Name name, int maxHeight) {
+  QPlainTextEdit* memo = MakeMemo(dialog_, name.value);
+  memo->setMaximumHeight(Px(dialog_, maxHeight));
+  main_->addWidget(memo);
+  return memo;
 }

@@ -18,10 +18,12 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTreeWidget;
@@ -76,6 +78,9 @@ class FieldGrid {
   QGridLayout* layout() const { return grid_; }
   QLineEdit* edit(const QString& caption, Name name);
   QComboBox* combo(const QString& caption, Name name);
+  // A field with its use box (none when `box` is null).
+  QLineEdit* edit(const QString& caption, Name name, QCheckBox* box);
+  QComboBox* combo(const QString& caption, Name name, QCheckBox* box);
   // A hidden combo box (a row status set by the dialog itself), not in the grid.
   QComboBox* hiddenCombo(Name name);
   void place(const QString& caption, QWidget* control);
@@ -153,4 +158,39 @@ class EntryLayout {
  private:
   FieldGrid fields_;
   ButtonBar buttons_;
+};
+
+// Captioned controls one a line, in a form.
+class FieldForm {
+ public:
+  explicit FieldForm(QWidget* dialog);
+  QFormLayout* layout() const { return form_; }
+  QLineEdit* edit(const QString& caption, Name name);
+  QComboBox* combo(const QString& caption, Name name);
+  void place(const QString& caption, QWidget* control);
+
+ private:
+  QWidget* dialog_;
+  QFormLayout* form_;
+};
+
+// A dialog of single values (no list): its fields, the widgets placed below
+// them, the button row, and a status bar or memo, one under the other.
+class SettingsLayout {
+ public:
+  SettingsLayout(QWidget* dialog, QLayout* fields);
+
+  ButtonBar& buttons() { return buttons_; }
+  // A widget between the fields and the buttons (below those placed there before).
+  void addBelowFields(QWidget* widget);
+  // The status bar `StatusBar1` under everything; returns its panel 0.
+  QLabel* addStatusBar(QStatusBar** bar = nullptr);
+  // A read-only memo under everything, at most `maxHeight` px high (96 dpi).
+  QPlainTextEdit* addMemo(Name name, int maxHeight);
+
+ private:
+  QWidget* dialog_;
+  QVBoxLayout* main_;
+  ButtonBar buttons_;
+  int belowFields_ = 0;
 };
