@@ -5,12 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QVBoxLayout>
 #include <ctime>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -18,24 +15,17 @@
 #include "tables/DefTables.h"
 
 AacServerControlDialog::AacServerControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  groupNameEdit = MakeEdit(this, "edtGroupName");
-  ipEdit = MakeEdit(this, "edtIPAddr");
-  protocolCombo = MakeCombo(this, "cbAuthProtocol");
-  rowStateCombo = MakeCombo(this, "cbRowState");
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Group Name"), groupNameEdit);
-  form->addRow(QStringLiteral("IP Address"), ipEdit);
-  form->addRow(QStringLiteral("Auth Protocol"), protocolCombo);
-  form->addRow(QStringLiteral("Row State"), rowStateCombo);
+  FieldForm form(this);
+  groupNameEdit = form.edit(QStringLiteral("Group Name"), Name{"edtGroupName"});
+  ipEdit = form.edit(QStringLiteral("IP Address"), Name{"edtIPAddr"});
+  protocolCombo = form.combo(QStringLiteral("Auth Protocol"), Name{"cbAuthProtocol"});
+  rowStateCombo = form.combo(QStringLiteral("Row State"), Name{"cbRowState"});
   for (QWidget* w : std::initializer_list<QWidget*>{groupNameEdit, ipEdit, protocolCombo, rowStateCombo})
     w->setMinimumWidth(Px(this, 180));
-  ButtonBar buttons(this);
-  setButton = buttons.add(QStringLiteral("Set"), Name{"Button1"}, [this] { setClicked(); });
-  closeButton = buttons.close(Name{"Button2"});
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(form);
-  top->addLayout(buttons.layout());
-  top->addWidget(MakeStatusBar(this, &statusLabel));
+  SettingsLayout layout(this, form.layout());
+  setButton = layout.buttons().add(QStringLiteral("Set"), Name{"Button1"}, [this] { setClicked(); });
+  closeButton = layout.buttons().close(Name{"Button2"});
+  statusLabel = layout.addStatusBar();
 
   // The window never reads: the status line shows its writes only.
   binding_ = AddBinding(tbl::AacServerGroupMember, /*asynchronous=*/false, statusLabel);
