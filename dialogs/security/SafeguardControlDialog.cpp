@@ -56,7 +56,6 @@ SafeguardControlDialog::SafeguardControlDialog(const DialogContext& context) : S
   QStatusBar* bar = nullptr;
   statusLabel = layout.addStatusBar(&bar);
   bar->setObjectName(QStringLiteral("stbStatus"));
-  statusLabel->setObjectName(QString());
 
   binding_ = AddBinding(tbl::SafeguardControl, /*asynchronous=*/false, statusLabel);
   binding_->AssociateEdits(kRising, "%i{n20x100l3}", risingEdit);

@@ -39,9 +39,7 @@ SslManagementDialog::SslManagementDialog(const DialogContext& context) : SnmpDia
   refreshButton = layout.buttons().add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
   setButton = layout.buttons().add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
   closeButton = layout.buttons().close(Name{"CloseButton"});
-  QStatusBar* bar = nullptr;
-  statusLabel = layout.addStatusBar(&bar);
-  bar->setObjectName(QString());  // this window's status bar has no name
+  statusLabel = layout.addStatusBar();
 
   binding_ = AddBinding(tbl::SslManagement, /*asynchronous=*/false, statusLabel);
   binding_->AssociateControl(0, versionCombo);
