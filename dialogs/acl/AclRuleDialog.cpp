@@ -51,7 +51,7 @@ void AclRuleDialog::FinishLayout(int portVariable, int rowStatusVariable) {
 }
 
 void AclRuleDialog::checkAll(bool checked) {
-  for (QCheckBox* b : useBoxes_) b->setChecked(checked);
+  layout().fields().checkAll(checked);
 }
 
 bool AclRuleDialog::IsEmpty(const QWidget* control) {
@@ -74,11 +74,11 @@ bool AclRuleDialog::IsFieldChecked(QWidget* control) const {
 
 bool AclRuleDialog::IdsSet(const QString& firstMessage, const QString& accessMessage) {
   if (firstIdEdit_->text().isEmpty()) {
-    Refuse(firstMessage, firstIdEdit_);
+    refuse(firstMessage, firstIdEdit_);
     return false;
   }
   if (accessIdEdit_->text().isEmpty()) {
-    Refuse(accessMessage, accessIdEdit_);
+    refuse(accessMessage, accessIdEdit_);
     return false;
   }
   return true;
@@ -87,7 +87,7 @@ bool AclRuleDialog::IdsSet(const QString& firstMessage, const QString& accessMes
 bool AclRuleDialog::CheckedFieldsFilled(const QString& message) {
   for (const Field& f : fields_) {
     if (Checked(f.box) && IsEmpty(f.control)) {
-      Refuse(message, f.control);
+      refuse(message, f.control);
       return false;
     }
   }
@@ -96,14 +96,14 @@ bool AclRuleDialog::CheckedFieldsFilled(const QString& message) {
 
 bool AclRuleDialog::CheckRowStatus() {
   if (Is(rowCombo_, "createAndGo") && Checked(rowBox_)) return true;
-  Refuse(QStringLiteral("Row State must be checked and set to createAndGo."), rowCombo_);
+  refuse(QStringLiteral("Row State must be checked and set to createAndGo."), rowCombo_);
   return false;
 }
 
 void AclRuleDialog::addClicked() {
   if (!Validate()) return;
   if (HasRow({firstIdEdit_->text(), accessIdEdit_->text()})) {
-    Refuse(duplicateMessage_, firstIdEdit_);
+    refuse(duplicateMessage_, firstIdEdit_);
     return;
   }
   if (!CheckRowStatus()) return;

@@ -2,132 +2,66 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 
 AclTableDialog::AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns)
-    : SnmpDialog(context.owner), fieldColumns_(std::max(1, fieldColumns)) {
-  auto* main = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  main->addLayout(top);
-
-  fieldArea_ = new QWidget(this);
-  fieldGrid_ = new QGridLayout(fieldArea_);
-  fieldGrid_->setContentsMargins(0, 0, 0, 0);
-  fieldGrid_->setHorizontalSpacing(Px(this, 6));
-  top->addWidget(fieldArea_, 1);
-
-  // The button column, in the order of every dialog's buttons.
-  buttonColumn_ = new QWidget(this);
-  buttons_ = std::make_unique<ButtonBar>(buttonColumn_, ButtonBar::Direction::Column);
-  buttonColumn_->setLayout(buttons_->layout());
-  buttons_->layout()->setContentsMargins(0, 0, 0, 0);
-  refreshButton = buttons_->add(QStringLiteral("Refresh"), Name{""}, [this] { refreshClicked(); });
-  addButton = buttons_->add(QStringLiteral("Add"), Name{""}, [this] { addClicked(); });
-  deleteButton = buttons_->add(QStringLiteral("Delete"), Name{""}, [this] { deleteClicked(); });
-  closeButton = buttons_->close(Name{"CloseButton"});
+    : TableDialog(context, table,
+                  {.objectName = "",
+                   .caption = QString(),
+                   .list = {Name{"ListView1"}, {560, 150}},
+                   .fieldColumns = fieldColumns,
+                   .asynchronous = false,
+                   .fieldsBesideButtons = true}) {
+  rowList = list();
+  // Named by the dialog (NameButtons); Delete moves with the selection.
+  refreshButton = button(QStringLiteral("Refresh"), Name{""}, [this] { refreshClicked(); });
+  addButton = button(QStringLiteral("Add"), Name{""}, [this] { addClicked(); });
+  deleteButton = button(QStringLiteral("Delete"), Name{""}, [this] { deleteClicked(); }, Enable::WithSelection);
+  QPushButton* closeButton = addCloseButton(Name{"CloseButton"});
   for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) b->setMinimumWidth(Px(this, 90));
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-  top->addWidget(buttonColumn_, 0);
 
-  portPanel = new QWidget(this);
-  portPanel->setObjectName(QStringLiteral("StackingPortPanel"));
-  portPanel->hide();
-  main->addWidget(portPanel);
-
-  rowList = MakeListView(this, "ListView1", 560, 150);
-  main->addWidget(rowList, 1);
-
-  // The row count and its caption, right under the list.
-  rowCountCaption_ = new QLabel(QStringLiteral("Samples"), this);
-  rowCountCaption_->setObjectName(QStringLiteral("SamplesLabel"));
-  rowCountCaption_->hide();
-  rowCountLabel = new QLabel(QStringLiteral("0"), this);
-  rowCountLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  rowCountLabel->setMinimumWidth(Px(this, 40));
-  rowCountLabel->hide();
-  auto* count = new QHBoxLayout;
-  count->addStretch(1);
-  count->addWidget(rowCountCaption_);
-  count->addWidget(rowCountLabel);
-  main->addLayout(count);
-
-  main->addWidget(MakeStatusBar(this, &statusLabel));
-
-  binding_ = AddBinding(table, /*asynchronous=*/false, nullptr);
-  binding_->AttachListView(rowList, true);
+  portPanel_ = new QWidget(this);
+  portPanel_->setObjectName(QStringLiteral("StackingPortPanel"));
+  portPanel_->hide();
+  addBelowFields(portPanel_);
+  rowCountLabel = layout().rowCount(&rowCountCaption_);
+  statusLabel = statusBar();
+  // After the base has enabled the buttons that need a row.
   connect(rowList, &QTreeWidget::itemSelectionChanged, this, &AclTableDialog::ListSelectionChanged);
-  binding_->SetStatusTarget(statusLabel);
 }
 
-KySNMPVarList& AclTableDialog::varList() const { return binding_->request.varList; }
+KySNMPVarList& AclTableDialog::varList() const { return binding()->request.varList; }
 
 // ---------------------------------------------------------------------------
 // Layout
-
-void AclTableDialog::NewFieldLine() {
-  if (fieldGroup_ != 0) {
-    ++fieldLine_;
-    fieldGroup_ = 0;
-  }
-}
-
-namespace {
-// Places [box] caption field as group `group` of line `line`.
-void PlaceField(QGridLayout* grid, int line, int group, QCheckBox* box, QLabel* caption, QWidget* field) {
-  const int col = group * 3;
-  if (box) grid->addWidget(box, line, col);
-  grid->addWidget(caption, line, col + 1);
-  grid->addWidget(field, line, col + 2);
-}
-}  // namespace
 
 QWidget* AclTableDialog::AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
                                   const char* useBoxName) {
   field->setObjectName(QString::fromLatin1(name));
   field->setMinimumWidth(Px(this, 130));
-  QCheckBox* box = nullptr;
-  if (useBox) {
-    box = new QCheckBox(fieldArea_);
-    box->setObjectName(QString::fromLatin1(useBoxName));
-    useBoxes_.push_back(box);
-    *useBox = box;
-  }
-  auto* label = new QLabel(caption, fieldArea_);
-  label->setBuddy(field);
-  PlaceField(fieldGrid_, fieldLine_, fieldGroup_, box, label, field);
-  if (++fieldGroup_ >= fieldColumns_) NewFieldLine();
+  QCheckBox* box = useBox ? layout().fields().useBox(Name{useBoxName}) : nullptr;
+  if (useBox) *useBox = box;
+  layout().fields().place(caption, field, box);
   return field;
 }
 
 QLineEdit* AclTableDialog::AddEdit(const char* name, const QString& caption, QCheckBox** useBox,
                                   const char* useBoxName) {
-  return static_cast<QLineEdit*>(AddField(new QLineEdit(fieldArea_), name, caption, useBox, useBoxName));
+  return static_cast<QLineEdit*>(AddField(new QLineEdit(this), name, caption, useBox, useBoxName));
 }
 
 QComboBox* AclTableDialog::AddCombo(const char* name, const QString& caption, QCheckBox** useBox,
                                    const char* useBoxName) {
-  return static_cast<QComboBox*>(AddField(new QComboBox(fieldArea_), name, caption, useBox, useBoxName));
-}
-
-void AclTableDialog::HideField(QWidget* field) {
-  field->hide();
-  for (QLabel* label : fieldArea_->findChildren<QLabel*>())
-    if (label->buddy() == field) label->hide();
+  return static_cast<QComboBox*>(AddField(new QComboBox(this), name, caption, useBox, useBoxName));
 }
 
 void AclTableDialog::NameButtons(const char* refresh, const char* add, const char* del) {
@@ -137,16 +71,16 @@ void AclTableDialog::NameButtons(const char* refresh, const char* add, const cha
 }
 
 QPushButton* AclTableDialog::AddButtonToColumn(const char* name, const QString& caption) {
-  QPushButton* b = buttons_->add(caption, Name{name});
+  QPushButton* b = layout().buttons().add(caption, Name{name});
   b->setMinimumWidth(Px(this, 90));
   return b;
 }
 
 void AclTableDialog::AddPortGrid(int variable) {
-  portPanel->show();
-  portPanel->setMinimumHeight(Px(this, 130));
-  portGrid = AddStandardPortGrid(portPanel);
-  BindPortList(*binding_, variable, *portGrid);
+  portPanel_->show();
+  portPanel_->setMinimumHeight(Px(this, 130));
+  portGrid = AddStandardPortGrid(portPanel_);
+  BindPortList(*binding(), variable, *portGrid);
 }
 
 void AclTableDialog::AddRowCount(const char* name, bool visible) {
@@ -159,12 +93,12 @@ void AclTableDialog::AddRowCount(const char* name, bool visible) {
 // Bindings
 
 void AclTableDialog::BindEdit(int variable, QLineEdit* edit, const std::string& format) {
-  binding_->AssociateEdits(variable, format, edit);
+  binding()->AssociateEdits(variable, format, edit);
   fieldEdits_.push_back(edit);
 }
 
 void AclTableDialog::BindCombo(int variable, QComboBox* combo, const QString& initial) {
-  binding_->AssociateControl(variable, combo);
+  binding()->AssociateControl(variable, combo);
   if (initial.isEmpty())
     combo->setCurrentIndex(-1);
   else
@@ -172,9 +106,8 @@ void AclTableDialog::BindCombo(int variable, QComboBox* combo, const QString& in
 }
 
 void AclTableDialog::BindIndexEdit(int variable, QLineEdit* edit, const std::string& format) {
-  binding_->AssociateEdits(variable, format, edit);
+  BindEdit(variable, edit, format);
   indexEdits_.push_back(edit);
-  fieldEdits_.push_back(edit);
 }
 
 // ---------------------------------------------------------------------------
@@ -188,7 +121,7 @@ void AclTableDialog::ResetButtons() {
 
 void AclTableDialog::ClearFields() {
   for (QLineEdit* e : fieldEdits_) e->clear();
-  for (QCheckBox* b : useBoxes_) b->setChecked(false);
+  layout().fields().checkAll(false);
   if (portGrid) portGrid->ClearAll();
   ShowRowCount();
 }
@@ -212,10 +145,10 @@ void AclTableDialog::ListSelectionChanged() {
 
 void AclTableDialog::refreshClicked() {
   try {
-    binding_->Refresh();
+    binding()->Refresh();
   } catch (const std::exception& e) {
-    binding_->statusKind = kGetStatus;
-    binding_->ShowStatus(ErrorText(e));
+    binding()->statusKind = kGetStatus;
+    binding()->ShowStatus(ErrorText(e));
   }
   ResetButtons();
   ClearFields();
@@ -232,18 +165,13 @@ bool AclTableDialog::HasRow(const QStringList& keys) const {
   return false;
 }
 
-void AclTableDialog::Refuse(const QString& text, QWidget* focus) {
-  ShowMessageBox(this, text, ProgramCaption());
-  if (focus) focus->setFocus();
-}
-
 bool AclTableDialog::Write() {
   try {
-    binding_->Apply(/*refreshAfter=*/false, /*convert=*/true);
+    binding()->Apply(/*refreshAfter=*/false, /*convert=*/true);
     return true;
   } catch (const std::exception& e) {
-    binding_->statusKind = kSetStatus;
-    binding_->ShowStatus(ErrorText(e));
+    binding()->statusKind = kSetStatus;
+    binding()->ShowStatus(ErrorText(e));
     return false;
   }
 }
@@ -264,11 +192,11 @@ void AclTableDialog::Finish(KyColumnExclusion& exclusion, bool ok, bool refreshO
 bool AclTableDialog::CheckNewMask(QLineEdit* id, const QString& duplicate, QComboBox* rowStatus,
                                   const QString& notCreate) {
   if (HasRow({id->text()})) {
-    Refuse(duplicate, id);
+    refuse(duplicate, id);
     return false;
   }
   if (!Is(rowStatus, "createAndGo")) {
-    Refuse(notCreate, rowStatus);
+    refuse(notCreate, rowStatus);
     return false;
   }
   return true;
@@ -286,17 +214,8 @@ void AclTableDialog::ExcludeByMaskState(KyColumnExclusion& x, QComboBox* state, 
 
 void AclTableDialog::ExcludeAllButKeys(KyColumnExclusion& exclusion, std::initializer_list<int> keep) {
   const KySNMPVarList& l = varList();
-  for (int i = 0; i < l.Count(); ++i) {
-    if (i < l.keyCount) continue;
-    if (std::find(keep.begin(), keep.end(), i) != keep.end()) continue;
-    exclusion.Exclude(i);
-  }
-}
-
-void AclTableDialog::ExcludeUnchecked(KyColumnExclusion& exclusion,
-                                     const std::vector<std::pair<QCheckBox*, int>>& fields) {
-  for (const auto& [box, variable] : fields)
-    if (!Checked(box)) exclusion.Exclude(variable);
+  for (int i = l.keyCount; i < l.Count(); ++i)
+    if (std::find(keep.begin(), keep.end(), i) == keep.end()) exclusion.Exclude(i);
 }
 
 void AclTableDialog::deleteClicked() {

@@ -1,10 +1,10 @@
-// The row editing that the access-profile (mask) and access-rule dialogs
-// share: one table in a list view, read and written through a synchronous
-// table binding; index edits that address the row; Refresh, Add and Delete
-// with two button states (no row selected: Add and the index edits enabled,
-// Delete disabled; a row selected: the reverse); the duplicate check against
-// the list; Delete as "destroy" with every other column left out; and for the
-// rules a use check box per field and the standard port grid.
+// The access-profile (mask) and access-rule dialogs: a TableDialog whose
+// fields (in use-box groups) stand beside the button column, over the list,
+// read and written through a synchronous binding. Refresh, Add and Delete
+// have two states (no row selected: Add and the index edits enabled, Delete
+// disabled; a row selected: the reverse); Add checks for a duplicate in the
+// list; Delete writes "destroy" with every other column left out; the rules
+// add a use check box per field and the standard port grid.
 //
 // A dialog lays out its fields with AddEdit / AddCombo, binds them, names its
 // buttons, and implements its own Add; the exclusion of one write is a
@@ -15,21 +15,18 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/common/DialogBase.h"
-#include "dialogs/common/DialogLayout.h"
+#include "dialogs/common/TableDialog.h"
 #include "editors/DialogHelpers.h"
 
-class AclTableDialog : public SnmpDialog {
+class AclTableDialog : public TableDialog {
   Q_OBJECT
 
  public:
   AclTableDialog(const DialogContext& context, const KyVarDefTable& table, int fieldColumns);
 
-  KySNMPRequest2Edits* binding() const { return binding_; }
   KySNMPVarList& varList() const;
 
   QTreeWidget* rowList = nullptr;
@@ -37,9 +34,7 @@ class AclTableDialog : public SnmpDialog {
   QPushButton* refreshButton = nullptr;
   QPushButton* addButton = nullptr;
   QPushButton* deleteButton = nullptr;
-  QPushButton* closeButton = nullptr;
-  // The rules' port grid (null in the mask dialogs) and its host panel.
-  QWidget* portPanel = nullptr;
+  // The rules' port grid (null in the mask dialogs).
   PortGrid* portGrid = nullptr;
   // The row count (shown for the rules, hidden for the packet-content masks).
   QLabel* rowCountLabel = nullptr;
@@ -53,20 +48,16 @@ class AclTableDialog : public SnmpDialog {
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
-  // ---- Layout. Fields go into a grid of `fieldColumns` groups per line,
+  // ---- Layout. Fields go into a grid of `fieldColumns` groups a line,
   // each group [use box] caption field.
-  // `field` named `name`, captioned, with its use box when asked for, in
-  // the next place of the field grid.
-  QWidget* AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
-                    const char* useBoxName);
   QLineEdit* AddEdit(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
                      const char* useBoxName = nullptr);
   QComboBox* AddCombo(const char* name, const QString& caption, QCheckBox** useBox = nullptr,
                       const char* useBoxName = nullptr);
   // Hides a field with its caption (and use box).
-  void HideField(QWidget* field);
+  void HideField(QWidget* field) { layout().fields().hide(field); }
   // Starts the next field on a new line.
-  void NewFieldLine();
+  void NewFieldLine() { layout().fields().newLine(); }
   // The object names of the Refresh, Add and Delete buttons.
   void NameButtons(const char* refresh, const char* add, const char* del);
   // A further button in the button column.
@@ -98,12 +89,11 @@ class AclTableDialog : public SnmpDialog {
   // After every Refresh (good or failed), once the buttons are reset.
   virtual void AfterRefresh() {}
   void ShowRowCount();
+  const std::vector<QCheckBox*>& UseBoxes() { return layout().fields().useBoxes(); }
 
   // ---- Flows.
   // Whether a list row shows `keys` in its first columns.
   bool HasRow(const QStringList& keys) const;
-  // Message box with `text`; `focus` (may be null) takes the focus.
-  void Refuse(const QString& text, QWidget* focus);
   // Apply with the current exclusions; a failure is shown in status panel
   // 0. Answers whether the write went through.
   bool Write();
@@ -129,26 +119,18 @@ class AclTableDialog : public SnmpDialog {
   static void SelectLabel(QComboBox* combo, const QString& label);
   static bool Is(const QComboBox* combo, const char* label);
   static bool Checked(const QCheckBox* box);
-  // Whether a use box is checked (the rules leave out each field whose box is not).
-  void ExcludeUnchecked(KyColumnExclusion& exclusion, const std::vector<std::pair<QCheckBox*, int>>& fields);
 
-  std::vector<QLineEdit*> indexEdits_;
   std::vector<QLineEdit*> fieldEdits_;
-  std::vector<QCheckBox*> useBoxes_;
-  QComboBox* rowStatusCombo_ = nullptr;
-  int rowStatusVar_ = -1;
   bool refreshOnDeleteFailure_ = false;
 
  private:
+  QWidget* AddField(QWidget* field, const char* name, const QString& caption, QCheckBox** useBox,
+                    const char* useBoxName);
   void ListSelectionChanged();
 
-  KySNMPRequest2Edits* binding_ = nullptr;
-  QWidget* fieldArea_ = nullptr;
-  QGridLayout* fieldGrid_ = nullptr;
-  QWidget* buttonColumn_ = nullptr;
-  std::unique_ptr<ButtonBar> buttons_;
+  std::vector<QLineEdit*> indexEdits_;
+  QComboBox* rowStatusCombo_ = nullptr;
+  int rowStatusVar_ = -1;
+  QWidget* portPanel_ = nullptr;
   QLabel* rowCountCaption_ = nullptr;
-  int fieldColumns_ = 1;
-  int fieldLine_ = 0;
-  int fieldGroup_ = 0;
 };

@@ -65,7 +65,7 @@ bool CpuPacketContentRuleDialog::CheckChunks(KyColumnExclusion& x) {
     }
     edits[k]->setText(edits[k]->text().toUpper());
     if (!IsChunkText(edits[k]->text())) {
-      Refuse(QStringLiteral("Packet(s) Offset [%1] can not contain invalid character(s).").arg(ChunkRange(k)), edits[k]);
+      refuse(QStringLiteral("Packet(s) Offset [%1] can not contain invalid character(s).").arg(ChunkRange(k)), edits[k]);
       return false;
     }
   }

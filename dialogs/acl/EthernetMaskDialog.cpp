@@ -36,7 +36,7 @@ EthernetMaskDialog::EthernetMaskDialog(const DialogContext& context, AclFilter f
 
 bool EthernetMaskDialog::Validate() {
   if (idEdit->text().isEmpty()) {
-    Refuse(QStringLiteral("Mask ID must be set"), idEdit);
+    refuse(QStringLiteral("Mask ID must be set"), idEdit);
     return false;
   }
   if (RefuseWhileBusy(binding(), kGetDataNotComplet)) return false;

@@ -64,11 +64,11 @@ bool EthernetRuleDialog::Validate() {
     return false;
   }
   if (priorityEdit && IsFieldChecked(priorityEdit) && !IsIntIn(priorityEdit->text(), 0, 7)) {
-    Refuse(QStringLiteral("Priority value should between 0-7"), priorityEdit);
+    refuse(QStringLiteral("Priority value should between 0-7"), priorityEdit);
     return false;
   }
   if (rxRateEdit && IsFieldChecked(rxRateEdit) && !IsIntIn(rxRateEdit->text(), 0, 156249)) {
-    Refuse(QStringLiteral("Rx Rate should between 0-156249"), rxRateEdit);
+    refuse(QStringLiteral("Rx Rate should between 0-156249"), rxRateEdit);
     return false;
   }
   return true;

@@ -105,7 +105,7 @@ bool IsIntIn(const QString& text, int low, int high) {
 
 bool IpMaskDialog::Validate() {
   if (idEdit->text().isEmpty()) {
-    Refuse(QStringLiteral("IP Mask ID must be set."), idEdit);
+    refuse(QStringLiteral("IP Mask ID must be set."), idEdit);
     return false;
   }
   const bool src = Is(maskStateCombo, "src-ip-addr") || Is(maskStateCombo, "dst-src-ip-addr");
@@ -133,7 +133,7 @@ bool IpMaskDialog::Validate() {
       return false;
     }
     if (protocolId && !protocolIdEdit->text().isEmpty() && !IsIntIn(protocolIdEdit->text(), 0, 255)) {
-      Refuse(QStringLiteral("Please input a valid value"), protocolIdEdit);
+      refuse(QStringLiteral("Please input a valid value"), protocolIdEdit);
       return false;
     }
   }
@@ -152,7 +152,7 @@ bool IpMaskDialog::Validate() {
   }
   if (Is(protocolTypeCombo, "tcp") && Is(tcpFlagOptionCombo, "enable") && !tcpFlagMaskEdit->text().isEmpty() &&
       !IsIntIn(tcpFlagMaskEdit->text(), 0, 63)) {
-    Refuse(QStringLiteral("Please input a valid value"), tcpFlagMaskEdit);
+    refuse(QStringLiteral("Please input a valid value"), tcpFlagMaskEdit);
     return false;
   }
   return true;

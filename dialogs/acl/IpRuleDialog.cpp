@@ -86,7 +86,7 @@ bool IpRuleDialog::Validate() {
     return false;
   }
   if (rxRateEdit && IsFieldChecked(rxRateEdit) && !IsIntIn(rxRateEdit->text(), 0, 156249)) {
-    Refuse(QStringLiteral("Rx Rate should between 0-156249"), rxRateEdit);
+    refuse(QStringLiteral("Rx Rate should between 0-156249"), rxRateEdit);
     return false;
   }
   return true;

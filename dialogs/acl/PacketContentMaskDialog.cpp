@@ -29,7 +29,7 @@ PacketContentMaskDialog::PacketContentMaskDialog(const DialogContext& context, A
 
 void PacketContentMaskDialog::addClicked() {
   if (idEdit->text().isEmpty()) {
-    Refuse(QStringLiteral("Payload Entry ID must be set."), idEdit);
+    refuse(QStringLiteral("Payload Entry ID must be set."), idEdit);
     return;
   }
   if (!CheckNewMask(idEdit, QStringLiteral("Payload Entry ID must be different."), rowStatusCombo,
@@ -44,7 +44,7 @@ void PacketContentMaskDialog::addClicked() {
     }
     edit->setText(edit->text().toUpper());
     if (!IsChunkText(edit->text())) {
-      Refuse(QStringLiteral("Filtered Port(s) [%1] can not contain invalid character(s).").arg(ChunkRange(k)), edit);
+      refuse(QStringLiteral("Filtered Port(s) [%1] can not contain invalid character(s).").arg(ChunkRange(k)), edit);
       return;  // the guard restores the flags
     }
   }

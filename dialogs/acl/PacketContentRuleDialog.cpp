@@ -65,7 +65,7 @@ bool PacketContentRuleDialog::Validate() {
 
 bool PacketContentRuleDialog::CheckRowStatus() {
   if (!Checked(rowStatusBox) || Is(rowStatusCombo, "createAndGo")) return true;
-  Refuse(QStringLiteral("Row State must be createAndGo."), rowStatusCombo);
+  refuse(QStringLiteral("Row State must be createAndGo."), rowStatusCombo);
   return false;
 }
 
@@ -77,7 +77,7 @@ bool PacketContentRuleDialog::KindExclusions(KyColumnExclusion&) {
     QLineEdit* edit = dataEdits[n];
     edit->setText(edit->text().toUpper());
     if (edit->text().size() > 8 || !IsChunkText(edit->text())) {
-      Refuse(QStringLiteral("Packet(s) Offset can not contain invalid character(s)."), edit);
+      refuse(QStringLiteral("Packet(s) Offset can not contain invalid character(s)."), edit);
       return false;
     }
   }

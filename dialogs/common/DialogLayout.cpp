@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,15 +246,13 @@ QLayout* FieldGrid::arrangement() const {
 }
 
 void FieldGrid::place(const QString& caption, QWidget* control) {
-  QLabel* label = MakeLabel(dialog_, caption);
-  label->setBuddy(control);
   if (form_) {
+    QLabel* label = MakeLabel(dialog_, caption);
+    label->setBuddy(control);
     form_->addRow(label, control);
     return;
   }
-  grid_->addWidget(label, next_ / columns_, (next_ % columns_) * 2);
-  grid_->addWidget(control, next_ / columns_, (next_ % columns_) * 2 + 1);
-  ++next_;
+  place(caption, control, nullptr);
 }
 
 QLabel* FieldGrid::display(const QString& caption, Name name) {
@@ -271,6 +270,52 @@ QLineEdit* FieldGrid::edit(const QString& caption, Name name) {
 QComboBox* FieldGrid::combo(const QString& caption, Name name) {
   QComboBox* c = MakeCombo(dialog_, name.value);
   place(caption, c);
+  return c;
+}
+
+FieldGrid::FieldGrid(QWidget* dialog, int columns, UseBoxes) : FieldGrid(dialog, columns) { width_ = 3; }
+
+void FieldGrid::place(const QString& caption, QWidget* control, QCheckBox* box) {
+  const int line = next_ / columns_, first = (next_ % columns_) * width_;
+  if (box) grid_->addWidget(box, line, first);
+  QLabel* label = MakeLabel(dialog_, caption);
+  label->setBuddy(control);
+  grid_->addWidget(label, line, first + width_ - 2);
+  grid_->addWidget(control, line, first + width_ - 1);
+  ++next_;
+}
+
+QCheckBox* FieldGrid::useBox(Name name) {
+  QCheckBox* box = MakeCheckBox(dialog_, QString(), name.value);
+  boxes_.push_back(box);
+  return box;
+}
+
+void FieldGrid::checkAll(bool checked) {
+  for (QCheckBox* box : boxes_) box->setChecked(checked);
+}
+
+void FieldGrid::newLine() { next_ = (next_ + columns_ - 1) / columns_ * columns_; }
+
+void FieldGrid::hide(QWidget* control) {
+  const int at = grid_->indexOf(control);
+  if (at < 0) return;
+  int line = 0, column = 0, rows = 0, columns = 0;
+  grid_->getItemPosition(at, &line, &column, &rows, &columns);
+  // The caption and the use box stand just before the control.
+  for (int c = column - width_ + 1; c <= column; ++c)
+    if (QLayoutItem* item = grid_->itemAtPosition(line, c); item && item->widget()) item->widget()->hide();
+}
+
+QLineEdit* FieldGrid::edit(const QString& caption, Name name, QCheckBox* box) {
+  QLineEdit* e = MakeEdit(dialog_, name.value);
+  place(caption, e, box);
+  return e;
+}
+
+QComboBox* FieldGrid::combo(const QString& caption, Name name, QCheckBox* box) {
+  QComboBox* c = MakeCombo(dialog_, name.value);
+  place(caption, c, box);
   return c;
 }
 
@@ -310,11 +355,52 @@ DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns)
 }
 
 void DialogLayout::addBelowFields(QLayout* line) {
-  main_->insertLayout(2 + belowFields_, line);
+  main_->insertLayout(firstBelowFields_ + belowFields_, line);
   ++belowFields_;
 }
 
 void DialogLayout::addBelowButtons(QWidget* widget) { main_->addWidget(widget); }
+
+DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns, FieldsBesideButtons)
+    : dialog_(dialog),
+      main_(new QVBoxLayout(dialog)),
+      fields_(dialog, fieldColumns, FieldGrid::UseBoxes::Yes),
+      buttons_(dialog, ButtonBar::Direction::Column) {
+  auto* top = new QHBoxLayout;
+  main_->addLayout(top);
+  auto* fieldArea = new QWidget(dialog);
+  fieldArea->setLayout(fields_.layout());
+  fields_.layout()->setContentsMargins(0, 0, 0, 0);
+  fields_.layout()->setHorizontalSpacing(Px(dialog, 6));
+  top->addWidget(fieldArea, 1);
+  auto* buttonColumn = new QWidget(dialog);
+  buttonColumn->setLayout(buttons_.layout());
+  buttons_.layout()->setContentsMargins(0, 0, 0, 0);
+  top->addWidget(buttonColumn, 0);
+  firstBelowFields_ = 1;
+
+  list_ = new QTreeWidget(dialog);
+  list_->setObjectName(QString::fromLatin1(list.name.value));
+  list_->setMinimumSize(Px(dialog, list.minimum.width()), Px(dialog, list.minimum.height()));
+  main_->addWidget(list_, 1);
+
+  rowCountCaption_ = MakeLabel(dialog, QStringLiteral("Samples"), "SamplesLabel");
+  rowCountCaption_->hide();
+  rowCount_ = new QLabel(QStringLiteral("0"), dialog);
+  rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  rowCount_->setMinimumWidth(Px(dialog, 40));
+  rowCount_->hide();
+  auto* count = new QHBoxLayout;
+  count->addStretch(1);
+  count->addWidget(rowCountCaption_);
+  count->addWidget(rowCount_);
+  main_->addLayout(count);
+}
+
+QLabel* DialogLayout::rowCount(QLabel** caption) {
+  if (caption) *caption = rowCountCaption_;
+  return rowCount_;
+}
 
 QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
   QLabel* panel = nullptr;
@@ -326,7 +412,7 @@ QLabel* DialogLayout::addStatusBar(QStatusBar** bar) {
 
 void DialogLayout::addBelowFields(QWidget* widget) {
   // The list, the fields, what went below them before, then this.
-  main_->insertWidget(2 + belowFields_, widget);
+  main_->insertWidget(firstBelowFields_ + belowFields_, widget);
   ++belowFields_;
 }
 
@@ -337,4 +423,52 @@ EntryLayout::EntryLayout(QWidget* window) : fields_(window, 1), buttons_(window)
   auto* main = new QVBoxLayout(window);
   main->addLayout(fields_.layout());
   main->addLayout(buttons_.layout());
+}
+
+// ---------------------------------------------------------------------------
+// FieldForm
+
+FieldForm::FieldForm(QWidget* dialog) : dialog_(dialog), form_(new QFormLayout) {}
+
+void FieldForm::place(const QString& caption, QWidget* control) { form_->addRow(caption, control); }
+
+QLineEdit* FieldForm::edit(const QString& caption, Name name) {
+  QLineEdit* e = MakeEdit(dialog_, name.value);
+  place(caption, e);
+  return e;
+}
+
+QComboBox* FieldForm::combo(const QString& caption, Name name) {
+  QComboBox* c = MakeCombo(dialog_, name.value);
+  place(caption, c);
+  return c;
+}
+
+// ---------------------------------------------------------------------------
+// SettingsLayout
+
+SettingsLayout::SettingsLayout(QWidget* dialog, QLayout* fields)
+    : dialog_(dialog), main_(new QVBoxLayout(dialog)), buttons_(dialog) {
+  main_->addLayout(fields);
+  main_->addLayout(buttons_.layout());
+}
+
+void SettingsLayout::addBelowFields(QWidget* widget) {
+  main_->insertWidget(1 + belowFields_, widget);
+  ++belowFields_;
+}
+
+QLabel* SettingsLayout::addStatusBar(QStatusBar** bar) {
+  QLabel* panel = nullptr;
+  QStatusBar* status = MakeStatusBar(dialog_, &panel);
+  main_->addWidget(status);
+  if (bar) *bar = status;
+  return panel;
+}
+
+QPlainTextEdit* SettingsLayout::addMemo(Name name, int maxHeight) {
+  QPlainTextEdit* memo = MakeMemo(dialog_, name.value);
+  memo->setMaximumHeight(Px(dialog_, maxHeight));
+  main_->addWidget(memo);
+  return memo;
 }

@@ -125,6 +125,10 @@ class FieldGrid {
 
   FieldGrid(QWidget* dialog, int columns);
   // The grid (nullptr for a form).
+  // Groups of [use box] caption control, `columns` groups a line: the use
+  // box of a field says whether the field is written.
+  enum class UseBoxes { Yes };
+  FieldGrid(QWidget* dialog, int columns, UseBoxes);
   QGridLayout* layout() const { return grid_; }
   // The grid or the form.
   QLayout* arrangement() const;
@@ -132,9 +136,22 @@ class FieldGrid {
   QComboBox* combo(const QString& caption, Name name);
   // A sunken label showing a value read from the switch.
   QLabel* display(const QString& caption, Name name);
+  // A field with its use box (none when `box` is null).
+  QLineEdit* edit(const QString& caption, Name name, QCheckBox* box);
+  QComboBox* combo(const QString& caption, Name name, QCheckBox* box);
   // A hidden combo box (a row status set by the dialog itself), not in the grid.
   QComboBox* hiddenCombo(Name name);
   void place(const QString& caption, QWidget* control);
+  // `control` with its use box (none when `box` is null) in the next place.
+  void place(const QString& caption, QWidget* control, QCheckBox* box);
+  // A use box named `name`, checked or not by checkAll.
+  QCheckBox* useBox(Name name);
+  const std::vector<QCheckBox*>& useBoxes() const { return boxes_; }
+  void checkAll(bool checked);
+  // The next field starts a new line.
+  void newLine();
+  // Hides a placed control with its caption and use box.
+  void hide(QWidget* control);
 
  private:
   QWidget* dialog_;
@@ -142,6 +159,8 @@ class FieldGrid {
   QFormLayout* form_ = nullptr;
   int columns_;
   int next_ = 0;
+  int width_ = 2;  // grid columns a group takes
+  std::vector<QCheckBox*> boxes_;
 };
 
 // The arrangement of the dialogs that write checked fields: the fields at the
@@ -161,6 +180,11 @@ class DialogLayout {
   // kNoFields for a dialog that is only a list.
   static constexpr int kNoFields = 0;
   DialogLayout(QWidget* dialog, const List& list, int fieldColumns);
+  // The other arrangement: the fields (in use-box groups) with the button
+  // column at their right, the widgets placed below the fields, the list,
+  // its row count at the right, the status bar.
+  struct FieldsBesideButtons {};
+  DialogLayout(QWidget* dialog, const List& list, int fieldColumns, FieldsBesideButtons);
 
   QTreeWidget* list() const { return list_; }
   FieldGrid& fields() { return fields_; }
@@ -173,6 +197,9 @@ class DialogLayout {
   void addBelowFields(QLayout* line);
   // A widget under everything placed so far.
   void addBelowButtons(QWidget* widget);
+  // FieldsBesideButtons: the row count under the list, at the right, with
+  // its caption "Samples" (`SamplesLabel`), both hidden until shown.
+  QLabel* rowCount(QLabel** caption = nullptr);
 
  private:
   QWidget* dialog_;
@@ -181,6 +208,9 @@ class DialogLayout {
   FieldGrid fields_;
   ButtonBar buttons_;
   int belowFields_ = 0;
+  int firstBelowFields_ = 2;
+  QLabel* rowCount_ = nullptr;
+  QLabel* rowCountCaption_ = nullptr;
 };
 
 // A small window of a list dialog that enters a new row: its captioned
@@ -195,4 +225,39 @@ class EntryLayout {
  private:
   FieldGrid fields_;
   ButtonBar buttons_;
+};
+
+// Captioned controls one a line, in a form.
+class FieldForm {
+ public:
+  explicit FieldForm(QWidget* dialog);
+  QFormLayout* layout() const { return form_; }
+  QLineEdit* edit(const QString& caption, Name name);
+  QComboBox* combo(const QString& caption, Name name);
+  void place(const QString& caption, QWidget* control);
+
+ private:
+  QWidget* dialog_;
+  QFormLayout* form_;
+};
+
+// A dialog of single values (no list): its fields, the widgets placed below
+// them, the button row, and a status bar or memo, one under the other.
+class SettingsLayout {
+ public:
+  SettingsLayout(QWidget* dialog, QLayout* fields);
+
+  ButtonBar& buttons() { return buttons_; }
+  // A widget between the fields and the buttons (below those placed there before).
+  void addBelowFields(QWidget* widget);
+  // The status bar `StatusBar1` under everything; returns its panel 0.
+  QLabel* addStatusBar(QStatusBar** bar = nullptr);
+  // A read-only memo under everything, at most `maxHeight` px high (96 dpi).
+  QPlainTextEdit* addMemo(Name name, int maxHeight);
+
+ private:
+  QWidget* dialog_;
+  QVBoxLayout* main_;
+  ButtonBar buttons_;
+  int belowFields_ = 0;
 };

@@ -15,7 +15,10 @@
 #include "tables/DefTables.h"
 
 TableDialog::TableDialog(const DialogContext& context, const KyVarDefTable& table, const TableDialogSpec& spec)
-    : SnmpDialog(context.owner), layout_(this, spec.list, spec.fieldColumns) {
+    : SnmpDialog(context.owner),
+      layout_(spec.fieldsBesideButtons
+                  ? DialogLayout(this, spec.list, spec.fieldColumns, DialogLayout::FieldsBesideButtons{})
+                  : DialogLayout(this, spec.list, spec.fieldColumns)) {
   setObjectName(QString::fromLatin1(spec.objectName));
   setWindowTitle(spec.caption + context.agent);
   KySNMPRequest2Edits* b = AddBinding(table, spec.asynchronous, nullptr);

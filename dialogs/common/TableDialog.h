@@ -21,6 +21,8 @@ struct TableDialogSpec {
   DialogLayout::List list;
   int fieldColumns = 2;
   bool asynchronous = true;
+  // The fields beside the button column, over the list (DialogLayout::FieldsBesideButtons).
+  bool fieldsBesideButtons = false;
 };
 
 class TableDialog : public SnmpDialog {
@@ -59,6 +61,8 @@ class TableDialog : public SnmpDialog {
   QPlainTextEdit* addMessages(Place place);
   // A widget of the dialog's own (a port grid) between the fields and the buttons.
   void addBelowFields(QWidget* widget) { layout_.addBelowFields(widget); }
+  // The arrangement, for what a dialog places itself.
+  DialogLayout& layout() { return layout_; }
 
   // Reads the table again unless a read or write is running; an error goes
   // to the status line.

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -111,6 +110,6 @@ void AacServerHostDialog::deleteClicked() {
   if (!rowSelected()) return;
   writeRow([&](KyColumnExclusion& guard) {
     guard.ExcludeAllBut({kIp, kProtocol, kRowStatus});
-    SetComboText(rowStatusCombo, QStringLiteral("destroy"));
+    SelectText(rowStatusCombo, QStringLiteral("destroy"));
   });
 }

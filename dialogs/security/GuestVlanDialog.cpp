@@ -3,15 +3,12 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -24,22 +21,26 @@ GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(cont
   setObjectName(QStringLiteral("GuestVlanForm"));
   setWindowTitle(QStringLiteral("Guest VLAN :") + context.agent);
   resize(Px(this, 600), Px(this, 360));
-  nameEdit = MakeEdit(this, "edtName");
+  FieldForm fields(this);
+  nameEdit = fields.edit(QStringLiteral("Guest VLAN Name"), Name{"edtName"});
   deleteCombo_ = new QComboBox(this);
   deleteCombo_->setObjectName(QStringLiteral("cbxDel"));
   deleteCombo_->hide();
-  auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Guest VLAN Name"), nameEdit);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  deleteButton = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  portGrid = AddPortGridGroup(this, layout, QStringLiteral("Port"));
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, deleteButton, closeButton}));
-  statusLabel = AddStatusPanel(this);
-  layout->addWidget(statusLabel->parentWidget());
+  SettingsLayout layout(this, fields.layout());
+  // The ports, in a group box under the name.
+  auto* ports = new QGroupBox(QStringLiteral("Port"), this);
+  auto* host = new QWidget(ports);
+  host->setMinimumHeight(Px(this, 110));
+  (new QVBoxLayout(ports))->addWidget(host);
+  layout.addBelowFields(ports);
+  portGrid = AddStandardPortGrid(host);
+  ButtonBar& buttons = layout.buttons();
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
+  closeButton = buttons.close(Name{"BT_Close"});
+  for (QPushButton* b : {refreshButton, setButton, deleteButton, closeButton}) b->setMinimumWidth(Px(this, 75));
+  statusLabel = layout.addStatusBar();
 
   guest_ = AddBinding(tbl::GuestVlan, false, statusLabel);
   guest_->request.timeout = 300;
@@ -48,10 +49,6 @@ GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(cont
   delete_ = AddBinding(tbl::GuestVlanDelete, false, statusLabel);
   delete_->request.timeout = 300;
   delete_->AssociateControl(0, deleteCombo_);
-  connect(refreshButton, &QPushButton::clicked, this, &GuestVlanDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &GuestVlanDialog::setClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &GuestVlanDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void GuestVlanDialog::refreshClicked() {

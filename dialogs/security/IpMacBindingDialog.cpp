@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -35,8 +34,8 @@ IpMacBindingDialog::IpMacBindingDialog(const DialogContext& context) : RowEditDi
 
 void IpMacBindingDialog::clearRow() {
   RowEditDialog::clearRow();
-  SetComboText(modeCombo, QStringLiteral("arp"));
-  SetComboText(actionCombo, QStringLiteral("active"));
+  SelectText(modeCombo, QStringLiteral("arp"));
+  SelectText(actionCombo, QStringLiteral("active"));
   portGrid->ClearAll();
 }
 
@@ -60,7 +59,7 @@ void IpMacBindingDialog::Write(bool add) {
   // Every column goes (the read-only Action leaves by itself).
   writeRow(
       [&](KyColumnExclusion&) {
-        if (add) SetComboText(statusCombo_, QStringLiteral("createAndGo"));
+        if (add) SelectText(statusCombo_, QStringLiteral("createAndGo"));
       },
       /*refreshOnFailure=*/true);
 }
@@ -72,6 +71,6 @@ void IpMacBindingDialog::deleteClicked() {
   if (binding()->busy || !rowSelected()) return;
   writeRow([&](KyColumnExclusion& guard) {
     guard.Exclude({kPorts, kMode});
-    SetComboText(statusCombo_, QStringLiteral("destroy"));
+    SelectText(statusCombo_, QStringLiteral("destroy"));
   });
 }

@@ -1,13 +1,12 @@
 #include "dialogs/security/MacAuthTableDialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -19,24 +18,23 @@ MacAuthTableDialog::MacAuthTableDialog(const DialogContext& context, const KyVar
     : SnmpDialog(context.owner) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(title + context.agent);
-  entryList = MakeListView(this, "ListView1", 520, 200);
-  messages = MakeStatusMemo(this);
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "Button1");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseButton");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(refreshButton);
-  buttons->addStretch(1);
-  buttons->addWidget(closeButton);
+  entryList = new QTreeWidget(this);
+  entryList->setObjectName(QStringLiteral("ListView1"));
+  entryList->setMinimumSize(Px(this, 520), Px(this, 200));
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 60));
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Button1"}, [this] { refreshClicked(); });
+  closeButton = buttons.close(Name{"CloseButton"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(entryList, 1);
   layout->addWidget(messages);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
 
   KySNMPRequest2Edits* b = AddBinding(table, /*asynchronous=*/false, messages);
   b->AttachListView(entryList, true);
-  connect(refreshButton, &QPushButton::clicked, this, &MacAuthTableDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void MacAuthTableDialog::Read() {

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
@@ -168,6 +167,6 @@ void MethodListDialog::DeleteRow() {
   }
   writeRow([&](KyColumnExclusion& guard) {
     guard.ExcludeAllBut({kName, kRowStatus});
-    SetComboText(rowStatusCombo, QStringLiteral("destroy"));
+    SelectText(rowStatusCombo, QStringLiteral("destroy"));
   });
 }

@@ -14,7 +14,6 @@
 
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/security/RadiusServerEditDialog.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"

@@ -5,10 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "dialogs/security/RadiusServerDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -24,26 +22,17 @@ constexpr int kCreateAndGoItem = 3;
 
 RadiusServerEditDialog::RadiusServerEditDialog(RadiusServerDialog* list) : QDialog(list), list_(list) {
   setObjectName(QStringLiteral("RadiusServerEditForm"));
-  indexCombo = MakeCombo(this, "IndexComboBox");
-  ipEdit = MakeEdit(this, "IpEdit");
-  keyEdit = MakeEdit(this, "KeyEdit");
-  authPortEdit = MakeEdit(this, "PortIndexEdit");
-  accountingPortEdit = MakeEdit(this, "AccountPortEdit");
+  FieldForm form(this);
+  indexCombo = form.combo(QStringLiteral("RADIUS Server Index"), Name{"IndexComboBox"});
+  ipEdit = form.edit(QStringLiteral("RADIUS Server IP Address"), Name{"IpEdit"});
+  keyEdit = form.edit(QStringLiteral("RADIUS Server Key"), Name{"KeyEdit"});
+  authPortEdit = form.edit(QStringLiteral("RADIUS Auth Port Number"), Name{"PortIndexEdit"});
+  accountingPortEdit = form.edit(QStringLiteral("RADIUS Accounting Port Number"), Name{"AccountPortEdit"});
+  statusCombo = form.combo(QStringLiteral("RADIUS Server Status"), Name{"StatusComboBox"});
   for (QLineEdit* e : {ipEdit, keyEdit, authPortEdit, accountingPortEdit}) e->setMinimumWidth(Px(this, 180));
-  statusCombo = MakeCombo(this, "StatusComboBox");
-  ButtonBar buttons(this);
-  setButton = buttons.add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
-  closeButton = buttons.close(Name{"CloseButton"});
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("RADIUS Server Index"), indexCombo);
-  form->addRow(QStringLiteral("RADIUS Server IP Address"), ipEdit);
-  form->addRow(QStringLiteral("RADIUS Server Key"), keyEdit);
-  form->addRow(QStringLiteral("RADIUS Auth Port Number"), authPortEdit);
-  form->addRow(QStringLiteral("RADIUS Accounting Port Number"), accountingPortEdit);
-  form->addRow(QStringLiteral("RADIUS Server Status"), statusCombo);
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(form);
-  top->addLayout(buttons.layout());
+  SettingsLayout layout(this, form.layout());
+  setButton = layout.buttons().add(QStringLiteral("Set"), Name{"SetButton"}, [this] { setClicked(); });
+  closeButton = layout.buttons().close(Name{"CloseButton"});
 }
 
 void RadiusServerEditDialog::keyPressEvent(QKeyEvent* event) {

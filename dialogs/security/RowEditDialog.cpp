@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/common/ComboChoice.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -64,12 +63,14 @@ void RowEditDialog::finishLayout(Name samplesName) {
   noSelectionState();
 }
 
+void RowEditDialog::SelectText(QComboBox* combo, const QString& text) { combo->setCurrentIndex(combo->findText(text)); }
+
 bool RowEditDialog::rowSelected() const { return !list()->selectedItems().isEmpty(); }
 
 void RowEditDialog::clearRow() {
   for (QLineEdit* e : edits_) e->clear();
   for (QComboBox* c : combos_) c->setCurrentIndex(-1);
-  if (rowStatusCombo_) SetComboText(rowStatusCombo_, QStringLiteral("createAndGo"));
+  if (rowStatusCombo_) SelectText(rowStatusCombo_, QStringLiteral("createAndGo"));
 }
 
 void RowEditDialog::noSelectionState() {

@@ -32,6 +32,8 @@ class RowEditDialog : public TableDialog {
 
  protected:
   bool rowSelected() const;
+  // Puts `combo` on the item with this text (no such item: no selection).
+  static void SelectText(QComboBox* combo, const QString& text);
   // Reads the table again (errors to the status line) and returns to the
   // no-selection state.
   void refreshTable();

@@ -7,12 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
-#include "dialogs/security/CheckedFieldGrid.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -31,39 +28,34 @@ bool InRange(const QString& text) {
 }  // namespace
 
 SafeguardControlDialog::SafeguardControlDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  risingEdit = MakeEdit(this, "edtRising");
-  fallingEdit = MakeEdit(this, "edtFalling");
-  modeCombo = MakeCombo(this, "cbxMode");
-  alarmCombo = MakeCombo(this, "cbxAlarm");
-  currentStateCombo = MakeCombo(this, "cbxCurrentState");
-  risingBox = MakeCheckBox(this, QString(), "ckRising");
-  fallingBox = MakeCheckBox(this, QString(), "ckFalling");
-  modeBox = MakeCheckBox(this, QString(), "ckMode");
-  alarmBox = MakeCheckBox(this, QString(), "ckAlarm");
-  fallingReadLabel = MakeLabel(this, QString(), "lbFalling");
-  fallingReadLabel->hide();
+  FieldGrid grid(this, 1, FieldGrid::UseBoxes::Yes);
+  risingBox = grid.useBox(Name{"ckRising"});
+  risingEdit = grid.edit(QStringLiteral("Rising Threshold (20-100%)"), Name{"edtRising"}, risingBox);
+  fallingBox = grid.useBox(Name{"ckFalling"});
+  fallingEdit = grid.edit(QStringLiteral("Falling Threshold (20-100%)"), Name{"edtFalling"}, fallingBox);
+  modeBox = grid.useBox(Name{"ckMode"});
+  modeCombo = grid.combo(QStringLiteral("Mode"), Name{"cbxMode"}, modeBox);
+  alarmBox = grid.useBox(Name{"ckAlarm"});
+  alarmCombo = grid.combo(QStringLiteral("Trap / Log"), Name{"cbxAlarm"}, alarmBox);
+  currentStateCombo = grid.combo(QStringLiteral("Current Status"), Name{"cbxCurrentState"});
   currentStateCombo->setEnabled(false);
   for (QWidget* w : std::initializer_list<QWidget*>{risingEdit, fallingEdit, modeCombo, alarmCombo, currentStateCombo})
     w->setMinimumWidth(Px(this, 140));
-  QGridLayout* grid = CheckedFieldGrid(this, {{"Rising Threshold (20-100%)", risingBox, risingEdit},
-                                              {"Falling Threshold (20-100%)", fallingBox, fallingEdit},
-                                              {"Mode", modeBox, modeCombo},
-                                              {"Trap / Log", alarmBox, alarmCombo},
-                                              {"Current Status", nullptr, currentStateCombo}});
-  ButtonBar buttons(this);
+  // The falling threshold last read, never shown.
+  fallingReadLabel = new QLabel(this);
+  fallingReadLabel->setObjectName(QStringLiteral("lbFalling"));
+  fallingReadLabel->hide();
+  SettingsLayout layout(this, grid.layout());
+  ButtonBar& buttons = layout.buttons();
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
   setButton = buttons.add(QStringLiteral("Set Chekced"), Name{"btnSet"}, [this] { setClicked(); });
   checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"btnCheckAll"}, [this] { checkAll(true); });
   clearChecksButton =
       buttons.add(QStringLiteral("Clear Checks"), Name{"btnClearChecks"}, [this] { checkAll(false); });
   closeButton = buttons.close(Name{"btnClose"});
-  QStatusBar* bar = MakeStatusBar(this, &statusLabel);
+  QStatusBar* bar = nullptr;
+  statusLabel = layout.addStatusBar(&bar);
   bar->setObjectName(QStringLiteral("stbStatus"));
-  statusLabel->setObjectName(QString());
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(grid);
-  top->addLayout(buttons.layout());
-  top->addWidget(bar);
 
   binding_ = AddBinding(tbl::SafeguardControl, /*asynchronous=*/false, statusLabel);
   binding_->AssociateEdits(kRising, "%i{n20x100l3}", risingEdit);

@@ -6,11 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
-#include "dialogs/security/CheckedFieldGrid.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -23,35 +20,27 @@ constexpr int kIp = 0, kPath = 1, kKeyPath = 2, kControl = 3, kShowStatus = 4;
 }  // namespace
 
 SslCertificateFileDialog::SslCertificateFileDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  ipEdit = MakeEdit(this, "ED_IPAddress");
-  filePathEdit = MakeEdit(this, "ED_FilePath");
-  keyFilePathEdit = MakeEdit(this, "ED_KeyFilePath");
-  fileControlCombo = MakeCombo(this, "Combox_FileControl");
-  statusEdit = MakeEdit(this, "ED_Status");
+  FieldGrid grid(this, 1, FieldGrid::UseBoxes::Yes);
+  ipBox = grid.useBox(Name{"CheckBox_IPAddress"});
+  ipEdit = grid.edit(QStringLiteral("Certificate File IP Address"), Name{"ED_IPAddress"}, ipBox);
+  filePathBox = grid.useBox(Name{"CheckBox_FilePath"});
+  filePathEdit = grid.edit(QStringLiteral("Certificate File Path"), Name{"ED_FilePath"}, filePathBox);
+  keyFilePathBox = grid.useBox(Name{"CheckBox_KeyFilePath"});
+  keyFilePathEdit = grid.edit(QStringLiteral("Certificate Key File Path"), Name{"ED_KeyFilePath"}, keyFilePathBox);
+  fileControlBox = grid.useBox(Name{"CheckBox_FileControl"});
+  fileControlCombo = grid.combo(QStringLiteral("Certificate File Control"), Name{"Combox_FileControl"}, fileControlBox);
+  statusEdit = grid.edit(QStringLiteral("Certificate File Show Status"), Name{"ED_Status"});
   statusEdit->setReadOnly(true);
   for (QLineEdit* e : {ipEdit, filePathEdit, keyFilePathEdit, statusEdit}) e->setMinimumWidth(Px(this, 220));
-  ipBox = MakeCheckBox(this, QString(), "CheckBox_IPAddress");
-  filePathBox = MakeCheckBox(this, QString(), "CheckBox_FilePath");
-  keyFilePathBox = MakeCheckBox(this, QString(), "CheckBox_KeyFilePath");
-  fileControlBox = MakeCheckBox(this, QString(), "CheckBox_FileControl");
-  messages = MakeMemo(this, "Memo1");
-  messages->setMaximumHeight(Px(this, 80));
-  QGridLayout* grid = CheckedFieldGrid(this, {{"Certificate File IP Address", ipBox, ipEdit},
-                                              {"Certificate File Path", filePathBox, filePathEdit},
-                                              {"Certificate Key File Path", keyFilePathBox, keyFilePathEdit},
-                                              {"Certificate File Control", fileControlBox, fileControlCombo},
-                                              {"Certificate File Show Status", nullptr, statusEdit}});
-  ButtonBar buttons(this);
+  SettingsLayout layout(this, grid.layout());
+  ButtonBar& buttons = layout.buttons();
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
   setCheckedButton =
       buttons.add(QStringLiteral("Set Checked "), Name{"SetCheckedButton"}, [this] { setCheckedClicked(); });
   checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"CheckAllButton"}, [this] { checkAll(true); });
   clearAllButton = buttons.add(QStringLiteral("Clear All"), Name{"ClearAllButton"}, [this] { checkAll(false); });
   closeButton = buttons.close(Name{"CloseButton"});
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(grid);
-  top->addLayout(buttons.layout());
-  top->addWidget(messages);
+  messages = layout.addMemo(Name{"Memo1"}, 80);
 
   binding_ = AddBinding(tbl::SslCertificateFile, /*asynchronous=*/false, messages);
   binding_->AssociateEdits(kIp, "%s{l16}", ipEdit);

@@ -6,10 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -22,31 +20,26 @@ constexpr const char* kCipherNames[4] = {"RSA-with-RC4-128-MD5", "RSA-with-3DES-
 }  // namespace
 
 SslManagementDialog::SslManagementDialog(const DialogContext& context) : SnmpDialog(context.owner) {
-  versionCombo = MakeCombo(this, "cbxSSLVersion");
-  cipherSuitesEdit = MakeEdit(this, "edtciphersuites");
+  FieldForm form(this);
+  versionCombo = form.combo(QStringLiteral("SSL Status"), Name{"cbxSSLVersion"});
+  // The octet as read and written: hidden, shown as the four combos.
+  cipherSuitesEdit = new QLineEdit(this);
+  cipherSuitesEdit->setObjectName(QStringLiteral("edtciphersuites"));
   cipherSuitesEdit->hide();
-  cacheTimeoutEdit = MakeEdit(this, "edtCacheTimeOut");
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("SSL Status"), versionCombo);
   for (int k = 0; k < 4; ++k) {
-    cipherCombos[k] = MakeCombo(this, QStringLiteral("cbxciphersuites%1").arg(k + 1).toLatin1().constData());
+    const QByteArray name = "cbxciphersuites" + QByteArray::number(k + 1);
+    cipherCombos[k] = form.combo(QString::fromLatin1(kCipherNames[k]), Name{name.constData()});
     cipherCombos[k]->addItems({QStringLiteral("disabled"), QStringLiteral("enabled")});
     cipherCombos[k]->setCurrentIndex(-1);
     cipherCombos[k]->setMinimumWidth(Px(this, 160));
-    form->addRow(QString::fromLatin1(kCipherNames[k]), cipherCombos[k]);
   }
-  form->addRow(QStringLiteral("Cache Timeout"), cacheTimeoutEdit);
-  ButtonBar buttons(this);
-  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
-  setButton = buttons.add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
-  closeButton = buttons.close(Name{"CloseButton"});
-  QStatusBar* bar = MakeStatusBar(this, &statusLabel);
-  bar->setObjectName(QString());  // this window's status bar has no name
-  auto* top = new QVBoxLayout(this);
-  top->addLayout(form);
-  top->addWidget(cipherSuitesEdit);
-  top->addLayout(buttons.layout());
-  top->addWidget(bar);
+  cacheTimeoutEdit = form.edit(QStringLiteral("Cache Timeout"), Name{"edtCacheTimeOut"});
+  SettingsLayout layout(this, form.layout());
+  layout.addBelowFields(cipherSuitesEdit);
+  refreshButton = layout.buttons().add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  setButton = layout.buttons().add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  closeButton = layout.buttons().close(Name{"CloseButton"});
+  statusLabel = layout.addStatusBar();
 
   binding_ = AddBinding(tbl::SslManagement, /*asynchronous=*/false, statusLabel);
   binding_->AssociateControl(0, versionCombo);

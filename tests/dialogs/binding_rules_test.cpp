@@ -410,6 +410,44 @@ TEST_F(BindingRules, AProgressWindowClosesAsSoonAsItsWriteHasFailed) {
   ProgressDialog::SetTickInterval(1000);
 }
 
+// The server control window refused by the agent: its message box still
+// says that the entry was not set, and its status line gives the cause.
+TEST_F(BindingRules, AFailedServerControlWriteShowsTheAgentsCause) {
+  const std::string member = "1.3.6.1.4.1.32473.12.5.12.1.4";
+  struct Case {
+    const char* name;
+    std::vector<std::string> switches;
+    const char* cause;
+  };
+  const Case cases[] = {
+      {"refused with genErr", {"--fault-set-fail", "1"}, "General Error"},
+      {"not writable", {"--fault-error", member + "=notWritable"}, "Not Writable"},
+      {"no access", {"--fault-error", member + "=noAccess"}, "No Access"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(StartWith(c.switches));
+    auto dialog = Make("ServerControl1Click");
+    ASSERT_NE(dialog, nullptr);
+    Open(*dialog);
+    Child<QLineEdit>(*dialog, "edtGroupName")->setText(QStringLiteral("grp1"));
+    Child<QLineEdit>(*dialog, "edtIPAddr")->setText(QStringLiteral("10.0.0.5"));
+    for (auto [name, item] : {std::pair{"cbAuthProtocol", "radius"}, std::pair{"cbRowState", "add"}}) {
+      auto* combo = Child<QComboBox>(*dialog, name);
+      combo->setCurrentIndex(combo->findText(QString::fromLatin1(item)));
+    }
+    messages.clear();
+    Child<QPushButton>(*dialog, "Button1")->click();
+    ASSERT_TRUE(Idle(*dialog));
+    EXPECT_EQ(messages, std::vector<std::string>{"Set entry failed!"});
+    const QString status = Child<QLabel>(*dialog, "StatusPanel0")->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Set: "))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromLatin1(c.cause))) << status.toStdString();
+    dialog.reset();
+    TearDown();
+  }
+}
+
 // A session whose privacy protocol the program refuses (IDEA) before
 // anything is sent: every read and write of these dialogs says so where the
 // dialog shows its errors.
