@@ -29,34 +29,34 @@ IgmpClearDynamicMulticastDialog::IgmpClearDynamicMulticastDialog(const DialogCon
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("IGMPSnoopingClearDnyIpMultForm"));
   setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast: ") + context.agent);
-  edtVID = MakeEdit(this, "edtVID");
-  edtIPAddr = MakeEdit(this, "edtIPAddr");
-  cbMultAction = MakeCombo(this, "cbMultAction");
-  btnSet = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
+  vlanIdEdit = MakeEdit(this, "edtVID");
+  ipEdit = MakeEdit(this, "edtIPAddr");
+  actionCombo = MakeCombo(this, "cbMultAction");
+  setButton = MakeButton(this, QStringLiteral("Set"), "btnSet");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  statusBar = MakeStatusBar(this, &statusLabel);
   auto* fields = new QGridLayout;
   fields->addWidget(MakeLabel(this, QStringLiteral("VLAN ID")), 0, 0);
-  fields->addWidget(edtVID, 0, 1);
+  fields->addWidget(vlanIdEdit, 0, 1);
   fields->addWidget(MakeLabel(this, QStringLiteral("Multicast IP Address")), 1, 0);
-  fields->addWidget(edtIPAddr, 1, 1);
+  fields->addWidget(ipEdit, 1, 1);
   fields->addWidget(MakeLabel(this, QStringLiteral("Multicast Action")), 2, 0);
-  fields->addWidget(cbMultAction, 2, 1);
+  fields->addWidget(actionCombo, 2, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(btnSet);
-  buttons->addWidget(btnClose);
+  buttons->addWidget(setButton);
+  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
+  layout->addWidget(statusBar);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, StatusPanel0);
-  b->AssociateEdits(0, "%i{n0x4094l4}", edtVID);
-  b->AssociateEdits(1, "%s{l16}", edtIPAddr);
-  b->AssociateControl(2, cbMultAction);
-  connect(btnSet, &QPushButton::clicked, this, &IgmpClearDynamicMulticastDialog::btnSetClick);
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
+  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, statusLabel);
+  b->AssociateEdits(0, "%i{n0x4094l4}", vlanIdEdit);
+  b->AssociateEdits(1, "%s{l16}", ipEdit);
+  b->AssociateControl(2, actionCombo);
+  connect(setButton, &QPushButton::clicked, this, &IgmpClearDynamicMulticastDialog::setClicked);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void IgmpClearDynamicMulticastDialog::FirstRefresh() {
@@ -67,19 +67,19 @@ void IgmpClearDynamicMulticastDialog::FirstRefresh() {
   }
 }
 
-void IgmpClearDynamicMulticastDialog::btnSetClick() {
-  if (edtVID->text().trimmed().isEmpty()) {
+void IgmpClearDynamicMulticastDialog::setClicked() {
+  if (vlanIdEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("VLAN ID can't be empty."), ProgramCaption());
-    edtVID->setFocus();
+    vlanIdEdit->setFocus();
     return;
   }
-  if (edtIPAddr->text().isEmpty()) {
+  if (ipEdit->text().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Multicast IP Address can't be empty."), ProgramCaption());
-    edtIPAddr->setFocus();
+    ipEdit->setFocus();
     return;
   }
-  if (!CheckMulticastIpv4(this, edtIPAddr->text())) {
-    edtIPAddr->setFocus();
+  if (!CheckMulticastIpv4(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return;
   }
   try {

@@ -10,17 +10,17 @@ class IgmpClearDynamicMulticastDialog : public SnmpDialog {
  public:
   explicit IgmpClearDynamicMulticastDialog(const DialogContext& context);
 
-  void btnSetClick();
+  void setClicked();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QLineEdit* edtVID;
-  QLineEdit* edtIPAddr;
-  QComboBox* cbMultAction;
-  QPushButton* btnSet;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* ipEdit;
+  QComboBox* actionCombo;
+  QPushButton* setButton;
+  QPushButton* closeButton;
+  QStatusBar* statusBar;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;

@@ -14,20 +14,20 @@ class IgmpMulticastVlanGroupDialog : public SnmpDialog {
  public:
   explicit IgmpMulticastVlanGroupDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnAddClick();
-  void btnDeleteClick();
-  void ListView1Click();
+  void refreshClicked();
+  void addClicked();
+  void deleteClicked();
+  void rowSelected();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* ListView1;
-  QStatusBar* StatusBar1;
-  QPushButton* btnRefresh;
-  QPushButton* btnAdd;
-  QPushButton* btnDelete;
-  QPushButton* btnClose;
-  IgmpMulticastVlanGroupAddDialog* AddForm;
+  QTreeWidget* groupList;
+  QStatusBar* statusBar;
+  QPushButton* refreshButton;
+  QPushButton* addButton;
+  QPushButton* deleteButton;
+  QPushButton* closeButton;
+  IgmpMulticastVlanGroupAddDialog* addDialog;
 
  protected:
   void FirstRefresh() override;

@@ -11,33 +11,33 @@ class IgmpMulticastVlanTableDialog : public SnmpDialog {
  public:
   explicit IgmpMulticastVlanTableDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnSetClick();
-  void btnAddClick();
-  void btnDeleteClick();
-  void btnStopClick();
-  void lvISMVLANClick();
+  void refreshClicked();
+  void setClicked();
+  void addClicked();
+  void deleteClicked();
+  void stopClicked();
+  void rowSelected();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* lvISMVLAN;
-  QLineEdit* ED_VLANID;
-  QLineEdit* ED_VLANName;
-  QTabWidget* PortTabs;
-  PortGrid* SourcePorts;
-  PortGrid* MemberPorts;
-  PortGrid* TagMemberPorts;
-  QComboBox* cbxVLANState;
-  QLineEdit* edtSourceIP;
-  QComboBox* cbxStatus;  // hidden: "Row Status"
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count2;
-  QPushButton* btnRefresh;
-  QPushButton* btnSet;
-  QPushButton* btnAdd;
-  QPushButton* btnDelete;
-  QPushButton* btnStop;
-  QPushButton* btnClose;
+  QTreeWidget* vlanList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* vlanNameEdit;
+  QTabWidget* portTabs;
+  PortGrid* sourcePorts;
+  PortGrid* memberPorts;
+  PortGrid* taggedMemberPorts;
+  QComboBox* stateCombo;
+  QLineEdit* sourceIpEdit;
+  QComboBox* rowStatusCombo;  // hidden: "Row Status"
+  QPlainTextEdit* messages;
+  QLabel* countLabel;
+  QPushButton* refreshButton;
+  QPushButton* setButton;
+  QPushButton* addButton;
+  QPushButton* deleteButton;
+  QPushButton* stopButton;
+  QPushButton* closeButton;
 
   void done(int result) override;
 
@@ -46,11 +46,11 @@ class IgmpMulticastVlanTableDialog : public SnmpDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  bool NotReady();
-  void ClearFields();
-  void NoSelection();
-  void EnablePorts(bool enabled);
+  bool refuseWhileNotReady();
+  void clearFields();
+  void showNoSelection();
+  void enablePorts(bool enabled);
   // The source IP and State rules of Add and Set; false: stop.
-  bool OptionalColumns(class KyColumnExclusion& exclusion);
-  void Write();
+  bool excludeOptionalColumns(class KyColumnExclusion& exclusion);
+  void write();
 };

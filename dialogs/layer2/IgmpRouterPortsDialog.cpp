@@ -24,12 +24,12 @@ IgmpRouterPortsDialog::IgmpRouterPortsDialog(const DialogContext& context)
                        {MakeStaticText(nullptr, "ST_VlanID"), MakeStaticText(nullptr, "ST_VlanName")}, 2,
                        "IGMPRouterPortsForm") {
   setWindowTitle(QStringLiteral("IGMP Router Ports"));
-  ST_VlanID = texts_[0];
-  ST_VlanName = texts_[1];
-  connect(BT_Set, &QPushButton::clicked, this, &IgmpRouterPortsDialog::BT_SetClick);
+  vlanIdLabel = texts_[0];
+  vlanNameLabel = texts_[1];
+  connect(setButton, &QPushButton::clicked, this, &IgmpRouterPortsDialog::setClicked);
 }
 
-void IgmpRouterPortsDialog::BT_SetClick() {
+void IgmpRouterPortsDialog::setClicked() {
   if (!Ready()) return;
   try {
     SetReady(false);  // the read after the write sets it again
@@ -38,6 +38,6 @@ void IgmpRouterPortsDialog::BT_SetClick() {
     SetReady(true);
     ports_->ShowStatus(ErrorText(e));
   }
-  ClearFields();
-  BT_Set->setEnabled(false);
+  clearFields();
+  setButton->setEnabled(false);
 }

@@ -10,8 +10,8 @@ class IgmpRouterPortsDialog : public RouterPortsDialog {
 
  public:
   explicit IgmpRouterPortsDialog(const DialogContext& context);
-  void BT_SetClick();
+  void setClicked();
 
-  QLabel* ST_VlanID = nullptr;
-  QLabel* ST_VlanName = nullptr;
+  QLabel* vlanIdLabel = nullptr;
+  QLabel* vlanNameLabel = nullptr;
 };

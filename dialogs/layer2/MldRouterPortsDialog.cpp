@@ -23,17 +23,17 @@ MldRouterPortsDialog::MldRouterPortsDialog(const DialogContext& context)
     : RouterPortsDialog(context, tbl::MldRouterPortVlan, {MakeStaticText(nullptr, "stVlanID")}, 1,
                        "MLD_SnoopingRouterPortsForm") {
   setWindowTitle(QStringLiteral("MLD Snooping Router Ports Form"));
-  stVlanID = texts_[0];
-  BT_Stop = MakeDialogButton(this, "BT_Stop", QStringLiteral("Stop"));
-  if (auto* buttons = findChild<QHBoxLayout*>(QStringLiteral("Buttons"))) buttons->insertWidget(3, BT_Stop);
-  connect(BT_Set, &QPushButton::clicked, this, &MldRouterPortsDialog::BT_SetClick);
-  connect(BT_Stop, &QPushButton::clicked, this, &MldRouterPortsDialog::BT_StopClick);
+  vlanIdLabel = texts_[0];
+  stopButton = MakeDialogButton(this, "BT_Stop", QStringLiteral("Stop"));
+  if (auto* buttons = findChild<QHBoxLayout*>(QStringLiteral("Buttons"))) buttons->insertWidget(3, stopButton);
+  connect(setButton, &QPushButton::clicked, this, &MldRouterPortsDialog::setClicked);
+  connect(stopButton, &QPushButton::clicked, this, &MldRouterPortsDialog::stopClicked);
   // A write ends with a fresh read, started from its completion as the
   // binding itself does for a table written with refresh after set.
-  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { BT_GetClick(); };
+  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refreshClicked(); };
 }
 
-void MldRouterPortsDialog::BT_SetClick() {
+void MldRouterPortsDialog::setClicked() {
   if (!Ready()) {
     ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
     return;
@@ -44,11 +44,11 @@ void MldRouterPortsDialog::BT_SetClick() {
   } catch (const std::exception& e) {
     ports_->ShowStatus(ErrorText(e));
   }
-  ClearFields();
-  BT_Set->setEnabled(false);
+  clearFields();
+  setButton->setEnabled(false);
 }
 
-void MldRouterPortsDialog::BT_StopClick() {
+void MldRouterPortsDialog::stopClicked() {
   // The walk ends after the reply in flight; what was read stays listed.
   ports_->request.enabled = false;
   SetReady(true);

@@ -10,10 +10,10 @@ class MldRouterPortsDialog : public RouterPortsDialog {
 
  public:
   explicit MldRouterPortsDialog(const DialogContext& context);
-  void BT_SetClick();
-  void BT_StopClick();
+  void setClicked();
+  void stopClicked();
   void reject() override;
 
-  QLabel* stVlanID = nullptr;
-  QPushButton* BT_Stop = nullptr;
+  QLabel* vlanIdLabel = nullptr;
+  QPushButton* stopButton = nullptr;
 };

@@ -10,26 +10,26 @@ class MldSnoopingGroupDialog : public SnmpDialog {
  public:
   explicit MldSnoopingGroupDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void ListView1Click();
+  void refreshClicked();
+  void rowSelected();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* ListView1;
-  QLineEdit* VIDEdit;
-  QLineEdit* edtIPAddress;  // "Group Address"
-  QLineEdit* edtMAC;        // "Source Address"
-  QTabWidget* PortTabs;
-  PortGrid* IncludePorts;
-  PortGrid* ExcludePorts;
-  QPushButton* btnRefresh;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* groupList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* groupAddressEdit;  // "Group Address"
+  QLineEdit* sourceAddressEdit;        // "Source Address"
+  QTabWidget* portTabs;
+  PortGrid* includePorts;
+  PortGrid* excludePorts;
+  QPushButton* refreshButton;
+  QPushButton* closeButton;
+  QStatusBar* statusBar;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  void ClearFields();
+  void clearFields();
 };

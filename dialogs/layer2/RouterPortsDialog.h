@@ -9,25 +9,25 @@ class RouterPortsDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  void BT_GetClick();
-  void ListViewClick();
+  void refreshClicked();
+  void rowSelected();
 
-  QTreeWidget* ListView1 = nullptr;
-  PortGrid* StaticPorts = nullptr;
-  PortGrid* DynamicPorts = nullptr;
-  PortGrid* ForbiddenPorts = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* vlanList = nullptr;
+  PortGrid* staticPorts = nullptr;
+  PortGrid* dynamicPorts = nullptr;
+  PortGrid* forbiddenPorts = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* closeButton = nullptr;
 
  protected:
   // `texts` are the static texts above the grids; `firstList` the variable
   // of the static port list (the dynamic and forbidden lists follow it).
   RouterPortsDialog(const DialogContext& context, const KyVarDefTable& table, const QList<QLabel*>& texts,
                    int firstList, const char* objectName);
-  void FirstRefresh() override { BT_GetClick(); }
-  void ClearFields();
+  void FirstRefresh() override { refreshClicked(); }
+  void clearFields();
   KySNMPRequest2Edits* ports_ = nullptr;
   QList<QLabel*> texts_;
 };

@@ -20,25 +20,25 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
   setObjectName(QStringLiteral("TimeRangeForm"));
   setWindowTitle(QStringLiteral("Time Range"));
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 420), Px(this, 140));
-  edtName = MakeEdit(this, "edtName");
-  edtweekdays = MakeEdit(this, "edtweekdays");
-  edtStart = MakeEdit(this, "edtStart");
-  edtEnd = MakeEdit(this, "edtEnd");
-  cbxStatus = MakeCombo(this, "cbxStatus");
-  btnGet = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
-  btnAdd = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  btnSet = MakeButton(this, QStringLiteral("Edit"), "btnSet");
-  btnDelete = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
+  rangeList = new QTreeWidget(this);
+  rangeList->setObjectName(QStringLiteral("ListView1"));
+  rangeList->setMinimumSize(Px(this, 420), Px(this, 140));
+  nameEdit = MakeEdit(this, "edtName");
+  weekdaysEdit = MakeEdit(this, "edtweekdays");
+  startEdit = MakeEdit(this, "edtStart");
+  endEdit = MakeEdit(this, "edtEnd");
+  statusCombo = MakeCombo(this, "cbxStatus");
+  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
+  addButton = MakeButton(this, QStringLiteral("Add"), "btnAdd");
+  editButton = MakeButton(this, QStringLiteral("Edit"), "btnSet");
+  deleteButton = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
+  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  statusBar = MakeStatusBar(this, &statusLabel);
 
   auto* grid = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
-      {"Range Name", edtName}, {"Weekdays", edtweekdays}, {"Daily Start Time", edtStart},
-      {"Daily End Time", edtEnd}, {"Status", cbxStatus},
+      {"Range Name", nameEdit}, {"Weekdays", weekdaysEdit}, {"Daily Start Time", startEdit},
+      {"Daily End Time", endEdit}, {"Status", statusCombo},
   };
   int r = 0;
   for (const auto& [label, field] : rows) {
@@ -47,23 +47,23 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
     ++r;
   }
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {btnGet, btnAdd, btnSet, btnDelete, btnClose}) buttons->addWidget(b);
+  for (QPushButton* b : {refreshButton, addButton, editButton, deleteButton, closeButton}) buttons->addWidget(b);
   buttons->addStretch(1);
   auto* lower = new QHBoxLayout;
   lower->addLayout(grid, 1);
   lower->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
+  layout->addWidget(rangeList, 1);
   layout->addLayout(lower);
-  layout->addWidget(StatusBar1);
+  layout->addWidget(statusBar);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::TimeRange, true, StatusPanel0);
-  b->AttachListView(ListView1, true);
-  b->AssociateEdits(0, "%s", edtName);
-  b->AssociateEdits(1, "%s", edtweekdays);
-  b->AssociateEdits(2, "%s", edtStart);
-  b->AssociateEdits(3, "%s", edtEnd);
-  b->AssociateControl(4, cbxStatus);
+  KySNMPRequest2Edits* b = AddBinding(tbl::TimeRange, true, statusLabel);
+  b->AttachListView(rangeList, true);
+  b->AssociateEdits(0, "%s", nameEdit);
+  b->AssociateEdits(1, "%s", weekdaysEdit);
+  b->AssociateEdits(2, "%s", startEdit);
+  b->AssociateEdits(3, "%s", endEdit);
+  b->AssociateControl(4, statusCombo);
   // Every completed read (the one at creation included) allows the next
   // "Refresh"; a failed one too, so that the operator can try again.
   TrackReady(b);
@@ -71,43 +71,43 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
     if (result.code != 0) SetReady(true);  // no read follows a failed write
   };
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TimeRangeDialog::ListView1Click);
-  connect(btnGet, &QPushButton::clicked, this, &TimeRangeDialog::btnGetClick);
-  connect(btnAdd, &QPushButton::clicked, this, &TimeRangeDialog::btnAddClick);
-  connect(btnSet, &QPushButton::clicked, this, &TimeRangeDialog::btnSetClick);
-  connect(btnDelete, &QPushButton::clicked, this, &TimeRangeDialog::btnDeleteClick);
-  connect(btnClose, &QPushButton::clicked, this, &TimeRangeDialog::btnCloseClick);
-  btnSet->setEnabled(false);
-  btnDelete->setEnabled(false);
+  connect(rangeList, &QTreeWidget::itemSelectionChanged, this, &TimeRangeDialog::rowSelected);
+  connect(refreshButton, &QPushButton::clicked, this, &TimeRangeDialog::refreshClicked);
+  connect(addButton, &QPushButton::clicked, this, &TimeRangeDialog::addClicked);
+  connect(editButton, &QPushButton::clicked, this, &TimeRangeDialog::editClicked);
+  connect(deleteButton, &QPushButton::clicked, this, &TimeRangeDialog::deleteClicked);
+  connect(closeButton, &QPushButton::clicked, this, &TimeRangeDialog::closeClicked);
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
 }
 
 void TimeRangeDialog::FirstRefresh() { Editor()->Refresh(); }
 
-void TimeRangeDialog::ResetFields() {
-  btnSet->setEnabled(false);
-  btnDelete->setEnabled(false);
-  btnAdd->setEnabled(true);
-  edtName->setEnabled(true);
-  cbxStatus->setEnabled(true);
-  cbxStatus->setCurrentIndex(-1);
-  for (QLineEdit* e : {edtName, edtweekdays, edtStart, edtEnd}) e->clear();
+void TimeRangeDialog::clearFields() {
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
+  nameEdit->setEnabled(true);
+  statusCombo->setEnabled(true);
+  statusCombo->setCurrentIndex(-1);
+  for (QLineEdit* e : {nameEdit, weekdaysEdit, startEdit, endEdit}) e->clear();
 }
 
-void TimeRangeDialog::ListView1Click() {
-  if (ListView1->selectedItems().isEmpty()) {
-    ResetFields();
+void TimeRangeDialog::rowSelected() {
+  if (rangeList->selectedItems().isEmpty()) {
+    clearFields();
     return;
   }
-  btnSet->setEnabled(true);
-  btnDelete->setEnabled(true);
-  btnAdd->setEnabled(false);
-  edtName->setEnabled(false);
-  cbxStatus->setEnabled(false);
+  editButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
+  nameEdit->setEnabled(false);
+  statusCombo->setEnabled(false);
 }
 
-void TimeRangeDialog::btnGetClick() {
+void TimeRangeDialog::refreshClicked() {
   KySNMPRequest2Edits* b = Editor();
-  if (!RefreshAllowed() || b->busy) return;
+  if (!refreshAllowed() || b->busy) return;
   SetReady(false);
   try {
     b->Refresh();
@@ -142,7 +142,7 @@ bool IsWeekdaySet(const QString& text) {
 
 }  // namespace
 
-bool TimeRangeDialog::CheckTimes() {
+bool TimeRangeDialog::checkTimes() {
   struct Field {
     QLineEdit* edit;
     const char* empty;
@@ -150,11 +150,11 @@ bool TimeRangeDialog::CheckTimes() {
     const char* invalid;
   };
   const Field fields[] = {
-      {edtweekdays, "Please input the weekdays", IsWeekdaySet,
+      {weekdaysEdit, "Please input the weekdays", IsWeekdaySet,
        "Please input valid weekdays (mon,tue,wed,thu,fri,sat,sun)"},
-      {edtStart, "Please select the daily start time", IsTimeOfDay,
+      {startEdit, "Please select the daily start time", IsTimeOfDay,
        "Please input a valid daily start time (hh:mm, hour 0-23, minute 0-59)"},
-      {edtEnd, "Please select the daily end time", IsTimeOfDay,
+      {endEdit, "Please select the daily end time", IsTimeOfDay,
        "Please input a valid daily end time (hh:mm, hour 0-23, minute 0-59)"},
   };
   for (const Field& f : fields) {
@@ -173,7 +173,7 @@ bool TimeRangeDialog::CheckTimes() {
   return true;
 }
 
-void TimeRangeDialog::Write() {
+void TimeRangeDialog::write() {
   KySNMPRequest2Edits* b = Editor();
   SetReady(false);  // the write reads the list again when it ends
   try {
@@ -185,25 +185,25 @@ void TimeRangeDialog::Write() {
   if (!b->busy) SetReady(true);
 }
 
-void TimeRangeDialog::btnAddClick() {
+void TimeRangeDialog::addClicked() {
   if (Editor()->busy) return;
-  cbxStatus->setCurrentIndex(cbxStatus->findText(QStringLiteral("createAndGo")));
-  if (!CheckTimes()) return;
-  Write();
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("createAndGo")));
+  if (!checkTimes()) return;
+  write();
 }
 
-void TimeRangeDialog::btnSetClick() {
+void TimeRangeDialog::editClicked() {
   if (Editor()->busy) return;
-  if (!CheckTimes()) return;
-  Write();
-  ResetFields();
+  if (!checkTimes()) return;
+  write();
+  clearFields();
 }
 
-void TimeRangeDialog::btnDeleteClick() {
+void TimeRangeDialog::deleteClicked() {
   if (Editor()->busy) return;
-  cbxStatus->setCurrentIndex(cbxStatus->findText(QStringLiteral("destroy")));
-  Write();
-  ResetFields();
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("destroy")));
+  write();
+  clearFields();
 }
 
-void TimeRangeDialog::btnCloseClick() { close(); }
+void TimeRangeDialog::closeClicked() { close(); }

@@ -10,36 +10,36 @@ class TimeRangeDialog : public SnmpDialog {
  public:
   explicit TimeRangeDialog(const DialogContext& context);
 
-  void btnGetClick();     // "Refresh"
-  void btnAddClick();
-  void btnSetClick();     // "Edit"
-  void btnDeleteClick();
-  void btnCloseClick();
-  void ListView1Click();
+  void refreshClicked();     // "Refresh"
+  void addClicked();
+  void editClicked();     // "Edit"
+  void deleteClicked();
+  void closeClicked();
+  void rowSelected();
 
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // Refresh is allowed once the last read has completed (the ready flag).
-  bool RefreshAllowed() const { return Ready(); }
+  bool refreshAllowed() const { return Ready(); }
 
-  QTreeWidget* ListView1;
-  QLineEdit* edtName;
-  QLineEdit* edtweekdays;
-  QLineEdit* edtStart;
-  QLineEdit* edtEnd;
-  QComboBox* cbxStatus;
-  QPushButton* btnGet;
-  QPushButton* btnAdd;
-  QPushButton* btnSet;
-  QPushButton* btnDelete;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* rangeList;
+  QLineEdit* nameEdit;
+  QLineEdit* weekdaysEdit;
+  QLineEdit* startEdit;
+  QLineEdit* endEdit;
+  QComboBox* statusCombo;
+  QPushButton* refreshButton;
+  QPushButton* addButton;
+  QPushButton* editButton;
+  QPushButton* deleteButton;
+  QPushButton* closeButton;
+  QStatusBar* statusBar;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  bool CheckTimes();
-  void Write();
-  void ResetFields();
+  bool checkTimes();
+  void write();
+  void clearFields();
 };
