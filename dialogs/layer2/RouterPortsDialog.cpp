@@ -2,69 +2,104 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <vector>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-RouterPortsDialog::RouterPortsDialog(const DialogContext& context, const KyVarDefTable& table,
-                                   const QList<QLabel*>& texts, int firstList, const char* objectName)
-    : SnmpDialog(context.owner), texts_(texts) {
-  setObjectName(QString::fromLatin1(objectName));
+namespace {
+
+// What tells the two variants apart.
+struct Variant {
+  const KyVarDefTable& table;
+  const char* objectName;
+  const char* caption;
+  std::vector<const char*> texts;  // object names of the values above the grids
+  int firstList;                   // the static port list; the dynamic and forbidden lists follow it
+};
+
+Variant VariantOf(RouterPortsDialog::Protocol protocol) {
+  if (protocol == RouterPortsDialog::Protocol::Igmp)
+    return {tbl::IgmpRouterPortVlan, "IGMPRouterPortsForm", "IGMP Router Ports", {"ST_VlanID", "ST_VlanName"}, 2};
+  return {tbl::MldRouterPortVlan, "MLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports Form", {"stVlanID"}, 1};
+}
+
+PortGrid* AddPortPage(QTabWidget* pages, const QString& title) {
+  auto* page = new QWidget(pages);
+  page->setMinimumHeight(Px(pages, 150));
+  pages->addTab(page, title);
+  return AddStandardPortGrid(page);
+}
+
+}  // namespace
+
+RouterPortsDialog::RouterPortsDialog(const DialogContext& context, Protocol protocol)
+    : SnmpDialog(context.owner), protocol_(protocol) {
+  const Variant variant = VariantOf(protocol);
+  setObjectName(QString::fromLatin1(variant.objectName));
+  setWindowTitle(QString::fromLatin1(variant.caption));
   resize(Px(this, 620), Px(this, 520));
   vlanList = new QTreeWidget(this);
   vlanList->setObjectName(QStringLiteral("ListView1"));
   auto* fields = new QFormLayout;
-  for (QLabel* text : texts) {
-    text->setParent(this);
-    fields->addRow(QString::fromStdString(table.rows[static_cast<size_t>(texts.indexOf(text))].label), text);
+  for (size_t i = 0; i < variant.texts.size(); ++i) {
+    auto* text = new QLabel(this);
+    text->setObjectName(QString::fromLatin1(variant.texts[i]));
+    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fields->addRow(QString::fromStdString(variant.table.rows[i].label), text);
+    texts_ << text;
   }
+  vlanIdLabel = texts_.value(0);
+  vlanNameLabel = texts_.value(1);
   auto* pages = new QTabWidget(this);
-  staticPorts = AddPortGridPage(pages, QStringLiteral("Static Ports"));
-  dynamicPorts = AddPortGridPage(pages, QStringLiteral("Dynamic Ports"));
-  forbiddenPorts = AddPortGridPage(pages, QStringLiteral("Forbidden Ports"));
+  staticPorts = AddPortPage(pages, QStringLiteral("Static Ports"));
+  dynamicPorts = AddPortPage(pages, QStringLiteral("Dynamic Ports"));
+  forbiddenPorts = AddPortPage(pages, QStringLiteral("Forbidden Ports"));
   messages = new QPlainTextEdit(this);
   messages->setObjectName(QStringLiteral("Memo1"));
   messages->setReadOnly(true);
   messages->setMaximumHeight(Px(this, 60));
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
+  ButtonBar buttons(this);
+  buttons.layout()->setObjectName(QStringLiteral("Buttons"));
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  if (protocol == Protocol::Mld) buttons.add(QStringLiteral("Stop"), Name{"BT_Stop"}, [this] { stopClicked(); });
+  // Close goes the way of Escape, which MLD may refuse.
+  buttons.add(QStringLiteral("Close"), Name{"BT_Close"}, [this] { reject(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(vlanList, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  auto* buttons = new QHBoxLayout;
-  buttons->setObjectName(QStringLiteral("Buttons"));
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, setButton, closeButton}) buttons->addWidget(b);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(messages);
 
-  ports_ = AddBinding(table, true, messages);
+  ports_ = AddBinding(variant.table, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
   ports_->AttachListView(vlanList, true);
-  for (int i = 0; i < texts.size(); ++i) ports_->AssociateControl(i, texts[i]);
-  BindPortList(*ports_, firstList, *staticPorts);
-  BindPortList(*ports_, firstList + 1, *dynamicPorts);
-  BindPortList(*ports_, firstList + 2, *forbiddenPorts);
+  for (int i = 0; i < texts_.size(); ++i) ports_->AssociateControl(i, texts_[i]);
+  BindPortList(*ports_, variant.firstList, *staticPorts);
+  BindPortList(*ports_, variant.firstList + 1, *dynamicPorts);
+  BindPortList(*ports_, variant.firstList + 2, *forbiddenPorts);
   TrackReady(ports_, [this] {
     for (PortGrid* grid : {staticPorts, dynamicPorts, forbiddenPorts})
       for (QCheckBox* box : grid->CheckBoxes()) box->setEnabled(true);
   });
+  if (protocol == Protocol::Mld) {
+    // A write ends with a fresh read, started from its completion as the
+    // binding itself does for a table written with refresh after set.
+    ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refreshClicked(); };
+  }
   connect(vlanList, &QTreeWidget::itemSelectionChanged, this, &RouterPortsDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &RouterPortsDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   setButton->setEnabled(false);
 }
 
@@ -96,4 +131,44 @@ void RouterPortsDialog::rowSelected() {
     return;
   }
   setButton->setEnabled(true);
+}
+
+void RouterPortsDialog::setClicked() {
+  if (protocol_ == Protocol::Igmp) {
+    if (!Ready()) return;
+    try {
+      SetReady(false);  // the read after the write sets it again
+      ports_->Apply(true, true);
+    } catch (const std::exception& e) {
+      SetReady(true);
+      ports_->ShowStatus(ErrorText(e));
+    }
+  } else {
+    if (!Ready()) {
+      ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
+      return;
+    }
+    ports_->request.enabled = true;  // after "Stop"
+    try {
+      ports_->Apply(false, true);  // the completion reads the table again
+    } catch (const std::exception& e) {
+      ports_->ShowStatus(ErrorText(e));
+    }
+  }
+  clearFields();
+  setButton->setEnabled(false);
+}
+
+void RouterPortsDialog::stopClicked() {
+  // The walk ends after the reply in flight; what was read stays listed.
+  ports_->request.enabled = false;
+  SetReady(true);
+}
+
+void RouterPortsDialog::reject() {
+  if (protocol_ == Protocol::Mld && ports_->busy && ports_->request.enabled) {
+    ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
+    return;
+  }
+  SnmpDialog::reject();
 }

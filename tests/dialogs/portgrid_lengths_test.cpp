@@ -16,10 +16,10 @@
 #include "common/FakeMainWindow.h"
 #include "dialogs/acl/EthernetRuleDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
-#include "dialogs/layer2/IgmpRouterPortsDialog.h"
 #include "dialogs/layer2/MldSnoopingGroupDialog.h"
 #include "dialogs/layer2/PortMirrorDialog.h"
 #include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/RouterPortsDialog.h"
 #include "dialogs/layer2/TrafficSegmentationDialog.h"
 #include "dialogs/security/GuestVlanDialog.h"
 #include "dialogs/security/IpMacBindingDialog.h"
@@ -32,6 +32,11 @@ namespace {
 
 using qrxtest::JournalRecord;
 using qrxtest::WaitFor;
+
+// The IGMP router ports dialog, made from the context alone as Show makes dialogs.
+struct IgmpRouterPortsDialog : RouterPortsDialog {
+  explicit IgmpRouterPortsDialog(const DialogContext& context) : RouterPortsDialog(context, Protocol::Igmp) {}
+};
 
 class PortGridLengths;
 

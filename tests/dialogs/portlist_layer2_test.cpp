@@ -6,8 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/layer2/AggregatorPortDialog.h"
-#include "dialogs/layer2/IgmpRouterPortsDialog.h"
-#include "dialogs/layer2/MldRouterPortsDialog.h"
+#include "dialogs/layer2/RouterPortsDialog.h"
 #include "sim_dialog_support.h"
 
 namespace {
@@ -78,7 +77,7 @@ TEST_F(Lacp, StateBitsGoBothWaysAndThePartnerIdMustBeTwelveHexDigits) {
 class RouterPorts : public qrxtest::DialogSimTest {};
 
 TEST_F(RouterPorts, IgmpWritesTheGridsAndReadsThemBack) {
-  IgmpRouterPortsDialog form(DialogContext{});
+  RouterPortsDialog form(DialogContext{}, RouterPortsDialog::Protocol::Igmp);
   Open(form);
   ASSERT_TRUE(form.Ready());
   ASSERT_GE(form.vlanList->topLevelItemCount(), 1);
@@ -113,7 +112,7 @@ class SlowRouterPorts : public qrxtest::DialogSimTest {
 };
 
 TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
-  MldRouterPortsDialog form(DialogContext{});
+  RouterPortsDialog form(DialogContext{}, RouterPortsDialog::Protocol::Mld);
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());
@@ -146,7 +145,7 @@ TEST_F(SlowRouterPorts, MldRefusesWhileItsReadRunsThenWritesTheGrids) {
 }
 
 TEST_F(SlowRouterPorts, MldStopEndsTheReadAndLeavesTheDialogUsable) {
-  MldRouterPortsDialog form(DialogContext{});
+  RouterPortsDialog form(DialogContext{}, RouterPortsDialog::Protocol::Mld);
   form.show();
   ASSERT_TRUE(qrxtest::WaitFor([&] { return form.FirstRefreshDone(); }));
   ASSERT_TRUE(form.AnyBusy());
