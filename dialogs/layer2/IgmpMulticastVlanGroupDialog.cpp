@@ -35,8 +35,8 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
   statusBar->setObjectName(QStringLiteral("StatusBar1"));
   statusBar->setSizeGripEnabled(false);
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) buttons->addWidget(b);
   buttons->addStretch(1);
+  for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) buttons->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(groupList, 1);
   layout->addLayout(buttons);

@@ -46,9 +46,9 @@ MldSnoopingGroupDialog::MldSnoopingGroupDialog(const DialogContext& context) : S
   fields->addWidget(MakeLabel(this, QStringLiteral("Source Address")), 2, 0);
   fields->addWidget(sourceAddressEdit, 2, 1);
   auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
   buttons->addWidget(refreshButton);
   buttons->addWidget(closeButton);
-  buttons->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(groupList, 1);
   layout->addLayout(fields);
