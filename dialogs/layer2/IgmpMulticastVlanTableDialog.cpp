@@ -2,19 +2,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -31,16 +26,14 @@ const QString kGrey = QStringLiteral("background-color: palette(button);");
 IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("ISMVLANForm"));
   setWindowTitle(QStringLiteral("IGMP Multicast VLAN Table: ") + context.agent);
-  vlanList = new QTreeWidget(this);
-  vlanList->setObjectName(QStringLiteral("lvISMVLAN"));
-  vlanList->setMinimumSize(Px(this, 560), Px(this, 150));
-  vlanIdEdit = MakeEdit(this, "ED_VLANID");
-  vlanNameEdit = MakeEdit(this, "ED_VLANName");
-  stateCombo = MakeCombo(this, "cbxVLANState");
-  sourceIpEdit = MakeEdit(this, "edtSourceIP");
-  rowStatusCombo = MakeCombo(this, "cbxStatus");
-  rowStatusCombo->hide();
-  portTabs = new QTabWidget(this);
+  DialogLayout layout(this, {Name{"lvISMVLAN"}, {560, 150}}, 2);
+  vlanList = layout.list();
+  vlanIdEdit = layout.fields().edit(QStringLiteral("VLAN ID"), Name{"ED_VLANID"});
+  vlanNameEdit = layout.fields().edit(QStringLiteral("VLAN Name"), Name{"ED_VLANName"});
+  stateCombo = layout.fields().combo(QStringLiteral("State"), Name{"cbxVLANState"});
+  sourceIpEdit = layout.fields().edit(QStringLiteral("Replace Source IP"), Name{"edtSourceIP"});
+  rowStatusCombo = layout.fields().hiddenCombo(Name{"cbxStatus"});
+  auto* portTabs = new QTabWidget(this);
   portTabs->setObjectName(QStringLiteral("PortTabs"));
   PortGrid** panels[] = {&sourcePorts, &memberPorts, &taggedMemberPorts};
   const char* tabs[] = {"Source Ports", "Member Ports", "Tag Member Port"};
@@ -49,38 +42,21 @@ IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& 
     portTabs->addTab(host, QString::fromLatin1(tabs[i]));
     *panels[i] = AddStandardPortGrid(host);
   }
-  messages = MakeMemo(this, "Memo1");
+  layout.addBelowFields(portTabs);
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
   messages->setReadOnly(true);
   messages->setMaximumHeight(Px(this, 60));
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  setButton = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  addButton = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  stopButton = MakeButton(this, QStringLiteral("Stop"), "btnStop");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
-
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {{"VLAN ID", vlanIdEdit},
-                                                    {"VLAN Name", vlanNameEdit},
-                                                    {"State", stateCombo},
-                                                    {"Replace Source IP", sourceIpEdit}};
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r / 2, (r % 2) * 2);
-    fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
-    ++r;
-  }
-  ButtonBar buttonBar(this);
-  for (QPushButton* b : {refreshButton, setButton, addButton, deleteButton, stopButton, closeButton}) buttonBar.place(b);
-  countLabel = buttonBar.samplesCounter(this, vlanList);
-  countLabel->setObjectName(QStringLiteral("ST_Count2"));
-  QBoxLayout* buttons = buttonBar.layout();
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(vlanList, 1);
-  layout->addLayout(fields);
-  layout->addWidget(portTabs);
-  layout->addWidget(messages);
-  layout->addLayout(buttons);
+  layout.addBelowFields(messages);
+  ButtonBar& buttons = layout.buttons();
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.add(QStringLiteral("Stop"), Name{"btnStop"}, [this] { stopClicked(); });
+  buttons.close(Name{"btnClose"});
+  QLabel* count = buttons.samplesCounter(this, vlanList);
+  count->setObjectName(QStringLiteral("ST_Count2"));
 
   KySNMPRequest2Edits* b = AddBinding(tbl::IsmVlan, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
@@ -100,14 +76,12 @@ IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& 
   };
 
   connect(vlanList, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanTableDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::setClicked);
-  connect(addButton, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::addClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::deleteClicked);
-  connect(stopButton, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::stopClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   showNoSelection();
-  SetComboText(rowStatusCombo, QStringLiteral("createAndGo"));
+  selectRowStatus("createAndGo");
+}
+
+void IgmpMulticastVlanTableDialog::selectRowStatus(const char* text) {
+  rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QString::fromLatin1(text)));
 }
 
 void IgmpMulticastVlanTableDialog::FirstRefresh() {
@@ -204,7 +178,7 @@ void IgmpMulticastVlanTableDialog::addClicked() {
   // field included: the next Refresh reads the port lists again.
   KyColumnExclusion exclusion(Editor()->request.varList);
   exclusion.Exclude({kSource, kMember, kTagMember});
-  SetComboText(rowStatusCombo, QStringLiteral("createAndGo"));
+  selectRowStatus("createAndGo");
   Editor()->request.enabled = true;
   if (vlanIdEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Please specify VLAN ID"), ProgramCaption());
@@ -233,14 +207,14 @@ void IgmpMulticastVlanTableDialog::setClicked() {
 
 void IgmpMulticastVlanTableDialog::deleteClicked() {
   if (refuseWhileNotReady() || vlanList->selectedItems().isEmpty()) return;
-  SetComboText(rowStatusCombo, QStringLiteral("destroy"));
+  selectRowStatus("destroy");
   Editor()->request.enabled = true;
   {
     KyColumnExclusion exclusion(Editor()->request.varList);
     exclusion.Exclude({kName, kSource, kMember, kTagMember, kState, kSourceIp});
     write();
   }
-  SetComboText(rowStatusCombo, QStringLiteral("createAndGo"));
+  selectRowStatus("createAndGo");
   showNoSelection();
 }
 

@@ -5,39 +5,28 @@
 
 #include "dialogs/common/DialogBase.h"
 
+class KyColumnExclusion;
+
 class IgmpMulticastVlanTableDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit IgmpMulticastVlanTableDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void setClicked();
-  void addClicked();
-  void deleteClicked();
-  void stopClicked();
-  void rowSelected();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
   QTreeWidget* vlanList;
   QLineEdit* vlanIdEdit;
   QLineEdit* vlanNameEdit;
-  QTabWidget* portTabs;
   PortGrid* sourcePorts;
   PortGrid* memberPorts;
   PortGrid* taggedMemberPorts;
   QComboBox* stateCombo;
   QLineEdit* sourceIpEdit;
-  QComboBox* rowStatusCombo;  // hidden: "Row Status"
-  QPlainTextEdit* messages;
-  QLabel* countLabel;
   QPushButton* refreshButton;
-  QPushButton* setButton;
   QPushButton* addButton;
+  QPushButton* setButton;
   QPushButton* deleteButton;
-  QPushButton* stopButton;
-  QPushButton* closeButton;
 
   void done(int result) override;
 
@@ -46,11 +35,21 @@ class IgmpMulticastVlanTableDialog : public SnmpDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void refreshClicked();
+  void setClicked();
+  void addClicked();
+  void deleteClicked();
+  void stopClicked();
+  void rowSelected();
   bool refuseWhileNotReady();
   void clearFields();
   void showNoSelection();
   void enablePorts(bool enabled);
   // The source IP and State rules of Add and Set; false: stop.
-  bool excludeOptionalColumns(class KyColumnExclusion& exclusion);
+  bool excludeOptionalColumns(KyColumnExclusion& exclusion);
   void write();
+  void selectRowStatus(const char* text);
+
+  QComboBox* rowStatusCombo;  // hidden: "Row Status"
+  QPlainTextEdit* messages;
 };

@@ -1,16 +1,12 @@
 #include "dialogs/layer2/MldSnoopingGroupDialog.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
@@ -20,41 +16,23 @@
 MldSnoopingGroupDialog::MldSnoopingGroupDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("MLD_SnoopingGroupForm"));
   setWindowTitle(QStringLiteral("MLD Snooping Group Information: ") + context.agent);
-  groupList = new QTreeWidget(this);
-  groupList->setObjectName(QStringLiteral("ListView1"));
-  groupList->setMinimumSize(Px(this, 560), Px(this, 140));
-  vlanIdEdit = MakeEdit(this, "VIDEdit");
-  groupAddressEdit = MakeEdit(this, "edtIPAddress");
-  sourceAddressEdit = MakeEdit(this, "edtMAC");
-  portTabs = new QTabWidget(this);
-  portTabs->setObjectName(QStringLiteral("PortTabs"));
-  auto* include = new QWidget(portTabs);
-  auto* exclude = new QWidget(portTabs);
-  portTabs->addTab(include, QStringLiteral("Include Port"));
-  portTabs->addTab(exclude, QStringLiteral("Exclude Port"));
+  DialogLayout layout(this, {Name{"ListView1"}, {560, 140}}, 1);
+  groupList = layout.list();
+  vlanIdEdit = layout.fields().edit(QStringLiteral("VID"), Name{"VIDEdit"});
+  groupAddressEdit = layout.fields().edit(QStringLiteral("Group Address"), Name{"edtIPAddress"});
+  sourceAddressEdit = layout.fields().edit(QStringLiteral("Source Address"), Name{"edtMAC"});
+  auto* pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("PortTabs"));
+  auto* include = new QWidget(pages);
+  auto* exclude = new QWidget(pages);
+  pages->addTab(include, QStringLiteral("Include Port"));
+  pages->addTab(exclude, QStringLiteral("Exclude Port"));
   includePorts = AddStandardPortGrid(include);
   excludePorts = AddStandardPortGrid(exclude);
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  statusBar = MakeStatusBar(this, &statusLabel);
-
-  auto* fields = new QGridLayout;
-  fields->addWidget(MakeLabel(this, QStringLiteral("VID")), 0, 0);
-  fields->addWidget(vlanIdEdit, 0, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Group Address")), 1, 0);
-  fields->addWidget(groupAddressEdit, 1, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Source Address")), 2, 0);
-  fields->addWidget(sourceAddressEdit, 2, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(refreshButton);
-  buttons->addWidget(closeButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(groupList, 1);
-  layout->addLayout(fields);
-  layout->addWidget(portTabs);
-  layout->addLayout(buttons);
-  layout->addWidget(statusBar);
+  layout.addBelowFields(pages);
+  layout.buttons().add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  layout.buttons().close(Name{"btnClose"});
+  statusLabel = layout.addStatusBar();
 
   KySNMPRequest2Edits* b = AddBinding(tbl::MldSnoopingGroups, true, statusLabel);
   b->AttachListView(groupList, true);
@@ -64,8 +42,6 @@ MldSnoopingGroupDialog::MldSnoopingGroupDialog(const DialogContext& context) : S
   BindPortList(*b, 3, *includePorts);
   BindPortList(*b, 4, *excludePorts);
   connect(groupList, &QTreeWidget::itemSelectionChanged, this, &MldSnoopingGroupDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &MldSnoopingGroupDialog::refreshClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void MldSnoopingGroupDialog::FirstRefresh() { refreshClicked(); }

@@ -10,26 +10,20 @@ class MldSnoopingGroupDialog : public SnmpDialog {
  public:
   explicit MldSnoopingGroupDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void rowSelected();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
   QTreeWidget* groupList;
   QLineEdit* vlanIdEdit;
   QLineEdit* groupAddressEdit;  // "Group Address"
-  QLineEdit* sourceAddressEdit;        // "Source Address"
-  QTabWidget* portTabs;
+  QLineEdit* sourceAddressEdit;  // "Source Address"
   PortGrid* includePorts;
   PortGrid* excludePorts;
-  QPushButton* refreshButton;
-  QPushButton* closeButton;
-  QStatusBar* statusBar;
   QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void refreshClicked();
+  void rowSelected();
   void clearFields();
 };
