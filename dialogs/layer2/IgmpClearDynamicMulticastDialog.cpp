@@ -1,15 +1,12 @@
 #include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/MulticastIpCheck.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -29,34 +26,19 @@ IgmpClearDynamicMulticastDialog::IgmpClearDynamicMulticastDialog(const DialogCon
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("IGMPSnoopingClearDnyIpMultForm"));
   setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast: ") + context.agent);
-  vlanIdEdit = MakeEdit(this, "edtVID");
-  ipEdit = MakeEdit(this, "edtIPAddr");
-  actionCombo = MakeCombo(this, "cbMultAction");
-  setButton = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  statusBar = MakeStatusBar(this, &statusLabel);
-  auto* fields = new QGridLayout;
-  fields->addWidget(MakeLabel(this, QStringLiteral("VLAN ID")), 0, 0);
-  fields->addWidget(vlanIdEdit, 0, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Multicast IP Address")), 1, 0);
-  fields->addWidget(ipEdit, 1, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Multicast Action")), 2, 0);
-  fields->addWidget(actionCombo, 2, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(setButton);
-  buttons->addWidget(closeButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
-  layout->addWidget(statusBar);
+  // The fields one a line over the button row, and the status bar.
+  EntryLayout entry(this);
+  vlanIdEdit = entry.fields().edit(QStringLiteral("VLAN ID"), Name{"edtVID"});
+  ipEdit = entry.fields().edit(QStringLiteral("Multicast IP Address"), Name{"edtIPAddr"});
+  actionCombo = entry.fields().combo(QStringLiteral("Multicast Action"), Name{"cbMultAction"});
+  setButton = entry.buttons().add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  entry.buttons().close(Name{"btnClose"});
+  QLabel* status = AddStatusBar(this, qobject_cast<QBoxLayout*>(layout()));
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, statusLabel);
+  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, status);
   b->AssociateEdits(0, "%i{n0x4094l4}", vlanIdEdit);
   b->AssociateEdits(1, "%s{l16}", ipEdit);
   b->AssociateControl(2, actionCombo);
-  connect(setButton, &QPushButton::clicked, this, &IgmpClearDynamicMulticastDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void IgmpClearDynamicMulticastDialog::FirstRefresh() {

@@ -10,18 +10,15 @@ class IgmpClearDynamicMulticastDialog : public SnmpDialog {
  public:
   explicit IgmpClearDynamicMulticastDialog(const DialogContext& context);
 
-  void setClicked();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
   QLineEdit* vlanIdEdit;
   QLineEdit* ipEdit;
   QComboBox* actionCombo;
   QPushButton* setButton;
-  QPushButton* closeButton;
-  QStatusBar* statusBar;
-  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
+
+ private:
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void setClicked();
 };

@@ -1,16 +1,15 @@
 #include "dialogs/layer2/TimeRangeDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -20,42 +19,29 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
   setObjectName(QStringLiteral("TimeRangeForm"));
   setWindowTitle(QStringLiteral("Time Range"));
 
+  // The list over the fields, the button column at their right.
   rangeList = new QTreeWidget(this);
   rangeList->setObjectName(QStringLiteral("ListView1"));
   rangeList->setMinimumSize(Px(this, 420), Px(this, 140));
-  nameEdit = MakeEdit(this, "edtName");
-  weekdaysEdit = MakeEdit(this, "edtweekdays");
-  startEdit = MakeEdit(this, "edtStart");
-  endEdit = MakeEdit(this, "edtEnd");
-  statusCombo = MakeCombo(this, "cbxStatus");
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
-  addButton = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  editButton = MakeButton(this, QStringLiteral("Edit"), "btnSet");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  statusBar = MakeStatusBar(this, &statusLabel);
-
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Range Name", nameEdit}, {"Weekdays", weekdaysEdit}, {"Daily Start Time", startEdit},
-      {"Daily End Time", endEdit}, {"Status", statusCombo},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    grid->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    grid->addWidget(field, r, 1);
-    ++r;
-  }
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {refreshButton, addButton, editButton, deleteButton, closeButton}) buttons->addWidget(b);
-  buttons->addStretch(1);
+  FieldGrid fields(this, 1);
+  nameEdit = fields.edit(QStringLiteral("Range Name"), Name{"edtName"});
+  weekdaysEdit = fields.edit(QStringLiteral("Weekdays"), Name{"edtweekdays"});
+  startEdit = fields.edit(QStringLiteral("Daily Start Time"), Name{"edtStart"});
+  endEdit = fields.edit(QStringLiteral("Daily End Time"), Name{"edtEnd"});
+  statusCombo = fields.combo(QStringLiteral("Status"), Name{"cbxStatus"});
+  ButtonBar buttons(this, ButtonBar::Direction::Column);
+  buttons.add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  editButton = buttons.add(QStringLiteral("Edit"), Name{"btnSet"}, [this] { editClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"btnClose"});
   auto* lower = new QHBoxLayout;
-  lower->addLayout(grid, 1);
-  lower->addLayout(buttons);
+  lower->addLayout(fields.layout(), 1);
+  lower->addLayout(buttons.layout());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rangeList, 1);
   layout->addLayout(lower);
-  layout->addWidget(statusBar);
+  statusLabel = AddStatusBar(this, layout);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::TimeRange, true, statusLabel);
   b->AttachListView(rangeList, true);
@@ -72,11 +58,6 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
   };
 
   connect(rangeList, &QTreeWidget::itemSelectionChanged, this, &TimeRangeDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &TimeRangeDialog::refreshClicked);
-  connect(addButton, &QPushButton::clicked, this, &TimeRangeDialog::addClicked);
-  connect(editButton, &QPushButton::clicked, this, &TimeRangeDialog::editClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &TimeRangeDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &TimeRangeDialog::closeClicked);
   editButton->setEnabled(false);
   deleteButton->setEnabled(false);
 }
@@ -205,5 +186,3 @@ void TimeRangeDialog::deleteClicked() {
   write();
   clearFields();
 }
-
-void TimeRangeDialog::closeClicked() { close(); }

@@ -10,14 +10,11 @@ class TimeRangeDialog : public SnmpDialog {
  public:
   explicit TimeRangeDialog(const DialogContext& context);
 
-  void refreshClicked();     // "Refresh"
+  void refreshClicked();
   void addClicked();
-  void editClicked();     // "Edit"
+  void editClicked();
   void deleteClicked();
-  void closeClicked();
-  void rowSelected();
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // Refresh is allowed once the last read has completed (the ready flag).
   bool refreshAllowed() const { return Ready(); }
 
@@ -26,20 +23,20 @@ class TimeRangeDialog : public SnmpDialog {
   QLineEdit* weekdaysEdit;
   QLineEdit* startEdit;
   QLineEdit* endEdit;
-  QComboBox* statusCombo;
-  QPushButton* refreshButton;
   QPushButton* addButton;
   QPushButton* editButton;
   QPushButton* deleteButton;
-  QPushButton* closeButton;
-  QStatusBar* statusBar;
   QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void rowSelected();
   bool checkTimes();
   void write();
   void clearFields();
+
+  QComboBox* statusCombo;
 };
