@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -66,17 +66,15 @@ AggregatorPortDialog::AggregatorPortDialog(const DialogContext& context) : SnmpD
   messages->setObjectName(QStringLiteral("Memo1"));
   messages->setReadOnly(true);
   messages->setMaximumHeight(Px(this, 60));
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  editButton = MakeDialogButton(this, "BT_Edit", QStringLiteral("Edit"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, editButton, closeButton}) buttons->addWidget(b);
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  editButton = buttons.add(QStringLiteral("Edit"), Name{"BT_Edit"}, [this] { editClicked(); });
+  buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(portList, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(messages);
 
   ports_ = AddBinding(tbl::LacpAggregationPort, true, messages);
@@ -91,9 +89,6 @@ AggregatorPortDialog::AggregatorPortDialog(const DialogContext& context) : SnmpD
   ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refreshClicked(); };
 
   connect(portList, &QTreeWidget::itemSelectionChanged, this, &AggregatorPortDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &AggregatorPortDialog::refreshClicked);
-  connect(editButton, &QPushButton::clicked, this, &AggregatorPortDialog::editClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   editButton->setEnabled(false);
 }
 

@@ -14,25 +14,23 @@ class AggregatorPortDialog : public SnmpDialog {
   static const char* const kStateBits[8];
 
   explicit AggregatorPortDialog(const DialogContext& context);
-  void refreshClicked();
   void editClicked();
-  void rowSelected();
 
   QTreeWidget* portList = nullptr;
   QLineEdit* actorKeyEdit = nullptr;
   QLineEdit* partnerIdEdit = nullptr;
-  QLineEdit* partnerKeyEdit = nullptr;
   QList<QCheckBox*> actorStateBoxes;    // page "Actor Admin State"
   QList<QCheckBox*> partnerStateBoxes;  // page "Partner Admin State"
   QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
   QPushButton* editButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
+  void refreshClicked();
+  void rowSelected();
   void enableFields(bool on);
   KySNMPRequest2Edits* ports_ = nullptr;
+  QLineEdit* partnerKeyEdit = nullptr;
 };

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "dialogs/common/ComboChoice.h"
+#include <QComboBox>
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/DhcpRelayDialog.h"
 #include "editors/ControlBinding.h"
@@ -53,7 +53,7 @@ void DhcpRelayAddDialog::setClicked() {
     ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
     return;
   }
-  SetComboText(table_->rowStatusCombo, QStringLiteral("createAndGo"));
+  table_->rowStatusCombo->setCurrentIndex(table_->rowStatusCombo->findText(QStringLiteral("createAndGo")));
   try {
     editor->Apply(true, true);
   } catch (const std::exception& e) {

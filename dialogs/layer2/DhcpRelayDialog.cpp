@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
 #include "dialogs/layer2/DhcpRelayAddDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -38,23 +36,22 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   serverList = new QTreeWidget(this);
   serverList->setObjectName(QStringLiteral("ListView1"));
   serverList->setMinimumSize(Px(this, 360), Px(this, 180));
-  rowStatusCombo = MakeCombo(this, "ComboBox1");
+  rowStatusCombo = new QComboBox(this);
+  rowStatusCombo->setObjectName(QStringLiteral("ComboBox1"));
   rowStatusCombo->hide();
-  messages = MakeMemo(this, "Memo1");
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
   messages->setReadOnly(true);
   messages->setMaximumHeight(Px(this, 60));
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
-  addButton = MakeButton(this, QStringLiteral("Add"), "AddBtn");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
-
-  ButtonBar buttonBar(this);
-  for (QPushButton* b : {refreshButton, deleteButton, addButton, closeButton}) buttonBar.place(b);
-  QBoxLayout* buttons = buttonBar.layout();
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"RefreshBtn"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"AddBtn"}, [this] { addClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"DeleteBtn"}, [this] { deleteClicked(); });
+  buttons.close(Name{"CloseBtn"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(serverList, 1);
   layout->addWidget(messages);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
 
   KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
@@ -63,10 +60,6 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   b->AssociateEdits(kServerIp, "%s", addDialog->serverIpEdit);
   b->AssociateControl(kRowStatus, rowStatusCombo);
 
-  connect(refreshButton, &QPushButton::clicked, this, &DhcpRelayDialog::refreshClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &DhcpRelayDialog::deleteClicked);
-  connect(addButton, &QPushButton::clicked, this, &DhcpRelayDialog::addClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void DhcpRelayDialog::FirstRefresh() { refreshClicked(); }
@@ -89,7 +82,7 @@ void DhcpRelayDialog::refreshClicked() {
 void DhcpRelayDialog::deleteClicked() {
   // Without a selected line the entry edits hold nothing worth deleting.
   if (serverList->selectedItems().isEmpty() || Editor()->busy) return;
-  SetComboText(rowStatusCombo, QStringLiteral("destroy"));
+  rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("destroy")));
   try {
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {

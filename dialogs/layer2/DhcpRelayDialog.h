@@ -14,26 +14,24 @@ class DhcpRelayDialog : public SnmpDialog {
  public:
   explicit DhcpRelayDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void deleteClicked();
-  void addClicked();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // Rows of the list whose interface name is exactly `name`.
   int serversOf(const QString& name) const;
 
   QTreeWidget* serverList;
-  QComboBox* rowStatusCombo;  // hidden: "Row Status"
-  QPlainTextEdit* messages;
-  QPushButton* refreshButton;
-  QPushButton* deleteButton;
+  QComboBox* rowStatusCombo;  // hidden: "Row Status", set by the entry window too
   QPushButton* addButton;
-  QPushButton* closeButton;
-  DhcpRelayAddDialog* addDialog;
+  QPushButton* deleteButton;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void refreshClicked();
+  void deleteClicked();
+  void addClicked();
+
   QString agent_;
+  QPlainTextEdit* messages;
+  DhcpRelayAddDialog* addDialog;
 };

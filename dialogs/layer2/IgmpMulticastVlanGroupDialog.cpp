@@ -10,8 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupAddDialog.h"
 #include "dialogs/layer2/MulticastIpCheck.h"
 #include "editors/ControlBinding.h"
@@ -27,19 +26,17 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
   groupList = new QTreeWidget(this);
   groupList->setObjectName(QStringLiteral("ListView1"));
   groupList->setMinimumSize(Px(this, 420), Px(this, 180));
-  refreshButton = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  addButton = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  deleteButton = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  closeButton = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"btnClose"});
   statusBar = new QStatusBar(this);
   statusBar->setObjectName(QStringLiteral("StatusBar1"));
   statusBar->setSizeGripEnabled(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, addButton, deleteButton, closeButton}) buttons->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(groupList, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
   addDialog = new IgmpMulticastVlanGroupAddDialog(this);
   addDialog->hide();
@@ -52,10 +49,6 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
   b->AssociateEdits(2, "%s", addDialog->toIpEdit);
   b->AssociateControl(3, addDialog->stateCombo);
   connect(groupList, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanGroupDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::refreshClicked);
-  connect(addButton, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::addClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   deleteButton->setEnabled(false);
 }
 
@@ -84,7 +77,7 @@ void IgmpMulticastVlanGroupDialog::addClicked() {
 void IgmpMulticastVlanGroupDialog::deleteClicked() {
   if (groupList->selectedItems().isEmpty()) return;
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetComboText(addDialog->stateCombo, QStringLiteral("destroy"));
+  addDialog->stateCombo->setCurrentIndex(addDialog->stateCombo->findText(QStringLiteral("destroy")));
   try {
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {

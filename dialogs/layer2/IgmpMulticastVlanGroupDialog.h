@@ -14,24 +14,23 @@ class IgmpMulticastVlanGroupDialog : public SnmpDialog {
  public:
   explicit IgmpMulticastVlanGroupDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void addClicked();
-  void deleteClicked();
-  void rowSelected();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
   QTreeWidget* groupList;
-  QStatusBar* statusBar;
   QPushButton* refreshButton;
   QPushButton* addButton;
   QPushButton* deleteButton;
-  QPushButton* closeButton;
-  IgmpMulticastVlanGroupAddDialog* addDialog;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void refreshClicked();
+  void addClicked();
+  void deleteClicked();
+  void rowSelected();
+
   QString agent_;
+  QStatusBar* statusBar;
+  IgmpMulticastVlanGroupAddDialog* addDialog;
 };

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -51,15 +51,12 @@ PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(co
   target->addStretch(1);
   layout->addLayout(target);
 
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setMemberButton = MakeDialogButton(this, "BT_SetMember", QStringLiteral("Set Member"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, setMemberButton, closeButton}) buttons->addWidget(b);
-  layout->addLayout(buttons);
-  statusLabel = AddStatusPanel(this);
-  layout->addWidget(statusLabel->parentWidget());
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  buttons.add(QStringLiteral("Set Member"), Name{"BT_SetMember"}, [this] { setMemberClicked(); });
+  buttons.close(Name{"BT_Close"});
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
   mirror_ = AddBinding(tbl::PortMirror, false, statusLabel);
   BindPortList(*mirror_, kRx, *ingressPorts);
@@ -67,9 +64,6 @@ PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(co
   mirror_->AssociateEdits(kTarget, "%i", targetPortEdit);
   mirror_->AssociateControl(kState, mirroringBox);
 
-  connect(refreshButton, &QPushButton::clicked, this, &PortMirrorDialog::refreshClicked);
-  connect(setMemberButton, &QPushButton::clicked, this, &PortMirrorDialog::setMemberClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PortMirrorDialog::FirstRefresh() { refreshClicked(); }

@@ -19,9 +19,6 @@ class PortMirrorDialog : public SnmpDialog {
   QLineEdit* targetPortEdit = nullptr;
   QCheckBox* mirroringBox = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setMemberButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
   KySNMPRequest2Edits* mirrorBinding() const { return mirror_; }
 

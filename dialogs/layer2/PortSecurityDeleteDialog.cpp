@@ -10,8 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/DialogParts.h"
-#include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -38,30 +38,27 @@ PortSecurityDeleteDialog::PortSecurityDeleteDialog(const DialogContext& context)
   fields->addRow(QStringLiteral("VLAN Name"), vlanNameEdit);
   fields->addRow(QStringLiteral("Port"), portEdit);
   fields->addRow(QStringLiteral("MAC Address"), macEdit);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addStretch(1);
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, closeButton}));
-  statusLabel = AddStatusPanel(this);
-  layout->addWidget(statusLabel->parentWidget());
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  buttons.close(Name{"BT_Close"});
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
   delete_ = AddBinding(tbl::PortSecurityDelete, false, statusLabel);
   delete_->AssociateEdits(0, "%s{l32}", vlanNameEdit);
   delete_->AssociateEdits(1, "%i{n0x768l3}", globalPortEdit);
   delete_->AssociateEdits(2, "%s{l12}", macEdit);
   delete_->AssociateControl(3, operationCombo);
-  connect(refreshButton, &QPushButton::clicked, this, &PortSecurityDeleteDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &PortSecurityDeleteDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PortSecurityDeleteDialog::showUnitPort() {
-  const UnitPortText up = SplitGlobalPortText(globalPortEdit->text().toInt());
-  unitEdit->setText(up.unit);
-  portEdit->setText(up.port);
+  const UnitPort up = SplitGlobalPort(globalPortEdit->text().toInt());
+  unitEdit->setText(QString::number(up.unit));
+  portEdit->setText(QString::number(up.port));
 }
 
 void PortSecurityDeleteDialog::refreshClicked() {

@@ -13,15 +13,10 @@ class PortSecurityDeleteDialog : public SnmpDialog {
   void setClicked();
 
   QLineEdit* vlanNameEdit = nullptr;
-  QLineEdit* globalPortEdit = nullptr;  // hidden: the global port
   QLineEdit* macEdit = nullptr;
-  QComboBox* operationCombo = nullptr;  // hidden
   QLineEdit* unitEdit = nullptr;  // hidden: always unit 1
   QLineEdit* portEdit = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
@@ -29,4 +24,6 @@ class PortSecurityDeleteDialog : public SnmpDialog {
  private:
   void showUnitPort();
   KySNMPRequest2Edits* delete_ = nullptr;
+  QLineEdit* globalPortEdit = nullptr;  // hidden: the global port
+  QComboBox* operationCombo = nullptr;  // hidden
 };

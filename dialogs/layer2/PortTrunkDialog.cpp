@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -78,28 +79,25 @@ PortTrunkDialog::PortTrunkDialog(const DialogContext& context) : SnmpDialog(cont
   fields->addRow(QStringLiteral("Type"), typeCombo);
   fields->addRow(QStringLiteral("Flooding Port"), floodingPortLabel);
 
-  portTabs = new QTabWidget(this);
+  auto* portTabs = new QTabWidget(this);
   portTabs->setObjectName(QStringLiteral("PageControl1"));
   memberPorts = AddPortGridPage(portTabs, QStringLiteral("Member Ports"));
   activePorts = AddPortGridPage(portTabs, QStringLiteral("Active Ports"));
   activePorts->setEnabled(false);
 
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  addButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Add"));
-  setButton = MakeDialogButton(this, "SetBtn", QStringLiteral("Set"));
-  deleteButton = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {refreshButton, addButton, setButton, deleteButton, closeButton}) buttons->addWidget(b);
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"BT_Set"}, [this] { addClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetBtn"}, [this] { setClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"BT_Close"});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(trunkList, 1);
   layout->addLayout(fields);
   layout->addWidget(portTabs);
-  layout->addLayout(buttons);
-  statusLabel = AddStatusPanel(this);
-  layout->addWidget(statusLabel->parentWidget());
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
   trunk_ = AddBinding(tbl::TrunkGroup, false, statusLabel);
   trunk_->request.timeout = 300;
@@ -113,11 +111,6 @@ PortTrunkDialog::PortTrunkDialog(const DialogContext& context) : SnmpDialog(cont
   trunk_->AssociateControl(kFlooding, floodingPortLabel);
 
   connect(trunkList, &QTreeWidget::itemSelectionChanged, this, &PortTrunkDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &PortTrunkDialog::refreshClicked);
-  connect(addButton, &QPushButton::clicked, this, &PortTrunkDialog::addClicked);
-  connect(setButton, &QPushButton::clicked, this, &PortTrunkDialog::setClicked);
-  connect(deleteButton, &QPushButton::clicked, this, &PortTrunkDialog::deleteClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   showNoSelection();
 }
 
@@ -158,9 +151,9 @@ void PortTrunkDialog::rowSelected() {
   setButton->setEnabled(true);
   deleteButton->setEnabled(true);
   addButton->setEnabled(false);
-  const UnitPortText up = SplitGlobalPortText(masterPortEdit->text().toInt());
-  unitEdit->setText(up.unit);
-  portEdit->setText(up.port);
+  const UnitPort up = SplitGlobalPort(masterPortEdit->text().toInt());
+  unitEdit->setText(QString::number(up.unit));
+  portEdit->setText(QString::number(up.port));
 }
 
 bool PortTrunkDialog::fail(const QString& message, QWidget* focus) {

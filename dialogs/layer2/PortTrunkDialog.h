@@ -18,30 +18,21 @@ class PortTrunkDialog : public SnmpDialog {
   void addClicked();  // "Add"
   void setClicked();  // "Set"
   void deleteClicked();
-  void rowSelected();
 
   QTreeWidget* trunkList = nullptr;
   QLineEdit* indexEdit = nullptr;
-  QLineEdit* masterPortEdit = nullptr;  // hidden: the global master port
-  QLineEdit* unitEdit = nullptr;       // hidden: always unit 1
   QLineEdit* portEdit = nullptr;
   QComboBox* typeCombo = nullptr;
-  QComboBox* stateCombo = nullptr;  // hidden
-  QLabel* floodingPortLabel = nullptr;
-  QTabWidget* portTabs = nullptr;
   PortGrid* memberPorts = nullptr;
-  PortGrid* activePorts = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
   QPushButton* addButton = nullptr;
   QPushButton* setButton = nullptr;
-  QPushButton* deleteButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void rowSelected();
   void clearFields();
   void showNoSelection();
   bool fail(const QString& message, QWidget* focus);
@@ -54,4 +45,10 @@ class PortTrunkDialog : public SnmpDialog {
   bool write(bool refreshAfter);
 
   KySNMPRequest2Edits* trunk_ = nullptr;
+  QLineEdit* masterPortEdit = nullptr;  // hidden: the global master port
+  QLineEdit* unitEdit = nullptr;        // hidden: always unit 1
+  QComboBox* stateCombo = nullptr;      // hidden
+  QLabel* floodingPortLabel = nullptr;
+  PortGrid* activePorts = nullptr;
+  QPushButton* deleteButton = nullptr;
 };

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -43,16 +43,16 @@ TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& contex
   fields->addWidget(new QLabel(QStringLiteral("Port"), this));
   fields->addWidget(portCombo);
   fields->addStretch(1);
-  refreshButton = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setButton = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  closeButton = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(segmentList, 1);
   layout->addLayout(fields);
   forwardPorts = AddPortGridGroup(this, layout, QStringLiteral("Forward Ports"));
-  layout->addLayout(RightAlignedButtonRow({refreshButton, setButton, closeButton}));
-  statusLabel = AddStatusPanel(this);
-  layout->addWidget(statusLabel->parentWidget());
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  buttons.close(Name{"BT_Close"});
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
   segments_ = AddBinding(tbl::TrafficSegmentation, true, statusLabel);
   SetBusyText(QString::fromLatin1(kRefreshNotCompleteLower));
@@ -60,9 +60,6 @@ TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& contex
   segments_->AssociateControl(0, globalPortLabel);
   BindPortList(*segments_, 1, *forwardPorts);
   connect(segmentList, &QTreeWidget::itemSelectionChanged, this, &TrafficSegmentationDialog::rowSelected);
-  connect(refreshButton, &QPushButton::clicked, this, &TrafficSegmentationDialog::refreshClicked);
-  connect(setButton, &QPushButton::clicked, this, &TrafficSegmentationDialog::setClicked);
-  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   setButton->setEnabled(false);
 }
 
@@ -88,9 +85,9 @@ void TrafficSegmentationDialog::rowSelected() {
     setButton->setEnabled(false);
     return;
   }
-  const UnitPortText up = SplitGlobalPortText(globalPortLabel->text().toInt());
-  unitCombo->setCurrentIndex(unitCombo->findText(up.unit));
-  portCombo->setCurrentIndex(portCombo->findText(up.port));
+  const UnitPort up = SplitGlobalPort(globalPortLabel->text().toInt());
+  unitCombo->setCurrentIndex(unitCombo->findText(QString::number(up.unit)));
+  portCombo->setCurrentIndex(portCombo->findText(QString::number(up.port)));
   setButton->setEnabled(true);
 }
 

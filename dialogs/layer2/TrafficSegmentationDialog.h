@@ -11,22 +11,20 @@ class TrafficSegmentationDialog : public SnmpDialog {
   explicit TrafficSegmentationDialog(const DialogContext& context);
   void refreshClicked();
   void setClicked();
-  void rowSelected();
 
   QTreeWidget* segmentList = nullptr;
-  QLabel* globalPortLabel = nullptr;  // hidden: the global port of the line
   QComboBox* unitCombo = nullptr;
   QComboBox* portCombo = nullptr;
   PortGrid* forwardPorts = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
   QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
+  void rowSelected();
   void clearFields();
   KySNMPRequest2Edits* segments_ = nullptr;
+  QLabel* globalPortLabel = nullptr;  // hidden: the global port of the line
 };
