@@ -26,12 +26,11 @@
 #include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
-#include "dialogs/layer2/IgmpRouterPortsDialog.h"
-#include "dialogs/layer2/MldRouterPortsDialog.h"
 #include "dialogs/layer2/MldSnoopingGroupDialog.h"
 #include "dialogs/layer2/PortMirrorDialog.h"
 #include "dialogs/layer2/PortSecurityDeleteDialog.h"
 #include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/RouterPortsDialog.h"
 #include "dialogs/layer2/TimeRangeDialog.h"
 #include "dialogs/layer2/TrafficSegmentationDialog.h"
 #include "dialogs/lldp/LldpLocalSystemDialog.h"
@@ -113,10 +112,10 @@ std::vector<DedicatedDialog> DedicatedDialogs() {
       {"PortTrunk2Click", Make<PortTrunkDialog>()},
       {"PortMirrorTable1Click", Make<PortMirrorDialog>()},
       {"PortSecurityDeleteTable1Click", Make<PortSecurityDeleteDialog>()},
-      {"IGMPRouterPort1Click", Make<IgmpRouterPortsDialog>()},
+      {"IGMPRouterPort1Click", Make<RouterPortsDialog>(RouterPortsDialog::Protocol::Igmp)},
       {"TrafficSegmentationTable1Click", Make<TrafficSegmentationDialog>()},
       {"AggreatorPortTable1Click", Make<AggregatorPortDialog>()},
-      {"MLDSnoopingRouterPort1Click", Make<MldRouterPortsDialog>()},
+      {"MLDSnoopingRouterPort1Click", Make<RouterPortsDialog>(RouterPortsDialog::Protocol::Mld)},
       // ---- "Security Management"
       {"GuestVLAN1Click", Make<GuestVlanDialog>()},
       // ---- "Layer 2 Management" > "Access Control Information" and its "CPU Filter"

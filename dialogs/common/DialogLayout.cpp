@@ -339,6 +339,17 @@ void PlaceFieldsBesideButtons(QWidget* dialog, QLayout* fields, ButtonBar& colum
 }
 
 // ---------------------------------------------------------------------------
+// AddStatusBar
+
+QLabel* AddStatusBar(QWidget* dialog, QBoxLayout* layout, QStatusBar** bar) {
+  QLabel* panel = nullptr;
+  QStatusBar* status = MakeStatusBar(dialog, &panel);
+  layout->addWidget(status);
+  if (bar) *bar = status;
+  return panel;
+}
+
+// ---------------------------------------------------------------------------
 // DialogLayout
 
 DialogLayout::DialogLayout(QWidget* dialog, const List& list, int fieldColumns)

@@ -168,6 +168,10 @@ class FieldGrid {
 // height left (at least 80 px at 96 dpi). Gives the dialog its layout.
 void PlaceFieldsBesideButtons(QWidget* dialog, QLayout* fields, ButtonBar& column, QWidget* memo);
 
+// The status bar `StatusBar1` added at the end of `layout`; returns its
+// panel 0 (for the dialogs not arranged by DialogLayout).
+QLabel* AddStatusBar(QWidget* dialog, QBoxLayout* layout, QStatusBar** bar = nullptr);
+
 // The vertical arrangement: list, fields, what goes below them (port pages,
 // a memo), buttons, and a memo or status bar below the buttons.
 class DialogLayout {

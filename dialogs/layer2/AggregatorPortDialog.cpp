@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -46,65 +46,60 @@ AggregatorPortDialog::AggregatorPortDialog(const DialogContext& context) : SnmpD
   setWindowTitle(QStringLiteral("Aggregator Port Table: ") + context.agent);
   resize(Px(this, 660), Px(this, 520));
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  edtActorKey = new QLineEdit(this);
-  edtActorKey->setObjectName(QStringLiteral("edtActorKey"));
-  edtPartnerID = new QLineEdit(this);
-  edtPartnerID->setObjectName(QStringLiteral("edtPartnerID"));
-  edtPartnerKey = new QLineEdit(this);
-  edtPartnerKey->setObjectName(QStringLiteral("edtPartnerKey"));
+  portList = new QTreeWidget(this);
+  portList->setObjectName(QStringLiteral("ListView1"));
+  actorKeyEdit = new QLineEdit(this);
+  actorKeyEdit->setObjectName(QStringLiteral("edtActorKey"));
+  partnerIdEdit = new QLineEdit(this);
+  partnerIdEdit->setObjectName(QStringLiteral("edtPartnerID"));
+  partnerKeyEdit = new QLineEdit(this);
+  partnerKeyEdit->setObjectName(QStringLiteral("edtPartnerKey"));
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Actor Admin Key"), edtActorKey);
-  fields->addRow(QStringLiteral("Partner Admin System ID"), edtPartnerID);
-  fields->addRow(QStringLiteral("Partner Admin Key"), edtPartnerKey);
+  fields->addRow(QStringLiteral("Actor Admin Key"), actorKeyEdit);
+  fields->addRow(QStringLiteral("Partner Admin System ID"), partnerIdEdit);
+  fields->addRow(QStringLiteral("Partner Admin Key"), partnerKeyEdit);
   auto* pages = new QTabWidget(this);
-  ActorState = AddStatePage(pages, QStringLiteral("Actor Admin State"));
-  PartnerState = AddStatePage(pages, QStringLiteral("Partner Admin State"));
+  actorStateBoxes = AddStatePage(pages, QStringLiteral("Actor Admin State"));
+  partnerStateBoxes = AddStatePage(pages, QStringLiteral("Partner Admin State"));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Edit = MakeDialogButton(this, "BT_Edit", QStringLiteral("Edit"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {BT_Get, BT_Edit, BT_Close}) buttons->addWidget(b);
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 60));
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  editButton = buttons.add(QStringLiteral("Edit"), Name{"BT_Edit"}, [this] { editClicked(); });
+  buttons.close(Name{"BT_Close"});
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
+  layout->addWidget(portList, 1);
   layout->addLayout(fields);
   layout->addWidget(pages);
-  layout->addLayout(buttons);
-  layout->addWidget(Memo1);
+  layout->addLayout(buttons.layout());
+  layout->addWidget(messages);
 
-  ports_ = AddBinding(tbl::LacpAggregationPort, true, Memo1);
-  ports_->AttachListView(ListView1, true);
-  ports_->AssociateEdits(kActorKey, "%i{n0x65535l5}", edtActorKey);
-  ports_->AssociateEdits(kPartnerId, "%s{l12}", edtPartnerID);
-  ports_->AssociateEdits(kPartnerKey, "%i{n0x65535l5}", edtPartnerKey);
-  ports_->AssociateBits(kActorState, "0,1,2,3,4,5,6,7", Vector(ActorState));
-  ports_->AssociateBits(kPartnerState, "0,1,2,3,4,5,6,7", Vector(PartnerState));
-  TrackReady(ports_, [this] { EnableFields(true); });
+  ports_ = AddBinding(tbl::LacpAggregationPort, true, messages);
+  ports_->AttachListView(portList, true);
+  ports_->AssociateEdits(kActorKey, "%i{n0x65535l5}", actorKeyEdit);
+  ports_->AssociateEdits(kPartnerId, "%s{l12}", partnerIdEdit);
+  ports_->AssociateEdits(kPartnerKey, "%i{n0x65535l5}", partnerKeyEdit);
+  ports_->AssociateBits(kActorState, "0,1,2,3,4,5,6,7", Vector(actorStateBoxes));
+  ports_->AssociateBits(kPartnerState, "0,1,2,3,4,5,6,7", Vector(partnerStateBoxes));
+  TrackReady(ports_, [this] { enableFields(true); });
   // The table is read again once the write has ended, however it ended.
-  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { BT_GetClick(); };
+  ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refreshClicked(); };
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &AggregatorPortDialog::ListView1Click);
-  connect(BT_Get, &QPushButton::clicked, this, &AggregatorPortDialog::BT_GetClick);
-  connect(BT_Edit, &QPushButton::clicked, this, &AggregatorPortDialog::BT_EditClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
-  BT_Edit->setEnabled(false);
+  connect(portList, &QTreeWidget::itemSelectionChanged, this, &AggregatorPortDialog::rowSelected);
+  editButton->setEnabled(false);
 }
 
-void AggregatorPortDialog::EnableFields(bool on) {
-  for (QCheckBox* box : ActorState + PartnerState) box->setEnabled(on);
-  for (QLineEdit* edit : {edtActorKey, edtPartnerID, edtPartnerKey}) edit->setEnabled(on);
+void AggregatorPortDialog::enableFields(bool on) {
+  for (QCheckBox* box : actorStateBoxes + partnerStateBoxes) box->setEnabled(on);
+  for (QLineEdit* edit : {actorKeyEdit, partnerIdEdit, partnerKeyEdit}) edit->setEnabled(on);
 }
 
-void AggregatorPortDialog::BT_GetClick() {
+void AggregatorPortDialog::refreshClicked() {
   if (FirstRefreshDone() && !Ready()) return;
-  BT_Edit->setEnabled(false);
+  editButton->setEnabled(false);
   SetReady(false);
   try {
     ports_->Refresh();
@@ -112,17 +107,17 @@ void AggregatorPortDialog::BT_GetClick() {
     SetReady(true);
     ports_->ShowStatus(ErrorText(e));
   }
-  for (QCheckBox* box : ActorState + PartnerState) box->setChecked(false);
-  for (QLineEdit* edit : {edtActorKey, edtPartnerID, edtPartnerKey}) edit->clear();
+  for (QCheckBox* box : actorStateBoxes + partnerStateBoxes) box->setChecked(false);
+  for (QLineEdit* edit : {actorKeyEdit, partnerIdEdit, partnerKeyEdit}) edit->clear();
 }
 
-void AggregatorPortDialog::ListView1Click() {
-  BT_Edit->setEnabled(Ready() && !ListView1->selectedItems().isEmpty());
+void AggregatorPortDialog::rowSelected() {
+  editButton->setEnabled(Ready() && !portList->selectedItems().isEmpty());
 }
 
-void AggregatorPortDialog::BT_EditClick() {
+void AggregatorPortDialog::editClicked() {
   if (!Ready()) return;
-  if (!CheckHexField(this, edtPartnerID->text(), 12, QStringLiteral("Invalid MAC address"))) return;
+  if (!CheckHexField(this, partnerIdEdit->text(), 12, QStringLiteral("Invalid MAC address"))) return;
   try {
     ports_->Apply(false, true);
   } catch (const std::exception& e) {

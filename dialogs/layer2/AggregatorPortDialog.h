@@ -14,25 +14,23 @@ class AggregatorPortDialog : public SnmpDialog {
   static const char* const kStateBits[8];
 
   explicit AggregatorPortDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_EditClick();
-  void ListView1Click();
+  void editClicked();
 
-  QTreeWidget* ListView1 = nullptr;
-  QLineEdit* edtActorKey = nullptr;
-  QLineEdit* edtPartnerID = nullptr;
-  QLineEdit* edtPartnerKey = nullptr;
-  QList<QCheckBox*> ActorState;    // page "Actor Admin State"
-  QList<QCheckBox*> PartnerState;  // page "Partner Admin State"
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Edit = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* portList = nullptr;
+  QLineEdit* actorKeyEdit = nullptr;
+  QLineEdit* partnerIdEdit = nullptr;
+  QList<QCheckBox*> actorStateBoxes;    // page "Actor Admin State"
+  QList<QCheckBox*> partnerStateBoxes;  // page "Partner Admin State"
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* editButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
-  void EnableFields(bool on);
+  void refreshClicked();
+  void rowSelected();
+  void enableFields(bool on);
   KySNMPRequest2Edits* ports_ = nullptr;
+  QLineEdit* partnerKeyEdit = nullptr;
 };

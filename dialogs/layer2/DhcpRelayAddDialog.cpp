@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "dialogs/common/ComboChoice.h"
+#include <QComboBox>
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/DhcpRelayDialog.h"
 #include "editors/ControlBinding.h"
@@ -43,7 +43,7 @@ void DhcpRelayAddDialog::setClicked() {
     serverIpEdit->setFocus();
     return;
   }
-  if (table_->ServersOf(interfaceEdit->text()) >= kServersPerInterface) {
+  if (table_->serversOf(interfaceEdit->text()) >= kServersPerInterface) {
     ShowMessageBox(this, QStringLiteral("One interface can support four bootp servers at most."), ProgramCaption(),
                    QMessageBox::Ok, QMessageBox::Warning);
     return;
@@ -53,7 +53,7 @@ void DhcpRelayAddDialog::setClicked() {
     ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
     return;
   }
-  SetComboText(table_->ComboBox1, QStringLiteral("createAndGo"));
+  table_->rowStatusCombo->setCurrentIndex(table_->rowStatusCombo->findText(QStringLiteral("createAndGo")));
   try {
     editor->Apply(true, true);
   } catch (const std::exception& e) {

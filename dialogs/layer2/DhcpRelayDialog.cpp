@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
 #include "dialogs/layer2/DhcpRelayAddDialog.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -32,53 +30,48 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
     : SnmpDialog(context.owner), agent_(context.agent) {
   setObjectName(QStringLiteral("BOOTCtrlTableForm"));
   setWindowTitle(QStringLiteral("DHCP Relay Control: ") + agent_);
-  NewBootpCtrlForm = new DhcpRelayAddDialog(this);
-  NewBootpCtrlForm->hide();
+  addDialog = new DhcpRelayAddDialog(this);
+  addDialog->hide();
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 360), Px(this, 180));
-  ComboBox1 = MakeCombo(this, "ComboBox1");
-  ComboBox1->hide();
-  Memo1 = MakeMemo(this, "Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  RefreshBtn = MakeButton(this, QStringLiteral("Refresh"), "RefreshBtn");
-  DeleteBtn = MakeButton(this, QStringLiteral("Delete"), "DeleteBtn");
-  AddBtn = MakeButton(this, QStringLiteral("Add"), "AddBtn");
-  CloseBtn = MakeButton(this, QStringLiteral("Close"), "CloseBtn");
-
-  ButtonBar buttonBar(this);
-  for (QPushButton* b : {RefreshBtn, DeleteBtn, AddBtn, CloseBtn}) buttonBar.place(b);
-  QBoxLayout* buttons = buttonBar.layout();
+  serverList = new QTreeWidget(this);
+  serverList->setObjectName(QStringLiteral("ListView1"));
+  serverList->setMinimumSize(Px(this, 360), Px(this, 180));
+  rowStatusCombo = new QComboBox(this);
+  rowStatusCombo->setObjectName(QStringLiteral("ComboBox1"));
+  rowStatusCombo->hide();
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 60));
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"RefreshBtn"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"AddBtn"}, [this] { addClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"DeleteBtn"}, [this] { deleteClicked(); });
+  buttons.close(Name{"CloseBtn"});
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
-  layout->addWidget(Memo1);
-  layout->addLayout(buttons);
+  layout->addWidget(serverList, 1);
+  layout->addWidget(messages);
+  layout->addLayout(buttons.layout());
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, Memo1);
+  KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  b->AttachListView(ListView1, true);
-  b->AssociateEdits(kInterface, "%s", NewBootpCtrlForm->interfaceEdit);
-  b->AssociateEdits(kServerIp, "%s", NewBootpCtrlForm->serverIpEdit);
-  b->AssociateControl(kRowStatus, ComboBox1);
+  b->AttachListView(serverList, true);
+  b->AssociateEdits(kInterface, "%s", addDialog->interfaceEdit);
+  b->AssociateEdits(kServerIp, "%s", addDialog->serverIpEdit);
+  b->AssociateControl(kRowStatus, rowStatusCombo);
 
-  connect(RefreshBtn, &QPushButton::clicked, this, &DhcpRelayDialog::RefreshBtnClick);
-  connect(DeleteBtn, &QPushButton::clicked, this, &DhcpRelayDialog::DeleteBtnClick);
-  connect(AddBtn, &QPushButton::clicked, this, &DhcpRelayDialog::AddBtnClick);
-  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void DhcpRelayDialog::FirstRefresh() { RefreshBtnClick(); }
+void DhcpRelayDialog::FirstRefresh() { refreshClicked(); }
 
-int DhcpRelayDialog::ServersOf(const QString& name) const {
+int DhcpRelayDialog::serversOf(const QString& name) const {
   int count = 0;
-  for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-    if (ListView1->topLevelItem(i)->text(kInterface) == name) ++count;
+  for (int i = 0; i < serverList->topLevelItemCount(); ++i)
+    if (serverList->topLevelItem(i)->text(kInterface) == name) ++count;
   return count;
 }
 
-void DhcpRelayDialog::RefreshBtnClick() {
+void DhcpRelayDialog::refreshClicked() {
   try {
     if (!Editor()->busy) Editor()->Refresh();
   } catch (const std::exception& e) {
@@ -86,10 +79,10 @@ void DhcpRelayDialog::RefreshBtnClick() {
   }
 }
 
-void DhcpRelayDialog::DeleteBtnClick() {
+void DhcpRelayDialog::deleteClicked() {
   // Without a selected line the entry edits hold nothing worth deleting.
-  if (ListView1->selectedItems().isEmpty() || Editor()->busy) return;
-  SetComboText(ComboBox1, QStringLiteral("destroy"));
+  if (serverList->selectedItems().isEmpty() || Editor()->busy) return;
+  rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QStringLiteral("destroy")));
   try {
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {
@@ -97,7 +90,7 @@ void DhcpRelayDialog::DeleteBtnClick() {
   }
 }
 
-void DhcpRelayDialog::AddBtnClick() {
-  NewBootpCtrlForm->setWindowTitle(QStringLiteral("New DHCP Ctrl: ") + agent_);
-  NewBootpCtrlForm->exec();
+void DhcpRelayDialog::addClicked() {
+  addDialog->setWindowTitle(QStringLiteral("New DHCP Ctrl: ") + agent_);
+  addDialog->exec();
 }

@@ -14,26 +14,24 @@ class DhcpRelayDialog : public SnmpDialog {
  public:
   explicit DhcpRelayDialog(const DialogContext& context);
 
-  void RefreshBtnClick();
-  void DeleteBtnClick();
-  void AddBtnClick();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // Rows of the list whose interface name is exactly `name`.
-  int ServersOf(const QString& name) const;
+  int serversOf(const QString& name) const;
 
-  QTreeWidget* ListView1;
-  QComboBox* ComboBox1;  // hidden: "Row Status"
-  QPlainTextEdit* Memo1;
-  QPushButton* RefreshBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* AddBtn;
-  QPushButton* CloseBtn;
-  DhcpRelayAddDialog* NewBootpCtrlForm;
+  QTreeWidget* serverList;
+  QComboBox* rowStatusCombo;  // hidden: "Row Status", set by the entry window too
+  QPushButton* addButton;
+  QPushButton* deleteButton;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void refreshClicked();
+  void deleteClicked();
+  void addClicked();
+
   QString agent_;
+  QPlainTextEdit* messages;
+  DhcpRelayAddDialog* addDialog;
 };

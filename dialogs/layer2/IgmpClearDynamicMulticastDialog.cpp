@@ -1,15 +1,12 @@
 #include "dialogs/layer2/IgmpClearDynamicMulticastDialog.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/MulticastIpCheck.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -29,34 +26,19 @@ IgmpClearDynamicMulticastDialog::IgmpClearDynamicMulticastDialog(const DialogCon
     : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("IGMPSnoopingClearDnyIpMultForm"));
   setWindowTitle(QStringLiteral("IGMP Snooping Clear Dynamic IP Multicast: ") + context.agent);
-  edtVID = MakeEdit(this, "edtVID");
-  edtIPAddr = MakeEdit(this, "edtIPAddr");
-  cbMultAction = MakeCombo(this, "cbMultAction");
-  btnSet = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
-  auto* fields = new QGridLayout;
-  fields->addWidget(MakeLabel(this, QStringLiteral("VLAN ID")), 0, 0);
-  fields->addWidget(edtVID, 0, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Multicast IP Address")), 1, 0);
-  fields->addWidget(edtIPAddr, 1, 1);
-  fields->addWidget(MakeLabel(this, QStringLiteral("Multicast Action")), 2, 0);
-  fields->addWidget(cbMultAction, 2, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(btnSet);
-  buttons->addWidget(btnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
-  layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
+  // The fields one a line over the button row, and the status bar.
+  EntryLayout entry(this);
+  vlanIdEdit = entry.fields().edit(QStringLiteral("VLAN ID"), Name{"edtVID"});
+  ipEdit = entry.fields().edit(QStringLiteral("Multicast IP Address"), Name{"edtIPAddr"});
+  actionCombo = entry.fields().combo(QStringLiteral("Multicast Action"), Name{"cbMultAction"});
+  setButton = entry.buttons().add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  entry.buttons().close(Name{"btnClose"});
+  QLabel* status = AddStatusBar(this, qobject_cast<QBoxLayout*>(layout()));
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, StatusPanel0);
-  b->AssociateEdits(0, "%i{n0x4094l4}", edtVID);
-  b->AssociateEdits(1, "%s{l16}", edtIPAddr);
-  b->AssociateControl(2, cbMultAction);
-  connect(btnSet, &QPushButton::clicked, this, &IgmpClearDynamicMulticastDialog::btnSetClick);
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
+  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpClearDynamicIpMulticast, false, status);
+  b->AssociateEdits(0, "%i{n0x4094l4}", vlanIdEdit);
+  b->AssociateEdits(1, "%s{l16}", ipEdit);
+  b->AssociateControl(2, actionCombo);
 }
 
 void IgmpClearDynamicMulticastDialog::FirstRefresh() {
@@ -67,19 +49,19 @@ void IgmpClearDynamicMulticastDialog::FirstRefresh() {
   }
 }
 
-void IgmpClearDynamicMulticastDialog::btnSetClick() {
-  if (edtVID->text().trimmed().isEmpty()) {
+void IgmpClearDynamicMulticastDialog::setClicked() {
+  if (vlanIdEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("VLAN ID can't be empty."), ProgramCaption());
-    edtVID->setFocus();
+    vlanIdEdit->setFocus();
     return;
   }
-  if (edtIPAddr->text().isEmpty()) {
+  if (ipEdit->text().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Multicast IP Address can't be empty."), ProgramCaption());
-    edtIPAddr->setFocus();
+    ipEdit->setFocus();
     return;
   }
-  if (!CheckMulticastIpv4(this, edtIPAddr->text())) {
-    edtIPAddr->setFocus();
+  if (!CheckMulticastIpv4(this, ipEdit->text())) {
+    ipEdit->setFocus();
     return;
   }
   try {

@@ -10,18 +10,15 @@ class IgmpClearDynamicMulticastDialog : public SnmpDialog {
  public:
   explicit IgmpClearDynamicMulticastDialog(const DialogContext& context);
 
-  void btnSetClick();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QLineEdit* edtVID;
-  QLineEdit* edtIPAddr;
-  QComboBox* cbMultAction;
-  QPushButton* btnSet;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* ipEdit;
+  QComboBox* actionCombo;
+  QPushButton* setButton;
 
  protected:
   void FirstRefresh() override;
+
+ private:
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void setClicked();
 };

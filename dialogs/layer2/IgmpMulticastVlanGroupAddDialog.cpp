@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/common/ComboChoice.h"
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
 #include "dialogs/layer2/MulticastIpCheck.h"
@@ -28,7 +27,7 @@ IgmpMulticastVlanGroupAddDialog::IgmpMulticastVlanGroupAddDialog(IgmpMulticastVl
 
 void IgmpMulticastVlanGroupAddDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  SetComboText(stateCombo, QStringLiteral("createAndGo"));
+  stateCombo->setCurrentIndex(stateCombo->findText(QStringLiteral("createAndGo")));
   stateCombo->setEnabled(false);
   for (QLineEdit* e : {vlanIdEdit, fromIpEdit, toIpEdit}) {
     e->clear();

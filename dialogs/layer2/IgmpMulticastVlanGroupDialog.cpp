@@ -10,8 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupAddDialog.h"
 #include "dialogs/layer2/MulticastIpCheck.h"
 #include "editors/ControlBinding.h"
@@ -24,44 +23,38 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
     : SnmpDialog(context.owner), agent_(context.agent) {
   setObjectName(QStringLiteral("IGMPMulticastVlanForm"));
   setWindowTitle(QStringLiteral("IGMP Multicast VLAN Group: ") + agent_);
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 420), Px(this, 180));
-  btnRefresh = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  btnAdd = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  btnDelete = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {btnRefresh, btnAdd, btnDelete, btnClose}) buttons->addWidget(b);
-  buttons->addStretch(1);
+  groupList = new QTreeWidget(this);
+  groupList->setObjectName(QStringLiteral("ListView1"));
+  groupList->setMinimumSize(Px(this, 420), Px(this, 180));
+  ButtonBar buttons(this);
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"btnClose"});
+  statusBar = new QStatusBar(this);
+  statusBar->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar->setSizeGripEnabled(false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
-  layout->addLayout(buttons);
-  layout->addWidget(StatusBar1);
-  AddForm = new IgmpMulticastVlanGroupAddDialog(this);
-  AddForm->hide();
+  layout->addWidget(groupList, 1);
+  layout->addLayout(buttons.layout());
+  layout->addWidget(statusBar);
+  addDialog = new IgmpMulticastVlanGroupAddDialog(this);
+  addDialog->hide();
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpMulticastVlanGroup, true, StatusBar1);
+  KySNMPRequest2Edits* b = AddBinding(tbl::IgmpMulticastVlanGroup, true, statusBar);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  b->AttachListView(ListView1, true);
-  b->AssociateEdits(0, "%i{n0x4094l4}", AddForm->vlanIdEdit);
-  b->AssociateEdits(1, "%s", AddForm->fromIpEdit);
-  b->AssociateEdits(2, "%s", AddForm->toIpEdit);
-  b->AssociateControl(3, AddForm->stateCombo);
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanGroupDialog::ListView1Click);
-  connect(btnRefresh, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::btnRefreshClick);
-  connect(btnAdd, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::btnAddClick);
-  connect(btnDelete, &QPushButton::clicked, this, &IgmpMulticastVlanGroupDialog::btnDeleteClick);
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
-  btnDelete->setEnabled(false);
+  b->AttachListView(groupList, true);
+  b->AssociateEdits(0, "%i{n0x4094l4}", addDialog->vlanIdEdit);
+  b->AssociateEdits(1, "%s", addDialog->fromIpEdit);
+  b->AssociateEdits(2, "%s", addDialog->toIpEdit);
+  b->AssociateControl(3, addDialog->stateCombo);
+  connect(groupList, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanGroupDialog::rowSelected);
+  deleteButton->setEnabled(false);
 }
 
-void IgmpMulticastVlanGroupDialog::FirstRefresh() { btnRefreshClick(); }
+void IgmpMulticastVlanGroupDialog::FirstRefresh() { refreshClicked(); }
 
-void IgmpMulticastVlanGroupDialog::btnRefreshClick() {
+void IgmpMulticastVlanGroupDialog::refreshClicked() {
   Editor()->request.enabled = true;
   if (Editor()->busy) return;
   try {
@@ -71,20 +64,20 @@ void IgmpMulticastVlanGroupDialog::btnRefreshClick() {
   }
 }
 
-void IgmpMulticastVlanGroupDialog::ListView1Click() { btnDelete->setEnabled(!ListView1->selectedItems().isEmpty()); }
+void IgmpMulticastVlanGroupDialog::rowSelected() { deleteButton->setEnabled(!groupList->selectedItems().isEmpty()); }
 
-void IgmpMulticastVlanGroupDialog::btnAddClick() {
+void IgmpMulticastVlanGroupDialog::addClicked() {
   // A running walk is not switched off (that would leave the request
   // disabled and the add writing nothing): the add waits for it.
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  AddForm->setWindowTitle(QStringLiteral("IGMP Multicast VLAN Group (Add): ") + agent_);
-  AddForm->exec();
+  addDialog->setWindowTitle(QStringLiteral("IGMP Multicast VLAN Group (Add): ") + agent_);
+  addDialog->exec();
 }
 
-void IgmpMulticastVlanGroupDialog::btnDeleteClick() {
-  if (ListView1->selectedItems().isEmpty()) return;
+void IgmpMulticastVlanGroupDialog::deleteClicked() {
+  if (groupList->selectedItems().isEmpty()) return;
   if (RefuseWhileBusy(Editor(), kGetDataNotComplete)) return;
-  SetComboText(AddForm->stateCombo, QStringLiteral("destroy"));
+  addDialog->stateCombo->setCurrentIndex(addDialog->stateCombo->findText(QStringLiteral("destroy")));
   try {
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {

@@ -14,24 +14,23 @@ class IgmpMulticastVlanGroupDialog : public SnmpDialog {
  public:
   explicit IgmpMulticastVlanGroupDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnAddClick();
-  void btnDeleteClick();
-  void ListView1Click();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* ListView1;
-  QStatusBar* StatusBar1;
-  QPushButton* btnRefresh;
-  QPushButton* btnAdd;
-  QPushButton* btnDelete;
-  QPushButton* btnClose;
-  IgmpMulticastVlanGroupAddDialog* AddForm;
+  QTreeWidget* groupList;
+  QPushButton* refreshButton;
+  QPushButton* addButton;
+  QPushButton* deleteButton;
 
  protected:
   void FirstRefresh() override;
 
  private:
+  void refreshClicked();
+  void addClicked();
+  void deleteClicked();
+  void rowSelected();
+
   QString agent_;
+  QStatusBar* statusBar;
+  IgmpMulticastVlanGroupAddDialog* addDialog;
 };

@@ -2,19 +2,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
-#include "dialogs/common/ComboChoice.h"
-#include "dialogs/common/DialogParts.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -31,220 +26,199 @@ const QString kGrey = QStringLiteral("background-color: palette(button);");
 IgmpMulticastVlanTableDialog::IgmpMulticastVlanTableDialog(const DialogContext& context) : SnmpDialog(context.owner) {
   setObjectName(QStringLiteral("ISMVLANForm"));
   setWindowTitle(QStringLiteral("IGMP Multicast VLAN Table: ") + context.agent);
-  lvISMVLAN = new QTreeWidget(this);
-  lvISMVLAN->setObjectName(QStringLiteral("lvISMVLAN"));
-  lvISMVLAN->setMinimumSize(Px(this, 560), Px(this, 150));
-  ED_VLANID = MakeEdit(this, "ED_VLANID");
-  ED_VLANName = MakeEdit(this, "ED_VLANName");
-  cbxVLANState = MakeCombo(this, "cbxVLANState");
-  edtSourceIP = MakeEdit(this, "edtSourceIP");
-  cbxStatus = MakeCombo(this, "cbxStatus");
-  cbxStatus->hide();
-  PortTabs = new QTabWidget(this);
-  PortTabs->setObjectName(QStringLiteral("PortTabs"));
-  PortGrid** panels[] = {&SourcePorts, &MemberPorts, &TagMemberPorts};
+  DialogLayout layout(this, {Name{"lvISMVLAN"}, {560, 150}}, 2);
+  vlanList = layout.list();
+  vlanIdEdit = layout.fields().edit(QStringLiteral("VLAN ID"), Name{"ED_VLANID"});
+  vlanNameEdit = layout.fields().edit(QStringLiteral("VLAN Name"), Name{"ED_VLANName"});
+  stateCombo = layout.fields().combo(QStringLiteral("State"), Name{"cbxVLANState"});
+  sourceIpEdit = layout.fields().edit(QStringLiteral("Replace Source IP"), Name{"edtSourceIP"});
+  rowStatusCombo = layout.fields().hiddenCombo(Name{"cbxStatus"});
+  auto* portTabs = new QTabWidget(this);
+  portTabs->setObjectName(QStringLiteral("PortTabs"));
+  PortGrid** panels[] = {&sourcePorts, &memberPorts, &taggedMemberPorts};
   const char* tabs[] = {"Source Ports", "Member Ports", "Tag Member Port"};
   for (int i = 0; i < 3; ++i) {
-    auto* host = new QWidget(PortTabs);
-    PortTabs->addTab(host, QString::fromLatin1(tabs[i]));
+    auto* host = new QWidget(portTabs);
+    portTabs->addTab(host, QString::fromLatin1(tabs[i]));
     *panels[i] = AddStandardPortGrid(host);
   }
-  Memo1 = MakeMemo(this, "Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  btnRefresh = MakeButton(this, QStringLiteral("Refresh"), "btnRefresh");
-  btnSet = MakeButton(this, QStringLiteral("Set"), "btnSet");
-  btnAdd = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  btnDelete = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  btnStop = MakeButton(this, QStringLiteral("Stop"), "btnStop");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
+  layout.addBelowFields(portTabs);
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 60));
+  layout.addBelowFields(messages);
+  ButtonBar& buttons = layout.buttons();
+  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.add(QStringLiteral("Stop"), Name{"btnStop"}, [this] { stopClicked(); });
+  buttons.close(Name{"btnClose"});
+  QLabel* count = buttons.samplesCounter(this, vlanList);
+  count->setObjectName(QStringLiteral("ST_Count2"));
 
-  auto* fields = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {{"VLAN ID", ED_VLANID},
-                                                    {"VLAN Name", ED_VLANName},
-                                                    {"State", cbxVLANState},
-                                                    {"Replace Source IP", edtSourceIP}};
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    fields->addWidget(MakeLabel(this, QString::fromLatin1(label)), r / 2, (r % 2) * 2);
-    fields->addWidget(field, r / 2, (r % 2) * 2 + 1);
-    ++r;
-  }
-  ButtonBar buttonBar(this);
-  for (QPushButton* b : {btnRefresh, btnSet, btnAdd, btnDelete, btnStop, btnClose}) buttonBar.place(b);
-  ST_Count2 = buttonBar.samplesCounter(this, lvISMVLAN);
-  ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
-  QBoxLayout* buttons = buttonBar.layout();
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(lvISMVLAN, 1);
-  layout->addLayout(fields);
-  layout->addWidget(PortTabs);
-  layout->addWidget(Memo1);
-  layout->addLayout(buttons);
-
-  KySNMPRequest2Edits* b = AddBinding(tbl::IsmVlan, true, Memo1);
+  KySNMPRequest2Edits* b = AddBinding(tbl::IsmVlan, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  b->AttachListView(lvISMVLAN, true);
-  b->AssociateEdits(kVid, "%s", ED_VLANID);
-  b->AssociateEdits(kName, "%s", ED_VLANName);
-  BindPortList(*b, kSource, *SourcePorts);
-  BindPortList(*b, kMember, *MemberPorts);
-  BindPortList(*b, kTagMember, *TagMemberPorts);
-  b->AssociateControl(kState, cbxVLANState);
-  b->AssociateEdits(kSourceIp, "%s{l16}", edtSourceIP);
-  b->AssociateControl(kRowStatus, cbxStatus);
+  b->AttachListView(vlanList, true);
+  b->AssociateEdits(kVid, "%s", vlanIdEdit);
+  b->AssociateEdits(kName, "%s", vlanNameEdit);
+  BindPortList(*b, kSource, *sourcePorts);
+  BindPortList(*b, kMember, *memberPorts);
+  BindPortList(*b, kTagMember, *taggedMemberPorts);
+  b->AssociateControl(kState, stateCombo);
+  b->AssociateEdits(kSourceIp, "%s{l16}", sourceIpEdit);
+  b->AssociateControl(kRowStatus, rowStatusCombo);
   TrackReady(b);
   // A write that fails ends without a read: the flag comes back with its error.
   b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     if (result.code != 0) SetReady(true);
   };
 
-  connect(lvISMVLAN, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanTableDialog::lvISMVLANClick);
-  connect(btnRefresh, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::btnRefreshClick);
-  connect(btnSet, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::btnSetClick);
-  connect(btnAdd, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::btnAddClick);
-  connect(btnDelete, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::btnDeleteClick);
-  connect(btnStop, &QPushButton::clicked, this, &IgmpMulticastVlanTableDialog::btnStopClick);
-  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
-  NoSelection();
-  SetComboText(cbxStatus, QStringLiteral("createAndGo"));
+  connect(vlanList, &QTreeWidget::itemSelectionChanged, this, &IgmpMulticastVlanTableDialog::rowSelected);
+  showNoSelection();
+  selectRowStatus("createAndGo");
+}
+
+void IgmpMulticastVlanTableDialog::selectRowStatus(const char* text) {
+  rowStatusCombo->setCurrentIndex(rowStatusCombo->findText(QString::fromLatin1(text)));
 }
 
 void IgmpMulticastVlanTableDialog::FirstRefresh() {
   try {
     Editor()->Refresh();
   } catch (const std::exception& e) {
-    Memo1->appendPlainText(QString::fromStdString(ErrorText(e)));
+    messages->appendPlainText(QString::fromStdString(ErrorText(e)));
     SetReady(true);
   }
 }
 
-bool IgmpMulticastVlanTableDialog::NotReady() {
+bool IgmpMulticastVlanTableDialog::refuseWhileNotReady() {
   if (Ready() && !Editor()->busy) return false;
   ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
   return true;
 }
 
-void IgmpMulticastVlanTableDialog::EnablePorts(bool enabled) {
-  for (PortGrid* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->setEnabled(enabled);
+void IgmpMulticastVlanTableDialog::enablePorts(bool enabled) {
+  for (PortGrid* p : {sourcePorts, memberPorts, taggedMemberPorts}) p->setEnabled(enabled);
 }
 
-void IgmpMulticastVlanTableDialog::ClearFields() {
-  for (PortGrid* p : {SourcePorts, MemberPorts, TagMemberPorts}) p->ClearAll();
-  for (QLineEdit* e : {ED_VLANID, ED_VLANName, edtSourceIP}) e->clear();
-  cbxVLANState->setCurrentIndex(-1);
+void IgmpMulticastVlanTableDialog::clearFields() {
+  for (PortGrid* p : {sourcePorts, memberPorts, taggedMemberPorts}) p->ClearAll();
+  for (QLineEdit* e : {vlanIdEdit, vlanNameEdit, sourceIpEdit}) e->clear();
+  stateCombo->setCurrentIndex(-1);
 }
 
-void IgmpMulticastVlanTableDialog::NoSelection() {
-  ClearFields();
-  btnSet->setEnabled(false);
-  btnDelete->setEnabled(false);
-  btnAdd->setEnabled(true);
-  edtSourceIP->setEnabled(false);
-  edtSourceIP->setStyleSheet(kGrey);
-  cbxVLANState->setEnabled(false);
-  EnablePorts(false);
+void IgmpMulticastVlanTableDialog::showNoSelection() {
+  clearFields();
+  setButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
+  sourceIpEdit->setEnabled(false);
+  sourceIpEdit->setStyleSheet(kGrey);
+  stateCombo->setEnabled(false);
+  enablePorts(false);
 }
 
-void IgmpMulticastVlanTableDialog::lvISMVLANClick() {
-  if (lvISMVLAN->selectedItems().isEmpty()) {
-    NoSelection();
+void IgmpMulticastVlanTableDialog::rowSelected() {
+  if (vlanList->selectedItems().isEmpty()) {
+    showNoSelection();
     return;
   }
-  btnSet->setEnabled(true);
-  btnDelete->setEnabled(true);
-  btnAdd->setEnabled(false);
-  edtSourceIP->setEnabled(true);
-  edtSourceIP->setStyleSheet(QString());
-  EnablePorts(true);
+  setButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
+  sourceIpEdit->setEnabled(true);
+  sourceIpEdit->setStyleSheet(QString());
+  enablePorts(true);
   // The State combo is never enabled: it shows its first item, so a Set writes "enabled".
-  cbxVLANState->setCurrentIndex(0);
-  cbxVLANState->setEnabled(false);
+  stateCombo->setCurrentIndex(0);
+  stateCombo->setEnabled(false);
 }
 
-void IgmpMulticastVlanTableDialog::btnRefreshClick() {
+void IgmpMulticastVlanTableDialog::refreshClicked() {
   if (!Ready() || Editor()->busy) return;
   SetReady(false);
   Editor()->request.enabled = true;
   try {
     Editor()->Refresh();
   } catch (const std::exception& e) {
-    Memo1->appendPlainText(QString::fromStdString(ErrorText(e)));
+    messages->appendPlainText(QString::fromStdString(ErrorText(e)));
     SetReady(true);
   }
   UpdateSamples();
-  NoSelection();
+  showNoSelection();
 }
 
-bool IgmpMulticastVlanTableDialog::OptionalColumns(KyColumnExclusion& exclusion) {
-  if (edtSourceIP->text().isEmpty()) {
+bool IgmpMulticastVlanTableDialog::excludeOptionalColumns(KyColumnExclusion& exclusion) {
+  if (sourceIpEdit->text().isEmpty()) {
     exclusion.Exclude(kSourceIp);
-  } else if (!CheckIpv4Text(this, edtSourceIP->text())) {
-    edtSourceIP->setFocus();
+  } else if (!CheckIpv4Text(this, sourceIpEdit->text())) {
+    sourceIpEdit->setFocus();
     return false;
   }
-  if (cbxVLANState->currentText().isEmpty()) exclusion.Exclude(kState);
+  if (stateCombo->currentText().isEmpty()) exclusion.Exclude(kState);
   return true;
 }
 
-void IgmpMulticastVlanTableDialog::Write() {
+void IgmpMulticastVlanTableDialog::write() {
   SetReady(false);
   try {
     // The table is read again when the write is done (ready again then).
     Editor()->Apply(true, true);
   } catch (const std::exception& e) {
-    Memo1->appendPlainText(QString::fromStdString(ErrorText(e)));
+    messages->appendPlainText(QString::fromStdString(ErrorText(e)));
     SetReady(true);
   }
 }
 
-void IgmpMulticastVlanTableDialog::btnAddClick() {
-  if (NotReady()) return;
+void IgmpMulticastVlanTableDialog::addClicked() {
+  if (refuseWhileNotReady()) return;
   // The guard puts the skipped columns back on every way out, a refused
   // field included: the next Refresh reads the port lists again.
   KyColumnExclusion exclusion(Editor()->request.varList);
   exclusion.Exclude({kSource, kMember, kTagMember});
-  SetComboText(cbxStatus, QStringLiteral("createAndGo"));
+  selectRowStatus("createAndGo");
   Editor()->request.enabled = true;
-  if (ED_VLANID->text().trimmed().isEmpty()) {
+  if (vlanIdEdit->text().trimmed().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Please specify VLAN ID"), ProgramCaption());
     return;
   }
-  if (ED_VLANName->text().isEmpty()) {
+  if (vlanNameEdit->text().isEmpty()) {
     ShowMessageBox(this, QStringLiteral("Please specify VLAN Name"), ProgramCaption());
     return;
   }
-  if (!OptionalColumns(exclusion)) return;
-  Write();
+  if (!excludeOptionalColumns(exclusion)) return;
+  write();
 }
 
-void IgmpMulticastVlanTableDialog::btnSetClick() {
-  if (NotReady() || lvISMVLAN->selectedItems().isEmpty()) return;
+void IgmpMulticastVlanTableDialog::setClicked() {
+  if (refuseWhileNotReady() || vlanList->selectedItems().isEmpty()) return;
   Editor()->request.enabled = true;
   {
     // Every column, the row status as read with the row included; only the
     // rules of the source IP and the State may leave theirs out.
     KyColumnExclusion exclusion(Editor()->request.varList);
-    if (!OptionalColumns(exclusion)) return;
-    Write();
+    if (!excludeOptionalColumns(exclusion)) return;
+    write();
   }
-  NoSelection();
+  showNoSelection();
 }
 
-void IgmpMulticastVlanTableDialog::btnDeleteClick() {
-  if (NotReady() || lvISMVLAN->selectedItems().isEmpty()) return;
-  SetComboText(cbxStatus, QStringLiteral("destroy"));
+void IgmpMulticastVlanTableDialog::deleteClicked() {
+  if (refuseWhileNotReady() || vlanList->selectedItems().isEmpty()) return;
+  selectRowStatus("destroy");
   Editor()->request.enabled = true;
   {
     KyColumnExclusion exclusion(Editor()->request.varList);
     exclusion.Exclude({kName, kSource, kMember, kTagMember, kState, kSourceIp});
-    Write();
+    write();
   }
-  SetComboText(cbxStatus, QStringLiteral("createAndGo"));
-  NoSelection();
+  selectRowStatus("createAndGo");
+  showNoSelection();
 }
 
-void IgmpMulticastVlanTableDialog::btnStopClick() { Editor()->request.enabled = false; }
+void IgmpMulticastVlanTableDialog::stopClicked() { Editor()->request.enabled = false; }
 
 void IgmpMulticastVlanTableDialog::done(int result) {
   if (!Ready()) {
@@ -260,6 +234,6 @@ void IgmpMulticastVlanTableDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  lvISMVLAN->clearSelection();
+  vlanList->clearSelection();
   SnmpDialog::closeEvent(event);
 }

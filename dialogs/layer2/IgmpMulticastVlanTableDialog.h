@@ -5,39 +5,28 @@
 
 #include "dialogs/common/DialogBase.h"
 
+class KyColumnExclusion;
+
 class IgmpMulticastVlanTableDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
   explicit IgmpMulticastVlanTableDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void btnSetClick();
-  void btnAddClick();
-  void btnDeleteClick();
-  void btnStopClick();
-  void lvISMVLANClick();
-
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
 
-  QTreeWidget* lvISMVLAN;
-  QLineEdit* ED_VLANID;
-  QLineEdit* ED_VLANName;
-  QTabWidget* PortTabs;
-  PortGrid* SourcePorts;
-  PortGrid* MemberPorts;
-  PortGrid* TagMemberPorts;
-  QComboBox* cbxVLANState;
-  QLineEdit* edtSourceIP;
-  QComboBox* cbxStatus;  // hidden: "Row Status"
-  QPlainTextEdit* Memo1;
-  QLabel* ST_Count2;
-  QPushButton* btnRefresh;
-  QPushButton* btnSet;
-  QPushButton* btnAdd;
-  QPushButton* btnDelete;
-  QPushButton* btnStop;
-  QPushButton* btnClose;
+  QTreeWidget* vlanList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* vlanNameEdit;
+  PortGrid* sourcePorts;
+  PortGrid* memberPorts;
+  PortGrid* taggedMemberPorts;
+  QComboBox* stateCombo;
+  QLineEdit* sourceIpEdit;
+  QPushButton* refreshButton;
+  QPushButton* addButton;
+  QPushButton* setButton;
+  QPushButton* deleteButton;
 
   void done(int result) override;
 
@@ -46,11 +35,21 @@ class IgmpMulticastVlanTableDialog : public SnmpDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  bool NotReady();
-  void ClearFields();
-  void NoSelection();
-  void EnablePorts(bool enabled);
+  void refreshClicked();
+  void setClicked();
+  void addClicked();
+  void deleteClicked();
+  void stopClicked();
+  void rowSelected();
+  bool refuseWhileNotReady();
+  void clearFields();
+  void showNoSelection();
+  void enablePorts(bool enabled);
   // The source IP and State rules of Add and Set; false: stop.
-  bool OptionalColumns(class KyColumnExclusion& exclusion);
-  void Write();
+  bool excludeOptionalColumns(KyColumnExclusion& exclusion);
+  void write();
+  void selectRowStatus(const char* text);
+
+  QComboBox* rowStatusCombo;  // hidden: "Row Status"
+  QPlainTextEdit* messages;
 };

@@ -10,26 +10,20 @@ class MldSnoopingGroupDialog : public SnmpDialog {
  public:
   explicit MldSnoopingGroupDialog(const DialogContext& context);
 
-  void btnRefreshClick();
-  void ListView1Click();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QTreeWidget* ListView1;
-  QLineEdit* VIDEdit;
-  QLineEdit* edtIPAddress;  // "Group Address"
-  QLineEdit* edtMAC;        // "Source Address"
-  QTabWidget* PortTabs;
-  PortGrid* IncludePorts;
-  PortGrid* ExcludePorts;
-  QPushButton* btnRefresh;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* groupList;
+  QLineEdit* vlanIdEdit;
+  QLineEdit* groupAddressEdit;  // "Group Address"
+  QLineEdit* sourceAddressEdit;  // "Source Address"
+  PortGrid* includePorts;
+  PortGrid* excludePorts;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  void ClearFields();
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void refreshClicked();
+  void rowSelected();
+  void clearFields();
 };

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
 #include "editors/Errors.h"
@@ -36,45 +36,39 @@ PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(co
   resize(Px(this, 600), Px(this, 480));
 
   auto* layout = new QVBoxLayout(this);
-  IngressPorts = AddGridGroup(this, layout, QStringLiteral("Ingress Port"));
-  EgressPorts = AddGridGroup(this, layout, QStringLiteral("Egress Port"));
+  ingressPorts = AddGridGroup(this, layout, QStringLiteral("Ingress Port"));
+  egressPorts = AddGridGroup(this, layout, QStringLiteral("Egress Port"));
 
-  PortEdit = new QLineEdit(this);
-  PortEdit->setObjectName(QStringLiteral("PortEdit"));
-  CK_Status = new QCheckBox(QStringLiteral("Mirroring Status"), this);
-  CK_Status->setObjectName(QStringLiteral("CK_Status"));
+  targetPortEdit = new QLineEdit(this);
+  targetPortEdit->setObjectName(QStringLiteral("PortEdit"));
+  mirroringBox = new QCheckBox(QStringLiteral("Mirroring Status"), this);
+  mirroringBox->setObjectName(QStringLiteral("CK_Status"));
   auto* target = new QHBoxLayout;
   target->addWidget(new QLabel(QStringLiteral("Target Port"), this));
-  target->addWidget(PortEdit);
+  target->addWidget(targetPortEdit);
   target->addSpacing(Px(this, 24));
-  target->addWidget(CK_Status);
+  target->addWidget(mirroringBox);
   target->addStretch(1);
   layout->addLayout(target);
 
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_SetMember = MakeDialogButton(this, "BT_SetMember", QStringLiteral("Set Member"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {BT_Get, BT_SetMember, BT_Close}) buttons->addWidget(b);
-  layout->addLayout(buttons);
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  buttons.add(QStringLiteral("Set Member"), Name{"BT_SetMember"}, [this] { setMemberClicked(); });
+  buttons.close(Name{"BT_Close"});
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
-  mirror_ = AddBinding(tbl::PortMirror, false, StatusPanel);
-  BindPortList(*mirror_, kRx, *IngressPorts);
-  BindPortList(*mirror_, kTx, *EgressPorts);
-  mirror_->AssociateEdits(kTarget, "%i", PortEdit);
-  mirror_->AssociateControl(kState, CK_Status);
+  mirror_ = AddBinding(tbl::PortMirror, false, statusLabel);
+  BindPortList(*mirror_, kRx, *ingressPorts);
+  BindPortList(*mirror_, kTx, *egressPorts);
+  mirror_->AssociateEdits(kTarget, "%i", targetPortEdit);
+  mirror_->AssociateControl(kState, mirroringBox);
 
-  connect(BT_Get, &QPushButton::clicked, this, &PortMirrorDialog::BT_GetClick);
-  connect(BT_SetMember, &QPushButton::clicked, this, &PortMirrorDialog::BT_SetMemberClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PortMirrorDialog::FirstRefresh() { BT_GetClick(); }
+void PortMirrorDialog::FirstRefresh() { refreshClicked(); }
 
-void PortMirrorDialog::BT_GetClick() {
+void PortMirrorDialog::refreshClicked() {
   try {
     mirror_->Refresh();
   } catch (const std::exception& e) {
@@ -82,7 +76,7 @@ void PortMirrorDialog::BT_GetClick() {
   }
 }
 
-void PortMirrorDialog::BT_SetMemberClick() {
+void PortMirrorDialog::setMemberClicked() {
   try {
     // The port lists go a second and a third time on their own. Every
     // variable is part of the exchanges again however this ends.
@@ -100,5 +94,5 @@ void PortMirrorDialog::BT_SetMemberClick() {
     mirror_->ShowStatus(ErrorText(e));
     return;
   }
-  BT_GetClick();
+  refreshClicked();
 }

@@ -11,19 +11,16 @@ class PortMirrorDialog : public SnmpDialog {
  public:
   explicit PortMirrorDialog(const DialogContext& context);
 
-  void BT_GetClick();
-  void BT_SetMemberClick();
+  void refreshClicked();
+  void setMemberClicked();
 
-  PortGrid* IngressPorts = nullptr;
-  PortGrid* EgressPorts = nullptr;
-  QLineEdit* PortEdit = nullptr;
-  QCheckBox* CK_Status = nullptr;
-  QLabel* StatusPanel = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_SetMember = nullptr;
-  QPushButton* BT_Close = nullptr;
+  PortGrid* ingressPorts = nullptr;
+  PortGrid* egressPorts = nullptr;
+  QLineEdit* targetPortEdit = nullptr;
+  QCheckBox* mirroringBox = nullptr;
+  QLabel* statusLabel = nullptr;
 
-  KySNMPRequest2Edits* MirrorBinding() const { return mirror_; }
+  KySNMPRequest2Edits* mirrorBinding() const { return mirror_; }
 
  protected:
   void FirstRefresh() override;

@@ -9,24 +9,21 @@ class PortSecurityDeleteDialog : public SnmpDialog {
 
  public:
   explicit PortSecurityDeleteDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_SetClick();
+  void refreshClicked();
+  void setClicked();
 
-  QLineEdit* edtVlan = nullptr;
-  QLineEdit* edtPort = nullptr;  // hidden: the global port
-  QLineEdit* edtMac = nullptr;
-  QComboBox* cbxOper = nullptr;  // hidden
-  QLineEdit* UnitEdit = nullptr;  // hidden: always unit 1
-  QLineEdit* PortEdit = nullptr;
-  QLabel* StatusPanel = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QLineEdit* vlanNameEdit = nullptr;
+  QLineEdit* macEdit = nullptr;
+  QLineEdit* unitEdit = nullptr;  // hidden: always unit 1
+  QLineEdit* portEdit = nullptr;
+  QLabel* statusLabel = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
-  void ShowUnitPort();
+  void showUnitPort();
   KySNMPRequest2Edits* delete_ = nullptr;
+  QLineEdit* globalPortEdit = nullptr;  // hidden: the global port
+  QComboBox* operationCombo = nullptr;  // hidden
 };

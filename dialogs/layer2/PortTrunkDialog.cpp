@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/DialogHelpers.h"
@@ -47,161 +48,153 @@ PortTrunkDialog::PortTrunkDialog(const DialogContext& context) : SnmpDialog(cont
   setWindowTitle(QStringLiteral("Port Trunk Table :") + context.agent);
   resize(Px(this, 640), Px(this, 560));
 
-  LV_PortTrunk = new QTreeWidget(this);
-  LV_PortTrunk->setObjectName(QStringLiteral("LV_PortTrunk"));
-  LV_PortTrunk->setMinimumHeight(Px(this, 110));
+  trunkList = new QTreeWidget(this);
+  trunkList->setObjectName(QStringLiteral("LV_PortTrunk"));
+  trunkList->setMinimumHeight(Px(this, 110));
 
-  ED_Index = new QLineEdit(this);
-  ED_Index->setObjectName(QStringLiteral("ED_Index"));
-  ED_MasterPort = new QLineEdit(this);
-  ED_MasterPort->setObjectName(QStringLiteral("ED_MasterPort"));
-  ED_MasterPort->hide();
-  UnitEdit = new QLineEdit(QStringLiteral("1"), this);
-  UnitEdit->setObjectName(QStringLiteral("UnitEdit"));
-  UnitEdit->hide();
-  PortEdit = new QLineEdit(this);
-  PortEdit->setObjectName(QStringLiteral("PortEdit"));
-  SetKeyPressHandler(UnitEdit, DigitsOnly);
-  SetKeyPressHandler(PortEdit, DigitsOnly);
-  Combo_Type = new QComboBox(this);
-  Combo_Type->setObjectName(QStringLiteral("Combo_Type"));
-  Combo_State = new QComboBox(this);
-  Combo_State->setObjectName(QStringLiteral("Combo_State"));
-  Combo_State->hide();
-  ST_FloodingPort = new QLabel(this);
-  ST_FloodingPort->setObjectName(QStringLiteral("ST_FloodingPort"));
-  ST_FloodingPort->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  indexEdit = new QLineEdit(this);
+  indexEdit->setObjectName(QStringLiteral("ED_Index"));
+  masterPortEdit = new QLineEdit(this);
+  masterPortEdit->setObjectName(QStringLiteral("ED_MasterPort"));
+  masterPortEdit->hide();
+  unitEdit = new QLineEdit(QStringLiteral("1"), this);
+  unitEdit->setObjectName(QStringLiteral("UnitEdit"));
+  unitEdit->hide();
+  portEdit = new QLineEdit(this);
+  portEdit->setObjectName(QStringLiteral("PortEdit"));
+  SetKeyPressHandler(unitEdit, DigitsOnly);
+  SetKeyPressHandler(portEdit, DigitsOnly);
+  typeCombo = new QComboBox(this);
+  typeCombo->setObjectName(QStringLiteral("Combo_Type"));
+  stateCombo = new QComboBox(this);
+  stateCombo->setObjectName(QStringLiteral("Combo_State"));
+  stateCombo->hide();
+  floodingPortLabel = new QLabel(this);
+  floodingPortLabel->setObjectName(QStringLiteral("ST_FloodingPort"));
+  floodingPortLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Index (1-6)"), ED_Index);
-  fields->addRow(QStringLiteral("Master Port"), PortEdit);
-  fields->addRow(QStringLiteral("Type"), Combo_Type);
-  fields->addRow(QStringLiteral("Flooding Port"), ST_FloodingPort);
+  fields->addRow(QStringLiteral("Index (1-6)"), indexEdit);
+  fields->addRow(QStringLiteral("Master Port"), portEdit);
+  fields->addRow(QStringLiteral("Type"), typeCombo);
+  fields->addRow(QStringLiteral("Flooding Port"), floodingPortLabel);
 
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  MemberPorts = AddPortGridPage(PageControl1, QStringLiteral("Member Ports"));
-  ActivePorts = AddPortGridPage(PageControl1, QStringLiteral("Active Ports"));
-  ActivePorts->setEnabled(false);
+  auto* portTabs = new QTabWidget(this);
+  portTabs->setObjectName(QStringLiteral("PageControl1"));
+  memberPorts = AddPortGridPage(portTabs, QStringLiteral("Member Ports"));
+  activePorts = AddPortGridPage(portTabs, QStringLiteral("Active Ports"));
+  activePorts->setEnabled(false);
 
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Add"));
-  SetBtn = MakeDialogButton(this, "SetBtn", QStringLiteral("Set"));
-  BT_Delete = MakeDialogButton(this, "BT_Delete", QStringLiteral("Delete"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* b : {BT_Get, BT_Set, SetBtn, BT_Delete, BT_Close}) buttons->addWidget(b);
+  ButtonBar buttons(this);
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"BT_Set"}, [this] { addClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"SetBtn"}, [this] { setClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"BT_Close"});
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LV_PortTrunk, 1);
+  layout->addWidget(trunkList, 1);
   layout->addLayout(fields);
-  layout->addWidget(PageControl1);
-  layout->addLayout(buttons);
-  StatusPanel = AddStatusPanel(this);
-  layout->addWidget(StatusPanel->parentWidget());
+  layout->addWidget(portTabs);
+  layout->addLayout(buttons.layout());
+  statusLabel = AddStatusBar(this, layout);
 
-  trunk_ = AddBinding(tbl::TrunkGroup, false, StatusPanel);
+  trunk_ = AddBinding(tbl::TrunkGroup, false, statusLabel);
   trunk_->request.timeout = 300;
-  trunk_->AttachListView(LV_PortTrunk, true);
-  trunk_->AssociateEdits(kIndex, "%i{n1x6}", ED_Index);
-  trunk_->AssociateEdits(kMaster, "%i", ED_MasterPort);
-  BindPortList(*trunk_, kMembers, *MemberPorts);
-  BindPortList(*trunk_, kActive, *ActivePorts);
-  trunk_->AssociateControl(kType, Combo_Type);
-  trunk_->AssociateControl(kState, Combo_State);
-  trunk_->AssociateControl(kFlooding, ST_FloodingPort);
+  trunk_->AttachListView(trunkList, true);
+  trunk_->AssociateEdits(kIndex, "%i{n1x6}", indexEdit);
+  trunk_->AssociateEdits(kMaster, "%i", masterPortEdit);
+  BindPortList(*trunk_, kMembers, *memberPorts);
+  BindPortList(*trunk_, kActive, *activePorts);
+  trunk_->AssociateControl(kType, typeCombo);
+  trunk_->AssociateControl(kState, stateCombo);
+  trunk_->AssociateControl(kFlooding, floodingPortLabel);
 
-  connect(LV_PortTrunk, &QTreeWidget::itemSelectionChanged, this, &PortTrunkDialog::LV_PortTrunkClick);
-  connect(BT_Get, &QPushButton::clicked, this, &PortTrunkDialog::BT_GetClick);
-  connect(BT_Set, &QPushButton::clicked, this, &PortTrunkDialog::BT_SetClick);
-  connect(SetBtn, &QPushButton::clicked, this, &PortTrunkDialog::SetBtnClick);
-  connect(BT_Delete, &QPushButton::clicked, this, &PortTrunkDialog::BT_DeleteClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
-  ButtonsAfterRefresh();
+  connect(trunkList, &QTreeWidget::itemSelectionChanged, this, &PortTrunkDialog::rowSelected);
+  showNoSelection();
 }
 
-void PortTrunkDialog::FirstRefresh() { BT_GetClick(); }
+void PortTrunkDialog::FirstRefresh() { refreshClicked(); }
 
-void PortTrunkDialog::ClearFields() {
-  UnitEdit->setText(QStringLiteral("1"));
-  PortEdit->clear();
-  ST_FloodingPort->clear();
-  MemberPorts->ClearAll();
-  ActivePorts->ClearAll();
+void PortTrunkDialog::clearFields() {
+  unitEdit->setText(QStringLiteral("1"));
+  portEdit->clear();
+  floodingPortLabel->clear();
+  memberPorts->ClearAll();
+  activePorts->ClearAll();
 }
 
-void PortTrunkDialog::ButtonsAfterRefresh() {
-  SetEditable(ED_Index, true);
-  ED_Index->clear();
-  ClearFields();
-  SetBtn->setEnabled(false);
-  BT_Delete->setEnabled(false);
-  BT_Set->setEnabled(true);
+void PortTrunkDialog::showNoSelection() {
+  SetEditable(indexEdit, true);
+  indexEdit->clear();
+  clearFields();
+  setButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
 }
 
-void PortTrunkDialog::BT_GetClick() {
+void PortTrunkDialog::refreshClicked() {
   try {
     trunk_->Refresh();
   } catch (const std::exception& e) {
     trunk_->ShowStatus(ErrorText(e));
   }
-  ButtonsAfterRefresh();
+  showNoSelection();
 }
 
-void PortTrunkDialog::LV_PortTrunkClick() {
-  if (LV_PortTrunk->selectedItems().isEmpty()) {
-    ButtonsAfterRefresh();
+void PortTrunkDialog::rowSelected() {
+  if (trunkList->selectedItems().isEmpty()) {
+    showNoSelection();
     return;
   }
-  SetEditable(ED_Index, false);
-  SetBtn->setEnabled(true);
-  BT_Delete->setEnabled(true);
-  BT_Set->setEnabled(false);
-  const UnitPortText up = SplitGlobalPortText(ED_MasterPort->text().toInt());
-  UnitEdit->setText(up.unit);
-  PortEdit->setText(up.port);
+  SetEditable(indexEdit, false);
+  setButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
+  const UnitPort up = SplitGlobalPort(masterPortEdit->text().toInt());
+  unitEdit->setText(QString::number(up.unit));
+  portEdit->setText(QString::number(up.port));
 }
 
-bool PortTrunkDialog::Fail(const QString& message, QWidget* focus) {
+bool PortTrunkDialog::fail(const QString& message, QWidget* focus) {
   ShowMessageBox(this, message, ProgramCaption());
   if (focus) focus->setFocus();
   return false;
 }
 
-bool PortTrunkDialog::CheckMasterPort(int& global) {
+bool PortTrunkDialog::checkMasterPort(int& global) {
   bool unitOk = false, portOk = false;
-  const int unit = UnitEdit->text().toInt(&unitOk);
-  const int port = PortEdit->text().toInt(&portOk);
+  const int unit = unitEdit->text().toInt(&unitOk);
+  const int port = portEdit->text().toInt(&portOk);
   // One unit is listed: unit 1 with the ports of the QRX-900.
-  if (!unitOk || unit != 1) return Fail(QStringLiteral("set valid master port"), UnitEdit);
+  if (!unitOk || unit != 1) return fail(QStringLiteral("set valid master port"), unitEdit);
   if (!portOk || port <= 0 || port > ModelPortCount(kGridModel))
-    return Fail(QStringLiteral("set valid master port"), PortEdit);
+    return fail(QStringLiteral("set valid master port"), portEdit);
   global = JoinGlobalPort(unit, port);
   return true;
 }
 
-bool PortTrunkDialog::CheckMembers() {
+bool PortTrunkDialog::checkMembers() {
   int checked = 0;
   for (int k = 0; k < PortGrid::kBoxesPerUnit; ++k) {
-    QCheckBox* box = MemberPorts->CheckBox(k);
+    QCheckBox* box = memberPorts->CheckBox(k);
     if (!box->isChecked()) continue;
     if (++checked > kMaxMembers) {
       box->setChecked(false);
-      return Fail(QStringLiteral("The trunk member can't over eight!"), nullptr);
+      return fail(QStringLiteral("The trunk member can't over eight!"), nullptr);
     }
   }
-  if (checked < 2) return Fail(QStringLiteral("You must choose at least two members!"), nullptr);
+  if (checked < 2) return fail(QStringLiteral("You must choose at least two members!"), nullptr);
   return true;
 }
 
-bool PortTrunkDialog::MasterPortChecked(int global) const {
+bool PortTrunkDialog::masterPortChecked(int global) const {
   const UnitPort up = SplitGlobalPort(global);
-  QCheckBox* box = MemberPorts->CheckBox((up.unit - 1) * PortGrid::kBoxesPerUnit + up.port - 1);
+  QCheckBox* box = memberPorts->CheckBox((up.unit - 1) * PortGrid::kBoxesPerUnit + up.port - 1);
   return box != nullptr && box->isChecked();
 }
 
-bool PortTrunkDialog::Write(bool refreshAfter) {
+bool PortTrunkDialog::write(bool refreshAfter) {
   try {
     trunk_->Apply(refreshAfter, true);
     return true;
@@ -211,86 +204,86 @@ bool PortTrunkDialog::Write(bool refreshAfter) {
   }
 }
 
-void PortTrunkDialog::BT_SetClick() {
-  UnitEdit->setText(QStringLiteral("1"));
-  const QString index = ED_Index->text().trimmed();
+void PortTrunkDialog::addClicked() {
+  unitEdit->setText(QStringLiteral("1"));
+  const QString index = indexEdit->text().trimmed();
   if (index.isEmpty()) {
-    Fail(QStringLiteral("The index should not be empty."), ED_Index);
+    fail(QStringLiteral("The index should not be empty."), indexEdit);
     return;
   }
   int masterColumn = -1;
-  for (int c = 0; c < LV_PortTrunk->columnCount(); ++c)
+  for (int c = 0; c < trunkList->columnCount(); ++c)
     if (trunk_->ColumnVariable(c) == kMaster) masterColumn = c;
-  for (int i = 0; i < LV_PortTrunk->topLevelItemCount(); ++i)
-    if (LV_PortTrunk->topLevelItem(i)->text(0) == index) {
-      Fail(QStringLiteral("The Index must be different!"), ED_Index);
+  for (int i = 0; i < trunkList->topLevelItemCount(); ++i)
+    if (trunkList->topLevelItem(i)->text(0) == index) {
+      fail(QStringLiteral("The Index must be different!"), indexEdit);
       return;
     }
-  if (UnitEdit->text().isEmpty()) {
-    Fail(QStringLiteral("The Unit should not be empty."), UnitEdit);
+  if (unitEdit->text().isEmpty()) {
+    fail(QStringLiteral("The Unit should not be empty."), unitEdit);
     return;
   }
-  if (PortEdit->text().isEmpty()) {
-    Fail(QStringLiteral("The Port should not be empty."), PortEdit);
+  if (portEdit->text().isEmpty()) {
+    fail(QStringLiteral("The Port should not be empty."), portEdit);
     return;
   }
   int global = 0;
-  if (!CheckMasterPort(global)) return;
-  if (Combo_Type->currentIndex() < 0) {
-    Fail(QStringLiteral("Please choose trunk type."), Combo_Type);
+  if (!checkMasterPort(global)) return;
+  if (typeCombo->currentIndex() < 0) {
+    fail(QStringLiteral("Please choose trunk type."), typeCombo);
     return;
   }
-  for (int i = 0; masterColumn >= 0 && i < LV_PortTrunk->topLevelItemCount(); ++i)
-    if (LV_PortTrunk->topLevelItem(i)->text(masterColumn) == QString::number(global)) {
-      Fail(QStringLiteral("The master port must be different!"), PortEdit);
+  for (int i = 0; masterColumn >= 0 && i < trunkList->topLevelItemCount(); ++i)
+    if (trunkList->topLevelItem(i)->text(masterColumn) == QString::number(global)) {
+      fail(QStringLiteral("The master port must be different!"), portEdit);
       return;
     }
-  if (!MasterPortChecked(global)) {
-    Fail(QStringLiteral("Master port must be checked."), nullptr);
+  if (!masterPortChecked(global)) {
+    fail(QStringLiteral("Master port must be checked."), nullptr);
     return;
   }
-  ED_MasterPort->setText(QString::number(global));
-  Combo_State->setCurrentIndex(2);  // createAndGo
-  if (!CheckMembers()) return;
-  if (Write(false)) BT_GetClick();
+  masterPortEdit->setText(QString::number(global));
+  stateCombo->setCurrentIndex(2);  // createAndGo
+  if (!checkMembers()) return;
+  if (write(false)) refreshClicked();
 }
 
-void PortTrunkDialog::SetBtnClick() {
-  UnitEdit->setText(QStringLiteral("1"));
-  if (ED_Index->text().trimmed().isEmpty()) {
-    Fail(QStringLiteral("Please select trunk group."), nullptr);
+void PortTrunkDialog::setClicked() {
+  unitEdit->setText(QStringLiteral("1"));
+  if (indexEdit->text().trimmed().isEmpty()) {
+    fail(QStringLiteral("Please select trunk group."), nullptr);
     return;
   }
-  if (UnitEdit->text().isEmpty()) {
-    Fail(QStringLiteral("The Unit Edit should not be empty"), UnitEdit);
+  if (unitEdit->text().isEmpty()) {
+    fail(QStringLiteral("The Unit Edit should not be empty"), unitEdit);
     return;
   }
-  if (PortEdit->text().isEmpty()) {
-    Fail(QStringLiteral("The Port Edit should not be empty"), PortEdit);
+  if (portEdit->text().isEmpty()) {
+    fail(QStringLiteral("The Port Edit should not be empty"), portEdit);
     return;
   }
   int global = 0;
-  if (!CheckMasterPort(global)) return;
-  if (!MasterPortChecked(global)) {
-    Fail(QStringLiteral("Master port must be checked."), nullptr);
+  if (!checkMasterPort(global)) return;
+  if (!masterPortChecked(global)) {
+    fail(QStringLiteral("Master port must be checked."), nullptr);
     return;
   }
-  if (!CheckMembers()) return;
-  ED_MasterPort->setText(QString::number(global));
-  if (Write(false)) BT_GetClick();
+  if (!checkMembers()) return;
+  masterPortEdit->setText(QString::number(global));
+  if (write(false)) refreshClicked();
 }
 
-void PortTrunkDialog::BT_DeleteClick() {
-  if (ED_Index->text().trimmed().isEmpty()) {
-    Fail(QStringLiteral("Please select trunk group."), nullptr);
+void PortTrunkDialog::deleteClicked() {
+  if (indexEdit->text().trimmed().isEmpty()) {
+    fail(QStringLiteral("Please select trunk group."), nullptr);
     return;
   }
   bool written = false;
   {
     KyColumnExclusion exclusion(trunk_->request.varList);
     exclusion.ExcludeAllBut({kIndex, kState});
-    Combo_State->setCurrentIndex(3);  // destroy
-    written = Write(false);
+    stateCombo->setCurrentIndex(3);  // destroy
+    written = write(false);
   }
-  if (written) BT_GetClick();
+  if (written) refreshClicked();
 }

@@ -14,44 +14,41 @@ class PortTrunkDialog : public SnmpDialog {
 
   explicit PortTrunkDialog(const DialogContext& context);
 
-  void BT_GetClick();
-  void BT_SetClick();  // "Add"
-  void SetBtnClick();  // "Set"
-  void BT_DeleteClick();
-  void LV_PortTrunkClick();
+  void refreshClicked();
+  void addClicked();  // "Add"
+  void setClicked();  // "Set"
+  void deleteClicked();
 
-  QTreeWidget* LV_PortTrunk = nullptr;
-  QLineEdit* ED_Index = nullptr;
-  QLineEdit* ED_MasterPort = nullptr;  // hidden: the global master port
-  QLineEdit* UnitEdit = nullptr;       // hidden: always unit 1
-  QLineEdit* PortEdit = nullptr;
-  QComboBox* Combo_Type = nullptr;
-  QComboBox* Combo_State = nullptr;  // hidden
-  QLabel* ST_FloodingPort = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  PortGrid* MemberPorts = nullptr;
-  PortGrid* ActivePorts = nullptr;
-  QLabel* StatusPanel = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* SetBtn = nullptr;
-  QPushButton* BT_Delete = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* trunkList = nullptr;
+  QLineEdit* indexEdit = nullptr;
+  QLineEdit* portEdit = nullptr;
+  QComboBox* typeCombo = nullptr;
+  PortGrid* memberPorts = nullptr;
+  QLabel* statusLabel = nullptr;
+  QPushButton* addButton = nullptr;
+  QPushButton* setButton = nullptr;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  void ClearFields();
-  void ButtonsAfterRefresh();
-  bool Fail(const QString& message, QWidget* focus);
+  void rowSelected();
+  void clearFields();
+  void showNoSelection();
+  bool fail(const QString& message, QWidget* focus);
   // Unit and port of the master port; false (after the message) when invalid.
-  bool CheckMasterPort(int& global);
+  bool checkMasterPort(int& global);
   // The member boxes of unit 1: at most eight (a ninth is unchecked again), at least two.
-  bool CheckMembers();
-  bool MasterPortChecked(int global) const;
+  bool checkMembers();
+  bool masterPortChecked(int global) const;
   // Apply on the binding; a request error is shown and answers false.
-  bool Write(bool refreshAfter);
+  bool write(bool refreshAfter);
 
   KySNMPRequest2Edits* trunk_ = nullptr;
+  QLineEdit* masterPortEdit = nullptr;  // hidden: the global master port
+  QLineEdit* unitEdit = nullptr;        // hidden: always unit 1
+  QComboBox* stateCombo = nullptr;      // hidden
+  QLabel* floodingPortLabel = nullptr;
+  PortGrid* activePorts = nullptr;
+  QPushButton* deleteButton = nullptr;
 };

@@ -2,80 +2,115 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <vector>
 
-#include "dialogs/common/PortListLayout.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/PortGrid.h"
 #include "editors/UiSupport.h"
 #include "tables/DefTables.h"
 
-RouterPortsDialog::RouterPortsDialog(const DialogContext& context, const KyVarDefTable& table,
-                                   const QList<QLabel*>& texts, int firstList, const char* objectName)
-    : SnmpDialog(context.owner), texts_(texts) {
-  setObjectName(QString::fromLatin1(objectName));
-  resize(Px(this, 620), Px(this, 520));
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  auto* fields = new QFormLayout;
-  for (QLabel* text : texts) {
-    text->setParent(this);
-    fields->addRow(QString::fromStdString(table.rows[static_cast<size_t>(texts.indexOf(text))].label), text);
-  }
-  auto* pages = new QTabWidget(this);
-  StaticPorts = AddPortGridPage(pages, QStringLiteral("Static Ports"));
-  DynamicPorts = AddPortGridPage(pages, QStringLiteral("Dynamic Ports"));
-  ForbiddenPorts = AddPortGridPage(pages, QStringLiteral("Forbidden Ports"));
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setMaximumHeight(Px(this, 60));
-  BT_Get = MakeDialogButton(this, "BT_Get", QStringLiteral("Refresh"));
-  BT_Set = MakeDialogButton(this, "BT_Set", QStringLiteral("Set"));
-  BT_Close = MakeDialogButton(this, "BT_Close", QStringLiteral("Close"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
-  layout->addLayout(fields);
-  layout->addWidget(pages);
-  auto* buttons = new QHBoxLayout;
-  buttons->setObjectName(QStringLiteral("Buttons"));
-  buttons->addStretch(1);
-  for (QPushButton* b : {BT_Get, BT_Set, BT_Close}) buttons->addWidget(b);
-  layout->addLayout(buttons);
-  layout->addWidget(Memo1);
+namespace {
 
-  ports_ = AddBinding(table, true, Memo1);
-  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
-  ports_->AttachListView(ListView1, true);
-  for (int i = 0; i < texts.size(); ++i) ports_->AssociateControl(i, texts[i]);
-  BindPortList(*ports_, firstList, *StaticPorts);
-  BindPortList(*ports_, firstList + 1, *DynamicPorts);
-  BindPortList(*ports_, firstList + 2, *ForbiddenPorts);
-  TrackReady(ports_, [this] {
-    for (PortGrid* grid : {StaticPorts, DynamicPorts, ForbiddenPorts})
-      for (QCheckBox* box : grid->CheckBoxes()) box->setEnabled(true);
-  });
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &RouterPortsDialog::ListViewClick);
-  connect(BT_Get, &QPushButton::clicked, this, &RouterPortsDialog::BT_GetClick);
-  connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
-  BT_Set->setEnabled(false);
+// What tells the two variants apart.
+struct Variant {
+  const KyVarDefTable& table;
+  const char* objectName;
+  const char* caption;
+  std::vector<const char*> texts;  // object names of the values above the grids
+  int firstList;                   // the static port list; the dynamic and forbidden lists follow it
+};
+
+Variant VariantOf(RouterPortsDialog::Protocol protocol) {
+  if (protocol == RouterPortsDialog::Protocol::Igmp)
+    return {tbl::IgmpRouterPortVlan, "IGMPRouterPortsForm", "IGMP Router Ports", {"ST_VlanID", "ST_VlanName"}, 2};
+  return {tbl::MldRouterPortVlan, "MLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports Form", {"stVlanID"}, 1};
 }
 
-void RouterPortsDialog::ClearFields() {
-  StaticPorts->ClearAll();
-  DynamicPorts->ClearAll();
-  ForbiddenPorts->ClearAll();
+PortGrid* AddPortPage(QTabWidget* pages, const QString& title) {
+  auto* page = new QWidget(pages);
+  page->setMinimumHeight(Px(pages, 150));
+  pages->addTab(page, title);
+  return AddStandardPortGrid(page);
+}
+
+}  // namespace
+
+RouterPortsDialog::RouterPortsDialog(const DialogContext& context, Protocol protocol)
+    : SnmpDialog(context.owner), protocol_(protocol) {
+  const Variant variant = VariantOf(protocol);
+  setObjectName(QString::fromLatin1(variant.objectName));
+  setWindowTitle(QString::fromLatin1(variant.caption));
+  resize(Px(this, 620), Px(this, 520));
+  vlanList = new QTreeWidget(this);
+  vlanList->setObjectName(QStringLiteral("ListView1"));
+  auto* fields = new QFormLayout;
+  for (size_t i = 0; i < variant.texts.size(); ++i) {
+    auto* text = new QLabel(this);
+    text->setObjectName(QString::fromLatin1(variant.texts[i]));
+    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fields->addRow(QString::fromStdString(variant.table.rows[i].label), text);
+    texts_ << text;
+  }
+  vlanIdLabel = texts_.value(0);
+  vlanNameLabel = texts_.value(1);
+  auto* pages = new QTabWidget(this);
+  staticPorts = AddPortPage(pages, QStringLiteral("Static Ports"));
+  dynamicPorts = AddPortPage(pages, QStringLiteral("Dynamic Ports"));
+  forbiddenPorts = AddPortPage(pages, QStringLiteral("Forbidden Ports"));
+  messages = new QPlainTextEdit(this);
+  messages->setObjectName(QStringLiteral("Memo1"));
+  messages->setReadOnly(true);
+  messages->setMaximumHeight(Px(this, 60));
+  ButtonBar buttons(this);
+  buttons.layout()->setObjectName(QStringLiteral("Buttons"));
+  buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
+  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
+  if (protocol == Protocol::Mld) buttons.add(QStringLiteral("Stop"), Name{"BT_Stop"}, [this] { stopClicked(); });
+  // Close goes the way of Escape, which MLD may refuse.
+  buttons.add(QStringLiteral("Close"), Name{"BT_Close"}, [this] { reject(); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(vlanList, 1);
+  layout->addLayout(fields);
+  layout->addWidget(pages);
+  layout->addLayout(buttons.layout());
+  layout->addWidget(messages);
+
+  ports_ = AddBinding(variant.table, true, messages);
+  SetBusyText(QString::fromLatin1(kGetDataNotComplete));
+  ports_->AttachListView(vlanList, true);
+  for (int i = 0; i < texts_.size(); ++i) ports_->AssociateControl(i, texts_[i]);
+  BindPortList(*ports_, variant.firstList, *staticPorts);
+  BindPortList(*ports_, variant.firstList + 1, *dynamicPorts);
+  BindPortList(*ports_, variant.firstList + 2, *forbiddenPorts);
+  TrackReady(ports_, [this] {
+    for (PortGrid* grid : {staticPorts, dynamicPorts, forbiddenPorts})
+      for (QCheckBox* box : grid->CheckBoxes()) box->setEnabled(true);
+  });
+  if (protocol == Protocol::Mld) {
+    // A write ends with a fresh read, started from its completion as the
+    // binding itself does for a table written with refresh after set.
+    ports_->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError&) { refreshClicked(); };
+  }
+  connect(vlanList, &QTreeWidget::itemSelectionChanged, this, &RouterPortsDialog::rowSelected);
+  setButton->setEnabled(false);
+}
+
+void RouterPortsDialog::clearFields() {
+  staticPorts->ClearAll();
+  dynamicPorts->ClearAll();
+  forbiddenPorts->ClearAll();
   for (QLabel* text : texts_) text->clear();
 }
 
-void RouterPortsDialog::BT_GetClick() {
+void RouterPortsDialog::refreshClicked() {
   if (FirstRefreshDone() && !Ready()) return;
   SetReady(false);
   ports_->request.enabled = true;
@@ -85,15 +120,55 @@ void RouterPortsDialog::BT_GetClick() {
     SetReady(true);
     ports_->ShowStatus(ErrorText(e));
   }
-  ClearFields();
-  BT_Set->setEnabled(false);
+  clearFields();
+  setButton->setEnabled(false);
 }
 
-void RouterPortsDialog::ListViewClick() {
-  if (ListView1->selectedItems().isEmpty()) {
-    ClearFields();
-    BT_Set->setEnabled(false);
+void RouterPortsDialog::rowSelected() {
+  if (vlanList->selectedItems().isEmpty()) {
+    clearFields();
+    setButton->setEnabled(false);
     return;
   }
-  BT_Set->setEnabled(true);
+  setButton->setEnabled(true);
+}
+
+void RouterPortsDialog::setClicked() {
+  if (protocol_ == Protocol::Igmp) {
+    if (!Ready()) return;
+    try {
+      SetReady(false);  // the read after the write sets it again
+      ports_->Apply(true, true);
+    } catch (const std::exception& e) {
+      SetReady(true);
+      ports_->ShowStatus(ErrorText(e));
+    }
+  } else {
+    if (!Ready()) {
+      ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
+      return;
+    }
+    ports_->request.enabled = true;  // after "Stop"
+    try {
+      ports_->Apply(false, true);  // the completion reads the table again
+    } catch (const std::exception& e) {
+      ports_->ShowStatus(ErrorText(e));
+    }
+  }
+  clearFields();
+  setButton->setEnabled(false);
+}
+
+void RouterPortsDialog::stopClicked() {
+  // The walk ends after the reply in flight; what was read stays listed.
+  ports_->request.enabled = false;
+  SetReady(true);
+}
+
+void RouterPortsDialog::reject() {
+  if (protocol_ == Protocol::Mld && ports_->busy && ports_->request.enabled) {
+    ShowMessageBox(this, QString::fromLatin1(kGetDataNotComplete), ProgramCaption());
+    return;
+  }
+  SnmpDialog::reject();
 }

@@ -1,33 +1,42 @@
-// What the IGMP and MLD snooping router port dialogs share: the static,
-// dynamic and forbidden router ports of each VLAN on three port grids.
+// The router ports of IGMP or MLD snooping (the variant): the static,
+// dynamic and forbidden router ports of each VLAN on three port grids. A
+// ready flag, cleared while the table is read, gates the writes.
 #pragma once
 
 #include "dialogs/common/DialogBase.h"
 
-// What the two dialogs share: the list, the three grids, the ready flag.
 class RouterPortsDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  void BT_GetClick();
-  void ListViewClick();
+  enum class Protocol { Igmp, Mld };
 
-  QTreeWidget* ListView1 = nullptr;
-  PortGrid* StaticPorts = nullptr;
-  PortGrid* DynamicPorts = nullptr;
-  PortGrid* ForbiddenPorts = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  RouterPortsDialog(const DialogContext& context, Protocol protocol);
+
+  void refreshClicked();
+  void setClicked();
+  // MLD only: ends the running read after the reply in flight.
+  void stopClicked();
+  // MLD refuses to close while its read runs.
+  void reject() override;
+
+  QTreeWidget* vlanList = nullptr;
+  QLabel* vlanIdLabel = nullptr;
+  QLabel* vlanNameLabel = nullptr;  // IGMP only
+  PortGrid* staticPorts = nullptr;
+  PortGrid* dynamicPorts = nullptr;
+  PortGrid* forbiddenPorts = nullptr;
+  QPlainTextEdit* messages = nullptr;
+  QPushButton* setButton = nullptr;
 
  protected:
-  // `texts` are the static texts above the grids; `firstList` the variable
-  // of the static port list (the dynamic and forbidden lists follow it).
-  RouterPortsDialog(const DialogContext& context, const KyVarDefTable& table, const QList<QLabel*>& texts,
-                   int firstList, const char* objectName);
-  void FirstRefresh() override { BT_GetClick(); }
-  void ClearFields();
+  void FirstRefresh() override { refreshClicked(); }
+
+ private:
+  void rowSelected();
+  void clearFields();
+
+  Protocol protocol_;
   KySNMPRequest2Edits* ports_ = nullptr;
   QList<QLabel*> texts_;
 };

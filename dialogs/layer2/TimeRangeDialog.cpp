@@ -1,16 +1,15 @@
 #include "dialogs/layer2/TimeRangeDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
-#include "dialogs/common/DialogParts.h"
+#include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"
 #include "editors/UiSupport.h"
@@ -20,50 +19,37 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
   setObjectName(QStringLiteral("TimeRangeForm"));
   setWindowTitle(QStringLiteral("Time Range"));
 
-  ListView1 = new QTreeWidget(this);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setMinimumSize(Px(this, 420), Px(this, 140));
-  edtName = MakeEdit(this, "edtName");
-  edtweekdays = MakeEdit(this, "edtweekdays");
-  edtStart = MakeEdit(this, "edtStart");
-  edtEnd = MakeEdit(this, "edtEnd");
-  cbxStatus = MakeCombo(this, "cbxStatus");
-  btnGet = MakeButton(this, QStringLiteral("Refresh"), "btnGet");
-  btnAdd = MakeButton(this, QStringLiteral("Add"), "btnAdd");
-  btnSet = MakeButton(this, QStringLiteral("Edit"), "btnSet");
-  btnDelete = MakeButton(this, QStringLiteral("Delete"), "btnDelete");
-  btnClose = MakeButton(this, QStringLiteral("Close"), "btnClose");
-  StatusBar1 = MakeStatusBar(this, &StatusPanel0);
-
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Range Name", edtName}, {"Weekdays", edtweekdays}, {"Daily Start Time", edtStart},
-      {"Daily End Time", edtEnd}, {"Status", cbxStatus},
-  };
-  int r = 0;
-  for (const auto& [label, field] : rows) {
-    grid->addWidget(MakeLabel(this, QString::fromLatin1(label)), r, 0);
-    grid->addWidget(field, r, 1);
-    ++r;
-  }
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {btnGet, btnAdd, btnSet, btnDelete, btnClose}) buttons->addWidget(b);
-  buttons->addStretch(1);
+  // The list over the fields, the button column at their right.
+  rangeList = new QTreeWidget(this);
+  rangeList->setObjectName(QStringLiteral("ListView1"));
+  rangeList->setMinimumSize(Px(this, 420), Px(this, 140));
+  FieldGrid fields(this, 1);
+  nameEdit = fields.edit(QStringLiteral("Range Name"), Name{"edtName"});
+  weekdaysEdit = fields.edit(QStringLiteral("Weekdays"), Name{"edtweekdays"});
+  startEdit = fields.edit(QStringLiteral("Daily Start Time"), Name{"edtStart"});
+  endEdit = fields.edit(QStringLiteral("Daily End Time"), Name{"edtEnd"});
+  statusCombo = fields.combo(QStringLiteral("Status"), Name{"cbxStatus"});
+  ButtonBar buttons(this, ButtonBar::Direction::Column);
+  buttons.add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
+  editButton = buttons.add(QStringLiteral("Edit"), Name{"btnSet"}, [this] { editClicked(); });
+  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
+  buttons.close(Name{"btnClose"});
   auto* lower = new QHBoxLayout;
-  lower->addLayout(grid, 1);
-  lower->addLayout(buttons);
+  lower->addLayout(fields.layout(), 1);
+  lower->addLayout(buttons.layout());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListView1, 1);
+  layout->addWidget(rangeList, 1);
   layout->addLayout(lower);
-  layout->addWidget(StatusBar1);
+  statusLabel = AddStatusBar(this, layout);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::TimeRange, true, StatusPanel0);
-  b->AttachListView(ListView1, true);
-  b->AssociateEdits(0, "%s", edtName);
-  b->AssociateEdits(1, "%s", edtweekdays);
-  b->AssociateEdits(2, "%s", edtStart);
-  b->AssociateEdits(3, "%s", edtEnd);
-  b->AssociateControl(4, cbxStatus);
+  KySNMPRequest2Edits* b = AddBinding(tbl::TimeRange, true, statusLabel);
+  b->AttachListView(rangeList, true);
+  b->AssociateEdits(0, "%s", nameEdit);
+  b->AssociateEdits(1, "%s", weekdaysEdit);
+  b->AssociateEdits(2, "%s", startEdit);
+  b->AssociateEdits(3, "%s", endEdit);
+  b->AssociateControl(4, statusCombo);
   // Every completed read (the one at creation included) allows the next
   // "Refresh"; a failed one too, so that the operator can try again.
   TrackReady(b);
@@ -71,43 +57,38 @@ TimeRangeDialog::TimeRangeDialog(const DialogContext& context) : SnmpDialog(cont
     if (result.code != 0) SetReady(true);  // no read follows a failed write
   };
 
-  connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TimeRangeDialog::ListView1Click);
-  connect(btnGet, &QPushButton::clicked, this, &TimeRangeDialog::btnGetClick);
-  connect(btnAdd, &QPushButton::clicked, this, &TimeRangeDialog::btnAddClick);
-  connect(btnSet, &QPushButton::clicked, this, &TimeRangeDialog::btnSetClick);
-  connect(btnDelete, &QPushButton::clicked, this, &TimeRangeDialog::btnDeleteClick);
-  connect(btnClose, &QPushButton::clicked, this, &TimeRangeDialog::btnCloseClick);
-  btnSet->setEnabled(false);
-  btnDelete->setEnabled(false);
+  connect(rangeList, &QTreeWidget::itemSelectionChanged, this, &TimeRangeDialog::rowSelected);
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
 }
 
 void TimeRangeDialog::FirstRefresh() { Editor()->Refresh(); }
 
-void TimeRangeDialog::ResetFields() {
-  btnSet->setEnabled(false);
-  btnDelete->setEnabled(false);
-  btnAdd->setEnabled(true);
-  edtName->setEnabled(true);
-  cbxStatus->setEnabled(true);
-  cbxStatus->setCurrentIndex(-1);
-  for (QLineEdit* e : {edtName, edtweekdays, edtStart, edtEnd}) e->clear();
+void TimeRangeDialog::clearFields() {
+  editButton->setEnabled(false);
+  deleteButton->setEnabled(false);
+  addButton->setEnabled(true);
+  nameEdit->setEnabled(true);
+  statusCombo->setEnabled(true);
+  statusCombo->setCurrentIndex(-1);
+  for (QLineEdit* e : {nameEdit, weekdaysEdit, startEdit, endEdit}) e->clear();
 }
 
-void TimeRangeDialog::ListView1Click() {
-  if (ListView1->selectedItems().isEmpty()) {
-    ResetFields();
+void TimeRangeDialog::rowSelected() {
+  if (rangeList->selectedItems().isEmpty()) {
+    clearFields();
     return;
   }
-  btnSet->setEnabled(true);
-  btnDelete->setEnabled(true);
-  btnAdd->setEnabled(false);
-  edtName->setEnabled(false);
-  cbxStatus->setEnabled(false);
+  editButton->setEnabled(true);
+  deleteButton->setEnabled(true);
+  addButton->setEnabled(false);
+  nameEdit->setEnabled(false);
+  statusCombo->setEnabled(false);
 }
 
-void TimeRangeDialog::btnGetClick() {
+void TimeRangeDialog::refreshClicked() {
   KySNMPRequest2Edits* b = Editor();
-  if (!RefreshAllowed() || b->busy) return;
+  if (!refreshAllowed() || b->busy) return;
   SetReady(false);
   try {
     b->Refresh();
@@ -142,7 +123,7 @@ bool IsWeekdaySet(const QString& text) {
 
 }  // namespace
 
-bool TimeRangeDialog::CheckTimes() {
+bool TimeRangeDialog::checkTimes() {
   struct Field {
     QLineEdit* edit;
     const char* empty;
@@ -150,11 +131,11 @@ bool TimeRangeDialog::CheckTimes() {
     const char* invalid;
   };
   const Field fields[] = {
-      {edtweekdays, "Please input the weekdays", IsWeekdaySet,
+      {weekdaysEdit, "Please input the weekdays", IsWeekdaySet,
        "Please input valid weekdays (mon,tue,wed,thu,fri,sat,sun)"},
-      {edtStart, "Please select the daily start time", IsTimeOfDay,
+      {startEdit, "Please select the daily start time", IsTimeOfDay,
        "Please input a valid daily start time (hh:mm, hour 0-23, minute 0-59)"},
-      {edtEnd, "Please select the daily end time", IsTimeOfDay,
+      {endEdit, "Please select the daily end time", IsTimeOfDay,
        "Please input a valid daily end time (hh:mm, hour 0-23, minute 0-59)"},
   };
   for (const Field& f : fields) {
@@ -173,7 +154,7 @@ bool TimeRangeDialog::CheckTimes() {
   return true;
 }
 
-void TimeRangeDialog::Write() {
+void TimeRangeDialog::write() {
   KySNMPRequest2Edits* b = Editor();
   SetReady(false);  // the write reads the list again when it ends
   try {
@@ -185,25 +166,23 @@ void TimeRangeDialog::Write() {
   if (!b->busy) SetReady(true);
 }
 
-void TimeRangeDialog::btnAddClick() {
+void TimeRangeDialog::addClicked() {
   if (Editor()->busy) return;
-  cbxStatus->setCurrentIndex(cbxStatus->findText(QStringLiteral("createAndGo")));
-  if (!CheckTimes()) return;
-  Write();
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("createAndGo")));
+  if (!checkTimes()) return;
+  write();
 }
 
-void TimeRangeDialog::btnSetClick() {
+void TimeRangeDialog::editClicked() {
   if (Editor()->busy) return;
-  if (!CheckTimes()) return;
-  Write();
-  ResetFields();
+  if (!checkTimes()) return;
+  write();
+  clearFields();
 }
 
-void TimeRangeDialog::btnDeleteClick() {
+void TimeRangeDialog::deleteClicked() {
   if (Editor()->busy) return;
-  cbxStatus->setCurrentIndex(cbxStatus->findText(QStringLiteral("destroy")));
-  Write();
-  ResetFields();
+  statusCombo->setCurrentIndex(statusCombo->findText(QStringLiteral("destroy")));
+  write();
+  clearFields();
 }
-
-void TimeRangeDialog::btnCloseClick() { close(); }

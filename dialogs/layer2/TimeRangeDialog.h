@@ -10,36 +10,33 @@ class TimeRangeDialog : public SnmpDialog {
  public:
   explicit TimeRangeDialog(const DialogContext& context);
 
-  void btnGetClick();     // "Refresh"
-  void btnAddClick();
-  void btnSetClick();     // "Edit"
-  void btnDeleteClick();
-  void btnCloseClick();
-  void ListView1Click();
+  void refreshClicked();
+  void addClicked();
+  void editClicked();
+  void deleteClicked();
 
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
   // Refresh is allowed once the last read has completed (the ready flag).
-  bool RefreshAllowed() const { return Ready(); }
+  bool refreshAllowed() const { return Ready(); }
 
-  QTreeWidget* ListView1;
-  QLineEdit* edtName;
-  QLineEdit* edtweekdays;
-  QLineEdit* edtStart;
-  QLineEdit* edtEnd;
-  QComboBox* cbxStatus;
-  QPushButton* btnGet;
-  QPushButton* btnAdd;
-  QPushButton* btnSet;
-  QPushButton* btnDelete;
-  QPushButton* btnClose;
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel0;
+  QTreeWidget* rangeList;
+  QLineEdit* nameEdit;
+  QLineEdit* weekdaysEdit;
+  QLineEdit* startEdit;
+  QLineEdit* endEdit;
+  QPushButton* addButton;
+  QPushButton* editButton;
+  QPushButton* deleteButton;
+  QLabel* statusLabel;
 
  protected:
   void FirstRefresh() override;
 
  private:
-  bool CheckTimes();
-  void Write();
-  void ResetFields();
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
+  void rowSelected();
+  bool checkTimes();
+  void write();
+  void clearFields();
+
+  QComboBox* statusCombo;
 };

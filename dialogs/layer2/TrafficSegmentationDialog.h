@@ -9,24 +9,22 @@ class TrafficSegmentationDialog : public SnmpDialog {
 
  public:
   explicit TrafficSegmentationDialog(const DialogContext& context);
-  void BT_GetClick();
-  void BT_SetClick();
-  void ListView1Click();
+  void refreshClicked();
+  void setClicked();
 
-  QTreeWidget* ListView1 = nullptr;
-  QLabel* ST_Port = nullptr;  // hidden: the global port of the line
-  QComboBox* Combo_Unit = nullptr;
-  QComboBox* Combo_Port = nullptr;
-  PortGrid* ForwardPorts = nullptr;
-  QLabel* StatusPanel = nullptr;
-  QPushButton* BT_Get = nullptr;
-  QPushButton* BT_Set = nullptr;
-  QPushButton* BT_Close = nullptr;
+  QTreeWidget* segmentList = nullptr;
+  QComboBox* unitCombo = nullptr;
+  QComboBox* portCombo = nullptr;
+  PortGrid* forwardPorts = nullptr;
+  QLabel* statusLabel = nullptr;
+  QPushButton* setButton = nullptr;
 
  protected:
-  void FirstRefresh() override { BT_GetClick(); }
+  void FirstRefresh() override { refreshClicked(); }
 
  private:
-  void ClearFields();
+  void rowSelected();
+  void clearFields();
   KySNMPRequest2Edits* segments_ = nullptr;
+  QLabel* globalPortLabel = nullptr;  // hidden: the global port of the line
 };

@@ -172,7 +172,7 @@ class DhcpRelay : public DialogTest {
           if (entry->isVisible()) entry->closeButton->click();
         },
         &form);
-    form.AddBtn->click();
+    form.addButton->click();
     ASSERT_TRUE(Settle(form));
   }
 };
@@ -190,7 +190,7 @@ TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
   auto form = Open<DhcpRelayDialog>();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("DHCP Relay Control: qrx-sim"));
   const QString name = QStringLiteral("relay4");
-  ASSERT_EQ(form->ServersOf(name), 0);
+  ASSERT_EQ(form->serversOf(name), 0);
   for (int i = 1; i <= 4; ++i) {
     const std::string ip = "10.4.0." + std::to_string(i);
     const size_t mark = JournalSize();
@@ -198,17 +198,17 @@ TEST_F(DhcpRelay, AnInterfaceTakesFourServersTheFifthIsRefused) {
     const auto sets = JournalSince(mark);
     ASSERT_EQ(sets.size(), 1u) << "server " << i;
     EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("relay4", ip) + " INTEGER 4"});
-    EXPECT_EQ(form->ServersOf(name), i);
+    EXPECT_EQ(form->serversOf(name), i);
   }
   EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
   // A name differing only in case is another interface.
-  EXPECT_EQ(form->ServersOf(QStringLiteral("RELAY4")), 0);
+  EXPECT_EQ(form->serversOf(QStringLiteral("RELAY4")), 0);
 
   const size_t mark = JournalSize();
   AddThroughEntryWindow(*form, name, QStringLiteral("10.4.0.5"));
   EXPECT_EQ(boxes.texts, QStringList{"One interface can support four bootp servers at most."});
   EXPECT_TRUE(JournalSince(mark).empty());
-  EXPECT_EQ(form->ServersOf(name), 4);
+  EXPECT_EQ(form->serversOf(name), 4);
 }
 
 TEST_F(DhcpRelay, EntryChecksComeBeforeAnyWrite) {
@@ -237,21 +237,21 @@ TEST_F(DhcpRelay, DeleteWritesDestroyForTheSelectedLineOnly) {
   auto form = Open<DhcpRelayDialog>();
   AddThroughEntryWindow(*form, QStringLiteral("del1"), QStringLiteral("10.9.9.9"));
   size_t mark = JournalSize();
-  form->ListView1->clearSelection();
-  form->DeleteBtn->click();  // nothing selected: nothing sent
+  form->serverList->clearSelection();
+  form->deleteButton->click();  // nothing selected: nothing sent
   ASSERT_TRUE(Settle(*form));
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  const auto found = form->ListView1->findItems(QStringLiteral("del1"), Qt::MatchExactly);
+  const auto found = form->serverList->findItems(QStringLiteral("del1"), Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
-  form->ListView1->setCurrentItem(found.first());
+  form->serverList->setCurrentItem(found.first());
   mark = JournalSize();
-  form->DeleteBtn->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   const auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kRelay) + ".3." + RelayIndex("del1", "10.9.9.9") + " INTEGER 6"});
-  EXPECT_EQ(form->ServersOf(QStringLiteral("del1")), 0);
+  EXPECT_EQ(form->serversOf(QStringLiteral("del1")), 0);
 }
 
 // ---------------------------------------------------------------------------

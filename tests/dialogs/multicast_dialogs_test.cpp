@@ -50,12 +50,12 @@ TEST_F(ClearDynamic, ChecksTheFieldsThenWritesTheThreeScalarsInOneSet) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.vid) + " " + c.ip);
-    form->edtVID->setText(QString::fromLatin1(c.vid));
-    form->edtIPAddr->setText(QString::fromLatin1(c.ip));
-    form->cbMultAction->setCurrentIndex(form->cbMultAction->findText("group"));
+    form->vlanIdEdit->setText(QString::fromLatin1(c.vid));
+    form->ipEdit->setText(QString::fromLatin1(c.ip));
+    form->actionCombo->setCurrentIndex(form->actionCombo->findText("group"));
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    form->btnSet->click();
+    form->setButton->click();
     const auto sets = JournalSince(mark);
     if (c.message != nullptr) {
       EXPECT_EQ(boxes.texts, QStringList{c.message});
@@ -76,17 +76,17 @@ class MldGroups : public DialogTest {};
 
 TEST_F(MldGroups, ReadsTheGroupsWithTheirIpv6IndexesAndShowsTheSelectedOne) {
   auto form = Open<MldSnoopingGroupDialog>();
-  ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-  EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
-  QTreeWidgetItem* line = form->ListView1->topLevelItem(0);
-  form->ListView1->setCurrentItem(line);
-  EXPECT_EQ(form->VIDEdit->text(), line->text(0));
-  EXPECT_FALSE(form->edtIPAddress->text().isEmpty());
-  EXPECT_EQ(form->edtIPAddress->text(), line->text(1));
-  EXPECT_EQ(form->edtMAC->text(), line->text(2));
-  form->ListView1->clearSelection();
-  EXPECT_TRUE(form->VIDEdit->text().isEmpty());
-  for (QCheckBox* box : form->IncludePorts->CheckBoxes()) EXPECT_FALSE(box->isChecked());
+  ASSERT_GT(form->groupList->topLevelItemCount(), 0);
+  EXPECT_TRUE(form->statusLabel->text().startsWith("Get: Ok")) << form->statusLabel->text().toStdString();
+  QTreeWidgetItem* line = form->groupList->topLevelItem(0);
+  form->groupList->setCurrentItem(line);
+  EXPECT_EQ(form->vlanIdEdit->text(), line->text(0));
+  EXPECT_FALSE(form->groupAddressEdit->text().isEmpty());
+  EXPECT_EQ(form->groupAddressEdit->text(), line->text(1));
+  EXPECT_EQ(form->sourceAddressEdit->text(), line->text(2));
+  form->groupList->clearSelection();
+  EXPECT_TRUE(form->vlanIdEdit->text().isEmpty());
+  for (QCheckBox* box : form->includePorts->CheckBoxes()) EXPECT_FALSE(box->isChecked());
 }
 
 // ---------------------------------------------------------------------------
@@ -217,7 +217,7 @@ constexpr const char* kGroup = "1.3.6.1.4.1.32473.11.63.8.2.7.9.1";
 
 TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
   auto form = Open<IgmpMulticastVlanGroupDialog>();
-  const int before = form->ListView1->topLevelItemCount();
+  const int before = form->groupList->topLevelItemCount();
   qrxtest::OnNextModal(
       [&](QWidget* window) {
         auto* add = qobject_cast<IgmpMulticastVlanGroupAddDialog*>(window);
@@ -235,29 +235,29 @@ TEST_F(VlanGroups, AddWritesTheRangeWithoutReadingAgainAndDeleteDestroysIt) {
       },
       form.get());
   size_t mark = JournalSize();
-  form->btnAdd->click();
+  form->addButton->click();
   ASSERT_TRUE(Settle(*form));
   EXPECT_EQ(boxes.texts, QStringList{"Please input a valid ip"});
   const std::string index = "12.239.1.1.1.239.1.1.9";
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 4"});
-  EXPECT_EQ(form->ListView1->topLevelItemCount(), before);  // not read again
+  EXPECT_EQ(form->groupList->topLevelItemCount(), before);  // not read again
   EXPECT_TRUE(form->Editor()->request.enabled);
 
-  form->btnRefresh->click();
+  form->refreshButton->click();
   ASSERT_TRUE(Settle(*form));
-  const auto found = form->ListView1->findItems("12", Qt::MatchExactly, 0);
+  const auto found = form->groupList->findItems("12", Qt::MatchExactly, 0);
   ASSERT_EQ(found.size(), 1);
-  form->ListView1->setCurrentItem(found.first());
-  EXPECT_TRUE(form->btnDelete->isEnabled());
+  form->groupList->setCurrentItem(found.first());
+  EXPECT_TRUE(form->deleteButton->isEnabled());
   mark = JournalSize();
-  form->btnDelete->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{std::string(kGroup) + ".4." + index + " INTEGER 6"});
-  EXPECT_TRUE(form->ListView1->findItems("12", Qt::MatchExactly, 0).isEmpty());
+  EXPECT_TRUE(form->groupList->findItems("12", Qt::MatchExactly, 0).isEmpty());
 }
 
 // ---------------------------------------------------------------------------
@@ -273,17 +273,17 @@ TEST_F(IsmVlans, RefreshTwiceStartsOneWalkAndClosingDuringItIsRefused) {
   ASSERT_TRUE(WaitFor([&] { return form->FirstRefreshDone(); }));
   ASSERT_TRUE(Settle(*form));
   ASSERT_TRUE(form->Ready());
-  form->btnRefresh->click();
+  form->refreshButton->click();
   ASSERT_TRUE(form->Editor()->busy);
-  form->ED_VLANName->setText("kept");
-  form->btnRefresh->click();  // the walk runs: ignored, nothing cleared
-  EXPECT_EQ(form->ED_VLANName->text(), QStringLiteral("kept"));
+  form->vlanNameEdit->setText("kept");
+  form->refreshButton->click();  // the walk runs: ignored, nothing cleared
+  EXPECT_EQ(form->vlanNameEdit->text(), QStringLiteral("kept"));
   form->close();
   EXPECT_EQ(boxes.texts, QStringList{"Get data not complete"});
   EXPECT_TRUE(form->isVisible());
   ASSERT_TRUE(Settle(*form));
   EXPECT_TRUE(form->Ready());
-  EXPECT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
+  EXPECT_GT(form->vlanList->topLevelItemCount(), 0);
 }
 
 TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
@@ -301,30 +301,30 @@ TEST_F(IsmVlans, RefusedAddsSendNothingAndKeepThePortListsInTheNextRead) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    form->ED_VLANID->setText(c.vid);
-    form->ED_VLANName->setText(c.name);
-    form->edtSourceIP->setText(c.sourceIp);
+    form->vlanIdEdit->setText(c.vid);
+    form->vlanNameEdit->setText(c.name);
+    form->sourceIpEdit->setText(c.sourceIp);
     boxes.texts.clear();
     const size_t mark = JournalSize();
-    form->btnAdd->click();
+    form->addButton->click();
     EXPECT_EQ(boxes.texts, QStringList{c.message});
     EXPECT_TRUE(JournalSince(mark).empty());
     for (int i : {2, 3, 4}) EXPECT_FALSE(form->Editor()->request.varList.IsExcluded(i)) << i;
   }
   // The next read shows the port lists again.
-  form->btnRefresh->click();
+  form->refreshButton->click();
   ASSERT_TRUE(Settle(*form));
-  ASSERT_GT(form->lvISMVLAN->topLevelItemCount(), 0);
-  EXPECT_GE(form->lvISMVLAN->columnCount(), 5);
-  EXPECT_FALSE(form->lvISMVLAN->topLevelItem(0)->text(2).isEmpty());
+  ASSERT_GT(form->vlanList->topLevelItemCount(), 0);
+  EXPECT_GE(form->vlanList->columnCount(), 5);
+  EXPECT_FALSE(form->vlanList->topLevelItem(0)->text(2).isEmpty());
 }
 
 TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
   auto form = Open<IgmpMulticastVlanTableDialog>();
-  form->ED_VLANID->setText("41");
-  form->ED_VLANName->setText("mv41");
+  form->vlanIdEdit->setText("41");
+  form->vlanNameEdit->setText("mv41");
   size_t mark = JournalSize();
-  form->btnAdd->click();
+  form->addButton->click();
   ASSERT_TRUE(Settle(*form));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -332,19 +332,19 @@ TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
   EXPECT_EQ(Lines(sets[0]), (Strings{k + ".2.41 OCTET_STRING 6D 76 34 31", k + ".8.41 INTEGER 4"}));
   ASSERT_TRUE(form->Ready());
 
-  auto line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  auto line = form->vlanList->findItems("41", Qt::MatchExactly, 0);
   ASSERT_EQ(line.size(), 1);
-  form->lvISMVLAN->setCurrentItem(line.first());
-  EXPECT_TRUE(form->btnSet->isEnabled());
-  EXPECT_TRUE(form->edtSourceIP->isEnabled());
-  EXPECT_FALSE(form->cbxVLANState->isEnabled());
-  EXPECT_EQ(form->cbxVLANState->currentText(), QStringLiteral("enabled"));
-  form->SourcePorts->CheckBox(0)->setChecked(true);
-  form->MemberPorts->CheckBox(1)->setChecked(true);
-  form->TagMemberPorts->CheckBox(2)->setChecked(true);
-  form->edtSourceIP->setText("10.0.0.41");
+  form->vlanList->setCurrentItem(line.first());
+  EXPECT_TRUE(form->setButton->isEnabled());
+  EXPECT_TRUE(form->sourceIpEdit->isEnabled());
+  EXPECT_FALSE(form->stateCombo->isEnabled());
+  EXPECT_EQ(form->stateCombo->currentText(), QStringLiteral("enabled"));
+  form->sourcePorts->CheckBox(0)->setChecked(true);
+  form->memberPorts->CheckBox(1)->setChecked(true);
+  form->taggedMemberPorts->CheckBox(2)->setChecked(true);
+  form->sourceIpEdit->setText("10.0.0.41");
   mark = JournalSize();
-  form->btnSet->click();
+  form->setButton->click();
   ASSERT_TRUE(Settle(*form));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -356,16 +356,16 @@ TEST_F(IsmVlans, AddThenSetWithPortsThenDelete) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << " in " << testing::PrintToString(lines);
   EXPECT_EQ(lines.size(), 7u) << testing::PrintToString(lines);  // the row status (active) with every other column
 
-  line = form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0);
+  line = form->vlanList->findItems("41", Qt::MatchExactly, 0);
   ASSERT_EQ(line.size(), 1);
-  form->lvISMVLAN->setCurrentItem(line.first());
+  form->vlanList->setCurrentItem(line.first());
   mark = JournalSize();
-  form->btnDelete->click();
+  form->deleteButton->click();
   ASSERT_TRUE(Settle(*form));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), Strings{k + ".8.41 INTEGER 6"});
-  EXPECT_TRUE(form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0).isEmpty());
+  EXPECT_TRUE(form->vlanList->findItems("41", Qt::MatchExactly, 0).isEmpty());
 }
 
 }  // namespace

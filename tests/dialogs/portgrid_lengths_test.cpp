@@ -16,10 +16,10 @@
 #include "common/FakeMainWindow.h"
 #include "dialogs/acl/EthernetRuleDialog.h"
 #include "dialogs/layer2/IgmpMulticastVlanTableDialog.h"
-#include "dialogs/layer2/IgmpRouterPortsDialog.h"
 #include "dialogs/layer2/MldSnoopingGroupDialog.h"
 #include "dialogs/layer2/PortMirrorDialog.h"
 #include "dialogs/layer2/PortTrunkDialog.h"
+#include "dialogs/layer2/RouterPortsDialog.h"
 #include "dialogs/layer2/TrafficSegmentationDialog.h"
 #include "dialogs/security/GuestVlanDialog.h"
 #include "dialogs/security/IpMacBindingDialog.h"
@@ -32,6 +32,11 @@ namespace {
 
 using qrxtest::JournalRecord;
 using qrxtest::WaitFor;
+
+// The IGMP router ports dialog, made from the context alone as Show makes dialogs.
+struct IgmpRouterPortsDialog : RouterPortsDialog {
+  explicit IgmpRouterPortsDialog(const DialogContext& context) : RouterPortsDialog(context, Protocol::Igmp) {}
+};
 
 class PortGridLengths;
 
@@ -162,70 +167,70 @@ const DialogCase kDialogs[] = {
      {kTrunk + "3"},
      [](PortGridLengths& t) {
        auto form = t.Show<PortTrunkDialog>();
-       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "1"));
-       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{45, 46}));
-       form->BT_GetClick();
+       ASSERT_TRUE(t.SelectLine(form->trunkList, "1"));
+       EXPECT_EQ(t.Checked(form->memberPorts), (std::vector<int>{45, 46}));
+       form->refreshClicked();
        ASSERT_TRUE(t.Idle(*form));
-       form->ED_Index->setText("3");
-       form->PortEdit->setText("5");
-       form->Combo_Type->setCurrentIndex(0);
-       t.Check(form->MemberPorts, {5, 6});
-       form->BT_SetClick();
+       form->indexEdit->setText("3");
+       form->portEdit->setText("5");
+       form->typeCombo->setCurrentIndex(0);
+       t.Check(form->memberPorts, {5, 6});
+       form->addClicked();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "3"));
-       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{5, 6}));
-       t.Check(form->MemberPorts, {52});
-       form->SetBtnClick();
+       ASSERT_TRUE(t.SelectLine(form->trunkList, "3"));
+       EXPECT_EQ(t.Checked(form->memberPorts), (std::vector<int>{5, 6}));
+       t.Check(form->memberPorts, {52});
+       form->setClicked();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(t.SelectLine(form->LV_PortTrunk, "3"));
-       form->BT_DeleteClick();
+       ASSERT_TRUE(t.SelectLine(form->trunkList, "3"));
+       form->deleteClicked();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->LV_PortTrunk->findItems("3", Qt::MatchExactly, 0).isEmpty());
+       EXPECT_TRUE(form->trunkList->findItems("3", Qt::MatchExactly, 0).isEmpty());
      }},
     {"PortMirror",
      {kMirror + "1", kMirror + "2"},
      [](PortGridLengths& t) {
        auto form = t.Show<PortMirrorDialog>();
-       t.Check(form->IngressPorts, {1, 9});
-       t.Check(form->EgressPorts, {52});
-       form->PortEdit->setText("3");
-       form->BT_SetMemberClick();
+       t.Check(form->ingressPorts, {1, 9});
+       t.Check(form->egressPorts, {52});
+       form->targetPortEdit->setText("3");
+       form->setMemberClicked();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_EQ(t.Checked(form->IngressPorts), (std::vector<int>{1, 9}));
-       EXPECT_EQ(t.Checked(form->EgressPorts), (std::vector<int>{52}));
+       EXPECT_EQ(t.Checked(form->ingressPorts), (std::vector<int>{1, 9}));
+       EXPECT_EQ(t.Checked(form->egressPorts), (std::vector<int>{52}));
      }},
     {"IgmpRouterPorts",
      {kIgmpRouter + "3", kIgmpRouter + "5"},
      [](PortGridLengths& t) {
        auto form = t.Show<IgmpRouterPortsDialog>();
        ASSERT_TRUE(WaitFor([&] { return form->Ready(); }));
-       t.Select(form->ListView1, 0);
-       t.Check(form->StaticPorts, {1, 52});
-       t.Check(form->ForbiddenPorts, {9});
-       form->BT_SetClick();
+       t.Select(form->vlanList, 0);
+       t.Check(form->staticPorts, {1, 52});
+       t.Check(form->forbiddenPorts, {9});
+       form->setClicked();
        ASSERT_TRUE(WaitFor([&] { return form->Ready() && !form->AnyBusy(); }));
-       t.Select(form->ListView1, 0);
-       EXPECT_EQ(t.Checked(form->StaticPorts), (std::vector<int>{1, 52}));
+       t.Select(form->vlanList, 0);
+       EXPECT_EQ(t.Checked(form->staticPorts), (std::vector<int>{1, 52}));
      }},
     {"MldSnoopingGroups",
      {},
      [](PortGridLengths& t) {
        auto form = t.Show<MldSnoopingGroupDialog>();
-       ASSERT_GT(form->ListView1->topLevelItemCount(), 0);
-       form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
-       EXPECT_TRUE(form->StatusPanel0->text().startsWith("Get: Ok")) << form->StatusPanel0->text().toStdString();
+       ASSERT_GT(form->groupList->topLevelItemCount(), 0);
+       form->groupList->setCurrentItem(form->groupList->topLevelItem(0));
+       EXPECT_TRUE(form->statusLabel->text().startsWith("Get: Ok")) << form->statusLabel->text().toStdString();
      }},
     {"TrafficSegmentation",
      {kSegmentation},
      [](PortGridLengths& t) {
        auto form = t.Show<TrafficSegmentationDialog>();
-       t.Select(form->ListView1, 4);
-       t.Check(form->ForwardPorts, {1, 9, 52});
-       form->BT_SetClick();
+       t.Select(form->segmentList, 4);
+       t.Check(form->forwardPorts, {1, 9, 52});
+       form->setClicked();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return form->ListView1->topLevelItemCount() == 52; }));
-       t.Select(form->ListView1, 4);
-       EXPECT_EQ(t.Checked(form->ForwardPorts), (std::vector<int>{1, 9, 52}));
+       ASSERT_TRUE(WaitFor([&] { return form->segmentList->topLevelItemCount() == 52; }));
+       t.Select(form->segmentList, 4);
+       EXPECT_EQ(t.Checked(form->forwardPorts), (std::vector<int>{1, 9, 52}));
      }},
     {"GuestVlan",
      {kGuestPorts},
@@ -242,22 +247,22 @@ const DialogCase kDialogs[] = {
      {kIsm + "3", kIsm + "4", kIsm + "5"},
      [](PortGridLengths& t) {
        auto form = t.Show<IgmpMulticastVlanTableDialog>();
-       form->ED_VLANID->setText("41");
-       form->ED_VLANName->setText("mv41");
-       form->btnAdd->click();
+       form->vlanIdEdit->setText("41");
+       form->vlanNameEdit->setText("mv41");
+       form->addButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->lvISMVLAN, "41"); }));
-       t.Check(form->SourcePorts, {1});
-       t.Check(form->MemberPorts, {2, 52});
-       t.Check(form->TagMemberPorts, {3});
-       form->edtSourceIP->setText("10.0.0.41");
-       form->btnSet->click();
+       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->vlanList, "41"); }));
+       t.Check(form->sourcePorts, {1});
+       t.Check(form->memberPorts, {2, 52});
+       t.Check(form->taggedMemberPorts, {3});
+       form->sourceIpEdit->setText("10.0.0.41");
+       form->setButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->lvISMVLAN, "41"); }));
-       EXPECT_EQ(t.Checked(form->MemberPorts), (std::vector<int>{2, 52}));
-       form->btnDelete->click();
+       ASSERT_TRUE(WaitFor([&] { return form->Ready() && t.SelectLine(form->vlanList, "41"); }));
+       EXPECT_EQ(t.Checked(form->memberPorts), (std::vector<int>{2, 52}));
+       form->deleteButton->click();
        ASSERT_TRUE(t.Idle(*form));
-       EXPECT_TRUE(form->lvISMVLAN->findItems("41", Qt::MatchExactly, 0).isEmpty());
+       EXPECT_TRUE(form->vlanList->findItems("41", Qt::MatchExactly, 0).isEmpty());
      }},
     {"StaticMulticastFilters",
      {kMulticastFilter},

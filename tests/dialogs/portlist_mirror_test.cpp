@@ -57,7 +57,7 @@ TEST_F(PortMirror, OpeningAndRefreshReadTheFourMirrorVariablesOnly) {
     std::function<void()> act;
   } cases[] = {
       {"opening", [&] { Open(form); }},
-      {"Refresh", [&] { form.BT_GetClick(); }},
+      {"Refresh", [&] { form.refreshClicked(); }},
   };
   size_t seen = 0;
   for (const auto& c : cases) {
@@ -76,12 +76,12 @@ TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
   ASSERT_TRUE(Start());
   PortMirrorDialog form(DialogContext{});
   Open(form);
-  Check(form.IngressPorts, {1, 9});
-  Check(form.EgressPorts, {52});
-  form.PortEdit->setText("3");
-  form.CK_Status->setChecked(true);
+  Check(form.ingressPorts, {1, 9});
+  Check(form.egressPorts, {52});
+  form.targetPortEdit->setText("3");
+  form.mirroringBox->setChecked(true);
   MarkJournal();
-  form.BT_SetMemberClick();
+  form.setMemberClicked();
   const auto records = NewRecords();
   ASSERT_EQ(records.size(), 3u);
   ASSERT_EQ(records[0].varbinds.size(), 4u);
@@ -100,8 +100,8 @@ TEST_F(PortMirror, SetMemberWritesAllFourThenEachPortListAlone) {
   EXPECT_EQ(records[2].varbinds[0].oid, kTx);
   EXPECT_EQ(records[2].varbinds[0].value, "00 00 00 00 00 00 10");
   // Read back after the writes.
-  EXPECT_EQ(Checked(form.IngressPorts), (std::vector<int>{1, 9}));
-  EXPECT_TRUE(form.CK_Status->isChecked());
+  EXPECT_EQ(Checked(form.ingressPorts), (std::vector<int>{1, 9}));
+  EXPECT_TRUE(form.mirroringBox->isChecked());
 }
 
 // A write of "Set Member" that fails: the simulator refuses the first write
@@ -127,18 +127,18 @@ TEST_F(PortMirror, AfterAFailedWriteTheChoicesStayAndTheNextRefreshReadsEveryVar
     ASSERT_TRUE(Start(c.switches));
     PortMirrorDialog form(DialogContext{});
     Open(form);
-    form.MirrorBinding()->request.timeout = 60;
-    form.MirrorBinding()->request.retries = 0;
-    Check(form.IngressPorts, {2});
-    const bool state = !form.CK_Status->isChecked();
-    form.CK_Status->setChecked(state);
+    form.mirrorBinding()->request.timeout = 60;
+    form.mirrorBinding()->request.retries = 0;
+    Check(form.ingressPorts, {2});
+    const bool state = !form.mirroringBox->isChecked();
+    form.mirroringBox->setChecked(state);
     MarkJournal();
-    form.BT_SetMemberClick();
+    form.setMemberClicked();
     ASSERT_TRUE(Idle(form));
-    EXPECT_TRUE(form.StatusPanel->text().startsWith("Set:")) << form.StatusPanel->text().toStdString();
-    EXPECT_FALSE(form.StatusPanel->text().contains("Ok")) << form.StatusPanel->text().toStdString();
-    EXPECT_EQ(Checked(form.IngressPorts), (std::vector<int>{2}));
-    EXPECT_EQ(form.CK_Status->isChecked(), state);
+    EXPECT_TRUE(form.statusLabel->text().startsWith("Set:")) << form.statusLabel->text().toStdString();
+    EXPECT_FALSE(form.statusLabel->text().contains("Ok")) << form.statusLabel->text().toStdString();
+    EXPECT_EQ(Checked(form.ingressPorts), (std::vector<int>{2}));
+    EXPECT_EQ(form.mirroringBox->isChecked(), state);
     const auto records = NewRecords();
     ASSERT_EQ(records.size(), c.sent) << "no write after the failed one";
     EXPECT_EQ(records[0].varbinds.size(), 4u);
@@ -152,20 +152,20 @@ TEST_F(PortMirror, AfterAFailedWriteTheChoicesStayAndTheNextRefreshReadsEveryVar
     }
 
     // Other values in the device now; a refresh must bring all four and say Ok.
-    form.MirrorBinding()->request.timeout = 300;
+    form.mirrorBinding()->request.timeout = 300;
     ASSERT_TRUE(SnmpSet(kRx, "x", "2000000000000000"));
     ASSERT_TRUE(SnmpSet(kTx, "x", "0000000000000001"));
     ASSERT_TRUE(SnmpSet(kTarget, "i", "17"));
     ASSERT_TRUE(SnmpSet(kState, "i", "2"));
-    form.CK_Status->setChecked(true);
+    form.mirroringBox->setChecked(true);
     // The operator's click comes in a later turn of the event loop.
     QCoreApplication::processEvents();
-    form.BT_GetClick();
-    EXPECT_EQ(Checked(form.IngressPorts), (std::vector<int>{3}));
-    EXPECT_EQ(Checked(form.EgressPorts), (std::vector<int>{64}));
-    EXPECT_EQ(form.PortEdit->text(), "17");
-    EXPECT_FALSE(form.CK_Status->isChecked());
-    EXPECT_TRUE(form.StatusPanel->text().contains("Ok")) << form.StatusPanel->text().toStdString();
+    form.refreshClicked();
+    EXPECT_EQ(Checked(form.ingressPorts), (std::vector<int>{3}));
+    EXPECT_EQ(Checked(form.egressPorts), (std::vector<int>{64}));
+    EXPECT_EQ(form.targetPortEdit->text(), "17");
+    EXPECT_FALSE(form.mirroringBox->isChecked());
+    EXPECT_TRUE(form.statusLabel->text().contains("Ok")) << form.statusLabel->text().toStdString();
   }
 }
 

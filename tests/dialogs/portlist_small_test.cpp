@@ -17,17 +17,17 @@ class SmallPortLists : public qrxtest::DialogSimTest {};
 TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort) {
   TrafficSegmentationDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.ListView1->topLevelItemCount(), 52);
-  EXPECT_FALSE(form.BT_Set->isEnabled());
-  Select(form.ListView1, 4);
-  EXPECT_EQ(form.Combo_Unit->currentText(), "1");
-  EXPECT_EQ(form.Combo_Port->currentText(), "5");
-  EXPECT_TRUE(form.BT_Set->isEnabled());
-  Check(form.ForwardPorts, {1, 9, 52});
+  ASSERT_EQ(form.segmentList->topLevelItemCount(), 52);
+  EXPECT_FALSE(form.setButton->isEnabled());
+  Select(form.segmentList, 4);
+  EXPECT_EQ(form.unitCombo->currentText(), "1");
+  EXPECT_EQ(form.portCombo->currentText(), "5");
+  EXPECT_TRUE(form.setButton->isEnabled());
+  Check(form.forwardPorts, {1, 9, 52});
   MarkJournal();
-  form.BT_SetClick();
-  EXPECT_TRUE(Checked(form.ForwardPorts).empty());
-  form.BT_GetClick();  // the read after the write is running
+  form.setClicked();
+  EXPECT_TRUE(Checked(form.forwardPorts).empty());
+  form.refreshClicked();  // the read after the write is running
   EXPECT_EQ(LastMessage(), "Refresh not complete");
   ASSERT_TRUE(Idle(form));
   const auto records = NewRecords();
@@ -35,16 +35,16 @@ TEST_F(SmallPortLists, TrafficSegmentationWritesTheForwardPortsOfTheSelectedPort
   ASSERT_EQ(records[0].varbinds.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].oid, "1.3.6.1.4.1.32473.11.63.8.2.12.1.1.2.5");
   EXPECT_EQ(records[0].varbinds[0].value, "80 80 00 00 00 00 10");
-  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.ListView1->topLevelItemCount() == 52; }));
-  Select(form.ListView1, 4);
-  EXPECT_EQ(Checked(form.ForwardPorts), (std::vector<int>{1, 9, 52}));
+  ASSERT_TRUE(qrxtest::WaitFor([&] { return form.segmentList->topLevelItemCount() == 52; }));
+  Select(form.segmentList, 4);
+  EXPECT_EQ(Checked(form.forwardPorts), (std::vector<int>{1, 9, 52}));
 }
 
 TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) {
   PortSecurityDeleteDialog form(DialogContext{});
   Open(form);
-  EXPECT_EQ(form.UnitEdit->text(), "1");
-  EXPECT_FALSE(form.PortEdit->text().isEmpty());
+  EXPECT_EQ(form.unitEdit->text(), "1");
+  EXPECT_FALSE(form.portEdit->text().isEmpty());
   struct Case {
     const char* vlan;
     const char* port;
@@ -60,26 +60,26 @@ TEST_F(SmallPortLists, PortSecurityDeleteChecksItsFieldsAndWritesTheGlobalPort) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    form.edtVlan->setText(c.vlan);
-    form.PortEdit->setText(c.port);
-    form.edtMac->setText(c.mac);
+    form.vlanNameEdit->setText(c.vlan);
+    form.portEdit->setText(c.port);
+    form.macEdit->setText(c.mac);
     messages.clear();
     MarkJournal();
-    form.BT_SetClick();
+    form.setClicked();
     EXPECT_EQ(LastMessage(), c.message);
     EXPECT_TRUE(NewRecords().empty());
     if (std::string(c.message) == "You should input valid port.") {
-      EXPECT_EQ(form.PortEdit->text(), "0");
+      EXPECT_EQ(form.portEdit->text(), "0");
     }
   }
   for (int port : {1, 17, 52}) {
     SCOPED_TRACE(port);
-    form.edtVlan->setText("v10");
-    form.PortEdit->setText(QString::number(port));
-    form.edtMac->setText("001122aabbcc");
+    form.vlanNameEdit->setText("v10");
+    form.portEdit->setText(QString::number(port));
+    form.macEdit->setText("001122aabbcc");
     messages.clear();
     MarkJournal();
-    form.BT_SetClick();
+    form.setClicked();
     EXPECT_TRUE(messages.empty()) << LastMessage();
     const auto records = NewRecords();
     ASSERT_EQ(records.size(), 1u);

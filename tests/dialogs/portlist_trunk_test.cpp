@@ -42,24 +42,24 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
   };
   PortTrunkDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
+  ASSERT_EQ(form.trunkList->topLevelItemCount(), 2);
   for (const AddCase& c : cases) {
     SCOPED_TRACE(c.name);
-    form.BT_GetClick();
-    form.ED_Index->setText(c.index);
-    form.PortEdit->setText(c.port);
-    form.Combo_Type->setCurrentIndex(c.type);
-    for (int p : c.members) form.MemberPorts->CheckBox(p - 1)->setChecked(true);
+    form.refreshClicked();
+    form.indexEdit->setText(c.index);
+    form.portEdit->setText(c.port);
+    form.typeCombo->setCurrentIndex(c.type);
+    for (int p : c.members) form.memberPorts->CheckBox(p - 1)->setChecked(true);
     messages.clear();
     MarkJournal();
-    form.BT_SetClick();
+    form.addClicked();
     ASSERT_TRUE(Idle(form));
     if (*c.message) {
       EXPECT_EQ(LastMessage(), c.message);
       EXPECT_TRUE(NewRecords().empty());
       if (c.members.size() == 9) {  // the ninth box is unchecked again, the eight stay
-        EXPECT_FALSE(form.MemberPorts->CheckBox(c.members.back() - 1)->isChecked());
-        EXPECT_EQ(Checked(form.MemberPorts).size(), 8u);
+        EXPECT_FALSE(form.memberPorts->CheckBox(c.members.back() - 1)->isChecked());
+        EXPECT_EQ(Checked(form.memberPorts).size(), 8u);
       }
       continue;
     }
@@ -77,32 +77,32 @@ TEST_F(PortTrunk, AddChecksItsFieldsInOrderAndWritesOnlyAValidGroup) {
     EXPECT_EQ(vbs[2].value, "2");  // lacp
     EXPECT_EQ(vbs[3].oid, t + "6.3");
     EXPECT_EQ(vbs[3].value, "4");  // createAndGo
-    EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 3);
-    EXPECT_TRUE(form.ED_Index->text().isEmpty());
+    EXPECT_EQ(form.trunkList->topLevelItemCount(), 3);
+    EXPECT_TRUE(form.indexEdit->text().isEmpty());
   }
 }
 
 TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
   PortTrunkDialog form(DialogContext{});
   Open(form);
-  Select(form.LV_PortTrunk, 0);
-  EXPECT_FALSE(form.ED_Index->isEnabled());
-  EXPECT_EQ(form.ED_Index->text(), "1");
-  EXPECT_EQ(form.PortEdit->text(), "45");  // the first of members 45, 46
-  EXPECT_EQ(Checked(form.MemberPorts), (std::vector<int>{45, 46}));
-  EXPECT_TRUE(form.SetBtn->isEnabled());
-  EXPECT_FALSE(form.BT_Set->isEnabled());
+  Select(form.trunkList, 0);
+  EXPECT_FALSE(form.indexEdit->isEnabled());
+  EXPECT_EQ(form.indexEdit->text(), "1");
+  EXPECT_EQ(form.portEdit->text(), "45");  // the first of members 45, 46
+  EXPECT_EQ(Checked(form.memberPorts), (std::vector<int>{45, 46}));
+  EXPECT_TRUE(form.setButton->isEnabled());
+  EXPECT_FALSE(form.addButton->isEnabled());
 
   // The master port must be among the members.
   messages.clear();
-  form.MemberPorts->ClearAll();
-  Check(form.MemberPorts, {2, 3});
-  form.SetBtnClick();
+  form.memberPorts->ClearAll();
+  Check(form.memberPorts, {2, 3});
+  form.setClicked();
   EXPECT_EQ(LastMessage(), "Master port must be checked.");
 
-  form.PortEdit->setText("2");
+  form.portEdit->setText("2");
   MarkJournal();
-  form.SetBtnClick();
+  form.setClicked();
   ASSERT_TRUE(Idle(form));
   auto records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
@@ -111,37 +111,37 @@ TEST_F(PortTrunk, SetWritesTheSelectedGroupAndDeleteWritesOnlyDestroy) {
   EXPECT_EQ(records[0].varbinds[0].value, "2");
   EXPECT_EQ(records[0].varbinds[1].value, "60 00 00 00 00 00 00");
   EXPECT_EQ(records[0].varbinds[3].value, "1");  // active
-  EXPECT_TRUE(form.ED_Index->isEnabled());
-  EXPECT_TRUE(form.ED_Index->text().isEmpty());
+  EXPECT_TRUE(form.indexEdit->isEnabled());
+  EXPECT_TRUE(form.indexEdit->text().isEmpty());
 
   messages.clear();
-  form.BT_DeleteClick();
+  form.deleteClicked();
   EXPECT_EQ(LastMessage(), "Please select trunk group.");
 
-  Select(form.LV_PortTrunk, 1);
+  Select(form.trunkList, 1);
   MarkJournal();
-  form.BT_DeleteClick();
+  form.deleteClicked();
   ASSERT_TRUE(Idle(form));
   records = NewRecords();
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(records[0].varbinds.size(), 1u);
   EXPECT_EQ(records[0].varbinds[0].oid, std::string(kTrunk) + "6.2");
   EXPECT_EQ(records[0].varbinds[0].value, "6");
-  EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 1);
+  EXPECT_EQ(form.trunkList->topLevelItemCount(), 1);
   // Every column is part of the exchanges again.
-  for (QTreeWidgetItem* line = form.LV_PortTrunk->topLevelItem(0); line != nullptr; line = nullptr)
+  for (QTreeWidgetItem* line = form.trunkList->topLevelItem(0); line != nullptr; line = nullptr)
     for (int c = 0; c < line->columnCount(); ++c) EXPECT_FALSE(line->text(c).isEmpty()) << "column " << c;
 }
 
 TEST_F(PortTrunk, PortFieldsTakeOnlyDigits) {
   PortTrunkDialog form(DialogContext{});
   Open(form);
-  form.PortEdit->setFocus();
-  QTest::keyClicks(form.PortEdit, "4a2");
-  EXPECT_EQ(form.PortEdit->text(), "42");
+  form.portEdit->setFocus();
+  QTest::keyClicks(form.portEdit, "4a2");
+  EXPECT_EQ(form.portEdit->text(), "42");
   EXPECT_EQ(beeps, 1);
-  QTest::keyClick(form.PortEdit, Qt::Key_Backspace);
-  EXPECT_EQ(form.PortEdit->text(), "4");
+  QTest::keyClick(form.portEdit, Qt::Key_Backspace);
+  EXPECT_EQ(form.portEdit->text(), "4");
   EXPECT_EQ(beeps, 1);
 }
 
@@ -156,21 +156,21 @@ class RefusingTrunk : public qrxtest::DialogSimTest {
 TEST_F(RefusingTrunk, ARequestErrorLeavesTheFieldsAsTheyAre) {
   PortTrunkDialog form(DialogContext{});
   Open(form);
-  ASSERT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
-  form.ED_Index->setText("3");
-  form.PortEdit->setText("5");
-  form.Combo_Type->setCurrentIndex(0);
-  Check(form.MemberPorts, {5, 6});
+  ASSERT_EQ(form.trunkList->topLevelItemCount(), 2);
+  form.indexEdit->setText("3");
+  form.portEdit->setText("5");
+  form.typeCombo->setCurrentIndex(0);
+  Check(form.memberPorts, {5, 6});
   MarkJournal();
-  form.BT_SetClick();
+  form.addClicked();
   EXPECT_TRUE(messages.empty()) << LastMessage();
   ASSERT_EQ(NewRecords().size(), 1u);  // sent, and refused
-  EXPECT_TRUE(form.StatusPanel->text().startsWith("Set:")) << form.StatusPanel->text().toStdString();
-  EXPECT_FALSE(form.StatusPanel->text().contains("Ok"));
-  EXPECT_EQ(form.ED_Index->text(), "3");
-  EXPECT_EQ(form.PortEdit->text(), "5");
-  EXPECT_EQ(Checked(form.MemberPorts), (std::vector<int>{5, 6}));
-  EXPECT_EQ(form.LV_PortTrunk->topLevelItemCount(), 2);
+  EXPECT_TRUE(form.statusLabel->text().startsWith("Set:")) << form.statusLabel->text().toStdString();
+  EXPECT_FALSE(form.statusLabel->text().contains("Ok"));
+  EXPECT_EQ(form.indexEdit->text(), "3");
+  EXPECT_EQ(form.portEdit->text(), "5");
+  EXPECT_EQ(Checked(form.memberPorts), (std::vector<int>{5, 6}));
+  EXPECT_EQ(form.trunkList->topLevelItemCount(), 2);
 }
 
 }  // namespace

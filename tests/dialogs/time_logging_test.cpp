@@ -249,45 +249,45 @@ QTreeWidgetItem* Line(QTreeWidget* view, const QString& key) {
 
 TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
   auto d = Open<TimeRangeDialog>();
-  EXPECT_TRUE(d->RefreshAllowed()) << "the read at creation allows Refresh";
-  EXPECT_FALSE(d->btnSet->isEnabled());
-  EXPECT_FALSE(d->btnDelete->isEnabled());
+  EXPECT_TRUE(d->refreshAllowed()) << "the read at creation allows Refresh";
+  EXPECT_FALSE(d->editButton->isEnabled());
+  EXPECT_FALSE(d->deleteButton->isEnabled());
   const std::string index = "5.110.105.103.104.116";  // "night", length first
 
   // Missing fields are refused one by one.
-  d->edtName->setText("night");
+  d->nameEdit->setText("night");
   size_t mark = JournalSize();
-  d->btnAddClick();
-  d->edtweekdays->setText("mon,tue");
-  d->btnAddClick();
-  d->edtStart->setText("22:00");
-  d->btnAddClick();
+  d->addClicked();
+  d->weekdaysEdit->setText("mon,tue");
+  d->addClicked();
+  d->startEdit->setText("22:00");
+  d->addClicked();
   EXPECT_EQ(boxes.texts, (QStringList{"Please input the weekdays", "Please select the daily start time",
                                       "Please select the daily end time"}));
   EXPECT_TRUE(JournalSince(mark).empty());
 
-  d->edtEnd->setText("23:59");
-  d->btnAddClick();
-  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->ListView1, "night") != nullptr; }));
+  d->endEdit->setText("23:59");
+  d->addClicked();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->rangeList, "night") != nullptr; }));
   auto sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]), (Strings{O(kRange, "2." + index) + " OCTET_STRING 6D 6F 6E 2C 74 75 65",
                                      O(kRange, "3." + index) + " OCTET_STRING 32 32 3A 30 30",
                                      O(kRange, "4." + index) + " OCTET_STRING 32 33 3A 35 39",
                                      O(kRange, "5." + index) + " INTEGER 4"}));
-  EXPECT_TRUE(d->RefreshAllowed());
+  EXPECT_TRUE(d->refreshAllowed());
 
   // Edit: the selected row, its name no longer editable.
-  Line(d->ListView1, "night")->setSelected(true);
-  EXPECT_TRUE(d->btnSet->isEnabled());
-  EXPECT_FALSE(d->btnAdd->isEnabled());
-  EXPECT_FALSE(d->edtName->isEnabled());
-  EXPECT_EQ(d->edtweekdays->text(), "mon,tue");
-  d->edtweekdays->setText("sat");
+  Line(d->rangeList, "night")->setSelected(true);
+  EXPECT_TRUE(d->editButton->isEnabled());
+  EXPECT_FALSE(d->addButton->isEnabled());
+  EXPECT_FALSE(d->nameEdit->isEnabled());
+  EXPECT_EQ(d->weekdaysEdit->text(), "mon,tue");
+  d->weekdaysEdit->setText("sat");
   mark = JournalSize();
-  d->btnSetClick();
-  EXPECT_TRUE(d->edtName->isEnabled());
-  EXPECT_TRUE(d->edtweekdays->text().isEmpty());
+  d->editClicked();
+  EXPECT_TRUE(d->nameEdit->isEnabled());
+  EXPECT_TRUE(d->weekdaysEdit->text().isEmpty());
   ASSERT_TRUE(Settle(*d));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
@@ -295,21 +295,21 @@ TEST_F(TimeRange, AddEditAndDeleteAddressTheRowByItsName) {
   EXPECT_EQ(SnmpGet(O(kRange, "2." + index)), "sat");
 
   // Delete.
-  ASSERT_NE(Line(d->ListView1, "night"), nullptr);
-  Line(d->ListView1, "night")->setSelected(true);
+  ASSERT_NE(Line(d->rangeList, "night"), nullptr);
+  Line(d->rangeList, "night")->setSelected(true);
   mark = JournalSize();
-  d->btnDeleteClick();
-  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->ListView1, "night") == nullptr; }));
+  d->deleteClicked();
+  ASSERT_TRUE(WaitFor([&] { return !d->AnyBusy() && Line(d->rangeList, "night") == nullptr; }));
   sets = JournalSince(mark);
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(Lines(sets[0]).back(), O(kRange, "5." + index) + " INTEGER 6");
-  EXPECT_TRUE(d->StatusPanel0->text().startsWith("Get: Ok")) << d->StatusPanel0->text().toStdString();
+  EXPECT_TRUE(d->statusLabel->text().startsWith("Get: Ok")) << d->statusLabel->text().toStdString();
 
   // Refresh runs (once the last read has completed) and is refused while one runs.
-  ASSERT_TRUE(d->RefreshAllowed());
-  d->btnGetClick();
-  EXPECT_FALSE(d->RefreshAllowed());
-  ASSERT_TRUE(WaitFor([&] { return d->RefreshAllowed() && !d->AnyBusy(); }));
+  ASSERT_TRUE(d->refreshAllowed());
+  d->refreshClicked();
+  EXPECT_FALSE(d->refreshAllowed());
+  ASSERT_TRUE(WaitFor([&] { return d->refreshAllowed() && !d->AnyBusy(); }));
 }
 
 // The weekdays and the two times are checked before anything is written, by
@@ -344,24 +344,24 @@ TEST_F(TimeRange, AddAndEditSendOnlyValidWeekdaysAndTimes) {
       SCOPED_TRACE(std::string(edit ? "Edit " : "Add ") + c.days + " " + c.start + "-" + c.end);
       const std::string name = edit ? "r" : "a" + std::to_string(&c - cases);
       if (edit) {
-        ASSERT_TRUE(WaitFor([&] { return Line(d->ListView1, "r") != nullptr; }));
-        Line(d->ListView1, "r")->setSelected(true);
+        ASSERT_TRUE(WaitFor([&] { return Line(d->rangeList, "r") != nullptr; }));
+        Line(d->rangeList, "r")->setSelected(true);
       } else {
-        d->edtName->setText(QString::fromStdString(name));
+        d->nameEdit->setText(QString::fromStdString(name));
       }
-      d->edtweekdays->setText(c.days);
-      d->edtStart->setText(c.start);
-      d->edtEnd->setText(c.end);
+      d->weekdaysEdit->setText(c.days);
+      d->startEdit->setText(c.start);
+      d->endEdit->setText(c.end);
       boxes.texts.clear();
       const size_t mark = JournalSize();
-      if (edit) d->btnSetClick();
-      else d->btnAddClick();
+      if (edit) d->editClicked();
+      else d->addClicked();
       ASSERT_TRUE(Settle(*d));
       const auto sets = JournalSince(mark);
       if (*c.message) {
         EXPECT_EQ(boxes.texts, QStringList{c.message});
         EXPECT_TRUE(sets.empty());
-        if (edit) d->ListView1->clearSelection();
+        if (edit) d->rangeList->clearSelection();
         continue;
       }
       EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(" | ").toStdString();
@@ -372,11 +372,11 @@ TEST_F(TimeRange, AddAndEditSendOnlyValidWeekdaysAndTimes) {
     }
     if (!edit) {
       // The row Edit works on.
-      d->edtName->setText("r");
-      d->edtweekdays->setText("mon");
-      d->edtStart->setText("01:00");
-      d->edtEnd->setText("02:00");
-      d->btnAddClick();
+      d->nameEdit->setText("r");
+      d->weekdaysEdit->setText("mon");
+      d->startEdit->setText("01:00");
+      d->endEdit->setText("02:00");
+      d->addClicked();
       ASSERT_TRUE(Settle(*d));
     }
   }
