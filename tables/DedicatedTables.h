@@ -1,7 +1,8 @@
 // The definition tables of the dedicated dialogs, one source file per area in
 // tables/dedicated/. A table is named after what it holds, not after a
-// command. Adding one: its declaration here, and its rows, its definition and
-// its entry in the area's list in that area's file.
+// command. Adding one: its declaration here, its rows and its definition in
+// the area's file, and its place in the area's part of kDedicated
+// (tables/AllTables.cpp).
 #pragma once
 
 #include <span>
@@ -98,18 +99,6 @@ extern const KyVarDefTable PacketContentRuleCPUFilter1;
 // "Single IP": member switches.
 extern const KyVarDefTable MemberSwitches;
 extern const KyVarDefTable MemberSwitchAdd;
-
-// The tables of each area, in the order the area's dialogs use them.
-namespace dedicated {
-std::span<const KyVarDefTable* const> Basic();
-std::span<const KyVarDefTable* const> Bridge();
-std::span<const KyVarDefTable* const> Vlan();
-std::span<const KyVarDefTable* const> Layer2();
-std::span<const KyVarDefTable* const> Lldp();
-std::span<const KyVarDefTable* const> Security();
-std::span<const KyVarDefTable* const> Acl();
-std::span<const KyVarDefTable* const> SingleIp();
-}  // namespace dedicated
 }  // namespace tbl
 
 // Every dedicated table, area by area.

@@ -1,10 +1,10 @@
 #include "tables/DefTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kRmonState[] = {
     {"1.3.6.1.4.1.32473.11.63.8.2.1.2.16", "RMON State", Integer, RW, &opt::DisabledEnabled23},

@@ -1,11 +1,11 @@
 // Definition tables of the "RMON" menu, one per generated command, in menu order.
 #include "tables/DefTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 // "RMON Control": scalar group.
 constexpr KyVarDefRow kRMONSetting1[] = {

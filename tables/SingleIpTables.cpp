@@ -1,13 +1,11 @@
 // Definition tables of the "Single IP" menu, one per generated command, in menu order.
 #include "tables/DefTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-constexpr int32_t K = Access::Key;
-constexpr int32_t RO = Access::Read;
-constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 // "Single IP Control": scalar group.
 constexpr KyVarDefRow kSingleIPControl1[] = {

@@ -2,13 +2,11 @@
 // Access profiles and rules, of the switch and of its CPU filter.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 // "Ethernet Mask ": table, 1 index column.
 constexpr KyVarDefRow kEthernetMask1[] = {
@@ -219,24 +217,4 @@ const KyVarDefTable PayloadRule1{"PayloadRule1", 3, 2, kPayloadRule1};
 const KyVarDefTable EthernetRuleCPUFilter1{"EthernetRuleCPUFilter1", 3, 2, kEthernetRuleCPUFilter1};
 const KyVarDefTable IPRuleCPUFilter1{"IPRuleCPUFilter1", 3, 2, kIPRuleCPUFilter1};
 const KyVarDefTable PacketContentRuleCPUFilter1{"PacketContentRuleCPUFilter1", 3, 2, kPacketContentRuleCPUFilter1};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Acl() {
-  static const KyVarDefTable* const kList[] = {
-      &EthernetMask1,
-      &IPMaskInformation1,
-      &PayloadMaskInformation1,
-      &EthernetMaskCPUFilter1,
-      &IPMaskCPUFilter1,
-      &PacketContentMaskCPUFilter1,
-      &RuleOfEthernetInformation1,
-      &IPRule1,
-      &PayloadRule1,
-      &EthernetRuleCPUFilter1,
-      &IPRuleCPUFilter1,
-      &PacketContentRuleCPUFilter1,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

@@ -2,13 +2,11 @@
 // "Basic Configuration": time, system log, SMTP, 802.3 MAC control and PAUSE, update files.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kNetworkTime[] = {
     {"1.3.6.1.4.1.32473.12.10.11.1", "Network Time State", Integer, RW, &opt::DisabledEnabled23},
@@ -92,23 +90,4 @@ const KyVarDefTable Dot3ControlCounters{"Dot3ControlCounters", 1, 0, kDot3Contro
 const KyVarDefTable Dot3PausePorts{"Dot3PausePorts", 2, 1, kDot3PausePorts};
 const KyVarDefTable Dot3PauseCounters{"Dot3PauseCounters", 1, 0, kDot3PauseCounters};
 const KyVarDefTable UpdateFiles{"UpdateFiles", 3, 1, kUpdateFiles};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Basic() {
-  static const KyVarDefTable* const kList[] = {
-      &NetworkTime,
-      &SummerTimeStatus,
-      &SummerTimeRepeat,
-      &SummerTimeAnnual,
-      &SystemLogServer,
-      &SmtpControl,
-      &Dot3ControlPorts,
-      &Dot3ControlCounters,
-      &Dot3PausePorts,
-      &Dot3PauseCounters,
-      &UpdateFiles,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

@@ -2,13 +2,11 @@
 // "Bridge": the spanning tree.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kStpState[] = {
     {"1.3.6.1.4.1.32473.12.15.1.1", "STP State Control", Integer, RW, &opt::DisabledEnabled23},
@@ -40,15 +38,4 @@ constexpr KyVarDefRow kStpBridgeMstp[] = {
 const KyVarDefTable StpState{"StpState", 0, 0, kStpState};
 const KyVarDefTable StpBridge{"StpBridge", 0, 0, kStpBridge};
 const KyVarDefTable StpBridgeMstp{"StpBridgeMstp", 0, 0, kStpBridgeMstp};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Bridge() {
-  static const KyVarDefTable* const kList[] = {
-      &StpState,
-      &StpBridge,
-      &StpBridgeMstp,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

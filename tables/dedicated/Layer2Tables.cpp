@@ -3,13 +3,11 @@
 // ports, port security, DHCP relay, IGMP and MLD snooping.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kTimeRange[] = {
     {"1.3.6.1.4.1.32473.12.50.3.1.1.1", "Range Name", DisplayString, K},
@@ -139,25 +137,4 @@ const KyVarDefTable IsmVlan{"IsmVlan", 3, 1, kIsmVlan};
 const KyVarDefTable IgmpMulticastVlanGroup{"IgmpMulticastVlanGroup", 2, 3, kIgmpMulticastVlanGroup};
 const KyVarDefTable IgmpClearDynamicIpMulticast{"IgmpClearDynamicIpMulticast", 0, 0, kIgmpClearDynamicIpMulticast};
 const KyVarDefTable MldSnoopingGroups{"MldSnoopingGroups", 3, 3, kMldSnoopingGroups};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Layer2() {
-  static const KyVarDefTable* const kList[] = {
-      &TimeRange,
-      &PortMirror,
-      &TrunkGroup,
-      &LacpAggregationPort,
-      &TrafficSegmentation,
-      &IgmpRouterPortVlan,
-      &MldRouterPortVlan,
-      &PortSecurityDelete,
-      &DhcpRelayServers,
-      &IsmVlan,
-      &IgmpMulticastVlanGroup,
-      &IgmpClearDynamicIpMulticast,
-      &MldSnoopingGroups,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

@@ -2,13 +2,11 @@
 // LLDP: port configuration, local and remote data, the TLVs sent.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 // Port configuration; the TLV set is shown by name.
 constexpr KyVarDefRow kLldpPortConfig[] = {
@@ -86,21 +84,4 @@ const KyVarDefTable LldpDot3RemoteLinkAgg{"LldpDot3RemoteLinkAgg", 2, 3, kLldpDo
 const KyVarDefTable LldpConfigVlanName{"LldpConfigVlanName", 3, 2, kLldpConfigVlanName};
 const KyVarDefTable LldpConfigProtocolVlan{"LldpConfigProtocolVlan", 3, 2, kLldpConfigProtocolVlan};
 const KyVarDefTable LldpConfigProtocol{"LldpConfigProtocol", 3, 2, kLldpConfigProtocol};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Lldp() {
-  static const KyVarDefTable* const kList[] = {
-      &LldpPortConfig,
-      &LldpDot3PortConfig,
-      &LldpLocSysData,
-      &LldpRemote,
-      &LldpDot3LinkAgg,
-      &LldpDot3RemoteLinkAgg,
-      &LldpConfigVlanName,
-      &LldpConfigProtocolVlan,
-      &LldpConfigProtocol,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

@@ -3,13 +3,11 @@
 // safeguard, IP-MAC binding, MAC-based authentication.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kGuestVlan[] = {
     {"1.3.6.1.4.1.32473.12.30.1.1", "Guest VLAN Name", DisplayString, RW},
@@ -158,25 +156,4 @@ const KyVarDefTable SafeguardControl{"SafeguardControl", 0, 0, kSafeguardControl
 const KyVarDefTable IpMacBinding{"IpMacBinding", 3, 1, kIpMacBinding};
 const KyVarDefTable MacEapolStatistics{"MacEapolStatistics", 2, 2, kMacEapolStatistics};
 const KyVarDefTable MacAuthDiagnostics{"MacAuthDiagnostics", 2, 2, kMacAuthDiagnostics};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Security() {
-  static const KyVarDefTable* const kList[] = {
-      &GuestVlan,
-      &GuestVlanDelete,
-      &LoginMethodList,
-      &EnableMethodList,
-      &AacServerHost,
-      &AacServerGroupMember,
-      &RadiusServer,
-      &SslManagement,
-      &SslCertificateFile,
-      &SafeguardControl,
-      &IpMacBinding,
-      &MacEapolStatistics,
-      &MacAuthDiagnostics,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

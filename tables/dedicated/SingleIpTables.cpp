@@ -2,13 +2,11 @@
 // "Single IP": member switches.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 // "Single IP": member switches, and the add window's single-instance list of
 // four of their columns (the instance is set before each write).
@@ -34,14 +32,4 @@ constexpr KyVarDefRow kMemberSwitchAdd[] = {
 
 const KyVarDefTable MemberSwitches{"MemberSwitches", 3, 1, kMemberSwitches};
 const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 0, kMemberSwitchAdd};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> SingleIp() {
-  static const KyVarDefTable* const kList[] = {
-      &MemberSwitches,
-      // (MemberSwitchAdd: four columns of MemberSwitches, served with that table.)
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl

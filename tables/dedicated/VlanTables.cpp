@@ -3,13 +3,11 @@
 // port capabilities.
 #include "tables/DedicatedTables.h"
 #include "tables/OptionTables.h"
+#include "tables/RowShorthands.h"
 
 namespace tbl {
 namespace {
-using enum Syntax;
-[[maybe_unused]] constexpr int32_t K = Access::Key;
-[[maybe_unused]] constexpr int32_t RO = Access::Read;
-[[maybe_unused]] constexpr int32_t RW = Access::Read | Access::Write;
+using namespace rows;
 
 constexpr KyVarDefRow kDot1qNextFreeLocalVlanIndex[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", Integer, RO},
@@ -75,20 +73,4 @@ const KyVarDefTable Dot1qPortVlan{"Dot1qPortVlan", 2, 1, kDot1qPortVlan};
 const KyVarDefTable PortCapabilities{"PortCapabilities", 2, 1, kPortCapabilities};
 const KyVarDefTable StaticMulticastFilter{"StaticMulticastFilter", 3, 3, kStaticMulticastFilter};
 const KyVarDefTable StaticUnicastFilter{"StaticUnicastFilter", 3, 3, kStaticUnicastFilter};
-
-namespace dedicated {
-std::span<const KyVarDefTable* const> Vlan() {
-  static const KyVarDefTable* const kList[] = {
-      &Dot1qNextFreeLocalVlanIndex,
-      &Dot1qVlanNumDeletes,
-      &Dot1qVlanCurrent,
-      &Dot1qVlanGeneral,
-      &Dot1qPortVlan,
-      &PortCapabilities,
-      &StaticMulticastFilter,
-      &StaticUnicastFilter,
-  };
-  return kList;
-}
-}  // namespace dedicated
 }  // namespace tbl
