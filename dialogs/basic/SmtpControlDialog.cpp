@@ -24,19 +24,21 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   setObjectName(QStringLiteral("SMTPControlForm"));
   setWindowTitle(QStringLiteral("SMTP Control Table :") + context.agent);
 
-  FieldGrid fields(this, 1);
-  stateCombo = fields.combo(QStringLiteral("SMTP State"), Name{"CB_Status"});
-  serverAddressEdit = fields.edit(QStringLiteral("SMTP Server Address"), Name{"Ed_SourceAddress"});
-  serverPortEdit = fields.edit(QStringLiteral("SMTP Server Port"), Name{"Ed_SourcePort"});
-  selfMailAddressEdit = fields.edit(QStringLiteral("Self Mail Address"), Name{"Ed_SelfMailAddress"});
-  subjectEdit = fields.edit(QStringLiteral("Test Message Subject"), Name{"ED_Subject"});
-  contentEdit = fields.edit(QStringLiteral("Test Message Content"), Name{"Ed_Content"});
-  sendTestCombo = fields.combo(QStringLiteral("Send Test Message"), Name{"CB_SendTest"});
+  statusBar = MakeStatusBar(this, &statusPanel);
+  KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
+  b->request.timeout = kRequestTimeout;
+  BoundFields fields(this, 1, b);
+  stateCombo = fields.combo(0, QStringLiteral("SMTP State"), Name{"CB_Status"});
+  serverAddressEdit = fields.edit(1, QStringLiteral("SMTP Server Address"), Name{"Ed_SourceAddress"}, "%s");
+  serverPortEdit = fields.edit(2, QStringLiteral("SMTP Server Port"), Name{"Ed_SourcePort"}, "%i{n0x65535l5a}");
+  selfMailAddressEdit = fields.edit(3, QStringLiteral("Self Mail Address"), Name{"Ed_SelfMailAddress"}, "%s");
+  subjectEdit = fields.edit(4, QStringLiteral("Test Message Subject"), Name{"ED_Subject"}, "%s");
+  contentEdit = fields.edit(5, QStringLiteral("Test Message Content"), Name{"Ed_Content"}, "%s");
+  sendTestCombo = fields.combo(kSendTest, QStringLiteral("Send Test Message"), Name{"CB_SendTest"});
   ButtonBar buttons(this);
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Btn_Refresh"}, [this] { refreshClicked(); });
   setButton = buttons.add(QStringLiteral("Set"), Name{"Btn_Set"}, [this] { setClicked(); });
   closeButton = buttons.add(QStringLiteral("Close"), Name{"Button1"}, [this] { closeClicked(); });
-  statusBar = MakeStatusBar(this, &statusPanel);
 
   QGridLayout* grid = fields.layout();
   grid->setColumnMinimumWidth(1, Px(this, 220));
@@ -45,15 +47,6 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
   layout->addLayout(buttons.layout());
   layout->addWidget(statusBar);
 
-  KySNMPRequest2Edits* b = AddBinding(tbl::SmtpControl, true, statusPanel);
-  b->request.timeout = kRequestTimeout;
-  b->AssociateControl(0, stateCombo);
-  b->AssociateEdits(1, "%s", serverAddressEdit);
-  b->AssociateEdits(2, "%i{n0x65535l5a}", serverPortEdit);
-  b->AssociateEdits(3, "%s", selfMailAddressEdit);
-  b->AssociateEdits(4, "%s", subjectEdit);
-  b->AssociateEdits(5, "%s", contentEdit);
-  b->AssociateControl(kSendTest, sendTestCombo);
   // The fields are read again once a write has ended.
   b->setDone = [this](void*, KySNMPRequest2Controls*, const KySNMPError& result) {
     // No mail goes out: the operator need not wait in the progress window.
@@ -62,7 +55,6 @@ SmtpControlDialog::SmtpControlDialog(const DialogContext& context) : SnmpDialog(
     refreshAfterWrite_ = false;
     Refresh();
   };
-
 }
 
 void SmtpControlDialog::FirstRefresh() { Editor()->Refresh(); }

@@ -44,16 +44,21 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   setWindowTitle(QStringLiteral("Spanning Tree Control : ") + context.agent);
   resize(Px(this, 420), Px(this, 380));
 
-  FieldGrid fields(this, FieldGrid::kForm);
-  versionCombo = fields.combo(QStringLiteral("STP Version"), Name{"Combo_STPVersion"});
-  maxAgeEdit = fields.edit(QStringLiteral("Maxi Age (600-4000)"), Name{"ET_AgingTime"});
-  helloTimeEdit = fields.edit(QStringLiteral("Hello Time(100-200)"), Name{"ET_HelloTime"});
-  forwardDelayEdit = fields.edit(QStringLiteral("Forward Delay(400-3000)"), Name{"ET_ForwardDelay"});
-  maxHopsEdit_ = fields.edit(QStringLiteral("Max Hops[1-20]"), Name{"ET_Priority"});
-  txHoldCountEdit_ = fields.edit(QStringLiteral("TX Hold Count (1-10)"), Name{"ED_TxHoldCount"});
-  forwardBpduCombo_ = fields.combo(QStringLiteral("Forwarding BPDU"), Name{"Combo_BPDU"});
-  lbdCombo_ = fields.combo(QStringLiteral("STP LBD"), Name{"Combo_LBD"});
-  lbdRecoverEdit = fields.edit(QStringLiteral("STP LBD Recover time"), Name{"ET_LBDRecover"});
+  statusPanel = AddStatusPanel(this);
+  // The parameters binding first: its status line reports the dialog's errors.
+  params_ = AddBinding(tbl::StpBridge, false, statusPanel);
+  params_->request.timeout = 300;
+  BoundFields fields(this, FieldGrid::kForm, params_);
+  versionCombo = fields.combo(0, QStringLiteral("STP Version"), Name{"Combo_STPVersion"});
+  maxAgeEdit = fields.edit(1, QStringLiteral("Maxi Age (600-4000)"), Name{"ET_AgingTime"}, "%i{n600x4000l4a}");
+  helloTimeEdit = fields.edit(2, QStringLiteral("Hello Time(100-200)"), Name{"ET_HelloTime"}, "%i{n100x200l3a}");
+  forwardDelayEdit =
+      fields.edit(3, QStringLiteral("Forward Delay(400-3000)"), Name{"ET_ForwardDelay"}, "%i{n400x3000l4a}");
+  maxHopsEdit_ = fields.edit(4, QStringLiteral("Max Hops[1-20]"), Name{"ET_Priority"}, "%i{n1x20l2a}");
+  txHoldCountEdit_ = fields.edit(5, QStringLiteral("TX Hold Count (1-10)"), Name{"ED_TxHoldCount"}, "%i{n1x10l2a}");
+  forwardBpduCombo_ = fields.combo(6, QStringLiteral("Forwarding BPDU"), Name{"Combo_BPDU"});
+  lbdCombo_ = fields.combo(7, QStringLiteral("STP LBD"), Name{"Combo_LBD"});
+  lbdRecoverEdit = fields.edit(8, QStringLiteral("STP LBD Recover time"), Name{"ET_LBDRecover"}, "%i{n0x1000000l7a}");
 
   rowView_ = new QTreeWidget(this);
   rowView_->setObjectName(QStringLiteral("ListView1"));
@@ -74,21 +79,7 @@ StpControlDialog::StpControlDialog(const DialogContext& context) : SnmpDialog(co
   layout->addWidget(new QLabel(QStringLiteral("Notes : 2*(Forward Delay - 100) >= Max Age"), this));
   layout->addStretch(1);
   layout->addLayout(buttons);
-  statusPanel = AddStatusPanel(this);
   layout->addWidget(statusPanel->parentWidget());
-
-  // The parameters binding first: its status line reports the dialog's errors.
-  params_ = AddBinding(tbl::StpBridge, false, statusPanel);
-  params_->request.timeout = 300;
-  params_->AssociateControl(0, versionCombo);
-  params_->AssociateEdits(1, "%i{n600x4000l4a}", maxAgeEdit);
-  params_->AssociateEdits(2, "%i{n100x200l3a}", helloTimeEdit);
-  params_->AssociateEdits(3, "%i{n400x3000l4a}", forwardDelayEdit);
-  params_->AssociateEdits(4, "%i{n1x20l2a}", maxHopsEdit_);
-  params_->AssociateEdits(5, "%i{n1x10l2a}", txHoldCountEdit_);
-  params_->AssociateControl(6, forwardBpduCombo_);
-  params_->AssociateControl(7, lbdCombo_);
-  params_->AssociateEdits(8, "%i{n0x1000000l7a}", lbdRecoverEdit);
 
   rowViewBinding_ = AddBinding(tbl::StpBridgeMstp, true, statusPanel);
   rowViewBinding_->request.timeout = 300;

@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "editors/ControlBinding.h"
 #include "editors/PortGrid.h"
 #include "editors/SnmpDialog.h"
 #include "editors/UiSupport.h"
@@ -322,6 +323,24 @@ QComboBox* FieldGrid::combo(const QString& caption, Name name, QCheckBox* box) {
 QComboBox* FieldGrid::hiddenCombo(Name name) {
   QComboBox* c = MakeCombo(dialog_, name.value);
   c->hide();
+  return c;
+}
+
+// ---------------------------------------------------------------------------
+// BoundFields
+
+BoundFields::BoundFields(QWidget* dialog, int columns, KySNMPRequest2Edits* binding)
+    : FieldGrid(dialog, columns), binding_(binding) {}
+
+QLineEdit* BoundFields::edit(int variable, const QString& caption, Name name, const char* format) {
+  QLineEdit* e = FieldGrid::edit(caption, name);
+  binding_->AssociateEdits(variable, format, e);
+  return e;
+}
+
+QComboBox* BoundFields::combo(int variable, const QString& caption, Name name) {
+  QComboBox* c = FieldGrid::combo(caption, name);
+  binding_->AssociateControl(variable, c);
   return c;
 }
 

@@ -32,6 +32,7 @@ class QTabWidget;
 class QTreeWidget;
 class QVBoxLayout;
 class QWidget;
+class KySNMPRequest2Edits;
 class PortGrid;
 class SnmpDialog;
 
@@ -161,6 +162,19 @@ class FieldGrid {
   int next_ = 0;
   int width_ = 2;  // grid columns a group takes
   std::vector<QCheckBox*> boxes_;
+};
+
+// Captioned fields bound to the columns of one binding as they are made
+// (a scalar group or a one-row view): `variable` is the column, `format` the
+// edit's format (as KySNMPRequest2Edits::AssociateEdits takes it).
+class BoundFields : public FieldGrid {
+ public:
+  BoundFields(QWidget* dialog, int columns, KySNMPRequest2Edits* binding);
+  QLineEdit* edit(int variable, const QString& caption, Name name, const char* format);
+  QComboBox* combo(int variable, const QString& caption, Name name);
+
+ private:
+  KySNMPRequest2Edits* binding_;
 };
 
 // The arrangement of the dialogs that write checked fields: the fields at the
