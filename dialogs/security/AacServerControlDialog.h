@@ -20,9 +20,9 @@ class AacServerControlDialog : public SnmpDialog {
   QComboBox* protocolCombo = nullptr;
   QComboBox* rowStateCombo = nullptr;
   QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QLabel* statusLabel = nullptr;
 
  private:
+  QPushButton* closeButton = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

@@ -16,15 +16,15 @@ class GuestVlanDialog : public SnmpDialog {
   QLineEdit* nameEdit = nullptr;
   PortGrid* portGrid = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* deleteButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
+  QPushButton* refreshButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* deleteButton = nullptr;
+  QPushButton* closeButton = nullptr;
   QComboBox* deleteCombo_ = nullptr;  // hidden
   KySNMPRequest2Edits* guest_ = nullptr;
   KySNMPRequest2Edits* delete_ = nullptr;
