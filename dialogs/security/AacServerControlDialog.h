@@ -23,6 +23,5 @@ class AacServerControlDialog : public SnmpDialog {
   QLabel* statusLabel = nullptr;
 
  private:
-  QPushButton* closeButton = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

@@ -21,10 +21,6 @@ class GuestVlanDialog : public SnmpDialog {
   void FirstRefresh() override { refreshClicked(); }
 
  private:
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* deleteButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QComboBox* deleteCombo_ = nullptr;  // hidden
   KySNMPRequest2Edits* guest_ = nullptr;
   KySNMPRequest2Edits* delete_ = nullptr;

@@ -24,6 +24,4 @@ class MacAuthTableDialog : public SnmpDialog {
   void refreshClicked();
   void Read();
   KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
-  QPushButton* closeButton;
 };

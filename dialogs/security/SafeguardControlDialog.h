@@ -27,14 +27,7 @@ class SafeguardControlDialog : public SnmpDialog {
   void checkAll(bool checked);
   void updateSetButton();
 
-  QComboBox* modeCombo = nullptr;
-  QComboBox* alarmCombo = nullptr;
-  QComboBox* currentStateCombo = nullptr;
   QCheckBox* alarmBox = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* checkAllButton = nullptr;
-  QPushButton* clearChecksButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QLabel* statusLabel = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

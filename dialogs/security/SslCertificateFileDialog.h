@@ -29,10 +29,7 @@ class SslCertificateFileDialog : public SnmpDialog {
   void setCheckedClicked();
   void checkAll(bool checked);
 
-  QLineEdit* statusEdit = nullptr;
   QCheckBox* keyFilePathBox = nullptr;
   QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* closeButton = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

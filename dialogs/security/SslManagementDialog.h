@@ -31,8 +31,6 @@ class SslManagementDialog : public SnmpDialog {
   QString CiphersText() const;
 
   QComboBox* versionCombo = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QLabel* statusLabel = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };
