@@ -24,7 +24,7 @@ AacServerControlDialog::AacServerControlDialog(const DialogContext& context) : S
     w->setMinimumWidth(Px(this, 180));
   SettingsLayout layout(this, form.layout());
   setButton = layout.buttons().add(QStringLiteral("Set"), Name{"Button1"}, [this] { setClicked(); });
-  closeButton = layout.buttons().close(Name{"Button2"});
+  layout.buttons().close(Name{"Button2"});
   statusLabel = layout.addStatusBar();
 
   // The window never reads: the status line shows its writes only.

@@ -20,7 +20,6 @@ class AacServerControlDialog : public SnmpDialog {
   QComboBox* protocolCombo = nullptr;
   QComboBox* rowStateCombo = nullptr;
   QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QLabel* statusLabel = nullptr;
 
  private:

@@ -35,11 +35,11 @@ GuestVlanDialog::GuestVlanDialog(const DialogContext& context) : SnmpDialog(cont
   layout.addBelowFields(ports);
   portGrid = AddStandardPortGrid(host);
   ButtonBar& buttons = layout.buttons();
-  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
-  setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
-  deleteButton = buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
-  closeButton = buttons.close(Name{"BT_Close"});
-  for (QPushButton* b : {refreshButton, setButton, deleteButton, closeButton}) b->setMinimumWidth(Px(this, 75));
+  for (QPushButton* b : {buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); }),
+                         buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); }),
+                         buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); }),
+                         buttons.close(Name{"BT_Close"})})
+    b->setMinimumWidth(Px(this, 75));
   statusLabel = layout.addStatusBar();
 
   guest_ = AddBinding(tbl::GuestVlan, false, statusLabel);

@@ -16,10 +16,6 @@ class GuestVlanDialog : public SnmpDialog {
   QLineEdit* nameEdit = nullptr;
   PortGrid* portGrid = nullptr;
   QLabel* statusLabel = nullptr;
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* deleteButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }

@@ -27,7 +27,7 @@ MacAuthTableDialog::MacAuthTableDialog(const DialogContext& context, const KyVar
   messages->setMaximumHeight(Px(this, 60));
   ButtonBar buttons(this);
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"Button1"}, [this] { refreshClicked(); });
-  closeButton = buttons.close(Name{"CloseButton"});
+  buttons.close(Name{"CloseButton"});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(entryList, 1);
   layout->addWidget(messages);

@@ -9,14 +9,9 @@ class MacAuthTableDialog : public SnmpDialog {
   Q_OBJECT
 
  public:
-  void refreshClicked();
-
-  KySNMPRequest2Edits* Editor() const { return Binding(0); }
-
   QTreeWidget* entryList;
   QPlainTextEdit* messages;
   QPushButton* refreshButton;
-  QPushButton* closeButton;
 
  protected:
   MacAuthTableDialog(const DialogContext& context, const KyVarDefTable& table, const char* name,
@@ -26,5 +21,7 @@ class MacAuthTableDialog : public SnmpDialog {
   void FirstRefresh() override;
 
  private:
+  void refreshClicked();
   void Read();
+  KySNMPRequest2Edits* Editor() const { return Binding(0); }
 };

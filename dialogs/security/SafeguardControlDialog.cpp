@@ -34,10 +34,10 @@ SafeguardControlDialog::SafeguardControlDialog(const DialogContext& context) : S
   fallingBox = grid.useBox(Name{"ckFalling"});
   fallingEdit = grid.edit(QStringLiteral("Falling Threshold (20-100%)"), Name{"edtFalling"}, fallingBox);
   modeBox = grid.useBox(Name{"ckMode"});
-  modeCombo = grid.combo(QStringLiteral("Mode"), Name{"cbxMode"}, modeBox);
+  QComboBox* modeCombo = grid.combo(QStringLiteral("Mode"), Name{"cbxMode"}, modeBox);
   alarmBox = grid.useBox(Name{"ckAlarm"});
-  alarmCombo = grid.combo(QStringLiteral("Trap / Log"), Name{"cbxAlarm"}, alarmBox);
-  currentStateCombo = grid.combo(QStringLiteral("Current Status"), Name{"cbxCurrentState"});
+  QComboBox* alarmCombo = grid.combo(QStringLiteral("Trap / Log"), Name{"cbxAlarm"}, alarmBox);
+  QComboBox* currentStateCombo = grid.combo(QStringLiteral("Current Status"), Name{"cbxCurrentState"});
   currentStateCombo->setEnabled(false);
   for (QWidget* w : std::initializer_list<QWidget*>{risingEdit, fallingEdit, modeCombo, alarmCombo, currentStateCombo})
     w->setMinimumWidth(Px(this, 140));
@@ -47,12 +47,11 @@ SafeguardControlDialog::SafeguardControlDialog(const DialogContext& context) : S
   fallingReadLabel->hide();
   SettingsLayout layout(this, grid.layout());
   ButtonBar& buttons = layout.buttons();
-  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
+  buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
   setButton = buttons.add(QStringLiteral("Set Chekced"), Name{"btnSet"}, [this] { setClicked(); });
-  checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"btnCheckAll"}, [this] { checkAll(true); });
-  clearChecksButton =
-      buttons.add(QStringLiteral("Clear Checks"), Name{"btnClearChecks"}, [this] { checkAll(false); });
-  closeButton = buttons.close(Name{"btnClose"});
+  buttons.add(QStringLiteral("Check All"), Name{"btnCheckAll"}, [this] { checkAll(true); });
+  buttons.add(QStringLiteral("Clear Checks"), Name{"btnClearChecks"}, [this] { checkAll(false); });
+  buttons.close(Name{"btnClose"});
   QStatusBar* bar = nullptr;
   statusLabel = layout.addStatusBar(&bar);
   bar->setObjectName(QStringLiteral("stbStatus"));

@@ -10,31 +10,24 @@ class SafeguardControlDialog : public SnmpDialog {
  public:
   explicit SafeguardControlDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void setClicked();
-  void checkAll(bool checked);
-
   QLineEdit* risingEdit = nullptr;
   QLineEdit* fallingEdit = nullptr;
-  QComboBox* modeCombo = nullptr;
-  QComboBox* alarmCombo = nullptr;
-  QComboBox* currentStateCombo = nullptr;
   QCheckBox* risingBox = nullptr;
   QCheckBox* fallingBox = nullptr;
-  QCheckBox* alarmBox = nullptr;
   QCheckBox* modeBox = nullptr;
-  QPushButton* refreshButton = nullptr;
   QPushButton* setButton = nullptr;  // "Set Chekced"
-  QPushButton* checkAllButton = nullptr;
-  QPushButton* clearChecksButton = nullptr;
-  QPushButton* closeButton = nullptr;
-  QLabel* statusLabel = nullptr;
   QLabel* fallingReadLabel = nullptr;  // hidden: the falling threshold last read
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
+  void refreshClicked();
+  void setClicked();
+  void checkAll(bool checked);
   void updateSetButton();
+
+  QCheckBox* alarmBox = nullptr;
+  QLabel* statusLabel = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

@@ -29,17 +29,17 @@ SslCertificateFileDialog::SslCertificateFileDialog(const DialogContext& context)
   keyFilePathEdit = grid.edit(QStringLiteral("Certificate Key File Path"), Name{"ED_KeyFilePath"}, keyFilePathBox);
   fileControlBox = grid.useBox(Name{"CheckBox_FileControl"});
   fileControlCombo = grid.combo(QStringLiteral("Certificate File Control"), Name{"Combox_FileControl"}, fileControlBox);
-  statusEdit = grid.edit(QStringLiteral("Certificate File Show Status"), Name{"ED_Status"});
+  QLineEdit* statusEdit = grid.edit(QStringLiteral("Certificate File Show Status"), Name{"ED_Status"});
   statusEdit->setReadOnly(true);
   for (QLineEdit* e : {ipEdit, filePathEdit, keyFilePathEdit, statusEdit}) e->setMinimumWidth(Px(this, 220));
   SettingsLayout layout(this, grid.layout());
   ButtonBar& buttons = layout.buttons();
-  refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
+  buttons.add(QStringLiteral("Refresh"), Name{"RefreshButton"}, [this] { refreshClicked(); });
   setCheckedButton =
       buttons.add(QStringLiteral("Set Checked "), Name{"SetCheckedButton"}, [this] { setCheckedClicked(); });
   checkAllButton = buttons.add(QStringLiteral("Check All"), Name{"CheckAllButton"}, [this] { checkAll(true); });
   clearAllButton = buttons.add(QStringLiteral("Clear All"), Name{"ClearAllButton"}, [this] { checkAll(false); });
-  closeButton = buttons.close(Name{"CloseButton"});
+  buttons.close(Name{"CloseButton"});
   messages = layout.addMemo(Name{"Memo1"}, 80);
 
   binding_ = AddBinding(tbl::SslCertificateFile, /*asynchronous=*/false, messages);

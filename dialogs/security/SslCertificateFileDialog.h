@@ -10,29 +10,26 @@ class SslCertificateFileDialog : public SnmpDialog {
  public:
   explicit SslCertificateFileDialog(const DialogContext& context);
 
-  void refreshClicked();
-  void setCheckedClicked();
-  void checkAll(bool checked);
-
   QLineEdit* ipEdit = nullptr;
   QLineEdit* filePathEdit = nullptr;
   QLineEdit* keyFilePathEdit = nullptr;
   QComboBox* fileControlCombo = nullptr;
-  QLineEdit* statusEdit = nullptr;
   QCheckBox* ipBox = nullptr;
   QCheckBox* filePathBox = nullptr;
-  QCheckBox* keyFilePathBox = nullptr;
   QCheckBox* fileControlBox = nullptr;
-  QPlainTextEdit* messages = nullptr;
-  QPushButton* refreshButton = nullptr;
   QPushButton* setCheckedButton = nullptr;
   QPushButton* checkAllButton = nullptr;
   QPushButton* clearAllButton = nullptr;
-  QPushButton* closeButton = nullptr;
 
  protected:
   void FirstRefresh() override { refreshClicked(); }
 
  private:
+  void refreshClicked();
+  void setCheckedClicked();
+  void checkAll(bool checked);
+
+  QCheckBox* keyFilePathBox = nullptr;
+  QPlainTextEdit* messages = nullptr;
   KySNMPRequest2Edits* binding_ = nullptr;
 };

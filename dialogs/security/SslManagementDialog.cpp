@@ -36,9 +36,9 @@ SslManagementDialog::SslManagementDialog(const DialogContext& context) : SnmpDia
   cacheTimeoutEdit = form.edit(QStringLiteral("Cache Timeout"), Name{"edtCacheTimeOut"});
   SettingsLayout layout(this, form.layout());
   layout.addBelowFields(cipherSuitesEdit);
-  refreshButton = layout.buttons().add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
+  layout.buttons().add(QStringLiteral("Refresh"), Name{"btnGet"}, [this] { refreshClicked(); });
   setButton = layout.buttons().add(QStringLiteral("Set"), Name{"btnSet"}, [this] { setClicked(); });
-  closeButton = layout.buttons().close(Name{"CloseButton"});
+  layout.buttons().close(Name{"CloseButton"});
   statusLabel = layout.addStatusBar();
 
   binding_ = AddBinding(tbl::SslManagement, /*asynchronous=*/false, statusLabel);

@@ -14,6 +14,15 @@ class SslManagementDialog : public SnmpDialog {
 
   explicit SslManagementDialog(const DialogContext& context);
 
+  QLineEdit* cipherSuitesEdit = nullptr;  // hidden: the octet as read and written
+  QLineEdit* cacheTimeoutEdit = nullptr;
+  std::array<QComboBox*, 4> cipherCombos{};
+  QPushButton* setButton = nullptr;
+
+ protected:
+  void FirstRefresh() override { refreshClicked(); }
+
+ private:
   void refreshClicked();
   void setClicked();
   // The combos from the hidden octet text (first digit, bits 8 4 2 1).
@@ -22,17 +31,6 @@ class SslManagementDialog : public SnmpDialog {
   QString CiphersText() const;
 
   QComboBox* versionCombo = nullptr;
-  QLineEdit* cipherSuitesEdit = nullptr;  // hidden: the octet as read and written
-  QLineEdit* cacheTimeoutEdit = nullptr;
-  std::array<QComboBox*, 4> cipherCombos{};
-  QPushButton* refreshButton = nullptr;
-  QPushButton* setButton = nullptr;
-  QPushButton* closeButton = nullptr;
   QLabel* statusLabel = nullptr;
-
- protected:
-  void FirstRefresh() override { refreshClicked(); }
-
- private:
   KySNMPRequest2Edits* binding_ = nullptr;
 };
