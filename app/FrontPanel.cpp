@@ -1,8 +1,6 @@
 #include "app/FrontPanel.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QMenu>
@@ -366,12 +364,8 @@ void TPanelQRX900Form::FormClose() {
   if (viewer_) viewer_->Show(KyPanelView::Leds);
   if (!leds_) return;
   leds_->StopPolling();
-  leds_->request.enabled = false;
-  // A read in flight ends with its reply or its timeout; the request gives
-  // up waiting after a few seconds anyway.
-  QElapsedTimer waited;
-  waited.start();
-  while (leds_->busy && waited.elapsed() < KySNMPRequest::kDestroyWaitMs)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  // A read in flight ends with its reply or its timeout; the wait gives up
+  // after a few seconds anyway.
+  leds_->StopAndWait();
   leds_.reset();
 }

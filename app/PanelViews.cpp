@@ -1,8 +1,6 @@
 #include "app/PanelViews.h"
 
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -618,10 +616,6 @@ int ChooseVlan(QWidget* owner, int current) {
   int vlan = 0;
   if (result == QDialog::Accepted && list->currentItem()) vlan = list->currentItem()->text(0).toInt();
   // A walk still running ends before the editor goes.
-  editor.request.enabled = false;
-  QElapsedTimer waited;
-  waited.start();
-  while (editor.busy && waited.elapsed() < KySNMPRequest::kDestroyWaitMs)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  editor.StopAndWait();
   return vlan;
 }

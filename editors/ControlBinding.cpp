@@ -436,7 +436,25 @@ void KySNMPRequest2Controls::JoinGroup(std::shared_ptr<BindingGroup> group) {
 
 void KySNMPRequest2Controls::SetIdle() {
   busy = false;
+  for (QEventLoop* loop : idleWaits_) loop->quit();
   if (group_) group_->bindingIdle();
+}
+
+bool KySNMPRequest2Controls::StopAndWait(int timeoutMs) {
+  request.enabled = false;
+  if (!busy) return true;
+  if (!CanWaitNested()) return false;
+  const auto token = self_;
+  QEventLoop loop;
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  idleWaits_.push_back(&loop);
+  limit.start(timeoutMs);
+  loop.exec();
+  if (*token == nullptr) return true;  // the binding went meanwhile
+  idleWaits_.erase(std::find(idleWaits_.begin(), idleWaits_.end(), &loop));
+  return !busy;
 }
 
 // Counts a completion of one of the group's bindings while it runs.
@@ -462,6 +480,8 @@ void KySNMPRequest2Controls::Detach() {
   // A caller waiting for a synchronous exchange of this object returns and
   // touches nothing of it.
   if (syncWait_ && syncWait_->loop != nullptr) syncWait_->loop->quit();
+  for (QEventLoop* loop : idleWaits_) loop->quit();
+  idleWaits_.clear();
 }
 
 bool KySNMPRequest2Controls::CanWaitNested() {

@@ -147,6 +147,15 @@ class KySNMPRequest2Controls {
   bool Apply(bool refreshAfter, bool convert, const std::string& indexList = {},
              const std::vector<std::string>* values = nullptr);
 
+  // Switches the request off (a walk sends no further exchange) and waits,
+  // in a nested event loop, until the exchange in flight has ended (its
+  // reply or its timeout delivered) or `timeoutMs` has passed. True when
+  // nothing runs any more. Inside a completion, where no exchange can be
+  // delivered, it does not wait. The binding may be destroyed during the
+  // wait (the window closes in it): it then returns true and touches
+  // nothing of it.
+  bool StopAndWait(int timeoutMs = KySNMPRequest::kDestroyWaitMs);
+
   QWidget* Owner() const { return owner_; }
   // Puts the binding into the group of its dialog (null: none, unguarded).
   void JoinGroup(std::shared_ptr<BindingGroup> group);
@@ -229,6 +238,7 @@ class KySNMPRequest2Controls {
   std::shared_ptr<KySNMPRequest2Controls*> self_;
   std::shared_ptr<BindingGroup> group_;
   std::shared_ptr<SyncWait> syncWait_;
+  std::vector<QEventLoop*> idleWaits_;  // StopAndWait's loops, ended when busy clears
   int rowsRead_ = 0;          // rows the running or last read delivered
   bool walkStopped_ = false;  // the last walk was switched off before its end
 };

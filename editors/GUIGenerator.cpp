@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -832,10 +831,8 @@ void TSNMPListViewPanel::EditClick() {
 
 void TSNMPListViewPanel::RunRowWindow(bool add) {
   if (!add && editor_->asynchronous) {
-    editor_->request.enabled = false;
-    QElapsedTimer waited;
-    waited.start();
-    while (editor_->busy && waited.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    // A read still running stops before the edit window takes the values.
+    editor_->StopAndWait(1000);
     editor_->request.enabled = true;
   }
   QWidget* owner = window();

@@ -117,12 +117,17 @@ class KySnmpSession : public KySnmpPumpClient {
   // Gives up an asynchronous exchange: its completion never runs and it is
   // not sent again; a reply that still comes is dropped.
   void Abandon(uint64_t exchangeId);
-  // Sends and waits for the reply, the final timeout or a failure.
+  // Sends and waits for the reply, the final timeout or a failure, polling
+  // the socket: the caller's thread does nothing else meanwhile. For callers
+  // without a window (command lines, tests); window code reads and writes
+  // through the binding layer (editors/ControlBinding.h), whose waits keep
+  // the event loop running.
   KySnmpOutcome SendSync(const KySnmpTarget& target, const KySNMPScope& scope, KySnmpOp op,
                          const std::vector<KyVb>& vbs, int32_t maxRepetitions = 0);
   // Several exchanges at once, each with its own target and bindings, all
   // of the same operation: sends them all, then waits until every one has
   // its reply, its final timeout or a failure. Outcomes in the order asked.
+  // It polls as SendSync does: not for window code either.
   struct SyncAsk {
     KySnmpTarget target;
     std::vector<KyVb> vbs;

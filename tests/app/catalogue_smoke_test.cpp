@@ -30,9 +30,7 @@
 
 #include <unistd.h>
 
-#include "app/MenuBar.h"
-#include "app/MenuCatalogue.h"
-#include "app/MenuCommands.h"
+#include "common/CatalogueCommands.h"
 #include "common/FakeMainWindow.h"
 #include "common/QtTestApp.h"
 #include "common/SimProcess.h"
@@ -105,11 +103,6 @@ std::set<std::string> WalkedOids(const std::string& out) {
 
 bool Under(const std::string& oid, const std::string& subtree) {
   return oid.size() > subtree.size() && oid.compare(0, subtree.size(), subtree) == 0 && oid[subtree.size()] == '.';
-}
-
-bool InSnmpV3Menu(const MenuEntry& e) {
-  const auto path = MenuPath(e);
-  return !path.empty() && path.front() == "SNMP V3";
 }
 
 // The status line of a successful read, up to its time.
@@ -219,9 +212,8 @@ class CatalogueSmoke : public ::testing::Test {
     GlobalRetries = saved_.retries;
   }
 
-  // A community run: SNMPv2c, or SNMPv1 with `v1`; or SNMPv3.
+  // A community run: SNMPv2c, or SNMPv1 with `v1`.
   static void UseCommunities(bool v1) { qrxtest::UseSimCommunities(sim_->host(), sim_->port(), v1); }
-  static void UseV3() { qrxtest::UseSimV3(sim_->host(), sim_->port()); }
 
   // Rows the simulator holds for a table's readable columns: the distinct
   // instance suffixes found under them.
@@ -346,16 +338,12 @@ class CatalogueSmoke : public ::testing::Test {
 void CatalogueSmoke::RunAll(bool v1) {
   std::map<std::string, std::vector<std::string>> failures;
   int opened = 0, scalars = 0, tables = 0;
-  for (const MenuEntry& entry : MenuCatalogue()) {
-    if (!entry.IsCommand() || !entry.IsGenerated()) continue;
-    if (InSnmpV3Menu(entry))
-      UseV3();
-    else
-      UseCommunities(v1);
-    const auto reasons = Exercise(entry);
+  for (const MenuEntry* entry : qrxtest::CatalogueCommands(qrxtest::CommandKind::Generated)) {
+    qrxtest::UseSimFor(*entry, sim_->host(), sim_->port(), v1);
+    const auto reasons = Exercise(*entry);
     ++opened;
-    (entry.pattern == CommandPattern::GeneratedScalar ? scalars : tables)++;
-    if (!reasons.empty()) failures[std::string(entry.handler)] = reasons;
+    (entry->pattern == CommandPattern::GeneratedScalar ? scalars : tables)++;
+    if (!reasons.empty()) failures[std::string(entry->handler)] = reasons;
   }
   std::cout << (v1 ? "SNMPv1" : "SNMPv2c") << ": generated commands opened: " << opened << " (" << scalars
             << " scalar, " << tables << " table); table rows listed: " << rowsSeen_ << "; failing: " << failures.size()
@@ -368,13 +356,12 @@ void CatalogueSmoke::RunAll(bool v1) {
   // editor may list a scalar group, as "Statistics Information" does): every
   // one was opened, each in the form its entry calls for.
   int catalogueScalars = 0, catalogueTables = 0;
-  for (const MenuEntry& entry : MenuCatalogue()) {
-    if (!entry.IsCommand() || !entry.IsGenerated()) continue;
-    if (entry.definition == nullptr) {
-      ADD_FAILURE() << entry.handler << " has no definition table";
+  for (const MenuEntry* entry : qrxtest::CatalogueCommands(qrxtest::CommandKind::Generated)) {
+    if (entry->definition == nullptr) {
+      ADD_FAILURE() << entry->handler << " has no definition table";
       continue;
     }
-    (entry.pattern == CommandPattern::GeneratedScalar ? catalogueScalars : catalogueTables)++;
+    (entry->pattern == CommandPattern::GeneratedScalar ? catalogueScalars : catalogueTables)++;
   }
   EXPECT_EQ(opened, catalogueScalars + catalogueTables);
   EXPECT_EQ(scalars, catalogueScalars);
@@ -436,17 +423,16 @@ TEST_F(CatalogueSmoke, EveryRegisteredDedicatedCommandOpensAgainstTheSimulator) 
   UseCommunities(false);
   int all = 0, registered = 0, opened = 0;
   std::map<std::string, std::vector<std::string>> failures;
-  for (const MenuEntry& entry : MenuCatalogue()) {
-    if (!entry.IsCommand() || entry.pattern != CommandPattern::Dedicated) continue;
+  for (const MenuEntry* entry : qrxtest::CatalogueCommands(qrxtest::CommandKind::Dedicated)) {
     ++all;
-    const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(entry);
+    const DedicatedDialogFactory* factory = FindDedicatedDialogFactory(*entry);
     if (factory == nullptr) continue;
     ++registered;
-    const auto reasons = OpenDedicated(entry, *factory, boxes_);
+    const auto reasons = OpenDedicated(*entry, *factory, boxes_);
     if (reasons.empty())
       ++opened;
     else
-      failures[std::string(entry.handler)] = reasons;
+      failures[std::string(entry->handler)] = reasons;
   }
   ClearDedicatedDialogs();
   Dedicated() = {opened, all};

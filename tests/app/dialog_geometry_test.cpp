@@ -37,10 +37,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MenuBar.h"
-#include "app/MenuCatalogue.h"
-#include "app/MenuCommands.h"
-#include "common/FakeMainWindow.h"
+#include "common/CatalogueCommands.h"
 #include "common/QtTestApp.h"
 #include "common/SimSession.h"
 #include "dialogs/RegisterDialogs.h"
@@ -59,31 +56,20 @@ constexpr int kLimitMs = 60000;
 // How long a dialog must stay without exchanges to count as settled.
 constexpr int kQuietMs = 100;
 
-template <typename Done>
-bool RunUntil(Done done) {
-  QElapsedTimer total;
-  total.start();
-  while (!done()) {
-    if (total.elapsed() > kLimitMs) return false;
-    QEventLoop slice;
-    QTimer::singleShot(5, &slice, &QEventLoop::quit);
-    slice.exec();
-  }
-  return true;
-}
-
-bool ExchangesInFlight() { return GlobalSnmp != nullptr && GlobalSnmp->PendingCount() > 0; }
+using qrxtest::ExchangesInFlight;
 
 bool Settle() {
   QElapsedTimer quiet;
   quiet.start();
-  return RunUntil([&] {
-    if (ExchangesInFlight()) {
-      quiet.restart();
-      return false;
-    }
-    return quiet.elapsed() >= kQuietMs;
-  });
+  return qrxtest::RunSlicesUntil(
+      [&] {
+        if (ExchangesInFlight()) {
+          quiet.restart();
+          return false;
+        }
+        return quiet.elapsed() >= kQuietMs;
+      },
+      kLimitMs);
 }
 
 std::string Name(const QWidget* w) {
@@ -199,13 +185,6 @@ std::vector<std::string> GeometryFaults(QWidget* window) {
   return faults;
 }
 
-std::set<std::string> OnlyHandlers() {
-  std::set<std::string> only;
-  if (const char* env = std::getenv("QRX_GEOMETRY_ONLY"))
-    for (const QString& h : QString::fromLocal8Bit(env).split(',', Qt::SkipEmptyParts)) only.insert(h.trimmed().toStdString());
-  return only;
-}
-
 class DialogGeometry : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -226,64 +205,17 @@ class DialogGeometry : public ::testing::Test {
   // Opens the command's windows, checks each once settled and closes it.
   std::vector<std::string> Check(const MenuEntry& entry) {
     std::vector<std::string> faults;
-    const auto path = MenuPath(entry);
-    if (!path.empty() && path.front() == "SNMP V3")
-      qrxtest::UseSimV3(session_->sim().host(), session_->sim().port());
-    else
-      qrxtest::UseSimCommunities(session_->sim().host(), session_->sim().port());
-    RunUntil([] { return !ExchangesInFlight(); });
-
-    qrxtest::FakeMainWindow mainWindow;
-    LaunchTexts texts;
-    texts.agent = "qrx900-sim";
-    MenuCommandContext context;
-    context.owner = mainWindow.Window();
-    context.texts = &texts;
-    context.mainWindow = &mainWindow;
-    context.special = [](const MenuEntry&) {};
-    QSet<QWidget*> before;
-    for (QWidget* w : QApplication::topLevelWidgets()) before.insert(w);
-    bool checked = false;
-    QTimer watcher;
-    watcher.setSingleShot(true);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-      for (QWidget* w : QApplication::allWidgets()) {
-        auto* dialog = qobject_cast<SnmpDialog*>(w);
-        if (dialog != nullptr && dialog->Bindings().waiting()) {
-          watcher.start(10);
-          return;
-        }
-      }
-      std::vector<QPointer<QWidget>> windows;
-      RunUntil([&] {
-        windows.clear();
-        for (QWidget* w : QApplication::topLevelWidgets())
-          if (!before.contains(w) && w->isVisible())
-            windows.push_back(w);
-        return !windows.empty();
-      });
-      Settle();
-      checked = true;
-      for (const QPointer<QWidget>& w : windows) {
-        if (!w) continue;
-        for (const std::string& f : GeometryFaults(w)) faults.push_back(Name(w) + ": " + f);
-      }
-      for (const QPointer<QWidget>& w : windows) {
-        if (!w) continue;
-        w->close();
-        if (w && w->isVisible()) {
-          if (auto* dialog = qobject_cast<QDialog*>(w.data()))
-            dialog->done(QDialog::Rejected);
-          else
-            w->hide();
-        }
-      }
-    });
-    watcher.start(0);
-    RunMenuCommand(entry, context);
-    watcher.stop();
-    if (!checked) faults.push_back("no window was checked");
-    RunUntil([] { return !ExchangesInFlight(); });
+    qrxtest::UseSimFor(entry, session_->sim().host(), session_->sim().port());
+    qrxtest::RunSlicesUntil([] { return !ExchangesInFlight(); }, kLimitMs);
+    const qrxtest::OpenedCommand opened = qrxtest::OpenCommandWindows(
+        entry, "qrx900-sim", Settle,
+        [&](const std::vector<QWidget*>& windows) {
+          for (QWidget* w : windows)
+            for (const std::string& f : GeometryFaults(w)) faults.push_back(Name(w) + ": " + f);
+          return windows;
+        },
+        nullptr, kLimitMs);
+    for (const std::string& problem : opened.problems) faults.push_back(problem);
     return faults;
   }
 
@@ -299,14 +231,11 @@ TEST_F(DialogGeometry, EveryDedicatedDialogFitsItsScreenAndShowsItsTexts) {
   ASSERT_LE(std::abs(pixels.height() - kScreenHeight), 2.0);
   ClearDedicatedDialogs();
   RegisterDedicatedDialogs(DedicatedDialogs());
-  const std::set<std::string> only = OnlyHandlers();
   const char* dpi = std::getenv("QT_FONT_DPI");
-  for (const MenuEntry& entry : MenuCatalogue()) {
-    if (!entry.IsCommand() || entry.pattern != CommandPattern::Dedicated) continue;
-    const std::string handler(entry.handler);
-    if (!only.empty() && !only.count(handler)) continue;
-    for (const std::string& fault : Check(entry))
-      ADD_FAILURE() << handler << " at " << (dpi ? dpi : "96") << " dpi: " << fault;
+  for (const MenuEntry* entry :
+       qrxtest::CatalogueCommands(qrxtest::CommandKind::Dedicated, qrxtest::HandlersNamedIn("QRX_GEOMETRY_ONLY"))) {
+    for (const std::string& fault : Check(*entry))
+      ADD_FAILURE() << entry->handler << " at " << (dpi ? dpi : "96") << " dpi: " << fault;
   }
   ClearDedicatedDialogs();
 }

@@ -109,10 +109,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MenuBar.h"
-#include "app/MenuCatalogue.h"
-#include "app/MenuCommands.h"
-#include "common/FakeMainWindow.h"
+#include "common/CatalogueCommands.h"
 #include "common/QtTestApp.h"
 #include "common/RequestJournal.h"
 #include "common/SimSession.h"
@@ -450,17 +447,6 @@ bool Updating() {
   return v != nullptr && std::string(v) == "1";
 }
 
-std::set<std::string> OnlyHandlers() {
-  std::set<std::string> only;
-  const char* v = std::getenv("QRX_GOLDEN_ONLY");
-  if (v == nullptr) return only;
-  std::stringstream in(v);
-  std::string h;
-  while (std::getline(in, h, ','))
-    if (!h.empty()) only.insert(h);
-  return only;
-}
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::stringstream in(text);
@@ -529,11 +515,6 @@ void WriteFile(const fs::path& path, const std::string& text) {
 // ---------------------------------------------------------------------------
 // The fixture: one simulator with a request journal for the whole suite.
 
-bool InSnmpV3Menu(const MenuEntry& e) {
-  const auto path = MenuPath(e);
-  return !path.empty() && path.front() == "SNMP V3";
-}
-
 class DialogGolden : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -575,45 +556,28 @@ class DialogGolden : public ::testing::Test {
     const uintmax_t size = fs::file_size(journal_, ec);
     return ec ? 0 : size;
   }
-  static bool ExchangesInFlight() { return GlobalSnmp != nullptr && GlobalSnmp->PendingCount() > 0; }
-
-  // Runs the event loop in short slices until `done`, at most kLimitMs.
-  template <typename Done>
-  static bool RunUntil(Done done) {
-    QElapsedTimer total;
-    total.start();
-    while (!done()) {
-      if (total.elapsed() > kLimitMs) return false;
-      QEventLoop slice;
-      QTimer::singleShot(5, &slice, &QEventLoop::quit);
-      slice.exec();
-    }
-    return true;
-  }
-
   // Runs the event loop until no exchange has been in flight and nothing new
   // has come into the request journal for kQuietMs.
   static bool Settle() {
     QElapsedTimer quiet;
     quiet.start();
     uintmax_t size = JournalSize();
-    return RunUntil([&] {
-      const uintmax_t now = JournalSize();
-      if (ExchangesInFlight() || now != size) {
-        size = now;
-        quiet.restart();
-        return false;
-      }
-      return quiet.elapsed() >= kQuietMs;
-    });
+    return qrxtest::RunSlicesUntil(
+        [&] {
+          const uintmax_t now = JournalSize();
+          if (qrxtest::ExchangesInFlight() || now != size) {
+            size = now;
+            quiet.restart();
+            return false;
+          }
+          return quiet.elapsed() >= kQuietMs;
+        },
+        kLimitMs);
   }
 
-  // The windows the command opened: new, visible, and not inside another
-  // one of them; by object name.
-  static std::vector<QWidget*> NewWindows(const QSet<QWidget*>& before) {
-    std::vector<QWidget*> shown;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (!before.contains(w) && w->isVisible()) shown.push_back(w);
+  // Of the windows the command opened, those not inside another one of
+  // them; by object name.
+  static std::vector<QWidget*> OuterWindows(const std::vector<QWidget*>& shown) {
     std::vector<QWidget*> windows;
     for (QWidget* w : shown) {
       bool inner = false;
@@ -636,69 +600,24 @@ class DialogGolden : public ::testing::Test {
   Snapshot Run(const MenuEntry& entry) {
     Snapshot snap;
     boxes_.clear();
-    if (InSnmpV3Menu(entry))
-      qrxtest::UseSimV3(session_->sim().host(), session_->sim().port());
-    else
-      qrxtest::UseSimCommunities(session_->sim().host(), session_->sim().port());
+    qrxtest::UseSimFor(entry, session_->sim().host(), session_->sim().port());
     // Nothing of the last command is left over.
-    if (!RunUntil([] { return !ExchangesInFlight(); })) snap.problems.push_back("the last command's exchanges never ended");
+    if (!qrxtest::RunSlicesUntil([] { return !qrxtest::ExchangesInFlight(); }, kLimitMs))
+      snap.problems.push_back("the last command's exchanges never ended");
     fs::resize_file(journal_, 0);
 
-    qrxtest::FakeMainWindow mainWindow;
-    LaunchTexts texts;
-    texts.agent = kDevice;
-    MenuCommandContext context;
-    context.owner = mainWindow.Window();
-    context.texts = &texts;
-    context.mainWindow = &mainWindow;
-    bool passedOn = false;
-    context.special = [&](const MenuEntry&) { passedOn = true; };
-
-    QSet<QWidget*> before;
-    for (QWidget* w : QApplication::topLevelWidgets()) before.insert(w);
-    bool dumped = false;
-    QTimer watcher;
-    watcher.setSingleShot(true);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-      // Inside the dialog's modal loop, not inside the wait of a synchronous
-      // exchange that the dialog's opening started (its handler goes on
-      // only once the timer's call has returned).
-      for (QWidget* w : QApplication::allWidgets()) {
-        auto* dialog = qobject_cast<SnmpDialog*>(w);
-        if (dialog != nullptr && dialog->Bindings().waiting()) {
-          watcher.start(10);
-          return;
-        }
-      }
-      std::vector<QWidget*> windows;
-      if (!RunUntil([&] { return !(windows = NewWindows(before)).empty(); })) {
-        snap.problems.push_back("no window appeared");
-        return;
-      }
-      if (!Settle()) snap.problems.push_back("did not settle");
-      windows = NewWindows(before);
-      dumped = true;
-      for (QWidget* w : windows) snap.tree += TreeDump(w, std::string(entry.handler)).Run();
-      for (const QString& box : boxes_) snap.tree += "message box: " + Quote(box) + "\n";
-      for (QWidget* w : windows) {
-        QPointer<QWidget> window = w;
-        window->close();
-        if (window && window->isVisible()) {
-          snap.tree += "close refused\n";
-          if (auto* dialog = qobject_cast<QDialog*>(window.data()))
-            dialog->done(QDialog::Rejected);
-          else
-            window->hide();
-        }
-      }
-    });
-    watcher.start(0);
-    const CommandOutcome outcome = RunMenuCommand(entry, context);
-    watcher.stop();
-    if (outcome != CommandOutcome::DialogShown)
-      snap.problems.push_back(passedOn ? "no dialog: passed on to the main window" : "no dialog shown");
-    if (!dumped) snap.problems.push_back("no window was dumped");
-    if (!RunUntil([] { return !ExchangesInFlight(); })) snap.problems.push_back("exchanges still running after close");
+    const qrxtest::OpenedCommand opened = qrxtest::OpenCommandWindows(
+        entry, kDevice, Settle,
+        [&](const std::vector<QWidget*>& shown) {
+          const std::vector<QWidget*> windows = OuterWindows(shown);
+          for (QWidget* w : windows) snap.tree += TreeDump(w, std::string(entry.handler)).Run();
+          for (const QString& box : boxes_) snap.tree += "message box: " + Quote(box) + "\n";
+          return windows;
+        },
+        [&](QWidget*) { snap.tree += "close refused\n"; }, kLimitMs);
+    if (opened.outcome != CommandOutcome::DialogShown)
+      snap.problems.push_back(opened.passedOn ? "no dialog: passed on to the main window" : "no dialog shown");
+    for (const std::string& problem : opened.problems) snap.problems.push_back(problem);
     snap.requests = qrxtest::AskedFor(qrxtest::ReadRequestJournal(journal_));
     return snap;
   }
@@ -721,15 +640,13 @@ class DialogGolden : public ::testing::Test {
   }
 
   void RunAll(bool dedicated) {
-    const std::set<std::string> only = OnlyHandlers();
+    const std::set<std::string> only = qrxtest::HandlersNamedIn("QRX_GOLDEN_ONLY");
     int opened = 0;
-    for (const MenuEntry& entry : MenuCatalogue()) {
-      if (!entry.IsCommand()) continue;
-      if (dedicated ? entry.pattern != CommandPattern::Dedicated : !entry.IsGenerated()) continue;
-      const std::string handler(entry.handler);
-      if (!only.empty() && !only.count(handler)) continue;
+    for (const MenuEntry* entry :
+         qrxtest::CatalogueCommands(dedicated ? qrxtest::CommandKind::Dedicated : qrxtest::CommandKind::Generated, only)) {
+      const std::string handler(entry->handler);
       SCOPED_TRACE(handler);
-      const Snapshot snap = Run(entry);
+      const Snapshot snap = Run(*entry);
       ++opened;
       for (const std::string& p : snap.problems) ADD_FAILURE() << handler << ": " << p;
       if (!snap.problems.empty()) continue;

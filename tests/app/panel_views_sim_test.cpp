@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -22,8 +23,10 @@
 #include "app/FrontPanel.h"
 #include "app/PanelViews.h"
 #include "app/PortTooltip.h"
+#include "editors/LedBinding.h"
 #include "common/SimProcess.h"
 #include "editors/QtSnmpPump.h"
+#include "snmp/Request.h"
 #include "snmp/Session.h"
 #include "tables/OptionTables.h"
 #include "snmp/SessionParams.h"
@@ -322,6 +325,62 @@ TEST_F(PanelViewsSim, LedViewReadsOnlyTheLedsAndATooltipReadsOncePerInterval) {
   ASSERT_TRUE(WaitFor([&] { return !tips->Busy(); }));
   EXPECT_TRUE(tips->Text(5).contains("In: 100.00 Mbit/s, out: 100.00 Mbit/s")) << tips->Text(5).toStdString();
   EXPECT_EQ(tips->Reads(), 2);
+}
+
+// Closing a window while its read is in flight (the agent answers 700 ms
+// late): the close waits for that read's reply, not for the bound of the
+// wait, and leaves nothing behind; no exchange is outstanding once the close
+// has returned, so no reply can come to what has gone.
+TEST_F(PanelViewsSim, ClosingWhileAReadIsInFlightWaitsForItsReplyOnly) {
+  struct Case {
+    const char* what;
+    // Opens the window, lets its read start and closes it; false when the
+    // read was not in flight at the close.
+    std::function<bool()> closeWhileReading;
+  };
+  const Case cases[] = {
+      {"front panel, its LED read",
+       [this] {
+         auto* shown = new TPanelQRX900Form(nullptr, &status);
+         QPointer<TPanelQRX900Form> alive(shown);
+         shown->show();
+         if (!WaitFor([&] { return shown->Leds() != nullptr && shown->Leds()->busy; })) return false;
+         shown->close();  // it deletes itself later
+         return WaitFor([&] {
+           QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+           return alive.isNull();
+         });
+       }},
+      {"VLAN window, its walk of the VLANs",
+       [] {
+         bool reading = false;
+         QTimer cancel;
+         cancel.setInterval(10);
+         QObject::connect(&cancel, &QTimer::timeout, [&] {
+           auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+           if (dialog == nullptr) return;
+           cancel.stop();
+           reading = GlobalSnmp != nullptr && GlobalSnmp->PendingCount() > 0;
+           dialog->reject();
+         });
+         cancel.start();
+         EXPECT_EQ(ChooseVlan(nullptr, 1), 0);
+         return reading;
+       }},
+  };
+  StartSim(Switches({"--fault-delay", "700"}));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Far past the reply, far before the wait's own bound.
+    bool late = false;
+    QTimer marker;
+    marker.setSingleShot(true);
+    QObject::connect(&marker, &QTimer::timeout, [&] { late = true; });
+    marker.start(KySNMPRequest::kDestroyWaitMs / 2);
+    EXPECT_TRUE(c.closeWhileReading()) << "the read was not in flight at the close";
+    EXPECT_FALSE(late) << "the close waited past the read's reply";
+    EXPECT_EQ(GlobalSnmp->PendingCount(), 0u) << "an exchange outlived the close";
+  }
 }
 
 }  // namespace

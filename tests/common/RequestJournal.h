@@ -1,13 +1,12 @@
-// Test helper, header-only: reads the request journal that qrx900-sim writes
-// with "--request-journal FILE" and reduces it to what the manager asked for.
+// Test helper, header-only: reads the two journals qrx900-sim writes.
 //
-// The file holds one record per request PDU the simulator received:
+// The request journal ("--request-journal FILE") holds one record per
+// request PDU the simulator received:
 //
 //   <GET|GETNEXT|GETBULK|SET> <number of varbinds> id=<request-id>[ nr=<n> mr=<m>]
 //   <numeric oid>[ <TYPE> <value>]    one line per varbind, in request order
 //
-// nr= and mr= only for GETBULK; TYPE and value only for SET (as in the SET
-// journal, tests/common/SetJournal.h).
+// nr= and mr= only for GETBULK; TYPE and value only for SET.
 //
 //   qrxtest::SimProcess sim;
 //   ASSERT_TRUE(sim.Start({"--request-journal", path})) << sim.error();
@@ -16,6 +15,18 @@
 //
 // AskedFor keeps what the requester asked for and leaves out how the
 // exchanges carried it (see there).
+//
+// The SET journal ("--journal FILE") holds one record per SET request:
+//
+//   SET <number of varbinds>
+//   <numeric oid> <TYPE> <value>      one line per varbind, in request order
+//
+// In both, TYPE is INTEGER, OCTET_STRING, OBJECT_IDENTIFIER, IpAddress,
+// Counter32, Gauge32, TimeTicks, Opaque, Counter64 or NULL; `value` is the
+// rest of the line after the type and its single space (empty for NULL and
+// empty octets).
+//
+//   auto records = qrxtest::ReadSetJournal(path);
 #pragma once
 
 #include <cstddef>
@@ -41,15 +52,70 @@ struct RequestRecord {
 };
 
 namespace detail {
-[[noreturn]] inline void RequestJournalError(const std::string& path, size_t line, const std::string& what) {
+[[noreturn]] inline void JournalError(const std::string& path, size_t line, const std::string& what) {
   throw std::runtime_error(path + ":" + std::to_string(line) + ": " + what);
 }
 
-inline bool IsRequestOid(const std::string& s) {
+inline bool IsNumericOid(const std::string& s) {
   if (s.empty() || s.front() == '.' || s.back() == '.') return false;
   for (size_t i = 0; i < s.size(); ++i)
     if (s[i] == '.' ? s[i + 1] == '.' : (s[i] < '0' || s[i] > '9')) return false;
   return true;
+}
+
+inline bool IsJournalType(const std::string& t) {
+  static const char* const kTypes[] = {"INTEGER",   "OCTET_STRING", "OBJECT_IDENTIFIER", "IpAddress", "Counter32",
+                                       "Gauge32",   "TimeTicks",    "Opaque",            "Counter64", "NULL"};
+  for (const char* k : kTypes)
+    if (t == k) return true;
+  return false;
+}
+
+// A varbind line of a SET: "<oid> <TYPE> [value]".
+inline RequestVarbind SetVarbind(const std::string& path, size_t lineNo, const std::string& line) {
+  const size_t sp1 = line.find(' ');
+  if (sp1 == std::string::npos) JournalError(path, lineNo, "expected \"<oid> <TYPE> [value]\": " + line);
+  const size_t sp2 = line.find(' ', sp1 + 1);
+  RequestVarbind vb;
+  vb.oid = line.substr(0, sp1);
+  vb.type = line.substr(sp1 + 1, sp2 == std::string::npos ? std::string::npos : sp2 - sp1 - 1);
+  if (sp2 != std::string::npos) vb.value = line.substr(sp2 + 1);
+  if (!IsNumericOid(vb.oid)) JournalError(path, lineNo, "bad OID: " + vb.oid);
+  if (!IsJournalType(vb.type)) JournalError(path, lineNo, "unknown type: " + vb.type);
+  return vb;
+}
+
+// The varbind count of a record's first line.
+inline size_t VarbindCount(const std::string& path, size_t lineNo, const std::string& count, const std::string& line) {
+  if (count.empty() || count.size() > 6 || count.find_first_not_of("0123456789") != std::string::npos)
+    JournalError(path, lineNo, "bad varbind count: " + line);
+  return static_cast<size_t>(std::stoul(count));
+}
+
+// The records of a journal: a first line that says how many varbind lines
+// follow, then those. begin(record, line, lineNo) reads the first line into
+// a new record and returns the count; varbind(record, line, lineNo) adds one
+// varbind line. Empty when the file is missing.
+template <typename Record, typename Begin, typename Varbind>
+std::vector<Record> ReadRecords(const std::string& path, Begin begin, Varbind varbind) {
+  std::vector<Record> records;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return records;
+  std::string line;
+  size_t lineNo = 0;
+  size_t pending = 0;  // varbind lines still expected by the current record
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (pending == 0) {
+      records.emplace_back();
+      pending = begin(records.back(), line, lineNo);
+      continue;
+    }
+    varbind(records.back(), line, lineNo);
+    --pending;
+  }
+  if (pending != 0) JournalError(path, lineNo, "record cut short: " + std::to_string(pending) + " varbind(s) missing");
+  return records;
 }
 
 // "key=<number>" -> the number; false when the word is something else.
@@ -72,55 +138,34 @@ inline bool StrictlyInside(const std::string& oid, const std::string& root) {
 // Every record in the file (empty when the file is missing); throws
 // std::runtime_error on a malformed file.
 inline std::vector<RequestRecord> ReadRequestJournal(const std::string& path) {
-  std::vector<RequestRecord> records;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return records;
-  std::string line;
-  size_t lineNo = 0;
-  size_t pending = 0;  // varbind lines still expected by the current record
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (pending == 0) {
-      std::istringstream words(line);
-      RequestRecord r;
-      std::string count, id;
-      words >> r.op >> count >> id;
-      if (r.op != "GET" && r.op != "GETNEXT" && r.op != "GETBULK" && r.op != "SET")
-        detail::RequestJournalError(path, lineNo, "expected \"<GET|GETNEXT|GETBULK|SET> <count> id=<n>\": " + line);
-      if (count.empty() || count.size() > 6 || count.find_first_not_of("0123456789") != std::string::npos)
-        detail::RequestJournalError(path, lineNo, "bad varbind count: " + line);
-      if (!detail::KeyNumber(id, "id", r.id)) detail::RequestJournalError(path, lineNo, "bad request id: " + line);
-      if (r.op == "GETBULK") {
-        std::string nr, mr;
-        words >> nr >> mr;
-        if (!detail::KeyNumber(nr, "nr", r.nonRepeaters) || !detail::KeyNumber(mr, "mr", r.maxRepetitions))
-          detail::RequestJournalError(path, lineNo, "GETBULK without nr= and mr=: " + line);
-      }
-      std::string rest;
-      if (words >> rest) detail::RequestJournalError(path, lineNo, "unexpected words: " + line);
-      pending = static_cast<size_t>(std::stoul(count));
-      records.push_back(std::move(r));
-      continue;
+  auto begin = [&](RequestRecord& r, const std::string& line, size_t lineNo) {
+    std::istringstream words(line);
+    std::string count, id;
+    words >> r.op >> count >> id;
+    if (r.op != "GET" && r.op != "GETNEXT" && r.op != "GETBULK" && r.op != "SET")
+      detail::JournalError(path, lineNo, "expected \"<GET|GETNEXT|GETBULK|SET> <count> id=<n>\": " + line);
+    const size_t varbinds = detail::VarbindCount(path, lineNo, count, line);
+    if (!detail::KeyNumber(id, "id", r.id)) detail::JournalError(path, lineNo, "bad request id: " + line);
+    if (r.op == "GETBULK") {
+      std::string nr, mr;
+      words >> nr >> mr;
+      if (!detail::KeyNumber(nr, "nr", r.nonRepeaters) || !detail::KeyNumber(mr, "mr", r.maxRepetitions))
+        detail::JournalError(path, lineNo, "GETBULK without nr= and mr=: " + line);
     }
-    RequestVarbind vb;
-    const size_t sp1 = line.find(' ');
-    vb.oid = line.substr(0, sp1);
-    if (records.back().op == "SET") {
-      if (sp1 == std::string::npos) detail::RequestJournalError(path, lineNo, "expected \"<oid> <TYPE> [value]\": " + line);
-      const size_t sp2 = line.find(' ', sp1 + 1);
-      vb.type = line.substr(sp1 + 1, sp2 == std::string::npos ? std::string::npos : sp2 - sp1 - 1);
-      if (sp2 != std::string::npos) vb.value = line.substr(sp2 + 1);
-      if (vb.type.empty()) detail::RequestJournalError(path, lineNo, "no type: " + line);
-    } else if (sp1 != std::string::npos) {
-      detail::RequestJournalError(path, lineNo, "expected an OID alone: " + line);
+    std::string rest;
+    if (words >> rest) detail::JournalError(path, lineNo, "unexpected words: " + line);
+    return varbinds;
+  };
+  auto varbind = [&](RequestRecord& r, const std::string& line, size_t lineNo) {
+    if (r.op == "SET") {
+      r.varbinds.push_back(detail::SetVarbind(path, lineNo, line));
+      return;
     }
-    if (!detail::IsRequestOid(vb.oid)) detail::RequestJournalError(path, lineNo, "bad OID: " + vb.oid);
-    records.back().varbinds.push_back(std::move(vb));
-    --pending;
-  }
-  if (pending != 0)
-    detail::RequestJournalError(path, lineNo, "record cut short: " + std::to_string(pending) + " varbind(s) missing");
-  return records;
+    if (line.find(' ') != std::string::npos) detail::JournalError(path, lineNo, "expected an OID alone: " + line);
+    if (!detail::IsNumericOid(line)) detail::JournalError(path, lineNo, "bad OID: " + line);
+    r.varbinds.push_back({line, {}, {}});
+  };
+  return detail::ReadRecords<RequestRecord>(path, begin, varbind);
 }
 
 // What the requester asked for, one line per item, independent of how its
@@ -176,6 +221,25 @@ inline std::string AskedFor(const std::vector<RequestRecord>& records) {
     }
   }
   return out;
+}
+
+// The SET journal: one record a SET request.
+using JournalVarbind = RequestVarbind;
+struct JournalRecord {
+  std::vector<JournalVarbind> varbinds;
+};
+
+// Every record in the file (empty when the file is missing); throws
+// std::runtime_error on a malformed file.
+inline std::vector<JournalRecord> ReadSetJournal(const std::string& path) {
+  auto begin = [&](JournalRecord&, const std::string& line, size_t lineNo) {
+    if (line.rfind("SET ", 0) != 0) detail::JournalError(path, lineNo, "expected \"SET <count>\": " + line);
+    return detail::VarbindCount(path, lineNo, line.substr(4), line);
+  };
+  auto varbind = [&](JournalRecord& r, const std::string& line, size_t lineNo) {
+    r.varbinds.push_back(detail::SetVarbind(path, lineNo, line));
+  };
+  return detail::ReadRecords<JournalRecord>(path, begin, varbind);
 }
 
 }  // namespace qrxtest

@@ -32,7 +32,7 @@
 
 #include "common/FakeMainWindow.h"
 #include "common/QtTestApp.h"
-#include "common/SetJournal.h"
+#include "common/RequestJournal.h"
 #include "common/SimSession.h"
 #include "editors/DialogContext.h"
 #include "editors/QtSnmpPump.h"

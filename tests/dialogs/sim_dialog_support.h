@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/QtTestApp.h"
-#include "common/SetJournal.h"
+#include "common/RequestJournal.h"
 #include "common/SimSession.h"
 #include "editors/PortGrid.h"
 #include "editors/QtSnmpPump.h"

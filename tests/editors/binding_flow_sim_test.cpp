@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "common/SetJournal.h"
+#include "common/RequestJournal.h"
 #include "common/SimSession.h"
 #include "editors/ControlBinding.h"
 #include "editors/Errors.h"

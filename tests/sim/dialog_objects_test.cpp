@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "common/SetJournal.h"
+#include "common/RequestJournal.h"
 #include "tests/sim/SimFixture.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "common/RequestJournal.h"
-#include "common/SetJournal.h"
 #include "sim/SimJournal.h"
 #include "tests/sim/SimFixture.h"
 

@@ -10,7 +10,7 @@
 #include <set>
 #include <sstream>
 
-#include "common/SetJournal.h"
+#include "common/RequestJournal.h"
 #include "sim/SimModel.h"
 #include "tables/DefTables.h"
 #include "tests/sim/SimFixture.h"
