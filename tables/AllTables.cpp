@@ -186,91 +186,19 @@ const KyVarDefTable* const kGenerated[] = {
     &tbl::NeighborSwitch1,
 };
 
-// The dedicated dialogs' tables, area by area, each area in the order its
-// dialogs use them; the rows are in tables/dedicated/, one file per area.
-const KyVarDefTable* const kDedicated[] = {
-    // "Basic Configuration"
-    &tbl::NetworkTime,
-    &tbl::SummerTimeStatus,
-    &tbl::SummerTimeRepeat,
-    &tbl::SummerTimeAnnual,
-    &tbl::SystemLogServer,
-    &tbl::SmtpControl,
-    &tbl::Dot3ControlPorts,
-    &tbl::Dot3ControlCounters,
-    &tbl::Dot3PausePorts,
-    &tbl::Dot3PauseCounters,
-    &tbl::UpdateFiles,
-    // "Bridge"
-    &tbl::StpState,
-    &tbl::StpBridge,
-    &tbl::StpBridgeMstp,
-    // 802.1Q VLANs
-    &tbl::Dot1qNextFreeLocalVlanIndex,
-    &tbl::Dot1qVlanNumDeletes,
-    &tbl::Dot1qVlanCurrent,
-    &tbl::Dot1qVlanGeneral,
-    &tbl::Dot1qPortVlan,
-    &tbl::PortCapabilities,
-    &tbl::StaticMulticastFilter,
-    &tbl::StaticUnicastFilter,
-    // "Layer 2 Management"
-    &tbl::TimeRange,
-    &tbl::PortMirror,
-    &tbl::TrunkGroup,
-    &tbl::LacpAggregationPort,
-    &tbl::TrafficSegmentation,
-    &tbl::IgmpRouterPortVlan,
-    &tbl::MldRouterPortVlan,
-    &tbl::PortSecurityDelete,
-    &tbl::DhcpRelayServers,
-    &tbl::IsmVlan,
-    &tbl::IgmpMulticastVlanGroup,
-    &tbl::IgmpClearDynamicIpMulticast,
-    &tbl::MldSnoopingGroups,
-    // LLDP
-    &tbl::LldpPortConfig,
-    &tbl::LldpDot3PortConfig,
-    &tbl::LldpLocSysData,
-    &tbl::LldpRemote,
-    &tbl::LldpDot3LinkAgg,
-    &tbl::LldpDot3RemoteLinkAgg,
-    &tbl::LldpConfigVlanName,
-    &tbl::LldpConfigProtocolVlan,
-    &tbl::LldpConfigProtocol,
-    // "Security Management"
-    &tbl::GuestVlan,
-    &tbl::GuestVlanDelete,
-    &tbl::LoginMethodList,
-    &tbl::EnableMethodList,
-    &tbl::AacServerHost,
-    &tbl::AacServerGroupMember,
-    &tbl::RadiusServer,
-    &tbl::SslManagement,
-    &tbl::SslCertificateFile,
-    &tbl::SafeguardControl,
-    &tbl::IpMacBinding,
-    &tbl::MacEapolStatistics,
-    &tbl::MacAuthDiagnostics,
-    // Access profiles and rules
-    &tbl::EthernetMask1,
-    &tbl::IPMaskInformation1,
-    &tbl::PayloadMaskInformation1,
-    &tbl::EthernetMaskCPUFilter1,
-    &tbl::IPMaskCPUFilter1,
-    &tbl::PacketContentMaskCPUFilter1,
-    &tbl::RuleOfEthernetInformation1,
-    &tbl::IPRule1,
-    &tbl::PayloadRule1,
-    &tbl::EthernetRuleCPUFilter1,
-    &tbl::IPRuleCPUFilter1,
-    &tbl::PacketContentRuleCPUFilter1,
-    // "Single IP" (MemberSwitchAdd, four columns of MemberSwitches, is served with that table)
-    &tbl::MemberSwitches,
-};
 }  // namespace
 
-std::span<const KyVarDefTable* const> DedicatedTables() { return kDedicated; }
+std::span<const KyVarDefTable* const> DedicatedTables() {
+  // Area by area; each area's list ends its file in tables/dedicated/.
+  static const std::vector<const KyVarDefTable*> all = [] {
+    std::vector<const KyVarDefTable*> v;
+    for (auto area : {tbl::area::kBasic, tbl::area::kBridge, tbl::area::kVlan, tbl::area::kLayer2, tbl::area::kLldp,
+                      tbl::area::kSecurity, tbl::area::kAcl, tbl::area::kSingleIp})
+      v.insert(v.end(), area.begin(), area.end());
+    return v;
+  }();
+  return all;
+}
 
 std::span<const KyVarDefTable* const> AllDefinitionTables() {
   static const std::vector<const KyVarDefTable*> all = [] {

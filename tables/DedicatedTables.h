@@ -1,8 +1,7 @@
 // The definition tables of the dedicated dialogs, one source file per area in
 // tables/dedicated/. A table is named after what it holds, not after a
-// command. Adding one: its declaration here, its rows and its definition in
-// the area's file, and its place in the area's part of kDedicated
-// (tables/AllTables.cpp).
+// command. Adding one: its declaration here; its rows, its definition and its
+// place in the area's list in the area's file.
 #pragma once
 
 #include <span>
@@ -99,6 +98,12 @@ extern const KyVarDefTable PacketContentRuleCPUFilter1;
 // "Single IP": member switches.
 extern const KyVarDefTable MemberSwitches;
 extern const KyVarDefTable MemberSwitchAdd;
+
+// Each area's tables, in the order its dialogs use them: the list at the end
+// of the area's file.
+namespace area {
+extern const std::span<const KyVarDefTable* const> kBasic, kBridge, kVlan, kLayer2, kLldp, kSecurity, kAcl, kSingleIp;
+}  // namespace area
 }  // namespace tbl
 
 // Every dedicated table, area by area.

@@ -217,4 +217,23 @@ const KyVarDefTable PayloadRule1{"PayloadRule1", 3, 2, kPayloadRule1};
 const KyVarDefTable EthernetRuleCPUFilter1{"EthernetRuleCPUFilter1", 3, 2, kEthernetRuleCPUFilter1};
 const KyVarDefTable IPRuleCPUFilter1{"IPRuleCPUFilter1", 3, 2, kIPRuleCPUFilter1};
 const KyVarDefTable PacketContentRuleCPUFilter1{"PacketContentRuleCPUFilter1", 3, 2, kPacketContentRuleCPUFilter1};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &EthernetMask1,
+    &IPMaskInformation1,
+    &PayloadMaskInformation1,
+    &EthernetMaskCPUFilter1,
+    &IPMaskCPUFilter1,
+    &PacketContentMaskCPUFilter1,
+    &RuleOfEthernetInformation1,
+    &IPRule1,
+    &PayloadRule1,
+    &EthernetRuleCPUFilter1,
+    &IPRuleCPUFilter1,
+    &PacketContentRuleCPUFilter1,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kAcl{kAreaTables};
 }  // namespace tbl

@@ -90,4 +90,22 @@ const KyVarDefTable Dot3ControlCounters{"Dot3ControlCounters", 1, 0, kDot3Contro
 const KyVarDefTable Dot3PausePorts{"Dot3PausePorts", 2, 1, kDot3PausePorts};
 const KyVarDefTable Dot3PauseCounters{"Dot3PauseCounters", 1, 0, kDot3PauseCounters};
 const KyVarDefTable UpdateFiles{"UpdateFiles", 3, 1, kUpdateFiles};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &NetworkTime,
+    &SummerTimeStatus,
+    &SummerTimeRepeat,
+    &SummerTimeAnnual,
+    &SystemLogServer,
+    &SmtpControl,
+    &Dot3ControlPorts,
+    &Dot3ControlCounters,
+    &Dot3PausePorts,
+    &Dot3PauseCounters,
+    &UpdateFiles,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kBasic{kAreaTables};
 }  // namespace tbl

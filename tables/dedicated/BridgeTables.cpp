@@ -38,4 +38,14 @@ constexpr KyVarDefRow kStpBridgeMstp[] = {
 const KyVarDefTable StpState{"StpState", 0, 0, kStpState};
 const KyVarDefTable StpBridge{"StpBridge", 0, 0, kStpBridge};
 const KyVarDefTable StpBridgeMstp{"StpBridgeMstp", 0, 0, kStpBridgeMstp};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &StpState,
+    &StpBridge,
+    &StpBridgeMstp,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kBridge{kAreaTables};
 }  // namespace tbl

@@ -137,4 +137,24 @@ const KyVarDefTable IsmVlan{"IsmVlan", 3, 1, kIsmVlan};
 const KyVarDefTable IgmpMulticastVlanGroup{"IgmpMulticastVlanGroup", 2, 3, kIgmpMulticastVlanGroup};
 const KyVarDefTable IgmpClearDynamicIpMulticast{"IgmpClearDynamicIpMulticast", 0, 0, kIgmpClearDynamicIpMulticast};
 const KyVarDefTable MldSnoopingGroups{"MldSnoopingGroups", 3, 3, kMldSnoopingGroups};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &TimeRange,
+    &PortMirror,
+    &TrunkGroup,
+    &LacpAggregationPort,
+    &TrafficSegmentation,
+    &IgmpRouterPortVlan,
+    &MldRouterPortVlan,
+    &PortSecurityDelete,
+    &DhcpRelayServers,
+    &IsmVlan,
+    &IgmpMulticastVlanGroup,
+    &IgmpClearDynamicIpMulticast,
+    &MldSnoopingGroups,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kLayer2{kAreaTables};
 }  // namespace tbl

@@ -84,4 +84,20 @@ const KyVarDefTable LldpDot3RemoteLinkAgg{"LldpDot3RemoteLinkAgg", 2, 3, kLldpDo
 const KyVarDefTable LldpConfigVlanName{"LldpConfigVlanName", 3, 2, kLldpConfigVlanName};
 const KyVarDefTable LldpConfigProtocolVlan{"LldpConfigProtocolVlan", 3, 2, kLldpConfigProtocolVlan};
 const KyVarDefTable LldpConfigProtocol{"LldpConfigProtocol", 3, 2, kLldpConfigProtocol};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &LldpPortConfig,
+    &LldpDot3PortConfig,
+    &LldpLocSysData,
+    &LldpRemote,
+    &LldpDot3LinkAgg,
+    &LldpDot3RemoteLinkAgg,
+    &LldpConfigVlanName,
+    &LldpConfigProtocolVlan,
+    &LldpConfigProtocol,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kLldp{kAreaTables};
 }  // namespace tbl

@@ -156,4 +156,24 @@ const KyVarDefTable SafeguardControl{"SafeguardControl", 0, 0, kSafeguardControl
 const KyVarDefTable IpMacBinding{"IpMacBinding", 3, 1, kIpMacBinding};
 const KyVarDefTable MacEapolStatistics{"MacEapolStatistics", 2, 2, kMacEapolStatistics};
 const KyVarDefTable MacAuthDiagnostics{"MacAuthDiagnostics", 2, 2, kMacAuthDiagnostics};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &GuestVlan,
+    &GuestVlanDelete,
+    &LoginMethodList,
+    &EnableMethodList,
+    &AacServerHost,
+    &AacServerGroupMember,
+    &RadiusServer,
+    &SslManagement,
+    &SslCertificateFile,
+    &SafeguardControl,
+    &IpMacBinding,
+    &MacEapolStatistics,
+    &MacAuthDiagnostics,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kSecurity{kAreaTables};
 }  // namespace tbl

@@ -32,4 +32,13 @@ constexpr KyVarDefRow kMemberSwitchAdd[] = {
 
 const KyVarDefTable MemberSwitches{"MemberSwitches", 3, 1, kMemberSwitches};
 const KyVarDefTable MemberSwitchAdd{"MemberSwitchAdd", 1, 0, kMemberSwitchAdd};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+// MemberSwitchAdd, four columns of MemberSwitches, is served with that table.
+const KyVarDefTable* const kAreaTables[] = {
+    &MemberSwitches,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kSingleIp{kAreaTables};
 }  // namespace tbl

@@ -73,4 +73,19 @@ const KyVarDefTable Dot1qPortVlan{"Dot1qPortVlan", 2, 1, kDot1qPortVlan};
 const KyVarDefTable PortCapabilities{"PortCapabilities", 2, 1, kPortCapabilities};
 const KyVarDefTable StaticMulticastFilter{"StaticMulticastFilter", 3, 3, kStaticMulticastFilter};
 const KyVarDefTable StaticUnicastFilter{"StaticUnicastFilter", 3, 3, kStaticUnicastFilter};
+
+namespace {
+// The area's tables, in the order its dialogs use them.
+const KyVarDefTable* const kAreaTables[] = {
+    &Dot1qNextFreeLocalVlanIndex,
+    &Dot1qVlanNumDeletes,
+    &Dot1qVlanCurrent,
+    &Dot1qVlanGeneral,
+    &Dot1qPortVlan,
+    &PortCapabilities,
+    &StaticMulticastFilter,
+    &StaticUnicastFilter,
+};
+}  // namespace
+const std::span<const KyVarDefTable* const> area::kVlan{kAreaTables};
 }  // namespace tbl
