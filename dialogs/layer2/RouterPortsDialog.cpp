@@ -46,13 +46,12 @@ RouterPortsDialog::RouterPortsDialog(const DialogContext& context, Protocol prot
   for (size_t i = 0; i < variant.texts.size(); ++i)
     texts_ << layout.fields().display(QString::fromStdString(variant.table.rows[i].label), Name{variant.texts[i]});
   vlanIdLabel = texts_.value(0);
-  vlanNameLabel = texts_.value(1);
   QTabWidget* pages = MakePortPages(this, nullptr);
   staticPorts = AddPortGridPage(pages, QStringLiteral("Static Ports"));
   dynamicPorts = AddPortGridPage(pages, QStringLiteral("Dynamic Ports"));
   forbiddenPorts = AddPortGridPage(pages, QStringLiteral("Forbidden Ports"));
   layout.addBelowFields(pages);
-  messages = MakeStatusMemo(this);
+  QPlainTextEdit* messages = MakeStatusMemo(this);
   ButtonBar& buttons = layout.buttons();
   buttons.layout()->setObjectName(QStringLiteral("Buttons"));
   buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
