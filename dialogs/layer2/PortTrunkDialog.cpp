@@ -196,16 +196,10 @@ void PortTrunkDialog::addClicked() {
       fail(QStringLiteral("The Index must be different!"), indexEdit);
       return;
     }
-  if (unitEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Unit should not be empty."), unitEdit);
-    return;
-  }
-  if (portEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Port should not be empty."), portEdit);
-    return;
-  }
   int global = 0;
-  if (!checkMasterPort(global)) return;
+  if (!checkUnitPort(QStringLiteral("The Unit should not be empty."), QStringLiteral("The Port should not be empty."),
+                     global))
+    return;
   if (typeCombo->currentIndex() < 0) {
     fail(QStringLiteral("Please choose trunk type."), typeCombo);
     return;
@@ -225,22 +219,28 @@ void PortTrunkDialog::addClicked() {
   if (write(false)) refreshClicked();
 }
 
+bool PortTrunkDialog::checkUnitPort(const QString& noUnit, const QString& noPort, int& global) {
+  if (unitEdit->text().isEmpty()) {
+    fail(noUnit, unitEdit);
+    return false;
+  }
+  if (portEdit->text().isEmpty()) {
+    fail(noPort, portEdit);
+    return false;
+  }
+  return checkMasterPort(global);
+}
+
 void PortTrunkDialog::setClicked() {
   unitEdit->setText(QStringLiteral("1"));
   if (indexEdit->text().trimmed().isEmpty()) {
     fail(QStringLiteral("Please select trunk group."), nullptr);
     return;
   }
-  if (unitEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Unit Edit should not be empty"), unitEdit);
-    return;
-  }
-  if (portEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Port Edit should not be empty"), portEdit);
-    return;
-  }
   int global = 0;
-  if (!checkMasterPort(global)) return;
+  if (!checkUnitPort(QStringLiteral("The Unit Edit should not be empty"), QStringLiteral("The Port Edit should not be empty"),
+                     global))
+    return;
   if (!masterPortChecked(global)) {
     fail(QStringLiteral("Master port must be checked."), nullptr);
     return;
