@@ -1,15 +1,12 @@
 #include "dialogs/layer2/AggregatorPortDialog.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
 #include "editors/ControlBinding.h"
@@ -46,36 +43,23 @@ AggregatorPortDialog::AggregatorPortDialog(const DialogContext& context) : SnmpD
   setWindowTitle(QStringLiteral("Aggregator Port Table: ") + context.agent);
   resize(Px(this, 660), Px(this, 520));
 
-  portList = new QTreeWidget(this);
-  portList->setObjectName(QStringLiteral("ListView1"));
-  actorKeyEdit = new QLineEdit(this);
-  actorKeyEdit->setObjectName(QStringLiteral("edtActorKey"));
-  partnerIdEdit = new QLineEdit(this);
-  partnerIdEdit->setObjectName(QStringLiteral("edtPartnerID"));
-  partnerKeyEdit = new QLineEdit(this);
-  partnerKeyEdit->setObjectName(QStringLiteral("edtPartnerKey"));
-  auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Actor Admin Key"), actorKeyEdit);
-  fields->addRow(QStringLiteral("Partner Admin System ID"), partnerIdEdit);
-  fields->addRow(QStringLiteral("Partner Admin Key"), partnerKeyEdit);
-  auto* pages = new QTabWidget(this);
+  DialogLayout layout(this, {Name{"ListView1"}, {0, 0}}, FieldGrid::kForm);
+  portList = layout.list();
+  FieldGrid& fields = layout.fields();
+  actorKeyEdit = fields.edit(QStringLiteral("Actor Admin Key"), Name{"edtActorKey"});
+  partnerIdEdit = fields.edit(QStringLiteral("Partner Admin System ID"), Name{"edtPartnerID"});
+  partnerKeyEdit = fields.edit(QStringLiteral("Partner Admin Key"), Name{"edtPartnerKey"});
+  QTabWidget* pages = MakePortPages(this, nullptr);
   actorStateBoxes = AddStatePage(pages, QStringLiteral("Actor Admin State"));
   partnerStateBoxes = AddStatePage(pages, QStringLiteral("Partner Admin State"));
+  layout.addBelowFields(pages);
 
-  messages = new QPlainTextEdit(this);
-  messages->setObjectName(QStringLiteral("Memo1"));
-  messages->setReadOnly(true);
-  messages->setMaximumHeight(Px(this, 60));
-  ButtonBar buttons(this);
+  messages = MakeStatusMemo(this);
+  ButtonBar& buttons = layout.buttons();
   buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
   editButton = buttons.add(QStringLiteral("Edit"), Name{"BT_Edit"}, [this] { editClicked(); });
   buttons.close(Name{"BT_Close"});
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(portList, 1);
-  layout->addLayout(fields);
-  layout->addWidget(pages);
-  layout->addLayout(buttons.layout());
-  layout->addWidget(messages);
+  layout.addBelowButtons(messages);
 
   ports_ = AddBinding(tbl::LacpAggregationPort, true, messages);
   ports_->AttachListView(portList, true);

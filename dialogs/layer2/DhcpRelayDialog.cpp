@@ -1,15 +1,10 @@
 #include "dialogs/layer2/DhcpRelayDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QLabel>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/DhcpRelayAddDialog.h"
@@ -33,25 +28,17 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   addDialog = new DhcpRelayAddDialog(this);
   addDialog->hide();
 
-  serverList = new QTreeWidget(this);
-  serverList->setObjectName(QStringLiteral("ListView1"));
-  serverList->setMinimumSize(Px(this, 360), Px(this, 180));
-  rowStatusCombo = new QComboBox(this);
-  rowStatusCombo->setObjectName(QStringLiteral("ComboBox1"));
+  DialogLayout layout(this, {Name{"ListView1"}, {360, 180}}, DialogLayout::kNoFields);
+  serverList = layout.list();
+  rowStatusCombo = MakeCombo(this, "ComboBox1");
   rowStatusCombo->hide();
-  messages = new QPlainTextEdit(this);
-  messages->setObjectName(QStringLiteral("Memo1"));
-  messages->setReadOnly(true);
-  messages->setMaximumHeight(Px(this, 60));
-  ButtonBar buttons(this);
+  messages = MakeStatusMemo(this);
+  ButtonBar& buttons = layout.buttons();
   buttons.add(QStringLiteral("Refresh"), Name{"RefreshBtn"}, [this] { refreshClicked(); });
   addButton = buttons.add(QStringLiteral("Add"), Name{"AddBtn"}, [this] { addClicked(); });
   deleteButton = buttons.add(QStringLiteral("Delete"), Name{"DeleteBtn"}, [this] { deleteClicked(); });
   buttons.close(Name{"CloseBtn"});
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(serverList, 1);
-  layout->addWidget(messages);
-  layout->addLayout(buttons.layout());
+  layout.addBelowFields(messages);
 
   KySNMPRequest2Edits* b = AddBinding(tbl::DhcpRelayServers, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));
@@ -59,7 +46,6 @@ DhcpRelayDialog::DhcpRelayDialog(const DialogContext& context)
   b->AssociateEdits(kInterface, "%s", addDialog->interfaceEdit);
   b->AssociateEdits(kServerIp, "%s", addDialog->serverIpEdit);
   b->AssociateControl(kRowStatus, rowStatusCombo);
-
 }
 
 void DhcpRelayDialog::FirstRefresh() { refreshClicked(); }

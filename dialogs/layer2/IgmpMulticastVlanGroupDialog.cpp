@@ -1,14 +1,10 @@
 #include "dialogs/layer2/IgmpMulticastVlanGroupDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/layer2/IgmpMulticastVlanGroupAddDialog.h"
@@ -23,21 +19,18 @@ IgmpMulticastVlanGroupDialog::IgmpMulticastVlanGroupDialog(const DialogContext& 
     : SnmpDialog(context.owner), agent_(context.agent) {
   setObjectName(QStringLiteral("IGMPMulticastVlanForm"));
   setWindowTitle(QStringLiteral("IGMP Multicast VLAN Group: ") + agent_);
-  groupList = new QTreeWidget(this);
-  groupList->setObjectName(QStringLiteral("ListView1"));
-  groupList->setMinimumSize(Px(this, 420), Px(this, 180));
-  ButtonBar buttons(this);
+  DialogLayout layout(this, {Name{"ListView1"}, {420, 180}}, DialogLayout::kNoFields);
+  groupList = layout.list();
+  ButtonBar& buttons = layout.buttons();
   refreshButton = buttons.add(QStringLiteral("Refresh"), Name{"btnRefresh"}, [this] { refreshClicked(); });
   addButton = buttons.add(QStringLiteral("Add"), Name{"btnAdd"}, [this] { addClicked(); });
   deleteButton = buttons.add(QStringLiteral("Delete"), Name{"btnDelete"}, [this] { deleteClicked(); });
   buttons.close(Name{"btnClose"});
-  statusBar = new QStatusBar(this);
+  // The bar itself (no panel) shows the status.
+  auto* statusBar = new QStatusBar(this);
   statusBar->setObjectName(QStringLiteral("StatusBar1"));
   statusBar->setSizeGripEnabled(false);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(groupList, 1);
-  layout->addLayout(buttons.layout());
-  layout->addWidget(statusBar);
+  layout.addBelowButtons(statusBar);
   addDialog = new IgmpMulticastVlanGroupAddDialog(this);
   addDialog->hide();
 

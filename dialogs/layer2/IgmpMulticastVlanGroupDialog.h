@@ -31,6 +31,5 @@ class IgmpMulticastVlanGroupDialog : public SnmpDialog {
   void rowSelected();
 
   QString agent_;
-  QStatusBar* statusBar;
   IgmpMulticastVlanGroupAddDialog* addDialog;
 };

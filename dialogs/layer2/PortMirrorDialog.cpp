@@ -1,7 +1,6 @@
 #include "dialogs/layer2/PortMirrorDialog.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,15 +18,6 @@
 namespace {
 enum { kRx = 0, kTx = 1, kTarget = 2, kState = 3 };
 
-PortGrid* AddGridGroup(QWidget* parent, QVBoxLayout* layout, const QString& title) {
-  auto* group = new QGroupBox(title, parent);
-  auto* host = new QWidget(group);
-  host->setMinimumHeight(Px(parent, 110));
-  auto* inner = new QVBoxLayout(group);
-  inner->addWidget(host);
-  layout->addWidget(group);
-  return AddStandardPortGrid(host);
-}
 }  // namespace
 
 PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(context.owner) {
@@ -36,8 +26,8 @@ PortMirrorDialog::PortMirrorDialog(const DialogContext& context) : SnmpDialog(co
   resize(Px(this, 600), Px(this, 480));
 
   auto* layout = new QVBoxLayout(this);
-  ingressPorts = AddGridGroup(this, layout, QStringLiteral("Ingress Port"));
-  egressPorts = AddGridGroup(this, layout, QStringLiteral("Egress Port"));
+  ingressPorts = AddPortGridGroup(this, layout, QStringLiteral("Ingress Port"));
+  egressPorts = AddPortGridGroup(this, layout, QStringLiteral("Egress Port"));
 
   targetPortEdit = new QLineEdit(this);
   targetPortEdit->setObjectName(QStringLiteral("PortEdit"));

@@ -1,13 +1,9 @@
 #include "dialogs/layer2/PortSecurityDeleteDialog.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
@@ -24,22 +20,18 @@ PortSecurityDeleteDialog::PortSecurityDeleteDialog(const DialogContext& context)
   setObjectName(QStringLiteral("PrtSecDelCtrlForm"));
   setWindowTitle(QStringLiteral("Port Sercurity Delete Control Form"));
   resize(Px(this, 380), Px(this, 220));
-  vlanNameEdit = MakeEdit(this, "edtVlan");
+  FieldGrid fields(this, FieldGrid::kForm);
+  vlanNameEdit = fields.edit(QStringLiteral("VLAN Name"), Name{"edtVlan"});
   globalPortEdit = MakeEdit(this, "edtPort");
   globalPortEdit->hide();
-  macEdit = MakeEdit(this, "edtMac");
-  operationCombo = new QComboBox(this);
-  operationCombo->setObjectName(QStringLiteral("cbxOper"));
+  operationCombo = MakeCombo(this, "cbxOper");
   operationCombo->hide();
   unitEdit = MakeEdit(this, "UnitEdit");
   unitEdit->hide();
-  portEdit = MakeEdit(this, "PortEdit");
-  auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("VLAN Name"), vlanNameEdit);
-  fields->addRow(QStringLiteral("Port"), portEdit);
-  fields->addRow(QStringLiteral("MAC Address"), macEdit);
+  portEdit = fields.edit(QStringLiteral("Port"), Name{"PortEdit"});
+  macEdit = fields.edit(QStringLiteral("MAC Address"), Name{"edtMac"});
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
+  layout->addLayout(fields.arrangement());
   layout->addStretch(1);
   ButtonBar buttons(this);
   buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });

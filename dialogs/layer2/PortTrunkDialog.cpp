@@ -2,15 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/common/DialogLayout.h"
 #include "dialogs/common/PortListLayout.h"
@@ -48,56 +45,36 @@ PortTrunkDialog::PortTrunkDialog(const DialogContext& context) : SnmpDialog(cont
   setWindowTitle(QStringLiteral("Port Trunk Table :") + context.agent);
   resize(Px(this, 640), Px(this, 560));
 
-  trunkList = new QTreeWidget(this);
-  trunkList->setObjectName(QStringLiteral("LV_PortTrunk"));
-  trunkList->setMinimumHeight(Px(this, 110));
-
-  indexEdit = new QLineEdit(this);
-  indexEdit->setObjectName(QStringLiteral("ED_Index"));
-  masterPortEdit = new QLineEdit(this);
-  masterPortEdit->setObjectName(QStringLiteral("ED_MasterPort"));
+  DialogLayout layout(this, {Name{"LV_PortTrunk"}, {0, 110}}, FieldGrid::kForm);
+  trunkList = layout.list();
+  FieldGrid& fields = layout.fields();
+  indexEdit = fields.edit(QStringLiteral("Index (1-6)"), Name{"ED_Index"});
+  masterPortEdit = MakeEdit(this, "ED_MasterPort");
   masterPortEdit->hide();
-  unitEdit = new QLineEdit(QStringLiteral("1"), this);
-  unitEdit->setObjectName(QStringLiteral("UnitEdit"));
+  unitEdit = MakeEdit(this, "UnitEdit");
+  unitEdit->setText(QStringLiteral("1"));
   unitEdit->hide();
-  portEdit = new QLineEdit(this);
-  portEdit->setObjectName(QStringLiteral("PortEdit"));
+  portEdit = fields.edit(QStringLiteral("Master Port"), Name{"PortEdit"});
   SetKeyPressHandler(unitEdit, DigitsOnly);
   SetKeyPressHandler(portEdit, DigitsOnly);
-  typeCombo = new QComboBox(this);
-  typeCombo->setObjectName(QStringLiteral("Combo_Type"));
-  stateCombo = new QComboBox(this);
-  stateCombo->setObjectName(QStringLiteral("Combo_State"));
+  typeCombo = fields.combo(QStringLiteral("Type"), Name{"Combo_Type"});
+  stateCombo = MakeCombo(this, "Combo_State");
   stateCombo->hide();
-  floodingPortLabel = new QLabel(this);
-  floodingPortLabel->setObjectName(QStringLiteral("ST_FloodingPort"));
-  floodingPortLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  floodingPortLabel = fields.display(QStringLiteral("Flooding Port"), Name{"ST_FloodingPort"});
 
-  auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Index (1-6)"), indexEdit);
-  fields->addRow(QStringLiteral("Master Port"), portEdit);
-  fields->addRow(QStringLiteral("Type"), typeCombo);
-  fields->addRow(QStringLiteral("Flooding Port"), floodingPortLabel);
-
-  auto* portTabs = new QTabWidget(this);
-  portTabs->setObjectName(QStringLiteral("PageControl1"));
+  QTabWidget* portTabs = MakePortPages(this, "PageControl1");
   memberPorts = AddPortGridPage(portTabs, QStringLiteral("Member Ports"));
   activePorts = AddPortGridPage(portTabs, QStringLiteral("Active Ports"));
   activePorts->setEnabled(false);
+  layout.addBelowFields(portTabs);
 
-  ButtonBar buttons(this);
+  ButtonBar& buttons = layout.buttons();
   buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
   addButton = buttons.add(QStringLiteral("Add"), Name{"BT_Set"}, [this] { addClicked(); });
   setButton = buttons.add(QStringLiteral("Set"), Name{"SetBtn"}, [this] { setClicked(); });
   deleteButton = buttons.add(QStringLiteral("Delete"), Name{"BT_Delete"}, [this] { deleteClicked(); });
   buttons.close(Name{"BT_Close"});
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(trunkList, 1);
-  layout->addLayout(fields);
-  layout->addWidget(portTabs);
-  layout->addLayout(buttons.layout());
-  statusLabel = AddStatusBar(this, layout);
+  statusLabel = layout.addStatusBar();
 
   trunk_ = AddBinding(tbl::TrunkGroup, false, statusLabel);
   trunk_->request.timeout = 300;
@@ -219,16 +196,10 @@ void PortTrunkDialog::addClicked() {
       fail(QStringLiteral("The Index must be different!"), indexEdit);
       return;
     }
-  if (unitEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Unit should not be empty."), unitEdit);
-    return;
-  }
-  if (portEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Port should not be empty."), portEdit);
-    return;
-  }
   int global = 0;
-  if (!checkMasterPort(global)) return;
+  if (!checkUnitPort(QStringLiteral("The Unit should not be empty."), QStringLiteral("The Port should not be empty."),
+                     global))
+    return;
   if (typeCombo->currentIndex() < 0) {
     fail(QStringLiteral("Please choose trunk type."), typeCombo);
     return;
@@ -248,22 +219,28 @@ void PortTrunkDialog::addClicked() {
   if (write(false)) refreshClicked();
 }
 
+bool PortTrunkDialog::checkUnitPort(const QString& noUnit, const QString& noPort, int& global) {
+  if (unitEdit->text().isEmpty()) {
+    fail(noUnit, unitEdit);
+    return false;
+  }
+  if (portEdit->text().isEmpty()) {
+    fail(noPort, portEdit);
+    return false;
+  }
+  return checkMasterPort(global);
+}
+
 void PortTrunkDialog::setClicked() {
   unitEdit->setText(QStringLiteral("1"));
   if (indexEdit->text().trimmed().isEmpty()) {
     fail(QStringLiteral("Please select trunk group."), nullptr);
     return;
   }
-  if (unitEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Unit Edit should not be empty"), unitEdit);
-    return;
-  }
-  if (portEdit->text().isEmpty()) {
-    fail(QStringLiteral("The Port Edit should not be empty"), portEdit);
-    return;
-  }
   int global = 0;
-  if (!checkMasterPort(global)) return;
+  if (!checkUnitPort(QStringLiteral("The Unit Edit should not be empty"), QStringLiteral("The Port Edit should not be empty"),
+                     global))
+    return;
   if (!masterPortChecked(global)) {
     fail(QStringLiteral("Master port must be checked."), nullptr);
     return;

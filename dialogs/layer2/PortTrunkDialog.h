@@ -38,6 +38,8 @@ class PortTrunkDialog : public SnmpDialog {
   bool fail(const QString& message, QWidget* focus);
   // Unit and port of the master port; false (after the message) when invalid.
   bool checkMasterPort(int& global);
+  // The unit and port edits are filled (else `noUnit` or `noPort`) and name a port: its global number.
+  bool checkUnitPort(const QString& noUnit, const QString& noPort, int& global);
   // The member boxes of unit 1: at most eight (a ninth is unchecked again), at least two.
   bool checkMembers();
   bool masterPortChecked(int global) const;

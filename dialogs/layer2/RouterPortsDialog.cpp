@@ -1,13 +1,12 @@
 #include "dialogs/layer2/RouterPortsDialog.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "dialogs/common/DialogLayout.h"
@@ -34,13 +33,6 @@ Variant VariantOf(RouterPortsDialog::Protocol protocol) {
   return {tbl::MldRouterPortVlan, "MLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports Form", {"stVlanID"}, 1};
 }
 
-PortGrid* AddPortPage(QTabWidget* pages, const QString& title) {
-  auto* page = new QWidget(pages);
-  page->setMinimumHeight(Px(pages, 150));
-  pages->addTab(page, title);
-  return AddStandardPortGrid(page);
-}
-
 }  // namespace
 
 RouterPortsDialog::RouterPortsDialog(const DialogContext& context, Protocol protocol)
@@ -49,39 +41,25 @@ RouterPortsDialog::RouterPortsDialog(const DialogContext& context, Protocol prot
   setObjectName(QString::fromLatin1(variant.objectName));
   setWindowTitle(QString::fromLatin1(variant.caption));
   resize(Px(this, 620), Px(this, 520));
-  vlanList = new QTreeWidget(this);
-  vlanList->setObjectName(QStringLiteral("ListView1"));
-  auto* fields = new QFormLayout;
-  for (size_t i = 0; i < variant.texts.size(); ++i) {
-    auto* text = new QLabel(this);
-    text->setObjectName(QString::fromLatin1(variant.texts[i]));
-    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    fields->addRow(QString::fromStdString(variant.table.rows[i].label), text);
-    texts_ << text;
-  }
+  DialogLayout layout(this, {Name{"ListView1"}, {0, 0}}, FieldGrid::kForm);
+  vlanList = layout.list();
+  for (size_t i = 0; i < variant.texts.size(); ++i)
+    texts_ << layout.fields().display(QString::fromStdString(variant.table.rows[i].label), Name{variant.texts[i]});
   vlanIdLabel = texts_.value(0);
-  vlanNameLabel = texts_.value(1);
-  auto* pages = new QTabWidget(this);
-  staticPorts = AddPortPage(pages, QStringLiteral("Static Ports"));
-  dynamicPorts = AddPortPage(pages, QStringLiteral("Dynamic Ports"));
-  forbiddenPorts = AddPortPage(pages, QStringLiteral("Forbidden Ports"));
-  messages = new QPlainTextEdit(this);
-  messages->setObjectName(QStringLiteral("Memo1"));
-  messages->setReadOnly(true);
-  messages->setMaximumHeight(Px(this, 60));
-  ButtonBar buttons(this);
+  QTabWidget* pages = MakePortPages(this, nullptr);
+  staticPorts = AddPortGridPage(pages, QStringLiteral("Static Ports"));
+  dynamicPorts = AddPortGridPage(pages, QStringLiteral("Dynamic Ports"));
+  forbiddenPorts = AddPortGridPage(pages, QStringLiteral("Forbidden Ports"));
+  layout.addBelowFields(pages);
+  QPlainTextEdit* messages = MakeStatusMemo(this);
+  ButtonBar& buttons = layout.buttons();
   buttons.layout()->setObjectName(QStringLiteral("Buttons"));
   buttons.add(QStringLiteral("Refresh"), Name{"BT_Get"}, [this] { refreshClicked(); });
   setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
   if (protocol == Protocol::Mld) buttons.add(QStringLiteral("Stop"), Name{"BT_Stop"}, [this] { stopClicked(); });
   // Close goes the way of Escape, which MLD may refuse.
   buttons.add(QStringLiteral("Close"), Name{"BT_Close"}, [this] { reject(); });
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(vlanList, 1);
-  layout->addLayout(fields);
-  layout->addWidget(pages);
-  layout->addLayout(buttons.layout());
-  layout->addWidget(messages);
+  layout.addBelowButtons(messages);
 
   ports_ = AddBinding(variant.table, true, messages);
   SetBusyText(QString::fromLatin1(kGetDataNotComplete));

@@ -22,11 +22,9 @@ class RouterPortsDialog : public SnmpDialog {
 
   QTreeWidget* vlanList = nullptr;
   QLabel* vlanIdLabel = nullptr;
-  QLabel* vlanNameLabel = nullptr;  // IGMP only
   PortGrid* staticPorts = nullptr;
   PortGrid* dynamicPorts = nullptr;
   PortGrid* forbiddenPorts = nullptr;
-  QPlainTextEdit* messages = nullptr;
   QPushButton* setButton = nullptr;
 
  protected:

@@ -29,11 +29,9 @@ TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& contex
   globalPortLabel = new QLabel(this);
   globalPortLabel->setObjectName(QStringLiteral("ST_Port"));
   globalPortLabel->hide();
-  unitCombo = new QComboBox(this);
-  unitCombo->setObjectName(QStringLiteral("Combo_Unit"));
+  unitCombo = MakeCombo(this, "Combo_Unit");
   unitCombo->addItem(QStringLiteral("1"));
-  portCombo = new QComboBox(this);
-  portCombo->setObjectName(QStringLiteral("Combo_Port"));
+  portCombo = MakeCombo(this, "Combo_Port");
   for (int p = 1; p <= ModelPortCount(kGridModel); ++p) portCombo->addItem(QString::number(p));
   unitCombo->setEnabled(false);
   portCombo->setEnabled(false);
@@ -52,7 +50,7 @@ TrafficSegmentationDialog::TrafficSegmentationDialog(const DialogContext& contex
   setButton = buttons.add(QStringLiteral("Set"), Name{"BT_Set"}, [this] { setClicked(); });
   buttons.close(Name{"BT_Close"});
   layout->addLayout(buttons.layout());
-  statusLabel = AddStatusBar(this, layout);
+  QLabel* statusLabel = AddStatusBar(this, layout);
 
   segments_ = AddBinding(tbl::TrafficSegmentation, true, statusLabel);
   SetBusyText(QString::fromLatin1(kRefreshNotCompleteLower));

@@ -13,10 +13,9 @@ class TrafficSegmentationDialog : public SnmpDialog {
   void setClicked();
 
   QTreeWidget* segmentList = nullptr;
-  QComboBox* unitCombo = nullptr;
-  QComboBox* portCombo = nullptr;
   PortGrid* forwardPorts = nullptr;
-  QLabel* statusLabel = nullptr;
+  QComboBox* unitCombo = nullptr;  // the unit of the selected line
+  QComboBox* portCombo = nullptr;  // its port
   QPushButton* setButton = nullptr;
 
  protected:
