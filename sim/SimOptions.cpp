@@ -78,9 +78,10 @@ Agent:
                             hundredth of a second; its other counters stand still;
                             repeatable
   --bulk-max N              a GETBULK reply carries at most N bindings, 1-100000
-                            (default 2000, what one UDP datagram holds of bindings
-                            of about 30 bytes; a reply larger than a datagram is
-                            not sent); an agent with net-snmp's defaults sends 100
+                            (default 500: the agent's work on a GETBULK grows with
+                            the square of its repetitions; a reply larger than a
+                            UDP datagram is not sent); an agent with net-snmp's
+                            defaults sends 100
   --list                    print every object served (OID, type, access) and the
                             counts of the definition tables, and exit
   --verbose                 log requests to stderr

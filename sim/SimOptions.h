@@ -43,7 +43,7 @@ struct Options {
   bool noAnswer = false;
   // Bindings a GETBULK reply carries at most (net-snmp's agent keeps to 100
   // unless told otherwise).
-  int bulkMax = 2000;
+  int bulkMax = 500;
   int answerEvery = 0;  // answer only every k-th request (k > 1)
   int dropEvery = 0;    // leave every k-th request unanswered (k > 0)
   int delayMs = 0;
